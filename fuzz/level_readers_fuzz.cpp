@@ -1,0 +1,22 @@
+// libFuzzer target over everything that reads the game's binary files.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "level/byte_io.h"
+#include "level/level_file.h"
+#include "level/level_sets.h"
+#include "level/progress.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::span<const std::uint8_t> bytes(data, size);
+  dwaalbos::ByteReader reader(bytes);
+  if (auto level = dwaalbos::decodeLevel(reader)) {
+    const auto again = dwaalbos::encodeLevel(*level);
+    dwaalbos::ByteReader back(again);
+    if (!dwaalbos::decodeLevel(back)) __builtin_trap();
+  }
+  dwaalbos::decodeLevelSet(bytes, dwaalbos::kSet1Records);
+  dwaalbos::decodeProgress(bytes);
+  return 0;
+}

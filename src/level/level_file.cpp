@@ -1,0 +1,73 @@
+#include "level_file.h"
+
+#include <cstdio>
+#include <limits>
+
+#include "cp1252.h"
+
+namespace dwaalbos {
+namespace {
+
+// A text longer than its 16-bit length field can count is cut rather than written corrupt.
+void putText(Bytes& out, const std::string& utf8) {
+  std::string bytes = utf8ToCp1252(utf8);
+  if (bytes.size() > std::numeric_limits<std::uint16_t>::max())
+    bytes.resize(std::numeric_limits<std::uint16_t>::max());
+  putU16(out, static_cast<std::uint16_t>(bytes.size()));
+  out.insert(out.end(), bytes.begin(), bytes.end());
+}
+
+std::optional<std::string> getText(ByteReader& reader) {
+  const auto length = reader.u16();
+  if (!length) return std::nullopt;
+  auto bytes = reader.bytes(*length);
+  if (!bytes) return std::nullopt;
+  return cp1252ToUtf8(*bytes);
+}
+
+}  // namespace
+
+Bytes encodeLevel(const Doolhof& level) {
+  Bytes out;
+  out.reserve(kEmptyRecordBytes + level.Naam.size() + level.Maker.size() + level.Commentaar.size());
+  for (std::int16_t value : level.Vakken.flat()) putI16(out, value);
+  putText(out, level.Naam);
+  putText(out, level.Maker);
+  putText(out, level.Commentaar);
+  return out;
+}
+
+std::optional<Doolhof> decodeLevel(ByteReader& reader) {
+  ByteReader attempt = reader;
+  Doolhof level;
+  for (auto& value : level.Vakken.flat()) {
+    const auto read = attempt.i16();
+    if (!read) return std::nullopt;
+    value = *read;
+  }
+  for (std::string* text : {&level.Naam, &level.Maker, &level.Commentaar}) {
+    auto read = getText(attempt);
+    if (!read) return std::nullopt;
+    *text = std::move(*read);
+  }
+  reader = attempt;
+  return level;
+}
+
+std::optional<Doolhof> readLevelFile(const std::string& path) {
+  const auto data = readWholeFile(path);
+  if (!data) return std::nullopt;
+  ByteReader reader(*data);
+  return decodeLevel(reader);
+}
+
+bool writeLevelFile(const std::string& path, const Doolhof& level) {
+  return overwriteFileStart(path, encodeLevel(level));
+}
+
+bool writeTestLevel(const std::string& path, const Doolhof& level) {
+  std::remove(path.c_str());
+  return writeLevelFile(path, level);
+}
+
+}  // namespace dwaalbos

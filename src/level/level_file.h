@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "byte_io.h"
+#include "doolhof.h"
+
+namespace dwaalbos {
+
+// A record is 338 bytes of cells, then name, maker and comment, each a uint16 length and that
+// many Windows-1252 bytes. No header, no checksum.
+inline constexpr std::size_t kBoardBytes = 338;
+inline constexpr std::size_t kEmptyRecordBytes = 344;
+
+Bytes encodeLevel(const Doolhof& level);
+
+// Decodes one record from the reader's position. Nothing when the data ends before the record
+// does; the reader then stays where it was.
+std::optional<Doolhof> decodeLevel(ByteReader& reader);
+
+// The first record of a level file; bytes after it are ignored. Nothing when the file is
+// missing or does not hold a whole record.
+std::optional<Doolhof> readLevelFile(const std::string& path);
+
+// Writes the record from the start of the file without shortening it (a longer old file keeps
+// its tail, which readers ignore). False when the file cannot be written.
+bool writeLevelFile(const std::string& path, const Doolhof& level);
+
+// The editor's test level: the old file is deleted first, so it holds exactly one record.
+bool writeTestLevel(const std::string& path, const Doolhof& level);
+
+}  // namespace dwaalbos

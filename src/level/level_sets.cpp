@@ -1,0 +1,42 @@
+#include "level_sets.h"
+
+#include "byte_io.h"
+#include "level_file.h"
+
+namespace dwaalbos {
+
+const Doolhof* LevelSet::element(int index) const {
+  if (index < 0 || index >= size()) return nullptr;
+  return &elements_[static_cast<std::size_t>(index)];
+}
+
+LevelSet readLevelSet(const std::string& path, int records) {
+  const auto data = readWholeFile(path);
+  return data ? decodeLevelSet(*data, records) : LevelSet{};
+}
+
+LevelSet decodeLevelSet(std::span<const std::uint8_t> data, int records) {
+  std::vector<Doolhof> elements;
+  ByteReader reader(data);
+  while (static_cast<int>(elements.size()) < records) {
+    auto level = decodeLevel(reader);
+    if (!level) break;
+    elements.push_back(std::move(*level));
+  }
+  return LevelSet(std::move(elements));
+}
+
+const Doolhof* LevelSets::byNumber(int levelNummer) const {
+  if (levelNummer >= 1 && levelNummer <= kSet1Levels) return Levelset1.element(levelNummer);
+  if (levelNummer > kSet1Levels && levelNummer <= kLastLevelNumber)
+    return Levelset2.element(levelNummer - kSet1Levels);
+  return nullptr;
+}
+
+int numberWithinSet(int levelNummer) {
+  return isSecondSet(levelNummer) ? levelNummer - kSet1Levels : levelNummer;
+}
+
+bool isSecondSet(int levelNummer) { return levelNummer > kSet1Levels; }
+
+}  // namespace dwaalbos

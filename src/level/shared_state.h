@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "doolhof.h"
+#include "game_paths.h"
+#include "level_sets.h"
+
+namespace dwaalbos {
+
+// The state every window shares: the level being handed around, the working board and the
+// player. One object owned by the application and passed to the windows that need it.
+struct SharedState {
+  explicit SharedState(std::string programFolder) : paths(std::move(programFolder)) {}
+
+  GamePaths paths;
+  Doolhof Level;            // the level image read from or written to a file
+  Board Veld;               // the working board the editor edits and the game plays on
+  LevelSets sets;           // Levelset1 and Levelset2
+  int LevelNummer = 0;      // 1..43 a standard level, 0 the file LevelBestand
+  std::string LevelBestand;
+  bool Testen = false;      // the play window plays the editor's test level
+  bool Opdrachtregel = false;
+  int ManX = 0;             // the player's pixel position
+  int ManY = 0;
+  int Richting = 0;         // 1 up, 2 left, 3 down, 4 right
+  int Stap = 0;             // walking frame: source x 0 or 40
+  int Kant = 0;             // facing row: source y 0, 40, 80 or 120
+
+  void readLevelSets();
+};
+
+}  // namespace dwaalbos

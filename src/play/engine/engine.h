@@ -1,0 +1,84 @@
+#pragma once
+
+#include <string>
+
+#include "host.h"
+#include "level/shared_state.h"
+#include "play_state.h"
+
+namespace dwaalbos {
+
+// The rules of the game and the play window's game flow, with no window system in it.
+//
+// Games started from inside a game (restart, next level, a level opened while one runs) do
+// not nest: the request ends the running main loop and the engine starts the new game once
+// the old one has unwound, so any number of games in a row run in constant stack.
+class Engine {
+ public:
+  Engine(SharedState& shared, Host& host);
+
+  SharedState& shared() { return shared_; }
+  PlayState& state() { return s_; }
+  const PlayState& state() const { return s_; }
+  Opties& opties() { return opties_; }
+
+  // Commands of the play window and the screens around it.
+  bool begi();                        // start the selected level; false when it cannot be read
+  void verder();                      // the introduction screen was dismissed: play
+  bool openLevel(const std::string& path);  // play a level file (the open command)
+  void overnieuw();                   // restart the level (after "Zeker weten?")
+  void leeg();                        // empty the board and its captions
+  void naareditor();                  // leave test play for the editor
+  void stopGame();                    // end the running game without a new one
+  bool gameRunning() const { return loopDepth_ > 0; }
+
+  // One move of the player in `Richting`, as the main loop runs it after an accepted key.
+  void animeer();
+  // Redraw board and player; refresh when asked.
+  void tekenen(bool verversen) { host_.tekenen(verversen); }
+  void toetsenleeg();
+
+ private:
+  friend class EngineTestAccess;
+  enum class Start { None, Begi, Beginnen };
+
+  void request(Start start);
+  void runPending();
+  bool loadLevel();
+  void doBegi();
+  void beginnen();
+  void mainloop();
+  void pass();
+  void flipSwitch();
+  bool collision(int& x, int& y);
+  bool collisionUnchecked(int& x, int& y);
+  bool pcollision(int& wX, int& wY);
+  bool bcollision(int x, int y, int mode);
+  bool pushRule(int x, int y, int mode);
+  bool pbcollision(int pbX, int pbY, int& deRichting);
+  void voerpbuit(int vpbx, int vpby, int vpbrichting);
+  void laatstepijl(int& x, int& y, int& d);
+  void duwblokken(int dux, int duy, int durichting, int ablok, int min);
+  void zelfmoord(int x, int y);
+  void lijnerbij(int x, int y, int richting, bool isblok);
+  void volglijnen();
+  bool circleLimitReached();
+  void levelEnd();
+  void offerNext(const std::string& text);
+  void endedAndCleared();
+  void takeKey(int x, int y);
+  bool openKeyBlock(int x, int y);
+  void walkPlayer(int richting);
+  int playerCol() const;
+  int playerRow() const;
+
+  SharedState& shared_;
+  Host& host_;
+  PlayState s_;
+  Opties opties_;
+  Start pending_ = Start::None;
+  bool driving_ = false;
+  int loopDepth_ = 0;
+};
+
+}  // namespace dwaalbos

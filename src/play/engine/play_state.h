@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "level/board.h"
+
+namespace dwaalbos {
+
+// One recorded cell of a way over arrows (`Lijnstuk`).
+struct Lijnstuk {
+  int LijnX = 0;
+  int LijnY = 0;
+  int Lijnrichting = 0;
+  bool Isblok = false;
+};
+
+// The play window's six options, edited by the window and read by the engine as it plays.
+struct Opties {
+  bool rechterkant = true;      // right-hand panel shown
+  int Loopvertraging = 0;       // ms after each step of the walking animation
+  bool volglijnen = true;       // follow lines played back (`Check1`)
+  int Lijnvertraging = 0;       // ms after each follow-line bar; 0 becomes 20 when first used
+  bool MetBitBlt = false;       // draw with raster operations (true) or plain painting (false)
+  bool overgang = false;        // ring transition at a new level
+};
+
+// The state of one game in the play window.
+struct PlayState {
+  bool Gestopt = false;         // the game has ended; the main loop stops
+  bool Opnieuw = false;         // a restart is under way: no introduction, no transition
+  bool DirectOpnieuw = false;   // restart at once from inside the move
+  bool Gehaald = false;         // the last move reached the end square
+  bool Schakelaar = true;       // switch state: true red, false blue
+  bool Pauze = false;           // another control has the input: keys are not polled
+  bool PauzeTitel = false;      // the title shows the pause text
+  bool Bewogen = false;         // a move key was accepted in this pass
+  bool Meegevoerd = false;      // the player rode over arrows in this move
+  bool Doorschuiven = false;    // the ride was accepted: jump to its end after walking
+  int Looprichting = 0;         // direction of the move being resolved
+  int NieuweRichting = 0;       // facing after the ride
+  int DoelX = 0;                // where the ride ends
+  int DoelY = 0;
+  std::string NaGeluid;         // sample to play after the walk, as text; empty for none
+  int sleutels = 0;             // keys held (the caption of `SleutelsJ`)
+
+  std::vector<int> Blokrijen;   // blocks per straight run of a pushed chain; element 0 unused
+  int Blokteller = 0;
+  Board Schaduwveld;            // the board the trial push walks on
+  std::vector<Lijnstuk> Lijnen{Lijnstuk{}};  // the way of this move; element 0 unused
+  bool Lijnengetoond = false;
+
+  // The window's copies of the level's texts.
+  std::string naam;
+  std::string maker;
+  std::string commentaar;
+};
+
+}  // namespace dwaalbos

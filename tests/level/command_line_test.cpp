@@ -1,0 +1,31 @@
+#include "level/command_line.h"
+
+#include <gtest/gtest.h>
+
+using dwaalbos::CommandLine;
+using dwaalbos::parseCommandLine;
+
+TEST(CommandLine, EmptyMeansNothingToDo) {
+  EXPECT_EQ(parseCommandLine({}).action, CommandLine::Action::None);
+}
+
+TEST(CommandLine, FirstLetterChoosesPlayOrEditInEitherCase) {
+  EXPECT_EQ(parseCommandLine({"a/tmp/x.dwb"}).action, CommandLine::Action::Play);
+  EXPECT_EQ(parseCommandLine({"A/tmp/x.dwb"}).path, "/tmp/x.dwb");
+  EXPECT_EQ(parseCommandLine({"b/tmp/x.dwb"}).action, CommandLine::Action::Edit);
+  const auto edit = parseCommandLine({"B/levels/mijn.dwb"});
+  EXPECT_EQ(edit.action, CommandLine::Action::Edit);
+  EXPECT_EQ(edit.path, "/levels/mijn.dwb");
+}
+
+TEST(CommandLine, ArgumentsAreJoinedWithSingleSpaces) {
+  const auto play = parseCommandLine({"a/home/mijn", "levels/een", "level.dwb"});
+  EXPECT_EQ(play.path, "/home/mijn levels/een level.dwb");
+  EXPECT_EQ(parseCommandLine({"a", "/x.dwb"}).path, " /x.dwb");
+}
+
+TEST(CommandLine, AnyOtherFirstCharacterIsUnknown) {
+  EXPECT_EQ(parseCommandLine({"c/tmp/x.dwb"}).action, CommandLine::Action::Unknown);
+  EXPECT_EQ(parseCommandLine({"/tmp/x.dwb"}).action, CommandLine::Action::Unknown);
+  EXPECT_EQ(parseCommandLine({"", "a"}).action, CommandLine::Action::Unknown);
+}

@@ -1,0 +1,142 @@
+#include "level/level_file.h"
+
+#include <gtest/gtest.h>
+
+#include "level/cp1252.h"
+#include "temp_folder.h"
+
+using namespace dwaalbos;
+
+namespace {
+
+Doolhof everyCode() {
+  Doolhof level;
+  int code = 0;
+  for (int r = 1; r <= 12; ++r)
+    for (int c = 1; c <= 12; ++c) level.Vakken.set(c, r, static_cast<std::int16_t>(code++ % 16));
+  level.Naam = "Één keer €5";
+  level.Maker = "Zoë";
+  level.Commentaar = "Regel één\r\nRegel twee: “aanhalingstekens”";
+  return level;
+}
+
+}  // namespace
+
+TEST(LevelFile, EncodesTheShortestNamedLevelByteForByte) {
+  Doolhof level;
+  level.Naam = "abc";
+  const Bytes bytes = encodeLevel(level);
+  ASSERT_EQ(bytes.size(), 347u);
+  EXPECT_TRUE(std::all_of(bytes.begin(), bytes.begin() + 338, [](auto b) { return b == 0; }));
+  const Bytes tail(bytes.begin() + 338, bytes.end());
+  EXPECT_EQ(tail, (Bytes{3, 0, 'a', 'b', 'c', 0, 0, 0, 0}));
+}
+
+TEST(LevelFile, CellsAreLittleEndianWithTheColumnFastest) {
+  Doolhof level;
+  level.Vakken.set(2, 1, 15);
+  level.Vakken.set(0, 1, -2);
+  const Bytes bytes = encodeLevel(level);
+  EXPECT_EQ(bytes[2 * (2 + 13)], 15);
+  EXPECT_EQ(bytes[2 * (2 + 13) + 1], 0);
+  EXPECT_EQ(bytes[2 * 13], 0xFE);
+  EXPECT_EQ(bytes[2 * 13 + 1], 0xFF);
+}
+
+TEST(LevelFile, TextsAreStoredAsWindows1252) {
+  Doolhof level;
+  level.Naam = "é€";
+  const Bytes bytes = encodeLevel(level);
+  EXPECT_EQ(Bytes(bytes.begin() + 338, bytes.begin() + 342), (Bytes{2, 0, 0xE9, 0x80}));
+}
+
+TEST(LevelFile, WriteThenReadGivesTheSameLevel) {
+  TempFolder folder;
+  const Doolhof level = everyCode();
+  ASSERT_TRUE(writeLevelFile(folder.path("alles.dwb"), level));
+  EXPECT_EQ(readLevelFile(folder.path("alles.dwb")), level);
+}
+
+TEST(LevelFile, IndexZeroCellsAreKeptInTheRecordButNeverReachTheBoard) {
+  TempFolder folder;
+  Doolhof level;
+  level.Vakken.set(0, 3, 9);
+  level.Vakken.set(5, 0, 1);
+  ASSERT_TRUE(writeLevelFile(folder.path("rand.dwb"), level));
+  const auto read = readLevelFile(folder.path("rand.dwb"));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->Vakken.at(0, 3), 9);
+  Board veld;
+  veld.copyPlayAreaFrom(read->Vakken);
+  EXPECT_EQ(veld, Board{});
+}
+
+TEST(LevelFile, OverwritingALongerFileKeepsItsTailAndReadsTheNewLevel) {
+  TempFolder folder;
+  const auto path = folder.path("lang.dwb");
+  Doolhof longLevel;
+  longLevel.Commentaar = std::string(500, 'x');
+  ASSERT_TRUE(writeLevelFile(path, longLevel));
+  Doolhof shortLevel;
+  shortLevel.Naam = "kort";
+  ASSERT_TRUE(writeLevelFile(path, shortLevel));
+  EXPECT_EQ(folder.read("lang.dwb").size(), kEmptyRecordBytes + 500);
+  EXPECT_EQ(readLevelFile(path), shortLevel);
+}
+
+TEST(LevelFile, TheTestLevelHoldsExactlyOneRecord) {
+  TempFolder folder;
+  const auto path = folder.path("test.dwb");
+  folder.write("test.dwb", Bytes(2000, 0x41));
+  Doolhof level;
+  level.Naam = "proef";
+  ASSERT_TRUE(writeTestLevel(path, level));
+  EXPECT_EQ(folder.read("test.dwb"), encodeLevel(level));
+}
+
+TEST(LevelFile, DamagedFilesAreRefused) {
+  TempFolder folder;
+  EXPECT_FALSE(readLevelFile(folder.path("bestaat-niet.dwb")));
+  folder.write("leeg.dwb", {});
+  EXPECT_FALSE(readLevelFile(folder.path("leeg.dwb")));
+
+  Doolhof level;
+  level.Naam = "abc";
+  Bytes whole = encodeLevel(level);
+  for (std::size_t cut : {std::size_t{1}, std::size_t{337}, std::size_t{339}, std::size_t{342},
+                          whole.size() - 1}) {
+    folder.write("kort.dwb", Bytes(whole.begin(), whole.begin() + static_cast<long>(cut)));
+    EXPECT_FALSE(readLevelFile(folder.path("kort.dwb"))) << "cut at " << cut;
+  }
+
+  Bytes lying = whole;
+  lying[338] = 0xFF;  // the name claims 255 bytes the file does not hold
+  folder.write("liegt.dwb", lying);
+  EXPECT_FALSE(readLevelFile(folder.path("liegt.dwb")));
+
+  EXPECT_FALSE(readLevelFile(folder.root().string()));  // a folder is no level
+}
+
+TEST(LevelFile, OverlongTextsAreCutToWhatTheLengthFieldHolds) {
+  Doolhof level;
+  level.Commentaar = std::string(70000, 'y');
+  const Bytes bytes = encodeLevel(level);
+  EXPECT_EQ(bytes.size(), kEmptyRecordBytes + 65535);
+  ByteReader reader(bytes);
+  const auto read = decodeLevel(reader);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->Commentaar.size(), 65535u);
+}
+
+TEST(Cp1252, EveryByteSurvivesARoundTrip) {
+  std::string all;
+  for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+  EXPECT_EQ(cp1252ToUtf8("\x80\xEB"), "€ë");
+}
+
+TEST(Cp1252, UnknownAndMalformedCharactersBecomeQuestionMarks) {
+  EXPECT_EQ(utf8ToCp1252("a😀b"), "a?b");
+  EXPECT_EQ(utf8ToCp1252("x\xC3"), "x?");
+  EXPECT_EQ(utf8ToCp1252("\xFF"), "?");
+}
