@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace dwaalbos {
+
+// One of the game's file dialogs: its title, its filter in the toolkit's form
+// ("Bitmap (*.bmp)"), the folder it starts in (empty: the toolkit's choice) and the
+// extension a typed name without one gets.
+struct FileDialogSpec {
+  std::string title;
+  std::string filter;
+  std::string folder;
+  std::string defaultSuffix;
+};
+
+// The standard open and save dialogs. Both answer the chosen full path, or an empty string
+// when the user cancels. Behind an interface so that tests can answer them.
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  virtual std::string askOpenFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+  virtual std::string askSaveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+};
+
+class SystemFileDialogs : public FileDialogs {
+ public:
+  std::string askOpenFile(QWidget* parent, const FileDialogSpec& spec) override;
+  std::string askSaveFile(QWidget* parent, const FileDialogSpec& spec) override;
+};
+
+}  // namespace dwaalbos
