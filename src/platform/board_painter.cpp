@@ -1,0 +1,98 @@
+#include "board_painter.h"
+
+#include "level/cell_codes.h"
+#include "picture_names.h"
+
+namespace dwaalbos {
+
+namespace {
+
+BlitPath pathOf(bool metBitBlt) { return metBitBlt ? BlitPath::BitBlt : BlitPath::PaintPicture; }
+
+}  // namespace
+
+BoardPainter::BoardPainter(const Pictures& pictures)
+    : man_(pictures.get(plaatje::kMan)), manmask_(pictures.get(plaatje::kManmask)) {
+  const auto with = [&](const char* image, const char* mask) {
+    return Paste{&pictures.get(image), mask ? &pictures.get(mask) : nullptr};
+  };
+  using namespace plaatje;
+  Table common{};
+  common[cell::kWall] = with(kMuur, nullptr);
+  common[cell::kStart] = with(kBegin, kBeginmask);
+  common[cell::kEnd] = with(kEind, kBeginmask);
+  common[cell::kKey] = with(kSleutel, kSleutelmask);
+  common[cell::kKeyBlock] = with(kSleutelblok, kDuwblokmask);
+  common[cell::kPushBlock] = with(kDuwblok, kDuwblokmask);
+  common[cell::kArrowLeft] = with(kPijllinks, nullptr);
+  common[cell::kArrowUp] = with(kPijlomhoog, nullptr);
+  common[cell::kArrowDown] = with(kPijlomlaag, nullptr);
+  common[cell::kArrowRight] = with(kPijlrechts, nullptr);
+  common[cell::kFourWay] = with(kVierpijl, nullptr);
+
+  // A gate of the switch's colour is closed, the other one open.
+  red_ = common;
+  red_[cell::kSwitch] = with(kSchakr, kSchakmask);
+  red_[cell::kBlueGate] = with(kBlauwin, kInmask);
+  red_[cell::kRedGate] = with(kRooduit, kUitmask);
+
+  blue_ = common;
+  blue_[cell::kSwitch] = with(kSchakbl, kSchakmask);
+  blue_[cell::kBlueGate] = with(kBlauwuit, kUitmask);
+  blue_[cell::kRedGate] = with(kRoodin, kInmask);
+
+  editor_ = red_;
+  editor_[cell::kUnused] = with(kVijand, kVijandmask);
+}
+
+void BoardPainter::tekenen(QImage& target, const Board& veld, bool schakelaar,
+                           const ManPose& man, bool metBitBlt, QRgb background) const {
+  ensureBoardImage(target);
+  Blitter blitter(target, pathOf(metBitBlt));
+  blitter.clear(background);
+  pasteCells(blitter, schakelaar ? red_ : blue_, veld);
+  blitter.sprite(man.manX, man.manY, man_, man.stap, man.kant, &manmask_);
+}
+
+void BoardPainter::edtekenen(QImage& target, const Board& veld, QRgb background) const {
+  ensureBoardImage(target);
+  Blitter blitter(target, BlitPath::BitBlt);
+  blitter.clear(background);
+  pasteCells(blitter, editor_, veld);
+}
+
+void BoardPainter::pasteObject(QImage& target, int code, int x, int y, bool schakelaar,
+                               bool metBitBlt) const {
+  ensureBoardImage(target);
+  Blitter blitter(target, pathOf(metBitBlt));
+  paste(blitter, schakelaar ? red_ : blue_, code, x, y);
+}
+
+const QImage& BoardPainter::editorPicture(int code) const {
+  if (code < 1 || code >= static_cast<int>(editor_.size()) || !editor_[code].image) return none_;
+  return *editor_[code].image;
+}
+
+void BoardPainter::ensureBoardImage(QImage& target) {
+  if (target.size() != QSize(kBoardPixels, kBoardPixels)) {
+    target = QImage(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+  }
+}
+
+void BoardPainter::paste(Blitter& blitter, const Table& table, int code, int x, int y) {
+  if (code < 0 || code >= static_cast<int>(table.size())) return;
+  const Paste& what = table[code];
+  if (what.image) blitter.sprite(x, y, *what.image, 0, 0, what.mask);
+}
+
+void BoardPainter::pasteCells(Blitter& blitter, const Table& table, const Board& veld) {
+  const auto& cells = veld.flat();
+  for (int c = 1; c < Board::kSide; ++c) {
+    for (int r = 1; r < Board::kSide; ++r) {
+      paste(blitter, table, cells[c + Board::kSide * r], (c - 1) * kCellPixels,
+            (r - 1) * kCellPixels);
+    }
+  }
+}
+
+}  // namespace dwaalbos

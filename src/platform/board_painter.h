@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+
+#include <array>
+
+#include "level/board.h"
+#include "pictures.h"
+#include "sprite_blit.h"
+
+namespace dwaalbos {
+
+// The board's colour in play and in the editor (red 255, green 192, blue 128).
+inline constexpr QRgb kBoardBackground = 0xFFFFC080u;
+
+// Where the player stands and how he looks: `ManX`, `ManY` (pixels) and the source position
+// in his sheet, `Stap` (frame 0 or 40) and `Kant` (facing row 0, 40, 80 or 120).
+struct ManPose {
+  int manX = 0;
+  int manY = 0;
+  int stap = 0;
+  int kant = 0;
+};
+
+// Draws boards from the game's pictures. Holds pointers into `pictures`, which must outlive it.
+// Every drawing function makes its target a 480 x 480 Format_RGB32 image if it is not one.
+class BoardPainter {
+ public:
+  explicit BoardPainter(const Pictures& pictures);
+
+  // `tekenen`: clears the target to `background`, pastes the object of every cell 1..12 x 1..12
+  // (codes 1..9 and 11..15; the switch and the gates as switch state `schakelaar` shows them,
+  // true = red), then the player. `metBitBlt` picks the drawing path; both look the same.
+  void tekenen(QImage& target, const Board& veld, bool schakelaar, const ManPose& man,
+               bool metBitBlt, QRgb background = kBoardBackground) const;
+
+  // `edtekenen`: the editor's board, codes 1..15 (10 shows the enemy) with the editor's fixed
+  // pictures, no player. White as background gives the picture for export and printing.
+  void edtekenen(QImage& target, const Board& veld, QRgb background = kBoardBackground) const;
+
+  // One object as play shows it, pasted at pixel (x, y) without clearing anything (the push
+  // animation's block). Codes without a play picture paste nothing.
+  void pasteObject(QImage& target, int code, int x, int y, bool schakelaar,
+                   bool metBitBlt) const;
+
+  // The editor's picture of a code (its legend): the board at the start of play, so the
+  // switch red, the blue gate open and the red gate closed; 10 is the enemy. A null image
+  // for codes outside 1..15.
+  const QImage& editorPicture(int code) const;
+
+ private:
+  struct Paste {
+    const QImage* image = nullptr;
+    const QImage* mask = nullptr;
+  };
+  using Table = std::array<Paste, 16>;
+
+  static void ensureBoardImage(QImage& target);
+  static void paste(Blitter& blitter, const Table& table, int code, int x, int y);
+  static void pasteCells(Blitter& blitter, const Table& table, const Board& veld);
+
+  Table red_;     // play, switch state red
+  Table blue_;    // play, switch state blue
+  Table editor_;
+  const QImage& man_;
+  const QImage& manmask_;
+  QImage none_;
+};
+
+}  // namespace dwaalbos

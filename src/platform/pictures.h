@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace dwaalbos {
+
+// The game's pictures (see picture_names.h), read once from the folder plaatjes/ of the game
+// folder and kept as Format_RGB32 images, the format the raster operations work on.
+class Pictures {
+ public:
+  // Reads every catalogued picture from <gameFolder>/plaatjes/<name>.png.
+  explicit Pictures(const QString& gameFolder);
+
+  // The pictures of the running program's own folder, read on first use.
+  static const Pictures& ofProgram();
+
+  // A picture by name. One that could not be read, or a name outside the catalogue, gives a
+  // loud magenta-and-black checker of the expected size: it shows, and nothing crashes.
+  const QImage& get(const QString& name) const;
+
+  // Names of catalogued pictures that could not be read (empty when all is well).
+  const QStringList& missing() const { return missing_; }
+
+  // A picture made transparent where its mask is white (for the mouse pointer and the icon).
+  QImage withMask(const QString& name, const QString& maskName) const;
+
+  // The look of a picture that could not be read.
+  static QImage fallback(int width, int height);
+
+ private:
+  QHash<QString, QImage> images_;
+  QStringList missing_;
+  QImage unknown_;
+};
+
+}  // namespace dwaalbos

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+
+#include <optional>
+
+namespace dwaalbos {
+
+// The three ways a pasted pixel meets the pixel below it.
+enum class RasterOp {
+  SrcCopy,     // the source replaces the destination
+  MergePaint,  // destination OR (NOT source): a mask's black turns the destination white
+  SrcAnd,      // destination AND source: a picture's white leaves the destination as it was
+};
+
+// Two ways of drawing that give the same pixels: QPainter's raster-op composition modes
+// ("Teken met Bitblt"), or plain arithmetic on the image's scanlines ("Teken met Paintpicture").
+enum class BlitPath { BitBlt, PaintPicture };
+
+// Pastes rectangles into one destination image. Keep one Blitter for a whole redraw: on the
+// BitBlt path it holds a QPainter open on the destination, which must not be painted on by
+// anything else until the Blitter is gone. The destination is made Format_RGB32 if it isn't.
+class Blitter {
+ public:
+  Blitter(QImage& dest, BlitPath path);
+
+  // Copies the rectangle `from` of `source` to `to` in the destination, combining by `op`.
+  // Parts outside the source or the destination are left out.
+  void blit(QPoint to, const QImage& source, QRect from, RasterOp op);
+
+  // `sprite`: the 40 x 40 area of `image` at (bronX, bronY) pasted at (x, y). With a mask
+  // (same layout as the image): MERGEPAINT the mask, then SRCAND the image, so that only the
+  // object shows; without: SRCCOPY.
+  void sprite(int x, int y, const QImage& image, int bronX, int bronY, const QImage* mask);
+
+  // Fills the whole destination with one colour (`Cls`).
+  void clear(QRgb colour);
+
+ private:
+  QImage& dest_;
+  BlitPath path_;
+  std::optional<QPainter> painter_;
+};
+
+}  // namespace dwaalbos
