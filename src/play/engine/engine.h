@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "host.h"
+#include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "play_state.h"
 
@@ -32,6 +34,9 @@ class Engine {
   void stopGame();                    // end the running game without a new one
   bool gameRunning() const { return loopDepth_ > 0; }
 
+  // One pass of the main loop in which `key` is the first key found pressed, without the
+  // event processing: what a solver or a test needs to play a move.
+  void act(GameKey key);
   // One move of the player in `Richting`, as the main loop runs it after an accepted key.
   void animeer();
   // Redraw board and player; refresh when asked.
@@ -44,11 +49,13 @@ class Engine {
 
   void request(Start start);
   void runPending();
-  bool loadLevel();
+  std::optional<Doolhof> selectedLevel() const;
   void doBegi();
   void beginnen();
   void mainloop();
   void pass();
+  void applyKey(GameKey key);
+  void finishPass();
   void flipSwitch();
   bool collision(int& x, int& y);
   bool collisionUnchecked(int& x, int& y);
@@ -69,6 +76,8 @@ class Engine {
   void takeKey(int x, int y);
   bool openKeyBlock(int x, int y);
   void walkPlayer(int richting);
+  void animatePush(int x, int y, int d);
+  std::string levelTitle() const;
   int playerCol() const;
   int playerRow() const;
 
@@ -77,6 +86,7 @@ class Engine {
   PlayState s_;
   Opties opties_;
   Start pending_ = Start::None;
+  bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
   bool driving_ = false;
   int loopDepth_ = 0;
 };

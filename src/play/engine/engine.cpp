@@ -1,0 +1,233 @@
+#include "engine.h"
+
+#include "level/level_file.h"
+#include "texts.h"
+
+namespace dwaalbos {
+
+Engine::Engine(SharedState& shared, Host& host) : shared_(shared), host_(host) {}
+
+// A start asked for while a game runs ends that game's loop first; the driver then runs it.
+// Only the outermost call drives, so games started from inside games never nest.
+void Engine::request(Start start) {
+  pending_ = start;
+  s_.Gestopt = true;
+  if (!driving_) runPending();
+}
+
+void Engine::runPending() {
+  driving_ = true;
+  while (pending_ != Start::None) {
+    const Start next = pending_;
+    pending_ = Start::None;
+    if (next == Start::Begi) doBegi();
+    else beginnen();
+  }
+  driving_ = false;
+}
+
+std::optional<Doolhof> Engine::selectedLevel() const {
+  if (shared_.LevelNummer == 0) return readLevelFile(shared_.LevelBestand);
+  if (const Doolhof* level = shared_.sets.byNumber(shared_.LevelNummer)) return *level;
+  return std::nullopt;
+}
+
+bool Engine::begi() {
+  if (!selectedLevel()) return false;
+  request(Start::Begi);
+  return true;
+}
+
+bool Engine::openLevel(const std::string& path) {
+  if (!readLevelFile(path)) return false;
+  shared_.LevelBestand = path;
+  shared_.LevelNummer = 0;
+  request(Start::Begi);
+  return true;
+}
+
+void Engine::verder() { request(Start::Beginnen); }
+
+void Engine::doBegi() {
+  auto level = selectedLevel();
+  if (!level) return;  // a level past the last one, or a file gone since it was chosen
+  s_.Gestopt = true;
+  opties_.MetBitBlt = true;
+  s_.sleutels = 0;
+  host_.setKeyCount(0);
+  toetsenleeg();
+  host_.playSound(1);
+  shared_.Level = std::move(*level);
+  s_.naam = shared_.Level.Naam;
+  s_.maker = shared_.Level.Maker;
+  s_.commentaar = shared_.Level.Commentaar;
+  shared_.Veld.copyPlayAreaFrom(shared_.Level.Vakken);
+  if (s_.Opnieuw || (s_.naam.empty() && s_.maker.empty())) {
+    beginnen();
+    // A start requested meanwhile still needs the flag; it clears it itself.
+    if (pending_ == Start::None) s_.Opnieuw = false;
+    return;
+  }
+  host_.showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
+                          "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
+                          s_.commentaar.empty() ? "Geen commentaar"
+                                                : "Commentaar: " + s_.commentaar});
+}
+
+void Engine::beginnen() {
+  s_.Gehaald = false;
+  stopRequested_ = false;
+  for (int c = 1, found = 0; c <= 12 && !found; ++c)
+    for (int r = 1; r <= 12 && !found; ++r)
+      if (shared_.Veld.at(c, r) == cell::kStart) {
+        shared_.ManX = (c - 1) * kCellPixels;
+        shared_.ManY = (r - 1) * kCellPixels;
+        found = 1;
+      }
+  s_.Schakelaar = true;
+  s_.Gestopt = false;
+  host_.setLevelCaptions(s_.naam.empty() ? "Geennaam" : s_.naam,
+                         s_.maker.empty() ? "Anoniem" : s_.maker);
+  host_.showAndFocus();
+  host_.revealBoard(!s_.Opnieuw && opties_.overgang);
+  s_.Opnieuw = false;
+  shared_.Stap = 0;
+  shared_.Kant = 40;
+  mainloop();
+}
+
+std::string Engine::levelTitle() const {
+  return texts::kTitelBegin + s_.naam + " door " + s_.maker;
+}
+
+void Engine::mainloop() {
+  ++loopDepth_;
+  host_.showAndFocus();
+  s_.Pauze = false;
+  host_.setTitle(levelTitle());
+  s_.PauzeTitel = false;
+  do {
+    pass();
+  } while (!s_.Gestopt);
+  s_.Gestopt = false;
+  --loopDepth_;
+  if (s_.Opnieuw && pending_ == Start::None) request(Start::Begi);
+}
+
+void Engine::pass() {
+  s_.Bewogen = false;
+  if (s_.Pauze) {
+    if (!s_.PauzeTitel) {
+      host_.setTitle(texts::kPauzeTitel);
+      s_.PauzeTitel = true;
+    }
+    host_.processEvents();
+    return;
+  }
+  if (s_.PauzeTitel) {
+    host_.setTitle(levelTitle());
+    s_.PauzeTitel = false;
+  }
+  for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
+    if (host_.keyState(key)) {
+      applyKey(key);
+      break;
+    }
+  host_.processEvents();
+  // A command run by the events may have ended this game; its move is then void.
+  if (!s_.Gestopt) finishPass();
+}
+
+void Engine::act(GameKey key) {
+  s_.Bewogen = false;
+  applyKey(key);
+  finishPass();
+}
+
+void Engine::applyKey(GameKey key) {
+  switch (key) {
+    case GameKey::Left:
+      if (shared_.ManX != 0) s_.Bewogen = true;
+      shared_.Richting = dir::kLeft;
+      break;
+    case GameKey::Right:
+      s_.Bewogen = true;
+      shared_.Richting = dir::kRight;
+      break;
+    case GameKey::Up:
+      if (shared_.ManY != 0) s_.Bewogen = true;
+      shared_.Richting = dir::kUp;
+      break;
+    case GameKey::Down:
+      s_.Bewogen = true;
+      shared_.Richting = dir::kDown;
+      break;
+    case GameKey::Space: flipSwitch(); return;
+    case GameKey::Enter: return;
+  }
+  shared_.Kant = dir::facingRow(shared_.Richting);
+}
+
+void Engine::finishPass() {
+  if (!s_.Bewogen) return;
+  animeer();
+  if (!s_.Gestopt) tekenen(true);
+  toetsenleeg();
+}
+
+void Engine::flipSwitch() {
+  const int c = playerCol();
+  const int r = playerRow();
+  if (!Board::contains(c, r) || shared_.Veld.at(c, r) != cell::kSwitch) return;
+  host_.playSound(9);
+  s_.Schakelaar = !s_.Schakelaar;
+  tekenen(true);
+  host_.sleep(200);
+}
+
+void Engine::toetsenleeg() {
+  for (GameKey key : {GameKey::Up, GameKey::Down, GameKey::Right, GameKey::Left, GameKey::Space,
+                      GameKey::Enter})
+    host_.keyState(key);
+}
+
+void Engine::overnieuw() {
+  if (shared_.LevelNummer == 0) {
+    auto level = readLevelFile(shared_.LevelBestand);
+    if (!level) return;  // the file is gone: nothing to start again
+    shared_.Level = std::move(*level);
+    s_.naam = shared_.Level.Naam;
+    s_.maker = shared_.Level.Maker;
+    s_.commentaar = shared_.Level.Commentaar;
+    shared_.Veld.copyPlayAreaFrom(shared_.Level.Vakken);
+  }
+  s_.DirectOpnieuw = true;
+  s_.Opnieuw = true;
+  s_.Gestopt = true;
+  // A running main loop restarts the level as it ends; with none running, start it now.
+  if (!gameRunning()) request(Start::Begi);
+}
+
+void Engine::leeg() {
+  shared_.Veld.clearPlayArea();
+  host_.clearBoard();
+  host_.setLevelCaptions("", "");
+  s_.commentaar.clear();
+}
+
+void Engine::naareditor() {
+  s_.Gestopt = true;
+  stopRequested_ = true;
+  host_.toEditor();
+}
+
+void Engine::stopGame() {
+  s_.Gestopt = true;
+  stopRequested_ = true;
+  pending_ = Start::None;
+}
+
+int Engine::playerCol() const { return shared_.ManX / kCellPixels + 1; }
+int Engine::playerRow() const { return shared_.ManY / kCellPixels + 1; }
+
+}  // namespace dwaalbos

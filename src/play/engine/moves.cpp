@@ -1,0 +1,133 @@
+// The player's move: the step onto the next cell, rides over arrows and what objects do.
+#include <stdexcept>
+
+#include "engine.h"
+#include "texts.h"
+
+namespace dwaalbos {
+
+void Engine::animeer() {
+  s_.Lijnen.resize(1);
+  s_.Lijnengetoond = false;
+  s_.NaGeluid.clear();
+  int x = playerCol() + dir::dx(shared_.Richting);
+  int y = playerRow() + dir::dy(shared_.Richting);
+  if (collision(x, y)) return;
+  if (s_.Gestopt) {
+    // The move ended the game: a push at the end of a ride landed on the player.
+    if (s_.DirectOpnieuw) {
+      s_.DirectOpnieuw = false;
+      request(Start::Beginnen);
+      return;
+    }
+    host_.closeWindow();
+    if (!stopRequested_) s_.Gestopt = false;
+    return;
+  }
+  host_.playSound(5);
+  for (int step = 0; step < 5; ++step) walkPlayer(shared_.Richting);
+  if (!s_.NaGeluid.empty()) host_.playSound(std::stoi(s_.NaGeluid));
+  if (s_.Doorschuiven) {
+    shared_.Richting = s_.NieuweRichting;
+    shared_.Kant = dir::facingRow(shared_.Richting);
+    if (!s_.Lijnengetoond) {
+      volglijnen();
+      host_.playSound(2);
+    }
+    s_.Doorschuiven = false;
+    shared_.ManX = (s_.DoelX - 1) * kCellPixels;
+    shared_.ManY = (s_.DoelY - 1) * kCellPixels;
+    bcollision(s_.DoelX, s_.DoelY, 2);
+    tekenen(true);
+  }
+  if (s_.Gehaald) levelEnd();
+}
+
+// One of the five 8-pixel steps of a move, with the next walking frame.
+void Engine::walkPlayer(int richting) {
+  shared_.ManX += 8 * dir::dx(richting);
+  shared_.ManY += 8 * dir::dy(richting);
+  shared_.Kant = dir::facingRow(richting);
+  shared_.Stap = shared_.Stap != 0 ? 0 : 40;
+  tekenen(true);
+  host_.sleep(opties_.Loopvertraging);
+}
+
+bool Engine::collision(int& x, int& y) {
+  s_.Meegevoerd = false;
+  if (!Board::contains(x, y)) return true;
+  // Any board index out of range while the step is resolved refuses the step.
+  try {
+    return collisionUnchecked(x, y);
+  } catch (const std::out_of_range&) {
+    return true;
+  }
+}
+
+bool Engine::collisionUnchecked(int& x, int& y) {
+  if (cell::isArrow(shared_.Veld.at(x, y))) return pcollision(x, y);
+  s_.Looprichting = shared_.Richting;
+  return bcollision(x, y, 0);
+}
+
+bool Engine::circleLimitReached() {
+  if (s_.Lijnen.size() - 1 <= 500) return false;
+  host_.message(texts::kOneindigTitle, texts::kOneindig, Icon::Exclamation);
+  return true;
+}
+
+// The player rides the arrows from (wX, wY) on; the whole ride is resolved before he moves.
+bool Engine::pcollision(int& wX, int& wY) {
+  s_.Looprichting = shared_.Richting;
+  for (;;) {
+    if (circleLimitReached()) return true;
+    if (wX == 0 || wX == 13 || wY == 0 || wY == 13) return true;
+    const int k = shared_.Veld.at(wX, wY);
+    if (!cell::isArrow(k)) break;
+    if (k != cell::kFourWay) s_.Looprichting = dir::ofArrow(k);
+    lijnerbij(wX, wY, s_.Looprichting, false);
+    wX += dir::dx(s_.Looprichting);
+    wY += dir::dy(s_.Looprichting);
+  }
+  s_.NieuweRichting = s_.Looprichting;
+  s_.Meegevoerd = true;
+  s_.DoelX = wX;
+  s_.DoelY = wY;
+  const bool refused = bcollision(wX, wY, 1);
+  if (refused) tekenen(true);
+  else host_.refresh();
+  if (!s_.Gestopt) s_.Doorschuiven = !refused;
+  return refused;
+}
+
+// What the object on (x, y) does to a player entering it; true bars him (or he was moved).
+bool Engine::bcollision(int x, int y, int mode) {
+  switch (shared_.Veld.at(x, y)) {
+    case cell::kWall: return true;
+    case cell::kBlueGate: return !s_.Schakelaar;
+    case cell::kRedGate: return s_.Schakelaar;
+    case cell::kEnd: s_.Gehaald = true; return false;
+    case cell::kKey: takeKey(x, y); return false;
+    case cell::kKeyBlock: return !openKeyBlock(x, y);
+    case cell::kPushBlock: return pushRule(x, y, mode);
+    default: return false;
+  }
+}
+
+void Engine::takeKey(int x, int y) {
+  s_.NaGeluid = "10";
+  shared_.Veld.set(x, y, cell::kEmpty);
+  tekenen(true);
+  host_.setKeyCount(++s_.sleutels);
+}
+
+bool Engine::openKeyBlock(int x, int y) {
+  if (s_.sleutels == 0) return false;
+  s_.NaGeluid = "11";
+  tekenen(true);
+  shared_.Veld.set(x, y, cell::kEmpty);
+  host_.setKeyCount(--s_.sleutels);
+  return true;
+}
+
+}  // namespace dwaalbos
