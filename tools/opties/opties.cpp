@@ -1,0 +1,23 @@
+// Writes the options file the game folder ships with: the play window as it was designed.
+#include <iostream>
+
+#include "level/options_file.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: dwaalbos-opties <Opties.dat>\n";
+    return 2;
+  }
+  dwaalbos::StoredOptions design;
+  design.rechterkant = true;
+  design.Loopvertraging = 40;
+  design.volglijnen = true;
+  design.Lijnvertraging = 20;
+  design.MetBitBlt = true;
+  design.overgang = true;
+  if (!dwaalbos::saveOptions(argv[1], design)) {
+    std::cerr << "dwaalbos-opties: cannot write " << argv[1] << "\n";
+    return 1;
+  }
+  return 0;
+}
