@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "level/cp1252.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace dwaalbos;
 

@@ -1,0 +1,79 @@
+#include "headless_host.h"
+
+namespace dwaalbos {
+
+HeadlessHost::HeadlessHost(SharedState& shared, bool answerYes)
+    : engine_(shared, *this), answerYes_(answerYes) {
+  // No transition, follow lines on; the delays do not matter, nothing sleeps here.
+  engine_.opties() = Opties{false, 0, true, 0, true, false};
+}
+
+bool HeadlessHost::play(const std::string& keys, bool start) {
+  keys_ = keys;
+  next_ = 0;
+  keysExhausted_ = false;
+  if (start) {
+    if (!engine_.begi()) return false;
+  } else {
+    engine_.verder();
+  }
+  ended_ = !keysExhausted_;
+  return true;
+}
+
+void HeadlessHost::tekenen(bool) { ++redraws_; }
+
+void HeadlessHost::message(const std::string& title, const std::string& text, Icon) {
+  events_.push_back({0, title, text, "ok"});
+}
+
+bool HeadlessHost::ask(const std::string& title, const std::string& text, Icon) {
+  events_.push_back({0, title, text, answerYes_ ? "yes" : "no"});
+  return answerYes_;
+}
+
+void HeadlessHost::setLevelCaptions(const std::string& naam, const std::string& maker) {
+  nameCaption_ = naam;
+  makerCaption_ = maker;
+}
+
+void HeadlessHost::showIntroduction(const Introduction& texts) {
+  introduction_ = texts;
+  ++introductions_;
+  engine_.verder();
+}
+
+// The play window's close handler outside a test play: leave the game after "Zeker weten?".
+void HeadlessHost::closeWindow() {
+  if (engine_.shared().Testen) {
+    engine_.naareditor();
+    return;
+  }
+  if (!ask("Bevestiging", "Zeker weten?", Icon::None)) return;
+  engine_.leeg();
+  engine_.stopGame();
+}
+
+bool HeadlessHost::keyState(GameKey key) {
+  if (next_ >= keys_.size()) return false;
+  switch (keys_[next_]) {
+    case 'L': return key == GameKey::Left;
+    case 'R': return key == GameKey::Right;
+    case 'U': return key == GameKey::Up;
+    case 'D': return key == GameKey::Down;
+    case 'S': return key == GameKey::Space;
+    default: return false;
+  }
+}
+
+// Each pass of the main loop takes one letter; a pass with none left ends the session.
+void HeadlessHost::processEvents() {
+  if (next_ < keys_.size()) {
+    ++next_;
+    return;
+  }
+  keysExhausted_ = true;
+  engine_.stopGame();
+}
+
+}  // namespace dwaalbos

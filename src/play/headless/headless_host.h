@@ -1,0 +1,89 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "play/engine/engine.h"
+
+namespace dwaalbos {
+
+// A play window without a window: it plays a list of keys, answers every question the same
+// way and records what the player would have heard and read. The command-line tool and the
+// tests play through it.
+class HeadlessHost : public Host {
+ public:
+  struct Event {
+    int sound = 0;  // a sample slot, or 0 for a dialog
+    std::string title;
+    std::string text;
+    std::string answer;  // "yes", "no" or "ok"
+  };
+
+  HeadlessHost(SharedState& shared, bool answerYes);
+
+  Engine& engine() { return engine_; }
+  // Plays the keys: L left, R right, U up, D down, S space; each letter is one pass of the
+  // main loop. Starts the level selected in the shared state first when `start` is set.
+  // False when that level cannot be read.
+  bool play(const std::string& keys, bool start = true);
+  // True when the game ended by its own rules rather than by running out of keys.
+  bool ended() const { return ended_; }
+
+  const std::vector<Event>& events() const { return events_; }
+  int keyCount() const { return keyCount_; }
+  const std::string& title() const { return title_; }
+  const std::string& nameCaption() const { return nameCaption_; }
+  const std::string& makerCaption() const { return makerCaption_; }
+  const Introduction& introduction() const { return introduction_; }
+  int introductions() const { return introductions_; }
+  int redraws() const { return redraws_; }
+  int barsDrawn() const { return bars_; }
+  bool boardCleared() const { return cleared_; }
+  bool wentToEditor() const { return toEditor_; }
+  const std::vector<std::string>& opened() const { return opened_; }
+  void clearEvents() { events_.clear(); }
+
+  void tekenen(bool verversen) override;
+  void refresh() override {}
+  void pasteBlock(int, int) override {}
+  void drawBar(int, int, int, int, bool) override { ++bars_; }
+  void revealBoard(bool) override { tekenen(true); }
+  void clearBoard() override { cleared_ = true; }
+  void showAndFocus() override {}
+  void sleep(int) override {}
+  void playSound(int slot) override { events_.push_back({slot, {}, {}, {}}); }
+  void message(const std::string& title, const std::string& text, Icon) override;
+  bool ask(const std::string& title, const std::string& text, Icon) override;
+  void setKeyCount(int keys) override { keyCount_ = keys; }
+  void setLevelCaptions(const std::string& naam, const std::string& maker) override;
+  void setTitle(const std::string& title) override { title_ = title; }
+  void followDelayChanged() override {}
+  void showIntroduction(const Introduction& texts) override;
+  void closeWindow() override;
+  void toEditor() override { toEditor_ = true; }
+  void openDocument(const std::string& address) override { opened_.push_back(address); }
+  bool keyState(GameKey key) override;
+  void processEvents() override;
+
+ private:
+  Engine engine_;
+  bool answerYes_;
+  std::string keys_;
+  std::size_t next_ = 0;
+  bool keysExhausted_ = false;
+  bool ended_ = false;
+  std::vector<Event> events_;
+  int keyCount_ = 0;
+  std::string title_;
+  std::string nameCaption_;
+  std::string makerCaption_;
+  Introduction introduction_;
+  int introductions_ = 0;
+  int redraws_ = 0;
+  int bars_ = 0;
+  bool cleared_ = false;
+  bool toEditor_ = false;
+  std::vector<std::string> opened_;
+};
+
+}  // namespace dwaalbos

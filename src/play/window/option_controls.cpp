@@ -1,0 +1,165 @@
+#include "option_controls.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "delay_setting.h"
+#include "level/options_file.h"
+#include "platform/message_boxes.h"
+#include "play/engine/engine.h"
+#include "play_menus.h"
+#include "right_panel.h"
+
+namespace dwaalbos {
+
+OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel,
+                               QWidget& window)
+    : QObject(&window), engine_(engine), menus_(menus), panel_(panel), window_(window) {
+  connect(menus_.mnurechts, &QAction::triggered, this, &OptionControls::mnurechtsClick);
+  connect(menus_.mnuvolg, &QAction::triggered, this, &OptionControls::mnuvolgClick);
+  connect(menus_.mnuovergang, &QAction::triggered, this, &OptionControls::mnuovergangClick);
+  connect(menus_.mnubitblt, &QAction::triggered, this, &OptionControls::mnubitbltClick);
+  connect(menus_.mnupp, &QAction::triggered, this, &OptionControls::mnuppClick);
+  connect(menus_.mnuloop, &QAction::triggered, this,
+          [this] { askDelay(kLoopDelay, panel_.loopcap, engine_.opties().Loopvertraging); });
+  connect(menus_.mnuvertrlijn, &QAction::triggered, this,
+          [this] { askDelay(kLineDelay, panel_.snelcap, engine_.opties().Lijnvertraging); });
+  connect(panel_.Check1, &QCheckBox::toggled, this, &OptionControls::Check1Click);
+  connect(panel_.Check2, &QCheckBox::toggled, this, &OptionControls::Check2Click);
+
+  for (QLineEdit* box : {panel_.loopcap, panel_.snelcap}) {
+    // Typed keys are filtered below; the validator keeps pasted text to digits as well.
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->installEventFilter(this);
+  }
+  panel_.Check1->installEventFilter(this);
+  panel_.Check2->installEventFilter(this);
+}
+
+void OptionControls::laadopties(const std::string& path) {
+  const StoredOptions stored = loadOptions(path);
+  Opties& opties = engine_.opties();
+
+  menus_.mnurechts->setChecked(stored.rechterkant);
+  opties.rechterkant = stored.rechterkant;
+  emit panelShown(stored.rechterkant);
+
+  opties.Loopvertraging = stored.Loopvertraging;
+  panel_.loopcap->setText(QString::number(stored.Loopvertraging));
+
+  menus_.mnuvolg->setChecked(stored.volglijnen);
+  panel_.Check1->setChecked(stored.volglijnen);
+
+  opties.Lijnvertraging = stored.Lijnvertraging;
+  panel_.snelcap->setText(QString::number(stored.Lijnvertraging));
+
+  setMetBitBlt(stored.MetBitBlt);
+
+  menus_.mnuovergang->setChecked(stored.overgang);
+  opties.overgang = stored.overgang;
+  panel_.Check2->setChecked(stored.overgang);
+}
+
+void OptionControls::slaoptiesop(const std::string& path) const {
+  const Opties& opties = engine_.opties();
+  StoredOptions stored;
+  stored.rechterkant = menus_.mnurechts->isChecked();
+  stored.Loopvertraging = static_cast<std::int16_t>(opties.Loopvertraging);
+  stored.volglijnen = menus_.mnuvolg->isChecked();
+  stored.Lijnvertraging = static_cast<std::int16_t>(opties.Lijnvertraging);
+  stored.MetBitBlt = opties.MetBitBlt;
+  stored.overgang = menus_.mnuovergang->isChecked();
+  // A folder the game may not write to keeps the options for this session only.
+  saveOptions(path, stored);
+}
+
+void OptionControls::showFollowDelay() {
+  panel_.snelcap->setText(QString::number(engine_.opties().Lijnvertraging));
+}
+
+// Checkable menu items have inverted their own mark by the time these run.
+void OptionControls::mnurechtsClick() {
+  engine_.opties().rechterkant = menus_.mnurechts->isChecked();
+  emit panelShown(menus_.mnurechts->isChecked());
+}
+
+void OptionControls::mnuvolgClick() { panel_.Check1->setChecked(menus_.mnuvolg->isChecked()); }
+
+void OptionControls::mnuovergangClick() {
+  engine_.opties().overgang = menus_.mnuovergang->isChecked();
+  panel_.Check2->setChecked(menus_.mnuovergang->isChecked());
+}
+
+void OptionControls::mnubitbltClick() { setMetBitBlt(menus_.mnubitblt->isChecked()); }
+
+void OptionControls::mnuppClick() { setMetBitBlt(!menus_.mnupp->isChecked()); }
+
+void OptionControls::setMetBitBlt(bool bitblt) {
+  menus_.mnubitblt->setChecked(bitblt);
+  menus_.mnupp->setChecked(!bitblt);
+  engine_.opties().MetBitBlt = bitblt;
+}
+
+void OptionControls::Check1Click(bool ticked) {
+  panel_.snelcap->setEnabled(ticked);
+  menus_.mnuvolg->setChecked(ticked);
+  engine_.opties().volglijnen = ticked;
+  engine_.toetsenleeg();
+  engine_.state().Pauze = false;
+}
+
+void OptionControls::Check2Click(bool ticked) {
+  menus_.mnuovergang->setChecked(ticked);
+  engine_.opties().overgang = ticked;
+  engine_.toetsenleeg();
+  emit boardFocusWanted();
+  engine_.state().Pauze = false;
+}
+
+void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& variable) {
+  const std::string shown = box->text().toStdString();
+  const auto answer = askLine(&window_, setting.title, delayPrompt(setting, shown), shown);
+  box->setText(QString::fromStdString(delayBoxText(setting, answer)));
+  variable = leadingNumber(box->text().toStdString());
+}
+
+int& OptionControls::delayOf(QLineEdit* box) {
+  return box == panel_.loopcap ? engine_.opties().Loopvertraging
+                               : engine_.opties().Lijnvertraging;
+}
+
+// The delay boxes take digits only: every other typed character, Backspace too, is dropped,
+// and a Ctrl key goes to the menu's shortcut instead of the box. Each key release sets the
+// delay from the box.
+bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+      return static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier;
+    case QEvent::KeyPress: {
+      const QString typed = static_cast<QKeyEvent*>(event)->text();
+      return !typed.isEmpty() && !(typed.size() == 1 && typed[0].isDigit());
+    }
+    case QEvent::KeyRelease:
+      delayOf(box) = leadingNumber(box->text().toStdString());
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool OptionControls::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && watched != panel_.snelcap &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+    engine_.state().Pauze = true;
+  }
+  if (watched == panel_.loopcap || watched == panel_.snelcap)
+    return digitBoxEvent(static_cast<QLineEdit*>(watched), event);
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace dwaalbos

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+
+#include <string>
+
+class QLineEdit;
+class QWidget;
+
+namespace dwaalbos {
+
+class Engine;
+struct DelaySetting;
+struct PlayMenus;
+class RightPanel;
+
+// The play window's six options: the "&Opties" menu, their controls on the panel, the
+// values the engine plays with, and the options file. Menu marks and panel boxes are kept in
+// step both ways.
+class OptionControls : public QObject {
+  Q_OBJECT
+
+ public:
+  OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel, QWidget& window);
+
+  void laadopties(const std::string& path);
+  void slaoptiesop(const std::string& path) const;
+
+  // The follow-line delay was changed by the game itself.
+  void showFollowDelay();
+
+ signals:
+  void panelShown(bool shown);
+  void boardFocusWanted();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void mnurechtsClick();
+  void mnuvolgClick();
+  void mnuovergangClick();
+  void mnubitbltClick();
+  void mnuppClick();
+  void Check1Click(bool ticked);
+  void Check2Click(bool ticked);
+  void askDelay(const DelaySetting& setting, QLineEdit* box, int& variable);
+  void setMetBitBlt(bool bitblt);
+  bool digitBoxEvent(QLineEdit* box, QEvent* event);
+  int& delayOf(QLineEdit* box);
+
+  Engine& engine_;
+  PlayMenus& menus_;
+  RightPanel& panel_;
+  QWidget& window_;
+};
+
+}  // namespace dwaalbos

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace dwaalbos {
+
+class Pictures;
+
+// The panel to the right of the board: the level's data, the status, the options and the
+// music controls, each at its designed place. Other classes give the controls their behaviour.
+class RightPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  RightPanel(const Pictures& pictures, QWidget* parent);
+
+  QLabel* Naamcaption;
+  QLabel* Makercap;
+  QLabel* Label9;      // "Klik hier voor commentaar"
+  QLabel* SleutelsJ;   // the key count
+  QLineEdit* loopcap;  // walking delay
+  QCheckBox* Check1;   // follow lines
+  QLineEdit* snelcap;  // follow-line delay
+  QCheckBox* Check2;   // transition at a new level
+  QComboBox* Combo1;   // the music files
+  QPushButton* Command1;  // "Speel"
+  QPushButton* Command2;  // "Pause"
+  QPushButton* Command5;  // "Stop"
+
+ signals:
+  void commentClicked();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QLabel* label(const char* text, int x, int y, int width, int height);
+  QLabel* picture(const QImage& image, int x, int y, int width, int height);
+};
+
+}  // namespace dwaalbos

@@ -1,0 +1,113 @@
+// Starting, restarting and leaving games, and the introduction screen.
+#include <gtest/gtest.h>
+
+#include "level/level_file.h"
+#include "play_board.h"
+
+using namespace dwaalbos;
+
+TEST(GameFlow, ANamedLevelShowsItsIntroductionFirst) {
+  PlayBoard game({"S"});
+  auto level = readLevelFile(game.shared.LevelBestand).value();
+  level.Maker = "Zoë";
+  writeLevelFile(game.shared.LevelBestand, level);
+  game.play("");
+  EXPECT_EQ(game.host.introductions(), 1);
+  EXPECT_EQ(game.host.introduction().naam, "Geennaam");
+  EXPECT_EQ(game.host.introduction().maker, "Gemaakt door Zoë");
+  EXPECT_EQ(game.host.nameCaption(), "Geennaam");
+  EXPECT_EQ(game.host.makerCaption(), "Zoë");
+  EXPECT_EQ(game.host.title(), "Dwaalbos 6.0:  door Zoë");
+}
+
+TEST(GameFlow, AnAnonymousUnnamedLevelStartsAtOnceEvenWithAComment) {
+  PlayBoard game({"S"});
+  auto level = readLevelFile(game.shared.LevelBestand).value();
+  level.Commentaar = "Veel plezier";
+  writeLevelFile(game.shared.LevelBestand, level);
+  game.play("");
+  EXPECT_EQ(game.host.introductions(), 0);
+  EXPECT_EQ(game.host.makerCaption(), "Anoniem");
+}
+
+TEST(GameFlow, TheLeftmostThenTopmostStartSquareIsUsed) {
+  PlayBoard game({"...S", ".S", ".S"});
+  game.play("");
+  EXPECT_EQ(game.col(), 2);
+  EXPECT_EQ(game.row(), 2);
+  EXPECT_EQ(game.shared.Kant, 40);
+  EXPECT_EQ(game.shared.Stap, 0);
+}
+
+TEST(GameFlow, IndexZeroCellsNeverReachTheBoard) {
+  PlayBoard game({"S#"});
+  game.setFileCell(0, 1, cell::kWall);
+  game.setFileCell(1, 0, cell::kWall);
+  game.play("U");
+  EXPECT_EQ(game.shared.Veld.at(0, 1), 0);
+  EXPECT_EQ(game.shared.Veld.at(1, 0), 0);
+}
+
+TEST(GameFlow, AnUnreadableLevelIsNotStarted) {
+  PlayBoard game({"S"});
+  game.shared.LevelBestand = game.folder.path("weg.dwb");
+  EXPECT_FALSE(game.play("R"));
+  EXPECT_TRUE(game.host.events().empty());
+  game.shared.LevelNummer = 44;
+  EXPECT_FALSE(game.play("R"));
+}
+
+TEST(GameFlow, TheKeyCountStartsAtZeroEveryGame) {
+  PlayBoard game({"Sk"});
+  game.play("R");
+  EXPECT_EQ(game.host.keyCount(), 1);
+  game.play("");
+  EXPECT_EQ(game.host.keyCount(), 0);
+}
+
+// Restarts the level from inside every pass, as the restart command would.
+class Restarter : public HeadlessHost {
+ public:
+  Restarter(SharedState& shared, int restarts) : HeadlessHost(shared, false), left_(restarts) {}
+  void processEvents() override {
+    int here = 0;
+    const auto depth = reinterpret_cast<std::uintptr_t>(&here);
+    deepest_ = std::min(deepest_, depth);
+    shallowest_ = std::max(shallowest_, depth);
+    if (left_-- > 0) engine().overnieuw();
+    else engine().stopGame();
+  }
+  std::uintptr_t stackUsed() const { return shallowest_ - deepest_; }
+  int left() const { return left_; }
+
+ private:
+  int left_;
+  std::uintptr_t deepest_ = UINTPTR_MAX;
+  std::uintptr_t shallowest_ = 0;
+};
+
+TEST(GameFlow, TenThousandRestartsInARowRunInConstantStack) {
+  PlayBoard game({"S"});
+  Restarter host(game.shared, 10000);
+  host.play("");
+  EXPECT_LT(host.left(), 0);
+  EXPECT_EQ(host.stackUsed(), 0u);
+}
+
+TEST(GameFlow, ARestartWhenNoGameRunsStartsTheLevelAtOnce) {
+  PlayBoard game({"SE"});
+  game.play("R");
+  ASSERT_TRUE(game.host.ended());
+  game.host.clearEvents();
+  game.host.engine().overnieuw();
+  EXPECT_EQ(game.at(2, 1), cell::kEnd);
+  EXPECT_EQ(game.sounds(), (std::vector<int>{1}));
+}
+
+TEST(GameFlow, ACrushAtTheEndOfARideAsksWhetherToLeave) {
+  // A crush at the end of a ride hands over to the close handler.
+  PlayBoard game({"S>v", "..X<", "..>^"}, false);
+  game.play("RR");
+  EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Zelfmoord", "Bevestiging"}));
+  EXPECT_FALSE(game.host.ended());  // "No": the game went on, on the emptied board
+}

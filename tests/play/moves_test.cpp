@@ -1,0 +1,140 @@
+// Walking, the board's edges, key priority, keys, key blocks, gates and the switch.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "play_board.h"
+
+using namespace dwaalbos;
+using Sounds = std::vector<int>;
+
+TEST(Moves, AStepWalksFortyPixelsInFiveFramesWithOneFootstep) {
+  PlayBoard game({"S.E"});
+  game.play("R");
+  EXPECT_EQ(game.shared.ManX, 40);
+  EXPECT_EQ(game.shared.Kant, 40);
+  EXPECT_EQ(game.shared.Stap, 40);  // five frame switches from the first frame
+  EXPECT_EQ(game.sounds(), (Sounds{1, 5}));
+  game.play("RR");
+  EXPECT_EQ(game.col(), 3);
+}
+
+TEST(Moves, TheLeftAndTopEdgesTurnThePlayerWithoutAMove) {
+  PlayBoard game({"S"});
+  game.play("L");
+  EXPECT_EQ(game.shared.ManX, 0);
+  EXPECT_EQ(game.shared.Richting, dir::kLeft);
+  EXPECT_EQ(game.shared.Kant, 120);
+  EXPECT_EQ(game.sounds(), (Sounds{1}));
+  game.play("U");
+  EXPECT_EQ(game.shared.Kant, 0);
+  EXPECT_EQ(game.shared.ManY, 0);
+}
+
+TEST(Moves, TheRightAndBottomEdgesRefuseTheStepSilently) {
+  PlayBoard game({"...........S"});
+  game.play("R");
+  EXPECT_EQ(game.col(), 12);
+  EXPECT_EQ(game.shared.Kant, 40);
+  EXPECT_EQ(game.sounds(), (Sounds{1}));
+  PlayBoard bottom({"", "", "", "", "", "", "", "", "", "", "", "S"});
+  bottom.play("D");
+  EXPECT_EQ(bottom.row(), 12);
+  EXPECT_EQ(bottom.sounds(), (Sounds{1}));
+}
+
+// Holds several keys at once during the first pass of the main loop.
+class HeldKeys : public HeadlessHost {
+ public:
+  HeldKeys(SharedState& shared, std::set<GameKey> held) : HeadlessHost(shared, false), held_(held) {}
+  bool keyState(GameKey key) override { return passes_ == 0 && held_.contains(key); }
+  void processEvents() override {
+    if (passes_++ > 0) engine().stopGame();
+  }
+
+ private:
+  std::set<GameKey> held_;
+  int passes_ = 0;
+};
+
+TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
+  struct Case {
+    std::set<GameKey> held;
+    int col, row;
+  };
+  const Case cases[] = {{{GameKey::Left, GameKey::Right}, 1, 2},
+                        {{GameKey::Right, GameKey::Up, GameKey::Down}, 3, 2},
+                        {{GameKey::Up, GameKey::Down}, 2, 1},
+                        {{GameKey::Down, GameKey::Space}, 2, 3}};
+  for (const auto& c : cases) {
+    PlayBoard game({"...", ".S."});
+    HeldKeys host(game.shared, c.held);
+    host.play("");
+    EXPECT_EQ(game.col(), c.col);
+    EXPECT_EQ(game.row(), c.row);
+  }
+  PlayBoard onSwitch({"s", "S"});
+  HeldKeys host(onSwitch.shared, {GameKey::Up, GameKey::Space});
+  host.play("");
+  EXPECT_TRUE(host.engine().state().Schakelaar);  // the move went first, no flip
+}
+
+TEST(Moves, WallsBarWithoutASound) {
+  PlayBoard game({"S#"});
+  game.play("R");
+  EXPECT_EQ(game.col(), 1);
+  EXPECT_EQ(game.sounds(), (Sounds{1}));
+}
+
+TEST(Moves, KeysAreCountedAndOpenAnyKeyBlockOneEach) {
+  PlayBoard game({"SkkKK."});
+  game.play("RRRRR");
+  EXPECT_EQ(game.col(), 6);  // two keys open two blocks
+  EXPECT_EQ(game.host.keyCount(), 0);
+  EXPECT_EQ(game.sounds(), (Sounds{1, 5, 10, 5, 10, 5, 11, 5, 11, 5}));
+  EXPECT_EQ(game.at(2, 1), 0);
+  EXPECT_EQ(game.at(4, 1), 0);
+
+  PlayBoard count({"SkkK"});
+  count.play("RRR");
+  EXPECT_EQ(count.host.keyCount(), 1);
+}
+
+TEST(Moves, AKeyBlockWithoutAKeyBarsAndChangesNothing) {
+  PlayBoard game({"SK"});
+  game.play("R");
+  EXPECT_EQ(game.col(), 1);
+  EXPECT_EQ(game.at(2, 1), cell::kKeyBlock);
+  EXPECT_EQ(game.sounds(), (Sounds{1}));
+}
+
+TEST(Moves, TheSwitchTurnsWhichGatesAreOpen) {
+  PlayBoard red({"Sbr"});
+  red.play("RR");
+  EXPECT_EQ(red.col(), 2);  // red state: blue open, red closed
+
+  PlayBoard blue({"s", "Sbr"});
+  blue.play("USDRR");
+  EXPECT_FALSE(blue.host.engine().state().Schakelaar);
+  EXPECT_EQ(blue.col(), 1);  // blue state: the blue gate bars
+  EXPECT_EQ(blue.sounds(), (Sounds{1, 5, 9, 5}));
+
+  PlayBoard back({"s", "S.r"});
+  back.play("USSDRR");
+  EXPECT_TRUE(back.host.engine().state().Schakelaar);
+  EXPECT_EQ(back.col(), 2);
+}
+
+TEST(Moves, SpaceAwayFromASwitchDoesNothing) {
+  PlayBoard game({"S"});
+  game.play("S");
+  EXPECT_TRUE(game.host.engine().state().Schakelaar);
+  EXPECT_EQ(game.sounds(), (Sounds{1}));
+}
+
+TEST(Moves, EnemyAndUnknownCodesAreWalkedOver) {
+  PlayBoard game({"S!."});
+  game.setFileCell(3, 1, 77);
+  game.play("RR");
+  EXPECT_EQ(game.col(), 3);
+}

@@ -1,0 +1,49 @@
+#include "play_board.h"
+
+#include <stdexcept>
+#include <variant>
+
+#include "level/level_file.h"
+#include "level/level_text.h"
+
+using namespace dwaalbos;
+
+PlayBoard::PlayBoard(std::initializer_list<const char*> rows, bool answerYes)
+    : shared(folder.root().string()), host(shared, answerYes) {
+  std::string text = "bord:\n";
+  for (const char* row : rows) text += std::string(row) + std::string(12 - std::string(row).size(), '.') + "\n";
+  for (std::size_t i = rows.size(); i < 12; ++i) text += "............\n";
+  const auto parsed = parseLevelText(text);
+  if (!std::holds_alternative<Doolhof>(parsed)) throw std::invalid_argument("bad test board");
+  shared.LevelBestand = folder.path("level.dwb");
+  writeLevelFile(shared.LevelBestand, std::get<Doolhof>(parsed));
+}
+
+std::vector<int> PlayBoard::sounds() const {
+  std::vector<int> out;
+  for (const auto& event : host.events())
+    if (event.sound != 0) out.push_back(event.sound);
+  return out;
+}
+
+std::vector<std::string> PlayBoard::dialogTitles() const {
+  std::vector<std::string> out;
+  for (const auto& event : host.events())
+    if (event.sound == 0) out.push_back(event.title);
+  return out;
+}
+
+std::string PlayBoard::board() const {
+  std::string out;
+  for (int r = 1; r <= 12; ++r) {
+    for (int c = 1; c <= 12; ++c) out += symbolOfCode(shared.Veld.at(c, r));
+    out += '\n';
+  }
+  return out;
+}
+
+void PlayBoard::setFileCell(int col, int row, int code) {
+  auto level = readLevelFile(shared.LevelBestand).value();
+  level.Vakken.set(col, row, static_cast<std::int16_t>(code));
+  writeLevelFile(shared.LevelBestand, level);
+}
