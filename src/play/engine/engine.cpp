@@ -77,13 +77,7 @@ void Engine::doBegi() {
 void Engine::beginnen() {
   s_.Gehaald = false;
   stopRequested_ = false;
-  for (int c = 1, found = 0; c <= 12 && !found; ++c)
-    for (int r = 1; r <= 12 && !found; ++r)
-      if (shared_.Veld.at(c, r) == cell::kStart) {
-        shared_.ManX = (c - 1) * kCellPixels;
-        shared_.ManY = (r - 1) * kCellPixels;
-        found = 1;
-      }
+  placeOnStart();
   s_.Schakelaar = true;
   s_.Gestopt = false;
   host_.setLevelCaptions(s_.naam.empty() ? "Geennaam" : s_.naam,
@@ -94,6 +88,16 @@ void Engine::beginnen() {
   shared_.Stap = 0;
   shared_.Kant = 40;
   mainloop();
+}
+
+void Engine::placeOnStart() {
+  for (int c = 1; c <= 12; ++c)
+    for (int r = 1; r <= 12; ++r)
+      if (shared_.Veld.at(c, r) == cell::kStart) {
+        shared_.ManX = (c - 1) * kCellPixels;
+        shared_.ManY = (r - 1) * kCellPixels;
+        return;
+      }
 }
 
 std::string Engine::levelTitle() const {

@@ -34,6 +34,9 @@ class Engine {
   void stopGame();                    // end the running game without a new one
   bool gameRunning() const { return loopDepth_ > 0; }
 
+  // Puts the player on the board's start square: the leftmost column first, then the topmost
+  // row. Without one he stays where he stood.
+  void placeOnStart();
   // One pass of the main loop in which `key` is the first key found pressed, without the
   // event processing: what a solver or a test needs to play a move.
   void act(GameKey key);

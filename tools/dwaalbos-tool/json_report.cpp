@@ -1,0 +1,78 @@
+#include "json_report.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace dwaalbos {
+namespace {
+
+std::string quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string boardRows(const Board& board) {
+  std::string out = "[";
+  for (int r = 1; r <= 12; ++r) {
+    out += r > 1 ? ",[" : "[";
+    for (int c = 1; c <= 12; ++c) out += (c > 1 ? "," : "") + std::to_string(board.at(c, r));
+    out += "]";
+  }
+  return out + "]";
+}
+
+std::string eventList(const std::vector<HeadlessHost::Event>& events) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const auto& event = events[i];
+    if (i > 0) out += ",";
+    if (event.sound != 0) {
+      out += "{\"sound\":" + std::to_string(event.sound) + "}";
+    } else {
+      out += "{\"dialog\":{\"title\":" + quoted(event.title) + ",\"text\":" + quoted(event.text) +
+             ",\"answer\":" + quoted(event.answer) + "}}";
+    }
+  }
+  return out + "]";
+}
+
+}  // namespace
+
+std::string playReport(const SharedState& shared, HeadlessHost& host) {
+  const PlayState& state = host.engine().state();
+  std::ostringstream out;
+  out << "{\"board\":" << boardRows(shared.Veld) << ",\"player\":{\"col\":"
+      << shared.ManX / kCellPixels + 1 << ",\"row\":" << shared.ManY / kCellPixels + 1
+      << ",\"dir\":" << shared.Richting << "},\"keys\":" << state.sleutels
+      << ",\"switch\":" << (state.Schakelaar ? "\"red\"" : "\"blue\"")
+      << ",\"level\":" << shared.LevelNummer << ",\"ended\":" << (host.ended() ? "true" : "false")
+      << ",\"events\":" << eventList(host.events()) << "}";
+  return out.str();
+}
+
+std::string solveReport(const Solution& solution) {
+  std::ostringstream out;
+  out << "{\"solvable\":" << (solution.solvable ? "true" : "false")
+      << ",\"moves\":" << quoted(solution.moves) << ",\"length\":" << solution.moves.size()
+      << ",\"states\":" << solution.states << "}";
+  return out.str();
+}
+
+}  // namespace dwaalbos

@@ -1,0 +1,98 @@
+// dwaalbos-tool: the play engine without a window, for level designers and for testing.
+//   dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]
+//   dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]
+//   dwaalbos-tool solve LEVEL.dwb
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "json_report.h"
+#include "level/level_file.h"
+
+using namespace dwaalbos;
+
+namespace {
+
+int usage() {
+  std::cerr << "usage: dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]\n"
+               "       dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]\n"
+               "       dwaalbos-tool solve LEVEL.dwb\n";
+  return 64;
+}
+
+struct PlayRequest {
+  std::string level;  // a level file, or empty for a standard level
+  std::string game = ".";
+  int number = 0;
+  std::string keys;
+  bool answerYes = false;
+};
+
+bool parsePlay(const std::vector<std::string>& args, PlayRequest& request) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--answer" && hasValue) {
+      const std::string& answer = args[++i];
+      if (answer != "yes" && answer != "no") return false;
+      request.answerYes = answer == "yes";
+    } else if (arg == "--game" && hasValue) {
+      request.game = args[++i];
+    } else if (arg == "--level" && hasValue) {
+      try {
+        request.number = std::stoi(args[++i]);
+      } catch (const std::exception&) {
+        return false;
+      }
+      if (request.number < 1 || request.number > kLastLevelNumber) return false;
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  const std::size_t expected = request.number == 0 ? 2 : 1;
+  if (positional.size() != expected) return false;
+  if (request.number == 0) request.level = positional[0];
+  request.keys = positional.back();
+  return request.keys.find_first_not_of("LRUDS") == std::string::npos;
+}
+
+int play(const PlayRequest& request) {
+  SharedState shared(request.game);
+  if (request.number == 0) {
+    shared.LevelBestand = request.level;
+  } else {
+    shared.readLevelSets();
+    shared.LevelNummer = request.number;
+  }
+  HeadlessHost host(shared, request.answerYes);
+  if (!host.play(request.keys)) {
+    std::cerr << "dwaalbos-tool: cannot read the level\n";
+    return 2;
+  }
+  std::cout << playReport(shared, host) << '\n';
+  return 0;
+}
+
+int solve(const std::string& path) {
+  const auto level = readLevelFile(path);
+  if (!level) {
+    std::cerr << "dwaalbos-tool: cannot read " << path << '\n';
+    return 2;
+  }
+  const Solution solution = dwaalbos::solve(*level);
+  std::cout << solveReport(solution) << '\n';
+  return solution.solvable ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return usage();
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (args[0] == "solve" && rest.size() == 1) return solve(rest[0]);
+  PlayRequest request;
+  if (args[0] == "play" && parsePlay(rest, request)) return play(request);
+  return usage();
+}
