@@ -1,0 +1,62 @@
+// The solver: shortest solutions found with the real rules.
+#include "play/solver/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "level/level_file.h"
+#include "level/level_text.h"
+#include "play_board.h"
+
+using namespace dwaalbos;
+
+namespace {
+
+Doolhof levelOf(std::initializer_list<const char*> rows) {
+  std::string text = "bord:\n";
+  for (const char* row : rows) text += std::string(row) + std::string(12 - std::string(row).size(), '.') + "\n";
+  for (std::size_t i = rows.size(); i < 12; ++i) text += "............\n";
+  return std::get<Doolhof>(parseLevelText(text));
+}
+
+}  // namespace
+
+TEST(Solver, FindsTheShortestWay) {
+  const auto solution = solve(levelOf({"S..#", "##.#", "...E"}));
+  EXPECT_TRUE(solution.solvable);
+  EXPECT_EQ(solution.moves, "RRDDR");
+}
+
+TEST(Solver, UsesTheSwitchKeysAndBlocksWhenTheyAreNeeded) {
+  const auto gates = solve(levelOf({"Ssr.", "###E"}));
+  ASSERT_TRUE(gates.solvable);
+  EXPECT_EQ(gates.moves, "RSRRD");  // the red gate opens once the switch is blue
+
+  const auto keys = solve(levelOf({"SK.E", "k###"}));
+  ASSERT_TRUE(keys.solvable);
+  EXPECT_EQ(keys.moves, "DURRR");
+}
+
+TEST(Solver, NeverTakesAMoveThatCrushesThePlayer) {
+  // Pushing right kills; the way round is longer but safe.
+  const auto solution = solve(levelOf({"SXv.E", ".^<..", "....."}));
+  ASSERT_TRUE(solution.solvable);
+  EXPECT_EQ(solution.moves.front(), 'D');
+}
+
+TEST(Solver, ReportsALevelWithoutAWayOut) {
+  const auto solution = solve(levelOf({"S#E", "##."}));
+  EXPECT_FALSE(solution.solvable);
+  EXPECT_EQ(solution.states, 1u);
+  EXPECT_FALSE(solve(levelOf({"S"})).solvable);  // no end square at all
+}
+
+TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {
+  PlayBoard game({"S.X.>v", "#.#..v", "k.K.+<E"});
+  const auto solution = solve(readLevelFile(game.shared.LevelBestand).value());
+  ASSERT_TRUE(solution.solvable);
+  game.play(solution.moves);
+  EXPECT_TRUE(game.host.ended());
+  EXPECT_EQ(game.dialogTitles().back(), "Klaar!");
+}

@@ -1,0 +1,94 @@
+// dwaalbos-tool as level designers and outside checks run it.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/wait.h>
+
+#include "level/level_file.h"
+#include "play_board.h"
+
+namespace {
+
+struct ToolRun {
+  int exitCode = -1;
+  std::string out;
+};
+
+ToolRun tool(const std::string& arguments) {
+  const char* game = std::getenv("DWAALBOS_GAME_DIR");
+  const std::string command = std::string(game ? game : "game") + "/dwaalbos-tool " + arguments + " 2>/dev/null";
+  ToolRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buffer;
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.out.append(buffer.data(), n);
+  run.exitCode = WEXITSTATUS(pclose(pipe));
+  return run;
+}
+
+}  // namespace
+
+TEST(Tool, PlayReportsBoardPlayerAndEventsAsJson) {
+  PlayBoard level({"S#", ".k", "...E"});
+  const ToolRun run = tool("play " + level.shared.LevelBestand + " RDR");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out,
+            "{\"board\":[[5,1,0,0,0,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],"
+            "[0,0,0,6,0,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],"
+            "[0,0,0,0,0,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],"
+            "[0,0,0,0,0,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],"
+            "[0,0,0,0,0,0,0,0,0,0,0,0]],\"player\":{\"col\":2,\"row\":2,\"dir\":4},\"keys\":1,"
+            "\"switch\":\"red\",\"level\":0,\"ended\":false,"
+            "\"events\":[{\"sound\":1},{\"sound\":5},{\"sound\":5},{\"sound\":10}]}\n");
+}
+
+TEST(Tool, DialogsCarryTheirTextAnswerAndLineBreaks) {
+  PlayBoard level({"SXv", ".^<"});
+  const ToolRun run = tool("play " + level.shared.LevelBestand + " R --answer yes");
+  EXPECT_NE(run.out.find("{\"dialog\":{\"title\":\"Zelfmoord\",\"text\":\"Je hebt een orginele "
+                         "manier van zelfmoord gedaan: Je zelf dood duwen!\\r\\nWil je overnieuw "
+                         "beginnen?\",\"answer\":\"yes\"}}"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("\"ended\":false"), std::string::npos);  // restarted, waiting for keys
+}
+
+TEST(Tool, ACompletedLevelIgnoresTheRemainingKeys) {
+  PlayBoard level({"SE"});
+  const ToolRun run = tool("play " + level.shared.LevelBestand + " RDDD");
+  EXPECT_NE(run.out.find("\"ended\":true"), std::string::npos);
+  EXPECT_NE(run.out.find("\"player\":{\"col\":2,\"row\":1,"), std::string::npos);
+}
+
+TEST(Tool, StandardLevelsPlayFromAGameFolderWithItsProgress) {
+  PlayBoard level({"SE"});
+  const auto record = dwaalbos::encodeLevel(dwaalbos::readLevelFile(level.shared.LevelBestand).value());
+  dwaalbos::Bytes set;
+  for (int i = 0; i < 3; ++i) set.insert(set.end(), record.begin(), record.end());
+  level.folder.write("standaardlevels", set);
+  level.folder.write("geluid/Niets.wav", {2, 0, 1, 0});
+  const ToolRun run = tool("play --game " + level.folder.root().string() + " --level 2 R");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("\"level\":3"), std::string::npos);
+  EXPECT_EQ(level.folder.read("geluid/Niets.wav"), (dwaalbos::Bytes{3, 0, 1, 0}));
+  EXPECT_EQ(tool("play --game " + level.folder.root().string() + " --level 30 R").exitCode, 2);
+}
+
+TEST(Tool, SolveAnswersTheShortestMovesAndItsExitCode) {
+  PlayBoard solvable({"S.E"});
+  const ToolRun yes = tool("solve " + solvable.shared.LevelBestand);
+  EXPECT_EQ(yes.exitCode, 0);
+  EXPECT_EQ(yes.out, "{\"solvable\":true,\"moves\":\"RR\",\"length\":2,\"states\":3}\n");
+  PlayBoard walled({"S#E", "##."});
+  EXPECT_EQ(tool("solve " + walled.shared.LevelBestand).exitCode, 1);
+}
+
+TEST(Tool, BadInputIsRefused) {
+  EXPECT_EQ(tool("play /nonexistent.dwb R").exitCode, 2);
+  EXPECT_EQ(tool("solve /nonexistent.dwb").exitCode, 2);
+  EXPECT_EQ(tool("play").exitCode, 64);
+  EXPECT_EQ(tool("play x.dwb RQ").exitCode, 64);
+  EXPECT_EQ(tool("play --level 0 R").exitCode, 64);
+}
