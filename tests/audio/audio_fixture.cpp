@@ -1,0 +1,72 @@
+#include "audio_fixture.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace dwaalbos::audiotest {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string makeFolder() {
+  std::string pattern = (fs::temp_directory_path() / "dwaalbos-audio-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary folder";
+  fs::create_directories(pattern + "/geluid");
+  fs::create_directories(pattern + "/muziek");
+  return pattern;
+}
+
+std::uintmax_t fileSize(const std::string& path) {
+  std::error_code error;
+  const auto size = fs::file_size(path, error);
+  return error ? 0 : size;
+}
+
+}  // namespace
+
+AudioTest::AudioTest() : folder(makeFolder()), outputFile(folder + "/output.raw") {
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", outputFile.c_str(), 1);
+}
+
+AudioTest::~AudioTest() {
+  std::error_code error;
+  fs::remove_all(folder, error);
+}
+
+std::string AudioTest::soundFile(int slot) const {
+  return folder + "/geluid/" + std::to_string(slot) + ".wav";
+}
+
+std::string AudioTest::musicFile(const std::string& name) const { return folder + "/muziek/" + name; }
+
+std::vector<std::int16_t> AudioTest::samplesDuring(std::chrono::milliseconds duration) const {
+  const auto from = fileSize(outputFile) & ~std::uintmax_t{3};
+  std::this_thread::sleep_for(duration);
+  const auto to = fileSize(outputFile) & ~std::uintmax_t{3};
+  std::vector<std::int16_t> samples((to - from) / 2);
+  std::ifstream file(outputFile, std::ios::binary);
+  file.seekg(static_cast<std::streamoff>(from));
+  file.read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(to - from));
+  return samples;
+}
+
+double AudioTest::listen(std::chrono::milliseconds duration) const {
+  const auto samples = samplesDuring(duration);
+  if (samples.empty()) return 0;
+  double sum = 0;
+  for (std::int16_t sample : samples) sum += double(sample) * sample;
+  return std::sqrt(sum / double(samples.size())) / 32768.0;
+}
+
+double AudioTest::peakDuring(std::chrono::milliseconds duration) const {
+  int peak = 0;
+  for (std::int16_t sample : samplesDuring(duration)) peak = std::max(peak, std::abs(int{sample}));
+  return peak / 32768.0;
+}
+
+}  // namespace dwaalbos::audiotest

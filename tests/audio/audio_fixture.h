@@ -1,0 +1,48 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "music_files.h"
+
+namespace dwaalbos::audiotest {
+
+// A game folder of its own (with geluid/ and muziek/) for every test, and the sound output
+// sent to a file in it, read back to measure what was heard.
+class AudioTest : public ::testing::Test {
+ protected:
+  AudioTest();
+  ~AudioTest() override;
+
+  std::string soundFile(int slot) const;
+  std::string musicFile(const std::string& name) const;
+
+  // Waits and measures the level (RMS, 0..1) of what the output wrote meanwhile.
+  double listen(std::chrono::milliseconds duration) const;
+  // The largest sample (0..1) written while waiting.
+  double peakDuring(std::chrono::milliseconds duration) const;
+
+  // Collects the messages the sound wants shown.
+  auto meldingen() {
+    return [this](const std::string& titel, const std::string& tekst) {
+      messages.emplace_back(titel, tekst);
+    };
+  }
+
+  std::string folder;
+  std::vector<std::pair<std::string, std::string>> messages;
+
+ private:
+  std::vector<std::int16_t> samplesDuring(std::chrono::milliseconds duration) const;
+  std::string outputFile;
+};
+
+// Levels clearly above and below what the test files produce.
+constexpr double kSilent = 0.002;
+constexpr double kSounding = 0.02;
+
+}  // namespace dwaalbos::audiotest

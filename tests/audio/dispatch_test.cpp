@@ -1,0 +1,116 @@
+#include <thread>
+
+#include "audio/sdl_sound.h"
+#include "audio_fixture.h"
+
+namespace dwaalbos::audiotest {
+namespace {
+
+using namespace std::chrono_literals;
+
+class DispatchTest : public AudioTest {
+ protected:
+  // What the panel's "Speel" button does: resume after Pause, otherwise play the choice.
+  void speel(SdlSound& sound, const std::string& path) {
+    if (sound.muziekpauze())
+      sound.hervatmuziek();
+    else
+      sound.speelmuziek(path);
+  }
+};
+
+TEST_F(DispatchTest, ExtensionChoosesThePlayerIgnoringCase) {
+  writeMidi(musicFile("HOOFD.MID"), 2);
+  writeMidi(musicFile("lang.midi"), 2);
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+
+  sound.speelmuziek(musicFile("HOOFD.MID"));
+  EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Midi);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_GT(listen(150ms), kSounding);
+
+  // ".midi" ends in "idi": the song player takes it, and it can play it.
+  sound.speelmuziek(musicFile("lang.midi"));
+  EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Song);
+  EXPECT_NE(sound.muziek().Song(), 0);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_GT(listen(150ms), kSounding);
+
+  for (const char* name : {"Bos.SpC", "x.spc"}) {
+    sound.speelmuziek(musicFile(name));
+    EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Spc) << name;
+  }
+  for (const char* name : {"", "id", "geen.xm", "geen.wav"}) {
+    sound.speelmuziek(musicFile(name));
+    EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Song) << name;
+    EXPECT_EQ(sound.muziek().Song(), 0) << name;
+  }
+  sound.stopmuziek();
+  EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Geen);
+}
+
+// The song player's pause is a toggle, and the buttons pass it on unchanged.
+TEST_F(DispatchTest, SecondPauseOfASongResumesItWhileThePauseStateStays) {
+  writeMod(musicFile("bos.mod"));
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  speel(sound, musicFile("bos.mod"));
+  sound.pauzeermuziek();
+  sound.pauzeermuziek();
+  EXPECT_TRUE(sound.muziekpauze());
+  std::this_thread::sleep_for(100ms);
+  EXPECT_GT(listen(150ms), kSounding);
+
+  speel(sound, musicFile("bos.mod"));  // resumes, which toggles the song to paused again
+  EXPECT_FALSE(sound.muziekpauze());
+  std::this_thread::sleep_for(100ms);
+  EXPECT_LT(listen(150ms), kSilent);
+}
+
+TEST_F(DispatchTest, PauseStopSpeelOnlyClearsThePauseThenTheNextSpeelPlays) {
+  writeMod(musicFile("bos.mod"));
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  speel(sound, musicFile("bos.mod"));
+  sound.pauzeermuziek();
+  sound.stopmuziek();
+  EXPECT_TRUE(sound.muziekpauze());
+
+  speel(sound, musicFile("bos.mod"));
+  EXPECT_FALSE(sound.muziekpauze());
+  EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Geen);
+  std::this_thread::sleep_for(100ms);
+  EXPECT_LT(listen(150ms), kSilent);
+
+  speel(sound, musicFile("bos.mod"));
+  std::this_thread::sleep_for(100ms);
+  EXPECT_GT(listen(150ms), kSounding);
+}
+
+TEST_F(DispatchTest, PauseWithoutMusicOnlySetsThePauseState) {
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  sound.pauzeermuziek();
+  EXPECT_TRUE(sound.muziekpauze());
+  EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Geen);
+  sound.hervatmuziek();
+  EXPECT_FALSE(sound.muziekpauze());
+}
+
+TEST_F(DispatchTest, MissingAndDamagedMusicIsSilentAndUnreported) {
+  writeBytes(musicFile("kapot.mod"), {'M', '.', 'K', '.'});
+  writeBytes(musicFile("kapot.mid"), {'M', 'T', 'h', 'd', 0, 0});
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  for (const char* name : {"weg.mod", "weg.mid", "kapot.mod", "kapot.mid"}) {
+    sound.speelmuziek(musicFile(name));
+    sound.pauzeermuziek();
+    sound.hervatmuziek();
+  }
+  EXPECT_LT(listen(300ms), kSilent);
+  EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
+}  // namespace dwaalbos::audiotest

@@ -1,0 +1,101 @@
+#include <functional>
+#include <thread>
+
+#include "audio/sdl_sound.h"
+#include "audio_fixture.h"
+
+namespace dwaalbos::audiotest {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct MusicKind {
+  const char* name;
+  std::function<void(const std::string&)> write;
+  Muzieksoort soort;
+};
+
+void PrintTo(const MusicKind& kind, std::ostream* out) { *out << kind.name; }
+
+void useStartUpSettings(SdlSound& sound) {
+  sound.Spc().Channels(1);
+  sound.Spc().Bits(16);
+  sound.Spc().Frequency(48000);
+  sound.Spc().VolumeMultiplier(2);
+}
+
+class MusicTest : public AudioTest, public ::testing::WithParamInterface<MusicKind> {};
+
+// MIDI output starts about 0.2 s late, so every wait leaves room for that.
+TEST_P(MusicTest, PlaysPausesResumesAndStops) {
+  const std::string path = musicFile(GetParam().name);
+  GetParam().write(path);
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  useStartUpSettings(sound);
+
+  sound.speelmuziek(path);
+  EXPECT_EQ(sound.muziek().soort(), GetParam().soort);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_GT(listen(200ms), kSounding) << "playing";
+
+  sound.pauzeermuziek();
+  std::this_thread::sleep_for(100ms);
+  EXPECT_LT(listen(200ms), kSilent) << "paused";
+
+  sound.hervatmuziek();
+  std::this_thread::sleep_for(100ms);
+  EXPECT_GT(listen(200ms), kSounding) << "resumed";
+
+  sound.stopmuziek();
+  std::this_thread::sleep_for(100ms);
+  EXPECT_LT(listen(200ms), kSilent) << "stopped";
+  EXPECT_TRUE(messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPlayer, MusicTest,
+    ::testing::Values(MusicKind{"bos.mod", writeMod, Muzieksoort::Song},
+                      MusicKind{"bos.mid", [](const std::string& p) { writeMidi(p, 4); },
+                                Muzieksoort::Midi},
+                      MusicKind{"bos.spc", writeSpc, Muzieksoort::Spc}),
+    [](const auto& info) { return std::string(info.param.name).substr(4); });
+
+class MusicSwitchTest : public AudioTest {};
+
+// The SPC player takes over the mixer's music stream: other music must get it back, and a
+// paused piece must not keep the next one paused.
+TEST_F(MusicSwitchTest, EachNewPieceSoundsWhateverPlayedOrPausedBefore) {
+  writeSpc(musicFile("a.spc"));
+  writeMod(musicFile("b.mod"));
+  writeMidi(musicFile("c.mid"), 4);
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  useStartUpSettings(sound);
+  for (const char* name : {"a.spc", "b.mod", "a.spc", "c.mid", "b.mod", "c.mid", "a.spc"}) {
+    sound.pauzeermuziek();
+    sound.speelmuziek(musicFile(name));
+    std::this_thread::sleep_for(250ms);
+    EXPECT_GT(listen(150ms), kSounding) << name;
+  }
+  sound.stopmuziek();
+  std::this_thread::sleep_for(100ms);
+  EXPECT_LT(listen(150ms), kSilent);
+}
+
+TEST_F(MusicSwitchTest, MidiPieceIsNotRepeated) {
+  writeMidi(musicFile("kort.mid"), 0.3);
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  sound.speelmuziek(musicFile("kort.mid"));
+  std::this_thread::sleep_for(300ms);
+  EXPECT_GT(listen(150ms), kSounding);
+  std::this_thread::sleep_for(1000ms);
+  EXPECT_LT(listen(300ms), kSilent);
+  sound.hervatmuziek();  // a resume does not start it again
+  std::this_thread::sleep_for(200ms);
+  EXPECT_LT(listen(200ms), kSilent);
+}
+
+}  // namespace
+}  // namespace dwaalbos::audiotest

@@ -1,0 +1,63 @@
+#include <thread>
+
+#include "audio/sdl_sound.h"
+#include "audio_fixture.h"
+
+namespace dwaalbos::audiotest {
+namespace {
+
+using namespace std::chrono_literals;
+
+class SoundEffectsTest : public AudioTest {};
+
+TEST_F(SoundEffectsTest, SampleSoundsOnceAndFallsSilent) {
+  writeWav(soundFile(1), tone(440, 0.25, 0.5));
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  EXPECT_LT(listen(100ms), kSilent);
+  sound.speelgeluid(1);
+  EXPECT_GT(listen(250ms), kSounding);
+  std::this_thread::sleep_for(100ms);
+  EXPECT_LT(listen(150ms), kSilent);
+}
+
+// A constant-level pulse cannot cancel itself, so overlapping plays add up exactly.
+TEST_F(SoundEffectsTest, RepeatsOverlapInsteadOfRestarting) {
+  writeWav(soundFile(5), std::vector<std::int16_t>(44100 * 4 / 10, 8000));
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  sound.speelgeluid(5);
+  const double single = peakDuring(150ms);
+  sound.speelgeluid(5);
+  const double overlapping = peakDuring(200ms);
+  EXPECT_NEAR(single, 8000 / 32768.0, 0.01);
+  EXPECT_NEAR(overlapping, 2 * single, 0.02);
+  // The second pulse ends 150 ms after the first: the sound lasts longer, not shorter.
+  std::this_thread::sleep_for(100ms);
+  EXPECT_GT(listen(50ms), kSounding);
+}
+
+TEST_F(SoundEffectsTest, EmptySlotsDamagedFilesAndBadNumbersAreSilent) {
+  writeWav(soundFile(1), tone(440, 0.25, 0.5));
+  writeWav(soundFile(6), tone(440, 0.25, 0.5));  // not a slot that is loaded
+  writeBytes(soundFile(3), {'R', 'I', 'F', 'F', 1, 2, 3});
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  for (int slot : {-1, 0, 2, 3, 6, 13, 14, 1000}) sound.speelgeluid(slot);
+  EXPECT_LT(listen(200ms), kSilent);
+}
+
+TEST_F(SoundEffectsTest, ClosingCutsOffAndLaterRequestsAreHarmless) {
+  writeWav(soundFile(12), tone(440, 2.0, 0.5));
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  sound.speelgeluid(12);
+  std::this_thread::sleep_for(100ms);
+  sound.sluitgeluid();
+  sound.speelgeluid(12);
+  sound.speelmuziek(musicFile("none.mod"));
+  EXPECT_LT(listen(100ms), kSilent);  // the file no longer grows
+}
+
+}  // namespace
+}  // namespace dwaalbos::audiotest
