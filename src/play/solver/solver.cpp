@@ -62,6 +62,8 @@ class StateCodec {
           palette_.push_back(board.at(c, r));
     nibbles_ = palette_.size() <= 16;
     boardBytes_ = nibbles_ ? 72 : 144;
+    for (std::size_t i = 0; i < palette_.size(); ++i)
+      if (palette_[i] >= 0 && palette_[i] < 16) ordinary_[static_cast<std::size_t>(palette_[i])] = static_cast<std::uint8_t>(i);
   }
 
   std::size_t bytes() const { return boardBytes_ + 3; }
@@ -92,10 +94,12 @@ class StateCodec {
 
  private:
   int indexOf(std::int16_t value) const {
+    if (value >= 0 && value < 16) return ordinary_[static_cast<std::size_t>(value)];
     return static_cast<int>(std::find(palette_.begin(), palette_.end(), value) - palette_.begin());
   }
 
   std::vector<std::int16_t> palette_;
+  std::array<std::uint8_t, 16> ordinary_{};  // palette index of the codes 0..15
   bool nibbles_ = true;
   std::size_t boardBytes_ = 72;
 };
@@ -139,12 +143,19 @@ Solution solve(const Doolhof& level, std::size_t stateLimit) {
   store.insert(packed, StateStore::kNone, 0, added);
 
   Solution result;
+  SharedState before("");
+  PlayState stateBefore;
   for (std::uint32_t next = 0; next < store.size() && store.size() < stateLimit; ++next) {
+    codec.unpack(store.state(next), before, stateBefore);
+    const bool onSwitch =
+        before.Veld.at(before.ManX / kCellPixels + 1, before.ManY / kCellPixels + 1) == cell::kSwitch;
     for (const auto& [key, letter] : kMoves) {
-      codec.unpack(store.state(next), shared, engine.state());
-      if (key == GameKey::Space &&
-          shared.Veld.at(shared.ManX / kCellPixels + 1, shared.ManY / kCellPixels + 1) != cell::kSwitch)
-        continue;
+      if (key == GameKey::Space && !onSwitch) continue;
+      shared.Veld = before.Veld;
+      shared.ManX = before.ManX;
+      shared.ManY = before.ManY;
+      engine.state().Schakelaar = stateBefore.Schakelaar;
+      engine.state().sleutels = stateBefore.sleutels;
       resetMove(engine.state());
       host.crushed = host.completed = false;
       engine.act(key);

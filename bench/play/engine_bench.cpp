@@ -1,0 +1,87 @@
+// How fast the rules run without a window: single moves, and the solver's search.
+#include <benchmark/benchmark.h>
+
+#include <variant>
+
+#include "level/level_text.h"
+#include "play/engine/engine.h"
+#include "play/solver/solver.h"
+
+using namespace dwaalbos;
+
+namespace {
+
+class NullHost : public Host {
+ public:
+  void tekenen(bool) override {}
+  void refresh() override {}
+  void pasteBlock(int, int) override {}
+  void drawBar(int, int, int, int, bool) override {}
+  void revealBoard(bool) override {}
+  void clearBoard() override {}
+  void showAndFocus() override {}
+  void sleep(int) override {}
+  void playSound(int) override {}
+  void message(const std::string&, const std::string&, Icon) override {}
+  bool ask(const std::string&, const std::string&, Icon) override { return false; }
+  void setKeyCount(int) override {}
+  void setLevelCaptions(const std::string&, const std::string&) override {}
+  void setTitle(const std::string&) override {}
+  void followDelayChanged() override {}
+  void showIntroduction(const Introduction&) override {}
+  void closeWindow() override {}
+  void toEditor() override {}
+  void openDocument(const std::string&) override {}
+  bool keyState(GameKey) override { return false; }
+  void processEvents() override {}
+};
+
+Doolhof level(const char* rows) {
+  return std::get<Doolhof>(parseLevelText(std::string("bord:\n") + rows));
+}
+
+// A walled 12 x 12 room with a few blocks: the player walks back and forth along a row.
+const char* kRoom =
+    "############\n#S.........#\n#..X....X..#\n#..........#\n#....X.....#\n#..........#\n"
+    "#..X.....X.#\n#..........#\n#.....X....#\n#..........#\n#.........E#\n############\n";
+
+void SingleMoves(benchmark::State& bench) {
+  SharedState shared("");
+  NullHost host;
+  Engine engine(shared, host);
+  engine.opties().volglijnen = false;
+  shared.Veld.copyPlayAreaFrom(level(kRoom).Vakken);
+  engine.placeOnStart();
+  bool right = true;
+  for (auto _ : bench) {
+    if (shared.ManX >= 9 * 40) right = false;
+    if (shared.ManX <= 40) right = true;
+    engine.act(right ? GameKey::Right : GameKey::Left);
+  }
+  bench.SetItemsProcessed(bench.iterations());
+}
+BENCHMARK(SingleMoves);
+
+// An open room with blocks and keys: many states, no quick way out.
+const char* kSearch =
+    "############\n#S.k......K#\n#..X..X....#\n#.....#..X.#\n#.X..k.....#\n#......X...#\n"
+    "#..#.......#\n#....X..X..#\n#.k........#\n#...X...#..#\n#.......KKE#\n############\n";
+
+void SolverStates(benchmark::State& bench) {
+  const Doolhof searched = level(kSearch);
+  std::size_t states = 0;
+  std::size_t bytes = 0;
+  for (auto _ : bench) {
+    const Solution solution = solve(searched, 400'000);
+    states += solution.states;
+    bytes = solution.bytes;
+    benchmark::DoNotOptimize(solution.moves.data());
+    bench.counters["bytes_per_state"] = static_cast<double>(bytes) / static_cast<double>(solution.states);
+  }
+  bench.SetItemsProcessed(static_cast<std::int64_t>(states));
+}
+BENCHMARK(SolverStates)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
