@@ -56,7 +56,7 @@ inline constexpr const char* kSplashachtergrond = "Splashachtergrond";
 // which are black).
 inline constexpr const char* kMen = "Men";
 
-// The mouse pointer over the menu buttons (hot spot at its top-left pixel) and the window
+// The mouse pointer over the menu buttons (its tip, the hot spot, is pixel 0, 0) and the window
 // icon, each with a mask; `Pictures::withMask` makes them transparent.
 inline constexpr const char* kWijzer = "Wijzer";
 inline constexpr const char* kWijzermask = "Wijzermask";

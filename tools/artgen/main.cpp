@@ -1,0 +1,86 @@
+// Draws every picture of the game and saves it as plaatjes/<name>.png in the game folder.
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <set>
+
+#include "gallery.h"
+
+namespace {
+
+using artgen::Gallery;
+
+Gallery drawEverything() {
+  Gallery gallery;
+  artgen::addBoardTiles(gallery);
+  artgen::addBoardObjects(gallery);
+  artgen::addGates(gallery);
+  artgen::addWanderer(gallery);
+  artgen::addPanel(gallery);
+  artgen::addMenuArt(gallery);
+  artgen::addSplash(gallery);
+  return gallery;
+}
+
+// Every catalogued picture is drawn once, at its size, and nothing else is.
+bool matchesCatalogue(const Gallery& gallery) {
+  bool good = true;
+  std::set<QString> drawn;
+  for (const auto& [name, image] : gallery) {
+    if (!drawn.insert(name).second) {
+      std::fprintf(stderr, "artgen: %s drawn twice\n", qPrintable(name));
+      good = false;
+    }
+  }
+  for (const auto& entry : dwaalbos::plaatje::kAll) {
+    const auto found = std::find_if(gallery.begin(), gallery.end(),
+                                    [&](const auto& item) { return item.first == entry.name; });
+    if (found == gallery.end()) {
+      std::fprintf(stderr, "artgen: %s not drawn\n", entry.name);
+      good = false;
+    } else if (found->second.size() != QSize(entry.width, entry.height)) {
+      std::fprintf(stderr, "artgen: %s has the wrong size\n", entry.name);
+      good = false;
+    }
+  }
+  for (const QString& name : drawn) {
+    const auto known = std::any_of(std::begin(dwaalbos::plaatje::kAll),
+                                   std::end(dwaalbos::plaatje::kAll),
+                                   [&](const auto& entry) { return name == entry.name; });
+    if (!known) {
+      std::fprintf(stderr, "artgen: %s is not in the catalogue\n", qPrintable(name));
+      good = false;
+    }
+  }
+  return good;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: dwaalbos-artgen <picture folder>\n");
+    return 2;
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  try {
+    const Gallery gallery = drawEverything();
+    if (!matchesCatalogue(gallery) || !QDir().mkpath(folder)) return 1;
+    for (const auto& [name, image] : gallery) {
+      if (!image.convertToFormat(QImage::Format_RGB32).save(folder + "/" + name + ".png")) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(name));
+        return 1;
+      }
+    }
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "artgen: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+namespace artgen {
+
+// The wanderer's head and shoulders, 40 x 40 on a transparent layer, for portraits.
+QImage wandererFace(const QColor& hat, const QColor& tunic);
+
+}  // namespace artgen
