@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "play/engine/engine.h"
+#include "play/engine/null_host.h"
 
 namespace dwaalbos {
 
 // A play window without a window: it plays a list of keys, answers every question the same
 // way and records what the player would have heard and read. The command-line tool and the
 // tests play through it.
-class HeadlessHost : public Host {
+class HeadlessHost : public NullHost {
  public:
   struct Event {
     int sound = 0;  // a sample slot, or 0 for a dialog
@@ -44,20 +45,15 @@ class HeadlessHost : public Host {
   void clearEvents() { events_.clear(); }
 
   void tekenen(bool verversen) override;
-  void refresh() override {}
-  void pasteBlock(int, int) override {}
   void drawBar(int, int, int, int, bool) override { ++bars_; }
   void revealBoard(bool) override { tekenen(true); }
   void clearBoard() override { cleared_ = true; }
-  void showAndFocus() override {}
-  void sleep(int) override {}
   void playSound(int slot) override { events_.push_back({slot, {}, {}, {}}); }
   void message(const std::string& title, const std::string& text, Icon) override;
   bool ask(const std::string& title, const std::string& text, Icon) override;
   void setKeyCount(int keys) override { keyCount_ = keys; }
   void setLevelCaptions(const std::string& naam, const std::string& maker) override;
   void setTitle(const std::string& title) override { title_ = title; }
-  void followDelayChanged() override {}
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
   void toEditor() override { toEditor_ = true; }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "play/engine/engine.h"
+#include "play/engine/null_host.h"
 #include "play/engine/texts.h"
 #include "state_store.h"
 
@@ -12,7 +13,7 @@ namespace dwaalbos {
 namespace {
 
 // Plays single moves for the search and notes how each one ended.
-class SearchHost : public Host {
+class SearchHost : public NullHost {
  public:
   explicit SearchHost(SharedState& shared) : engine(shared, *this) {
     engine.opties() = Opties{false, 0, false, 0, true, false};
@@ -22,15 +23,6 @@ class SearchHost : public Host {
   bool crushed = false;
   bool completed = false;
 
-  void tekenen(bool) override {}
-  void refresh() override {}
-  void pasteBlock(int, int) override {}
-  void drawBar(int, int, int, int, bool) override {}
-  void revealBoard(bool) override {}
-  void clearBoard() override {}
-  void showAndFocus() override {}
-  void sleep(int) override {}
-  void playSound(int) override {}
   void message(const std::string& title, const std::string&, Icon) override {
     if (title == texts::kKlaarTitle) completed = true;
   }
@@ -38,16 +30,7 @@ class SearchHost : public Host {
     if (title == texts::kZelfmoordTitle) crushed = true;
     return false;
   }
-  void setKeyCount(int) override {}
-  void setLevelCaptions(const std::string&, const std::string&) override {}
-  void setTitle(const std::string&) override {}
-  void followDelayChanged() override {}
-  void showIntroduction(const Introduction&) override {}
   void closeWindow() override { crushed = true; }
-  void toEditor() override {}
-  void openDocument(const std::string&) override {}
-  bool keyState(GameKey) override { return false; }
-  void processEvents() override {}
 };
 
 // Board cells as indices into the few values the level can hold; two to a byte when at most
