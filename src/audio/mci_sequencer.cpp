@@ -133,7 +133,7 @@ void MciSequencer::start(const std::string& name, Device& device) {
   });
   current_ = name;
   device.paused = false;
-  if (Mix_PlayMusic(device.music, kPlayOnce) == 0) Mix_ResumeMusic();
+  Mix_PlayMusic(device.music, kPlayOnce);
 }
 
 void MciSequencer::closeDevice(std::map<std::string, Device>::iterator device) {

@@ -24,8 +24,7 @@ ModuleSongs::Handle ModuleSongs::speelsong(const std::string& naam) {
     current_ = 0;
   });
   current_ = song;
-  // A pause of the piece before must not hold this one.
-  if (Mix_PlayMusic(music, kLoopForever) == 0) Mix_ResumeMusic();
+  Mix_PlayMusic(music, kLoopForever);
   return song;
 }
 

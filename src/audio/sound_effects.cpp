@@ -39,10 +39,6 @@ void SoundEffects::sluitgeluid() {
   device_.close();
 }
 
-bool SoundEffects::loaded(int slot) const {
-  return slot >= 0 && slot < kSlots && Geluiden[slot] != nullptr;
-}
-
 void SoundEffects::freeSamples() {
   if (device_.isOpen()) Mix_HaltChannel(-1);
   for (Mix_Chunk*& chunk : Geluiden) {

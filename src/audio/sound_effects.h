@@ -25,8 +25,6 @@ class SoundEffects {
   // Every other user of the output must have let go of it before this.
   void sluitgeluid();
 
-  bool loaded(int slot) const;
-
  private:
   void freeSamples();
 

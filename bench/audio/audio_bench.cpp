@@ -1,0 +1,145 @@
+// Sound effect timing: how soon a requested sample reaches the output, and how long loading
+// all samples at start-up takes.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <SDL2/SDL_mixer.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+#include <vector>
+
+#include "audio/sdl_sound.h"
+#include "music_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kSlots[] = {1, 2, 3, 4, 5, 9, 10, 11, 12};
+// Lengths close to the game's own samples: steps and clicks short, the fanfare a second.
+constexpr double kSeconds[] = {0.6, 0.4, 0.7, 0.2, 0.15, 0.1, 0.5, 0.8, 1.2};
+
+struct GameFolder {
+  GameFolder() {
+    std::string pattern = (fs::temp_directory_path() / "dwaalbos-bench-XXXXXX").string();
+    path = mkdtemp(pattern.data());
+    fs::create_directories(path + "/geluid");
+    for (std::size_t i = 0; i < std::size(kSlots); ++i)
+      dwaalbos::audiotest::writeWav(path + "/geluid/" + std::to_string(kSlots[i]) + ".wav",
+                                    dwaalbos::audiotest::tone(660, kSeconds[i], 0.5));
+  }
+  ~GameFolder() { fs::remove_all(path); }
+  std::string path;
+};
+
+// Reads the disk driver's file as it grows and returns when a sample past `from` is loud.
+bool waitForSound(const std::string& file, std::uintmax_t from, Clock::time_point deadline) {
+  std::ifstream in(file, std::ios::binary);
+  in.seekg(static_cast<std::streamoff>(from));
+  std::int16_t sample = 0;
+  while (Clock::now() < deadline) {
+    if (!in.read(reinterpret_cast<char*>(&sample), sizeof sample)) {
+      in.clear();
+      std::this_thread::sleep_for(100us);
+      continue;
+    }
+    if (sample > 16 || sample < -16) return true;
+  }
+  return false;
+}
+
+// From speelgeluid to the first loud sample in the output file. The disk driver writes one
+// mixer buffer per period through a stdio buffer that holds back two more, so this is the
+// wait for the next mix plus that file buffer.
+void BM_SampleLatencyDiskOutput(benchmark::State& state) {
+  GameFolder folder;
+  const std::string output = folder.path + "/output.raw";
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+  dwaalbos::SdlSound sound(folder.path, {});
+  sound.initgeluid();
+  double worst = 0;
+  for (auto _ : state) {
+    std::this_thread::sleep_for(150ms);  // the click before has ended
+    const auto from = fs::file_size(output) & ~std::uintmax_t{1};
+    const auto start = Clock::now();
+    sound.speelgeluid(9);
+    if (!waitForSound(output, from, start + 1s)) {
+      state.SkipWithError("the sample never sounded");
+      break;
+    }
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    worst = std::max(worst, seconds);
+    state.SetIterationTime(seconds);
+  }
+  state.counters["worst_ms"] = worst * 1000;
+}
+BENCHMARK(BM_SampleLatencyDiskOutput)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The first loud sample as the mixer hands it to the output device: the time of that mix plus
+// the sample's place in its buffer. This is the delay the game adds before a device plays it.
+std::atomic<Clock::rep> mixedAt{0};
+
+void SDLCALL findLoudSample(void*, Uint8* stream, int len) {
+  if (mixedAt.load() != 0) return;
+  const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
+  for (int i = 0; i < len / 4; ++i) {
+    if (samples[2 * i] > 16 || samples[2 * i] < -16) {
+      const auto place = std::chrono::duration_cast<Clock::duration>(
+          std::chrono::duration<double>(double(i) / 44100));
+      mixedAt = (Clock::now() + place).time_since_epoch().count();
+      return;
+    }
+  }
+}
+
+void BM_SampleLatencyMixed(benchmark::State& state) {
+  GameFolder folder;
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", (folder.path + "/output.raw").c_str(), 1);
+  dwaalbos::SdlSound sound(folder.path, {});
+  sound.initgeluid();
+  double worst = 0;
+  for (auto _ : state) {
+    std::this_thread::sleep_for(150ms);
+    mixedAt = 0;
+    Mix_SetPostMix(findLoudSample, nullptr);
+    const auto start = Clock::now();
+    sound.speelgeluid(9);
+    while (mixedAt.load() == 0 && Clock::now() < start + 1s) std::this_thread::sleep_for(100us);
+    Mix_SetPostMix(nullptr, nullptr);
+    if (mixedAt.load() == 0) {
+      state.SkipWithError("the sample never sounded");
+      break;
+    }
+    const double seconds =
+        std::chrono::duration<double>(Clock::duration(mixedAt.load()) - start.time_since_epoch())
+            .count();
+    worst = std::max(worst, seconds);
+    state.SetIterationTime(seconds);
+  }
+  state.counters["worst_ms"] = worst * 1000;
+}
+BENCHMARK(BM_SampleLatencyMixed)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// initgeluid: open the output and load the nine samples.
+void BM_LoadAllSamples(benchmark::State& state) {
+  GameFolder folder;
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  for (auto _ : state) {
+    dwaalbos::SdlSound sound(folder.path, {});
+    sound.initgeluid();
+    state.PauseTiming();
+    sound.sluitgeluid();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_LoadAllSamples)->Unit(benchmark::kMillisecond);
+
+}  // namespace
