@@ -2,7 +2,7 @@
 
 #include <memory>
 
-class QPrinter;
+#include <QPrinter>
 
 namespace dwaalbos {
 

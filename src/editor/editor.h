@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QRgb>
+#include <QTimer>
+
+#include <string>
+
+#include "platform/board_painter.h"
+#include "platform/file_dialogs.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace dwaalbos {
+
+class EditorBoard;
+class Navigator;
+class Pictures;
+class Printers;
+struct SharedState;
+
+// The level editor "Dwaalbos 6.0 level editor": the board with its cursor on the left, the
+// legend of the object keys and the level's texts on the right, and the menu "&Level" with
+// the file commands. It edits the shared working board `Veld`; `Level` is only the image
+// that files are read into and written from.
+class Editor : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kCursorPassMilliseconds = 85;
+
+  Editor(SharedState& state, Navigator& navigator, const Pictures& pictures,
+         FileDialogs& dialogs, Printers& printers);
+  ~Editor() override;
+
+  // From the main menu (`Form_Activate`): an empty level, the window shown, the cursor loop on.
+  void activate();
+  // From the command line: the window shown with the level file `best`.
+  void metcommand(const std::string& best);
+  // Back from a test play (`naareditor`): enabled again, showing the tested level.
+  void terugVanTest();
+  // Loads a level file into the editor. A file that is missing or holds no whole level leaves
+  // the editor as it was; opening never writes.
+  void openen(const std::string& best);
+
+  // The commands of the menu "&Level".
+  void Mnunew_Click();
+  void mnuopen_Click();
+  void Mnusave_Click();
+  void mnuexport_Click();
+  void mnuprint_Click();
+  void mnutest_Click();
+  void mnuexit_Click();
+
+  // One pass of the cursor loop (`edmainloop`): the arrow keys move the cursor. The loop's
+  // timer calls it while the editor is the active window and not stopped.
+  void cursorPass();
+  bool cursorLoopRunning() const { return loop_.isActive(); }
+
+  EditorBoard& Vak() { return *Vak_; }
+  QLineEdit& Naam() { return *Naam_; }
+  QLineEdit& Maker() { return *Maker_; }
+  QPlainTextEdit& Commentaar() { return *Commentaar_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void buildMenu();
+  void buildLegend();
+  void buildProperties();
+  void Vak_KeyDown(QKeyEvent* event);
+  void edtekenen(QRgb background = kBoardBackground);
+  void levelFromEditor();
+  void showTexts();
+  void setStoppen(bool stoppen);
+  void updateLoop();
+  FileDialogSpec levelDialog() const;
+
+  SharedState& state_;
+  Navigator& navigator_;
+  BoardPainter painter_;
+  FileDialogs& dialogs_;
+  Printers& printers_;
+
+  EditorBoard* Vak_;
+  QLineEdit* Naam_;
+  QLineEdit* Maker_;
+  QPlainTextEdit* Commentaar_;
+  QComboBox* Achtercombo_;
+  QTimer loop_;
+  bool Stoppen = true;
+};
+
+}  // namespace dwaalbos

@@ -1,0 +1,44 @@
+#include "editor_board.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "level/cell_codes.h"
+
+namespace dwaalbos {
+
+namespace {
+constexpr int kLastCursor = kBoardPixels - kCellPixels;  // 440
+}
+
+EditorBoard::EditorBoard(QWidget* parent)
+    : QWidget(parent), picture_(kBoardPixels, kBoardPixels, QImage::Format_RGB32) {
+  setFixedSize(kBoardPixels, kBoardPixels);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void EditorBoard::moveCursor(int dx, int dy) {
+  const QPoint moved(std::clamp(cursor_.x() + dx * kCellPixels, 0, kLastCursor),
+                     std::clamp(cursor_.y() + dy * kCellPixels, 0, kLastCursor));
+  if (moved == cursor_) return;
+  cursor_ = moved;
+  update();
+}
+
+int EditorBoard::column() const { return cursor_.x() / kCellPixels + 1; }
+int EditorBoard::row() const { return cursor_.y() / kCellPixels + 1; }
+
+void EditorBoard::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, picture_);
+  // A 2-pixel blue line just inside the cell.
+  painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawRect(QRectF(cursor_.x() + 1, cursor_.y() + 1, kCellPixels - 2, kCellPixels - 2));
+}
+
+void EditorBoard::keyPressEvent(QKeyEvent* event) { emit keyPressed(event); }
+
+}  // namespace dwaalbos

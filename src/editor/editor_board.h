@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+class QKeyEvent;
+
+namespace dwaalbos {
+
+// The editor's board `Vak`: the drawn level and the blue square cursor that the object keys
+// act on. A click only gives it the keyboard; the cursor moves with the arrow keys alone.
+class EditorBoard : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit EditorBoard(QWidget* parent);
+
+  // The board's picture, drawn by the editor's redraw.
+  QImage& picture() { return picture_; }
+  const QImage& picture() const { return picture_; }
+
+  // The cursor's top-left pixel, a multiple of 40 in 0..440 both ways.
+  QPoint cursor() const { return cursor_; }
+  // Moves the cursor one cell; a step off the board is not taken.
+  void moveCursor(int dx, int dy);
+  // The cell under the cursor, 1..12 both ways.
+  int column() const;
+  int row() const;
+
+ signals:
+  void keyPressed(QKeyEvent* event);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QImage picture_;
+  QPoint cursor_;
+};
+
+}  // namespace dwaalbos

@@ -1,0 +1,118 @@
+// The editor's file commands: new, open, save, export, print and test.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <memory>
+
+#include "editor/editor.h"
+#include "editor/editor_board.h"
+#include "editor/level_printout.h"
+#include "frontend/navigator.h"
+#include "level/level_file.h"
+#include "level/shared_state.h"
+#include "platform/bitmap_file.h"
+#include "platform/message_boxes.h"
+#include "platform/printers.h"
+
+namespace dwaalbos {
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+
+// Level texts keep their line breaks as CR LF; the comment box works with LF.
+QString forBox(const std::string& text) {
+  return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+std::string fromBox(QString text) { return text.replace("\n", "\r\n").toStdString(); }
+
+}  // namespace
+
+FileDialogSpec Editor::levelDialog() const {
+  return {"Dwaalbos doolhof", "Dwaalbos Doolhof (*.dwb)", state_.paths.levels(), "dwb"};
+}
+
+void Editor::Mnunew_Click() {
+  state_.Veld.clearPlayArea();
+  Naam_->clear();
+  Maker_->clear();
+  Commentaar_->clear();
+  edtekenen();
+}
+
+void Editor::mnuopen_Click() {
+  const auto best = dialogs_.askOpenFile(this, levelDialog());
+  if (!best.empty()) openen(best);
+}
+
+void Editor::openen(const std::string& best) {
+  const auto level = readLevelFile(best);
+  if (!level) return;
+  state_.Level = *level;
+  showTexts();
+  state_.Veld.copyPlayAreaFrom(state_.Level.Vakken);
+  edtekenen();
+}
+
+void Editor::showTexts() {
+  Naam_->setText(forBox(state_.Level.Naam));
+  Maker_->setText(forBox(state_.Level.Maker));
+  Commentaar_->setPlainText(forBox(state_.Level.Commentaar));
+}
+
+// `Level` takes the editor's texts and board; its cells with an index 0 keep their values.
+void Editor::levelFromEditor() {
+  state_.Level.Naam = fromBox(Naam_->text());
+  state_.Level.Maker = fromBox(Maker_->text());
+  state_.Level.Commentaar = fromBox(Commentaar_->toPlainText());
+  state_.Level.Vakken.copyPlayAreaFrom(state_.Veld);
+}
+
+void Editor::Mnusave_Click() {
+  const auto best = dialogs_.askSaveFile(this, levelDialog());
+  if (best.empty()) return;
+  levelFromEditor();
+  writeLevelFile(best, state_.Level);
+}
+
+void Editor::mnuexport_Click() {
+  const auto best =
+      dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
+  if (best.empty()) return;
+  edtekenen(kWhite);
+  saveBitmap(Vak_->picture(), best);
+  edtekenen();
+}
+
+void Editor::mnuprint_Click() {
+  const auto printer = printers_.defaultPrinter();
+  if (!printer) {
+    showMessage(this, "Uitprinten",
+                "Er is geen printer gevonden. Stel eerst een printer in en probeer het dan "
+                "opnieuw.",
+                BoxIcon::Exclamation);
+    return;
+  }
+  edtekenen(kWhite);
+  const QImage board = Vak_->picture();
+  edtekenen();
+  printLevel(*printer, board, Naam_->text(), Maker_->text());
+}
+
+void Editor::mnutest_Click() {
+  setStoppen(true);
+  levelFromEditor();
+  if (!writeTestLevel(state_.paths.testLevel(), state_.Level)) {
+    setStoppen(false);
+    showMessage(this, "Uittesten",
+                "Het testlevel kon niet worden opgeslagen in de map van het spel.",
+                BoxIcon::Critical);
+    return;
+  }
+  state_.Testen = true;
+  setEnabled(false);
+  navigator_.showPlayWindow();
+}
+
+}  // namespace dwaalbos

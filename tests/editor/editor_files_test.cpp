@@ -1,0 +1,187 @@
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include "editor_fixture.h"
+#include "editor/level_printout.h"
+#include "level/cell_codes.h"
+#include "level/level_file.h"
+
+namespace dwaalbos::testing {
+namespace {
+
+Doolhof sampleLevel() {
+  Doolhof level;
+  level.Vakken.set(1, 1, cell::kStart);
+  level.Vakken.set(12, 12, cell::kEnd);
+  level.Vakken.set(6, 7, cell::kUnused);
+  level.Naam = "Bospad";
+  level.Maker = "Ria";
+  level.Commentaar = "Twee regels\r\nmet één é";
+  return level;
+}
+
+class EditorFiles : public EditorTest {
+ protected:
+  std::string levelPath(const char* name) const { return folder.path(std::string("levels/") + name); }
+  Bytes fileBytes(const std::string& path) const { return readWholeFile(path).value_or(Bytes{}); }
+  // The editor's level, through its own save command, in the record's exact form.
+  Bytes savedBytes() {
+    dialogs.answer = levelPath("bewaard.dwb");
+    editor->Mnusave_Click();
+    return fileBytes(dialogs.answer);
+  }
+};
+
+TEST_F(EditorFiles, SaveWritesTheExactRecordAndKeepsTheIndexZeroCells) {
+  Doolhof level = sampleLevel();
+  level.Vakken.set(0, 5, 7);  // not part of the game, kept as the file had it
+  ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), level));
+  editor->openen(levelPath("bron.dwb"));
+
+  EXPECT_EQ(savedBytes(), encodeLevel(level));
+  ASSERT_FALSE(dialogs.asked.empty());
+  EXPECT_EQ(dialogs.asked.back().title, "Dwaalbos doolhof");
+  EXPECT_EQ(dialogs.asked.back().filter, "Dwaalbos Doolhof (*.dwb)");
+  EXPECT_EQ(dialogs.asked.back().folder, folder.path("levels"));
+}
+
+TEST_F(EditorFiles, OpenShowsBoardAndTextsIncludingTheEnemy) {
+  ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), sampleLevel()));
+  dialogs.answer = levelPath("bron.dwb");
+  editor->mnuopen_Click();
+  EXPECT_EQ(state.Veld.at(6, 7), cell::kUnused);
+  EXPECT_EQ(editor->Naam().text(), "Bospad");
+  EXPECT_EQ(editor->Maker().text(), "Ria");
+  EXPECT_EQ(editor->Commentaar().toPlainText(), QString::fromUtf8("Twee regels\nmet één é"));
+  // The enemy is drawn: its cell no longer shows the plain board colour everywhere.
+  const QImage& picture = editor->Vak().picture();
+  bool drawn = false;
+  for (int y = 240; y < 280 && !drawn; ++y)
+    for (int x = 200; x < 240 && !drawn; ++x) drawn = picture.pixel(x, y) != kBoardBackground;
+  EXPECT_TRUE(drawn);
+}
+
+TEST_F(EditorFiles, SavingOverALongerFileKeepsItsTailAndReadsBackTheNewLevel) {
+  Doolhof old = sampleLevel();
+  old.Commentaar = std::string(500, 'x');
+  ASSERT_TRUE(writeLevelFile(levelPath("lang.dwb"), old));
+  const Bytes oldBytes = fileBytes(levelPath("lang.dwb"));
+
+  editor->Mnunew_Click();
+  setTexts("Kort", "", "");
+  dialogs.answer = levelPath("lang.dwb");
+  editor->Mnusave_Click();
+  const Bytes now = fileBytes(levelPath("lang.dwb"));
+  ASSERT_EQ(now.size(), oldBytes.size());
+  const Bytes record = encodeLevel(state.Level);
+  EXPECT_TRUE(std::equal(record.begin(), record.end(), now.begin()));
+  EXPECT_TRUE(std::equal(now.begin() + static_cast<long>(record.size()), now.end(),
+                         oldBytes.begin() + static_cast<long>(record.size())));
+
+  setTexts("Anders", "", "");
+  editor->openen(levelPath("lang.dwb"));
+  EXPECT_EQ(editor->Naam().text(), "Kort");
+  EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
+}
+
+TEST_F(EditorFiles, OpeningAMissingOrBrokenFileChangesNothingAndCreatesNothing) {
+  ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), sampleLevel()));
+  editor->openen(levelPath("bron.dwb"));
+  const Board before = state.Veld;
+
+  editor->openen(levelPath("bestaat-niet.dwb"));
+  EXPECT_FALSE(fileExists(levelPath("bestaat-niet.dwb")));
+  folder.write("levels/kapot.dwb", Bytes(200, 1));
+  editor->openen(levelPath("kapot.dwb"));
+  folder.write("levels/leeg.dwb", Bytes{});
+  editor->openen(levelPath("leeg.dwb"));
+
+  EXPECT_EQ(state.Veld, before);
+  EXPECT_EQ(editor->Naam().text(), "Bospad");
+  EXPECT_EQ(fileBytes(levelPath("kapot.dwb")), Bytes(200, 1));
+}
+
+TEST_F(EditorFiles, CancelledDialogsChangeNothing) {
+  setTexts("Blijft", "", "");
+  dialogs.answer.clear();
+  editor->mnuopen_Click();
+  editor->Mnusave_Click();
+  editor->mnuexport_Click();
+  EXPECT_EQ(dialogs.asked.size(), 3u);
+  EXPECT_EQ(editor->Naam().text(), "Blijft");
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path("levels")));
+}
+
+TEST_F(EditorFiles, ExportWritesA480By480BitmapOnWhite) {
+  QTest::keyClick(&editor->Vak(), Qt::Key_1);
+  dialogs.answer = folder.path("bord.bmp");
+  editor->mnuexport_Click();
+  EXPECT_EQ(dialogs.asked.back().title, "Exporteer plaatje");
+
+  const Bytes bytes = fileBytes(folder.path("bord.bmp"));
+  ASSERT_GT(bytes.size(), 54u);
+  EXPECT_EQ(bytes[0], 'B');
+  EXPECT_EQ(bytes[1], 'M');
+  EXPECT_EQ(bytes[28], 24);  // bits per pixel
+  const QImage exported(QString::fromStdString(folder.path("bord.bmp")));
+  ASSERT_EQ(exported.size(), QSize(480, 480));
+  EXPECT_EQ(exported.pixel(479, 479), qRgb(255, 255, 255));
+  EXPECT_NE(exported.pixel(20, 20), qRgb(255, 255, 255));  // the wall
+  // The board on screen is back on its own colour.
+  EXPECT_EQ(editor->Vak().picture().pixel(479, 479), kBoardBackground);
+}
+
+TEST_F(EditorFiles, PrintSendsOnePageToTheDefaultPrinter) {
+  printers.pdfPath = folder.path("afdruk.pdf");
+  setTexts("Bospad", "Ria", "");
+  editor->mnuprint_Click();
+  QFile pdf(QString::fromStdString(printers.pdfPath));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+  EXPECT_EQ(editor->Vak().picture().pixel(479, 479), kBoardBackground);
+}
+
+TEST_F(EditorFiles, WithoutAPrinterPrintingOnlyTellsSo) {
+  answerNextBox(boxes);
+  editor->mnuprint_Click();
+  EXPECT_EQ(printers.asked, 1);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find("printer"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path("levels")));
+}
+
+TEST(LevelPrintout, BoardSitsInASevenPixelFrameWithTheTextsBelow) {
+  QImage board(480, 480, QImage::Format_RGB32);
+  board.fill(qRgb(0, 200, 0));
+  QImage page(1600, 1800, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  drawPrintout(painter, board, "Bospad", "Ria");
+  painter.end();
+
+  for (int k = 0; k < 7; ++k) {
+    EXPECT_EQ(page.pixel(k, 700), qRgb(0, 0, 0)) << k;            // left
+    EXPECT_EQ(page.pixel(700, k), qRgb(0, 0, 0)) << k;            // top
+    EXPECT_EQ(page.pixel(1449 + k, 700), qRgb(0, 0, 0)) << k;     // right
+    EXPECT_EQ(page.pixel(700, 1449 + k), qRgb(0, 0, 0)) << k;     // bottom
+  }
+  EXPECT_EQ(page.pixel(7, 7), qRgb(0, 200, 0));
+  EXPECT_EQ(page.pixel(1448, 1448), qRgb(0, 200, 0));
+  EXPECT_EQ(page.pixel(1456, 700), qRgb(255, 255, 255));
+
+  int red = 0;
+  int blue = 0;
+  for (int y = 1457; y < 1800; ++y)
+    for (int x = 0; x < 1600; ++x) {
+      const QRgb pixel = page.pixel(x, y);
+      red += qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+      blue += qBlue(pixel) > 200 && qRed(pixel) < 60 && qGreen(pixel) < 60;
+    }
+  EXPECT_GT(red, 50);   // "Naam level:"
+  EXPECT_GT(blue, 50);  // the line with name and maker
+}
+
+}  // namespace
+}  // namespace dwaalbos::testing

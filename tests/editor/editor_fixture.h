@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "editor/editor.h"
+#include "editor/editor_board.h"
+#include "level/shared_state.h"
+#include "platform/key_state.h"
+#include "platform/pictures.h"
+#include "support/temp_folder.h"
+#include "support/window_fakes.h"
+
+namespace dwaalbos::testing {
+
+// An editor on a program folder of its own, opened from the main menu, with recording
+// stand-ins for the navigator, the file dialogs and the printer.
+class EditorTest : public ::testing::Test {
+ protected:
+  EditorTest()
+      : state(folder.root().string()),
+        pictures(QString::fromStdString(gameFolder())),
+        editor(std::make_unique<Editor>(state, navigator, pictures, dialogs, printers)) {
+    std::filesystem::create_directories(folder.path("levels"));
+    KeyState::instance().clear();
+    editor->activate();
+  }
+
+  // The editor's level as the editor holds it: board and texts.
+  void setTexts(const char* naam, const char* maker, const char* commentaar) {
+    editor->Naam().setText(QString::fromUtf8(naam));
+    editor->Maker().setText(QString::fromUtf8(maker));
+    editor->Commentaar().setPlainText(QString::fromUtf8(commentaar));
+  }
+
+  TempFolder folder;
+  SharedState state;
+  Pictures pictures;
+  RecordingNavigator navigator;
+  AnsweringDialogs dialogs;
+  PdfPrinters printers;
+  std::vector<SeenBox> boxes;
+  std::unique_ptr<Editor> editor;
+};
+
+}  // namespace dwaalbos::testing

@@ -1,0 +1,149 @@
+#include <QTest>
+
+#include "editor_fixture.h"
+#include "level/cell_codes.h"
+#include "platform/key_state.h"
+
+namespace dwaalbos::testing {
+namespace {
+
+class EditorKeys : public EditorTest {
+ protected:
+  void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&editor->Vak(), static_cast<Qt::Key>(key), modifiers);
+  }
+  // Arrow keys are read by the cursor loop, one pass at a time.
+  void arrow(Qt::Key key, int passes = 1) {
+    for (int i = 0; i < passes; ++i) {
+      QTest::keyClick(&editor->Vak(), key);
+      editor->cursorPass();
+    }
+  }
+  std::int16_t cellUnderCursor() const {
+    return state.Veld.at(editor->Vak().column(), editor->Vak().row());
+  }
+};
+
+TEST_F(EditorKeys, ObjectKeysPlaceUnderTheCursor) {
+  arrow(Qt::Key_Right, 2);
+  arrow(Qt::Key_Down, 3);
+  press(Qt::Key_8);
+  EXPECT_EQ(state.Veld.at(3, 4), cell::kKeyBlock);
+  press(Qt::Key_F5);
+  EXPECT_EQ(state.Veld.at(3, 4), cell::kArrowRight);
+  press(Qt::Key_Delete);
+  EXPECT_EQ(state.Veld.at(3, 4), cell::kEmpty);
+}
+
+TEST_F(EditorKeys, KeypadDigitsAndOtherKeysPlaceNothing) {
+  press(Qt::Key_1, Qt::KeypadModifier);
+  press(Qt::Key_A);
+  press(Qt::Key_0);
+  EXPECT_EQ(cellUnderCursor(), cell::kEmpty);
+  press(Qt::Key_1, Qt::ShiftModifier);
+  EXPECT_EQ(cellUnderCursor(), cell::kWall);
+}
+
+TEST_F(EditorKeys, SecondStartIsRefusedWithItsMessage) {
+  press(Qt::Key_5);
+  arrow(Qt::Key_Right);
+  press(Qt::Key_6);
+  press(Qt::Key_6);  // end squares may repeat
+  answerNextBox(boxes);
+  press(Qt::Key_5);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Er is al een begin");
+  EXPECT_EQ(boxes[0].text, "Er bestaat al een begin!");
+  EXPECT_EQ(state.Veld.at(2, 1), cell::kEnd);
+
+  // Also on the start square itself; covering it with a wall frees the start.
+  arrow(Qt::Key_Left);
+  answerNextBox(boxes);
+  press(Qt::Key_5);
+  EXPECT_EQ(boxes.size(), 2u);
+  press(Qt::Key_1);
+  arrow(Qt::Key_Down);
+  press(Qt::Key_5);
+  EXPECT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(state.Veld.at(1, 2), cell::kStart);
+}
+
+TEST_F(EditorKeys, F1OnlyTellsThatTheObjectIsNotReady) {
+  answerNextBox(boxes);
+  press(Qt::Key_F1);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Effe wachten");
+  EXPECT_EQ(boxes[0].text, "Dit object is nog niet klaar om komt in de volgende versie pas.");
+  EXPECT_EQ(cellUnderCursor(), cell::kEmpty);
+}
+
+TEST_F(EditorKeys, CursorStaysOnTheBoard) {
+  arrow(Qt::Key_Left);
+  arrow(Qt::Key_Up);
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(0, 0));
+  arrow(Qt::Key_Right, 15);
+  arrow(Qt::Key_Down, 15);
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(440, 440));
+  EXPECT_EQ(editor->Vak().column(), 12);
+  EXPECT_EQ(editor->Vak().row(), 12);
+}
+
+TEST_F(EditorKeys, HeldArrowsMoveOneCellPerPassAndDiagonally) {
+  auto* vak = &editor->Vak();
+  QTest::keyPress(vak, Qt::Key_Right);
+  QTest::keyPress(vak, Qt::Key_Down);
+  for (int i = 0; i < 3; ++i) editor->cursorPass();
+  QTest::keyRelease(vak, Qt::Key_Right);
+  QTest::keyRelease(vak, Qt::Key_Down);
+  editor->cursorPass();  // the releases were seen, the presses were counted
+  editor->cursorPass();
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(120, 120));
+}
+
+TEST_F(EditorKeys, CursorLoopRunsOnlyWhileTheEditorIsInUse) {
+  ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+  EXPECT_TRUE(editor->cursorLoopRunning());
+  KeyState::instance().clear();
+  QTest::keyPress(&editor->Vak(), Qt::Key_Right);
+  QTest::qWait(Editor::kCursorPassMilliseconds * 3);
+  QTest::keyRelease(&editor->Vak(), Qt::Key_Right);
+  EXPECT_GE(editor->Vak().cursor().x(), 80);
+
+  answerNextBox(boxes, QMessageBox::Yes);
+  editor->mnuexit_Click();
+  EXPECT_FALSE(editor->cursorLoopRunning());
+}
+
+TEST_F(EditorKeys, NewClearsBoardAndTextsButKeepsTheCursor) {
+  arrow(Qt::Key_Right, 4);
+  press(Qt::Key_9);
+  setTexts("Naam", "Maker", "Iets");
+  editor->Mnunew_Click();
+  EXPECT_EQ(state.Veld.at(5, 1), cell::kEmpty);
+  EXPECT_TRUE(editor->Naam().text().isEmpty());
+  EXPECT_TRUE(editor->Maker().text().isEmpty());
+  EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(160, 0));
+}
+
+TEST_F(EditorKeys, ClosingAsksAndOnlyYesGoesBackToTheMenu) {
+  answerNextBox(boxes, QMessageBox::No);
+  editor->close();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Bevestiging");
+  EXPECT_EQ(boxes[0].text, "Zeker weten?");
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_TRUE(navigator.calls.empty());
+
+  press(Qt::Key_1);
+  answerNextBox(boxes, QMessageBox::Yes);
+  editor->close();
+  EXPECT_FALSE(editor->isVisible());
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"menu"});
+
+  editor->activate();  // from the menu again: an empty level
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kEmpty);
+}
+
+}  // namespace
+}  // namespace dwaalbos::testing

@@ -1,0 +1,73 @@
+#include <QTest>
+
+#include "editor_fixture.h"
+#include "level/cell_codes.h"
+#include "level/level_file.h"
+
+namespace dwaalbos::testing {
+namespace {
+
+class TestPlay : public EditorTest {
+ protected:
+  void drawSomething() {
+    QTest::keyClick(&editor->Vak(), Qt::Key_5);
+    QTest::keyClick(&editor->Vak(), Qt::Key_Right);
+    editor->cursorPass();
+    QTest::keyClick(&editor->Vak(), Qt::Key_6);
+    setTexts("Proef", "Ans", "regel een\nregel twee");
+  }
+};
+
+TEST_F(TestPlay, TestCommandHandsTheLevelToThePlayWindowOnce) {
+  folder.write("test.dwb", Bytes(2000, 9));  // an old, longer test level
+  drawSomething();
+  editor->mnutest_Click();
+
+  EXPECT_TRUE(state.Testen);
+  EXPECT_FALSE(editor->isEnabled());
+  EXPECT_FALSE(editor->cursorLoopRunning());
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"play"});
+  const auto tested = readWholeFile(state.paths.testLevel());
+  ASSERT_TRUE(tested);
+  EXPECT_EQ(*tested, encodeLevel(state.Level));  // exactly one record, no old tail
+  EXPECT_EQ(state.Level.Commentaar, "regel een\r\nregel twee");
+}
+
+TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
+  drawSomething();
+  editor->mnutest_Click();
+  // The play window empties the board when the game ends.
+  state.Veld.clearPlayArea();
+  state.Level = Doolhof{};
+
+  editor->terugVanTest();
+  EXPECT_TRUE(editor->isEnabled());
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kStart);
+  EXPECT_EQ(state.Veld.at(2, 1), cell::kEnd);
+  EXPECT_EQ(editor->Naam().text(), "Proef");
+  EXPECT_EQ(editor->Maker().text(), "Ans");
+  EXPECT_EQ(editor->Commentaar().toPlainText(), "regel een\nregel twee");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+  EXPECT_TRUE(editor->cursorLoopRunning());
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"play"});
+}
+
+TEST_F(TestPlay, CommandLineStartShowsTheNamedFile) {
+  Doolhof level;
+  level.Vakken.set(4, 4, cell::kKey);
+  level.Naam = "Van buiten";
+  ASSERT_TRUE(writeLevelFile(folder.path("elders.dwb"), level));
+  Editor other(state, navigator, pictures, dialogs, printers);
+  state.Opdrachtregel = true;
+  other.metcommand(folder.path("elders.dwb"));
+  EXPECT_TRUE(other.isVisible());
+  EXPECT_EQ(state.Veld.at(4, 4), cell::kKey);
+  EXPECT_EQ(other.Naam().text(), "Van buiten");
+  // While the command line rules, showing the editor again keeps that level.
+  other.activate();
+  EXPECT_EQ(state.Veld.at(4, 4), cell::kKey);
+}
+
+}  // namespace
+}  // namespace dwaalbos::testing

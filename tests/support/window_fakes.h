@@ -1,0 +1,136 @@
+#pragma once
+
+// Stand-ins for the world around the windows, for tests of the menu, the editor and the
+// application: they record what the windows asked for and never open, play or print anything.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QTimer>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "audio/sound.h"
+#include "frontend/navigator.h"
+#include "platform/desktop.h"
+#include "platform/file_dialogs.h"
+#include "platform/printers.h"
+
+namespace dwaalbos::testing {
+
+class RecordingSound : public Sound {
+ public:
+  void speelgeluid(int slot) override { played.push_back(slot); }
+  void sluitgeluid() override { closed = true; }
+  void speelmuziek(const std::string&) override {}
+  void pauzeermuziek() override {}
+  void hervatmuziek() override {}
+  void stopmuziek() override {}
+  bool muziekpauze() const override { return false; }
+
+  std::vector<int> played;
+  bool closed = false;
+};
+
+class RecordingNavigator : public Navigator {
+ public:
+  void showMenu() override { calls.push_back("menu"); }
+  void showPlayWindow() override { calls.push_back("play"); }
+  void showChooser() override { calls.push_back("chooser"); }
+  void showEditor() override { calls.push_back("editor"); }
+  void openInEditor(const char* path) override { calls.push_back(std::string("open ") + path); }
+  void returnToEditor() override { calls.push_back("return"); }
+  void enableEditor(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
+  void quitProgram() override { calls.push_back("quit"); }
+
+  std::vector<std::string> calls;
+};
+
+class RecordingDesktop : public Desktop {
+ public:
+  bool openDocument(const std::string& path) override {
+    opened.push_back(path);
+    return true;
+  }
+  bool startProgram(const std::string& path) override {
+    started.push_back(path);
+    return programStarts;
+  }
+
+  std::vector<std::string> opened;
+  std::vector<std::string> started;
+  bool programStarts = true;
+};
+
+// Answers every dialog with `answer` (empty: cancelled) and remembers what was shown.
+class AnsweringDialogs : public FileDialogs {
+ public:
+  std::string askOpenFile(QWidget*, const FileDialogSpec& spec) override {
+    asked.push_back(spec);
+    return answer;
+  }
+  std::string askSaveFile(QWidget*, const FileDialogSpec& spec) override {
+    asked.push_back(spec);
+    return answer;
+  }
+
+  std::string answer;
+  std::vector<FileDialogSpec> asked;
+};
+
+// A "default printer" that prints into a PDF file, or none at all.
+class PdfPrinters : public Printers {
+ public:
+  std::unique_ptr<QPrinter> defaultPrinter() override {
+    ++asked;
+    if (pdfPath.empty()) return nullptr;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(pdfPath));
+    printer->setResolution(kPrinterDotsPerInch);
+    return printer;
+  }
+
+  std::string pdfPath;
+  int asked = 0;
+};
+
+// The message boxes that popped up while a test waited for them: title and text.
+struct SeenBox {
+  std::string title;
+  std::string text;
+};
+
+// Answers the next modal message box with `button` as soon as it is up, and records it.
+// Gives up after two seconds without a box.
+inline void answerNextBox(std::vector<SeenBox>& seen,
+                          QMessageBox::StandardButton button = QMessageBox::Ok) {
+  auto* poll = new QTimer;
+  poll->setInterval(5);
+  auto polls = std::make_shared<int>(0);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, polls, &seen, button] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      if (++*polls > 400) poll->deleteLater();
+      return;
+    }
+    seen.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+    poll->stop();
+    poll->deleteLater();
+    if (auto* wanted = box->button(button)) wanted->click();
+    else box->close();
+  });
+  poll->start();
+}
+
+// The staged game folder of the build (pictures, level sets, help page).
+inline std::string gameFolder() {
+  const char* folder = std::getenv("DWAALBOS_GAME_DIR");
+  return folder ? folder : ".";
+}
+
+}  // namespace dwaalbos::testing
