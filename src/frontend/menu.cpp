@@ -1,0 +1,253 @@
+#include "menu.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <chrono>
+
+#include "audio/sound.h"
+#include "frontend/menu_title.h"
+#include "frontend/navigator.h"
+#include "level/progress.h"
+#include "level/shared_state.h"
+#include "platform/desktop.h"
+#include "platform/key_state.h"
+
+namespace dwaalbos {
+
+namespace {
+
+constexpr std::array<const char*, 3> kUitleg{
+    "Speel een Dwaalbos level af door het openen van een bestand",
+    "Maak een Dwaalbos level en speel hem met de eerste optie",
+    "Voor als je uitleg wilt over een object of info over de maker",
+};
+
+constexpr int kKlik = 9;              // the sample of a change of button
+constexpr int kLaatsteLevelSet1 = 23;
+constexpr const char* kTitel = "Dwaalbos";
+
+}  // namespace
+
+Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desktop,
+           const Pictures& pictures)
+    : state_(state),
+      sound_(sound),
+      navigator_(navigator),
+      desktop_(desktop),
+      canvas_(kWidth, kHeight, QImage::Format_RGB32),
+      title_(menuTitle({kWidth, 92})),
+      buttons_(pictures),
+      Label1(new QLabel(this)) {
+  setWindowTitle("Dwaalbos 6.0: Menu");
+  setFixedSize(kWidth, kHeight);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  canvas_.fill(Qt::black);
+
+  Label1->setGeometry(10, 250, kWidth - 20, 40);
+  Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label1->setWordWrap(true);
+  Label1->setStyleSheet("QLabel { background: black; color: #d8efb0; }");
+  QFont font("Comic Neue");
+  font.setPixelSize(16);
+  font.setBold(true);
+  Label1->setFont(font);
+  Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  timer_.setTimerType(Qt::PreciseTimer);
+  timer_.setInterval(kFrameMilliseconds);
+  connect(&timer_, &QTimer::timeout, this, &Menu::frame);
+}
+
+const std::string& Menu::uitleg() const {
+  static const std::array<std::string, 3> texts{kUitleg[0], kUitleg[1], kUitleg[2]};
+  return texts[static_cast<std::size_t>(Keuze - 1)];
+}
+
+// Every showing of the menu starts it afresh (`Form_Activate`).
+void Menu::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) activate();
+}
+
+void Menu::activate() {
+  Gekozen = 0;
+  state_.Testen = false;
+  toetsenleeg();
+  Weg = false;
+  Keuze = 1;
+  random_.seed(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  Hoek = 0;
+  Sterren.vul(random_);
+  canvas_.fill(Qt::black);
+  runWhileVisible();
+}
+
+// The animation runs only while somebody can see it.
+void Menu::runWhileVisible() {
+  const bool visible = isVisible() && !isMinimized() && !Weg && !pausedForDialog_;
+  if (visible && !timer_.isActive()) timer_.start();
+  if (!visible) timer_.stop();
+}
+
+void Menu::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  timer_.stop();
+}
+
+void Menu::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) runWhileVisible();
+}
+
+// Closing the menu ends the program (`Form_Unload`).
+void Menu::closeEvent(QCloseEvent* event) {
+  Weg = true;
+  timer_.stop();
+  event->accept();
+  navigator_.quitProgram();
+}
+
+void Menu::frame() {
+  QPainter painter(&canvas_);
+  Sterren.beweeg(Hoek, [this](int x, int y, int grijs) {
+    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) canvas_.setPixel(x, y, qRgb(grijs, grijs, grijs));
+  });
+  painter.drawImage(0, 0, title_);
+  buttons_.draw(painter, Keuze);
+  painter.end();
+  update();
+
+  ++Teller;
+  if (Teller % 4 == 0) {
+    typeDescription();
+    std::uniform_real_distribution<float> unit(0.0F, 1.0F);
+    Hoek += unit(random_) - 0.5F;
+    readArrowKeys();
+    return;
+  }
+  auto& keys = KeyState::instance();
+  if (keys.query(Qt::Key_Return) || keys.query(Qt::Key_Enter) || Gekozen != 0) actOnChoice();
+}
+
+void Menu::typeDescription() {
+  const auto& text = uitleg();
+  const auto shown = std::min<std::size_t>(static_cast<std::size_t>(Teller / 4), text.size());
+  Label1->setText(QString::fromStdString(text.substr(0, shown)));
+}
+
+void Menu::readArrowKeys() {
+  auto& keys = KeyState::instance();
+  if (keys.query(Qt::Key_Down)) {
+    Teller = 0;
+    sound_.speelgeluid(kKlik);
+    Keuze = Keuze % 3 + 1;
+  } else if (keys.query(Qt::Key_Up)) {
+    Teller = 0;
+    sound_.speelgeluid(kKlik);
+    Keuze = (Keuze + 1) % 3 + 1;
+  }
+}
+
+void Menu::highlight(int button) {
+  if (Keuze != button) {
+    sound_.speelgeluid(kKlik);
+    Teller = 0;
+  }
+  Keuze = button;
+}
+
+void Menu::actOnChoice() {
+  state_.Opdrachtregel = false;
+  if (Gekozen != 0) Keuze = Gekozen;
+  Gekozen = 0;
+  Weg = true;
+  timer_.stop();
+  switch (Keuze) {
+    case 1:
+      hide();
+      navigator_.showPlayWindow();
+      break;
+    case 2:
+      hide();
+      navigator_.showEditor();
+      break;
+    default:
+      desktop_.openDocument(state_.paths.helpPage());
+      navigator_.quitProgram();
+      break;
+  }
+}
+
+void Menu::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, canvas_);
+}
+
+void Menu::mouseMoveEvent(QMouseEvent* event) {
+  const int button = MenuButtons::areaAt(event->position().toPoint());
+  if (button == 0) {
+    unsetCursor();
+    return;
+  }
+  setCursor(buttons_.pointer());
+  highlight(button);
+}
+
+void Menu::mousePressEvent(QMouseEvent* event) {
+  const int button = MenuButtons::areaAt(event->position().toPoint());
+  pressedButton_ = button;
+  if (button == 3) pressOnHelpButton(event->button(), event->modifiers());
+}
+
+// A click on the play or editor button is acted on in the next frame that reads choices.
+void Menu::mouseReleaseEvent(QMouseEvent* event) {
+  const int button = MenuButtons::areaAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && button == pressedButton_ && button != 3 && button != 0)
+    Gekozen = button;
+  pressedButton_ = 0;
+}
+
+void Menu::pressOnHelpButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+  if (button == Qt::RightButton && modifiers == Qt::ShiftModifier && bonusUnlocked())
+    startBonusProgram();
+  else
+    Gekozen = 3;
+}
+
+// The bonus waits for the last level of the first set. A missing progress file stays missing.
+bool Menu::bonusUnlocked() const {
+  const auto progress = readProgress(state_.paths.progress());
+  return progress && progress->P1 >= kLaatsteLevelSet1;
+}
+
+void Menu::startBonusProgram() {
+  pausedForDialog_ = true;
+  runWhileVisible();
+  QMessageBox notice(QMessageBox::NoIcon, kTitel,
+                     "Als er zometeen om een wachtwoord wordt gevraagd moet je 'Pelikaan7' "
+                     "intypen'",
+                     QMessageBox::Ok, this);
+  notice.exec();
+  if (!desktop_.startProgram(state_.paths.bonusProgram()))
+    QMessageBox::warning(this, kTitel,
+                         "Het bonusprogramma irunin.bin kon niet worden gestart. "
+                         "Staat het nog in de map van het spel?");
+  pausedForDialog_ = false;
+  toetsenleeg();
+  runWhileVisible();
+}
+
+// Presses made while the menu was not looking do not count (`toetsenleeg`).
+void Menu::toetsenleeg() {
+  auto& keys = KeyState::instance();
+  for (int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_Space,
+                  Qt::Key_Return, Qt::Key_Enter})
+    keys.query(key);
+}
+
+}  // namespace dwaalbos

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <random>
+#include <string>
+
+#include "frontend/menu_buttons.h"
+#include "frontend/sterrenveld.h"
+
+class QLabel;
+
+namespace dwaalbos {
+
+class Desktop;
+class Navigator;
+class Pictures;
+class Sound;
+struct SharedState;
+
+// The main menu "Dwaalbos 6.0: Menu": three picture buttons over a field of drifting grey
+// dots, worked with the cursor keys and Enter or with the mouse. It is the program's first
+// window; closing it ends the program.
+class Menu : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kWidth = 440;
+  static constexpr int kHeight = 300;
+  static constexpr int kFrameMilliseconds = 16;  // about 60 frames a second
+
+  Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desktop,
+       const Pictures& pictures);
+
+  // One pass of the menu loop (`menuloop`): one frame of dots and buttons, the typing of the
+  // description, and the keys and mouse choices. The menu's timer calls it while it is shown.
+  void frame();
+
+  int keuze() const { return Keuze; }
+  const std::string& uitleg() const;
+  bool animating() const { return timer_.isActive(); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void activate();
+  void runWhileVisible();
+  void drawButtons();
+  void typeDescription();
+  void readArrowKeys();
+  void highlight(int button);
+  void actOnChoice();
+  void pressOnHelpButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  bool bonusUnlocked() const;
+  void startBonusProgram();
+  void toetsenleeg();
+
+  SharedState& state_;
+  Sound& sound_;
+  Navigator& navigator_;
+  Desktop& desktop_;
+
+  QImage canvas_;
+  QImage title_;
+  MenuButtons buttons_;
+  QLabel* Label1;
+  QTimer timer_;
+  std::mt19937 random_;
+  Sterrenveld Sterren{kWidth, kHeight};
+
+  float Hoek = 0;
+  long Teller = 0;
+  int Keuze = 1;
+  bool Weg = false;
+  int Gekozen = 0;
+  int pressedButton_ = 0;
+  bool pausedForDialog_ = false;
+};
+
+}  // namespace dwaalbos

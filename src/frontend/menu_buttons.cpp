@@ -1,0 +1,62 @@
+#include "menu_buttons.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include "platform/picture_names.h"
+#include "platform/pictures.h"
+
+namespace dwaalbos {
+
+namespace {
+
+struct Layout {
+  QRect normal;       // in the sheet
+  QRect highlighted;  // in the sheet
+  QRect target;       // in the menu's drawing area
+};
+
+constexpr std::array<Layout, 3> kLayout{{
+    {{0, 0, 375, 37}, {0, 38, 375, 37}, {30, 100, 375, 30}},
+    {{0, 75, 375, 37}, {0, 115, 375, 37}, {30, 145, 375, 30}},
+    {{0, 152, 375, 50}, {0, 198, 375, 50}, {0, 190, 375, 40}},
+}};
+
+constexpr std::array<QRect, 3> kMouseAreas{{
+    {32, 96, 343, 38},
+    {30, 145, 345, 33},
+    {120, 192, 129, 33},
+}};
+
+QImage cut(const QImage& sheet, const QRect& from, const QSize& size) {
+  return sheet.copy(from).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace
+
+MenuButtons::MenuButtons(const Pictures& pictures) {
+  const QImage& sheet = pictures.get(plaatje::kMen);
+  for (std::size_t i = 0; i < looks_.size(); ++i) {
+    const auto& layout = kLayout[i];
+    looks_[i] = {cut(sheet, layout.normal, layout.target.size()),
+                 cut(sheet, layout.highlighted, layout.target.size()), layout.target.topLeft()};
+  }
+  pointer_ = QCursor(QPixmap::fromImage(pictures.withMask(plaatje::kWijzer, plaatje::kWijzermask)),
+                     0, 0);
+}
+
+void MenuButtons::draw(QPainter& painter, int keuze) const {
+  for (std::size_t i = 0; i < looks_.size(); ++i) {
+    const auto& look = looks_[i];
+    const bool lit = static_cast<int>(i) + 1 == keuze;
+    painter.drawImage(look.place, lit ? look.highlighted : look.normal);
+  }
+}
+
+int MenuButtons::areaAt(QPoint point) {
+  for (std::size_t i = 0; i < kMouseAreas.size(); ++i)
+    if (kMouseAreas[i].contains(point)) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+}  // namespace dwaalbos

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+#include <array>
+
+class QPainter;
+
+namespace dwaalbos {
+
+class Pictures;
+
+// The main menu's three picture buttons: their two looks cut from the button sheet `Men` and
+// scaled into their places, and the areas that take the mouse.
+class MenuButtons {
+ public:
+  explicit MenuButtons(const Pictures& pictures);
+
+  // Button 1..3, highlighted when it is `keuze`.
+  void draw(QPainter& painter, int keuze) const;
+  // The button whose mouse area holds the point, 0 for none.
+  static int areaAt(QPoint point);
+  // The pointer shown over the buttons.
+  const QCursor& pointer() const { return pointer_; }
+
+ private:
+  struct Look {
+    QImage normal;
+    QImage highlighted;
+    QPoint place;
+  };
+  std::array<Look, 3> looks_;
+  QCursor pointer_;
+};
+
+}  // namespace dwaalbos

@@ -1,0 +1,212 @@
+#include "frontend/menu.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "level/progress.h"
+#include "level/shared_state.h"
+#include "platform/key_state.h"
+#include "platform/pictures.h"
+#include "support/temp_folder.h"
+#include "support/window_fakes.h"
+
+namespace dwaalbos::testing {
+namespace {
+
+constexpr int kKlik = 9;
+const QPoint kButton1(200, 110);
+const QPoint kButton2(200, 160);
+const QPoint kButton3(180, 205);
+
+class MenuTest : public ::testing::Test {
+ protected:
+  MenuTest()
+      : state(folder.root().string()),
+        pictures(QString::fromStdString(gameFolder())),
+        menu(state, sound, navigator, desktop, pictures) {
+    std::filesystem::create_directories(folder.path("geluid"));
+    KeyState::instance().clear();
+    state.Testen = true;
+    menu.show();
+  }
+
+  void frames(int count) {
+    for (int i = 0; i < count; ++i) menu.frame();
+  }
+  // Frames until the menu acts on a choice (it hides itself or ends the program).
+  void framesUntilChosen() {
+    for (int i = 0; i < 8 && navigator.calls.empty(); ++i) menu.frame();
+  }
+  void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
+    QMouseEvent event(type, at, menu.mapToGlobal(at), button, held, modifiers);
+    QApplication::sendEvent(&menu, &event);
+  }
+  void click(QPoint at, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    mouse(QEvent::MouseButtonPress, at, button, modifiers);
+    mouse(QEvent::MouseButtonRelease, at, button, modifiers);
+  }
+  QString description() const { return menu.findChild<QLabel*>()->text(); }
+  void setFirstSetProgress(std::int16_t p1) {
+    ASSERT_TRUE(writeFirstSetProgress(state.paths.progress(), p1));
+  }
+
+  TempFolder folder;
+  SharedState state;
+  Pictures pictures;
+  RecordingSound sound;
+  RecordingNavigator navigator;
+  RecordingDesktop desktop;
+  std::vector<SeenBox> boxes;
+  Menu menu;
+};
+
+TEST_F(MenuTest, ShowingStartsAfreshOnThePlayButton) {
+  EXPECT_EQ(menu.windowTitle(), "Dwaalbos 6.0: Menu");
+  EXPECT_EQ(menu.keuze(), 1);
+  EXPECT_FALSE(state.Testen);
+  EXPECT_TRUE(menu.animating());
+  EXPECT_EQ(menu.uitleg(), "Speel een Dwaalbos level af door het openen van een bestand");
+}
+
+TEST_F(MenuTest, DescriptionIsTypedOneLetterEveryFourFrames) {
+  QTest::keyClick(&menu, Qt::Key_Down);
+  frames(4);  // the key is read in one of these and restarts the typing
+  ASSERT_EQ(menu.keuze(), 2);
+  frames(4 * 5);
+  EXPECT_EQ(description(), "Maak ");
+  frames(4 * 200);
+  EXPECT_EQ(description(), "Maak een Dwaalbos level en speel hem met de eerste optie");
+}
+
+TEST_F(MenuTest, HeldDownKeyStepsEveryFourthFrameAndWraps) {
+  QTest::keyPress(&menu, Qt::Key_Down);
+  frames(12);
+  QTest::keyRelease(&menu, Qt::Key_Down);
+  EXPECT_EQ(menu.keuze(), 1);  // 1 -> 2 -> 3 -> 1
+  EXPECT_EQ(sound.played, (std::vector<int>{kKlik, kKlik, kKlik}));
+}
+
+TEST_F(MenuTest, UpKeyWrapsFromTheFirstToTheLastButton) {
+  QTest::keyClick(&menu, Qt::Key_Up);
+  frames(4);
+  EXPECT_EQ(menu.keuze(), 3);
+  EXPECT_EQ(menu.uitleg(), "Voor als je uitleg wilt over een object of info over de maker");
+}
+
+TEST_F(MenuTest, EnterWithNothingChangedOpensThePlayWindow) {
+  state.Opdrachtregel = true;
+  QTest::keyClick(&menu, Qt::Key_Return);
+  framesUntilChosen();
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"play"});
+  EXPECT_FALSE(menu.isVisible());
+  EXPECT_FALSE(menu.animating());
+  EXPECT_FALSE(state.Opdrachtregel);
+}
+
+TEST_F(MenuTest, MouseHighlightsWithOneClickSoundPerChange) {
+  mouse(QEvent::MouseMove, kButton2);
+  mouse(QEvent::MouseMove, kButton2 + QPoint(30, 2));
+  EXPECT_EQ(menu.keuze(), 2);
+  EXPECT_EQ(sound.played, std::vector<int>{kKlik});
+  EXPECT_EQ(menu.cursor().shape(), Qt::BitmapCursor);
+  mouse(QEvent::MouseMove, QPoint(420, 20));
+  EXPECT_EQ(menu.cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(menu.keuze(), 2);
+}
+
+TEST_F(MenuTest, ClickOnTheEditorButtonOpensTheEditor) {
+  click(kButton2);
+  framesUntilChosen();
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"editor"});
+  EXPECT_FALSE(menu.isVisible());
+}
+
+TEST_F(MenuTest, HelpOpensTheHelpPageAndEndsTheProgram) {
+  click(kButton3);
+  framesUntilChosen();
+  EXPECT_EQ(desktop.opened, std::vector<std::string>{state.paths.helpPage()});
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"quit"});
+}
+
+TEST_F(MenuTest, ShiftRightClickAfterTheFirstSetStartsTheBonusProgram) {
+  setFirstSetProgress(23);
+  answerNextBox(boxes);
+  click(kButton3, Qt::RightButton, Qt::ShiftModifier);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            "Als er zometeen om een wachtwoord wordt gevraagd moet je 'Pelikaan7' intypen'");
+  EXPECT_EQ(desktop.started, std::vector<std::string>{state.paths.bonusProgram()});
+  frames(8);
+  EXPECT_TRUE(navigator.calls.empty());
+  EXPECT_TRUE(menu.animating());
+}
+
+TEST_F(MenuTest, BonusProgramThatCannotStartIsReportedAndTheMenuGoesOn) {
+  setFirstSetProgress(23);
+  desktop.programStarts = false;
+  answerNextBox(boxes);
+  QTimer::singleShot(100, [this] { answerNextBox(boxes); });
+  click(kButton3, Qt::RightButton, Qt::ShiftModifier);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[1].text.find("irunin.bin"), std::string::npos);
+  frames(8);
+  EXPECT_TRUE(navigator.calls.empty());
+  EXPECT_TRUE(menu.animating());
+}
+
+TEST_F(MenuTest, WithoutTheFirstSetDoneAShiftRightClickIsHelp) {
+  click(kButton3, Qt::RightButton, Qt::ShiftModifier);
+  framesUntilChosen();
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"quit"});
+  EXPECT_FALSE(fileExists(state.paths.progress()));  // reading it made no file
+  EXPECT_TRUE(desktop.started.empty());
+}
+
+TEST_F(MenuTest, OnlyShiftAloneWithTheRightButtonUnlocksTheBonus) {
+  setFirstSetProgress(22);
+  click(kButton3, Qt::RightButton, Qt::ShiftModifier);
+  setFirstSetProgress(23);
+  click(kButton3, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
+  click(kButton3, Qt::LeftButton, Qt::ShiftModifier);
+  click(kButton3, Qt::RightButton);
+  EXPECT_TRUE(desktop.started.empty());
+  framesUntilChosen();
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"quit"});
+}
+
+TEST_F(MenuTest, BackFromAnotherWindowButtonOneIsLitWithItsFullDescription) {
+  QTest::keyClick(&menu, Qt::Key_Down);
+  frames(4 * 80);
+  click(kButton2);
+  framesUntilChosen();
+  ASSERT_FALSE(menu.isVisible());
+
+  menu.show();
+  EXPECT_EQ(menu.keuze(), 1);
+  frames(4);
+  EXPECT_EQ(description(), "Speel een Dwaalbos level af door het openen van een bestand");
+}
+
+TEST_F(MenuTest, AnimationStopsWhileHiddenOrMinimized) {
+  menu.showMinimized();
+  EXPECT_FALSE(menu.animating());
+  menu.showNormal();
+  EXPECT_TRUE(menu.animating());
+  menu.hide();
+  EXPECT_FALSE(menu.animating());
+}
+
+TEST_F(MenuTest, ClosingTheMenuEndsTheProgram) {
+  menu.close();
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"quit"});
+  EXPECT_FALSE(menu.animating());
+}
+
+}  // namespace
+}  // namespace dwaalbos::testing
