@@ -1,6 +1,7 @@
 #include "sprite_blit.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace dwaalbos {
 
@@ -27,18 +28,40 @@ QPainter::CompositionMode modeOf(RasterOp op) {
   return QPainter::CompositionMode_Source;
 }
 
+// Four pixels at a time (GCC and Clang vector extensions), the rest one by one.
+using Pixels4 = std::uint32_t __attribute__((vector_size(16)));
+
 // RGB32 keeps its top byte at 0xFF; the operations below leave it there.
-void combineLine(std::uint32_t* d, const std::uint32_t* s, int count, RasterOp op) {
-  switch (op) {
-    case RasterOp::SrcCopy:
-      for (int i = 0; i < count; ++i) d[i] = s[i];
-      break;
-    case RasterOp::MergePaint:
-      for (int i = 0; i < count; ++i) d[i] |= ~s[i] | 0xFF000000u;
-      break;
-    case RasterOp::SrcAnd:
-      for (int i = 0; i < count; ++i) d[i] &= s[i];
-      break;
+template <RasterOp op, typename T>
+T combined(T d, T s) {
+  if constexpr (op == RasterOp::SrcCopy) return s;
+  else if constexpr (op == RasterOp::MergePaint) return d | ~s | 0xFF000000u;
+  else return d & s;
+}
+
+template <RasterOp op>
+void combineLine(std::uint32_t* d, const std::uint32_t* s, int count) {
+  int i = 0;
+  for (; i + 4 <= count; i += 4) {
+    Pixels4 dv;
+    Pixels4 sv;
+    std::memcpy(&dv, d + i, sizeof dv);
+    std::memcpy(&sv, s + i, sizeof sv);
+    dv = combined<op>(dv, sv);
+    std::memcpy(d + i, &dv, sizeof dv);
+  }
+  for (; i < count; ++i) d[i] = combined<op>(d[i], s[i]);
+}
+
+template <RasterOp op>
+void combineRect(QImage& dest, QPoint to, const QImage& source, QRect area) {
+  const qsizetype destStride = dest.bytesPerLine();
+  const qsizetype sourceStride = source.bytesPerLine();
+  uchar* d = dest.bits() + to.y() * destStride + to.x() * 4;
+  const uchar* s = source.constBits() + area.y() * sourceStride + area.x() * 4;
+  for (int row = 0; row < area.height(); ++row, d += destStride, s += sourceStride) {
+    combineLine<op>(reinterpret_cast<std::uint32_t*>(d),
+                    reinterpret_cast<const std::uint32_t*>(s), area.width());
   }
 }
 
@@ -62,11 +85,10 @@ void Blitter::blit(QPoint to, const QImage& source, QRect from, RasterOp op) {
     painter_->drawImage(to, source, area);
     return;
   }
-  for (int row = 0; row < area.height(); ++row) {
-    auto* d = reinterpret_cast<std::uint32_t*>(dest_.scanLine(to.y() + row)) + to.x();
-    const auto* s =
-        reinterpret_cast<const std::uint32_t*>(source.constScanLine(area.y() + row)) + area.x();
-    combineLine(d, s, area.width(), op);
+  switch (op) {
+    case RasterOp::SrcCopy: combineRect<RasterOp::SrcCopy>(dest_, to, source, area); break;
+    case RasterOp::MergePaint: combineRect<RasterOp::MergePaint>(dest_, to, source, area); break;
+    case RasterOp::SrcAnd: combineRect<RasterOp::SrcAnd>(dest_, to, source, area); break;
   }
 }
 

@@ -1,0 +1,115 @@
+#include "platform/sprite_blit.h"
+
+#include <gtest/gtest.h>
+
+using dwaalbos::Blitter;
+using dwaalbos::BlitPath;
+using dwaalbos::RasterOp;
+
+namespace {
+
+QImage filled(int w, int h, QRgb colour) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(colour);
+  return image;
+}
+
+// A source whose every pixel differs, so that a misplaced copy shows.
+QImage gradient(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x * 5, y * 5, (x * y) % 256));
+  }
+  return image;
+}
+
+QImage blitOnce(BlitPath path, QImage dest, QPoint to, const QImage& source, QRect from,
+                RasterOp op) {
+  Blitter(dest, path).blit(to, source, from, op);
+  return dest;
+}
+
+class BothPaths : public ::testing::TestWithParam<BlitPath> {};
+
+TEST_P(BothPaths, RasterOperationsCombineChannelsBitwise) {
+  const QRgb d = qRgb(0xF0, 0x0F, 0x5A);
+  const QRgb s = qRgb(0x3C, 0xC3, 0xAA);
+  const QImage source = filled(2, 2, s);
+  const auto result = [&](RasterOp op) {
+    return blitOnce(GetParam(), filled(2, 2, d), {0, 0}, source, {0, 0, 2, 2}, op).pixel(1, 1);
+  };
+  EXPECT_EQ(result(RasterOp::SrcCopy), s);
+  EXPECT_EQ(result(RasterOp::MergePaint), (d | ~s) | 0xFF000000u);
+  EXPECT_EQ(result(RasterOp::SrcAnd), (d & s) | 0xFF000000u);
+}
+
+TEST_P(BothPaths, AMaskedSpriteShowsOnlyTheObject) {
+  QImage image = filled(40, 40, qRgb(255, 255, 255));
+  QImage mask = filled(40, 40, qRgb(255, 255, 255));
+  for (int y = 10; y < 20; ++y) {
+    for (int x = 10; x < 20; ++x) {
+      image.setPixel(x, y, qRgb(200, 30, 40));
+      mask.setPixel(x, y, qRgb(0, 0, 0));
+    }
+  }
+  QImage dest = filled(100, 100, qRgb(255, 192, 128));
+  Blitter(dest, GetParam()).sprite(40, 40, image, 0, 0, &mask);
+  EXPECT_EQ(dest.pixel(55, 55), qRgb(200, 30, 40));
+  EXPECT_EQ(dest.pixel(45, 45), qRgb(255, 192, 128));
+  EXPECT_EQ(dest.pixel(79, 79), qRgb(255, 192, 128));
+  EXPECT_EQ(dest.pixel(50, 60), qRgb(255, 192, 128));
+}
+
+TEST_P(BothPaths, ASpriteTakesItsFrameFromTheSourcePosition) {
+  const QImage sheet = gradient(80, 160);
+  QImage dest = filled(100, 100, 0);
+  Blitter(dest, GetParam()).sprite(10, 20, sheet, 40, 80, nullptr);
+  EXPECT_EQ(dest.pixel(10, 20), sheet.pixel(40, 80));
+  EXPECT_EQ(dest.pixel(49, 59), sheet.pixel(79, 119));
+  EXPECT_EQ(dest.pixel(50, 20), qRgb(0, 0, 0));
+}
+
+TEST_P(BothPaths, PastesAreClippedToBothImages) {
+  const QImage source = gradient(40, 40);
+  const QImage before = filled(50, 50, qRgb(1, 2, 3));
+  const QImage left = blitOnce(GetParam(), before, {-30, -35}, source, {0, 0, 40, 40},
+                               RasterOp::SrcCopy);
+  EXPECT_EQ(left.pixel(0, 0), source.pixel(30, 35));
+  EXPECT_EQ(left.pixel(9, 4), source.pixel(39, 39));
+  EXPECT_EQ(left.pixel(10, 5), qRgb(1, 2, 3));
+
+  const QImage right = blitOnce(GetParam(), before, {40, 40}, source, {-5, -5, 20, 20},
+                                RasterOp::SrcCopy);
+  EXPECT_EQ(right.pixel(45, 45), source.pixel(0, 0));
+  EXPECT_EQ(right.pixel(49, 49), source.pixel(4, 4));
+  EXPECT_EQ(right.pixel(44, 45), qRgb(1, 2, 3));
+  EXPECT_EQ(right.pixel(45, 44), qRgb(1, 2, 3));
+
+  const QImage away = blitOnce(GetParam(), before, {500, 500}, source, {0, 0, 40, 40},
+                               RasterOp::SrcAnd);
+  EXPECT_EQ(away, before);
+}
+
+TEST_P(BothPaths, ClearFillsTheWholeImage) {
+  QImage dest = gradient(30, 20);
+  Blitter(dest, GetParam()).clear(qRgb(255, 192, 128));
+  EXPECT_EQ(dest, filled(30, 20, qRgb(255, 192, 128)));
+}
+
+TEST_P(BothPaths, OtherFormatsAreConvertedNotMisread) {
+  QImage dest(20, 20, QImage::Format_RGB888);
+  dest.fill(Qt::white);
+  QImage source(20, 20, QImage::Format_ARGB32);
+  source.fill(qRgba(10, 20, 30, 255));
+  Blitter(dest, GetParam()).blit({0, 0}, source, {0, 0, 20, 20}, RasterOp::SrcAnd);
+  EXPECT_EQ(dest.format(), QImage::Format_RGB32);
+  EXPECT_EQ(dest.pixel(5, 5), qRgb(10, 20, 30));
+}
+
+INSTANTIATE_TEST_SUITE_P(Blitter, BothPaths,
+                         ::testing::Values(BlitPath::BitBlt, BlitPath::PaintPicture),
+                         [](const auto& info) {
+                           return info.param == BlitPath::BitBlt ? "BitBlt" : "PaintPicture";
+                         });
+
+}  // namespace
