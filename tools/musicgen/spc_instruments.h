@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "musicgen/song.h"
+
+namespace dwaalbos::music {
+
+// Every chip sample is made so that the pitch register's unit value (0x1000, the sample played
+// at the chip's own 32 kHz) sounds this note: one table of pitches then serves them all.
+constexpr double kChipRootHz = 500.0;
+constexpr int kChipRate = 32000;
+
+// An instrument of the sound chip: a looped waveform, its ADSR envelope, and how its notes are
+// let go.
+struct ChipInstrument {
+  std::vector<std::int16_t> samples;  // a multiple of 16, looping from loopStart
+  std::size_t loopStart = 0;
+  std::uint8_t adsr1;                 // enable bit, decay rate, attack rate
+  std::uint8_t adsr2;                 // sustain level, sustain rate
+  bool noise = false;                 // plays the chip's noise instead of the waveform
+  std::uint8_t releaseGain;           // GAIN for letting go in its own time; 0 keys off at once
+  std::uint8_t hurriedGain;           // GAIN when the next note on the voice follows closely
+  int hurriedFrames;                  // how many frames before that next note to let go
+  bool echo;
+  double loudness;                    // trims the voice volume to match the module's mix
+};
+
+ChipInstrument chipInstrument(Instrument instrument);
+
+}  // namespace dwaalbos::music

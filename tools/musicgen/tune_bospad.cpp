@@ -1,0 +1,69 @@
+#include "musicgen/arrangement.h"
+#include "musicgen/tunes.h"
+
+namespace dwaalbos::music {
+
+namespace {
+
+constexpr const char* kVerseChords = "G | D/F# | Em | C | G/B | Am7 | Dsus4:8 D:8 | G";
+constexpr const char* kVerse =
+    "d5:6 b4:2 g4:4 a4 | f#4:6 a4:2 d5:8 | e5:6 d5:2 b4:4 g4 | c5:4 e5 g5:8 | "
+    "d5:6 b4:2 d5:4 g5 | e5:4 c5 a4 c5 | d5:8 c5:4 a4 | b4:12 r:4 |";
+constexpr const char* kVerseEnding =
+    "d5:6 b4:2 g4:4 a4 | f#4:6 a4:2 d5:8 | e5:6 d5:2 b4:4 g4 | c5:4 e5 g5:8 | "
+    "d5:6 b4:2 d5:4 g5 | e5:6 d5:2 c5:4 a4 | a4:8 f#4:4 a4 | g4:12 r:4 |";
+constexpr const char* kBridgeChords = "Em | C | G | D | Em | C | Am7 | Dsus4:8 D:8";
+constexpr const char* kBridge =
+    "e5:6 f#5:2 g5:8 | e5:6 d5:2 c5:8 | d5:6 e5:2 d5:4 b4 | a4:12 r:4 | "
+    "g5:6 a5:2 b5:8 | a5:4 g5 e5:8 | c5:6 d5:2 e5:4 c5 | d5:8 r:4 a4 |";
+
+const std::vector<int> kRipple = {0, 1, 2, 3, 4, 3, 2, 1};
+const std::vector<BassHit> kWalk = {{0, 7, BassHit::Bass}, {8, 7, BassHit::Fifth}};
+
+}  // namespace
+
+Song bospad() {
+  Arranger song("Bospad", 76, 16);
+
+  song.passage("Gadd9 | Cmaj7 | Em7 | Dsus4")
+      .held(Instrument::Strings, 55, 71, 58)
+      .broken(Instrument::Harp, kRipple, 2, 8, 55, 60);
+
+  song.passage(kVerseChords)
+      .melody(Instrument::Flute, kVerse, 84)
+      .held(Instrument::Strings, 55, 71, 56)
+      .broken(Instrument::Harp, kRipple, 2, 8, 55, 56)
+      .bass(Instrument::Bass, kWalk, 40, 70);
+
+  song.passage(kVerseChords)
+      .melody(Instrument::Flute, kVerse, 88)
+      .descant(Instrument::Clarinet, 59, 71, 8, 60)
+      .held(Instrument::Strings, 55, 71, 54)
+      .broken(Instrument::Harp, kRipple, 2, 8, 55, 54)
+      .bass(Instrument::Bass, kWalk, 40, 72)
+      .rhythm(Instrument::Shaker, "..x...x...x...x.", 80);
+
+  song.passage(kBridgeChords)
+      .melody(Instrument::Flute, kBridge, 90)
+      .held(Instrument::Strings, 59, 74, 62)
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 58)
+      .bass(Instrument::Bass, kWalk, 40, 74)
+      .rhythm(Instrument::Drum, "X.......x.......", 70)
+      .rhythm(Instrument::Shaker, "..x...x...x...xx", 80);
+
+  song.passage(kVerseChords)
+      .melody(Instrument::Flute, kVerseEnding, 86)
+      .descant(Instrument::Clarinet, 59, 71, 8, 58)
+      .held(Instrument::Strings, 55, 71, 54)
+      .broken(Instrument::Harp, kRipple, 2, 8, 55, 54)
+      .bass(Instrument::Bass, kWalk, 40, 70)
+      .rhythm(Instrument::Shaker, "..x...x...x...x.", 76);
+
+  song.passage("C | G/B | Am7 | G")
+      .melody(Instrument::Flute, "g5:16 | d5:16 | c5:8 b4:8 | g4:12 r:4", 70)
+      .held(Instrument::Strings, 55, 71, 54)
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 54);
+  return song.song();
+}
+
+}  // namespace dwaalbos::music

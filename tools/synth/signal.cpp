@@ -1,0 +1,58 @@
+#include "synth/signal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace dwaalbos::synth {
+
+int sampleCount(double seconds) { return static_cast<int>(std::lround(seconds * kRate)); }
+
+Signal silence(double seconds) { return Signal(static_cast<std::size_t>(sampleCount(seconds)), 0.0); }
+
+void mixInto(Signal& target, const Signal& source, double atSeconds, double gain) {
+  const auto start = static_cast<std::size_t>(std::max(0, sampleCount(atSeconds)));
+  if (target.size() < start + source.size()) target.resize(start + source.size(), 0.0);
+  for (std::size_t i = 0; i < source.size(); ++i) target[start + i] += source[i] * gain;
+}
+
+void multiply(Signal& signal, const Curve& gain) {
+  for (std::size_t i = 0; i < signal.size(); ++i) signal[i] *= gain(static_cast<double>(i) / kRate);
+}
+
+void scale(Signal& signal, double gain) {
+  for (double& sample : signal) sample *= gain;
+}
+
+void fadeEdges(Signal& signal, double fadeInSeconds, double fadeOutSeconds) {
+  const auto ramp = [](double x) { return 0.5 - 0.5 * std::cos(std::numbers::pi * x); };
+  const std::size_t in = std::min(signal.size(), static_cast<std::size_t>(sampleCount(fadeInSeconds)));
+  const std::size_t out = std::min(signal.size(), static_cast<std::size_t>(sampleCount(fadeOutSeconds)));
+  for (std::size_t i = 0; i < in; ++i) signal[i] *= ramp(static_cast<double>(i) / in);
+  for (std::size_t i = 0; i < out; ++i) signal[signal.size() - 1 - i] *= ramp(static_cast<double>(i) / out);
+}
+
+double peak(const Signal& signal) {
+  double highest = 0.0;
+  for (double sample : signal) highest = std::max(highest, std::abs(sample));
+  return highest;
+}
+
+double loudestRms(const Signal& signal, double windowSeconds) {
+  const std::size_t window = std::max<std::size_t>(1, static_cast<std::size_t>(sampleCount(windowSeconds)));
+  double sum = 0.0;
+  double loudest = 0.0;
+  for (std::size_t i = 0; i < signal.size(); ++i) {
+    sum += signal[i] * signal[i];
+    if (i >= window) sum -= signal[i - window] * signal[i - window];
+    const double count = static_cast<double>(std::min(i + 1, window));
+    loudest = std::max(loudest, sum / count);
+  }
+  return std::sqrt(std::max(0.0, loudest));
+}
+
+double decibels(double gain) { return 20.0 * std::log10(std::max(gain, 1e-12)); }
+
+double gainOf(double decibels) { return std::pow(10.0, decibels / 20.0); }
+
+}  // namespace dwaalbos::synth

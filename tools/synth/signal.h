@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace dwaalbos::synth {
+
+// Every generated sound is mono at this rate until it is written out.
+constexpr int kRate = 44100;
+
+using Signal = std::vector<double>;
+
+// A value that changes over time, t in seconds from the start of a sound: a frequency, a
+// gain, a filter's cutoff.
+using Curve = std::function<double(double t)>;
+
+int sampleCount(double seconds);
+Signal silence(double seconds);
+
+// Adds `source` times `gain` into `target` from `atSeconds` on, growing `target` as needed.
+void mixInto(Signal& target, const Signal& source, double atSeconds, double gain = 1.0);
+void multiply(Signal& signal, const Curve& gain);
+void scale(Signal& signal, double gain);
+
+// Raised-cosine ramps so a sound starts and ends at exactly zero, without a click.
+void fadeEdges(Signal& signal, double fadeInSeconds, double fadeOutSeconds);
+
+double peak(const Signal& signal);
+// The RMS of the loudest stretch of `windowSeconds`: how loud the sound seems at its height.
+double loudestRms(const Signal& signal, double windowSeconds = 0.05);
+double decibels(double gain);
+double gainOf(double decibels);
+
+}  // namespace dwaalbos::synth
