@@ -14,7 +14,7 @@ BlitPath pathOf(bool metBitBlt) { return metBitBlt ? BlitPath::BitBlt : BlitPath
 BoardPainter::BoardPainter(const Pictures& pictures)
     : man_(pictures.get(plaatje::kMan)), manmask_(pictures.get(plaatje::kManmask)) {
   const auto with = [&](const char* image, const char* mask) {
-    return Paste{&pictures.get(image), mask ? &pictures.get(mask) : nullptr};
+    return SpriteFrame::of(pictures.get(image), {0, 0}, mask ? &pictures.get(mask) : nullptr);
   };
   using namespace plaatje;
   Table common{};
@@ -43,6 +43,11 @@ BoardPainter::BoardPainter(const Pictures& pictures)
 
   editor_ = red_;
   editor_[cell::kUnused] = with(kVijand, kVijandmask);
+
+  for (int frame = 0; frame < static_cast<int>(manFrames_.size()); ++frame) {
+    manFrames_[frame] =
+        SpriteFrame::of(man_, {frame % 2 * kCellPixels, frame / 2 * kCellPixels}, &manmask_);
+  }
 }
 
 void BoardPainter::tekenen(QImage& target, const Board& veld, bool schakelaar,
@@ -51,7 +56,18 @@ void BoardPainter::tekenen(QImage& target, const Board& veld, bool schakelaar,
   Blitter blitter(target, pathOf(metBitBlt));
   blitter.clear(background);
   pasteCells(blitter, schakelaar ? red_ : blue_, veld);
-  blitter.sprite(man.manX, man.manY, man_, man.stap, man.kant, &manmask_);
+  pasteMan(blitter, man);
+}
+
+void BoardPainter::pasteMan(Blitter& blitter, const ManPose& man) const {
+  const bool onSheet = (man.stap == 0 || man.stap == kCellPixels) && man.kant >= 0 &&
+                       man.kant <= 3 * kCellPixels && man.kant % kCellPixels == 0;
+  if (onSheet) {
+    const int frame = man.stap / kCellPixels + 2 * (man.kant / kCellPixels);
+    blitter.sprite(man.manX, man.manY, manFrames_[frame]);
+  } else {
+    blitter.sprite(man.manX, man.manY, man_, man.stap, man.kant, &manmask_);
+  }
 }
 
 void BoardPainter::edtekenen(QImage& target, const Board& veld, QRgb background) const {
@@ -81,8 +97,8 @@ void BoardPainter::ensureBoardImage(QImage& target) {
 
 void BoardPainter::paste(Blitter& blitter, const Table& table, int code, int x, int y) {
   if (code < 0 || code >= static_cast<int>(table.size())) return;
-  const Paste& what = table[code];
-  if (what.image) blitter.sprite(x, y, *what.image, 0, 0, what.mask);
+  const SpriteFrame& frame = table[code];
+  if (frame.image) blitter.sprite(x, y, frame);
 }
 
 void BoardPainter::pasteCells(Blitter& blitter, const Table& table, const Board& veld) {

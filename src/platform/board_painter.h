@@ -50,21 +50,19 @@ class BoardPainter {
   const QImage& editorPicture(int code) const;
 
  private:
-  struct Paste {
-    const QImage* image = nullptr;
-    const QImage* mask = nullptr;
-  };
-  using Table = std::array<Paste, 16>;
+  using Table = std::array<SpriteFrame, 16>;  // by cell code; no image: nothing drawn
 
   static void ensureBoardImage(QImage& target);
   static void paste(Blitter& blitter, const Table& table, int code, int x, int y);
   static void pasteCells(Blitter& blitter, const Table& table, const Board& veld);
+  void pasteMan(Blitter& blitter, const ManPose& man) const;
 
   Table red_;     // play, switch state red
   Table blue_;    // play, switch state blue
   Table editor_;
   const QImage& man_;
   const QImage& manmask_;
+  std::array<SpriteFrame, 8> manFrames_;  // frame Stap / 40 + 2 * (Kant / 40)
   QImage none_;
 };
 

@@ -1,5 +1,6 @@
 #include "sprite_blit.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -65,7 +66,37 @@ void combineRect(QImage& dest, QPoint to, const QImage& source, QRect area) {
   }
 }
 
+// The smallest rectangle of the frame that holds every non-white pixel.
+QRect inkOf(const QImage& image, QRect frame) {
+  const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
+  const QRect inside = frame.intersected(opaque.rect());
+  int left = inside.right() + 1;
+  int right = inside.left() - 1;
+  int top = inside.bottom() + 1;
+  int bottom = inside.top() - 1;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      if ((line[x] | 0xFF000000u) == 0xFFFFFFFFu) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (left > right) return {};
+  return QRect(QPoint(left, top), QPoint(right, bottom)).translated(-frame.topLeft());
+}
+
+const QRect kWholeSprite(0, 0, kSpriteSide, kSpriteSide);
+
 }  // namespace
+
+SpriteFrame SpriteFrame::of(const QImage& image, QPoint source, const QImage* mask) {
+  const QRect frame(source, QSize(kSpriteSide, kSpriteSide));
+  return {&image, mask, source, mask ? inkOf(*mask, frame) : kWholeSprite,
+          mask ? inkOf(image, frame) : kWholeSprite};
+}
 
 Blitter::Blitter(QImage& dest, BlitPath path) : dest_(dest), path_(path) {
   if (dest_.format() != QImage::Format_RGB32) dest_.convertTo(QImage::Format_RGB32);
@@ -94,12 +125,22 @@ void Blitter::blit(QPoint to, const QImage& source, QRect from, RasterOp op) {
 
 void Blitter::sprite(int x, int y, const QImage& image, int bronX, int bronY,
                      const QImage* mask) {
-  const QRect from(bronX, bronY, kSpriteSide, kSpriteSide);
-  if (mask) {
-    blit({x, y}, *mask, from, RasterOp::MergePaint);
-    blit({x, y}, image, from, RasterOp::SrcAnd);
-  } else {
-    blit({x, y}, image, from, RasterOp::SrcCopy);
+  sprite(x, y, SpriteFrame{&image, mask, {bronX, bronY}, kWholeSprite, kWholeSprite});
+}
+
+void Blitter::sprite(int x, int y, const SpriteFrame& frame) {
+  const QPoint at(x, y);
+  if (!frame.mask) {
+    blit(at, *frame.image, QRect(frame.source, kWholeSprite.size()), RasterOp::SrcCopy);
+    return;
+  }
+  if (!frame.maskInk.isEmpty()) {
+    blit(at + frame.maskInk.topLeft(), *frame.mask,
+         frame.maskInk.translated(frame.source), RasterOp::MergePaint);
+  }
+  if (!frame.imageInk.isEmpty()) {
+    blit(at + frame.imageInk.topLeft(), *frame.image,
+         frame.imageInk.translated(frame.source), RasterOp::SrcAnd);
   }
 }
 

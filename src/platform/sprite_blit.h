@@ -20,6 +20,20 @@ enum class RasterOp {
 // ("Teken met Bitblt"), or plain arithmetic on the image's scanlines ("Teken met Paintpicture").
 enum class BlitPath { BitBlt, PaintPicture };
 
+// A 40 x 40 frame of a picture (at `source`), pasted through a mask or opaque. `maskInk` and
+// `imageInk` (relative to the frame) hold the pixels that are not white: outside them the two
+// masked operations leave the destination as it was, so the paste skips them.
+struct SpriteFrame {
+  const QImage* image = nullptr;
+  const QImage* mask = nullptr;
+  QPoint source;
+  QRect maskInk;
+  QRect imageInk;
+
+  // Measures the ink once; keep the frame for every paste of this picture.
+  static SpriteFrame of(const QImage& image, QPoint source, const QImage* mask);
+};
+
 // Pastes rectangles into one destination image. Keep one Blitter for a whole redraw: on the
 // BitBlt path it holds a QPainter open on the destination, which must not be painted on by
 // anything else until the Blitter is gone. The destination is made Format_RGB32 if it isn't.
@@ -35,6 +49,8 @@ class Blitter {
   // (same layout as the image): MERGEPAINT the mask, then SRCAND the image, so that only the
   // object shows; without: SRCCOPY.
   void sprite(int x, int y, const QImage& image, int bronX, int bronY, const QImage* mask);
+  // The same paste of a measured frame.
+  void sprite(int x, int y, const SpriteFrame& frame);
 
   // Fills the whole destination with one colour (`Cls`).
   void clear(QRgb colour);

@@ -69,6 +69,28 @@ TEST_P(BothPaths, ASpriteTakesItsFrameFromTheSourcePosition) {
   EXPECT_EQ(dest.pixel(50, 20), qRgb(0, 0, 0));
 }
 
+// A measured frame skips only what cannot change the board.
+TEST_P(BothPaths, AMeasuredFramePastesLikeTheWholeFrame) {
+  QImage sheet = filled(80, 40, qRgb(255, 255, 255));
+  QImage mask = filled(80, 40, qRgb(255, 255, 255));
+  for (int y = 30; y < 37; ++y) {
+    for (int x = 45; x < 52; ++x) {
+      sheet.setPixel(x, y, qRgb(x, y, 7));
+      mask.setPixel(x, y, qRgb(0, 0, 0));
+    }
+  }
+  for (const QPoint source : {QPoint(0, 0), QPoint(40, 0)}) {
+    const auto frame = dwaalbos::SpriteFrame::of(sheet, source, &mask);
+    QImage whole = gradient(100, 100);
+    QImage measured = whole;
+    Blitter(whole, GetParam()).sprite(30, 50, sheet, source.x(), source.y(), &mask);
+    Blitter(measured, GetParam()).sprite(30, 50, frame);
+    EXPECT_EQ(measured, whole);
+  }
+  EXPECT_TRUE(dwaalbos::SpriteFrame::of(sheet, {0, 0}, &mask).maskInk.isEmpty());
+  EXPECT_EQ(dwaalbos::SpriteFrame::of(sheet, {40, 0}, &mask).maskInk, QRect(5, 30, 7, 7));
+}
+
 TEST_P(BothPaths, PastesAreClippedToBothImages) {
   const QImage source = gradient(40, 40);
   const QImage before = filled(50, 50, qRgb(1, 2, 3));

@@ -1,15 +1,12 @@
-// The introduction screen: a clearing in a pine forest with a sheet of paper in the middle,
-// at (40, 48) to (360, 262), on which the level's name, maker and comment are shown.
+// The introduction screen: a sheet of paper framed in wood, with a pine forest fading into it
+// from below and sprigs of leaves in the corners. Text may go anywhere inside the frame.
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 
 #include "gallery.h"
 #include "noise.h"
 #include "palette.h"
 #include "parchment.h"
-#include "sprite.h"
 
 namespace artgen {
 
@@ -17,90 +14,66 @@ namespace {
 
 using namespace palette;
 
-constexpr QRectF kPaper(40, 48, 320, 214);
-
-// A pine of tiers of needles, lit from the left; its trunk only shows below the lowest tier.
+// A pine of tiers of needles, lit from the left.
 void pine(QPainter& p, double x, double base, double height, const QColor& colour) {
   const double width = height * 0.46;
-  p.setBrush(kWoodDark.darker(170));
+  p.setBrush(colour);
   p.drawRect(QRectF(x - width * 0.05, base - height * 0.08, width * 0.1, height * 0.08));
   for (int tier = 0; tier < 4; ++tier) {
     const double bottom = base - height * (0.06 + tier * 0.2);
     const double half = width * (0.5 - tier * 0.1);
     const double top = bottom - height * 0.36;
-    p.setBrush(colour);
     p.drawPolygon(QPolygonF({{x - half, bottom}, {x, top}, {x + half, bottom}}));
-    p.setBrush(colour.lighter(118));
-    p.drawPolygon(QPolygonF({{x - half, bottom}, {x, top}, {x - half * 0.25, bottom}}));
   }
 }
 
-void forest(QPainter& p) {
-  QLinearGradient sky(0, 0, 0, 300);
-  sky.setColorAt(0, QColor(20, 52, 36));
-  sky.setColorAt(0.6, QColor(64, 112, 72));
-  sky.setColorAt(1, QColor(150, 186, 110));
-  p.fillRect(QRectF(0, 0, 400, 300), sky);
+// Pines along the bottom, tall at the sides and low in the middle, fading towards the top.
+void forest(QImage& image) {
+  QImage trees(image.size(), QImage::Format_ARGB32_Premultiplied);
+  trees.fill(Qt::transparent);
+  QPainter p(&trees);
+  p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
   Noise noise(5);
-  const QColor layers[] = {QColor(72, 116, 78), QColor(46, 88, 58), QColor(26, 62, 40)};
-  for (int layer = 0; layer < 3; ++layer) {
-    const double step = 34 - layer * 6;
-    for (double x = noise.between(-20, 0); x < 420; x += noise.between(step * 0.7, step * 1.3)) {
-      const double height = noise.between(110, 170) + layer * 45;
-      pine(p, x, 296 + layer * 2 + noise.between(-4, 4), height, layers[layer]);
+  const QColor layers[] = {QColor(96, 146, 104), QColor(58, 110, 70)};
+  for (int layer = 0; layer < 2; ++layer) {
+    for (double x = noise.between(-20, 0); x < 420; x += noise.between(16, 30)) {
+      const double fromMiddle = qAbs(x - 200) / 200;
+      const double height = (40 + 150 * fromMiddle * fromMiddle) * (1 - 0.2 * layer) +
+                            noise.between(-8, 8);
+      pine(p, x, 302, height, layers[layer]);
     }
   }
-  p.setBrush(QColor(84, 138, 62));
-  p.drawRect(QRectF(0, 288, 400, 12));
-  p.setPen(QPen(QColor(60, 110, 48), 1.2));
-  for (int i = 0; i < 90; ++i) {
-    const double x = noise.between(0, 400);
-    const double y = noise.between(290, 300);
-    p.drawLine(QPointF(x, y), QPointF(x + noise.between(-2, 2), y - noise.between(3, 6)));
-  }
-  p.setPen(Qt::NoPen);
-  for (int i = 0; i < 26; ++i) {
-    const QPointF at(noise.between(0, 400), noise.between(10, 280));
-    QRadialGradient glow(at, 4);
-    glow.setColorAt(0, QColor(255, 240, 150, 220));
-    glow.setColorAt(1, QColor(255, 240, 150, 0));
-    p.setBrush(glow);
-    p.drawEllipse(at, 4, 4);
-  }
+  p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+  QLinearGradient fade(0, 100, 0, 300);
+  fade.setColorAt(0, QColor(0, 0, 0, 0));
+  fade.setColorAt(1, QColor(0, 0, 0, 120));
+  p.fillRect(trees.rect(), fade);
+  p.end();
+  QPainter(&image).drawImage(0, 0, trees);
 }
 
-void paper(QPainter& p) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 70));
-  p.drawRoundedRect(kPaper.translated(4, 5), 10, 10);
-  QImage sheet(kPaper.size().toSize(), QImage::Format_RGB32);
-  paintParchment(sheet, 9);
-  QPainterPath outline;
-  outline.addRoundedRect(kPaper, 10, 10);
-  p.save();
-  p.setClipPath(outline);
-  p.drawImage(kPaper.topLeft(), sheet);
-  p.restore();
+void frame(QImage& image) {
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(kWoodDark, 3));
-  p.drawRoundedRect(kPaper.adjusted(1.5, 1.5, -1.5, -1.5), 9, 9);
-  p.setPen(QPen(kWood.lighter(115), 1));
-  p.drawRoundedRect(kPaper.adjusted(5, 5, -5, -5), 6, 6);
-  paintSprig(p, kPaper.topLeft() + QPointF(2, 2), kPaper.topLeft() + QPointF(38, 22), 5, 1);
-  paintSprig(p, kPaper.bottomRight() - QPointF(2, 2), kPaper.bottomRight() - QPointF(40, 20), 5,
-             2);
+  p.setPen(QPen(kWoodDark, 6));
+  p.drawRect(QRectF(3, 3, 394, 294));
+  p.setPen(QPen(kWood.lighter(115), 1.5));
+  p.drawRect(QRectF(8.5, 8.5, 383, 283));
+  paintSprig(p, {6, 6}, {52, 30}, 6, 1);
+  paintSprig(p, {6, 6}, {26, 50}, 4, 3);
+  paintSprig(p, {394, 6}, {348, 30}, 6, 2);
+  paintSprig(p, {394, 6}, {374, 50}, 4, 7);
 }
 
 }  // namespace
 
 void addSplash(Gallery& gallery) {
   QImage image(400, 300, QImage::Format_RGB32);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  forest(p);
-  paper(p);
-  p.end();
+  paintParchment(image, 9);
+  forest(image);
+  frame(image);
   gallery.emplace_back(plaatje::kSplashachtergrond, image);
 }
 
