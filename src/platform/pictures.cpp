@@ -1,6 +1,5 @@
 #include "pictures.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 
 #include "picture_names.h"
@@ -17,11 +16,6 @@ Pictures::Pictures(const QString& gameFolder) : unknown_(fallback(40, 40)) {
     }
     images_.insert(name, image.convertToFormat(QImage::Format_RGB32));
   }
-}
-
-const Pictures& Pictures::ofProgram() {
-  static const Pictures pictures(QCoreApplication::applicationDirPath());
-  return pictures;
 }
 
 const QImage& Pictures::get(const QString& name) const {

@@ -14,9 +14,6 @@ class Pictures {
   // Reads every catalogued picture from <gameFolder>/plaatjes/<name>.png.
   explicit Pictures(const QString& gameFolder);
 
-  // The pictures of the running program's own folder, read on first use.
-  static const Pictures& ofProgram();
-
   // A picture by name. One that could not be read, or a name outside the catalogue, gives a
   // loud magenta-and-black checker of the expected size: it shows, and nothing crashes.
   const QImage& get(const QString& name) const;

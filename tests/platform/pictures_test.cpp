@@ -40,7 +40,8 @@ const Pair kMasked[] = {
 
 TEST(GamePictures, EveryPictureWasBuiltAtItsSize) {
   ASSERT_FALSE(gameFolder().isEmpty());
-  EXPECT_TRUE(gamePictures().missing().isEmpty()) << gamePictures().missing().join(", ").toStdString();
+  EXPECT_TRUE(gamePictures().missing().isEmpty())
+      << gamePictures().missing().join(", ").toStdString();
   for (const auto& entry : plaatje::kAll) {
     const QImage& image = gamePictures().get(entry.name);
     EXPECT_EQ(image.size(), QSize(entry.width, entry.height)) << entry.name;

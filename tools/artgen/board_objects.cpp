@@ -1,4 +1,6 @@
 // The objects that lie on the board and are pasted through a mask.
+#include <QtMath>
+
 #include "gallery.h"
 
 #include "noise.h"

@@ -1,6 +1,4 @@
 // Walls and arrows: tiles that fill their square and are pasted without a mask.
-#include <QtMath>
-
 #include "gallery.h"
 #include "noise.h"
 #include "palette.h"
@@ -37,7 +35,6 @@ QImage muur() {
 
 // Running water, its ripples drawn along the flow (pointing right before turning).
 void water(Sprite& sprite, double degrees) {
-  sprite.setBorderIsOutside(false);
   sprite.addFlat(shapes::rect(0, 0, 40, 40), {kWater, 112, 112}, [degrees](QPainter& p) {
     p.translate(20, 20);
     p.rotate(degrees);
@@ -57,7 +54,6 @@ void water(Sprite& sprite, double degrees) {
   });
   sprite.addFlat(shapes::rect(0, 0, 40, 1), {kWater.darker(118), 100, 100});
   sprite.addFlat(shapes::rect(0, 0, 1, 40), {kWater.darker(118), 100, 100});
-  sprite.setBorderIsOutside(true);
 }
 
 // A bold arrow pointing right; the turn makes the other three.

@@ -1,11 +1,11 @@
 // The main menu's button sheet, the mouse pointer over its buttons and the window icon.
+#include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 #include "gallery.h"
 #include "palette.h"
-#include "parchment.h"
 #include "shapes.h"
 
 namespace artgen {
@@ -13,6 +13,20 @@ namespace artgen {
 namespace {
 
 using namespace palette;
+
+// Comic Neue Bold, a friendly rounded face; DejaVu Sans where it is not installed.
+QFont displayFont(double pixelSize) {
+  static const QString family = [] {
+    const int id = QFontDatabase::addApplicationFont(
+        QStringLiteral("/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QStringLiteral("DejaVu Sans") : families.first();
+  }();
+  QFont font(family);
+  font.setPixelSize(qRound(pixelSize));
+  font.setBold(true);
+  return font;
+}
 
 // One look of a button: its face within the sheet, and how much the menu squeezes it
 // vertically (its target is lower than its source), which the drawing makes up for.
@@ -62,7 +76,7 @@ void drawFace(QPainter& p, const Face& face, int symbolKind) {
   p.drawRoundedRect(inner.adjusted(2.5, 2.5, -2.5, -2.5), 7, 7);
 
   const QColor ink = face.highlighted ? QColor(255, 232, 120) : kCream;
-  const QFont font = displayFont(box.height() * 0.6, true);
+  const QFont font = displayFont(box.height() * 0.6);
   p.setFont(font);
   const double textWidth = QFontMetricsF(font).horizontalAdvance(face.text);
   const double symbolWidth = symbolKind ? 26 : 0;

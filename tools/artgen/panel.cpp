@@ -45,12 +45,11 @@ QImage portrait(const QImage& panel, QPoint at, QSize size, const QImage& face, 
 void addPanel(Gallery& gallery) {
   const QImage panel = image1();
   gallery.emplace_back(plaatje::kImage1, panel);
-  gallery.emplace_back(plaatje::kImage2,
-                       portrait(panel, kImage2At, {37, 42}, wandererFace({132, 86, 44}, {46, 92, 190}),
-                                {-2, 1}));
-  gallery.emplace_back(plaatje::kImage3,
-                       portrait(panel, kImage3At, {38, 40}, wandererFace({60, 120, 60}, {150, 70, 50}),
-                                {-1, 0}));
+  // The wanderer himself, and a companion in a green hat for the second status line.
+  const QImage wanderer = wandererFace({132, 86, 44}, {46, 92, 190});
+  const QImage companion = wandererFace({60, 120, 60}, {150, 70, 50});
+  gallery.emplace_back(plaatje::kImage2, portrait(panel, kImage2At, {37, 42}, wanderer, {-2, 1}));
+  gallery.emplace_back(plaatje::kImage3, portrait(panel, kImage3At, {38, 40}, companion, {-1, 0}));
 }
 
 }  // namespace artgen

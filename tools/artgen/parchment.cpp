@@ -1,6 +1,5 @@
 #include "parchment.h"
 
-#include <QFontDatabase>
 #include <QLineF>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -67,21 +66,6 @@ void paintSprig(QPainter& painter, QPointF root, QPointF tip, int leaves, unsign
     painter.restore();
   }
   painter.restore();
-}
-
-QFont displayFont(double pixelSize, bool bold) {
-  static const QString family = [] {
-    const int id =
-        QFontDatabase::addApplicationFont("/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf");
-    QFontDatabase::addApplicationFont("/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf");
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    return families.isEmpty() ? QStringLiteral("DejaVu Sans") : families.first();
-  }();
-  QFont font(family);
-  font.setPixelSize(qRound(pixelSize));
-  font.setBold(bold);
-  font.setStyleStrategy(QFont::PreferAntialias);
-  return font;
 }
 
 }  // namespace artgen

@@ -12,7 +12,4 @@ void paintParchment(QImage& image, unsigned seed);
 // A sprig of leaves from `root` towards `tip`, for corners and edges.
 void paintSprig(QPainter& painter, QPointF root, QPointF tip, int leaves, unsigned seed);
 
-// The same Comic-like font everywhere, bold when asked; falls back on DejaVu Sans.
-QFont displayFont(double pixelSize, bool bold);
-
 }  // namespace artgen

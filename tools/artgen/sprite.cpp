@@ -91,10 +91,7 @@ void Sprite::addFlat(const QPainterPath& shape, const Material& material, const 
 // bottom right.
 void Sprite::finishPart(QImage& part) const {
   const QImage before = part;
-  const auto inside = [&](int x, int y) {
-    if (!before.valid(x, y)) return !borderIsOutside_;
-    return qAlpha(before.pixel(x, y)) == 255;
-  };
+  const auto inside = [&](int x, int y) { return solid(before, x, y); };
   const auto edge = [&](int x, int y) {
     return inside(x, y) &&
            (!inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1));
@@ -136,18 +133,6 @@ void Sprite::paintOver(const Detail& detail) {
       canvas_.setPixel(x, y, solid(before, x, y) ? (canvas_.pixel(x, y) | 0xFF000000u) : 0u);
     }
   }
-}
-
-void Sprite::paintSolid(const Detail& detail) {
-  QImage layer = newLayer();
-  {
-    QPainter painter(&layer);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawImage(0, 0, canvas_);
-    detail(painter);
-  }
-  canvas_ = layer.convertToFormat(QImage::Format_ARGB32);
-  harden(canvas_);
 }
 
 QImage Sprite::picture() const {

@@ -32,13 +32,6 @@ class Sprite {
   void addFlat(const QPainterPath& shape, const Material& material, const Detail& detail = {});
   // Paints over the existing parts only; what falls outside them is dropped.
   void paintOver(const Detail& detail);
-  // Paints anywhere, then makes the result solid like a part (no outline, no bevel).
-  void paintSolid(const Detail& detail);
-
-  // Whether the border of the picture counts as outside for outlines (false for tiles that
-  // join their neighbours).
-  void setBorderIsOutside(bool outside) { borderIsOutside_ = outside; }
-
   QImage picture() const;  // the object on white, Format_RGB32
   QImage mask() const;     // black where the object is, white elsewhere, Format_RGB32
   const QImage& layer() const { return canvas_; }
@@ -51,7 +44,6 @@ class Sprite {
   void over(const QImage& part);
 
   QImage canvas_;
-  bool borderIsOutside_ = true;
 };
 
 // Makes every pixel either opaque (alpha at least half; colour un-premultiplied) or empty.

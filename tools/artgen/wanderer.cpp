@@ -25,7 +25,8 @@ class Figure {
  public:
   Figure(Sprite& sprite, bool mirror) : sprite_(sprite), mirror_(mirror) {}
 
-  void part(const QPainterPath& shape, const Material& material, const Sprite::Detail& detail = {}) {
+  void part(const QPainterPath& shape, const Material& material,
+            const Sprite::Detail& detail = {}) {
     const QPainterPath placed = mirror_ ? shapes::mirrored(shape) : shape;
     if (!detail) {
       sprite_.addPart(placed, material);
@@ -33,13 +34,6 @@ class Figure {
     }
     const bool mirror = mirror_;
     sprite_.addPart(placed, material, [detail, mirror](QPainter& p) {
-      if (mirror) p.setTransform(QTransform(-1, 0, 0, 1, 40, 0), true);
-      detail(p);
-    });
-  }
-  void over(const Sprite::Detail& detail) {
-    const bool mirror = mirror_;
-    sprite_.paintOver([detail, mirror](QPainter& p) {
       if (mirror) p.setTransform(QTransform(-1, 0, 0, 1, 40, 0), true);
       detail(p);
     });
