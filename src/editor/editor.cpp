@@ -133,35 +133,33 @@ void Editor::buildProperties() {
                           "Niets!"});
 }
 
+// While the command line's level is being edited, showing the editor keeps it.
 void Editor::activate() {
-  if (!state_.Opdrachtregel) {
-    setStoppen(false);
-    Mnunew_Click();
-  }
-  show();
-  raise();
-  activateWindow();
-  Vak_->setFocus();
-  updateLoop();
+  if (!state_.Opdrachtregel) Mnunew_Click();
+  bringForward();
 }
 
 void Editor::metcommand(const std::string& best) {
-  setStoppen(false);
-  show();
   openen(best);
-  raise();
-  activateWindow();
-  Vak_->setFocus();
+  bringForward();
 }
 
 void Editor::terugVanTest() {
   setEnabled(true);
-  setStoppen(false);
-  show();
   if (state_.Testen) openen(state_.paths.testLevel());
+  bringForward();
+}
+
+// The editor in front with the board taking the keys and the cursor loop running. A key still
+// held from the window before (an arrow that walked onto the end square) does not move the
+// cursor.
+void Editor::bringForward() {
+  KeyState::instance().clear();
+  show();
   raise();
   activateWindow();
   Vak_->setFocus();
+  setStoppen(false);
 }
 
 void Editor::cursorPass() {

@@ -77,6 +77,7 @@ class Editor : public QMainWindow {
   void edtekenen(QRgb background = kBoardBackground);
   void levelFromEditor();
   void showTexts();
+  void bringForward();
   void setStoppen(bool stoppen);
   void updateLoop();
   FileDialogSpec levelDialog() const;

@@ -20,7 +20,7 @@ namespace dwaalbos {
 
 namespace {
 
-constexpr std::array<const char*, 3> kUitleg{
+const std::array<std::string, 3> kUitleg{
     "Speel een Dwaalbos level af door het openen van een bestand",
     "Maak een Dwaalbos level en speel hem met de eerste optie",
     "Voor als je uitleg wilt over een object of info over de maker",
@@ -63,10 +63,7 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   connect(&timer_, &QTimer::timeout, this, &Menu::frame);
 }
 
-const std::string& Menu::uitleg() const {
-  static const std::array<std::string, 3> texts{kUitleg[0], kUitleg[1], kUitleg[2]};
-  return texts[static_cast<std::size_t>(Keuze - 1)];
-}
+const std::string& Menu::uitleg() const { return kUitleg[static_cast<std::size_t>(Keuze - 1)]; }
 
 // Every showing of the menu starts it afresh (`Form_Activate`).
 void Menu::showEvent(QShowEvent* event) {
@@ -242,12 +239,8 @@ void Menu::startBonusProgram() {
   runWhileVisible();
 }
 
-// Presses made while the menu was not looking do not count (`toetsenleeg`).
-void Menu::toetsenleeg() {
-  auto& keys = KeyState::instance();
-  for (int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_Space,
-                  Qt::Key_Return, Qt::Key_Enter})
-    keys.query(key);
-}
+// Presses made while the menu was not looking do not count (`toetsenleeg`), and neither does
+// a key still held from before, like the Enter that answered the last question box.
+void Menu::toetsenleeg() { KeyState::instance().clear(); }
 
 }  // namespace dwaalbos

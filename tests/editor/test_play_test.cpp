@@ -40,7 +40,11 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   state.Veld.clearPlayArea();
   state.Level = Doolhof{};
 
+  QTest::keyPress(&editor->Vak(), Qt::Key_Right);  // the step onto the end square
   editor->terugVanTest();
+  editor->cursorPass();
+  QTest::keyRelease(&editor->Vak(), Qt::Key_Right);
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(40, 0));
   EXPECT_TRUE(editor->isEnabled());
   EXPECT_TRUE(editor->isVisible());
   EXPECT_EQ(state.Veld.at(1, 1), cell::kStart);

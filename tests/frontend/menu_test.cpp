@@ -109,6 +109,19 @@ TEST_F(MenuTest, EnterWithNothingChangedOpensThePlayWindow) {
   EXPECT_FALSE(state.Opdrachtregel);
 }
 
+TEST_F(MenuTest, EnterStillHeldFromTheWindowBeforeDoesNotChoose) {
+  menu.hide();
+  QTest::keyPress(&menu, Qt::Key_Return);  // answered the other window's last question
+  menu.show();
+  frames(8);
+  QTest::keyRelease(&menu, Qt::Key_Return);
+  frames(8);
+  EXPECT_TRUE(navigator.calls.empty());
+  QTest::keyClick(&menu, Qt::Key_Return);
+  framesUntilChosen();
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"play"});
+}
+
 TEST_F(MenuTest, MouseHighlightsWithOneClickSoundPerChange) {
   mouse(QEvent::MouseMove, kButton2);
   mouse(QEvent::MouseMove, kButton2 + QPoint(30, 2));
