@@ -40,15 +40,15 @@ double peak(const Signal& signal) {
 
 double loudestRms(const Signal& signal, double windowSeconds) {
   const std::size_t window = std::max<std::size_t>(1, static_cast<std::size_t>(sampleCount(windowSeconds)));
+  // Windows reaching past either end count the missing samples as silence.
   double sum = 0.0;
   double loudest = 0.0;
   for (std::size_t i = 0; i < signal.size(); ++i) {
     sum += signal[i] * signal[i];
     if (i >= window) sum -= signal[i - window] * signal[i - window];
-    const double count = static_cast<double>(std::min(i + 1, window));
-    loudest = std::max(loudest, sum / count);
+    loudest = std::max(loudest, sum);
   }
-  return std::sqrt(std::max(0.0, loudest));
+  return std::sqrt(std::max(0.0, loudest) / static_cast<double>(window));
 }
 
 double decibels(double gain) { return 20.0 * std::log10(std::max(gain, 1e-12)); }

@@ -1,0 +1,51 @@
+#include "musicgen/brr.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+
+namespace dwaalbos::music {
+namespace {
+
+std::vector<std::int16_t> sineCycles(int cycles, int period, double amplitude) {
+  std::vector<std::int16_t> out;
+  for (int i = 0; i < cycles * period; ++i)
+    out.push_back(static_cast<std::int16_t>(std::lround(amplitude * 32767 * std::sin(2 * std::numbers::pi * i / period))));
+  return out;
+}
+
+TEST(Brr, ASineComesBackCleanFromTheChipsDecoder) {
+  const auto original = sineCycles(8, 64, 0.9);
+  const auto blocks = encodeBrr(original, true);
+  ASSERT_EQ(blocks.size(), original.size() / 16 * 9);
+  const auto decoded = decodeBrr(blocks);
+  ASSERT_EQ(decoded.size(), original.size());
+  double signal = 0.0, noise = 0.0;
+  for (std::size_t i = 0; i < original.size(); ++i) {
+    signal += static_cast<double>(original[i]) * original[i];
+    noise += static_cast<double>(decoded[i] - original[i]) * (decoded[i] - original[i]);
+  }
+  EXPECT_GT(10 * std::log10(signal / noise), 35.0);
+}
+
+TEST(Brr, TheLoopStartsOnABlockWithoutPrediction) {
+  // Entered from the loop's end, that block must decode as on the first pass.
+  const auto blocks = encodeBrr(sineCycles(4, 64, 0.5), true, 64);
+  const std::size_t loopBlock = 64 / 16 * 9;
+  EXPECT_EQ(blocks[0] & 0x0C, 0);
+  EXPECT_EQ(blocks[loopBlock] & 0x0C, 0);
+  for (std::size_t b = 0; b < blocks.size(); b += 9) {
+    EXPECT_EQ(blocks[b] & 0x02, 0x02) << "loop flag";
+    EXPECT_EQ(blocks[b] & 0x01, b + 9 == blocks.size() ? 0x01 : 0x00) << "end flag";
+  }
+}
+
+TEST(Brr, OnlyWholeBlocksCanBeEncoded) {
+  EXPECT_THROW(encodeBrr(std::vector<std::int16_t>(40, 0), false), std::invalid_argument);
+  EXPECT_THROW(encodeBrr(std::vector<std::int16_t>(64, 0), true, 8), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace dwaalbos::music

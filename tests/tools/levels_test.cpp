@@ -1,0 +1,42 @@
+#include "soundgen/levels.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "synth/oscillators.h"
+#include "synth/envelopes.h"
+
+namespace dwaalbos::soundgen {
+namespace {
+
+using namespace synth;
+
+TEST(FinishedSound, StartsAndEndsAtZeroWithoutOffset) {
+  Signal tone = sine(0.3, constant(440.0));
+  for (double& s : tone) s += 0.2;  // an offset and an abrupt start and end
+  const Signal done = finished(tone, Level::loudness(-15.0, -3.0));
+  EXPECT_NEAR(done.front(), 0.0, 1e-9);
+  EXPECT_NEAR(done.back(), 0.0, 1e-9);
+  double mean = 0.0;
+  for (double s : done) mean += s;
+  EXPECT_NEAR(mean / static_cast<double>(done.size()), 0.0, 1e-3);
+}
+
+TEST(FinishedSound, ReachesItsLoudnessUnlessThePeakLimitStopsIt) {
+  const Signal tone = sine(0.3, constant(440.0));
+  EXPECT_NEAR(decibels(loudestRms(finished(tone, Level::loudness(-20.0, -3.0)))), -20.0, 0.2);
+  // A sine's peak is 3 dB above its RMS: asking -4 dB loudness would push it past -3 dBFS.
+  EXPECT_NEAR(decibels(peak(finished(tone, Level::loudness(-4.0, -3.0)))), -3.0, 0.05);
+  EXPECT_NEAR(decibels(peak(finished(tone, Level::peak(-6.0)))), -6.0, 0.05);
+}
+
+TEST(FinishedSound, LosesItsInaudibleTail) {
+  Signal ring = sine(3.0, constant(440.0));
+  multiply(ring, decay(0.05));
+  // 60 dB down after about 0.35 s; the rest is cut.
+  EXPECT_LT(finished(ring, Level::peak(-6.0)).size(), static_cast<std::size_t>(sampleCount(0.5)));
+}
+
+}  // namespace
+}  // namespace dwaalbos::soundgen

@@ -1,0 +1,62 @@
+#include "musicgen/notation.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace dwaalbos::music {
+namespace {
+
+TEST(Notation, PitchNamesCountOctavesFromTheLetter) {
+  EXPECT_EQ(parsePitch("c4"), 60);
+  EXPECT_EQ(parsePitch("a4"), 69);
+  EXPECT_EQ(parsePitch("b4"), 71);
+  EXPECT_EQ(parsePitch("bb3"), 58);
+  EXPECT_EQ(parsePitch("f#5"), 78);
+  EXPECT_EQ(parsePitch("cb4"), 59);
+  EXPECT_EQ(parsePitch("b#3"), 60);
+  EXPECT_THROW(parsePitch("h4"), std::invalid_argument);
+  EXPECT_THROW(parsePitch("c"), std::invalid_argument);
+}
+
+TEST(Notation, LengthsCarryOverRestsAdvanceAndTiesHold) {
+  const Melody tune = parseMelody("d5:4 e5 r f5:2 - g5 v60 a5:8", 16);
+  ASSERT_EQ(tune.notes.size(), 5u);
+  EXPECT_EQ(tune.notes[0].start, 0);
+  EXPECT_EQ(tune.notes[1].start, 4);
+  EXPECT_EQ(tune.notes[1].length, 4);
+  EXPECT_EQ(tune.notes[2].start, 12);  // after the rest
+  EXPECT_EQ(tune.notes[2].length, 4);  // held on by the tie
+  EXPECT_EQ(tune.notes[3].start, 16);
+  EXPECT_EQ(tune.notes[3].velocity, 90);
+  EXPECT_EQ(tune.notes[4].velocity, 60);
+  EXPECT_EQ(tune.length, 26);
+}
+
+TEST(Notation, BarLinesMustFallOnBarsAndNonsenseIsRefused) {
+  EXPECT_NO_THROW(parseMelody("c4:12 | d4:12 |", 12));
+  EXPECT_THROW(parseMelody("c4:8 | d4", 12), std::invalid_argument);
+  EXPECT_THROW(parseMelody("- c4", 16), std::invalid_argument);
+  EXPECT_THROW(parseMelody("c4:0", 16), std::invalid_argument);
+  EXPECT_THROW(parseMelody("v200 c4", 16), std::invalid_argument);
+  EXPECT_THROW(parseChords("C | G:8 |", 16), std::invalid_argument);
+  EXPECT_THROW(parseChords("Cdim", 16), std::invalid_argument);
+}
+
+TEST(Notation, ChordsSpellTheirRootQualityBassAndLength) {
+  const std::vector<Chord> chords = parseChords("D/F# | Bbmaj7:8 Em7:8 | G", 16);
+  ASSERT_EQ(chords.size(), 4u);
+  EXPECT_EQ(chords[0].root, 2);
+  EXPECT_EQ(chords[0].bass, 6);
+  EXPECT_EQ(chords[0].pitchClasses(), (std::vector<int>{2, 6, 9}));
+  EXPECT_EQ(chords[1].root, 10);
+  EXPECT_EQ(chords[1].start, 16);
+  EXPECT_EQ(chords[1].length, 8);
+  EXPECT_EQ(chords[1].pitchClasses(), (std::vector<int>{10, 2, 5, 9}));
+  EXPECT_EQ(chords[2].pitchClasses(), (std::vector<int>{4, 7, 11, 2}));
+  EXPECT_EQ(chords[3].bass, 7);
+  EXPECT_EQ(lengthOf(chords), 48);
+}
+
+}  // namespace
+}  // namespace dwaalbos::music
