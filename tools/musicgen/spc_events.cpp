@@ -33,13 +33,16 @@ void addNotes(std::vector<Event>& events, const ChipVoice& voice, int v, int fra
     // The next note on this voice, the first one again after the loop for the last.
     const int next = i + 1 < notes.size() ? notes[i + 1].start * framesPerStep
                                           : lengthFrames + notes.front().start * framesPerStep;
-    const int end = note.end() * framesPerStep;
     const ChipInstrument& instrument = voice.instrument;
-    const bool hurried = next - end < instrument.hurriedFrames + 2;
-    int release = hurried ? next - instrument.hurriedFrames : end;
-    release = std::clamp(release, start + 1, lengthFrames - 1);
-    const std::uint8_t gain = hurried ? instrument.hurriedGain : instrument.releaseGain;
-    events.push_back({release, 0, {static_cast<std::uint8_t>(0xC0 + v), gain}});
+    const int hurry = std::clamp(next - instrument.hurriedFrames, start + 1, lengthFrames - 1);
+    const int end = std::clamp(note.end() * framesPerStep, start + 1, lengthFrames - 1);
+    const auto release = [&](int frame, std::uint8_t gain) {
+      events.push_back({frame, 0, {static_cast<std::uint8_t>(0xC0 + v), gain}});
+    };
+    // Let go in the instrument's own time; if that would still be sounding when the next note
+    // begins, silence it quickly just before, so the key-on does not cut it off with a click.
+    if (end < hurry) release(end, instrument.releaseGain);
+    if (end >= hurry || next - end < instrument.releaseFrames) release(hurry, instrument.hurriedGain);
   }
 }
 

@@ -21,8 +21,9 @@ struct ChipInstrument {
   std::uint8_t adsr2;                 // sustain level, sustain rate
   bool noise = false;                 // plays the chip's noise instead of the waveform
   std::uint8_t releaseGain;           // GAIN for letting go in its own time; 0 keys off at once
-  std::uint8_t hurriedGain;           // GAIN when the next note on the voice follows closely
-  int hurriedFrames;                  // how many frames before that next note to let go
+  int releaseFrames;                  // how long that takes to fall silent
+  std::uint8_t hurriedGain;           // GAIN that silences the voice quickly before its next note
+  int hurriedFrames;                  // how many frames before that next note it starts
   bool echo;
   double loudness;                    // trims the voice volume to match the module's mix
 };
