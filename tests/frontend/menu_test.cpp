@@ -163,8 +163,7 @@ TEST_F(MenuTest, ShiftRightClickAfterTheFirstSetStartsTheBonusProgram) {
 TEST_F(MenuTest, BonusProgramThatCannotStartIsReportedAndTheMenuGoesOn) {
   setFirstSetProgress(23);
   desktop.programStarts = false;
-  answerNextBox(boxes);
-  QTimer::singleShot(100, [this] { answerNextBox(boxes); });
+  answerNextBox(boxes, QMessageBox::Ok, 2);
   click(kButton3, Qt::RightButton, Qt::ShiftModifier);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_NE(boxes[1].text.find("irunin.bin"), std::string::npos);

@@ -105,24 +105,36 @@ struct SeenBox {
   std::string text;
 };
 
-// Answers the next modal message box with `button` as soon as it is up, and records it.
-// Gives up after two seconds without a box.
+// Answers the next `count` modal message boxes with `button`, each as soon as it is up, and
+// records them. Gives up after two seconds without a new box.
 inline void answerNextBox(std::vector<SeenBox>& seen,
-                          QMessageBox::StandardButton button = QMessageBox::Ok) {
+                          QMessageBox::StandardButton button = QMessageBox::Ok, int count = 1) {
+  struct Answering {
+    int left;
+    int idlePolls = 0;
+    QMessageBox* last = nullptr;
+  };
   auto* poll = new QTimer;
   poll->setInterval(5);
-  auto polls = std::make_shared<int>(0);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, polls, &seen, button] {
+  auto state = std::make_shared<Answering>(Answering{count});
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, state, &seen, button] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) {
-      if (++*polls > 400) poll->deleteLater();
+    if (!box || box == state->last) {
+      if (++state->idlePolls > 400) {
+        poll->stop();
+        poll->deleteLater();
+      }
       return;
     }
+    state->idlePolls = 0;
+    state->last = box;
     seen.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
-    poll->stop();
-    poll->deleteLater();
     if (auto* wanted = box->button(button)) wanted->click();
     else box->close();
+    if (--state->left == 0) {
+      poll->stop();
+      poll->deleteLater();
+    }
   });
   poll->start();
 }
