@@ -73,7 +73,8 @@ Passage& Passage::broken(Instrument instrument, const std::vector<int>& pattern,
     const std::vector<int> tones = tonesFrom(chord, lowest, highestIndex + 1);
     for (int at = 0, i = 0; at < chord.length; at += stepsPerNote, ++i) {
       const int step = chord.start + at;
-      const int length = std::min(ring, length_ - step);
+      // Damped at the next chord, where a ringing tone of this one could rub against it.
+      const int length = std::min(ring, chord.length - at);
       const int accent = at == 0 ? 6 : 0;
       add(instrument, {step, length, tones[pattern[i % pattern.size()]], humanised(velocity + accent, step, 1)});
     }
@@ -97,25 +98,32 @@ Passage& Passage::bass(Instrument instrument, const std::vector<BassHit>& patter
 }
 
 Passage& Passage::descant(Instrument instrument, int lowest, int highest, int stepsPerNote, int velocity) {
-  int previous = (lowest + highest) / 2;
+  int previous = highest;
+  int direction = -1;
   for (const Chord& chord : chords_) {
     for (int at = 0; at < chord.length; at += stepsPerNote) {
-      // The nearest chord tone other than the root, preferring to move rather than stand still.
-      int best = -1;
-      int bestDistance = 1000;
-      for (int pc : chord.pitchClasses()) {
-        if (pc == chord.root && chord.tones.size() > 3) continue;
-        for (int p = placeAtOrAbove(pc, lowest); p <= highest; p += 12) {
-          const int distance = std::abs(p - previous) + (p == previous ? 2 : 0);
-          if (distance < bestDistance) {
-            bestDistance = distance;
-            best = p;
-          }
+      // The nearest chord tone onwards in the line's direction; at the edge of the range the
+      // line turns, so it drifts slowly down and up again.
+      std::vector<int> tones;
+      for (int pc : chord.pitchClasses())
+        for (int p = placeAtOrAbove(pc, lowest); p <= highest; p += 12) tones.push_back(p);
+      std::sort(tones.begin(), tones.end());
+      const auto onwards = [&]() -> int {
+        if (direction < 0) {
+          const auto below = std::lower_bound(tones.begin(), tones.end(), previous);
+          return below == tones.begin() ? -1 : *(below - 1);
         }
+        const auto above = std::upper_bound(tones.begin(), tones.end(), previous);
+        return above == tones.end() ? -1 : *above;
+      };
+      int pitch = onwards();
+      if (pitch < 0) {
+        direction = -direction;
+        pitch = onwards();
       }
       const int step = chord.start + at;
-      add(instrument, {step, std::min(stepsPerNote, chord.length - at), best, humanised(velocity, step, 3)});
-      previous = best;
+      add(instrument, {step, std::min(stepsPerNote, chord.length - at), pitch, humanised(velocity, step, 3)});
+      previous = pitch;
     }
   }
   return *this;

@@ -32,12 +32,13 @@ class Passage {
   // Every chord held, voiced between `lowest` and `highest`, each voice moving as little as it can.
   Passage& held(Instrument instrument, int lowest, int highest, int velocity);
   // Chord tones one after another: `pattern` counts tones up from the first at or above `lowest`,
-  // one every `stepsPerNote`; each note rings for `ring` steps.
+  // one every `stepsPerNote`; each note rings for `ring` steps, but not into the next chord.
   Passage& broken(Instrument instrument, const std::vector<int>& pattern, int stepsPerNote, int ring,
                   int lowest, int velocity);
   // The bass pattern repeated under every chord, its notes between `lowest` and an octave above.
   Passage& bass(Instrument instrument, const std::vector<BassHit>& pattern, int lowest, int velocity);
-  // A slow second voice of chord tones that moves to the nearest one, `stepsPerNote` each.
+  // A slow second voice of chord tones, `stepsPerNote` each, stepping to the next chord tone
+  // down (or up) and turning at the edges of its range.
   Passage& descant(Instrument instrument, int lowest, int highest, int stepsPerNote, int velocity);
   // A percussion part after a one-bar pattern: 'x' a hit, 'X' an accented hit, '.' nothing.
   // Each file writer picks the percussion sound's own pitch.

@@ -60,7 +60,7 @@ Song bospad() {
       .rhythm(Instrument::Shaker, "..x...x...x...x.", 76);
 
   song.passage("C | G/B | Am7 | G")
-      .melody(Instrument::Flute, "g5:16 | d5:16 | c5:8 b4:8 | g4:12 r:4", 70)
+      .melody(Instrument::Flute, "g5:16 | d5:16 | c5:8 a4:8 | g4:12 r:4", 70)
       .held(Instrument::Strings, 55, 71, 54)
       .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 54);
   return song.song();
