@@ -17,6 +17,7 @@ Signal crushed() {
   // The thud: a low drum-like body whose pitch sinks, and the dull noise of the impact.
   Signal thud = sine(0.45, glide(120.0, 42.0, 0.25));
   multiply(thud, strike(0.004, 0.11));
+  fadeEdges(thud, 0.0, 0.05);
   Signal body = lowpass(whiteNoise(0.2, 31), constant(280.0));
   multiply(body, strike(0.002, 0.035));
   mixInto(thud, body, 0.0, 1.4);
@@ -40,6 +41,7 @@ Signal pushKnock() {
   // A low wooden knock: a few quickly damped modes of a wooden box and the contact's click.
   Signal knock = struck(0.25, 170.0, {{1.0, 1.0, 0.05}, {2.27, 0.55, 0.032}, {3.93, 0.30, 0.018}, {6.1, 0.15, 0.01}});
   multiply(knock, rise(0.0015));
+  fadeEdges(knock, 0.0, 0.03);
   Signal contact = bandpass(whiteNoise(0.05, 47), constant(1400.0), 1.2);
   multiply(contact, strike(0.0005, 0.004));
   mixInto(knock, contact, 0.0, 0.5);

@@ -33,6 +33,7 @@ Signal lockAndCreak() {
   for (int i = 0; i < 3; ++i) mixInto(out, tick(1700.0 + 150.0 * i, 0.005, 20 + i), 0.06 * i, 0.55);
   Signal clunk = struck(0.3, 300.0, {{1.0, 1.0, 0.07}, {2.13, 0.5, 0.04}, {3.71, 0.3, 0.02}});
   multiply(clunk, rise(0.001));
+  fadeEdges(clunk, 0.0, 0.03);
   mixInto(clunk, tick(900.0, 0.01, 24), 0.0, 0.6);
   mixInto(out, clunk, 0.2, 0.9);
 

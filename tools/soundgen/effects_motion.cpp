@@ -26,6 +26,7 @@ Signal footstep() {
   // A soft tread on leaves and moss: a faint thump and a short crackle of a few tiny bursts.
   Signal step = sine(0.16, glide(75.0, 50.0, 0.08));
   multiply(step, strike(0.004, 0.03));
+  fadeEdges(step, 0.0, 0.03);
   Noise timing(5);
   Signal crackle = silence(0.16);
   for (int burst = 0; burst < 5; ++burst) {
