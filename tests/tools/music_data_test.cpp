@@ -5,6 +5,7 @@
 #include <gme/gme.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "mixer_fixture.h"
@@ -82,7 +83,9 @@ TEST(SpcSong, TheEmulatorAcceptsItAsAnSpcFile) {
 
 TEST(SpcSong, ItsDriverPlaysForOverAMinuteAndStartsOver) {
   // The song lasts about 107 s; at 130 s the driver must have gone back to the start.
-  const Stereo audio = renderSpc(readFile(gameFile("muziek/Mos.spc")), 130.0);
+  Stereo audio = renderSpc(readFile(gameFile("muziek/Mos.spc")), 130.0);
+  // The game's SPC player doubles the emulator's output (its volume multiplier of 2).
+  for (std::int16_t& sample : audio) sample = static_cast<std::int16_t>(std::clamp(2 * sample, -32768, 32767));
   ASSERT_NEAR(seconds(audio), 130.0, 0.1);
   expectSoundThroughout(audio, 0.0, 130.0, "Mos.spc");
   expectBackgroundLevel(audio, "Mos.spc");
