@@ -69,13 +69,13 @@ Block tryBlock(const std::int16_t* target, int shift, int filter, History histor
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeBrr(const std::vector<std::int16_t>& samples, bool looped, std::size_t loopStart) {
-  if (samples.empty() || samples.size() % kBlockSamples != 0 || loopStart % kBlockSamples != 0)
+std::vector<std::uint8_t> encodeBrr(const std::vector<std::int16_t>& samples) {
+  if (samples.empty() || samples.size() % kBlockSamples != 0)
     throw std::invalid_argument("BRR samples come in whole blocks of 16");
   std::vector<std::uint8_t> out;
   History history;
   for (std::size_t first = 0; first < samples.size(); first += kBlockSamples) {
-    const bool plain = first == 0 || (looped && first == loopStart);
+    const bool plain = first == 0;
     Block best{};
     best.error = std::numeric_limits<double>::max();
     int bestHeader = 0;
@@ -89,7 +89,7 @@ std::vector<std::uint8_t> encodeBrr(const std::vector<std::int16_t>& samples, bo
       }
     }
     const bool last = first + kBlockSamples == samples.size();
-    out.push_back(static_cast<std::uint8_t>(bestHeader | (looped ? 0x02 : 0x00) | (last ? 0x01 : 0x00)));
+    out.push_back(static_cast<std::uint8_t>(bestHeader | 0x02 | (last ? 0x01 : 0x00)));  // loop, end
     for (std::size_t i = 0; i < kBlockSamples; i += 2)
       out.push_back(static_cast<std::uint8_t>(best.nibbles[i] << 4 | best.nibbles[i + 1]));
     history = best.after;

@@ -7,11 +7,10 @@
 // residue after one of four predictors, scaled by a shift.
 namespace dwaalbos::music {
 
-// Encodes `samples` (a multiple of 16 long). With `loopStart` set, the sample loops back to that
-// sample (a multiple of 16) at its end; the loop's first block uses no predictor, so it decodes
-// the same whether entered from the start or from the end of the loop.
-std::vector<std::uint8_t> encodeBrr(const std::vector<std::int16_t>& samples, bool looped,
-                                    std::size_t loopStart = 0);
+// Encodes `samples` (a multiple of 16 long) as a sample that loops back to its start at its
+// end. The first block uses no predictor, so it decodes the same whether entered from the start
+// or from the end of the loop.
+std::vector<std::uint8_t> encodeBrr(const std::vector<std::int16_t>& samples);
 
 // Decodes blocks as the chip does, from a silent history.
 std::vector<std::int16_t> decodeBrr(const std::vector<std::uint8_t>& blocks);

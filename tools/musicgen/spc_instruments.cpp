@@ -59,19 +59,19 @@ std::vector<std::int16_t> ensemble() {
 ChipInstrument chipInstrument(Instrument instrument) {
   switch (instrument) {
     case Instrument::Flute:
-      return {singleCycle({1.0, 0.2, 0.07, 0.03}), 0, adsr1(7, 10), adsr2(7, 11), false, fade(0x17), 14, 0, 1, true, 0.28};
+      return {singleCycle({1.0, 0.2, 0.07, 0.03}), adsr1(7, 10), adsr2(7, 11), false, fade(0x17), 14, 0, 1, true, 0.28};
     case Instrument::Clarinet:
-      return {singleCycle({1.0, 0.04, 0.34, 0.0, 0.15, 0.0, 0.06}), 0, adsr1(7, 11), adsr2(7, 12), false,
+      return {singleCycle({1.0, 0.04, 0.34, 0.0, 0.15, 0.0, 0.06}), adsr1(7, 11), adsr2(7, 12), false,
               fade(0x17), 14, 0, 1, true, 0.44};
     case Instrument::Strings:
-      return {ensemble(), 0, adsr1(7, 7), adsr2(7, 0), false, fade(0x15), 22, fade(0x1E), 3, true, 0.35};
+      return {ensemble(), adsr1(7, 7), adsr2(7, 0), false, fade(0x15), 22, fade(0x1E), 3, true, 0.35};
     case Instrument::Harp:
-      return {singleCycle({1.0, 0.45, 0.25, 0.12, 0.06, 0.03}), 0, adsr1(5, 14), adsr2(2, 0x10), false,
+      return {singleCycle({1.0, 0.45, 0.25, 0.12, 0.06, 0.03}), adsr1(5, 14), adsr2(2, 0x10), false,
               fade(0x16), 18, 0, 1, true, 1.16};
     case Instrument::Bass:
-      return {singleCycle({1.0, 0.45, 0.18, 0.07}), 0, adsr1(4, 14), adsr2(4, 0x0E), false, fade(0x19), 9, 0, 1, false, 0.45};
+      return {singleCycle({1.0, 0.45, 0.18, 0.07}), adsr1(4, 14), adsr2(4, 0x0E), false, fade(0x19), 9, 0, 1, false, 0.45};
     case Instrument::Shaker:
-      return {std::vector<std::int16_t>(16, 0), 0, adsr1(7, 14), adsr2(0, 0x1C), true, 0, 1, 0, 1, false, 0.31};
+      return {std::vector<std::int16_t>(16, 0), adsr1(7, 14), adsr2(0, 0x1C), true, 0, 1, 0, 1, false, 0.31};
     case Instrument::Drum:
       break;
   }

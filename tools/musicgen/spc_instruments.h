@@ -12,11 +12,10 @@ namespace dwaalbos::music {
 constexpr double kChipRootHz = 500.0;
 constexpr int kChipRate = 32000;
 
-// An instrument of the sound chip: a looped waveform, its ADSR envelope, and how its notes are
+// An instrument of the sound chip: a looping waveform, its ADSR envelope, and how its notes are
 // let go.
 struct ChipInstrument {
-  std::vector<std::int16_t> samples;  // a multiple of 16, looping from loopStart
-  std::size_t loopStart = 0;
+  std::vector<std::int16_t> samples;  // a multiple of 16, looping whole
   std::uint8_t adsr1;                 // enable bit, decay rate, attack rate
   std::uint8_t adsr2;                 // sustain level, sustain rate
   bool noise = false;                 // plays the chip's noise instead of the waveform

@@ -72,12 +72,10 @@ std::size_t placeInstruments(Memory& memory, const Song& song) {
   std::size_t next = kSamples;
   for (std::size_t i = 0; i < song.tracks.size(); ++i) {
     const ChipInstrument instrument = chipInstrument(song.tracks[i].instrument);
-    const std::vector<std::uint8_t> brr = encodeBrr(instrument.samples, true, instrument.loopStart);
-    const std::size_t loop = next + instrument.loopStart / 16 * 9;
-    place(memory, kDirectory + 4 * i,
-          {static_cast<std::uint8_t>(next), static_cast<std::uint8_t>(next >> 8), static_cast<std::uint8_t>(loop),
-           static_cast<std::uint8_t>(loop >> 8)},
-          kInstruments);
+    const std::vector<std::uint8_t> brr = encodeBrr(instrument.samples);
+    // Start and loop point: the whole sample loops.
+    const auto low = static_cast<std::uint8_t>(next), high = static_cast<std::uint8_t>(next >> 8);
+    place(memory, kDirectory + 4 * i, {low, high, low, high}, kInstruments);
     place(memory, kInstruments + kInstrumentRecordSize * i,
           {static_cast<std::uint8_t>(i), instrument.adsr1, instrument.adsr2, instrument.noise ? std::uint8_t{1} : std::uint8_t{0}},
           kCode);

@@ -33,15 +33,6 @@ void ByteWriter::text(std::string_view text, std::size_t width, char fill) {
 
 void ByteWriter::bytes(const Bytes& more) { bytes_.insert(bytes_.end(), more.begin(), more.end()); }
 
-void ByteWriter::patchU32le(std::size_t offset, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes_.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-void ByteWriter::patchU16le(std::size_t offset, unsigned value) {
-  bytes_.at(offset) = static_cast<std::uint8_t>(value);
-  bytes_.at(offset + 1) = static_cast<std::uint8_t>(value >> 8);
-}
-
 void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

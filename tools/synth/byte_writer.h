@@ -22,9 +22,6 @@ class ByteWriter {
   void bytes(const Bytes& more);
 
   std::size_t size() const { return bytes_.size(); }
-  // Overwrites a 32-bit little-endian field written earlier, once its value is known.
-  void patchU32le(std::size_t offset, std::uint32_t value);
-  void patchU16le(std::size_t offset, unsigned value);
   const Bytes& data() const { return bytes_; }
 
  private:

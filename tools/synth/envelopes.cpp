@@ -48,8 +48,4 @@ Curve strike(double attack, double tau) {
   };
 }
 
-Curve product(Curve a, Curve b) {
-  return [a = std::move(a), b = std::move(b)](double t) { return a(t) * b(t); };
-}
-
 }  // namespace dwaalbos::synth

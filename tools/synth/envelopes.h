@@ -18,6 +18,5 @@ Curve decay(double tau);
 Curve rise(double attack);
 // A rise over `attack` seconds, then an exponential decay with time constant `tau`.
 Curve strike(double attack, double tau);
-Curve product(Curve a, Curve b);
 
 }  // namespace dwaalbos::synth
