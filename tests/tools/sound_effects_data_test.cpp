@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -145,7 +146,8 @@ TEST(SoundEffectLevels, TheStepSitsAboutTwelveDecibelsBelowTheOthers) {
 }
 
 TEST(SoundEffectGenerator, WritesTheNineSamplesAndNothingElse) {
-  const auto folder = std::filesystem::temp_directory_path() / "dwaalbos-soundgen-test";
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("dwaalbos-soundgen-test-" + std::to_string(getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const std::string command = std::string(DWAALBOS_SOUNDGEN) + " " + folder.string();

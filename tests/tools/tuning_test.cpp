@@ -1,6 +1,7 @@
 // Every file format must play a note at its true pitch: the module's tuning fields, the sound
 // chip's pitch table and the MIDI writer all turn note numbers into sound differently.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -38,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Instruments, Tuning,
                                            Instrument::Harp, Instrument::Bass));
 
 TEST(Tuning, TheMidiFilePlaysTheWrittenPitch) {
-  const auto path = std::filesystem::temp_directory_path() / "dwaalbos-tuning.mid";
+  const auto path = std::filesystem::temp_directory_path() / ("dwaalbos-tuning-" + std::to_string(getpid()) + ".mid");
   synth::writeFile(path, midiFile(oneNote(Instrument::Flute, 69)));
   const auto audio = soundtest::renderMidi(path, 2.0);
   std::filesystem::remove(path);
