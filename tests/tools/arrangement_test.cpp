@@ -12,8 +12,9 @@ namespace dwaalbos::music {
 namespace {
 
 const Track& part(const Song& song, Instrument instrument) {
-  const auto found = std::find_if(song.tracks.begin(), song.tracks.end(),
-                                  [instrument](const Track& t) { return t.instrument == instrument; });
+  const auto found =
+      std::find_if(song.tracks.begin(), song.tracks.end(),
+                   [instrument](const Track& t) { return t.instrument == instrument; });
   EXPECT_NE(found, song.tracks.end());
   return *found;
 }
@@ -86,7 +87,8 @@ TEST(Arrangement, AKeyStruckAgainCutsItsEarlierNoteShort) {
   song.passage("C").broken(Instrument::Harp, {0, 0}, 4, 12, 60, 60);
   const Song result = song.song();
   const Track& harp = part(result, Instrument::Harp);
-  for (std::size_t i = 0; i + 1 < harp.notes.size(); ++i) EXPECT_LE(harp.notes[i].end(), harp.notes[i + 1].start);
+  for (std::size_t i = 0; i + 1 < harp.notes.size(); ++i)
+    EXPECT_LE(harp.notes[i].end(), harp.notes[i + 1].start);
 }
 
 TEST(Lanes, OverlappingNotesGetTheirOwnLaneAndFollowersShareOne) {

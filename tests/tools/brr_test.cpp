@@ -12,7 +12,8 @@ namespace {
 std::vector<std::int16_t> sineCycles(int cycles, int period, double amplitude) {
   std::vector<std::int16_t> out;
   for (int i = 0; i < cycles * period; ++i)
-    out.push_back(static_cast<std::int16_t>(std::lround(amplitude * 32767 * std::sin(2 * std::numbers::pi * i / period))));
+    out.push_back(static_cast<std::int16_t>(
+        std::lround(amplitude * 32767 * std::sin(2 * std::numbers::pi * i / period))));
   return out;
 }
 

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "synth/oscillators.h"
 #include "synth/envelopes.h"
+#include "synth/oscillators.h"
 
 namespace dwaalbos::soundgen {
 namespace {

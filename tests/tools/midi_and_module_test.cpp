@@ -38,7 +38,8 @@ std::vector<MidiTrack> readTracks(const Bytes& file) {
     unsigned status = 0;
     for (std::size_t p = at + 8; p < end;) {
       unsigned delta = 0;
-      do delta = delta << 7 | (file[p] & 0x7F); while (file[p++] & 0x80);
+      do delta = delta << 7 | (file[p] & 0x7F);
+      while (file[p++] & 0x80);
       tick += delta;
       if (file[p] == 0xFF) {
         const unsigned type = file[p + 1];
@@ -48,7 +49,8 @@ std::vector<MidiTrack> readTracks(const Bytes& file) {
         continue;
       }
       if (file[p] & 0x80) status = file[p++];
-      if ((status & 0xF0) == 0x90 && file[p + 1] > 0) ++track.noteOnsPerChannel[static_cast<int>(status & 0x0F)];
+      if ((status & 0xF0) == 0x90 && file[p + 1] > 0)
+        ++track.noteOnsPerChannel[static_cast<int>(status & 0x0F)];
       p += (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
     }
     tracks.push_back(track);
@@ -58,7 +60,10 @@ std::vector<MidiTrack> readTracks(const Bytes& file) {
 }
 
 Song smallBand() {
-  return {"Proef", 90, 16, 32,
+  return {"Proef",
+          90,
+          16,
+          32,
           {{Instrument::Flute, {{0, 8, 72, 90}, {8, 8, 74, 90}}},
            {Instrument::Strings, {{0, 32, 60, 70}, {0, 32, 64, 70}}},
            {Instrument::Shaker, {{2, 1, 60, 60}, {6, 1, 60, 60}}},
@@ -96,7 +101,7 @@ TEST(ModuleFile, HeaderGivesTempoChannelsAndALoopingOrder) {
   EXPECT_EQ(little(file, 70, 2), 2u);  // patterns
   EXPECT_EQ(little(file, 72, 2), 4u);  // instruments
   EXPECT_EQ(little(file, 76, 2), 6u);  // ticks per row
-  EXPECT_EQ(little(file, 78, 2), 90u); // the song's tempo
+  EXPECT_EQ(little(file, 78, 2), 90u);  // the song's tempo
 }
 
 TEST(ModuleFile, RepeatedPassagesShareOnePattern) {

@@ -18,7 +18,8 @@ using namespace soundtest;
 constexpr double kMinimumSeconds = 60.0;
 
 // Quiet passages are fine; silence is not: every five seconds something must be heard.
-void expectSoundThroughout(const Stereo& audio, double fromSeconds, double toSeconds, const std::string& what) {
+void expectSoundThroughout(const Stereo& audio, double fromSeconds, double toSeconds,
+                           const std::string& what) {
   for (double at = fromSeconds; at + 5.0 <= toSeconds; at += 5.0)
     EXPECT_GT(rmsDb(audio, at, 5.0), -45.0) << what << " is silent from " << at << " s";
 }
@@ -85,7 +86,8 @@ TEST(SpcSong, ItsDriverPlaysForOverAMinuteAndStartsOver) {
   // The song lasts about 107 s; at 130 s the driver must have gone back to the start.
   Stereo audio = renderSpc(readFile(gameFile("muziek/Mos.spc")), 130.0);
   // The game's SPC player doubles the emulator's output (its volume multiplier of 2).
-  for (std::int16_t& sample : audio) sample = static_cast<std::int16_t>(std::clamp(2 * sample, -32768, 32767));
+  for (std::int16_t& sample : audio)
+    sample = static_cast<std::int16_t>(std::clamp(2 * sample, -32768, 32767));
   ASSERT_NEAR(seconds(audio), 130.0, 0.1);
   expectSoundThroughout(audio, 0.0, 130.0, "Mos.spc");
   expectBackgroundLevel(audio, "Mos.spc");

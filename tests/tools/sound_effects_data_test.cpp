@@ -29,16 +29,19 @@ struct Wave {
 
 unsigned little(const std::vector<std::uint8_t>& bytes, std::size_t at, int width) {
   unsigned value = 0;
-  for (int i = width - 1; i >= 0; --i) value = value << 8 | bytes.at(at + static_cast<std::size_t>(i));
+  for (int i = width - 1; i >= 0; --i)
+    value = value << 8 | bytes.at(at + static_cast<std::size_t>(i));
   return value;
 }
 
 Wave readWave(const std::string& slot) {
-  const std::vector<std::uint8_t> bytes = soundtest::readFile(soundtest::gameFile("geluid/" + slot));
+  const std::vector<std::uint8_t> bytes =
+      soundtest::readFile(soundtest::gameFile("geluid/" + slot));
   Wave wave;
   if (bytes.size() < 12 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF") return wave;
   for (std::size_t at = 12; at + 8 <= bytes.size();) {
-    const std::string id(bytes.begin() + static_cast<long>(at), bytes.begin() + static_cast<long>(at) + 4);
+    const std::string id(bytes.begin() + static_cast<long>(at),
+                         bytes.begin() + static_cast<long>(at) + 4);
     const std::size_t size = little(bytes, at + 4, 4);
     if (id == "fmt ") {
       wave.format = static_cast<int>(little(bytes, at + 8, 2));
@@ -46,11 +49,13 @@ Wave readWave(const std::string& slot) {
       wave.rate = static_cast<int>(little(bytes, at + 12, 4));
       wave.bits = static_cast<int>(little(bytes, at + 22, 2));
     } else if (id == "data" && wave.bits == 16 && wave.channels > 0) {
-      for (std::size_t i = at + 8; i + 2 * wave.channels <= at + 8 + size && i + 2 * wave.channels <= bytes.size();
+      for (std::size_t i = at + 8;
+           i + 2 * wave.channels <= at + 8 + size && i + 2 * wave.channels <= bytes.size();
            i += 2 * static_cast<std::size_t>(wave.channels)) {
         double sum = 0.0;
         for (int c = 0; c < wave.channels; ++c)
-          sum += static_cast<std::int16_t>(little(bytes, i + 2 * static_cast<std::size_t>(c), 2)) / 32768.0;
+          sum += static_cast<std::int16_t>(little(bytes, i + 2 * static_cast<std::size_t>(c), 2)) /
+                 32768.0;
         wave.samples.push_back(sum / wave.channels);
       }
     }
@@ -78,7 +83,8 @@ double loudnessDb(const Wave& wave) {
   return 10.0 * std::log10(loudest + 1e-20);
 }
 
-const char* const kSlots[] = {"1.wav", "2.wav", "3.wav", "4.wav", "5.wav", "9.wav", "10.wav", "11.wav", "12.wav"};
+const char* const kSlots[] = {"1.wav", "2.wav",  "3.wav",  "4.wav", "5.wav",
+                              "9.wav", "10.wav", "11.wav", "12.wav"};
 constexpr const char* kStep = "5.wav";
 
 class SoundEffectFile : public ::testing::TestWithParam<const char*> {};
@@ -100,7 +106,8 @@ TEST_P(SoundEffectFile, StartsAndEndsInSilenceWithoutOffset) {
   EXPECT_LT(std::abs(wave.samples.front()), 0.002);
   EXPECT_LT(std::abs(wave.samples.back()), 0.002);
   double tail = 0.0;
-  for (std::size_t i = wave.samples.size() - 44; i < wave.samples.size(); ++i) tail = std::max(tail, std::abs(wave.samples[i]));
+  for (std::size_t i = wave.samples.size() - 44; i < wave.samples.size(); ++i)
+    tail = std::max(tail, std::abs(wave.samples[i]));
   EXPECT_LT(tail, 0.01);
   double mean = 0.0;
   for (double s : wave.samples) mean += s;
@@ -135,7 +142,8 @@ TEST(SoundEffectLevels, TheFanfarePeaksAboutThreeDecibelsBelowFullScale) {
 TEST(SoundEffectLevels, TheStepSitsAboutTwelveDecibelsBelowTheOthers) {
   std::vector<double> others;
   for (const char* slot : kSlots)
-    if (std::string(slot) != kStep && std::string(slot) != "12.wav") others.push_back(loudnessDb(readWave(slot)));
+    if (std::string(slot) != kStep && std::string(slot) != "12.wav")
+      others.push_back(loudnessDb(readWave(slot)));
   std::sort(others.begin(), others.end());
   const double typical = others[others.size() / 2];
   const double step = loudnessDb(readWave(kStep));
@@ -146,14 +154,15 @@ TEST(SoundEffectLevels, TheStepSitsAboutTwelveDecibelsBelowTheOthers) {
 }
 
 TEST(SoundEffectGenerator, WritesTheNineSamplesAndNothingElse) {
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("dwaalbos-soundgen-test-" + std::to_string(getpid()));
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("dwaalbos-soundgen-test-" + std::to_string(getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const std::string command = std::string(DWAALBOS_SOUNDGEN) + " " + folder.string();
   ASSERT_EQ(std::system(command.c_str()), 0);
   std::set<std::string> written;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) written.insert(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    written.insert(entry.path().filename().string());
   // Niets.wav in that folder is the progress file, never a sound.
   EXPECT_EQ(written, std::set<std::string>(std::begin(kSlots), std::end(kSlots)));
   std::filesystem::remove_all(folder);

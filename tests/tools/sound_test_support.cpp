@@ -102,7 +102,8 @@ double seconds(const Stereo& audio) { return static_cast<double>(audio.size()) /
 
 double rmsDb(const Stereo& audio, double fromSeconds, double lengthSeconds) {
   const auto first = std::min(audio.size(), static_cast<std::size_t>(fromSeconds * kRate) * 2);
-  const auto last = std::min(audio.size(), first + static_cast<std::size_t>(lengthSeconds * kRate) * 2);
+  const auto last =
+      std::min(audio.size(), first + static_cast<std::size_t>(lengthSeconds * kRate) * 2);
   double sum = 0.0;
   for (std::size_t i = first; i < last; ++i) sum += static_cast<double>(audio[i]) * audio[i];
   const double mean = last > first ? sum / static_cast<double>(last - first) : 0.0;
@@ -119,7 +120,8 @@ double pitchHz(const Stereo& audio, double fromSeconds, double lengthSeconds) {
   const auto first = static_cast<std::size_t>(fromSeconds * kRate);
   const auto count = static_cast<std::size_t>(lengthSeconds * kRate);
   std::vector<double> x(count);
-  for (std::size_t i = 0; i < count && 2 * (first + i) < audio.size(); ++i) x[i] = audio[2 * (first + i)];
+  for (std::size_t i = 0; i < count && 2 * (first + i) < audio.size(); ++i)
+    x[i] = audio[2 * (first + i)];
   const auto correlation = [&x](std::size_t lag) {
     double sum = 0.0, a = 0.0, b = 0.0;
     for (std::size_t i = 0; i + lag < x.size(); ++i) {
@@ -134,7 +136,8 @@ double pitchHz(const Stereo& audio, double fromSeconds, double lengthSeconds) {
   const std::size_t lowest = kRate / 2000, highest = kRate / 40;
   std::vector<double> r(highest + 2);
   double best = 0.0;
-  for (std::size_t lag = lowest; lag <= highest + 1; ++lag) best = std::max(best, r[lag] = correlation(lag));
+  for (std::size_t lag = lowest; lag <= highest + 1; ++lag)
+    best = std::max(best, r[lag] = correlation(lag));
   for (std::size_t lag = lowest + 1; lag <= highest; ++lag) {
     if (r[lag] >= 0.95 * best && r[lag] >= r[lag - 1] && r[lag] >= r[lag + 1]) {
       const double shift = 0.5 * (r[lag - 1] - r[lag + 1]) / (r[lag - 1] - 2 * r[lag] + r[lag + 1]);

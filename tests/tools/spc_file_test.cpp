@@ -11,7 +11,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Song oneFlute() { return {"Proef", 75, 16, 32, {{Instrument::Flute, {{0, 8, 69, 127}, {8, 8, 71, 127}}}}}; }
+Song oneFlute() {
+  return {"Proef", 75, 16, 32, {{Instrument::Flute, {{0, 8, 69, 127}, {8, 8, 71, 127}}}}};
+}
 
 TEST(SpcFile, IsASnapshotThatStartsTheDriver) {
   const Bytes file = spcFile(oneFlute());
@@ -22,10 +24,10 @@ TEST(SpcFile, IsASnapshotThatStartsTheDriver) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[0x2E])), "Proef");
   EXPECT_EQ(file[0x100 + 0x0400], 0x20);  // the driver's first instruction: clrp
   const std::size_t dsp = 0x10100;
-  EXPECT_EQ(file[dsp + 0x5D], 0x02);       // sample directory at $0200
-  EXPECT_EQ(file[dsp + 0x6D], 0xA0);       // echo buffer at $A000
-  EXPECT_EQ(file[dsp + 0x6C] & 0xE0, 0);   // not muted, echo writes on
-  EXPECT_EQ(file[dsp + 0x4C], 0);          // nothing keyed on before the driver runs
+  EXPECT_EQ(file[dsp + 0x5D], 0x02);      // sample directory at $0200
+  EXPECT_EQ(file[dsp + 0x6D], 0xA0);      // echo buffer at $A000
+  EXPECT_EQ(file[dsp + 0x6C] & 0xE0, 0);  // not muted, echo writes on
+  EXPECT_EQ(file[dsp + 0x4C], 0);         // nothing keyed on before the driver runs
   // The flute's sample, looping from its start.
   const std::size_t directory = 0x100 + 0x0200;
   EXPECT_EQ(file[directory] | file[directory + 1] << 8, 0x0800);
@@ -39,19 +41,29 @@ TEST(SpcFile, MoreThanEightVoicesAreRefused) {
 }
 
 TEST(SpcEvents, KeysOnWaitsLetsGoAndEndsWithTheRestartMarker) {
-  ChipVoice voice{0, chipInstrument(Instrument::Harp), {1.0, 0.0}, {{0, 4, 69, 127}, {40, 4, 72, 127}}};
+  ChipVoice voice{
+      0, chipInstrument(Instrument::Harp), {1.0, 0.0}, {{0, 4, 69, 127}, {40, 4, 72, 127}}};
   const Bytes events = songEvents({voice}, 2, 64);
   const std::uint8_t release = chipInstrument(Instrument::Harp).releaseGain;
-  const Bytes expected = {
-      0x80, 0, 69, 127 * 50 / 100, 127 * 50 / 100,  // placeholder volumes, checked below
-      8,                                             // until the first note's end
-      0xC0, release,                                 // let go in its own time
-      72,                                            // to step 40
-      0x80, 0, 72, 0, 0,
-      8,
-      0xC0, release,
-      40,                                            // to the end of the song
-      0x00};
+  const Bytes expected = {0x80,
+                          0,
+                          69,
+                          127 * 50 / 100,
+                          127 * 50 / 100,  // placeholder volumes, checked below
+                          8,               // until the first note's end
+                          0xC0,
+                          release,  // let go in its own time
+                          72,       // to step 40
+                          0x80,
+                          0,
+                          72,
+                          0,
+                          0,
+                          8,
+                          0xC0,
+                          release,
+                          40,  // to the end of the song
+                          0x00};
   ASSERT_EQ(events.size(), expected.size());
   for (std::size_t i = 0; i < events.size(); ++i) {
     const bool volume = i == 3 || i == 4 || i == 12 || i == 13;
@@ -65,7 +77,8 @@ TEST(SpcEvents, KeysOnWaitsLetsGoAndEndsWithTheRestartMarker) {
 }
 
 TEST(SpcEvents, LongWaitsAreSplitAndCloseNotesLetGoJustBeforeTheNext) {
-  ChipVoice voice{0, chipInstrument(Instrument::Flute), {1.0, 0.0}, {{0, 100, 69, 100}, {100, 8, 71, 100}}};
+  ChipVoice voice{
+      0, chipInstrument(Instrument::Flute), {1.0, 0.0}, {{0, 100, 69, 100}, {100, 8, 71, 100}}};
   const Bytes events = songEvents({voice}, 3, 108);
   // The first note runs into the second: it is keyed off one frame before it.
   const Bytes head(events.begin() + 5, events.begin() + 10);

@@ -15,7 +15,9 @@
 namespace dwaalbos::music {
 namespace {
 
-Song oneNote(Instrument instrument, int pitch) { return {"A", 60, 16, 32, {{instrument, {{0, 16, pitch, 110}}}}}; }
+Song oneNote(Instrument instrument, int pitch) {
+  return {"A", 60, 16, 32, {{instrument, {{0, 16, pitch, 110}}}}};
+}
 
 double expected(int pitch) { return 440.0 * std::pow(2.0, (pitch - 69) / 12.0); }
 
@@ -35,11 +37,13 @@ TEST_P(Tuning, TheSoundChipPlaysTheWrittenPitch) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Instruments, Tuning,
-                         ::testing::Values(Instrument::Flute, Instrument::Clarinet, Instrument::Strings,
-                                           Instrument::Harp, Instrument::Bass));
+                         ::testing::Values(Instrument::Flute, Instrument::Clarinet,
+                                           Instrument::Strings, Instrument::Harp,
+                                           Instrument::Bass));
 
 TEST(Tuning, TheMidiFilePlaysTheWrittenPitch) {
-  const auto path = std::filesystem::temp_directory_path() / ("dwaalbos-tuning-" + std::to_string(getpid()) + ".mid");
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("dwaalbos-tuning-" + std::to_string(getpid()) + ".mid");
   synth::writeFile(path, midiFile(oneNote(Instrument::Flute, 69)));
   const auto audio = soundtest::renderMidi(path, 2.0);
   std::filesystem::remove(path);

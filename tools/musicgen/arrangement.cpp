@@ -17,10 +17,12 @@ int humanised(int velocity, int step, int salt) {
 
 // A later note of the same pitch cuts an earlier one short: one key cannot sound twice.
 void separateRepeats(std::vector<Note>& notes) {
-  std::stable_sort(notes.begin(), notes.end(), [](const Note& a, const Note& b) { return a.start < b.start; });
+  std::stable_sort(notes.begin(), notes.end(),
+                   [](const Note& a, const Note& b) { return a.start < b.start; });
   for (std::size_t i = 0; i < notes.size(); ++i)
     for (std::size_t j = i + 1; j < notes.size() && notes[j].start < notes[i].end(); ++j)
-      if (notes[j].pitch == notes[i].pitch) notes[i].length = std::max(1, notes[j].start - notes[i].start);
+      if (notes[j].pitch == notes[i].pitch)
+        notes[i].length = std::max(1, notes[j].start - notes[i].start);
 }
 
 }  // namespace
@@ -36,8 +38,8 @@ void Passage::add(Instrument instrument, Note note) {
 Passage& Passage::melody(Instrument instrument, std::string_view notes, int velocity) {
   const Melody tune = parseMelody(notes, arranger_.stepsPerBar_, velocity);
   if (tune.length != length_)
-    throw std::invalid_argument("melody lasts " + std::to_string(tune.length) + " steps, its chords " +
-                                std::to_string(length_));
+    throw std::invalid_argument("melody lasts " + std::to_string(tune.length) +
+                                " steps, its chords " + std::to_string(length_));
   for (Note note : tune.notes) {
     if (note.start % arranger_.stepsPerBar_ == 0) note.velocity = std::min(127, note.velocity + 5);
     add(instrument, note);
@@ -66,8 +68,8 @@ Passage& Passage::held(Instrument instrument, int lowest, int highest, int veloc
   return *this;
 }
 
-Passage& Passage::broken(Instrument instrument, const std::vector<int>& pattern, int stepsPerNote, int ring,
-                         int lowest, int velocity) {
+Passage& Passage::broken(Instrument instrument, const std::vector<int>& pattern, int stepsPerNote,
+                         int ring, int lowest, int velocity) {
   const int highestIndex = *std::max_element(pattern.begin(), pattern.end());
   for (const Chord& chord : chords_) {
     const std::vector<int> tones = tonesFrom(chord, lowest, highestIndex + 1);
@@ -76,13 +78,15 @@ Passage& Passage::broken(Instrument instrument, const std::vector<int>& pattern,
       // Damped at the next chord, where a ringing tone of this one could rub against it.
       const int length = std::min(ring, chord.length - at);
       const int accent = at == 0 ? 6 : 0;
-      add(instrument, {step, length, tones[pattern[i % pattern.size()]], humanised(velocity + accent, step, 1)});
+      add(instrument, {step, length, tones[pattern[i % pattern.size()]],
+                       humanised(velocity + accent, step, 1)});
     }
   }
   return *this;
 }
 
-Passage& Passage::bass(Instrument instrument, const std::vector<BassHit>& pattern, int lowest, int velocity) {
+Passage& Passage::bass(Instrument instrument, const std::vector<BassHit>& pattern, int lowest,
+                       int velocity) {
   for (const Chord& chord : chords_) {
     const int low = placeAtOrAbove(chord.bass, lowest);
     for (const BassHit& hit : pattern) {
@@ -91,13 +95,15 @@ Passage& Passage::bass(Instrument instrument, const std::vector<BassHit>& patter
       if (hit.degree == BassHit::Fifth) pitch = placeAtOrAbove((chord.root + 7) % 12, low + 1);
       if (hit.degree == BassHit::Octave) pitch = low + 12;
       const int step = chord.start + hit.step;
-      add(instrument, {step, std::min(hit.length, chord.length - hit.step), pitch, humanised(velocity, step, 2)});
+      add(instrument, {step, std::min(hit.length, chord.length - hit.step), pitch,
+                       humanised(velocity, step, 2)});
     }
   }
   return *this;
 }
 
-Passage& Passage::descant(Instrument instrument, int lowest, int highest, int stepsPerNote, int velocity) {
+Passage& Passage::descant(Instrument instrument, int lowest, int highest, int stepsPerNote,
+                          int velocity) {
   int previous = highest;
   int direction = -1;
   for (const Chord& chord : chords_) {
@@ -122,7 +128,8 @@ Passage& Passage::descant(Instrument instrument, int lowest, int highest, int st
         pitch = onwards();
       }
       const int step = chord.start + at;
-      add(instrument, {step, std::min(stepsPerNote, chord.length - at), pitch, humanised(velocity, step, 3)});
+      add(instrument,
+          {step, std::min(stepsPerNote, chord.length - at), pitch, humanised(velocity, step, 3)});
       previous = pitch;
     }
   }
@@ -136,7 +143,8 @@ Passage& Passage::rhythm(Instrument instrument, std::string_view bar, int veloci
   for (int step = 0; step < length_; ++step) {
     const char hit = bar[static_cast<std::size_t>(step % arranger_.stepsPerBar_)];
     if (hit == '.') continue;
-    add(instrument, {step, 1, kPercussionPitch, humanised(velocity + (hit == 'X' ? 18 : 0), step, 4)});
+    add(instrument,
+        {step, 1, kPercussionPitch, humanised(velocity + (hit == 'X' ? 18 : 0), step, 4)});
   }
   return *this;
 }

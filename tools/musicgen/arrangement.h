@@ -33,10 +33,11 @@ class Passage {
   Passage& held(Instrument instrument, int lowest, int highest, int velocity);
   // Chord tones one after another: `pattern` counts tones up from the first at or above `lowest`,
   // one every `stepsPerNote`; each note rings for `ring` steps, but not into the next chord.
-  Passage& broken(Instrument instrument, const std::vector<int>& pattern, int stepsPerNote, int ring,
-                  int lowest, int velocity);
+  Passage& broken(Instrument instrument, const std::vector<int>& pattern, int stepsPerNote,
+                  int ring, int lowest, int velocity);
   // The bass pattern repeated under every chord, its notes between `lowest` and an octave above.
-  Passage& bass(Instrument instrument, const std::vector<BassHit>& pattern, int lowest, int velocity);
+  Passage& bass(Instrument instrument, const std::vector<BassHit>& pattern, int lowest,
+                int velocity);
   // A slow second voice of chord tones, `stepsPerNote` each, stepping to the next chord tone
   // down (or up) and turning at the edges of its range.
   Passage& descant(Instrument instrument, int lowest, int highest, int stepsPerNote, int velocity);

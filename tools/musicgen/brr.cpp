@@ -89,7 +89,8 @@ std::vector<std::uint8_t> encodeBrr(const std::vector<std::int16_t>& samples) {
       }
     }
     const bool last = first + kBlockSamples == samples.size();
-    out.push_back(static_cast<std::uint8_t>(bestHeader | 0x02 | (last ? 0x01 : 0x00)));  // loop, end
+    out.push_back(
+        static_cast<std::uint8_t>(bestHeader | 0x02 | (last ? 0x01 : 0x00)));  // loop, end
     for (std::size_t i = 0; i < kBlockSamples; i += 2)
       out.push_back(static_cast<std::uint8_t>(best.nibbles[i] << 4 | best.nibbles[i + 1]));
     history = best.after;

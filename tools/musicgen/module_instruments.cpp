@@ -40,7 +40,8 @@ void normalise(Signal& signal) { scale(signal, 0.9 / peak(signal)); }
 ModuleInstrument flute() {
   // 44100 / 84 = 525 Hz: 210 whole periods make the 0.4 s loop.
   const double f = kRate / 84.0;
-  ModuleInstrument flute = sustained(f, 0.08, 0.4, {{f, 1.0}, {2 * f, 0.22}, {3 * f, 0.08}, {4 * f, 0.035}});
+  ModuleInstrument flute =
+      sustained(f, 0.08, 0.4, {{f, 1.0}, {2 * f, 0.22}, {3 * f, 0.08}, {4 * f, 0.035}});
   Signal chiff = bandpass(whiteNoise(0.08, 3), constant(2600.0), 1.0);
   multiply(chiff, strike(0.01, 0.02));
   mixInto(flute.sample, chiff, 0.0, 0.12);
@@ -56,8 +57,9 @@ ModuleInstrument flute() {
 ModuleInstrument clarinet() {
   // Odd harmonics only, as in a stopped pipe; 44100 / 168 = 262.5 Hz.
   const double f = kRate / 168.0;
-  ModuleInstrument clarinet =
-      sustained(f, 0.06, 0.4, {{f, 1.0}, {3 * f, 0.36}, {5 * f, 0.17}, {7 * f, 0.08}, {9 * f, 0.03}, {2 * f, 0.05}});
+  ModuleInstrument clarinet = sustained(
+      f, 0.06, 0.4,
+      {{f, 1.0}, {3 * f, 0.36}, {5 * f, 0.17}, {7 * f, 0.08}, {9 * f, 0.03}, {2 * f, 0.05}});
   normalise(clarinet.sample);
   clarinet.envelope = {{0, 64}, {2, 64}, {14, 0}};
   clarinet.sustainPoint = 1;
@@ -73,7 +75,8 @@ ModuleInstrument strings() {
   std::vector<std::pair<double, double>> components;
   for (double f : {260.0, 262.0, 264.0})
     for (int h = 1; h * f < 9000.0; ++h)
-      components.push_back({h * f, 1.0 / std::pow(h, 1.25) / (1.0 + std::pow(h * f / 2200.0, 2.0))});
+      components.push_back(
+          {h * f, 1.0 / std::pow(h, 1.25) / (1.0 + std::pow(h * f / 2200.0, 2.0))});
   ModuleInstrument strings = sustained(262.0, 0.25, 0.5, components);
   normalise(strings.sample);
   strings.envelope = {{0, 64}, {1, 64}, {24, 0}};
@@ -88,7 +91,8 @@ ModuleInstrument strings() {
 ModuleInstrument plucked(double frequency, double seconds, int partials, double tilt, double ring) {
   std::vector<Partial> modes;
   for (int h = 1; h <= partials; ++h)
-    modes.push_back({static_cast<double>(h), 1.0 / std::pow(h, tilt), ring / (1.0 + 0.7 * (h - 1))});
+    modes.push_back(
+        {static_cast<double>(h), 1.0 / std::pow(h, tilt), ring / (1.0 + 0.7 * (h - 1))});
   ModuleInstrument pluck;
   pluck.sample = struck(seconds, frequency, modes);
   multiply(pluck.sample, rise(0.003));
@@ -141,13 +145,20 @@ ModuleInstrument drum() {
 
 ModuleInstrument moduleInstrument(Instrument instrument) {
   switch (instrument) {
-    case Instrument::Flute: return flute();
-    case Instrument::Clarinet: return clarinet();
-    case Instrument::Strings: return strings();
-    case Instrument::Harp: return harp();
-    case Instrument::Bass: return bass();
-    case Instrument::Shaker: return shaker();
-    case Instrument::Drum: return drum();
+    case Instrument::Flute:
+      return flute();
+    case Instrument::Clarinet:
+      return clarinet();
+    case Instrument::Strings:
+      return strings();
+    case Instrument::Harp:
+      return harp();
+    case Instrument::Bass:
+      return bass();
+    case Instrument::Shaker:
+      return shaker();
+    case Instrument::Drum:
+      return drum();
   }
   return flute();
 }

@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
   }
   try {
     const std::filesystem::path folder = argv[1];
-    for (const MusicFile& file : kFiles) dwaalbos::synth::writeFile(folder / file.name, file.write(file.compose()));
+    for (const MusicFile& file : kFiles)
+      dwaalbos::synth::writeFile(folder / file.name, file.write(file.compose()));
   } catch (const std::exception& error) {
     std::cerr << "dwaalbos-musicgen: " << error.what() << '\n';
     return 1;

@@ -48,7 +48,8 @@ Spelling spelling(std::string_view text, std::string_view token) {
   static const std::map<char, int> kLetters = {{'c', 0}, {'d', 2}, {'e', 4}, {'f', 5},
                                                {'g', 7}, {'a', 9}, {'b', 11}};
   if (text.empty()) fail("note expected", token);
-  const auto letter = kLetters.find(static_cast<char>(std::tolower(static_cast<unsigned char>(text[0]))));
+  const auto letter =
+      kLetters.find(static_cast<char>(std::tolower(static_cast<unsigned char>(text[0]))));
   if (letter == kLetters.end()) fail("unknown note", token);
   if (text.size() > 1 && text[1] == '#') return {letter->second, 1, 2};
   if (text.size() > 1 && text[1] == 'b') return {letter->second, -1, 2};
@@ -56,7 +57,8 @@ Spelling spelling(std::string_view text, std::string_view token) {
 }
 
 void checkBar(int position, int stepsPerBar, std::string_view token) {
-  if (position % stepsPerBar != 0) fail("bar line off the bar (step " + std::to_string(position) + ")", token);
+  if (position % stepsPerBar != 0)
+    fail("bar line off the bar (step " + std::to_string(position) + ")", token);
 }
 
 // Splits "name:length" into its parts; length -1 when there is none.
@@ -115,10 +117,10 @@ Melody parseMelody(std::string_view text, int stepsPerBar, int velocity) {
 
 std::vector<Chord> parseChords(std::string_view text, int stepsPerBar) {
   static const std::map<std::string, std::vector<int>, std::less<>> kQualities = {
-      {"", {0, 4, 7}},           {"m", {0, 3, 7}},          {"7", {0, 4, 7, 10}},
-      {"m7", {0, 3, 7, 10}},     {"maj7", {0, 4, 7, 11}},   {"sus2", {0, 2, 7}},
-      {"sus4", {0, 5, 7}},       {"add9", {0, 4, 7, 14}},   {"madd9", {0, 3, 7, 14}},
-      {"6", {0, 4, 7, 9}},       {"m6", {0, 3, 7, 9}},      {"maj9", {0, 4, 7, 11, 14}},
+      {"", {0, 4, 7}},           {"m", {0, 3, 7}},        {"7", {0, 4, 7, 10}},
+      {"m7", {0, 3, 7, 10}},     {"maj7", {0, 4, 7, 11}}, {"sus2", {0, 2, 7}},
+      {"sus4", {0, 5, 7}},       {"add9", {0, 4, 7, 14}}, {"madd9", {0, 3, 7, 14}},
+      {"6", {0, 4, 7, 9}},       {"m6", {0, 3, 7, 9}},    {"maj9", {0, 4, 7, 11, 14}},
       {"m9", {0, 3, 7, 10, 14}}, {"7sus4", {0, 5, 7, 10}}};
   std::vector<Chord> chords;
   int position = 0;
@@ -133,8 +135,9 @@ std::vector<Chord> parseChords(std::string_view text, int stepsPerBar) {
     const Spelling root = spelling(head, token);
     const auto quality = kQualities.find(head.substr(root.used));
     if (quality == kQualities.end()) fail("unknown chord quality", token);
-    const int bass =
-        slash == std::string_view::npos ? root.pitchClass() : spelling(name.substr(slash + 1), token).pitchClass();
+    const int bass = slash == std::string_view::npos
+                         ? root.pitchClass()
+                         : spelling(name.substr(slash + 1), token).pitchClass();
     const int length = given > 0 ? given : stepsPerBar;
     chords.push_back({position, length, root.pitchClass(), quality->second, bass});
     position += length;

@@ -17,7 +17,7 @@
 namespace dwaalbos::music {
 
 struct Chord {
-  int start;               // in steps from the start of the passage
+  int start;  // in steps from the start of the passage
   int length;
   int root;                // pitch class, 0 = C
   std::vector<int> tones;  // semitones above the root, root first, in stacking order

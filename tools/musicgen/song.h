@@ -8,13 +8,13 @@
 namespace dwaalbos::music {
 
 enum class Instrument {
-  Flute,    // the tune
-  Clarinet, // a second, darker melody voice
-  Strings,  // held chords
-  Harp,     // broken chords
-  Bass,     // plucked low notes
-  Shaker,   // soft off-beat percussion
-  Drum,     // a soft frame drum on the strong beats
+  Flute,     // the tune
+  Clarinet,  // a second, darker melody voice
+  Strings,   // held chords
+  Harp,      // broken chords
+  Bass,      // plucked low notes
+  Shaker,    // soft off-beat percussion
+  Drum,      // a soft frame drum on the strong beats
 };
 
 constexpr int kStepsPerBeat = 4;

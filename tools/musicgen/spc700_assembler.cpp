@@ -12,7 +12,9 @@ void Spc700Assembler::emit(std::initializer_list<unsigned> bytes) {
   for (unsigned byte : bytes) code_.push_back(static_cast<std::uint8_t>(byte));
 }
 
-void Spc700Assembler::emitAddress(std::uint16_t address) { emit({address & 0xFFu, static_cast<unsigned>(address >> 8)}); }
+void Spc700Assembler::emitAddress(std::uint16_t address) {
+  emit({address & 0xFFu, static_cast<unsigned>(address >> 8)});
+}
 
 void Spc700Assembler::clrp() { emit({0x20}); }
 void Spc700Assembler::movXImm(std::uint8_t value) { emit({0xCD, value}); }
@@ -79,7 +81,8 @@ std::vector<std::uint8_t> Spc700Assembler::finish() const {
     if (found == labels_.end()) throw std::logic_error("unknown label: " + fixup.target);
     if (fixup.relative) {
       const int distance = found->second - (origin_ + static_cast<int>(fixup.next));
-      if (distance < -128 || distance > 127) throw std::logic_error("branch out of reach: " + fixup.target);
+      if (distance < -128 || distance > 127)
+        throw std::logic_error("branch out of reach: " + fixup.target);
       code[fixup.at] = static_cast<std::uint8_t>(distance & 0xFF);
     } else {
       code[fixup.at] = static_cast<std::uint8_t>(found->second & 0xFF);

@@ -17,32 +17,32 @@ class Spc700Assembler {
   std::uint16_t here() const { return static_cast<std::uint16_t>(origin_ + code_.size()); }
 
   // Moves and loads. "dp" is a direct-page address (0..255), "abs" a 16-bit address.
-  void clrp();                                      // P := 0, direct page at $00xx
-  void movXImm(std::uint8_t value);                 // mov x,#value
-  void movSpX();                                    // mov sp,x
-  void movYImm(std::uint8_t value);                 // mov y,#value
+  void clrp();                                         // P := 0, direct page at $00xx
+  void movXImm(std::uint8_t value);                    // mov x,#value
+  void movSpX();                                       // mov sp,x
+  void movYImm(std::uint8_t value);                    // mov y,#value
   void movDpImm(std::uint8_t dp, std::uint8_t value);  // mov dp,#value
   void movDpDp(std::uint8_t to, std::uint8_t from);    // mov to,from
-  void movDpA(std::uint8_t dp);                     // mov dp,a
-  void movADp(std::uint8_t dp);                     // mov a,dp
-  void movYDp(std::uint8_t dp);                     // mov y,dp
-  void movAIndirectY(std::uint8_t dp);              // mov a,[dp]+y
-  void movAAbsX(std::uint16_t address);             // mov a,!address+x
-  void movAAbsY(std::uint16_t address);             // mov a,!address+y
-  void movXA();                                     // mov x,a
-  void movAX();                                     // mov a,x
-  void movYA();                                     // mov y,a
-  void movAY();                                     // mov a,y
+  void movDpA(std::uint8_t dp);                        // mov dp,a
+  void movADp(std::uint8_t dp);                        // mov a,dp
+  void movYDp(std::uint8_t dp);                        // mov y,dp
+  void movAIndirectY(std::uint8_t dp);                 // mov a,[dp]+y
+  void movAAbsX(std::uint16_t address);                // mov a,!address+x
+  void movAAbsY(std::uint16_t address);                // mov a,!address+y
+  void movXA();                                        // mov x,a
+  void movAX();                                        // mov a,x
+  void movYA();                                        // mov y,a
+  void movAY();                                        // mov a,y
 
   // Arithmetic and logic on A.
   void andImm(std::uint8_t value);
   void orImm(std::uint8_t value);
   void cmpImm(std::uint8_t value);
   void aslA();
-  void xcnA();                                      // swap the nibbles of A
-  void incw(std::uint8_t dp);                       // 16-bit increment of dp, dp+1
-  void tset1(std::uint16_t address);                // [address] |= a
-  void tclr1(std::uint16_t address);                // [address] &= ~a
+  void xcnA();                        // swap the nibbles of A
+  void incw(std::uint8_t dp);         // 16-bit increment of dp, dp+1
+  void tset1(std::uint16_t address);  // [address] |= a
+  void tclr1(std::uint16_t address);  // [address] &= ~a
 
   // Control flow; branch targets are labels.
   void bra(const std::string& target);
@@ -57,10 +57,10 @@ class Spc700Assembler {
 
  private:
   struct Fixup {
-    std::size_t at;        // offset of the byte to fill
+    std::size_t at;  // offset of the byte to fill
     std::string target;
-    bool relative;         // one signed byte from the end of the instruction, else a 16-bit address
-    std::size_t next;      // offset just after the instruction
+    bool relative;     // one signed byte from the end of the instruction, else a 16-bit address
+    std::size_t next;  // offset just after the instruction
   };
 
   void emit(std::initializer_list<unsigned> bytes);

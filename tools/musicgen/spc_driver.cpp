@@ -13,7 +13,7 @@ constexpr std::uint8_t kKeyOn = 0x04;      // voices to key on at the next wait
 constexpr std::uint8_t kKeyOff = 0x05;     // voices held released
 constexpr std::uint8_t kVoiceBase = 0x06;  // the current voice's register number, v * 16
 constexpr std::uint8_t kVoiceBit = 0x07;
-constexpr std::uint8_t kNoise = 0x08;      // voices playing noise
+constexpr std::uint8_t kNoise = 0x08;  // voices playing noise
 constexpr std::uint8_t kGain = 0x09;
 
 // The processor's ports to its timers and to the sound chip's registers.

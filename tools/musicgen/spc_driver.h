@@ -19,7 +19,7 @@ struct DriverLayout {
   std::uint16_t pitches;      // 128 pitch register values, low byte first
   std::uint16_t voiceBits;    // 1, 2, 4 ... 128
   std::uint16_t events;
-  std::uint8_t timerTarget;   // timer 0 counts 8 kHz ticks up to this (0 means 256)
+  std::uint8_t timerTarget;  // timer 0 counts 8 kHz ticks up to this (0 means 256)
 };
 
 constexpr int kInstrumentRecordSize = 4;

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "musicgen/spc_instruments.h"
 #include "musicgen/song.h"
+#include "musicgen/spc_instruments.h"
 
 namespace dwaalbos::music {
 
@@ -18,6 +18,7 @@ struct ChipVoice {
 
 // The driver's event list for the song: key-ons and releases on a grid of `framesPerStep`
 // frames per step, the waits between them, and the end marker that starts it over.
-std::vector<std::uint8_t> songEvents(const std::vector<ChipVoice>& voices, int framesPerStep, int lengthSteps);
+std::vector<std::uint8_t> songEvents(const std::vector<ChipVoice>& voices, int framesPerStep,
+                                     int lengthSteps);
 
 }  // namespace dwaalbos::music

@@ -19,12 +19,12 @@ struct ChipInstrument {
   std::uint8_t adsr1;                 // enable bit, decay rate, attack rate
   std::uint8_t adsr2;                 // sustain level, sustain rate
   bool noise = false;                 // plays the chip's noise instead of the waveform
-  std::uint8_t releaseGain;           // GAIN for letting go in its own time; 0 keys off at once
-  int releaseFrames;                  // how long that takes to fall silent
-  std::uint8_t hurriedGain;           // GAIN that silences the voice quickly before its next note
-  int hurriedFrames;                  // how many frames before that next note it starts
-  bool echo;
-  double loudness;                    // trims the voice volume to match the module's mix
+  std::uint8_t releaseGain = 0;       // GAIN for letting go in its own time; 0 keys off at once
+  int releaseFrames = 1;              // how long that takes to fall silent
+  std::uint8_t hurriedGain = 0;       // GAIN that silences the voice quickly before its next note
+  int hurriedFrames = 1;              // how many frames before that next note it starts
+  bool echo = false;
+  double loudness = 1.0;  // trims the voice volume to match the module's mix
 };
 
 ChipInstrument chipInstrument(Instrument instrument);

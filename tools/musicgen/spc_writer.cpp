@@ -38,8 +38,10 @@ constexpr int kDirectoryPage = 0x5D, kEchoStart = 0x6D, kEchoDelayRegister = 0x7
 
 using Memory = std::array<std::uint8_t, 0x10000>;
 
-void place(Memory& memory, std::size_t address, const std::vector<std::uint8_t>& bytes, std::size_t limit) {
-  if (address + bytes.size() > limit) throw std::length_error("the song does not fit in the sound chip's memory");
+void place(Memory& memory, std::size_t address, const std::vector<std::uint8_t>& bytes,
+           std::size_t limit) {
+  if (address + bytes.size() > limit)
+    throw std::length_error("the song does not fit in the sound chip's memory");
   std::copy(bytes.begin(), bytes.end(), memory.begin() + static_cast<std::ptrdiff_t>(address));
 }
 
@@ -60,10 +62,12 @@ std::vector<ChipVoice> voicesOf(const Song& song) {
   for (std::size_t t = 0; t < song.tracks.size(); ++t) {
     const Track& track = song.tracks[t];
     for (auto& lane : splitIntoLanes(track.notes))
-      voices.push_back({static_cast<int>(t), chipInstrument(track.instrument), mixPlace(track.instrument), lane});
+      voices.push_back({static_cast<int>(t), chipInstrument(track.instrument),
+                        mixPlace(track.instrument), lane});
   }
   if (voices.size() > kVoices)
-    throw std::invalid_argument(song.title + " needs " + std::to_string(voices.size()) + " voices, the chip has 8");
+    throw std::invalid_argument(song.title + " needs " + std::to_string(voices.size()) +
+                                " voices, the chip has 8");
   return voices;
 }
 
@@ -77,7 +81,8 @@ std::size_t placeInstruments(Memory& memory, const Song& song) {
     const auto low = static_cast<std::uint8_t>(next), high = static_cast<std::uint8_t>(next >> 8);
     place(memory, kDirectory + 4 * i, {low, high, low, high}, kInstruments);
     place(memory, kInstruments + kInstrumentRecordSize * i,
-          {static_cast<std::uint8_t>(i), instrument.adsr1, instrument.adsr2, instrument.noise ? std::uint8_t{1} : std::uint8_t{0}},
+          {static_cast<std::uint8_t>(i), instrument.adsr1, instrument.adsr2,
+           instrument.noise ? std::uint8_t{1} : std::uint8_t{0}},
           kCode);
     place(memory, next, brr, kEchoBuffer);
     next += brr.size();
@@ -89,7 +94,8 @@ std::vector<std::uint8_t> pitchTable() {
   std::vector<std::uint8_t> table;
   for (int note = 0; note < 128; ++note) {
     const double frequency = 440.0 * std::pow(2.0, (note - 69) / 12.0);
-    const auto pitch = static_cast<int>(std::clamp(std::lround(0x1000 * frequency / kChipRootHz), 0L, 0x3FFFL));
+    const auto pitch =
+        static_cast<int>(std::clamp(std::lround(0x1000 * frequency / kChipRootHz), 0L, 0x3FFFL));
     table.push_back(static_cast<std::uint8_t>(pitch));
     table.push_back(static_cast<std::uint8_t>(pitch >> 8));
   }
@@ -152,7 +158,11 @@ Bytes spcFile(const Song& song) {
 
   Memory memory{};
   const std::size_t events = placeInstruments(memory, song);
-  const DriverLayout layout{kCode, kInstruments, kPitches, kVoiceBits, static_cast<std::uint16_t>(events),
+  const DriverLayout layout{kCode,
+                            kInstruments,
+                            kPitches,
+                            kVoiceBits,
+                            static_cast<std::uint16_t>(events),
                             static_cast<std::uint8_t>(time.timerTarget & 0xFF)};
   place(memory, kCode, driverProgram(layout), kPitches);
   place(memory, kPitches, pitchTable(), kVoiceBits);
@@ -164,8 +174,8 @@ Bytes spcFile(const Song& song) {
   out.bytes(Bytes(memory.begin(), memory.end()));
   const auto dsp = dspRegisters(voices);
   out.bytes(Bytes(dsp.begin(), dsp.end()));
-  out.bytes(Bytes(64, 0));                                        // unused
-  out.bytes(Bytes(memory.begin() + 0xFFC0, memory.end()));        // RAM under the boot ROM
+  out.bytes(Bytes(64, 0));                                  // unused
+  out.bytes(Bytes(memory.begin() + 0xFFC0, memory.end()));  // RAM under the boot ROM
   return out.data();
 }
 

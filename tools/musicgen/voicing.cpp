@@ -22,7 +22,8 @@ bool rubs(const std::vector<int>& pitches) {
   return false;
 }
 
-double cost(const std::vector<int>& pitches, const std::vector<int>& previous, int lowest, int highest) {
+double cost(const std::vector<int>& pitches, const std::vector<int>& previous, int lowest,
+            int highest) {
   double total = 0.0;
   if (previous.size() == pitches.size()) {
     for (std::size_t i = 0; i < pitches.size(); ++i) total += std::abs(pitches[i] - previous[i]);
@@ -42,8 +43,9 @@ double cost(const std::vector<int>& pitches, const std::vector<int>& previous, i
   return total;
 }
 
-void search(const std::vector<int>& classes, std::size_t index, std::vector<int>& chosen, int lowest,
-            int highest, const std::vector<int>& previous, double& bestCost, std::vector<int>& best) {
+void search(const std::vector<int>& classes, std::size_t index, std::vector<int>& chosen,
+            int lowest, int highest, const std::vector<int>& previous, double& bestCost,
+            std::vector<int>& best) {
   if (index == classes.size()) {
     std::vector<int> sorted = chosen;
     std::sort(sorted.begin(), sorted.end());
@@ -72,14 +74,16 @@ std::vector<int> tonesFrom(const Chord& chord, int lowest, int count) {
   std::vector<int> classes = chord.pitchClasses();
   std::vector<int> candidates;
   for (int pc : classes)
-    for (int p = placeAtOrAbove(pc, lowest); p < lowest + 12 * (count + 1); p += 12) candidates.push_back(p);
+    for (int p = placeAtOrAbove(pc, lowest); p < lowest + 12 * (count + 1); p += 12)
+      candidates.push_back(p);
   std::sort(candidates.begin(), candidates.end());
   candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
   candidates.resize(std::min<std::size_t>(candidates.size(), static_cast<std::size_t>(count)));
   return candidates;
 }
 
-std::vector<int> voiceLead(const Chord& chord, const std::vector<int>& previous, int lowest, int highest) {
+std::vector<int> voiceLead(const Chord& chord, const std::vector<int>& previous, int lowest,
+                           int highest) {
   std::vector<int> chosen;
   std::vector<int> best;
   double bestCost = std::numeric_limits<double>::max();

@@ -15,6 +15,7 @@ std::vector<int> tonesFrom(const Chord& chord, int lowest, int count);
 
 // Up to four of the chord's tones between `lowest` and `highest`, chosen so that the voices of
 // `previous` (empty for the first chord) move as little as possible and never rub a semitone.
-std::vector<int> voiceLead(const Chord& chord, const std::vector<int>& previous, int lowest, int highest);
+std::vector<int> voiceLead(const Chord& chord, const std::vector<int>& previous, int lowest,
+                           int highest);
 
 }  // namespace dwaalbos::music

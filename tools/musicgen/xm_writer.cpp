@@ -12,8 +12,8 @@ namespace dwaalbos::music {
 
 namespace {
 
-using synth::ByteWriter;
 using synth::Bytes;
+using synth::ByteWriter;
 
 constexpr int kKeyOff = 97;
 constexpr int kTicksPerRow = 6;  // with a row per sixteenth, the module's BPM is the song's
@@ -40,9 +40,11 @@ std::vector<Channel> channelsOf(const Song& song) {
   for (std::size_t t = 0; t < song.tracks.size(); ++t) {
     const Track& track = song.tracks[t];
     for (auto& lane : splitIntoLanes(track.notes))
-      channels.push_back({static_cast<int>(t) + 1, isPercussion(track.instrument), mixPlace(track.instrument), lane});
+      channels.push_back({static_cast<int>(t) + 1, isPercussion(track.instrument),
+                          mixPlace(track.instrument), lane});
   }
-  if (channels.size() > kMaxChannels) throw std::invalid_argument("too many simultaneous notes for a module");
+  if (channels.size() > kMaxChannels)
+    throw std::invalid_argument("too many simultaneous notes for a module");
   return channels;
 }
 
@@ -62,24 +64,28 @@ std::vector<std::vector<Cell>> grid(const Song& song, const std::vector<Channel>
       Cell& cell = rows[static_cast<std::size_t>(note.start)][c];
       cell.note = moduleNote(channel.percussion ? kMiddleC : note.pitch);
       cell.instrument = channel.instrument;
-      cell.volume = static_cast<int>(std::lround(64.0 * channel.place.level * note.velocity / 127.0));
+      cell.volume =
+          static_cast<int>(std::lround(64.0 * channel.place.level * note.velocity / 127.0));
     }
     if (channel.percussion) continue;
     // Let go of each key where its note ends, unless the next note takes over right there. A
     // note still held at the loop point is let go on the first row.
     for (const Note& note : channel.notes) {
       const int row = note.end() % song.lengthSteps;
-      if (rows[static_cast<std::size_t>(row)][c].note == 0) rows[static_cast<std::size_t>(row)][c].note = kKeyOff;
+      if (rows[static_cast<std::size_t>(row)][c].note == 0)
+        rows[static_cast<std::size_t>(row)][c].note = kKeyOff;
     }
   }
   return rows;
 }
 
-Bytes packedPattern(const std::vector<std::vector<Cell>>& rows, std::size_t first, std::size_t count) {
+Bytes packedPattern(const std::vector<std::vector<Cell>>& rows, std::size_t first,
+                    std::size_t count) {
   ByteWriter data;
   for (std::size_t r = first; r < first + count; ++r) {
     for (const Cell& cell : rows[r]) {
-      const unsigned flags = (cell.note ? 1u : 0u) | (cell.instrument ? 2u : 0u) | (cell.volume >= 0 ? 4u : 0u);
+      const unsigned flags =
+          (cell.note ? 1u : 0u) | (cell.instrument ? 2u : 0u) | (cell.volume >= 0 ? 4u : 0u);
       data.u8(0x80 | flags);
       if (cell.note) data.u8(static_cast<unsigned>(cell.note));
       if (cell.instrument) data.u8(static_cast<unsigned>(cell.instrument));
@@ -100,7 +106,8 @@ Bytes packedPattern(const std::vector<std::vector<Cell>>& rows, std::size_t firs
 std::pair<int, int> tuning(double recordedFrequency) {
   const double semitones = 12.0 * std::log2(261.6256 * synth::kRate / (8363.0 * recordedFrequency));
   const int relative = static_cast<int>(std::lround(semitones));
-  const int finetune = std::clamp(static_cast<int>(std::lround((semitones - relative) * 128.0)), -128, 127);
+  const int finetune =
+      std::clamp(static_cast<int>(std::lround((semitones - relative) * 128.0)), -128, 127);
   return {relative, finetune};
 }
 

@@ -39,7 +39,8 @@ Signal crushed() {
 
 Signal pushKnock() {
   // A low wooden knock: a few quickly damped modes of a wooden box and the contact's click.
-  Signal knock = struck(0.25, 170.0, {{1.0, 1.0, 0.05}, {2.27, 0.55, 0.032}, {3.93, 0.30, 0.018}, {6.1, 0.15, 0.01}});
+  Signal knock = struck(
+      0.25, 170.0, {{1.0, 1.0, 0.05}, {2.27, 0.55, 0.032}, {3.93, 0.30, 0.018}, {6.1, 0.15, 0.01}});
   multiply(knock, rise(0.0015));
   fadeEdges(knock, 0.0, 0.03);
   Signal contact = bandpass(whiteNoise(0.05, 47), constant(1400.0), 1.2);

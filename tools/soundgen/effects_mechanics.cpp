@@ -39,7 +39,8 @@ Signal lockAndCreak() {
 
   // The creak: stick-slip pulses of the hinge, their rate wandering, ringing in the wood.
   const double length = 0.95;
-  Signal pulses = impulseTrain(length, segments({{0.0, 48.0}, {0.3, 96.0}, {0.6, 78.0}, {length, 55.0}}), 25);
+  Signal pulses =
+      impulseTrain(length, segments({{0.0, 48.0}, {0.3, 96.0}, {0.6, 78.0}, {length, 55.0}}), 25);
   Signal creak = bandpass(pulses, constant(620.0), 9.0);
   mixInto(creak, bandpass(pulses, constant(1180.0), 11.0), 0.0, 0.7);
   mixInto(creak, bandpass(pulses, constant(2300.0), 12.0), 0.0, 0.35);

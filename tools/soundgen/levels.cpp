@@ -14,8 +14,10 @@ namespace {
 // Everything after the last sample within 60 dB of the peak is silence to the ear.
 void cutSilentTail(Signal& sound) {
   const double floor = peak(sound) * gainOf(-60.0);
-  auto last = std::find_if(sound.rbegin(), sound.rend(), [floor](double s) { return std::abs(s) > floor; });
-  const auto keep = static_cast<std::size_t>(sound.rend() - last) + static_cast<std::size_t>(sampleCount(0.01));
+  auto last =
+      std::find_if(sound.rbegin(), sound.rend(), [floor](double s) { return std::abs(s) > floor; });
+  const auto keep =
+      static_cast<std::size_t>(sound.rend() - last) + static_cast<std::size_t>(sampleCount(0.01));
   sound.resize(std::min(sound.size(), keep));
 }
 

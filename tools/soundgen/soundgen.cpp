@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
   }
   try {
     const std::filesystem::path folder = argv[1];
-    for (const Slot& slot : kSlots) dwaalbos::synth::writeWav(folder / slot.file, finished(slot.make(), slot.level));
+    for (const Slot& slot : kSlots)
+      dwaalbos::synth::writeWav(folder / slot.file, finished(slot.make(), slot.level));
   } catch (const std::exception& error) {
     std::cerr << "dwaalbos-soundgen: " << error.what() << '\n';
     return 1;

@@ -28,14 +28,16 @@ void ByteWriter::u32be(std::uint32_t value) {
 }
 
 void ByteWriter::text(std::string_view text, std::size_t width, char fill) {
-  for (std::size_t i = 0; i < width; ++i) u8(static_cast<unsigned char>(i < text.size() ? text[i] : fill));
+  for (std::size_t i = 0; i < width; ++i)
+    u8(static_cast<unsigned char>(i < text.size() ? text[i] : fill));
 }
 
 void ByteWriter::bytes(const Bytes& more) { bytes_.insert(bytes_.end(), more.begin(), more.end()); }
 
 void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 

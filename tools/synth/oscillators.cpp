@@ -22,7 +22,8 @@ Signal harmonics(double seconds, const Curve& frequency, int count,
   for (std::size_t i = 0; i < out.size(); ++i) {
     const double f = frequency(static_cast<double>(i) / kRate);
     double value = 0.0;
-    for (int h = 1; h <= count && f * h < 0.45 * kRate; ++h) value += weights[h - 1] * std::sin(h * phase);
+    for (int h = 1; h <= count && f * h < 0.45 * kRate; ++h)
+      value += weights[h - 1] * std::sin(h * phase);
     out[i] = value;
     phase = std::fmod(phase + kTwoPi * f / kRate, kTwoPi);
   }

@@ -8,7 +8,9 @@ namespace dwaalbos::synth {
 
 int sampleCount(double seconds) { return static_cast<int>(std::lround(seconds * kRate)); }
 
-Signal silence(double seconds) { return Signal(static_cast<std::size_t>(sampleCount(seconds)), 0.0); }
+Signal silence(double seconds) {
+  return Signal(static_cast<std::size_t>(sampleCount(seconds)), 0.0);
+}
 
 void mixInto(Signal& target, const Signal& source, double atSeconds, double gain) {
   const auto start = static_cast<std::size_t>(std::max(0, sampleCount(atSeconds)));
@@ -26,10 +28,13 @@ void scale(Signal& signal, double gain) {
 
 void fadeEdges(Signal& signal, double fadeInSeconds, double fadeOutSeconds) {
   const auto ramp = [](double x) { return 0.5 - 0.5 * std::cos(std::numbers::pi * x); };
-  const std::size_t in = std::min(signal.size(), static_cast<std::size_t>(sampleCount(fadeInSeconds)));
-  const std::size_t out = std::min(signal.size(), static_cast<std::size_t>(sampleCount(fadeOutSeconds)));
+  const std::size_t in =
+      std::min(signal.size(), static_cast<std::size_t>(sampleCount(fadeInSeconds)));
+  const std::size_t out =
+      std::min(signal.size(), static_cast<std::size_t>(sampleCount(fadeOutSeconds)));
   for (std::size_t i = 0; i < in; ++i) signal[i] *= ramp(static_cast<double>(i) / in);
-  for (std::size_t i = 0; i < out; ++i) signal[signal.size() - 1 - i] *= ramp(static_cast<double>(i) / out);
+  for (std::size_t i = 0; i < out; ++i)
+    signal[signal.size() - 1 - i] *= ramp(static_cast<double>(i) / out);
 }
 
 double peak(const Signal& signal) {
@@ -39,7 +44,8 @@ double peak(const Signal& signal) {
 }
 
 double loudestRms(const Signal& signal, double windowSeconds) {
-  const std::size_t window = std::max<std::size_t>(1, static_cast<std::size_t>(sampleCount(windowSeconds)));
+  const std::size_t window =
+      std::max<std::size_t>(1, static_cast<std::size_t>(sampleCount(windowSeconds)));
   // Windows reaching past either end count the missing samples as silence.
   double sum = 0.0;
   double loudest = 0.0;
