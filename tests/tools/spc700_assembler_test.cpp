@@ -33,6 +33,23 @@ TEST(Spc700Assembler, TwoAddressMovesPutTheSourceFirst) {
             (Code{0x8F, 0x4C, 0xF2, 0xFA, 0x05, 0xF3, 0xF5, 0x34, 0x12, 0x0E, 0x04, 0x00}));
 }
 
+TEST(Spc700Assembler, IndexedAndArithmeticInstructionsEncodeTheirOperands) {
+  Spc700Assembler a(0x0400);
+  a.label("routine");
+  a.movADpX(0x28);
+  a.incDpX(0x20);
+  a.movYDpX(0x18);
+  a.mulYA();
+  a.rolA();
+  a.adcDp(0x0E);
+  a.sbcImm(0x0A);
+  a.movDpXA(0x10);
+  a.ret();
+  a.call("routine");
+  EXPECT_EQ(a.finish(), (Code{0xF4, 0x28, 0xBB, 0x20, 0xFB, 0x18, 0xCF, 0x3C, 0x84, 0x0E, 0xA8,
+                              0x0A, 0xD4, 0x10, 0x6F, 0x3F, 0x00, 0x04}));
+}
+
 TEST(Spc700Assembler, UnreachableOrUnknownTargetsAreErrors) {
   Spc700Assembler far(0x0400);
   far.label("start");

@@ -19,6 +19,7 @@ void Spc700Assembler::emitAddress(std::uint16_t address) {
 void Spc700Assembler::clrp() { emit({0x20}); }
 void Spc700Assembler::movXImm(std::uint8_t value) { emit({0xCD, value}); }
 void Spc700Assembler::movSpX() { emit({0xBD}); }
+void Spc700Assembler::movAImm(std::uint8_t value) { emit({0xE8, value}); }
 void Spc700Assembler::movYImm(std::uint8_t value) { emit({0x8D, value}); }
 // Both two-operand direct-page moves put the source byte first.
 void Spc700Assembler::movDpImm(std::uint8_t dp, std::uint8_t value) { emit({0x8F, value, dp}); }
@@ -26,6 +27,10 @@ void Spc700Assembler::movDpDp(std::uint8_t to, std::uint8_t from) { emit({0xFA, 
 void Spc700Assembler::movDpA(std::uint8_t dp) { emit({0xC4, dp}); }
 void Spc700Assembler::movADp(std::uint8_t dp) { emit({0xE4, dp}); }
 void Spc700Assembler::movYDp(std::uint8_t dp) { emit({0xEB, dp}); }
+void Spc700Assembler::movXDp(std::uint8_t dp) { emit({0xF8, dp}); }
+void Spc700Assembler::movADpX(std::uint8_t dp) { emit({0xF4, dp}); }
+void Spc700Assembler::movDpXA(std::uint8_t dp) { emit({0xD4, dp}); }
+void Spc700Assembler::movYDpX(std::uint8_t dp) { emit({0xFB, dp}); }
 void Spc700Assembler::movAIndirectY(std::uint8_t dp) { emit({0xF7, dp}); }
 void Spc700Assembler::movAAbsX(std::uint16_t address) {
   emit({0xF5});
@@ -43,7 +48,17 @@ void Spc700Assembler::movAY() { emit({0xDD}); }
 void Spc700Assembler::andImm(std::uint8_t value) { emit({0x28, value}); }
 void Spc700Assembler::orImm(std::uint8_t value) { emit({0x08, value}); }
 void Spc700Assembler::cmpImm(std::uint8_t value) { emit({0x68, value}); }
+void Spc700Assembler::adcImm(std::uint8_t value) { emit({0x88, value}); }
+void Spc700Assembler::sbcImm(std::uint8_t value) { emit({0xA8, value}); }
+void Spc700Assembler::adcDp(std::uint8_t dp) { emit({0x84, dp}); }
+void Spc700Assembler::sbcDp(std::uint8_t dp) { emit({0xA4, dp}); }
+void Spc700Assembler::clrc() { emit({0x60}); }
+void Spc700Assembler::setc() { emit({0x80}); }
 void Spc700Assembler::aslA() { emit({0x1C}); }
+void Spc700Assembler::rolA() { emit({0x3C}); }
+void Spc700Assembler::mulYA() { emit({0xCF}); }
+void Spc700Assembler::decX() { emit({0x1D}); }
+void Spc700Assembler::incDpX(std::uint8_t dp) { emit({0xBB, dp}); }
 void Spc700Assembler::xcnA() { emit({0x9F}); }
 void Spc700Assembler::incw(std::uint8_t dp) { emit({0x3A, dp}); }
 void Spc700Assembler::tset1(std::uint16_t address) {
@@ -63,16 +78,22 @@ void Spc700Assembler::branch(unsigned opcode, const std::string& target) {
 void Spc700Assembler::bra(const std::string& target) { branch(0x2F, target); }
 void Spc700Assembler::beq(const std::string& target) { branch(0xF0, target); }
 void Spc700Assembler::bcs(const std::string& target) { branch(0xB0, target); }
+void Spc700Assembler::bcc(const std::string& target) { branch(0x90, target); }
+void Spc700Assembler::bpl(const std::string& target) { branch(0x10, target); }
 
 void Spc700Assembler::dbnz(std::uint8_t dp, const std::string& target) {
   emit({0x6E, dp, 0});
   fixups_.push_back({code_.size() - 1, target, true, code_.size()});
 }
 
-void Spc700Assembler::jmp(const std::string& target) {
-  emit({0x5F, 0, 0});
+void Spc700Assembler::absolute(unsigned opcode, const std::string& target) {
+  emit({opcode, 0, 0});
   fixups_.push_back({code_.size() - 2, target, false, code_.size()});
 }
+
+void Spc700Assembler::jmp(const std::string& target) { absolute(0x5F, target); }
+void Spc700Assembler::call(const std::string& target) { absolute(0x3F, target); }
+void Spc700Assembler::ret() { emit({0x6F}); }
 
 std::vector<std::uint8_t> Spc700Assembler::finish() const {
   std::vector<std::uint8_t> code = code_;

@@ -15,6 +15,17 @@ constexpr std::uint8_t kVoiceBase = 0x06;  // the current voice's register numbe
 constexpr std::uint8_t kVoiceBit = 0x07;
 constexpr std::uint8_t kNoise = 0x08;  // voices playing noise
 constexpr std::uint8_t kGain = 0x09;
+constexpr std::uint8_t kVoice = 0x0A;     // the current voice's number
+constexpr std::uint8_t kFlags = 0x0B;     // the current instrument's flags
+constexpr std::uint8_t kPitch = 0x0C;     // and 0x0D: a pitch on its way to the chip
+constexpr std::uint8_t kBend = 0x0E;      // the vibrato's pitch offset this frame
+constexpr std::uint8_t kBendBase = 0x0F;  // register base of the voice being bent
+// Per voice, indexed by its number: the pitch of its note, frames since the note began (cycling
+// through the vibrato once past the delay), and whether it sings with vibrato.
+constexpr std::uint8_t kBasePitchLow = 0x10;
+constexpr std::uint8_t kBasePitchHigh = 0x18;
+constexpr std::uint8_t kAge = 0x20;
+constexpr std::uint8_t kVibrato = 0x28;
 
 // The processor's ports to its timers and to the sound chip's registers.
 constexpr std::uint8_t kControl = 0xF1;
@@ -77,6 +88,7 @@ void dispatchAndWait(Spc700Assembler& a) {
   a.label("tick");
   a.movYDp(kTimer0Counter);  // reading the counter clears it
   a.beq("tick");
+  a.call("vibrato");
   a.dbnz(kWait, "tick");
   a.bra("next");
 }
@@ -86,6 +98,7 @@ void selectVoice(Spc700Assembler& a, const DriverLayout& layout) {
   a.label("voice");
   a.movXA();
   a.andImm(0x07);
+  a.movDpA(kVoice);
   a.movYA();
   a.movAAbsY(layout.voiceBits);
   a.movDpA(kVoiceBit);
@@ -95,6 +108,30 @@ void selectVoice(Spc700Assembler& a, const DriverLayout& layout) {
   a.movAX();
   a.cmpImm(0xC0);
   a.bcs("release");
+}
+
+// Sends kPitch to the pitch registers of the voice whose register base is in `base`.
+void writePitch(Spc700Assembler& a, std::uint8_t base) {
+  for (std::uint8_t byte : {0, 1}) {
+    a.movADp(base);
+    a.orImm(static_cast<std::uint8_t>(kPitchLow + byte));
+    a.movDpA(kDspAddress);
+    a.movDpDp(kDspData, static_cast<std::uint8_t>(kPitch + byte));
+  }
+}
+
+// The note's own pitch, its age and its instrument's vibrato flag, for the per-frame bending.
+void rememberForVibrato(Spc700Assembler& a) {
+  a.movXDp(kVoice);
+  a.movADp(kPitch);
+  a.movDpXA(kBasePitchLow);
+  a.movADp(kPitch + 1);
+  a.movDpXA(kBasePitchHigh);
+  a.movAImm(0);
+  a.movDpXA(kAge);
+  a.movADp(kFlags);
+  a.andImm(kVibratoFlag);
+  a.movDpXA(kVibrato);
 }
 
 void keyOn(Spc700Assembler& a, const DriverLayout& layout) {
@@ -110,6 +147,8 @@ void keyOn(Spc700Assembler& a, const DriverLayout& layout) {
     a.movDpA(kDspData);
   }
   a.movAAbsX(static_cast<std::uint16_t>(layout.instruments + 3));
+  a.movDpA(kFlags);
+  a.andImm(kNoiseFlag);
   a.beq("tonal");
   a.movADp(kVoiceBit);
   a.tset1(kNoise);
@@ -125,12 +164,12 @@ void keyOn(Spc700Assembler& a, const DriverLayout& layout) {
   nextEventByteToA(a);
   a.aslA();
   a.movXA();
-  selectVoiceRegister(a, kPitchLow);
   a.movAAbsX(layout.pitches);
-  a.movDpA(kDspData);
-  selectVoiceRegister(a, kPitchHigh);
+  a.movDpA(kPitch);
   a.movAAbsX(static_cast<std::uint16_t>(layout.pitches + 1));
-  a.movDpA(kDspData);
+  a.movDpA(kPitch + 1);
+  writePitch(a, kVoiceBase);
+  rememberForVibrato(a);
 
   for (std::uint8_t side : {kVolumeLeft, kVolumeRight}) {
     selectVoiceRegister(a, side);
@@ -161,6 +200,62 @@ void release(Spc700Assembler& a) {
   a.jmp("next");
 }
 
+// Once a frame: every voice singing with vibrato gets its pitch moved by the depth for its place
+// in the cycle, base * depth / 32768, up in frames 1-3 and down in frames 5-7 of the cycle.
+void vibrato(Spc700Assembler& a, const DriverLayout& layout) {
+  a.label("vibrato");
+  a.movXImm(7);
+  a.label("vibrato voice");
+  a.movADpX(kVibrato);
+  a.beq("vibrato next");
+  a.incDpX(kAge);
+  a.movADpX(kAge);
+  a.cmpImm(kVibratoDelay + 8);
+  a.bcc("within cycle");
+  a.movAImm(kVibratoDelay);  // round the cycle again
+  a.movDpXA(kAge);
+  a.label("within cycle");
+  a.cmpImm(kVibratoDelay);
+  a.bcc("vibrato next");  // still held steady
+  a.setc();
+  a.sbcImm(kVibratoDelay);
+  a.movYA();
+  a.movAAbsY(layout.vibratoDepths);
+  a.movYDpX(kBasePitchHigh);
+  a.mulYA();
+  a.aslA();  // YA / 128 fits a byte: the high byte doubled, plus the low byte's top bit
+  a.movAY();
+  a.rolA();
+  a.movDpA(kBend);
+  a.movADpX(kAge);
+  a.cmpImm(kVibratoDelay + 5);
+  a.bcs("bend down");
+  a.movADpX(kBasePitchLow);
+  a.clrc();
+  a.adcDp(kBend);
+  a.movDpA(kPitch);
+  a.movADpX(kBasePitchHigh);
+  a.adcImm(0);
+  a.bra("bent");
+  a.label("bend down");
+  a.movADpX(kBasePitchLow);
+  a.setc();
+  a.sbcDp(kBend);
+  a.movDpA(kPitch);
+  a.movADpX(kBasePitchHigh);
+  a.sbcImm(0);
+  a.label("bent");
+  a.movDpA(kPitch + 1);
+  a.movAX();
+  a.xcnA();
+  a.movDpA(kBendBase);
+  writePitch(a, kBendBase);
+  a.label("vibrato next");
+  a.decX();
+  a.bpl("vibrato voice");
+  a.ret();
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> driverProgram(const DriverLayout& layout) {
@@ -170,6 +265,7 @@ std::vector<std::uint8_t> driverProgram(const DriverLayout& layout) {
   release(a);  // before the voice code, within a branch's reach of it
   selectVoice(a, layout);
   keyOn(a, layout);
+  vibrato(a, layout);
   return a.finish();
 }
 

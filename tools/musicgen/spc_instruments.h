@@ -19,6 +19,7 @@ struct ChipInstrument {
   std::uint8_t adsr1;                 // enable bit, decay rate, attack rate
   std::uint8_t adsr2;                 // sustain level, sustain rate
   bool noise = false;                 // plays the chip's noise instead of the waveform
+  bool vibrato = false;               // held notes waver gently in pitch
   std::uint8_t releaseGain = 0;       // GAIN for letting go in its own time; 0 keys off at once
   int releaseFrames = 1;              // how long that takes to fall silent
   std::uint8_t hurriedGain = 0;       // GAIN that silences the voice quickly before its next note

@@ -24,6 +24,7 @@ constexpr std::uint16_t kInstruments = 0x0300;
 constexpr std::uint16_t kCode = 0x0400;
 constexpr std::uint16_t kPitches = 0x0600;
 constexpr std::uint16_t kVoiceBits = 0x0700;
+constexpr std::uint16_t kVibratoDepths = 0x0708;
 constexpr std::uint16_t kSamples = 0x0800;
 constexpr std::uint16_t kEchoBuffer = 0xA000;
 constexpr int kEchoDelay = 5;  // in 16 ms units; the buffer takes 2 KiB per unit
@@ -80,10 +81,10 @@ std::size_t placeInstruments(Memory& memory, const Song& song) {
     // Start and loop point: the whole sample loops.
     const auto low = static_cast<std::uint8_t>(next), high = static_cast<std::uint8_t>(next >> 8);
     place(memory, kDirectory + 4 * i, {low, high, low, high}, kInstruments);
+    const std::uint8_t flags =
+        (instrument.noise ? kNoiseFlag : 0) | (instrument.vibrato ? kVibratoFlag : 0);
     place(memory, kInstruments + kInstrumentRecordSize * i,
-          {static_cast<std::uint8_t>(i), instrument.adsr1, instrument.adsr2,
-           instrument.noise ? std::uint8_t{1} : std::uint8_t{0}},
-          kCode);
+          {static_cast<std::uint8_t>(i), instrument.adsr1, instrument.adsr2, flags}, kCode);
     place(memory, next, brr, kEchoBuffer);
     next += brr.size();
   }
@@ -158,15 +159,18 @@ Bytes spcFile(const Song& song) {
 
   Memory memory{};
   const std::size_t events = placeInstruments(memory, song);
-  const DriverLayout layout{kCode,
-                            kInstruments,
-                            kPitches,
-                            kVoiceBits,
-                            static_cast<std::uint16_t>(events),
-                            static_cast<std::uint8_t>(time.timerTarget & 0xFF)};
+  const DriverLayout layout{.code = kCode,
+                            .instruments = kInstruments,
+                            .pitches = kPitches,
+                            .voiceBits = kVoiceBits,
+                            .vibratoDepths = kVibratoDepths,
+                            .events = static_cast<std::uint16_t>(events),
+                            .timerTarget = static_cast<std::uint8_t>(time.timerTarget & 0xFF)};
   place(memory, kCode, driverProgram(layout), kPitches);
   place(memory, kPitches, pitchTable(), kVoiceBits);
-  place(memory, kVoiceBits, {1, 2, 4, 8, 16, 32, 64, 128}, kSamples);
+  place(memory, kVoiceBits, {1, 2, 4, 8, 16, 32, 64, 128}, kVibratoDepths);
+  // A sine in eight steps, about a tenth of a semitone deep at its crests.
+  place(memory, kVibratoDepths, {0, 134, 190, 134, 0, 134, 190, 134}, kSamples);
   place(memory, events, songEvents(voices, time.framesPerStep, song.lengthSteps), kEchoBuffer);
 
   ByteWriter out;
