@@ -1,19 +1,42 @@
-#include <filesystem>
-#include <iostream>
+#include <QApplication>
+#include <QCoreApplication>
+
 #include <string>
 #include <vector>
 
+#include "audio/sdl_sound.h"
+#include "frontend/application.h"
 #include "level/command_line.h"
-#include "level/shared_state.h"
+#include "platform/desktop.h"
+#include "platform/dutch_texts.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_boxes.h"
+#include "platform/printers.h"
 
 int main(int argc, char** argv) {
-  const auto folder = std::filesystem::canonical("/proc/self/exe").parent_path().string();
-  dwaalbos::SharedState state(folder);
-  state.readLevelSets();
-  const auto command = dwaalbos::parseCommandLine({argv + 1, argv + argc});
-  std::cout << "Dwaalbos: " << state.sets.Levelset1.size() - 1 << " + "
-            << state.sets.Levelset2.size() - 1 << " standaardlevels gelezen";
-  if (command.action != dwaalbos::CommandLine::Action::None) std::cout << ", bestand " << command.path;
-  std::cout << ". Het speelvenster bestaat nog niet.\n";
-  return 0;
+  QApplication qt(argc, argv);
+  QApplication::setApplicationName("Dwaalbos");
+  // The game ends only through the menu or the play window's quit command.
+  QApplication::setQuitOnLastWindowClosed(false);
+  dwaalbos::useDutchToolkitTexts();
+  // Every file of the game is found beside the program.
+  const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+
+  dwaalbos::SdlSound sound(folder, [](const std::string& titel, const std::string& tekst) {
+    dwaalbos::showMessage(nullptr, titel, tekst, dwaalbos::BoxIcon::Critical);
+  });
+  dwaalbos::SystemDesktop desktop;
+  dwaalbos::SystemFileDialogs dialogs;
+  dwaalbos::SystemPrinters printers;
+  dwaalbos::Application game(folder, {sound, desktop, dialogs, printers});
+
+  sound.initgeluid();
+  auto& spc = sound.Spc();
+  spc.Channels(1);
+  spc.Bits(16);
+  spc.Frequency(48000);
+  spc.VolumeMultiplier(2);
+
+  game.start(dwaalbos::parseCommandLine({argv + 1, argv + argc}));
+  return QApplication::exec();
 }

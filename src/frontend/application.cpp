@@ -1,0 +1,107 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+#include <QTimer>
+
+#include <cstdlib>
+
+#include "audio/sound.h"
+#include "editor/editor.h"
+#include "frontend/menu.h"
+#include "frontend/standaard.h"
+#include "platform/picture_names.h"
+#include "play/window/afspelen.h"
+
+namespace dwaalbos {
+
+Application::Application(const std::string& programFolder, Services services)
+    : state_(programFolder), services_(services),
+      pictures_(QString::fromStdString(programFolder)) {
+  state_.readLevelSets();
+  state_.Opdrachtregel = false;
+  QApplication::setWindowIcon(
+      QIcon(QPixmap::fromImage(pictures_.withMask(plaatje::kIcoon, plaatje::kIcoonmask))));
+}
+
+Application::~Application() = default;
+
+void Application::start(const CommandLine& command) {
+  state_.Opdrachtregel = command.action != CommandLine::Action::None;
+  QTimer::singleShot(0, qApp, [this, command] {
+    switch (command.action) {
+      case CommandLine::Action::Play:
+        state_.LevelBestand = command.path;
+        state_.LevelNummer = 0;
+        showPlayWindow();
+        play().engine().begi();
+        break;
+      case CommandLine::Action::Edit:
+        openInEditor(command.path.c_str());
+        break;
+      case CommandLine::Action::None:
+      case CommandLine::Action::Unknown:
+        showMenu();
+        break;
+    }
+  });
+}
+
+Menu& Application::menu() {
+  if (!menu_)
+    menu_ = std::make_unique<Menu>(state_, services_.sound, *this, services_.desktop, pictures_);
+  return *menu_;
+}
+
+Editor& Application::editor() {
+  if (!editor_)
+    editor_ = std::make_unique<Editor>(state_, *this, pictures_, services_.dialogs,
+                                       services_.printers);
+  return *editor_;
+}
+
+Afspelen& Application::play() {
+  if (!play_)
+    play_ = std::make_unique<Afspelen>(
+        state_, PlayServices{services_.sound, *this, services_.dialogs, services_.desktop,
+                             pictures_});
+  return *play_;
+}
+
+Standaard& Application::chooser() {
+  if (!chooser_) chooser_ = std::make_unique<Standaard>(state_, play());
+  return *chooser_;
+}
+
+namespace {
+void bringForward(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+}  // namespace
+
+void Application::showMenu() { bringForward(menu()); }
+
+void Application::showPlayWindow() { bringForward(play()); }
+
+void Application::showChooser() { bringForward(chooser()); }
+
+void Application::showEditor() { editor().activate(); }
+
+void Application::openInEditor(const char* path) { editor().metcommand(path); }
+
+void Application::returnToEditor() { editor().terugVanTest(); }
+
+void Application::enableEditor(bool enabled) { editor().setEnabled(enabled); }
+
+// The program ends at once, also from inside a running game's loop: nothing is saved and no
+// window is asked whether it may close.
+void Application::quitProgram() {
+  services_.sound.sluitgeluid();
+  std::exit(0);
+}
+
+}  // namespace dwaalbos

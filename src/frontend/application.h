@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "frontend/navigator.h"
+#include "level/command_line.h"
+#include "level/shared_state.h"
+#include "platform/pictures.h"
+
+namespace dwaalbos {
+
+class Afspelen;
+class Desktop;
+class Editor;
+class FileDialogs;
+class Menu;
+class Printers;
+class Sound;
+class Standaard;
+
+// What the windows use of the world outside the game; the program passes the system's, tests
+// their own.
+struct Services {
+  Sound& sound;
+  Desktop& desktop;
+  FileDialogs& dialogs;
+  Printers& printers;
+};
+
+// The running game: the state every window shares and the windows themselves, each created
+// when it is first needed. It hands the windows over to each other.
+class Application : public Navigator {
+ public:
+  // Reads both standard level sets of the program folder and the game's pictures.
+  Application(const std::string& programFolder, Services services);
+  ~Application() override;
+
+  // The program's start: the main menu, unless the command line plays a level file at once
+  // or opens one in the editor.
+  // The command line is acted on once the event loop runs.
+  void start(const CommandLine& command);
+
+  SharedState& state() { return state_; }
+  Menu& menu();
+  Editor& editor();
+  Afspelen& play();
+  Standaard& chooser();
+
+  void showMenu() override;
+  void showPlayWindow() override;
+  void showChooser() override;
+  void showEditor() override;
+  void openInEditor(const char* path) override;
+  void returnToEditor() override;
+  void enableEditor(bool enabled) override;
+  void quitProgram() override;
+
+ private:
+  SharedState state_;
+  Services services_;
+  Pictures pictures_;
+  std::unique_ptr<Menu> menu_;
+  std::unique_ptr<Editor> editor_;
+  std::unique_ptr<Afspelen> play_;
+  std::unique_ptr<Standaard> chooser_;
+};
+
+}  // namespace dwaalbos

@@ -1,0 +1,77 @@
+#include "frontend/application.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "frontend/menu.h"
+#include "level/cell_codes.h"
+#include "level/level_file.h"
+#include "support/temp_folder.h"
+#include "support/window_fakes.h"
+
+namespace dwaalbos::testing {
+namespace {
+
+class ApplicationStart : public ::testing::Test {
+ protected:
+  ApplicationStart() : application(folder.root().string(), {sound, desktop, dialogs, printers}) {}
+
+  void start(std::vector<std::string> arguments) {
+    application.start(parseCommandLine(arguments));
+    QTest::qWait(20);
+  }
+
+  TempFolder folder;
+  RecordingSound sound;
+  RecordingDesktop desktop;
+  AnsweringDialogs dialogs;
+  PdfPrinters printers;
+  Application application;
+};
+
+TEST_F(ApplicationStart, WithoutArgumentsTheMenuComesFirst) {
+  start({});
+  EXPECT_TRUE(application.menu().isVisible());
+  EXPECT_TRUE(application.menu().animating());
+  EXPECT_FALSE(application.state().Opdrachtregel);
+}
+
+TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
+  Doolhof level;
+  level.Vakken.set(3, 9, cell::kPushBlock);
+  level.Naam = "Met spaties";
+  const std::string path = folder.path("map met spaties/mijn level.dwb");
+  std::filesystem::create_directories(folder.path("map met spaties"));
+  ASSERT_TRUE(writeLevelFile(path, level));
+
+  start({"B" + folder.path("map"), "met", "spaties/mijn", "level.dwb"});
+  EXPECT_TRUE(application.editor().isVisible());
+  EXPECT_EQ(application.state().Veld.at(3, 9), cell::kPushBlock);
+  EXPECT_EQ(application.editor().Naam().text(), "Met spaties");
+  EXPECT_TRUE(application.state().Opdrachtregel);
+  EXPECT_FALSE(application.menu().isVisible());
+}
+
+TEST_F(ApplicationStart, AnUnknownCommandLineKeepsTheMenu) {
+  start({"zomaar", "iets"});
+  EXPECT_TRUE(application.menu().isVisible());
+}
+
+TEST_F(ApplicationStart, MenuChoiceOfTheEditorShowsAnEmptyLevelAndClearsTheCommandLineFlag) {
+  application.state().Veld.set(1, 1, cell::kWall);
+  start({"x"});
+  QTest::keyClick(&application.menu(), Qt::Key_Down);
+  for (int i = 0; i < 16 && application.menu().keuze() != 2; ++i) application.menu().frame();
+  QTest::keyClick(&application.menu(), Qt::Key_Return);
+  for (int i = 0; i < 8 && application.menu().isVisible(); ++i) application.menu().frame();
+
+  EXPECT_TRUE(application.editor().isVisible());
+  EXPECT_FALSE(application.state().Opdrachtregel);
+  EXPECT_EQ(application.state().Veld.at(1, 1), cell::kEmpty);
+}
+
+}  // namespace
+}  // namespace dwaalbos::testing
