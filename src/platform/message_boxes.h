@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace dwaalbos {
+
+enum class BoxIcon { None, Exclamation, Critical, Question };
+
+// The game's message boxes, modal over `parent`. Texts may break lines with CR LF. An empty
+// title shows the program's name.
+void showMessage(QWidget* parent, const std::string& title, const std::string& text,
+                 BoxIcon icon);
+// A question with Yes and No buttons: true for Yes. Escape and the close box answer No.
+bool askYesNo(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon);
+// The one-line input box, its field starting with `initial`: the typed line, or nothing when
+// the box is cancelled.
+std::optional<std::string> askLine(QWidget* parent, const std::string& title,
+                                   const std::string& prompt, const std::string& initial);
+
+}  // namespace dwaalbos
