@@ -39,6 +39,11 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
   }
   panel_.Check1->installEventFilter(this);
   panel_.Check2->installEventFilter(this);
+
+  // Until the first load the engine plays with the marks as the window was designed.
+  engine_.opties().rechterkant = menus_.mnurechts->isChecked();
+  engine_.opties().volglijnen = panel_.Check1->isChecked();
+  engine_.opties().overgang = menus_.mnuovergang->isChecked();
 }
 
 void OptionControls::laadopties(const std::string& path) {
@@ -142,7 +147,7 @@ bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
       return static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier;
     case QEvent::KeyPress: {
       const QString typed = static_cast<QKeyEvent*>(event)->text();
-      return !typed.isEmpty() && !(typed.size() == 1 && typed[0].isDigit());
+      return !typed.isEmpty() && !(typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9');
     }
     case QEvent::KeyRelease:
       delayOf(box) = leadingNumber(box->text().toStdString());

@@ -1,0 +1,173 @@
+#include "afspelen.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QTimer>
+
+#include "audio/sound.h"
+#include "board_view.h"
+#include "frontend/navigator.h"
+#include "frontend/splash.h"
+#include "level/shared_state.h"
+#include "music_controls.h"
+#include "option_controls.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_boxes.h"
+#include "right_panel.h"
+#include "window_geometry.h"
+
+namespace dwaalbos {
+namespace {
+
+constexpr const char* kConfirmTitle = "Bevestiging";
+constexpr const char* kConfirm = "Zeker weten?";
+
+}  // namespace
+
+Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent)
+    : QMainWindow(parent),
+      shared_(shared),
+      services_(services),
+      engine_(shared, *this),
+      painter_(services.pictures),
+      menus_(*menuBar()),
+      picture1_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32) {
+  auto* client = new QWidget(this);
+  setCentralWidget(client);
+  vak_ = new BoardView(client);
+  panel_ = new RightPanel(services.pictures, client);
+  options_ = new OptionControls(engine_, menus_, *panel_, *this);
+  music_ = new MusicControls(engine_, services.sound, *panel_, shared.paths.folder());
+  picture1_.fill(kBoardBackground);
+
+  // Keys pressed while the game was paused had no effect, and keep having none.
+  connect(vak_, &BoardView::clicked, this, [this] {
+    engine_.toetsenleeg();
+    engine_.state().Pauze = false;
+  });
+  connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
+  connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
+  connect(panel_, &RightPanel::commentClicked, this, &Afspelen::Label9Click);
+  // Opening a menu takes the input from the board; its shortcut keys do not.
+  for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
+    connect(title, &QMenu::aboutToShow, this, [this] { engine_.state().Pauze = true; });
+  connectLevelMenu();
+
+  setWindowTitle(QStringLiteral("Dwaalbos 6.0"));
+  applySize();
+}
+
+Afspelen::~Afspelen() = default;
+
+void Afspelen::connectLevelMenu() {
+  connect(menus_.mnustandard, &QAction::triggered, this, &Afspelen::mnustandardClick);
+  connect(menus_.mnuopen, &QAction::triggered, this, &Afspelen::mnuopenClick);
+  connect(menus_.mnuover, &QAction::triggered, this, &Afspelen::mnuoverClick);
+  connect(menus_.mnumenu, &QAction::triggered, this, &Afspelen::formUnload);
+  connect(menus_.mnuexit, &QAction::triggered, this, &Afspelen::mnuexitClick);
+}
+
+// Every showing is an activation: the options are read again and a test play that the
+// editor asked for starts, once. The activation runs after the caller's own handler.
+void Afspelen::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (event->spontaneous()) return;
+  testPending_ = shared_.Testen;
+  QTimer::singleShot(0, this, &Afspelen::formActivate);
+}
+
+void Afspelen::regainInput() {
+  setEnabled(true);
+  activateWindow();
+  raise();
+  vak_->setFocus();
+}
+
+void Afspelen::formActivate() {
+  options_->laadopties(shared_.paths.options());
+  testLayout_ = testPending_;
+  menus_.setTitlesVisible(!testLayout_);
+  menuBar()->setVisible(!testLayout_);
+  applySize();
+  if (!testPending_) return;
+  testPending_ = false;
+  startTestPlay();
+}
+
+void Afspelen::startTestPlay() {
+  shared_.LevelBestand = shared_.paths.testLevel();
+  shared_.LevelNummer = 0;
+  if (engine_.begi()) return;
+  showMessage(this, "Testen", "Het testlevel kan niet worden gelezen.", BoxIcon::Critical);
+  engine_.naareditor();
+}
+
+// The window's size shows the panel or hides it; a test play shows the board alone.
+void Afspelen::applySize() {
+  const bool wide = !testLayout_ && menus_.mnurechts->isChecked();
+  panel_->setVisible(wide);
+  const int width = wide ? geometry::kWidePlay : geometry::kNarrowPlay;
+  const int clientHeight = testLayout_ ? geometry::kTestHeight : geometry::kPanelHeight;
+  const int menuHeight = testLayout_ ? 0 : menuBar()->sizeHint().height();
+  centralWidget()->setFixedSize(width, clientHeight);
+  setFixedSize(width, clientHeight + menuHeight);
+}
+
+void Afspelen::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  formUnload();
+}
+
+// `Form_Unload`: the window is hidden, never destroyed.
+void Afspelen::formUnload() {
+  engine_.state().Pauze = true;
+  options_->slaoptiesop(shared_.paths.options());
+  if (shared_.Testen) {
+    engine_.naareditor();
+    return;
+  }
+  if (!askYesNo(this, kConfirmTitle, kConfirm, BoxIcon::None)) return;
+  engine_.leeg();
+  engine_.stopGame();
+  services_.sound.stopmuziek();
+  hide();
+  services_.navigator.showMenu();
+}
+
+void Afspelen::mnustandardClick() {
+  options_->slaoptiesop(shared_.paths.options());
+  services_.navigator.showChooser();
+}
+
+void Afspelen::mnuopenClick() {
+  options_->slaoptiesop(shared_.paths.options());
+  const std::string path = services_.files.askOpenFile(
+      this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), ""});
+  if (path.empty()) return;
+  if (!engine_.openLevel(path)) {
+    showMessage(this, "Level openen",
+                "Dit bestand is geen Dwaalbos level of kan niet gelezen worden:\r\n" + path,
+                BoxIcon::Critical);
+  }
+}
+
+void Afspelen::mnuoverClick() {
+  if (askYesNo(this, kConfirmTitle, kConfirm, BoxIcon::None)) engine_.overnieuw();
+}
+
+void Afspelen::mnuexitClick() {
+  options_->slaoptiesop(shared_.paths.options());
+  services_.sound.sluitgeluid();
+  services_.navigator.quitProgram();
+}
+
+void Afspelen::Label9Click() {
+  engine_.state().Pauze = true;
+  showMessage(this, "Commentaar van de maker", engine_.state().commentaar, BoxIcon::Exclamation);
+  engine_.toetsenleeg();
+  engine_.state().Pauze = false;
+}
+
+}  // namespace dwaalbos

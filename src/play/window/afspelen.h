@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <memory>
+
+#include "platform/board_painter.h"
+#include "play/engine/engine.h"
+#include "play/engine/host.h"
+#include "play_menus.h"
+
+namespace dwaalbos {
+
+class BoardView;
+class Desktop;
+class FileDialogs;
+class MusicControls;
+class Navigator;
+class OptionControls;
+class Pictures;
+class RightPanel;
+class Sound;
+class Splash;
+struct SharedState;
+
+// What the play window uses of the program around it.
+struct PlayServices {
+  Sound& sound;
+  Navigator& navigator;
+  FileDialogs& files;
+  Desktop& desktop;
+  const Pictures& pictures;
+};
+
+// `Afspelen`, the play window: the board, the menus and the panel, and the host of the play
+// engine, whose games run inside this window's event handlers.
+class Afspelen : public QMainWindow, public Host {
+  Q_OBJECT
+
+ public:
+  Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent = nullptr);
+  ~Afspelen() override;
+
+  Engine& engine() { return engine_; }
+  PlayMenus& menus() { return menus_; }
+  RightPanel& panel() { return *panel_; }
+  BoardView& board() { return *vak_; }
+  const QImage& picture1() const { return picture1_; }
+
+  // Gives the window its input back after another of the game's windows had it.
+  void regainInput();
+
+  // Host: what the engine asks of the window.
+  void tekenen(bool verversen) override;
+  void refresh() override;
+  void pasteBlock(int x, int y) override;
+  void drawBar(int x1, int y1, int x2, int y2, bool isBlock) override;
+  void revealBoard(bool withTransition) override;
+  void clearBoard() override;
+  void showAndFocus() override;
+  void sleep(int milliseconds) override;
+  void playSound(int slot) override;
+  void message(const std::string& title, const std::string& text, Icon icon) override;
+  bool ask(const std::string& title, const std::string& text, Icon icon) override;
+  void setKeyCount(int keys) override;
+  void setLevelCaptions(const std::string& naam, const std::string& maker) override;
+  void setTitle(const std::string& title) override;
+  void followDelayChanged() override;
+  void showIntroduction(const Introduction& texts) override;
+  void closeWindow() override;
+  void toEditor() override;
+  void openDocument(const std::string& address) override;
+  bool keyState(GameKey key) override;
+  void processEvents() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void connectLevelMenu();
+  void formActivate();
+  void startTestPlay();
+  void applySize();
+  void formUnload();
+  void mnustandardClick();
+  void mnuopenClick();
+  void mnuoverClick();
+  void mnuexitClick();
+  void Label9Click();
+  void verderFromSplash();
+  QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
+  QImage& vakImage();
+  void ringeffect();
+
+  SharedState& shared_;
+  PlayServices services_;
+  Engine engine_;
+  BoardPainter painter_;
+  PlayMenus menus_;
+  BoardView* vak_;
+  RightPanel* panel_;
+  OptionControls* options_;
+  MusicControls* music_;
+  std::unique_ptr<Splash> splash_;
+  QImage picture1_;           // `Picture1`: where the transition's board is drawn first
+  bool inBuffer_ = false;     // `InBuffer`
+  bool testPending_ = false;  // a test play waits for this showing's activation
+  bool testLayout_ = false;
+};
+
+}  // namespace dwaalbos

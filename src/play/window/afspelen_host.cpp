@@ -1,0 +1,178 @@
+// The play window as the engine's host: drawing, dialogs, captions and the event loop.
+#include <QApplication>
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
+
+#include "afspelen.h"
+#include "audio/sound.h"
+#include "board_view.h"
+#include "frontend/navigator.h"
+#include "frontend/splash.h"
+#include "level/shared_state.h"
+#include "option_controls.h"
+#include "platform/desktop.h"
+#include "platform/key_state.h"
+#include "platform/message_boxes.h"
+#include "platform/sprite_blit.h"
+#include "platform/waiting.h"
+#include "right_panel.h"
+#include "ring_effect.h"
+
+namespace dwaalbos {
+namespace {
+
+constexpr QRgb kBlack = 0xFF000000u;
+constexpr QRgb kBlockWay = 0xFF0000FFu;   // a push block's way
+constexpr QRgb kPlayerWay = 0xFFFFFFFFu;  // the player's ride
+
+BoxIcon boxIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Exclamation: return BoxIcon::Exclamation;
+    case Icon::Critical: return BoxIcon::Critical;
+    case Icon::None: break;
+  }
+  return BoxIcon::None;
+}
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+QImage& Afspelen::vakImage() { return vak_->image(); }
+
+void Afspelen::tekenen(bool verversen) {
+  const ManPose man{shared_.ManX, shared_.ManY, shared_.Stap, shared_.Kant};
+  const QRgb background = inBuffer_ ? kBoardBackground : vak_->background();
+  painter_.tekenen(target(), shared_.Veld, engine_.state().Schakelaar, man,
+                   engine_.opties().MetBitBlt, background);
+  if (verversen) refresh();
+}
+
+void Afspelen::refresh() { vak_->refresh(); }
+
+void Afspelen::pasteBlock(int x, int y) {
+  painter_.pasteObject(target(), cell::kPushBlock, x, y, engine_.state().Schakelaar,
+                       engine_.opties().MetBitBlt);
+}
+
+// A bar covers its corners' rectangle up to, not including, the larger coordinates.
+void Afspelen::drawBar(int x1, int y1, int x2, int y2, bool isBlock) {
+  QPainter painter(&vakImage());
+  painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                         QSize(std::abs(x2 - x1), std::abs(y2 - y1))),
+                   QColor::fromRgb(isBlock ? kBlockWay : kPlayerWay));
+}
+
+void Afspelen::revealBoard(bool withTransition) {
+  if (withTransition) {
+    inBuffer_ = true;
+    tekenen(false);
+    vak_->setCursor(Qt::WaitCursor);
+    ringeffect();
+    vak_->unsetCursor();
+    inBuffer_ = false;
+  }
+  vak_->setBackground(kBoardBackground);
+  tekenen(true);
+}
+
+void Afspelen::ringeffect() {
+  processPendingEvents(false);
+  for (const auto& step : ringSteps(vakImage().width(), vakImage().height())) {
+    {
+      Blitter blitter(vakImage(), BlitPath::BitBlt);
+      for (const RingBlock& block : step)
+        blitter.blit({block.x, block.y}, picture1_, {block.x, block.y, block.size, block.size},
+                     RasterOp::SrcCopy);
+    }
+    refresh();
+  }
+}
+
+void Afspelen::clearBoard() {
+  vak_->setBackground(kBlack);
+  vak_->clear();
+  refresh();
+}
+
+void Afspelen::showAndFocus() {
+  if (!isVisible()) show();
+  activateWindow();
+  vak_->setFocus();
+}
+
+void Afspelen::sleep(int milliseconds) { sleepMilliseconds(milliseconds); }
+
+void Afspelen::playSound(int slot) { services_.sound.speelgeluid(slot); }
+
+void Afspelen::message(const std::string& title, const std::string& text, Icon icon) {
+  showMessage(this, title, text, boxIcon(icon));
+}
+
+bool Afspelen::ask(const std::string& title, const std::string& text, Icon icon) {
+  return askYesNo(this, title, text, boxIcon(icon));
+}
+
+void Afspelen::setKeyCount(int keys) {
+  panel_->SleutelsJ->setText(QString::number(keys));
+  menus_.MnusleutelsZev->setText(QStringLiteral("Sleutels: %1").arg(keys));
+}
+
+void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
+  panel_->Naamcaption->setText(text(naam));
+  panel_->Makercap->setText(text(maker));
+}
+
+void Afspelen::setTitle(const std::string& title) { setWindowTitle(text(title)); }
+
+void Afspelen::followDelayChanged() { options_->showFollowDelay(); }
+
+void Afspelen::showIntroduction(const Introduction& texts) {
+  setEnabled(false);
+  if (!splash_) {
+    splash_ = std::make_unique<Splash>(services_.pictures, *this);
+    connect(splash_.get(), &Splash::dismissed, this, &Afspelen::verderFromSplash);
+  }
+  splash_->present(text(texts.naam), text(texts.maker), text(texts.commentaar));
+}
+
+// `verder`: the introduction screen is gone; the level starts.
+void Afspelen::verderFromSplash() {
+  regainInput();
+  engine_.toetsenleeg();
+  engine_.verder();
+}
+
+void Afspelen::closeWindow() { formUnload(); }
+
+void Afspelen::toEditor() {
+  hide();
+  services_.navigator.returnToEditor();
+}
+
+void Afspelen::openDocument(const std::string& address) {
+  services_.desktop.openDocument(address);
+}
+
+bool Afspelen::keyState(GameKey key) {
+  KeyState& keys = KeyState::instance();
+  switch (key) {
+    case GameKey::Left: return keys.query(Qt::Key_Left);
+    case GameKey::Right: return keys.query(Qt::Key_Right);
+    case GameKey::Up: return keys.query(Qt::Key_Up);
+    case GameKey::Down: return keys.query(Qt::Key_Down);
+    case GameKey::Space: return keys.query(Qt::Key_Space);
+    case GameKey::Enter: {
+      const bool main = keys.query(Qt::Key_Return);
+      return keys.query(Qt::Key_Enter) || main;
+    }
+  }
+  return false;
+}
+
+// Between moves the game waits for the next event; a held key keeps it going without one.
+void Afspelen::processEvents() { processPendingEvents(!KeyState::instance().anyDown()); }
+
+}  // namespace dwaalbos

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+#include <string>
+#include <vector>
+
+namespace dwaalbos {
+
+class Engine;
+class RightPanel;
+class Sound;
+
+// The panel's music controls: the list of the music folder and "Speel", "Pause", "Stop".
+// Using any of them pauses the game until the board is clicked.
+class MusicControls : public QObject {
+  Q_OBJECT
+
+ public:
+  MusicControls(Engine& engine, Sound& sound, RightPanel& panel, const std::string& gameFolder);
+
+  // `Muziekpaden`: element 0 is the empty path, element i belongs to list entry i - 1.
+  const std::vector<std::string>& muziekpaden() const { return muziekpaden_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void fillMusicList(const std::string& gameFolder);  // `Allemuziekjes`
+  int chosenEntry() const;
+  void Command1Click();
+  void afterButton();
+
+  Engine& engine_;
+  Sound& sound_;
+  RightPanel& panel_;
+  std::vector<std::string> muziekpaden_;
+};
+
+}  // namespace dwaalbos
