@@ -1,0 +1,118 @@
+#include "splash.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/picture_names.h"
+#include "platform/pictures.h"
+
+namespace dwaalbos {
+namespace {
+
+constexpr int kWidth = 400;
+constexpr int kHeight = 300;
+
+// Engraved capitals for the name and the maker, a handwriting face for the comment.
+QFont titleFont(int pixels) {
+  QFont font(QStringLiteral("Quattrocento"));
+  font.setStyleHint(QFont::Serif);
+  font.setCapitalization(QFont::AllUppercase);
+  font.setLetterSpacing(QFont::PercentageSpacing, 110);
+  font.setBold(true);
+  font.setPixelSize(pixels);
+  return font;
+}
+
+QFont commentFont() {
+  QFont font(QStringLiteral("Comic Neue"));
+  font.setStyleHint(QFont::Cursive);
+  font.setPixelSize(15);
+  return font;
+}
+
+}  // namespace
+
+Splash::Splash(const Pictures& pictures, QWidget& owner)
+    : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), owner_(owner) {
+  setFixedSize(kWidth, kHeight);
+  auto* background = new QLabel(this);
+  background->setGeometry(0, 0, kWidth, kHeight);
+  background->setPixmap(QPixmap::fromImage(pictures.get(plaatje::kSplashachtergrond)));
+
+  Naam = new QLabel(this);
+  Naam->setGeometry(20, 24, 360, 64);
+  Naam->setFont(titleFont(26));
+  Naam->setAlignment(Qt::AlignCenter);
+  Naam->setWordWrap(true);
+
+  Label1 = new QLabel(this);
+  Label1->setGeometry(20, 92, 360, 28);
+  Label1->setFont(titleFont(15));
+  Label1->setAlignment(Qt::AlignCenter);
+
+  Commentaar = new QPlainTextEdit(this);
+  Commentaar->setGeometry(40, 132, 320, 140);
+  Commentaar->setFont(commentFont());
+  Commentaar->setReadOnly(true);
+  Commentaar->setFrameShape(QFrame::NoFrame);
+  Commentaar->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 150)"));
+  Commentaar->setTextInteractionFlags(Qt::NoTextInteraction);
+  Commentaar->setFocusPolicy(Qt::StrongFocus);
+
+  for (QObject* part : std::initializer_list<QObject*>{this, background, Naam, Label1,
+                                                       Commentaar, Commentaar->viewport()})
+    part->installEventFilter(this);
+}
+
+void Splash::present(const QString& naam, const QString& maker, const QString& commentaar) {
+  Naam->setText(naam);
+  Label1->setText(maker);
+  Commentaar->setPlainText(commentaar);
+  keysPressedHere_.clear();
+  placeOverOwner();
+  show();
+  raise();
+  activateWindow();
+  Commentaar->setFocus();
+}
+
+void Splash::verder() {
+  hide();
+  emit dismissed();
+}
+
+void Splash::placeOverOwner() {
+  winId();
+  if (owner_.windowHandle()) windowHandle()->setTransientParent(owner_.windowHandle());
+  const QRect area = owner_.isVisible() ? owner_.frameGeometry() : screen()->availableGeometry();
+  move(area.center() - rect().center());
+}
+
+// A click is the release of a mouse button; a key counts when it is let go, so that the key
+// that dismissed the screen does not also walk the player once the level runs.
+bool Splash::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+      verder();
+      return true;
+    case QEvent::KeyPress:
+      keysPressedHere_.insert(static_cast<QKeyEvent*>(event)->key());
+      return true;
+    case QEvent::KeyRelease: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->isAutoRepeat() || !keysPressedHere_.contains(key->key())) return true;
+      keysPressedHere_.clear();
+      verder();
+      return true;
+    }
+    default:
+      return QWidget::eventFilter(watched, event);
+  }
+}
+
+}  // namespace dwaalbos

@@ -1,0 +1,82 @@
+#include "standaard.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "level/progress.h"
+#include "level/shared_state.h"
+#include "play/window/afspelen.h"
+
+namespace dwaalbos {
+namespace {
+
+constexpr int kFirstOfSet1 = 1;
+constexpr int kFirstOfSet2 = kSet1Levels + 1;
+
+// Levels 1..count of the set, as far as its file holds them.
+void fill(QListWidget* list, const LevelSet& set, int count) {
+  list->clear();
+  for (int i = 1; i <= count; ++i) {
+    const Doolhof* level = set.element(i);
+    if (!level) break;
+    list->addItem(QString::fromStdString(level->Naam + " door " + level->Maker));
+  }
+}
+
+}  // namespace
+
+Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), play_(play) {
+  setWindowTitle(QStringLiteral("Kies een level"));
+  auto* grid = new QGridLayout(this);
+  List1 = new QListWidget(this);
+  List2 = new QListWidget(this);
+  Command1 = new QPushButton(QStringLiteral("Speel dit level"), this);
+  Command2 = new QPushButton(QStringLiteral("Speel dit level"), this);
+  grid->addWidget(new QLabel(QStringLiteral("Level set 1:"), this), 0, 0);
+  grid->addWidget(List1, 1, 0);
+  grid->addWidget(Command1, 2, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Level set 2:"), this), 0, 1);
+  grid->addWidget(List2, 1, 1);
+  grid->addWidget(Command2, 2, 1);
+  resize(560, 380);
+
+  connect(Command1, &QPushButton::clicked, this, [this] { playChosen(List1, kFirstOfSet1); });
+  connect(Command2, &QPushButton::clicked, this, [this] { playChosen(List2, kFirstOfSet2); });
+  // A double click on a level plays it, as the button under its list would.
+  connect(List1, &QListWidget::itemActivated, this, [this] { playChosen(List1, kFirstOfSet1); });
+  connect(List2, &QListWidget::itemActivated, this, [this] { playChosen(List2, kFirstOfSet2); });
+}
+
+void Standaard::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) formActivate();
+}
+
+void Standaard::formActivate() {
+  play_.setEnabled(false);
+  const Vordering progress = openProgressForChooser(shared_.paths.progress());
+  fill(List1, shared_.sets.Levelset1, progress.P1);
+  fill(List2, shared_.sets.Levelset2, progress.P2);
+}
+
+void Standaard::playChosen(QListWidget* list, int firstNumber) {
+  if (list->count() == 0) return;
+  if (list->currentRow() < 0) list->setCurrentRow(0);
+  shared_.LevelNummer = list->currentRow() + firstNumber;
+  hide();
+  play_.regainInput();
+  play_.engine().begi();
+}
+
+// Closing only hides the chooser; the play window gets its input back and nothing starts.
+void Standaard::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  hide();
+  play_.regainInput();
+}
+
+}  // namespace dwaalbos

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+class QPushButton;
+
+namespace dwaalbos {
+
+class Afspelen;
+class LevelSet;
+struct SharedState;
+
+// `Standaard`, the standard level chooser: per level set the levels the player has unlocked,
+// each as its name, " door " and its maker, and a button that plays the chosen one. A window
+// of its own; the play window takes no input while the chooser is up.
+class Standaard : public QWidget {
+  Q_OBJECT
+
+ public:
+  Standaard(SharedState& shared, Afspelen& play);
+
+  QListWidget* List1;
+  QListWidget* List2;
+  QPushButton* Command1;
+  QPushButton* Command2;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void formActivate();
+  void playChosen(QListWidget* list, int firstNumber);
+
+  SharedState& shared_;
+  Afspelen& play_;
+};
+
+}  // namespace dwaalbos
