@@ -1,0 +1,70 @@
+// The level's introduction screen: its texts, and how it hands over to the game.
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "../play/window/play_window_rig.h"
+#include "frontend/splash.h"
+
+using namespace dwaalbos;
+
+namespace {
+
+Splash* visibleSplash() {
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* splash = qobject_cast<Splash*>(top); splash && splash->isVisible()) return splash;
+  return nullptr;
+}
+
+class SplashScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rig.writeOptions({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    rig.chooseFile(rig::level({"S.."}, "", "Zoë", ""));
+    rig.shown().engine().begi();
+    splash = visibleSplash();
+    ASSERT_NE(splash, nullptr);
+  }
+  rig::PlayWindowRig rig;
+  rig::Script script;
+  Splash* splash = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SplashScreen, ShowsTheLevelsTextsWithTheirDefaults) {
+  EXPECT_EQ(splash->Naam->text(), "Geennaam");
+  EXPECT_EQ(splash->Label1->text(), "Gemaakt door Zoë");
+  EXPECT_EQ(splash->Commentaar->toPlainText(), "Geen commentaar");
+  EXPECT_FALSE(rig.window().isEnabled());
+  EXPECT_FALSE(rig.window().engine().gameRunning());
+  splash->hide();
+}
+
+TEST_F(SplashScreen, AKeyLetGoStartsTheLevelWithoutWalkingThePlayer) {
+  bool running = false;
+  bool enabled = false;
+  script.then([&] {
+    running = rig.window().engine().gameRunning();
+    enabled = rig.window().isEnabled();
+    return true;
+  });
+  rig::stopWhenDone(script, rig.window());
+  QTest::keyClick(splash->Commentaar, Qt::Key_Right);
+  EXPECT_TRUE(running);
+  EXPECT_TRUE(enabled);
+  EXPECT_FALSE(splash->isVisible());
+  EXPECT_EQ(rig.shared.ManX, 0);
+}
+
+TEST_F(SplashScreen, AClickAnywhereStartsTheLevel) {
+  bool running = false;
+  script.then([&] {
+    running = rig.window().engine().gameRunning();
+    return true;
+  });
+  rig::stopWhenDone(script, rig.window());
+  QTest::mouseClick(splash, Qt::LeftButton, {}, {5, 5});
+  EXPECT_TRUE(running);
+  EXPECT_FALSE(splash->isVisible());
+}

@@ -1,0 +1,108 @@
+// The standard level chooser: what it lists for the player's progress and what it starts.
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "../play/window/play_window_rig.h"
+#include "frontend/splash.h"
+#include "frontend/standaard.h"
+
+using namespace dwaalbos;
+
+namespace {
+
+LevelSet namedSet(int levels, const std::string& prefix) {
+  std::vector<Doolhof> elements{rig::level({""})};
+  for (int i = 1; i <= levels; ++i)
+    elements.push_back(rig::level({"S"}, prefix + std::to_string(i), "Wubbe"));
+  return LevelSet(elements);
+}
+
+std::vector<std::string> entries(const QListWidget* list) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < list->count(); ++i) texts.push_back(list->item(i)->text().toStdString());
+  return texts;
+}
+
+class Chooser : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rig.writeOptions({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    rig.shared.sets.Levelset1 = namedSet(23, "Een ");
+    rig.shared.sets.Levelset2 = namedSet(20, "Twee ");
+    rig.shown();
+  }
+  Standaard& open() {
+    chooser = std::make_unique<Standaard>(rig.shared, rig.window());
+    chooser->show();
+    return *chooser;
+  }
+  rig::PlayWindowRig rig;
+  std::unique_ptr<Standaard> chooser;
+};
+
+}  // namespace
+
+TEST_F(Chooser, TheFirstRunListsLevelOneOfEachSetAndCreatesTheProgressFile) {
+  Standaard& window = open();
+  EXPECT_EQ(window.windowTitle(), "Kies een level");
+  EXPECT_EQ(entries(window.List1), std::vector<std::string>{"Een 1 door Wubbe"});
+  EXPECT_EQ(entries(window.List2), std::vector<std::string>{"Twee 1 door Wubbe"});
+  EXPECT_EQ(rig.readFile("geluid/Niets.wav"), (Bytes{1, 0, 1, 0}));
+  EXPECT_FALSE(rig.window().isEnabled());
+  EXPECT_EQ(window.Command1->text(), "Speel dit level");
+}
+
+TEST_F(Chooser, ListsTheUnlockedLevelsAndRepairsTheOneTooFar) {
+  rig.writeFile("geluid/Niets.wav", {24, 0, 3, 0});
+  Standaard& window = open();
+  EXPECT_EQ(window.List1->count(), 23);
+  EXPECT_EQ(entries(window.List2),
+            (std::vector<std::string>{"Twee 1 door Wubbe", "Twee 2 door Wubbe", "Twee 3 door Wubbe"}));
+  EXPECT_EQ(rig.readFile("geluid/Niets.wav"), (Bytes{23, 0, 3, 0}));
+}
+
+TEST_F(Chooser, LevelsMissingFromAShortSetFileAreNotListed) {
+  rig.shared.sets.Levelset1 = namedSet(2, "Een ");
+  rig.writeFile("geluid/Niets.wav", {5, 0, 1, 0});
+  EXPECT_EQ(open().List1->count(), 2);
+}
+
+TEST_F(Chooser, AnUnnamedLevelIsListedAsDoorAlone) {
+  std::vector<Doolhof> elements{rig::level({""}), rig::level({"S"})};
+  rig.shared.sets.Levelset1 = LevelSet(elements);
+  EXPECT_EQ(entries(open().List1), std::vector<std::string>{" door "});
+}
+
+TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
+  Standaard& window = open();
+  window.Command2->click();
+  EXPECT_EQ(rig.shared.LevelNummer, 24);
+  EXPECT_FALSE(window.isVisible());
+  // The level begins with its introduction, which holds the play window's input.
+  Splash* splash = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* found = qobject_cast<Splash*>(top); found && found->isVisible()) splash = found;
+  ASSERT_NE(splash, nullptr);
+  EXPECT_EQ(splash->Naam->text(), "Twee 1");
+  splash->hide();
+}
+
+TEST_F(Chooser, TheThirdEntryOfTheSecondListIsLevelTwentySix) {
+  rig.writeFile("geluid/Niets.wav", {1, 0, 5, 0});
+  Standaard& window = open();
+  window.List2->setCurrentRow(2);
+  window.Command2->click();
+  EXPECT_EQ(rig.shared.LevelNummer, 26);
+}
+
+TEST_F(Chooser, ClosingReturnsToThePlayWindowAndStartsNothing) {
+  rig.shared.LevelNummer = 7;
+  Standaard& window = open();
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(rig.window().isEnabled());
+  EXPECT_EQ(rig.shared.LevelNummer, 7);
+  EXPECT_TRUE(rig.sound.sounds.empty());
+}

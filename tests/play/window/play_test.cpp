@@ -1,0 +1,353 @@
+// Games played in the real play window: drawing, keys, pause, level ends, restart, opening
+// files, test play and closing.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "frontend/splash.h"
+#include "level/cell_codes.h"
+#include "level/progress.h"
+#include "platform/board_painter.h"
+#include "play/window/board_view.h"
+#include "play/window/right_panel.h"
+#include "play_window_rig.h"
+
+using namespace dwaalbos;
+using rig::PlayWindowRig;
+using rig::Script;
+
+namespace {
+
+constexpr const char* kPauseTitle = "Klik op het speelvak om verder te gaan";
+
+// Walking delay 0 so that moves take no time, panel shown, everything else off.
+const std::vector<std::uint8_t> kQuickOptions{0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0};
+
+QImage expectedBoard(const SharedState& shared, bool schakelaar, bool metBitBlt) {
+  QImage expected;
+  BoardPainter(rig::pictures())
+      .tekenen(expected, shared.Veld, schakelaar,
+               {shared.ManX, shared.ManY, shared.Stap, shared.Kant}, metBitBlt);
+  return expected;
+}
+
+Splash* visibleSplash() {
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* splash = qobject_cast<Splash*>(top); splash && splash->isVisible()) return splash;
+  return nullptr;
+}
+
+class PlayWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { rig.writeOptions(kQuickOptions); }
+
+  // Starts the chosen level and runs the script inside its game until it is done.
+  void play() {
+    Afspelen& window = rig.shown();
+    rig::stopWhenDone(script, window);
+    window.engine().begi();
+  }
+  Script& waitFor(std::function<bool()> condition) { return script.then(std::move(condition)); }
+
+  PlayWindowRig rig;
+  Script script;
+};
+
+}  // namespace
+
+TEST_F(PlayWindow, TheBoardShowsEveryObjectAsThePainterDrawsIt) {
+  rig.chooseFile(rig::level({"S#sbrEkKX<^v", ">+.........!"}));
+  QImage seen;
+  QImage expected;
+  QImage otherPath;
+  waitFor([&] {
+    rig.window().tekenen(true);
+    seen = rig.window().board().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    expected = expectedBoard(rig.shared, true, true);
+    otherPath = expectedBoard(rig.shared, true, false);
+    return true;
+  });
+  play();
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(otherPath, expected);
+}
+
+TEST_F(PlayWindow, ArrowKeysWalkThePlayerAndTheTitleNamesTheLevel) {
+  rig.chooseFile(rig::level({"S.."}));
+  std::string title;
+  script.keyTap(&rig.window().board(), Qt::Key_Right);
+  waitFor([&] { return rig.shared.ManX == 40; });
+  waitFor([&] {
+    title = rig.window().windowTitle().toStdString();
+    return true;
+  });
+  play();
+  EXPECT_EQ(rig.shared.ManX, 40);
+  EXPECT_EQ(title, "Dwaalbos 6.0:  door ");
+  EXPECT_EQ(rig.sound.sounds, (std::vector<int>{1, 5}));
+}
+
+TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
+  rig.chooseFile(rig::level({"S.."}));
+  Afspelen& window = rig.window();
+  std::string pausedTitle;
+  int pausedX = -1;
+  script.then([&] {
+    window.menus().mnufile->popup({0, 0});
+    window.menus().mnufile->close();
+    return true;
+  });
+  waitFor([&] { return window.windowTitle() == kPauseTitle; });
+  script.keyTap(&window.board(), Qt::Key_Right);
+  script.then([&] {
+    pausedX = rig.shared.ManX;
+    QTest::mouseClick(&window.board(), Qt::LeftButton);
+    return true;
+  });
+  script.keyTap(&window.board(), Qt::Key_Right);
+  waitFor([&] { return rig.shared.ManX == 40; });
+  waitFor([&] {
+    pausedTitle = window.windowTitle().toStdString();
+    return true;
+  });
+  play();
+  // The key tapped during the pause did not count afterwards either: one step, not two.
+  EXPECT_EQ(pausedX, 0);
+  EXPECT_EQ(rig.shared.ManX, 40);
+  EXPECT_EQ(pausedTitle, "Dwaalbos 6.0:  door ");
+}
+
+TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoard) {
+  rig.chooseFile(rig::level({"SE"}));
+  script.keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::Ok);
+  play();
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes[0].title, "Klaar!");
+  EXPECT_EQ(script.boxes[0].text, "Je hebt het level gehaald!");
+  EXPECT_EQ(rig.window().board().image().pixel(200, 200), 0xFF000000u);
+  EXPECT_EQ(rig.window().panel().Naamcaption->text(), "");
+  EXPECT_FALSE(rig.window().engine().gameRunning());
+}
+
+class StandardLevels : public PlayWindow {
+ protected:
+  void SetUp() override {
+    PlayWindow::SetUp();
+    std::vector<Doolhof> set{rig::level({""})};
+    for (int i = 1; i <= 6; ++i) set.push_back(rig::level({"SE"}, "Level " + std::to_string(i), "Wubbe"));
+    rig.shared.sets.Levelset1 = LevelSet(set);
+    rig.writeFile("geluid/Niets.wav", {5, 0, 3, 0});
+    rig.shared.LevelNummer = 5;
+  }
+  // The introduction is up; dismissing it plays the level inside the click.
+  void playFromIntroduction() {
+    Afspelen& window = rig.shown();
+    window.engine().begi();
+    Splash* splash = visibleSplash();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->Naam->text(), "Level 5");
+    EXPECT_EQ(splash->Label1->text(), "Gemaakt door Wubbe");
+    EXPECT_FALSE(window.isEnabled());
+    rig::stopWhenDone(script, window);
+    QTest::mouseClick(splash->Naam, Qt::LeftButton);
+  }
+};
+
+TEST_F(StandardLevels, TheNewestLevelAdvancesTheProgressAndOffersTheNext) {
+  script.keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::No);
+  playFromIntroduction();
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes[0].title, "Volgende?");
+  EXPECT_EQ(script.boxes[0].text,
+            "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\n"
+            "Wil je gelijk het volgende level doen?");
+  EXPECT_EQ(rig.readFile("geluid/Niets.wav"), (Bytes{6, 0, 3, 0}));
+  EXPECT_EQ(rig.shared.LevelNummer, 6);
+  EXPECT_TRUE(rig.window().isEnabled());
+}
+
+TEST_F(StandardLevels, YesStartsTheNextLevelWithItsIntroduction) {
+  script.keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::Yes);
+  playFromIntroduction();
+  Splash* splash = visibleSplash();
+  ASSERT_NE(splash, nullptr);
+  EXPECT_EQ(splash->Naam->text(), "Level 6");
+  EXPECT_FALSE(rig.window().isEnabled());
+  splash->hide();
+}
+
+TEST_F(PlayWindow, RestartAsksFirstAndNoLeavesTheLevelAsItIs) {
+  rig.chooseFile(rig::level({"S.."}));
+  Afspelen& window = rig.window();
+  int afterNo = -1;
+  script.keyTap(&window.board(), Qt::Key_Right);
+  waitFor([&] { return rig.shared.ManX == 40; });
+  script.shortcut(&window, Qt::Key_O).answer(QMessageBox::No).then([&] {
+    afterNo = rig.shared.ManX;
+    return true;
+  });
+  script.shortcut(&window, Qt::Key_O).answer(QMessageBox::Yes);
+  waitFor([&] { return rig.shared.ManX == 0; });
+  play();
+  EXPECT_EQ(afterNo, 40);
+  ASSERT_EQ(script.boxes.size(), 2u);
+  EXPECT_EQ(script.boxes[0].title, "Bevestiging");
+  EXPECT_EQ(script.boxes[0].text, "Zeker weten?");
+  EXPECT_EQ(rig.shared.ManX, 0);
+}
+
+TEST_F(PlayWindow, OpeningALevelFileStopsTheGameAndStartsTheChosenOne) {
+  rig.chooseFile(rig::level({"S.."}));
+  writeLevelFile(rig.path("levels/ander.dwb"), rig::level({"..S"}));
+  rig.files.answer = rig.path("levels/ander.dwb");
+  Afspelen& window = rig.window();
+  script.shortcut(&window, Qt::Key_E);
+  waitFor([&] { return rig.shared.ManX == 80; });
+  play();
+  ASSERT_EQ(rig.files.asked.size(), 1u);
+  EXPECT_EQ(rig.files.asked[0].title, "Dwaalbos level selecteren");
+  EXPECT_EQ(rig.files.asked[0].filter, "Dwaalbos levels (*.dwb)");
+  EXPECT_EQ(rig.files.asked[0].folder, rig.path("levels"));
+  EXPECT_EQ(rig.shared.LevelBestand, rig.path("levels/ander.dwb"));
+}
+
+TEST_F(PlayWindow, AnUnreadableFileIsReportedAndTheGameGoesOn) {
+  rig.chooseFile(rig::level({"S.."}));
+  rig.writeFile("levels/kapot.dwb", {1, 2, 3});
+  rig.files.answer = rig.path("levels/kapot.dwb");
+  Afspelen& window = rig.window();
+  bool stillRunning = false;
+  script.shortcut(&window, Qt::Key_E).answer(QMessageBox::Ok);
+  script.keyTap(&window.board(), Qt::Key_Right);
+  waitFor([&] { return rig.shared.ManX == 40; });
+  script.then([&] {
+    stillRunning = window.engine().gameRunning();
+    return true;
+  });
+  play();
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_NE(script.boxes[0].text.find("kapot.dwb"), std::string::npos);
+  EXPECT_TRUE(stillRunning);
+}
+
+TEST_F(PlayWindow, TheCommentLabelShowsTheMakersComment) {
+  rig.chooseFile(rig::level({"S"}, "", "", "Pas op voor de kisten"));
+  Afspelen& window = rig.window();
+  script.then([&] {
+    window.engine().state().Pauze = true;
+    QTest::mouseClick(window.panel().Label9, Qt::LeftButton);
+    return true;
+  });
+  script.answer(QMessageBox::Ok);
+  play();
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes[0].title, "Commentaar van de maker");
+  EXPECT_EQ(script.boxes[0].text, "Pas op voor de kisten");
+}
+
+TEST_F(PlayWindow, ClosingAsksAndYesGoesBackToTheMenu) {
+  rig.chooseFile(rig::level({"S.."}));
+  Afspelen& window = rig.window();
+  bool visibleAfterNo = false;
+  script.then([&] {
+    window.close();
+    return true;
+  });
+  script.answer(QMessageBox::No).then([&] {
+    visibleAfterNo = window.isVisible();
+    window.close();
+    return true;
+  });
+  script.answer(QMessageBox::Yes);
+  play();
+  EXPECT_TRUE(visibleAfterNo);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"menu"});
+  EXPECT_EQ(rig.sound.calls, std::vector<std::string>{"stop"});
+  EXPECT_EQ(window.board().image().pixel(0, 0), 0xFF000000u);
+}
+
+TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
+  writeLevelFile(rig.path("test.dwb"), rig::level({"SE"}));
+  rig.shared.Testen = true;
+  Afspelen& window = rig.window();
+  QSize size;
+  bool menusShown = true;
+  script.then([&] {
+    size = window.size();
+    menusShown = window.menuBar()->isVisible();
+    // Regaining the focus starts nothing new.
+    window.activateWindow();
+    return true;
+  });
+  script.keyTap(&window.board(), Qt::Key_Right);
+  rig::stopWhenDone(script, window);
+  window.show();
+  QTest::qWait(100);
+  EXPECT_EQ(size, QSize(484, 492));
+  EXPECT_FALSE(menusShown);
+  EXPECT_EQ(std::count(rig.sound.sounds.begin(), rig.sound.sounds.end(), 1), 1);
+  EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"back to editor"});
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStop) {
+  rig.dir().mkpath("muziek");
+  rig.writeFile("muziek/b.xm", {1});
+  rig.writeFile("muziek/A.mid", {1});
+  Afspelen& window = rig.shown();
+  RightPanel& panel = window.panel();
+  ASSERT_EQ(panel.Combo1->count(), 2);
+  EXPECT_EQ(panel.Combo1->itemText(0), "A.mid");
+  EXPECT_EQ(panel.Combo1->currentText(), "Muziekjes");
+  panel.Command1->click();  // nothing chosen: the empty path
+  panel.Combo1->setCurrentIndex(1);
+  panel.Command1->click();
+  panel.Command2->click();
+  panel.Combo1->setCurrentIndex(0);
+  panel.Command1->click();  // resumes, whatever is chosen now
+  window.engine().state().Pauze = false;
+  panel.Command5->click();
+  EXPECT_EQ(rig.sound.calls,
+            (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"), "pauzeer",
+                                      "hervat", "stop"}));
+  EXPECT_TRUE(window.engine().state().Pauze);
+}
+
+TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangle) {
+  Afspelen& window = rig.shown();
+  window.clearBoard();
+  window.drawBar(118, 103, 123, 58, false);  // up from cell (3, 3)
+  window.drawBar(100, 98, 140, 103, true);   // right
+  const QImage& image = window.board().image();
+  EXPECT_EQ(image.pixel(118, 58), 0xFFFFFFFFu);
+  EXPECT_EQ(image.pixel(122, 97), 0xFFFFFFFFu);
+  EXPECT_EQ(image.pixel(123, 80), 0xFF000000u);
+  EXPECT_EQ(image.pixel(118, 103), 0xFF000000u);
+  EXPECT_EQ(image.pixel(100, 98), 0xFF0000FFu);
+  EXPECT_EQ(image.pixel(139, 102), 0xFF0000FFu);
+  EXPECT_EQ(image.pixel(140, 100), 0xFF000000u);
+}
+
+TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {
+  rig.chooseFile(rig::level({"S#", "kE"}));
+  rig.shared.Veld.copyPlayAreaFrom(rig::level({"S#", "kE"}).Vakken);
+  Afspelen& window = rig.shown();
+  window.clearBoard();
+  window.revealBoard(true);
+  EXPECT_EQ(window.board().image(), window.picture1());
+  EXPECT_EQ(window.board().image(), expectedBoard(rig.shared, window.engine().state().Schakelaar,
+                                                  window.engine().opties().MetBitBlt));
+  EXPECT_EQ(window.board().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(PlayWindow, TheKeyCountShowsOnThePanelAndInTheMenu) {
+  Afspelen& window = rig.window();
+  window.setKeyCount(3);
+  EXPECT_EQ(window.panel().SleutelsJ->text(), "3");
+  EXPECT_EQ(window.menus().MnusleutelsZev->text(), "Sleutels: 3");
+}

@@ -1,0 +1,273 @@
+#pragma once
+
+// The real play window with fake surroundings, in a game folder of its own, and a script
+// that acts while the window's games run (they run inside the calls that start them).
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "audio/sound.h"
+#include "frontend/navigator.h"
+#include "level/level_file.h"
+#include "level/level_text.h"
+#include "level/shared_state.h"
+#include "platform/desktop.h"
+#include "platform/file_dialogs.h"
+#include "platform/pictures.h"
+#include "platform/key_state.h"
+#include "play/window/afspelen.h"
+
+namespace rig {
+
+using namespace dwaalbos;
+
+struct FakeSound : Sound {
+  void speelgeluid(int slot) override { sounds.push_back(slot); }
+  void sluitgeluid() override { closed = true; }
+  void speelmuziek(const std::string& path) override {
+    calls.push_back("speel " + path);
+    paused = false;
+  }
+  void pauzeermuziek() override {
+    calls.push_back("pauzeer");
+    paused = true;
+  }
+  void hervatmuziek() override {
+    calls.push_back("hervat");
+    paused = false;
+  }
+  void stopmuziek() override { calls.push_back("stop"); }
+  bool muziekpauze() const override { return paused; }
+
+  std::vector<int> sounds;
+  std::vector<std::string> calls;
+  bool paused = false;
+  bool closed = false;
+};
+
+struct FakeNavigator : Navigator {
+  void showMenu() override { calls.push_back("menu"); }
+  void showPlayWindow() override { calls.push_back("play"); }
+  void showChooser() override { calls.push_back("chooser"); }
+  void showEditor() override { calls.push_back("editor"); }
+  void openInEditor(const char* path) override { calls.push_back(std::string("open ") + path); }
+  void returnToEditor() override { calls.push_back("back to editor"); }
+  void enableEditor(bool) override {}
+  void quitProgram() override { calls.push_back("quit"); }
+
+  std::vector<std::string> calls;
+};
+
+struct FakeFileDialogs : FileDialogs {
+  std::string askOpenFile(QWidget*, const FileDialogSpec& spec) override {
+    asked.push_back(spec);
+    return answer;
+  }
+  std::string askSaveFile(QWidget*, const FileDialogSpec& spec) override {
+    asked.push_back(spec);
+    return answer;
+  }
+  std::string answer;
+  std::vector<FileDialogSpec> asked;
+};
+
+struct FakeDesktop : Desktop {
+  bool openDocument(const std::string& address) override {
+    opened.push_back(address);
+    return true;
+  }
+  bool startProgram(const std::string&) override { return false; }
+  std::vector<std::string> opened;
+};
+
+inline const Pictures& pictures() {
+  static const Pictures shared(qEnvironmentVariable("DWAALBOS_GAME_DIR"));
+  return shared;
+}
+
+// A level from rows of symbols (S start, E end, # wall ...), padded to 12 x 12.
+inline Doolhof level(std::initializer_list<const char*> rows, const std::string& naam = "",
+                     const std::string& maker = "", const std::string& commentaar = "") {
+  std::string text = "naam: " + naam + "\nmaker: " + maker + "\ncommentaar: " + commentaar +
+                     "\nbord:\n";
+  int count = 0;
+  for (const char* row : rows) {
+    text += std::string(row) + std::string(12 - std::string(row).size(), '.') + "\n";
+    ++count;
+  }
+  for (; count < 12; ++count) text += "............\n";
+  return std::get<Doolhof>(parseLevelText(text));
+}
+
+// Steps run one after the other from a timer, also inside the game's loops and inside modal
+// boxes. A step answers false to be tried again a little later.
+class Script : public QObject {
+ public:
+  using Step = std::function<bool()>;
+
+  Script() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+  }
+
+  Script& then(Step step) {
+    steps_.push_back(std::move(step));
+    return *this;
+  }
+  void start() { timer_.start(); }
+  Script& keyTap(QWidget* widget, Qt::Key key) {
+    return then([=] {
+      QTest::keyClick(widget, key);
+      return true;
+    });
+  }
+  // A Ctrl shortcut to the window, which a closed message box may have left inactive.
+  Script& shortcut(QWidget* window, Qt::Key key) {
+    return then([=] {
+      window->activateWindow();
+      if (!QTest::qWaitForWindowActive(window)) ADD_FAILURE() << "window not active";
+      QTest::keyClick(window, key, Qt::ControlModifier);
+      return true;
+    });
+  }
+  // Waits for a modal message box, notes its title and text, and presses a button.
+  Script& answer(QMessageBox::StandardButton button) {
+    return then([this, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return false;
+      boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+      box->button(button)->click();
+      return true;
+    });
+  }
+  // Waits for the one-line input box, types the answer over its text and presses OK, or
+  // cancels when there is no answer.
+  Script& input(std::optional<QString> typed) {
+    return then([this, typed] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      auto* field = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
+      if (!field) return false;
+      inputs.push_back({dialog->windowTitle().toStdString(), field->text().toStdString()});
+      if (typed) {
+        field->setText(*typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+      } else {
+        QMetaObject::invokeMethod(dialog, "reject");
+      }
+      return true;
+    });
+  }
+  bool finished() const { return steps_.empty() && !dispatched_; }
+
+  struct Seen {
+    std::string title;
+    std::string text;
+  };
+  std::vector<Seen> boxes;
+  std::vector<Seen> inputs;  // title and the field's text as it opened
+
+ private:
+  // Each step runs from a timer of its own: a step that opens a modal box is still running
+  // while the box's loop runs the next steps, and a timer never fires inside its own slot.
+  void tick() {
+    if (dispatched_) return;
+    if (steps_.empty()) {
+      timer_.stop();
+      return;
+    }
+    dispatched_ = true;
+    QTimer::singleShot(0, this, [this] {
+      dispatched_ = false;
+      Step step = std::move(steps_.front());
+      steps_.pop_front();
+      if (!step()) steps_.push_front(std::move(step));
+    });
+  }
+
+  QTimer timer_;
+  std::deque<Step> steps_;
+  bool dispatched_ = false;
+};
+
+struct PlayWindowRig {
+  PlayWindowRig() : shared(folder.path().toStdString()) {
+    dir().mkpath("levels");
+    dir().mkpath("geluid");
+    KeyState::instance().clear();
+  }
+
+  QDir dir() const { return QDir(folder.path()); }
+  std::string path(const char* name) const { return shared.paths.folder() + "/" + name; }
+
+  Afspelen& window() {
+    if (!window_) {
+      window_ = std::make_unique<Afspelen>(
+          shared, PlayServices{sound, navigator, files, desktop, pictures()});
+    }
+    return *window_;
+  }
+  // Shows the window and lets its activation run.
+  Afspelen& shown() {
+    window().show();
+    QTest::qWait(20);
+    return window();
+  }
+
+  void writeOptions(std::vector<std::uint8_t> bytes) const { writeFile("Opties.dat", bytes); }
+  void writeFile(const char* name, const std::vector<std::uint8_t>& bytes) const {
+    QFile file(QString::fromStdString(path(name)));
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+  }
+  Bytes readFile(const char* name) const { return readWholeFile(path(name)).value_or(Bytes{}); }
+
+  // Makes the level the one to play from a file.
+  void chooseFile(const Doolhof& doolhof, const char* name = "levels/proef.dwb") {
+    writeLevelFile(path(name), doolhof);
+    shared.LevelBestand = path(name);
+    shared.LevelNummer = 0;
+  }
+
+  QTemporaryDir folder;
+  SharedState shared;
+  FakeSound sound;
+  FakeNavigator navigator;
+  FakeFileDialogs files;
+  FakeDesktop desktop;
+
+ private:
+  std::unique_ptr<Afspelen> window_;
+};
+
+// Starts the script and ends the running game from outside once the script is done, or when
+// it takes too long: a test never hangs.
+inline void stopWhenDone(Script& script, Afspelen& window, int limitMs = 10000) {
+  script.start();
+  auto* watch = new QTimer(&window);
+  auto started = std::make_shared<QElapsedTimer>();
+  started->start();
+  QObject::connect(watch, &QTimer::timeout, watch, [&script, &window, watch, started, limitMs] {
+    if (script.finished() || started->elapsed() > limitMs) {
+      if (!script.finished()) ADD_FAILURE() << "script did not finish";
+      window.engine().stopGame();
+      watch->deleteLater();
+    }
+  });
+  watch->start(20);
+}
+
+}  // namespace rig
