@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "live_keys.h"
+
 namespace dwaalbos {
 
 KeyState& KeyState::instance() {
@@ -15,7 +17,8 @@ KeyState& KeyState::instance() {
 }
 
 bool KeyState::query(int key) {
-  const bool answer = down_.contains(key) || pressed_.contains(key);
+  const bool down = keyDownNow(key).value_or(down_.contains(key));
+  const bool answer = down || pressed_.contains(key);
   pressed_.remove(key);
   return answer;
 }
