@@ -89,7 +89,9 @@ void Splash::verder() {
 void Splash::placeOverOwner() {
   winId();
   if (owner_.windowHandle()) windowHandle()->setTransientParent(owner_.windowHandle());
-  const QRect area = owner_.isVisible() ? owner_.frameGeometry() : screen()->availableGeometry();
+  // An owner that is not on the screen yet has no place of its own to centre on.
+  const bool placed = owner_.isVisible() && owner_.testAttribute(Qt::WA_Mapped);
+  const QRect area = placed ? owner_.frameGeometry() : screen()->availableGeometry();
   move(area.center() - rect().center());
 }
 
