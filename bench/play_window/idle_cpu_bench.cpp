@@ -1,0 +1,74 @@
+// An idle game must cost nearly nothing: the play window's main loop waits for events while no
+// key is held. Each case runs five seconds of wall time and reports the processor time the
+// whole process used in it, as a percentage of one core (counter "core_percent"; target < 2).
+#include <QApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <ctime>
+
+#include <benchmark/benchmark.h>
+
+#include "play/window/play_window_rig.h"
+
+using namespace dwaalbos;
+
+namespace {
+
+constexpr int kIdleMs = 5000;
+
+double processSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// Runs `idle` once per iteration and reports the process's share of one core meanwhile.
+template <typename Idle>
+void measure(benchmark::State& state, Idle idle) {
+  double cpu = 0;
+  for (auto _ : state) {
+    const double before = processSeconds();
+    idle();
+    cpu += processSeconds() - before;
+  }
+  state.counters["core_percent"] =
+      100.0 * cpu / (double(state.iterations()) * kIdleMs / 1000.0);
+}
+
+// A level under way, nobody touching a key.
+void idleGame(benchmark::State& state) {
+  rig::PlayWindowRig rig;
+  rig.chooseFile(rig::level({"S.E"}));
+  Afspelen& window = rig.shown();
+  measure(state, [&] {
+    QTimer::singleShot(kIdleMs, &window, [&] { window.engine().stopGame(); });
+    window.engine().begi();
+  });
+}
+BENCHMARK(idleGame)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The play window shown between games.
+void idleWindow(benchmark::State& state) {
+  rig::PlayWindowRig rig;
+  rig.shown();
+  measure(state, [] {
+    QEventLoop loop;
+    QTimer::singleShot(kIdleMs, &loop, &QEventLoop::quit);
+    loop.exec();
+  });
+}
+BENCHMARK(idleWindow)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("DWAALBOS_GAME_DIR", DWAALBOS_GAME_DIR);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
