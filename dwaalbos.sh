@@ -8,6 +8,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev libsdl2-mixer-dev
           libgme-dev timgm6mb-soundfont libgtest-dev libgmock-dev libbenchmark-dev clang
           libclang-rt-14-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35
+          fonts-quattrocento
           qt6-translations-l10n)
 
 install_missing() {
