@@ -115,9 +115,10 @@ void Afspelen::applySize() {
   setFixedSize(width, clientHeight + menuHeight);
 }
 
+// While the introduction screen or the chooser holds the input, the window cannot be closed.
 void Afspelen::closeEvent(QCloseEvent* event) {
   event->ignore();
-  formUnload();
+  if (isEnabled()) formUnload();
 }
 
 // `Form_Unload`: the window is hidden, never destroyed.

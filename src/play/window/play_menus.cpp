@@ -58,11 +58,8 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
 }
 
 void PlayMenus::setTitlesVisible(bool visible) {
-  for (QMenu* title : {mnufile, mnustat, Mnuoptie}) {
-    title->menuAction()->setVisible(visible);
-    // A hidden menu's shortcuts stay out of reach as well.
-    title->setEnabled(visible);
-  }
+  // A hidden menu's shortcuts are out of reach as well.
+  for (QMenu* title : {mnufile, mnustat, Mnuoptie}) title->menuAction()->setVisible(visible);
 }
 
 }  // namespace dwaalbos

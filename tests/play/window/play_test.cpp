@@ -276,7 +276,13 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
   Afspelen& window = rig.window();
   QSize size;
   bool menusShown = true;
+  bool panelMark = false;
   script.then([&] {
+    // The hidden menus' shortcuts are out of reach too.
+    panelMark = window.menus().mnurechts->isChecked();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
     size = window.size();
     menusShown = window.menuBar()->isVisible();
     // Regaining the focus starts nothing new.
@@ -284,11 +290,13 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
     return true;
   });
   script.keyTap(&window.board(), Qt::Key_Right);
+  waitFor([&] { return !window.isVisible(); });
   rig::stopWhenDone(script, window);
   window.show();
   QTest::qWait(100);
   EXPECT_EQ(size, QSize(484, 492));
   EXPECT_FALSE(menusShown);
+  EXPECT_EQ(window.menus().mnurechts->isChecked(), panelMark);
   EXPECT_EQ(std::count(rig.sound.sounds.begin(), rig.sound.sounds.end(), 1), 1);
   EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"back to editor"});
   EXPECT_FALSE(window.isVisible());
