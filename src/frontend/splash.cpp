@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QWindow>
 
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
+#include "window_placement.h"
 
 namespace dwaalbos {
 namespace {
@@ -89,10 +89,7 @@ void Splash::verder() {
 void Splash::placeOverOwner() {
   winId();
   if (owner_.windowHandle()) windowHandle()->setTransientParent(owner_.windowHandle());
-  // An owner that is not on the screen yet has no place of its own to centre on.
-  const bool placed = owner_.isVisible() && owner_.testAttribute(Qt::WA_Mapped);
-  const QRect area = placed ? owner_.frameGeometry() : screen()->availableGeometry();
-  move(area.center() - rect().center());
+  placeOver(*this, owner_);
 }
 
 // A click is the release of a mouse button; a key counts when it is let go, so that the key

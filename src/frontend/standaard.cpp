@@ -10,6 +10,7 @@
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "play/window/afspelen.h"
+#include "window_placement.h"
 
 namespace dwaalbos {
 namespace {
@@ -57,6 +58,7 @@ void Standaard::showEvent(QShowEvent* event) {
 }
 
 void Standaard::formActivate() {
+  placeOver(*this, play_);
   play_.setEnabled(false);
   const Vordering progress = openProgressForChooser(shared_.paths.progress());
   fill(List1, shared_.sets.Levelset1, progress.P1);
