@@ -86,6 +86,10 @@ void Afspelen::regainInput() {
 }
 
 void Afspelen::formActivate() {
+  if (unloaded_) {
+    music_->allemuziekjes();
+    unloaded_ = false;
+  }
   options_->laadopties(shared_.paths.options());
   testLayout_ = testPending_;
   menus_.setTitlesVisible(!testLayout_);

@@ -108,6 +108,7 @@ class Afspelen : public QMainWindow, public Host {
   bool inBuffer_ = false;     // `InBuffer`
   bool testPending_ = false;  // a test play waits for this showing's activation
   bool testLayout_ = false;
+  bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
 };
 
 }  // namespace dwaalbos

@@ -147,7 +147,9 @@ void Afspelen::verderFromSplash() {
 
 void Afspelen::closeWindow() { formUnload(); }
 
+// Leaving a test play unloads the window: its music list is made anew when it next shows.
 void Afspelen::toEditor() {
+  unloaded_ = true;
   hide();
   services_.navigator.returnToEditor();
 }

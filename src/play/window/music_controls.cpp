@@ -13,8 +13,8 @@ namespace dwaalbos {
 
 MusicControls::MusicControls(Engine& engine, Sound& sound, RightPanel& panel,
                              const std::string& gameFolder)
-    : QObject(&panel), engine_(engine), sound_(sound), panel_(panel) {
-  fillMusicList(gameFolder);
+    : QObject(&panel), engine_(engine), sound_(sound), panel_(panel), gameFolder_(gameFolder) {
+  allemuziekjes();
   connect(panel_.Combo1, &QComboBox::activated, this, [this] { engine_.toetsenleeg(); });
   connect(panel_.Command1, &QPushButton::clicked, this, &MusicControls::Command1Click);
   connect(panel_.Command2, &QPushButton::clicked, this, [this] {
@@ -28,9 +28,10 @@ MusicControls::MusicControls(Engine& engine, Sound& sound, RightPanel& panel,
   panel_.Combo1->installEventFilter(this);
 }
 
-void MusicControls::fillMusicList(const std::string& gameFolder) {
+void MusicControls::allemuziekjes() {
+  panel_.Combo1->clear();
   muziekpaden_.assign(1, std::string());
-  for (const Muziekje& file : allemuziekjes(gameFolder)) {
+  for (const Muziekje& file : dwaalbos::allemuziekjes(gameFolder_)) {
     panel_.Combo1->addItem(QString::fromStdString(file.naam));
     muziekpaden_.push_back(file.pad);
   }

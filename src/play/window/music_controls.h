@@ -19,6 +19,9 @@ class MusicControls : public QObject {
  public:
   MusicControls(Engine& engine, Sound& sound, RightPanel& panel, const std::string& gameFolder);
 
+  // `Allemuziekjes`: lists the music folder afresh.
+  void allemuziekjes();
+
   // `Muziekpaden`: element 0 is the empty path, element i belongs to list entry i - 1.
   const std::vector<std::string>& muziekpaden() const { return muziekpaden_; }
 
@@ -26,7 +29,6 @@ class MusicControls : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void fillMusicList(const std::string& gameFolder);  // `Allemuziekjes`
   int chosenEntry() const;
   void Command1Click();
   void afterButton();
@@ -34,6 +36,7 @@ class MusicControls : public QObject {
   Engine& engine_;
   Sound& sound_;
   RightPanel& panel_;
+  std::string gameFolder_;
   std::vector<std::string> muziekpaden_;
 };
 

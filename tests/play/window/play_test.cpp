@@ -359,3 +359,17 @@ TEST_F(PlayWindow, TheKeyCountShowsOnThePanelAndInTheMenu) {
   EXPECT_EQ(window.panel().SleutelsJ->text(), "3");
   EXPECT_EQ(window.menus().MnusleutelsZev->text(), "Sleutels: 3");
 }
+
+TEST_F(PlayWindow, TheMusicListIsMadeAnewOnlyWhenATestPlayUnloadedTheWindow) {
+  rig.dir().mkpath("muziek");
+  rig.writeFile("muziek/bos.xm", {1});
+  Afspelen& window = rig.shown();
+  rig.writeFile("muziek/beek.mid", {1});
+  window.hide();
+  rig.shown();
+  EXPECT_EQ(window.panel().Combo1->count(), 1);
+  window.toEditor();
+  rig.shown();
+  EXPECT_EQ(window.panel().Combo1->count(), 2);
+  EXPECT_EQ(window.panel().Combo1->currentText(), "Muziekjes");
+}
