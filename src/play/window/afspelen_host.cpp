@@ -1,7 +1,5 @@
 // The play window as the engine's host: drawing, dialogs, captions and the event loop.
-#include <QApplication>
 #include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
 
@@ -36,7 +34,7 @@ BoxIcon boxIcon(Icon icon) {
   return BoxIcon::None;
 }
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString qText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
@@ -121,11 +119,11 @@ void Afspelen::setKeyCount(int keys) {
 }
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
-  panel_->Naamcaption->setText(text(naam));
-  panel_->Makercap->setText(text(maker));
+  panel_->Naamcaption->setText(qText(naam));
+  panel_->Makercap->setText(qText(maker));
 }
 
-void Afspelen::setTitle(const std::string& title) { setWindowTitle(text(title)); }
+void Afspelen::setTitle(const std::string& title) { setWindowTitle(qText(title)); }
 
 void Afspelen::followDelayChanged() { options_->showFollowDelay(); }
 
@@ -135,7 +133,7 @@ void Afspelen::showIntroduction(const Introduction& texts) {
     splash_ = std::make_unique<Splash>(services_.pictures, *this);
     connect(splash_.get(), &Splash::dismissed, this, &Afspelen::verderFromSplash);
   }
-  splash_->present(text(texts.naam), text(texts.maker), text(texts.commentaar));
+  splash_->present(qText(texts.naam), qText(texts.maker), qText(texts.commentaar));
 }
 
 // `verder`: the introduction screen is gone; the level starts.

@@ -37,8 +37,10 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
   label("Gegevens level:", 496, 0, 153, 25)->setStyleSheet(QStringLiteral("font-weight: bold"));
   label("Naam:", 486, 24, 57, 17);
   Naamcaption = label("", 536, 24, 121, 33);
+  Naamcaption->setWordWrap(true);
   label("Maker:", 488, 56, 57, 17);
   Makercap = label("", 544, 56, 105, 33);
+  Makercap->setWordWrap(true);
   Label9 = label("Klik hier voor commentaar", 488, 88, 161, 41);
   Label9->setCursor(Qt::PointingHandCursor);
   Label9->setStyleSheet(QStringLiteral("text-decoration: underline"));
