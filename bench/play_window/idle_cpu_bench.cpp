@@ -1,5 +1,5 @@
 // An idle game must cost nearly nothing: the play window's main loop waits for events while no
-// key is held. Each case runs five seconds of wall time and reports the processor time the
+// key is held. The idle cases run five seconds of wall time and report the processor time the
 // whole process used in it, as a percentage of one core (counter "core_percent"; target < 2).
 #include <QApplication>
 #include <QEventLoop>
@@ -60,6 +60,17 @@ void idleWindow(benchmark::State& state) {
   });
 }
 BENCHMARK(idleWindow)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The ring transition that reveals a new board: as fast as the machine draws and shows it.
+void ringTransition(benchmark::State& state) {
+  rig::PlayWindowRig rig;
+  Afspelen& window = rig.shown();
+  for (auto _ : state) {
+    window.clearBoard();
+    window.revealBoard(true);
+  }
+}
+BENCHMARK(ringTransition)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
