@@ -22,9 +22,10 @@ KeySym symbolOf(int key) {
   }
 }
 
+// Keys typed into another program are none of the game's business.
 Display* display() {
   auto* app = qGuiApp;
-  if (!app) return nullptr;
+  if (!app || QGuiApplication::applicationState() != Qt::ApplicationActive) return nullptr;
   auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
   return x11 ? x11->display() : nullptr;
 }
