@@ -6,25 +6,25 @@ namespace dwaalbos {
 
 namespace {
 
-std::string ask(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, QString::fromStdString(spec.title),
-                     QString::fromStdString(spec.folder), QString::fromStdString(spec.filter));
+std::string ask(QWidget* parent, const FileDialogSpec& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, QString::fromStdString(request.title),
+                     QString::fromStdString(request.folder), QString::fromStdString(request.filter));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QString::fromStdString(spec.defaultSuffix));
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst().toStdString();
 }
 
 }  // namespace
 
-std::string SystemFileDialogs::askOpenFile(QWidget* parent, const FileDialogSpec& spec) {
-  return ask(parent, spec, QFileDialog::AcceptOpen);
+std::string SystemFileDialogs::askOpenFile(QWidget* parent, const FileDialogSpec& request) {
+  return ask(parent, request, QFileDialog::AcceptOpen);
 }
 
-std::string SystemFileDialogs::askSaveFile(QWidget* parent, const FileDialogSpec& spec) {
-  return ask(parent, spec, QFileDialog::AcceptSave);
+std::string SystemFileDialogs::askSaveFile(QWidget* parent, const FileDialogSpec& request) {
+  return ask(parent, request, QFileDialog::AcceptSave);
 }
 
 }  // namespace dwaalbos

@@ -21,14 +21,14 @@ struct FileDialogSpec {
 class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
-  virtual std::string askOpenFile(QWidget* parent, const FileDialogSpec& spec) = 0;
-  virtual std::string askSaveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+  virtual std::string askOpenFile(QWidget* parent, const FileDialogSpec& request) = 0;
+  virtual std::string askSaveFile(QWidget* parent, const FileDialogSpec& request) = 0;
 };
 
 class SystemFileDialogs : public FileDialogs {
  public:
-  std::string askOpenFile(QWidget* parent, const FileDialogSpec& spec) override;
-  std::string askSaveFile(QWidget* parent, const FileDialogSpec& spec) override;
+  std::string askOpenFile(QWidget* parent, const FileDialogSpec& request) override;
+  std::string askSaveFile(QWidget* parent, const FileDialogSpec& request) override;
 };
 
 }  // namespace dwaalbos

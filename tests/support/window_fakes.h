@@ -69,12 +69,12 @@ class RecordingDesktop : public Desktop {
 // Answers every dialog with `answer` (empty: cancelled) and remembers what was shown.
 class AnsweringDialogs : public FileDialogs {
  public:
-  std::string askOpenFile(QWidget*, const FileDialogSpec& spec) override {
-    asked.push_back(spec);
+  std::string askOpenFile(QWidget*, const FileDialogSpec& request) override {
+    asked.push_back(request);
     return answer;
   }
-  std::string askSaveFile(QWidget*, const FileDialogSpec& spec) override {
-    asked.push_back(spec);
+  std::string askSaveFile(QWidget*, const FileDialogSpec& request) override {
+    asked.push_back(request);
     return answer;
   }
 

@@ -73,12 +73,12 @@ struct FakeNavigator : Navigator {
 };
 
 struct FakeFileDialogs : FileDialogs {
-  std::string askOpenFile(QWidget*, const FileDialogSpec& spec) override {
-    asked.push_back(spec);
+  std::string askOpenFile(QWidget*, const FileDialogSpec& request) override {
+    asked.push_back(request);
     return answer;
   }
-  std::string askSaveFile(QWidget*, const FileDialogSpec& spec) override {
-    asked.push_back(spec);
+  std::string askSaveFile(QWidget*, const FileDialogSpec& request) override {
+    asked.push_back(request);
     return answer;
   }
   std::string answer;
