@@ -41,15 +41,15 @@ void tekenen(benchmark::State& state, const Board& board, bool metBitBlt) {
   }
 }
 
-void MaskedBitBlt(benchmark::State& state) { tekenen(state, maskedBoard(), true); }
-void MaskedPaintPicture(benchmark::State& state) { tekenen(state, maskedBoard(), false); }
-void MixedBitBlt(benchmark::State& state) { tekenen(state, mixedBoard(), true); }
-void MixedPaintPicture(benchmark::State& state) { tekenen(state, mixedBoard(), false); }
+void MaskedScanlines(benchmark::State& state) { tekenen(state, maskedBoard(), true); }
+void MaskedPainter(benchmark::State& state) { tekenen(state, maskedBoard(), false); }
+void MixedScanlines(benchmark::State& state) { tekenen(state, mixedBoard(), true); }
+void MixedPainter(benchmark::State& state) { tekenen(state, mixedBoard(), false); }
 
-BENCHMARK(MaskedBitBlt)->Unit(benchmark::kMicrosecond);
-BENCHMARK(MaskedPaintPicture)->Unit(benchmark::kMicrosecond);
-BENCHMARK(MixedBitBlt)->Unit(benchmark::kMicrosecond);
-BENCHMARK(MixedPaintPicture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MaskedScanlines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MaskedPainter)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MixedScanlines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MixedPainter)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

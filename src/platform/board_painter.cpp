@@ -7,7 +7,7 @@ namespace dwaalbos {
 
 namespace {
 
-BlitPath pathOf(bool metBitBlt) { return metBitBlt ? BlitPath::BitBlt : BlitPath::PaintPicture; }
+BlitPath pathOf(bool metBitBlt) { return metBitBlt ? BlitPath::Scanlines : BlitPath::Painter; }
 
 }  // namespace
 
@@ -72,7 +72,7 @@ void BoardPainter::pasteMan(Blitter& blitter, const ManPose& man) const {
 
 void BoardPainter::edtekenen(QImage& target, const Board& veld, QRgb background) const {
   ensureBoardImage(target);
-  Blitter blitter(target, BlitPath::BitBlt);
+  Blitter blitter(target, BlitPath::Scanlines);
   blitter.clear(background);
   pasteCells(blitter, editor_, veld);
 }

@@ -100,7 +100,7 @@ SpriteFrame SpriteFrame::of(const QImage& image, QPoint source, const QImage* ma
 
 Blitter::Blitter(QImage& dest, BlitPath path) : dest_(dest), path_(path) {
   if (dest_.format() != QImage::Format_RGB32) dest_.convertTo(QImage::Format_RGB32);
-  if (path_ == BlitPath::BitBlt) painter_.emplace(&dest_);
+  if (path_ == BlitPath::Painter) painter_.emplace(&dest_);
 }
 
 void Blitter::blit(QPoint to, const QImage& source, QRect from, RasterOp op) {

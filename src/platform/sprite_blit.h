@@ -16,9 +16,10 @@ enum class RasterOp {
   SrcAnd,      // destination AND source: a picture's white leaves the destination as it was
 };
 
-// Two ways of drawing that give the same pixels: QPainter's raster-op composition modes
-// ("Teken met Bitblt"), or plain arithmetic on the image's scanlines ("Teken met Paintpicture").
-enum class BlitPath { BitBlt, PaintPicture };
+// Two ways of drawing that give the same pixels: the raster operations done straight on the
+// image's scanlines, as a device-context copy does them ("Teken met Bitblt"), or through the
+// toolkit's painter and its raster-op composition modes ("Teken met Paintpicture").
+enum class BlitPath { Scanlines, Painter };
 
 // A 40 x 40 frame of a picture (at `source`), pasted through a mask or opaque. `maskInk` and
 // `imageInk` (relative to the frame) hold the pixels that are not white: outside them the two
@@ -35,7 +36,7 @@ struct SpriteFrame {
 };
 
 // Pastes rectangles into one destination image. Keep one Blitter for a whole redraw: on the
-// BitBlt path it holds a QPainter open on the destination, which must not be painted on by
+// Painter path it holds a QPainter open on the destination, which must not be painted on by
 // anything else until the Blitter is gone. The destination is made Format_RGB32 if it isn't.
 class Blitter {
  public:

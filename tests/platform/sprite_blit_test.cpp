@@ -129,9 +129,9 @@ TEST_P(BothPaths, OtherFormatsAreConvertedNotMisread) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Blitter, BothPaths,
-                         ::testing::Values(BlitPath::BitBlt, BlitPath::PaintPicture),
+                         ::testing::Values(BlitPath::Painter, BlitPath::Scanlines),
                          [](const auto& info) {
-                           return info.param == BlitPath::BitBlt ? "BitBlt" : "PaintPicture";
+                           return info.param == BlitPath::Painter ? "Painter" : "Scanlines";
                          });
 
 }  // namespace

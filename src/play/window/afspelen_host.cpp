@@ -86,7 +86,7 @@ void Afspelen::ringeffect() {
     QElapsedTimer frame;
     frame.start();
     {
-      Blitter blitter(vakImage(), BlitPath::BitBlt);
+      Blitter blitter(vakImage(), BlitPath::Scanlines);
       for (const RingBlock& block : step)
         blitter.blit({block.x, block.y}, picture1_, {block.x, block.y, block.size, block.size},
                      RasterOp::SrcCopy);
