@@ -1,0 +1,103 @@
+// Standard levels played through the real window, key by key, with the shortest solution the
+// solver finds: the window's keys, rides and switch reach the same end as the rules do.
+#include <QApplication>
+#include <QLabel>
+
+#include <cstdlib>
+
+#include "frontend/splash.h"
+#include "play/window/board_view.h"
+#include "play/solver/solver.h"
+#include "play_window_rig.h"
+
+using namespace dwaalbos;
+using rig::Script;
+
+namespace {
+
+// Walking and follow-line delays 0, panel shown, no transition.
+const std::vector<std::uint8_t> kQuickOptions{0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0};
+
+Qt::Key qtKey(char move) {
+  switch (move) {
+    case 'L': return Qt::Key_Left;
+    case 'R': return Qt::Key_Right;
+    case 'U': return Qt::Key_Up;
+    case 'D': return Qt::Key_Down;
+    default: return Qt::Key_Space;
+  }
+}
+
+struct Snapshot {
+  int x, y;
+  bool schakelaar;
+  Board veld;
+  bool operator==(const Snapshot&) const = default;
+};
+
+class StandardLevelsInTheWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rig.writeOptions(kQuickOptions);
+    SharedState built(std::getenv("DWAALBOS_GAME_DIR"));
+    built.readLevelSets();
+    rig.shared.sets = built.sets;
+  }
+
+  Snapshot now() {
+    return {rig.shared.ManX, rig.shared.ManY, rig.window().engine().state().Schakelaar,
+            rig.shared.Veld};
+  }
+
+  // Each key is tapped once the previous one has changed the game: every move of a shortest
+  // solution does, and a key tapped before the window took the previous one would be lost.
+  void scriptMoves(const std::string& moves) {
+    auto before = std::make_shared<Snapshot>();
+    for (char move : moves) {
+      script.then([this, before, move] {
+        *before = now();
+        QTest::keyClick(&rig.window().board(), qtKey(move));
+        return true;
+      });
+      script.then([this, before] { return !(now() == *before); });
+    }
+  }
+
+  // Starts the standard level through its introduction and plays the solution in it.
+  void playLevel(int levelNummer) {
+    const Doolhof* level = rig.shared.sets.byNumber(levelNummer);
+    ASSERT_NE(level, nullptr);
+    const Solution solution = solve(*level);
+    ASSERT_TRUE(solution.solvable);
+    scriptMoves(solution.moves);
+    script.answer(QMessageBox::No);
+    rig.shared.LevelNummer = levelNummer;
+    Afspelen& window = rig.shown();
+    window.engine().begi();
+    Splash* splash = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* candidate = qobject_cast<Splash*>(top); candidate && candidate->isVisible())
+        splash = candidate;
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->Naam->text().toStdString(), level->Naam);
+    rig::stopWhenDone(script, window, 30000);
+    QTest::mouseClick(splash->Naam, Qt::LeftButton);
+  }
+
+  rig::PlayWindowRig rig;
+  Script script;
+};
+
+}  // namespace
+
+TEST_F(StandardLevelsInTheWindow, TheGateKeeperOfTheFirstSetIsCompleted) {
+  playLevel(15);
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes[0].title, "Volgende?");
+}
+
+TEST_F(StandardLevelsInTheWindow, TheIcePalaceOfTheSecondSetIsCompleted) {
+  playLevel(26);
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes[0].title, "Volgende?");
+}
