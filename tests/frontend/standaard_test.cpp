@@ -104,5 +104,5 @@ TEST_F(Chooser, ClosingReturnsToThePlayWindowAndStartsNothing) {
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(rig.window().isEnabled());
   EXPECT_EQ(rig.shared.LevelNummer, 7);
-  EXPECT_TRUE(rig.sound.sounds.empty());
+  EXPECT_TRUE(rig.sound.played.empty());
 }

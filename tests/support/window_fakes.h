@@ -26,13 +26,24 @@ class RecordingSound : public Sound {
  public:
   void speelgeluid(int slot) override { played.push_back(slot); }
   void sluitgeluid() override { closed = true; }
-  void speelmuziek(const std::string&) override {}
-  void pauzeermuziek() override {}
-  void hervatmuziek() override {}
-  void stopmuziek() override {}
-  bool muziekpauze() const override { return false; }
+  void speelmuziek(const std::string& path) override {
+    music.push_back("speel " + path);
+    paused = false;
+  }
+  void pauzeermuziek() override {
+    music.push_back("pauzeer");
+    paused = true;
+  }
+  void hervatmuziek() override {
+    music.push_back("hervat");
+    paused = false;
+  }
+  void stopmuziek() override { music.push_back("stop"); }
+  bool muziekpauze() const override { return paused; }
 
   std::vector<int> played;
+  std::vector<std::string> music;  // the music commands in order
+  bool paused = false;
   bool closed = false;
 };
 

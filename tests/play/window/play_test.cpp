@@ -87,7 +87,7 @@ TEST_F(PlayWindow, ArrowKeysWalkThePlayerAndTheTitleNamesTheLevel) {
   play();
   EXPECT_EQ(rig.shared.ManX, 40);
   EXPECT_EQ(title, "Dwaalbos 6.0:  door ");
-  EXPECT_EQ(rig.sound.sounds, (std::vector<int>{1, 5}));
+  EXPECT_EQ(rig.sound.played, (std::vector<int>{1, 5}));
 }
 
 TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
@@ -266,7 +266,7 @@ TEST_F(PlayWindow, ClosingAsksAndYesGoesBackToTheMenu) {
   EXPECT_TRUE(visibleAfterNo);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"menu"});
-  EXPECT_EQ(rig.sound.calls, std::vector<std::string>{"stop"});
+  EXPECT_EQ(rig.sound.music, std::vector<std::string>{"stop"});
   EXPECT_EQ(window.board().image().pixel(0, 0), 0xFF000000u);
 }
 
@@ -297,8 +297,8 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
   EXPECT_EQ(size, QSize(484, 492));
   EXPECT_FALSE(menusShown);
   EXPECT_EQ(window.menus().mnurechts->isChecked(), panelMark);
-  EXPECT_EQ(std::count(rig.sound.sounds.begin(), rig.sound.sounds.end(), 1), 1);
-  EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"back to editor"});
+  EXPECT_EQ(std::count(rig.sound.played.begin(), rig.sound.played.end(), 1), 1);
+  EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"return"});
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(script.boxes.empty());
 }
@@ -320,7 +320,7 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStop) {
   panel.Command1->click();  // resumes, whatever is chosen now
   window.engine().state().Pauze = false;
   panel.Command5->click();
-  EXPECT_EQ(rig.sound.calls,
+  EXPECT_EQ(rig.sound.music,
             (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"), "pauzeer",
                                       "hervat", "stop"}));
   EXPECT_TRUE(window.engine().state().Pauze);

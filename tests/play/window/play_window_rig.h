@@ -20,79 +20,17 @@
 #include <variant>
 #include <vector>
 
-#include "audio/sound.h"
-#include "frontend/navigator.h"
 #include "level/level_file.h"
 #include "level/level_text.h"
 #include "level/shared_state.h"
-#include "platform/desktop.h"
-#include "platform/file_dialogs.h"
 #include "platform/pictures.h"
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
+#include "support/window_fakes.h"
 
 namespace rig {
 
 using namespace dwaalbos;
-
-struct FakeSound : Sound {
-  void speelgeluid(int slot) override { sounds.push_back(slot); }
-  void sluitgeluid() override { closed = true; }
-  void speelmuziek(const std::string& path) override {
-    calls.push_back("speel " + path);
-    paused = false;
-  }
-  void pauzeermuziek() override {
-    calls.push_back("pauzeer");
-    paused = true;
-  }
-  void hervatmuziek() override {
-    calls.push_back("hervat");
-    paused = false;
-  }
-  void stopmuziek() override { calls.push_back("stop"); }
-  bool muziekpauze() const override { return paused; }
-
-  std::vector<int> sounds;
-  std::vector<std::string> calls;
-  bool paused = false;
-  bool closed = false;
-};
-
-struct FakeNavigator : Navigator {
-  void showMenu() override { calls.push_back("menu"); }
-  void showPlayWindow() override { calls.push_back("play"); }
-  void showChooser() override { calls.push_back("chooser"); }
-  void showEditor() override { calls.push_back("editor"); }
-  void openInEditor(const char* path) override { calls.push_back(std::string("open ") + path); }
-  void returnToEditor() override { calls.push_back("back to editor"); }
-  void enableEditor(bool) override {}
-  void quitProgram() override { calls.push_back("quit"); }
-
-  std::vector<std::string> calls;
-};
-
-struct FakeFileDialogs : FileDialogs {
-  std::string askOpenFile(QWidget*, const FileDialogSpec& request) override {
-    asked.push_back(request);
-    return answer;
-  }
-  std::string askSaveFile(QWidget*, const FileDialogSpec& request) override {
-    asked.push_back(request);
-    return answer;
-  }
-  std::string answer;
-  std::vector<FileDialogSpec> asked;
-};
-
-struct FakeDesktop : Desktop {
-  bool openDocument(const std::string& address) override {
-    opened.push_back(address);
-    return true;
-  }
-  bool startProgram(const std::string&) override { return false; }
-  std::vector<std::string> opened;
-};
 
 inline const Pictures& pictures() {
   static const Pictures shared(qEnvironmentVariable("DWAALBOS_GAME_DIR"));
@@ -244,10 +182,10 @@ struct PlayWindowRig {
 
   QTemporaryDir folder;
   SharedState shared;
-  FakeSound sound;
-  FakeNavigator navigator;
-  FakeFileDialogs files;
-  FakeDesktop desktop;
+  dwaalbos::testing::RecordingSound sound;
+  dwaalbos::testing::RecordingNavigator navigator;
+  dwaalbos::testing::AnsweringDialogs files;
+  dwaalbos::testing::RecordingDesktop desktop;
 
  private:
   std::unique_ptr<Afspelen> window_;
