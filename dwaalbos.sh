@@ -9,7 +9,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev lib
           libgme-dev timgm6mb-soundfont libgtest-dev libgmock-dev libbenchmark-dev clang
           libclang-rt-14-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35
           fonts-quattrocento
-          qt6-translations-l10n libx11-dev)
+          qt6-translations-l10n libx11-dev libxtst-dev xvfb openbox)
 
 install_missing() {
   local missing=()

@@ -145,7 +145,6 @@ void Editor::metcommand(const std::string& best) {
 }
 
 void Editor::terugVanTest() {
-  setEnabled(true);
   if (state_.Testen) openen(state_.paths.testLevel());
   bringForward();
 }
@@ -154,7 +153,8 @@ void Editor::terugVanTest() {
 // held from the window before (an arrow that walked onto the end square) does not move the
 // cursor.
 void Editor::bringForward() {
-  KeyState::instance().clear();
+  KeyState::instance().changeHands();
+  setEnabled(true);
   show();
   raise();
   activateWindow();
@@ -162,12 +162,22 @@ void Editor::bringForward() {
   setStoppen(false);
 }
 
+// Runs from the loop's timer and at once on every arrow press, so that a press moves the cursor
+// without waiting for the next pass.
 void Editor::cursorPass() {
+  struct Arrow {
+    int key, dx, dy;
+  };
+  static constexpr Arrow kArrows[] = {
+      {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+  if (!clock_.isValid()) clock_.start();
   auto& keys = KeyState::instance();
-  if (keys.query(Qt::Key_Left)) Vak_->moveCursor(-1, 0);
-  if (keys.query(Qt::Key_Right)) Vak_->moveCursor(1, 0);
-  if (keys.query(Qt::Key_Up)) Vak_->moveCursor(0, -1);
-  if (keys.query(Qt::Key_Down)) Vak_->moveCursor(0, 1);
+  for (std::size_t i = 0; i < repeats_.size(); ++i) {
+    const Arrow& arrow = kArrows[i];
+    const bool pressed = keys.takePress(arrow.key);
+    if (repeats_[i].step(pressed, keys.isDown(arrow.key), clock_.elapsed()))
+      Vak_->moveCursor(arrow.dx, arrow.dy);
+  }
 }
 
 void Editor::setStoppen(bool stoppen) {
@@ -189,6 +199,9 @@ void Editor::changeEvent(QEvent* event) {
 }
 
 void Editor::Vak_KeyDown(QKeyEvent* event) {
+  const int k = event->key();
+  const bool arrow = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
+  if (arrow && loop_.isActive() && !event->isAutoRepeat()) cursorPass();
   const auto key = objectKeyFor(event->key(), event->modifiers(), event->nativeScanCode());
   if (key.kind == ObjectKey::Kind::Nothing) return;
   if (key.kind == ObjectKey::Kind::NotReady) {
@@ -210,9 +223,10 @@ void Editor::edtekenen(QRgb background) {
 }
 
 // Closing never closes: after a confirmation the editor is hidden and the menu comes back.
+// While a test play holds the input the editor waits for it and cannot be closed.
 void Editor::closeEvent(QCloseEvent* event) {
   event->ignore();
-  mnuexit_Click();
+  if (isEnabled()) mnuexit_Click();
 }
 
 void Editor::mnuexit_Click() {

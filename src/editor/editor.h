@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QRgb>
 #include <QTimer>
 
+#include <array>
 #include <string>
 
+#include "cursor_repeat.h"
 #include "platform/board_painter.h"
 #include "platform/file_dialogs.h"
 
@@ -94,6 +97,8 @@ class Editor : public QMainWindow {
   QPlainTextEdit* Commentaar_;
   QComboBox* Achtercombo_;
   QTimer loop_;
+  QElapsedTimer clock_;
+  std::array<CursorRepeat, 4> repeats_;  // left, right, up, down
   bool Stoppen = true;
 };
 

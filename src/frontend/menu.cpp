@@ -241,6 +241,6 @@ void Menu::startBonusProgram() {
 
 // Presses made while the menu was not looking do not count (`toetsenleeg`), and neither does
 // a key still held from before, like the Enter that answered the last question box.
-void Menu::toetsenleeg() { KeyState::instance().clear(); }
+void Menu::toetsenleeg() { KeyState::instance().changeHands(); }
 
 }  // namespace dwaalbos

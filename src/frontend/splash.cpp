@@ -1,5 +1,6 @@
 #include "splash.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -84,6 +85,12 @@ void Splash::present(const QString& naam, const QString& maker, const QString& c
 void Splash::verder() {
   hide();
   emit dismissed();
+}
+
+// Closed by the window manager it is dismissed all the same: the play window waits for it.
+void Splash::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (isVisible()) verder();
 }
 
 void Splash::placeOverOwner() {

@@ -1,11 +1,22 @@
 #include "key_state.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 #include "live_keys.h"
 
 namespace dwaalbos {
+namespace {
+
+constexpr int kPolledKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,    Qt::Key_Down,
+                               Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+
+bool isWindow(const QObject* object) {
+  return object->isWidgetType() && static_cast<const QWidget*>(object)->isWindow();
+}
+
+}  // namespace
 
 KeyState& KeyState::instance() {
   static KeyState* state = [] {
@@ -16,32 +27,81 @@ KeyState& KeyState::instance() {
   return *state;
 }
 
-bool KeyState::query(int key) {
-  const bool down = keyDownNow(key).value_or(down_.contains(key));
-  const bool answer = down || pressed_.contains(key);
-  pressed_.remove(key);
-  return answer;
+bool KeyState::rawDown(int key) const { return keyDownNow(key).value_or(down_.contains(key)); }
+
+bool KeyState::isDown(int key) {
+  if (!rawDown(key)) {
+    heldOver_.remove(key);
+    return false;
+  }
+  return !heldOver_.contains(key);
 }
 
-void KeyState::clear() {
-  down_.clear();
+bool KeyState::query(int key) {
+  const bool down = isDown(key);
+  return takePress(key) || down;
+}
+
+bool KeyState::takePress(int key) { return pressed_.remove(key); }
+
+bool KeyState::anyDown() {
+  for (int key : kPolledKeys)
+    if (isDown(key)) return true;
+  return false;
+}
+
+void KeyState::flush() {
   pressed_.clear();
+  flushedAt_ = displayTimeNow();
+}
+
+void KeyState::changeHands() {
+  flush();
+  for (int key : kPolledKeys)
+    if (rawDown(key)) heldOver_.insert(key);
+}
+
+// Display clocks wrap after 49 days; the difference of two stamps does not care.
+bool KeyState::madeBeforeFlush(std::uint64_t stamp) const {
+  if (!flushedAt_ || stamp == 0) return false;
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(stamp) - *flushedAt_) <= 0;
+}
+
+void KeyState::keyPressed(int key, std::uint64_t stamp) {
+  down_.insert(key);
+  if (madeBeforeFlush(stamp)) return;
+  heldOver_.remove(key);
+  pressed_.insert(key);
+}
+
+void KeyState::keyReleased(int key) {
+  down_.remove(key);
+  heldOver_.remove(key);
 }
 
 bool KeyState::eventFilter(QObject* watched, QEvent* event) {
-  // Every key event passes the filter once for each widget it is delivered to; the state
-  // only needs the first, and auto-repeat releases are not real releases.
-  const auto type = event->type();
-  if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (type == QEvent::KeyPress) {
-      down_.insert(key->key());
-      pressed_.insert(key->key());
-    } else if (!key->isAutoRepeat()) {
-      down_.remove(key->key());
+  // A key event passes the filter once for each widget it is offered to; the sets do not mind.
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->isAutoRepeat()) break;
+      if (event->type() == QEvent::KeyPress) keyPressed(key->key(), key->timestamp());
+      else keyReleased(key->key());
+      break;
     }
-  } else if (type == QEvent::ApplicationDeactivate) {
-    down_.clear();
+    case QEvent::WindowActivate:
+      if (isWindow(watched)) changeHands();
+      break;
+    case QEvent::Hide:
+      if (isWindow(watched) && static_cast<QWidget*>(watched)->isModal()) changeHands();
+      break;
+    case QEvent::ApplicationDeactivate:
+      down_.clear();
+      pressed_.clear();
+      break;
+    default:
+      break;
   }
   return QObject::eventFilter(watched, event);
 }

@@ -3,11 +3,30 @@
 #include <QObject>
 #include <QSet>
 
+#include <cstdint>
+#include <optional>
+
 namespace dwaalbos {
 
-// The keyboard as the game's loops read it: per key, "down, or pressed since the last query".
-// Fed by the application's key events through an event filter, so it sees every key press
-// of every window of the program, like the asynchronous key state the loops were made for.
+// The keyboard as the game's loops read it. Per key (a Qt::Key) there are two facts:
+//
+// - Down now: the display's live keyboard while one of the game's windows has the keyboard;
+//   where the window system offers no live keyboard, the last press or release event seen.
+//   Nothing is down while another program has the keyboard. A release that never reaches the
+//   game therefore cannot leave a key stuck.
+// - Pressed: a real press (auto-repeats do not count) that arrived since the key was last
+//   queried or the presses were flushed.
+//
+// Two ways to forget:
+// - `flush` (`toetsenleeg`, after every move): every press made before now is forgotten, also
+//   one still waiting in the window system's queue. A key that is still held stays down, so
+//   holding an arrow keeps walking.
+// - `changeHands` (a window shown or activated, a box or dialog closed): a flush, and every key
+//   down at that moment counts as up until it has been released, so the Enter that answered a
+//   box never acts on the window that comes next.
+//
+// The application's event filter feeds it, and changes hands whenever one of the game's windows
+// is activated or a modal box or dialog closes.
 class KeyState : public QObject {
   Q_OBJECT
 
@@ -15,20 +34,30 @@ class KeyState : public QObject {
   // The one instance, installed on the application when first asked for.
   static KeyState& instance();
 
-  // True when the key (a Qt::Key) is down or was pressed since it was last queried; the
-  // query clears the pressed mark.
+  bool isDown(int key);
+  // Down now, or pressed since the last query; the query forgets the press.
   bool query(int key);
-  bool anyDown() const { return !down_.isEmpty(); }
-  // Forget everything, as when the application loses the keyboard.
-  void clear();
+  // Pressed since the last query, whether or not still down; forgets the press.
+  bool takePress(int key);
+  // Whether any key the game polls is down now.
+  bool anyDown();
+  void flush();
+  void changeHands();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   KeyState() = default;
-  QSet<int> down_;
+  bool rawDown(int key) const;
+  bool madeBeforeFlush(std::uint64_t stamp) const;
+  void keyPressed(int key, std::uint64_t stamp);
+  void keyReleased(int key);
+
+  QSet<int> down_;     // by events, for window systems without a live keyboard
   QSet<int> pressed_;
+  QSet<int> heldOver_;  // down at the last change of hands and not yet released
+  std::optional<std::uint32_t> flushedAt_;  // the display's clock at the last flush
 };
 
 }  // namespace dwaalbos

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 // After Qt: the X headers define macros that Qt's names would clash with.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
@@ -22,18 +23,48 @@ KeySym symbolOf(int key) {
   }
 }
 
-// Keys typed into another program are none of the game's business.
-Display* display() {
+Display* toolkitDisplay() {
   auto* app = qGuiApp;
-  if (!app || QGuiApplication::applicationState() != Qt::ApplicationActive) return nullptr;
+  if (!app) return nullptr;
   auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
   return x11 ? x11->display() : nullptr;
 }
 
+// Keys typed into another program are none of the game's business.
+Display* activeDisplay() {
+  return QGuiApplication::applicationState() == Qt::ApplicationActive ? toolkitDisplay()
+                                                                      : nullptr;
+}
+
+// A connection of our own with a hidden window whose property changes report the server's
+// time: asking on the toolkit's connection would hand the answer to the toolkit's reader.
+class Clock {
+ public:
+  explicit Clock(const char* name) : display_(XOpenDisplay(name)) {
+    if (!display_) return;
+    window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+    XSelectInput(display_, window_, PropertyChangeMask);
+    atom_ = XInternAtom(display_, "DWAALBOS_CLOCK", False);
+  }
+
+  std::optional<std::uint32_t> now() {
+    if (!display_) return std::nullopt;
+    XChangeProperty(display_, window_, atom_, XA_STRING, 8, PropModeAppend, nullptr, 0);
+    XEvent event;
+    XWindowEvent(display_, window_, PropertyChangeMask, &event);
+    return static_cast<std::uint32_t>(event.xproperty.time);
+  }
+
+ private:
+  Display* display_;
+  Window window_ = 0;
+  Atom atom_ = 0;
+};
+
 }  // namespace
 
 std::optional<bool> keyDownNow(int key) {
-  Display* server = display();
+  Display* server = activeDisplay();
   const KeySym symbol = symbolOf(key);
   if (!server || symbol == NoSymbol) return std::nullopt;
   const KeyCode code = XKeysymToKeycode(server, symbol);
@@ -41,6 +72,14 @@ std::optional<bool> keyDownNow(int key) {
   char keys[32];
   XQueryKeymap(server, keys);
   return (keys[code / 8] & (1 << (code % 8))) != 0;
+}
+
+std::optional<std::uint32_t> displayTimeNow() {
+  Display* server = toolkitDisplay();
+  if (!server) return std::nullopt;
+  // Kept for the program's life: closing it at exit could outlive the display server.
+  static Clock* clock = new Clock(DisplayString(server));
+  return clock->now();
 }
 
 }  // namespace dwaalbos

@@ -1,15 +1,20 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 namespace dwaalbos {
 
-// Whether a key (a Qt::Key) is held down at this moment, asked of the display server itself,
-// as the game's loops expect of a key state. Key events report the same only once they are
-// handled, and the loops handle events only between moves, so a key let go during a move
-// would still look held after it. Nothing when the display cannot be asked (the offscreen
-// platform of the tests, Wayland), while another program has the keyboard, or for keys the
-// game does not poll.
+// Whether a key (a Qt::Key) is held down at this moment, asked of the display server itself.
+// Key events report the same only once they are handled, and a release that arrives while a
+// modal box has the input can be lost to the game altogether. Nothing when the display cannot
+// be asked (the offscreen platform of the tests, Wayland), while another program has the
+// keyboard, or for keys the game does not poll.
 std::optional<bool> keyDownNow(int key);
+
+// The display server's clock now, in the milliseconds that stamp its key events. Events stamped
+// up to this time were made before this moment, even those still on their way to the game.
+// Nothing where the display cannot be asked.
+std::optional<std::uint32_t> displayTimeNow();
 
 }  // namespace dwaalbos

@@ -26,7 +26,7 @@ class EditorTest : public ::testing::Test {
         pictures(QString::fromStdString(gameFolder())),
         editor(std::make_unique<Editor>(state, navigator, pictures, dialogs, printers)) {
     std::filesystem::create_directories(folder.path("levels"));
-    KeyState::instance().clear();
+    KeyState::instance().changeHands();
     editor->activate();
   }
 

@@ -88,22 +88,10 @@ TEST_F(EditorKeys, CursorStaysOnTheBoard) {
   EXPECT_EQ(editor->Vak().row(), 12);
 }
 
-TEST_F(EditorKeys, HeldArrowsMoveOneCellPerPassAndDiagonally) {
-  auto* vak = &editor->Vak();
-  QTest::keyPress(vak, Qt::Key_Right);
-  QTest::keyPress(vak, Qt::Key_Down);
-  for (int i = 0; i < 3; ++i) editor->cursorPass();
-  QTest::keyRelease(vak, Qt::Key_Right);
-  QTest::keyRelease(vak, Qt::Key_Down);
-  editor->cursorPass();  // the releases were seen, the presses were counted
-  editor->cursorPass();
-  EXPECT_EQ(editor->Vak().cursor(), QPoint(120, 120));
-}
-
 TEST_F(EditorKeys, CursorLoopRunsOnlyWhileTheEditorIsInUse) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
   EXPECT_TRUE(editor->cursorLoopRunning());
-  KeyState::instance().clear();
+  KeyState::instance().changeHands();
   QTest::keyPress(&editor->Vak(), Qt::Key_Right);
   // A held arrow walks on by itself, one cell per pass of the loop.
   EXPECT_TRUE(QTest::qWaitFor([this] { return editor->Vak().cursor().x() >= 80; }, 5000));

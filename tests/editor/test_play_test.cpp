@@ -25,6 +25,11 @@ TEST_F(TestPlay, TestCommandHandsTheLevelToThePlayWindowOnce) {
 
   EXPECT_TRUE(state.Testen);
   EXPECT_FALSE(editor->isEnabled());
+  // While the test play holds the input, the window manager cannot close the editor.
+  answerNextBox(boxes, QMessageBox::No);
+  editor->close();
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_TRUE(boxes.empty());
   EXPECT_FALSE(editor->cursorLoopRunning());
   EXPECT_EQ(navigator.calls, std::vector<std::string>{"play"});
   const auto tested = readWholeFile(state.paths.testLevel());

@@ -28,7 +28,7 @@ class MenuTest : public ::testing::Test {
         pictures(QString::fromStdString(gameFolder())),
         menu(state, sound, navigator, desktop, pictures) {
     std::filesystem::create_directories(folder.path("geluid"));
-    KeyState::instance().clear();
+    KeyState::instance().changeHands();
     state.Testen = true;
     menu.show();
   }

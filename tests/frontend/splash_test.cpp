@@ -57,14 +57,23 @@ TEST_F(SplashScreen, AKeyLetGoStartsTheLevelWithoutWalkingThePlayer) {
   EXPECT_EQ(rig.shared.ManX, 0);
 }
 
-TEST_F(SplashScreen, AClickAnywhereStartsTheLevel) {
-  bool running = false;
-  script.then([&] {
-    running = rig.window().engine().gameRunning();
-    return true;
-  });
-  rig::stopWhenDone(script, rig.window());
-  QTest::mouseClick(splash, Qt::LeftButton, {}, {5, 5});
-  EXPECT_TRUE(running);
-  EXPECT_FALSE(splash->isVisible());
+// A click anywhere, or closing the screen by the window manager, starts the level.
+TEST_F(SplashScreen, AClickOrClosingStartsTheLevel) {
+  for (bool byClosing : {false, true}) {
+    SCOPED_TRACE(byClosing);
+    if (byClosing) {
+      rig.window().engine().begi();
+      ASSERT_EQ(visibleSplash(), splash);
+    }
+    bool running = false;
+    script.then([&] {
+      running = rig.window().engine().gameRunning() && rig.window().isEnabled();
+      return true;
+    });
+    rig::stopWhenDone(script, rig.window());
+    if (byClosing) splash->close();
+    else QTest::mouseClick(splash, Qt::LeftButton, {}, {5, 5});
+    EXPECT_TRUE(running);
+    EXPECT_FALSE(splash->isVisible());
+  }
 }

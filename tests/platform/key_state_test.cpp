@@ -1,5 +1,7 @@
 #include "platform/key_state.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -7,25 +9,24 @@
 
 using dwaalbos::KeyState;
 
+// Without a live keyboard (the offscreen platform) the state follows the key events alone; the
+// real keyboard path has tests of its own on an X server.
 class KeyStateTest : public ::testing::Test {
  protected:
   void SetUp() override {
     widget.show();
-    KeyState::instance().clear();
+    keys.changeHands();
   }
   QWidget widget;
+  KeyState& keys = KeyState::instance();
 };
 
-TEST_F(KeyStateTest, ATapCountsOnceAfterTheKeyIsReleased) {
-  auto& keys = KeyState::instance();
+TEST_F(KeyStateTest, ATapCountsOnceAndAHeldKeyUntilItIsReleased) {
   QTest::keyClick(&widget, Qt::Key_Left);
   EXPECT_TRUE(keys.query(Qt::Key_Left));
   EXPECT_FALSE(keys.query(Qt::Key_Left));
   EXPECT_FALSE(keys.query(Qt::Key_Right));
-}
 
-TEST_F(KeyStateTest, AHeldKeyAnswersEveryQueryUntilReleased) {
-  auto& keys = KeyState::instance();
   QTest::keyPress(&widget, Qt::Key_Up);
   EXPECT_TRUE(keys.query(Qt::Key_Up));
   EXPECT_TRUE(keys.query(Qt::Key_Up));
@@ -35,9 +36,38 @@ TEST_F(KeyStateTest, AHeldKeyAnswersEveryQueryUntilReleased) {
   EXPECT_FALSE(keys.anyDown());
 }
 
-TEST_F(KeyStateTest, ClearForgetsPressesNotYetQueried) {
-  auto& keys = KeyState::instance();
+TEST_F(KeyStateTest, AFlushForgetsPressesButAHeldKeyKeepsWalking) {
   QTest::keyClick(&widget, Qt::Key_Space);
-  keys.clear();
+  QTest::keyPress(&widget, Qt::Key_Right);
+  keys.flush();
   EXPECT_FALSE(keys.query(Qt::Key_Space));
+  EXPECT_TRUE(keys.query(Qt::Key_Right));
+  QTest::keyRelease(&widget, Qt::Key_Right);
+}
+
+TEST_F(KeyStateTest, AKeyHeldAtAChangeOfHandsCountsOnlyAfterItIsPressedAgain) {
+  QTest::keyPress(&widget, Qt::Key_Return);
+  keys.changeHands();
+  EXPECT_FALSE(keys.query(Qt::Key_Return));
+  EXPECT_FALSE(keys.anyDown());
+  QTest::keyRelease(&widget, Qt::Key_Return);
+  QTest::keyPress(&widget, Qt::Key_Return);
+  EXPECT_TRUE(keys.query(Qt::Key_Return));
+  QTest::keyRelease(&widget, Qt::Key_Return);
+}
+
+TEST_F(KeyStateTest, AutoRepeatedPressesAreNotNewPresses) {
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+  QApplication::sendEvent(&widget, &repeat);
+  EXPECT_FALSE(keys.takePress(Qt::Key_Down));
+}
+
+TEST_F(KeyStateTest, ClosingAModalBoxChangesHands) {
+  QWidget box;
+  box.setWindowModality(Qt::ApplicationModal);
+  box.show();
+  QTest::keyPress(&box, Qt::Key_Return);
+  box.hide();
+  EXPECT_FALSE(keys.query(Qt::Key_Return));
+  QTest::keyRelease(&widget, Qt::Key_Return);
 }

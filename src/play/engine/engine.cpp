@@ -189,11 +189,7 @@ void Engine::flipSwitch() {
   host_.sleep(200);
 }
 
-void Engine::toetsenleeg() {
-  for (GameKey key : {GameKey::Up, GameKey::Down, GameKey::Right, GameKey::Left, GameKey::Space,
-                      GameKey::Enter})
-    host_.keyState(key);
-}
+void Engine::toetsenleeg() { host_.flushKeys(); }
 
 void Engine::overnieuw() {
   if (shared_.LevelNummer == 0) {

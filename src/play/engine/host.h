@@ -66,6 +66,8 @@ class Host {
 
   // "Down, or pressed since the last query" for one key; the query clears the pressed mark.
   virtual bool keyState(GameKey key) = 0;
+  // Forgets every key press made until now, also those not yet delivered (`toetsenleeg`).
+  virtual void flushKeys() = 0;
   // Runs pending window events once per pass of the main loop. A host may wait here for the
   // next event while no game key is held, so that an idle game uses no processor time.
   virtual void processEvents() = 0;

@@ -28,6 +28,7 @@ class NullHost : public Host {
   void toEditor() override {}
   void openDocument(const std::string&) override {}
   bool keyState(GameKey) override { return false; }
+  void flushKeys() override {}
   void processEvents() override {}
 };
 

@@ -59,6 +59,7 @@ class HeadlessHost : public NullHost {
   void toEditor() override { toEditor_ = true; }
   void openDocument(const std::string& address) override { opened_.push_back(address); }
   bool keyState(GameKey key) override;
+  void flushKeys() override {}
   void processEvents() override;
 
  private:

@@ -72,6 +72,7 @@ class Afspelen : public QMainWindow, public Host {
   void toEditor() override;
   void openDocument(const std::string& address) override;
   bool keyState(GameKey key) override;
+  void flushKeys() override;
   void processEvents() override;
 
  protected:

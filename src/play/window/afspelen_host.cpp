@@ -179,6 +179,8 @@ bool Afspelen::keyState(GameKey key) {
   return false;
 }
 
+void Afspelen::flushKeys() { KeyState::instance().flush(); }
+
 // Between moves the game waits for the next event; a held key keeps it going without one.
 void Afspelen::processEvents() { processPendingEvents(!KeyState::instance().anyDown()); }
 

@@ -39,7 +39,8 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
   MnupijlenZev = item(mnujan, "Pijlen:     0");
   MnupijlenZev->setEnabled(false);
   mnuver = mnustat->addMenu(QStringLiteral("Status &Rud Dizoz"));
-  mnuver->menuAction()->setEnabled(false);
+  // Disabled as a widget, not only as an action: re-enabling the window then leaves it be.
+  mnuver->setEnabled(false);
   Mnusleutelsver = item(mnuver, "Sleutels: 0");
   mnupijlenver = item(mnuver, "Pijlen:     0");
 

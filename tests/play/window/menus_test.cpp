@@ -61,6 +61,10 @@ TEST(PlayMenus, CaptionsShortcutsMarksAndDisabledItemsAsDesigned) {
     EXPECT_EQ(item.action->isChecked(), item.checked);
     EXPECT_EQ(item.action->isEnabled(), item.enabled);
   }
+  // Disabled items stay so when the window is disabled and enabled again around a dialog.
+  rig.window().setEnabled(false);
+  rig.window().setEnabled(true);
+  EXPECT_FALSE(m.mnuver->menuAction()->isEnabled());
   // Separators where the design has them.
   EXPECT_EQ(m.mnufile->actions().size(), 7);
   EXPECT_EQ(m.Mnuoptie->actions().size(), 11);

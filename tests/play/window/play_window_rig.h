@@ -145,7 +145,7 @@ struct PlayWindowRig {
   PlayWindowRig() : shared(folder.path().toStdString()) {
     dir().mkpath("levels");
     dir().mkpath("geluid");
-    KeyState::instance().clear();
+    KeyState::instance().changeHands();
   }
 
   QDir dir() const { return QDir(folder.path()); }

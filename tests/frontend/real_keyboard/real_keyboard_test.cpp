@@ -1,0 +1,233 @@
+// The game's windows on a real X server, played with real key events: what a player's fingers
+// do to the boxes, the moves and the editor's cursor.
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "editor/editor.h"
+#include "editor/editor_board.h"
+#include "frontend/application.h"
+#include "frontend/menu.h"
+#include "level/command_line.h"
+#include "level/level_file.h"
+#include "level/options_file.h"
+#include "level/progress.h"
+#include "platform/key_state.h"
+#include "play/window/afspelen.h"
+#include "support/temp_folder.h"
+#include "support/level_rows.h"
+#include "support/real_player.h"
+#include "support/window_fakes.h"
+#include "support/x_display.h"
+
+namespace dwaalbos::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+class RealKeyboard : public ::testing::Test {
+ protected:
+  RealKeyboard() : application(folder.root().string(), {sound, desktop, dialogs, printers}) {}
+
+  void playerDoes(const std::function<void()>& keys, const std::function<void()>& finally = [] {}) {
+    EXPECT_TRUE(whilePlayerTypes(keys, finally)) << "the windows did not come back";
+  }
+  bool activeIs(const QWidget& window) const { return watch.activeIs(window); }
+  void waitUntilActive(const QWidget& window) {
+    EXPECT_TRUE(watch.waitUntilActive(window)) << "window never got the keyboard";
+  }
+  void waitForBox() { EXPECT_TRUE(watch.waitForBox()) << "no box"; }
+
+  // A level file with the given rows and a walking delay of `delay` ms.
+  void prepareLevel(std::initializer_list<const char*> rows, int delay) {
+    levelPath = folder.path("proef.dwb");
+    ASSERT_TRUE(writeLevelFile(levelPath, levelFromRows(rows, "Proef")));
+    StoredOptions options;
+    options.Loopvertraging = static_cast<std::int16_t>(delay);
+    ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), options));
+  }
+
+  // Opens the level in the play window; the player dismisses the introduction with a key.
+  void openLevel() {
+    application.showPlayWindow();
+    QTimer::singleShot(50, [this] { application.play().engine().openLevel(levelPath); });
+  }
+  void dismissIntroduction() {
+    const Afspelen& play = application.play();
+    EXPECT_TRUE(waitFor([&] { return watch.active != nullptr && !activeIs(play); }));
+    keyboard.tap("space");
+    waitUntilActive(play);
+  }
+  void endGame() { application.play().engine().stopGame(); }
+
+  TempFolder folder;
+  RecordingSound sound;
+  RecordingDesktop desktop;
+  AnsweringDialogs dialogs;
+  PdfPrinters printers;
+  Application application;
+  WindowWatch watch;
+  FakeKeyboard keyboard;
+  std::string levelPath;
+};
+
+// The Enter that answers a box is still held when the menu appears: the menu must not act on it.
+TEST_F(RealKeyboard, TheEnterThatAnswersALeaveQuestionDoesNotActOnTheMenu) {
+  application.start(parseCommandLine({}));
+  Menu& menu = application.menu();
+  Afspelen& play = application.play();
+  Editor& editor = application.editor();
+  playerDoes([&] {
+    waitUntilActive(menu);
+    keyboard.tap("Return");
+    waitUntilActive(play);
+    keyboard.chord("Control_L", "m");
+    waitForBox();
+    keyboard.press("Return");
+    waitUntilActive(menu);
+    pause(400ms);
+    keyboard.release("Return");
+    pause(300ms);
+    keyboard.tap("Down");
+    pause(300ms);
+    keyboard.tap("Return");
+    waitUntilActive(editor);
+    keyboard.chord("Alt_L", "l");
+    pause(300ms);
+    keyboard.tap("w");
+    waitForBox();
+    keyboard.press("Return");
+    waitUntilActive(menu);
+    pause(400ms);
+    keyboard.release("Return");
+    pause(300ms);
+  });
+  EXPECT_TRUE(menu.isVisible());
+  EXPECT_FALSE(play.isVisible());
+  EXPECT_FALSE(editor.isVisible());
+  EXPECT_EQ(watch.boxesShown, 2);
+}
+
+TEST_F(RealKeyboard, TheEnterThatClosesTheBonusNoticeDoesNotActOnTheMenu) {
+  std::filesystem::create_directories(folder.path("geluid"));
+  ASSERT_TRUE(writeFirstSetProgress(folder.path("geluid/Niets.wav"), 23));
+  application.start(parseCommandLine({}));
+  Menu& menu = application.menu();
+  playerDoes([&] {
+    waitUntilActive(menu);
+    QTimer::singleShot(0, &menu, [&] {
+      QTest::mousePress(&menu, Qt::RightButton, Qt::ShiftModifier, QPoint(184, 208));
+    });
+    waitForBox();
+    keyboard.press("Return");
+    pause(500ms);
+    keyboard.release("Return");
+    pause(300ms);
+  });
+  ASSERT_EQ(desktop.started.size(), 1u);
+  EXPECT_TRUE(desktop.opened.empty());
+  EXPECT_TRUE(menu.isVisible());
+  EXPECT_FALSE(application.play().isVisible());
+}
+
+// Walking onto the end square with the arrow held, and letting go while the box is up: no key
+// stays down for the game afterwards.
+TEST_F(RealKeyboard, AnArrowLetGoWhileTheBoxIsUpIsNotStuck) {
+  prepareLevel({"S.E"}, 0);
+  openLevel();
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        keyboard.press("Right");
+        waitForBox();
+        pause(100ms);
+        keyboard.release("Right");
+        pause(100ms);
+        keyboard.tap("Return");
+        waitUntilActive(application.play());
+        pause(200ms);
+      },
+      [&] {
+        EXPECT_FALSE(KeyState::instance().anyDown());
+        endGame();
+      });
+  EXPECT_EQ(watch.boxesShown, 1);
+}
+
+// With a walking delay of 300 ms a move takes 1.5 s; a tap made meanwhile is forgotten.
+TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
+  prepareLevel({"S..", "...", "..."}, 300);
+  openLevel();
+  int x = -1;
+  int y = -1;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        keyboard.tap("Right");
+        pause(300ms);
+        keyboard.tap("Down");
+        pause(2500ms);
+      },
+      [&] {
+        x = application.state().ManX;
+        y = application.state().ManY;
+        endGame();
+      });
+  EXPECT_EQ(x, 40);
+  EXPECT_EQ(y, 0);
+}
+
+// Held past the keyboard's own repeat delay and let go during the third move (each takes
+// 0.5 s): the walk ends where that move ends, not one square further.
+TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
+  prepareLevel({"S..........."}, 100);
+  openLevel();
+  int x = -1;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        keyboard.press("Right");
+        pause(1250ms);
+        keyboard.release("Right");
+        pause(1500ms);
+      },
+      [&] {
+        x = application.state().ManX;
+        endGame();
+      });
+  EXPECT_EQ(x, 3 * 40);
+}
+
+TEST_F(RealKeyboard, AnEditorTapMovesTheCursorOneCellAndAHeldKeyRepeats) {
+  application.start(parseCommandLine({}));
+  Editor& editor = application.editor();
+  int afterTap = -1;
+  int afterHold = -1;
+  QTimer::singleShot(0, [&] { application.showEditor(); });
+  playerDoes([&] {
+    waitUntilActive(editor);
+    keyboard.tap("Right", 140ms);
+    pause(300ms);
+    QMetaObject::invokeMethod(&editor, [&] { afterTap = editor.Vak().column(); });
+    pause(100ms);
+    keyboard.press("Right");
+    pause(700ms);
+    keyboard.release("Right");
+    pause(200ms);
+    QMetaObject::invokeMethod(&editor, [&] { afterHold = editor.Vak().column(); });
+    pause(100ms);
+  });
+  EXPECT_EQ(afterTap, 2);
+  // One at the press, then one every 85 ms from 250 ms on, as far as a busy machine keeps
+  // the loop's pace.
+  EXPECT_GE(afterHold - afterTap, 3);
+  EXPECT_LE(afterHold - afterTap, 8);
+}
+
+}  // namespace
+}  // namespace dwaalbos::testing

@@ -1,0 +1,74 @@
+#include "real_player.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <thread>
+
+#include "x_display.h"
+
+namespace dwaalbos::testing {
+
+WindowWatch::WindowWatch() { qApp->installEventFilter(this); }
+WindowWatch::~WindowWatch() { qApp->removeEventFilter(this); }
+
+bool WindowWatch::activeIs(const QWidget& window) const { return active == &window; }
+
+// A player reads what appeared before typing; the window manager may still be moving the
+// keyboard about in the first moments.
+constexpr auto kSettle = std::chrono::milliseconds(150);
+
+bool WindowWatch::waitUntilActive(const QWidget& window) const {
+  const bool active = waitFor([&] { return activeIs(window); });
+  pause(kSettle);
+  return active && activeIs(window);
+}
+
+bool WindowWatch::waitForBox() const {
+  const bool up = waitFor([&] { return boxUp.load(); });
+  pause(kSettle);
+  return up && boxUp;
+}
+
+bool WindowWatch::eventFilter(QObject* watched, QEvent* event) {
+  if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow()) return false;
+  const bool modal = static_cast<QWidget*>(watched)->isModal();
+  if (modal && event->type() == QEvent::Show) ++boxesShown;
+  if (event->type() == QEvent::WindowActivate) {
+    active = watched;
+    boxUp = modal;
+  }
+  if (modal && event->type() == QEvent::Hide) boxUp = false;
+  return false;
+}
+
+bool whilePlayerTypes(const std::function<void()>& keys, const std::function<void()>& finally) {
+  QObject context;
+  bool finished = false;
+  bool stuck = false;
+  // Told once, by the player's thread: a timer polling for the end would itself keep an idle
+  // game busy. A box the player's keys did not close would hold this thread for good: it is
+  // closed, and that is the test's failure.
+  std::function<void()> finish = [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      stuck = true;
+      box->close();
+      QTimer::singleShot(50, &context, finish);
+      return;
+    }
+    finished = true;
+    finally();
+  };
+  std::thread player([&] {
+    keys();
+    QMetaObject::invokeMethod(&context, finish, Qt::QueuedConnection);
+  });
+  const bool cameBack = QTest::qWaitFor([&] { return finished; }, 60000);
+  player.join();
+  return cameBack && !stuck;
+}
+
+}  // namespace dwaalbos::testing

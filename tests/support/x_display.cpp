@@ -1,0 +1,116 @@
+#include "x_display.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+#include <thread>
+
+namespace dwaalbos::testing {
+namespace {
+
+// Xvfb writes the display number it chose to this pipe once it accepts clients.
+std::string readDisplayNumber(int fd) {
+  std::string number;
+  pollfd wait{fd, POLLIN, 0};
+  char c = 0;
+  while (poll(&wait, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n') number += c;
+  return number;
+}
+
+}  // namespace
+
+VirtualDisplay::VirtualDisplay() {
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return;
+  pid_ = fork();
+  if (pid_ == 0) {
+    close(pipeEnds[0]);
+    const std::string fd = std::to_string(pipeEnds[1]);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+           "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pipeEnds[1]);
+  const std::string number = pid_ > 0 ? readDisplayNumber(pipeEnds[0]) : "";
+  close(pipeEnds[0]);
+  if (number.empty()) return;
+  setenv("DISPLAY", (":" + number).c_str(), 1);
+  if (startWindowManager()) name_ = ":" + number;
+}
+
+// Ready once it has claimed the screen: the root window then names its check window.
+bool VirtualDisplay::startWindowManager() {
+  windowManager_ = fork();
+  if (windowManager_ == 0) {
+    execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return false;
+  const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+  const bool ready = waitFor([&] {
+    int count = 0;
+    Atom* properties = XListProperties(display, DefaultRootWindow(display), &count);
+    bool found = false;
+    for (int i = 0; i < count; ++i) found = found || properties[i] == check;
+    if (properties) XFree(properties);
+    return found;
+  });
+  XCloseDisplay(display);
+  return ready;
+}
+
+VirtualDisplay::~VirtualDisplay() {
+  for (int pid : {windowManager_, pid_}) {
+    if (pid <= 0) continue;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+  }
+}
+
+FakeKeyboard::FakeKeyboard() : display_(XOpenDisplay(nullptr)) {
+  if (!display_) throw std::runtime_error("no X display for the fake keyboard");
+}
+
+FakeKeyboard::~FakeKeyboard() { XCloseDisplay(static_cast<Display*>(display_)); }
+
+void FakeKeyboard::send(const char* key, bool down) {
+  auto* display = static_cast<Display*>(display_);
+  const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(key));
+  XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
+  XSync(display, False);
+}
+
+void FakeKeyboard::press(const char* key) { send(key, true); }
+void FakeKeyboard::release(const char* key) { send(key, false); }
+
+void FakeKeyboard::tap(const char* key, std::chrono::milliseconds held) {
+  press(key);
+  pause(held);
+  release(key);
+}
+
+void FakeKeyboard::chord(const char* modifier, const char* key) {
+  press(modifier);
+  tap(key);
+  release(modifier);
+}
+
+bool waitFor(const std::function<bool()>& ready, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!ready()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    pause(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+void pause(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
+
+}  // namespace dwaalbos::testing

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace dwaalbos::testing {
+
+// An X server of the tests' own: Xvfb on a display number it picks itself, with a window
+// manager as players have one (it gives the keyboard back to a window when its box closes).
+// DISPLAY names it while it runs.
+class VirtualDisplay {
+ public:
+  VirtualDisplay();
+  ~VirtualDisplay();
+  VirtualDisplay(const VirtualDisplay&) = delete;
+  VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+  bool running() const { return !name_.empty(); }
+
+ private:
+  bool startWindowManager();
+
+  int pid_ = -1;
+  int windowManager_ = -1;
+  std::string name_;
+};
+
+// A keyboard at the X server: presses and releases made through the XTest extension reach the
+// game exactly as a player's would, with the server's own auto-repeat.
+class FakeKeyboard {
+ public:
+  FakeKeyboard();
+  ~FakeKeyboard();
+  FakeKeyboard(const FakeKeyboard&) = delete;
+  FakeKeyboard& operator=(const FakeKeyboard&) = delete;
+
+  // Keys by X key symbol name: "Return", "Right", "space", "Control_L", "m".
+  void press(const char* key);
+  void release(const char* key);
+  void tap(const char* key, std::chrono::milliseconds held = std::chrono::milliseconds(60));
+  void chord(const char* modifier, const char* key);
+
+ private:
+  void send(const char* key, bool down);
+  void* display_;
+};
+
+// Waits on a thread of its own, without the toolkit, until `ready` answers true or the time is
+// up; true when it did.
+bool waitFor(const std::function<bool()>& ready,
+             std::chrono::milliseconds limit = std::chrono::milliseconds(15000));
+void pause(std::chrono::milliseconds time);
+
+}  // namespace dwaalbos::testing
