@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts Dwaalbos, or runs every test, on Debian 12.
 #   ./dwaalbos.sh play   install what is missing, build, start the game
-#   ./dwaalbos.sh test   install what is missing, build, run every test and the fuzzer
+#   ./dwaalbos.sh test   install what is missing, build, run every test and the fuzzer, check
+#                        the desktop files and the Debian package
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -9,7 +10,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev lib
           libgme-dev timgm6mb-soundfont libgtest-dev libgmock-dev libbenchmark-dev clang
           libclang-rt-14-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35
           fonts-quattrocento
-          qt6-translations-l10n libx11-dev libxtst-dev xvfb openbox)
+          qt6-translations-l10n libx11-dev libxtst-dev xvfb openbox
+          desktop-file-utils appstream dpkg-dev)
 
 install_missing() {
   local missing=()
@@ -41,6 +43,14 @@ fuzz() {
   echo "Fuzzing the file readers: no crash in 30 s ($(grep -c . "$out/log") log lines)."
 }
 
+package() {
+  desktop-file-validate data/linux/dwaalbos.desktop
+  appstreamcli validate --no-net build/data/linux/*.metainfo.xml
+  rm -f build/dwaalbos_*.deb
+  cmake --build build --target package >/dev/null
+  tools/check-package.sh build/dwaalbos_*.deb
+}
+
 case "${1:-}" in
   play)
     install_missing
@@ -53,6 +63,7 @@ case "${1:-}" in
     (cd build && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
       ctest --output-on-failure -j "$(nproc)" --timeout 600)
     fuzz
+    package
     ;;
   *)
     echo "usage: $0 play|test" >&2

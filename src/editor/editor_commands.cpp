@@ -30,7 +30,8 @@ std::string fromBox(QString text) { return text.replace("\n", "\r\n").toStdStrin
 }  // namespace
 
 FileDialogSpec Editor::levelDialog() const {
-  return {"Dwaalbos doolhof", "Dwaalbos Doolhof (*.dwb)", state_.paths.levels(), "dwb"};
+  return {"Dwaalbos doolhof", "Dwaalbos Doolhof (*.dwb)", state_.paths.levels(), "dwb",
+          {state_.paths.exampleLevels()}};
 }
 
 void Editor::Mnunew_Click() {

@@ -17,9 +17,8 @@
 
 namespace dwaalbos {
 
-Application::Application(const std::string& programFolder, Services services)
-    : state_(programFolder), services_(services),
-      pictures_(QString::fromStdString(programFolder)) {
+Application::Application(const GamePaths& paths, Services services)
+    : state_(paths), services_(services), pictures_(QString::fromStdString(paths.folder())) {
   state_.readLevelSets();
   state_.Opdrachtregel = false;
   QApplication::setWindowIcon(

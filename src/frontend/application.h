@@ -32,8 +32,8 @@ struct Services {
 // when it is first needed. It hands the windows over to each other.
 class Application : public Navigator {
  public:
-  // Reads both standard level sets of the program folder and the game's pictures.
-  Application(const std::string& programFolder, Services services);
+  // Reads both standard level sets and the game's pictures from the data folder.
+  Application(const GamePaths& paths, Services services);
   ~Application() override;
 
   // The program's start: the main menu, unless the command line plays a level file at once

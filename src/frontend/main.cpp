@@ -7,6 +7,7 @@
 #include "audio/sdl_sound.h"
 #include "frontend/application.h"
 #include "level/command_line.h"
+#include "level/game_paths.h"
 #include "platform/desktop.h"
 #include "platform/dutch_texts.h"
 #include "platform/file_dialogs.h"
@@ -19,16 +20,16 @@ int main(int argc, char** argv) {
   // The game ends only through the menu or the play window's quit command.
   QApplication::setQuitOnLastWindowClosed(false);
   dwaalbos::useDutchToolkitTexts();
-  // Every file of the game is found beside the program.
-  const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+  const auto paths = dwaalbos::findGamePaths(
+      QCoreApplication::applicationDirPath().toStdString(), dwaalbos::systemSurroundings());
 
-  dwaalbos::SdlSound sound(folder, [](const std::string& titel, const std::string& tekst) {
+  dwaalbos::SdlSound sound(paths.folder(), [](const std::string& titel, const std::string& tekst) {
     dwaalbos::showMessage(nullptr, titel, tekst, dwaalbos::BoxIcon::Critical);
   });
   dwaalbos::SystemDesktop desktop;
   dwaalbos::SystemFileDialogs dialogs;
   dwaalbos::SystemPrinters printers;
-  dwaalbos::Application game(folder, {sound, desktop, dialogs, printers});
+  dwaalbos::Application game(paths, {sound, desktop, dialogs, printers});
 
   sound.initgeluid();
   auto& spc = sound.Spc();

@@ -1,29 +1,63 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace dwaalbos {
 
-// Every file of the game lives at a fixed place in the program folder.
+// Where the game's files are. The shipped data lies in one folder; the files the game writes
+// for its player (options, progress, the test level, saved levels) lie in the player's
+// folder, which is the data folder itself when the player may write there.
 class GamePaths {
  public:
-  explicit GamePaths(std::string programFolder) : folder_(std::move(programFolder)) {}
+  // Data and the player's files in one folder.
+  explicit GamePaths(std::string folder) : GamePaths(folder, folder) {}
+  GamePaths(std::string dataFolder, std::string playerFolder)
+      : data_(std::move(dataFolder)), player_(std::move(playerFolder)) {}
 
-  const std::string& folder() const { return folder_; }
-  std::string standaardlevels() const { return in("standaardlevels"); }
-  std::string standaardlevels2() const { return in("standaardlevels2"); }
-  std::string progress() const { return in("geluid/Niets.wav"); }
-  std::string options() const { return in("Opties.dat"); }
-  std::string testLevel() const { return in("test.dwb"); }
-  std::string levels() const { return in("levels"); }
-  std::string sounds() const { return in("geluid"); }
-  std::string music() const { return in("muziek"); }
-  std::string helpPage() const { return in("help/help.htm"); }
-  std::string bonusProgram() const { return in("irunin.bin"); }
+  const std::string& folder() const { return data_; }  // the shipped data
+  const std::string& playerFolder() const { return player_; }
+
+  std::string standaardlevels() const { return data("standaardlevels"); }
+  std::string standaardlevels2() const { return data("standaardlevels2"); }
+  std::string exampleLevels() const { return data("levels"); }
+  std::string sounds() const { return data("geluid"); }
+  std::string music() const { return data("muziek"); }
+  std::string helpPage() const { return data("help/help.htm"); }
+  std::string bonusProgram() const { return data("irunin.bin"); }
+
+  std::string progress() const { return playerFile("geluid/Niets.wav"); }
+  std::string options() const { return playerFile("Opties.dat"); }
+  std::string testLevel() const { return playerFile("test.dwb"); }
+  std::string levels() const;  // where the player's own levels are saved
+
+  // A file the game writes, by its name below the data folder. A separate player's folder
+  // is made on first use, and a shipped file the player has no copy of yet is copied there
+  // as his starting point; from then on his own copy is the one read and written.
+  std::string playerFile(const std::string& name) const;
 
  private:
-  std::string in(const char* name) const { return folder_ + "/" + name; }
-  std::string folder_;
+  std::string data(const char* name) const { return data_ + "/" + name; }
+  bool separate() const { return player_ != data_; }
+
+  std::string data_;
+  std::string player_;
 };
+
+// What the choice of folders depends on besides the folders themselves.
+struct Surroundings {
+  std::string xdgDataHome;  // $XDG_DATA_HOME, empty when unset
+  std::string home;         // $HOME
+  std::function<bool(const std::string& folder)> mayWrite;
+};
+
+// The environment of this process; a folder is writable when access(2) says so.
+Surroundings systemSurroundings();
+
+// The data lies beside the program (a game folder, copied anywhere) or in ../share/dwaalbos
+// (an installed game). A game folder the player may write to keeps his files; otherwise, and
+// always for an installed game, whose files belong to the system's package manager, they go
+// to $XDG_DATA_HOME/dwaalbos (by default ~/.local/share/dwaalbos).
+GamePaths findGamePaths(const std::string& programFolder, const Surroundings& around);
 
 }  // namespace dwaalbos

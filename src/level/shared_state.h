@@ -12,6 +12,7 @@ namespace dwaalbos {
 // player. One object owned by the application and passed to the windows that need it.
 struct SharedState {
   explicit SharedState(std::string programFolder) : paths(std::move(programFolder)) {}
+  explicit SharedState(GamePaths where) : paths(std::move(where)) {}
 
   GamePaths paths;
   Doolhof Level;            // the level image read from or written to a file

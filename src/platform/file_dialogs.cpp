@@ -1,6 +1,8 @@
 #include "file_dialogs.h"
 
 #include <QFileDialog>
+#include <QList>
+#include <QUrl>
 
 namespace dwaalbos {
 
@@ -13,6 +15,10 @@ std::string ask(QWidget* parent, const FileDialogSpec& request, QFileDialog::Acc
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+  QList<QUrl> sidebar = dialog.sidebarUrls();
+  for (const std::string& place : request.places)
+    sidebar.append(QUrl::fromLocalFile(QString::fromStdString(place)));
+  dialog.setSidebarUrls(sidebar);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst().toStdString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -8,12 +9,13 @@ namespace dwaalbos {
 
 // One of the game's file dialogs: its title, its filter in the toolkit's form
 // ("Bitmap (*.bmp)"), the folder it starts in (empty: the toolkit's choice) and the
-// extension a typed name without one gets.
+// extension a typed name without one gets, and folders offered beside it.
 struct FileDialogSpec {
   std::string title;
   std::string filter;
   std::string folder;
   std::string defaultSuffix;
+  std::vector<std::string> places = {};
 };
 
 // The standard open and save dialogs. Both answer the chosen full path, or an empty string

@@ -17,7 +17,7 @@ namespace {
 
 class ApplicationStart : public ::testing::Test {
  protected:
-  ApplicationStart() : application(folder.root().string(), {sound, desktop, dialogs, printers}) {}
+  ApplicationStart() : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
 
   void start(std::vector<std::string> arguments) {
     application.start(parseCommandLine(arguments));

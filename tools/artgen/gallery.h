@@ -31,4 +31,7 @@ void addPanel(Gallery& gallery);         // the play window's panel pictures
 void addMenuArt(Gallery& gallery);       // menu buttons, pointer, icon
 void addSplash(Gallery& gallery);        // the introduction screen
 
+// The window icon at size x size for the desktop's icon theme, transparent around it.
+QImage desktopIcon(int size);
+
 }  // namespace artgen

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <set>
 
@@ -59,28 +60,46 @@ bool matchesCatalogue(const Gallery& gallery) {
   return good;
 }
 
+int drawPictures(const QString& folder) {
+  const Gallery gallery = drawEverything();
+  if (!matchesCatalogue(gallery) || !QDir().mkpath(folder)) return 1;
+  for (const auto& [name, image] : gallery) {
+    if (!image.convertToFormat(QImage::Format_RGB32).save(folder + "/" + name + ".png")) {
+      std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(name));
+      return 1;
+    }
+  }
+  return 0;
+}
+
+// The sizes of the hicolor icon theme that desktops look for.
+int drawDesktopIcons(const QString& theme) {
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size);
+    if (!QDir().mkpath(folder) || !artgen::desktopIcon(size).save(folder + "/dwaalbos.png")) {
+      std::fprintf(stderr, "artgen: cannot write the icons in %s\n", qPrintable(folder));
+      return 1;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: dwaalbos-artgen <picture folder>\n");
+  const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
+  if (argc != 2 && !icons) {
+    std::fprintf(stderr, "usage: dwaalbos-artgen <picture folder>\n"
+                         "       dwaalbos-artgen --icons <icon theme folder>\n");
     return 2;
   }
-  const QString folder = QString::fromLocal8Bit(argv[1]);
   try {
-    const Gallery gallery = drawEverything();
-    if (!matchesCatalogue(gallery) || !QDir().mkpath(folder)) return 1;
-    for (const auto& [name, image] : gallery) {
-      if (!image.convertToFormat(QImage::Format_RGB32).save(folder + "/" + name + ".png")) {
-        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(name));
-        return 1;
-      }
-    }
+    return icons ? drawDesktopIcons(QString::fromLocal8Bit(argv[2]))
+                 : drawPictures(QString::fromLocal8Bit(argv[1]));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "artgen: %s\n", error.what());
     return 1;
   }
-  return 0;
 }

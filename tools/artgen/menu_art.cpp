@@ -3,6 +3,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+
+#include <algorithm>
 
 #include "gallery.h"
 #include "palette.h"
@@ -127,20 +130,29 @@ Sprite wijzer() {
 }
 
 // A hedge maze seen from above: the wanderer's blue dot and the golden exit at either end.
-Sprite icoon() {
-  Sprite sprite(64, 64);
-  sprite.addPart(shapes::rounded(1, 1, 62, 62, 12), {kBoard, 108, 125});
+// Drawn on a 64 x 64 grid, `scale` times as large.
+Sprite icoon(int scale = 1) {
+  const QTransform grid = QTransform::fromScale(scale, scale);
+  Sprite sprite(64 * scale, 64 * scale);
+  sprite.addPart(grid.map(shapes::rounded(1, 1, 62, 62, 12)), {kBoard, 108, 125});
   const QPainterPath ring =
       shapes::rounded(1, 1, 62, 62, 12).subtracted(shapes::rounded(8, 8, 48, 48, 6));
   const QPainterPath walls = ring.united(shapes::line({{23, 8}, {23, 40}}, 8))
                                  .united(shapes::line({{41, 24}, {41, 56}}, 8));
-  sprite.addPart(walls, {kHedge, 135, 140});
-  sprite.addPart(shapes::circle(15, 15, 5), {kBlue, 140, 140});
-  sprite.addPart(shapes::circle(49, 49, 5), {kGold, 140, 140});
+  sprite.addPart(grid.map(walls), {kHedge, 135, 140});
+  sprite.addPart(grid.map(shapes::circle(15, 15, 5)), {kBlue, 140, 140});
+  sprite.addPart(grid.map(shapes::circle(49, 49, 5)), {kGold, 140, 140});
   return sprite;
 }
 
 }  // namespace
+
+// Small sizes are scaled down from a larger drawing, so their edges come out smooth.
+QImage desktopIcon(int size) {
+  const QImage drawn = icoon(std::max(2, size / 64)).layer();
+  if (drawn.width() == size) return drawn;
+  return drawn.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
 
 void addMenuArt(Gallery& gallery) {
   gallery.emplace_back(plaatje::kMen, men());

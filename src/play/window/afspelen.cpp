@@ -149,7 +149,8 @@ void Afspelen::mnustandardClick() {
 void Afspelen::mnuopenClick() {
   options_->slaoptiesop(shared_.paths.options());
   const std::string path = services_.files.askOpenFile(
-      this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), ""});
+      this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), "",
+             {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
   if (!engine_.openLevel(path)) {
     showMessage(this, "Level openen",

@@ -1,0 +1,67 @@
+#include "game_paths.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace dwaalbos {
+
+namespace fs = std::filesystem;
+
+std::string GamePaths::levels() const {
+  const std::string folder = player_ + "/levels";
+  std::error_code ignored;
+  if (separate()) fs::create_directories(folder, ignored);
+  return folder;
+}
+
+// Failures are left to the caller's own open of the file, which reports them.
+std::string GamePaths::playerFile(const std::string& name) const {
+  const fs::path own = fs::path(player_) / name;
+  if (!separate()) return own.string();
+  std::error_code ignored;
+  fs::create_directories(own.parent_path(), ignored);
+  const fs::path shipped = fs::path(data_) / name;
+  if (!fs::exists(own, ignored) && fs::is_regular_file(shipped, ignored))
+    fs::copy_file(shipped, own, ignored);
+  return own.string();
+}
+
+namespace {
+
+std::string environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+bool holdsData(const fs::path& folder) {
+  std::error_code ignored;
+  return fs::is_regular_file(folder / "standaardlevels", ignored);
+}
+
+// The XDG base directory rules: a relative $XDG_DATA_HOME is to be ignored.
+std::string playersOwnFolder(const Surroundings& around) {
+  if (fs::path(around.xdgDataHome).is_absolute()) return around.xdgDataHome + "/dwaalbos";
+  if (!around.home.empty()) return around.home + "/.local/share/dwaalbos";
+  return {};
+}
+
+}  // namespace
+
+Surroundings systemSurroundings() {
+  return {environment("XDG_DATA_HOME"), environment("HOME"),
+          [](const std::string& folder) { return access(folder.c_str(), W_OK) == 0; }};
+}
+
+GamePaths findGamePaths(const std::string& programFolder, const Surroundings& around) {
+  const fs::path installed = fs::path(programFolder).parent_path() / "share" / "dwaalbos";
+  const bool isInstalled = !holdsData(programFolder) && holdsData(installed);
+  const std::string data = isInstalled ? installed.string() : programFolder;
+  if (!isInstalled && around.mayWrite(data)) return GamePaths(data);
+  const std::string own = playersOwnFolder(around);
+  return own.empty() ? GamePaths(data) : GamePaths(data, own);
+}
+
+}  // namespace dwaalbos

@@ -1,0 +1,102 @@
+#include "level/game_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+
+#include "support/temp_folder.h"
+
+using namespace dwaalbos;
+
+namespace {
+
+// A machine in a temporary folder: a game folder game/, an installed game below usr/, and a
+// home folder. Whether the data folder may be written is the test's to say, so that the
+// read-only cases hold also for root, who may write anywhere.
+struct Machine {
+  TempFolder root;
+  Machine() {
+    root.write("game/standaardlevels", {1});
+    root.write("usr/share/dwaalbos/standaardlevels", {1});
+    root.write("usr/games/dwaalbos", {});
+  }
+  std::string at(const std::string& name) const { return root.path(name); }
+};
+
+struct Placement {
+  const char* name;
+  const char* program;   // the program's folder
+  bool writable;         // may the data folder be written
+  const char* xdg;       // $XDG_DATA_HOME below the machine, "" unset, "~x" the value x
+  const char* home;      // $HOME below the machine, "" unset
+  const char* data;      // expected data folder
+  const char* player;    // expected player's folder
+};
+
+void PrintTo(const Placement& placement, std::ostream* out) { *out << placement.name; }
+
+class GamePathsPlacement : public ::testing::TestWithParam<Placement> {};
+
+TEST_P(GamePathsPlacement, PutsDataAndThePlayersFilesInTheirFolders) {
+  const Placement& p = GetParam();
+  Machine machine;
+  const auto below = [&](const char* name) {
+    return *name == '\0' ? std::string() : *name == '~' ? std::string(name + 1) : machine.at(name);
+  };
+  const Surroundings around{below(p.xdg), below(p.home),
+                            [&](const std::string&) { return p.writable; }};
+  const GamePaths paths = findGamePaths(machine.at(p.program), around);
+  EXPECT_EQ(paths.folder(), machine.at(p.data));
+  EXPECT_EQ(paths.playerFolder(), below(p.player));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, GamePathsPlacement,
+    ::testing::Values(
+        Placement{"WritableGameFolder", "game", true, "", "home", "game", "game"},
+        Placement{"ReadOnlyGameFolder", "game", false, "", "home", "game",
+                  "home/.local/share/dwaalbos"},
+        Placement{"XdgDataHomeSet", "game", false, "xdg", "home", "game", "xdg/dwaalbos"},
+        Placement{"XdgDataHomeRelativeIsIgnored", "game", false, "~relative", "home", "game",
+                  "home/.local/share/dwaalbos"},
+        Placement{"InstalledGameNeverWritesItsShare", "usr/games", true, "", "home",
+                  "usr/share/dwaalbos", "home/.local/share/dwaalbos"},
+        Placement{"NoHomeAtAllKeepsTheDataFolder", "game", false, "", "", "game", "game"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class PlayersFolder : public ::testing::Test {
+ protected:
+  TempFolder root;
+  GamePaths paths{root.path("data"), root.path("own")};
+};
+
+TEST_F(PlayersFolder, IsMadeOnFirstUseAndStartsFromTheShippedFiles) {
+  root.write("data/Opties.dat", {1, 2, 3});
+  EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));
+  EXPECT_EQ(root.read("own/Opties.dat"), (Bytes{1, 2, 3}));
+  EXPECT_EQ(paths.progress(), root.path("own/geluid/Niets.wav"));
+  EXPECT_TRUE(std::filesystem::is_directory(root.path("own/geluid")));
+  EXPECT_FALSE(std::filesystem::exists(root.path("own/geluid/Niets.wav")));  // nothing shipped
+  EXPECT_EQ(paths.levels(), root.path("own/levels"));
+  EXPECT_TRUE(std::filesystem::is_directory(root.path("own/levels")));
+  EXPECT_EQ(paths.exampleLevels(), root.path("data/levels"));
+}
+
+TEST_F(PlayersFolder, ThePlayersOwnFileWinsOverTheShippedOne) {
+  root.write("data/Opties.dat", {1, 2, 3});
+  root.write("own/Opties.dat", {9});
+  EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));
+  EXPECT_EQ(root.read("own/Opties.dat"), Bytes{9});
+  EXPECT_EQ(root.read("data/Opties.dat"), (Bytes{1, 2, 3}));
+}
+
+TEST(GameFolder, KeepsThePlayersFilesBesideTheDataAndMakesNothing) {
+  TempFolder root;
+  const GamePaths paths(root.path("game"));
+  EXPECT_EQ(paths.testLevel(), root.path("game/test.dwb"));
+  EXPECT_EQ(paths.levels(), root.path("game/levels"));
+  EXPECT_FALSE(std::filesystem::exists(root.path("game")));
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// Draws a standard level half-way through its shortest solution, as the play window shows it
+// and twice as large, for the software centres' screenshot.
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "level/shared_state.h"
+#include "platform/board_painter.h"
+#include "platform/pictures.h"
+#include "play/headless/headless_host.h"
+#include "play/solver/solver.h"
+
+int main(int argc, char** argv) {
+  using namespace dwaalbos;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: dwaalbos-screenshot <game folder> <level number> <out.png>\n");
+    return 2;
+  }
+  SharedState shared(argv[1]);
+  shared.readLevelSets();
+  shared.LevelNummer = std::atoi(argv[2]);
+  const Doolhof* level = shared.sets.byNumber(shared.LevelNummer);
+  const Pictures pictures(QString::fromLocal8Bit(argv[1]));
+  if (level == nullptr || !pictures.missing().isEmpty()) {
+    std::fprintf(stderr, "dwaalbos-screenshot: the game folder is incomplete\n");
+    return 1;
+  }
+  const std::string moves = solve(*level).moves;
+  HeadlessHost host(shared, false);
+  if (!host.play(moves.substr(0, moves.size() / 2))) return 1;
+
+  QImage board;
+  BoardPainter(pictures).tekenen(board, shared.Veld, host.engine().state().Schakelaar,
+                                 {shared.ManX, shared.ManY, shared.Stap, shared.Kant}, true);
+  const QImage shot = board.scaled(board.size() * 2, Qt::KeepAspectRatio, Qt::FastTransformation);
+  return shot.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+}
