@@ -27,11 +27,13 @@ MixerDevice::~MixerDevice() { close(); }
 bool MixerDevice::open(int frequency, int mixChannels) {
   if (open_) return true;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  if (Mix_OpenAudio(frequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+  // Only the rate may differ from what is asked: the music players render 16-bit stereo.
+  if (Mix_OpenAudioDevice(frequency, AUDIO_S16SYS, 2, kBufferFrames, nullptr,
+                          SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  Mix_Init(MIX_INIT_MOD | MIX_INIT_MID);
+  Mix_Init(MIX_INIT_MID);
   Mix_AllocateChannels(mixChannels);
   chooseSoundFont();
   Uint16 format = 0;

@@ -1,12 +1,40 @@
 #include "audio/module_songs.h"
 
 #include <SDL2/SDL_mixer.h>
+#include <libopenmpt/libopenmpt.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
 
 namespace dwaalbos {
 
 namespace {
-constexpr int kLoopForever = -1;
+
+constexpr std::int32_t kRepeatForever = -1;
+
+std::vector<char> readFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return {};
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) return {};
+  std::vector<char> bytes(size);
+  std::ifstream file(path, std::ios::binary);
+  if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) return {};
+  return bytes;
 }
+
+openmpt_module* loadModule(const std::string& path) {
+  const std::vector<char> bytes = readFile(path);
+  if (bytes.empty()) return nullptr;
+  openmpt_module* module =
+      openmpt_module_create_from_memory2(bytes.data(), bytes.size(), openmpt_log_func_silent,
+                                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+  if (module != nullptr) openmpt_module_set_repeat_count(module, kRepeatForever);
+  return module;
+}
+
+}  // namespace
 
 ModuleSongs::ModuleSongs(MixerDevice& device, MusicStream& stream)
     : device_(device), stream_(stream) {}
@@ -15,16 +43,18 @@ ModuleSongs::~ModuleSongs() { release(); }
 
 ModuleSongs::Handle ModuleSongs::speelsong(const std::string& naam) {
   if (!device_.isOpen()) return 0;
-  Mix_Music* music = Mix_LoadMUS(naam.c_str());
-  if (music == nullptr) return 0;
+  openmpt_module* module = loadModule(naam);
+  if (module == nullptr) return 0;
   const Handle song = next_++;
-  songs_[song] = music;
-  stream_.take(this, [this] {
-    Mix_HaltMusic();
-    current_ = 0;
-  });
+  songs_[song] = module;
+  stream_.take(this, [this] { halt(); });
+  {
+    std::lock_guard lock(mutex_);
+    playing_ = module;
+    paused_ = false;
+  }
   current_ = song;
-  Mix_PlayMusic(music, kLoopForever);
+  Mix_HookMusic(&ModuleSongs::hook, this);
   return song;
 }
 
@@ -32,24 +62,42 @@ void ModuleSongs::stopsong(Handle song) {
   const auto found = songs_.find(song);
   if (found == songs_.end()) return;
   if (isCurrent(song)) {
-    Mix_HaltMusic();
+    halt();
     stream_.leave(this);
-    current_ = 0;
   }
-  Mix_FreeMusic(found->second);
+  openmpt_module_destroy(found->second);
   songs_.erase(found);
 }
 
 void ModuleSongs::pauzeersong(Handle song) {
   if (!isCurrent(song)) return;
-  if (Mix_PausedMusic())
-    Mix_ResumeMusic();
-  else
-    Mix_PauseMusic();
+  std::lock_guard lock(mutex_);
+  paused_ = !paused_;
 }
 
 void ModuleSongs::release() {
   while (!songs_.empty()) stopsong(songs_.begin()->first);
+}
+
+// Unhooking waits for a running fill, so the song can be freed safely afterwards.
+void ModuleSongs::halt() {
+  if (device_.isOpen()) Mix_HookMusic(nullptr, nullptr);
+  std::lock_guard lock(mutex_);
+  playing_ = nullptr;
+  current_ = 0;
+}
+
+void SDLCALL ModuleSongs::hook(void* songs, Uint8* stream, int len) {
+  static_cast<ModuleSongs*>(songs)->fill(stream, len);
+}
+
+// The output is 16-bit stereo (mixer_device.cpp), so the song renders straight into it.
+void ModuleSongs::fill(Uint8* stream, int len) {
+  std::lock_guard lock(mutex_);
+  if (playing_ == nullptr || paused_) return;
+  openmpt_module_read_interleaved_stereo(playing_, device_.format().frequency,
+                                         static_cast<std::size_t>(len) / 4,
+                                         reinterpret_cast<std::int16_t*>(stream));
 }
 
 bool ModuleSongs::isCurrent(Handle song) const {
