@@ -3,22 +3,12 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
-#include <filesystem>
-
 namespace dwaalbos {
 
 namespace {
 
 // Small enough that a sound effect starts within about 12 ms of being asked for.
 constexpr int kBufferFrames = 512;
-
-// Named explicitly: fluidsynth would otherwise pick whatever soundfont the system links as default.
-constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
-void chooseSoundFont() {
-  std::error_code error;
-  if (std::filesystem::is_regular_file(kSoundFont, error)) Mix_SetSoundFonts(kSoundFont);
-}
 
 }  // namespace
 
@@ -33,9 +23,7 @@ bool MixerDevice::open(int frequency, int mixChannels) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  Mix_Init(MIX_INIT_MID);
   Mix_AllocateChannels(mixChannels);
-  chooseSoundFont();
   Uint16 format = 0;
   Mix_QuerySpec(&format_.frequency, &format, &format_.channels);
   format_.format = format;
@@ -50,7 +38,6 @@ void MixerDevice::close() {
   Mix_HaltMusic();
   Mix_HookMusic(nullptr, nullptr);
   Mix_CloseAudio();
-  Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 

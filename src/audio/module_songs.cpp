@@ -3,9 +3,9 @@
 #include <SDL2/SDL_mixer.h>
 #include <libopenmpt/libopenmpt.h>
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
+
+#include "audio/file_bytes.h"
 
 namespace dwaalbos {
 
@@ -13,19 +13,8 @@ namespace {
 
 constexpr std::int32_t kRepeatForever = -1;
 
-std::vector<char> readFile(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return {};
-  const auto size = std::filesystem::file_size(path, error);
-  if (error) return {};
-  std::vector<char> bytes(size);
-  std::ifstream file(path, std::ios::binary);
-  if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) return {};
-  return bytes;
-}
-
 openmpt_module* loadModule(const std::string& path) {
-  const std::vector<char> bytes = readFile(path);
+  const std::vector<char> bytes = readFileBytes(path);
   if (bytes.empty()) return nullptr;
   openmpt_module* module =
       openmpt_module_create_from_memory2(bytes.data(), bytes.size(), openmpt_log_func_silent,
