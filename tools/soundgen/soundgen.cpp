@@ -23,18 +23,18 @@ struct Slot {
 // the others; the fanfare peaks low enough to leave room above the music it sounds over. The
 // step's variants take turns in the one slot.
 const Slot kSlots[] = {
-    {"1.wav", levelStart, Level::loudness(-20.0, -6.0)},
-    {"2.wav", arrowWhoosh, Level::loudness(-21.0, -6.0)},
-    {"3.wav", crushed, Level::loudness(-20.0, -6.0)},
-    {"4.wav", pushKnock, Level::loudness(-20.0, -6.0)},
+    {"1.wav", levelStart, Level::loudness(-20.0, -7.0)},
+    {"2.wav", arrowWhoosh, Level::loudness(-21.0, -7.0)},
+    {"3.wav", crushed, Level::loudness(-20.0, -7.0)},
+    {"4.wav", pushKnock, Level::loudness(-20.0, -7.0)},
     {"5.wav", [] { return footstep(0); }, Level::loudness(-32.0, -18.0)},
     {"5_2.wav", [] { return footstep(1); }, Level::loudness(-32.0, -18.0)},
     {"5_3.wav", [] { return footstep(2); }, Level::loudness(-32.0, -18.0)},
     {"5_4.wav", [] { return footstep(3); }, Level::loudness(-32.0, -18.0)},
-    {"9.wav", switchClick, Level::loudness(-23.0, -6.0)},
-    {"10.wav", keyJingle, Level::loudness(-20.0, -6.0)},
-    {"11.wav", lockAndCreak, Level::loudness(-20.0, -6.0)},
-    {"12.wav", levelCompleted, Level::peak(-7.0)},
+    {"9.wav", switchClick, Level::loudness(-24.5, -7.0)},
+    {"10.wav", keyJingle, Level::loudness(-20.0, -7.0)},
+    {"11.wav", lockAndCreak, Level::loudness(-20.0, -7.0)},
+    {"12.wav", levelCompleted, Level::peak(-9.0)},
 };
 
 }  // namespace
