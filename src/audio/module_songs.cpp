@@ -3,6 +3,7 @@
 #include <SDL2/SDL_mixer.h>
 #include <libopenmpt/libopenmpt.h>
 
+#include <chrono>
 #include <vector>
 
 #include "audio/file_bytes.h"
@@ -13,11 +14,16 @@ namespace {
 
 constexpr std::int32_t kRepeatForever = -1;
 
-openmpt_module* loadModule(const std::string& path) {
-  const std::vector<char> bytes = readFileBytes(path);
-  if (bytes.empty()) return nullptr;
+bool isModule(const std::vector<char>& file) {
+  return openmpt_probe_file_header(OPENMPT_PROBE_FILE_HEADER_FLAGS_DEFAULT, file.data(),
+                                   file.size(), file.size(), openmpt_log_func_silent, nullptr,
+                                   nullptr, nullptr, nullptr,
+                                   nullptr) == OPENMPT_PROBE_FILE_HEADER_RESULT_SUCCESS;
+}
+
+openmpt_module* loadModule(std::vector<char> file) {
   openmpt_module* module =
-      openmpt_module_create_from_memory2(bytes.data(), bytes.size(), openmpt_log_func_silent,
+      openmpt_module_create_from_memory2(file.data(), file.size(), openmpt_log_func_silent,
                                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
   if (module != nullptr) openmpt_module_set_repeat_count(module, kRepeatForever);
   return module;
@@ -32,14 +38,15 @@ ModuleSongs::~ModuleSongs() { release(); }
 
 ModuleSongs::Handle ModuleSongs::speelsong(const std::string& naam) {
   if (!device_.isOpen()) return 0;
-  openmpt_module* module = loadModule(naam);
-  if (module == nullptr) return 0;
+  std::vector<char> file = readFileBytes(naam);
+  if (!isModule(file)) return 0;
   const Handle song = next_++;
-  songs_[song] = module;
+  songs_[song] = std::async(std::launch::async, loadModule, std::move(file)).share();
   stream_.take(this, [this] { halt(); });
   {
     std::lock_guard lock(mutex_);
-    playing_ = module;
+    loading_ = songs_[song];
+    playing_ = nullptr;
     paused_ = false;
   }
   current_ = song;
@@ -54,7 +61,8 @@ void ModuleSongs::stopsong(Handle song) {
     halt();
     stream_.leave(this);
   }
-  openmpt_module_destroy(found->second);
+  // Waits only for a song stopped within milliseconds of its start.
+  openmpt_module_destroy(found->second.get());
   songs_.erase(found);
 }
 
@@ -72,6 +80,7 @@ void ModuleSongs::release() {
 void ModuleSongs::halt() {
   if (device_.isOpen()) Mix_HookMusic(nullptr, nullptr);
   std::lock_guard lock(mutex_);
+  loading_ = {};
   playing_ = nullptr;
   current_ = 0;
 }
@@ -83,6 +92,9 @@ void SDLCALL ModuleSongs::hook(void* songs, Uint8* stream, int len) {
 // The output is 16-bit stereo (mixer_device.cpp), so the song renders straight into it.
 void ModuleSongs::fill(Uint8* stream, int len) {
   std::lock_guard lock(mutex_);
+  if (playing_ == nullptr && loading_.valid() &&
+      loading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+    playing_ = loading_.get();
   if (playing_ == nullptr || paused_) return;
   openmpt_module_read_interleaved_stereo(playing_, device_.format().frequency,
                                          static_cast<std::size_t>(len) / 4,
