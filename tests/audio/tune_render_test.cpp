@@ -60,7 +60,7 @@ Stereo renderThroughTheGame(const std::string& tune, double seconds) {
     sound.speelmuziek((gameFolder() / "muziek" / tune).string());
     // Before the music started the output raced through silence; that is cut off below.
     const auto wanted = sizeOf(output) + static_cast<std::uintmax_t>(seconds * kRate) * 4;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(3);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
     while (sizeOf(output) < wanted && std::chrono::steady_clock::now() < deadline)
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
@@ -97,10 +97,10 @@ double deepestDip(const Stereo& audio, double at) {
 
 // A sample of the game's, as mono 16-bit samples.
 std::vector<std::int16_t> effect(const std::string& file) {
-  SDL_AudioSpec spec;
+  SDL_AudioSpec format;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV((gameFolder() / "geluid" / file).c_str(), &spec, &buffer, &length) == nullptr)
+  if (SDL_LoadWAV((gameFolder() / "geluid" / file).c_str(), &format, &buffer, &length) == nullptr)
     return {};
   std::vector<std::int16_t> samples(length / 2);
   SDL_memcpy(samples.data(), buffer, length);
