@@ -44,6 +44,17 @@ std::uintmax_t sizeOf(const fs::path& file) {
   return error ? 0 : size;
 }
 
+// Where in the output file the first sample that is not silence lies, after `from`; 0 while
+// there is none yet.
+std::uintmax_t firstSoundAfter(const fs::path& output, std::uintmax_t from) {
+  std::ifstream file(output, std::ios::binary);
+  file.seekg(static_cast<std::streamoff>(from));
+  std::int16_t sample = 0;
+  for (std::uintmax_t at = from; file.read(reinterpret_cast<char*>(&sample), 2); at += 2)
+    if (sample != 0) return at;
+  return 0;
+}
+
 // From the first audible sample on, as the game's output carries it.
 Stereo renderThroughTheGame(const std::string& tune, double seconds) {
   const fs::path output = fs::temp_directory_path() / ("dwaalbos-tune-" + tune + ".raw");
@@ -57,10 +68,16 @@ Stereo renderThroughTheGame(const std::string& tune, double seconds) {
     sound.Spc().Bits(16);
     sound.Spc().Frequency(48000);
     sound.Spc().VolumeMultiplier(2);
+    const auto from = sizeOf(output);
     sound.speelmuziek((gameFolder() / "muziek" / tune).string());
-    // Before the music started the output raced through silence; that is cut off below.
-    const auto wanted = sizeOf(output) + static_cast<std::uintmax_t>(seconds * kRate) * 4;
+    // Until the music sounds the output races through silence; that is cut off below.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
+    std::uintmax_t sounding = 0;
+    while (sounding == 0 && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      sounding = firstSoundAfter(output, from);
+    }
+    const auto wanted = sounding + static_cast<std::uintmax_t>(seconds * kRate) * 4;
     while (sizeOf(output) < wanted && std::chrono::steady_clock::now() < deadline)
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
