@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev libsdl2-mixer-dev
-          libgme-dev timgm6mb-soundfont libgtest-dev libgmock-dev libbenchmark-dev clang
+          libgme-dev libopenmpt-dev libebur128-dev libfluidsynth-dev timgm6mb-soundfont
+          libgtest-dev libgmock-dev libbenchmark-dev clang
           libclang-rt-14-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35
           fonts-quattrocento
           qt6-translations-l10n libx11-dev libxtst-dev xvfb openbox

@@ -1,18 +1,17 @@
 #include "audio/mci_sequencer.h"
 
 #include <SDL2/SDL_mixer.h>
+#include <fluidsynth.h>
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 
+#include "audio/file_bytes.h"
 #include "audio/mci_errors.h"
 
 namespace dwaalbos {
 
 namespace {
-
-constexpr int kPlayOnce = 0;
 
 // Pause and close take no keyword but "notify", which is accepted and ignored: nobody listens
 // for the end of a piece.
@@ -44,13 +43,10 @@ unsigned readPlayKeywords(const std::vector<std::string>& words, bool& fromStart
   return mci::kOk;
 }
 
-// A standard MIDI file, bare or wrapped in RIFF; the decoder itself would take anything.
-bool isMidiFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  char magic[4] = {};
-  file.read(magic, sizeof magic);
-  const std::string_view start(magic, sizeof magic);
-  return file && (start == "MThd" || start == "RIFF");
+// A standard MIDI file, bare or wrapped in RIFF.
+bool isMidiFile(const std::vector<char>& file) {
+  const std::string_view start(file.data(), std::min<std::size_t>(file.size(), 4));
+  return start == "MThd" || start == "RIFF";
 }
 
 }  // namespace
@@ -71,6 +67,10 @@ unsigned MciSequencer::mciSendString(std::string_view text) {
   return mci::kUnrecognizedCommand;
 }
 
+void MciSequencer::prepare() {
+  if (output_.isOpen()) synth_.load(output_.format().frequency);
+}
+
 void MciSequencer::release() {
   while (!devices_.empty()) closeDevice(devices_.begin());
 }
@@ -84,10 +84,10 @@ unsigned MciSequencer::open(const MciCommand& command) {
   if (!output_.isOpen()) return mci::kHardware;
   std::error_code error;
   if (!std::filesystem::is_regular_file(command.device, error)) return mci::kFileNotFound;
-  if (!isMidiFile(command.device)) return mci::kInvalidFile;
-  Mix_Music* music = Mix_LoadMUS(command.device.c_str());
-  if (music == nullptr) return mci::kInvalidFile;
-  devices_[command.device].music = music;
+  std::vector<char> file = readFileBytes(command.device);
+  if (!isMidiFile(file)) return mci::kInvalidFile;
+  prepare();
+  devices_[command.device].file = std::move(file);
   return mci::kOk;
 }
 
@@ -101,7 +101,7 @@ unsigned MciSequencer::play(const MciCommand& command) {
   if (fromStart || current_ != command.device) {
     start(command.device, device);
   } else if (device.paused) {
-    Mix_ResumeMusic();
+    setPaused(false);
     device.paused = false;
   }
   return mci::kOk;
@@ -112,7 +112,7 @@ unsigned MciSequencer::pause(const MciCommand& command) {
   const auto found = devices_.find(command.device);
   if (found == devices_.end()) return mci::kInvalidDeviceName;
   if (sounding(command.device)) {
-    Mix_PauseMusic();
+    setPaused(true);
     found->second.paused = true;
   }
   return mci::kOk;
@@ -127,27 +127,70 @@ unsigned MciSequencer::close(const MciCommand& command) {
 }
 
 void MciSequencer::start(const std::string& name, Device& device) {
-  stream_.take(this, [this] {
-    Mix_HaltMusic();
-    current_.clear();
-  });
+  stream_.take(this, [this] { halt(); });
+  halt();
   current_ = name;
   device.paused = false;
-  Mix_PlayMusic(device.music, kPlayOnce);
+  fluid_synth_t* synth = synth_.synth();
+  if (synth == nullptr) return;
+  fluid_player_t* player = new_fluid_player(synth);
+  if (player == nullptr) return;
+  if (fluid_player_add_mem(player, device.file.data(), device.file.size()) != FLUID_OK ||
+      fluid_player_play(player) != FLUID_OK) {
+    delete_fluid_player(player);
+    return;
+  }
+  {
+    std::lock_guard lock(mutex_);
+    player_ = player;
+    synthesiser_ = synth;
+    paused_ = false;
+  }
+  Mix_HookMusic(&MciSequencer::hook, this);
 }
 
 void MciSequencer::closeDevice(std::map<std::string, Device>::iterator device) {
   if (current_ == device->first && stream_.heldBy(this)) {
-    Mix_HaltMusic();
+    halt();
     stream_.leave(this);
-    current_.clear();
   }
-  Mix_FreeMusic(device->second.music);
   devices_.erase(device);
 }
 
-bool MciSequencer::sounding(const std::string& name) const {
-  return current_ == name && stream_.heldBy(this) && Mix_PlayingMusic();
+bool MciSequencer::sounding(const std::string& name) {
+  if (current_ != name || !stream_.heldBy(this)) return false;
+  std::lock_guard lock(mutex_);
+  return player_ != nullptr && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
+}
+
+// Unhooking waits for a running fill; the notes still ringing are cut so the next piece starts
+// clean.
+void MciSequencer::halt() {
+  current_.clear();
+  if (output_.isOpen()) Mix_HookMusic(nullptr, nullptr);
+  std::lock_guard lock(mutex_);
+  if (player_ == nullptr) return;
+  fluid_player_stop(player_);
+  delete_fluid_player(player_);
+  player_ = nullptr;
+  fluid_synth_system_reset(synthesiser_);
+}
+
+void MciSequencer::setPaused(bool paused) {
+  std::lock_guard lock(mutex_);
+  paused_ = paused;
+}
+
+void SDLCALL MciSequencer::hook(void* sequencer, Uint8* stream, int len) {
+  static_cast<MciSequencer*>(sequencer)->fill(stream, len);
+}
+
+// The output is 16-bit stereo (mixer_device.cpp). The player is clocked by these samples.
+void MciSequencer::fill(Uint8* stream, int len) {
+  std::lock_guard lock(mutex_);
+  if (player_ == nullptr || paused_) return;
+  auto* out = reinterpret_cast<std::int16_t*>(stream);
+  fluid_synth_write_s16(synthesiser_, len / 4, out, 0, 2, out, 1, 2);
 }
 
 }  // namespace dwaalbos

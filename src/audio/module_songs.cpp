@@ -1,12 +1,35 @@
 #include "audio/module_songs.h"
 
 #include <SDL2/SDL_mixer.h>
+#include <libopenmpt/libopenmpt.h>
+
+#include <chrono>
+#include <vector>
+
+#include "audio/file_bytes.h"
 
 namespace dwaalbos {
 
 namespace {
-constexpr int kLoopForever = -1;
+
+constexpr std::int32_t kRepeatForever = -1;
+
+bool isModule(const std::vector<char>& file) {
+  return openmpt_probe_file_header(OPENMPT_PROBE_FILE_HEADER_FLAGS_DEFAULT, file.data(),
+                                   file.size(), file.size(), openmpt_log_func_silent, nullptr,
+                                   nullptr, nullptr, nullptr,
+                                   nullptr) == OPENMPT_PROBE_FILE_HEADER_RESULT_SUCCESS;
 }
+
+openmpt_module* loadModule(std::vector<char> file) {
+  openmpt_module* module =
+      openmpt_module_create_from_memory2(file.data(), file.size(), openmpt_log_func_silent,
+                                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+  if (module != nullptr) openmpt_module_set_repeat_count(module, kRepeatForever);
+  return module;
+}
+
+}  // namespace
 
 ModuleSongs::ModuleSongs(MixerDevice& device, MusicStream& stream)
     : device_(device), stream_(stream) {}
@@ -15,16 +38,19 @@ ModuleSongs::~ModuleSongs() { release(); }
 
 ModuleSongs::Handle ModuleSongs::speelsong(const std::string& naam) {
   if (!device_.isOpen()) return 0;
-  Mix_Music* music = Mix_LoadMUS(naam.c_str());
-  if (music == nullptr) return 0;
+  std::vector<char> file = readFileBytes(naam);
+  if (!isModule(file)) return 0;
   const Handle song = next_++;
-  songs_[song] = music;
-  stream_.take(this, [this] {
-    Mix_HaltMusic();
-    current_ = 0;
-  });
+  songs_[song] = std::async(std::launch::async, loadModule, std::move(file)).share();
+  stream_.take(this, [this] { halt(); });
+  {
+    std::lock_guard lock(mutex_);
+    loading_ = songs_[song];
+    playing_ = nullptr;
+    paused_ = false;
+  }
   current_ = song;
-  Mix_PlayMusic(music, kLoopForever);
+  Mix_HookMusic(&ModuleSongs::hook, this);
   return song;
 }
 
@@ -32,24 +58,47 @@ void ModuleSongs::stopsong(Handle song) {
   const auto found = songs_.find(song);
   if (found == songs_.end()) return;
   if (isCurrent(song)) {
-    Mix_HaltMusic();
+    halt();
     stream_.leave(this);
-    current_ = 0;
   }
-  Mix_FreeMusic(found->second);
+  // Waits only for a song stopped within milliseconds of its start.
+  openmpt_module_destroy(found->second.get());
   songs_.erase(found);
 }
 
 void ModuleSongs::pauzeersong(Handle song) {
   if (!isCurrent(song)) return;
-  if (Mix_PausedMusic())
-    Mix_ResumeMusic();
-  else
-    Mix_PauseMusic();
+  std::lock_guard lock(mutex_);
+  paused_ = !paused_;
 }
 
 void ModuleSongs::release() {
   while (!songs_.empty()) stopsong(songs_.begin()->first);
+}
+
+// Unhooking waits for a running fill, so the song can be freed safely afterwards.
+void ModuleSongs::halt() {
+  if (device_.isOpen()) Mix_HookMusic(nullptr, nullptr);
+  std::lock_guard lock(mutex_);
+  loading_ = {};
+  playing_ = nullptr;
+  current_ = 0;
+}
+
+void SDLCALL ModuleSongs::hook(void* songs, Uint8* stream, int len) {
+  static_cast<ModuleSongs*>(songs)->fill(stream, len);
+}
+
+// The output is 16-bit stereo (mixer_device.cpp), so the song renders straight into it.
+void ModuleSongs::fill(Uint8* stream, int len) {
+  std::lock_guard lock(mutex_);
+  if (playing_ == nullptr && loading_.valid() &&
+      loading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+    playing_ = loading_.get();
+  if (playing_ == nullptr || paused_) return;
+  openmpt_module_read_interleaved_stereo(playing_, device_.format().frequency,
+                                         static_cast<std::size_t>(len) / 4,
+                                         reinterpret_cast<std::int16_t*>(stream));
 }
 
 bool ModuleSongs::isCurrent(Handle song) const {

@@ -22,7 +22,11 @@ SdlSound::SdlSound(const std::string& gameFolder, Melding melding)
 
 SdlSound::~SdlSound() { sluitgeluid(); }
 
-void SdlSound::initgeluid() { effects_.initgeluid(); }
+// The synthesiser loads its soundfont in the background from here on.
+void SdlSound::initgeluid() {
+  effects_.initgeluid();
+  sequencer_.prepare();
+}
 
 void SdlSound::speelgeluid(int slot) { effects_.speelgeluid(slot); }
 

@@ -22,16 +22,24 @@ SoundEffects::~SoundEffects() { freeSamples(); }
 
 void SoundEffects::initgeluid() {
   if (!device_.open(kMixingRate, kMixChannels)) return;
-  for (int slot : kSampleSlots) {
-    if (Geluiden[slot] != nullptr) continue;
-    const std::string path = folder_ + "/" + std::to_string(slot) + ".wav";
-    Geluiden[slot] = Mix_LoadWAV(path.c_str());
+  for (int slot : kSampleSlots)
+    if (Geluiden[slot].empty()) load(slot);
+}
+
+void SoundEffects::load(int slot) {
+  const std::string stem = folder_ + "/" + std::to_string(slot);
+  for (int variant = 1;; ++variant) {
+    const std::string path = stem + (variant == 1 ? "" : "_" + std::to_string(variant)) + ".wav";
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (chunk == nullptr) return;
+    Geluiden[slot].push_back(chunk);
   }
 }
 
 void SoundEffects::speelgeluid(int n) {
-  if (n < 0 || n >= kSlots || Geluiden[n] == nullptr || !device_.isOpen()) return;
-  Mix_PlayChannel(-1, Geluiden[n], 0);
+  if (n < 0 || n >= kSlots || Geluiden[n].empty() || !device_.isOpen()) return;
+  const std::vector<Mix_Chunk*>& variants = Geluiden[n];
+  Mix_PlayChannel(-1, variants[turn_[n]++ % variants.size()], 0);
 }
 
 void SoundEffects::sluitgeluid() {
@@ -41,9 +49,9 @@ void SoundEffects::sluitgeluid() {
 
 void SoundEffects::freeSamples() {
   if (device_.isOpen()) Mix_HaltChannel(-1);
-  for (Mix_Chunk*& chunk : Geluiden) {
-    Mix_FreeChunk(chunk);
-    chunk = nullptr;
+  for (std::vector<Mix_Chunk*>& variants : Geluiden) {
+    for (Mix_Chunk* chunk : variants) Mix_FreeChunk(chunk);
+    variants.clear();
   }
 }
 

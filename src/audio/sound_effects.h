@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "audio/mixer_device.h"
 
@@ -10,7 +12,9 @@ struct Mix_Chunk;
 namespace dwaalbos {
 
 // The sound effects: samples loaded once into numbered slots and played fire-and-forget.
-// Starting the effects starts the sound output itself; closing them closes it.
+// A slot may hold variants of its sound (<slot>.wav, <slot>_2.wav, <slot>_3.wav, ...), which
+// take turns, so a sound heard at every step does not repeat mechanically. Starting the effects
+// starts the sound output itself; closing them closes it.
 class SoundEffects {
  public:
   static constexpr int kSlots = 14;
@@ -26,11 +30,13 @@ class SoundEffects {
   void sluitgeluid();
 
  private:
+  void load(int slot);
   void freeSamples();
 
   MixerDevice& device_;
   std::string folder_;
-  std::array<Mix_Chunk*, kSlots> Geluiden{};
+  std::array<std::vector<Mix_Chunk*>, kSlots> Geluiden;
+  std::array<std::size_t, kSlots> turn_{};
 };
 
 }  // namespace dwaalbos

@@ -30,18 +30,12 @@ TEST_F(DispatchTest, ExtensionChoosesThePlayerIgnoringCase) {
   std::this_thread::sleep_for(300ms);
   EXPECT_GT(listen(150ms), kSounding);
 
-  // ".midi" ends in "idi": the song player takes it, and it can play it.
-  sound.speelmuziek(musicFile("lang.midi"));
-  EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Song);
-  EXPECT_NE(sound.muziek().Song(), 0);
-  std::this_thread::sleep_for(300ms);
-  EXPECT_GT(listen(150ms), kSounding);
-
   for (const char* name : {"Bos.SpC", "x.spc"}) {
     sound.speelmuziek(musicFile(name));
     EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Spc) << name;
   }
-  for (const char* name : {"", "id", "geen.xm", "geen.wav"}) {
+  // ".midi" ends in "idi": the song player takes it, and refuses it as no module.
+  for (const char* name : {"lang.midi", "", "id", "geen.xm", "geen.wav"}) {
     sound.speelmuziek(musicFile(name));
     EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Song) << name;
     EXPECT_EQ(sound.muziek().Song(), 0) << name;

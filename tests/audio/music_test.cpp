@@ -26,7 +26,7 @@ void useStartUpSettings(SdlSound& sound) {
 
 class MusicTest : public AudioTest, public ::testing::WithParamInterface<MusicKind> {};
 
-// MIDI output starts about 0.2 s late, so every wait leaves room for that.
+// Every wait leaves room for the output's buffers and a song read on a thread of its own.
 TEST_P(MusicTest, PlaysPausesResumesAndStops) {
   const std::string path = musicFile(GetParam().name);
   GetParam().write(path);

@@ -37,6 +37,17 @@ TEST_F(SoundEffectsTest, RepeatsOverlapInsteadOfRestarting) {
   EXPECT_GT(listen(50ms), kSounding);
 }
 
+TEST_F(SoundEffectsTest, VariantsOfASlotTakeTurns) {
+  writeWav(soundFile(5), std::vector<std::int16_t>(44100 / 10, 4000));
+  writeWav(folder + "/geluid/5_2.wav", std::vector<std::int16_t>(44100 / 10, 12000));
+  SdlSound sound(folder, meldingen());
+  sound.initgeluid();
+  for (double expected : {4000, 12000, 4000}) {
+    sound.speelgeluid(5);
+    EXPECT_NEAR(peakDuring(150ms), expected / 32768.0, 0.01);
+  }
+}
+
 TEST_F(SoundEffectsTest, EmptySlotsDamagedFilesAndBadNumbersAreSilent) {
   writeWav(soundFile(1), tone(440, 0.25, 0.5));
   writeWav(soundFile(6), tone(440, 0.25, 0.5));  // not a slot that is loaded

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "synth/envelopes.h"
+#include "synth/loudness.h"
 #include "synth/oscillators.h"
 
 namespace dwaalbos::soundgen {
@@ -25,8 +26,8 @@ TEST(FinishedSound, StartsAndEndsAtZeroWithoutOffset) {
 
 TEST(FinishedSound, ReachesItsLoudnessUnlessThePeakLimitStopsIt) {
   const Signal tone = sine(0.3, constant(440.0));
-  EXPECT_NEAR(decibels(loudestRms(finished(tone, Level::loudness(-20.0, -3.0)))), -20.0, 0.2);
-  // A sine's peak is 3 dB above its RMS: asking -4 dB loudness would push it past -3 dBFS.
+  EXPECT_NEAR(loudestLoudness(finished(tone, Level::loudness(-20.0, -3.0))), -20.0, 0.2);
+  // A sine at -3 dBFS measures about -6.7 LUFS: asking -4 would push it past the limit.
   EXPECT_NEAR(decibels(peak(finished(tone, Level::loudness(-4.0, -3.0)))), -3.0, 0.05);
   EXPECT_NEAR(decibels(peak(finished(tone, Level::peak(-6.0)))), -6.0, 0.05);
 }

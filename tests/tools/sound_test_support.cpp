@@ -2,63 +2,22 @@
 
 #include <fluidsynth.h>
 #include <gme/gme.h>
-#include <libmodplug/modplug.h>
+#include <libopenmpt/libopenmpt.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace soundtest {
 
-std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::filesystem::path gameFile(const std::string& relative) {
-  const char* folder = std::getenv("DWAALBOS_GAME_DIR");
-  return std::filesystem::path(folder ? folder : "game") / relative;
-}
-
 Stereo renderModule(const std::vector<std::uint8_t>& file, double seconds) {
-  ModPlug_Settings settings;
-  ModPlug_GetSettings(&settings);
-  settings.mFlags = MODPLUG_ENABLE_OVERSAMPLING;
-  settings.mChannels = 2;
-  settings.mBits = 16;
-  settings.mFrequency = kRate;
-  settings.mResamplingMode = MODPLUG_RESAMPLE_FIR;
-  settings.mReverbDepth = 0;
-  settings.mBassAmount = 0;
-  settings.mSurroundDepth = 0;
-  settings.mLoopCount = 0;
-  ModPlug_SetSettings(&settings);
-  ModPlugFile* module = ModPlug_Load(file.data(), static_cast<int>(file.size()));
+  openmpt_module* module =
+      openmpt_module_create_from_memory2(file.data(), file.size(), openmpt_log_func_silent, nullptr,
+                                         nullptr, nullptr, nullptr, nullptr, nullptr);
   if (!module) return {};
-  ModPlug_SetMasterVolume(module, 256);  // what SDL_mixer uses at full volume
+  openmpt_module_set_repeat_count(module, -1);  // as the game plays it
   Stereo out(static_cast<std::size_t>(seconds * kRate) * 2);
-  std::size_t done = 0;
-  bool restarted = false;
-  while (done < out.size()) {
-    // Small reads, as an audio callback makes them: one large read pads the song's end with
-    // silence instead of reporting it.
-    const std::size_t chunk = std::min<std::size_t>(out.size() - done, 4096);
-    const int bytes = ModPlug_Read(module, out.data() + done, static_cast<int>(chunk * 2));
-    if (bytes > 0) {
-      done += static_cast<std::size_t>(bytes) / 2;
-      restarted = false;
-    } else if (!restarted) {
-      // At the end SDL_mixer starts a looping song over from its beginning, and so do we.
-      ModPlug_Seek(module, 0);
-      restarted = true;
-    } else {
-      break;
-    }
-  }
-  ModPlug_Unload(module);
-  out.resize(done);
+  out.resize(2 * openmpt_module_read_interleaved_stereo(module, kRate, out.size() / 2, out.data()));
+  openmpt_module_destroy(module);
   return out;
 }
 
@@ -96,24 +55,6 @@ Stereo renderMidi(const std::filesystem::path& path, double seconds) {
   delete_fluid_synth(synth);
   delete_fluid_settings(settings);
   return out;
-}
-
-double seconds(const Stereo& audio) { return static_cast<double>(audio.size()) / 2 / kRate; }
-
-double rmsDb(const Stereo& audio, double fromSeconds, double lengthSeconds) {
-  const auto first = std::min(audio.size(), static_cast<std::size_t>(fromSeconds * kRate) * 2);
-  const auto last =
-      std::min(audio.size(), first + static_cast<std::size_t>(lengthSeconds * kRate) * 2);
-  double sum = 0.0;
-  for (std::size_t i = first; i < last; ++i) sum += static_cast<double>(audio[i]) * audio[i];
-  const double mean = last > first ? sum / static_cast<double>(last - first) : 0.0;
-  return 10.0 * std::log10(mean / (32768.0 * 32768.0) + 1e-20);
-}
-
-double peakDb(const Stereo& audio) {
-  int highest = 0;
-  for (std::int16_t sample : audio) highest = std::max(highest, std::abs(static_cast<int>(sample)));
-  return 20.0 * std::log10(highest / 32768.0 + 1e-20);
 }
 
 double pitchHz(const Stereo& audio, double fromSeconds, double lengthSeconds) {

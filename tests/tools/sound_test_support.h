@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <string>
 #include <vector>
 
 // Renders music through the very libraries the game plays it with, and measures the result.
@@ -13,11 +12,7 @@ constexpr int kRate = 44100;
 // Interleaved 16-bit stereo.
 using Stereo = std::vector<std::int16_t>;
 
-std::vector<std::uint8_t> readFile(const std::filesystem::path& path);
-// A file in the staged game folder (DWAALBOS_GAME_DIR).
-std::filesystem::path gameFile(const std::string& relative);
-
-// libmodplug, set up as SDL_mixer sets it up, started over at its end as SDL_mixer does.
+// libopenmpt, repeating the song as the game's song player does.
 Stereo renderModule(const std::vector<std::uint8_t>& file, double seconds);
 // libgme; an empty result when the file is refused.
 Stereo renderSpc(const std::vector<std::uint8_t>& file, double seconds);
@@ -25,10 +20,6 @@ Stereo renderSpc(const std::vector<std::uint8_t>& file, double seconds);
 // `seconds` or when the player reaches the end of the file, whichever comes first.
 Stereo renderMidi(const std::filesystem::path& path, double seconds);
 
-double seconds(const Stereo& audio);
-// Level of a stretch of both channels, in dB below full scale.
-double rmsDb(const Stereo& audio, double fromSeconds, double lengthSeconds);
-double peakDb(const Stereo& audio);
 // The fundamental of the left channel over a stretch, by autocorrelation.
 double pitchHz(const Stereo& audio, double fromSeconds, double lengthSeconds);
 

@@ -27,11 +27,16 @@ void separateRepeats(std::vector<Note>& notes) {
 
 }  // namespace
 
-Passage::Passage(Arranger& arranger, int start, std::vector<Chord> chords)
-    : arranger_(arranger), start_(start), length_(lengthOf(chords)), chords_(std::move(chords)) {}
+Passage::Passage(Arranger& arranger, int start, std::vector<Chord> chords, int semitones)
+    : arranger_(arranger),
+      start_(start),
+      length_(lengthOf(chords)),
+      chords_(std::move(chords)),
+      semitones_(semitones) {}
 
 void Passage::add(Instrument instrument, Note note) {
   note.start += start_;
+  if (!isPercussion(instrument)) note.pitch += semitones_;
   arranger_.parts_[instrument].push_back(note);
 }
 
@@ -152,12 +157,12 @@ Passage& Passage::rhythm(Instrument instrument, std::string_view bar, int veloci
 Arranger::Arranger(std::string title, int beatsPerMinute, int stepsPerBar)
     : title_(std::move(title)), beatsPerMinute_(beatsPerMinute), stepsPerBar_(stepsPerBar) {}
 
-Passage Arranger::passage(std::string_view chords) {
+Passage Arranger::passage(std::string_view chords, int semitones) {
   std::vector<Chord> parsed = parseChords(chords, stepsPerBar_);
   const int start = length_;
   length_ += lengthOf(parsed);
   if (length_ % stepsPerBar_ != 0) throw std::invalid_argument("a passage must fill whole bars");
-  return Passage(*this, start, std::move(parsed));
+  return Passage(*this, start, std::move(parsed), semitones);
 }
 
 Song Arranger::song() const {

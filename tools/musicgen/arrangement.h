@@ -47,7 +47,7 @@ class Passage {
 
  private:
   friend class Arranger;
-  Passage(Arranger& arranger, int start, std::vector<Chord> chords);
+  Passage(Arranger& arranger, int start, std::vector<Chord> chords, int semitones);
 
   void add(Instrument instrument, Note note);
 
@@ -55,13 +55,15 @@ class Passage {
   int start_;
   int length_;
   std::vector<Chord> chords_;
+  int semitones_;
 };
 
 class Arranger {
  public:
   Arranger(std::string title, int beatsPerMinute, int stepsPerBar);
 
-  Passage passage(std::string_view chords);
+  // A passage over `chords`, every pitched part moved up by `semitones` (a change of key).
+  Passage passage(std::string_view chords, int semitones = 0);
   Song song() const;
 
  private:

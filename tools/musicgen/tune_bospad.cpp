@@ -59,6 +59,47 @@ Song bospad() {
       .bass(Instrument::Bass, kWalk, 40, 70)
       .rhythm(Instrument::Shaker, "..x...x...x...x.", 76);
 
+  // Second time round the clarinet sings, a tone higher, over a slower harp.
+  song.passage(kVerseChords, 2)
+      .melody(Instrument::Clarinet, kVerse, 84)
+      .held(Instrument::Strings, 55, 71, 52)
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 56)
+      .bass(Instrument::Bass, kWalk, 40, 68);
+
+  song.passage(kBridgeChords, 2)
+      .melody(Instrument::Clarinet, kBridge, 86)
+      .descant(Instrument::Flute, 67, 79, 16, 56)
+      .held(Instrument::Strings, 59, 74, 58)
+      .broken(Instrument::Harp, kRipple, 2, 8, 55, 52)
+      .bass(Instrument::Bass, kWalk, 40, 72)
+      .rhythm(Instrument::Shaker, "..x...x...x...x.", 74);
+
+  song.passage(kVerseChords, 2)
+      .melody(Instrument::Clarinet, kVerseEnding, 82)
+      .held(Instrument::Strings, 55, 71, 52)
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 54)
+      .bass(Instrument::Bass, kWalk, 40, 68);
+
+  // A quiet stretch: the harp alone carries the tune over the strings.
+  song.passage(kVerseChords)
+      .melody(Instrument::Harp, kVerse, 80)
+      .held(Instrument::Strings, 55, 71, 50);
+
+  song.passage(kBridgeChords)
+      .melody(Instrument::Flute, kBridge, 86)
+      .held(Instrument::Strings, 59, 74, 56)
+      .broken(Instrument::Harp, {4, 3, 2, 1, 0, 1, 2, 3}, 2, 8, 55, 54)
+      .bass(Instrument::Bass, kWalk, 40, 70)
+      .rhythm(Instrument::Drum, "X.......x.......", 66);
+
+  song.passage(kVerseChords)
+      .melody(Instrument::Flute, kVerseEnding, 84)
+      .descant(Instrument::Clarinet, 59, 71, 8, 56)
+      .held(Instrument::Strings, 55, 71, 54)
+      .broken(Instrument::Harp, kRipple, 2, 8, 55, 54)
+      .bass(Instrument::Bass, kWalk, 40, 70)
+      .rhythm(Instrument::Shaker, "..x...x...x...x.", 76);
+
   song.passage("C | G/B | Am7 | G")
       .melody(Instrument::Flute, "g5:16 | d5:16 | c5:8 a4:8 | g4:12 r:4", 70)
       .held(Instrument::Strings, 55, 71, 54)

@@ -47,6 +47,25 @@ Song mos() {
       .bass(Instrument::Bass, kSteady, 40, 70)
       .rhythm(Instrument::Shaker, "..x...x...x...x.", 74);
 
+  // Second time round the harp takes the tune, a fourth higher, over the strings alone.
+  song.passage(kVerseChords, 5)
+      .melody(Instrument::Harp, kVerse, 84)
+      .held(Instrument::Strings, 57, 72, 52)
+      .bass(Instrument::Bass, kSteady, 40, 66);
+
+  song.passage("F | C | G | Am | F | C | Dm | E", 5)
+      .melody(Instrument::Flute, kBridge, 86)
+      .held(Instrument::Strings, 59, 74, 56)
+      .broken(Instrument::Harp, kStream, 2, 4, 57, 52)
+      .bass(Instrument::Bass, kSteady, 40, 70)
+      .rhythm(Instrument::Shaker, "..x...x...x...x.", 76);
+
+  // Back home, lightly: no bass, the harp slower under the flute.
+  song.passage(kVerseChords)
+      .melody(Instrument::Flute, kVerse, 80)
+      .held(Instrument::Strings, 57, 72, 50)
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 4, 57, 52);
+
   song.passage("F | G | Am | Am")
       .melody(Instrument::Flute, "c5:8 a4 | b4:8 d5 | c5:16 | a4:12 r:4", 70)
       .held(Instrument::Strings, 57, 72, 54)

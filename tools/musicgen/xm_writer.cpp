@@ -19,6 +19,8 @@ constexpr int kKeyOff = 97;
 constexpr int kTicksPerRow = 6;  // with a row per sixteenth, the module's BPM is the song's
 constexpr int kMaxChannels = 32;
 constexpr int kMiddleC = 60;
+// Every note a little softer than full, so the loudest chords leave room for the fanfare on top.
+constexpr double kHeadroom = 0.7;
 
 struct Cell {
   int note = 0;  // 1..96, or kKeyOff
@@ -65,7 +67,7 @@ std::vector<std::vector<Cell>> grid(const Song& song, const std::vector<Channel>
       cell.note = moduleNote(channel.percussion ? kMiddleC : note.pitch);
       cell.instrument = channel.instrument;
       cell.volume =
-          static_cast<int>(std::lround(64.0 * channel.place.level * note.velocity / 127.0));
+          static_cast<int>(std::lround(64.0 * kHeadroom * channel.place.level * note.velocity / 127.0));
     }
     if (channel.percussion) continue;
     // Let go of each key where its note ends, unless the next note takes over right there. A

@@ -24,21 +24,29 @@ Signal arrowWhoosh() {
   return air;
 }
 
-Signal footstep() {
-  // A soft tread on leaves and moss: a faint thump and a short crackle of a few tiny bursts.
-  Signal step = sine(0.16, glide(75.0, 50.0, 0.08));
+Signal footstep(unsigned variant) {
+  // A soft tread on leaves: the heel's short, damped body in the low mids, where laptop speakers
+  // still carry it and music does not cover it, and the leaves crackling under the sole. Each
+  // variant treads a little differently, so a long walk does not sound like a machine.
+  Noise vary(40 + variant);
+  const double pitch = 150.0 + 50.0 * vary.unit();
+  Signal step = bandpass(whiteNoise(0.14, 60 + variant), constant(pitch), 2.0);
   multiply(step, strike(0.004, 0.03));
-  fadeEdges(step, 0.0, 0.03);
-  Noise timing(5);
-  Signal crackle = silence(0.16);
-  for (int burst = 0; burst < 5; ++burst) {
-    Signal grain =
-        bandpass(whiteNoise(0.06, 100 + burst), constant(1200.0 + 1400.0 * timing.unit()), 0.9);
-    multiply(grain, strike(0.001, 0.008 + 0.01 * timing.unit()));
-    mixInto(crackle, grain, 0.004 + 0.05 * timing.unit(), 0.5 + 0.5 * timing.unit());
+  scale(step, 1.0 / peak(step));
+  Signal heel = sine(0.1, glide(pitch * 1.25, pitch * 0.85, 0.06));
+  multiply(heel, strike(0.002, 0.02));
+  mixInto(step, heel, 0.0, 0.6);
+
+  Signal crackle = silence(0.14);
+  const int grains = 6 + static_cast<int>(4 * vary.unit());
+  for (int grain = 0; grain < grains; ++grain) {
+    Signal leaf = bandpass(whiteNoise(0.03, 100 + 16 * variant + grain),
+                           constant(2200.0 + 3000.0 * vary.unit()), 1.2);
+    multiply(leaf, strike(0.0005, 0.002 + 0.004 * vary.unit()));
+    mixInto(crackle, leaf, 0.008 + 0.08 * vary.unit(), 0.3 + 0.7 * vary.unit());
   }
-  mixInto(step, lowpass(crackle, constant(4000.0)), 0.0, 0.6);
-  return step;
+  mixInto(step, crackle, 0.0, 0.5 / peak(crackle));
+  return highpass(step, constant(110.0));
 }
 
 }  // namespace dwaalbos::soundgen

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "synth/filters.h"
+#include "synth/loudness.h"
 
 namespace dwaalbos::soundgen {
 
@@ -27,7 +28,7 @@ Signal finished(Signal sound, const Level& level) {
   removeDc(sound);
   cutSilentTail(sound);
   const double target = level.byPeak ? gainOf(level.peakLimitDb) / peak(sound)
-                                     : gainOf(level.loudnessDb) / loudestRms(sound);
+                                     : gainOf(level.loudnessDb - loudestLoudness(sound));
   scale(sound, std::min(target, gainOf(level.peakLimitDb) / peak(sound)));
   fadeEdges(sound, 0.0005, 0.015);
   return sound;

@@ -4,8 +4,9 @@
 
 namespace dwaalbos::soundgen {
 
-// How loud a finished sound is: its loudest 50 ms brought to `loudnessDb` (RMS, dBFS), but its
-// peak never above `peakLimitDb`. Without a loudness the peak itself is set to the limit.
+// How loud a finished sound is: its loudest 100 ms brought to `loudnessDb` as people hear it
+// (K-weighted, LUFS), but its peak never above `peakLimitDb` (dBFS). Without a loudness the
+// peak itself is set to the limit.
 struct Level {
   double loudnessDb;
   double peakLimitDb;

@@ -43,20 +43,6 @@ double peak(const Signal& signal) {
   return highest;
 }
 
-double loudestRms(const Signal& signal, double windowSeconds) {
-  const std::size_t window =
-      std::max<std::size_t>(1, static_cast<std::size_t>(sampleCount(windowSeconds)));
-  // Windows reaching past either end count the missing samples as silence.
-  double sum = 0.0;
-  double loudest = 0.0;
-  for (std::size_t i = 0; i < signal.size(); ++i) {
-    sum += signal[i] * signal[i];
-    if (i >= window) sum -= signal[i - window] * signal[i - window];
-    loudest = std::max(loudest, sum);
-  }
-  return std::sqrt(std::max(0.0, loudest) / static_cast<double>(window));
-}
-
 double decibels(double gain) { return 20.0 * std::log10(std::max(gain, 1e-12)); }
 
 double gainOf(double decibels) { return std::pow(10.0, decibels / 20.0); }

@@ -26,8 +26,6 @@ void scale(Signal& signal, double gain);
 void fadeEdges(Signal& signal, double fadeInSeconds, double fadeOutSeconds);
 
 double peak(const Signal& signal);
-// The RMS of the loudest stretch of `windowSeconds`: how loud the sound seems at its height.
-double loudestRms(const Signal& signal, double windowSeconds = 0.05);
 double decibels(double gain);
 double gainOf(double decibels);
 
