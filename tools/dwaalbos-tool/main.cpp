@@ -54,7 +54,7 @@ bool parsePlay(const std::vector<std::string>& args, PlayRequest& request) {
   if (positional.size() != expected) return false;
   if (request.number == 0) request.level = positional[0];
   request.keys = positional.back();
-  return request.keys.find_first_not_of("LRUDS") == std::string::npos;
+  return request.keys.find_first_not_of("LRUDSZY") == std::string::npos;
 }
 
 int play(const PlayRequest& request) {

@@ -87,6 +87,8 @@ void Engine::beginnen() {
   s_.Opnieuw = false;
   shared_.Stap = 0;
   shared_.Kant = 40;
+  history_.reset();
+  showMoves();
   mainloop();
 }
 
@@ -134,18 +136,79 @@ void Engine::pass() {
   }
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
     if (host_.keyState(key)) {
+      beginMove();
       applyKey(key);
       break;
     }
   host_.processEvents();
   // A command run by the events may have ended this game; its move is then void.
   if (!s_.Gestopt) finishPass();
+  recordMove();
 }
 
 void Engine::act(GameKey key) {
   s_.Bewogen = false;
+  outcome_ = {};
   applyKey(key);
   finishPass();
+}
+
+void Engine::beginMove() {
+  outcome_ = {};
+  moveStart_ = gameState();
+}
+
+// A move that changed the game can be taken back; turning on the spot is no move.
+void Engine::recordMove() {
+  if (!moveStart_) return;
+  GameState before = std::move(*moveStart_);
+  moveStart_.reset();
+  if (s_.Gestopt) return;
+  GameState now = gameState();
+  now.richting = before.richting;
+  if (now == before) return;
+  history_.record(before);
+  showMoves();
+}
+
+bool Engine::zetTerug() {
+  if (!gameRunning()) return false;
+  restoreMove(history_.undo(gameState()));
+  return true;
+}
+
+bool Engine::zetOpnieuw() {
+  if (!gameRunning()) return false;
+  restoreMove(history_.redo(gameState()));
+  return true;
+}
+
+void Engine::restoreMove(const std::optional<GameState>& state) {
+  if (!state) return;
+  setGameState(*state);
+  s_.Bewogen = false;  // a key accepted in this pass belonged to the state taken back
+  moveStart_.reset();
+  tekenen(true);
+  showMoves();
+}
+
+void Engine::showMoves() {
+  host_.showMoves(history_.moves(), history_.canUndo(), history_.canRedo());
+}
+
+GameState Engine::gameState() const {
+  return {shared_.Veld, playerCol(), playerRow(), shared_.Richting, s_.Schakelaar, s_.sleutels};
+}
+
+void Engine::setGameState(const GameState& state) {
+  shared_.Veld = state.veld;
+  shared_.ManX = (state.col - 1) * kCellPixels;
+  shared_.ManY = (state.row - 1) * kCellPixels;
+  shared_.Richting = state.richting;
+  if (state.richting != 0) shared_.Kant = dir::facingRow(state.richting);
+  s_.Schakelaar = state.schakelaar;
+  s_.sleutels = state.sleutels;
+  host_.setKeyCount(s_.sleutels);
 }
 
 void Engine::applyKey(GameKey key) {
@@ -214,6 +277,9 @@ void Engine::overnieuw() {
 
 void Engine::leeg() {
   shared_.Veld.clearPlayArea();
+  history_.forget();
+  moveStart_.reset();
+  showMoves();
   host_.clearBoard();
   host_.setLevelCaptions("", "");
   s_.commentaar.clear();
@@ -223,6 +289,18 @@ void Engine::naareditor() {
   s_.Gestopt = true;
   stopRequested_ = true;
   host_.toEditor();
+}
+
+bool Engine::leave() {
+  s_.Pauze = true;
+  if (shared_.Testen) {
+    naareditor();
+    return false;
+  }
+  if (!host_.ask(texts::kBevestigingTitle, texts::kZekerWeten, Icon::None)) return false;
+  leeg();
+  stopGame();
+  return true;
 }
 
 void Engine::stopGame() {

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "game_state.h"
+#include "history.h"
 #include "host.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
@@ -33,12 +35,26 @@ class Engine {
   void naareditor();                  // leave test play for the editor
   void stopGame();                    // end the running game without a new one
   bool gameRunning() const { return loopDepth_ > 0; }
+  // The play window's close handler: pauses, then returns to the editor during a test play or
+  // ends the game after "Zeker weten?". True when the player left a game outside a test play:
+  // the host then puts its window away.
+  bool leave();
+  // Takes the last move back, or plays the move last taken back again; false when there is
+  // none or no game runs.
+  bool zetTerug();
+  bool zetOpnieuw();
+  const History& history() const { return history_; }
+
+  GameState gameState() const;
+  // Puts the game in `state`: the board, the player on his cell facing his way, switch, keys.
+  void setGameState(const GameState& state);
+  const MoveOutcome& lastMove() const { return outcome_; }
 
   // Puts the player on the board's start square: the leftmost column first, then the topmost
   // row. Without one he stays where he stood.
   void placeOnStart();
   // One pass of the main loop in which `key` is the first key found pressed, without the
-  // event processing: what a solver or a test needs to play a move.
+  // event processing and without a place in the history: what a solver needs to try a move.
   void act(GameKey key);
   // One move of the player in `Richting`, as the main loop runs it after an accepted key.
   void animeer();
@@ -59,6 +75,10 @@ class Engine {
   void pass();
   void applyKey(GameKey key);
   void finishPass();
+  void beginMove();
+  void recordMove();
+  void restoreMove(const std::optional<GameState>& state);
+  void showMoves();
   void flipSwitch();
   bool collision(int& x, int& y);
   bool collisionUnchecked(int& x, int& y);
@@ -88,6 +108,9 @@ class Engine {
   Host& host_;
   PlayState s_;
   Opties opties_;
+  History history_;
+  MoveOutcome outcome_;
+  std::optional<GameState> moveStart_;  // the game as the move being played found it
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
   bool driving_ = false;

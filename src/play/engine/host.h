@@ -51,6 +51,8 @@ class Host {
   virtual void setKeyCount(int keys) = 0;
   virtual void setLevelCaptions(const std::string& naam, const std::string& maker) = 0;
   virtual void setTitle(const std::string& title) = 0;
+  // The moves made in this attempt, and whether one can be taken back or played again.
+  virtual void showMoves(int moves, bool canUndo, bool canRedo) = 0;
   // The follow-line delay was set to 20 by the first playback: the panel's box shows it.
   virtual void followDelayChanged() = 0;
 

@@ -6,6 +6,8 @@
 namespace dwaalbos {
 
 void Engine::levelEnd() {
+  recordMove();
+  outcome_.completed = true;
   host_.playSound(12);
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
@@ -60,6 +62,7 @@ void Engine::zelfmoord(int x, int y) {
   const bool onPlayer = s_.Meegevoerd ? (s_.DoelX == x && s_.DoelY == y)
                                       : (playerCol() == x && playerRow() == y);
   if (!onPlayer) return;
+  outcome_.died = true;
   host_.playSound(3);
   if (s_.Meegevoerd) {
     shared_.ManX = (s_.DoelX - 1) * kCellPixels;

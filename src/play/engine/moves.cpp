@@ -72,6 +72,7 @@ bool Engine::collisionUnchecked(int& x, int& y) {
 
 bool Engine::circleLimitReached() {
   if (s_.Lijnen.size() - 1 <= 500) return false;
+  outcome_.endless = true;
   host_.message(texts::kOneindigTitle, texts::kOneindig, Icon::Exclamation);
   return true;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "level/doolhof.h"
+#include "play/engine/game_state.h"
 
 namespace dwaalbos {
 
@@ -19,5 +20,7 @@ struct Solution {
 // the real engine; moves that crush the player are not followed. The level is played as a
 // file level from its start square.
 Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000);
+// The same search from a game under way.
+Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000);
 
 }  // namespace dwaalbos

@@ -127,15 +127,8 @@ void Afspelen::closeEvent(QCloseEvent* event) {
 
 // `Form_Unload`: the window is hidden, never destroyed.
 void Afspelen::formUnload() {
-  engine_.state().Pauze = true;
   options_->slaoptiesop(shared_.paths.options());
-  if (shared_.Testen) {
-    engine_.naareditor();
-    return;
-  }
-  if (!askYesNo(this, kConfirmTitle, kConfirm, BoxIcon::None)) return;
-  engine_.leeg();
-  engine_.stopGame();
+  if (!engine_.leave()) return;
   services_.sound.stopmuziek();
   hide();
   services_.navigator.showMenu();
