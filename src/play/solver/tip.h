@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+
+#include "play/engine/game_state.h"
+#include "play/engine/host.h"
+
+namespace dwaalbos {
+
+// The next step towards the end square from a game under way.
+struct Tip {
+  enum class Kind {
+    Step,     // press `key`; the square to step to (his own for Space) is `col`, `row`
+    Lost,     // the end square can no longer be reached from here
+    TooHard,  // the search gave up before it knew
+  };
+  Kind kind = Kind::TooHard;
+  GameKey key = GameKey::Enter;
+  int col = 0;
+  int row = 0;
+};
+
+// Bounded so that a tip never keeps the window waiting for long.
+inline constexpr std::size_t kTipStates = 400'000;
+
+Tip tipFrom(const GameState& state, std::size_t stateLimit = kTipStates);
+
+}  // namespace dwaalbos
