@@ -1,5 +1,7 @@
 #include "engine.h"
 
+#include <tuple>
+
 #include "level/level_file.h"
 #include "texts.h"
 
@@ -92,14 +94,30 @@ void Engine::beginnen() {
   mainloop();
 }
 
-void Engine::placeOnStart() {
+namespace {
+
+// The leftmost column first, then the topmost row.
+std::optional<std::pair<int, int>> startCell(const Board& board) {
   for (int c = 1; c <= 12; ++c)
     for (int r = 1; r <= 12; ++r)
-      if (shared_.Veld.at(c, r) == cell::kStart) {
-        shared_.ManX = (c - 1) * kCellPixels;
-        shared_.ManY = (r - 1) * kCellPixels;
-        return;
-      }
+      if (board.at(c, r) == cell::kStart) return std::pair(c, r);
+  return std::nullopt;
+}
+
+}  // namespace
+
+void Engine::placeOnStart() {
+  if (const auto start = startCell(shared_.Veld)) {
+    shared_.ManX = (start->first - 1) * kCellPixels;
+    shared_.ManY = (start->second - 1) * kCellPixels;
+  }
+}
+
+GameState Engine::levelStart() const {
+  GameState start;
+  start.veld.copyPlayAreaFrom(shared_.Level.Vakken);
+  if (const auto cell = startCell(start.veld)) std::tie(start.col, start.row) = *cell;
+  return start;
 }
 
 std::string Engine::levelTitle() const {

@@ -46,6 +46,8 @@ class Engine {
   const History& history() const { return history_; }
 
   GameState gameState() const;
+  // The level as it starts, the player on its start square.
+  GameState levelStart() const;
   // Puts the game in `state`: the board, the player on his cell facing his way, switch, keys.
   void setGameState(const GameState& state);
   const MoveOutcome& lastMove() const { return outcome_; }

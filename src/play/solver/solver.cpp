@@ -104,6 +104,12 @@ std::string pathTo(const StateStore& store, std::uint32_t index, char last) {
 
 }  // namespace
 
+GameKey letterKey(char letter) {
+  for (const auto& [key, name] : kMoves)
+    if (name == letter) return key;
+  return GameKey::Enter;
+}
+
 Solution solve(const Doolhof& level, std::size_t stateLimit) {
   SharedState shared("");
   shared.Veld.copyPlayAreaFrom(level.Vakken);
@@ -111,6 +117,22 @@ Solution solve(const Doolhof& level, std::size_t stateLimit) {
   Engine engine(shared, host);
   engine.placeOnStart();
   return solveFrom(engine.gameState(), stateLimit);
+}
+
+std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& start,
+                                      std::string_view moves) {
+  SharedState shared("");
+  SearchHost host(shared);
+  host.engine.setGameState(start);
+  auto sameGame = [&state](GameState now) {
+    now.richting = state.richting;
+    return now == state;
+  };
+  for (std::size_t played = 0;; ++played) {
+    if (sameGame(host.engine.gameState())) return played;
+    if (played == moves.size()) return std::nullopt;
+    host.engine.act(letterKey(moves[played]));
+  }
 }
 
 Solution solveFrom(const GameState& start, std::size_t stateLimit) {

@@ -6,16 +6,6 @@
 namespace dwaalbos {
 namespace {
 
-GameKey keyOf(char letter) {
-  switch (letter) {
-    case 'L': return GameKey::Left;
-    case 'R': return GameKey::Right;
-    case 'U': return GameKey::Up;
-    case 'D': return GameKey::Down;
-    default: return GameKey::Space;
-  }
-}
-
 int directionOf(GameKey key) {
   switch (key) {
     case GameKey::Left: return dir::kLeft;
@@ -26,16 +16,24 @@ int directionOf(GameKey key) {
   }
 }
 
+Tip stepTo(const GameState& state, char letter) {
+  const GameKey key = letterKey(letter);
+  const int d = directionOf(key);
+  return {Tip::Kind::Step, key, state.col + dir::dx(d), state.row + dir::dy(d)};
+}
+
 }  // namespace
 
-Tip tipFrom(const GameState& state, std::size_t stateLimit) {
+Tip tipFrom(const GameState& state, const KnownWay& known, std::size_t stateLimit) {
+  if (!known.moves.empty()) {
+    const auto played = placeOnWay(state, known.start, known.moves);
+    if (played && *played < known.moves.size()) return stepTo(state, known.moves[*played]);
+  }
   const Solution solution = solveFrom(state, stateLimit);
   if (!solution.solvable) {
     return {solution.states < stateLimit ? Tip::Kind::Lost : Tip::Kind::TooHard};
   }
-  const GameKey key = keyOf(solution.moves.front());
-  const int d = directionOf(key);
-  return {Tip::Kind::Step, key, state.col + dir::dx(d), state.row + dir::dy(d)};
+  return stepTo(state, solution.moves.front());
 }
 
 }  // namespace dwaalbos

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "play/engine/game_state.h"
 #include "play/engine/host.h"
@@ -23,6 +24,14 @@ struct Tip {
 // Bounded so that a tip never keeps the window waiting for long.
 inline constexpr std::size_t kTipStates = 400'000;
 
-Tip tipFrom(const GameState& state, std::size_t stateLimit = kTipStates);
+// A way known to complete the level from its start: the shortest solution of a standard level.
+struct KnownWay {
+  GameState start;
+  std::string_view moves;
+};
+
+// A game on the known way gets its next key at once; any other is searched.
+Tip tipFrom(const GameState& state, const KnownWay& known = {},
+            std::size_t stateLimit = kTipStates);
 
 }  // namespace dwaalbos

@@ -15,6 +15,7 @@
 #include "option_controls.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
+#include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
 #include "right_panel.h"
 #include "window_geometry.h"
@@ -168,7 +169,8 @@ void Afspelen::mnuexitClick() {
 
 void Afspelen::mnutipClick() {
   if (!engine_.gameRunning()) return;
-  const Tip tip = tipFrom(engine_.gameState());
+  const Tip tip = tipFrom(engine_.gameState(),
+                          {engine_.levelStart(), shortestSolution(shared_.LevelNummer)});
   if (tip.kind == Tip::Kind::Lost) {
     offerWayBack();
   } else if (tip.kind == Tip::Kind::TooHard) {
