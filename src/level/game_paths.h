@@ -14,6 +14,7 @@ class GamePaths {
   std::string standaardlevels2() const { return in("standaardlevels2"); }
   std::string progress() const { return in("geluid/Niets.wav"); }
   std::string options() const { return in("Opties.dat"); }
+  std::string scores() const { return in("Scores.dat"); }
   std::string testLevel() const { return in("test.dwb"); }
   std::string levels() const { return in("levels"); }
   std::string sounds() const { return in("geluid"); }

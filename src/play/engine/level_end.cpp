@@ -1,6 +1,7 @@
 // How a game ends: the level completed, or the player crushed by his own block.
 #include "engine.h"
 #include "level/progress.h"
+#include "level/scores.h"
 #include "texts.h"
 
 namespace dwaalbos {
@@ -8,6 +9,7 @@ namespace dwaalbos {
 void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
+  recordBestResult(shared_.paths.scores(), shared_.LevelNummer, history_.moves());
   host_.playSound(12);
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
