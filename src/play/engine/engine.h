@@ -62,11 +62,15 @@ class Engine {
   void animeer();
   // Redraw board and player; refresh when asked.
   void tekenen(bool verversen) { host_.tekenen(verversen); }
+  void speelgeluid(Sound sound) { host_.playSound(static_cast<int>(sound)); }
   void toetsenleeg();
 
  private:
   friend class EngineTestAccess;
   enum class Start { None, Begi, Beginnen };
+  // How the player comes onto a cell: a plain step, the end of a ride over arrows, or that
+  // end once more after the ride was walked. Only a push block tells them apart.
+  enum class Arrival { Step, RideEnd, AfterRide };
 
   void request(Start start);
   void runPending();
@@ -85,8 +89,8 @@ class Engine {
   bool collision(int& x, int& y);
   bool collisionUnchecked(int& x, int& y);
   bool pcollision(int& wX, int& wY);
-  bool bcollision(int x, int y, int mode);
-  bool pushRule(int x, int y, int mode);
+  bool bcollision(int x, int y, Arrival arrival);
+  bool pushRule(int x, int y, Arrival arrival);
   bool pbcollision(int pbX, int pbY, int& deRichting);
   void voerpbuit(int vpbx, int vpby, int vpbrichting);
   void laatstepijl(int& x, int& y, int& d);

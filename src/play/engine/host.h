@@ -6,6 +6,19 @@ namespace dwaalbos {
 
 enum class GameKey { Left, Right, Up, Down, Space, Enter };
 enum class Icon { None, Exclamation, Critical };
+// The sample slots the rules play.
+enum class Sound {
+  None = 0,
+  LevelStart = 1,
+  Ride = 2,
+  Crushed = 3,
+  PushAccepted = 4,
+  Step = 5,
+  Switch = 9,
+  Key = 10,
+  KeyBlock = 11,
+  Completed = 12,
+};
 
 // The three texts of the introduction screen, composed by the engine.
 struct Introduction {
