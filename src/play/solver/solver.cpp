@@ -25,8 +25,6 @@ class SearchHost : public NullHost {
 // sixteen values occur, as in every ordinary level.
 class StateCodec {
  public:
-  // Cell i of the 144 playing cells, row by row, in the board's flat layout.
-  static std::size_t cellIndex(int i) { return static_cast<std::size_t>(i % 12 + 1 + Board::kSide * (i / 12 + 1)); }
 
   explicit StateCodec(const Board& board) {
     palette_ = {cell::kEmpty, cell::kPushBlock};
@@ -43,12 +41,21 @@ class StateCodec {
   std::size_t bytes() const { return boardBytes_ + 3; }
 
   void pack(const GameState& state, std::vector<std::uint8_t>& out) const {
-    out.assign(bytes(), 0);
+    out.resize(bytes());
     const auto& cells = state.veld.flat();
-    for (int i = 0; i < 144; ++i) {
-      const auto index = static_cast<std::uint8_t>(indexOf(cells[cellIndex(i)]));
-      if (!nibbles_) out[static_cast<std::size_t>(i)] = index;
-      else out[static_cast<std::size_t>(i / 2)] |= static_cast<std::uint8_t>(index << (4 * (i % 2)));
+    std::size_t i = 0;
+    for (std::size_t row = 1; row <= 12; ++row) {
+      const std::int16_t* cell = cells.data() + row * Board::kSide + 1;
+      for (int c = 0; c < 12; c += 2, cell += 2, i += 2) {
+        const auto first = static_cast<std::uint8_t>(indexOf(cell[0]));
+        const auto second = static_cast<std::uint8_t>(indexOf(cell[1]));
+        if (nibbles_) {
+          out[i / 2] = static_cast<std::uint8_t>(first | second << 4);
+        } else {
+          out[i] = first;
+          out[i + 1] = second;
+        }
+      }
     }
     out[boardBytes_] = static_cast<std::uint8_t>(state.col - 1 + 12 * (state.row - 1));
     out[boardBytes_ + 1] = state.schakelaar ? 1 : 0;
@@ -57,10 +64,13 @@ class StateCodec {
 
   void unpack(std::span<const std::uint8_t> in, GameState& state) const {
     auto& cells = state.veld.flat();
-    for (int i = 0; i < 144; ++i) {
-      const std::uint8_t index = nibbles_ ? (in[static_cast<std::size_t>(i / 2)] >> (4 * (i % 2))) & 0x0F
-                                          : in[static_cast<std::size_t>(i)];
-      cells[cellIndex(i)] = palette_[index];
+    std::size_t i = 0;
+    for (std::size_t row = 1; row <= 12; ++row) {
+      std::int16_t* cell = cells.data() + row * Board::kSide + 1;
+      for (int c = 0; c < 12; ++c, ++cell, ++i) {
+        const int index = nibbles_ ? in[i / 2] >> (4 * (i % 2)) & 0x0F : in[i];
+        *cell = palette_[static_cast<std::size_t>(index)];
+      }
     }
     state.col = in[boardBytes_] % 12 + 1;
     state.row = in[boardBytes_] / 12 + 1;

@@ -156,19 +156,6 @@ class StandardLevels : public PlayWindow {
   }
 };
 
-TEST_F(StandardLevels, TheNewestLevelAdvancesTheProgressAndOffersTheNext) {
-  script.keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::No);
-  playFromIntroduction();
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes[0].title, "Volgende?");
-  EXPECT_EQ(script.boxes[0].text,
-            "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\n"
-            "Wil je gelijk het volgende level doen?");
-  EXPECT_EQ(rig.readFile("geluid/Niets.wav"), (Bytes{6, 0, 3, 0}));
-  EXPECT_EQ(rig.shared.LevelNummer, 6);
-  EXPECT_TRUE(rig.window().isEnabled());
-}
-
 TEST_F(StandardLevels, YesStartsTheNextLevelWithItsIntroduction) {
   script.keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::Yes);
   playFromIntroduction();
