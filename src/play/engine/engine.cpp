@@ -58,7 +58,7 @@ void Engine::doBegi() {
   s_.sleutels = 0;
   host_.setKeyCount(0);
   toetsenleeg();
-  speelgeluid(Sound::LevelStart);
+  speelgeluid(Sample::LevelStart);
   shared_.Level = std::move(*level);
   s_.naam = shared_.Level.Naam;
   s_.maker = shared_.Level.Maker;
@@ -264,7 +264,7 @@ void Engine::flipSwitch() {
   const int c = playerCol();
   const int r = playerRow();
   if (!Board::contains(c, r) || shared_.Veld.at(c, r) != cell::kSwitch) return;
-  speelgeluid(Sound::Switch);
+  speelgeluid(Sample::Switch);
   s_.Schakelaar = !s_.Schakelaar;
   tekenen(true);
   host_.sleep(200);

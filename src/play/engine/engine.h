@@ -62,7 +62,7 @@ class Engine {
   void animeer();
   // Redraw board and player; refresh when asked.
   void tekenen(bool verversen) { host_.tekenen(verversen); }
-  void speelgeluid(Sound sound) { host_.playSound(static_cast<int>(sound)); }
+  void speelgeluid(Sample sample) { host_.playSound(static_cast<int>(sample)); }
   void toetsenleeg();
 
  private:

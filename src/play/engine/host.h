@@ -7,7 +7,7 @@ namespace dwaalbos {
 enum class GameKey { Left, Right, Up, Down, Space, Enter };
 enum class Icon { None, Exclamation, Critical };
 // The sample slots the rules play.
-enum class Sound {
+enum class Sample {
   None = 0,
   LevelStart = 1,
   Ride = 2,

@@ -10,7 +10,7 @@ void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
   recordBestResult(shared_.paths.scores(), shared_.LevelNummer, history_.moves());
-  speelgeluid(Sound::Completed);
+  speelgeluid(Sample::Completed);
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor();
@@ -65,7 +65,7 @@ void Engine::zelfmoord(int x, int y) {
                                       : (playerCol() == x && playerRow() == y);
   if (!onPlayer) return;
   outcome_.died = true;
-  speelgeluid(Sound::Crushed);
+  speelgeluid(Sample::Crushed);
   if (s_.Meegevoerd) {
     shared_.ManX = (s_.DoelX - 1) * kCellPixels;
     shared_.ManY = (s_.DoelY - 1) * kCellPixels;

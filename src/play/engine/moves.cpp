@@ -9,7 +9,7 @@ namespace dwaalbos {
 void Engine::animeer() {
   s_.Lijnen.resize(1);
   s_.Lijnengetoond = false;
-  s_.NaGeluid = Sound::None;
+  s_.NaGeluid = Sample::None;
   int x = playerCol() + dir::dx(shared_.Richting);
   int y = playerRow() + dir::dy(shared_.Richting);
   if (collision(x, y)) return;
@@ -24,15 +24,15 @@ void Engine::animeer() {
     if (!stopRequested_) s_.Gestopt = false;
     return;
   }
-  speelgeluid(Sound::Step);
+  speelgeluid(Sample::Step);
   for (int step = 0; step < 5; ++step) walkPlayer(shared_.Richting);
-  if (s_.NaGeluid != Sound::None) speelgeluid(s_.NaGeluid);
+  if (s_.NaGeluid != Sample::None) speelgeluid(s_.NaGeluid);
   if (s_.Doorschuiven) {
     shared_.Richting = s_.NieuweRichting;
     shared_.Kant = dir::facingRow(shared_.Richting);
     if (!s_.Lijnengetoond) {
       volglijnen();
-      speelgeluid(Sound::Ride);
+      speelgeluid(Sample::Ride);
     }
     s_.Doorschuiven = false;
     shared_.ManX = (s_.DoelX - 1) * kCellPixels;
@@ -116,7 +116,7 @@ bool Engine::bcollision(int x, int y, Arrival arrival) {
 }
 
 void Engine::takeKey(int x, int y) {
-  s_.NaGeluid = Sound::Key;
+  s_.NaGeluid = Sample::Key;
   shared_.Veld.set(x, y, cell::kEmpty);
   tekenen(true);
   host_.setKeyCount(++s_.sleutels);
@@ -124,7 +124,7 @@ void Engine::takeKey(int x, int y) {
 
 bool Engine::openKeyBlock(int x, int y) {
   if (s_.sleutels == 0) return false;
-  s_.NaGeluid = Sound::KeyBlock;
+  s_.NaGeluid = Sample::KeyBlock;
   tekenen(true);
   shared_.Veld.set(x, y, cell::kEmpty);
   host_.setKeyCount(--s_.sleutels);

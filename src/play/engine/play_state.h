@@ -42,7 +42,7 @@ struct PlayState {
   int NieuweRichting = 0;       // facing after the ride
   int DoelX = 0;                // where the ride ends
   int DoelY = 0;
-  Sound NaGeluid = Sound::None; // sample to play after the walk
+  Sample NaGeluid = Sample::None; // sample to play after the walk
   int sleutels = 0;             // keys held (the caption of `SleutelsJ`)
 
   std::vector<int> Blokrijen;   // blocks per straight run of a pushed chain; element 0 unused

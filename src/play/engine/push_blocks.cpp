@@ -24,7 +24,7 @@ bool Engine::pushRule(int x, int y, Arrival arrival) {
     voerpbuit(x, y, d);
     return false;
   }
-  speelgeluid(Sound::Step);
+  speelgeluid(Sample::Step);
   animatePush(x, y, d);
   const int n = s_.Blokrijen[1];
   const int frontX = x + n * dir::dx(d);
@@ -72,7 +72,7 @@ bool Engine::pbcollision(int pbX, int pbY, int& deRichting) {
       if (k != cell::kFourWay) deRichting = dir::ofArrow(k);
     } else {
       s_.Blokrijen.push_back(s_.Blokteller);
-      speelgeluid(Sound::PushAccepted);
+      speelgeluid(Sample::PushAccepted);
       return false;
     }
     lijnerbij(pbX, pbY, deRichting, true);
@@ -83,10 +83,10 @@ bool Engine::pbcollision(int pbX, int pbY, int& deRichting) {
 
 void Engine::voerpbuit(int vpbx, int vpby, int vpbrichting) {
   volglijnen();
-  speelgeluid(Sound::Step);
+  speelgeluid(Sample::Step);
   int f = 1;
   if (s_.Meegevoerd) {
-    speelgeluid(Sound::Ride);
+    speelgeluid(Sample::Ride);
     f = 0;
   }
   if (vpbrichting == 0) vpbrichting = shared_.Richting;
