@@ -22,7 +22,7 @@ struct Tip {
 };
 
 // Bounded so that a tip never keeps the window waiting for long.
-inline constexpr std::size_t kTipStates = 400'000;
+inline constexpr std::size_t kTipStates = 200'000;
 
 // A way known to complete the level from its start: the shortest solution of a standard level.
 struct KnownWay {
