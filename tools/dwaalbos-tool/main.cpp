@@ -2,6 +2,7 @@
 //   dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]
 //   dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]
 //   dwaalbos-tool solve LEVEL.dwb
+// KEYS: L R U D walk, S space, Z undo, Y redo; one letter per pass of the main loop.
 #include <iostream>
 #include <string>
 #include <vector>
