@@ -360,3 +360,30 @@ TEST_F(PlayWindow, TheMusicListIsMadeAnewOnlyWhenATestPlayUnloadedTheWindow) {
   EXPECT_EQ(window.panel().Combo1->count(), 2);
   EXPECT_EQ(window.panel().Combo1->currentText(), "Muziekjes");
 }
+
+// Undo, redo and the tip through their shortcuts: the counter, the items and the outline follow.
+TEST_F(PlayWindow, UndoRedoAndTipWorkFromTheLevelMenu) {
+  rig.chooseFile(rig::level({"S..E"}));
+  Afspelen& window = rig.window();
+  std::vector<std::string> counts;
+  auto note = [&] {
+    counts.push_back(window.panel().zetten->text().toStdString() +
+                     (window.menus().mnuzetterug->isEnabled() ? "u" : "") +
+                     (window.menus().mnuzetopnieuw->isEnabled() ? "r" : ""));
+    return true;
+  };
+  script.keyTap(&window.board(), Qt::Key_Right);
+  waitFor([&] { return rig.shared.ManX == 40; }).then(note);
+  script.shortcut(&window, Qt::Key_Z);
+  waitFor([&] { return rig.shared.ManX == 0; }).then(note);
+  script.shortcut(&window, Qt::Key_Y);
+  waitFor([&] { return rig.shared.ManX == 40; }).then(note);
+  bool outlined = false;
+  script.shortcut(&window, Qt::Key_T).then([&] {
+    outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
+    return true;
+  });
+  play();
+  EXPECT_EQ(counts, (std::vector<std::string>{"1u", "0r", "1u"}));
+  EXPECT_TRUE(outlined);  // the next square, (3, 1)
+}
