@@ -9,6 +9,7 @@
 
 #include "level/progress.h"
 #include "level/shared_state.h"
+#include "play/solver/standard_solutions.h"
 #include "play/window/afspelen.h"
 #include "window_placement.h"
 
@@ -43,6 +44,8 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   grid->addWidget(new QLabel(QStringLiteral("Level set 2:"), this), 0, 1);
   grid->addWidget(List2, 1, 1);
   grid->addWidget(Command2, 2, 1);
+  detail = new QLabel(this);
+  grid->addWidget(detail, 3, 0, 1, 2);
   resize(560, 380);
 
   connect(Command1, &QPushButton::clicked, this, [this] { playChosen(List1, kFirstOfSet1); });
@@ -50,6 +53,10 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   // A double click on a level plays it, as the button under its list would.
   connect(List1, &QListWidget::itemActivated, this, [this] { playChosen(List1, kFirstOfSet1); });
   connect(List2, &QListWidget::itemActivated, this, [this] { playChosen(List2, kFirstOfSet2); });
+  connect(List1, &QListWidget::currentRowChanged, this,
+          [this](int row) { showDetail(row + kFirstOfSet1); });
+  connect(List2, &QListWidget::currentRowChanged, this,
+          [this](int row) { showDetail(row + kFirstOfSet2); });
 }
 
 void Standaard::showEvent(QShowEvent* event) {
@@ -63,6 +70,17 @@ void Standaard::formActivate() {
   const Vordering progress = openProgressForChooser(shared_.paths.progress());
   fill(List1, shared_.sets.Levelset1, progress.P1);
   fill(List2, shared_.sets.Levelset2, progress.P2);
+  best_ = readBestResults(shared_.paths.scores());
+  detail->clear();
+}
+
+void Standaard::showDetail(int levelNumber) {
+  const int best = best_.of(levelNumber);
+  const std::size_t shortest = shortestSolution(levelNumber).size();
+  detail->setText(
+      QStringLiteral("Jouw beste: %1 — kortst mogelijk: %2 zetten")
+          .arg(best != 0 ? QStringLiteral("%1 zetten").arg(best) : QStringLiteral("nog niet gehaald"))
+          .arg(shortest));
 }
 
 void Standaard::playChosen(QListWidget* list, int firstNumber) {

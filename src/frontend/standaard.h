@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include "level/scores.h"
+
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -24,6 +27,7 @@ class Standaard : public QWidget {
   QListWidget* List2;
   QPushButton* Command1;
   QPushButton* Command2;
+  QLabel* detail;  // the highlighted level's best result and its shortest solution
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -32,9 +36,11 @@ class Standaard : public QWidget {
  private:
   void formActivate();
   void playChosen(QListWidget* list, int firstNumber);
+  void showDetail(int levelNumber);
 
   SharedState& shared_;
   Afspelen& play_;
+  BestResults best_;
 };
 
 }  // namespace dwaalbos

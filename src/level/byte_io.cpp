@@ -51,6 +51,13 @@ bool overwriteFileStart(const std::string& path, std::span<const std::uint8_t> d
   return std::fclose(file) == 0 && written;
 }
 
+bool writeWholeFile(const std::string& path, std::span<const std::uint8_t> data) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
+  return std::fclose(file) == 0 && written;
+}
+
 bool fileExists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(path, ec);

@@ -35,6 +35,8 @@ std::optional<Bytes> readWholeFile(const std::string& path);
 // Writes `data` from offset 0, creating the file when needed and never shortening it: bytes
 // beyond the new data stay as they were. False when the file cannot be written.
 bool overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data);
+// Replaces the file's whole content with `data`. False when it cannot be written.
+bool writeWholeFile(const std::string& path, std::span<const std::uint8_t> data);
 bool fileExists(const std::string& path);
 
 }  // namespace dwaalbos

@@ -28,6 +28,7 @@ class GamePaths {
 
   std::string progress() const { return playerFile("geluid/Niets.wav"); }
   std::string options() const { return playerFile("Opties.dat"); }
+  std::string scores() const { return playerFile("Scores.dat"); }
   std::string testLevel() const { return playerFile("test.dwb"); }
   std::string levels() const;  // where the player's own levels are saved
 

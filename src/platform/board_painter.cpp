@@ -1,5 +1,7 @@
 #include "board_painter.h"
 
+#include <QPainter>
+
 #include "level/cell_codes.h"
 #include "picture_names.h"
 
@@ -109,6 +111,13 @@ void BoardPainter::pasteCells(Blitter& blitter, const Table& table, const Board&
             (r - 1) * kCellPixels);
     }
   }
+}
+
+void BoardPainter::outline(QImage& target, int col, int row) {
+  QPainter painter(&target);
+  painter.setPen(QPen(QColor(255, 255, 0), 3));
+  painter.drawRect((col - 1) * kCellPixels + 2, (row - 1) * kCellPixels + 2, kCellPixels - 5,
+                   kCellPixels - 5);
 }
 
 }  // namespace dwaalbos

@@ -44,6 +44,9 @@ class BoardPainter {
   void pasteObject(QImage& target, int code, int x, int y, bool schakelaar,
                    bool metBitBlt) const;
 
+  // A tip's outline around cell (col, row), drawn over what is there.
+  static void outline(QImage& target, int col, int row);
+
   // The editor's picture of a code (its legend): the board at the start of play, so the
   // switch red, the blue gate open and the red gate closed; 10 is the enemy. A null image
   // for codes outside 1..15.

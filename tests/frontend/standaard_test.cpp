@@ -7,6 +7,8 @@
 #include "../play/window/play_window_rig.h"
 #include "frontend/splash.h"
 #include "frontend/standaard.h"
+#include "level/scores.h"
+#include "play/solver/standard_solutions.h"
 
 using namespace dwaalbos;
 
@@ -105,4 +107,16 @@ TEST_F(Chooser, ClosingReturnsToThePlayWindowAndStartsNothing) {
   EXPECT_TRUE(rig.window().isEnabled());
   EXPECT_EQ(rig.shared.LevelNummer, 7);
   EXPECT_TRUE(rig.sound.played.empty());
+}
+
+TEST_F(Chooser, TheHighlightedLevelShowsItsBestAndItsShortestSolution) {
+  rig.writeFile("geluid/Niets.wav", {3, 0, 1, 0});
+  recordBestResult(rig.shared.paths.scores(), 2, 31);
+  Standaard& window = open();
+  window.List1->setCurrentRow(1);
+  EXPECT_EQ(window.detail->text().toStdString(),
+            "Jouw beste: 31 zetten — kortst mogelijk: " +
+                std::to_string(shortestSolution(2).size()) + " zetten");
+  window.List2->setCurrentRow(0);
+  EXPECT_EQ(window.detail->text().toStdString().substr(0, 28), "Jouw beste: nog niet gehaald");
 }

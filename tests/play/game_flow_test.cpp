@@ -107,7 +107,9 @@ TEST(GameFlow, ARestartWhenNoGameRunsStartsTheLevelAtOnce) {
 TEST(GameFlow, ACrushAtTheEndOfARideAsksWhetherToLeave) {
   // A crush at the end of a ride hands over to the close handler.
   PlayBoard game({"S>v", "..X<", "..>^"}, false);
-  game.play("RR");
+  game.play("RDD");
   EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Zelfmoord", "Bevestiging"}));
-  EXPECT_FALSE(game.host.ended());  // "No": the game went on, on the emptied board
+  EXPECT_FALSE(game.host.ended());  // "No": the game went on, on the emptied board,
+  EXPECT_TRUE(game.host.engine().state().Pauze);  // paused as the close handler leaves it
+  EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(3, 2));  // the keys after it did nothing
 }

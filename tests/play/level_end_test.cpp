@@ -3,6 +3,7 @@
 
 #include "level/level_file.h"
 #include "level/level_text.h"
+#include "level/scores.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -124,4 +125,15 @@ TEST(LevelEnd, ProgressOutsideItsRangeCountsAsTheNearestValidValue) {
   StandardGame game(24, 21, false);
   game.complete(23);
   EXPECT_EQ(game.lastText().rfind("Je hebt alle levels gehaald!", 0), 0u);
+}
+
+// The moves of a completed standard level, undo counted off, become its best result.
+TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
+  StandardGame game(5, 1, false);
+  game.shared.LevelNummer = 7;
+  game.host.play("DUR");
+  EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 3);
+  game.shared.LevelNummer = 7;
+  game.host.play("DZR");
+  EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 1);
 }

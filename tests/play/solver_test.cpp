@@ -1,5 +1,6 @@
 // The solver: shortest solutions found with the real rules.
 #include "play/solver/solver.h"
+#include "play/solver/tip.h"
 
 #include <gtest/gtest.h>
 
@@ -59,4 +60,23 @@ TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {
   game.play(solution.moves);
   EXPECT_TRUE(game.host.ended());
   EXPECT_EQ(game.dialogTitles().back(), "Klaar!");
+}
+
+// A tip from a game under way: the square to step to, a lost game, or a search given up.
+TEST(Tip, PointsAtTheNextSquareOrSaysTheGameIsLost) {
+  PlayBoard game({"SkK.E", ".K.##", "#####"});
+  game.play("");
+  const GameState start = game.host.engine().gameState();
+  const Tip step = tipFrom(start);
+  EXPECT_EQ(step.kind, Tip::Kind::Step);
+  EXPECT_EQ(step.key, GameKey::Right);
+  EXPECT_EQ(std::pair(step.col, step.row), std::pair(2, 1));
+  EXPECT_EQ(tipFrom(start, {}, 1).kind, Tip::Kind::TooHard);
+  // On a way known to complete the level the next key needs no search.
+  const KnownWay known{start, "RRRR"};
+  EXPECT_EQ(tipFrom(start, known, 1).kind, Tip::Kind::Step);
+  game.play("R");
+  EXPECT_EQ(tipFrom(game.host.engine().gameState(), known, 1).key, GameKey::Right);
+  game.play("RLDR");  // the one key opened the wrong key block
+  EXPECT_EQ(tipFrom(game.host.engine().gameState()).kind, Tip::Kind::Lost);
 }

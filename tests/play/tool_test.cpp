@@ -90,5 +90,6 @@ TEST(Tool, BadInputIsRefused) {
   EXPECT_EQ(tool("solve /nonexistent.dwb").exitCode, 2);
   EXPECT_EQ(tool("play").exitCode, 64);
   EXPECT_EQ(tool("play x.dwb RQ").exitCode, 64);
+  EXPECT_EQ(tool("play /nonexistent.dwb RZY").exitCode, 2);  // undo and redo are keys
   EXPECT_EQ(tool("play --level 0 R").exitCode, 64);
 }

@@ -2,6 +2,7 @@
 //   dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]
 //   dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]
 //   dwaalbos-tool solve LEVEL.dwb
+// KEYS: L R U D walk, S space, Z undo, Y redo; one letter per pass of the main loop.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -54,7 +55,7 @@ bool parsePlay(const std::vector<std::string>& args, PlayRequest& request) {
   if (positional.size() != expected) return false;
   if (request.number == 0) request.level = positional[0];
   request.keys = positional.back();
-  return request.keys.find_first_not_of("LRUDS") == std::string::npos;
+  return request.keys.find_first_not_of("LRUDSZY") == std::string::npos;
 }
 
 int play(const PlayRequest& request) {

@@ -1,5 +1,7 @@
 #include "engine.h"
 
+#include <tuple>
+
 #include "level/level_file.h"
 #include "texts.h"
 
@@ -56,7 +58,7 @@ void Engine::doBegi() {
   s_.sleutels = 0;
   host_.setKeyCount(0);
   toetsenleeg();
-  host_.playSound(1);
+  speelgeluid(Sample::LevelStart);
   shared_.Level = std::move(*level);
   s_.naam = shared_.Level.Naam;
   s_.maker = shared_.Level.Maker;
@@ -87,17 +89,35 @@ void Engine::beginnen() {
   s_.Opnieuw = false;
   shared_.Stap = 0;
   shared_.Kant = 40;
+  history_.reset();
+  showMoves();
   mainloop();
 }
 
-void Engine::placeOnStart() {
+namespace {
+
+// The leftmost column first, then the topmost row.
+std::optional<std::pair<int, int>> startCell(const Board& board) {
   for (int c = 1; c <= 12; ++c)
     for (int r = 1; r <= 12; ++r)
-      if (shared_.Veld.at(c, r) == cell::kStart) {
-        shared_.ManX = (c - 1) * kCellPixels;
-        shared_.ManY = (r - 1) * kCellPixels;
-        return;
-      }
+      if (board.at(c, r) == cell::kStart) return std::pair(c, r);
+  return std::nullopt;
+}
+
+}  // namespace
+
+void Engine::placeOnStart() {
+  if (const auto start = startCell(shared_.Veld)) {
+    shared_.ManX = (start->first - 1) * kCellPixels;
+    shared_.ManY = (start->second - 1) * kCellPixels;
+  }
+}
+
+GameState Engine::levelStart() const {
+  GameState start;
+  start.veld.copyPlayAreaFrom(shared_.Level.Vakken);
+  if (const auto cell = startCell(start.veld)) std::tie(start.col, start.row) = *cell;
+  return start;
 }
 
 std::string Engine::levelTitle() const {
@@ -134,18 +154,79 @@ void Engine::pass() {
   }
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
     if (host_.keyState(key)) {
+      beginMove();
       applyKey(key);
       break;
     }
   host_.processEvents();
   // A command run by the events may have ended this game; its move is then void.
   if (!s_.Gestopt) finishPass();
+  recordMove();
 }
 
 void Engine::act(GameKey key) {
   s_.Bewogen = false;
+  outcome_ = {};
   applyKey(key);
   finishPass();
+}
+
+void Engine::beginMove() {
+  outcome_ = {};
+  moveStart_ = gameState();
+}
+
+// A move that changed the game can be taken back; turning on the spot is no move.
+void Engine::recordMove() {
+  if (!moveStart_) return;
+  GameState before = std::move(*moveStart_);
+  moveStart_.reset();
+  if (s_.Gestopt) return;
+  GameState now = gameState();
+  now.richting = before.richting;
+  if (now == before) return;
+  history_.record(before);
+  showMoves();
+}
+
+bool Engine::zetTerug() {
+  if (!gameRunning()) return false;
+  restoreMove(history_.undo(gameState()));
+  return true;
+}
+
+bool Engine::zetOpnieuw() {
+  if (!gameRunning()) return false;
+  restoreMove(history_.redo(gameState()));
+  return true;
+}
+
+void Engine::restoreMove(const std::optional<GameState>& state) {
+  if (!state) return;
+  setGameState(*state);
+  s_.Bewogen = false;  // a key accepted in this pass belonged to the state taken back
+  moveStart_.reset();
+  tekenen(true);
+  showMoves();
+}
+
+void Engine::showMoves() {
+  host_.showMoves(history_.moves(), history_.canUndo(), history_.canRedo());
+}
+
+GameState Engine::gameState() const {
+  return {shared_.Veld, playerCol(), playerRow(), shared_.Richting, s_.Schakelaar, s_.sleutels};
+}
+
+void Engine::setGameState(const GameState& state) {
+  shared_.Veld = state.veld;
+  shared_.ManX = (state.col - 1) * kCellPixels;
+  shared_.ManY = (state.row - 1) * kCellPixels;
+  shared_.Richting = state.richting;
+  if (state.richting != 0) shared_.Kant = dir::facingRow(state.richting);
+  s_.Schakelaar = state.schakelaar;
+  s_.sleutels = state.sleutels;
+  host_.setKeyCount(s_.sleutels);
 }
 
 void Engine::applyKey(GameKey key) {
@@ -183,7 +264,7 @@ void Engine::flipSwitch() {
   const int c = playerCol();
   const int r = playerRow();
   if (!Board::contains(c, r) || shared_.Veld.at(c, r) != cell::kSwitch) return;
-  host_.playSound(9);
+  speelgeluid(Sample::Switch);
   s_.Schakelaar = !s_.Schakelaar;
   tekenen(true);
   host_.sleep(200);
@@ -210,6 +291,9 @@ void Engine::overnieuw() {
 
 void Engine::leeg() {
   shared_.Veld.clearPlayArea();
+  history_.forget();
+  moveStart_.reset();
+  showMoves();
   host_.clearBoard();
   host_.setLevelCaptions("", "");
   s_.commentaar.clear();
@@ -219,6 +303,18 @@ void Engine::naareditor() {
   s_.Gestopt = true;
   stopRequested_ = true;
   host_.toEditor();
+}
+
+bool Engine::leave() {
+  s_.Pauze = true;
+  if (shared_.Testen) {
+    naareditor();
+    return false;
+  }
+  if (!host_.ask(texts::kBevestigingTitle, texts::kZekerWeten, Icon::None)) return false;
+  leeg();
+  stopGame();
+  return true;
 }
 
 void Engine::stopGame() {

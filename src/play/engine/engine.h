@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "game_state.h"
+#include "history.h"
 #include "host.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
@@ -33,22 +35,42 @@ class Engine {
   void naareditor();                  // leave test play for the editor
   void stopGame();                    // end the running game without a new one
   bool gameRunning() const { return loopDepth_ > 0; }
+  // The play window's close handler: pauses, then returns to the editor during a test play or
+  // ends the game after "Zeker weten?". True when the player left a game outside a test play:
+  // the host then puts its window away.
+  bool leave();
+  // Takes the last move back, or plays the move last taken back again; false when there is
+  // none or no game runs.
+  bool zetTerug();
+  bool zetOpnieuw();
+  const History& history() const { return history_; }
+
+  GameState gameState() const;
+  // The level as it starts, the player on its start square.
+  GameState levelStart() const;
+  // Puts the game in `state`: the board, the player on his cell facing his way, switch, keys.
+  void setGameState(const GameState& state);
+  const MoveOutcome& lastMove() const { return outcome_; }
 
   // Puts the player on the board's start square: the leftmost column first, then the topmost
   // row. Without one he stays where he stood.
   void placeOnStart();
   // One pass of the main loop in which `key` is the first key found pressed, without the
-  // event processing: what a solver or a test needs to play a move.
+  // event processing and without a place in the history: what a solver needs to try a move.
   void act(GameKey key);
   // One move of the player in `Richting`, as the main loop runs it after an accepted key.
   void animeer();
   // Redraw board and player; refresh when asked.
   void tekenen(bool verversen) { host_.tekenen(verversen); }
+  void speelgeluid(Sample sample) { host_.playSound(static_cast<int>(sample)); }
   void toetsenleeg();
 
  private:
   friend class EngineTestAccess;
   enum class Start { None, Begi, Beginnen };
+  // How the player comes onto a cell: a plain step, the end of a ride over arrows, or that
+  // end once more after the ride was walked. Only a push block tells them apart.
+  enum class Arrival { Step, RideEnd, AfterRide };
 
   void request(Start start);
   void runPending();
@@ -59,12 +81,16 @@ class Engine {
   void pass();
   void applyKey(GameKey key);
   void finishPass();
+  void beginMove();
+  void recordMove();
+  void restoreMove(const std::optional<GameState>& state);
+  void showMoves();
   void flipSwitch();
   bool collision(int& x, int& y);
   bool collisionUnchecked(int& x, int& y);
   bool pcollision(int& wX, int& wY);
-  bool bcollision(int x, int y, int mode);
-  bool pushRule(int x, int y, int mode);
+  bool bcollision(int x, int y, Arrival arrival);
+  bool pushRule(int x, int y, Arrival arrival);
   bool pbcollision(int pbX, int pbY, int& deRichting);
   void voerpbuit(int vpbx, int vpby, int vpbrichting);
   void laatstepijl(int& x, int& y, int& d);
@@ -88,6 +114,9 @@ class Engine {
   Host& host_;
   PlayState s_;
   Opties opties_;
+  History history_;
+  MoveOutcome outcome_;
+  std::optional<GameState> moveStart_;  // the game as the move being played found it
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
   bool driving_ = false;

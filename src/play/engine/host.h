@@ -6,6 +6,19 @@ namespace dwaalbos {
 
 enum class GameKey { Left, Right, Up, Down, Space, Enter };
 enum class Icon { None, Exclamation, Critical };
+// The sample slots the rules play.
+enum class Sample {
+  None = 0,
+  LevelStart = 1,
+  Ride = 2,
+  Crushed = 3,
+  PushAccepted = 4,
+  Step = 5,
+  Switch = 9,
+  Key = 10,
+  KeyBlock = 11,
+  Completed = 12,
+};
 
 // The three texts of the introduction screen, composed by the engine.
 struct Introduction {
@@ -51,6 +64,8 @@ class Host {
   virtual void setKeyCount(int keys) = 0;
   virtual void setLevelCaptions(const std::string& naam, const std::string& maker) = 0;
   virtual void setTitle(const std::string& title) = 0;
+  // The moves made in this attempt, and whether one can be taken back or played again.
+  virtual void showMoves(int moves, bool canUndo, bool canRedo) = 0;
   // The follow-line delay was set to 20 by the first playback: the panel's box shows it.
   virtual void followDelayChanged() = 0;
 

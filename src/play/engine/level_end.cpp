@@ -1,12 +1,16 @@
 // How a game ends: the level completed, or the player crushed by his own block.
 #include "engine.h"
 #include "level/progress.h"
+#include "level/scores.h"
 #include "texts.h"
 
 namespace dwaalbos {
 
 void Engine::levelEnd() {
-  host_.playSound(12);
+  recordMove();
+  outcome_.completed = true;
+  recordBestResult(shared_.paths.scores(), shared_.LevelNummer, history_.moves());
+  speelgeluid(Sample::Completed);
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor();
@@ -60,7 +64,8 @@ void Engine::zelfmoord(int x, int y) {
   const bool onPlayer = s_.Meegevoerd ? (s_.DoelX == x && s_.DoelY == y)
                                       : (playerCol() == x && playerRow() == y);
   if (!onPlayer) return;
-  host_.playSound(3);
+  outcome_.died = true;
+  speelgeluid(Sample::Crushed);
   if (s_.Meegevoerd) {
     shared_.ManX = (s_.DoelX - 1) * kCellPixels;
     shared_.ManY = (s_.DoelY - 1) * kCellPixels;

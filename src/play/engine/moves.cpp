@@ -9,7 +9,7 @@ namespace dwaalbos {
 void Engine::animeer() {
   s_.Lijnen.resize(1);
   s_.Lijnengetoond = false;
-  s_.NaGeluid.clear();
+  s_.NaGeluid = Sample::None;
   int x = playerCol() + dir::dx(shared_.Richting);
   int y = playerRow() + dir::dy(shared_.Richting);
   if (collision(x, y)) return;
@@ -24,20 +24,20 @@ void Engine::animeer() {
     if (!stopRequested_) s_.Gestopt = false;
     return;
   }
-  host_.playSound(5);
+  speelgeluid(Sample::Step);
   for (int step = 0; step < 5; ++step) walkPlayer(shared_.Richting);
-  if (!s_.NaGeluid.empty()) host_.playSound(std::stoi(s_.NaGeluid));
+  if (s_.NaGeluid != Sample::None) speelgeluid(s_.NaGeluid);
   if (s_.Doorschuiven) {
     shared_.Richting = s_.NieuweRichting;
     shared_.Kant = dir::facingRow(shared_.Richting);
     if (!s_.Lijnengetoond) {
       volglijnen();
-      host_.playSound(2);
+      speelgeluid(Sample::Ride);
     }
     s_.Doorschuiven = false;
     shared_.ManX = (s_.DoelX - 1) * kCellPixels;
     shared_.ManY = (s_.DoelY - 1) * kCellPixels;
-    bcollision(s_.DoelX, s_.DoelY, 2);
+    bcollision(s_.DoelX, s_.DoelY, Arrival::AfterRide);
     tekenen(true);
   }
   if (s_.Gehaald) levelEnd();
@@ -67,11 +67,12 @@ bool Engine::collision(int& x, int& y) {
 bool Engine::collisionUnchecked(int& x, int& y) {
   if (cell::isArrow(shared_.Veld.at(x, y))) return pcollision(x, y);
   s_.Looprichting = shared_.Richting;
-  return bcollision(x, y, 0);
+  return bcollision(x, y, Arrival::Step);
 }
 
 bool Engine::circleLimitReached() {
   if (s_.Lijnen.size() - 1 <= 500) return false;
+  outcome_.endless = true;
   host_.message(texts::kOneindigTitle, texts::kOneindig, Icon::Exclamation);
   return true;
 }
@@ -93,7 +94,7 @@ bool Engine::pcollision(int& wX, int& wY) {
   s_.Meegevoerd = true;
   s_.DoelX = wX;
   s_.DoelY = wY;
-  const bool refused = bcollision(wX, wY, 1);
+  const bool refused = bcollision(wX, wY, Arrival::RideEnd);
   if (refused) tekenen(true);
   else host_.refresh();
   if (!s_.Gestopt) s_.Doorschuiven = !refused;
@@ -101,7 +102,7 @@ bool Engine::pcollision(int& wX, int& wY) {
 }
 
 // What the object on (x, y) does to a player entering it; true bars him (or he was moved).
-bool Engine::bcollision(int x, int y, int mode) {
+bool Engine::bcollision(int x, int y, Arrival arrival) {
   switch (shared_.Veld.at(x, y)) {
     case cell::kWall: return true;
     case cell::kBlueGate: return !s_.Schakelaar;
@@ -109,13 +110,13 @@ bool Engine::bcollision(int x, int y, int mode) {
     case cell::kEnd: s_.Gehaald = true; return false;
     case cell::kKey: takeKey(x, y); return false;
     case cell::kKeyBlock: return !openKeyBlock(x, y);
-    case cell::kPushBlock: return pushRule(x, y, mode);
+    case cell::kPushBlock: return pushRule(x, y, arrival);
     default: return false;
   }
 }
 
 void Engine::takeKey(int x, int y) {
-  s_.NaGeluid = "10";
+  s_.NaGeluid = Sample::Key;
   shared_.Veld.set(x, y, cell::kEmpty);
   tekenen(true);
   host_.setKeyCount(++s_.sleutels);
@@ -123,7 +124,7 @@ void Engine::takeKey(int x, int y) {
 
 bool Engine::openKeyBlock(int x, int y) {
   if (s_.sleutels == 0) return false;
-  s_.NaGeluid = "11";
+  s_.NaGeluid = Sample::KeyBlock;
   tekenen(true);
   shared_.Veld.set(x, y, cell::kEmpty);
   host_.setKeyCount(--s_.sleutels);

@@ -22,6 +22,7 @@ class NullHost : public Host {
   void setKeyCount(int) override {}
   void setLevelCaptions(const std::string&, const std::string&) override {}
   void setTitle(const std::string&) override {}
+  void showMoves(int, bool, bool) override {}
   void followDelayChanged() override {}
   void showIntroduction(const Introduction&) override {}
   void closeWindow() override {}

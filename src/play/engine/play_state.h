@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "host.h"
 #include "level/board.h"
 
 namespace dwaalbos {
@@ -41,7 +42,7 @@ struct PlayState {
   int NieuweRichting = 0;       // facing after the ride
   int DoelX = 0;                // where the ride ends
   int DoelY = 0;
-  std::string NaGeluid;         // sample to play after the walk, as text; empty for none
+  Sample NaGeluid = Sample::None; // sample to play after the walk
   int sleutels = 0;             // keys held (the caption of `SleutelsJ`)
 
   std::vector<int> Blokrijen;   // blocks per straight run of a pushed chain; element 0 unused

@@ -12,19 +12,19 @@ constexpr int kArrowWalkLimit = 4 * 144;
 
 }  // namespace
 
-bool Engine::pushRule(int x, int y, int mode) {
+bool Engine::pushRule(int x, int y, Arrival arrival) {
   // A ride's end cell is emptied on arrival, so a block there on the second look is a block
   // set back onto the player, who has then died already; the rule leaves it alone.
-  if (mode == 2) return true;
+  if (arrival == Arrival::AfterRide) return true;
   s_.Blokteller = 0;
   const int d = s_.Looprichting;
   if (pbcollision(x, y, s_.Looprichting)) return true;
   shared_.Veld.set(x, y, cell::kEmpty);
-  if (mode == 1) {
+  if (arrival == Arrival::RideEnd) {
     voerpbuit(x, y, d);
     return false;
   }
-  host_.playSound(5);
+  speelgeluid(Sample::Step);
   animatePush(x, y, d);
   const int n = s_.Blokrijen[1];
   const int frontX = x + n * dir::dx(d);
@@ -72,7 +72,7 @@ bool Engine::pbcollision(int pbX, int pbY, int& deRichting) {
       if (k != cell::kFourWay) deRichting = dir::ofArrow(k);
     } else {
       s_.Blokrijen.push_back(s_.Blokteller);
-      host_.playSound(4);
+      speelgeluid(Sample::PushAccepted);
       return false;
     }
     lijnerbij(pbX, pbY, deRichting, true);
@@ -83,10 +83,10 @@ bool Engine::pbcollision(int pbX, int pbY, int& deRichting) {
 
 void Engine::voerpbuit(int vpbx, int vpby, int vpbrichting) {
   volglijnen();
-  host_.playSound(5);
+  speelgeluid(Sample::Step);
   int f = 1;
   if (s_.Meegevoerd) {
-    host_.playSound(2);
+    speelgeluid(Sample::Ride);
     f = 0;
   }
   if (vpbrichting == 0) vpbrichting = shared_.Richting;

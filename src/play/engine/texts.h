@@ -31,6 +31,8 @@ inline constexpr const char* kSecretPage = "help/geheim.htm";
 inline constexpr const char* kProofMail =
     "mailto:?Subject=Dwaalbos&body=Ikheb%20de%20tweede%20levelset%20van%20Dwaalbos%20"
     "uitgespeeld%2C%20dat%20had%20je%20niet%20verwacht%20he%3F";
+inline constexpr const char* kBevestigingTitle = "Bevestiging";
+inline constexpr const char* kZekerWeten = "Zeker weten?";
 inline constexpr const char* kPauzeTitel = "Klik op het speelvak om verder te gaan";
 inline constexpr const char* kTitelBegin = "Dwaalbos 6.0: ";
 

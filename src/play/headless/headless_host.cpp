@@ -43,16 +43,7 @@ void HeadlessHost::showIntroduction(const Introduction& texts) {
   engine_.verder();
 }
 
-// The play window's close handler outside a test play: leave the game after "Zeker weten?".
-void HeadlessHost::closeWindow() {
-  if (engine_.shared().Testen) {
-    engine_.naareditor();
-    return;
-  }
-  if (!ask("Bevestiging", "Zeker weten?", Icon::None)) return;
-  engine_.leeg();
-  engine_.stopGame();
-}
+void HeadlessHost::closeWindow() { engine_.leave(); }
 
 bool HeadlessHost::keyState(GameKey key) {
   if (next_ >= keys_.size()) return false;
@@ -67,9 +58,12 @@ bool HeadlessHost::keyState(GameKey key) {
 }
 
 // Each pass of the main loop takes one letter; a pass with none left ends the session.
+// Z and Y stand for the menu's undo and redo, which run among the pass's events.
 void HeadlessHost::processEvents() {
   if (next_ < keys_.size()) {
-    ++next_;
+    const char letter = keys_[next_++];
+    if (letter == 'Z') engine_.zetTerug();
+    if (letter == 'Y') engine_.zetOpnieuw();
     return;
   }
   keysExhausted_ = true;

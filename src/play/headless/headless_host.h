@@ -23,8 +23,8 @@ class HeadlessHost : public NullHost {
   HeadlessHost(SharedState& shared, bool answerYes);
 
   Engine& engine() { return engine_; }
-  // Plays the keys: L left, R right, U up, D down, S space; each letter is one pass of the
-  // main loop. Starts the level selected in the shared state first when `start` is set.
+  // Plays the keys: L left, R right, U up, D down, S space, Z undo, Y redo; each letter is
+  // one pass of the main loop. Starts the level selected in the shared state first when `start` is set.
   // False when that level cannot be read.
   bool play(const std::string& keys, bool start = true);
   // True when the game ended by its own rules rather than by running out of keys.

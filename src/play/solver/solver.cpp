@@ -6,13 +6,12 @@
 
 #include "play/engine/engine.h"
 #include "play/engine/null_host.h"
-#include "play/engine/texts.h"
 #include "state_store.h"
 
 namespace dwaalbos {
 namespace {
 
-// Plays single moves for the search and notes how each one ended.
+// Plays single moves for the search: no follow lines, every question answered No.
 class SearchHost : public NullHost {
  public:
   explicit SearchHost(SharedState& shared) : engine(shared, *this) {
@@ -20,23 +19,13 @@ class SearchHost : public NullHost {
   }
 
   Engine engine;
-  bool crushed = false;
-  bool completed = false;
-
-  void message(const std::string& title, const std::string&, Icon) override {
-    if (title == texts::kKlaarTitle) completed = true;
-  }
-  bool ask(const std::string& title, const std::string&, Icon) override {
-    if (title == texts::kZelfmoordTitle) crushed = true;
-    return false;
-  }
-  void closeWindow() override { crushed = true; }
 };
 
 // Board cells as indices into the few values the level can hold; two to a byte when at most
 // sixteen values occur, as in every ordinary level.
 class StateCodec {
  public:
+
   explicit StateCodec(const Board& board) {
     palette_ = {cell::kEmpty, cell::kPushBlock};
     for (int c = 1; c <= 12; ++c)
@@ -51,27 +40,41 @@ class StateCodec {
 
   std::size_t bytes() const { return boardBytes_ + 3; }
 
-  void pack(const SharedState& shared, const PlayState& state, std::vector<std::uint8_t>& out) const {
-    out.assign(bytes(), 0);
-    for (int i = 0; i < 144; ++i) {
-      const auto index = static_cast<std::uint8_t>(indexOf(shared.Veld.at(i % 12 + 1, i / 12 + 1)));
-      if (!nibbles_) out[static_cast<std::size_t>(i)] = index;
-      else out[static_cast<std::size_t>(i / 2)] |= static_cast<std::uint8_t>(index << (4 * (i % 2)));
+  void pack(const GameState& state, std::vector<std::uint8_t>& out) const {
+    out.resize(bytes());
+    const auto& cells = state.veld.flat();
+    std::size_t i = 0;
+    for (std::size_t row = 1; row <= 12; ++row) {
+      const std::int16_t* cell = cells.data() + row * Board::kSide + 1;
+      for (int c = 0; c < 12; c += 2, cell += 2, i += 2) {
+        const auto first = static_cast<std::uint8_t>(indexOf(cell[0]));
+        const auto second = static_cast<std::uint8_t>(indexOf(cell[1]));
+        if (nibbles_) {
+          out[i / 2] = static_cast<std::uint8_t>(first | second << 4);
+        } else {
+          out[i] = first;
+          out[i + 1] = second;
+        }
+      }
     }
-    out[boardBytes_] = static_cast<std::uint8_t>(shared.ManX / kCellPixels + 12 * (shared.ManY / kCellPixels));
-    out[boardBytes_ + 1] = state.Schakelaar ? 1 : 0;
+    out[boardBytes_] = static_cast<std::uint8_t>(state.col - 1 + 12 * (state.row - 1));
+    out[boardBytes_ + 1] = state.schakelaar ? 1 : 0;
     out[boardBytes_ + 2] = static_cast<std::uint8_t>(std::min(state.sleutels, 255));
   }
 
-  void unpack(std::span<const std::uint8_t> in, SharedState& shared, PlayState& state) const {
-    for (int i = 0; i < 144; ++i) {
-      const std::uint8_t index = nibbles_ ? (in[static_cast<std::size_t>(i / 2)] >> (4 * (i % 2))) & 0x0F
-                                          : in[static_cast<std::size_t>(i)];
-      shared.Veld.set(i % 12 + 1, i / 12 + 1, palette_[index]);
+  void unpack(std::span<const std::uint8_t> in, GameState& state) const {
+    auto& cells = state.veld.flat();
+    std::size_t i = 0;
+    for (std::size_t row = 1; row <= 12; ++row) {
+      std::int16_t* cell = cells.data() + row * Board::kSide + 1;
+      for (int c = 0; c < 12; ++c, ++cell, ++i) {
+        const int index = nibbles_ ? in[i / 2] >> (4 * (i % 2)) & 0x0F : in[i];
+        *cell = palette_[static_cast<std::size_t>(index)];
+      }
     }
-    shared.ManX = in[boardBytes_] % 12 * kCellPixels;
-    shared.ManY = in[boardBytes_] / 12 * kCellPixels;
-    state.Schakelaar = in[boardBytes_ + 1] != 0;
+    state.col = in[boardBytes_] % 12 + 1;
+    state.row = in[boardBytes_] / 12 + 1;
+    state.schakelaar = in[boardBytes_ + 1] != 0;
     state.sleutels = in[boardBytes_ + 2];
   }
 
@@ -111,43 +114,66 @@ std::string pathTo(const StateStore& store, std::uint32_t index, char last) {
 
 }  // namespace
 
+GameKey letterKey(char letter) {
+  for (const auto& [key, name] : kMoves)
+    if (name == letter) return key;
+  return GameKey::Enter;
+}
+
 Solution solve(const Doolhof& level, std::size_t stateLimit) {
   SharedState shared("");
   shared.Veld.copyPlayAreaFrom(level.Vakken);
+  NullHost host;
+  Engine engine(shared, host);
+  engine.placeOnStart();
+  return solveFrom(engine.gameState(), stateLimit);
+}
+
+std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& start,
+                                      std::string_view moves) {
+  SharedState shared("");
+  SearchHost host(shared);
+  host.engine.setGameState(start);
+  auto sameGame = [&state](GameState now) {
+    now.richting = state.richting;
+    return now == state;
+  };
+  for (std::size_t played = 0;; ++played) {
+    if (sameGame(host.engine.gameState())) return played;
+    if (played == moves.size()) return std::nullopt;
+    host.engine.act(letterKey(moves[played]));
+  }
+}
+
+Solution solveFrom(const GameState& start, std::size_t stateLimit) {
+  SharedState shared("");
   SearchHost host(shared);
   Engine& engine = host.engine;
-  engine.placeOnStart();
 
-  const StateCodec codec(shared.Veld);
+  const StateCodec codec(start.veld);
   StateStore store(codec.bytes());
   std::vector<std::uint8_t> packed;
   bool added = false;
-  codec.pack(shared, engine.state(), packed);
+  codec.pack(start, packed);
   store.insert(packed, StateStore::kNone, 0, added);
 
   Solution result;
-  SharedState before("");
-  PlayState stateBefore;
+  GameState before = start;
   for (std::uint32_t next = 0; next < store.size() && store.size() < stateLimit; ++next) {
-    codec.unpack(store.state(next), before, stateBefore);
-    const bool onSwitch =
-        before.Veld.at(before.ManX / kCellPixels + 1, before.ManY / kCellPixels + 1) == cell::kSwitch;
+    codec.unpack(store.state(next), before);
+    const bool onSwitch = before.veld.at(before.col, before.row) == cell::kSwitch;
     for (const auto& [key, letter] : kMoves) {
       if (key == GameKey::Space && !onSwitch) continue;
-      shared.Veld = before.Veld;
-      shared.ManX = before.ManX;
-      shared.ManY = before.ManY;
-      engine.state().Schakelaar = stateBefore.Schakelaar;
-      engine.state().sleutels = stateBefore.sleutels;
+      engine.setGameState(before);
       resetMove(engine.state());
-      host.crushed = host.completed = false;
       engine.act(key);
-      if (host.crushed) continue;
-      if (host.completed) {
+      const MoveOutcome& outcome = engine.lastMove();
+      if (outcome.died) continue;
+      if (outcome.completed) {
         result = {true, pathTo(store, next, letter), store.size(), store.bytesUsed()};
         return result;
       }
-      codec.pack(shared, engine.state(), packed);
+      codec.pack(engine.gameState(), packed);
       store.insert(packed, next, letter, added);
     }
   }

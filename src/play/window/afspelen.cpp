@@ -15,6 +15,8 @@
 #include "option_controls.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
+#include "play/solver/standard_solutions.h"
+#include "play/solver/tip.h"
 #include "right_panel.h"
 #include "window_geometry.h"
 
@@ -23,6 +25,7 @@ namespace {
 
 constexpr const char* kConfirmTitle = "Bevestiging";
 constexpr const char* kConfirm = "Zeker weten?";
+constexpr int kTipMs = 1000;
 
 }  // namespace
 
@@ -65,6 +68,9 @@ void Afspelen::connectLevelMenu() {
   connect(menus_.mnustandard, &QAction::triggered, this, &Afspelen::mnustandardClick);
   connect(menus_.mnuopen, &QAction::triggered, this, &Afspelen::mnuopenClick);
   connect(menus_.mnuover, &QAction::triggered, this, &Afspelen::mnuoverClick);
+  connect(menus_.mnuzetterug, &QAction::triggered, this, [this] { engine_.zetTerug(); });
+  connect(menus_.mnuzetopnieuw, &QAction::triggered, this, [this] { engine_.zetOpnieuw(); });
+  connect(menus_.mnutip, &QAction::triggered, this, &Afspelen::mnutipClick);
   connect(menus_.mnumenu, &QAction::triggered, this, &Afspelen::formUnload);
   connect(menus_.mnuexit, &QAction::triggered, this, &Afspelen::mnuexitClick);
 }
@@ -127,15 +133,8 @@ void Afspelen::closeEvent(QCloseEvent* event) {
 
 // `Form_Unload`: the window is hidden, never destroyed.
 void Afspelen::formUnload() {
-  engine_.state().Pauze = true;
   options_->slaoptiesop(shared_.paths.options());
-  if (shared_.Testen) {
-    engine_.naareditor();
-    return;
-  }
-  if (!askYesNo(this, kConfirmTitle, kConfirm, BoxIcon::None)) return;
-  engine_.leeg();
-  engine_.stopGame();
+  if (!engine_.leave()) return;
   services_.sound.stopmuziek();
   hide();
   services_.navigator.showMenu();
@@ -167,6 +166,36 @@ void Afspelen::mnuexitClick() {
   options_->slaoptiesop(shared_.paths.options());
   services_.sound.sluitgeluid();
   services_.navigator.quitProgram();
+}
+
+void Afspelen::mnutipClick() {
+  if (!engine_.gameRunning()) return;
+  const Tip tip = tipFrom(engine_.gameState(),
+                          {engine_.levelStart(), shortestSolution(shared_.LevelNummer)});
+  if (tip.kind == Tip::Kind::Lost) {
+    offerWayBack();
+  } else if (tip.kind == Tip::Kind::TooHard) {
+    showMessage(this, "Tip", "Hier kan ik zo snel geen tip vinden.", BoxIcon::Exclamation);
+  } else {
+    tipCell_ = {tip.col, tip.row};
+    tekenen(true);
+    QTimer::singleShot(kTipMs, this, [this, shown = *tipCell_] {
+      if (tipCell_ != shown) return;
+      tipCell_.reset();
+      if (engine_.gameRunning()) tekenen(true);
+    });
+  }
+}
+
+void Afspelen::offerWayBack() {
+  if (engine_.history().canUndo() &&
+      askYesNo(this, "Tip", "Vanaf hier kun je dit level niet meer halen.\r\n"
+               "Wil je je laatste zet terugnemen?", BoxIcon::Question)) {
+    engine_.zetTerug();
+  } else if (askYesNo(this, "Tip", "Vanaf hier kun je dit level niet meer halen.\r\n"
+                      "Wil je overnieuw beginnen?", BoxIcon::Question)) {
+    engine_.overnieuw();
+  }
 }
 
 void Afspelen::Label9Click() {

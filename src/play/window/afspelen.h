@@ -4,6 +4,8 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "platform/board_painter.h"
 #include "play/engine/engine.h"
@@ -64,6 +66,7 @@ class Afspelen : public QMainWindow, public Host {
   void message(const std::string& title, const std::string& text, Icon icon) override;
   bool ask(const std::string& title, const std::string& text, Icon icon) override;
   void setKeyCount(int keys) override;
+  void showMoves(int moves, bool canUndo, bool canRedo) override;
   void setLevelCaptions(const std::string& naam, const std::string& maker) override;
   void setTitle(const std::string& title) override;
   void followDelayChanged() override;
@@ -90,6 +93,8 @@ class Afspelen : public QMainWindow, public Host {
   void mnuoverClick();
   void mnuexitClick();
   void Label9Click();
+  void mnutipClick();
+  void offerWayBack();
   void verderFromSplash();
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
   QImage& vakImage();
@@ -110,6 +115,7 @@ class Afspelen : public QMainWindow, public Host {
   bool testPending_ = false;  // a test play waits for this showing's activation
   bool testLayout_ = false;
   bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
+  std::optional<std::pair<int, int>> tipCell_;  // the square a tip points at, while shown
 };
 
 }  // namespace dwaalbos

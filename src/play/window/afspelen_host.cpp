@@ -47,6 +47,7 @@ void Afspelen::tekenen(bool verversen) {
   const QRgb background = inBuffer_ ? kBoardBackground : vak_->background();
   painter_.tekenen(target(), shared_.Veld, engine_.state().Schakelaar, man,
                    engine_.opties().MetBitBlt, background);
+  if (tipCell_) BoardPainter::outline(target(), tipCell_->first, tipCell_->second);
   if (verversen) refresh();
 }
 
@@ -123,6 +124,14 @@ bool Afspelen::ask(const std::string& title, const std::string& text, Icon icon)
 void Afspelen::setKeyCount(int keys) {
   panel_->SleutelsJ->setText(QString::number(keys));
   menus_.MnusleutelsZev->setText(QStringLiteral("Sleutels: %1").arg(keys));
+}
+
+// A move, an undo or a new attempt makes a shown tip stale.
+void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
+  tipCell_.reset();
+  panel_->zetten->setText(QString::number(moves));
+  menus_.mnuzetterug->setEnabled(canUndo);
+  menus_.mnuzetopnieuw->setEnabled(canRedo);
 }
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {

@@ -28,6 +28,11 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
   mnufile->addSeparator();
   mnuopen = item(mnufile, "O&pen zelfgemaakt level", Qt::Key_E);
   mnuover = item(mnufile, "&Overnieuw", Qt::Key_O);
+  mnuzetterug = item(mnufile, "&Zet terug", Qt::Key_Z);
+  mnuzetopnieuw = item(mnufile, "Zet &opnieuw", Qt::Key_Y);
+  mnutip = item(mnufile, "&Tip", Qt::Key_T);
+  mnuzetterug->setEnabled(false);
+  mnuzetopnieuw->setEnabled(false);
   mnufile->addSeparator();
   mnumenu = item(mnufile, "&Afsluiten naar menu", Qt::Key_M);
   mnuexit = item(mnufile, "&Helemaal afsluiten", Qt::Key_H);

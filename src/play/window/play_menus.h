@@ -18,6 +18,9 @@ struct PlayMenus {
   QAction* mnustandard;
   QAction* mnuopen;
   QAction* mnuover;
+  QAction* mnuzetterug;
+  QAction* mnuzetopnieuw;
+  QAction* mnutip;
   QAction* mnumenu;
   QAction* mnuexit;
 

@@ -46,7 +46,7 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
   Label9->setStyleSheet(QStringLiteral("text-decoration: underline"));
   Label9->installEventFilter(this);
 
-  label("Status:", 528, 128, 81, 17)->setStyleSheet(QStringLiteral("font-weight: bold"));
+  label("Status:", 528, 128, 53, 17)->setStyleSheet(QStringLiteral("font-weight: bold"));
   picture(pictures.get(plaatje::kImage2), 488, 152, 37, 42);
   picture(pictures.get(plaatje::kImage3), 488, 200, 38, 40);
   // One caption wrapping into four lines beside the two pictures.
@@ -54,6 +54,8 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
   label("Pijlen:", 528, 168, 73, 16);
   label("Sleutels:", 528, 200, 73, 16);
   label("Pijlen:", 528, 216, 73, 16);
+  label("Zetten:", 584, 128, 40, 17);
+  zetten = label("0", 624, 128, 25, 17);
   SleutelsJ = label("0", 600, 152, 33, 25);
   label("0", 600, 168, 41, 17);
   label("0", 600, 200, 33, 17);

@@ -24,6 +24,7 @@ class RightPanel : public QWidget {
   QLabel* Makercap;
   QLabel* Label9;      // "Klik hier voor commentaar"
   QLabel* SleutelsJ;   // the key count
+  QLabel* zetten;      // the moves made in this attempt
   QLineEdit* loopcap;  // walking delay
   QCheckBox* Check1;   // follow lines
   QLineEdit* snelcap;  // follow-line delay

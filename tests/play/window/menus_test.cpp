@@ -36,6 +36,9 @@ TEST(PlayMenus, CaptionsShortcutsMarksAndDisabledItemsAsDesigned) {
       {m.mnustandard, "&Start met standaard levels", "Ctrl+S", false, true},
       {m.mnuopen, "O&pen zelfgemaakt level", "Ctrl+E", false, true},
       {m.mnuover, "&Overnieuw", "Ctrl+O", false, true},
+      {m.mnuzetterug, "&Zet terug", "Ctrl+Z", false, false},
+      {m.mnuzetopnieuw, "Zet &opnieuw", "Ctrl+Y", false, false},
+      {m.mnutip, "&Tip", "Ctrl+T", false, true},
       {m.mnumenu, "&Afsluiten naar menu", "Ctrl+M", false, true},
       {m.mnuexit, "&Helemaal afsluiten", "Ctrl+H", false, true},
       {m.mnustat->menuAction(), "&Status", "", false, true},
@@ -66,7 +69,7 @@ TEST(PlayMenus, CaptionsShortcutsMarksAndDisabledItemsAsDesigned) {
   rig.window().setEnabled(true);
   EXPECT_FALSE(m.mnuver->menuAction()->isEnabled());
   // Separators where the design has them.
-  EXPECT_EQ(m.mnufile->actions().size(), 7);
+  EXPECT_EQ(m.mnufile->actions().size(), 10);
   EXPECT_EQ(m.Mnuoptie->actions().size(), 11);
 }
 

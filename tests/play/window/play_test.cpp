@@ -156,19 +156,6 @@ class StandardLevels : public PlayWindow {
   }
 };
 
-TEST_F(StandardLevels, TheNewestLevelAdvancesTheProgressAndOffersTheNext) {
-  script.keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::No);
-  playFromIntroduction();
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes[0].title, "Volgende?");
-  EXPECT_EQ(script.boxes[0].text,
-            "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\n"
-            "Wil je gelijk het volgende level doen?");
-  EXPECT_EQ(rig.readFile("geluid/Niets.wav"), (Bytes{6, 0, 3, 0}));
-  EXPECT_EQ(rig.shared.LevelNummer, 6);
-  EXPECT_TRUE(rig.window().isEnabled());
-}
-
 TEST_F(StandardLevels, YesStartsTheNextLevelWithItsIntroduction) {
   script.keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::Yes);
   playFromIntroduction();
@@ -372,4 +359,31 @@ TEST_F(PlayWindow, TheMusicListIsMadeAnewOnlyWhenATestPlayUnloadedTheWindow) {
   rig.shown();
   EXPECT_EQ(window.panel().Combo1->count(), 2);
   EXPECT_EQ(window.panel().Combo1->currentText(), "Muziekjes");
+}
+
+// Undo, redo and the tip through their shortcuts: the counter, the items and the outline follow.
+TEST_F(PlayWindow, UndoRedoAndTipWorkFromTheLevelMenu) {
+  rig.chooseFile(rig::level({"S..E"}));
+  Afspelen& window = rig.window();
+  std::vector<std::string> counts;
+  auto note = [&] {
+    counts.push_back(window.panel().zetten->text().toStdString() +
+                     (window.menus().mnuzetterug->isEnabled() ? "u" : "") +
+                     (window.menus().mnuzetopnieuw->isEnabled() ? "r" : ""));
+    return true;
+  };
+  script.keyTap(&window.board(), Qt::Key_Right);
+  waitFor([&] { return rig.shared.ManX == 40; }).then(note);
+  script.shortcut(&window, Qt::Key_Z);
+  waitFor([&] { return rig.shared.ManX == 0; }).then(note);
+  script.shortcut(&window, Qt::Key_Y);
+  waitFor([&] { return rig.shared.ManX == 40; }).then(note);
+  bool outlined = false;
+  script.shortcut(&window, Qt::Key_T).then([&] {
+    outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
+    return true;
+  });
+  play();
+  EXPECT_EQ(counts, (std::vector<std::string>{"1u", "0r", "1u"}));
+  EXPECT_TRUE(outlined);  // the next square, (3, 1)
 }

@@ -1,0 +1,44 @@
+// The best results file: round trip, only better results kept, damaged files never trusted.
+#include "level/scores.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "level/byte_io.h"
+#include "support/temp_folder.h"
+
+using namespace dwaalbos;
+
+TEST(Scores, KeepsTheFewestMovesPerStandardLevel) {
+  TempFolder folder;
+  const std::string path = folder.path("Scores.dat");
+  EXPECT_EQ(readBestResults(path).of(5), 0);
+  EXPECT_TRUE(recordBestResult(path, 5, 40));
+  EXPECT_TRUE(recordBestResult(path, 43, 300));
+  EXPECT_FALSE(recordBestResult(path, 5, 41));
+  EXPECT_FALSE(recordBestResult(path, 5, 40));
+  EXPECT_TRUE(recordBestResult(path, 5, 39));
+  for (int number : {0, 44}) EXPECT_FALSE(recordBestResult(path, number, 10)) << number;
+  const BestResults results = readBestResults(path);
+  EXPECT_EQ(results.of(5), 39);
+  EXPECT_EQ(results.of(43), 300);
+  EXPECT_EQ(results.of(6), 0);
+  const auto bytes = readWholeFile(path);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(bytes->size(), 90u);
+  EXPECT_EQ((*bytes)[4 + 2 * 4], 39);  // level 5, little-endian
+}
+
+TEST(Scores, ADamagedFileReadsAsNoResultsAndIsRewrittenWhole) {
+  TempFolder folder;
+  const std::string path = folder.path("Scores.dat");
+  for (const std::string& damage : {std::string("DWSC\x05"), std::string(90, 'x'),
+                                    "DWSC" + std::string(200, '\x01')}) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << damage;
+    EXPECT_EQ(readBestResults(path).of(1), 0);
+    EXPECT_TRUE(recordBestResult(path, 2, 7));
+    EXPECT_EQ(readBestResults(path).of(2), 7);
+    EXPECT_EQ(readBestResults(path).of(1), 0);
+  }
+}
