@@ -128,7 +128,8 @@ Solution solve(const Doolhof& level, std::size_t stateLimit) {
   Solution result;
   SharedState before("");
   PlayState stateBefore;
-  for (std::uint32_t next = 0; next < store.size() && store.size() < stateLimit; ++next) {
+  std::uint32_t next = 0;
+  for (; next < store.size() && store.size() < stateLimit; ++next) {
     codec.unpack(store.state(next), before, stateBefore);
     const bool onSwitch =
         before.Veld.at(before.ManX / kCellPixels + 1, before.ManY / kCellPixels + 1) == cell::kSwitch;
@@ -144,7 +145,7 @@ Solution solve(const Doolhof& level, std::size_t stateLimit) {
       engine.act(key);
       if (host.crushed) continue;
       if (host.completed) {
-        result = {true, pathTo(store, next, letter), store.size(), store.bytesUsed()};
+        result = {true, pathTo(store, next, letter), store.size(), store.bytesUsed(), false};
         return result;
       }
       codec.pack(shared, engine.state(), packed);
@@ -153,6 +154,7 @@ Solution solve(const Doolhof& level, std::size_t stateLimit) {
   }
   result.states = store.size();
   result.bytes = store.bytesUsed();
+  result.limitReached = next < store.size();
   return result;
 }
 
