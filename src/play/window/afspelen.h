@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "level/byte_io.h"
 #include "platform/board_painter.h"
 #include "play/engine/engine.h"
 #include "play/engine/host.h"
@@ -50,6 +51,8 @@ class Afspelen : public QMainWindow, public Host {
 
   // Gives the window its input back after another of the game's windows had it.
   void regainInput();
+  // `slaoptiesop` without a word to the player, for a program that is ending.
+  WriteResult writeOptions();
 
   // Host: what the engine asks of the window.
   void tekenen(bool verversen) override;
@@ -88,6 +91,7 @@ class Afspelen : public QMainWindow, public Host {
   void mnuopenClick();
   void mnuoverClick();
   void mnuexitClick();
+  void saveOptions();
   void Label9Click();
   void verderFromSplash();
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
@@ -109,6 +113,7 @@ class Afspelen : public QMainWindow, public Host {
   bool testPending_ = false;  // a test play waits for this showing's activation
   bool testLayout_ = false;
   bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
+  bool optionsFailureTold_ = false;
 };
 
 }  // namespace dwaalbos
