@@ -26,6 +26,8 @@ MixerDevice::~MixerDevice() { close(); }
 
 bool MixerDevice::open(int frequency, int mixChannels) {
   if (open_) return true;
+  // The game ends on SIGTERM and SIGINT itself; SDL's own handlers would swallow them.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   if (Mix_OpenAudio(frequency, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
