@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts Dwaalbos, or runs every test, on Debian 12.
 #   ./dwaalbos.sh play   install what is missing, build, start the game
-#   ./dwaalbos.sh test   install what is missing, build, run every test and the fuzzer
+#   ./dwaalbos.sh test   install what is missing, build, run every test, the library tests
+#                        again under the sanitizers, and the fuzzers
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -60,6 +61,18 @@ fuzz() {
   done
 }
 
+# The tests of the libraries without a window (levels, engine, solver) built and run once more
+# under AddressSanitizer, leak detection included, and UndefinedBehaviorSanitizer.
+sanitized_tests() {
+  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDWAALBOS_SANITIZE=ON >/dev/null
+  cmake --build build-sanitize -j "$(nproc)" --target level_tests engine_tests
+  local run=(env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+             DWAALBOS_GAME_DIR=build-sanitize/game)
+  "${run[@]}" build-sanitize/bin/level_tests --gtest_brief=1
+  "${run[@]}" build-sanitize/bin/engine_tests --gtest_brief=1
+  echo "The library tests pass under AddressSanitizer and UndefinedBehaviorSanitizer."
+}
+
 case "${1:-}" in
   play)
     install_missing
@@ -71,6 +84,7 @@ case "${1:-}" in
     build
     (cd build && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
       ctest --output-on-failure -j "$(nproc)" --timeout 600)
+    sanitized_tests
     fuzz
     ;;
   *)
