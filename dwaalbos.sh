@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts Dwaalbos, or runs every test, on Debian 12.
 #   ./dwaalbos.sh play   install what is missing, build, start the game
-#   ./dwaalbos.sh test   install what is missing, build, run every test and the fuzzer, check
-#                        the desktop files and the Debian package
+#   ./dwaalbos.sh test   install what is missing, build, run every test, the library tests
+#                        again under the sanitizers, and the fuzzers; check the desktop files
+#                        and the Debian package
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -11,7 +12,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev lib
           libgtest-dev libgmock-dev libbenchmark-dev clang
           libclang-rt-14-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35
           fonts-quattrocento
-          qt6-translations-l10n libx11-dev libxtst-dev xvfb openbox
+          qt6-translations-l10n libx11-dev libxtst-dev xvfb openbox xdg-utils
           desktop-file-utils appstream dpkg-dev)
 
 install_missing() {
@@ -33,15 +34,46 @@ build() {
   cmake --build build -j "$(nproc)"
 }
 
+# Every fuzz target in fuzz/ in turn under AddressSanitizer and UndefinedBehaviorSanitizer,
+# sharing 30 seconds; each starts from the game's own files of its kind.
 fuzz() {
-  local out=build/fuzz
-  mkdir -p "$out/corpus"
-  clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc \
-    fuzz/level_readers_fuzz.cpp src/level/*.cpp -o "$out/level_readers_fuzz"
-  cp build/game/standaardlevels build/game/levels/*.dwb "$out/corpus/" 2>/dev/null || true
-  "$out/level_readers_fuzz" -max_total_time=30 -print_final_stats=0 "$out/corpus" 2>"$out/log" \
-    || { tail -n 40 "$out/log"; return 1; }
-  echo "Fuzzing the file readers: no crash in 30 s ($(grep -c . "$out/log") log lines)."
+  local out=build/fuzz sanitize=(-fsanitize=address,undefined -fno-sanitize-recover=all)
+  mkdir -p "$out/objects"
+  for source in src/level/*.cpp; do
+    clang++ -std=c++20 -g -O1 -fsanitize=fuzzer-no-link "${sanitize[@]}" -Isrc -c "$source" \
+      -o "$out/objects/$(basename "$source" .cpp).o" &
+  done
+  wait
+  local targets=(fuzz/*_fuzz.cpp)
+  local seconds=$((30 / ${#targets[@]}))
+  for source in "${targets[@]}"; do
+    local name corpus
+    name=$(basename "$source" .cpp)
+    corpus="$out/corpus/$name"
+    mkdir -p "$corpus"
+    case "$name" in
+      level_readers_fuzz) cp build/game/standaardlevels build/game/levels/*.dwb "$corpus/" 2>/dev/null || true ;;
+      options_reader_fuzz) cp build/game/Opties.dat "$corpus/" 2>/dev/null || true ;;
+      level_text_fuzz) cp data/levels/*/*.txt "$corpus/" 2>/dev/null || true ;;
+    esac
+    clang++ -std=c++20 -g -O1 -fsanitize=fuzzer "${sanitize[@]}" -Isrc "$source" \
+      "$out"/objects/*.o -o "$out/$name"
+    "$out/$name" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>"$out/$name.log" \
+      || { tail -n 40 "$out/$name.log"; return 1; }
+    echo "Fuzzing $name: no fault in $seconds s."
+  done
+}
+
+# The tests of the libraries without a window (levels, engine, solver) built and run once more
+# under AddressSanitizer, leak detection included, and UndefinedBehaviorSanitizer.
+sanitized_tests() {
+  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDWAALBOS_SANITIZE=ON >/dev/null
+  cmake --build build-sanitize -j "$(nproc)" --target level_tests engine_tests
+  local run=(env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+             DWAALBOS_GAME_DIR=build-sanitize/game)
+  "${run[@]}" build-sanitize/bin/level_tests --gtest_brief=1
+  "${run[@]}" build-sanitize/bin/engine_tests --gtest_brief=1
+  echo "The library tests pass under AddressSanitizer and UndefinedBehaviorSanitizer."
 }
 
 package() {
@@ -63,6 +95,7 @@ case "${1:-}" in
     build
     (cd build && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
       ctest --output-on-failure -j "$(nproc)" --timeout 600)
+    sanitized_tests
     fuzz
     package
     ;;

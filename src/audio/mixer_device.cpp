@@ -16,6 +16,8 @@ MixerDevice::~MixerDevice() { close(); }
 
 bool MixerDevice::open(int frequency, int mixChannels) {
   if (open_) return true;
+  // The game ends on SIGTERM and SIGINT itself; SDL's own handlers would swallow them.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   // Only the rate may differ from what is asked: the music players render 16-bit stereo.
   if (Mix_OpenAudioDevice(frequency, AUDIO_S16SYS, 2, kBufferFrames, nullptr,

@@ -140,7 +140,7 @@ void Editor::activate() {
 }
 
 void Editor::metcommand(const std::string& best) {
-  openen(best);
+  if (!openen(best)) Mnunew_Click();
   bringForward();
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cursor_repeat.h"
+#include "level/byte_io.h"
 #include "platform/board_painter.h"
 #include "platform/file_dialogs.h"
 
@@ -41,13 +42,14 @@ class Editor : public QMainWindow {
 
   // From the main menu (`Form_Activate`): an empty level, the window shown, the cursor loop on.
   void activate();
-  // From the command line: the window shown with the level file `best`.
+  // From the command line: the window shown with the level file `best`, or with an empty
+  // level after a message when that file cannot be read.
   void metcommand(const std::string& best);
   // Back from a test play (`naareditor`): enabled again, showing the tested level.
   void terugVanTest();
-  // Loads a level file into the editor. A file that is missing or holds no whole level leaves
-  // the editor as it was; opening never writes.
-  void openen(const std::string& best);
+  // Loads a level file into the editor. A file that is missing or holds no whole level is
+  // reported and leaves the editor as it was (false); opening never writes.
+  bool openen(const std::string& best);
 
   // The commands of the menu "&Level".
   void Mnunew_Click();
@@ -79,6 +81,8 @@ class Editor : public QMainWindow {
   void Vak_KeyDown(QKeyEvent* event);
   void edtekenen(QRgb background = kBoardBackground);
   void levelFromEditor();
+  // Tells the player when a file was not written; true when it was.
+  bool reportIfNotSaved(const std::string& path, const WriteResult& result);
   void showTexts();
   void bringForward();
   void setStoppen(bool stoppen);

@@ -8,6 +8,7 @@
 #include "editor/editor_board.h"
 #include "editor/level_printout.h"
 #include "frontend/navigator.h"
+#include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/shared_state.h"
 #include "platform/bitmap_file.h"
@@ -47,13 +48,17 @@ void Editor::mnuopen_Click() {
   if (!best.empty()) openen(best);
 }
 
-void Editor::openen(const std::string& best) {
+bool Editor::openen(const std::string& best) {
   const auto level = readLevelFile(best);
-  if (!level) return;
+  if (!level) {
+    showMessage(this, kNotReadTitle, levelNotReadText(best), BoxIcon::Exclamation);
+    return false;
+  }
   state_.Level = *level;
   showTexts();
   state_.Veld.copyPlayAreaFrom(state_.Level.Vakken);
   edtekenen();
+  return true;
 }
 
 void Editor::showTexts() {
@@ -70,11 +75,16 @@ void Editor::levelFromEditor() {
   state_.Level.Vakken.copyPlayAreaFrom(state_.Veld);
 }
 
+bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result) {
+  if (!result) showMessage(this, kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
+  return static_cast<bool>(result);
+}
+
 void Editor::Mnusave_Click() {
   const auto best = dialogs_.askSaveFile(this, levelDialog());
   if (best.empty()) return;
   levelFromEditor();
-  writeLevelFile(best, state_.Level);
+  reportIfNotSaved(best, writeLevelFile(best, state_.Level));
 }
 
 void Editor::mnuexport_Click() {
@@ -82,8 +92,9 @@ void Editor::mnuexport_Click() {
       dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
   if (best.empty()) return;
   edtekenen(kWhite);
-  saveBitmap(Vak_->picture(), best);
+  const WriteResult saved = saveBitmap(Vak_->picture(), best);
   edtekenen();
+  reportIfNotSaved(best, saved);
 }
 
 void Editor::mnuprint_Click() {
@@ -104,11 +115,9 @@ void Editor::mnuprint_Click() {
 void Editor::mnutest_Click() {
   setStoppen(true);
   levelFromEditor();
-  if (!writeTestLevel(state_.paths.testLevel(), state_.Level)) {
+  const std::string path = state_.paths.testLevel();
+  if (!reportIfNotSaved(path, writeTestLevel(path, state_.Level))) {
     setStoppen(false);
-    showMessage(this, "Uittesten",
-                "Het testlevel kon niet worden opgeslagen in de map van het spel.",
-                BoxIcon::Critical);
     return;
   }
   state_.Testen = true;

@@ -6,12 +6,16 @@
 #include <QString>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "audio/sound.h"
 #include "editor/editor.h"
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
+#include "level/file_messages.h"
+#include "level/level_file.h"
+#include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "play/window/afspelen.h"
 
@@ -30,8 +34,14 @@ Application::~Application() = default;
 void Application::start(const CommandLine& command) {
   state_.Opdrachtregel = command.action != CommandLine::Action::None;
   QTimer::singleShot(0, qApp, [this, command] {
+    reportShortLevelSets();
     switch (command.action) {
       case CommandLine::Action::Play:
+        if (!readLevelFile(command.path)) {
+          reportUnreadable(command.path);
+          showMenu();
+          break;
+        }
         state_.LevelBestand = command.path;
         state_.LevelNummer = 0;
         showPlayWindow();
@@ -46,6 +56,29 @@ void Application::start(const CommandLine& command) {
         break;
     }
   });
+}
+
+// A level the command line named but nobody can play: the player is told which file, and the
+// game goes on as if started without it.
+void Application::reportUnreadable(const std::string& path) {
+  state_.Opdrachtregel = false;
+  showMessage(nullptr, kNotReadTitle, levelNotReadText(path), BoxIcon::Exclamation);
+}
+
+// The levels a damaged set file still holds play; the player learns why the others are missing.
+void Application::reportShortLevelSets() {
+  const struct {
+    const LevelSet& set;
+    std::string path;
+    int records;
+  } files[] = {{state_.sets.Levelset1, state_.paths.standaardlevels(), kSet1Records},
+               {state_.sets.Levelset2, state_.paths.standaardlevels2(), kSet2Records}};
+  for (const auto& file : files) {
+    if (file.set.size() >= file.records) continue;
+    showMessage(nullptr, kNotReadTitle,
+                levelSetShortText(file.path, std::max(file.set.size() - 1, 0), file.records - 1),
+                BoxIcon::Exclamation);
+  }
 }
 
 Menu& Application::menu() {
@@ -95,6 +128,11 @@ void Application::openInEditor(const char* path) { editor().metcommand(path); }
 void Application::returnToEditor() { editor().terugVanTest(); }
 
 void Application::enableEditor(bool enabled) { editor().setEnabled(enabled); }
+
+void Application::endOnRequest() {
+  if (play_) play_->writeOptions();
+  quitProgram();
+}
 
 // The program ends at once, also from inside a running game's loop: nothing is saved and no
 // window is asked whether it may close.

@@ -55,8 +55,14 @@ class Application : public Navigator {
   void returnToEditor() override;
   void enableEditor(bool enabled) override;
   void quitProgram() override;
+  // A request from outside to end (a signal): the options are written, then the program ends
+  // as its quit command ends it.
+  void endOnRequest();
 
  private:
+  void reportUnreadable(const std::string& path);
+  void reportShortLevelSets();
+
   SharedState state_;
   Services services_;
   Pictures pictures_;

@@ -13,6 +13,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/printers.h"
+#include "platform/termination_signals.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   spc.Frequency(48000);
   spc.VolumeMultiplier(2);
 
+  dwaalbos::TerminationSignals endRequests([&game] { game.endOnRequest(); });
   game.start(dwaalbos::parseCommandLine({argv + 1, argv + argc}));
   return QApplication::exec();
 }

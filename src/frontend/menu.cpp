@@ -174,10 +174,26 @@ void Menu::actOnChoice() {
       navigator_.showEditor();
       break;
     default:
-      desktop_.openDocument(state_.paths.helpPage());
-      navigator_.quitProgram();
+      openHelp();
       break;
   }
+}
+
+// The game ends once the help page is open; without a program to show it the player learns
+// where the page is and the menu goes on.
+void Menu::openHelp() {
+  if (desktop_.openDocument(state_.paths.helpPage())) {
+    navigator_.quitProgram();
+    return;
+  }
+  QMessageBox::warning(this, kTitel,
+                       QString::fromStdString("De helppagina kon niet worden geopend: er is geen "
+                                              "programma gevonden dat webpagina's opent.\r\n"
+                                              "Je vindt de pagina hier:\r\n" +
+                                              state_.paths.helpPage()));
+  Weg = false;
+  toetsenleeg();
+  runWhileVisible();
 }
 
 void Menu::paintEvent(QPaintEvent*) {
@@ -219,7 +235,8 @@ void Menu::pressOnHelpButton(Qt::MouseButton button, Qt::KeyboardModifiers modif
 // The bonus waits for the last level of the first set. A missing progress file stays missing.
 bool Menu::bonusUnlocked() const {
   const auto progress = readProgress(state_.paths.progress());
-  return progress && progress->P1 >= kLaatsteLevelSet1;
+  return (progress && progress->P1 >= kLaatsteLevelSet1) ||
+         state_.bereikt.P1 >= kLaatsteLevelSet1;
 }
 
 void Menu::startBonusProgram() {

@@ -61,6 +61,7 @@ class Menu : public QWidget {
   void readArrowKeys();
   void highlight(int button);
   void actOnChoice();
+  void openHelp();
   void pressOnHelpButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
   bool bonusUnlocked() const;
   void startBonusProgram();

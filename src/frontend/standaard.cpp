@@ -67,7 +67,8 @@ void Standaard::showEvent(QShowEvent* event) {
 void Standaard::formActivate() {
   placeOver(*this, play_);
   play_.setEnabled(false);
-  const Vordering progress = openProgressForChooser(shared_.paths.progress());
+  const Vordering progress =
+      furthest(openProgressForChooser(shared_.paths.progress()), shared_.bereikt);
   fill(List1, shared_.sets.Levelset1, progress.P1);
   fill(List2, shared_.sets.Levelset2, progress.P2);
   best_ = readBestResults(shared_.paths.scores());

@@ -1,8 +1,13 @@
 #include "byte_io.h"
 
+#include <algorithm>
+#include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 namespace dwaalbos {
 
@@ -33,29 +38,58 @@ void putU16(Bytes& out, std::uint16_t value) {
 
 void putI16(Bytes& out, std::int16_t value) { putU16(out, static_cast<std::uint16_t>(value)); }
 
-std::optional<Bytes> readWholeFile(const std::string& path) {
+WriteResult WriteResult::failedFromErrno() {
+  const int error = errno;
+  return WriteResult(error != 0 ? std::strerror(error) : "onbekende fout");
+}
+
+std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  Bytes data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  Bytes data;
+  std::array<char, 65536> chunk;
+  while (data.size() < limit && in) {
+    in.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), limit - data.size())));
+    data.insert(data.end(), chunk.begin(), chunk.begin() + in.gcount());
+  }
   if (in.bad()) return std::nullopt;
   return data;
 }
 
-bool overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data) {
-  std::FILE* file = std::fopen(path.c_str(), "r+b");
-  if (!file) file = std::fopen(path.c_str(), "w+b");
-  if (!file) return false;
-  const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
-  return std::fclose(file) == 0 && written;
+std::optional<Bytes> readWholeFile(const std::string& path) {
+  return readFileStart(path, std::numeric_limits<std::size_t>::max());
 }
 
-bool writeWholeFile(const std::string& path, std::span<const std::uint8_t> data) {
+WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data) {
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  if (!file && errno != EISDIR) file = std::fopen(path.c_str(), "w+b");
+  if (!file) return WriteResult::failedFromErrno();
+  // An empty write creates the file and nothing more; fwrite is not handed a null buffer.
+  const bool written =
+      data.empty() || std::fwrite(data.data(), 1, data.size(), file) == data.size();
+  const int writeError = errno;
+  if (std::fclose(file) != 0 || !written) {
+    if (!written) errno = writeError;
+    return WriteResult::failedFromErrno();
+  }
+  return WriteResult::done();
+}
+
+WriteResult writeWholeFile(const std::string& path, std::span<const std::uint8_t> data) {
+  errno = 0;
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
-  return std::fclose(file) == 0 && written;
+  if (!file) return WriteResult::failedFromErrno();
+  const bool written =
+      data.empty() || std::fwrite(data.data(), 1, data.size(), file) == data.size();
+  const int writeError = errno;
+  if (std::fclose(file) != 0 || !written) {
+    if (!written) errno = writeError;
+    return WriteResult::failedFromErrno();
+  }
+  return WriteResult::done();
 }
 
 bool fileExists(const std::string& path) {

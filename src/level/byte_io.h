@@ -30,13 +30,32 @@ class ByteReader {
 void putU16(Bytes& out, std::uint16_t value);
 void putI16(Bytes& out, std::int16_t value);
 
-// The whole file, or nothing when it cannot be opened or read.
+// How a write ended: true when it succeeded, else false with the system's reason.
+class WriteResult {
+ public:
+  static WriteResult done() { return WriteResult(""); }
+  // From `errno` as the failing call left it.
+  static WriteResult failedFromErrno();
+  static WriteResult failed(std::string reason) { return WriteResult(std::move(reason)); }
+  explicit operator bool() const { return reason_.empty(); }
+  const std::string& reason() const { return reason_; }
+
+ private:
+  explicit WriteResult(std::string reason) : reason_(std::move(reason)) {}
+  std::string reason_;
+};
+
+// The file's first `limit` bytes (all of it when shorter), or nothing when it cannot be
+// opened or read. Readers pass the largest size a valid file can have, so that a huge file
+// of the right name costs no more memory than a valid one.
+std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit);
+// The whole file, whatever its size.
 std::optional<Bytes> readWholeFile(const std::string& path);
 // Writes `data` from offset 0, creating the file when needed and never shortening it: bytes
-// beyond the new data stay as they were. False when the file cannot be written.
-bool overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data);
-// Replaces the file's whole content with `data`. False when it cannot be written.
-bool writeWholeFile(const std::string& path, std::span<const std::uint8_t> data);
+// beyond the new data stay as they were.
+WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data);
+// Replaces the file's whole content with `data`.
+WriteResult writeWholeFile(const std::string& path, std::span<const std::uint8_t> data);
 bool fileExists(const std::string& path);
 
 }  // namespace dwaalbos

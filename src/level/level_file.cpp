@@ -1,6 +1,6 @@
 #include "level_file.h"
 
-#include <cstdio>
+#include <filesystem>
 #include <limits>
 
 #include "cp1252.h"
@@ -55,18 +55,20 @@ std::optional<Doolhof> decodeLevel(ByteReader& reader) {
 }
 
 std::optional<Doolhof> readLevelFile(const std::string& path) {
-  const auto data = readWholeFile(path);
+  const auto data = readFileStart(path, kLargestRecordBytes);
   if (!data) return std::nullopt;
   ByteReader reader(*data);
   return decodeLevel(reader);
 }
 
-bool writeLevelFile(const std::string& path, const Doolhof& level) {
+WriteResult writeLevelFile(const std::string& path, const Doolhof& level) {
   return overwriteFileStart(path, encodeLevel(level));
 }
 
-bool writeTestLevel(const std::string& path, const Doolhof& level) {
-  std::remove(path.c_str());
+WriteResult writeTestLevel(const std::string& path, const Doolhof& level) {
+  // Only an old file goes; a folder of that name is the player's and makes the write fail.
+  std::error_code ec;
+  if (!std::filesystem::is_directory(path, ec)) std::filesystem::remove(path, ec);
   return writeLevelFile(path, level);
 }
 

@@ -13,6 +13,7 @@ namespace dwaalbos {
 // many Windows-1252 bytes. No header, no checksum.
 inline constexpr std::size_t kBoardBytes = 338;
 inline constexpr std::size_t kEmptyRecordBytes = 344;
+inline constexpr std::size_t kLargestRecordBytes = kEmptyRecordBytes + 3 * 65535;
 
 Bytes encodeLevel(const Doolhof& level);
 
@@ -25,10 +26,10 @@ std::optional<Doolhof> decodeLevel(ByteReader& reader);
 std::optional<Doolhof> readLevelFile(const std::string& path);
 
 // Writes the record from the start of the file without shortening it (a longer old file keeps
-// its tail, which readers ignore). False when the file cannot be written.
-bool writeLevelFile(const std::string& path, const Doolhof& level);
+// its tail, which readers ignore).
+WriteResult writeLevelFile(const std::string& path, const Doolhof& level);
 
 // The editor's test level: the old file is deleted first, so it holds exactly one record.
-bool writeTestLevel(const std::string& path, const Doolhof& level);
+WriteResult writeTestLevel(const std::string& path, const Doolhof& level);
 
 }  // namespace dwaalbos

@@ -11,7 +11,7 @@ const Doolhof* LevelSet::element(int index) const {
 }
 
 LevelSet readLevelSet(const std::string& path, int records) {
-  const auto data = readWholeFile(path);
+  const auto data = readFileStart(path, static_cast<std::size_t>(records) * kLargestRecordBytes);
   return data ? decodeLevelSet(*data, records) : LevelSet{};
 }
 

@@ -35,11 +35,11 @@ Bytes encodeOptions(const StoredOptions& options) {
 
 StoredOptions loadOptions(const std::string& path) {
   if (!fileExists(path)) overwriteFileStart(path, {});
-  const auto data = readWholeFile(path);
+  const auto data = readFileStart(path, kOptionsBytes);
   return data ? decodeOptions(*data) : StoredOptions{};
 }
 
-bool saveOptions(const std::string& path, const StoredOptions& options) {
+WriteResult saveOptions(const std::string& path, const StoredOptions& options) {
   return overwriteFileStart(path, encodeOptions(options));
 }
 

@@ -31,7 +31,7 @@ Bytes encodeOptions(const StoredOptions& options);
 // that can be neither read nor created also reads as all 0.
 StoredOptions loadOptions(const std::string& path);
 // `slaoptiesop`: writes the twelve bytes from the start of the file and keeps any bytes after
-// them. False when the file cannot be written; the caller plays on with what it has.
-bool saveOptions(const std::string& path, const StoredOptions& options);
+// them. On failure the caller plays on with what it has.
+WriteResult saveOptions(const std::string& path, const StoredOptions& options);
 
 }  // namespace dwaalbos

@@ -8,7 +8,9 @@
 namespace dwaalbos {
 namespace {
 
-bool writeBoth(const std::string& path, std::int16_t p1, std::int16_t p2) {
+constexpr std::size_t kProgressBytes = 4;
+
+WriteResult writeBoth(const std::string& path, std::int16_t p1, std::int16_t p2) {
   Bytes out;
   putI16(out, p1);
   putI16(out, p2);
@@ -26,9 +28,13 @@ Vordering decodeProgress(std::span<const std::uint8_t> data) {
 }
 
 std::optional<Vordering> readProgress(const std::string& path) {
-  const auto data = readWholeFile(path);
+  const auto data = readFileStart(path, kProgressBytes);
   if (!data) return std::nullopt;
   return decodeProgress(*data);
+}
+
+Vordering furthest(Vordering a, Vordering b) {
+  return {std::max(a.P1, b.P1), std::max(a.P2, b.P2)};
 }
 
 std::int16_t clampFirstSet(std::int16_t p1) {
@@ -39,14 +45,14 @@ std::int16_t clampSecondSet(std::int16_t p2) {
   return std::clamp<std::int16_t>(p2, 1, kSet2Levels);
 }
 
-bool writeFirstSetProgress(const std::string& path, std::int16_t p1) {
+WriteResult writeFirstSetProgress(const std::string& path, std::int16_t p1) {
   Bytes out;
   putI16(out, p1);
   return overwriteFileStart(path, out);
 }
 
-bool writeSecondSetProgress(const std::string& path, std::int16_t p2) {
-  const auto data = readWholeFile(path);
+WriteResult writeSecondSetProgress(const std::string& path, std::int16_t p2) {
+  const auto data = readFileStart(path, kProgressBytes);
   Bytes out;
   if (data && data->size() >= 2) {
     out.assign(data->begin(), data->begin() + 2);

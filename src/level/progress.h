@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 
+#include "byte_io.h"
+
 namespace dwaalbos {
 
 // The progress file (`Vordering`): the highest playable level of each standard set, two
@@ -19,15 +21,19 @@ Vordering decodeProgress(std::span<const std::uint8_t> data);
 // Nothing when the file does not exist or cannot be read.
 std::optional<Vordering> readProgress(const std::string& path);
 
+// The higher value of each set: progress reached in this session counts even when the file
+// could not be written.
+Vordering furthest(Vordering a, Vordering b);
+
 // Values a hand-edited file may hold are brought into 1..23 and 1..20.
 std::int16_t clampFirstSet(std::int16_t p1);
 std::int16_t clampSecondSet(std::int16_t p2);
 
 // Writes P1 at offset 0; the second value stays as it is.
-bool writeFirstSetProgress(const std::string& path, std::int16_t p1);
+WriteResult writeFirstSetProgress(const std::string& path, std::int16_t p1);
 // Writes P2 at offset 2 behind the first value, which is kept byte for byte (1 when the file
 // holds none).
-bool writeSecondSetProgress(const std::string& path, std::int16_t p2);
+WriteResult writeSecondSetProgress(const std::string& path, std::int16_t p2);
 
 // What the level chooser does on every opening: create the file with 1 and 1 when it is
 // missing, rewrite a stored 24 as 23 and 21 as 20, and answer the values to list, clamped.

@@ -28,11 +28,12 @@ BestResults readBestResults(const std::string& path) {
   return results;
 }
 
-bool recordBestResult(const std::string& path, int levelNumber, int moves) {
-  if (!isStandard(levelNumber) || moves < 1 || moves > UINT16_MAX) return false;
+std::optional<WriteResult> recordBestResult(const std::string& path, int levelNumber,
+                                            int moves) {
+  if (!isStandard(levelNumber) || moves < 1 || moves > UINT16_MAX) return std::nullopt;
   BestResults results = readBestResults(path);
   const int best = results.of(levelNumber);
-  if (best != 0 && best <= moves) return false;
+  if (best != 0 && best <= moves) return std::nullopt;
   results.moves[static_cast<std::size_t>(levelNumber - 1)] = static_cast<std::uint16_t>(moves);
   Bytes out(kMagic.begin(), kMagic.end());
   for (std::uint16_t value : results.moves) putU16(out, value);

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "byte_io.h"
 #include "level_sets.h"
 
 namespace dwaalbos {
@@ -20,7 +22,8 @@ struct BestResults {
 };
 
 BestResults readBestResults(const std::string& path);
-// Keeps `moves` for the level when it beats the stored best; true when it did and was written.
-bool recordBestResult(const std::string& path, int levelNumber, int moves);
+// Keeps `moves` for the level when it beats the stored best: the write's result then, nothing
+// when there was no better result to keep.
+std::optional<WriteResult> recordBestResult(const std::string& path, int levelNumber, int moves);
 
 }  // namespace dwaalbos

@@ -5,6 +5,7 @@
 #include "doolhof.h"
 #include "game_paths.h"
 #include "level_sets.h"
+#include "progress.h"
 
 namespace dwaalbos {
 
@@ -22,6 +23,7 @@ struct SharedState {
   std::string LevelBestand;
   bool Testen = false;      // the play window plays the editor's test level
   bool Opdrachtregel = false;
+  Vordering bereikt;        // progress reached this session, whether or not the file took it
   int ManX = 0;             // the player's pixel position
   int ManY = 0;
   int Richting = 0;         // 1 up, 2 left, 3 down, 4 right

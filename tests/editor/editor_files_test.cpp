@@ -86,21 +86,50 @@ TEST_F(EditorFiles, SavingOverALongerFileKeepsItsTailAndReadsBackTheNewLevel) {
   EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
 }
 
-TEST_F(EditorFiles, OpeningAMissingOrBrokenFileChangesNothingAndCreatesNothing) {
+TEST_F(EditorFiles, OpeningAMissingOrBrokenFileIsToldAndChangesNothing) {
   ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), sampleLevel()));
   editor->openen(levelPath("bron.dwb"));
   const Board before = state.Veld;
 
-  editor->openen(levelPath("bestaat-niet.dwb"));
+  answerNextBox(boxes, QMessageBox::Ok, 3);
+  EXPECT_FALSE(editor->openen(levelPath("bestaat-niet.dwb")));
   EXPECT_FALSE(fileExists(levelPath("bestaat-niet.dwb")));
   folder.write("levels/kapot.dwb", Bytes(200, 1));
-  editor->openen(levelPath("kapot.dwb"));
+  EXPECT_FALSE(editor->openen(levelPath("kapot.dwb")));
   folder.write("levels/leeg.dwb", Bytes{});
-  editor->openen(levelPath("leeg.dwb"));
+  EXPECT_FALSE(editor->openen(levelPath("leeg.dwb")));
 
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_NE(boxes[1].text.find(levelPath("kapot.dwb")), std::string::npos);
   EXPECT_EQ(state.Veld, before);
   EXPECT_EQ(editor->Naam().text(), "Bospad");
   EXPECT_EQ(fileBytes(levelPath("kapot.dwb")), Bytes(200, 1));
+}
+
+// Save, export and test each into a place nobody can write: a missing folder, or a folder
+// where the file should be.
+TEST_F(EditorFiles, AFailedWriteNamesTheFileAndKeepsTheLevel) {
+  setTexts("Blijft", "", "");
+  std::filesystem::create_directory(state.paths.testLevel());
+  const struct {
+    void (Editor::*command)();
+    std::string path;
+  } commands[] = {{&Editor::Mnusave_Click, folder.path("weg/level.dwb")},
+                  {&Editor::mnuexport_Click, folder.path("weg/bord.bmp")},
+                  {&Editor::mnutest_Click, state.paths.testLevel()}};
+  for (const auto& [command, path] : commands) {
+    boxes.clear();
+    dialogs.answer = path;
+    answerNextBox(boxes);
+    (editor.get()->*command)();
+    ASSERT_EQ(boxes.size(), 1u) << path;
+    EXPECT_EQ(boxes[0].title, "Opslaan mislukt");
+    EXPECT_NE(boxes[0].text.find(path), std::string::npos);
+    EXPECT_NE(boxes[0].text.find("Reden: "), std::string::npos);
+  }
+  EXPECT_FALSE(state.Testen);
+  EXPECT_TRUE(navigator.calls.empty());
+  EXPECT_EQ(editor->Naam().text(), "Blijft");
 }
 
 TEST_F(EditorFiles, CancelledDialogsChangeNothing) {

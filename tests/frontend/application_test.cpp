@@ -7,6 +7,7 @@
 
 #include "editor/editor.h"
 #include "frontend/menu.h"
+#include "play/window/afspelen.h"
 #include "level/cell_codes.h"
 #include "level/level_file.h"
 #include "support/temp_folder.h"
@@ -14,6 +15,20 @@
 
 namespace dwaalbos::testing {
 namespace {
+
+// Both standard sets, complete, in the program folder.
+bool writeStandardSets(const TempFolder& folder) {
+  for (const auto& [name, records] : {std::pair{"standaardlevels", kSet1Records},
+                                      std::pair{"standaardlevels2", kSet2Records}}) {
+    Bytes set;
+    for (int i = 0; i < records; ++i) {
+      const Bytes record = encodeLevel(Doolhof{});
+      set.insert(set.end(), record.begin(), record.end());
+    }
+    folder.write(name, set);
+  }
+  return true;
+}
 
 class ApplicationStart : public ::testing::Test {
  protected:
@@ -25,6 +40,8 @@ class ApplicationStart : public ::testing::Test {
   }
 
   TempFolder folder;
+  bool setsWritten = writeStandardSets(folder);
+  std::vector<SeenBox> boxes;
   RecordingSound sound;
   RecordingDesktop desktop;
   AnsweringDialogs dialogs;
@@ -53,6 +70,46 @@ TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
   EXPECT_EQ(application.editor().Naam().text(), "Met spaties");
   EXPECT_TRUE(application.state().Opdrachtregel);
   EXPECT_FALSE(application.menu().isVisible());
+}
+
+// "a" falls back to the main menu, "b" to the editor with an empty level; both name the file.
+TEST_F(ApplicationStart, AnUnreadableLevelOnTheCommandLineIsToldThenTheGameGoesOn) {
+  folder.write("kapot.dwb", Bytes(100, 7));
+  application.state().Veld.set(1, 1, cell::kWall);
+  answerNextBox(boxes, QMessageBox::Ok, 2);
+  start({"a" + folder.path("weg.dwb")});
+  EXPECT_TRUE(application.menu().isVisible());
+  EXPECT_FALSE(application.play().isVisible());
+  EXPECT_FALSE(application.state().Opdrachtregel);
+  application.menu().hide();
+
+  start({"b" + folder.path("kapot.dwb")});
+  EXPECT_TRUE(application.editor().isVisible());
+  EXPECT_EQ(application.state().Veld.at(1, 1), cell::kEmpty);
+
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[0].text.find(folder.path("weg.dwb")), std::string::npos);
+  EXPECT_NE(boxes[1].text.find(folder.path("kapot.dwb")), std::string::npos);
+}
+
+TEST(ApplicationLevelSets, AMissingSetIsToldAtStartAndTheOtherStillPlays) {
+  TempFolder folder;
+  writeStandardSets(folder);
+  std::filesystem::remove(folder.path("standaardlevels2"));
+  RecordingSound sound;
+  RecordingDesktop desktop;
+  AnsweringDialogs dialogs;
+  PdfPrinters printers;
+  Application application(folder.root().string(), {sound, desktop, dialogs, printers});
+  std::vector<SeenBox> boxes;
+  answerNextBox(boxes);
+  application.start(parseCommandLine({}));
+  QTest::qWait(20);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find(folder.path("standaardlevels2")), std::string::npos);
+  EXPECT_NE(boxes[0].text.find("0 van de 20"), std::string::npos);
+  EXPECT_NE(application.state().sets.byNumber(23), nullptr);
+  EXPECT_TRUE(application.menu().isVisible());
 }
 
 TEST_F(ApplicationStart, AnUnknownCommandLineKeepsTheMenu) {

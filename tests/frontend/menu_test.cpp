@@ -147,6 +147,17 @@ TEST_F(MenuTest, HelpOpensTheHelpPageAndEndsTheProgram) {
   EXPECT_EQ(navigator.calls, std::vector<std::string>{"quit"});
 }
 
+TEST_F(MenuTest, HelpWithoutAPageOpenerSaysWhereThePageIsAndTheMenuGoesOn) {
+  desktop.documentsOpen = false;
+  answerNextBox(boxes);
+  click(kButton3);
+  framesUntilChosen();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find(state.paths.helpPage()), std::string::npos);
+  EXPECT_TRUE(navigator.calls.empty());
+  EXPECT_TRUE(menu.animating());
+}
+
 TEST_F(MenuTest, ShiftRightClickAfterTheFirstSetStartsTheBonusProgram) {
   setFirstSetProgress(23);
   answerNextBox(boxes);

@@ -56,7 +56,3 @@ TEST(LevelSets, AShortFileLacksOnlyTheLevelsItDoesNotHold) {
   EXPECT_EQ(sets.byNumber(24), nullptr);
 }
 
-TEST(LevelSets, AMissingFileHoldsNoLevels) {
-  TempFolder folder;
-  EXPECT_EQ(readLevelSet(folder.path("weg"), kSet1Records).size(), 0);
-}

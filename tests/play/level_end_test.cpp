@@ -1,6 +1,9 @@
 // Completing levels: file levels, standard levels and the progress they unlock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "level/level_file.h"
 #include "level/level_text.h"
 #include "level/scores.h"
@@ -136,4 +139,37 @@ TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
   game.shared.LevelNummer = 7;
   game.host.play("DZR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 1);
+
+  std::filesystem::remove(game.shared.paths.scores());
+  std::filesystem::create_directory(game.shared.paths.scores());  // refuses even root
+  game.shared.LevelNummer = 7;
+  game.host.play("R");
+  const auto& events = game.host.events();
+  EXPECT_TRUE(std::any_of(events.begin(), events.end(),
+                          [](const auto& event) { return event.title == "Opslaan mislukt"; }));
+}
+
+TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInMemory) {
+  StandardGame game(1, 1, true);
+  const std::string path = game.folder.path("geluid/Niets.wav");
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);  // no write goes through, not even as root
+  game.complete(1);
+  game.complete(2);
+
+  std::vector<std::string> titles;
+  for (const auto& event : game.host.events()) {
+    if (event.sound != 0) continue;
+    titles.push_back(event.title);
+    if (event.title == "Opslaan mislukt") {
+      EXPECT_NE(event.text.find(path), std::string::npos);
+    } else {
+      // Level 2 counts as the newest although the file never learnt of level 1.
+      EXPECT_EQ(event.text.rfind("Je hebt dit level voor", 0), 0u);
+    }
+  }
+  EXPECT_EQ(titles, (std::vector<std::string>{"Opslaan mislukt", "Volgende?", "Opslaan mislukt",
+                                              "Volgende?"}));
+  EXPECT_EQ(game.shared.bereikt.P1, 3);
+  EXPECT_EQ(game.shared.LevelNummer, 3);
 }

@@ -49,8 +49,15 @@ TEST(Solver, NeverTakesAMoveThatCrushesThePlayer) {
 TEST(Solver, ReportsALevelWithoutAWayOut) {
   const auto solution = solve(levelOf({"S#E", "##."}));
   EXPECT_FALSE(solution.solvable);
+  EXPECT_FALSE(solution.limitReached);
   EXPECT_EQ(solution.states, 1u);
   EXPECT_FALSE(solve(levelOf({"S"})).solvable);  // no end square at all
+}
+
+TEST(Solver, ASearchCutOffByItsLimitIsNotCalledUnsolvable) {
+  const auto solution = solve(levelOf({"S.....", "......", ".....E"}), 4);
+  EXPECT_FALSE(solution.solvable);
+  EXPECT_TRUE(solution.limitReached);
 }
 
 TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {

@@ -65,7 +65,7 @@ class RecordingDesktop : public Desktop {
  public:
   bool openDocument(const std::string& path) override {
     opened.push_back(path);
-    return true;
+    return documentsOpen;
   }
   bool startProgram(const std::string& path) override {
     started.push_back(path);
@@ -75,6 +75,7 @@ class RecordingDesktop : public Desktop {
   std::vector<std::string> opened;
   std::vector<std::string> started;
   bool programStarts = true;
+  bool documentsOpen = true;
 };
 
 // Answers every dialog with `answer` (empty: cancelled) and remembers what was shown.
@@ -123,14 +124,14 @@ inline void answerNextBox(std::vector<SeenBox>& seen,
   struct Answering {
     int left;
     int idlePolls = 0;
-    QMessageBox* last = nullptr;
   };
   auto* poll = new QTimer;
   poll->setInterval(5);
   auto state = std::make_shared<Answering>(Answering{count});
   QObject::connect(poll, &QTimer::timeout, poll, [poll, state, &seen, button] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || box == state->last) {
+    // Boxes that live on the stack one after another share an address; a mark tells them apart.
+    if (!box || box->property("answered").toBool()) {
       if (++state->idlePolls > 400) {
         poll->stop();
         poll->deleteLater();
@@ -138,7 +139,7 @@ inline void answerNextBox(std::vector<SeenBox>& seen,
       return;
     }
     state->idlePolls = 0;
-    state->last = box;
+    box->setProperty("answered", true);
     seen.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
     if (auto* wanted = box->button(button)) wanted->click();
     else box->close();

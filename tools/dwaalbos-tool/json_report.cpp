@@ -69,7 +69,9 @@ std::string playReport(const SharedState& shared, HeadlessHost& host) {
 
 std::string solveReport(const Solution& solution) {
   std::ostringstream out;
-  out << "{\"solvable\":" << (solution.solvable ? "true" : "false")
+  // null: the search gave up at its limit, so nobody knows.
+  const char* solvable = solution.solvable ? "true" : solution.limitReached ? "null" : "false";
+  out << "{\"solvable\":" << solvable
       << ",\"moves\":" << quoted(solution.moves) << ",\"length\":" << solution.moves.size()
       << ",\"states\":" << solution.states << "}";
   return out.str();

@@ -1,7 +1,7 @@
 // dwaalbos-tool: the play engine without a window, for level designers and for testing.
 //   dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]
 //   dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]
-//   dwaalbos-tool solve LEVEL.dwb
+//   dwaalbos-tool solve LEVEL.dwb   exit 0 solvable, 1 proven unsolvable, 3 search limit reached
 // KEYS: L R U D walk, S space, Z undo, Y redo; one letter per pass of the main loop.
 #include <iostream>
 #include <string>
@@ -83,7 +83,8 @@ int solve(const std::string& path) {
   }
   const Solution solution = dwaalbos::solve(*level);
   std::cout << solveReport(solution) << '\n';
-  return solution.solvable ? 0 : 1;
+  if (solution.solvable) return 0;
+  return solution.limitReached ? 3 : 1;
 }
 
 }  // namespace

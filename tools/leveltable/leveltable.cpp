@@ -38,10 +38,14 @@ bool appendSet(std::ostream& out, const LevelSet& set, int setNumber, int levels
     moves.push_back(solution.moves);
     out << "| " << setNumber << " | " << n << " | " << cellText(level->Naam) << " | "
         << cellText(level->Maker) << " | "
-        << (solution.solvable ? std::to_string(solution.moves.size()) : std::string("onoplosbaar"))
+        << (solution.solvable       ? std::to_string(solution.moves.size())
+            : solution.limitReached ? std::string("onbekend")
+                                    : std::string("onoplosbaar"))
         << " | " << solution.states << " |\n";
     if (!solution.solvable) {
-      std::cerr << "dwaalbos-leveltable: set " << setNumber << " level " << n << " cannot be completed\n";
+      std::cerr << "dwaalbos-leveltable: set " << setNumber << " level " << n
+                << (solution.limitReached ? " was not solved within the search limit\n"
+                                          : " cannot be completed\n");
       complete = false;
     }
   }

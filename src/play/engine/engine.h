@@ -100,6 +100,7 @@ class Engine {
   void volglijnen();
   bool circleLimitReached();
   void levelEnd();
+  void saveProgress(bool secondSet, std::int16_t next);
   void offerNext(const std::string& text);
   void endedAndCleared();
   void takeKey(int x, int y);

@@ -1,5 +1,6 @@
 // How a game ends: the level completed, or the player crushed by his own block.
 #include "engine.h"
+#include "level/file_messages.h"
 #include "level/progress.h"
 #include "level/scores.h"
 #include "texts.h"
@@ -9,7 +10,10 @@ namespace dwaalbos {
 void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
-  recordBestResult(shared_.paths.scores(), shared_.LevelNummer, history_.moves());
+  const std::string scores = shared_.paths.scores();
+  if (const auto saved = recordBestResult(scores, shared_.LevelNummer, history_.moves());
+      saved && !*saved)
+    host_.message(kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical);
   speelgeluid(Sample::Completed);
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
@@ -19,7 +23,7 @@ void Engine::levelEnd() {
   }
   const std::string path = shared_.paths.progress();
   const bool second = isSecondSet(shared_.LevelNummer);
-  const Vordering stored = readProgress(path).value_or(Vordering{});
+  const Vordering stored = furthest(readProgress(path).value_or(Vordering{}), shared_.bereikt);
   const int p = second ? clampSecondSet(stored.P2) : clampFirstSet(stored.P1);
   const int n = numberWithinSet(shared_.LevelNummer);
   if (p != n) {
@@ -42,11 +46,22 @@ void Engine::levelEnd() {
     return;
   }
   const auto next = static_cast<std::int16_t>(n + 1);
-  if (second) writeSecondSetProgress(path, next);
-  else writeFirstSetProgress(path, next);
+  saveProgress(second, next);
   ++shared_.LevelNummer;
   endedAndCleared();
   offerNext(texts::kEersteKeer);
+}
+
+// The next level opens even when the file refuses the new value; the player is told that it
+// stays open only until the game ends.
+void Engine::saveProgress(bool secondSet, std::int16_t next) {
+  const std::string path = shared_.paths.progress();
+  const WriteResult saved =
+      secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next);
+  shared_.bereikt = furthest(shared_.bereikt, secondSet ? Vordering{1, next} : Vordering{next, 1});
+  if (!saved)
+    host_.message(kNotSavedTitle, notSavedText(path, saved) + texts::kVorderingTijdelijk,
+                  Icon::Critical);
 }
 
 void Engine::offerNext(const std::string& text) {

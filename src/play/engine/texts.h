@@ -18,6 +18,8 @@ inline constexpr const char* kEersteKeer =
     "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\r\n"
     "Wil je gelijk het volgende level doen?";
 inline constexpr const char* kNogEens = "Je hebt het level gehaald!\r\nVolgende?";
+inline constexpr const char* kVorderingTijdelijk =
+    "\r\nHet volgende level is open tot je het spel afsluit.";
 inline constexpr const char* kProgramTitle = "Dwaalbos";
 inline constexpr const char* kSet1Uit =
     "Je hebt alle levels gehaald!\r\nHartstikke goed!\r\nPerfect!\r\n"

@@ -159,7 +159,8 @@ Solution solveFrom(const GameState& start, std::size_t stateLimit) {
 
   Solution result;
   GameState before = start;
-  for (std::uint32_t next = 0; next < store.size() && store.size() < stateLimit; ++next) {
+  std::uint32_t next = 0;
+  for (; next < store.size() && store.size() < stateLimit; ++next) {
     codec.unpack(store.state(next), before);
     const bool onSwitch = before.veld.at(before.col, before.row) == cell::kSwitch;
     for (const auto& [key, letter] : kMoves) {
@@ -170,7 +171,7 @@ Solution solveFrom(const GameState& start, std::size_t stateLimit) {
       const MoveOutcome& outcome = engine.lastMove();
       if (outcome.died) continue;
       if (outcome.completed) {
-        result = {true, pathTo(store, next, letter), store.size(), store.bytesUsed()};
+        result = {true, pathTo(store, next, letter), store.size(), store.bytesUsed(), false};
         return result;
       }
       codec.pack(engine.gameState(), packed);
@@ -179,6 +180,7 @@ Solution solveFrom(const GameState& start, std::size_t stateLimit) {
   }
   result.states = store.size();
   result.bytes = store.bytesUsed();
+  result.limitReached = next < store.size();
   return result;
 }
 

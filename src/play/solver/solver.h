@@ -16,6 +16,9 @@ struct Solution {
   std::string moves;       // L R U D S, the shortest key sequence that completes the level
   std::size_t states = 0;  // distinct states explored
   std::size_t bytes = 0;   // memory held by the stored states
+  // The search stopped at its state limit before it saw every state: unsolvable is then
+  // unknown, not proven.
+  bool limitReached = false;
 };
 
 // Breadth-first search over (board, player cell, switch, keys held), playing every move with

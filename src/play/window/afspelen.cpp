@@ -10,6 +10,7 @@
 #include "board_view.h"
 #include "frontend/navigator.h"
 #include "frontend/splash.h"
+#include "level/file_messages.h"
 #include "level/shared_state.h"
 #include "music_controls.h"
 #include "option_controls.h"
@@ -62,7 +63,12 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   applySize();
 }
 
-Afspelen::~Afspelen() = default;
+// The controls watch the panel's widgets and reach into the engine; they go first, so that no
+// event sent while the panel and the engine are torn down reaches them.
+Afspelen::~Afspelen() {
+  delete music_;
+  delete options_;
+}
 
 void Afspelen::connectLevelMenu() {
   connect(menus_.mnustandard, &QAction::triggered, this, &Afspelen::mnustandardClick);
@@ -133,7 +139,7 @@ void Afspelen::closeEvent(QCloseEvent* event) {
 
 // `Form_Unload`: the window is hidden, never destroyed.
 void Afspelen::formUnload() {
-  options_->slaoptiesop(shared_.paths.options());
+  saveOptions();
   if (!engine_.leave()) return;
   services_.sound.stopmuziek();
   hide();
@@ -141,12 +147,12 @@ void Afspelen::formUnload() {
 }
 
 void Afspelen::mnustandardClick() {
-  options_->slaoptiesop(shared_.paths.options());
+  saveOptions();
   services_.navigator.showChooser();
 }
 
 void Afspelen::mnuopenClick() {
-  options_->slaoptiesop(shared_.paths.options());
+  saveOptions();
   const std::string path = services_.files.askOpenFile(
       this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), "",
              {shared_.paths.exampleLevels()}});
@@ -158,12 +164,25 @@ void Afspelen::mnuopenClick() {
   }
 }
 
+WriteResult Afspelen::writeOptions() { return options_->slaoptiesop(shared_.paths.options()); }
+
+// The options stay in force for this run either way; a folder that refuses them is told once.
+void Afspelen::saveOptions() {
+  const WriteResult saved = writeOptions();
+  if (saved || optionsFailureTold_) return;
+  optionsFailureTold_ = true;
+  showMessage(this, kNotSavedTitle,
+              notSavedText(shared_.paths.options(), saved) +
+                  "\r\nDe opties gelden tot je het spel afsluit.",
+              BoxIcon::Exclamation);
+}
+
 void Afspelen::mnuoverClick() {
   if (askYesNo(this, kConfirmTitle, kConfirm, BoxIcon::None)) engine_.overnieuw();
 }
 
 void Afspelen::mnuexitClick() {
-  options_->slaoptiesop(shared_.paths.options());
+  saveOptions();
   services_.sound.sluitgeluid();
   services_.navigator.quitProgram();
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "level/byte_io.h"
 #include "platform/board_painter.h"
 #include "play/engine/engine.h"
 #include "play/engine/host.h"
@@ -52,6 +53,8 @@ class Afspelen : public QMainWindow, public Host {
 
   // Gives the window its input back after another of the game's windows had it.
   void regainInput();
+  // `slaoptiesop` without a word to the player, for a program that is ending.
+  WriteResult writeOptions();
 
   // Host: what the engine asks of the window.
   void tekenen(bool verversen) override;
@@ -92,6 +95,7 @@ class Afspelen : public QMainWindow, public Host {
   void mnuopenClick();
   void mnuoverClick();
   void mnuexitClick();
+  void saveOptions();
   void Label9Click();
   void mnutipClick();
   void offerWayBack();
@@ -116,6 +120,7 @@ class Afspelen : public QMainWindow, public Host {
   bool testLayout_ = false;
   bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
   std::optional<std::pair<int, int>> tipCell_;  // the square a tip points at, while shown
+  bool optionsFailureTold_ = false;
 };
 
 }  // namespace dwaalbos

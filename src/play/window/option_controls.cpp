@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+
 #include "delay_setting.h"
 #include "level/options_file.h"
 #include "platform/message_boxes.h"
@@ -54,14 +56,15 @@ void OptionControls::laadopties(const std::string& path) {
   opties.rechterkant = stored.rechterkant;
   emit panelShown(stored.rechterkant);
 
-  opties.Loopvertraging = stored.Loopvertraging;
-  panel_.loopcap->setText(QString::number(stored.Loopvertraging));
+  // A hand-edited file gets no delay the dialogs would refuse.
+  opties.Loopvertraging = std::clamp<int>(stored.Loopvertraging, 0, kLoopDelay.maximum);
+  panel_.loopcap->setText(QString::number(opties.Loopvertraging));
 
   menus_.mnuvolg->setChecked(stored.volglijnen);
   panel_.Check1->setChecked(stored.volglijnen);
 
-  opties.Lijnvertraging = stored.Lijnvertraging;
-  panel_.snelcap->setText(QString::number(stored.Lijnvertraging));
+  opties.Lijnvertraging = std::clamp<int>(stored.Lijnvertraging, 0, kLineDelay.maximum);
+  panel_.snelcap->setText(QString::number(opties.Lijnvertraging));
 
   setMetBitBlt(stored.MetBitBlt);
 
@@ -70,7 +73,7 @@ void OptionControls::laadopties(const std::string& path) {
   panel_.Check2->setChecked(stored.overgang);
 }
 
-void OptionControls::slaoptiesop(const std::string& path) const {
+WriteResult OptionControls::slaoptiesop(const std::string& path) const {
   const Opties& opties = engine_.opties();
   StoredOptions stored;
   stored.rechterkant = menus_.mnurechts->isChecked();
@@ -79,8 +82,7 @@ void OptionControls::slaoptiesop(const std::string& path) const {
   stored.Lijnvertraging = static_cast<std::int16_t>(opties.Lijnvertraging);
   stored.MetBitBlt = opties.MetBitBlt;
   stored.overgang = menus_.mnuovergang->isChecked();
-  // A folder the game may not write to keeps the options for this session only.
-  saveOptions(path, stored);
+  return saveOptions(path, stored);
 }
 
 void OptionControls::showFollowDelay() {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "level/byte_io.h"
+
 class QLineEdit;
 class QWidget;
 
@@ -24,7 +26,7 @@ class OptionControls : public QObject {
   OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel, QWidget& window);
 
   void laadopties(const std::string& path);
-  void slaoptiesop(const std::string& path) const;
+  WriteResult slaoptiesop(const std::string& path) const;
 
   // The follow-line delay was changed by the game itself.
   void showFollowDelay();

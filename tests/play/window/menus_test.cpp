@@ -106,6 +106,31 @@ TEST(PlayMenus, LoadingSetsEveryMarkBoxAndDelay) {
   EXPECT_FALSE(window.engine().opties().overgang);
 }
 
+TEST(PlayMenus, LoadedDelaysAreHeldToTheDialogsLimits) {
+  PlayWindowRig rig;
+  rig.writeOptions({0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0x00, 0x80, 0, 0, 0, 0});  // 32767, -32768
+  Afspelen& window = rig.shown();
+  EXPECT_EQ(window.engine().opties().Loopvertraging, 999);
+  EXPECT_EQ(window.panel().loopcap->text(), "999");
+  EXPECT_EQ(window.engine().opties().Lijnvertraging, 0);
+  EXPECT_EQ(window.panel().snelcap->text(), "0");
+}
+
+TEST(PlayMenus, OptionsThatCannotBeSavedAreToldOnceAndStayInForce) {
+  PlayWindowRig rig;
+  rig.dir().mkpath("Opties.dat");  // a folder where the file should be
+  Afspelen& window = rig.shown();
+  std::vector<dwaalbos::testing::SeenBox> boxes;
+  dwaalbos::testing::answerNextBox(boxes);
+  QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);  // panel on
+  QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);  // the chooser: saves
+  QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Opslaan mislukt");
+  EXPECT_NE(boxes[0].text.find(rig.path("Opties.dat")), std::string::npos);
+  EXPECT_TRUE(window.menus().mnurechts->isChecked());
+}
+
 TEST(PlayMenus, AnAbsentOptionsFileIsCreatedAndEverythingIsOff) {
   PlayWindowRig rig;
   Afspelen& window = rig.shown();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "byte_io.h"
+
+namespace dwaalbos {
+
+// The Dutch words for a file the game could not write or read, shared by every window so that
+// the player always learns which file it was and why.
+inline constexpr const char* kNotSavedTitle = "Opslaan mislukt";
+inline constexpr const char* kNotReadTitle = "Bestand onleesbaar";
+
+// Names the file and gives the system's reason on a line of its own.
+std::string notSavedText(const std::string& path, const WriteResult& result);
+// A level file that is missing or does not hold a whole level.
+std::string levelNotReadText(const std::string& path);
+// A standard level set that is missing or shorter than it should be.
+std::string levelSetShortText(const std::string& path, int levelsFound, int levelsWanted);
+
+}  // namespace dwaalbos
