@@ -100,7 +100,7 @@ TEST(ApplicationLevelSets, AMissingSetIsToldAtStartAndTheOtherStillPlays) {
   RecordingDesktop desktop;
   AnsweringDialogs dialogs;
   PdfPrinters printers;
-  Application application(folder.root().string(), {sound, desktop, dialogs, printers});
+  Application application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers});
   std::vector<SeenBox> boxes;
   answerNextBox(boxes);
   application.start(parseCommandLine({}));
