@@ -16,7 +16,7 @@
 #include "level/level_file.h"
 #include "level/level_sets.h"
 #include "play/window/afspelen.h"
-#include "support/level_rows.h"
+#include "support/test_levels.h"
 #include "support/real_player.h"
 #include "support/temp_folder.h"
 #include "support/window_fakes.h"

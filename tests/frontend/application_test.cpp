@@ -11,24 +11,11 @@
 #include "level/cell_codes.h"
 #include "level/level_file.h"
 #include "support/temp_folder.h"
+#include "support/test_levels.h"
 #include "support/window_fakes.h"
 
 namespace dwaalbos::testing {
 namespace {
-
-// Both standard sets, complete, in the program folder.
-bool writeStandardSets(const TempFolder& folder) {
-  for (const auto& [name, records] : {std::pair{"standaardlevels", kSet1Records},
-                                      std::pair{"standaardlevels2", kSet2Records}}) {
-    Bytes set;
-    for (int i = 0; i < records; ++i) {
-      const Bytes record = encodeLevel(Doolhof{});
-      set.insert(set.end(), record.begin(), record.end());
-    }
-    folder.write(name, set);
-  }
-  return true;
-}
 
 class ApplicationStart : public ::testing::Test {
  protected:
@@ -40,7 +27,7 @@ class ApplicationStart : public ::testing::Test {
   }
 
   TempFolder folder;
-  bool setsWritten = writeStandardSets(folder);
+  bool setsWritten = (writeEmptyStandardSets(folder), true);
   std::vector<SeenBox> boxes;
   RecordingSound sound;
   RecordingDesktop desktop;
@@ -94,7 +81,7 @@ TEST_F(ApplicationStart, AnUnreadableLevelOnTheCommandLineIsToldThenTheGameGoesO
 
 TEST(ApplicationLevelSets, AMissingSetIsToldAtStartAndTheOtherStillPlays) {
   TempFolder folder;
-  writeStandardSets(folder);
+  writeEmptyStandardSets(folder);
   std::filesystem::remove(folder.path("standaardlevels2"));
   RecordingSound sound;
   RecordingDesktop desktop;

@@ -20,7 +20,7 @@
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
 #include "support/temp_folder.h"
-#include "support/level_rows.h"
+#include "support/test_levels.h"
 #include "support/real_player.h"
 #include "support/window_fakes.h"
 #include "support/x_display.h"
@@ -66,6 +66,7 @@ class RealKeyboard : public ::testing::Test {
   void endGame() { application.play().engine().stopGame(); }
 
   TempFolder folder;
+  bool setsWritten = (writeEmptyStandardSets(folder), true);
   RecordingSound sound;
   RecordingDesktop desktop;
   AnsweringDialogs dialogs;

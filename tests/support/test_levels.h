@@ -2,9 +2,13 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <variant>
 
+#include "level/level_file.h"
+#include "level/level_sets.h"
 #include "level/level_text.h"
+#include "support/temp_folder.h"
 
 namespace dwaalbos::testing {
 
@@ -19,6 +23,20 @@ inline Doolhof levelFromRows(std::initializer_list<const char*> rows, const std:
   }
   for (; count < 12; ++count) text += "............\n";
   return std::get<Doolhof>(parseLevelText(text));
+}
+
+// Both standard level set files, whole and of empty levels, so that a game starts without
+// telling of a missing set.
+inline void writeEmptyStandardSets(const TempFolder& folder) {
+  for (const auto& [name, records] : {std::pair{"standaardlevels", kSet1Records},
+                                      std::pair{"standaardlevels2", kSet2Records}}) {
+    Bytes set;
+    for (int i = 0; i < records; ++i) {
+      const Bytes record = encodeLevel(Doolhof{});
+      set.insert(set.end(), record.begin(), record.end());
+    }
+    folder.write(name, set);
+  }
 }
 
 }  // namespace dwaalbos::testing
