@@ -35,10 +35,15 @@ FileDialogSpec Editor::levelDialog() const {
 }
 
 void Editor::Mnunew_Click() {
+  if (mayDiscard("Het level is nog niet opgeslagen. Toch een nieuw level beginnen?")) clearLevel();
+}
+
+void Editor::clearLevel() {
   state_.Veld.clearPlayArea();
   Naam_->clear();
   Maker_->clear();
   Commentaar_->clear();
+  changed_ = false;
   edtekenen();
 }
 
@@ -53,6 +58,7 @@ void Editor::openen(const std::string& best) {
   state_.Level = *level;
   showTexts();
   state_.Veld.copyPlayAreaFrom(state_.Level.Vakken);
+  changed_ = false;
   edtekenen();
 }
 
@@ -74,7 +80,11 @@ void Editor::Mnusave_Click() {
   const auto best = dialogs_.askSaveFile(this, levelDialog());
   if (best.empty()) return;
   levelFromEditor();
-  writeLevelFile(best, state_.Level);
+  if (writeLevelFile(best, state_.Level)) {
+    changed_ = false;
+    return;
+  }
+  showMessage(this, "Opslaan", "Het level kon niet worden opgeslagen.", BoxIcon::Critical);
 }
 
 void Editor::mnuexport_Click() {

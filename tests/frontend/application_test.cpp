@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/editor.h"
+#include "editor/editor_board.h"
+#include "play/window/afspelen.h"
 #include "frontend/menu.h"
 #include "level/cell_codes.h"
 #include "level/level_file.h"
@@ -53,6 +55,19 @@ TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
   EXPECT_EQ(application.editor().Naam().text(), "Met spaties");
   EXPECT_TRUE(application.state().Opdrachtregel);
   EXPECT_FALSE(application.menu().isVisible());
+}
+
+TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
+  start({"x"});
+  application.play().setWindowTitle("Dwaalbos 6.0: Oud door Iemand");
+  application.showEditor();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&application.editor()));
+  application.editor().move(300, 200);
+  QTest::keyClick(&application.editor().Vak(), Qt::Key_5);
+  application.editor().mnutest_Click();
+  EXPECT_EQ(application.play().windowTitle(), "Dwaalbos 6.0");
+  const QPoint offset = application.play().geometry().center() - application.editor().geometry().center();
+  EXPECT_LE(offset.manhattanLength(), 40);
 }
 
 TEST_F(ApplicationStart, AnUnknownCommandLineKeepsTheMenu) {
