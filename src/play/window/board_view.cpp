@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "platform/board_painter.h"
 #include "window_geometry.h"
 
@@ -46,7 +48,21 @@ void BoardView::clear() {
   }
 }
 
-void BoardView::refresh() { repaint(); }
+// A transition paints the new level over the cleared board before the level's colour is set:
+// the hint goes with its first frame.
+void BoardView::refresh() {
+  if (startHint_ && !plain()) startHint_ = false;
+  repaint();
+}
+
+bool BoardView::plain() const {
+  for (int y = 0; y < image_.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+    if (!std::all_of(line, line + image_.width(), [this](QRgb pixel) { return pixel == background_; }))
+      return false;
+  }
+  return true;
+}
 
 void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);

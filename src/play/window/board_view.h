@@ -45,6 +45,7 @@ class BoardView : public QWidget {
 
  private:
   void paintStartHint(QPainter& painter);
+  bool plain() const;
 
   QImage image_;
   QRgb background_;

@@ -333,6 +333,9 @@ TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangle) {
   EXPECT_EQ(image.pixel(100, 98), 0xFF0000FFu);
   EXPECT_EQ(image.pixel(139, 102), 0xFF0000FFu);
   EXPECT_EQ(image.pixel(140, 100), 0xFF000000u);
+  EXPECT_TRUE(window.board().showsStartHint());
+  window.refresh();  // anything shown on a cleared board ends its hint
+  EXPECT_FALSE(window.board().showsStartHint());
 }
 
 TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {
