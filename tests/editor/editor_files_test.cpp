@@ -103,6 +103,19 @@ TEST_F(EditorFiles, OpeningAMissingOrBrokenFileChangesNothingAndCreatesNothing) 
   EXPECT_EQ(fileBytes(levelPath("kapot.dwb")), Bytes(200, 1));
 }
 
+TEST_F(EditorFiles, AFailedSaveSaysSoAndTheChangesStayUnsaved) {
+  QTest::keyClick(&editor->Vak(), Qt::Key_1);
+  dialogs.answer = folder.path("geen map/level.dwb");
+  answerNextBox(boxes);
+  editor->Mnusave_Click();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Het level kon niet worden opgeslagen.");
+  EXPECT_TRUE(editor->unsavedChanges());
+  dialogs.answer = levelPath("goed.dwb");
+  editor->Mnusave_Click();
+  EXPECT_FALSE(editor->unsavedChanges());
+}
+
 TEST_F(EditorFiles, CancelledDialogsChangeNothing) {
   setTexts("Blijft", "", "");
   dialogs.answer.clear();

@@ -127,27 +127,24 @@ TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClearWithoutMovingThe
   EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(EditorKeys, NewAndCloseAskBeforeLosingChangesAndNoKeepsThem) {
-  EXPECT_FALSE(editor->unsavedChanges());
+// Unsaved changes are asked about before "Nieuw" or "Weg" drops them; "Nieuw" keeps the cursor.
+TEST_F(EditorKeys, NewAndCloseAskBeforeLosingChangesAndNewKeepsTheCursor) {
   editor->Mnunew_Click();
   EXPECT_TRUE(boxes.empty());
-  press(Qt::Key_3);
-  answerNextBox(boxes, QMessageBox::No);
-  editor->Mnunew_Click();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "Het level is nog niet opgeslagen. Toch een nieuw level beginnen?");
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kBlueGate);
-  answerNextBox(boxes, QMessageBox::No);
-  editor->close();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[1].text, "Het level is nog niet opgeslagen. Toch weggaan?");
-  EXPECT_TRUE(editor->isVisible());
-}
-
-TEST_F(EditorKeys, NewClearsBoardAndTextsButKeepsTheCursor) {
   arrow(Qt::Key_Right, 4);
   press(Qt::Key_9);
   setTexts("Naam", "Maker", "Iets");
+  answerNextBox(boxes, QMessageBox::No);
+  editor->close();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Het level is nog niet opgeslagen. Toch weggaan?");
+  EXPECT_TRUE(editor->isVisible());
+  answerNextBox(boxes, QMessageBox::No);
+  editor->Mnunew_Click();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, "Het level is nog niet opgeslagen. Toch een nieuw level beginnen?");
+  EXPECT_EQ(state.Veld.at(5, 1), cell::kPushBlock);
+
   answerNextBox(boxes, QMessageBox::Yes);
   editor->Mnunew_Click();
   EXPECT_EQ(state.Veld.at(5, 1), cell::kEmpty);
@@ -155,6 +152,7 @@ TEST_F(EditorKeys, NewClearsBoardAndTextsButKeepsTheCursor) {
   EXPECT_TRUE(editor->Maker().text().isEmpty());
   EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
   EXPECT_EQ(editor->Vak().cursor(), QPoint(160, 0));
+  EXPECT_FALSE(editor->unsavedChanges());
 }
 
 TEST_F(EditorKeys, ClosingAsksAndOnlyYesGoesBackToTheMenu) {
