@@ -48,7 +48,7 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.fill(Qt::black);
 
-  Label1->setGeometry(20, 246, kWidth - 40, 44);
+  Label1->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth, 44);  // under the buttons
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setTextFormat(Qt::RichText);
   Label1->setWordWrap(true);

@@ -16,8 +16,7 @@ struct Layout {
   QRect target;       // in the menu's drawing area
 };
 
-// The buttons are centred in the 440-pixel menu; the help picture is drawn in its own middle.
-constexpr int kButtonX = (440 - 375) / 2;
+constexpr int kButtonX = MenuButtons::kLeft;
 
 constexpr std::array<Layout, 3> kLayout{{
     {{0, 0, 375, 37}, {0, 38, 375, 37}, {kButtonX, 100, 375, 30}},
