@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 
 #include "editor/editor_board.h"
+#include "editor/legend_picture.h"
 #include "editor/object_keys.h"
 #include "editor/placement.h"
 #include "frontend/navigator.h"
@@ -21,23 +22,24 @@ namespace dwaalbos {
 
 namespace {
 
-constexpr int kClientWidth = 640;
+// The panel keeps a margin from the board and from the window's right edge; the legend is a
+// grid of four pictures a row, each with its key name centred under it.
+constexpr int kPanelX = 490;
+constexpr int kLegendStep = 42;
+constexpr int kClientWidth = kPanelX + 3 * kLegendStep + kCellPixels + 10;
 constexpr int kClientHeight = 480;
-constexpr int kPanelX = 480;
 constexpr int kFieldWidth = 137;
 
-struct LegendPicture {
+struct LegendEntry {
   int code;
-  int x;
-  int y;
+  const char* key;
 };
 
-constexpr LegendPicture kLegend[] = {
-    {1, 480, 0},   {2, 520, 0},   {3, 562, 0},   {4, 600, 0},
-    {5, 480, 64},  {6, 520, 64},  {7, 560, 64},  {8, 600, 64},
-    {9, 480, 124}, {10, 520, 124}, {11, 559, 124}, {12, 600, 124},
-    {13, 478, 184}, {14, 519, 184}, {15, 560, 184},
+constexpr LegendEntry kLegend[] = {
+    {1, "1"},   {2, "2"},   {3, "3"},   {4, "4"},   {5, "5"},  {6, "6"},  {7, "7"},  {8, "8"},
+    {9, "9"},   {10, "F1"}, {11, "F2"}, {12, "F3"}, {13, "F4"}, {14, "F5"}, {15, "F6"},
 };
+constexpr int kLegendRows[] = {0, 60, 120, 180};
 
 QLabel* label(QWidget* parent, int y, const char* text) {
   auto* created = new QLabel(QString::fromUtf8(text), parent);
@@ -68,6 +70,7 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
 
   Vak_ = new EditorBoard(client);
   connect(Vak_, &EditorBoard::keyPressed, this, &Editor::Vak_KeyDown);
+  connect(Vak_, &EditorBoard::cellClicked, this, &Editor::Vak_Click);
   buildLegend();
   buildProperties();
   buildMenu();
@@ -97,15 +100,30 @@ void Editor::buildMenu() {
 // Each key name stands under the picture of the object it places.
 void Editor::buildLegend() {
   auto* client = centralWidget();
-  for (const auto& entry : kLegend) {
-    auto* picture = new QLabel(client);
-    picture->setPixmap(QPixmap::fromImage(painter_.editorPicture(entry.code)));
-    picture->setGeometry(entry.x, entry.y, kCellPixels, kCellPixels);
+  for (std::size_t i = 0; i < std::size(kLegend); ++i) {
+    const LegendEntry& entry = kLegend[i];
+    const int x = kPanelX + static_cast<int>(i % 4) * kLegendStep;
+    const int y = kLegendRows[i / 4];
+    auto* picture = new LegendPicture(entry.code, painter_.editorPicture(entry.code), client);
+    picture->setGeometry(x, y, kCellPixels, kCellPixels);
+    connect(picture, &LegendPicture::clicked, this, &Editor::chooseObject);
+    legend_.push_back(picture);
+    auto* key = new QLabel(QString::fromUtf8(entry.key), client);
+    key->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    key->setGeometry(x, y + kCellPixels + 1, kCellPixels, 17);
   }
-  label(client, 40, "   1        2        3       4");
-  label(client, 104, "    5        6       7       8");
-  label(client, 164, "   9        F1    F2      F3");
-  label(client, 224, "   F4     F5     F6     ");
+  chooseObject(chosen_);
+}
+
+void Editor::chooseObject(int code) {
+  if (code == cell::kUnused) {
+    showMessage(this, "Effe wachten",
+                "Dit object is nog niet klaar om komt in de volgende versie pas.",
+                BoxIcon::Exclamation);
+    return;
+  }
+  chosen_ = code;
+  for (LegendPicture* picture : legend_) picture->setChosen(picture->code() == code);
 }
 
 void Editor::buildProperties() {
@@ -125,6 +143,9 @@ void Editor::buildProperties() {
   for (QWidget* box : {static_cast<QWidget*>(Naam_), static_cast<QWidget*>(Maker_),
                        static_cast<QWidget*>(Commentaar_)})
     makeTextBlue(*box);
+  connect(Naam_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
+  connect(Maker_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
+  connect(Commentaar_, &QPlainTextEdit::textChanged, this, [this] { changed_ = true; });
   label(client, 408, "Achtergrond:");
   // Shown as the level's background choice; no level stores one, so it changes nothing.
   Achtercombo_ = new QComboBox(client);
@@ -135,7 +156,7 @@ void Editor::buildProperties() {
 
 // While the command line's level is being edited, showing the editor keeps it.
 void Editor::activate() {
-  if (!state_.Opdrachtregel) Mnunew_Click();
+  if (!state_.Opdrachtregel) clearLevel();
   bringForward();
 }
 
@@ -144,8 +165,11 @@ void Editor::metcommand(const std::string& best) {
   bringForward();
 }
 
+// The tested level is the edited one: its changes are still unsaved.
 void Editor::terugVanTest() {
+  const bool changed = changed_;
   if (state_.Testen) openen(state_.paths.testLevel());
+  changed_ = changed;
   bringForward();
 }
 
@@ -205,16 +229,30 @@ void Editor::Vak_KeyDown(QKeyEvent* event) {
   const auto key = objectKeyFor(event->key(), event->modifiers(), event->nativeScanCode());
   if (key.kind == ObjectKey::Kind::Nothing) return;
   if (key.kind == ObjectKey::Kind::NotReady) {
-    showMessage(this, "Effe wachten",
-                "Dit object is nog niet klaar om komt in de volgende versie pas.",
-                BoxIcon::Exclamation);
+    chooseObject(cell::kUnused);
     return;
   }
-  if (!placeObject(state_.Veld, Vak_->column(), Vak_->row(), key.code)) {
+  if (key.code != cell::kEmpty) chooseObject(key.code);
+  place(Vak_->column(), Vak_->row(), key.code);
+}
+
+// A left click places the chosen object on the clicked cell, a right click empties it; the
+// cursor stays where the arrow keys put it.
+void Editor::Vak_Click(int column, int row, Qt::MouseButton button) {
+  place(column, row, button == Qt::RightButton ? cell::kEmpty : static_cast<std::int16_t>(chosen_));
+}
+
+void Editor::place(int column, int row, std::int16_t code) {
+  if (!placeObject(state_.Veld, column, row, code)) {
     showMessage(this, "Er is al een begin", "Er bestaat al een begin!", BoxIcon::Critical);
     return;
   }
+  changed_ = true;
   edtekenen();
+}
+
+bool Editor::mayDiscard(const char* question) {
+  return !changed_ || askYesNo(this, "Bevestiging", question, BoxIcon::Exclamation);
 }
 
 void Editor::edtekenen(QRgb background) {
@@ -230,7 +268,9 @@ void Editor::closeEvent(QCloseEvent* event) {
 }
 
 void Editor::mnuexit_Click() {
-  if (!askYesNo(this, "Bevestiging", "Zeker weten?", BoxIcon::None)) return;
+  const bool sure = changed_ ? mayDiscard("Het level is nog niet opgeslagen. Toch weggaan?")
+                             : askYesNo(this, "Bevestiging", "Zeker weten?", BoxIcon::None);
+  if (!sure) return;
   setStoppen(true);
   hide();
   navigator_.showMenu();

@@ -6,7 +6,9 @@
 #include <QTimer>
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cursor_repeat.h"
 #include "level/byte_io.h"
@@ -21,6 +23,7 @@ class QPlainTextEdit;
 namespace dwaalbos {
 
 class EditorBoard;
+class LegendPicture;
 class Navigator;
 class Pictures;
 class Printers;
@@ -65,6 +68,12 @@ class Editor : public QMainWindow {
   void cursorPass();
   bool cursorLoopRunning() const { return loop_.isActive(); }
 
+  // The object a left click on the board places: the one chosen last, in the legend or by key.
+  int chosenObject() const { return chosen_; }
+  void chooseObject(int code);
+  // Whether the board or the texts changed since the level was last opened, saved or begun.
+  bool unsavedChanges() const { return changed_; }
+
   EditorBoard& Vak() { return *Vak_; }
   QLineEdit& Naam() { return *Naam_; }
   QLineEdit& Maker() { return *Maker_; }
@@ -79,6 +88,10 @@ class Editor : public QMainWindow {
   void buildLegend();
   void buildProperties();
   void Vak_KeyDown(QKeyEvent* event);
+  void Vak_Click(int column, int row, Qt::MouseButton button);
+  void place(int column, int row, std::int16_t code);
+  bool mayDiscard(const char* question);
+  void clearLevel();
   void edtekenen(QRgb background = kBoardBackground);
   void levelFromEditor();
   // Tells the player when a file was not written; true when it was.
@@ -100,6 +113,9 @@ class Editor : public QMainWindow {
   QLineEdit* Maker_;
   QPlainTextEdit* Commentaar_;
   QComboBox* Achtercombo_;
+  std::vector<LegendPicture*> legend_;
+  int chosen_ = 1;
+  bool changed_ = false;
   QTimer loop_;
   QElapsedTimer clock_;
   std::array<CursorRepeat, 4> repeats_;  // left, right, up, down

@@ -1,6 +1,7 @@
 #include "editor_board.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -40,5 +41,14 @@ void EditorBoard::paintEvent(QPaintEvent*) {
 }
 
 void EditorBoard::keyPressEvent(QKeyEvent* event) { emit keyPressed(event); }
+
+void EditorBoard::mousePressEvent(QMouseEvent* event) {
+  QWidget::mousePressEvent(event);
+  const QPoint at = event->position().toPoint();
+  if (!rect().contains(at)) return;
+  const Qt::MouseButton button = event->button();
+  if (button == Qt::LeftButton || button == Qt::RightButton)
+    emit cellClicked(at.x() / kCellPixels + 1, at.y() / kCellPixels + 1, button);
+}
 
 }  // namespace dwaalbos

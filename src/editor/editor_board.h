@@ -5,11 +5,12 @@
 #include <QWidget>
 
 class QKeyEvent;
+class QMouseEvent;
 
 namespace dwaalbos {
 
 // The editor's board `Vak`: the drawn level and the blue square cursor that the object keys
-// act on. A click only gives it the keyboard; the cursor moves with the arrow keys alone.
+// act on. The cursor moves with the arrow keys alone; a click acts on the clicked cell.
 class EditorBoard : public QWidget {
   Q_OBJECT
 
@@ -30,10 +31,13 @@ class EditorBoard : public QWidget {
 
  signals:
   void keyPressed(QKeyEvent* event);
+  // A left (place) or right (clear) click on the cell at column and row 1..12.
+  void cellClicked(int column, int row, Qt::MouseButton button);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   QImage picture_;

@@ -36,10 +36,15 @@ FileDialogSpec Editor::levelDialog() const {
 }
 
 void Editor::Mnunew_Click() {
+  if (mayDiscard("Het level is nog niet opgeslagen. Toch een nieuw level beginnen?")) clearLevel();
+}
+
+void Editor::clearLevel() {
   state_.Veld.clearPlayArea();
   Naam_->clear();
   Maker_->clear();
   Commentaar_->clear();
+  changed_ = false;
   edtekenen();
 }
 
@@ -57,6 +62,7 @@ bool Editor::openen(const std::string& best) {
   state_.Level = *level;
   showTexts();
   state_.Veld.copyPlayAreaFrom(state_.Level.Vakken);
+  changed_ = false;
   edtekenen();
   return true;
 }
@@ -84,7 +90,7 @@ void Editor::Mnusave_Click() {
   const auto best = dialogs_.askSaveFile(this, levelDialog());
   if (best.empty()) return;
   levelFromEditor();
-  reportIfNotSaved(best, writeLevelFile(best, state_.Level));
+  if (reportIfNotSaved(best, writeLevelFile(best, state_.Level))) changed_ = false;
 }
 
 void Editor::mnuexport_Click() {

@@ -13,6 +13,7 @@
 #include "editor/editor.h"
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
+#include "frontend/window_placement.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "platform/message_boxes.h"
@@ -117,7 +118,15 @@ void bringForward(QWidget& window) {
 
 void Application::showMenu() { bringForward(menu()); }
 
-void Application::showPlayWindow() { bringForward(play()); }
+// A test play opens over the editor, without the last level's name in its title until the
+// tested level starts.
+void Application::showPlayWindow() {
+  if (state_.Testen && editor_) {
+    play().setWindowTitle(QStringLiteral("Dwaalbos 6.0"));
+    placeOver(play(), *editor_);
+  }
+  bringForward(play());
+}
 
 void Application::showChooser() { bringForward(chooser()); }
 

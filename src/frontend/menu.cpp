@@ -48,8 +48,9 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.fill(Qt::black);
 
-  Label1->setGeometry(10, 250, kWidth - 20, 40);
-  Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label1->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth, 44);  // under the buttons
+  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label1->setTextFormat(Qt::RichText);
   Label1->setWordWrap(true);
   Label1->setStyleSheet("QLabel { background: black; color: #d8efb0; }");
   QFont font("Comic Neue");
@@ -131,10 +132,13 @@ void Menu::frame() {
   if (keys.query(Qt::Key_Return) || keys.query(Qt::Key_Enter) || Gekozen != 0) actOnChoice();
 }
 
+// The whole description is laid out from the start, its untyped rest in the background's
+// colour, so typed letters never move and a word never jumps to the next line.
 void Menu::typeDescription() {
-  const auto& text = uitleg();
-  const auto shown = std::min<std::size_t>(static_cast<std::size_t>(Teller / 4), text.size());
-  Label1->setText(QString::fromStdString(text.substr(0, shown)));
+  const QString text = QString::fromStdString(uitleg());
+  const auto shown = std::min<qsizetype>(Teller / 4, text.size());
+  Label1->setText(text.left(shown).toHtmlEscaped() + "<span style=\"color: black\">" +
+                  text.mid(shown).toHtmlEscaped() + "</span>");
 }
 
 void Menu::readArrowKeys() {

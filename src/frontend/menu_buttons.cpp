@@ -16,16 +16,18 @@ struct Layout {
   QRect target;       // in the menu's drawing area
 };
 
+constexpr int kButtonX = MenuButtons::kLeft;
+
 constexpr std::array<Layout, 3> kLayout{{
-    {{0, 0, 375, 37}, {0, 38, 375, 37}, {30, 100, 375, 30}},
-    {{0, 75, 375, 37}, {0, 115, 375, 37}, {30, 145, 375, 30}},
-    {{0, 152, 375, 50}, {0, 198, 375, 50}, {0, 190, 375, 40}},
+    {{0, 0, 375, 37}, {0, 38, 375, 37}, {kButtonX, 100, 375, 30}},
+    {{0, 75, 375, 37}, {0, 115, 375, 37}, {kButtonX, 145, 375, 30}},
+    {{0, 152, 375, 50}, {0, 198, 375, 50}, {kButtonX, 190, 375, 40}},
 }};
 
 constexpr std::array<QRect, 3> kMouseAreas{{
-    {32, 96, 343, 38},
-    {30, 145, 345, 33},
-    {120, 192, 129, 33},
+    {kButtonX + 2, 96, 343, 38},
+    {kButtonX, 145, 345, 33},
+    {kButtonX + 120, 192, 129, 33},
 }};
 
 QImage cut(const QImage& sheet, const QRect& from, const QSize& size) {

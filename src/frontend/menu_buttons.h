@@ -17,6 +17,10 @@ class Pictures;
 // scaled into their places, and the areas that take the mouse.
 class MenuButtons {
  public:
+  // The buttons are 375 pixels wide, centred in the 440-pixel menu.
+  static constexpr int kWidth = 375;
+  static constexpr int kLeft = (440 - kWidth) / 2;
+
   explicit MenuButtons(const Pictures& pictures);
 
   // Button 1..3, highlighted when it is `keuze`.

@@ -132,6 +132,18 @@ TEST_F(EditorFiles, AFailedWriteNamesTheFileAndKeepsTheLevel) {
   EXPECT_EQ(editor->Naam().text(), "Blijft");
 }
 
+TEST_F(EditorFiles, ChangesStayUnsavedUntilASaveSucceeds) {
+  QTest::keyClick(&editor->Vak(), Qt::Key_1);
+  dialogs.answer = folder.path("geen map/level.dwb");
+  answerNextBox(boxes);
+  editor->Mnusave_Click();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(editor->unsavedChanges());
+  dialogs.answer = levelPath("goed.dwb");
+  editor->Mnusave_Click();
+  EXPECT_FALSE(editor->unsavedChanges());
+}
+
 TEST_F(EditorFiles, CancelledDialogsChangeNothing) {
   setTexts("Blijft", "", "");
   dialogs.answer.clear();

@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include "editor/legend_picture.h"
+
 #include "editor_fixture.h"
 #include "level/cell_codes.h"
 #include "platform/key_state.h"
@@ -102,16 +104,55 @@ TEST_F(EditorKeys, CursorLoopRunsOnlyWhileTheEditorIsInUse) {
   EXPECT_FALSE(editor->cursorLoopRunning());
 }
 
-TEST_F(EditorKeys, NewClearsBoardAndTextsButKeepsTheCursor) {
+TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClearWithoutMovingTheCursor) {
+  const auto click = [this](int col, int row, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(&editor->Vak(), button, {}, QPoint(col * 40 - 20, row * 40 - 20));
+  };
+  click(3, 2);
+  EXPECT_EQ(state.Veld.at(3, 2), cell::kWall);
+  press(Qt::Key_7);
+  click(4, 4);
+  EXPECT_EQ(state.Veld.at(4, 4), cell::kKey);
+  const auto legend = editor->findChildren<LegendPicture*>();
+  const auto arrowUp = std::find_if(legend.begin(), legend.end(),
+                                    [](auto* picture) { return picture->code() == cell::kArrowUp; });
+  ASSERT_NE(arrowUp, legend.end());
+  QTest::mouseClick(*arrowUp, Qt::LeftButton);
+  EXPECT_EQ(editor->chosenObject(), cell::kArrowUp);
+  click(12, 12);
+  EXPECT_EQ(state.Veld.at(12, 12), cell::kArrowUp);
+  click(4, 4, Qt::RightButton);
+  EXPECT_EQ(state.Veld.at(4, 4), cell::kEmpty);
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(0, 0));
+  EXPECT_TRUE(boxes.empty());
+}
+
+// Unsaved changes are asked about before "Nieuw" or "Weg" drops them; "Nieuw" keeps the cursor.
+TEST_F(EditorKeys, NewAndCloseAskBeforeLosingChangesAndNewKeepsTheCursor) {
+  editor->Mnunew_Click();
+  EXPECT_TRUE(boxes.empty());
   arrow(Qt::Key_Right, 4);
   press(Qt::Key_9);
   setTexts("Naam", "Maker", "Iets");
+  answerNextBox(boxes, QMessageBox::No);
+  editor->close();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Het level is nog niet opgeslagen. Toch weggaan?");
+  EXPECT_TRUE(editor->isVisible());
+  answerNextBox(boxes, QMessageBox::No);
+  editor->Mnunew_Click();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, "Het level is nog niet opgeslagen. Toch een nieuw level beginnen?");
+  EXPECT_EQ(state.Veld.at(5, 1), cell::kPushBlock);
+
+  answerNextBox(boxes, QMessageBox::Yes);
   editor->Mnunew_Click();
   EXPECT_EQ(state.Veld.at(5, 1), cell::kEmpty);
   EXPECT_TRUE(editor->Naam().text().isEmpty());
   EXPECT_TRUE(editor->Maker().text().isEmpty());
   EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
   EXPECT_EQ(editor->Vak().cursor(), QPoint(160, 0));
+  EXPECT_FALSE(editor->unsavedChanges());
 }
 
 TEST_F(EditorKeys, ClosingAsksAndOnlyYesGoesBackToTheMenu) {

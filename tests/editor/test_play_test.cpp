@@ -57,6 +57,7 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   EXPECT_EQ(editor->Naam().text(), "Proef");
   EXPECT_EQ(editor->Maker().text(), "Ans");
   EXPECT_EQ(editor->Commentaar().toPlainText(), "regel een\nregel twee");
+  EXPECT_TRUE(editor->unsavedChanges());
   ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
   EXPECT_TRUE(editor->cursorLoopRunning());
   EXPECT_EQ(navigator.calls, std::vector<std::string>{"play"});

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/editor.h"
+#include "editor/editor_board.h"
 #include "frontend/menu.h"
 #include "play/window/afspelen.h"
 #include "level/cell_codes.h"
@@ -97,6 +98,19 @@ TEST(ApplicationLevelSets, AMissingSetIsToldAtStartAndTheOtherStillPlays) {
   EXPECT_NE(boxes[0].text.find("0 van de 20"), std::string::npos);
   EXPECT_NE(application.state().sets.byNumber(23), nullptr);
   EXPECT_TRUE(application.menu().isVisible());
+}
+
+TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
+  start({"x"});
+  application.play().setWindowTitle("Dwaalbos 6.0: Oud door Iemand");
+  application.showEditor();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&application.editor()));
+  application.editor().move(300, 200);
+  QTest::keyClick(&application.editor().Vak(), Qt::Key_5);
+  application.editor().mnutest_Click();
+  EXPECT_EQ(application.play().windowTitle(), "Dwaalbos 6.0");
+  const QPoint offset = application.play().geometry().center() - application.editor().geometry().center();
+  EXPECT_LE(offset.manhattanLength(), 40);
 }
 
 TEST_F(ApplicationStart, AnUnknownCommandLineKeepsTheMenu) {

@@ -51,7 +51,9 @@ class MenuTest : public ::testing::Test {
     mouse(QEvent::MouseButtonPress, at, button, modifiers);
     mouse(QEvent::MouseButtonRelease, at, button, modifiers);
   }
-  QString description() const { return menu.findChild<QLabel*>()->text(); }
+  // The typed part: the rest is laid out already, in the background's colour.
+  QString description() const { return menu.findChild<QLabel*>()->text().section("<span", 0, 0); }
+  QImage descriptionPicture() const { return menu.findChild<QLabel*>()->grab().toImage(); }
   void setFirstSetProgress(std::int16_t p1) {
     ASSERT_TRUE(writeFirstSetProgress(state.paths.progress(), p1));
   }
@@ -82,6 +84,22 @@ TEST_F(MenuTest, DescriptionIsTypedOneLetterEveryFourFrames) {
   EXPECT_EQ(description(), "Maak ");
   frames(4 * 200);
   EXPECT_EQ(description(), "Maak een Dwaalbos level en speel hem met de eerste optie");
+}
+
+TEST_F(MenuTest, TypedLettersStayWhereTheyAreWhileTheRestIsTyped) {
+  frames(4 * 30);
+  const QImage early = descriptionPicture();
+  frames(4 * 40);
+  const QImage later = descriptionPicture();
+  ASSERT_EQ(early.size(), later.size());
+  int lit = 0;
+  for (int y = 0; y < early.height(); ++y)
+    for (int x = 0; x < early.width(); ++x) {
+      if (qGray(early.pixel(x, y)) < 64) continue;
+      ++lit;
+      ASSERT_EQ(early.pixel(x, y), later.pixel(x, y)) << x << "," << y;
+    }
+  EXPECT_GT(lit, 100);
 }
 
 TEST_F(MenuTest, HeldDownKeyStepsEveryFourthFrameAndWraps) {

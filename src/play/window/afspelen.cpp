@@ -51,6 +51,8 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
     engine_.toetsenleeg();
     engine_.state().Pauze = false;
   });
+  // A cleared board has no level, so no level's name in the title either.
+  connect(vak_, &BoardView::emptied, this, [this] { setWindowTitle(QStringLiteral("Dwaalbos 6.0")); });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::Label9Click);

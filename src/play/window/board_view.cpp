@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "platform/board_painter.h"
 #include "window_geometry.h"
 
@@ -19,13 +21,64 @@ BoardView::BoardView(QWidget* parent)
   image_.fill(background_);
 }
 
-void BoardView::clear() { image_.fill(background_); }
+QString BoardView::startHint() {
+  return QStringLiteral(
+      "Kies een standaard level met Ctrl+S\n"
+      "of open een eigen level met Ctrl+E.\n\n"
+      "Beide staan ook in het menu \"Level\".");
+}
 
-void BoardView::refresh() { repaint(); }
+// Only a level's start paints the board in its own colour; clearing to black ends the level.
+void BoardView::setBackground(QRgb colour) {
+  background_ = colour;
+  if (colour == kBoardBackground) startHint_ = false;
+}
+
+// The window is disabled while a level's introduction is shown: that level is about to start.
+void BoardView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) startHint_ = false;
+}
+
+void BoardView::clear() {
+  image_.fill(background_);
+  if (background_ != kBoardBackground && !startHint_) {
+    startHint_ = true;
+    emit emptied();
+  }
+}
+
+// A transition paints the new level over the cleared board before the level's colour is set:
+// the hint goes with its first frame.
+void BoardView::refresh() {
+  if (startHint_ && !plain()) startHint_ = false;
+  repaint();
+}
+
+bool BoardView::plain() const {
+  for (int y = 0; y < image_.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+    if (!std::all_of(line, line + image_.width(), [this](QRgb pixel) { return pixel == background_; }))
+      return false;
+  }
+  return true;
+}
 
 void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.drawImage(event->rect(), image_, event->rect());
+  if (startHint_) paintStartHint(painter);
+}
+
+void BoardView::paintStartHint(QPainter& painter) {
+  const bool dark = qGray(background_) < 128;
+  QFont font = painter.font();
+  font.setPointSizeF(13);
+  font.setBold(true);
+  painter.setFont(font);
+  const QRect box = rect().adjusted(32, 32, -32, -32);
+  painter.setPen(dark ? QColor(0xFF, 0xE0, 0xB0) : QColor(0x40, 0x20, 0x00));
+  painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, startHint());
 }
 
 // A click is a press and a release on the board, as with any button.

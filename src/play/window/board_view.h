@@ -2,12 +2,16 @@
 
 #include <QImage>
 #include <QRgb>
+#include <QString>
 #include <QWidget>
+
+class QPainter;
 
 namespace dwaalbos {
 
 // `Vak`: the 480 x 480 board picture. The game draws into its image; `refresh` shows the
-// image at once, so each frame of an animation is seen before the next sleep.
+// image at once, so each frame of an animation is seen before the next sleep. Until a level
+// is in play, and again after one was cleared away, the board tells how to start one.
 class BoardView : public QWidget {
   Q_OBJECT
 
@@ -19,24 +23,34 @@ class BoardView : public QWidget {
 
   // The colour `Cls` clears to: the board colour in play, black after `leeg`.
   QRgb background() const { return background_; }
-  void setBackground(QRgb colour) { background_ = colour; }
+  void setBackground(QRgb colour);
   void clear();
+
+  bool showsStartHint() const { return startHint_; }
+  static QString startHint();
 
   void refresh();
 
  signals:
   void clicked();
+  // The board was cleared: no level is in play any more.
+  void emptied();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void paintStartHint(QPainter& painter);
+  bool plain() const;
+
   QImage image_;
   QRgb background_;
   bool pressed_ = false;
+  bool startHint_ = true;
 };
 
 }  // namespace dwaalbos

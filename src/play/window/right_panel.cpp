@@ -16,10 +16,16 @@
 namespace dwaalbos {
 namespace {
 
-// The designed places are in the window's client area; the panel starts at the board's edge.
-QRect placed(int x, int y, int width, int height) {
-  return {x - geometry::kPanelX, y, width, height};
-}
+// A grid inside the panel's frame: a margin all round, a line every 16 pixels, labels in a
+// left column and what they describe beside them in a right one.
+constexpr int kLeft = 10;
+constexpr int kRight = geometry::kPanelWidth - 10;
+constexpr int kWidth = kRight - kLeft;
+constexpr int kLine = 16;
+constexpr int kValueX = 56;   // beside "Naam:", "Maker:" and the status pictures
+constexpr int kBoxWidth = 44;  // the delay boxes
+constexpr int kBesideBox = kLeft + kBoxWidth + 6;
+constexpr int kBesideCheck = kLeft + 20;
 
 QFont panelFont() {
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -32,79 +38,91 @@ QFont panelFont() {
 RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(parent) {
   setGeometry(geometry::kPanelX, 0, geometry::kPanelWidth, geometry::kPanelHeight);
   setFont(panelFont());
-  picture(pictures.get(plaatje::kImage1), 484, 0, 167, 489);
+  picture(pictures.get(plaatje::kImage1), 0, 0, geometry::kPanelWidth, geometry::kPanelHeight);
 
-  label("Gegevens level:", 496, 0, 153, 25)->setStyleSheet(QStringLiteral("font-weight: bold"));
-  label("Naam:", 486, 24, 57, 17);
-  Naamcaption = label("", 536, 24, 121, 33);
+  heading("Gegevens level:", kLeft, 8, kWidth);
+  label("Naam:", kLeft, 28, kValueX - kLeft, kLine);
+  Naamcaption = label("", kValueX, 28, kRight - kValueX, 2 * kLine);
   Naamcaption->setWordWrap(true);
-  label("Maker:", 488, 56, 57, 17);
-  Makercap = label("", 544, 56, 105, 33);
+  label("Maker:", kLeft, 60, kValueX - kLeft, kLine);
+  Makercap = label("", kValueX, 60, kRight - kValueX, 2 * kLine);
   Makercap->setWordWrap(true);
-  Label9 = label("Klik hier voor commentaar", 488, 88, 161, 41);
+  Label9 = label("Klik hier voor commentaar", kLeft, 94, kWidth, kLine);
   Label9->setCursor(Qt::PointingHandCursor);
   Label9->setStyleSheet(QStringLiteral("text-decoration: underline"));
   Label9->installEventFilter(this);
 
-  label("Status:", 528, 128, 53, 17)->setStyleSheet(QStringLiteral("font-weight: bold"));
-  picture(pictures.get(plaatje::kImage2), 488, 152, 37, 42);
-  picture(pictures.get(plaatje::kImage3), 488, 200, 38, 40);
-  // One caption wrapping into four lines beside the two pictures.
-  label("Sleutels:", 528, 152, 73, 16);
-  label("Pijlen:", 528, 168, 73, 16);
-  label("Sleutels:", 528, 200, 73, 16);
-  label("Pijlen:", 528, 216, 73, 16);
-  label("Zetten:", 584, 128, 40, 17);
-  zetten = label("0", 624, 128, 25, 17);
-  SleutelsJ = label("0", 600, 152, 33, 25);
-  label("0", 600, 168, 41, 17);
-  label("0", 600, 200, 33, 17);
-  label("0", 600, 216, 33, 17);
+  heading("Status:", kLeft, 118, 60);
+  label("Zetten:", 96, 118, 40, kLine);
+  zetten = label("0", 136, 118, kRight - 136, kLine);
+  statusPair(pictures.get(plaatje::kImage2), 138, &SleutelsJ);
+  statusPair(pictures.get(plaatje::kImage3), 186, nullptr);
 
-  label("Opties:", 536, 240, 73, 17)->setStyleSheet(QStringLiteral("font-weight: bold"));
-  label("Vertraging bij lopen:", 488, 256, 153, 17);
+  heading("Opties:", kLeft, 234, kWidth);
+  label("Vertraging bij lopen:", kLeft, 252, kWidth, kLine);
   loopcap = new QLineEdit(QStringLiteral("40"), this);
-  loopcap->setGeometry(placed(488, 288, 37, 21));
+  loopcap->setGeometry(kLeft, 270, kBoxWidth, 21);
   loopcap->setMaxLength(3);
-  label("Milliseconden", 528, 296, 81, 17);
+  label("Milliseconden", kBesideBox, 273, kRight - kBesideBox, kLine);
   Check1 = new QCheckBox(this);
-  Check1->setGeometry(placed(496, 328, 15, 17));
+  Check1->setGeometry(kLeft, 298, 16, kLine);
   Check1->setChecked(true);
-  label("Volg pijlen met lijnen met een vertraging van", 512, 312, 137, 41)->setWordWrap(true);
+  label("Volg pijlen met lijnen met een vertraging van", kBesideCheck, 298, kRight - kBesideCheck,
+        2 * kLine)
+      ->setWordWrap(true);
   snelcap = new QLineEdit(QStringLiteral("20"), this);
-  snelcap->setGeometry(placed(488, 360, 44, 21));
+  snelcap->setGeometry(kLeft, 334, kBoxWidth, 21);
   snelcap->setMaxLength(4);
-  label("Milliseconden", 534, 365, 81, 17);
+  label("Milliseconden", kBesideBox, 337, kRight - kBesideBox, kLine);
   Check2 = new QCheckBox(this);
-  Check2->setGeometry(placed(496, 392, 15, 17));
+  Check2->setGeometry(kLeft, 362, 16, kLine);
   Check2->setChecked(true);
-  label("Overgang bij nieuw level", 512, 384, 137, 33)->setWordWrap(true);
+  label("Overgang bij nieuw level", kBesideCheck, 362, kRight - kBesideCheck, kLine);
 
-  label("Muziek:", 536, 412, 81, 15)->setStyleSheet(QStringLiteral("font-weight: bold"));
-  label("Kies een muziekje:", 496, 426, 137, 15);
+  heading("Muziek:", kLeft, 388, kWidth);
+  label("Kies een muziekje:", kLeft, 406, kWidth, kLine);
   Combo1 = new QComboBox(this);
-  Combo1->setGeometry(placed(488, 442, 157, 21));
+  Combo1->setGeometry(kLeft, 424, kWidth, 22);
   Combo1->setEditable(true);
   Combo1->setInsertPolicy(QComboBox::NoInsert);
   Combo1->setEditText(QStringLiteral("Muziekjes"));
+  constexpr int kGap = 3;
+  constexpr int kButton = (kWidth - 2 * kGap) / 3;
   Command1 = new QPushButton(QStringLiteral("Speel"), this);
-  Command1->setGeometry(placed(488, 466, 51, 21));
+  Command1->setGeometry(kLeft, 454, kButton, 24);
   Command2 = new QPushButton(QStringLiteral("Pause"), this);
-  Command2->setGeometry(placed(541, 466, 51, 21));
+  Command2->setGeometry(kLeft + kButton + kGap, 454, kButton, 24);
   Command5 = new QPushButton(QStringLiteral("Stop"), this);
-  Command5->setGeometry(placed(594, 466, 51, 21));
+  Command5->setGeometry(kRight - kButton, 454, kButton, 24);
+}
+
+// A picture with "Sleutels:" and "Pijlen:" and their counts beside it; only the first pair's key
+// count is live.
+void RightPanel::statusPair(const QImage& image, int y, QLabel** keyCount) {
+  picture(image, kLeft, y, 38, 42);
+  label("Sleutels:", kValueX, y + 4, 60, kLine);
+  label("Pijlen:", kValueX, y + 4 + kLine, 60, kLine);
+  QLabel* keys = label("0", 120, y + 4, kRight - 120, kLine);
+  if (keyCount) *keyCount = keys;
+  label("0", 120, y + 4 + kLine, kRight - 120, kLine);
+}
+
+QLabel* RightPanel::heading(const char* text, int x, int y, int width) {
+  QLabel* made = label(text, x, y, width, kLine);
+  made->setStyleSheet(QStringLiteral("font-weight: bold"));
+  return made;
 }
 
 QLabel* RightPanel::label(const char* text, int x, int y, int width, int height) {
   auto* made = new QLabel(QString::fromUtf8(text), this);
-  made->setGeometry(placed(x, y, width, height));
+  made->setGeometry(x, y, width, height);
   made->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return made;
 }
 
 QLabel* RightPanel::picture(const QImage& image, int x, int y, int width, int height) {
   auto* made = new QLabel(this);
-  made->setGeometry(placed(x, y, width, height));
+  made->setGeometry(x, y, width, height);
   made->setPixmap(QPixmap::fromImage(image));
   return made;
 }

@@ -13,7 +13,8 @@ namespace dwaalbos {
 class Pictures;
 
 // The panel to the right of the board: the level's data, the status, the options and the
-// music controls, each at its designed place. Other classes give the controls their behaviour.
+// music controls, top to bottom in that order on a grid with margins (positions are the panel's
+// own). Other classes give the controls their behaviour.
 class RightPanel : public QWidget {
   Q_OBJECT
 
@@ -42,6 +43,8 @@ class RightPanel : public QWidget {
 
  private:
   QLabel* label(const char* text, int x, int y, int width, int height);
+  QLabel* heading(const char* text, int x, int y, int width);
+  void statusPair(const QImage& image, int y, QLabel** keyCount);
   QLabel* picture(const QImage& image, int x, int y, int width, int height);
 };
 

@@ -120,10 +120,17 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
   EXPECT_EQ(pausedTitle, "Dwaalbos 6.0:  door ");
 }
 
-TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoard) {
+TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithTheStartHint) {
   rig.chooseFile(rig::level({"SE"}));
-  script.keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::Ok);
+  bool hintInPlay = true;
+  script.then([&] { return !(hintInPlay = rig.window().board().showsStartHint()); })
+      .keyTap(&rig.window().board(), Qt::Key_Right)
+      .answer(QMessageBox::Ok);
+  EXPECT_TRUE(rig.shown().board().showsStartHint());
   play();
+  EXPECT_FALSE(hintInPlay);
+  EXPECT_TRUE(rig.window().board().showsStartHint());
+  EXPECT_EQ(rig.window().windowTitle(), "Dwaalbos 6.0");
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].title, "Klaar!");
   EXPECT_EQ(script.boxes[0].text, "Je hebt het level gehaald!");
@@ -326,6 +333,9 @@ TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangle) {
   EXPECT_EQ(image.pixel(100, 98), 0xFF0000FFu);
   EXPECT_EQ(image.pixel(139, 102), 0xFF0000FFu);
   EXPECT_EQ(image.pixel(140, 100), 0xFF000000u);
+  EXPECT_TRUE(window.board().showsStartHint());
+  window.refresh();  // anything shown on a cleared board ends its hint
+  EXPECT_FALSE(window.board().showsStartHint());
 }
 
 TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+
+namespace dwaalbos {
+
+// One object of the editor's legend: its picture, which a click chooses for the board's
+// left clicks; the chosen one is framed.
+class LegendPicture : public QLabel {
+  Q_OBJECT
+
+ public:
+  LegendPicture(int code, const QImage& picture, QWidget* parent);
+
+  int code() const { return code_; }
+  void setChosen(bool chosen);
+
+ signals:
+  void clicked(int code);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int code_;
+  bool chosen_ = false;
+};
+
+}  // namespace dwaalbos
