@@ -62,10 +62,10 @@ std::optional<Bytes> readWholeFile(const std::string& path) {
   return readFileStart(path, std::numeric_limits<std::size_t>::max());
 }
 
-WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data) {
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "r+b");
-  if (!file && errno != EISDIR) file = std::fopen(path.c_str(), "w+b");
+namespace {
+
+// Writes `data` at the start of an open file and closes it; the reason of the first failure.
+WriteResult writeAndClose(std::FILE* file, std::span<const std::uint8_t> data) {
   if (!file) return WriteResult::failedFromErrno();
   // An empty write creates the file and nothing more; fwrite is not handed a null buffer.
   const bool written =
@@ -78,18 +78,18 @@ WriteResult overwriteFileStart(const std::string& path, std::span<const std::uin
   return WriteResult::done();
 }
 
+}  // namespace
+
+WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data) {
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  if (!file && errno != EISDIR) file = std::fopen(path.c_str(), "w+b");
+  return writeAndClose(file, data);
+}
+
 WriteResult writeWholeFile(const std::string& path, std::span<const std::uint8_t> data) {
   errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return WriteResult::failedFromErrno();
-  const bool written =
-      data.empty() || std::fwrite(data.data(), 1, data.size(), file) == data.size();
-  const int writeError = errno;
-  if (std::fclose(file) != 0 || !written) {
-    if (!written) errno = writeError;
-    return WriteResult::failedFromErrno();
-  }
-  return WriteResult::done();
+  return writeAndClose(std::fopen(path.c_str(), "wb"), data);
 }
 
 bool fileExists(const std::string& path) {

@@ -21,9 +21,12 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
+// Spaces around a value do not count, nor a stray carriage return that a written file could
+// not keep.
 std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  const auto blank = [](char c) { return c == ' ' || c == '\r'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return s;
 }
 
@@ -89,8 +92,9 @@ std::variant<Doolhof, LevelTextError> parseLevelText(std::string_view text) {
 std::string formatLevelText(const Doolhof& level) {
   std::ostringstream out;
   out << "naam: " << level.Naam << '\n' << "maker: " << level.Maker << '\n';
+  // Every line of the comment, an empty last one included.
   std::string_view comment = level.Commentaar;
-  while (!comment.empty()) {
+  while (!level.Commentaar.empty()) {
     const auto end = comment.find("\r\n");
     out << "commentaar: " << comment.substr(0, end) << '\n';
     if (end == std::string_view::npos) break;

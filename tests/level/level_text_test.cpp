@@ -30,9 +30,14 @@ TEST(LevelText, ParsesTextsAndEverySymbol) {
   EXPECT_EQ(level.Vakken.at(12, 12), 6);
 }
 
+// Also a comment whose last line is empty, and a stray carriage return before a line's end.
 TEST(LevelText, FormatThenParseIsTheSameLevel) {
-  const auto level = std::get<Doolhof>(parseLevelText(kSource));
-  EXPECT_EQ(std::get<Doolhof>(parseLevelText(formatLevelText(level))), level);
+  for (const std::string extra : {"", "commentaar:\n", "commentaar: drie\r\r\n"}) {
+    std::string source = kSource;
+    source.insert(source.find("bord:"), extra);
+    const auto level = std::get<Doolhof>(parseLevelText(source));
+    EXPECT_EQ(std::get<Doolhof>(parseLevelText(formatLevelText(level))), level) << extra;
+  }
 }
 
 TEST(LevelText, MistakesNameTheirLine) {

@@ -83,17 +83,21 @@ TEST_F(RealKeyboard, TheEnterThatAnswersALeaveQuestionDoesNotActOnTheMenu) {
   Menu& menu = application.menu();
   Afspelen& play = application.play();
   Editor& editor = application.editor();
-  playerDoes([&] {
-    waitUntilActive(menu);
-    keyboard.tap("Return");
-    waitUntilActive(play);
-    keyboard.chord("Control_L", "m");
+  // Yes with Enter, held on until the menu has been up for a while.
+  const auto answerWithHeldEnter = [&] {
     waitForBox();
     keyboard.press("Return");
     waitUntilActive(menu);
     pause(400ms);
     keyboard.release("Return");
     pause(300ms);
+  };
+  playerDoes([&] {
+    waitUntilActive(menu);
+    keyboard.tap("Return");
+    waitUntilActive(play);
+    keyboard.chord("Control_L", "m");
+    answerWithHeldEnter();
     keyboard.tap("Down");
     pause(300ms);
     keyboard.tap("Return");
@@ -101,12 +105,7 @@ TEST_F(RealKeyboard, TheEnterThatAnswersALeaveQuestionDoesNotActOnTheMenu) {
     keyboard.chord("Alt_L", "l");
     pause(300ms);
     keyboard.tap("w");
-    waitForBox();
-    keyboard.press("Return");
-    waitUntilActive(menu);
-    pause(400ms);
-    keyboard.release("Return");
-    pause(300ms);
+    answerWithHeldEnter();
   });
   EXPECT_TRUE(menu.isVisible());
   EXPECT_FALSE(play.isVisible());
