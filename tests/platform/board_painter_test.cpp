@@ -156,17 +156,6 @@ TEST_P(Tekenen, PasteObjectAddsOneObjectWithoutClearing) {
 INSTANTIATE_TEST_SUITE_P(BoardPainter, Tekenen, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "BitBlt" : "PaintPicture"; });
 
-TEST(TekenenPaths, BothDrawingPathsGiveTheSamePicture) {
-  const BoardPainter painter(gamePictures());
-  for (const bool red : {true, false}) {
-    QImage bitBlt;
-    QImage paintPicture;
-    painter.tekenen(bitBlt, everyCode(), red, ManPose{120, 200, 40, 0}, true);
-    painter.tekenen(paintPicture, everyCode(), red, ManPose{120, 200, 40, 0}, false);
-    EXPECT_EQ(bitBlt, paintPicture);
-  }
-}
-
 TEST(Edtekenen, TheEditorShowsTheStartOfPlayAndTheEnemy) {
   const BoardPainter painter(gamePictures());
   const Board board = everyCode();
