@@ -41,6 +41,7 @@ TEST_F(DispatchTest, SecondPauseOfASongResumesItWhileThePauseStateStays) {
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
   sound.speelmuziek(musicFile("bos.xm"));
+  std::this_thread::sleep_for(300ms);  // the song is read on a thread of its own
   sound.pauzeermuziek();
   sound.pauzeermuziek();
   EXPECT_TRUE(sound.muziekpauze());

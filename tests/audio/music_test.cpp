@@ -76,7 +76,7 @@ TEST_F(MusicSwitchTest, EachNewPieceSoundsWhateverPlayedOrPausedBefore) {
 }
 
 TEST_F(MusicSwitchTest, MidiPieceIsNotRepeated) {
-  writeMidi(musicFile("kort.mid"), 0.3);
+  writeMidi(musicFile("kort.mid"), 0.6);
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
   sound.speelmuziek(musicFile("kort.mid"));
