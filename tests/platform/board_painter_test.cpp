@@ -4,15 +4,12 @@
 
 #include "level/cell_codes.h"
 #include "platform/picture_names.h"
+#include "support/game_pictures.h"
 
 using namespace dwaalbos;
+using testsupport::gamePictures;
 
 namespace {
-
-const Pictures& gamePictures() {
-  static const Pictures pictures(qEnvironmentVariable("DWAALBOS_GAME_DIR"));
-  return pictures;
-}
 
 // What a paste must look like: the picture where its mask is black, the old pixel elsewhere;
 // no mask pastes the whole picture.

@@ -6,18 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/picture_names.h"
+#include "support/game_pictures.h"
 
 using dwaalbos::Pictures;
+using dwaalbos::testsupport::gameFolder;
+using dwaalbos::testsupport::gamePictures;
 namespace plaatje = dwaalbos::plaatje;
 
 namespace {
-
-QString gameFolder() { return qEnvironmentVariable("DWAALBOS_GAME_DIR"); }
-
-const Pictures& gamePictures() {
-  static const Pictures pictures(gameFolder());
-  return pictures;
-}
 
 TEST(GamePictures, EveryPictureWasBuiltAtItsSize) {
   ASSERT_FALSE(gameFolder().isEmpty());
