@@ -38,6 +38,14 @@ AudioTest::~AudioTest() {
   fs::remove_all(folder, error);
 }
 
+void AudioTest::spcSettings(SdlSound& sound, long channels, long bits, long frequency,
+                            long volume) {
+  sound.Spc().Channels(channels);
+  sound.Spc().Bits(bits);
+  sound.Spc().Frequency(frequency);
+  sound.Spc().VolumeMultiplier(volume);
+}
+
 std::string AudioTest::soundFile(int slot) const {
   return folder + "/geluid/" + std::to_string(slot) + ".wav";
 }

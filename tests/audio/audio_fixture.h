@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "audio/sdl_sound.h"
 #include "music_files.h"
 
 namespace dwaalbos::audiotest {
@@ -25,6 +26,10 @@ class AudioTest : public ::testing::Test {
   double listen(std::chrono::milliseconds duration) const;
   // The largest sample (0..1) written while waiting.
   double peakDuring(std::chrono::milliseconds duration) const;
+
+  // The SPC player's output settings; the defaults are the ones the game starts with.
+  static void spcSettings(SdlSound& sound, long channels = 1, long bits = 16,
+                          long frequency = 48000, long volume = 2);
 
   // Collects the messages the sound wants shown.
   auto meldingen() {

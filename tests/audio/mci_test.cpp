@@ -64,7 +64,7 @@ TEST_F(SequencerTest, PathWithSpacesPlaysThroughTheCommandStrings) {
 
 TEST_F(SequencerTest, ErrorsAnswerCodesAndPlayNothing) {
   writeMidi(musicFile("bos.mid"), 3);
-  writeMod(musicFile("geen midi.mid"));
+  writeXm(musicFile("geen midi.mid"));
   const std::string piece = name("bos.mid");
   EXPECT_EQ(send("open " + name("weg.mid") + " type sequencer"), mci::kFileNotFound);
   EXPECT_EQ(send("open " + name("geen midi.mid") + " type sequencer"), mci::kInvalidFile);

@@ -6,20 +6,16 @@
 
 namespace dwaalbos::audiotest {
 
-// Tiny but valid sound and music files, written by code so the tests need no assets.
+// Small sound and music files, written by the generators' own writers so the tests need no
+// assets: each piece holds one flute note for its whole length.
 
-// Mono 16-bit samples of a sine tone with faded edges.
-std::vector<std::int16_t> tone(double frequency, double seconds, double amplitude,
-                               int rate = 44100);
-void writeWav(const std::string& path, const std::vector<std::int16_t>& samples,
-              int rate = 44100);
+// A mono WAV file of a sine tone with faded edges, or of a constant level (0..1).
+void writeTone(const std::string& path, double frequency, double seconds, double amplitude);
+void writeLevel(const std::string& path, double seconds, double level);
 
-// A four-channel module whose one looping square-wave note sounds for the whole song.
-void writeMod(const std::string& path);
-// A single organ note of the given length, then the end of the track.
-void writeMidi(const std::string& path, double seconds);
-// An SPC snapshot whose program keys on one voice that loops a square wave forever.
-void writeSpc(const std::string& path);
+void writeXm(const std::string& path, double seconds = 4);  // a module that loops
+void writeMidi(const std::string& path, double seconds);    // plays once
+void writeSpc(const std::string& path, double seconds = 4);  // loops
 
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 

@@ -17,13 +17,6 @@ struct MusicKind {
 
 void PrintTo(const MusicKind& kind, std::ostream* out) { *out << kind.name; }
 
-void useStartUpSettings(SdlSound& sound) {
-  sound.Spc().Channels(1);
-  sound.Spc().Bits(16);
-  sound.Spc().Frequency(48000);
-  sound.Spc().VolumeMultiplier(2);
-}
-
 class MusicTest : public AudioTest, public ::testing::WithParamInterface<MusicKind> {};
 
 // Every wait leaves room for the output's buffers and a song read on a thread of its own.
@@ -32,7 +25,7 @@ TEST_P(MusicTest, PlaysPausesResumesAndStops) {
   GetParam().write(path);
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
-  useStartUpSettings(sound);
+  spcSettings(sound);
 
   sound.speelmuziek(path);
   EXPECT_EQ(sound.muziek().soort(), GetParam().soort);
@@ -55,10 +48,9 @@ TEST_P(MusicTest, PlaysPausesResumesAndStops) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryPlayer, MusicTest,
-    ::testing::Values(MusicKind{"bos.mod", writeMod, Muzieksoort::Song},
-                      MusicKind{"bos.mid", [](const std::string& p) { writeMidi(p, 4); },
-                                Muzieksoort::Midi},
-                      MusicKind{"bos.spc", writeSpc, Muzieksoort::Spc}),
+    ::testing::Values(MusicKind{"bos.xm", [](const auto& p) { writeXm(p); }, Muzieksoort::Song},
+                      MusicKind{"bos.mid", [](const auto& p) { writeMidi(p, 4); }, Muzieksoort::Midi},
+                      MusicKind{"bos.spc", [](const auto& p) { writeSpc(p); }, Muzieksoort::Spc}),
     [](const auto& info) { return std::string(info.param.name).substr(4); });
 
 class MusicSwitchTest : public AudioTest {};
@@ -67,12 +59,12 @@ class MusicSwitchTest : public AudioTest {};
 // paused piece must not keep the next one paused.
 TEST_F(MusicSwitchTest, EachNewPieceSoundsWhateverPlayedOrPausedBefore) {
   writeSpc(musicFile("a.spc"));
-  writeMod(musicFile("b.mod"));
+  writeXm(musicFile("b.xm"));
   writeMidi(musicFile("c.mid"), 4);
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
-  useStartUpSettings(sound);
-  for (const char* name : {"a.spc", "b.mod", "a.spc", "c.mid", "b.mod", "c.mid", "a.spc"}) {
+  spcSettings(sound);
+  for (const char* name : {"a.spc", "b.xm", "a.spc", "c.mid", "b.xm", "c.mid", "a.spc"}) {
     sound.pauzeermuziek();
     sound.speelmuziek(musicFile(name));
     std::this_thread::sleep_for(250ms);
@@ -84,7 +76,7 @@ TEST_F(MusicSwitchTest, EachNewPieceSoundsWhateverPlayedOrPausedBefore) {
 }
 
 TEST_F(MusicSwitchTest, MidiPieceIsNotRepeated) {
-  writeMidi(musicFile("kort.mid"), 0.3);
+  writeMidi(musicFile("kort.mid"), 0.6);
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
   sound.speelmuziek(musicFile("kort.mid"));

@@ -17,20 +17,17 @@ class NoDeviceTest : public AudioTest {
 
 // Without a sound device the game runs on in silence; only the SPC player says so.
 TEST_F(NoDeviceTest, EverythingReturnsAtOnceInSilence) {
-  writeWav(soundFile(1), tone(440, 0.25, 0.5));
-  writeMod(musicFile("bos.mod"));
+  writeTone(soundFile(1), 440, 0.25, 0.5);
+  writeXm(musicFile("bos.xm"));
   writeMidi(musicFile("bos.mid"), 1);
   writeSpc(musicFile("bos.spc"));
   const auto start = std::chrono::steady_clock::now();
   {
     SdlSound sound(folder, meldingen());
     sound.initgeluid();
-    sound.Spc().Channels(1);
-    sound.Spc().Bits(16);
-    sound.Spc().Frequency(48000);
-    sound.Spc().VolumeMultiplier(2);
+    spcSettings(sound);
     for (int slot = 0; slot < 14; ++slot) sound.speelgeluid(slot);
-    for (const char* name : {"bos.mod", "bos.mid", "bos.spc"}) {
+    for (const char* name : {"bos.xm", "bos.mid", "bos.spc"}) {
       sound.speelmuziek(musicFile(name));
       sound.pauzeermuziek();
       sound.hervatmuziek();

@@ -11,7 +11,7 @@ using namespace std::chrono_literals;
 class SoundEffectsTest : public AudioTest {};
 
 TEST_F(SoundEffectsTest, SampleSoundsOnceAndFallsSilent) {
-  writeWav(soundFile(1), tone(440, 0.25, 0.5));
+  writeTone(soundFile(1), 440, 0.25, 0.5);
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
   EXPECT_LT(listen(100ms), kSilent);
@@ -23,7 +23,7 @@ TEST_F(SoundEffectsTest, SampleSoundsOnceAndFallsSilent) {
 
 // A constant-level pulse cannot cancel itself, so overlapping plays add up exactly.
 TEST_F(SoundEffectsTest, RepeatsOverlapInsteadOfRestarting) {
-  writeWav(soundFile(5), std::vector<std::int16_t>(44100 * 4 / 10, 8000));
+  writeLevel(soundFile(5), 0.4, 8000 / 32768.0);
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
   sound.speelgeluid(5);
@@ -38,8 +38,8 @@ TEST_F(SoundEffectsTest, RepeatsOverlapInsteadOfRestarting) {
 }
 
 TEST_F(SoundEffectsTest, VariantsOfASlotTakeTurns) {
-  writeWav(soundFile(5), std::vector<std::int16_t>(44100 / 10, 4000));
-  writeWav(folder + "/geluid/5_2.wav", std::vector<std::int16_t>(44100 / 10, 12000));
+  writeLevel(soundFile(5), 0.1, 4000 / 32768.0);
+  writeLevel(folder + "/geluid/5_2.wav", 0.1, 12000 / 32768.0);
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
   for (double expected : {4000, 12000, 4000}) {
@@ -49,8 +49,8 @@ TEST_F(SoundEffectsTest, VariantsOfASlotTakeTurns) {
 }
 
 TEST_F(SoundEffectsTest, EmptySlotsDamagedFilesAndBadNumbersAreSilent) {
-  writeWav(soundFile(1), tone(440, 0.25, 0.5));
-  writeWav(soundFile(6), tone(440, 0.25, 0.5));  // not a slot that is loaded
+  writeTone(soundFile(1), 440, 0.25, 0.5);
+  writeTone(soundFile(6), 440, 0.25, 0.5);  // not a slot that is loaded
   writeBytes(soundFile(3), {'R', 'I', 'F', 'F', 1, 2, 3});
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
@@ -59,7 +59,7 @@ TEST_F(SoundEffectsTest, EmptySlotsDamagedFilesAndBadNumbersAreSilent) {
 }
 
 TEST_F(SoundEffectsTest, ClosingCutsOffAndLaterRequestsAreHarmless) {
-  writeWav(soundFile(12), tone(440, 2.0, 0.5));
+  writeTone(soundFile(12), 440, 2.0, 0.5);
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
   sound.speelgeluid(12);

@@ -10,14 +10,8 @@ using namespace std::chrono_literals;
 
 class SpcTest : public AudioTest {
  protected:
-  void settings(SdlSound& sound, long channels, long bits, long frequency, long volume) {
-    sound.Spc().Channels(channels);
-    sound.Spc().Bits(bits);
-    sound.Spc().Frequency(frequency);
-    sound.Spc().VolumeMultiplier(volume);
-  }
   double levelWith(SdlSound& sound, long channels, long bits, long frequency, long volume) {
-    settings(sound, channels, bits, frequency, volume);
+    spcSettings(sound, channels, bits, frequency, volume);
     sound.speelmuziek(musicFile("bos.spc"));
     std::this_thread::sleep_for(150ms);
     const double level = listen(200ms);
@@ -29,7 +23,7 @@ class SpcTest : public AudioTest {
 TEST_F(SpcTest, MissingFileIsReportedAndLaterButtonsAreAccepted) {
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
-  settings(sound, 1, 16, 48000, 2);
+  spcSettings(sound);
   const std::string path = musicFile("weg met spaties.spc");
   sound.speelmuziek(path);
   ASSERT_EQ(messages.size(), 1u);
@@ -79,7 +73,7 @@ TEST_F(SpcTest, DamagedFileStartsThePlayerButStaysSilent) {
   writeBytes(musicFile("kapot.spc"), {'S', 'N', 'E', 'S', 1, 2, 3});
   SdlSound sound(folder, meldingen());
   sound.initgeluid();
-  settings(sound, 1, 16, 48000, 2);
+  spcSettings(sound);
   sound.speelmuziek(musicFile("kapot.spc"));
   EXPECT_TRUE(sound.Spc().IsPlaying());
   EXPECT_TRUE(messages.empty());

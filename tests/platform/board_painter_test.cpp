@@ -4,15 +4,12 @@
 
 #include "level/cell_codes.h"
 #include "platform/picture_names.h"
+#include "support/game_pictures.h"
 
 using namespace dwaalbos;
+using testsupport::gamePictures;
 
 namespace {
-
-const Pictures& gamePictures() {
-  static const Pictures pictures(qEnvironmentVariable("DWAALBOS_GAME_DIR"));
-  return pictures;
-}
 
 // What a paste must look like: the picture where its mask is black, the old pixel elsewhere;
 // no mask pastes the whole picture.
@@ -155,17 +152,6 @@ TEST_P(Tekenen, PasteObjectAddsOneObjectWithoutClearing) {
 
 INSTANTIATE_TEST_SUITE_P(BoardPainter, Tekenen, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "BitBlt" : "PaintPicture"; });
-
-TEST(TekenenPaths, BothDrawingPathsGiveTheSamePicture) {
-  const BoardPainter painter(gamePictures());
-  for (const bool red : {true, false}) {
-    QImage bitBlt;
-    QImage paintPicture;
-    painter.tekenen(bitBlt, everyCode(), red, ManPose{120, 200, 40, 0}, true);
-    painter.tekenen(paintPicture, everyCode(), red, ManPose{120, 200, 40, 0}, false);
-    EXPECT_EQ(bitBlt, paintPicture);
-  }
-}
 
 TEST(Edtekenen, TheEditorShowsTheStartOfPlayAndTheEnemy) {
   const BoardPainter painter(gamePictures());

@@ -3,18 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 
 namespace dwaalbos::music {
 namespace {
 
 TEST(Notation, PitchNamesCountOctavesFromTheLetter) {
-  EXPECT_EQ(parsePitch("c4"), 60);
-  EXPECT_EQ(parsePitch("a4"), 69);
-  EXPECT_EQ(parsePitch("b4"), 71);
-  EXPECT_EQ(parsePitch("bb3"), 58);
-  EXPECT_EQ(parsePitch("f#5"), 78);
-  EXPECT_EQ(parsePitch("cb4"), 59);
-  EXPECT_EQ(parsePitch("b#3"), 60);
+  const std::pair<const char*, int> names[] = {{"c4", 60},  {"a4", 69},  {"b4", 71}, {"bb3", 58},
+                                                {"f#5", 78}, {"cb4", 59}, {"b#3", 60}};
+  for (const auto& [name, pitch] : names) EXPECT_EQ(parsePitch(name), pitch) << name;
   EXPECT_THROW(parsePitch("h4"), std::invalid_argument);
   EXPECT_THROW(parsePitch("c"), std::invalid_argument);
 }

@@ -9,6 +9,7 @@
 #include <exception>
 #include <set>
 
+#include "checks.h"
 #include "gallery.h"
 
 namespace {
@@ -62,7 +63,9 @@ bool matchesCatalogue(const Gallery& gallery) {
 
 int drawPictures(const QString& folder) {
   const Gallery gallery = drawEverything();
-  if (!matchesCatalogue(gallery) || !QDir().mkpath(folder)) return 1;
+  const QStringList problems = artgen::pictureProblems(gallery);
+  for (const QString& problem : problems) std::fprintf(stderr, "artgen: %s\n", qPrintable(problem));
+  if (!matchesCatalogue(gallery) || !problems.isEmpty() || !QDir().mkpath(folder)) return 1;
   for (const auto& [name, image] : gallery) {
     if (!image.convertToFormat(QImage::Format_RGB32).save(folder + "/" + name + ".png")) {
       std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(name));

@@ -1,0 +1,103 @@
+#include "set_checks.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "level/level_file.h"
+#include "level/level_sets.h"
+#include "level/shared_state.h"
+#include "play/engine/texts.h"
+#include "play/headless/headless_host.h"
+#include "play/solver/solver.h"
+
+namespace dwaalbos::levelc {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t movesOf(const Solution& solution) {
+  return solution.solvable ? solution.moves.size() : 0;
+}
+
+// Plays the keys on the level as a level file, the way the file dialog would start it.
+bool completesWhenPlayed(const Doolhof& level, const std::string& keys) {
+  std::string folder = (fs::temp_directory_path() / "dwaalbos-levelc-XXXXXX").string();
+  if (mkdtemp(folder.data()) == nullptr) return false;
+  bool completed = false;
+  {
+    SharedState shared(folder);
+    shared.LevelBestand = folder + "/level.dwb";
+    if (writeLevelFile(shared.LevelBestand, level)) {
+      HeadlessHost host(shared, false);
+      const auto& events = host.events();
+      completed = host.play(keys) && host.ended() &&
+                  std::any_of(events.begin(), events.end(), [](const auto& event) {
+                    return event.sound == 0 && event.title == texts::kKlaarTitle;
+                  });
+    }
+  }
+  std::error_code error;
+  fs::remove_all(folder, error);
+  return completed;
+}
+
+// Set 1 grows from a handful of moves to sixty or more, its five first levels all shorter
+// than its five last; set 2 asks for long solutions and ends with five hard levels.
+void checkGrowth(const std::vector<Solution>& solutions, int set,
+                 std::vector<std::string>& problems) {
+  std::vector<std::size_t> lengths;
+  for (const Solution& solution : solutions) lengths.push_back(movesOf(solution));
+  const std::size_t n = lengths.size();
+  if (n < 10) return;
+  if (set == 1) {
+    const std::size_t longestEarly = *std::max_element(lengths.begin(), lengths.begin() + 5);
+    const std::size_t shortestLate = *std::min_element(lengths.end() - 5, lengths.end());
+    if (lengths.front() > 20 || lengths.back() < 60 || longestEarly >= shortestLate)
+      problems.push_back("set 1 does not grow from a handful of moves to sixty or more");
+    return;
+  }
+  std::vector<std::size_t> sorted = lengths;
+  std::sort(sorted.begin(), sorted.end());
+  if ((sorted[n / 2 - 1] + sorted[n / 2]) / 2.0 <= 80.0)
+    problems.push_back("set 2 asks for too short solutions");
+  for (std::size_t i = n - 5; i < n; ++i) {
+    if (lengths[i] < 120 && !(solutions[i].solvable && solutions[i].states >= 5000))
+      problems.push_back("level " + std::to_string(i + 1) + " of set 2 is too easy to end it");
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> levelSetProblems(const std::vector<Doolhof>& records, int set) {
+  std::vector<std::string> problems;
+  const std::size_t wanted = set == 1 ? kSet1Records : kSet2Records;
+  if (records.size() != wanted) {
+    problems.push_back("set " + std::to_string(set) + " has " + std::to_string(records.size()) +
+                       " records instead of " + std::to_string(wanted));
+    return problems;
+  }
+  if (records.front().Naam.empty()) problems.push_back("the title record has no name");
+  std::vector<Solution> solutions;
+  for (std::size_t i = 1; i < records.size(); ++i) {
+    const Doolhof& level = records[i];
+    const std::string name = "level " + std::to_string(i) + " (" + level.Naam + ")";
+    if (level.Naam.empty() || level.Maker.empty() || level.Commentaar.empty())
+      problems.push_back(name + " lacks a name, maker or comment");
+    for (std::size_t j = 1; j < i; ++j) {
+      if (records[j].Vakken == level.Vakken || records[j].Naam == level.Naam)
+        problems.push_back(name + " repeats level " + std::to_string(j));
+    }
+    solutions.push_back(solve(level));
+    const Solution& solution = solutions.back();
+    if (!solution.solvable || solution.moves.size() < 8)
+      problems.push_back(name + " cannot be completed, or in under 8 moves");
+    else if (!completesWhenPlayed(level, solution.moves))
+      problems.push_back(name + " is not completed by playing " + solution.moves);
+  }
+  checkGrowth(solutions, set, problems);
+  return problems;
+}
+
+}  // namespace dwaalbos::levelc
