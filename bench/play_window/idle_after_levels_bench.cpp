@@ -59,7 +59,7 @@ void idleAfterThreeLevels(benchmark::State& state) {
   RecordingDesktop desktop;
   AnsweringDialogs dialogs;
   PdfPrinters printers;
-  Application application(folder.root().string(), {sound, desktop, dialogs, printers});
+  Application application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers});
   WindowWatch watch;
   FakeKeyboard keyboard;
   Afspelen& play = application.play();

@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include <utility>
+
 #include "editor/editor_board.h"
 #include "editor/object_keys.h"
 #include "editor/placement.h"
@@ -18,8 +20,9 @@
 #include "platform/message_boxes.h"
 
 namespace dwaalbos {
-
 namespace {
+
+const QString kTitle = QStringLiteral("Dwaalbos 6.0 level editor");
 
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 480;
@@ -58,7 +61,7 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
                FileDialogs& dialogs, Printers& printers)
     : state_(state), navigator_(navigator), painter_(pictures), dialogs_(dialogs),
       printers_(printers) {
-  setWindowTitle("Dwaalbos 6.0 level editor");
+  setWindowTitle(kTitle);
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
   QFont font("DejaVu Sans");
@@ -146,6 +149,9 @@ void Editor::metcommand(const std::string& best) {
 
 void Editor::terugVanTest() {
   if (state_.Testen) openen(state_.paths.testLevel());
+  // A completed test play says so in the title, without a box to click away.
+  const bool gehaald = std::exchange(state_.TestGehaald, false);
+  setWindowTitle(gehaald ? kTitle + QStringLiteral(" - testlevel gehaald") : kTitle);
   bringForward();
 }
 

@@ -139,6 +139,10 @@ void Engine::mainloop() {
 }
 
 void Engine::pass() {
+  if (showing_) {
+    host_.processEvents();
+    return;
+  }
   s_.Bewogen = false;
   if (s_.Pauze) {
     if (!s_.PauzeTitel) {
@@ -158,10 +162,15 @@ void Engine::pass() {
       applyKey(key);
       break;
     }
+  const bool moving = moveStart_.has_value();
   host_.processEvents();
   // A command run by the events may have ended this game; its move is then void.
   if (!s_.Gestopt) finishPass();
   recordMove();
+  // The next key is read once the player has seen this move.
+  if (!moving) return;
+  showing_ = true;
+  host_.present([this] { showing_ = false; });
 }
 
 void Engine::act(GameKey key) {
@@ -172,6 +181,7 @@ void Engine::act(GameKey key) {
 }
 
 void Engine::beginMove() {
+  host_.holdPresentation();
   outcome_ = {};
   moveStart_ = gameState();
 }
@@ -299,10 +309,10 @@ void Engine::leeg() {
   s_.commentaar.clear();
 }
 
-void Engine::naareditor() {
+void Engine::naareditor(bool completed) {
   s_.Gestopt = true;
   stopRequested_ = true;
-  host_.toEditor();
+  host_.toEditor(completed);
 }
 
 bool Engine::leave() {

@@ -32,7 +32,7 @@ class Engine {
   bool openLevel(const std::string& path);  // play a level file (the open command)
   void overnieuw();                   // restart the level (after "Zeker weten?")
   void leeg();                        // empty the board and its captions
-  void naareditor();                  // leave test play for the editor
+  void naareditor(bool completed = false);  // leave test play for the editor
   void stopGame();                    // end the running game without a new one
   bool gameRunning() const { return loopDepth_ > 0; }
   // The play window's close handler: pauses, then returns to the editor during a test play or
@@ -120,6 +120,7 @@ class Engine {
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
   bool driving_ = false;
+  bool showing_ = false;  // the host still shows the last move
   int loopDepth_ = 0;
 };
 

@@ -11,9 +11,10 @@ void Engine::levelEnd() {
   outcome_.completed = true;
   recordBestResult(shared_.paths.scores(), shared_.LevelNummer, history_.moves());
   speelgeluid(Sample::Completed);
+  host_.celebrate();
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
-    if (shared_.Testen) naareditor();
+    if (shared_.Testen) naareditor(true);
     else host_.message(texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation);
     return;
   }

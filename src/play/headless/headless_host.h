@@ -56,7 +56,7 @@ class HeadlessHost : public NullHost {
   void setTitle(const std::string& title) override { title_ = title; }
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
-  void toEditor() override { toEditor_ = true; }
+  void toEditor(bool) override { toEditor_ = true; }
   void openDocument(const std::string& address) override { opened_.push_back(address); }
   bool keyState(GameKey key) override;
   void flushKeys() override {}

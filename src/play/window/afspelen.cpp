@@ -47,8 +47,10 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
 
   // Keys pressed while the game was paused had no effect, and keep having none.
   connect(vak_, &BoardView::clicked, this, [this] {
-    engine_.toetsenleeg();
-    engine_.state().Pauze = false;
+    presentation_.afterwards([this] {
+      engine_.toetsenleeg();
+      engine_.state().Pauze = false;
+    });
   });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
@@ -65,14 +67,21 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
 Afspelen::~Afspelen() = default;
 
 void Afspelen::connectLevelMenu() {
-  connect(menus_.mnustandard, &QAction::triggered, this, &Afspelen::mnustandardClick);
-  connect(menus_.mnuopen, &QAction::triggered, this, &Afspelen::mnuopenClick);
-  connect(menus_.mnuover, &QAction::triggered, this, &Afspelen::mnuoverClick);
-  connect(menus_.mnuzetterug, &QAction::triggered, this, [this] { engine_.zetTerug(); });
-  connect(menus_.mnuzetopnieuw, &QAction::triggered, this, [this] { engine_.zetOpnieuw(); });
-  connect(menus_.mnutip, &QAction::triggered, this, &Afspelen::mnutipClick);
-  connect(menus_.mnumenu, &QAction::triggered, this, &Afspelen::formUnload);
-  connect(menus_.mnuexit, &QAction::triggered, this, &Afspelen::mnuexitClick);
+  whenStill(menus_.mnustandard, [this] { mnustandardClick(); });
+  whenStill(menus_.mnuopen, [this] { mnuopenClick(); });
+  whenStill(menus_.mnuover, [this] { mnuoverClick(); });
+  whenStill(menus_.mnuzetterug, [this] { engine_.zetTerug(); });
+  whenStill(menus_.mnuzetopnieuw, [this] { engine_.zetOpnieuw(); });
+  whenStill(menus_.mnutip, [this] { mnutipClick(); });
+  whenStill(menus_.mnumenu, [this] { formUnload(); });
+  whenStill(menus_.mnuexit, [this] { mnuexitClick(); });
+}
+
+// A command chosen while a move is shown waits for its end, as it waited for a move that
+// slept before.
+void Afspelen::whenStill(QAction* action, std::function<void()> command) {
+  connect(action, &QAction::triggered, this,
+          [this, command] { presentation_.afterwards(command); });
 }
 
 // Every showing is an activation: the options are read again and a test play that the
@@ -128,7 +137,7 @@ void Afspelen::applySize() {
 // While the introduction screen or the chooser holds the input, the window cannot be closed.
 void Afspelen::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (isEnabled()) formUnload();
+  if (isEnabled()) presentation_.afterwards([this] { formUnload(); });
 }
 
 // `Form_Unload`: the window is hidden, never destroyed.

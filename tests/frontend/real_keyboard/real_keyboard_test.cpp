@@ -32,7 +32,7 @@ using namespace std::chrono_literals;
 
 class RealKeyboard : public ::testing::Test {
  protected:
-  RealKeyboard() : application(folder.root().string(), {sound, desktop, dialogs, printers}) {}
+  RealKeyboard() : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
 
   void playerDoes(const std::function<void()>& keys, const std::function<void()>& finally = [] {}) {
     EXPECT_TRUE(whilePlayerTypes(keys, finally)) << "the windows did not come back";
