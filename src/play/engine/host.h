@@ -50,7 +50,7 @@ class Host {
   virtual void revealBoard(bool withTransition) = 0;
   // `leeg` on screen: the board picture cleared to black.
   virtual void clearBoard() = 0;
-  // Shows the play window, or gives it the focus when it is shown (`Beginnen`, `mainloop`).
+  // Shows the play window, or gives it the focus when it is shown (`Beginnen`).
   virtual void showAndFocus() = 0;
 
   virtual void sleep(int milliseconds) = 0;
@@ -93,8 +93,8 @@ class Host {
   // The player stands on the end square: a short moment of triumph before the board clears.
   virtual void celebrate() {}
 
-  // Runs pending window events once per pass of the main loop. A host may wait here for the
-  // next event while no game key is held, so that an idle game uses no processor time.
+  // Runs pending events once per pass, between the key poll and the move: the headless
+  // host's menu commands. A window, whose own event loop runs between passes, has none.
   virtual void processEvents() = 0;
 };
 

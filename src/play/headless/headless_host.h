@@ -24,7 +24,7 @@ class HeadlessHost : public NullHost {
 
   Engine& engine() { return engine_; }
   // Plays the keys: L left, R right, U up, D down, S space, Z undo, Y redo; each letter is
-  // one pass of the main loop. Starts the level selected in the shared state first when `start` is set.
+  // one pass. Starts the level selected in the shared state first when `start` is set.
   // False when that level cannot be read.
   bool play(const std::string& keys, bool start = true);
   // True when the game ended by its own rules rather than by running out of keys.

@@ -14,6 +14,7 @@
 #include "music_controls.h"
 #include "option_controls.h"
 #include "platform/file_dialogs.h"
+#include "platform/key_state.h"
 #include "platform/message_boxes.h"
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
@@ -49,7 +50,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(vak_, &BoardView::clicked, this, [this] {
     presentation_.afterwards([this] {
       engine_.toetsenleeg();
-      engine_.state().Pauze = false;
+      engine_.pauze(false);
     });
   });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
@@ -57,8 +58,11 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::Label9Click);
   // Opening a menu takes the input from the board; its shortcut keys do not.
   for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
-    connect(title, &QMenu::aboutToShow, this, [this] { engine_.state().Pauze = true; });
+    connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
   connectLevelMenu();
+  driver_.setSingleShot(true);
+  connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
+  connect(&KeyState::instance(), &KeyState::keysChanged, this, &Afspelen::drive);
 
   setWindowTitle(QStringLiteral("Dwaalbos 6.0"));
   applySize();
@@ -208,10 +212,10 @@ void Afspelen::offerWayBack() {
 }
 
 void Afspelen::Label9Click() {
-  engine_.state().Pauze = true;
+  engine_.pauze(true);
   showMessage(this, "Commentaar van de maker", engine_.state().commentaar, BoxIcon::Exclamation);
   engine_.toetsenleeg();
-  engine_.state().Pauze = false;
+  engine_.pauze(false);
 }
 
 }  // namespace dwaalbos

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -106,6 +107,8 @@ class Afspelen : public QMainWindow, public Host {
   void reveal(bool withTransition);
   void ringeffect();
   void whenStill(QAction* action, std::function<void()> command);
+  void drive();
+  void drivePass();
 
   SharedState& shared_;
   PlayServices services_;
@@ -113,6 +116,7 @@ class Afspelen : public QMainWindow, public Host {
   BoardPainter painter_;
   PlayMenus menus_;
   Presentation presentation_;
+  QTimer driver_;
   BoardView* vak_;
   RightPanel* panel_;
   OptionControls* options_;

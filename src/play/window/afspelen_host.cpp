@@ -167,7 +167,12 @@ bool Afspelen::ask(const std::string& title, const std::string& text, Icon icon)
 
 void Afspelen::holdPresentation() { presentation_.hold(); }
 
-void Afspelen::present(std::function<void()> shown) { presentation_.play(std::move(shown)); }
+void Afspelen::present(std::function<void()> shown) {
+  presentation_.play([this, shown = std::move(shown)] {
+    shown();
+    drive();
+  });
+}
 
 void Afspelen::setKeyCount(int keys) {
   presentation_.add([this, keys] {
@@ -256,10 +261,18 @@ void Afspelen::flushKeys() {
   presentation_.add([] { KeyState::instance().flush(); });
 }
 
-// Between moves the game waits for the next event; a held key keeps it going without one,
-// unless a move is still being shown.
-void Afspelen::processEvents() {
-  processPendingEvents(presentation_.playing() || !KeyState::instance().anyDown());
+// The window's own event loop runs between the passes.
+void Afspelen::processEvents() {}
+
+// A pass runs when a key went down or up and after a move has been shown; a held key keeps
+// the game passing, and without one the game waits for the next event.
+void Afspelen::drive() {
+  if (engine_.gameRunning() && !presentation_.holding()) driver_.start();
+}
+
+void Afspelen::drivePass() {
+  engine_.pass();
+  if (KeyState::instance().anyDown()) drive();
 }
 
 }  // namespace dwaalbos
