@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include <utility>
+
 #include "editor/editor_board.h"
 #include "editor/legend_picture.h"
 #include "editor/object_keys.h"
@@ -19,8 +21,9 @@
 #include "platform/message_boxes.h"
 
 namespace dwaalbos {
-
 namespace {
+
+const QString kTitle = QStringLiteral("Dwaalbos 6.0 level editor");
 
 // The panel keeps a margin from the board and from the window's right edge; the legend is a
 // grid of four pictures a row, each with its key name centred under it.
@@ -60,7 +63,7 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
                FileDialogs& dialogs, Printers& printers)
     : state_(state), navigator_(navigator), painter_(pictures), dialogs_(dialogs),
       printers_(printers) {
-  setWindowTitle("Dwaalbos 6.0 level editor");
+  setWindowTitle(kTitle);
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
   QFont font("DejaVu Sans");
@@ -170,6 +173,9 @@ void Editor::terugVanTest() {
   const bool changed = changed_;
   if (state_.Testen) openen(state_.paths.testLevel());
   changed_ = changed;
+  // A completed test play says so in the title, without a box to click away.
+  const bool gehaald = std::exchange(state_.TestGehaald, false);
+  setWindowTitle(gehaald ? kTitle + QStringLiteral(" - testlevel gehaald") : kTitle);
   bringForward();
 }
 

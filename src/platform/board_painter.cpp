@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 #include "level/cell_codes.h"
 #include "picture_names.h"
 
@@ -110,6 +113,21 @@ void BoardPainter::pasteCells(Blitter& blitter, const Table& table, const Board&
       paste(blitter, table, cells[c + Board::kSide * r], (c - 1) * kCellPixels,
             (r - 1) * kCellPixels);
     }
+  }
+}
+
+void BoardPainter::sparkle(QImage& target, int col, int row, int phase) {
+  QPainter painter(&target);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPointF centre((col - 0.5) * kCellPixels, (row - 0.5) * kCellPixels);
+  const double radius = 10.0 + 6.0 * phase;
+  const double arm = std::max(1.5, 5.0 - 0.7 * phase);
+  painter.setPen(QPen(phase % 2 ? QColor(255, 255, 255) : QColor(255, 230, 60), 1.5));
+  for (int ray = 0; ray < 8; ++ray) {
+    const double angle = (ray + 0.5 * phase) * 3.14159265358979 / 4.0;
+    const QPointF star = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
+    painter.drawLine(star - QPointF(arm, 0), star + QPointF(arm, 0));
+    painter.drawLine(star - QPointF(0, arm), star + QPointF(0, arm));
   }
 }
 

@@ -46,6 +46,9 @@ class BoardPainter {
 
   // A tip's outline around cell (col, row), drawn over what is there.
   static void outline(QImage& target, int col, int row);
+  // One frame of the sparkle around cell (col, row) at a level's end: small stars flying out
+  // from the player, further with each phase from 0 on.
+  static void sparkle(QImage& target, int col, int row, int phase);
 
   // The editor's picture of a code (its legend): the board at the start of play, so the
   // switch red, the blue gate open and the red gate closed; 10 is the enemy. A null image

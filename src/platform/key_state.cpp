@@ -88,6 +88,7 @@ bool KeyState::eventFilter(QObject* watched, QEvent* event) {
       if (key->isAutoRepeat()) break;
       if (event->type() == QEvent::KeyPress) keyPressed(key->key(), key->timestamp());
       else keyReleased(key->key());
+      emit keysChanged();
       break;
     }
     case QEvent::WindowActivate:

@@ -44,6 +44,10 @@ class KeyState : public QObject {
   void flush();
   void changeHands();
 
+ signals:
+  // A key went down or up: a game waiting for keys looks again.
+  void keysChanged();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

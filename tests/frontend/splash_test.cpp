@@ -49,8 +49,8 @@ TEST_F(SplashScreen, AKeyLetGoStartsTheLevelWithoutWalkingThePlayer) {
     enabled = rig.window().isEnabled();
     return true;
   });
-  rig::stopWhenDone(script, rig.window());
   QTest::keyClick(splash->Commentaar, Qt::Key_Right);
+  rig::runUntilDone(script, rig.window());
   EXPECT_TRUE(running);
   EXPECT_TRUE(enabled);
   EXPECT_FALSE(splash->isVisible());
@@ -70,9 +70,9 @@ TEST_F(SplashScreen, AClickOrClosingStartsTheLevel) {
       running = rig.window().engine().gameRunning() && rig.window().isEnabled();
       return true;
     });
-    rig::stopWhenDone(script, rig.window());
     if (byClosing) splash->close();
     else QTest::mouseClick(splash, Qt::LeftButton, {}, {5, 5});
+    rig::runUntilDone(script, rig.window());
     EXPECT_TRUE(running);
     EXPECT_FALSE(splash->isVisible());
   }

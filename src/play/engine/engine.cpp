@@ -9,17 +9,22 @@ namespace dwaalbos {
 
 Engine::Engine(SharedState& shared, Host& host) : shared_(shared), host_(host) {}
 
-// A start asked for while a game runs ends that game's loop first; the driver then runs it.
-// Only the outermost call drives, so games started from inside games never nest.
+// A start asked for while a game runs ends that game first; the outermost call then starts
+// it, so games started from inside games never nest.
 void Engine::request(Start start) {
   pending_ = start;
   s_.Gestopt = true;
-  if (!driving_) runPending();
+  settle();
 }
 
-void Engine::runPending() {
+// Ends a game that was stopped and runs the starts asked for meanwhile, unless a pass or a
+// start further out will.
+void Engine::settle() {
+  if (driving_) return;
   driving_ = true;
-  while (pending_ != Start::None) {
+  for (;;) {
+    if (running_ && s_.Gestopt) endGame();
+    if (pending_ == Start::None) break;
     const Start next = pending_;
     pending_ = Start::None;
     if (next == Start::Begi) doBegi();
@@ -66,8 +71,6 @@ void Engine::doBegi() {
   shared_.Veld.copyPlayAreaFrom(shared_.Level.Vakken);
   if (s_.Opnieuw || (s_.naam.empty() && s_.maker.empty())) {
     beginnen();
-    // A start requested meanwhile still needs the flag; it clears it itself.
-    if (pending_ == Start::None) s_.Opnieuw = false;
     return;
   }
   host_.showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
@@ -91,7 +94,7 @@ void Engine::beginnen() {
   shared_.Kant = 40;
   history_.reset();
   showMoves();
-  mainloop();
+  startGame();
 }
 
 namespace {
@@ -124,33 +127,45 @@ std::string Engine::levelTitle() const {
   return texts::kTitelBegin + s_.naam + " door " + s_.maker;
 }
 
-void Engine::mainloop() {
-  ++loopDepth_;
+void Engine::startGame() {
+  running_ = true;
   host_.showAndFocus();
   s_.Pauze = false;
   host_.setTitle(levelTitle());
   s_.PauzeTitel = false;
-  do {
-    pass();
-  } while (!s_.Gestopt);
+}
+
+void Engine::endGame() {
   s_.Gestopt = false;
-  --loopDepth_;
-  if (s_.Opnieuw && pending_ == Start::None) request(Start::Begi);
+  running_ = false;
+  if (s_.Opnieuw && pending_ == Start::None) pending_ = Start::Begi;
 }
 
 void Engine::pass() {
+  if (!running_ || driving_ || showing_) return;
+  driving_ = true;
+  playPass();
+  driving_ = false;
+  settle();
+}
+
+void Engine::pauze(bool on) {
+  s_.Pauze = on;
+  if (running_ && !driving_) showPause();
+}
+
+void Engine::showPause() {
+  if (s_.Pauze == s_.PauzeTitel) return;
+  host_.setTitle(s_.Pauze ? texts::kPauzeTitel : levelTitle());
+  s_.PauzeTitel = s_.Pauze;
+}
+
+void Engine::playPass() {
   s_.Bewogen = false;
+  showPause();
   if (s_.Pauze) {
-    if (!s_.PauzeTitel) {
-      host_.setTitle(texts::kPauzeTitel);
-      s_.PauzeTitel = true;
-    }
     host_.processEvents();
     return;
-  }
-  if (s_.PauzeTitel) {
-    host_.setTitle(levelTitle());
-    s_.PauzeTitel = false;
   }
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
     if (host_.keyState(key)) {
@@ -158,10 +173,15 @@ void Engine::pass() {
       applyKey(key);
       break;
     }
+  const bool moving = moveStart_.has_value();
   host_.processEvents();
   // A command run by the events may have ended this game; its move is then void.
   if (!s_.Gestopt) finishPass();
   recordMove();
+  // The next key is read once the player has seen this move.
+  if (!moving) return;
+  showing_ = true;
+  host_.present([this] { showing_ = false; });
 }
 
 void Engine::act(GameKey key) {
@@ -172,6 +192,7 @@ void Engine::act(GameKey key) {
 }
 
 void Engine::beginMove() {
+  host_.holdPresentation();
   outcome_ = {};
   moveStart_ = gameState();
 }
@@ -285,8 +306,9 @@ void Engine::overnieuw() {
   s_.DirectOpnieuw = true;
   s_.Opnieuw = true;
   s_.Gestopt = true;
-  // A running main loop restarts the level as it ends; with none running, start it now.
+  // A running game restarts the level as it ends; with none running, start it now.
   if (!gameRunning()) request(Start::Begi);
+  else settle();
 }
 
 void Engine::leeg() {
@@ -299,10 +321,11 @@ void Engine::leeg() {
   s_.commentaar.clear();
 }
 
-void Engine::naareditor() {
+void Engine::naareditor(bool completed) {
   s_.Gestopt = true;
   stopRequested_ = true;
-  host_.toEditor();
+  host_.toEditor(completed);
+  settle();
 }
 
 bool Engine::leave() {
@@ -321,6 +344,7 @@ void Engine::stopGame() {
   s_.Gestopt = true;
   stopRequested_ = true;
   pending_ = Start::None;
+  settle();
 }
 
 int Engine::playerCol() const { return shared_.ManX / kCellPixels + 1; }

@@ -14,9 +14,10 @@ namespace dwaalbos {
 
 // The rules of the game and the play window's game flow, with no window system in it.
 //
-// Games started from inside a game (restart, next level, a level opened while one runs) do
-// not nest: the request ends the running main loop and the engine starts the new game once
-// the old one has unwound, so any number of games in a row run in constant stack.
+// The host runs the game pass by pass from its own event loop. Games started from inside a
+// game (restart, next level, a level opened while one runs) do not nest: the request ends the
+// running game and the engine starts the new one once the pass is over, so any number of
+// games in a row run in constant stack.
 class Engine {
  public:
   Engine(SharedState& shared, Host& host);
@@ -32,9 +33,15 @@ class Engine {
   bool openLevel(const std::string& path);  // play a level file (the open command)
   void overnieuw();                   // restart the level (after "Zeker weten?")
   void leeg();                        // empty the board and its captions
-  void naareditor();                  // leave test play for the editor
+  void naareditor(bool completed = false);  // leave test play for the editor
   void stopGame();                    // end the running game without a new one
-  bool gameRunning() const { return loopDepth_ > 0; }
+  bool gameRunning() const { return running_; }
+  // One pass of the game, run by the host whenever a key may have changed, a move has been
+  // shown or the pause ended: a move when a key is found pressed. A game ended in the pass is
+  // cleaned up and a start asked for in it runs before the pass returns.
+  void pass();
+  // Another control takes the input (true) or gives it back; the title says so.
+  void pauze(bool on);
   // The play window's close handler: pauses, then returns to the editor during a test play or
   // ends the game after "Zeker weten?". True when the player left a game outside a test play:
   // the host then puts its window away.
@@ -55,10 +62,10 @@ class Engine {
   // Puts the player on the board's start square: the leftmost column first, then the topmost
   // row. Without one he stays where he stood.
   void placeOnStart();
-  // One pass of the main loop in which `key` is the first key found pressed, without the
+  // One pass in which `key` is the first key found pressed, without the
   // event processing and without a place in the history: what a solver needs to try a move.
   void act(GameKey key);
-  // One move of the player in `Richting`, as the main loop runs it after an accepted key.
+  // One move of the player in `Richting`, as a pass runs it after an accepted key.
   void animeer();
   // Redraw board and player; refresh when asked.
   void tekenen(bool verversen) { host_.tekenen(verversen); }
@@ -73,12 +80,14 @@ class Engine {
   enum class Arrival { Step, RideEnd, AfterRide };
 
   void request(Start start);
-  void runPending();
+  void settle();
   std::optional<Doolhof> selectedLevel() const;
   void doBegi();
   void beginnen();
-  void mainloop();
-  void pass();
+  void startGame();
+  void endGame();
+  void playPass();
+  void showPause();
   void applyKey(GameKey key);
   void finishPass();
   void beginMove();
@@ -121,7 +130,8 @@ class Engine {
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
   bool driving_ = false;
-  int loopDepth_ = 0;
+  bool showing_ = false;  // the host still shows the last move
+  bool running_ = false;
 };
 
 }  // namespace dwaalbos

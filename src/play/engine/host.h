@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace dwaalbos {
@@ -49,7 +50,7 @@ class Host {
   virtual void revealBoard(bool withTransition) = 0;
   // `leeg` on screen: the board picture cleared to black.
   virtual void clearBoard() = 0;
-  // Shows the play window, or gives it the focus when it is shown (`Beginnen`, `mainloop`).
+  // Shows the play window, or gives it the focus when it is shown (`Beginnen`).
   virtual void showAndFocus() = 0;
 
   virtual void sleep(int milliseconds) = 0;
@@ -74,8 +75,9 @@ class Host {
   virtual void showIntroduction(const Introduction& texts) = 0;
   // The play window's close handler (asks whether to leave, or returns to the editor).
   virtual void closeWindow() = 0;
-  // `naareditor`'s window part: hide the play window, enable and run the editor.
-  virtual void toEditor() = 0;
+  // `naareditor`'s window part: hide the play window, enable and run the editor, telling it
+  // whether the test level was completed.
+  virtual void toEditor(bool completed) = 0;
   // Opens a page or a mail link with the desktop's handler.
   virtual void openDocument(const std::string& address) = 0;
 
@@ -83,8 +85,16 @@ class Host {
   virtual bool keyState(GameKey key) = 0;
   // Forgets every key press made until now, also those not yet delivered (`toetsenleeg`).
   virtual void flushKeys() = 0;
-  // Runs pending window events once per pass of the main loop. A host may wait here for the
-  // next event while no game key is held, so that an idle game uses no processor time.
+  // From holdPresentation() on, a host may keep what a move draws, plays, waits and flushes,
+  // and play it at its own pace; present() ends the move, and `shown` runs once the player
+  // has seen it all. A host that shows things as they come calls `shown` at once.
+  virtual void holdPresentation() {}
+  virtual void present(std::function<void()> shown) { shown(); }
+  // The player stands on the end square: a short moment of triumph before the board clears.
+  virtual void celebrate() {}
+
+  // Runs pending events once per pass, between the key poll and the move: the headless
+  // host's menu commands. A window, whose own event loop runs between passes, has none.
   virtual void processEvents() = 0;
 };
 

@@ -15,9 +15,10 @@ void Engine::levelEnd() {
       saved && !*saved)
     host_.message(kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical);
   speelgeluid(Sample::Completed);
+  host_.celebrate();
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
-    if (shared_.Testen) naareditor();
+    if (shared_.Testen) naareditor(true);
     else host_.message(texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation);
     return;
   }

@@ -26,7 +26,7 @@ class NullHost : public Host {
   void followDelayChanged() override {}
   void showIntroduction(const Introduction&) override {}
   void closeWindow() override {}
-  void toEditor() override {}
+  void toEditor(bool) override {}
   void openDocument(const std::string&) override {}
   bool keyState(GameKey) override { return false; }
   void flushKeys() override {}

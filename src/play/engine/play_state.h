@@ -28,7 +28,7 @@ struct Opties {
 
 // The state of one game in the play window.
 struct PlayState {
-  bool Gestopt = false;         // the game has ended; the main loop stops
+  bool Gestopt = false;         // the game has ended; it is cleaned up after the pass
   bool Opnieuw = false;         // a restart is under way: no introduction, no transition
   bool DirectOpnieuw = false;   // restart at once from inside the move
   bool Gehaald = false;         // the last move reached the end square

@@ -17,6 +17,7 @@ bool HeadlessHost::play(const std::string& keys, bool start) {
   } else {
     engine_.verder();
   }
+  while (engine_.gameRunning()) engine_.pass();
   ended_ = !keysExhausted_;
   return true;
 }
@@ -57,7 +58,7 @@ bool HeadlessHost::keyState(GameKey key) {
   }
 }
 
-// Each pass of the main loop takes one letter; a pass with none left ends the session.
+// Each pass takes one letter; a pass with none left ends the session.
 // Z and Y stand for the menu's undo and redo, which run among the pass's events.
 void HeadlessHost::processEvents() {
   if (next_ < keys_.size()) {

@@ -24,7 +24,7 @@ class HeadlessHost : public NullHost {
 
   Engine& engine() { return engine_; }
   // Plays the keys: L left, R right, U up, D down, S space, Z undo, Y redo; each letter is
-  // one pass of the main loop. Starts the level selected in the shared state first when `start` is set.
+  // one pass. Starts the level selected in the shared state first when `start` is set.
   // False when that level cannot be read.
   bool play(const std::string& keys, bool start = true);
   // True when the game ended by its own rules rather than by running out of keys.
@@ -56,7 +56,7 @@ class HeadlessHost : public NullHost {
   void setTitle(const std::string& title) override { title_ = title; }
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
-  void toEditor() override { toEditor_ = true; }
+  void toEditor(bool) override { toEditor_ = true; }
   void openDocument(const std::string& address) override { opened_.push_back(address); }
   bool keyState(GameKey key) override;
   void flushKeys() override {}

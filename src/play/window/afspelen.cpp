@@ -15,6 +15,7 @@
 #include "music_controls.h"
 #include "option_controls.h"
 #include "platform/file_dialogs.h"
+#include "platform/key_state.h"
 #include "platform/message_boxes.h"
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
@@ -48,8 +49,10 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
 
   // Keys pressed while the game was paused had no effect, and keep having none.
   connect(vak_, &BoardView::clicked, this, [this] {
-    engine_.toetsenleeg();
-    engine_.state().Pauze = false;
+    presentation_.afterwards([this] {
+      engine_.toetsenleeg();
+      engine_.pauze(false);
+    });
   });
   // A cleared board has no level, so no level's name in the title either.
   connect(vak_, &BoardView::emptied, this, [this] { setWindowTitle(QStringLiteral("Dwaalbos 6.0")); });
@@ -58,8 +61,11 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::Label9Click);
   // Opening a menu takes the input from the board; its shortcut keys do not.
   for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
-    connect(title, &QMenu::aboutToShow, this, [this] { engine_.state().Pauze = true; });
+    connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
   connectLevelMenu();
+  driver_.setSingleShot(true);
+  connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
+  connect(&KeyState::instance(), &KeyState::keysChanged, this, &Afspelen::drive);
 
   setWindowTitle(QStringLiteral("Dwaalbos 6.0"));
   applySize();
@@ -73,14 +79,21 @@ Afspelen::~Afspelen() {
 }
 
 void Afspelen::connectLevelMenu() {
-  connect(menus_.mnustandard, &QAction::triggered, this, &Afspelen::mnustandardClick);
-  connect(menus_.mnuopen, &QAction::triggered, this, &Afspelen::mnuopenClick);
-  connect(menus_.mnuover, &QAction::triggered, this, &Afspelen::mnuoverClick);
-  connect(menus_.mnuzetterug, &QAction::triggered, this, [this] { engine_.zetTerug(); });
-  connect(menus_.mnuzetopnieuw, &QAction::triggered, this, [this] { engine_.zetOpnieuw(); });
-  connect(menus_.mnutip, &QAction::triggered, this, &Afspelen::mnutipClick);
-  connect(menus_.mnumenu, &QAction::triggered, this, &Afspelen::formUnload);
-  connect(menus_.mnuexit, &QAction::triggered, this, &Afspelen::mnuexitClick);
+  whenStill(menus_.mnustandard, [this] { mnustandardClick(); });
+  whenStill(menus_.mnuopen, [this] { mnuopenClick(); });
+  whenStill(menus_.mnuover, [this] { mnuoverClick(); });
+  whenStill(menus_.mnuzetterug, [this] { engine_.zetTerug(); });
+  whenStill(menus_.mnuzetopnieuw, [this] { engine_.zetOpnieuw(); });
+  whenStill(menus_.mnutip, [this] { mnutipClick(); });
+  whenStill(menus_.mnumenu, [this] { formUnload(); });
+  whenStill(menus_.mnuexit, [this] { mnuexitClick(); });
+}
+
+// A command chosen while a move is shown waits for its end, as it waited for a move that
+// slept before.
+void Afspelen::whenStill(QAction* action, std::function<void()> command) {
+  connect(action, &QAction::triggered, this,
+          [this, command] { presentation_.afterwards(command); });
 }
 
 // Every showing is an activation: the options are read again and a test play that the
@@ -136,7 +149,7 @@ void Afspelen::applySize() {
 // While the introduction screen or the chooser holds the input, the window cannot be closed.
 void Afspelen::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (isEnabled()) formUnload();
+  if (isEnabled()) presentation_.afterwards([this] { formUnload(); });
 }
 
 // `Form_Unload`: the window is hidden, never destroyed.
@@ -220,10 +233,10 @@ void Afspelen::offerWayBack() {
 }
 
 void Afspelen::Label9Click() {
-  engine_.state().Pauze = true;
+  engine_.pauze(true);
   showMessage(this, "Commentaar van de maker", engine_.state().commentaar, BoxIcon::Exclamation);
   engine_.toetsenleeg();
-  engine_.state().Pauze = false;
+  engine_.pauze(false);
 }
 
 }  // namespace dwaalbos

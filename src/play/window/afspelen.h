@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "play/engine/engine.h"
 #include "play/engine/host.h"
 #include "play_menus.h"
+#include "presentation.h"
 
 namespace dwaalbos {
 
@@ -75,11 +77,14 @@ class Afspelen : public QMainWindow, public Host {
   void followDelayChanged() override;
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
-  void toEditor() override;
+  void toEditor(bool completed) override;
   void openDocument(const std::string& address) override;
   bool keyState(GameKey key) override;
   void flushKeys() override;
   void processEvents() override;
+  void holdPresentation() override;
+  void present(std::function<void()> shown) override;
+  void celebrate() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -102,13 +107,20 @@ class Afspelen : public QMainWindow, public Host {
   void verderFromSplash();
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
   QImage& vakImage();
+  void draw(const Board& veld, bool schakelaar, const ManPose& man, bool bitBlt);
+  void reveal(bool withTransition);
   void ringeffect();
+  void whenStill(QAction* action, std::function<void()> command);
+  void drive();
+  void drivePass();
 
   SharedState& shared_;
   PlayServices services_;
   Engine engine_;
   BoardPainter painter_;
   PlayMenus menus_;
+  Presentation presentation_;
+  QTimer driver_;
   BoardView* vak_;
   RightPanel* panel_;
   OptionControls* options_;

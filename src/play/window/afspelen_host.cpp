@@ -26,6 +26,8 @@ constexpr QRgb kBlack = 0xFF000000u;
 constexpr QRgb kBlockWay = 0xFF0000FFu;   // a push block's way
 constexpr QRgb kPlayerWay = 0xFFFFFFFFu;  // the player's ride
 constexpr int kRingFrameMs = 16;
+constexpr int kSparkleFrames = 5;
+constexpr int kSparkleFrameMs = 100;
 
 BoxIcon boxIcon(Icon icon) {
   switch (icon) {
@@ -42,31 +44,61 @@ QString qText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QImage& Afspelen::vakImage() { return vak_->image(); }
 
+// Drawing takes the game as it is now, also when the drawing is kept for later.
 void Afspelen::tekenen(bool verversen) {
-  const ManPose man{shared_.ManX, shared_.ManY, shared_.Stap, shared_.Kant};
-  const QRgb background = inBuffer_ ? kBoardBackground : vak_->background();
-  painter_.tekenen(target(), shared_.Veld, engine_.state().Schakelaar, man,
-                   engine_.opties().MetBitBlt, background);
-  if (tipCell_) BoardPainter::outline(target(), tipCell_->first, tipCell_->second);
-  if (verversen) refresh();
+  presentation_.add([this, veld = shared_.Veld, schakelaar = engine_.state().Schakelaar,
+                     man = ManPose{shared_.ManX, shared_.ManY, shared_.Stap, shared_.Kant},
+                     bitBlt = engine_.opties().MetBitBlt, verversen] {
+    draw(veld, schakelaar, man, bitBlt);
+    if (verversen) vak_->refresh();
+  });
 }
 
-void Afspelen::refresh() { vak_->refresh(); }
+void Afspelen::draw(const Board& veld, bool schakelaar, const ManPose& man, bool bitBlt) {
+  const QRgb background = inBuffer_ ? kBoardBackground : vak_->background();
+  painter_.tekenen(target(), veld, schakelaar, man, bitBlt, background);
+  if (tipCell_) BoardPainter::outline(target(), tipCell_->first, tipCell_->second);
+}
+
+void Afspelen::refresh() {
+  presentation_.add([this] { vak_->refresh(); });
+}
 
 void Afspelen::pasteBlock(int x, int y) {
-  painter_.pasteObject(target(), cell::kPushBlock, x, y, engine_.state().Schakelaar,
-                       engine_.opties().MetBitBlt);
+  presentation_.add([this, x, y, schakelaar = engine_.state().Schakelaar,
+                     bitBlt = engine_.opties().MetBitBlt] {
+    painter_.pasteObject(target(), cell::kPushBlock, x, y, schakelaar, bitBlt);
+  });
 }
 
 // A bar covers its corners' rectangle up to, not including, the larger coordinates.
 void Afspelen::drawBar(int x1, int y1, int x2, int y2, bool isBlock) {
-  QPainter painter(&vakImage());
-  painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                         QSize(std::abs(x2 - x1), std::abs(y2 - y1))),
-                   QColor::fromRgb(isBlock ? kBlockWay : kPlayerWay));
+  presentation_.add([=, this] {
+    QPainter painter(&vakImage());
+    painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                           QSize(std::abs(x2 - x1), std::abs(y2 - y1))),
+                     QColor::fromRgb(isBlock ? kBlockWay : kPlayerWay));
+  });
+}
+
+// The player on the end square, a few sparkles around him, for about half a second.
+void Afspelen::celebrate() {
+  const int col = shared_.ManX / kCellPixels + 1;
+  const int row = shared_.ManY / kCellPixels + 1;
+  for (int phase = 0; phase < kSparkleFrames; ++phase) {
+    presentation_.add([this, col, row, phase] {
+      BoardPainter::sparkle(vakImage(), col, row, phase);
+      vak_->refresh();
+    });
+    presentation_.wait(kSparkleFrameMs);
+  }
 }
 
 void Afspelen::revealBoard(bool withTransition) {
+  presentation_.add([this, withTransition] { reveal(withTransition); });
+}
+
+void Afspelen::reveal(bool withTransition) {
   if (withTransition) {
     inBuffer_ = true;
     tekenen(false);
@@ -98,50 +130,81 @@ void Afspelen::ringeffect() {
 }
 
 void Afspelen::clearBoard() {
-  vak_->setBackground(kBlack);
-  vak_->clear();
-  refresh();
+  presentation_.add([this] {
+    vak_->setBackground(kBlack);
+    vak_->clear();
+    vak_->refresh();
+  });
 }
 
 void Afspelen::showAndFocus() {
-  if (!isVisible()) show();
-  activateWindow();
-  vak_->setFocus();
+  presentation_.add([this] {
+    if (!isVisible()) show();
+    activateWindow();
+    vak_->setFocus();
+  });
 }
 
-void Afspelen::sleep(int milliseconds) { sleepMilliseconds(milliseconds); }
+void Afspelen::sleep(int milliseconds) {
+  if (presentation_.holding()) presentation_.wait(milliseconds);
+  else sleepMilliseconds(milliseconds);
+}
 
-void Afspelen::playSound(int slot) { services_.sound.speelgeluid(slot); }
+void Afspelen::playSound(int slot) {
+  presentation_.add([this, slot] { services_.sound.speelgeluid(slot); });
+}
 
+// A box opens after the player has seen what came before it.
 void Afspelen::message(const std::string& title, const std::string& text, Icon icon) {
+  presentation_.finish();
   showMessage(this, title, text, boxIcon(icon));
 }
 
 bool Afspelen::ask(const std::string& title, const std::string& text, Icon icon) {
+  presentation_.finish();
   return askYesNo(this, title, text, boxIcon(icon));
 }
 
+void Afspelen::holdPresentation() { presentation_.hold(); }
+
+void Afspelen::present(std::function<void()> shown) {
+  presentation_.play([this, shown = std::move(shown)] {
+    shown();
+    drive();
+  });
+}
+
 void Afspelen::setKeyCount(int keys) {
-  panel_->SleutelsJ->setText(QString::number(keys));
-  menus_.MnusleutelsZev->setText(QStringLiteral("Sleutels: %1").arg(keys));
+  presentation_.add([this, keys] {
+    panel_->SleutelsJ->setText(QString::number(keys));
+    menus_.MnusleutelsZev->setText(QStringLiteral("Sleutels: %1").arg(keys));
+  });
 }
 
 // A move, an undo or a new attempt makes a shown tip stale.
 void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
-  tipCell_.reset();
-  panel_->zetten->setText(QString::number(moves));
-  menus_.mnuzetterug->setEnabled(canUndo);
-  menus_.mnuzetopnieuw->setEnabled(canRedo);
+  presentation_.add([=, this] {
+    tipCell_.reset();
+    panel_->zetten->setText(QString::number(moves));
+    menus_.mnuzetterug->setEnabled(canUndo);
+    menus_.mnuzetopnieuw->setEnabled(canRedo);
+  });
 }
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
-  panel_->Naamcaption->setText(qText(naam));
-  panel_->Makercap->setText(qText(maker));
+  presentation_.add([this, naam, maker] {
+    panel_->Naamcaption->setText(qText(naam));
+    panel_->Makercap->setText(qText(maker));
+  });
 }
 
-void Afspelen::setTitle(const std::string& title) { setWindowTitle(qText(title)); }
+void Afspelen::setTitle(const std::string& title) {
+  presentation_.add([this, title] { setWindowTitle(qText(title)); });
+}
 
-void Afspelen::followDelayChanged() { options_->showFollowDelay(); }
+void Afspelen::followDelayChanged() {
+  presentation_.add([this] { options_->showFollowDelay(); });
+}
 
 void Afspelen::showIntroduction(const Introduction& texts) {
   setEnabled(false);
@@ -159,17 +222,23 @@ void Afspelen::verderFromSplash() {
   engine_.verder();
 }
 
-void Afspelen::closeWindow() { formUnload(); }
+void Afspelen::closeWindow() {
+  presentation_.finish();
+  formUnload();
+}
 
 // Leaving a test play unloads the window: its music list is made anew when it next shows.
-void Afspelen::toEditor() {
-  unloaded_ = true;
-  hide();
-  services_.navigator.returnToEditor();
+void Afspelen::toEditor(bool completed) {
+  presentation_.add([this, completed] {
+    unloaded_ = true;
+    hide();
+    shared_.TestGehaald = completed;
+    services_.navigator.returnToEditor();
+  });
 }
 
 void Afspelen::openDocument(const std::string& address) {
-  services_.desktop.openDocument(address);
+  presentation_.add([this, address] { services_.desktop.openDocument(address); });
 }
 
 bool Afspelen::keyState(GameKey key) {
@@ -188,9 +257,22 @@ bool Afspelen::keyState(GameKey key) {
   return false;
 }
 
-void Afspelen::flushKeys() { KeyState::instance().flush(); }
+void Afspelen::flushKeys() {
+  presentation_.add([] { KeyState::instance().flush(); });
+}
 
-// Between moves the game waits for the next event; a held key keeps it going without one.
-void Afspelen::processEvents() { processPendingEvents(!KeyState::instance().anyDown()); }
+// The window's own event loop runs between the passes.
+void Afspelen::processEvents() {}
+
+// A pass runs when a key went down or up and after a move has been shown; a held key keeps
+// the game passing, and without one the game waits for the next event.
+void Afspelen::drive() {
+  if (engine_.gameRunning() && !presentation_.holding()) driver_.start();
+}
+
+void Afspelen::drivePass() {
+  engine_.pass();
+  if (KeyState::instance().anyDown()) drive();
+}
 
 }  // namespace dwaalbos

@@ -57,13 +57,13 @@ void MusicControls::Command1Click() {
 
 void MusicControls::afterButton() {
   engine_.toetsenleeg();
-  engine_.state().Pauze = true;
+  engine_.pauze(true);
 }
 
 bool MusicControls::eventFilter(QObject* watched, QEvent* event) {
   if (watched == panel_.Combo1 && event->type() == QEvent::FocusIn &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-    engine_.state().Pauze = true;
+    engine_.pauze(true);
   }
   return QObject::eventFilter(watched, event);
 }

@@ -117,7 +117,7 @@ void OptionControls::Check1Click(bool ticked) {
   menus_.mnuvolg->setChecked(ticked);
   engine_.opties().volglijnen = ticked;
   engine_.toetsenleeg();
-  engine_.state().Pauze = false;
+  engine_.pauze(false);
 }
 
 void OptionControls::Check2Click(bool ticked) {
@@ -125,7 +125,7 @@ void OptionControls::Check2Click(bool ticked) {
   engine_.opties().overgang = ticked;
   engine_.toetsenleeg();
   emit boardFocusWanted();
-  engine_.state().Pauze = false;
+  engine_.pauze(false);
 }
 
 void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& variable) {
@@ -162,7 +162,7 @@ bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
 bool OptionControls::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn && watched != panel_.snelcap &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-    engine_.state().Pauze = true;
+    engine_.pauze(true);
   }
   if (watched == panel_.loopcap || watched == panel_.snelcap)
     return digitBoxEvent(static_cast<QLineEdit*>(watched), event);

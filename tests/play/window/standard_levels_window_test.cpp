@@ -80,8 +80,8 @@ class StandardLevelsInTheWindow : public ::testing::Test {
         splash = candidate;
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(splash->Naam->text().toStdString(), level->Naam);
-    rig::stopWhenDone(script, window, 30000);
     QTest::mouseClick(splash->Naam, Qt::LeftButton);
+    rig::runUntilDone(script, window, 30000);
   }
 
   rig::PlayWindowRig rig;
