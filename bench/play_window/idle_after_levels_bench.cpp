@@ -7,14 +7,11 @@
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include <benchmark/benchmark.h>
 
 #include "frontend/application.h"
-#include "level/level_file.h"
-#include "level/level_sets.h"
 #include "play/window/afspelen.h"
 #include "support/test_levels.h"
 #include "support/real_player.h"
@@ -42,19 +39,10 @@ double idleCorePercent() {
   return 100.0 * (processSeconds() - before) / (double(kIdle.count()) / 1000.0);
 }
 
-// Element 0 and four levels of three squares: start, empty, end.
-void writeShortSet(const std::string& path) {
-  std::ofstream file(path, std::ios::binary);
-  for (int level = 0; level <= 4; ++level) {
-    const Bytes record = encodeLevel(levelFromRows({"S.E"}, "Kort " + std::to_string(level)));
-    file.write(reinterpret_cast<const char*>(record.data()), std::streamsize(record.size()));
-  }
-}
-
 void idleAfterThreeLevels(benchmark::State& state) {
   TempFolder folder;
   std::filesystem::create_directories(folder.path("geluid"));
-  writeShortSet(folder.path("standaardlevels"));
+  writeEmptyStandardSets(folder, levelFromRows({"S.E"}, "Kort"));
   RecordingSound sound;
   RecordingDesktop desktop;
   AnsweringDialogs dialogs;
@@ -72,7 +60,7 @@ void idleAfterThreeLevels(benchmark::State& state) {
       play.engine().begi();
     });
     const auto startLevel = [&] {
-      waitFor([&] { return watch.active != nullptr && !watch.activeIs(play); });
+      watch.waitUntilActiveKind("dwaalbos::Splash");
       keyboard.tap("space");
       watch.waitUntilActive(play);
     };

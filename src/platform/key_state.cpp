@@ -85,7 +85,9 @@ bool KeyState::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
       const auto* key = static_cast<QKeyEvent*>(event);
-      if (key->isAutoRepeat()) break;
+      // The repeats of a key held over from the window before reach no window: an arrow held
+      // onto the end square would otherwise move a box's focus from "Ja" to "Nee".
+      if (key->isAutoRepeat()) return heldOver_.contains(key->key());
       if (event->type() == QEvent::KeyPress) keyPressed(key->key(), key->timestamp());
       else keyReleased(key->key());
       emit keysChanged();

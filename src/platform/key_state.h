@@ -23,7 +23,7 @@ namespace dwaalbos {
 //   holding an arrow keeps walking.
 // - `changeHands` (a window shown or activated, a box or dialog closed): a flush, and every key
 //   down at that moment counts as up until it has been released, so the Enter that answered a
-//   box never acts on the window that comes next.
+//   box never acts on the window that comes next. Its auto-repeats reach no window either.
 //
 // The application's event filter feeds it, and changes hands whenever one of the game's windows
 // is activated or a modal box or dialog closes.

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstring>
 #include <thread>
 
 #include "x_display.h"
@@ -28,6 +29,13 @@ bool WindowWatch::waitUntilActive(const QWidget& window) const {
   return active && activeIs(window);
 }
 
+bool WindowWatch::waitUntilActiveKind(const char* className) const {
+  const auto matches = [&] { return std::strcmp(activeKind.load(), className) == 0; };
+  const bool active = waitFor(matches);
+  pause(kSettle);
+  return active && matches();
+}
+
 bool WindowWatch::waitForBox() const {
   const bool up = waitFor([&] { return boxUp.load(); });
   pause(kSettle);
@@ -40,6 +48,7 @@ bool WindowWatch::eventFilter(QObject* watched, QEvent* event) {
   if (modal && event->type() == QEvent::Show) ++boxesShown;
   if (event->type() == QEvent::WindowActivate) {
     active = watched;
+    activeKind = watched->metaObject()->className();
     boxUp = modal;
   }
   if (modal && event->type() == QEvent::Hide) boxUp = false;

@@ -20,8 +20,11 @@ class WindowWatch : public QObject {
   // Wait, on the player's thread, until the window or a modal box has the keyboard.
   bool waitUntilActive(const QWidget& window) const;
   bool waitForBox() const;
+  // Waits until a window of the class (its meta-object name, "dwaalbos::Splash") has it.
+  bool waitUntilActiveKind(const char* className) const;
 
   std::atomic<const QObject*> active = nullptr;
+  std::atomic<const char*> activeKind = "";
   std::atomic<int> boxesShown = 0;
   std::atomic<bool> boxUp = false;  // shown and holding the keyboard
 

@@ -25,14 +25,14 @@ inline Doolhof levelFromRows(std::initializer_list<const char*> rows, const std:
   return std::get<Doolhof>(parseLevelText(text));
 }
 
-// Both standard level set files, whole and of empty levels, so that a game starts without
-// telling of a missing set.
-inline void writeEmptyStandardSets(const TempFolder& folder) {
+// Both standard level set files, whole, so that a game starts without telling of a missing
+// set; every level of the first set is `first`, all else empty.
+inline void writeEmptyStandardSets(const TempFolder& folder, const Doolhof& first = {}) {
   for (const auto& [name, records] : {std::pair{"standaardlevels", kSet1Records},
                                       std::pair{"standaardlevels2", kSet2Records}}) {
     Bytes set;
     for (int i = 0; i < records; ++i) {
-      const Bytes record = encodeLevel(Doolhof{});
+      const Bytes record = encodeLevel(records == kSet1Records ? first : Doolhof{});
       set.insert(set.end(), record.begin(), record.end());
     }
     folder.write(name, set);
