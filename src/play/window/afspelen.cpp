@@ -65,7 +65,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connectLevelMenu();
   driver_.setSingleShot(true);
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
-  connect(&KeyState::instance(), &KeyState::keysChanged, this, &Afspelen::drive);
+  connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
 
   setWindowTitle(QStringLiteral("Dwaalbos 6.0"));
   applySize();

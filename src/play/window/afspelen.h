@@ -111,7 +111,7 @@ class Afspelen : public QMainWindow, public Host {
   void reveal(bool withTransition);
   void ringeffect();
   void whenStill(QAction* action, std::function<void()> command);
-  void drive();
+  void drive(int afterMilliseconds = 0);
   void drivePass();
 
   SharedState& shared_;

@@ -26,6 +26,7 @@ constexpr QRgb kBlack = 0xFF000000u;
 constexpr QRgb kBlockWay = 0xFF0000FFu;   // a push block's way
 constexpr QRgb kPlayerWay = 0xFFFFFFFFu;  // the player's ride
 constexpr int kRingFrameMs = 16;
+constexpr int kHeldKeyPollMs = 10;
 constexpr int kSparkleFrames = 5;
 constexpr int kSparkleFrameMs = 100;
 
@@ -266,13 +267,15 @@ void Afspelen::processEvents() {}
 
 // A pass runs when a key went down or up and after a move has been shown; a held key keeps
 // the game passing, and without one the game waits for the next event.
-void Afspelen::drive() {
-  if (engine_.gameRunning() && !presentation_.holding()) driver_.start();
+void Afspelen::drive(int afterMilliseconds) {
+  if (engine_.gameRunning() && !presentation_.holding()) driver_.start(afterMilliseconds);
 }
 
+// A held key that did nothing (an arrow against a wall, space beside the switch) is looked at
+// again a little later rather than at once, so that holding it does not keep a core busy.
 void Afspelen::drivePass() {
   engine_.pass();
-  if (KeyState::instance().anyDown()) drive();
+  if (KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
 }
 
 }  // namespace dwaalbos
