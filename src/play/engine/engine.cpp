@@ -163,10 +163,7 @@ void Engine::showPause() {
 void Engine::playPass() {
   s_.Bewogen = false;
   showPause();
-  if (s_.Pauze) {
-    host_.processEvents();
-    return;
-  }
+  if (s_.Pauze) return;
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
     if (host_.keyState(key)) {
       beginMove();
@@ -174,9 +171,7 @@ void Engine::playPass() {
       break;
     }
   const bool moving = moveStart_.has_value();
-  host_.processEvents();
-  // A command run by the events may have ended this game; its move is then void.
-  if (!s_.Gestopt) finishPass();
+  finishPass();
   recordMove();
   // The next key is read once the player has seen this move.
   if (!moving) return;

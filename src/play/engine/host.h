@@ -92,10 +92,6 @@ class Host {
   virtual void present(std::function<void()> shown) { shown(); }
   // The player stands on the end square: a short moment of triumph before the board clears.
   virtual void celebrate() {}
-
-  // Runs pending events once per pass, between the key poll and the move: the headless
-  // host's menu commands. A window, whose own event loop runs between passes, has none.
-  virtual void processEvents() = 0;
 };
 
 }  // namespace dwaalbos

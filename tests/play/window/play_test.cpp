@@ -346,10 +346,11 @@ TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {
   Afspelen& window = rig.shown();
   window.clearBoard();
   window.revealBoard(true);
+  EXPECT_EQ(window.board().cursor().shape(), Qt::WaitCursor);  // shown from the event loop
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
   EXPECT_EQ(window.board().image(), window.picture1());
   EXPECT_EQ(window.board().image(), expectedBoard(rig.shared, window.engine().state().Schakelaar,
                                                   window.engine().opties().MetBitBlt));
-  EXPECT_EQ(window.board().cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(PlayWindow, TheKeyCountShowsOnThePanelAndInTheMenu) {
