@@ -23,7 +23,7 @@ TEST(Moves, TheLeftAndTopEdgesTurnThePlayerWithoutAMove) {
   PlayBoard game({"S"});
   game.play("L");
   EXPECT_EQ(game.shared.ManX, 0);
-  EXPECT_EQ(game.shared.Richting, dir::kLeft);
+  EXPECT_EQ(game.shared.Richting, Direction::Left);
   EXPECT_EQ(game.shared.Kant, 120);
   EXPECT_EQ(game.sounds(), (Sounds{1}));
   game.play("U");

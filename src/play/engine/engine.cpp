@@ -239,7 +239,7 @@ void Engine::setGameState(const GameState& state) {
   shared_.ManX = (state.col - 1) * kCellPixels;
   shared_.ManY = (state.row - 1) * kCellPixels;
   shared_.Richting = state.richting;
-  if (state.richting != 0) shared_.Kant = dir::facingRow(state.richting);
+  if (state.richting != Direction::None) shared_.Kant = dir::facingRow(state.richting);
   s_.Schakelaar = state.schakelaar;
   s_.sleutels = state.sleutels;
   host_.setKeyCount(s_.sleutels);
@@ -249,19 +249,19 @@ void Engine::applyKey(GameKey key) {
   switch (key) {
     case GameKey::Left:
       if (shared_.ManX != 0) s_.Bewogen = true;
-      shared_.Richting = dir::kLeft;
+      shared_.Richting = Direction::Left;
       break;
     case GameKey::Right:
       s_.Bewogen = true;
-      shared_.Richting = dir::kRight;
+      shared_.Richting = Direction::Right;
       break;
     case GameKey::Up:
       if (shared_.ManY != 0) s_.Bewogen = true;
-      shared_.Richting = dir::kUp;
+      shared_.Richting = Direction::Up;
       break;
     case GameKey::Down:
       s_.Bewogen = true;
-      shared_.Richting = dir::kDown;
+      shared_.Richting = Direction::Down;
       break;
     case GameKey::Space: flipSwitch(); return;
     case GameKey::Enter: return;

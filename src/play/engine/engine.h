@@ -100,12 +100,12 @@ class Engine {
   bool pcollision(int& wX, int& wY);
   bool bcollision(int x, int y, Arrival arrival);
   bool pushRule(int x, int y, Arrival arrival);
-  bool pbcollision(int pbX, int pbY, int& deRichting);
-  void voerpbuit(int vpbx, int vpby, int vpbrichting);
-  void laatstepijl(int& x, int& y, int& d);
-  void duwblokken(int dux, int duy, int durichting, int ablok, int min);
+  bool pbcollision(int pbX, int pbY, Direction& deRichting);
+  void voerpbuit(int vpbx, int vpby, Direction vpbrichting);
+  void laatstepijl(int& x, int& y, Direction& d);
+  void duwblokken(int dux, int duy, Direction durichting, int ablok, int min);
   void zelfmoord(int x, int y);
-  void lijnerbij(int x, int y, int richting, bool isblok);
+  void lijnerbij(int x, int y, Direction richting, bool isblok);
   void volglijnen();
   bool circleLimitReached();
   void levelEnd();
@@ -114,8 +114,8 @@ class Engine {
   void endedAndCleared();
   void takeKey(int x, int y);
   bool openKeyBlock(int x, int y);
-  void walkPlayer(int richting);
-  void animatePush(int x, int y, int d);
+  void walkPlayer(Direction richting);
+  void animatePush(int x, int y, Direction d);
   std::string levelTitle() const;
   int playerCol() const;
   int playerRow() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "level/board.h"
+#include "level/cell_codes.h"
 
 namespace dwaalbos {
 
@@ -10,7 +11,7 @@ struct GameState {
   Board veld;
   int col = 1;            // the player's cell
   int row = 1;
-  int richting = 0;       // the way he faces; 0 before his first key
+  Direction richting = Direction::None;  // the way he faces
   bool schakelaar = true; // true red
   int sleutels = 0;
 

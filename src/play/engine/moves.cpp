@@ -44,7 +44,7 @@ void Engine::animeer() {
 }
 
 // One of the five 8-pixel steps of a move, with the next walking frame.
-void Engine::walkPlayer(int richting) {
+void Engine::walkPlayer(Direction richting) {
   shared_.ManX += 8 * dir::dx(richting);
   shared_.ManY += 8 * dir::dy(richting);
   shared_.Kant = dir::facingRow(richting);
