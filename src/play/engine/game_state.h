@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "host.h"
 #include "level/board.h"
 #include "level/cell_codes.h"
 
@@ -23,6 +26,7 @@ struct MoveOutcome {
   bool died = false;       // a pushed block came to rest on the player
   bool endless = false;    // the way circled and the move was refused ("Oneindig")
   bool completed = false;  // the end square was reached
+  std::optional<Question> question;  // the move waits for its answer
 };
 
 }  // namespace dwaalbos

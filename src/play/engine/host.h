@@ -21,6 +21,12 @@ enum class Sample {
   Completed = 12,
 };
 
+// A question that stops a move until the host gives the player's answer (Engine::answer).
+struct Question {
+  std::string title;
+  std::string text;
+};
+
 // The three texts of the introduction screen, composed by the engine.
 struct Introduction {
   std::string naam;        // the level name, or "Geennaam"

@@ -129,6 +129,7 @@ void Engine::duwblokken(int dux, int duy, Direction durichting, int ablok, int m
     const int x = dux + i * dir::dx(durichting);
     const int y = duy + i * dir::dy(durichting);
     shared_.Veld.set(x, y, cell::kPushBlock);
+    if (outcome_.question) afterCrush_.emplace_back(x, y);
     zelfmoord(x, y);
   }
 }

@@ -26,6 +26,10 @@ bool HeadlessHost::play(const std::string& keys, bool start) {
 // undo and redo, chosen in a pass that found no key pressed.
 void HeadlessHost::playLetter() {
   engine_.pass();
+  if (const auto& question = engine_.lastMove().question) {
+    events_.push_back({0, question->title, question->text, answerYes_ ? "yes" : "no"});
+    engine_.answer(answerYes_);
+  }
   if (next_ >= keys_.size()) {
     keysExhausted_ = true;
     engine_.stopGame();

@@ -113,6 +113,7 @@ class Afspelen : public QMainWindow, public Host {
   void whenStill(QAction* action, std::function<void()> command);
   void drive(int afterMilliseconds = 0);
   void drivePass();
+  void askWhenShown(const Question& question);
 
   SharedState& shared_;
   PlayServices services_;

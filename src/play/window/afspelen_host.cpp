@@ -277,7 +277,18 @@ void Afspelen::drive(int afterMilliseconds) {
 // again a little later rather than at once, so that holding it does not keep a core busy.
 void Afspelen::drivePass() {
   engine_.pass();
-  if (KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
+  if (const auto& question = engine_.lastMove().question) askWhenShown(*question);
+  else if (KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
+}
+
+// A question that stopped a move opens once the move so far has been seen; the window's event
+// loop runs on meanwhile, and the answer lets the move go on.
+void Afspelen::askWhenShown(const Question& question) {
+  presentation_.add([this, question] {
+    askYesNoLater(this, question.title, question.text, BoxIcon::None,
+                  [this](bool yes) { engine_.answer(yes); });
+  });
+  presentation_.resume();
 }
 
 }  // namespace dwaalbos
