@@ -107,7 +107,8 @@ TEST(GameFlow, ARestartWhenNoGameRunsStartsTheLevelAtOnce) {
 }
 
 TEST(GameFlow, ACrushAtTheEndOfARideAsksWhetherToLeave) {
-  // A crush at the end of a ride hands over to the close handler.
+  // The ride ends on the block at (3,2), pushed down onto arrows that bring it back; a crush
+  // at the end of a ride hands over to the close handler.
   PlayBoard game({"S>v", "..X<", "..>^"}, false);
   game.play("RDD");
   EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Zelfmoord", "Bevestiging"}));
