@@ -17,13 +17,14 @@
 #include "play/window/navigator.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
+#include "level/texts.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
 
 namespace dwaalbos {
 namespace {
 
-const QString kTitle = QStringLiteral("Dwaalbos 6.0 level editor");
+const QString kTitle = QString::fromUtf8(texts::kEditorTitel);
 
 // The panel keeps a margin from the board and from the window's right edge; the legend is a
 // grid of four pictures a row, each with its key name centred under it.
@@ -120,9 +121,7 @@ void Editor::buildLegend() {
 
 void Editor::chooseObject(int code) {
   if (code == cell::kUnused) {
-    showMessage(this, "Effe wachten",
-                "Dit object is nog niet klaar om komt in de volgende versie pas.",
-                BoxIcon::Exclamation);
+    showMessage(this, texts::kEffeWachtenTitle, texts::kNogNietKlaar, BoxIcon::Exclamation);
     return;
   }
   chosen_ = code;
@@ -175,7 +174,7 @@ void Editor::terugVanTest() {
   changed_ = changed;
   // A completed test play says so in the title, without a box to click away.
   const bool gehaald = std::exchange(state_.testCompleted, false);
-  setWindowTitle(gehaald ? kTitle + QStringLiteral(" - testlevel gehaald") : kTitle);
+  setWindowTitle(gehaald ? kTitle + texts::kTestGehaald : kTitle);
   bringForward();
 }
 
@@ -250,7 +249,7 @@ void Editor::Vak_Click(int column, int row, Qt::MouseButton button) {
 
 void Editor::place(int column, int row, std::int16_t code) {
   if (!placeObject(state_.Veld, column, row, code)) {
-    showMessage(this, "Er is al een begin", "Er bestaat al een begin!", BoxIcon::Critical);
+    showMessage(this, texts::kAlEenBeginTitle, texts::kAlEenBegin, BoxIcon::Critical);
     return;
   }
   changed_ = true;
@@ -258,7 +257,7 @@ void Editor::place(int column, int row, std::int16_t code) {
 }
 
 bool Editor::mayDiscard(const char* question) {
-  return !changed_ || askYesNo(this, "Bevestiging", question, BoxIcon::Exclamation);
+  return !changed_ || askYesNo(this, texts::kBevestigingTitle, question, BoxIcon::Exclamation);
 }
 
 void Editor::edtekenen(QRgb background) {
@@ -274,8 +273,8 @@ void Editor::closeEvent(QCloseEvent* event) {
 }
 
 void Editor::mnuexit_Click() {
-  const bool sure = changed_ ? mayDiscard("Het level is nog niet opgeslagen. Toch weggaan?")
-                             : askYesNo(this, "Bevestiging", "Zeker weten?", BoxIcon::None);
+  const bool sure = changed_ ? mayDiscard(texts::kNietOpgeslagen)
+                             : askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None);
   if (!sure) return;
   setStoppen(true);
   hide();

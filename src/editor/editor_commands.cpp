@@ -11,6 +11,7 @@
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/shared_state.h"
+#include "level/texts.h"
 #include "platform/bitmap_file.h"
 #include "platform/message_boxes.h"
 #include "platform/printers.h"
@@ -56,7 +57,7 @@ void Editor::mnuopen_Click() {
 bool Editor::openen(const std::string& best) {
   const auto level = readLevelFile(best);
   if (!level) {
-    showMessage(this, kNotReadTitle, levelNotReadText(best), BoxIcon::Exclamation);
+    showMessage(this, texts::kNotReadTitle, levelNotReadText(best), BoxIcon::Exclamation);
     return false;
   }
   state_.Level = *level;
@@ -82,7 +83,7 @@ void Editor::levelFromEditor() {
 }
 
 bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result) {
-  if (!result) showMessage(this, kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
+  if (!result) showMessage(this, texts::kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
   return static_cast<bool>(result);
 }
 
@@ -106,10 +107,7 @@ void Editor::mnuexport_Click() {
 void Editor::mnuprint_Click() {
   const auto printer = printers_.defaultPrinter();
   if (!printer) {
-    showMessage(this, "Uitprinten",
-                "Er is geen printer gevonden. Stel eerst een printer in en probeer het dan "
-                "opnieuw.",
-                BoxIcon::Exclamation);
+    showMessage(this, texts::kUitprintenTitle, texts::kGeenPrinter, BoxIcon::Exclamation);
     return;
   }
   edtekenen(kWhite);

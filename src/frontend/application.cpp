@@ -15,6 +15,7 @@
 #include "platform/window_placement.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
+#include "level/texts.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "play/window/afspelen.h"
@@ -62,7 +63,7 @@ void Application::start(const CommandLine& command) {
 // game goes on as if started without it.
 void Application::reportUnreadable(const std::string& path) {
   state_.Opdrachtregel = false;
-  showMessage(nullptr, kNotReadTitle, levelNotReadText(path), BoxIcon::Exclamation);
+  showMessage(nullptr, texts::kNotReadTitle, levelNotReadText(path), BoxIcon::Exclamation);
 }
 
 // The levels a damaged set file still holds play; the player learns why the others are missing.
@@ -75,7 +76,7 @@ void Application::reportShortLevelSets() {
                {state_.sets.Levelset2, state_.paths.standaardlevels2(), kSet2Records}};
   for (const auto& file : files) {
     if (file.set.size() >= file.records) continue;
-    showMessage(nullptr, kNotReadTitle,
+    showMessage(nullptr, texts::kNotReadTitle,
                 levelSetShortText(file.path, std::max(file.set.size() - 1, 0), file.records - 1),
                 BoxIcon::Exclamation);
   }
@@ -121,7 +122,7 @@ void Application::showMenu() { bringForward(menu()); }
 // tested level starts.
 void Application::showPlayWindow() {
   if (state_.Testen && editor_) {
-    play().setWindowTitle(QStringLiteral("Dwaalbos 6.0"));
+    play().setWindowTitle(texts::kSpelTitel);
     placeOver(play(), *editor_);
   }
   bringForward(play());

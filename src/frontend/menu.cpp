@@ -13,6 +13,7 @@
 #include "play/window/navigator.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
+#include "level/texts.h"
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 
@@ -28,7 +29,6 @@ const std::array<std::string, 3> kUitleg{
 
 constexpr int kKlik = 9;              // the sample of a change of button
 constexpr int kLaatsteLevelSet1 = 23;
-constexpr const char* kTitel = "Dwaalbos";
 
 }  // namespace
 
@@ -42,7 +42,7 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
       title_(menuTitle({kWidth, 92})),
       buttons_(pictures),
       Label1(new QLabel(this)) {
-  setWindowTitle("Dwaalbos 6.0: Menu");
+  setWindowTitle(texts::kMenuTitel);
   setFixedSize(kWidth, kHeight);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -190,11 +190,8 @@ void Menu::openHelp() {
     navigator_.quitProgram();
     return;
   }
-  QMessageBox::warning(this, kTitel,
-                       QString::fromStdString("De helppagina kon niet worden geopend: er is geen "
-                                              "programma gevonden dat webpagina's opent.\r\n"
-                                              "Je vindt de pagina hier:\r\n" +
-                                              state_.paths.helpPage()));
+  QMessageBox::warning(this, texts::kProgramTitle,
+                       QString::fromStdString(texts::kGeenHelpOpener + state_.paths.helpPage()));
   Weg = false;
   toetsenleeg();
   runWhileVisible();
@@ -246,15 +243,11 @@ bool Menu::bonusUnlocked() const {
 void Menu::startBonusProgram() {
   pausedForDialog_ = true;
   runWhileVisible();
-  QMessageBox notice(QMessageBox::NoIcon, kTitel,
-                     "Als er zometeen om een wachtwoord wordt gevraagd moet je 'Pelikaan7' "
-                     "intypen'",
+  QMessageBox notice(QMessageBox::NoIcon, texts::kProgramTitle, texts::kWachtwoordHint,
                      QMessageBox::Ok, this);
   notice.exec();
   if (!desktop_.startProgram(state_.paths.bonusProgram()))
-    QMessageBox::warning(this, kTitel,
-                         "Het bonusprogramma irunin.bin kon niet worden gestart. "
-                         "Staat het nog in de map van het spel?");
+    QMessageBox::warning(this, texts::kProgramTitle, texts::kBonusNietGestart);
   pausedForDialog_ = false;
   toetsenleeg();
   runWhileVisible();

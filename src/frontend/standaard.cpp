@@ -9,6 +9,7 @@
 
 #include "level/progress.h"
 #include "level/shared_state.h"
+#include "level/texts.h"
 #include "play/solver/standard_solutions.h"
 #include "play/window/afspelen.h"
 #include "platform/window_placement.h"
@@ -32,7 +33,7 @@ void fill(QListWidget* list, const LevelSet& set, int count) {
 }  // namespace
 
 Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), play_(play) {
-  setWindowTitle(QStringLiteral("Kies een level"));
+  setWindowTitle(texts::kKiesTitel);
   auto* grid = new QGridLayout(this);
   List1 = new QListWidget(this);
   List2 = new QListWidget(this);
@@ -79,8 +80,9 @@ void Standaard::showDetail(int levelNumber) {
   const int best = best_.of(levelNumber);
   const std::size_t shortest = shortestSolution(levelNumber).size();
   detail->setText(
-      QStringLiteral("Jouw beste: %1 — kortst mogelijk: %2 zetten")
-          .arg(best != 0 ? QStringLiteral("%1 zetten").arg(best) : QStringLiteral("nog niet gehaald"))
+      QString::fromUtf8(texts::kBesteEnKortste)
+          .arg(best != 0 ? QString::fromUtf8(texts::kZetten).arg(best)
+                         : QString::fromUtf8(texts::kNogNietGehaald))
           .arg(shortest));
 }
 

@@ -3,24 +3,23 @@
 namespace dwaalbos {
 namespace {
 
-std::string named(const std::string& path) { return "Het bestand \"" + path + "\""; }
+std::string named(const std::string& path) { return texts::kHetBestand + path + "\""; }
 
 }  // namespace
 
 std::string notSavedText(const std::string& path, const WriteResult& result) {
-  return named(path) + " kon niet worden opgeslagen.\r\nReden: " + result.reason();
+  return named(path) + texts::kNietOpgeslagenReden + result.reason();
 }
 
 std::string levelNotReadText(const std::string& path) {
-  const std::string why = fileExists(path) ? "Het is geen geldig Dwaalbos-level."
-                                           : "Het bestaat niet.";
-  return named(path) + " kon niet worden gelezen.\r\n" + why;
+  const std::string why = fileExists(path) ? texts::kGeenLevel : texts::kBestaatNiet;
+  return named(path) + texts::kNietGelezen + why;
 }
 
 std::string levelSetShortText(const std::string& path, int levelsFound, int levelsWanted) {
-  const std::string what = !fileExists(path) ? " ontbreekt." : " is beschadigd.";
-  return named(path) + what + "\r\nEr zijn " + std::to_string(levelsFound) + " van de " +
-         std::to_string(levelsWanted) + " levels te spelen.";
+  const std::string what = !fileExists(path) ? texts::kOntbreekt : texts::kBeschadigd;
+  return named(path) + what + texts::kErZijn + std::to_string(levelsFound) + texts::kVanDe +
+         std::to_string(levelsWanted) + texts::kLevelsTeSpelen;
 }
 
 }  // namespace dwaalbos

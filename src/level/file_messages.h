@@ -3,14 +3,13 @@
 #include <string>
 
 #include "byte_io.h"
+#include "texts.h"
 
 namespace dwaalbos {
 
-// The Dutch words for a file the game could not write or read, shared by every window so that
-// the player always learns which file it was and why.
-inline constexpr const char* kNotSavedTitle = "Opslaan mislukt";
-inline constexpr const char* kNotReadTitle = "Bestand onleesbaar";
-
+// What the player is told about a file the game could not write or read, shared by every
+// window so that the player always learns which file it was and why; the box titles are
+// `texts::kNotSavedTitle` and `texts::kNotReadTitle`.
 // Names the file and gives the system's reason on a line of its own.
 std::string notSavedText(const std::string& path, const WriteResult& result);
 // A level file that is missing or does not hold a whole level.

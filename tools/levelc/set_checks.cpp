@@ -7,7 +7,7 @@
 #include "level/level_file.h"
 #include "level/level_sets.h"
 #include "level/shared_state.h"
-#include "play/engine/texts.h"
+#include "level/texts.h"
 #include "play/headless/headless_host.h"
 #include "play/solver/solver.h"
 

@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "level/level_file.h"
-#include "texts.h"
+#include "level/texts.h"
 
 namespace dwaalbos {
 

@@ -3,7 +3,7 @@
 #include "level/file_messages.h"
 #include "level/progress.h"
 #include "level/scores.h"
-#include "texts.h"
+#include "level/texts.h"
 
 namespace dwaalbos {
 
@@ -13,7 +13,7 @@ void Engine::levelEnd() {
   const std::string scores = shared_.paths.scores();
   if (const auto saved = recordBestResult(scores, shared_.LevelNummer, history_.moves());
       saved && !*saved)
-    host_.message(kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical);
+    host_.message(texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical);
   speelgeluid(Sample::Completed);
   host_.celebrate();
   if (shared_.LevelNummer == 0) {
@@ -61,7 +61,7 @@ void Engine::saveProgress(bool secondSet, std::int16_t next) {
       secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next);
   shared_.bereikt = furthest(shared_.bereikt, secondSet ? Vordering{1, next} : Vordering{next, 1});
   if (!saved)
-    host_.message(kNotSavedTitle, notSavedText(path, saved) + texts::kVorderingTijdelijk,
+    host_.message(texts::kNotSavedTitle, notSavedText(path, saved) + texts::kVorderingTijdelijk,
                   Icon::Critical);
 }
 

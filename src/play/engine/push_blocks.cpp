@@ -2,7 +2,7 @@
 #include <stdexcept>
 
 #include "engine.h"
-#include "texts.h"
+#include "level/texts.h"
 
 namespace dwaalbos {
 namespace {

@@ -12,6 +12,7 @@
 #include "play/window/splash.h"
 #include "level/file_messages.h"
 #include "level/shared_state.h"
+#include "level/texts.h"
 #include "music_controls.h"
 #include "option_controls.h"
 #include "platform/file_dialogs.h"
@@ -25,8 +26,6 @@
 namespace dwaalbos {
 namespace {
 
-constexpr const char* kConfirmTitle = "Bevestiging";
-constexpr const char* kConfirm = "Zeker weten?";
 constexpr int kTipMs = 1000;
 
 }  // namespace
@@ -55,7 +54,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
     });
   });
   // A cleared board has no level, so no level's name in the title either.
-  connect(vak_, &BoardView::emptied, this, [this] { setWindowTitle(QStringLiteral("Dwaalbos 6.0")); });
+  connect(vak_, &BoardView::emptied, this, [this] { setWindowTitle(texts::kSpelTitel); });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::Label9Click);
@@ -67,7 +66,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
 
-  setWindowTitle(QStringLiteral("Dwaalbos 6.0"));
+  setWindowTitle(texts::kSpelTitel);
   applySize();
 }
 
@@ -131,7 +130,7 @@ void Afspelen::startTestPlay() {
   shared_.LevelBestand = shared_.paths.testLevel();
   shared_.LevelNummer = 0;
   if (engine_.begi()) return;
-  showMessage(this, "Testen", "Het testlevel kan niet worden gelezen.", BoxIcon::Critical);
+  showMessage(this, texts::kTestenTitle, texts::kTestlevelOnleesbaar, BoxIcon::Critical);
   engine_.naareditor();
 }
 
@@ -173,9 +172,7 @@ void Afspelen::mnuopenClick() {
              {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
   if (!engine_.openLevel(path)) {
-    showMessage(this, "Level openen",
-                "Dit bestand is geen Dwaalbos level of kan niet gelezen worden:\r\n" + path,
-                BoxIcon::Critical);
+    showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
   }
 }
 
@@ -186,14 +183,13 @@ void Afspelen::saveOptions() {
   const WriteResult saved = writeOptions();
   if (saved || optionsFailureTold_) return;
   optionsFailureTold_ = true;
-  showMessage(this, kNotSavedTitle,
-              notSavedText(shared_.paths.options(), saved) +
-                  "\r\nDe opties gelden tot je het spel afsluit.",
+  showMessage(this, texts::kNotSavedTitle,
+              notSavedText(shared_.paths.options(), saved) + texts::kOptiesTijdelijk,
               BoxIcon::Exclamation);
 }
 
 void Afspelen::mnuoverClick() {
-  if (askYesNo(this, kConfirmTitle, kConfirm, BoxIcon::None)) engine_.overnieuw();
+  if (askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None)) engine_.overnieuw();
 }
 
 void Afspelen::mnuexitClick() {
@@ -209,7 +205,7 @@ void Afspelen::mnutipClick() {
   if (tip.kind == Tip::Kind::Lost) {
     offerWayBack();
   } else if (tip.kind == Tip::Kind::TooHard) {
-    showMessage(this, "Tip", "Hier kan ik zo snel geen tip vinden.", BoxIcon::Exclamation);
+    showMessage(this, texts::kTipTitle, texts::kGeenSnelleTip, BoxIcon::Exclamation);
   } else {
     tipCell_ = {tip.col, tip.row};
     tekenen(true);
@@ -223,18 +219,19 @@ void Afspelen::mnutipClick() {
 
 void Afspelen::offerWayBack() {
   if (engine_.history().canUndo() &&
-      askYesNo(this, "Tip", "Vanaf hier kun je dit level niet meer halen.\r\n"
-               "Wil je je laatste zet terugnemen?", BoxIcon::Question)) {
+      askYesNo(this, texts::kTipTitle,
+               std::string(texts::kNietMeerTeHalen) + texts::kZetTerugnemen, BoxIcon::Question)) {
     engine_.zetTerug();
-  } else if (askYesNo(this, "Tip", "Vanaf hier kun je dit level niet meer halen.\r\n"
-                      "Wil je overnieuw beginnen?", BoxIcon::Question)) {
+  } else if (askYesNo(this, texts::kTipTitle,
+                      std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
+                      BoxIcon::Question)) {
     engine_.overnieuw();
   }
 }
 
 void Afspelen::Label9Click() {
   engine_.pauze(true);
-  showMessage(this, "Commentaar van de maker", engine_.state().commentaar, BoxIcon::Exclamation);
+  showMessage(this, texts::kCommentaarTitle, engine_.state().commentaar, BoxIcon::Exclamation);
   engine_.toetsenleeg();
   engine_.pauze(false);
 }

@@ -8,6 +8,7 @@
 
 #include "platform/board_painter.h"
 #include "window_geometry.h"
+#include "level/texts.h"
 
 namespace dwaalbos {
 
@@ -22,10 +23,7 @@ BoardView::BoardView(QWidget* parent)
 }
 
 QString BoardView::startHint() {
-  return QStringLiteral(
-      "Kies een standaard level met Ctrl+S\n"
-      "of open een eigen level met Ctrl+E.\n\n"
-      "Beide staan ook in het menu \"Level\".");
+  return QString::fromUtf8(texts::kStartHint);
 }
 
 // Only a level's start paints the board in its own colour; clearing to black ends the level.
