@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,6 +20,8 @@
 #include "level/shared_state.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/zoom_choice.h"
+#include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
 namespace {
@@ -98,6 +101,20 @@ void Editor::buildMenu() {
   level->addAction("&Uittesten", this, &Editor::mnutest_Click);
   level->addSeparator();
   level->addAction("&Weg", this, &Editor::mnuexit_Click);
+  auto* options = menuBar()->addMenu("&Opties");
+  zoomChoice_ = new ZoomChoice(*this, options,
+                               [this](int percent) { navigator_.chooseZoom(percent); });
+  zoomChoice_->show(zoom_);
+}
+
+void Editor::setZoom(int percent) {
+  zoom_ = percent;
+  centralWidget()->setFixedSize(zoomed({kClientWidth, kClientHeight}, percent));
+  zoomWidgets(*centralWidget(), percent);
+  zoomWidgets(*menuBar(), percent);
+  zoomChoice_->show(percent);
+  layout()->invalidate();
+  setFixedSize(sizeHint());
 }
 
 // Each key name stands under the picture of the object it places.
