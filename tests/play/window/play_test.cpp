@@ -7,7 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "frontend/splash.h"
+#include "play/window/splash.h"
 #include "level/cell_codes.h"
 #include "level/progress.h"
 #include "platform/board_painter.h"
