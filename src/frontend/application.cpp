@@ -130,7 +130,10 @@ Afspelen& Application::play() {
 }
 
 Standaard& Application::chooser() {
-  if (!chooser_) chooser_ = std::make_unique<Standaard>(state_, play());
+  if (!chooser_) {
+    chooser_ = std::make_unique<Standaard>(state_, play());
+    chooser_->setZoom(zoom_);
+  }
   return *chooser_;
 }
 
@@ -170,6 +173,7 @@ void Application::chooseZoom(int percent) {
   if (menu_) menu_->setZoom(percent);
   if (editor_) editor_->setZoom(percent);
   if (play_) play_->setZoom(percent);
+  if (chooser_) chooser_->setZoom(percent);
   const WriteResult saved = writeZoom(state_.paths.zoom(), percent);
   if (!saved)
     showMessage(QApplication::activeWindow(), kNotSavedTitle,

@@ -2,6 +2,7 @@
 // golden/. After a deliberate change of the look, write them anew with
 //   DWAALBOS_WRITE_GOLDEN=1 ctest -R Zoomed
 // and look at every picture before committing it.
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include "editor/editor.h"
 #include "frontend/application.h"
 #include "frontend/menu.h"
+#include "frontend/standaard.h"
 #include "level/cell_codes.h"
 #include "level/zoom.h"
 #include "platform/board_painter.h"
@@ -130,6 +132,7 @@ TEST(Zoom, ChosenInOneWindowEveryWindowFollowsAndTheStepIsKept) {
   EXPECT_EQ(play.board().size(), QSize(960, 960));
   EXPECT_EQ(editor.centralWidget()->size(), editorAt100 * 2);
   EXPECT_GE(play.width(), 960);
+  EXPECT_DOUBLE_EQ(application.chooser().font().pointSizeF(), 2 * QApplication::font().pointSizeF());
 
   QTest::keyClick(&play, Qt::Key_Minus, Qt::ControlModifier);
   EXPECT_EQ(application.zoom(), 150);

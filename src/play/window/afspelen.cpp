@@ -158,6 +158,7 @@ void Afspelen::setZoom(int percent) {
   zoomWidgets(*centralWidget(), percent);
   zoomWidgets(*menuBar(), percent);
   zoomChoice_->show(percent);
+  if (splash_) splash_->setZoom(percent);
   applySize();
 }
 
