@@ -51,6 +51,8 @@ QLabel* label(QWidget* parent, int y, const char* text) {
   auto* created = new QLabel(QString::fromUtf8(text), parent);
   created->move(kPanelX, y);
   created->adjustSize();
+  // As wide as the panel: text grows a little more than its zoom at some steps.
+  created->resize(kClientWidth - kPanelX, created->height());
   return created;
 }
 

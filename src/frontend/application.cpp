@@ -25,8 +25,9 @@
 namespace dwaalbos {
 namespace {
 
-// The largest window, the editor, at 100 %, with room for a window manager's frame.
-constexpr Area kLargestWindow{666 + 12, 480 + 24 + 40};
+// Room for the largest windows at 100 %, with their menu bars and a window manager's frame:
+// the editor is the widest (666), the play window with its panel the tallest (489).
+constexpr Area kLargestWindow{666 + 12, 489 + 24 + 40};
 
 // The chosen step, or the largest one; lowered until the largest window fits the screen.
 int zoomAtStart(const GamePaths& paths) {

@@ -40,7 +40,8 @@ T remembered(QWidget& widget, const char* name, const T& now) {
 
 void zoomFont(QWidget& widget, int percent) {
   QFont font = remembered(widget, kBaseFont, widget.font());
-  if (font.pixelSize() > 0) font.setPixelSize(std::max(1, zoomed(font.pixelSize(), percent)));
+  // Rounded down, so that text keeps within the place laid out for it at 100 %.
+  if (font.pixelSize() > 0) font.setPixelSize(std::max(1, font.pixelSize() * percent / 100));
   else font.setPointSizeF(font.pointSizeF() * percent / 100.0);
   widget.setFont(font);
 }
