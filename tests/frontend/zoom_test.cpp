@@ -37,7 +37,7 @@ const Doolhof kLevel = levelFromRows({"S..#", ".>v#X", ".^<.k", "###KE", "..sbr+
   const QString path = QStringLiteral(DWAALBOS_GOLDEN_DIR "/") + name + ".png";
   if (qEnvironmentVariableIsSet("DWAALBOS_WRITE_GOLDEN")) {
     QDir().mkpath(DWAALBOS_GOLDEN_DIR);
-    seen.save(path);
+    seen.save(path, "PNG", 0);
   }
   const QImage golden = QImage(path).convertToFormat(QImage::Format_RGB32);
   const QImage shown = seen.convertToFormat(QImage::Format_RGB32);

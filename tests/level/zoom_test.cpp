@@ -31,17 +31,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FitCase{{652, 512}, {1956, 1536}, 300, 300},  // exactly three times
                     FitCase{{652, 512}, {1955, 1536}, 300, 200},
                     FitCase{{652, 512}, {640, 486}, 300, 75},      // display scale 2
-                    FitCase{{652, 512}, {300, 200}, 300, 75},      // nothing fits
+                    FitCase{{652, 512}, {300, 200}, 300, 75},      // nothing fits: the smallest
                     FitCase{{652, 512}, {3840, 2100}, 150, 150},   // a remembered step
-                    FitCase{{652, 512}, {1280, 1000}, 300, 150},
                     FitCase{{440, 300}, {640, 486}, 300, 100}));   // the menu
-
-TEST(Zoom, StepsUpAndDownStopAtTheEnds) {
-  EXPECT_EQ(largerZoomStep(100), 150);
-  EXPECT_EQ(largerZoomStep(300), 300);
-  EXPECT_EQ(smallerZoomStep(150), 100);
-  EXPECT_EQ(smallerZoomStep(75), 75);
-}
 
 TEST(ZoomFile, KeepsTheChosenStep) {
   TempFolder folder;
