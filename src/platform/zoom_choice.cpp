@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <utility>
+
 #include "level/zoom.h"
 
 namespace dwaalbos {
@@ -25,7 +27,8 @@ ZoomChoice::ZoomChoice(QWidget& window, QMenu* menu, std::function<void(int perc
     }
   }
   // Ctrl+= is Ctrl++ on keyboards where plus needs Shift.
-  for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
     auto* larger = new QShortcut(keys, &window);
     connect(larger, &QShortcut::activated, this, [this] { choose_(largerZoomStep(current_)); });
   }

@@ -70,7 +70,9 @@ class Zoomed : public ::testing::TestWithParam<int> {
     application.chooseZoom(GetParam());
   }
 
-  QString name(const char* window) const { return QStringLiteral("%1-%2").arg(window).arg(GetParam()); }
+  QString name(const char* window) const {
+    return QStringLiteral("%1-%2").arg(window).arg(GetParam());
+  }
 
   TempFolder folder;
   RecordingSound sound;
@@ -113,8 +115,9 @@ TEST(Zoom, ChosenInOneWindowEveryWindowFollowsAndTheStepIsKept) {
   RecordingDesktop desktop;
   AnsweringDialogs dialogs;
   PdfPrinters printers;
-  Application application(GamePaths(testsupport::gameFolder().toStdString(), folder.root().string()),
-                          {sound, desktop, dialogs, printers});
+  Application application(
+      GamePaths(testsupport::gameFolder().toStdString(), folder.root().string()),
+      {sound, desktop, dialogs, printers});
   Afspelen& play = application.play();
   Editor& editor = application.editor();
   const QSize editorAt100 = editor.centralWidget()->size();
@@ -132,7 +135,8 @@ TEST(Zoom, ChosenInOneWindowEveryWindowFollowsAndTheStepIsKept) {
   EXPECT_EQ(play.board().size(), QSize(960, 960));
   EXPECT_EQ(editor.centralWidget()->size(), editorAt100 * 2);
   EXPECT_GE(play.width(), 960);
-  EXPECT_DOUBLE_EQ(application.chooser().font().pointSizeF(), 2 * QApplication::font().pointSizeF());
+  EXPECT_DOUBLE_EQ(application.chooser().font().pointSizeF(),
+                   2 * QApplication::font().pointSizeF());
 
   QTest::keyClick(&play, Qt::Key_Minus, Qt::ControlModifier);
   EXPECT_EQ(application.zoom(), 150);
