@@ -22,7 +22,7 @@ struct SharedState {
   int LevelNummer = 0;      // 1..43 a standard level, 0 the file LevelBestand
   std::string LevelBestand;
   bool Testen = false;      // the play window plays the editor's test level
-  bool TestGehaald = false; // the last test play reached the end square
+  bool testCompleted = false; // the last test play reached the end square
   bool Opdrachtregel = false;
   Vordering bereikt;        // progress reached this session, whether or not the file took it
   int ManX = 0;             // the player's pixel position

@@ -5,6 +5,7 @@
 
 #include "host.h"
 #include "level/board.h"
+#include "level/options_file.h"
 
 namespace dwaalbos {
 
@@ -14,16 +15,6 @@ struct Lijnstuk {
   int LijnY = 0;
   int Lijnrichting = 0;
   bool Isblok = false;
-};
-
-// The play window's six options, edited by the window and read by the engine as it plays.
-struct Opties {
-  bool rechterkant = true;      // right-hand panel shown
-  int Loopvertraging = 0;       // ms after each step of the walking animation
-  bool volglijnen = true;       // follow lines played back (`Check1`)
-  int Lijnvertraging = 0;       // ms after each follow-line bar; 0 becomes 20 when first used
-  bool MetBitBlt = false;       // draw with raster operations (true) or plain painting (false)
-  bool overgang = false;        // ring transition at a new level
 };
 
 // The state of one game in the play window.

@@ -234,7 +234,7 @@ void Afspelen::toEditor(bool completed) {
   presentation_.add([this, completed] {
     unloaded_ = true;
     hide();
-    shared_.TestGehaald = completed;
+    shared_.testCompleted = completed;
     services_.navigator.returnToEditor();
   });
 }

@@ -295,7 +295,7 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
   EXPECT_EQ(window.menus().mnurechts->isChecked(), panelMark);
   EXPECT_EQ(std::count(rig.sound.played.begin(), rig.sound.played.end(), 1), 1);
   EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"return"});
-  EXPECT_TRUE(rig.shared.TestGehaald);
+  EXPECT_TRUE(rig.shared.testCompleted);
   EXPECT_TRUE(script.boxes.empty());
 }
 
