@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cell_codes.h"
 #include "doolhof.h"
 #include "game_paths.h"
 #include "level_sets.h"
@@ -27,7 +28,7 @@ struct SharedState {
   Vordering bereikt;        // progress reached this session, whether or not the file took it
   int ManX = 0;             // the player's pixel position
   int ManY = 0;
-  int Richting = 0;         // 1 up, 2 left, 3 down, 4 right
+  Direction Richting = Direction::None;
   int Stap = 0;             // walking frame: source x 0 or 40
   int Kant = 0;             // facing row: source y 0, 40, 80 or 120
 

@@ -5,6 +5,7 @@
 
 #include "host.h"
 #include "level/board.h"
+#include "level/cell_codes.h"
 #include "level/options_file.h"
 
 namespace dwaalbos {
@@ -13,7 +14,7 @@ namespace dwaalbos {
 struct Lijnstuk {
   int LijnX = 0;
   int LijnY = 0;
-  int Lijnrichting = 0;
+  Direction Lijnrichting = Direction::None;
   bool Isblok = false;
 };
 
@@ -29,8 +30,8 @@ struct PlayState {
   bool Bewogen = false;         // a move key was accepted in this pass
   bool Meegevoerd = false;      // the player rode over arrows in this move
   bool Doorschuiven = false;    // the ride was accepted: jump to its end after walking
-  int Looprichting = 0;         // direction of the move being resolved
-  int NieuweRichting = 0;       // facing after the ride
+  Direction Looprichting = Direction::None;  // direction of the move being resolved
+  Direction NieuweRichting = Direction::None;  // facing after the ride
   int DoelX = 0;                // where the ride ends
   int DoelY = 0;
   Sample NaGeluid = Sample::None; // sample to play after the walk
