@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -20,6 +21,8 @@
 #include "level/texts.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/zoom_choice.h"
+#include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
 namespace {
@@ -49,6 +52,8 @@ QLabel* label(QWidget* parent, int y, const char* text) {
   auto* created = new QLabel(QString::fromUtf8(text), parent);
   created->move(kPanelX, y);
   created->adjustSize();
+  // As wide as the panel: text grows a little more than its zoom at some steps.
+  created->resize(kClientWidth - kPanelX, created->height());
   return created;
 }
 
@@ -99,6 +104,20 @@ void Editor::buildMenu() {
   level->addAction("&Uittesten", this, &Editor::mnutest_Click);
   level->addSeparator();
   level->addAction("&Weg", this, &Editor::mnuexit_Click);
+  auto* options = menuBar()->addMenu("&Opties");
+  zoomChoice_ = new ZoomChoice(*this, options,
+                               [this](int percent) { navigator_.chooseZoom(percent); });
+  zoomChoice_->show(zoom_);
+}
+
+void Editor::setZoom(int percent) {
+  zoom_ = percent;
+  centralWidget()->setFixedSize(zoomed({kClientWidth, kClientHeight}, percent));
+  zoomWidgets(*centralWidget(), percent);
+  zoomWidgets(*menuBar(), percent);
+  zoomChoice_->show(percent);
+  layout()->invalidate();
+  setFixedSize(sizeHint());
 }
 
 // Each key name stands under the picture of the object it places.

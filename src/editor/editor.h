@@ -27,6 +27,7 @@ class LegendPicture;
 class Navigator;
 class Pictures;
 class Printers;
+class ZoomChoice;
 struct SharedState;
 
 // The level editor "Dwaalbos 6.0 level editor": the board with its cursor on the left, the
@@ -53,6 +54,8 @@ class Editor : public QMainWindow {
   // Loads a level file into the editor. A file that is missing or holds no whole level is
   // reported and leaves the editor as it was (false); opening never writes.
   bool openen(const std::string& best);
+  // Lays the window out at a zoom step (percent).
+  void setZoom(int percent);
 
   // The commands of the menu "&Level".
   void Mnunew_Click();
@@ -120,6 +123,8 @@ class Editor : public QMainWindow {
   QElapsedTimer clock_;
   std::array<CursorRepeat, 4> repeats_;  // left, right, up, down
   bool Stoppen = true;
+  ZoomChoice* zoomChoice_ = nullptr;
+  int zoom_ = 100;
 };
 
 }  // namespace dwaalbos

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "level/cell_codes.h"
+#include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
 
@@ -29,12 +30,15 @@ void EditorBoard::moveCursor(int dx, int dy) {
   update();
 }
 
+double EditorBoard::zoom() const { return static_cast<double>(width()) / kBoardPixels; }
+
 int EditorBoard::column() const { return cursor_.x() / kCellPixels + 1; }
 int EditorBoard::row() const { return cursor_.y() / kCellPixels + 1; }
 
 void EditorBoard::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, picture_);
+  drawArt(painter, rect(), picture_);
+  painter.scale(zoom(), zoom());
   // A 2-pixel blue line just inside the cell.
   painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(cursor_.x() + 1, cursor_.y() + 1, kCellPixels - 2, kCellPixels - 2));
@@ -48,7 +52,8 @@ void EditorBoard::mousePressEvent(QMouseEvent* event) {
   if (!rect().contains(at)) return;
   const Qt::MouseButton button = event->button();
   if (button == Qt::LeftButton || button == Qt::RightButton)
-    emit cellClicked(at.x() / kCellPixels + 1, at.y() / kCellPixels + 1, button);
+    emit cellClicked(static_cast<int>(at.x() / zoom()) / kCellPixels + 1,
+                     static_cast<int>(at.y() / zoom()) / kCellPixels + 1, button);
 }
 
 }  // namespace dwaalbos

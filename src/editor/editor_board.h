@@ -40,6 +40,8 @@ class EditorBoard : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  double zoom() const;  // the widget's size against the board's 480 pixels
+
   QImage picture_;
   QPoint cursor_;
 };

@@ -3,11 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/zoomed_widgets.h"
+
 namespace dwaalbos {
 
 LegendPicture::LegendPicture(int code, const QImage& picture, QWidget* parent)
-    : QLabel(parent), code_(code) {
-  setPixmap(QPixmap::fromImage(picture));
+    : QWidget(parent), picture_(picture), code_(code) {
   setCursor(Qt::PointingHandCursor);
 }
 
@@ -21,10 +22,10 @@ void LegendPicture::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked(code_);
 }
 
-void LegendPicture::paintEvent(QPaintEvent* event) {
-  QLabel::paintEvent(event);
-  if (!chosen_) return;
+void LegendPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  drawArt(painter, rect(), picture_);
+  if (!chosen_) return;
   painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }

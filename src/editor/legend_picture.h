@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QLabel>
+#include <QImage>
+#include <QWidget>
 
 namespace dwaalbos {
 
 // One object of the editor's legend: its picture, which a click chooses for the board's
 // left clicks; the chosen one is framed.
-class LegendPicture : public QLabel {
+class LegendPicture : public QWidget {
   Q_OBJECT
 
  public:
@@ -23,6 +24,7 @@ class LegendPicture : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QImage picture_;
   int code_;
   bool chosen_ = false;
 };

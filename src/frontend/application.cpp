@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -16,14 +17,34 @@
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/texts.h"
+#include "level/zoom.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "play/window/afspelen.h"
 
 namespace dwaalbos {
+namespace {
+
+// Room for the largest windows at 100 %, with their menu bars and a window manager's frame:
+// the editor is the widest (666), the play window with its panel the tallest (489).
+constexpr Area kLargestWindow{666 + 12, 489 + 24 + 40};
+
+// The chosen step, or the largest one; lowered until the largest window fits the screen.
+int zoomAtStart(const GamePaths& paths) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int ceiling = readZoom(paths.zoom()).value_or(kZoomSteps.back());
+  if (!screen) return std::min(ceiling, kDefaultZoom);
+  const QRect available = screen->availableGeometry();
+  return largestFittingZoom(kLargestWindow, {available.width(), available.height()}, ceiling);
+}
+
+}  // namespace
 
 Application::Application(const GamePaths& paths, Services services)
-    : state_(paths), services_(services), pictures_(QString::fromStdString(paths.folder())) {
+    : state_(paths),
+      services_(services),
+      pictures_(QString::fromStdString(paths.folder())),
+      zoom_(zoomAtStart(paths)) {
   state_.readLevelSets();
   state_.Opdrachtregel = false;
   QApplication::setWindowIcon(
@@ -83,28 +104,37 @@ void Application::reportShortLevelSets() {
 }
 
 Menu& Application::menu() {
-  if (!menu_)
+  if (!menu_) {
     menu_ = std::make_unique<Menu>(state_, services_.sound, *this, services_.desktop, pictures_);
+    menu_->setZoom(zoom_);
+  }
   return *menu_;
 }
 
 Editor& Application::editor() {
-  if (!editor_)
+  if (!editor_) {
     editor_ = std::make_unique<Editor>(state_, *this, pictures_, services_.dialogs,
                                        services_.printers);
+    editor_->setZoom(zoom_);
+  }
   return *editor_;
 }
 
 Afspelen& Application::play() {
-  if (!play_)
+  if (!play_) {
     play_ = std::make_unique<Afspelen>(
         state_, PlayServices{services_.sound, *this, services_.dialogs, services_.desktop,
                              pictures_});
+    play_->setZoom(zoom_);
+  }
   return *play_;
 }
 
 Standaard& Application::chooser() {
-  if (!chooser_) chooser_ = std::make_unique<Standaard>(state_, play());
+  if (!chooser_) {
+    chooser_ = std::make_unique<Standaard>(state_, play());
+    chooser_->setZoom(zoom_);
+  }
   return *chooser_;
 }
 
@@ -137,6 +167,19 @@ void Application::openInEditor(const char* path) { editor().metcommand(path); }
 void Application::returnToEditor() { editor().terugVanTest(); }
 
 void Application::enableEditor(bool enabled) { editor().setEnabled(enabled); }
+
+// A choice that cannot be kept still holds for this run; the player learns why it will not last.
+void Application::chooseZoom(int percent) {
+  zoom_ = percent;
+  if (menu_) menu_->setZoom(percent);
+  if (editor_) editor_->setZoom(percent);
+  if (play_) play_->setZoom(percent);
+  if (chooser_) chooser_->setZoom(percent);
+  const WriteResult saved = writeZoom(state_.paths.zoom(), percent);
+  if (!saved)
+    showMessage(QApplication::activeWindow(), kNotSavedTitle,
+                notSavedText(state_.paths.zoom(), saved), BoxIcon::Exclamation);
+}
 
 void Application::endOnRequest() {
   if (play_) play_->writeOptions();

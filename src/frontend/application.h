@@ -55,6 +55,8 @@ class Application : public Navigator {
   void returnToEditor() override;
   void enableEditor(bool enabled) override;
   void quitProgram() override;
+  void chooseZoom(int percent) override;
+  int zoom() const { return zoom_; }
   // A request from outside to end (a signal): the options are written, then the program ends
   // as its quit command ends it.
   void endOnRequest();
@@ -66,6 +68,7 @@ class Application : public Navigator {
   SharedState state_;
   Services services_;
   Pictures pictures_;
+  int zoom_;
   std::unique_ptr<Menu> menu_;
   std::unique_ptr<Editor> editor_;
   std::unique_ptr<Afspelen> play_;

@@ -16,6 +16,8 @@
 #include "level/texts.h"
 #include "platform/desktop.h"
 #include "platform/key_state.h"
+#include "platform/zoom_choice.h"
+#include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
 
@@ -62,7 +64,18 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kFrameMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &Menu::frame);
+  zoomChoice_ = new ZoomChoice(*this, nullptr,
+                               [this](int percent) { navigator_.chooseZoom(percent); });
 }
+
+void Menu::setZoom(int percent) {
+  zoom_ = percent;
+  setFixedSize(zoomed({kWidth, kHeight}, percent));
+  zoomWidgets(*this, percent);
+  zoomChoice_->show(percent);
+}
+
+QPoint Menu::unzoomed(QPointF point) const { return (point * 100.0 / zoom_).toPoint(); }
 
 const std::string& Menu::uitleg() const { return kUitleg[static_cast<std::size_t>(Keuze - 1)]; }
 
@@ -199,11 +212,11 @@ void Menu::openHelp() {
 
 void Menu::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, canvas_);
+  drawArt(painter, rect(), canvas_);
 }
 
 void Menu::mouseMoveEvent(QMouseEvent* event) {
-  const int button = MenuButtons::areaAt(event->position().toPoint());
+  const int button = MenuButtons::areaAt(unzoomed(event->position()));
   if (button == 0) {
     unsetCursor();
     return;
@@ -213,14 +226,14 @@ void Menu::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Menu::mousePressEvent(QMouseEvent* event) {
-  const int button = MenuButtons::areaAt(event->position().toPoint());
+  const int button = MenuButtons::areaAt(unzoomed(event->position()));
   pressedButton_ = button;
   if (button == 3) pressOnHelpButton(event->button(), event->modifiers());
 }
 
 // A click on the play or editor button is acted on in the next frame that reads choices.
 void Menu::mouseReleaseEvent(QMouseEvent* event) {
-  const int button = MenuButtons::areaAt(event->position().toPoint());
+  const int button = MenuButtons::areaAt(unzoomed(event->position()));
   if (event->button() == Qt::LeftButton && button == pressedButton_ && button != 3 && button != 0)
     Gekozen = button;
   pressedButton_ = 0;

@@ -19,6 +19,7 @@ class Desktop;
 class Navigator;
 class Pictures;
 class Sound;
+class ZoomChoice;
 struct SharedState;
 
 // The main menu "Dwaalbos 6.0: Menu": three picture buttons over a field of drifting grey
@@ -42,6 +43,8 @@ class Menu : public QWidget {
   int keuze() const { return Keuze; }
   const std::string& uitleg() const;
   bool animating() const { return timer_.isActive(); }
+  // Lays the window out at a zoom step (percent); the animation stays in its own pixels.
+  void setZoom(int percent);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -66,6 +69,7 @@ class Menu : public QWidget {
   bool bonusUnlocked() const;
   void startBonusProgram();
   void toetsenleeg();
+  QPoint unzoomed(QPointF point) const;
 
   SharedState& state_;
   Sound& sound_;
@@ -87,6 +91,8 @@ class Menu : public QWidget {
   int Gekozen = 0;
   int pressedButton_ = 0;
   bool pausedForDialog_ = false;
+  ZoomChoice* zoomChoice_;
+  int zoom_ = 100;
 };
 
 }  // namespace dwaalbos

@@ -13,6 +13,7 @@
 #include "play/solver/standard_solutions.h"
 #include "play/window/afspelen.h"
 #include "platform/window_placement.h"
+#include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
 namespace {
@@ -29,6 +30,9 @@ void fill(QListWidget* list, const LevelSet& set, int count) {
     list->addItem(QString::fromStdString(level->Naam + " door " + level->Maker));
   }
 }
+
+constexpr int kWidth = 560;
+constexpr int kHeight = 380;
 
 }  // namespace
 
@@ -47,7 +51,7 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   grid->addWidget(Command2, 2, 1);
   detail = new QLabel(this);
   grid->addWidget(detail, 3, 0, 1, 2);
-  resize(560, 380);
+  resize(kWidth, kHeight);
 
   connect(Command1, &QPushButton::clicked, this, [this] { playChosen(List1, kFirstOfSet1); });
   connect(Command2, &QPushButton::clicked, this, [this] { playChosen(List2, kFirstOfSet2); });
@@ -58,6 +62,11 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
           [this](int row) { showDetail(row + kFirstOfSet1); });
   connect(List2, &QListWidget::currentRowChanged, this,
           [this](int row) { showDetail(row + kFirstOfSet2); });
+}
+
+void Standaard::setZoom(int percent) {
+  zoomWidgets(*this, percent);
+  resize(zoomed({kWidth, kHeight}, percent));
 }
 
 void Standaard::showEvent(QShowEvent* event) {

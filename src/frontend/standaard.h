@@ -22,6 +22,8 @@ class Standaard : public QWidget {
 
  public:
   Standaard(SharedState& shared, Afspelen& play);
+  // Lays the window out at a zoom step (percent).
+  void setZoom(int percent);
 
   QListWidget* List1;
   QListWidget* List2;

@@ -57,6 +57,7 @@ class RecordingNavigator : public Navigator {
   void returnToEditor() override { calls.push_back("return"); }
   void enableEditor(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
   void quitProgram() override { calls.push_back("quit"); }
+  void chooseZoom(int percent) override { calls.push_back("zoom " + std::to_string(percent)); }
 
   std::vector<std::string> calls;
 };

@@ -18,6 +18,8 @@
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/zoom_choice.h"
+#include "platform/zoomed_widgets.h"
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
 #include "right_panel.h"
@@ -62,6 +64,10 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
     connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
   connectLevelMenu();
+  menus_.Mnuoptie->addSeparator();
+  zoomChoice_ = new ZoomChoice(*this, menus_.Mnuoptie,
+                               [this](int percent) { services_.navigator.chooseZoom(percent); });
+  zoomChoice_->show(zoom_);
   driver_.setSingleShot(true);
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
@@ -141,8 +147,18 @@ void Afspelen::applySize() {
   const int width = wide ? geometry::kWidePlay : geometry::kNarrowPlay;
   const int clientHeight = testLayout_ ? geometry::kTestHeight : geometry::kPanelHeight;
   const int menuHeight = testLayout_ ? 0 : menuBar()->sizeHint().height();
-  centralWidget()->setFixedSize(width, clientHeight);
-  setFixedSize(width, clientHeight + menuHeight);
+  const QSize client = zoomed({width, clientHeight}, zoom_);
+  centralWidget()->setFixedSize(client);
+  setFixedSize(client.width(), client.height() + menuHeight);
+}
+
+void Afspelen::setZoom(int percent) {
+  zoom_ = percent;
+  zoomWidgets(*centralWidget(), percent);
+  zoomWidgets(*menuBar(), percent);
+  zoomChoice_->show(percent);
+  if (splash_) splash_->setZoom(percent);
+  applySize();
 }
 
 // While the introduction screen or the chooser holds the input, the window cannot be closed.

@@ -28,6 +28,7 @@ class Pictures;
 class RightPanel;
 class Sound;
 class Splash;
+class ZoomChoice;
 struct SharedState;
 
 // What the play window uses of the program around it.
@@ -56,6 +57,10 @@ class Afspelen : public QMainWindow, public Host {
 
   // Gives the window its input back after another of the game's windows had it.
   void regainInput();
+  // Lays the window out at a zoom step (percent); the game itself stays in board pixels.
+  void setZoom(int percent);
+  int zoom() const { return zoom_; }
+
   // `slaoptiesop` without a word to the player, for a program that is ending.
   WriteResult writeOptions();
 
@@ -134,6 +139,8 @@ class Afspelen : public QMainWindow, public Host {
   bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
   std::optional<std::pair<int, int>> tipCell_;  // the square a tip points at, while shown
   bool optionsFailureTold_ = false;
+  ZoomChoice* zoomChoice_;
+  int zoom_ = 100;
 };
 
 }  // namespace dwaalbos

@@ -216,6 +216,7 @@ void Afspelen::showIntroduction(const Introduction& texts) {
   setEnabled(false);
   if (!splash_) {
     splash_ = std::make_unique<Splash>(services_.pictures, *this);
+    splash_->setZoom(zoom_);
     connect(splash_.get(), &Splash::dismissed, this, &Afspelen::verderFromSplash);
   }
   splash_->present(qText(texts.naam), qText(texts.maker), qText(texts.commentaar));

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/board_painter.h"
+#include "platform/zoomed_widgets.h"
 #include "window_geometry.h"
 #include "level/texts.h"
 
@@ -62,9 +63,9 @@ bool BoardView::plain() const {
   return true;
 }
 
-void BoardView::paintEvent(QPaintEvent* event) {
+void BoardView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(event->rect(), image_, event->rect());
+  drawArt(painter, rect(), image_);
   if (startHint_) paintStartHint(painter);
 }
 
@@ -74,7 +75,10 @@ void BoardView::paintStartHint(QPainter& painter) {
   font.setPointSizeF(13);
   font.setBold(true);
   painter.setFont(font);
-  const QRect box = rect().adjusted(32, 32, -32, -32);
+  // The hint is laid out on the board's own 480 pixels and zoomed with it.
+  painter.scale(static_cast<double>(width()) / geometry::kBoard,
+                static_cast<double>(height()) / geometry::kBoard);
+  const QRect box = QRect(0, 0, geometry::kBoard, geometry::kBoard).adjusted(32, 32, -32, -32);
   painter.setPen(dark ? QColor(0xFF, 0xE0, 0xB0) : QColor(0x40, 0x20, 0x00));
   painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, startHint());
 }

@@ -16,6 +16,7 @@ class Navigator {
   virtual void returnToEditor() = 0;    // back from a test play: enable and run the editor
   virtual void enableEditor(bool enabled) = 0;
   virtual void quitProgram() = 0;       // close the sound library and leave the event loop
+  virtual void chooseZoom(int percent) = 0;  // every window at this step, kept for next time
 };
 
 }  // namespace dwaalbos

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPushButton>
 
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
+#include "platform/zoomed_widgets.h"
 #include "window_geometry.h"
 
 namespace dwaalbos {
@@ -38,7 +38,7 @@ QFont panelFont() {
 RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(parent) {
   setGeometry(geometry::kPanelX, 0, geometry::kPanelWidth, geometry::kPanelHeight);
   setFont(panelFont());
-  picture(pictures.get(plaatje::kImage1), 0, 0, geometry::kPanelWidth, geometry::kPanelHeight);
+  picture(pictures.get(plaatje::kImage1), 0, 0, geometry::kPanelHeight);
 
   heading("Gegevens level:", kLeft, 8, kWidth);
   label("Naam:", kLeft, 28, kValueX - kLeft, kLine);
@@ -99,7 +99,7 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
 // A picture with "Sleutels:" and "Pijlen:" and their counts beside it; only the first pair's key
 // count is live.
 void RightPanel::statusPair(const QImage& image, int y, QLabel** keyCount) {
-  picture(image, kLeft, y, 38, 42);
+  picture(image, kLeft, y, 42);
   label("Sleutels:", kValueX, y + 4, 60, kLine);
   label("Pijlen:", kValueX, y + 4 + kLine, 60, kLine);
   QLabel* keys = label("0", 120, y + 4, kRight - 120, kLine);
@@ -120,11 +120,10 @@ QLabel* RightPanel::label(const char* text, int x, int y, int width, int height)
   return made;
 }
 
-QLabel* RightPanel::picture(const QImage& image, int x, int y, int width, int height) {
-  auto* made = new QLabel(this);
-  made->setGeometry(x, y, width, height);
-  made->setPixmap(QPixmap::fromImage(image));
-  return made;
+// At its own size, standing in the place's left middle.
+void RightPanel::picture(const QImage& image, int x, int y, int height) {
+  auto* made = new ArtView(image, this);
+  made->setGeometry(x, y + (height - image.height()) / 2, image.width(), image.height());
 }
 
 bool RightPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -45,7 +45,7 @@ class RightPanel : public QWidget {
   QLabel* label(const char* text, int x, int y, int width, int height);
   QLabel* heading(const char* text, int x, int y, int width);
   void statusPair(const QImage& image, int y, QLabel** keyCount);
-  QLabel* picture(const QImage& image, int x, int y, int width, int height);
+  void picture(const QImage& image, int x, int y, int height);
 };
 
 }  // namespace dwaalbos

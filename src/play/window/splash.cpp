@@ -4,13 +4,13 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QWindow>
 
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
 #include "platform/window_placement.h"
+#include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
 namespace {
@@ -41,9 +41,8 @@ QFont commentFont() {
 Splash::Splash(const Pictures& pictures, QWidget& owner)
     : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), owner_(owner) {
   setFixedSize(kWidth, kHeight);
-  auto* background = new QLabel(this);
+  auto* background = new ArtView(pictures.get(plaatje::kSplashachtergrond), this);
   background->setGeometry(0, 0, kWidth, kHeight);
-  background->setPixmap(QPixmap::fromImage(pictures.get(plaatje::kSplashachtergrond)));
 
   Naam = new QLabel(this);
   Naam->setGeometry(20, 24, 360, 64);
@@ -68,6 +67,11 @@ Splash::Splash(const Pictures& pictures, QWidget& owner)
   for (QObject* part : std::initializer_list<QObject*>{this, background, Naam, Label1,
                                                        Commentaar, Commentaar->viewport()})
     part->installEventFilter(this);
+}
+
+void Splash::setZoom(int percent) {
+  setFixedSize(zoomed({kWidth, kHeight}, percent));
+  zoomWidgets(*this, percent);
 }
 
 void Splash::present(const QString& naam, const QString& maker, const QString& commentaar) {

@@ -22,6 +22,8 @@ class Splash : public QWidget {
 
   // Shows the screen with the three texts, centred over the owner.
   void present(const QString& naam, const QString& maker, const QString& commentaar);
+  // Lays the screen out at a zoom step (percent).
+  void setZoom(int percent);
 
   QLabel* Naam;
   QLabel* Label1;
