@@ -2,8 +2,8 @@
 # Sets up, builds and starts Dwaalbos, or runs every test, on Debian 12.
 #   ./dwaalbos.sh play   install what is missing, build, start the game
 #   ./dwaalbos.sh test   install what is missing, build, run every test, the library tests
-#                        again under the sanitizers, and the fuzzers; check the desktop files
-#                        and the Debian package
+#                        again under the sanitizers, and the fuzzers; check that includes
+#                        point down the layers, the desktop files and the Debian package
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -92,6 +92,7 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    tools/check-layers.sh
     build
     (cd build && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
       ctest --output-on-failure -j "$(nproc)" --timeout 600)

@@ -14,7 +14,7 @@
 #include "editor/legend_picture.h"
 #include "editor/object_keys.h"
 #include "editor/placement.h"
-#include "frontend/navigator.h"
+#include "play/window/navigator.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "platform/key_state.h"

@@ -7,7 +7,7 @@
 #include "editor/editor.h"
 #include "editor/editor_board.h"
 #include "editor/level_printout.h"
-#include "frontend/navigator.h"
+#include "play/window/navigator.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/shared_state.h"

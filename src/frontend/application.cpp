@@ -13,7 +13,7 @@
 #include "editor/editor.h"
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
-#include "frontend/window_placement.h"
+#include "platform/window_placement.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "platform/message_boxes.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "frontend/navigator.h"
+#include "play/window/navigator.h"
 #include "level/command_line.h"
 #include "level/shared_state.h"
 #include "platform/pictures.h"

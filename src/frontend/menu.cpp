@@ -10,7 +10,7 @@
 
 #include "audio/sound.h"
 #include "frontend/menu_title.h"
-#include "frontend/navigator.h"
+#include "play/window/navigator.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "platform/desktop.h"

@@ -11,7 +11,7 @@
 #include "level/shared_state.h"
 #include "play/solver/standard_solutions.h"
 #include "play/window/afspelen.h"
-#include "window_placement.h"
+#include "platform/window_placement.h"
 
 namespace dwaalbos {
 namespace {

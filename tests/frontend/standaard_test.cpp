@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "../play/window/play_window_rig.h"
-#include "frontend/splash.h"
+#include "play/window/splash.h"
 #include "frontend/standaard.h"
 #include "level/scores.h"
 #include "play/solver/standard_solutions.h"

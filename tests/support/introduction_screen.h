@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "frontend/splash.h"
+#include "play/window/splash.h"
 
 namespace dwaalbos::testsupport {
 

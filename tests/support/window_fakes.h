@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "frontend/navigator.h"
+#include "play/window/navigator.h"
 #include "platform/desktop.h"
 #include "platform/file_dialogs.h"
 #include "platform/printers.h"

@@ -8,8 +8,8 @@
 
 #include "audio/sound.h"
 #include "board_view.h"
-#include "frontend/navigator.h"
-#include "frontend/splash.h"
+#include "play/window/navigator.h"
+#include "play/window/splash.h"
 #include "level/file_messages.h"
 #include "level/shared_state.h"
 #include "music_controls.h"

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "frontend/splash.h"
+#include "play/window/splash.h"
 #include "play/window/board_view.h"
 #include "play/solver/solver.h"
 #include "play_window_rig.h"

@@ -10,7 +10,7 @@
 
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
-#include "window_placement.h"
+#include "platform/window_placement.h"
 
 namespace dwaalbos {
 namespace {

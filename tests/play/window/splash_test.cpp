@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "../play/window/play_window_rig.h"
-#include "frontend/splash.h"
+#include "play_window_rig.h"
+#include "play/window/splash.h"
 
 using namespace dwaalbos;
 

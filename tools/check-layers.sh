@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header of an area at its own level or above it: the
+# areas form layers, and every include points down. Areas on one level know nothing of each
+# other.
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")/../src"
+
+declare -A level=(
+  [level]=0
+  [platform]=1 [audio]=1 [play/engine]=1
+  [play/solver]=2 [play/headless]=2
+  [play/window]=3
+  [editor]=4
+  [frontend]=5
+)
+
+area_of() {
+  local path=$1
+  for area in play/engine play/solver play/headless play/window level platform audio editor frontend; do
+    [[ $path == "$area"/* ]] && { echo "$area"; return; }
+  done
+  echo "?"
+}
+
+faults=0
+while IFS= read -r file; do
+  own=$(area_of "$file")
+  if [[ $own == "?" ]]; then echo "$file: in no known area"; faults=1; continue; fi
+  while IFS= read -r header; do
+    other=$(area_of "$header")
+    [[ $other == "$own" ]] && continue
+    if [[ $other == "?" ]]; then
+      [[ -e $(dirname "$file")/$header ]] && continue   # a header beside the file
+      echo "$file: includes $header, which is in no known area"; faults=1
+    elif (( ${level[$other]} >= ${level[$own]} )); then
+      echo "$file ($own) includes $header ($other), which is not below it"; faults=1
+    fi
+  done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
+done < <(find . -name '*.cpp' -o -name '*.h' | sed 's#^\./##' | sort)
+
+exit $faults
