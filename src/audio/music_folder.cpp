@@ -17,7 +17,7 @@ std::string lowerCase(std::string text) {
 }
 
 // Case decides only between names that are otherwise equal, so the order is always the same.
-bool before(const Muziekje& a, const Muziekje& b) {
+bool before(const Tune& a, const Tune& b) {
   const std::string lowerA = lowerCase(a.naam);
   const std::string lowerB = lowerCase(b.naam);
   return lowerA != lowerB ? lowerA < lowerB : a.naam < b.naam;
@@ -25,10 +25,10 @@ bool before(const Muziekje& a, const Muziekje& b) {
 
 }  // namespace
 
-std::vector<Muziekje> allemuziekjes(const std::string& gameFolder) {
+std::vector<Tune> allTunes(const std::string& gameFolder) {
   namespace fs = std::filesystem;
   const std::string folder = GamePaths(gameFolder).music();
-  std::vector<Muziekje> list;
+  std::vector<Tune> list;
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const std::string naam = it->path().filename().string();

@@ -6,13 +6,13 @@
 namespace dwaalbos {
 
 // One file of the music folder: the bare name for the list and the full path to play.
-struct Muziekje {
+struct Tune {
   std::string naam;
   std::string pad;
 };
 
 // The plain files of <gameFolder>/muziek, hidden ones left out, sorted by name without regard
 // to case. Empty when the folder is missing or unreadable.
-std::vector<Muziekje> allemuziekjes(const std::string& gameFolder);
+std::vector<Tune> allTunes(const std::string& gameFolder);
 
 }  // namespace dwaalbos

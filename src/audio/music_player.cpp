@@ -17,7 +17,7 @@ std::string extensie(const std::string& bestand) {
 
 }  // namespace
 
-void Muziekspeler::speelmuziek(const std::string& bestand) {
+void MusicPlayer::speelmuziek(const std::string& bestand) {
   stopmuziek();
   const std::string soort = extensie(bestand);
   if (soort == "mid") {
@@ -33,7 +33,7 @@ void Muziekspeler::speelmuziek(const std::string& bestand) {
   }
 }
 
-void Muziekspeler::pauzeermuziek() {
+void MusicPlayer::pauzeermuziek() {
   switch (Muzieksoort_) {
     case Muzieksoort::Midi: midi_.midipauze(); break;
     case Muzieksoort::Spc: spc_.Pause(); break;
@@ -43,7 +43,7 @@ void Muziekspeler::pauzeermuziek() {
   Muziekpauze_ = true;
 }
 
-void Muziekspeler::hervatmuziek() {
+void MusicPlayer::hervatmuziek() {
   switch (Muzieksoort_) {
     case Muzieksoort::Midi: midi_.midiverder(); break;
     case Muzieksoort::Spc: spc_.verder(); break;
@@ -53,7 +53,7 @@ void Muziekspeler::hervatmuziek() {
   Muziekpauze_ = false;
 }
 
-void Muziekspeler::stopmuziek() {
+void MusicPlayer::stopmuziek() {
   switch (Muzieksoort_) {
     case Muzieksoort::Midi: midi_.midisluit(); break;
     case Muzieksoort::Spc: spc_.StopSPC(); break;

@@ -14,9 +14,9 @@ enum class Muzieksoort { Geen = 0, Midi = 1, Spc = 2, Song = 3 };
 // The play window's background music: one file at a time, handed to the player its
 // extension chooses ("mid" MIDI, "spc" SPC, anything else the song player), and the Pause
 // button's state. Pause and resume reach the player of the music started last.
-class Muziekspeler {
+class MusicPlayer {
  public:
-  Muziekspeler(ModuleSongs& songs, Midi& midi, clsSPC& spc)
+  MusicPlayer(ModuleSongs& songs, Midi& midi, clsSPC& spc)
       : songs_(songs), midi_(midi), spc_(spc) {}
 
   void speelmuziek(const std::string& bestand);

@@ -38,7 +38,7 @@ class SdlSound : public Sound {
 
   // `Spc`, whose settings are given once at start-up.
   clsSPC& Spc() { return spc_; }
-  const Muziekspeler& muziek() const { return muziek_; }
+  const MusicPlayer& muziek() const { return muziek_; }
 
  private:
   MixerDevice device_;
@@ -49,7 +49,7 @@ class SdlSound : public Sound {
   Midi midi_;
   ZdSpcPlayer spcPlayer_;
   clsSPC spc_;
-  Muziekspeler muziek_;
+  MusicPlayer muziek_;
 };
 
 }  // namespace dwaalbos

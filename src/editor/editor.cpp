@@ -174,7 +174,7 @@ void Editor::terugVanTest() {
   if (state_.Testen) openen(state_.paths.testLevel());
   changed_ = changed;
   // A completed test play says so in the title, without a box to click away.
-  const bool gehaald = std::exchange(state_.TestGehaald, false);
+  const bool gehaald = std::exchange(state_.testCompleted, false);
   setWindowTitle(gehaald ? kTitle + QStringLiteral(" - testlevel gehaald") : kTitle);
   bringForward();
 }

@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "audio/sound.h"
 #include "editor/editor.h"
@@ -143,11 +142,12 @@ void Application::endOnRequest() {
   quitProgram();
 }
 
-// The program ends at once, also from inside a running game's loop: nothing is saved and no
-// window is asked whether it may close.
+// The program leaves its event loop, also from inside a box or a move being shown, and the
+// windows are taken down as it returns: nothing is saved and no window is asked whether it
+// may close.
 void Application::quitProgram() {
   services_.sound.sluitgeluid();
-  std::exit(0);
+  QCoreApplication::exit(0);
 }
 
 }  // namespace dwaalbos

@@ -80,7 +80,7 @@ void Menu::activate() {
   Keuze = 1;
   random_.seed(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
   Hoek = 0;
-  Sterren.vul(random_);
+  Sterren.scatter(random_);
   canvas_.fill(Qt::black);
   runWhileVisible();
 }
@@ -112,8 +112,8 @@ void Menu::closeEvent(QCloseEvent* event) {
 
 void Menu::frame() {
   QPainter painter(&canvas_);
-  Sterren.beweeg(Hoek, [this](int x, int y, int grijs) {
-    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) canvas_.setPixel(x, y, qRgb(grijs, grijs, grijs));
+  Sterren.drift(Hoek, [this](int x, int y, int grey) {
+    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) canvas_.setPixel(x, y, qRgb(grey, grey, grey));
   });
   painter.drawImage(0, 0, title_);
   buttons_.draw(painter, Keuze);

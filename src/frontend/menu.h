@@ -9,7 +9,7 @@
 #include <string>
 
 #include "frontend/menu_buttons.h"
-#include "frontend/sterrenveld.h"
+#include "frontend/starfield.h"
 
 class QLabel;
 
@@ -78,7 +78,7 @@ class Menu : public QWidget {
   QLabel* Label1;
   QTimer timer_;
   std::mt19937 random_;
-  Sterrenveld Sterren{kWidth, kHeight};
+  Starfield Sterren{kWidth, kHeight};
 
   float Hoek = 0;
   long Teller = 0;

@@ -26,27 +26,32 @@ inline constexpr std::int16_t kFourWay = 15;
 constexpr bool isArrow(int code) { return code >= kArrowLeft && code <= kFourWay; }
 }  // namespace cell
 
-// Directions as stored and passed around by the game: 1 up, 2 left, 3 down, 4 right.
-namespace dir {
-inline constexpr int kUp = 1;
-inline constexpr int kLeft = 2;
-inline constexpr int kDown = 3;
-inline constexpr int kRight = 4;
+// The four ways, numbered as the game reports them; None before the player's first key.
+enum class Direction : std::uint8_t { None = 0, Up = 1, Left = 2, Down = 3, Right = 4 };
 
-constexpr int dx(int d) { return d == kLeft ? -1 : d == kRight ? 1 : 0; }
-constexpr int dy(int d) { return d == kUp ? -1 : d == kDown ? 1 : 0; }
+namespace dir {
+constexpr int dx(Direction d) { return d == Direction::Left ? -1 : d == Direction::Right ? 1 : 0; }
+constexpr int dy(Direction d) { return d == Direction::Up ? -1 : d == Direction::Down ? 1 : 0; }
 
 // Source row of the player's sheet for a facing (`Kant`).
-constexpr int facingRow(int d) { return d == kUp ? 0 : d == kLeft ? 120 : d == kDown ? 80 : 40; }
+constexpr int facingRow(Direction d) {
+  switch (d) {
+    case Direction::Up: return 0;
+    case Direction::Left: return 120;
+    case Direction::Down: return 80;
+    default: return 40;
+  }
+}
 
-// Direction of a plain arrow code; 0 for anything else (the four-way arrow keeps its direction).
-constexpr int ofArrow(int code) {
+// Direction of a plain arrow code; None for anything else (the four-way arrow keeps its
+// direction).
+constexpr Direction ofArrow(int code) {
   switch (code) {
-    case cell::kArrowLeft: return kLeft;
-    case cell::kArrowUp: return kUp;
-    case cell::kArrowDown: return kDown;
-    case cell::kArrowRight: return kRight;
-    default: return 0;
+    case cell::kArrowLeft: return Direction::Left;
+    case cell::kArrowUp: return Direction::Up;
+    case cell::kArrowDown: return Direction::Down;
+    case cell::kArrowRight: return Direction::Right;
+    default: return Direction::None;
   }
 }
 }  // namespace dir

@@ -10,9 +10,9 @@ std::int16_t mark(bool value) { return value ? kTrue : kFalse; }
 
 }  // namespace
 
-StoredOptions decodeOptions(std::span<const std::uint8_t> data) {
+Opties decodeOptions(std::span<const std::uint8_t> data) {
   ByteReader reader(data);
-  StoredOptions options;
+  Opties options;
   options.rechterkant = reader.i16().value_or(0) != 0;
   options.Loopvertraging = reader.i16().value_or(0);
   options.volglijnen = reader.i16().value_or(0) != 0;
@@ -22,24 +22,24 @@ StoredOptions decodeOptions(std::span<const std::uint8_t> data) {
   return options;
 }
 
-Bytes encodeOptions(const StoredOptions& options) {
+Bytes encodeOptions(const Opties& options) {
   Bytes out;
   putI16(out, mark(options.rechterkant));
-  putI16(out, options.Loopvertraging);
+  putI16(out, static_cast<std::int16_t>(options.Loopvertraging));
   putI16(out, mark(options.volglijnen));
-  putI16(out, options.Lijnvertraging);
+  putI16(out, static_cast<std::int16_t>(options.Lijnvertraging));
   putI16(out, mark(options.MetBitBlt));
   putI16(out, mark(options.overgang));
   return out;
 }
 
-StoredOptions loadOptions(const std::string& path) {
+Opties loadOptions(const std::string& path) {
   if (!fileExists(path)) overwriteFileStart(path, {});
   const auto data = readFileStart(path, kOptionsBytes);
-  return data ? decodeOptions(*data) : StoredOptions{};
+  return decodeOptions(data ? std::span<const std::uint8_t>(*data) : std::span<const std::uint8_t>());
 }
 
-WriteResult saveOptions(const std::string& path, const StoredOptions& options) {
+WriteResult saveOptions(const std::string& path, const Opties& options) {
   return overwriteFileStart(path, encodeOptions(options));
 }
 

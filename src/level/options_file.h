@@ -8,30 +8,31 @@
 
 namespace dwaalbos {
 
-// The play window's six options as `Opties.dat` holds them: six little-endian int16 values,
-// no header, Booleans as -1 (true) and 0 (false).
-struct StoredOptions {
-  bool rechterkant = false;        // right-hand panel shown
-  std::int16_t Loopvertraging = 0; // walking delay, ms
-  bool volglijnen = false;         // follow lines drawn
-  std::int16_t Lijnvertraging = 0; // follow-line delay, ms
-  bool MetBitBlt = false;          // drawing path: raster operations or plain painting
-  bool overgang = false;           // ring transition at a new level
+// The play window's six options, edited by the window and read by the engine as it plays.
+// `Opties.dat` holds them as six little-endian int16 values, no header, Booleans as -1 (true)
+// and 0 (false); the defaults are the window's marks before the first load.
+struct Opties {
+  bool rechterkant = true;      // right-hand panel shown
+  int Loopvertraging = 0;       // ms after each step of the walking animation
+  bool volglijnen = true;       // follow lines played back (`Check1`)
+  int Lijnvertraging = 0;       // ms after each follow-line bar; 0 becomes 20 when first used
+  bool MetBitBlt = false;       // draw with raster operations (true) or plain painting (false)
+  bool overgang = false;        // ring transition at a new level
 
-  bool operator==(const StoredOptions&) const = default;
+  bool operator==(const Opties&) const = default;
 };
 
 inline constexpr std::size_t kOptionsBytes = 12;
 
 // Values the data is too short to hold read as 0 (false); any non-zero mark reads as true.
-StoredOptions decodeOptions(std::span<const std::uint8_t> data);
-Bytes encodeOptions(const StoredOptions& options);
+Opties decodeOptions(std::span<const std::uint8_t> data);
+Bytes encodeOptions(const Opties& options);
 
 // `laadopties`' file part: an absent file is created empty, so every value reads as 0. A file
-// that can be neither read nor created also reads as all 0.
-StoredOptions loadOptions(const std::string& path);
+// that can be neither read nor created also reads as all 0 (not as the defaults above).
+Opties loadOptions(const std::string& path);
 // `slaoptiesop`: writes the twelve bytes from the start of the file and keeps any bytes after
 // them. On failure the caller plays on with what it has.
-WriteResult saveOptions(const std::string& path, const StoredOptions& options);
+WriteResult saveOptions(const std::string& path, const Opties& options);
 
 }  // namespace dwaalbos

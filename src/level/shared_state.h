@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cell_codes.h"
 #include "doolhof.h"
 #include "game_paths.h"
 #include "level_sets.h"
@@ -22,12 +23,12 @@ struct SharedState {
   int LevelNummer = 0;      // 1..43 a standard level, 0 the file LevelBestand
   std::string LevelBestand;
   bool Testen = false;      // the play window plays the editor's test level
-  bool TestGehaald = false; // the last test play reached the end square
+  bool testCompleted = false; // the last test play reached the end square
   bool Opdrachtregel = false;
   Vordering bereikt;        // progress reached this session, whether or not the file took it
   int ManX = 0;             // the player's pixel position
   int ManY = 0;
-  int Richting = 0;         // 1 up, 2 left, 3 down, 4 right
+  Direction Richting = Direction::None;
   int Stap = 0;             // walking frame: source x 0 or 40
   int Kant = 0;             // facing row: source y 0, 40, 80 or 120
 

@@ -43,6 +43,19 @@ bool askYesNo(QWidget* parent, const std::string& boxTitle, const std::string& b
   return box.clickedButton() != box.button(QMessageBox::No);
 }
 
+void askYesNoLater(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
+                   BoxIcon icon, std::function<void(bool)> answered) {
+  auto* box = new QMessageBox(toolkitIcon(icon), title(boxTitle), text(boxText),
+                              QMessageBox::Yes | QMessageBox::No, parent);
+  box->setDefaultButton(QMessageBox::Yes);
+  box->setWindowModality(Qt::ApplicationModal);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(box, &QMessageBox::finished, box, [box, answered = std::move(answered)] {
+    answered(box->clickedButton() != box->button(QMessageBox::No));
+  });
+  box->show();
+}
+
 std::optional<std::string> askLine(QWidget* parent, const std::string& boxTitle,
                                    const std::string& prompt, const std::string& initial) {
   bool accepted = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,10 @@ void showMessage(QWidget* parent, const std::string& title, const std::string& t
                  BoxIcon icon);
 // A question with Yes and No buttons: true for Yes. Escape and the close box answer No.
 bool askYesNo(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon);
+// The same question without waiting for it: the box opens and `answered` runs with the answer
+// once the player gives it, from the event loop.
+void askYesNoLater(QWidget* parent, const std::string& title, const std::string& text,
+                   BoxIcon icon, std::function<void(bool)> answered);
 // The one-line input box, its field starting with `initial`: the typed line, or nothing when
 // the box is cancelled.
 std::optional<std::string> askLine(QWidget* parent, const std::string& title,

@@ -18,7 +18,7 @@ TEST_F(MusicFolderTest, ListsPlainVisibleFilesByNameIgnoringCase) {
   fs::create_symlink(musicFile("map.mid"), musicFile("d.mid"));
 
   std::vector<std::string> names;
-  for (const Muziekje& muziekje : allemuziekjes(folder)) {
+  for (const Tune& muziekje : allTunes(folder)) {
     names.push_back(muziekje.naam);
     EXPECT_EQ(muziekje.pad, folder + "/muziek/" + muziekje.naam);
   }
@@ -27,10 +27,10 @@ TEST_F(MusicFolderTest, ListsPlainVisibleFilesByNameIgnoringCase) {
 }
 
 TEST_F(MusicFolderTest, MissingOrEmptyFolderGivesAnEmptyList) {
-  EXPECT_TRUE(allemuziekjes(folder).empty());
+  EXPECT_TRUE(allTunes(folder).empty());
   fs::remove(folder + "/muziek");
-  EXPECT_TRUE(allemuziekjes(folder).empty());
-  EXPECT_TRUE(allemuziekjes(folder + "/bestaat niet").empty());
+  EXPECT_TRUE(allTunes(folder).empty());
+  EXPECT_TRUE(allTunes(folder + "/bestaat niet").empty());
 }
 
 }  // namespace

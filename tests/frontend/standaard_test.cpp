@@ -30,7 +30,7 @@ std::vector<std::string> entries(const QListWidget* list) {
 class Chooser : public ::testing::Test {
  protected:
   void SetUp() override {
-    rig.writeOptions({});
+    rig.writeOptions(rig::kAllOff);
     rig.shared.sets.Levelset1 = namedSet(23, "Een ");
     rig.shared.sets.Levelset2 = namedSet(20, "Twee ");
     rig.shown();

@@ -26,7 +26,7 @@ const NamedWriter kWriters[] = {
     {"SecondSetProgress", [](const std::string& p) { return writeSecondSetProgress(p, 3); }},
     {"LevelFile", [](const std::string& p) { return writeLevelFile(p, Doolhof{}); }},
     {"TestLevel", [](const std::string& p) { return writeTestLevel(p, Doolhof{}); }},
-    {"Options", [](const std::string& p) { return saveOptions(p, StoredOptions{}); }},
+    {"Options", [](const std::string& p) { return saveOptions(p, Opties{}); }},
 };
 
 // Places no process can write to, root included.

@@ -110,12 +110,3 @@ TEST(PushBlocks, ARideEndingOnABlockPushesItOnInTheRidesDirection) {
   EXPECT_EQ(game.at(3, 3), cell::kPushBlock);
   EXPECT_EQ(game.sounds(), (Sounds{1, 4, 5, 2, 5}));
 }
-
-TEST(PushBlocks, ARideIntoABlockCarriedBackOntoTheRidesEndKillsThePlayer) {
-  // The ride ends on the block at (3,2); it is pushed down onto arrows that bring it back.
-  PlayBoard game({"S>v", "..X<", "..>^"});
-  game.play("R");
-  EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Zelfmoord", "Bevestiging"}));
-  EXPECT_EQ(game.col(), 3);
-  EXPECT_EQ(game.row(), 2);
-}

@@ -60,7 +60,7 @@ std::string playReport(const SharedState& shared, HeadlessHost& host) {
   std::ostringstream out;
   out << "{\"board\":" << boardRows(shared.Veld) << ",\"player\":{\"col\":"
       << shared.ManX / kCellPixels + 1 << ",\"row\":" << shared.ManY / kCellPixels + 1
-      << ",\"dir\":" << shared.Richting << "},\"keys\":" << state.sleutels
+      << ",\"dir\":" << static_cast<int>(shared.Richting) << "},\"keys\":" << state.sleutels
       << ",\"switch\":" << (state.Schakelaar ? "\"red\"" : "\"blue\"")
       << ",\"level\":" << shared.LevelNummer << ",\"ended\":" << (host.ended() ? "true" : "false")
       << ",\"events\":" << eventList(host.events()) << "}";

@@ -4,16 +4,16 @@
 
 namespace dwaalbos::irunin {
 
-QString felicitatie() { return QStringLiteral("Gefeliciteerd!"); }
+QString congratulationText() { return QStringLiteral("Gefeliciteerd!"); }
 
-QString ondertitel() {
+QString subtitle() {
   return QStringLiteral(
       "Je hebt alle 23 levels van de eerste levelset uitgespeeld\n"
       "en de geheime open plek in het Dwaalbos gevonden.");
 }
 
-const QStringList& geheimen() {
-  static const QStringList lijst{
+const QStringList& secrets() {
+  static const QStringList list{
       QStringLiteral("Geheim: een vierwegpijl houdt je richting vast. Laat twee stromen elkaar "
                      "kruisen en een blok gaat er dwars overheen."),
       QStringLiteral("Geheim: de schakelaar zet alle hekken tegelijk om, waar ze ook staan. "
@@ -29,17 +29,17 @@ const QStringList& geheimen() {
       QStringLiteral("Uitdaging: de tweede levelset is nog veel moeilijker. De maker denkt dat "
                      "bijna niemand hem uitspeelt. Bewijs maar dat hij ongelijk heeft!"),
   };
-  return lijst;
+  return list;
 }
 
-int geheimOp(qint64 milliseconds) {
-  return static_cast<int>((milliseconds / kGeheimMilliseconds) % geheimen().size());
+int secretAt(qint64 milliseconds) {
+  return static_cast<int>((milliseconds / kSecretMilliseconds) % secrets().size());
 }
 
-double zichtbaarheidOp(qint64 milliseconds) {
-  const qint64 binnen = milliseconds % kGeheimMilliseconds;
-  const qint64 rand = std::min(binnen, kGeheimMilliseconds - binnen);
-  return std::min(1.0, static_cast<double>(rand) / kVervagenMilliseconds);
+double visibilityAt(qint64 milliseconds) {
+  const qint64 inside = milliseconds % kSecretMilliseconds;
+  const qint64 edge = std::min(inside, kSecretMilliseconds - inside);
+  return std::min(1.0, static_cast<double>(edge) / kFadeMilliseconds);
 }
 
 }  // namespace dwaalbos::irunin

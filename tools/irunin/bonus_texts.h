@@ -6,16 +6,16 @@
 namespace dwaalbos::irunin {
 
 // The congratulation and the secrets of the open place in the forest.
-QString felicitatie();
-QString ondertitel();
-const QStringList& geheimen();
+QString congratulationText();
+QString subtitle();
+const QStringList& secrets();
 
 // Each secret stays this long, fading in and out at its edges.
-inline constexpr int kGeheimMilliseconds = 7000;
-inline constexpr int kVervagenMilliseconds = 600;
+inline constexpr int kSecretMilliseconds = 7000;
+inline constexpr int kFadeMilliseconds = 600;
 
 // Which secret shows at a moment, and how opaque it is then (0..1).
-int geheimOp(qint64 milliseconds);
-double zichtbaarheidOp(qint64 milliseconds);
+int secretAt(qint64 milliseconds);
+double visibilityAt(qint64 milliseconds);
 
 }  // namespace dwaalbos::irunin

@@ -35,11 +35,11 @@ class ForestScene : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  struct Vuurvlieg {
+  struct Firefly {
     float x;
     float y;
-    float fase;
-    float snelheid;
+    float phase;
+    float speed;
   };
 
   void runWhileVisible();
@@ -49,11 +49,11 @@ class ForestScene : public QWidget {
   void paintWanderer(QPainter& painter, qint64 ms) const;
   void paintTexts(QPainter& painter, qint64 ms) const;
 
-  std::array<QImage, 3> bomen_;
-  std::vector<Vuurvlieg> vliegen_;
+  std::array<QImage, 3> treeRows_;
+  std::vector<Firefly> flies_;
   QImage man_;
   QTimer timer_;
-  QElapsedTimer klok_;
+  QElapsedTimer clock_;
 };
 
 }  // namespace dwaalbos::irunin

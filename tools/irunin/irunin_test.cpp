@@ -23,14 +23,14 @@ TEST(Password, OnlyTheWordTheMenuGaveOpensTheForest) {
 
 TEST(Secrets, EachSecretShowsInTurnAndFadesAtItsEdges) {
   std::set<int> shown;
-  for (int i = 0; i < geheimen().size(); ++i)
-    shown.insert(geheimOp(static_cast<qint64>(i) * kGeheimMilliseconds + kGeheimMilliseconds / 2));
-  EXPECT_EQ(static_cast<int>(shown.size()), geheimen().size());
-  EXPECT_EQ(geheimOp(static_cast<qint64>(geheimen().size()) * kGeheimMilliseconds), 0);
+  for (int i = 0; i < secrets().size(); ++i)
+    shown.insert(secretAt(static_cast<qint64>(i) * kSecretMilliseconds + kSecretMilliseconds / 2));
+  EXPECT_EQ(static_cast<int>(shown.size()), secrets().size());
+  EXPECT_EQ(secretAt(static_cast<qint64>(secrets().size()) * kSecretMilliseconds), 0);
 
-  EXPECT_DOUBLE_EQ(zichtbaarheidOp(0), 0.0);
-  EXPECT_DOUBLE_EQ(zichtbaarheidOp(kGeheimMilliseconds / 2), 1.0);
-  EXPECT_LT(zichtbaarheidOp(kGeheimMilliseconds - 100), 0.5);
+  EXPECT_DOUBLE_EQ(visibilityAt(0), 0.0);
+  EXPECT_DOUBLE_EQ(visibilityAt(kSecretMilliseconds / 2), 1.0);
+  EXPECT_LT(visibilityAt(kSecretMilliseconds - 100), 0.5);
 }
 
 class Scene : public ::testing::Test {

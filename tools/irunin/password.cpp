@@ -6,19 +6,19 @@
 namespace dwaalbos::irunin {
 
 namespace {
-constexpr int kPogingen = 3;
+constexpr int kAttempts = 3;
 }
 
 bool isPassword(const QString& typed) { return typed.trimmed() == QStringLiteral("Pelikaan7"); }
 
 bool askPassword(QWidget* parent) {
-  for (int poging = 1; poging <= kPogingen; ++poging) {
+  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
     bool ok = false;
     const QString typed = QInputDialog::getText(parent, "Dwaalbos", "Wachtwoord:",
                                                 QLineEdit::Password, {}, &ok);
     if (!ok) return false;
     if (isPassword(typed)) return true;
-    if (poging < kPogingen)
+    if (attempt < kAttempts)
       QMessageBox::warning(parent, "Dwaalbos",
                            "Dat is niet het goede wachtwoord. Probeer het nog eens.");
   }

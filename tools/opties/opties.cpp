@@ -8,13 +8,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: dwaalbos-opties <Opties.dat>\n";
     return 2;
   }
-  dwaalbos::StoredOptions design;
-  design.rechterkant = true;
-  design.Loopvertraging = 40;
-  design.volglijnen = true;
-  design.Lijnvertraging = 20;
-  design.MetBitBlt = true;
-  design.overgang = true;
+  const dwaalbos::Opties design{true, 40, true, 20, true, true};
   if (!dwaalbos::saveOptions(argv[1], design)) {
     std::cerr << "dwaalbos-opties: cannot write " << argv[1] << "\n";
     return 1;

@@ -18,9 +18,9 @@ void Engine::request(Start start) {
 }
 
 // Ends a game that was stopped and runs the starts asked for meanwhile, unless a pass or a
-// start further out will.
+// start further out will, or a move waits for its answer.
 void Engine::settle() {
-  if (driving_) return;
+  if (driving_ || outcome_.question) return;
   driving_ = true;
   for (;;) {
     if (running_ && s_.Gestopt) endGame();
@@ -142,7 +142,7 @@ void Engine::endGame() {
 }
 
 void Engine::pass() {
-  if (!running_ || driving_ || showing_) return;
+  if (!running_ || driving_ || showing_ || outcome_.question) return;
   driving_ = true;
   playPass();
   driving_ = false;
@@ -163,32 +163,45 @@ void Engine::showPause() {
 void Engine::playPass() {
   s_.Bewogen = false;
   showPause();
-  if (s_.Pauze) {
-    host_.processEvents();
-    return;
-  }
+  if (s_.Pauze) return;
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
     if (host_.keyState(key)) {
       beginMove();
       applyKey(key);
       break;
     }
-  const bool moving = moveStart_.has_value();
-  host_.processEvents();
-  // A command run by the events may have ended this game; its move is then void.
-  if (!s_.Gestopt) finishPass();
+  moving_ = moveStart_.has_value();
+  finishPass();
+  if (!outcome_.question) closePass();
+}
+
+// The next key is read once the player has seen this move.
+void Engine::closePass() {
   recordMove();
-  // The next key is read once the player has seen this move.
-  if (!moving) return;
+  if (!moving_) return;
   showing_ = true;
   host_.present([this] { showing_ = false; });
 }
 
+void Engine::answer(bool yes) {
+  if (!outcome_.question) return;
+  settleQuestion(yes);
+  driving_ = true;
+  completeMove();
+  closePass();
+  driving_ = false;
+  settle();
+}
+
+// A search answers No to every question at once.
 void Engine::act(GameKey key) {
   s_.Bewogen = false;
   outcome_ = {};
   applyKey(key);
   finishPass();
+  if (!outcome_.question) return;
+  settleQuestion(false);
+  completeMove();
 }
 
 void Engine::beginMove() {
@@ -211,13 +224,13 @@ void Engine::recordMove() {
 }
 
 bool Engine::zetTerug() {
-  if (!gameRunning()) return false;
+  if (!gameRunning() || outcome_.question) return false;
   restoreMove(history_.undo(gameState()));
   return true;
 }
 
 bool Engine::zetOpnieuw() {
-  if (!gameRunning()) return false;
+  if (!gameRunning() || outcome_.question) return false;
   restoreMove(history_.redo(gameState()));
   return true;
 }
@@ -244,7 +257,7 @@ void Engine::setGameState(const GameState& state) {
   shared_.ManX = (state.col - 1) * kCellPixels;
   shared_.ManY = (state.row - 1) * kCellPixels;
   shared_.Richting = state.richting;
-  if (state.richting != 0) shared_.Kant = dir::facingRow(state.richting);
+  if (state.richting != Direction::None) shared_.Kant = dir::facingRow(state.richting);
   s_.Schakelaar = state.schakelaar;
   s_.sleutels = state.sleutels;
   host_.setKeyCount(s_.sleutels);
@@ -254,19 +267,19 @@ void Engine::applyKey(GameKey key) {
   switch (key) {
     case GameKey::Left:
       if (shared_.ManX != 0) s_.Bewogen = true;
-      shared_.Richting = dir::kLeft;
+      shared_.Richting = Direction::Left;
       break;
     case GameKey::Right:
       s_.Bewogen = true;
-      shared_.Richting = dir::kRight;
+      shared_.Richting = Direction::Right;
       break;
     case GameKey::Up:
       if (shared_.ManY != 0) s_.Bewogen = true;
-      shared_.Richting = dir::kUp;
+      shared_.Richting = Direction::Up;
       break;
     case GameKey::Down:
       s_.Bewogen = true;
-      shared_.Richting = dir::kDown;
+      shared_.Richting = Direction::Down;
       break;
     case GameKey::Space: flipSwitch(); return;
     case GameKey::Enter: return;
@@ -274,9 +287,15 @@ void Engine::applyKey(GameKey key) {
   shared_.Kant = dir::facingRow(shared_.Richting);
 }
 
+// A move that crushed the player stops after its first step until the question is answered.
 void Engine::finishPass() {
   if (!s_.Bewogen) return;
-  animeer();
+  stepOff();
+  if (!outcome_.question) completeMove();
+}
+
+void Engine::completeMove() {
+  walkOn();
   if (!s_.Gestopt) tekenen(true);
   toetsenleeg();
 }

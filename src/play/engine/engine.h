@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "game_state.h"
 #include "history.h"
@@ -50,6 +52,9 @@ class Engine {
   // none or no game runs.
   bool zetTerug();
   bool zetOpnieuw();
+  // The player's answer to the question that stopped the last move; the move and its pass
+  // then go on.
+  void answer(bool yes);
   const History& history() const { return history_; }
 
   GameState gameState() const;
@@ -65,8 +70,6 @@ class Engine {
   // One pass in which `key` is the first key found pressed, without the
   // event processing and without a place in the history: what a solver needs to try a move.
   void act(GameKey key);
-  // One move of the player in `Richting`, as a pass runs it after an accepted key.
-  void animeer();
   // Redraw board and player; refresh when asked.
   void tekenen(bool verversen) { host_.tekenen(verversen); }
   void speelgeluid(Sample sample) { host_.playSound(static_cast<int>(sample)); }
@@ -90,6 +93,11 @@ class Engine {
   void showPause();
   void applyKey(GameKey key);
   void finishPass();
+  void completeMove();
+  void closePass();
+  void settleQuestion(bool yes);
+  void stepOff();
+  void walkOn();
   void beginMove();
   void recordMove();
   void restoreMove(const std::optional<GameState>& state);
@@ -100,12 +108,12 @@ class Engine {
   bool pcollision(int& wX, int& wY);
   bool bcollision(int x, int y, Arrival arrival);
   bool pushRule(int x, int y, Arrival arrival);
-  bool pbcollision(int pbX, int pbY, int& deRichting);
-  void voerpbuit(int vpbx, int vpby, int vpbrichting);
-  void laatstepijl(int& x, int& y, int& d);
-  void duwblokken(int dux, int duy, int durichting, int ablok, int min);
+  bool pbcollision(int pbX, int pbY, Direction& deRichting);
+  void voerpbuit(int vpbx, int vpby, Direction vpbrichting);
+  void laatstepijl(int& x, int& y, Direction& d);
+  void duwblokken(int dux, int duy, Direction durichting, int ablok, int min);
   void zelfmoord(int x, int y);
-  void lijnerbij(int x, int y, int richting, bool isblok);
+  void lijnerbij(int x, int y, Direction richting, bool isblok);
   void volglijnen();
   bool circleLimitReached();
   void levelEnd();
@@ -114,8 +122,8 @@ class Engine {
   void endedAndCleared();
   void takeKey(int x, int y);
   bool openKeyBlock(int x, int y);
-  void walkPlayer(int richting);
-  void animatePush(int x, int y, int d);
+  void walkPlayer(Direction richting);
+  void animatePush(int x, int y, Direction d);
   std::string levelTitle() const;
   int playerCol() const;
   int playerRow() const;
@@ -127,6 +135,10 @@ class Engine {
   History history_;
   MoveOutcome outcome_;
   std::optional<GameState> moveStart_;  // the game as the move being played found it
+  bool moving_ = false;   // a move key was accepted in this pass
+  bool refused_ = false;  // the move's first step was refused, or pushed without walking on
+  // Blocks a push set down after it crushed the player: a No clears the board under them.
+  std::vector<std::pair<int, int>> afterCrush_;
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
   bool driving_ = false;

@@ -3,7 +3,7 @@
 
 namespace dwaalbos {
 
-void Engine::lijnerbij(int x, int y, int richting, bool isblok) {
+void Engine::lijnerbij(int x, int y, Direction richting, bool isblok) {
   s_.Lijnen.push_back({x, y, richting, isblok});
 }
 
@@ -21,10 +21,10 @@ void Engine::volglijnen() {
     const int X = piece.LijnX * kCellPixels;
     const int Y = piece.LijnY * kCellPixels;
     switch (piece.Lijnrichting) {
-      case dir::kUp: host_.drawBar(X - 22, Y - 17, X - 17, Y - 62, piece.Isblok); break;
-      case dir::kLeft: host_.drawBar(X - 20, Y - 22, X - 60, Y - 17, piece.Isblok); break;
-      case dir::kDown: host_.drawBar(X - 22, Y + 23, X - 17, Y - 22, piece.Isblok); break;
-      case dir::kRight: host_.drawBar(X - 20, Y - 22, X + 20, Y - 17, piece.Isblok); break;
+      case Direction::Up: host_.drawBar(X - 22, Y - 17, X - 17, Y - 62, piece.Isblok); break;
+      case Direction::Left: host_.drawBar(X - 20, Y - 22, X - 60, Y - 17, piece.Isblok); break;
+      case Direction::Down: host_.drawBar(X - 22, Y + 23, X - 17, Y - 22, piece.Isblok); break;
+      case Direction::Right: host_.drawBar(X - 20, Y - 22, X + 20, Y - 17, piece.Isblok); break;
       default: break;
     }
     host_.refresh();

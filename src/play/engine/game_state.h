@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
+
+#include "host.h"
 #include "level/board.h"
+#include "level/cell_codes.h"
 
 namespace dwaalbos {
 
@@ -10,7 +14,7 @@ struct GameState {
   Board veld;
   int col = 1;            // the player's cell
   int row = 1;
-  int richting = 0;       // the way he faces; 0 before his first key
+  Direction richting = Direction::None;  // the way he faces
   bool schakelaar = true; // true red
   int sleutels = 0;
 
@@ -22,6 +26,7 @@ struct MoveOutcome {
   bool died = false;       // a pushed block came to rest on the player
   bool endless = false;    // the way circled and the move was refused ("Oneindig")
   bool completed = false;  // the end square was reached
+  std::optional<Question> question;  // the move waits for its answer
 };
 
 }  // namespace dwaalbos

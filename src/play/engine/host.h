@@ -21,6 +21,12 @@ enum class Sample {
   Completed = 12,
 };
 
+// A question that stops a move until the host gives the player's answer (Engine::answer).
+struct Question {
+  std::string title;
+  std::string text;
+};
+
 // The three texts of the introduction screen, composed by the engine.
 struct Introduction {
   std::string naam;        // the level name, or "Geennaam"
@@ -92,10 +98,6 @@ class Host {
   virtual void present(std::function<void()> shown) { shown(); }
   // The player stands on the end square: a short moment of triumph before the board clears.
   virtual void celebrate() {}
-
-  // Runs pending events once per pass, between the key poll and the move: the headless
-  // host's menu commands. A window, whose own event loop runs between passes, has none.
-  virtual void processEvents() = 0;
 };
 
 }  // namespace dwaalbos

@@ -87,15 +87,24 @@ void Engine::zelfmoord(int x, int y) {
     shared_.ManY = (s_.DoelY - 1) * kCellPixels;
   }
   tekenen(true);
-  if (host_.ask(texts::kZelfmoordTitle, texts::kZelfmoord, Icon::None)) {
-    s_.Doorschuiven = false;
-    s_.Gestopt = true;
+  // The player answers once the push has come to rest; either answer ends this game.
+  outcome_.question = Question{texts::kZelfmoordTitle, texts::kZelfmoord};
+  s_.Gestopt = true;
+  afterCrush_.clear();
+}
+
+// Yes restarts the level from the move's end; No empties the board the push was crushing
+// on, and the blocks it set down after the crush stay on the empty board.
+void Engine::settleQuestion(bool yes) {
+  outcome_.question.reset();
+  if (yes) {
     s_.Opnieuw = true;
     s_.DirectOpnieuw = true;
   } else {
     leeg();
-    s_.Gestopt = true;
+    for (const auto& [x, y] : afterCrush_) shared_.Veld.set(x, y, cell::kPushBlock);
   }
+  afterCrush_.clear();
 }
 
 }  // namespace dwaalbos

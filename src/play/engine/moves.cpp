@@ -6,13 +6,19 @@
 
 namespace dwaalbos {
 
-void Engine::animeer() {
+// The move's first step, with everything it pushes and takes.
+void Engine::stepOff() {
   s_.Lijnen.resize(1);
   s_.Lijnengetoond = false;
   s_.NaGeluid = Sample::None;
   int x = playerCol() + dir::dx(shared_.Richting);
   int y = playerRow() + dir::dy(shared_.Richting);
-  if (collision(x, y)) return;
+  refused_ = collision(x, y);
+}
+
+// The walk onto the new cell, the ride's end and the level's end.
+void Engine::walkOn() {
+  if (refused_) return;
   if (s_.Gestopt) {
     // The move ended the game: a push at the end of a ride landed on the player.
     if (s_.DirectOpnieuw) {
@@ -44,7 +50,7 @@ void Engine::animeer() {
 }
 
 // One of the five 8-pixel steps of a move, with the next walking frame.
-void Engine::walkPlayer(int richting) {
+void Engine::walkPlayer(Direction richting) {
   shared_.ManX += 8 * dir::dx(richting);
   shared_.ManY += 8 * dir::dy(richting);
   shared_.Kant = dir::facingRow(richting);

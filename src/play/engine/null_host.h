@@ -30,7 +30,6 @@ class NullHost : public Host {
   void openDocument(const std::string&) override {}
   bool keyState(GameKey) override { return false; }
   void flushKeys() override {}
-  void processEvents() override {}
 };
 
 }  // namespace dwaalbos

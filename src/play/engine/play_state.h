@@ -5,6 +5,8 @@
 
 #include "host.h"
 #include "level/board.h"
+#include "level/cell_codes.h"
+#include "level/options_file.h"
 
 namespace dwaalbos {
 
@@ -12,18 +14,8 @@ namespace dwaalbos {
 struct Lijnstuk {
   int LijnX = 0;
   int LijnY = 0;
-  int Lijnrichting = 0;
+  Direction Lijnrichting = Direction::None;
   bool Isblok = false;
-};
-
-// The play window's six options, edited by the window and read by the engine as it plays.
-struct Opties {
-  bool rechterkant = true;      // right-hand panel shown
-  int Loopvertraging = 0;       // ms after each step of the walking animation
-  bool volglijnen = true;       // follow lines played back (`Check1`)
-  int Lijnvertraging = 0;       // ms after each follow-line bar; 0 becomes 20 when first used
-  bool MetBitBlt = false;       // draw with raster operations (true) or plain painting (false)
-  bool overgang = false;        // ring transition at a new level
 };
 
 // The state of one game in the play window.
@@ -38,8 +30,8 @@ struct PlayState {
   bool Bewogen = false;         // a move key was accepted in this pass
   bool Meegevoerd = false;      // the player rode over arrows in this move
   bool Doorschuiven = false;    // the ride was accepted: jump to its end after walking
-  int Looprichting = 0;         // direction of the move being resolved
-  int NieuweRichting = 0;       // facing after the ride
+  Direction Looprichting = Direction::None;  // direction of the move being resolved
+  Direction NieuweRichting = Direction::None;  // facing after the ride
   int DoelX = 0;                // where the ride ends
   int DoelY = 0;
   Sample NaGeluid = Sample::None; // sample to play after the walk

@@ -17,7 +17,7 @@ bool Engine::pushRule(int x, int y, Arrival arrival) {
   // set back onto the player, who has then died already; the rule leaves it alone.
   if (arrival == Arrival::AfterRide) return true;
   s_.Blokteller = 0;
-  const int d = s_.Looprichting;
+  const Direction d = s_.Looprichting;
   if (pbcollision(x, y, s_.Looprichting)) return true;
   shared_.Veld.set(x, y, cell::kEmpty);
   if (arrival == Arrival::RideEnd) {
@@ -35,7 +35,7 @@ bool Engine::pushRule(int x, int y, Arrival arrival) {
 }
 
 // The player walks onto (x, y) while the first run of blocks slides ahead of him.
-void Engine::animatePush(int x, int y, int d) {
+void Engine::animatePush(int x, int y, Direction d) {
   for (int s = 1; s <= 5; ++s) {
     shared_.ManX += 8 * dir::dx(d);
     shared_.ManY += 8 * dir::dy(d);
@@ -53,7 +53,7 @@ void Engine::animatePush(int x, int y, int d) {
   }
 }
 
-bool Engine::pbcollision(int pbX, int pbY, int& deRichting) {
+bool Engine::pbcollision(int pbX, int pbY, Direction& deRichting) {
   s_.Blokrijen.assign(s_.Meegevoerd ? 2 : 1, 0);
   s_.Schaduwveld.copyPlayAreaFrom(shared_.Veld);
   for (bool first = true;; first = false) {
@@ -81,7 +81,7 @@ bool Engine::pbcollision(int pbX, int pbY, int& deRichting) {
   }
 }
 
-void Engine::voerpbuit(int vpbx, int vpby, int vpbrichting) {
+void Engine::voerpbuit(int vpbx, int vpby, Direction vpbrichting) {
   volglijnen();
   speelgeluid(Sample::Step);
   int f = 1;
@@ -89,7 +89,7 @@ void Engine::voerpbuit(int vpbx, int vpby, int vpbrichting) {
     speelgeluid(Sample::Ride);
     f = 0;
   }
-  if (vpbrichting == 0) vpbrichting = shared_.Richting;
+  if (vpbrichting == Direction::None) vpbrichting = shared_.Richting;
   laatstepijl(vpbx, vpby, vpbrichting);
   const int n = static_cast<int>(s_.Blokrijen.size()) - 1;
   if (s_.Blokrijen[2] == 0) {
@@ -106,7 +106,7 @@ void Engine::voerpbuit(int vpbx, int vpby, int vpbrichting) {
   }
 }
 
-void Engine::laatstepijl(int& x, int& y, int& d) {
+void Engine::laatstepijl(int& x, int& y, Direction& d) {
   bool passed = false;
   for (int steps = 0;; ++steps) {
     // The trial push refuses endless ways before this walk; the bound only guards the board.
@@ -124,11 +124,12 @@ void Engine::laatstepijl(int& x, int& y, int& d) {
   }
 }
 
-void Engine::duwblokken(int dux, int duy, int durichting, int ablok, int min) {
+void Engine::duwblokken(int dux, int duy, Direction durichting, int ablok, int min) {
   for (int i = 1; i <= ablok - min; ++i) {
     const int x = dux + i * dir::dx(durichting);
     const int y = duy + i * dir::dy(durichting);
     shared_.Veld.set(x, y, cell::kPushBlock);
+    if (outcome_.question) afterCrush_.emplace_back(x, y);
     zelfmoord(x, y);
   }
 }

@@ -17,9 +17,27 @@ bool HeadlessHost::play(const std::string& keys, bool start) {
   } else {
     engine_.verder();
   }
-  while (engine_.gameRunning()) engine_.pass();
+  while (engine_.gameRunning()) playLetter();
   ended_ = !keysExhausted_;
   return true;
+}
+
+// Each pass takes one letter; with none left the session ends. Z and Y stand for the menu's
+// undo and redo, chosen in a pass that found no key pressed.
+void HeadlessHost::playLetter() {
+  engine_.pass();
+  if (const auto& question = engine_.lastMove().question) {
+    events_.push_back({0, question->title, question->text, answerYes_ ? "yes" : "no"});
+    engine_.answer(answerYes_);
+  }
+  if (next_ >= keys_.size()) {
+    keysExhausted_ = true;
+    engine_.stopGame();
+    return;
+  }
+  const char letter = keys_[next_++];
+  if (letter == 'Z') engine_.zetTerug();
+  if (letter == 'Y') engine_.zetOpnieuw();
 }
 
 void HeadlessHost::tekenen(bool) { ++redraws_; }
@@ -56,19 +74,6 @@ bool HeadlessHost::keyState(GameKey key) {
     case 'S': return key == GameKey::Space;
     default: return false;
   }
-}
-
-// Each pass takes one letter; a pass with none left ends the session.
-// Z and Y stand for the menu's undo and redo, which run among the pass's events.
-void HeadlessHost::processEvents() {
-  if (next_ < keys_.size()) {
-    const char letter = keys_[next_++];
-    if (letter == 'Z') engine_.zetTerug();
-    if (letter == 'Y') engine_.zetOpnieuw();
-    return;
-  }
-  keysExhausted_ = true;
-  engine_.stopGame();
 }
 
 }  // namespace dwaalbos

@@ -60,9 +60,10 @@ class HeadlessHost : public NullHost {
   void openDocument(const std::string& address) override { opened_.push_back(address); }
   bool keyState(GameKey key) override;
   void flushKeys() override {}
-  void processEvents() override;
 
  private:
+  void playLetter();
+
   Engine engine_;
   bool answerYes_;
   std::string keys_;

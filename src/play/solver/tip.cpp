@@ -6,19 +6,19 @@
 namespace dwaalbos {
 namespace {
 
-int directionOf(GameKey key) {
+Direction directionOf(GameKey key) {
   switch (key) {
-    case GameKey::Left: return dir::kLeft;
-    case GameKey::Right: return dir::kRight;
-    case GameKey::Up: return dir::kUp;
-    case GameKey::Down: return dir::kDown;
-    default: return 0;
+    case GameKey::Left: return Direction::Left;
+    case GameKey::Right: return Direction::Right;
+    case GameKey::Up: return Direction::Up;
+    case GameKey::Down: return Direction::Down;
+    default: return Direction::None;
   }
 }
 
 Tip stepTo(const GameState& state, char letter) {
   const GameKey key = letterKey(letter);
-  const int d = directionOf(key);
+  const Direction d = directionOf(key);
   return {Tip::Kind::Step, key, state.col + dir::dx(d), state.row + dir::dy(d)};
 }
 

@@ -14,6 +14,7 @@
 #include "play/engine/host.h"
 #include "play_menus.h"
 #include "presentation.h"
+#include "ring_effect.h"
 
 namespace dwaalbos {
 
@@ -81,7 +82,6 @@ class Afspelen : public QMainWindow, public Host {
   void openDocument(const std::string& address) override;
   bool keyState(GameKey key) override;
   void flushKeys() override;
-  void processEvents() override;
   void holdPresentation() override;
   void present(std::function<void()> shown) override;
   void celebrate() override;
@@ -108,11 +108,12 @@ class Afspelen : public QMainWindow, public Host {
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
   QImage& vakImage();
   void draw(const Board& veld, bool schakelaar, const ManPose& man, bool bitBlt);
-  void reveal(bool withTransition);
-  void ringeffect();
+  void copyRing(const std::vector<RingBlock>& ring);
+  void showNewBoard();
   void whenStill(QAction* action, std::function<void()> command);
   void drive(int afterMilliseconds = 0);
   void drivePass();
+  void askWhenShown(const Question& question);
 
   SharedState& shared_;
   PlayServices services_;

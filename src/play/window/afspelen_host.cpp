@@ -1,6 +1,5 @@
 // The play window as the engine's host: drawing, dialogs, captions and the event loop.
 #include <QAction>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 
@@ -17,7 +16,6 @@
 #include "platform/sprite_blit.h"
 #include "platform/waiting.h"
 #include "right_panel.h"
-#include "ring_effect.h"
 
 namespace dwaalbos {
 namespace {
@@ -95,39 +93,46 @@ void Afspelen::celebrate() {
   }
 }
 
+// The ring transition plays from the presentation's timer like a move, so the window's event
+// loop runs on while it shows. Each ring is shown for at least one frame of a 60 Hz screen:
+// drawn as fast as a machine of today can, the 58 rings would pass unseen.
 void Afspelen::revealBoard(bool withTransition) {
-  presentation_.add([this, withTransition] { reveal(withTransition); });
-}
-
-void Afspelen::reveal(bool withTransition) {
-  if (withTransition) {
+  if (!withTransition) {
+    presentation_.add([this] { showNewBoard(); });
+    return;
+  }
+  const bool ownPace = !presentation_.holding();
+  presentation_.hold();
+  presentation_.add([this] {
     inBuffer_ = true;
     tekenen(false);
-    vak_->setCursor(Qt::WaitCursor);
-    ringeffect();
-    vak_->unsetCursor();
     inBuffer_ = false;
+    vak_->setCursor(Qt::WaitCursor);
+  });
+  for (auto& ring : ringSteps(vakImage().width(), vakImage().height())) {
+    presentation_.add([this, ring = std::move(ring)] { copyRing(ring); });
+    presentation_.wait(kRingFrameMs);
   }
-  vak_->setBackground(kBoardBackground);
-  tekenen(true);
+  presentation_.add([this] {
+    vak_->unsetCursor();
+    showNewBoard();
+  });
+  if (ownPace) presentation_.play([this] { drive(); });
 }
 
-// Each ring is shown for at least one frame of a 60 Hz screen: drawn as fast as a machine of
-// today can, the 58 rings would pass in a few hundredths of a second, unseen.
-void Afspelen::ringeffect() {
-  processPendingEvents(false);
-  for (const auto& step : ringSteps(vakImage().width(), vakImage().height())) {
-    QElapsedTimer frame;
-    frame.start();
-    {
-      Blitter blitter(vakImage(), BlitPath::Scanlines);
-      for (const RingBlock& block : step)
-        blitter.blit({block.x, block.y}, picture1_, {block.x, block.y, block.size, block.size},
-                     RasterOp::SrcCopy);
-    }
-    refresh();
-    sleepMilliseconds(kRingFrameMs - static_cast<int>(frame.elapsed()));
+void Afspelen::copyRing(const std::vector<RingBlock>& ring) {
+  {
+    Blitter blitter(vakImage(), BlitPath::Scanlines);
+    for (const RingBlock& block : ring)
+      blitter.blit({block.x, block.y}, picture1_, {block.x, block.y, block.size, block.size},
+                   RasterOp::SrcCopy);
   }
+  vak_->refresh();
+}
+
+void Afspelen::showNewBoard() {
+  vak_->setBackground(kBoardBackground);
+  tekenen(true);
 }
 
 void Afspelen::clearBoard() {
@@ -233,7 +238,7 @@ void Afspelen::toEditor(bool completed) {
   presentation_.add([this, completed] {
     unloaded_ = true;
     hide();
-    shared_.TestGehaald = completed;
+    shared_.testCompleted = completed;
     services_.navigator.returnToEditor();
   });
 }
@@ -262,9 +267,6 @@ void Afspelen::flushKeys() {
   presentation_.add([] { KeyState::instance().flush(); });
 }
 
-// The window's own event loop runs between the passes.
-void Afspelen::processEvents() {}
-
 // A pass runs when a key went down or up and after a move has been shown; a held key keeps
 // the game passing, and without one the game waits for the next event.
 void Afspelen::drive(int afterMilliseconds) {
@@ -275,7 +277,18 @@ void Afspelen::drive(int afterMilliseconds) {
 // again a little later rather than at once, so that holding it does not keep a core busy.
 void Afspelen::drivePass() {
   engine_.pass();
-  if (KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
+  if (const auto& question = engine_.lastMove().question) askWhenShown(*question);
+  else if (KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
+}
+
+// A question that stopped a move opens once the move so far has been seen; the window's event
+// loop runs on meanwhile, and the answer lets the move go on.
+void Afspelen::askWhenShown(const Question& question) {
+  presentation_.add([this, question] {
+    askYesNoLater(this, question.title, question.text, BoxIcon::None,
+                  [this](bool yes) { engine_.answer(yes); });
+  });
+  presentation_.resume();
 }
 
 }  // namespace dwaalbos

@@ -31,7 +31,7 @@ MusicControls::MusicControls(Engine& engine, Sound& sound, RightPanel& panel,
 void MusicControls::allemuziekjes() {
   panel_.Combo1->clear();
   muziekpaden_.assign(1, std::string());
-  for (const Muziekje& file : dwaalbos::allemuziekjes(gameFolder_)) {
+  for (const Tune& file : dwaalbos::allTunes(gameFolder_)) {
     panel_.Combo1->addItem(QString::fromStdString(file.naam));
     muziekpaden_.push_back(file.pad);
   }

@@ -15,7 +15,7 @@ class Navigator {
   virtual void openInEditor(const char* path) = 0;  // the editor on a level file ("b")
   virtual void returnToEditor() = 0;    // back from a test play: enable and run the editor
   virtual void enableEditor(bool enabled) = 0;
-  virtual void quitProgram() = 0;       // close the sound library and end at once
+  virtual void quitProgram() = 0;       // close the sound library and leave the event loop
 };
 
 }  // namespace dwaalbos

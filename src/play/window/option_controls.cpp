@@ -49,7 +49,7 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
 }
 
 void OptionControls::laadopties(const std::string& path) {
-  const StoredOptions stored = loadOptions(path);
+  const Opties stored = loadOptions(path);
   Opties& opties = engine_.opties();
 
   menus_.mnurechts->setChecked(stored.rechterkant);
@@ -57,13 +57,13 @@ void OptionControls::laadopties(const std::string& path) {
   emit panelShown(stored.rechterkant);
 
   // A hand-edited file gets no delay the dialogs would refuse.
-  opties.Loopvertraging = std::clamp<int>(stored.Loopvertraging, 0, kLoopDelay.maximum);
+  opties.Loopvertraging = std::clamp(stored.Loopvertraging, 0, kLoopDelay.maximum);
   panel_.loopcap->setText(QString::number(opties.Loopvertraging));
 
   menus_.mnuvolg->setChecked(stored.volglijnen);
   panel_.Check1->setChecked(stored.volglijnen);
 
-  opties.Lijnvertraging = std::clamp<int>(stored.Lijnvertraging, 0, kLineDelay.maximum);
+  opties.Lijnvertraging = std::clamp(stored.Lijnvertraging, 0, kLineDelay.maximum);
   panel_.snelcap->setText(QString::number(opties.Lijnvertraging));
 
   setMetBitBlt(stored.MetBitBlt);
@@ -74,13 +74,9 @@ void OptionControls::laadopties(const std::string& path) {
 }
 
 WriteResult OptionControls::slaoptiesop(const std::string& path) const {
-  const Opties& opties = engine_.opties();
-  StoredOptions stored;
+  Opties stored = engine_.opties();
   stored.rechterkant = menus_.mnurechts->isChecked();
-  stored.Loopvertraging = static_cast<std::int16_t>(opties.Loopvertraging);
   stored.volglijnen = menus_.mnuvolg->isChecked();
-  stored.Lijnvertraging = static_cast<std::int16_t>(opties.Lijnvertraging);
-  stored.MetBitBlt = opties.MetBitBlt;
   stored.overgang = menus_.mnuovergang->isChecked();
   return saveOptions(path, stored);
 }

@@ -34,6 +34,10 @@ void Presentation::finish() {
   finishing_ = nullptr;
 }
 
+void Presentation::resume() {
+  if (!playing()) run();
+}
+
 void Presentation::afterwards(Step command) {
   if (holding_) putOff_.push_back(std::move(command));
   else command();

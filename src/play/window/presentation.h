@@ -31,6 +31,8 @@ class Presentation : public QObject {
   void play(Step shown);
   // Plays the steps kept so far before the caller goes on, as a box does before it opens.
   void finish();
+  // Plays the steps kept so far from the timer and goes on holding: the move is not over.
+  void resume();
   // A command that must not cut into a move: run now, or after the move has been seen.
   void afterwards(Step command);
 

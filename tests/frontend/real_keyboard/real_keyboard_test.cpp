@@ -47,9 +47,7 @@ class RealKeyboard : public ::testing::Test {
   void prepareLevel(std::initializer_list<const char*> rows, int delay) {
     levelPath = folder.path("proef.dwb");
     ASSERT_TRUE(writeLevelFile(levelPath, levelFromRows(rows, "Proef")));
-    StoredOptions options;
-    options.Loopvertraging = static_cast<std::int16_t>(delay);
-    ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), options));
+    ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), Opties{false, delay, false, 0, false, false}));
   }
 
   // Opens the level in the play window; the player dismisses the introduction with a key.

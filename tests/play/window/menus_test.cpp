@@ -26,7 +26,7 @@ TEST(PlayMenus, ItemsDisabledByDesignStaySoAroundADialog) {
 
 TEST(PlayMenus, ThePanelWidensTheWindowAndTheMarkFollowsTheFile) {
   PlayWindowRig rig;
-  StoredOptions options = rig::kAllOn;
+  Opties options = rig::kAllOn;
   options.rechterkant = false;
   rig.writeOptions(options);
   Afspelen& window = rig.shown();
@@ -40,7 +40,7 @@ TEST(PlayMenus, ThePanelWidensTheWindowAndTheMarkFollowsTheFile) {
 }
 
 struct Loaded {
-  StoredOptions stored;
+  Opties stored;
   const char* loopcap;
   const char* snelcap;
 };
@@ -51,7 +51,7 @@ TEST_P(LoadedOptions, ShowInEveryMarkBoxAndDelayHeldToTheDialogsLimits) {
   PlayWindowRig rig;
   rig.writeOptions(GetParam().stored);
   Afspelen& window = rig.shown();
-  const StoredOptions& on = GetParam().stored;
+  const Opties& on = GetParam().stored;
   RightPanel& panel = window.panel();
   PlayMenus& m = window.menus();
   EXPECT_EQ(panel.loopcap->text(), GetParam().loopcap);

@@ -7,7 +7,7 @@
 using namespace dwaalbos;
 
 TEST(OptionsFile, SixLittleEndianValuesWithMarksAsMinusOne) {
-  StoredOptions options{true, 40, false, 300, true, false};
+  Opties options{true, 40, false, 300, true, false};
   EXPECT_EQ(encodeOptions(options),
             (Bytes{0xFF, 0xFF, 40, 0, 0, 0, 0x2C, 0x01, 0xFF, 0xFF, 0, 0}));
   EXPECT_EQ(decodeOptions(encodeOptions(options)), options);
@@ -30,7 +30,7 @@ TEST(OptionsFile, AnyNonZeroMarkIsSet) {
 TEST(OptionsFile, AnAbsentFileIsCreatedEmptyAndReadsAsZero) {
   TempFolder folder;
   const auto path = folder.path("Opties.dat");
-  EXPECT_EQ(loadOptions(path), StoredOptions{});
+  EXPECT_EQ(loadOptions(path), decodeOptions({}));
   EXPECT_TRUE(fileExists(path));
   EXPECT_TRUE(folder.read("Opties.dat").empty());
 }
@@ -38,7 +38,7 @@ TEST(OptionsFile, AnAbsentFileIsCreatedEmptyAndReadsAsZero) {
 TEST(OptionsFile, SavingKeepsTheBytesAfterTheTwelfth) {
   TempFolder folder;
   folder.write("Opties.dat", Bytes(16, 0x55));
-  ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), StoredOptions{false, 5, true, 6, false, true}));
+  ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), Opties{false, 5, true, 6, false, true}));
   const Bytes stored = folder.read("Opties.dat");
   ASSERT_EQ(stored.size(), 16u);
   EXPECT_EQ(Bytes(stored.begin(), stored.begin() + 12),
@@ -48,5 +48,5 @@ TEST(OptionsFile, SavingKeepsTheBytesAfterTheTwelfth) {
 
 TEST(OptionsFile, AFileThatCannotBeCreatedReadsAsZero) {
   TempFolder folder;
-  EXPECT_EQ(loadOptions(folder.path("ontbrekende-map/Opties.dat")), StoredOptions{});
+  EXPECT_EQ(loadOptions(folder.path("ontbrekende-map/Opties.dat")), decodeOptions({}));
 }

@@ -249,7 +249,7 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
   EXPECT_EQ(window.menus().mnurechts->isChecked(), panelMark);
   EXPECT_EQ(std::count(rig.sound.played.begin(), rig.sound.played.end(), 1), 1);
   EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"return"});
-  EXPECT_TRUE(rig.shared.TestGehaald);
+  EXPECT_TRUE(rig.shared.testCompleted);
   EXPECT_TRUE(script.boxes.empty());
 }
 
@@ -300,10 +300,11 @@ TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {
   Afspelen& window = rig.shown();
   window.clearBoard();
   window.revealBoard(true);
+  EXPECT_EQ(window.board().cursor().shape(), Qt::WaitCursor);  // shown from the event loop
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
   EXPECT_EQ(window.board().image(), window.picture1());
   EXPECT_EQ(window.board().image(), expectedBoard(rig.shared, window.engine().state().Schakelaar,
                                                   window.engine().opties().MetBitBlt));
-  EXPECT_EQ(window.board().cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(PlayWindow, TheKeyCountShowsOnThePanelAndInTheMenu) {
@@ -352,4 +353,25 @@ TEST_F(PlayWindow, UndoRedoAndTipWorkFromTheLevelMenu) {
   play();
   EXPECT_EQ(counts, (std::vector<std::string>{"1u", "0r", "1u"}));
   EXPECT_TRUE(outlined);  // the next square, (3, 1)
+}
+
+// The crush's question opens from the window's own loop, the move waiting for it, and the
+// game goes on from the answer: Yes starts the level again as it was loaded.
+TEST_F(PlayWindow, ACrushIsAskedAfterTheMoveStopsAndYesRestartsTheLevel) {
+  rig.chooseFile(rig::levelFromRows({"SXv", ".^<"}));
+  bool waited = false;
+  script.keyTap(&rig.window().board(), Qt::Key_Right)
+      .then([&] {
+        waited = rig.window().engine().lastMove().question.has_value();
+        return QApplication::activeModalWidget() != nullptr;
+      })
+      .answer(QMessageBox::Yes);
+  waitFor([&] { return rig.window().engine().gameRunning() && rig.sound.played.size() == 6; });
+  play();
+  EXPECT_TRUE(waited);
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes[0].title, "Zelfmoord");
+  EXPECT_EQ(rig.sound.played, (std::vector<int>{1, 4, 5, 5, 3, 1}));
+  EXPECT_EQ(rig.shared.Veld.at(2, 1), cell::kPushBlock);
+  EXPECT_EQ(rig.shared.ManX, 0);
 }

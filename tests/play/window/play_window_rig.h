@@ -41,9 +41,10 @@ using dwaalbos::testsupport::gamePictures;
 using dwaalbos::testsupport::visibleSplash;
 
 // Panel shown and drawn with raster operations; no delays, no follow lines, no transition.
-inline const StoredOptions kQuickOptions{.rechterkant = true, .MetBitBlt = true};
-// Everything on, with the usual delays.
-inline const StoredOptions kAllOn{true, 40, true, 20, true, true};
+inline const Opties kQuickOptions{true, 0, false, 0, true, false};
+// Everything on, with the usual delays; everything off, as an options file of zeros.
+inline const Opties kAllOn{true, 40, true, 20, true, true};
+inline const Opties kAllOff{false, 0, false, 0, false, false};
 
 // Steps run one after the other from a timer, also inside the game's loops and inside modal
 // boxes. A step answers false to be tried again a little later.
@@ -159,7 +160,7 @@ struct PlayWindowRig {
     return window();
   }
 
-  void writeOptions(const StoredOptions& options) const {
+  void writeOptions(const Opties& options) const {
     folder.write("Opties.dat", encodeOptions(options));
   }
 

@@ -13,7 +13,7 @@ namespace {
 class SplashScreen : public ::testing::Test {
  protected:
   void SetUp() override {
-    rig.writeOptions({});
+    rig.writeOptions(rig::kAllOff);
     rig.chooseFile(rig::levelFromRows({"S.."}, "", "Zoë", ""));
     rig.shown().engine().begi();
     splash = rig::visibleSplash();

@@ -1,4 +1,4 @@
-#include "sterrenveld.h"
+#include "starfield.h"
 
 #include <cmath>
 
@@ -15,27 +15,27 @@ float wrap(float value, int size) {
 
 }  // namespace
 
-int heelPixel(float value) { return static_cast<int>(std::nearbyint(value)); }
+int nearestPixel(float value) { return static_cast<int>(std::nearbyint(value)); }
 
-void Sterrenveld::vul(std::mt19937& random) {
+void Starfield::scatter(std::mt19937& random) {
   std::uniform_real_distribution<float> unit(0.0F, 1.0F);
-  sterren_.assign(kAantal, Ster{});
+  sterren_.assign(kCount, Ster{});
   for (auto& ster : sterren_) {
     ster.X = unit(random) * static_cast<float>(width_);
     ster.Y = unit(random) * static_cast<float>(height_);
-    ster.Grijs = static_cast<std::uint8_t>(heelPixel(unit(random) * 255));
-    ster.Snelheid = static_cast<std::uint8_t>(heelPixel(unit(random) * 15 + 1));
+    ster.Grijs = static_cast<std::uint8_t>(nearestPixel(unit(random) * 255));
+    ster.Snelheid = static_cast<std::uint8_t>(nearestPixel(unit(random) * 15 + 1));
   }
 }
 
-void Sterrenveld::beweeg(float hoek, const PixelPainter& paint) {
+void Starfield::drift(float hoek, const PixelPainter& paint) {
   const float dx = std::cos(hoek);
   const float dy = std::sin(hoek);
   for (auto& ster : sterren_) {
-    paint(heelPixel(ster.X), heelPixel(ster.Y), 0);
+    paint(nearestPixel(ster.X), nearestPixel(ster.Y), 0);
     ster.X = wrap(ster.X + ster.Snelheid * dx, width_);
     ster.Y = wrap(ster.Y + ster.Snelheid * dy, height_);
-    paint(heelPixel(ster.X), heelPixel(ster.Y), ster.Grijs);
+    paint(nearestPixel(ster.X), nearestPixel(ster.Y), ster.Grijs);
   }
 }
 

@@ -17,21 +17,21 @@ struct Ster {
 
 // The menu's field of 500 dots drifting together in one slowly wandering direction, wrapping
 // around the edges of the drawing area.
-class Sterrenveld {
+class Starfield {
  public:
-  static constexpr int kAantal = 500;
+  static constexpr int kCount = 500;
 
   // Paints one pixel: x, y in whole pixels, grey level (0 is black).
-  using PixelPainter = std::function<void(int x, int y, int grijs)>;
+  using PixelPainter = std::function<void(int x, int y, int grey)>;
 
-  Sterrenveld(int width, int height) : width_(width), height_(height) {}
+  Starfield(int width, int height) : width_(width), height_(height) {}
 
   // Scatters all dots afresh: random place, grey and speed.
-  void vul(std::mt19937& random);
+  void scatter(std::mt19937& random);
 
   // One frame: every dot is painted black where it was, moved by its speed in the direction
   // `hoek` (radians), wrapped around the edges and painted in its grey at its new place.
-  void beweeg(float hoek, const PixelPainter& paint);
+  void drift(float hoek, const PixelPainter& paint);
 
   const std::vector<Ster>& sterren() const { return sterren_; }
   std::vector<Ster>& sterren() { return sterren_; }
@@ -43,6 +43,6 @@ class Sterrenveld {
 };
 
 // Whole pixels as the window system takes them: to the nearest, halves to even.
-int heelPixel(float value);
+int nearestPixel(float value);
 
 }  // namespace dwaalbos

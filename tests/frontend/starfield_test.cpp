@@ -1,4 +1,4 @@
-#include "frontend/sterrenveld.h"
+#include "frontend/starfield.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 struct Painted {
   int x;
   int y;
-  int grijs;
+  int grey;
   bool operator==(const Painted&) const = default;
 };
 
@@ -19,23 +19,23 @@ class OneDot : public ::testing::Test {
  protected:
   OneDot() {
     std::mt19937 random(1);
-    veld.vul(random);
+    veld.scatter(random);
     veld.sterren().resize(1);
   }
   Ster& ster() { return veld.sterren()[0]; }
   std::vector<Painted> move(float hoek) {
     std::vector<Painted> painted;
-    veld.beweeg(hoek, [&](int x, int y, int grijs) { painted.push_back({x, y, grijs}); });
+    veld.drift(hoek, [&](int x, int y, int grey) { painted.push_back({x, y, grey}); });
     return painted;
   }
 
-  Sterrenveld veld{100, 50};
+  Starfield veld{100, 50};
 };
 
-TEST(Sterrenveld, FillsFiveHundredDotsInsideTheArea) {
-  Sterrenveld veld(440, 300);
+TEST(Starfield, FillsFiveHundredDotsInsideTheArea) {
+  Starfield veld(440, 300);
   std::mt19937 random(7);
-  veld.vul(random);
+  veld.scatter(random);
   ASSERT_EQ(veld.sterren().size(), 500u);
   bool slow = false;
   bool fast = false;
@@ -77,10 +77,10 @@ TEST_F(OneDot, LeavingAtTheTopComesBackAtTheBottom) {
   EXPECT_EQ(ster().X, 100);
 }
 
-TEST(Sterrenveld, WholePixelsRoundHalvesToEven) {
-  EXPECT_EQ(heelPixel(2.5F), 2);
-  EXPECT_EQ(heelPixel(3.5F), 4);
-  EXPECT_EQ(heelPixel(3.49F), 3);
+TEST(Starfield, WholePixelsRoundHalvesToEven) {
+  EXPECT_EQ(nearestPixel(2.5F), 2);
+  EXPECT_EQ(nearestPixel(3.5F), 4);
+  EXPECT_EQ(nearestPixel(3.49F), 3);
 }
 
 }  // namespace
