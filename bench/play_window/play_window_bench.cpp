@@ -40,7 +40,7 @@ void measure(benchmark::State& state, Idle idle) {
 // A level under way, nobody touching a key.
 void idleGame(benchmark::State& state) {
   rig::PlayWindowRig rig;
-  rig.chooseFile(rig::level({"S.E"}));
+  rig.chooseFile(rig::levelFromRows({"S.E"}));
   Afspelen& window = rig.shown();
   measure(state, [&] {
     QTimer::singleShot(kIdleMs, &window, [&] { window.engine().stopGame(); });

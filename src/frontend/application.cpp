@@ -177,7 +177,7 @@ void Application::chooseZoom(int percent) {
   if (chooser_) chooser_->setZoom(percent);
   const WriteResult saved = writeZoom(state_.paths.zoom(), percent);
   if (!saved)
-    showMessage(QApplication::activeWindow(), kNotSavedTitle,
+    showMessage(QApplication::activeWindow(), texts::kNotSavedTitle,
                 notSavedText(state_.paths.zoom(), saved), BoxIcon::Exclamation);
 }
 

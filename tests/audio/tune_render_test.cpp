@@ -3,6 +3,7 @@
 // on top as the mixer adds them.
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -57,7 +58,9 @@ std::uintmax_t firstSoundAfter(const fs::path& output, std::uintmax_t from) {
 
 // From the first audible sample on, as the game's output carries it.
 Stereo renderThroughTheGame(const std::string& tune, double seconds) {
-  const fs::path output = fs::temp_directory_path() / ("dwaalbos-tune-" + tune + ".raw");
+  // A name of this run's own: two checkouts tested at once must not share the output file.
+  const fs::path output = fs::temp_directory_path() /
+                          ("dwaalbos-tune-" + std::to_string(getpid()) + "-" + tune + ".raw");
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
   setenv("SDL_DISKAUDIODELAY", "0", 1);

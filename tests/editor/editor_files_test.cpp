@@ -63,29 +63,6 @@ TEST_F(EditorFiles, OpenShowsBoardAndTextsIncludingTheEnemy) {
   EXPECT_TRUE(drawn);
 }
 
-TEST_F(EditorFiles, SavingOverALongerFileKeepsItsTailAndReadsBackTheNewLevel) {
-  Doolhof old = sampleLevel();
-  old.Commentaar = std::string(500, 'x');
-  ASSERT_TRUE(writeLevelFile(levelPath("lang.dwb"), old));
-  const Bytes oldBytes = fileBytes(levelPath("lang.dwb"));
-
-  editor->Mnunew_Click();
-  setTexts("Kort", "", "");
-  dialogs.answer = levelPath("lang.dwb");
-  editor->Mnusave_Click();
-  const Bytes now = fileBytes(levelPath("lang.dwb"));
-  ASSERT_EQ(now.size(), oldBytes.size());
-  const Bytes record = encodeLevel(state.Level);
-  EXPECT_TRUE(std::equal(record.begin(), record.end(), now.begin()));
-  EXPECT_TRUE(std::equal(now.begin() + static_cast<long>(record.size()), now.end(),
-                         oldBytes.begin() + static_cast<long>(record.size())));
-
-  setTexts("Anders", "", "");
-  editor->openen(levelPath("lang.dwb"));
-  EXPECT_EQ(editor->Naam().text(), "Kort");
-  EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
-}
-
 TEST_F(EditorFiles, OpeningAMissingOrBrokenFileIsToldAndChangesNothing) {
   ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), sampleLevel()));
   editor->openen(levelPath("bron.dwb"));

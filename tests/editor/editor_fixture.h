@@ -11,7 +11,7 @@
 #include "editor/editor_board.h"
 #include "level/shared_state.h"
 #include "platform/key_state.h"
-#include "platform/pictures.h"
+#include "support/game_pictures.h"
 #include "support/temp_folder.h"
 #include "support/window_fakes.h"
 
@@ -23,7 +23,7 @@ class EditorTest : public ::testing::Test {
  protected:
   EditorTest()
       : state(folder.root().string()),
-        pictures(QString::fromStdString(gameFolder())),
+        pictures(testsupport::gamePictures()),
         editor(std::make_unique<Editor>(state, navigator, pictures, dialogs, printers)) {
     std::filesystem::create_directories(folder.path("levels"));
     KeyState::instance().changeHands();
@@ -39,7 +39,7 @@ class EditorTest : public ::testing::Test {
 
   TempFolder folder;
   SharedState state;
-  Pictures pictures;
+  const Pictures& pictures;
   RecordingNavigator navigator;
   AnsweringDialogs dialogs;
   PdfPrinters printers;

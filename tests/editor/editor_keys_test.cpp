@@ -37,15 +37,6 @@ TEST_F(EditorKeys, ObjectKeysPlaceUnderTheCursor) {
   EXPECT_EQ(state.Veld.at(3, 4), cell::kEmpty);
 }
 
-TEST_F(EditorKeys, KeypadDigitsAndOtherKeysPlaceNothing) {
-  press(Qt::Key_1, Qt::KeypadModifier);
-  press(Qt::Key_A);
-  press(Qt::Key_0);
-  EXPECT_EQ(cellUnderCursor(), cell::kEmpty);
-  press(Qt::Key_1, Qt::ShiftModifier);
-  EXPECT_EQ(cellUnderCursor(), cell::kWall);
-}
-
 TEST_F(EditorKeys, SecondStartIsRefusedWithItsMessage) {
   press(Qt::Key_5);
   arrow(Qt::Key_Right);

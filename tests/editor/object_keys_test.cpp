@@ -7,59 +7,60 @@
 namespace dwaalbos {
 namespace {
 
-ObjectKey::Kind kindOf(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-                       unsigned scanCode = 0) {
-  return objectKeyFor(key, modifiers, scanCode).kind;
-}
+using Kind = ObjectKey::Kind;
 
-TEST(ObjectKeys, MainKeyboardDigitsPlaceTheirOwnCode) {
-  for (int digit = 1; digit <= 9; ++digit) {
-    const auto key = objectKeyFor(Qt::Key_0 + digit, Qt::NoModifier, 0);
-    EXPECT_EQ(key.kind, ObjectKey::Kind::Place);
-    EXPECT_EQ(key.code, digit);
+struct KeyCase {
+  int key;
+  Qt::KeyboardModifiers modifiers;
+  unsigned scanCode;
+  Kind kind;
+  int code;  // of a placed object
+};
+
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << "key " << c.key << " scan " << c.scanCode; }
+
+class ObjectKeys : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(ObjectKeys, PlaceTheirObjectOrNothing) {
+  const ObjectKey key = objectKeyFor(GetParam().key, GetParam().modifiers, GetParam().scanCode);
+  EXPECT_EQ(key.kind, GetParam().kind);
+  if (key.kind == Kind::Place) {
+    EXPECT_EQ(key.code, GetParam().code);
   }
-  EXPECT_EQ(kindOf(Qt::Key_0), ObjectKey::Kind::Nothing);
 }
 
-TEST(ObjectKeys, KeypadDigitsDoNothing) {
-  for (int digit = 0; digit <= 9; ++digit)
-    EXPECT_EQ(kindOf(Qt::Key_0 + digit, Qt::KeypadModifier), ObjectKey::Kind::Nothing);
-  // Also when the keypad key's code would be a digit key's on the main keyboard.
-  EXPECT_EQ(kindOf(Qt::Key_1, Qt::KeypadModifier, 10), ObjectKey::Kind::Nothing);
-}
+constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
 
-TEST(ObjectKeys, ShiftedDigitKeysStillPlaceTheirDigit) {
-  // Shift+1 arrives as '!' (US layout); an AZERTY 7 as 'è'. The key itself decides.
-  auto key = objectKeyFor(Qt::Key_Exclam, Qt::ShiftModifier, 10);
-  EXPECT_EQ(key.kind, ObjectKey::Kind::Place);
-  EXPECT_EQ(key.code, 1);
-  key = objectKeyFor(Qt::Key_Egrave, Qt::NoModifier, 16);
-  EXPECT_EQ(key.code, 7);
-  EXPECT_EQ(objectKeyFor(Qt::Key_5, Qt::ShiftModifier | Qt::ControlModifier, 0).code, 5);
-}
+INSTANTIATE_TEST_SUITE_P(
+    MainDigitsFunctionKeysAndDelete, ObjectKeys,
+    ::testing::Values(KeyCase{Qt::Key_1, kNone, 0, Kind::Place, 1},
+                      KeyCase{Qt::Key_5, kNone, 0, Kind::Place, 5},
+                      KeyCase{Qt::Key_9, kNone, 0, Kind::Place, 9},
+                      KeyCase{Qt::Key_0, kNone, 0, Kind::Nothing, 0},
+                      // Shift+1 arrives as '!' (US layout), an AZERTY 7 as 'è': the key decides.
+                      KeyCase{Qt::Key_Exclam, Qt::ShiftModifier, 10, Kind::Place, 1},
+                      KeyCase{Qt::Key_Egrave, kNone, 16, Kind::Place, 7},
+                      KeyCase{Qt::Key_5, Qt::ShiftModifier | Qt::ControlModifier, 0, Kind::Place, 5},
+                      KeyCase{Qt::Key_F1, kNone, 0, Kind::NotReady, 0},
+                      KeyCase{Qt::Key_F2, kNone, 0, Kind::Place, cell::kArrowLeft},
+                      KeyCase{Qt::Key_F3, kNone, 0, Kind::Place, cell::kArrowUp},
+                      KeyCase{Qt::Key_F4, kNone, 0, Kind::Place, cell::kArrowDown},
+                      KeyCase{Qt::Key_F5, kNone, 0, Kind::Place, cell::kArrowRight},
+                      KeyCase{Qt::Key_F6, kNone, 0, Kind::Place, cell::kFourWay},
+                      KeyCase{Qt::Key_F7, kNone, 0, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_Delete, kNone, 0, Kind::Place, cell::kEmpty}));
 
-TEST(ObjectKeys, FunctionKeysPlaceArrowsAndF1IsNotReady) {
-  const std::pair<int, int> arrows[] = {{Qt::Key_F2, cell::kArrowLeft},
-                                        {Qt::Key_F3, cell::kArrowUp},
-                                        {Qt::Key_F4, cell::kArrowDown},
-                                        {Qt::Key_F5, cell::kArrowRight},
-                                        {Qt::Key_F6, cell::kFourWay}};
-  for (const auto& [key, code] : arrows) {
-    const auto action = objectKeyFor(key, Qt::NoModifier, 0);
-    EXPECT_EQ(action.kind, ObjectKey::Kind::Place);
-    EXPECT_EQ(action.code, code);
-  }
-  EXPECT_EQ(kindOf(Qt::Key_F1), ObjectKey::Kind::NotReady);
-  EXPECT_EQ(kindOf(Qt::Key_F7), ObjectKey::Kind::Nothing);
-}
-
-TEST(ObjectKeys, DeleteEmptiesAndOtherKeysDoNothing) {
-  const auto erase = objectKeyFor(Qt::Key_Delete, Qt::NoModifier, 0);
-  EXPECT_EQ(erase.kind, ObjectKey::Kind::Place);
-  EXPECT_EQ(erase.code, cell::kEmpty);
-  for (int key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Return})
-    EXPECT_EQ(kindOf(key), ObjectKey::Kind::Nothing) << key;
-}
+// Keypad digits place nothing, even when the key's code is a main-keyboard digit's.
+INSTANTIATE_TEST_SUITE_P(
+    KeypadAndOtherKeys, ObjectKeys,
+    ::testing::Values(KeyCase{Qt::Key_0, Qt::KeypadModifier, 0, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_5, Qt::KeypadModifier, 0, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_1, Qt::KeypadModifier, 10, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_A, kNone, 0, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_Space, kNone, 0, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_Backspace, kNone, 0, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_Left, kNone, 0, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_Return, kNone, 0, Kind::Nothing, 0}));
 
 }  // namespace
 }  // namespace dwaalbos

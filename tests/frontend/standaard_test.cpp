@@ -15,9 +15,9 @@ using namespace dwaalbos;
 namespace {
 
 LevelSet namedSet(int levels, const std::string& prefix) {
-  std::vector<Doolhof> elements{rig::level({""})};
+  std::vector<Doolhof> elements{rig::levelFromRows({""})};
   for (int i = 1; i <= levels; ++i)
-    elements.push_back(rig::level({"S"}, prefix + std::to_string(i), "Wubbe"));
+    elements.push_back(rig::levelFromRows({"S"}, prefix + std::to_string(i), "Wubbe"));
   return LevelSet(elements);
 }
 
@@ -30,7 +30,7 @@ std::vector<std::string> entries(const QListWidget* list) {
 class Chooser : public ::testing::Test {
  protected:
   void SetUp() override {
-    rig.writeOptions({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    rig.writeOptions(rig::kAllOff);
     rig.shared.sets.Levelset1 = namedSet(23, "Een ");
     rig.shared.sets.Levelset2 = namedSet(20, "Twee ");
     rig.shown();
@@ -51,28 +51,27 @@ TEST_F(Chooser, TheFirstRunListsLevelOneOfEachSetAndCreatesTheProgressFile) {
   EXPECT_EQ(window.windowTitle(), "Kies een level");
   EXPECT_EQ(entries(window.List1), std::vector<std::string>{"Een 1 door Wubbe"});
   EXPECT_EQ(entries(window.List2), std::vector<std::string>{"Twee 1 door Wubbe"});
-  EXPECT_EQ(rig.readFile("geluid/Niets.wav"), (Bytes{1, 0, 1, 0}));
+  EXPECT_EQ(rig.folder.read("geluid/Niets.wav"), (Bytes{1, 0, 1, 0}));
   EXPECT_FALSE(rig.window().isEnabled());
   EXPECT_EQ(window.Command1->text(), "Speel dit level");
 }
 
-TEST_F(Chooser, ListsTheUnlockedLevelsAndRepairsTheOneTooFar) {
-  rig.writeFile("geluid/Niets.wav", {24, 0, 3, 0});
+TEST_F(Chooser, ListsTheUnlockedLevelsUpToTheLastOfASet) {
+  rig.folder.write("geluid/Niets.wav", {24, 0, 3, 0});
   Standaard& window = open();
   EXPECT_EQ(window.List1->count(), 23);
   EXPECT_EQ(entries(window.List2),
             (std::vector<std::string>{"Twee 1 door Wubbe", "Twee 2 door Wubbe", "Twee 3 door Wubbe"}));
-  EXPECT_EQ(rig.readFile("geluid/Niets.wav"), (Bytes{23, 0, 3, 0}));
 }
 
 TEST_F(Chooser, LevelsMissingFromAShortSetFileAreNotListed) {
   rig.shared.sets.Levelset1 = namedSet(2, "Een ");
-  rig.writeFile("geluid/Niets.wav", {5, 0, 1, 0});
+  rig.folder.write("geluid/Niets.wav", {5, 0, 1, 0});
   EXPECT_EQ(open().List1->count(), 2);
 }
 
 TEST_F(Chooser, AnUnnamedLevelIsListedAsDoorAlone) {
-  std::vector<Doolhof> elements{rig::level({""}), rig::level({"S"})};
+  std::vector<Doolhof> elements{rig::levelFromRows({""}), rig::levelFromRows({"S"})};
   rig.shared.sets.Levelset1 = LevelSet(elements);
   EXPECT_EQ(entries(open().List1), std::vector<std::string>{" door "});
 }
@@ -83,16 +82,14 @@ TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
   EXPECT_EQ(rig.shared.LevelNummer, 24);
   EXPECT_FALSE(window.isVisible());
   // The level begins with its introduction, which holds the play window's input.
-  Splash* splash = nullptr;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (auto* found = qobject_cast<Splash*>(top); found && found->isVisible()) splash = found;
+  Splash* splash = rig::visibleSplash();
   ASSERT_NE(splash, nullptr);
   EXPECT_EQ(splash->Naam->text(), "Twee 1");
   splash->hide();
 }
 
 TEST_F(Chooser, TheThirdEntryOfTheSecondListIsLevelTwentySix) {
-  rig.writeFile("geluid/Niets.wav", {1, 0, 5, 0});
+  rig.folder.write("geluid/Niets.wav", {1, 0, 5, 0});
   Standaard& window = open();
   window.List2->setCurrentRow(2);
   window.Command2->click();
@@ -110,7 +107,7 @@ TEST_F(Chooser, ClosingReturnsToThePlayWindowAndStartsNothing) {
 }
 
 TEST_F(Chooser, TheHighlightedLevelShowsItsBestAndItsShortestSolution) {
-  rig.writeFile("geluid/Niets.wav", {3, 0, 1, 0});
+  rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
   recordBestResult(rig.shared.paths.scores(), 2, 31);
   Standaard& window = open();
   window.List1->setCurrentRow(1);

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "level/level_file.h"
+#include "support/game_pictures.h"
 #include "support/temp_folder.h"
 #include "support/window_fakes.h"
 
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 
 // A copy of the program beside links to the staged data, so that its options file is ours.
 void stageGame(const TempFolder& folder) {
-  for (const auto& entry : fs::directory_iterator(gameFolder())) {
+  for (const auto& entry : fs::directory_iterator(testsupport::gameFolder().toStdString())) {
     const auto name = entry.path().filename();
     if (name == "Opties.dat") continue;
     if (name == "dwaalbos") fs::copy_file(entry.path(), folder.root() / name);

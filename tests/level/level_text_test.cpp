@@ -48,5 +48,9 @@ TEST(LevelText, MistakesNameTheirLine) {
   std::string badSymbol = kSource;
   badSymbol[badSymbol.find(".#s")] = 'Q';
   EXPECT_EQ(std::get<LevelTextError>(parseLevelText(badSymbol)).line, 6);
+  // A row one symbol too long would shift every later cell of a hand-written level.
+  std::string longRow = kSource;
+  longRow.insert(longRow.find("^v>+"), ".");
+  EXPECT_EQ(std::get<LevelTextError>(parseLevelText(longRow)).line, 7);
   EXPECT_TRUE(std::holds_alternative<LevelTextError>(parseLevelText("naam: zonder bord\n")));
 }

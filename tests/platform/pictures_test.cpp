@@ -9,22 +9,10 @@
 #include "support/game_pictures.h"
 
 using dwaalbos::Pictures;
-using dwaalbos::testsupport::gameFolder;
 using dwaalbos::testsupport::gamePictures;
 namespace plaatje = dwaalbos::plaatje;
 
 namespace {
-
-TEST(GamePictures, EveryPictureWasBuiltAtItsSize) {
-  ASSERT_FALSE(gameFolder().isEmpty());
-  EXPECT_TRUE(gamePictures().missing().isEmpty())
-      << gamePictures().missing().join(", ").toStdString();
-  for (const auto& entry : plaatje::kAll) {
-    const QImage& image = gamePictures().get(entry.name);
-    EXPECT_EQ(image.size(), QSize(entry.width, entry.height)) << entry.name;
-    EXPECT_EQ(image.format(), QImage::Format_RGB32) << entry.name;
-  }
-}
 
 TEST(Pictures, AMissingFolderGivesVisibleFallbacksOfTheRightSize) {
   QTemporaryDir empty;

@@ -14,8 +14,10 @@ namespace dwaalbos::testing {
 
 // A level from rows of the level text's symbols (S start, E end, # wall ...), padded with
 // empty squares to 12 x 12.
-inline Doolhof levelFromRows(std::initializer_list<const char*> rows, const std::string& naam = "") {
-  std::string text = "naam: " + naam + "\nmaker:\ncommentaar:\nbord:\n";
+inline Doolhof levelFromRows(std::initializer_list<const char*> rows, const std::string& naam = "",
+                             const std::string& maker = "", const std::string& commentaar = "") {
+  std::string text =
+      "naam: " + naam + "\nmaker: " + maker + "\ncommentaar: " + commentaar + "\nbord:\n";
   int count = 0;
   for (const std::string row : rows) {
     text += row + std::string(12 - row.size(), '.') + "\n";

@@ -9,7 +9,6 @@
 #include <QPrinter>
 #include <QTimer>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -150,12 +149,6 @@ inline void answerNextBox(std::vector<SeenBox>& seen,
     }
   });
   poll->start();
-}
-
-// The staged game folder of the build (pictures, level sets, help page).
-inline std::string gameFolder() {
-  const char* folder = std::getenv("DWAALBOS_GAME_DIR");
-  return folder ? folder : ".";
 }
 
 }  // namespace dwaalbos::testing

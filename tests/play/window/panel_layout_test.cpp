@@ -32,7 +32,7 @@ std::string describe(const QWidget& widget) {
 
 TEST(PanelLayout, NothingOverlapsAnotherOrTheFrameAndEveryTextFits) {
   QWidget window;
-  RightPanel panel(rig::pictures(), &window);
+  RightPanel panel(rig::gamePictures(), &window);
   panel.Naamcaption->setText("Een vrij lange naam");
   panel.Makercap->setText("Wubbe");
   const QRect inside = panel.rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);

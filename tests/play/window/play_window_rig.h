@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,34 +21,30 @@
 
 #include "level/level_file.h"
 #include "level/level_text.h"
+#include "level/options_file.h"
 #include "level/shared_state.h"
 #include "platform/pictures.h"
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
+#include "support/game_pictures.h"
+#include "support/introduction_screen.h"
+#include "support/temp_folder.h"
+#include "support/test_levels.h"
 #include "support/window_fakes.h"
 
 namespace rig {
 
 using namespace dwaalbos;
 
-inline const Pictures& pictures() {
-  static const Pictures shared(qEnvironmentVariable("DWAALBOS_GAME_DIR"));
-  return shared;
-}
+using dwaalbos::testing::levelFromRows;
+using dwaalbos::testsupport::gamePictures;
+using dwaalbos::testsupport::visibleSplash;
 
-// A level from rows of symbols (S start, E end, # wall ...), padded to 12 x 12.
-inline Doolhof level(std::initializer_list<const char*> rows, const std::string& naam = "",
-                     const std::string& maker = "", const std::string& commentaar = "") {
-  std::string text = "naam: " + naam + "\nmaker: " + maker + "\ncommentaar: " + commentaar +
-                     "\nbord:\n";
-  int count = 0;
-  for (const char* row : rows) {
-    text += std::string(row) + std::string(12 - std::string(row).size(), '.') + "\n";
-    ++count;
-  }
-  for (; count < 12; ++count) text += "............\n";
-  return std::get<Doolhof>(parseLevelText(text));
-}
+// Panel shown and drawn with raster operations; no delays, no follow lines, no transition.
+inline const Opties kQuickOptions{true, 0, false, 0, true, false};
+// Everything on, with the usual delays; everything off, as an options file of zeros.
+inline const Opties kAllOn{true, 40, true, 20, true, true};
+inline const Opties kAllOff{false, 0, false, 0, false, false};
 
 // Steps run one after the other from a timer, also inside the game's loops and inside modal
 // boxes. A step answers false to be tried again a little later.
@@ -142,19 +137,19 @@ class Script : public QObject {
 };
 
 struct PlayWindowRig {
-  PlayWindowRig() : shared(folder.path().toStdString()) {
+  PlayWindowRig() : shared(folder.root().string()) {
     dir().mkpath("levels");
     dir().mkpath("geluid");
     KeyState::instance().changeHands();
   }
 
-  QDir dir() const { return QDir(folder.path()); }
-  std::string path(const char* name) const { return shared.paths.folder() + "/" + name; }
+  QDir dir() const { return QDir(QString::fromStdString(folder.root().string())); }
+  std::string path(const char* name) const { return folder.path(name); }
 
   Afspelen& window() {
     if (!window_) {
       window_ = std::make_unique<Afspelen>(
-          shared, PlayServices{sound, navigator, files, desktop, pictures()});
+          shared, PlayServices{sound, navigator, files, desktop, gamePictures()});
     }
     return *window_;
   }
@@ -165,13 +160,9 @@ struct PlayWindowRig {
     return window();
   }
 
-  void writeOptions(std::vector<std::uint8_t> bytes) const { writeFile("Opties.dat", bytes); }
-  void writeFile(const char* name, const std::vector<std::uint8_t>& bytes) const {
-    QFile file(QString::fromStdString(path(name)));
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+  void writeOptions(const Opties& options) const {
+    folder.write("Opties.dat", encodeOptions(options));
   }
-  Bytes readFile(const char* name) const { return readWholeFile(path(name)).value_or(Bytes{}); }
 
   // Makes the level the one to play from a file.
   void chooseFile(const Doolhof& doolhof, const char* name = "levels/proef.dwb") {
@@ -180,7 +171,7 @@ struct PlayWindowRig {
     shared.LevelNummer = 0;
   }
 
-  QTemporaryDir folder;
+  TempFolder folder;
   SharedState shared;
   dwaalbos::testing::RecordingSound sound;
   dwaalbos::testing::RecordingNavigator navigator;

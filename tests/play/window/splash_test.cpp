@@ -10,19 +10,13 @@ using namespace dwaalbos;
 
 namespace {
 
-Splash* visibleSplash() {
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (auto* splash = qobject_cast<Splash*>(top); splash && splash->isVisible()) return splash;
-  return nullptr;
-}
-
 class SplashScreen : public ::testing::Test {
  protected:
   void SetUp() override {
-    rig.writeOptions({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    rig.chooseFile(rig::level({"S.."}, "", "Zoë", ""));
+    rig.writeOptions(rig::kAllOff);
+    rig.chooseFile(rig::levelFromRows({"S.."}, "", "Zoë", ""));
     rig.shown().engine().begi();
-    splash = visibleSplash();
+    splash = rig::visibleSplash();
     ASSERT_NE(splash, nullptr);
   }
   rig::PlayWindowRig rig;
@@ -63,7 +57,7 @@ TEST_F(SplashScreen, AClickOrClosingStartsTheLevel) {
     SCOPED_TRACE(byClosing);
     if (byClosing) {
       rig.window().engine().begi();
-      ASSERT_EQ(visibleSplash(), splash);
+      ASSERT_EQ(rig::visibleSplash(), splash);
     }
     bool running = false;
     script.then([&] {

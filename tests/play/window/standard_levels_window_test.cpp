@@ -15,9 +15,6 @@ using rig::Script;
 
 namespace {
 
-// Walking and follow-line delays 0, panel shown, no transition.
-const std::vector<std::uint8_t> kQuickOptions{0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0};
-
 Qt::Key qtKey(char move) {
   switch (move) {
     case 'L': return Qt::Key_Left;
@@ -38,8 +35,8 @@ struct Snapshot {
 class StandardLevelsInTheWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    rig.writeOptions(kQuickOptions);
-    SharedState built(std::getenv("DWAALBOS_GAME_DIR"));
+    rig.writeOptions(rig::kQuickOptions);
+    SharedState built(testsupport::gameFolder().toStdString());
     built.readLevelSets();
     rig.shared.sets = built.sets;
   }
@@ -74,10 +71,7 @@ class StandardLevelsInTheWindow : public ::testing::Test {
     rig.shared.LevelNummer = levelNummer;
     Afspelen& window = rig.shown();
     window.engine().begi();
-    Splash* splash = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-      if (auto* candidate = qobject_cast<Splash*>(top); candidate && candidate->isVisible())
-        splash = candidate;
+    Splash* splash = rig::visibleSplash();
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(splash->Naam->text().toStdString(), level->Naam);
     QTest::mouseClick(splash->Naam, Qt::LeftButton);
