@@ -79,6 +79,19 @@ void KeyState::keyReleased(int key) {
   heldOver_.remove(key);
 }
 
+// The toolkit marks a repeat only when its press is already queued behind its release; on a
+// busy machine a repeat can come as a plain release and press. A release of a held-over key
+// that the display still has down is such a repeat, and so is the press with its time stamp.
+bool KeyState::isRepeatOfHeldOver(const QKeyEvent& key) {
+  if (!heldOver_.contains(key.key())) return false;
+  if (key.isAutoRepeat()) return true;
+  const HeldStamp stamp{key.key(), key.timestamp()};
+  if (key.type() == QEvent::KeyPress) return unmarkedRepeat_ == stamp;
+  if (!keyDownNow(key.key()).value_or(false)) return false;
+  unmarkedRepeat_ = stamp;
+  return true;
+}
+
 bool KeyState::eventFilter(QObject* watched, QEvent* event) {
   // A key event passes the filter once for each widget it is offered to; the sets do not mind.
   switch (event->type()) {
@@ -87,7 +100,8 @@ bool KeyState::eventFilter(QObject* watched, QEvent* event) {
       const auto* key = static_cast<QKeyEvent*>(event);
       // The repeats of a key held over from the window before reach no window: an arrow held
       // onto the end square would otherwise move a box's focus from "Ja" to "Nee".
-      if (key->isAutoRepeat()) return heldOver_.contains(key->key());
+      if (isRepeatOfHeldOver(*key)) return true;
+      if (key->isAutoRepeat()) return false;
       if (event->type() == QEvent::KeyPress) keyPressed(key->key(), key->timestamp());
       else keyReleased(key->key());
       emit keysChanged();

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+class QKeyEvent;
+
 namespace dwaalbos {
 
 // The keyboard as the game's loops read it. Per key (a Qt::Key) there are two facts:
@@ -55,6 +57,7 @@ class KeyState : public QObject {
   KeyState() = default;
   bool rawDown(int key) const;
   bool madeBeforeFlush(std::uint64_t stamp) const;
+  bool isRepeatOfHeldOver(const QKeyEvent& key);
   void keyPressed(int key, std::uint64_t stamp);
   void keyReleased(int key);
 
@@ -62,6 +65,13 @@ class KeyState : public QObject {
   QSet<int> pressed_;
   QSet<int> heldOver_;  // down at the last change of hands and not yet released
   std::optional<std::uint32_t> flushedAt_;  // the display's clock at the last flush
+  // The key and time stamp of the last repeat that came as a plain release.
+  struct HeldStamp {
+    int key;
+    std::uint64_t stamp;
+    bool operator==(const HeldStamp&) const = default;
+  };
+  std::optional<HeldStamp> unmarkedRepeat_;
 };
 
 }  // namespace dwaalbos
