@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
+
 namespace dwaalbos {
 namespace {
 
@@ -26,6 +28,19 @@ QMessageBox::Icon toolkitIcon(BoxIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// Yes is the default; Escape and the close box count as No.
+QMessageBox* newYesNoBox(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
+                         BoxIcon icon) {
+  auto* box = new QMessageBox(toolkitIcon(icon), title(boxTitle), text(boxText),
+                              QMessageBox::Yes | QMessageBox::No, parent);
+  box->setDefaultButton(QMessageBox::Yes);
+  return box;
+}
+
+bool answeredYes(const QMessageBox& box) {
+  return box.clickedButton() != box.button(QMessageBox::No);
+}
+
 }  // namespace
 
 void showMessage(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
@@ -36,23 +51,18 @@ void showMessage(QWidget* parent, const std::string& boxTitle, const std::string
 
 bool askYesNo(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
               BoxIcon icon) {
-  QMessageBox box(toolkitIcon(icon), title(boxTitle), text(boxText),
-                  QMessageBox::Yes | QMessageBox::No, parent);
-  box.setDefaultButton(QMessageBox::Yes);
-  box.exec();
-  return box.clickedButton() != box.button(QMessageBox::No);
+  const std::unique_ptr<QMessageBox> box(newYesNoBox(parent, boxTitle, boxText, icon));
+  box->exec();
+  return answeredYes(*box);
 }
 
 void askYesNoLater(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
                    BoxIcon icon, std::function<void(bool)> answered) {
-  auto* box = new QMessageBox(toolkitIcon(icon), title(boxTitle), text(boxText),
-                              QMessageBox::Yes | QMessageBox::No, parent);
-  box->setDefaultButton(QMessageBox::Yes);
+  QMessageBox* box = newYesNoBox(parent, boxTitle, boxText, icon);
   box->setWindowModality(Qt::ApplicationModal);
   box->setAttribute(Qt::WA_DeleteOnClose);
-  QObject::connect(box, &QMessageBox::finished, box, [box, answered = std::move(answered)] {
-    answered(box->clickedButton() != box->button(QMessageBox::No));
-  });
+  QObject::connect(box, &QMessageBox::finished, box,
+                   [box, answered = std::move(answered)] { answered(answeredYes(*box)); });
   box->show();
 }
 
