@@ -5,6 +5,11 @@
 // and white elsewhere. No Qt here: the art generator shares this list.
 namespace dwaalbos::plaatje {
 
+// Every picture is also drawn four times as large, saved as plaatjes/<name>@4x.png, so that a
+// zoomed board is brought down from finer art instead of enlarged.
+inline constexpr int kLargeScale = 4;
+inline constexpr const char* kLargeSuffix = "@4x";
+
 struct Entry {
   const char* name;
   int width;

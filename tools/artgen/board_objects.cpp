@@ -27,8 +27,8 @@ void footprint(QPainter& p, double x, double y, double degrees) {
   p.restore();
 }
 
-Sprite begin() {
-  Sprite sprite(40, 40);
+Sprite begin(int scale) {
+  Sprite sprite(40, 40, scale);
   sprite.addPart(clearing(), {kGrass, 125, 125}, [](QPainter& p) {
     Noise noise(3);
     p.setPen(QPen(mix(kGrass, kHedge, 0.45), 1.1, Qt::SolidLine, Qt::RoundCap));
@@ -45,8 +45,8 @@ Sprite begin() {
 }
 
 // The exit: a chequered flag planted in the clearing.
-Sprite eind() {
-  Sprite sprite(40, 40);
+Sprite eind(int scale) {
+  Sprite sprite(40, 40, scale);
   sprite.addPart(clearing(), {mix(kGrass, kHedge, 0.35), 125, 125}, [](QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(mix(kGrass, kHedge, 0.7));
@@ -75,11 +75,11 @@ Sprite eind() {
 }
 
 // A golden key, drawn lying flat and then turned to point to the bottom right.
-Sprite sleutel() {
+Sprite sleutel(int scale) {
   QPainterPath key = shapes::circle(9, 20, 8).subtracted(shapes::circle(8.3, 19.3, 3.2));
   key = key.united(shapes::rounded(15, 17.6, 22, 5, 1.5));
   key = key.united(shapes::rect(27, 21, 3.4, 6.4)).united(shapes::rect(32.4, 21, 3.4, 5));
-  Sprite sprite(40, 40);
+  Sprite sprite(40, 40, scale);
   sprite.addPart(shapes::turned(key, 45, 21, 20), {kGold, 140, 150});
   return sprite;
 }
@@ -88,8 +88,8 @@ Sprite sleutel() {
 QPainterPath block() { return shapes::rounded(2, 2, 36, 36, 4); }
 
 // A stone block held by iron bands, with a golden lock.
-Sprite sleutelblok() {
-  Sprite sprite(40, 40);
+Sprite sleutelblok(int scale) {
+  Sprite sprite(40, 40, scale);
   sprite.addPart(block(), {kStone, 125, 135}, [](QPainter& p) {
     p.setPen(QPen(kStone.darker(140), 1));
     for (const double y : {13.5, 26.5}) p.drawLine(QPointF(2, y), QPointF(38, y));
@@ -114,8 +114,8 @@ Sprite sleutelblok() {
 }
 
 // A wooden crate: a frame of boards, planks inside and a diagonal brace.
-Sprite duwblok() {
-  Sprite sprite(40, 40);
+Sprite duwblok(int scale) {
+  Sprite sprite(40, 40, scale);
   sprite.addPart(block(), {kWood, 125, 135}, [](QPainter& p) {
     p.setPen(QPen(kWood.darker(135), 1));
     for (const double x : {14.5, 20.5, 26.5}) p.drawLine(QPointF(x, 7), QPointF(x, 33));
@@ -135,8 +135,8 @@ Sprite duwblok() {
 }
 
 // The enemy: a big forest spider.
-Sprite vijand() {
-  Sprite sprite(40, 40);
+Sprite vijand(int scale) {
+  Sprite sprite(40, 40, scale);
   QPainterPath legs;
   for (const int side : {-1, 1}) {
     for (int i = 0; i < 4; ++i) {
@@ -172,20 +172,20 @@ Sprite vijand() {
 
 }  // namespace
 
-void addBoardObjects(Gallery& gallery) {
-  const Sprite start = begin();
-  const Sprite end = eind();
+void addBoardObjects(Gallery& gallery, int scale) {
+  const Sprite start = begin(scale);
+  const Sprite end = eind(scale);
   addMasked(gallery, plaatje::kBegin, start, plaatje::kBeginmask);
   addSharingMask(gallery, plaatje::kEind, end, start);
 
-  const Sprite key = sleutel();
+  const Sprite key = sleutel(scale);
   addMasked(gallery, plaatje::kSleutel, key, plaatje::kSleutelmask);
 
-  const Sprite crate = duwblok();
+  const Sprite crate = duwblok(scale);
   addMasked(gallery, plaatje::kDuwblok, crate, plaatje::kDuwblokmask);
-  addSharingMask(gallery, plaatje::kSleutelblok, sleutelblok(), crate);
+  addSharingMask(gallery, plaatje::kSleutelblok, sleutelblok(scale), crate);
 
-  addMasked(gallery, plaatje::kVijand, vijand(), plaatje::kVijandmask);
+  addMasked(gallery, plaatje::kVijand, vijand(scale), plaatje::kVijandmask);
 }
 
 }  // namespace artgen

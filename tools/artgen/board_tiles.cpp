@@ -12,8 +12,8 @@ namespace {
 using namespace palette;
 
 // A hedge block: leaf clumps over a dark green core, lighter towards the top left.
-QImage muur() {
-  Sprite sprite(40, 40);
+QImage muur(int scale) {
+  Sprite sprite(40, 40, scale);
   sprite.addPart(shapes::rect(0, 0, 40, 40), {kHedgeDark, 130, 140}, [](QPainter& p) {
     Noise noise(7);
     p.setPen(Qt::NoPen);
@@ -63,16 +63,16 @@ QPainterPath arrowRight() {
   return shaft.united(head);
 }
 
-QImage pijl(double degrees) {
-  Sprite sprite(40, 40);
+QImage pijl(double degrees, int scale) {
+  Sprite sprite(40, 40, scale);
   water(sprite, degrees);
   sprite.addPart(shapes::turned(arrowRight(), degrees), {kCream, 108, 128});
   return sprite.picture();
 }
 
 // The crossroads: arrow heads to all four sides around a round middle.
-QImage vierpijl() {
-  Sprite sprite(40, 40);
+QImage vierpijl(int scale) {
+  Sprite sprite(40, 40, scale);
   water(sprite, 0);
   QPainterPath cross = shapes::circle(20, 20, 6.5);
   for (int quarter = 0; quarter < 4; ++quarter) {
@@ -87,13 +87,13 @@ QImage vierpijl() {
 
 }  // namespace
 
-void addBoardTiles(Gallery& gallery) {
-  gallery.emplace_back(plaatje::kMuur, muur());
-  gallery.emplace_back(plaatje::kPijlrechts, pijl(0));
-  gallery.emplace_back(plaatje::kPijlomlaag, pijl(90));
-  gallery.emplace_back(plaatje::kPijllinks, pijl(180));
-  gallery.emplace_back(plaatje::kPijlomhoog, pijl(270));
-  gallery.emplace_back(plaatje::kVierpijl, vierpijl());
+void addBoardTiles(Gallery& gallery, int scale) {
+  gallery.emplace_back(plaatje::kMuur, muur(scale));
+  gallery.emplace_back(plaatje::kPijlrechts, pijl(0, scale));
+  gallery.emplace_back(plaatje::kPijlomlaag, pijl(90, scale));
+  gallery.emplace_back(plaatje::kPijllinks, pijl(180, scale));
+  gallery.emplace_back(plaatje::kPijlomhoog, pijl(270, scale));
+  gallery.emplace_back(plaatje::kVierpijl, vierpijl(scale));
 }
 
 }  // namespace artgen

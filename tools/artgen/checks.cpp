@@ -66,15 +66,19 @@ bool fitsItsMask(const QImage& picture, const QImage& mask) {
 
 // Each button's two looks differ and are not blank; rows 198..201 belong to both looks of the
 // third button, so they stay plain background.
-bool menuButtonsWork(const QImage& men) {
+bool menuButtonsWork(const QImage& men, int scale) {
   const QRect looks[][2] = {{{0, 0, 375, 37}, {0, 38, 375, 37}},
                             {{0, 75, 375, 37}, {0, 115, 375, 37}},
                             {{0, 152, 375, 50}, {0, 198, 375, 50}}};
+  const auto look = [&](const QRect& rect) {
+    return men.copy(QRect(rect.topLeft() * scale, rect.size() * scale));
+  };
   for (const auto& button : looks) {
-    const QImage blank(button[0].size(), QImage::Format_RGB32);
-    if (men.copy(button[0]) == men.copy(button[1]) || men.copy(button[0]) == blank) return false;
+    QImage blank(button[0].size() * scale, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    if (look(button[0]) == look(button[1]) || look(button[0]) == blank) return false;
   }
-  for (int y = 198; y < 202; ++y)
+  for (int y = 198 * scale; y < 202 * scale; ++y)
     for (int x = 0; x < men.width(); ++x)
       if (men.pixel(x, y) != kBlack) return false;
   return true;
@@ -82,7 +86,7 @@ bool menuButtonsWork(const QImage& men) {
 
 }  // namespace
 
-QStringList pictureProblems(const Gallery& gallery) {
+QStringList pictureProblems(const Gallery& gallery, int scale) {
   QStringList problems;
   for (const auto& [name, image] : gallery) {
     if (name.endsWith(QStringLiteral("mask")) &&
@@ -93,7 +97,7 @@ QStringList pictureProblems(const Gallery& gallery) {
     if (!fitsItsMask(find(gallery, pair.picture), find(gallery, pair.mask)))
       problems << QString("%1 does not fit %2").arg(pair.picture, pair.mask);
   }
-  if (!menuButtonsWork(find(gallery, plaatje::kMen)))
+  if (!menuButtonsWork(find(gallery, plaatje::kMen), scale))
     problems << QStringLiteral("the menu buttons' looks are blank, alike or overlap");
   return problems;
 }

@@ -23,13 +23,14 @@ void addMasked(Gallery& gallery, const char* name, const Sprite& sprite, const c
 void addSharingMask(Gallery& gallery, const char* name, const Sprite& sprite,
                     const Sprite& owner);
 
-void addBoardTiles(Gallery& gallery);    // walls and arrows
-void addBoardObjects(Gallery& gallery);  // start, end, key, blocks, enemy
-void addGates(Gallery& gallery);         // switch and gates
-void addWanderer(Gallery& gallery);      // the player's sheet
-void addPanel(Gallery& gallery);         // the play window's panel pictures
-void addMenuArt(Gallery& gallery);       // menu buttons, pointer, icon
-void addSplash(Gallery& gallery);        // the introduction screen
+// Each adds its pictures drawn `scale` times as large as the catalogue gives.
+void addBoardTiles(Gallery& gallery, int scale);    // walls and arrows
+void addBoardObjects(Gallery& gallery, int scale);  // start, end, key, blocks, enemy
+void addGates(Gallery& gallery, int scale);         // switch and gates
+void addWanderer(Gallery& gallery, int scale);      // the player's sheet
+void addPanel(Gallery& gallery, int scale);         // the play window's panel pictures
+void addMenuArt(Gallery& gallery, int scale);       // menu buttons, pointer, icon
+void addSplash(Gallery& gallery, int scale);        // the introduction screen
 
 // The window icon at size x size for the desktop's icon theme, transparent around it.
 QImage desktopIcon(int size);

@@ -24,8 +24,8 @@ QPainterPath stud(Colour colour, double cx, double cy, double size) {
 
 // The switch: a stone plate with a lever, thrown left to a round red knob or right to a
 // square blue one.
-Sprite schakelaar(Colour colour) {
-  Sprite sprite(40, 40);
+Sprite schakelaar(Colour colour, int scale) {
+  Sprite sprite(40, 40, scale);
   sprite.addPart(shapes::rounded(4, 4, 32, 32, 6), {kStone, 130, 135}, [](QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(kIron.darker(130));
@@ -48,8 +48,8 @@ void addPosts(Sprite& sprite, Colour colour) {
   }
 }
 
-Sprite dicht(Colour colour) {
-  Sprite sprite(40, 40);
+Sprite dicht(Colour colour, int scale) {
+  Sprite sprite(40, 40, scale);
   sprite.addPart(shapes::rect(8, 4, 24, 32), {deepOf(colour), 120, 120});
   const Material bar{colourOf(colour), 145, 140};
   if (colour == Colour::Red) {
@@ -72,8 +72,8 @@ Sprite dicht(Colour colour) {
   return sprite;
 }
 
-Sprite open(Colour colour) {
-  Sprite sprite(40, 40);
+Sprite open(Colour colour, int scale) {
+  Sprite sprite(40, 40, scale);
   sprite.addPart(shapes::rect(8, 31, 24, 6), {deepOf(colour), 120, 120});
   for (const double x : {14.0, 20.0, 26.0}) {
     sprite.addPart(stud(colour, x, 34, 4.6), {colourOf(colour), 145, 140});
@@ -84,18 +84,18 @@ Sprite open(Colour colour) {
 
 }  // namespace
 
-void addGates(Gallery& gallery) {
-  const Sprite red = schakelaar(Colour::Red);
+void addGates(Gallery& gallery, int scale) {
+  const Sprite red = schakelaar(Colour::Red, scale);
   addMasked(gallery, plaatje::kSchakr, red, plaatje::kSchakmask);
-  addSharingMask(gallery, plaatje::kSchakbl, schakelaar(Colour::Blue), red);
+  addSharingMask(gallery, plaatje::kSchakbl, schakelaar(Colour::Blue, scale), red);
 
-  const Sprite blueOpen = open(Colour::Blue);
+  const Sprite blueOpen = open(Colour::Blue, scale);
   addMasked(gallery, plaatje::kBlauwin, blueOpen, plaatje::kInmask);
-  addSharingMask(gallery, plaatje::kRoodin, open(Colour::Red), blueOpen);
+  addSharingMask(gallery, plaatje::kRoodin, open(Colour::Red, scale), blueOpen);
 
-  const Sprite blueClosed = dicht(Colour::Blue);
+  const Sprite blueClosed = dicht(Colour::Blue, scale);
   addMasked(gallery, plaatje::kBlauwuit, blueClosed, plaatje::kUitmask);
-  addSharingMask(gallery, plaatje::kRooduit, dicht(Colour::Red), blueClosed);
+  addSharingMask(gallery, plaatje::kRooduit, dicht(Colour::Red, scale), blueClosed);
 }
 
 }  // namespace artgen

@@ -1,4 +1,5 @@
-// Draws every picture of the game and saves it as plaatjes/<name>.png in the game folder.
+// Draws every picture of the game and saves it as plaatjes/<name>.png in the game folder, and
+// four times as large as plaatjes/<name>@4x.png.
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -16,20 +17,20 @@ namespace {
 
 using artgen::Gallery;
 
-Gallery drawEverything() {
+Gallery drawEverything(int scale) {
   Gallery gallery;
-  artgen::addBoardTiles(gallery);
-  artgen::addBoardObjects(gallery);
-  artgen::addGates(gallery);
-  artgen::addWanderer(gallery);
-  artgen::addPanel(gallery);
-  artgen::addMenuArt(gallery);
-  artgen::addSplash(gallery);
+  artgen::addBoardTiles(gallery, scale);
+  artgen::addBoardObjects(gallery, scale);
+  artgen::addGates(gallery, scale);
+  artgen::addWanderer(gallery, scale);
+  artgen::addPanel(gallery, scale);
+  artgen::addMenuArt(gallery, scale);
+  artgen::addSplash(gallery, scale);
   return gallery;
 }
 
-// Every catalogued picture is drawn once, at its size, and nothing else is.
-bool matchesCatalogue(const Gallery& gallery) {
+// Every catalogued picture is drawn once, at its size times `scale`, and nothing else is.
+bool matchesCatalogue(const Gallery& gallery, int scale) {
   bool good = true;
   std::set<QString> drawn;
   for (const auto& [name, image] : gallery) {
@@ -44,7 +45,7 @@ bool matchesCatalogue(const Gallery& gallery) {
     if (found == gallery.end()) {
       std::fprintf(stderr, "artgen: %s not drawn\n", entry.name);
       good = false;
-    } else if (found->second.size() != QSize(entry.width, entry.height)) {
+    } else if (found->second.size() != QSize(entry.width, entry.height) * scale) {
       std::fprintf(stderr, "artgen: %s has the wrong size\n", entry.name);
       good = false;
     }
@@ -61,18 +62,26 @@ bool matchesCatalogue(const Gallery& gallery) {
   return good;
 }
 
-int drawPictures(const QString& folder) {
-  const Gallery gallery = drawEverything();
-  const QStringList problems = artgen::pictureProblems(gallery);
+int drawPictures(const QString& folder, int scale, const QString& suffix) {
+  const Gallery gallery = drawEverything(scale);
+  const QStringList problems = artgen::pictureProblems(gallery, scale);
   for (const QString& problem : problems) std::fprintf(stderr, "artgen: %s\n", qPrintable(problem));
-  if (!matchesCatalogue(gallery) || !problems.isEmpty() || !QDir().mkpath(folder)) return 1;
+  if (!matchesCatalogue(gallery, scale) || !problems.isEmpty() || !QDir().mkpath(folder)) return 1;
   for (const auto& [name, image] : gallery) {
-    if (!image.convertToFormat(QImage::Format_RGB32).save(folder + "/" + name + ".png")) {
-      std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(name));
+    const QString file = folder + "/" + name + suffix + ".png";
+    if (!image.convertToFormat(QImage::Format_RGB32).save(file)) {
+      std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(file));
       return 1;
     }
   }
   return 0;
+}
+
+int drawPictures(const QString& folder) {
+  const int normal = drawPictures(folder, 1, QString());
+  if (normal != 0) return normal;
+  return drawPictures(folder, dwaalbos::plaatje::kLargeScale,
+                      QString::fromLatin1(dwaalbos::plaatje::kLargeSuffix));
 }
 
 // The sizes of the hicolor icon theme that desktops look for.

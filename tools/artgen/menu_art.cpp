@@ -101,11 +101,12 @@ void drawFace(QPainter& p, const Face& face, int symbolKind) {
 }
 
 // Source rectangles as the menu copies them; faces leave the shared rows of button 3 black.
-QImage men() {
-  QImage sheet(375, 248, QImage::Format_RGB32);
+QImage men(int scale) {
+  QImage sheet(375 * scale, 248 * scale, QImage::Format_RGB32);
   sheet.fill(Qt::black);
   QPainter p(&sheet);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::TextAntialiasing);
   constexpr double kWide = 37.0 / 30.0;
   constexpr double kHelp = 50.0 / 40.0;
@@ -118,8 +119,8 @@ QImage men() {
   return sheet;
 }
 
-Sprite wijzer() {
-  Sprite sprite(32, 32);
+Sprite wijzer(int scale) {
+  Sprite sprite(32, 32, scale);
   const QPainterPath arrow =
       shapes::polygon({{0, 0}, {0, 23}, {6, 18}, {10.5, 28}, {15, 26}, {10.5, 16.5}, {18, 16.5}});
   sprite.addPart(arrow, {kGold, 140, 140}, [](QPainter& p) {
@@ -130,10 +131,11 @@ Sprite wijzer() {
 }
 
 // A hedge maze seen from above: the wanderer's blue dot and the golden exit at either end.
-// Drawn on a 64 x 64 grid, `scale` times as large.
-Sprite icoon(int scale = 1) {
-  const QTransform grid = QTransform::fromScale(scale, scale);
-  Sprite sprite(64 * scale, 64 * scale);
+// Drawn on a 64 x 64 grid, `gridScale` times as large with a one-pixel outline, or `scale` times
+// as large with all of it, the outline too.
+Sprite icoon(int gridScale, int scale) {
+  const QTransform grid = QTransform::fromScale(gridScale, gridScale);
+  Sprite sprite(64 * gridScale, 64 * gridScale, scale);
   sprite.addPart(grid.map(shapes::rounded(1, 1, 62, 62, 12)), {kBoard, 108, 125});
   const QPainterPath ring =
       shapes::rounded(1, 1, 62, 62, 12).subtracted(shapes::rounded(8, 8, 48, 48, 6));
@@ -149,15 +151,15 @@ Sprite icoon(int scale = 1) {
 
 // Small sizes are scaled down from a larger drawing, so their edges come out smooth.
 QImage desktopIcon(int size) {
-  const QImage drawn = icoon(std::max(2, size / 64)).layer();
+  const QImage drawn = icoon(std::max(2, size / 64), 1).layer();
   if (drawn.width() == size) return drawn;
   return drawn.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void addMenuArt(Gallery& gallery) {
-  gallery.emplace_back(plaatje::kMen, men());
-  addMasked(gallery, plaatje::kWijzer, wijzer(), plaatje::kWijzermask);
-  addMasked(gallery, plaatje::kIcoon, icoon(), plaatje::kIcoonmask);
+void addMenuArt(Gallery& gallery, int scale) {
+  gallery.emplace_back(plaatje::kMen, men(scale));
+  addMasked(gallery, plaatje::kWijzer, wijzer(scale), plaatje::kWijzermask);
+  addMasked(gallery, plaatje::kIcoon, icoon(1, scale), plaatje::kIcoonmask);
 }
 
 }  // namespace artgen

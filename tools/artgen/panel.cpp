@@ -17,11 +17,12 @@ using namespace palette;
 constexpr QPoint kImage2At(4, 152);
 constexpr QPoint kImage3At(4, 200);
 
-QImage image1() {
-  QImage panel(167, 489, QImage::Format_RGB32);
-  paintParchment(panel, 21);
+QImage image1(int scale) {
+  QImage panel(167 * scale, 489 * scale, QImage::Format_RGB32);
+  paintParchment(panel, 21, scale);
   QPainter p(&panel);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   p.setPen(QPen(kWoodDark, 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(1, 1, 165, 487));
@@ -34,22 +35,23 @@ QImage image1() {
 }
 
 // A portrait over the panel's own paper, so that it joins its surroundings.
-QImage portrait(const QImage& panel, QPoint at, QSize size, const QImage& face, QPoint offset) {
-  QImage image = panel.copy(QRect(at, size));
-  QPainter(&image).drawImage(offset, face);
+QImage portrait(const QImage& panel, QPoint at, QSize size, const QImage& face, QPoint offset,
+                int scale) {
+  QImage image = panel.copy(QRect(at * scale, size * scale));
+  QPainter(&image).drawImage(offset * scale, face);
   return image;
 }
 
 }  // namespace
 
-void addPanel(Gallery& gallery) {
-  const QImage panel = image1();
+void addPanel(Gallery& gallery, int scale) {
+  const QImage panel = image1(scale);
   gallery.emplace_back(plaatje::kImage1, panel);
   // The wanderer himself, and a companion in a green hat for the second status line.
-  const QImage wanderer = wandererFace({132, 86, 44}, {46, 92, 190});
-  const QImage companion = wandererFace({60, 120, 60}, {150, 70, 50});
-  gallery.emplace_back(plaatje::kImage2, portrait(panel, kImage2At, {37, 42}, wanderer, {-2, 1}));
-  gallery.emplace_back(plaatje::kImage3, portrait(panel, kImage3At, {38, 40}, companion, {-1, 0}));
+  const QImage wanderer = wandererFace({132, 86, 44}, {46, 92, 190}, scale);
+  const QImage companion = wandererFace({60, 120, 60}, {150, 70, 50}, scale);
+  gallery.emplace_back(plaatje::kImage2, portrait(panel, kImage2At, {37, 42}, wanderer, {-2, 1}, scale));
+  gallery.emplace_back(plaatje::kImage3, portrait(panel, kImage3At, {38, 40}, companion, {-1, 0}, scale));
 }
 
 }  // namespace artgen

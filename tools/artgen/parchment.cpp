@@ -8,18 +8,24 @@
 #include "palette.h"
 #include "sprite.h"
 
+#include <vector>
+
 namespace artgen {
 
 using namespace palette;
 
-void paintParchment(QImage& image, unsigned seed) {
+void paintParchment(QImage& image, unsigned seed, int scale) {
   Noise noise(seed);
   const double w = image.width();
   const double h = image.height();
+  std::vector<double> specks(image.width() / scale);
   for (int y = 0; y < image.height(); ++y) {
+    if (y % scale == 0) {
+      for (double& speck : specks) speck = noise.between(-0.012, 0.012);
+    }
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
-      const double shade = 1.0 - 0.05 * (x / w + y / h) + noise.between(-0.012, 0.012);
+      const double shade = 1.0 - 0.05 * (x / w + y / h) + specks[x / scale];
       line[x] = qRgb(qBound(0, qRound(kParchment.red() * shade), 255),
                      qBound(0, qRound(kParchment.green() * shade), 255),
                      qBound(0, qRound(kParchment.blue() * shade), 255));
@@ -28,8 +34,9 @@ void paintParchment(QImage& image, unsigned seed) {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
+  painter.scale(scale, scale);
   for (int i = 0; i < 9; ++i) {
-    const QPointF centre(noise.between(0, w), noise.between(0, h));
+    const QPointF centre(noise.between(0, w / scale), noise.between(0, h / scale));
     const double radius = noise.between(20, 60);
     QRadialGradient stain(centre, radius);
     stain.setColorAt(0, QColor(200, 160, 100, 22));

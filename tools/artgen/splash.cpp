@@ -28,11 +28,12 @@ void pine(QPainter& p, double x, double base, double height, const QColor& colou
 }
 
 // Pines along the bottom, tall at the sides and low in the middle, fading towards the top.
-void forest(QImage& image) {
+void forest(QImage& image, int scale) {
   QImage trees(image.size(), QImage::Format_ARGB32_Premultiplied);
   trees.fill(Qt::transparent);
   QPainter p(&trees);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   p.setPen(Qt::NoPen);
   Noise noise(5);
   const QColor layers[] = {QColor(96, 146, 104), QColor(58, 110, 70)};
@@ -48,14 +49,15 @@ void forest(QImage& image) {
   QLinearGradient fade(0, 100, 0, 300);
   fade.setColorAt(0, QColor(0, 0, 0, 0));
   fade.setColorAt(1, QColor(0, 0, 0, 120));
-  p.fillRect(trees.rect(), fade);
+  p.fillRect(QRectF(0, 0, 400, 300), fade);
   p.end();
   QPainter(&image).drawImage(0, 0, trees);
 }
 
-void frame(QImage& image) {
+void frame(QImage& image, int scale) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(kWoodDark, 6));
   p.drawRect(QRectF(3, 3, 394, 294));
@@ -69,11 +71,11 @@ void frame(QImage& image) {
 
 }  // namespace
 
-void addSplash(Gallery& gallery) {
-  QImage image(400, 300, QImage::Format_RGB32);
-  paintParchment(image, 9);
-  forest(image);
-  frame(image);
+void addSplash(Gallery& gallery, int scale) {
+  QImage image(400 * scale, 300 * scale, QImage::Format_RGB32);
+  paintParchment(image, 9, scale);
+  forest(image, scale);
+  frame(image, scale);
   gallery.emplace_back(plaatje::kSplashachtergrond, image);
 }
 

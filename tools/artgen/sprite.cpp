@@ -2,6 +2,8 @@
 
 #include <QLinearGradient>
 
+#include <vector>
+
 namespace artgen {
 
 namespace {
@@ -20,6 +22,17 @@ QRgb towardWhite(QRgb pixel, double t) {
   return qRgb(qRound(qRed(pixel) + (255 - qRed(pixel)) * t),
               qRound(qGreen(pixel) + (255 - qGreen(pixel)) * t),
               qRound(qBlue(pixel) + (255 - qBlue(pixel)) * t));
+}
+
+// Drops the pixels that the fill alone leaves less than half covered.
+void keepOutline(QImage& part, const QImage& filled) {
+  for (int y = 0; y < part.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
+    const auto* fill = reinterpret_cast<const QRgb*>(filled.constScanLine(y));
+    for (int x = 0; x < part.width(); ++x) {
+      if (qAlpha(fill[x]) < 128) line[x] = 0;
+    }
+  }
 }
 
 }  // namespace
@@ -46,7 +59,8 @@ void harden(QImage& layer) {
   }
 }
 
-Sprite::Sprite(int width, int height) : canvas_(width, height, QImage::Format_ARGB32) {
+Sprite::Sprite(int width, int height, int scale)
+    : scale_(scale), canvas_(width * scale, height * scale, QImage::Format_ARGB32) {
   canvas_.fill(Qt::transparent);
 }
 
@@ -61,18 +75,25 @@ QImage Sprite::paintPart(const QPainterPath& shape, const Material& material,
   QImage part = newLayer();
   QPainter painter(&part);
   painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(scale_, scale_);
   const QRectF box = shape.boundingRect();
   QLinearGradient light(box.topLeft(), box.bottomRight());
   light.setColorAt(0, material.base.lighter(material.light));
   light.setColorAt(0.5, material.base);
   light.setColorAt(1, material.base.darker(material.shade));
   painter.fillPath(shape, light);
+  // In the large pictures details only colour the part: the part's own outline decides which
+  // pixels it holds, so that parts of one shape keep one outline whatever is painted on them.
+  // The pictures at their own size keep the look they were first made with.
+  const bool ownOutline = detail && scale_ > 1;
+  const QImage filled = ownOutline ? part.copy() : QImage();
   if (detail) {
     painter.setClipPath(shape);
     detail(painter);
   }
   painter.end();
   part = part.convertToFormat(QImage::Format_ARGB32);
+  if (ownOutline) keepOutline(part, filled);
   harden(part);
   return part;
 }
@@ -88,23 +109,38 @@ void Sprite::addFlat(const QPainterPath& shape, const Material& material, const 
 }
 
 // One darker pixel all round; inside it a lighter rim at the top left and a darker one at the
-// bottom right.
+// bottom right. At a larger scale each is `scale_` pixels thick.
 void Sprite::finishPart(QImage& part) const {
   const QImage before = part;
+  const int width = part.width();
+  const int reach = scale_;
   const auto inside = [&](int x, int y) { return solid(before, x, y); };
-  const auto edge = [&](int x, int y) {
-    return inside(x, y) &&
-           (!inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1));
+  std::vector<bool> edges(static_cast<std::size_t>(width) * part.height());
+  for (int y = 0; y < part.height(); ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (!inside(x, y)) continue;
+      for (int d = 1; d <= reach && !edges[y * width + x]; ++d) {
+        edges[y * width + x] =
+            !inside(x - d, y) || !inside(x + d, y) || !inside(x, y - d) || !inside(x, y + d);
+      }
+    }
+  }
+  const auto edge = [&](int x, int y) { return part.valid(x, y) && edges[y * width + x]; };
+  const auto edgeToward = [&](int x, int y, int dx, int dy) {
+    for (int d = 1; d <= reach; ++d) {
+      if (edge(x + dx * d, y + dy * d)) return true;
+    }
+    return false;
   };
   for (int y = 0; y < part.height(); ++y) {
-    for (int x = 0; x < part.width(); ++x) {
-      if (!solid(before, x, y)) continue;
+    for (int x = 0; x < width; ++x) {
+      if (!inside(x, y)) continue;
       const QRgb pixel = before.pixel(x, y);
       if (edge(x, y)) {
         part.setPixel(x, y, scaled(pixel, 0.45) | 0xFF000000u);
-      } else if (edge(x - 1, y) || edge(x, y - 1)) {
+      } else if (edgeToward(x, y, -1, 0) || edgeToward(x, y, 0, -1)) {
         part.setPixel(x, y, towardWhite(pixel, 0.35) | 0xFF000000u);
-      } else if (edge(x + 1, y) || edge(x, y + 1)) {
+      } else if (edgeToward(x, y, 1, 0) || edgeToward(x, y, 0, 1)) {
         part.setPixel(x, y, scaled(pixel, 0.8) | 0xFF000000u);
       }
     }
@@ -126,6 +162,7 @@ void Sprite::paintOver(const Detail& detail) {
   {
     QPainter painter(&canvas_);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale_, scale_);
     detail(painter);
   }
   for (int y = 0; y < canvas_.height(); ++y) {

@@ -19,11 +19,13 @@ struct Material {
 // A picture built from solid parts. Every part is filled, lit from the top left, bevelled
 // and outlined by one darker pixel; its pixels are either fully there or not at all, so the
 // picture on white and its mask match exactly, without a light fringe on the board.
+// Parts and details are given in the picture's own pixels; at `scale` the picture is drawn
+// that many times as large, its outline and rims as thick.
 class Sprite {
  public:
   using Detail = std::function<void(QPainter&)>;
 
-  Sprite(int width, int height);
+  Sprite(int width, int height, int scale = 1);
 
   // Adds a part over what is there. `detail` paints on the part before it is lit and
   // outlined, clipped to the part's shape (coordinates of the whole sprite).
@@ -43,6 +45,7 @@ class Sprite {
   void finishPart(QImage& part) const;
   void over(const QImage& part);
 
+  int scale_;
   QImage canvas_;
 };
 

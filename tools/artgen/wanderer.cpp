@@ -139,8 +139,8 @@ void side(Sprite& sprite, int frame, bool mirror) {
               [](QPainter& p) { p.fillRect(QRectF(14.5, 6, 13.5, 2.4), kHat.darker(150)); });
 }
 
-Sprite frameOf(int facingRow, int frame) {
-  Sprite sprite(40, 40);
+Sprite frameOf(int facingRow, int frame, int scale) {
+  Sprite sprite(40, 40, scale);
   switch (facingRow) {
     case 0: back(sprite, frame); break;
     case 1: side(sprite, frame, false); break;
@@ -152,8 +152,8 @@ Sprite frameOf(int facingRow, int frame) {
 
 }  // namespace
 
-QImage wandererFace(const QColor& hat, const QColor& tunic) {
-  Sprite sprite(40, 40);
+QImage wandererFace(const QColor& hat, const QColor& tunic, int scale) {
+  Sprite sprite(40, 40, scale);
   Figure figure(sprite, false);
   figure.part(shapes::rounded(7, 24, 26, 20, 8), {tunic, 135, 135});
   figure.part(shapes::circle(20, 20, 10), {kSkin, 115, 125}, [](QPainter& p) {
@@ -171,16 +171,17 @@ QImage wandererFace(const QColor& hat, const QColor& tunic) {
   return sprite.layer();
 }
 
-void addWanderer(Gallery& gallery) {
-  QImage picture(80, 160, QImage::Format_RGB32);
-  QImage mask(80, 160, QImage::Format_RGB32);
+void addWanderer(Gallery& gallery, int scale) {
+  QImage picture(80 * scale, 160 * scale, QImage::Format_RGB32);
+  QImage mask(80 * scale, 160 * scale, QImage::Format_RGB32);
   QPainter toPicture(&picture);
   QPainter toMask(&mask);
   for (int row = 0; row < 4; ++row) {
     for (int frame = 0; frame < 2; ++frame) {
-      const Sprite sprite = frameOf(row, frame);
-      toPicture.drawImage(frame * 40, row * 40, sprite.picture());
-      toMask.drawImage(frame * 40, row * 40, sprite.mask());
+      const Sprite sprite = frameOf(row, frame, scale);
+      const QPoint at(frame * 40 * scale, row * 40 * scale);
+      toPicture.drawImage(at, sprite.picture());
+      toMask.drawImage(at, sprite.mask());
     }
   }
   toPicture.end();

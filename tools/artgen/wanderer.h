@@ -5,7 +5,8 @@
 
 namespace artgen {
 
-// The wanderer's head and shoulders, 40 x 40 on a transparent layer, for portraits.
-QImage wandererFace(const QColor& hat, const QColor& tunic);
+// The wanderer's head and shoulders, 40 x 40 (times `scale`) on a transparent layer, for
+// portraits.
+QImage wandererFace(const QColor& hat, const QColor& tunic, int scale);
 
 }  // namespace artgen
