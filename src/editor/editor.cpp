@@ -127,7 +127,8 @@ void Editor::buildLegend() {
     const LegendEntry& entry = kLegend[i];
     const int x = kPanelX + static_cast<int>(i % 4) * kLegendStep;
     const int y = kLegendRows[i / 4];
-    auto* picture = new LegendPicture(entry.code, painter_.editorPicture(entry.code), client);
+    auto* picture = new LegendPicture(entry.code, painter_.editorPicture(entry.code),
+                                      painter_.editorLargePicture(entry.code), client);
     picture->setGeometry(x, y, kCellPixels, kCellPixels);
     connect(picture, &LegendPicture::clicked, this, &Editor::chooseObject);
     legend_.push_back(picture);

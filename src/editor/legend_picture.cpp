@@ -7,8 +7,9 @@
 
 namespace dwaalbos {
 
-LegendPicture::LegendPicture(int code, const QImage& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture), code_(code) {
+LegendPicture::LegendPicture(int code, const QImage& picture, const QImage& large,
+                             QWidget* parent)
+    : QWidget(parent), picture_(picture), large_(large), code_(code) {
   setCursor(Qt::PointingHandCursor);
 }
 
@@ -24,7 +25,7 @@ void LegendPicture::mousePressEvent(QMouseEvent* event) {
 
 void LegendPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  drawArt(painter, rect(), picture_);
+  drawArt(painter, rect(), picture_, large_);
   if (!chosen_) return;
   painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));

@@ -11,7 +11,7 @@ class LegendPicture : public QWidget {
   Q_OBJECT
 
  public:
-  LegendPicture(int code, const QImage& picture, QWidget* parent);
+  LegendPicture(int code, const QImage& picture, const QImage& large, QWidget* parent);
 
   int code() const { return code_; }
   void setChosen(bool chosen);
@@ -25,6 +25,7 @@ class LegendPicture : public QWidget {
 
  private:
   QImage picture_;
+  QImage large_;
   int code_;
   bool chosen_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "level/cell_codes.h"
 #include "picture_names.h"
+#include "scaled_art.h"
 
 namespace dwaalbos {
 
@@ -14,50 +15,125 @@ namespace {
 
 BlitPath pathOf(bool metBitBlt) { return metBitBlt ? BlitPath::Scanlines : BlitPath::Painter; }
 
+bool zoomed(const QImage& target) { return target.devicePixelRatio() > 1; }
+
+// The target's own pixels, without its device pixel ratio: the scaled art is placed by pixel.
+QImage pixelsOf(QImage& target) {
+  return QImage(target.bits(), target.width(), target.height(), target.bytesPerLine(),
+                target.format());
+}
+
+QPoint devicePoint(int x, int y, int cell) {
+  return QPoint(static_cast<int>(std::lround(x * cell / double(kCellPixels))),
+                static_cast<int>(std::lround(y * cell / double(kCellPixels))));
+}
+
+void pasteAll(QPainter& painter, const std::array<QImage, 16>& cells, const Board& veld,
+              int cell) {
+  const auto& codes = veld.flat();
+  for (int c = 1; c < Board::kSide; ++c) {
+    for (int r = 1; r < Board::kSide; ++r) {
+      const int code = codes[c + Board::kSide * r];
+      if (code < 0 || code >= static_cast<int>(cells.size()) || cells[code].isNull()) continue;
+      painter.drawImage(QPoint((c - 1) * cell, (r - 1) * cell), cells[code]);
+    }
+  }
+}
+
 }  // namespace
 
 BoardPainter::BoardPainter(const Pictures& pictures)
-    : man_(pictures.get(plaatje::kMan)), manmask_(pictures.get(plaatje::kManmask)) {
-  const auto with = [&](const char* image, const char* mask) {
-    return SpriteFrame::of(pictures.get(image), {0, 0}, mask ? &pictures.get(mask) : nullptr);
-  };
+    : pictures_(pictures),
+      man_(pictures.get(plaatje::kMan)),
+      manmask_(pictures.get(plaatje::kManmask)) {
   using namespace plaatje;
-  Table common{};
-  common[cell::kWall] = with(kMuur, nullptr);
-  common[cell::kStart] = with(kBegin, kBeginmask);
-  common[cell::kEnd] = with(kEind, kBeginmask);
-  common[cell::kKey] = with(kSleutel, kSleutelmask);
-  common[cell::kKeyBlock] = with(kSleutelblok, kDuwblokmask);
-  common[cell::kPushBlock] = with(kDuwblok, kDuwblokmask);
-  common[cell::kArrowLeft] = with(kPijllinks, nullptr);
-  common[cell::kArrowUp] = with(kPijlomhoog, nullptr);
-  common[cell::kArrowDown] = with(kPijlomlaag, nullptr);
-  common[cell::kArrowRight] = with(kPijlrechts, nullptr);
-  common[cell::kFourWay] = with(kVierpijl, nullptr);
+  Names common{};
+  common[cell::kWall] = {kMuur, nullptr};
+  common[cell::kStart] = {kBegin, kBeginmask};
+  common[cell::kEnd] = {kEind, kBeginmask};
+  common[cell::kKey] = {kSleutel, kSleutelmask};
+  common[cell::kKeyBlock] = {kSleutelblok, kDuwblokmask};
+  common[cell::kPushBlock] = {kDuwblok, kDuwblokmask};
+  common[cell::kArrowLeft] = {kPijllinks, nullptr};
+  common[cell::kArrowUp] = {kPijlomhoog, nullptr};
+  common[cell::kArrowDown] = {kPijlomlaag, nullptr};
+  common[cell::kArrowRight] = {kPijlrechts, nullptr};
+  common[cell::kFourWay] = {kVierpijl, nullptr};
 
   // A gate of the switch's colour is closed, the other one open.
-  red_ = common;
-  red_[cell::kSwitch] = with(kSchakr, kSchakmask);
-  red_[cell::kBlueGate] = with(kBlauwin, kInmask);
-  red_[cell::kRedGate] = with(kRooduit, kUitmask);
+  redNames_ = common;
+  redNames_[cell::kSwitch] = {kSchakr, kSchakmask};
+  redNames_[cell::kBlueGate] = {kBlauwin, kInmask};
+  redNames_[cell::kRedGate] = {kRooduit, kUitmask};
 
-  blue_ = common;
-  blue_[cell::kSwitch] = with(kSchakbl, kSchakmask);
-  blue_[cell::kBlueGate] = with(kBlauwuit, kUitmask);
-  blue_[cell::kRedGate] = with(kRoodin, kInmask);
+  blueNames_ = common;
+  blueNames_[cell::kSwitch] = {kSchakbl, kSchakmask};
+  blueNames_[cell::kBlueGate] = {kBlauwuit, kUitmask};
+  blueNames_[cell::kRedGate] = {kRoodin, kInmask};
 
-  editor_ = red_;
-  editor_[cell::kUnused] = with(kVijand, kVijandmask);
+  editorNames_ = redNames_;
+  editorNames_[cell::kUnused] = {kVijand, kVijandmask};
 
+  red_ = frames(redNames_);
+  blue_ = frames(blueNames_);
+  editor_ = frames(editorNames_);
   for (int frame = 0; frame < static_cast<int>(manFrames_.size()); ++frame) {
     manFrames_[frame] =
         SpriteFrame::of(man_, {frame % 2 * kCellPixels, frame / 2 * kCellPixels}, &manmask_);
   }
 }
 
+BoardPainter::Table BoardPainter::frames(const Names& names) const {
+  Table table{};
+  for (std::size_t code = 0; code < names.size(); ++code) {
+    const Art& art = names[code];
+    if (!art.picture) continue;
+    table[code] = SpriteFrame::of(pictures_.get(art.picture), {0, 0},
+                                  art.mask ? &pictures_.get(art.mask) : nullptr);
+  }
+  return table;
+}
+
+// A picture of the large set (from `source` in 40-pixel units) brought down to `cell`.
+QImage BoardPainter::cutout(const Art& art, QPoint source, int cell) const {
+  constexpr int kLargeCell = kCellPixels * plaatje::kLargeScale;
+  const QRect area(source * plaatje::kLargeScale, QSize(kLargeCell, kLargeCell));
+  const QImage picture = pictures_.large(art.picture).copy(area);
+  const QImage large = art.mask ? cutOut(picture, pictures_.large(art.mask).copy(area)) : picture;
+  return shrunk(large, {cell, cell});
+}
+
+BoardPainter::Cutouts BoardPainter::cutouts(const Names& names, int cell) const {
+  Cutouts result;
+  for (std::size_t code = 0; code < names.size(); ++code) {
+    if (names[code].picture) result[code] = cutout(names[code], {0, 0}, cell);
+  }
+  return result;
+}
+
+const BoardPainter::Scaled& BoardPainter::scaledFor(const QImage& target) const {
+  const int cell = static_cast<int>(std::lround(kCellPixels * target.devicePixelRatio()));
+  if (scaled_ && scaled_->cell == cell) return *scaled_;
+  Scaled scaled;
+  scaled.cell = cell;
+  scaled.red = cutouts(redNames_, cell);
+  scaled.blue = cutouts(blueNames_, cell);
+  scaled.editor = cutouts(editorNames_, cell);
+  for (int frame = 0; frame < static_cast<int>(scaled.man.size()); ++frame) {
+    scaled.man[frame] = cutout({plaatje::kMan, plaatje::kManmask},
+                               {frame % 2 * kCellPixels, frame / 2 * kCellPixels}, cell);
+  }
+  scaled_ = std::move(scaled);
+  return *scaled_;
+}
+
 void BoardPainter::tekenen(QImage& target, const Board& veld, bool schakelaar,
                            const ManPose& man, bool metBitBlt, QRgb background) const {
   ensureBoardImage(target);
+  if (zoomed(target)) {
+    drawScaled(target, false, schakelaar, veld, &man, background);
+    return;
+  }
   Blitter blitter(target, pathOf(metBitBlt));
   blitter.clear(background);
   pasteCells(blitter, schakelaar ? red_ : blue_, veld);
@@ -77,6 +153,10 @@ void BoardPainter::pasteMan(Blitter& blitter, const ManPose& man) const {
 
 void BoardPainter::edtekenen(QImage& target, const Board& veld, QRgb background) const {
   ensureBoardImage(target);
+  if (zoomed(target)) {
+    drawScaled(target, true, true, veld, nullptr, background);
+    return;
+  }
   Blitter blitter(target, BlitPath::Scanlines);
   blitter.clear(background);
   pasteCells(blitter, editor_, veld);
@@ -85,6 +165,14 @@ void BoardPainter::edtekenen(QImage& target, const Board& veld, QRgb background)
 void BoardPainter::pasteObject(QImage& target, int code, int x, int y, bool schakelaar,
                                bool metBitBlt) const {
   ensureBoardImage(target);
+  if (zoomed(target)) {
+    const Scaled& art = scaledFor(target);
+    const Cutouts& cells = schakelaar ? art.red : art.blue;
+    if (code < 0 || code >= static_cast<int>(cells.size()) || cells[code].isNull()) return;
+    QImage pixels = pixelsOf(target);
+    QPainter(&pixels).drawImage(devicePoint(x, y, art.cell), cells[code]);
+    return;
+  }
   Blitter blitter(target, pathOf(metBitBlt));
   paste(blitter, schakelaar ? red_ : blue_, code, x, y);
 }
@@ -94,9 +182,34 @@ const QImage& BoardPainter::editorPicture(int code) const {
   return *editor_[code].image;
 }
 
+const QImage& BoardPainter::editorLargePicture(int code) const {
+  if (code < 1 || code >= static_cast<int>(editor_.size()) || !editor_[code].image) return none_;
+  return pictures_.large(editorNames_[code].picture);
+}
+
 void BoardPainter::ensureBoardImage(QImage& target) {
-  if (target.size() != QSize(kBoardPixels, kBoardPixels)) {
+  const QSize logical = target.deviceIndependentSize().toSize();
+  if (logical != QSize(kBoardPixels, kBoardPixels) || target.format() != QImage::Format_RGB32) {
     target = QImage(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+  }
+}
+
+void BoardPainter::drawScaled(QImage& target, bool editor, bool schakelaar, const Board& veld,
+                              const ManPose* man, QRgb background) const {
+  const Scaled& art = scaledFor(target);
+  QImage pixels = pixelsOf(target);
+  QPainter painter(&pixels);
+  painter.fillRect(pixels.rect(), QColor::fromRgb(background));
+  pasteAll(painter, editor ? art.editor : schakelaar ? art.red : art.blue, veld, art.cell);
+  if (!man) return;
+  const bool onSheet = (man->stap == 0 || man->stap == kCellPixels) && man->kant >= 0 &&
+                       man->kant <= 3 * kCellPixels && man->kant % kCellPixels == 0;
+  const QPoint at = devicePoint(man->manX, man->manY, art.cell);
+  if (onSheet) {
+    painter.drawImage(at, art.man[man->stap / kCellPixels + 2 * (man->kant / kCellPixels)]);
+  } else {
+    painter.drawImage(
+        at, cutout({plaatje::kMan, plaatje::kManmask}, {man->stap, man->kant}, art.cell));
   }
 }
 

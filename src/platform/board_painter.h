@@ -4,6 +4,7 @@
 #include <QRgb>
 
 #include <array>
+#include <optional>
 
 #include "level/board.h"
 #include "pictures.h"
@@ -24,7 +25,10 @@ struct ManPose {
 };
 
 // Draws boards from the game's pictures. Holds pointers into `pictures`, which must outlive it.
-// Every drawing function makes its target a 480 x 480 Format_RGB32 image if it is not one.
+// Every drawing function makes its target a 480 x 480 Format_RGB32 image if it is not one. A
+// target whose device pixel ratio is above 1 (a zoomed board, 480 logical pixels) is drawn at
+// that resolution from the large pictures brought down to its cell size: the same picture as
+// the raster operations give at 1, with smooth edges; both drawing paths then look alike.
 class BoardPainter {
  public:
   explicit BoardPainter(const Pictures& pictures);
@@ -54,22 +58,51 @@ class BoardPainter {
   // switch red, the blue gate open and the red gate closed; 10 is the enemy. A null image
   // for codes outside 1..15.
   const QImage& editorPicture(int code) const;
+  // The same picture four times as large.
+  const QImage& editorLargePicture(int code) const;
 
  private:
   using Table = std::array<SpriteFrame, 16>;  // by cell code; no image: nothing drawn
+  using Cutouts = std::array<QImage, 16>;     // by cell code, at one cell size
+  struct Art {
+    const char* picture = nullptr;
+    const char* mask = nullptr;
+  };
+  using Names = std::array<Art, 16>;  // by cell code
+
+  // The pictures at one cell size above 40 pixels.
+  struct Scaled {
+    int cell = 0;
+    Cutouts red;
+    Cutouts blue;
+    Cutouts editor;
+    std::array<QImage, 8> man;
+  };
 
   static void ensureBoardImage(QImage& target);
+  const Scaled& scaledFor(const QImage& target) const;
+  Table frames(const Names& names) const;
+  Cutouts cutouts(const Names& names, int cell) const;
+  QImage cutout(const Art& art, QPoint source, int cell) const;
+  // The board above a device pixel ratio of 1: the editor's look or play's, with `man` if any.
+  void drawScaled(QImage& target, bool editor, bool schakelaar, const Board& veld,
+                  const ManPose* man, QRgb background) const;
   static void paste(Blitter& blitter, const Table& table, int code, int x, int y);
   static void pasteCells(Blitter& blitter, const Table& table, const Board& veld);
   void pasteMan(Blitter& blitter, const ManPose& man) const;
 
-  Table red_;     // play, switch state red
-  Table blue_;    // play, switch state blue
+  const Pictures& pictures_;
+  Names redNames_;     // play, switch state red
+  Names blueNames_;    // play, switch state blue
+  Names editorNames_;
+  Table red_;
+  Table blue_;
   Table editor_;
   const QImage& man_;
   const QImage& manmask_;
   std::array<SpriteFrame, 8> manFrames_;  // frame Stap / 40 + 2 * (Kant / 40)
   QImage none_;
+  mutable std::optional<Scaled> scaled_;  // for the last cell size drawn
 };
 
 }  // namespace dwaalbos

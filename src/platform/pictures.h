@@ -8,18 +8,25 @@
 namespace dwaalbos {
 
 // The game's pictures (see picture_names.h), read once from the folder plaatjes/ of the game
-// folder and kept as Format_RGB32 images, the format the raster operations work on.
+// folder and kept as Format_RGB32 images, the format the raster operations work on; each also
+// four times as large, for zoomed and high-resolution screens.
 class Pictures {
  public:
-  // Reads every catalogued picture from <gameFolder>/plaatjes/<name>.png.
+  // Reads every catalogued picture from <gameFolder>/plaatjes/<name>.png and <name>@4x.png.
+  // A large picture that is missing or not four times the size is its normal picture enlarged
+  // by whole pixels instead, and says so on stderr.
   explicit Pictures(const QString& gameFolder);
 
   // A picture by name. One that could not be read, or a name outside the catalogue, gives a
   // loud magenta-and-black checker of the expected size: it shows, and nothing crashes.
   const QImage& get(const QString& name) const;
+  // The same picture four times as large (plaatje::kLargeScale).
+  const QImage& large(const QString& name) const;
 
   // Names of catalogued pictures that could not be read (empty when all is well).
   const QStringList& missing() const { return missing_; }
+  // Names whose large picture could not be read and is an enlarged normal one.
+  const QStringList& missingLarge() const { return missingLarge_; }
 
   // A picture made transparent where its mask is white (for the mouse pointer and the icon).
   QImage withMask(const QString& name, const QString& maskName) const;
@@ -29,8 +36,11 @@ class Pictures {
 
  private:
   QHash<QString, QImage> images_;
+  QHash<QString, QImage> large_;
   QStringList missing_;
+  QStringList missingLarge_;
   QImage unknown_;
+  QImage unknownLarge_;
 };
 
 }  // namespace dwaalbos

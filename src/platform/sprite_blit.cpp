@@ -1,6 +1,7 @@
 #include "sprite_blit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -90,6 +91,15 @@ QRect inkOf(const QImage& image, QRect frame) {
 
 const QRect kWholeSprite(0, 0, kSpriteSide, kSpriteSide);
 
+// A rectangle of logical pixels in device pixels; edges, not sizes, are rounded, so that
+// rectangles that touch still touch.
+QRect devicePixels(QRect logical, qreal scale) {
+  const auto at = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
+  return QRect(QPoint(at(logical.left()), at(logical.top())),
+               QPoint(at(logical.left() + logical.width()) - 1,
+                      at(logical.top() + logical.height()) - 1));
+}
+
 }  // namespace
 
 SpriteFrame SpriteFrame::of(const QImage& image, QPoint source, const QImage* mask) {
@@ -100,14 +110,24 @@ SpriteFrame SpriteFrame::of(const QImage& image, QPoint source, const QImage* ma
 
 Blitter::Blitter(QImage& dest, BlitPath path) : dest_(dest), path_(path) {
   if (dest_.format() != QImage::Format_RGB32) dest_.convertTo(QImage::Format_RGB32);
-  if (path_ == BlitPath::Painter) painter_.emplace(&dest_);
+  if (path_ == BlitPath::Painter && dest_.devicePixelRatio() == 1) painter_.emplace(&dest_);
 }
 
 void Blitter::blit(QPoint to, const QImage& source, QRect from, RasterOp op) {
+  const qreal scale = dest_.devicePixelRatio();
+  if (scale == 1) {
+    blitPixels(to, source, from, op);
+    return;
+  }
+  const QRect area = devicePixels(from, scale);
+  blitPixels(devicePixels(QRect(to, from.size()), scale).topLeft(), source, area, op);
+}
+
+void Blitter::blitPixels(QPoint to, const QImage& source, QRect from, RasterOp op) {
   const QRect area = clipped(to, from, source, dest_);
   if (area.isEmpty()) return;
   if (source.format() != QImage::Format_RGB32) {
-    blit(to, source.copy(area).convertToFormat(QImage::Format_RGB32),
+    blitPixels(to, source.copy(area).convertToFormat(QImage::Format_RGB32),
          QRect(QPoint(0, 0), area.size()), op);
     return;
   }

@@ -43,7 +43,9 @@ class Blitter {
   Blitter(QImage& dest, BlitPath path);
 
   // Copies the rectangle `from` of `source` to `to` in the destination, combining by `op`.
-  // Parts outside the source or the destination are left out.
+  // Parts outside the source or the destination are left out. Coordinates are logical pixels:
+  // a destination whose device pixel ratio is above 1 (and a source made alike) is copied in
+  // its own pixels, by the scanlines.
   void blit(QPoint to, const QImage& source, QRect from, RasterOp op);
 
   // `sprite`: the 40 x 40 area of `image` at (bronX, bronY) pasted at (x, y). With a mask
@@ -57,6 +59,8 @@ class Blitter {
   void clear(QRgb colour);
 
  private:
+  void blitPixels(QPoint to, const QImage& source, QRect from, RasterOp op);
+
   QImage& dest_;
   BlitPath path_;
   std::optional<QPainter> painter_;

@@ -100,18 +100,38 @@ QImage artAtSize(const QImage& art, QSize pixels) {
   return enlarged.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void drawArt(QPainter& painter, const QRect& target, const QImage& art) {
-  const qreal ratio = painter.device()->devicePixelRatioF();
-  QImage shown = artAtSize(art, (QSizeF(target.size()) * ratio).toSize());
-  shown.setDevicePixelRatio(ratio);
-  painter.drawImage(target.topLeft(), shown);
+QImage artFor(const QImage& art, const QImage& large, QSize pixels) {
+  if (art.size() == pixels || large.isNull()) return artAtSize(art, pixels);
+  if (pixels.width() > large.width() || pixels.height() > large.height())
+    return artAtSize(large, pixels);
+  return large.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-ArtView::ArtView(const QImage& art, QWidget* parent) : QWidget(parent), art_(art) {}
+namespace {
+
+QSize devicePixels(const QPainter& painter, const QRect& target) {
+  return (QSizeF(target.size()) * painter.device()->devicePixelRatioF()).toSize();
+}
+
+// An image of exactly the device's pixels is drawn as it is, without a copy.
+void drawShown(QPainter& painter, const QRect& target, const QImage& shown) {
+  painter.drawImage(QRectF(target), shown, QRectF(shown.rect()));
+}
+
+}  // namespace
+
+void drawArt(QPainter& painter, const QRect& target, const QImage& art, const QImage& large) {
+  drawShown(painter, target, artFor(art, large, devicePixels(painter, target)));
+}
+
+ArtView::ArtView(const QImage& art, const QImage& large, QWidget* parent)
+    : QWidget(parent), art_(art), large_(large) {}
 
 void ArtView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  drawArt(painter, rect(), art_);
+  const QSize pixels = devicePixels(painter, rect());
+  if (shown_.size() != pixels) shown_ = artFor(art_, large_, pixels);
+  drawShown(painter, rect(), shown_);
 }
 
 }  // namespace dwaalbos

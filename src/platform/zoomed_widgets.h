@@ -23,19 +23,28 @@ void zoomWidgets(QWidget& root, int percent);
 // and brought down with area averaging, never blurred by interpolating upwards.
 QImage artAtSize(const QImage& art, QSize pixels);
 
-// Draws `art` over `target` (the painter's logical pixels) at the device's own resolution.
-void drawArt(QPainter& painter, const QRect& target, const QImage& art);
+// The picture to show for `art` at `pixels`: `art` itself at its own size, else `large` (the
+// same picture drawn larger) brought down by area averaging, or without it `artAtSize`.
+QImage artFor(const QImage& art, const QImage& large, QSize pixels);
 
-// A picture of the game that fills its widget at any zoom.
+// Draws `art` over `target` (the painter's logical pixels) at the device's own resolution,
+// from `large` where the device needs more pixels than `art` has (see `artFor`).
+void drawArt(QPainter& painter, const QRect& target, const QImage& art,
+             const QImage& large = QImage());
+
+// A picture of the game that fills its widget at any zoom, made from its large version when
+// zoomed; the picture at a size is made once.
 class ArtView : public QWidget {
  public:
-  explicit ArtView(const QImage& art, QWidget* parent = nullptr);
+  explicit ArtView(const QImage& art, const QImage& large = QImage(), QWidget* parent = nullptr);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QImage art_;
+  QImage large_;
+  QImage shown_;
 };
 
 }  // namespace dwaalbos

@@ -57,6 +57,9 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   });
   // A cleared board has no level, so no level's name in the title either.
   connect(vak_, &BoardView::emptied, this, [this] { setWindowTitle(texts::kSpelTitel); });
+  connect(vak_, &BoardView::rescaled, this, [this] {
+    if (vak_->background() == kBoardBackground) tekenen(true);
+  });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::Label9Click);

@@ -13,9 +13,11 @@
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
 #include "platform/waiting.h"
 #include "right_panel.h"
+#include "window_geometry.h"
 
 namespace dwaalbos {
 namespace {
@@ -104,12 +106,13 @@ void Afspelen::revealBoard(bool withTransition) {
   const bool ownPace = !presentation_.holding();
   presentation_.hold();
   presentation_.add([this] {
+    rescale(picture1_, vakImage().devicePixelRatio());
     inBuffer_ = true;
     tekenen(false);
     inBuffer_ = false;
     vak_->setCursor(Qt::WaitCursor);
   });
-  for (auto& ring : ringSteps(vakImage().width(), vakImage().height())) {
+  for (auto& ring : ringSteps(geometry::kBoard, geometry::kBoard)) {
     presentation_.add([this, ring = std::move(ring)] { copyRing(ring); });
     presentation_.wait(kRingFrameMs);
   }

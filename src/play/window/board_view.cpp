@@ -7,8 +7,10 @@
 #include <algorithm>
 
 #include "platform/board_painter.h"
+#include "platform/scaled_art.h"
 #include "platform/zoomed_widgets.h"
 #include "window_geometry.h"
+#include "level/cell_codes.h"
 #include "level/texts.h"
 
 namespace dwaalbos {
@@ -63,7 +65,20 @@ bool BoardView::plain() const {
   return true;
 }
 
+QImage& BoardView::image() {
+  adoptScale();
+  return image_;
+}
+
+// A zoom or a screen of another pixel ratio gives the picture its pixels; the game is asked to
+// draw it anew, until then it shows what it showed, enlarged.
+void BoardView::adoptScale() {
+  if (rescale(image_, artScale(*this, geometry::kBoard, kCellPixels)))
+    QMetaObject::invokeMethod(this, &BoardView::rescaled, Qt::QueuedConnection);
+}
+
 void BoardView::paintEvent(QPaintEvent*) {
+  adoptScale();
   QPainter painter(this);
   drawArt(painter, rect(), image_);
   if (startHint_) paintStartHint(painter);

@@ -10,7 +10,8 @@ class QPainter;
 namespace dwaalbos {
 
 // `Vak`: the 480 x 480 board picture. The game draws into its image; `refresh` shows the
-// image at once, so each frame of an animation is seen before the next sleep. Until a level
+// image at once, so each frame of an animation is seen before the next sleep. Zoomed, the
+// image holds the screen's pixels (its device pixel ratio above 1), in 480 logical pixels. Until a level
 // is in play, and again after one was cleared away, the board tells how to start one.
 class BoardView : public QWidget {
   Q_OBJECT
@@ -18,7 +19,8 @@ class BoardView : public QWidget {
  public:
   explicit BoardView(QWidget* parent = nullptr);
 
-  QImage& image() { return image_; }
+  // The image to draw into, at the pixels the view shows it with now.
+  QImage& image();
   const QImage& image() const { return image_; }
 
   // The colour `Cls` clears to: the board colour in play, black after `leeg`.
@@ -35,6 +37,8 @@ class BoardView : public QWidget {
   void clicked();
   // The board was cleared: no level is in play any more.
   void emptied();
+  // The image has other pixels now and wants drawing anew.
+  void rescaled();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -44,6 +48,7 @@ class BoardView : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  void adoptScale();
   void paintStartHint(QPainter& painter);
   bool plain() const;
 

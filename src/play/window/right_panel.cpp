@@ -38,7 +38,7 @@ QFont panelFont() {
 RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(parent) {
   setGeometry(geometry::kPanelX, 0, geometry::kPanelWidth, geometry::kPanelHeight);
   setFont(panelFont());
-  picture(pictures.get(plaatje::kImage1), 0, 0, geometry::kPanelHeight);
+  picture(pictures, plaatje::kImage1, 0, 0, geometry::kPanelHeight);
 
   heading("Gegevens level:", kLeft, 8, kWidth);
   label("Naam:", kLeft, 28, kValueX - kLeft, kLine);
@@ -55,8 +55,8 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
   heading("Status:", kLeft, 118, 60);
   label("Zetten:", 96, 118, 40, kLine);
   zetten = label("0", 136, 118, kRight - 136, kLine);
-  statusPair(pictures.get(plaatje::kImage2), 138, &SleutelsJ);
-  statusPair(pictures.get(plaatje::kImage3), 186, nullptr);
+  statusPair(pictures, plaatje::kImage2, 138, &SleutelsJ);
+  statusPair(pictures, plaatje::kImage3, 186, nullptr);
 
   heading("Opties:", kLeft, 234, kWidth);
   label("Vertraging bij lopen:", kLeft, 252, kWidth, kLine);
@@ -98,8 +98,9 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
 
 // A picture with "Sleutels:" and "Pijlen:" and their counts beside it; only the first pair's key
 // count is live.
-void RightPanel::statusPair(const QImage& image, int y, QLabel** keyCount) {
-  picture(image, kLeft, y, 42);
+void RightPanel::statusPair(const Pictures& pictures, const char* name, int y,
+                            QLabel** keyCount) {
+  picture(pictures, name, kLeft, y, 42);
   label("Sleutels:", kValueX, y + 4, 60, kLine);
   label("Pijlen:", kValueX, y + 4 + kLine, 60, kLine);
   QLabel* keys = label("0", 120, y + 4, kRight - 120, kLine);
@@ -121,8 +122,9 @@ QLabel* RightPanel::label(const char* text, int x, int y, int width, int height)
 }
 
 // At its own size, standing in the place's left middle.
-void RightPanel::picture(const QImage& image, int x, int y, int height) {
-  auto* made = new ArtView(image, this);
+void RightPanel::picture(const Pictures& pictures, const char* name, int x, int y, int height) {
+  const QImage& image = pictures.get(name);
+  auto* made = new ArtView(image, pictures.large(name), this);
   made->setGeometry(x, y + (height - image.height()) / 2, image.width(), image.height());
 }
 

@@ -44,8 +44,8 @@ class RightPanel : public QWidget {
  private:
   QLabel* label(const char* text, int x, int y, int width, int height);
   QLabel* heading(const char* text, int x, int y, int width);
-  void statusPair(const QImage& image, int y, QLabel** keyCount);
-  void picture(const QImage& image, int x, int y, int height);
+  void statusPair(const Pictures& pictures, const char* name, int y, QLabel** keyCount);
+  void picture(const Pictures& pictures, const char* name, int x, int y, int height);
 };
 
 }  // namespace dwaalbos

@@ -41,7 +41,8 @@ QFont commentFont() {
 Splash::Splash(const Pictures& pictures, QWidget& owner)
     : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), owner_(owner) {
   setFixedSize(kWidth, kHeight);
-  auto* background = new ArtView(pictures.get(plaatje::kSplashachtergrond), this);
+  auto* background = new ArtView(pictures.get(plaatje::kSplashachtergrond),
+                                 pictures.large(plaatje::kSplashachtergrond), this);
   background->setGeometry(0, 0, kWidth, kHeight);
 
   Naam = new QLabel(this);

@@ -1,0 +1,118 @@
+// The large picture set: read beside the normal one, and used for boards above 1x.
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "level/cell_codes.h"
+#include "platform/board_painter.h"
+#include "platform/picture_names.h"
+#include "platform/sprite_blit.h"
+#include "support/game_pictures.h"
+
+using namespace dwaalbos;
+using testsupport::gameFolder;
+using testsupport::gamePictures;
+
+namespace {
+
+QImage enlargedByFour(const QImage& image) {
+  return image.scaled(image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// A game folder holding only the normal wall and, as `largeFile`, something else.
+TEST(LargePictures, AMissingOrDamagedLargePictureIsTheNormalOneEnlarged) {
+  for (const char* largeFile : {"", "not a picture", "normal"}) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath("plaatjes");
+    const QString normal = gameFolder() + "/plaatjes/Muur.png";
+    ASSERT_TRUE(QFile::copy(normal, folder.path() + "/plaatjes/Muur.png"));
+    const QString large = folder.path() + "/plaatjes/Muur@4x.png";
+    if (QByteArray(largeFile) == "normal") {
+      ASSERT_TRUE(QFile::copy(normal, large));  // readable, but a quarter of the size
+    } else if (*largeFile) {
+      QFile broken(large);
+      ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+      broken.write(largeFile);
+    }
+    const Pictures pictures(folder.path());
+    EXPECT_TRUE(pictures.missingLarge().contains(plaatje::kMuur)) << largeFile;
+    EXPECT_EQ(pictures.large(plaatje::kMuur), enlargedByFour(gamePictures().get(plaatje::kMuur)));
+    EXPECT_EQ(pictures.large(plaatje::kMan), enlargedByFour(Pictures::fallback(80, 160)));
+  }
+  EXPECT_TRUE(gamePictures().missingLarge().isEmpty());
+}
+
+QImage zoomedBoard(double ratio) {
+  QImage image(QSize(480, 480) * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+// The switch at cell (2, 1), the start at (5, 1), a key at (7, 1) and a wall at (8, 1).
+Board someObjects() {
+  Board board;
+  board.set(2, 1, cell::kSwitch);
+  board.set(5, 1, cell::kStart);
+  board.set(7, 1, cell::kKey);
+  board.set(8, 1, cell::kWall);
+  return board;
+}
+
+// At 4x the board is the large art itself: the raster operations' picture, cell by cell.
+TEST(ZoomedBoard, AtFourTimesItIsTheRasterOperationsOnTheLargeArt) {
+  const BoardPainter painter(gamePictures());
+  QImage drawn = zoomedBoard(4);
+  painter.tekenen(drawn, someObjects(), true, ManPose{160, 0, 40, 80}, true);
+
+  QImage expected(1920, 1920, QImage::Format_RGB32);
+  Blitter blitter(expected, BlitPath::Scanlines);
+  blitter.clear(kBoardBackground);
+  const auto paste = [&](int x, const char* picture, const char* mask, QPoint from = {}) {
+    const QRect area(from * 4, QSize(160, 160));
+    const Pictures& pictures = gamePictures();
+    if (mask) blitter.blit({x * 4, 0}, pictures.large(mask), area, RasterOp::MergePaint);
+    blitter.blit({x * 4, 0}, pictures.large(picture), area,
+                 mask ? RasterOp::SrcAnd : RasterOp::SrcCopy);
+  };
+  paste(40, plaatje::kSchakr, plaatje::kSchakmask);
+  paste(160, plaatje::kBegin, plaatje::kBeginmask);
+  paste(160, plaatje::kMan, plaatje::kManmask, {40, 80});
+  paste(240, plaatje::kSleutel, plaatje::kSleutelmask);
+  paste(280, plaatje::kMuur, nullptr);
+  QImage top = drawn.copy(0, 0, 1920, 160);
+  top.setDevicePixelRatio(1);
+  EXPECT_EQ(top, expected.copy(0, 0, 1920, 160));
+}
+
+// Pixel doubling gives 2 x 2 squares of one colour and no colour the normal art lacks; art
+// brought down from 4x gives neither: its edges blend.
+TEST(ZoomedBoard, AtTwoTimesTheEdgesAreSmoothNotDoubledPixels) {
+  const BoardPainter painter(gamePictures());
+  const ManPose man{400, 400, 0, 80};
+  QImage drawn = zoomedBoard(2);
+  painter.tekenen(drawn, someObjects(), true, man, false);
+  QImage normal;
+  painter.tekenen(normal, someObjects(), true, man, false);
+
+  QSet<QRgb> normalColours;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 480; ++x) normalColours.insert(normal.pixel(x, y));
+  int mixedSquares = 0;
+  int newColours = 0;
+  for (int y = 0; y < 80; y += 2) {
+    for (int x = 0; x < 960; x += 2) {
+      const QRgb p = drawn.pixel(x, y);
+      mixedSquares += p != drawn.pixel(x + 1, y) || p != drawn.pixel(x, y + 1) ||
+                      p != drawn.pixel(x + 1, y + 1);
+      newColours += !normalColours.contains(p);
+    }
+  }
+  EXPECT_GT(mixedSquares, 40 * 480 / 16);
+  EXPECT_GT(newColours, 40 * 480 / 16);
+  EXPECT_EQ(drawn.pixel(0, 0), kBoardBackground);
+}
+
+}  // namespace
