@@ -80,6 +80,7 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
   Vak_ = new EditorBoard(client);
   connect(Vak_, &EditorBoard::keyPressed, this, &Editor::Vak_KeyDown);
   connect(Vak_, &EditorBoard::cellClicked, this, &Editor::Vak_Click);
+  connect(Vak_, &EditorBoard::rescaled, this, [this] { edtekenen(); });
   buildLegend();
   buildProperties();
   buildMenu();
@@ -282,6 +283,7 @@ bool Editor::mayDiscard(const char* question) {
 
 void Editor::edtekenen(QRgb background) {
   painter_.edtekenen(Vak_->picture(), state_.Veld, background);
+  if (QImage* zoomed = Vak_->zoomedPicture()) painter_.edtekenen(*zoomed, state_.Veld, background);
   Vak_->update();
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "level/cell_codes.h"
+#include "platform/scaled_art.h"
 #include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
@@ -35,9 +36,22 @@ double EditorBoard::zoom() const { return static_cast<double>(width()) / kBoardP
 int EditorBoard::column() const { return cursor_.x() / kCellPixels + 1; }
 int EditorBoard::row() const { return cursor_.y() / kCellPixels + 1; }
 
+// Until the redraw comes, the zoomed picture is the picture enlarged.
+QImage* EditorBoard::zoomedPicture() {
+  const qreal scale = artScale(*this, kBoardPixels, kCellPixels);
+  if (scale == 1.0) return nullptr;
+  if (zoomed_.devicePixelRatio() != scale) {
+    zoomed_ = picture_;
+    rescale(zoomed_, scale);
+    QMetaObject::invokeMethod(this, &EditorBoard::rescaled, Qt::QueuedConnection);
+  }
+  return &zoomed_;
+}
+
 void EditorBoard::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  drawArt(painter, rect(), picture_);
+  const QImage* zoomed = zoomedPicture();
+  drawArt(painter, rect(), zoomed ? *zoomed : picture_);
   painter.scale(zoom(), zoom());
   // A 2-pixel blue line just inside the cell.
   painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

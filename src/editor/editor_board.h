@@ -20,6 +20,9 @@ class EditorBoard : public QWidget {
   // The board's picture, drawn by the editor's redraw.
   QImage& picture() { return picture_; }
   const QImage& picture() const { return picture_; }
+  // Where the screen shows the board with more pixels than its 480, the picture the redraw
+  // also draws at those pixels; null otherwise.
+  QImage* zoomedPicture();
 
   // The cursor's top-left pixel, a multiple of 40 in 0..440 both ways.
   QPoint cursor() const { return cursor_; }
@@ -33,6 +36,8 @@ class EditorBoard : public QWidget {
   void keyPressed(QKeyEvent* event);
   // A left (place) or right (clear) click on the cell at column and row 1..12.
   void cellClicked(int column, int row, Qt::MouseButton button);
+  // The zoomed picture has other pixels now and wants drawing anew.
+  void rescaled();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -43,6 +48,7 @@ class EditorBoard : public QWidget {
   double zoom() const;  // the widget's size against the board's 480 pixels
 
   QImage picture_;
+  QImage zoomed_;
   QPoint cursor_;
 };
 
