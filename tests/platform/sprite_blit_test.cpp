@@ -60,15 +60,6 @@ TEST_P(BothPaths, AMaskedSpriteShowsOnlyTheObject) {
   EXPECT_EQ(dest.pixel(50, 60), qRgb(255, 192, 128));
 }
 
-TEST_P(BothPaths, ASpriteTakesItsFrameFromTheSourcePosition) {
-  const QImage sheet = gradient(80, 160);
-  QImage dest = filled(100, 100, 0);
-  Blitter(dest, GetParam()).sprite(10, 20, sheet, 40, 80, nullptr);
-  EXPECT_EQ(dest.pixel(10, 20), sheet.pixel(40, 80));
-  EXPECT_EQ(dest.pixel(49, 59), sheet.pixel(79, 119));
-  EXPECT_EQ(dest.pixel(50, 20), qRgb(0, 0, 0));
-}
-
 // A measured frame skips only what cannot change the board.
 TEST_P(BothPaths, AMeasuredFramePastesLikeTheWholeFrame) {
   QImage sheet = filled(80, 40, qRgb(255, 255, 255));
@@ -110,12 +101,6 @@ TEST_P(BothPaths, PastesAreClippedToBothImages) {
   const QImage away = blitOnce(GetParam(), before, {500, 500}, source, {0, 0, 40, 40},
                                RasterOp::SrcAnd);
   EXPECT_EQ(away, before);
-}
-
-TEST_P(BothPaths, ClearFillsTheWholeImage) {
-  QImage dest = gradient(30, 20);
-  Blitter(dest, GetParam()).clear(qRgb(255, 192, 128));
-  EXPECT_EQ(dest, filled(30, 20, qRgb(255, 192, 128)));
 }
 
 TEST_P(BothPaths, OtherFormatsAreConvertedNotMisread) {

@@ -1,10 +1,13 @@
-// The large picture set: read beside the normal one, and used for boards above 1x.
+// The pictures as read, with their large set and its fallbacks, and the large set used for
+// boards above 1x.
 #include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 #include "level/cell_codes.h"
 #include "platform/board_painter.h"
@@ -22,8 +25,10 @@ QImage enlargedByFour(const QImage& image) {
   return image.scaled(image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-// A game folder holding only the normal wall and, as `largeFile`, something else.
-TEST(LargePictures, AMissingOrDamagedLargePictureIsTheNormalOneEnlarged) {
+// A game folder holding only the normal wall, a damaged key and, as the large wall,
+// `largeFile`: what cannot be read shows as a loud checker, a large picture that cannot be
+// read or has the wrong size is the normal one enlarged.
+TEST(Pictures, MissingOrDamagedFilesGiveFallbacksOfTheRightSize) {
   for (const char* largeFile : {"", "not a picture", "normal"}) {
     QTemporaryDir folder;
     QDir(folder.path()).mkpath("plaatjes");
@@ -37,7 +42,18 @@ TEST(LargePictures, AMissingOrDamagedLargePictureIsTheNormalOneEnlarged) {
       ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
       broken.write(largeFile);
     }
+    QFile brokenKey(folder.path() + "/plaatjes/sleutel.png");
+    ASSERT_TRUE(brokenKey.open(QIODevice::WriteOnly));
+    brokenKey.write("not a picture");
+    brokenKey.close();
+
     const Pictures pictures(folder.path());
+    EXPECT_EQ(pictures.missing().size(), static_cast<int>(std::size(plaatje::kAll)) - 1);
+    EXPECT_TRUE(pictures.missing().contains(plaatje::kSleutel));
+    EXPECT_EQ(pictures.get(plaatje::kSleutel), Pictures::fallback(40, 40));
+    EXPECT_EQ(pictures.get(plaatje::kMan), Pictures::fallback(80, 160));
+    EXPECT_EQ(pictures.get(plaatje::kMan).format(), QImage::Format_RGB32);
+    EXPECT_EQ(pictures.get("no such picture").size(), QSize(40, 40));
     EXPECT_TRUE(pictures.missingLarge().contains(plaatje::kMuur)) << largeFile;
     EXPECT_EQ(pictures.large(plaatje::kMuur), enlargedByFour(gamePictures().get(plaatje::kMuur)));
     EXPECT_EQ(pictures.large(plaatje::kMan), enlargedByFour(Pictures::fallback(80, 160)));
