@@ -210,9 +210,14 @@ void Menu::openHelp() {
   runWhileVisible();
 }
 
+// Zoomed, the buttons are drawn again over the enlarged canvas, sharp.
 void Menu::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   drawArt(painter, rect(), canvas_);
+  const qreal zoom = static_cast<qreal>(width()) / kWidth;
+  if (zoom * devicePixelRatioF() <= 1) return;
+  painter.scale(zoom, zoom);
+  buttons_.drawSharp(painter, Keuze, zoom);
 }
 
 void Menu::mouseMoveEvent(QMouseEvent* event) {

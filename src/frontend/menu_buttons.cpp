@@ -5,6 +5,7 @@
 
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
+#include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
 
@@ -34,17 +35,42 @@ QImage cut(const QImage& sheet, const QRect& from, const QSize& size) {
   return sheet.copy(from).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+QRect enlarged(const QRect& rect) {
+  return {rect.topLeft() * plaatje::kLargeScale, rect.size() * plaatje::kLargeScale};
+}
+
 }  // namespace
 
 MenuButtons::MenuButtons(const Pictures& pictures) {
   const QImage& sheet = pictures.get(plaatje::kMen);
+  const QImage& large = pictures.large(plaatje::kMen);
   for (std::size_t i = 0; i < looks_.size(); ++i) {
     const auto& layout = kLayout[i];
+    const QSize largeSize = layout.target.size() * plaatje::kLargeScale;
     looks_[i] = {cut(sheet, layout.normal, layout.target.size()),
-                 cut(sheet, layout.highlighted, layout.target.size()), layout.target.topLeft()};
+                 cut(sheet, layout.highlighted, layout.target.size()),
+                 layout.target.topLeft(),
+                 cut(large, enlarged(layout.normal), largeSize),
+                 cut(large, enlarged(layout.highlighted), largeSize),
+                 {},
+                 {}};
   }
   pointer_ = QCursor(QPixmap::fromImage(pictures.withMask(plaatje::kWijzer, plaatje::kWijzermask)),
                      0, 0);
+}
+
+void MenuButtons::drawSharp(QPainter& painter, int keuze, qreal zoom) const {
+  const qreal scale = zoom * painter.device()->devicePixelRatioF();
+  for (std::size_t i = 0; i < looks_.size(); ++i) {
+    const auto& look = looks_[i];
+    const bool lit = static_cast<int>(i) + 1 == keuze;
+    QImage& sharp = lit ? look.sharpHighlighted : look.sharpNormal;
+    const QSize pixels = (QSizeF(look.normal.size()) * scale).toSize();
+    if (sharp.size() != pixels)
+      sharp = artFor(lit ? look.highlighted : look.normal,
+                     lit ? look.largeHighlighted : look.largeNormal, pixels);
+    painter.drawImage(QRectF(look.place, look.normal.size()), sharp, QRectF(sharp.rect()));
+  }
 }
 
 void MenuButtons::draw(QPainter& painter, int keuze) const {

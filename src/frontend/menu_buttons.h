@@ -25,6 +25,9 @@ class MenuButtons {
 
   // Button 1..3, highlighted when it is `keuze`.
   void draw(QPainter& painter, int keuze) const;
+  // The same over a painter that shows the menu `zoom` times as large, cut from the large
+  // sheet at the device's own pixels.
+  void drawSharp(QPainter& painter, int keuze, qreal zoom) const;
   // The button whose mouse area holds the point, 0 for none.
   static int areaAt(QPoint point);
   // The pointer shown over the buttons.
@@ -35,6 +38,10 @@ class MenuButtons {
     QImage normal;
     QImage highlighted;
     QPoint place;
+    QImage largeNormal;
+    QImage largeHighlighted;
+    mutable QImage sharpNormal;  // the last size drawn sharp
+    mutable QImage sharpHighlighted;
   };
   std::array<Look, 3> looks_;
   QCursor pointer_;
