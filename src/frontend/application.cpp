@@ -20,6 +20,7 @@
 #include "level/zoom.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
+#include "platform/zoomed_style.h"
 #include "play/window/afspelen.h"
 
 namespace dwaalbos {
@@ -49,6 +50,7 @@ Application::Application(const GamePaths& paths, Services services)
   state_.Opdrachtregel = false;
   QApplication::setWindowIcon(
       QIcon(QPixmap::fromImage(pictures_.withMask(plaatje::kIcoon, plaatje::kIcoonmask))));
+  zoomIndicators(zoom_);
 }
 
 Application::~Application() = default;
@@ -171,6 +173,7 @@ void Application::enableEditor(bool enabled) { editor().setEnabled(enabled); }
 // A choice that cannot be kept still holds for this run; the player learns why it will not last.
 void Application::chooseZoom(int percent) {
   zoom_ = percent;
+  zoomIndicators(percent);
   if (menu_) menu_->setZoom(percent);
   if (editor_) editor_->setZoom(percent);
   if (play_) play_->setZoom(percent);
