@@ -50,8 +50,10 @@ void addPanel(Gallery& gallery, int scale) {
   // The wanderer himself, and a companion in a green hat for the second status line.
   const QImage wanderer = wandererFace({132, 86, 44}, {46, 92, 190}, scale);
   const QImage companion = wandererFace({60, 120, 60}, {150, 70, 50}, scale);
-  gallery.emplace_back(plaatje::kImage2, portrait(panel, kImage2At, {37, 42}, wanderer, {-2, 1}, scale));
-  gallery.emplace_back(plaatje::kImage3, portrait(panel, kImage3At, {38, 40}, companion, {-1, 0}, scale));
+  gallery.emplace_back(plaatje::kImage2,
+                       portrait(panel, kImage2At, {37, 42}, wanderer, {-2, 1}, scale));
+  gallery.emplace_back(plaatje::kImage3,
+                       portrait(panel, kImage3At, {38, 40}, companion, {-1, 0}, scale));
 }
 
 }  // namespace artgen

@@ -11,8 +11,9 @@ namespace dwaalbos {
 
 // `Vak`: the 480 x 480 board picture. The game draws into its image; `refresh` shows the
 // image at once, so each frame of an animation is seen before the next sleep. Zoomed, the
-// image holds the screen's pixels (its device pixel ratio above 1), in 480 logical pixels. Until a level
-// is in play, and again after one was cleared away, the board tells how to start one.
+// image holds the screen's pixels (its device pixel ratio above 1), in 480 logical pixels.
+// Until a level is in play, and again after one was cleared away, the board tells how to start
+// one.
 class BoardView : public QWidget {
   Q_OBJECT
 
