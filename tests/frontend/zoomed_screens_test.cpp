@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/editor.h"
+#include "editor/editor_board.h"
 #include "frontend/application.h"
 #include "frontend/standaard.h"
 #include "golden_pictures.h"
+#include "play/window/afspelen.h"
+#include "play/window/board_view.h"
 #include "play/window/splash.h"
 #include "support/game_pictures.h"
 #include "support/temp_folder.h"
@@ -17,9 +21,22 @@ namespace {
 
 class ZoomedScreens : public ::testing::TestWithParam<int> {
  protected:
+  ZoomedScreens()
+      : application(GamePaths(testsupport::gameFolder().toStdString(), folder.root().string()),
+                    {sound, desktop, dialogs, printers}) {
+    application.chooseZoom(GetParam());
+  }
+
   QString name(const char* screen) const {
     return QStringLiteral("%1-%2").arg(screen).arg(GetParam());
   }
+
+  TempFolder folder;
+  RecordingSound sound;
+  RecordingDesktop desktop;
+  AnsweringDialogs dialogs;
+  PdfPrinters printers;
+  Application application;
 };
 
 TEST_P(ZoomedScreens, IntroductionLooksAsKept) {
@@ -32,19 +49,19 @@ TEST_P(ZoomedScreens, IntroductionLooksAsKept) {
 }
 
 TEST_P(ZoomedScreens, LevelChooserLooksAsKept) {
-  TempFolder folder;
-  RecordingSound sound;
-  RecordingDesktop desktop;
-  AnsweringDialogs dialogs;
-  PdfPrinters printers;
-  Application application(
-      GamePaths(testsupport::gameFolder().toStdString(), folder.root().string()),
-      {sound, desktop, dialogs, printers});
-  application.chooseZoom(GetParam());
   Standaard& chooser = application.chooser();
   chooser.show();
   EXPECT_TRUE(looksLike(chooser.grab().toImage(), name("chooser")));
   chooser.hide();
+}
+
+// The boards hold the pixels they are shown with, so that their art is drawn at that size.
+TEST_P(ZoomedScreens, BoardsHoldThePixelsTheyAreShownWith) {
+  const double scale = GetParam() / 100.0;
+  EXPECT_EQ(application.play().board().image().devicePixelRatio(), scale);
+  QImage* editorBoard = application.editor().Vak().zoomedPicture();
+  EXPECT_EQ(editorBoard ? editorBoard->devicePixelRatio() : 1.0, scale);
+  EXPECT_EQ(application.editor().Vak().picture().size(), QSize(480, 480));
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ZoomedScreens, ::testing::Values(100, 200));
