@@ -95,12 +95,23 @@ BoardPainter::Table BoardPainter::frames(const Names& names) const {
 }
 
 // A picture of the large set (from `source` in 40-pixel units) brought down to `cell`.
+// A picture and its mask come both from the large set or, when either is missing there, both
+// enlarged from the normal one, so that their outlines match.
 QImage BoardPainter::cutout(const Art& art, QPoint source, int cell) const {
-  constexpr int kLargeCell = kCellPixels * plaatje::kLargeScale;
-  const QRect area(source * plaatje::kLargeScale, QSize(kLargeCell, kLargeCell));
-  const QImage picture = pictures_.large(art.picture).copy(area);
-  const QImage large = art.mask ? cutOut(picture, pictures_.large(art.mask).copy(area)) : picture;
-  return shrunk(large, {cell, cell});
+  const QStringList& missing = pictures_.missingLarge();
+  const bool enlarged =
+      missing.contains(art.picture) || (art.mask && missing.contains(art.mask));
+  const auto large = [&](const char* name) {
+    constexpr int kLargeCell = kCellPixels * plaatje::kLargeScale;
+    if (!enlarged)
+      return pictures_.large(name).copy(QRect(source * plaatje::kLargeScale,
+                                              QSize(kLargeCell, kLargeCell)));
+    return pictures_.get(name)
+        .copy(QRect(source, QSize(kCellPixels, kCellPixels)))
+        .scaled(kLargeCell, kLargeCell, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  };
+  const QImage picture = large(art.picture);
+  return shrunk(art.mask ? cutOut(picture, large(art.mask)) : picture, {cell, cell});
 }
 
 BoardPainter::Cutouts BoardPainter::cutouts(const Names& names, int cell) const {

@@ -103,6 +103,26 @@ TEST(ZoomedBoard, AtFourTimesItIsTheRasterOperationsOnTheLargeArt) {
   EXPECT_EQ(top, expected.copy(0, 0, 1920, 160));
 }
 
+// Without the large set a zoomed board is the normal board enlarged by whole pixels.
+TEST(ZoomedBoard, WithoutTheLargePicturesItIsTheNormalBoardEnlarged) {
+  QTemporaryDir folder;
+  QDir(folder.path()).mkpath("plaatjes");
+  for (const auto& entry : plaatje::kAll) {
+    const QString file = QStringLiteral("/plaatjes/%1.png").arg(entry.name);
+    ASSERT_TRUE(QFile::copy(gameFolder() + file, folder.path() + file));
+  }
+  const Pictures pictures(folder.path());
+  ASSERT_EQ(pictures.missingLarge().size(), static_cast<int>(std::size(plaatje::kAll)));
+  const BoardPainter painter(pictures);
+  const ManPose man{160, 0, 40, 80};
+  QImage drawn = zoomedBoard(4);
+  painter.tekenen(drawn, someObjects(), false, man, true);
+  drawn.setDevicePixelRatio(1);
+  QImage normal;
+  painter.tekenen(normal, someObjects(), false, man, true);
+  EXPECT_EQ(drawn, enlargedByFour(normal));
+}
+
 // Pixel doubling gives 2 x 2 squares of one colour and no colour the normal art lacks; art
 // brought down from 4x gives neither: its edges blend.
 TEST(ZoomedBoard, AtTwoTimesTheEdgesAreSmoothNotDoubledPixels) {
