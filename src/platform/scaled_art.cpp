@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "zoomed_widgets.h"
+
 namespace dwaalbos {
 
 QImage cutOut(const QImage& picture, const QImage& mask) {
@@ -25,6 +27,8 @@ QImage cutOut(const QImage& picture, const QImage& mask) {
 
 QImage shrunk(const QImage& art, QSize pixels) {
   if (art.size() == pixels) return art;
+  if (pixels.width() > art.width() || pixels.height() > art.height())
+    return artAtSize(art, pixels);
   return art.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -12,7 +12,8 @@ namespace dwaalbos {
 // smooth edges.
 QImage cutOut(const QImage& picture, const QImage& mask);
 
-// `art` brought down to `pixels` by area averaging (it must be at least as large).
+// `art` brought down to `pixels` by area averaging; beyond its own size (a board above 4x) it is
+// enlarged by whole pixels first (see `artAtSize`), never smeared.
 QImage shrunk(const QImage& art, QSize pixels);
 
 // How many device pixels a logical pixel of a picture `logicalWidth` wide takes on `widget`,
