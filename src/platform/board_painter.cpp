@@ -98,9 +98,8 @@ BoardPainter::Table BoardPainter::frames(const Names& names) const {
 // A picture and its mask come both from the large set or, when either is missing there, both
 // enlarged from the normal one, so that their outlines match.
 QImage BoardPainter::cutout(const Art& art, QPoint source, int cell) const {
-  const QStringList& missing = pictures_.missingLarge();
   const bool enlarged =
-      missing.contains(art.picture) || (art.mask && missing.contains(art.mask));
+      !pictures_.hasLarge(art.picture) || (art.mask && !pictures_.hasLarge(art.mask));
   const auto large = [&](const char* name) {
     constexpr int kLargeCell = kCellPixels * plaatje::kLargeScale;
     if (!enlarged)

@@ -18,33 +18,17 @@ QImage enlarged(const QImage& image) {
 }  // namespace
 
 Pictures::Pictures(const QString& gameFolder)
-    : unknown_(fallback(40, 40)), unknownLarge_(enlarged(unknown_)) {
-  const QString folder = gameFolder + QStringLiteral("/plaatjes/");
-  const QString largeSuffix = QString::fromLatin1(plaatje::kLargeSuffix);
+    : folder_(gameFolder + QStringLiteral("/plaatjes/")),
+      unknown_(fallback(40, 40)),
+      unknownLarge_(enlarged(unknown_)) {
   for (const auto& entry : plaatje::kAll) {
     const QString name = QString::fromLatin1(entry.name);
-    QImage image(folder + name + QStringLiteral(".png"));
+    QImage image(folder_ + name + QStringLiteral(".png"));
     if (image.isNull()) {
       missing_.append(name);
       image = fallback(entry.width, entry.height);
     }
-    image.convertTo(QImage::Format_RGB32);
-    QImage large(folder + name + largeSuffix + QStringLiteral(".png"));
-    if (large.size() != image.size() * plaatje::kLargeScale) {
-      missingLarge_.append(name);
-      large = enlarged(image);
-    }
-    // The reader takes "@4x" for a device pixel ratio; these pictures are placed by pixel.
-    large.setDevicePixelRatio(1);
-    large_.insert(name, large.convertToFormat(QImage::Format_RGB32));
-    images_.insert(name, image);
-  }
-  if (!missingLarge_.isEmpty()) {
-    std::fprintf(stderr,
-                 "dwaalbos: %lld large pictures are missing or damaged (%s); zoomed, their "
-                 "normal pictures are enlarged instead\n",
-                 static_cast<long long>(missingLarge_.size()),
-                 qPrintable(missingLarge_.join(QStringLiteral(", "))));
+    images_.insert(name, image.convertToFormat(QImage::Format_RGB32));
   }
 }
 
@@ -53,9 +37,28 @@ const QImage& Pictures::get(const QString& name) const {
   return found == images_.constEnd() ? unknown_ : *found;
 }
 
+// Read on first use: a game that is never zoomed does not wait for the large set.
 const QImage& Pictures::large(const QString& name) const {
-  const auto found = large_.constFind(name);
-  return found == large_.constEnd() ? unknownLarge_ : *found;
+  if (!images_.contains(name)) return unknownLarge_;
+  const auto found = large_.find(name);
+  if (found != large_.end()) return found->second;
+  const QString file = name + QString::fromLatin1(plaatje::kLargeSuffix) + QStringLiteral(".png");
+  QImage large(folder_ + file);
+  if (large.size() != get(name).size() * plaatje::kLargeScale) {
+    missingLarge_.append(name);
+    std::fprintf(stderr, "dwaalbos: plaatjes/%s is missing or damaged; zoomed, %s is enlarged "
+                         "from the normal picture instead\n",
+                 qPrintable(file), qPrintable(name));
+    large = enlarged(get(name));
+  }
+  // The reader takes "@4x" for a device pixel ratio; these pictures are placed by pixel.
+  large.setDevicePixelRatio(1);
+  return large_.emplace(name, large.convertToFormat(QImage::Format_RGB32)).first->second;
+}
+
+bool Pictures::hasLarge(const QString& name) const {
+  large(name);
+  return images_.contains(name) && !missingLarge_.contains(name);
 }
 
 QImage Pictures::withMask(const QString& name, const QString& maskName) const {
