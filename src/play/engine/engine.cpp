@@ -1,6 +1,7 @@
 #include "engine.h"
 
 #include <tuple>
+#include <utility>
 
 #include "level/level_file.h"
 #include "level/texts.h"
@@ -178,19 +179,46 @@ void Engine::playPass() {
 // The next key is read once the player has seen this move.
 void Engine::closePass() {
   recordMove();
-  if (!moving_) return;
+  if (!std::exchange(moving_, false)) return;
   showing_ = true;
   host_.present([this] { showing_ = false; });
 }
 
+void Engine::ask(Asked what, const std::string& title, const std::string& text) {
+  asked_ = what;
+  outcome_.question = Question{title, text};
+}
+
 void Engine::answer(bool yes) {
   if (!outcome_.question) return;
-  settleQuestion(yes);
   driving_ = true;
-  completeMove();
-  closePass();
+  settleAnswer(asked_, yes);
+  if (!outcome_.question) closePass();
   driving_ = false;
   settle();
+}
+
+// The move goes on from where the question stopped it.
+void Engine::settleAnswer(Asked asked, bool yes) {
+  outcome_.question.reset();
+  asked_ = Asked::None;
+  switch (asked) {
+    case Asked::Crush:
+      settleCrush(yes);
+      completeMove();
+      break;
+    case Asked::Next:
+      if (yes) begi();
+      else endedAndCleared();
+      endMove();
+      break;
+    case Asked::SetEnd:
+      setEndAnswered(yes);
+      endMove();
+      break;
+    case Asked::Leave: settleLeave(yes); break;
+    case Asked::None: break;
+  }
 }
 
 // A search answers No to every question at once.
@@ -199,9 +227,7 @@ void Engine::act(GameKey key) {
   outcome_ = {};
   applyKey(key);
   finishPass();
-  if (!outcome_.question) return;
-  settleQuestion(false);
-  completeMove();
+  while (outcome_.question) settleAnswer(asked_, false);
 }
 
 void Engine::beginMove() {
@@ -296,6 +322,10 @@ void Engine::finishPass() {
 
 void Engine::completeMove() {
   walkOn();
+  if (!outcome_.question) endMove();
+}
+
+void Engine::endMove() {
   if (!s_.Gestopt) tekenen(true);
   toetsenleeg();
 }
@@ -347,16 +377,23 @@ void Engine::naareditor(bool completed) {
   settle();
 }
 
-bool Engine::leave() {
+void Engine::leave() {
+  if (outcome_.question) return;
   s_.Pauze = true;
-  if (shared_.Testen) {
-    naareditor();
-    return false;
+  if (shared_.Testen) naareditor();
+  else ask(Asked::Leave, texts::kBevestigingTitle, texts::kZekerWeten);
+}
+
+// Asked in a move (the crush answered No), the move ends after the answer; a No plays on.
+void Engine::settleLeave(bool yes) {
+  if (yes) {
+    leeg();
+    stopGame();
+    host_.toMenu();
   }
-  if (!host_.ask(texts::kBevestigingTitle, texts::kZekerWeten, Icon::None)) return false;
-  leeg();
-  stopGame();
-  return true;
+  if (!moving_) return;
+  if (!stopRequested_) s_.Gestopt = false;
+  endMove();
 }
 
 void Engine::stopGame() {

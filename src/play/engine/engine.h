@@ -45,15 +45,14 @@ class Engine {
   // Another control takes the input (true) or gives it back; the title says so.
   void pauze(bool on);
   // The play window's close handler: pauses, then returns to the editor during a test play or
-  // ends the game after "Zeker weten?". True when the player left a game outside a test play:
-  // the host then puts its window away.
-  bool leave();
+  // asks "Zeker weten?"; a Yes ends the game and sends the host to the menu (Host::toMenu).
+  void leave();
   // Takes the last move back, or plays the move last taken back again; false when there is
   // none or no game runs.
   bool zetTerug();
   bool zetOpnieuw();
-  // The player's answer to the question that stopped the last move; the move and its pass
-  // then go on.
+  // The player's answer to the question that stopped the game (lastMove().question); the move
+  // and its pass then go on, and may stop at the next question.
   void answer(bool yes);
   const History& history() const { return history_; }
 
@@ -81,6 +80,8 @@ class Engine {
   // How the player comes onto a cell: a plain step, the end of a ride over arrows, or that
   // end once more after the ride was walked. Only a push block tells them apart.
   enum class Arrival { Step, RideEnd, AfterRide };
+  // What the pending question decides.
+  enum class Asked { None, Crush, Next, SetEnd, Leave };
 
   void request(Start start);
   void settle();
@@ -94,8 +95,12 @@ class Engine {
   void applyKey(GameKey key);
   void finishPass();
   void completeMove();
+  void endMove();
   void closePass();
-  void settleQuestion(bool yes);
+  void ask(Asked what, const std::string& title, const std::string& text);
+  void settleAnswer(Asked asked, bool yes);
+  void settleCrush(bool yes);
+  void settleLeave(bool yes);
   void stepOff();
   void walkOn();
   void beginMove();
@@ -119,6 +124,7 @@ class Engine {
   void levelEnd();
   void saveProgress(bool secondSet, std::int16_t next);
   void offerNext(const std::string& text);
+  void setEndAnswered(bool yes);
   void endedAndCleared();
   void takeKey(int x, int y);
   bool openKeyBlock(int x, int y);
@@ -139,6 +145,7 @@ class Engine {
   bool refused_ = false;  // the move's first step was refused, or pushed without walking on
   // Blocks a push set down after it crushed the player: a No clears the board under them.
   std::vector<std::pair<int, int>> afterCrush_;
+  Asked asked_ = Asked::None;
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
   bool driving_ = false;

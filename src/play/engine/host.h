@@ -21,7 +21,8 @@ enum class Sample {
   Completed = 12,
 };
 
-// A question that stops a move until the host gives the player's answer (Engine::answer).
+// A Yes/No question that stops the game until the host gives the player's answer
+// (Engine::answer).
 struct Question {
   std::string title;
   std::string text;
@@ -62,9 +63,9 @@ class Host {
   virtual void sleep(int milliseconds) = 0;
   virtual void playSound(int slot) = 0;
 
+  // A box that tells the player something. The rules do not wait for it; a host that shows
+  // the move at its own pace shows the box in its place and goes on once it is closed.
   virtual void message(const std::string& title, const std::string& text, Icon icon) = 0;
-  // A Yes/No question; true is Yes.
-  virtual bool ask(const std::string& title, const std::string& text, Icon icon) = 0;
 
   // Captions: the key count (label and menu item), the name and maker beside the board
   // (already "Geennaam"/"Anoniem" where empty), the window title.
@@ -79,8 +80,10 @@ class Host {
   // Disables the play window and shows the introduction screen; dismissing it must call
   // Engine::verder. A host without a screen calls it at once.
   virtual void showIntroduction(const Introduction& texts) = 0;
-  // The play window's close handler (asks whether to leave, or returns to the editor).
+  // The play window's close handler: saves what it keeps and calls Engine::leave.
   virtual void closeWindow() = 0;
+  // The player left the game outside a test play: the play window goes, the menu shows.
+  virtual void toMenu() = 0;
   // `naareditor`'s window part: hide the play window, enable and run the editor, telling it
   // whether the test level was completed.
   virtual void toEditor(bool completed) = 0;

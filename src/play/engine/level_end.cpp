@@ -38,12 +38,7 @@ void Engine::levelEnd() {
     const bool firstSet = shared_.LevelNummer == kSet1Levels;
     const std::string question =
         firstSet ? std::string(texts::kSet1Uit) + texts::kSecretPage + "?" : texts::kSet2Uit;
-    if (host_.ask(texts::kProgramTitle, question, Icon::None)) {
-      host_.openDocument(firstSet ? shared_.paths.folder() + "/" + texts::kSecretPage
-                                  : texts::kProofMail);
-    } else {
-      endedAndCleared();
-    }
+    ask(Asked::SetEnd, texts::kProgramTitle, question);
     return;
   }
   const auto next = static_cast<std::int16_t>(n + 1);
@@ -65,9 +60,17 @@ void Engine::saveProgress(bool secondSet, std::int16_t next) {
                   Icon::Critical);
 }
 
-void Engine::offerNext(const std::string& text) {
-  if (host_.ask(texts::kVolgendeTitle, text, Icon::None)) begi();
-  else endedAndCleared();
+void Engine::offerNext(const std::string& text) { ask(Asked::Next, texts::kVolgendeTitle, text); }
+
+// The level number is still the set's last: it tells which set was played out.
+void Engine::setEndAnswered(bool yes) {
+  if (!yes) {
+    endedAndCleared();
+    return;
+  }
+  host_.openDocument(shared_.LevelNummer == kSet1Levels
+                         ? shared_.paths.folder() + "/" + texts::kSecretPage
+                         : texts::kProofMail);
 }
 
 void Engine::endedAndCleared() {
@@ -88,15 +91,14 @@ void Engine::zelfmoord(int x, int y) {
   }
   tekenen(true);
   // The player answers once the push has come to rest; either answer ends this game.
-  outcome_.question = Question{texts::kZelfmoordTitle, texts::kZelfmoord};
+  ask(Asked::Crush, texts::kZelfmoordTitle, texts::kZelfmoord);
   s_.Gestopt = true;
   afterCrush_.clear();
 }
 
 // Yes restarts the level from the move's end; No empties the board the push was crushing
 // on, and the blocks it set down after the crush stay on the empty board.
-void Engine::settleQuestion(bool yes) {
-  outcome_.question.reset();
+void Engine::settleCrush(bool yes) {
   if (yes) {
     s_.Opnieuw = true;
     s_.DirectOpnieuw = true;

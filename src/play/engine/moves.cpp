@@ -27,6 +27,7 @@ void Engine::walkOn() {
       return;
     }
     host_.closeWindow();
+    if (outcome_.question) return;  // "Zeker weten?" decides once it is answered
     if (!stopRequested_) s_.Gestopt = false;
     return;
   }

@@ -18,7 +18,6 @@ class NullHost : public Host {
   void sleep(int) override {}
   void playSound(int) override {}
   void message(const std::string&, const std::string&, Icon) override {}
-  bool ask(const std::string&, const std::string&, Icon) override { return false; }
   void setKeyCount(int) override {}
   void setLevelCaptions(const std::string&, const std::string&) override {}
   void setTitle(const std::string&) override {}
@@ -26,6 +25,7 @@ class NullHost : public Host {
   void followDelayChanged() override {}
   void showIntroduction(const Introduction&) override {}
   void closeWindow() override {}
+  void toMenu() override {}
   void toEditor(bool) override {}
   void openDocument(const std::string&) override {}
   bool keyState(GameKey) override { return false; }

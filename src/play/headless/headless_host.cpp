@@ -26,10 +26,7 @@ bool HeadlessHost::play(const std::string& keys, bool start) {
 // undo and redo, chosen in a pass that found no key pressed.
 void HeadlessHost::playLetter() {
   engine_.pass();
-  if (const auto& question = engine_.lastMove().question) {
-    events_.push_back({0, question->title, question->text, answerYes_ ? "yes" : "no"});
-    engine_.answer(answerYes_);
-  }
+  answerQuestions();
   if (next_ >= keys_.size()) {
     keysExhausted_ = true;
     engine_.stopGame();
@@ -46,9 +43,13 @@ void HeadlessHost::message(const std::string& title, const std::string& text, Ic
   events_.push_back({0, title, text, "ok"});
 }
 
-bool HeadlessHost::ask(const std::string& title, const std::string& text, Icon) {
-  events_.push_back({0, title, text, answerYes_ ? "yes" : "no"});
-  return answerYes_;
+// An answer may lead to the next question, as a crush answered No leads to "Zeker weten?".
+void HeadlessHost::answerQuestions() {
+  while (engine_.lastMove().question) {
+    const Question question = *engine_.lastMove().question;
+    events_.push_back({0, question.title, question.text, answerYes_ ? "yes" : "no"});
+    engine_.answer(answerYes_);
+  }
 }
 
 void HeadlessHost::setLevelCaptions(const std::string& naam, const std::string& maker) {

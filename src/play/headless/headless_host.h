@@ -50,7 +50,6 @@ class HeadlessHost : public NullHost {
   void clearBoard() override { cleared_ = true; }
   void playSound(int slot) override { events_.push_back({slot, {}, {}, {}}); }
   void message(const std::string& title, const std::string& text, Icon) override;
-  bool ask(const std::string& title, const std::string& text, Icon) override;
   void setKeyCount(int keys) override { keyCount_ = keys; }
   void setLevelCaptions(const std::string& naam, const std::string& maker) override;
   void setTitle(const std::string& title) override { title_ = title; }
@@ -63,6 +62,7 @@ class HeadlessHost : public NullHost {
 
  private:
   void playLetter();
+  void answerQuestions();
 
   Engine engine_;
   bool answerYes_;

@@ -169,11 +169,8 @@ void Afspelen::closeEvent(QCloseEvent* event) {
 
 // `Form_Unload`: the window is hidden, never destroyed.
 void Afspelen::formUnload() {
-  saveOptions();
-  if (!engine_.leave()) return;
-  services_.sound.stopmuziek();
-  hide();
-  services_.navigator.showMenu();
+  closeWindow();
+  askPending();
 }
 
 void Afspelen::mnustandardClick() {

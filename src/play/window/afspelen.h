@@ -75,7 +75,6 @@ class Afspelen : public QMainWindow, public Host {
   void sleep(int milliseconds) override;
   void playSound(int slot) override;
   void message(const std::string& title, const std::string& text, Icon icon) override;
-  bool ask(const std::string& title, const std::string& text, Icon icon) override;
   void setKeyCount(int keys) override;
   void showMoves(int moves, bool canUndo, bool canRedo) override;
   void setLevelCaptions(const std::string& naam, const std::string& maker) override;
@@ -83,6 +82,7 @@ class Afspelen : public QMainWindow, public Host {
   void followDelayChanged() override;
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
+  void toMenu() override;
   void toEditor(bool completed) override;
   void openDocument(const std::string& address) override;
   bool keyState(GameKey key) override;
@@ -118,7 +118,7 @@ class Afspelen : public QMainWindow, public Host {
   void whenStill(QAction* action, std::function<void()> command);
   void drive(int afterMilliseconds = 0);
   void drivePass();
-  void askWhenShown(const Question& question);
+  bool askPending();
 
   SharedState& shared_;
   PlayServices services_;

@@ -160,15 +160,11 @@ void Afspelen::playSound(int slot) {
   presentation_.add([this, slot] { services_.sound.speelgeluid(slot); });
 }
 
-// A box opens after the player has seen what came before it.
+// A box opens after the player has seen what came before it, and what follows waits for it.
 void Afspelen::message(const std::string& title, const std::string& text, Icon icon) {
-  presentation_.finish();
-  showMessage(this, title, text, boxIcon(icon));
-}
-
-bool Afspelen::ask(const std::string& title, const std::string& text, Icon icon) {
-  presentation_.finish();
-  return askYesNo(this, title, text, boxIcon(icon));
+  presentation_.box([this, title, text, icon](Presentation::Step closed) {
+    tellLater(this, title, text, boxIcon(icon), std::move(closed));
+  });
 }
 
 void Afspelen::holdPresentation() { presentation_.hold(); }
@@ -230,8 +226,16 @@ void Afspelen::verderFromSplash() {
 }
 
 void Afspelen::closeWindow() {
-  presentation_.finish();
-  formUnload();
+  saveOptions();
+  engine_.leave();
+}
+
+void Afspelen::toMenu() {
+  presentation_.add([this] {
+    services_.sound.stopmuziek();
+    hide();
+    services_.navigator.showMenu();
+  });
 }
 
 // Leaving a test play unloads the window: its music list is made anew when it next shows.
@@ -271,25 +275,32 @@ void Afspelen::flushKeys() {
 // A pass runs when a key went down or up and after a move has been shown; a held key keeps
 // the game passing, and without one the game waits for the next event.
 void Afspelen::drive(int afterMilliseconds) {
-  if (engine_.gameRunning() && !presentation_.holding()) driver_.start(afterMilliseconds);
+  if (engine_.gameRunning() && !presentation_.holding() && !engine_.lastMove().question)
+    driver_.start(afterMilliseconds);
 }
 
 // A held key that did nothing (an arrow against a wall, space beside the switch) is looked at
 // again a little later rather than at once, so that holding it does not keep a core busy.
 void Afspelen::drivePass() {
   engine_.pass();
-  if (const auto& question = engine_.lastMove().question) askWhenShown(*question);
-  else if (KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
+  if (!askPending() && KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
 }
 
-// A question that stopped a move opens once the move so far has been seen; the window's event
-// loop runs on meanwhile, and the answer lets the move go on.
-void Afspelen::askWhenShown(const Question& question) {
-  presentation_.add([this, question] {
+// A question that stopped the game opens once the move so far has been seen; the window's
+// event loop runs on meanwhile, and the answer lets the game go on, maybe to the next one.
+bool Afspelen::askPending() {
+  const auto& pending = engine_.lastMove().question;
+  if (!pending) return false;
+  presentation_.box([this, question = *pending](Presentation::Step closed) {
     askYesNoLater(this, question.title, question.text, BoxIcon::None,
-                  [this](bool yes) { engine_.answer(yes); });
+                  [this, closed = std::move(closed)](bool yes) {
+                    closed();
+                    engine_.answer(yes);
+                    askPending();
+                  });
   });
   presentation_.resume();
+  return true;
 }
 
 }  // namespace dwaalbos
