@@ -10,6 +10,38 @@ namespace dwaalbos {
 
 Engine::Engine(SharedState& shared, Host& host) : shared_(shared), host_(host) {}
 
+// A move keeps what it shows in its outcome; anything else goes to the host at once.
+void Engine::show(Shown item) {
+  if (quiet_) return;
+  if (!inMove()) {
+    host_.playShown({&item, 1});
+    return;
+  }
+  outcome_.shown.push_back(std::move(item));
+}
+
+void Engine::handOver() {
+  const auto& items = outcome_.shown;
+  if (handed_ < items.size()) host_.playShown(std::span(items).subspan(handed_));
+  handed_ = items.size();
+}
+
+Host& Engine::host() {
+  handOver();
+  return host_;
+}
+
+void Engine::tekenen(bool verversen) {
+  if (quiet_) return;  // a search does not copy boards it will not show
+  show(shown::Redraw{shared_.Veld, s_.Schakelaar, playerCol(), playerRow(), verversen});
+}
+
+void Engine::face(Direction richting, bool firstFrame) {
+  shared_.Kant = dir::facingRow(richting);
+  if (firstFrame) shared_.Stap = 0;
+  show(shown::Face{richting, firstFrame});
+}
+
 // A start asked for while a game runs ends that game first; the outermost call then starts
 // it, so games started from inside games never nest.
 void Engine::request(Start start) {
@@ -62,7 +94,7 @@ void Engine::doBegi() {
   s_.Gestopt = true;
   opties_.MetBitBlt = true;
   s_.sleutels = 0;
-  host_.setKeyCount(0);
+  show(shown::KeyCount{0});
   toetsenleeg();
   speelgeluid(Sample::LevelStart);
   shared_.Level = std::move(*level);
@@ -74,7 +106,7 @@ void Engine::doBegi() {
     beginnen();
     return;
   }
-  host_.showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
+  host().showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
                           "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
                           s_.commentaar.empty() ? "Geen commentaar"
                                                 : "Commentaar: " + s_.commentaar});
@@ -86,13 +118,12 @@ void Engine::beginnen() {
   placeOnStart();
   s_.Schakelaar = true;
   s_.Gestopt = false;
-  host_.setLevelCaptions(s_.naam.empty() ? "Geennaam" : s_.naam,
-                         s_.maker.empty() ? "Anoniem" : s_.maker);
-  host_.showAndFocus();
-  host_.revealBoard(!s_.Opnieuw && opties_.overgang);
+  host().setLevelCaptions(s_.naam.empty() ? "Geennaam" : s_.naam,
+                          s_.maker.empty() ? "Anoniem" : s_.maker);
+  host().showAndFocus();
+  host().revealBoard(gameState(), !s_.Opnieuw && opties_.overgang);
   s_.Opnieuw = false;
-  shared_.Stap = 0;
-  shared_.Kant = 40;
+  face(Direction::None, true);
   history_.reset();
   showMoves();
   startGame();
@@ -130,9 +161,9 @@ std::string Engine::levelTitle() const {
 
 void Engine::startGame() {
   running_ = true;
-  host_.showAndFocus();
+  host().showAndFocus();
   s_.Pauze = false;
-  host_.setTitle(levelTitle());
+  host().setTitle(levelTitle());
   s_.PauzeTitel = false;
 }
 
@@ -146,6 +177,7 @@ void Engine::pass() {
   if (!running_ || driving_ || showing_ || outcome_.question) return;
   driving_ = true;
   playPass();
+  handOver();
   driving_ = false;
   settle();
 }
@@ -157,7 +189,7 @@ void Engine::pauze(bool on) {
 
 void Engine::showPause() {
   if (s_.Pauze == s_.PauzeTitel) return;
-  host_.setTitle(s_.Pauze ? texts::kPauzeTitel : levelTitle());
+  host().setTitle(s_.Pauze ? texts::kPauzeTitel : levelTitle());
   s_.PauzeTitel = s_.Pauze;
 }
 
@@ -181,7 +213,7 @@ void Engine::closePass() {
   recordMove();
   if (!std::exchange(moving_, false)) return;
   showing_ = true;
-  host_.present([this] { showing_ = false; });
+  host().present([this] { showing_ = false; });
 }
 
 void Engine::ask(Asked what, const std::string& title, const std::string& text) {
@@ -194,6 +226,7 @@ void Engine::answer(bool yes) {
   driving_ = true;
   settleAnswer(asked_, yes);
   if (!outcome_.question) closePass();
+  handOver();
   driving_ = false;
   settle();
 }
@@ -223,16 +256,19 @@ void Engine::settleAnswer(Asked asked, bool yes) {
 
 // A search answers No to every question at once.
 void Engine::act(GameKey key) {
+  quiet_ = true;
   s_.Bewogen = false;
   outcome_ = {};
   applyKey(key);
   finishPass();
   while (outcome_.question) settleAnswer(asked_, false);
+  quiet_ = false;
 }
 
 void Engine::beginMove() {
   host_.holdPresentation();
   outcome_ = {};
+  handed_ = 0;
   moveStart_ = gameState();
 }
 
@@ -271,7 +307,7 @@ void Engine::restoreMove(const std::optional<GameState>& state) {
 }
 
 void Engine::showMoves() {
-  host_.showMoves(history_.moves(), history_.canUndo(), history_.canRedo());
+  host().showMoves(history_.moves(), history_.canUndo(), history_.canRedo());
 }
 
 GameState Engine::gameState() const {
@@ -283,10 +319,10 @@ void Engine::setGameState(const GameState& state) {
   shared_.ManX = (state.col - 1) * kCellPixels;
   shared_.ManY = (state.row - 1) * kCellPixels;
   shared_.Richting = state.richting;
-  if (state.richting != Direction::None) shared_.Kant = dir::facingRow(state.richting);
+  if (state.richting != Direction::None) face(state.richting);
   s_.Schakelaar = state.schakelaar;
   s_.sleutels = state.sleutels;
-  host_.setKeyCount(s_.sleutels);
+  show(shown::KeyCount{s_.sleutels});
 }
 
 void Engine::applyKey(GameKey key) {
@@ -310,7 +346,7 @@ void Engine::applyKey(GameKey key) {
     case GameKey::Space: flipSwitch(); return;
     case GameKey::Enter: return;
   }
-  shared_.Kant = dir::facingRow(shared_.Richting);
+  face(shared_.Richting);
 }
 
 // A move that crushed the player stops after its first step until the question is answered.
@@ -337,10 +373,10 @@ void Engine::flipSwitch() {
   speelgeluid(Sample::Switch);
   s_.Schakelaar = !s_.Schakelaar;
   tekenen(true);
-  host_.sleep(200);
+  show(shown::Wait{200});
 }
 
-void Engine::toetsenleeg() { host_.flushKeys(); }
+void Engine::toetsenleeg() { show(shown::FlushKeys{}); }
 
 void Engine::overnieuw() {
   if (shared_.LevelNummer == 0) {
@@ -365,15 +401,15 @@ void Engine::leeg() {
   history_.forget();
   moveStart_.reset();
   showMoves();
-  host_.clearBoard();
-  host_.setLevelCaptions("", "");
+  host().clearBoard();
+  host().setLevelCaptions("", "");
   s_.commentaar.clear();
 }
 
 void Engine::naareditor(bool completed) {
   s_.Gestopt = true;
   stopRequested_ = true;
-  host_.toEditor(completed);
+  host().toEditor(completed);
   settle();
 }
 
@@ -389,7 +425,7 @@ void Engine::settleLeave(bool yes) {
   if (yes) {
     leeg();
     stopGame();
-    host_.toMenu();
+    host().toMenu();
   }
   if (!moving_) return;
   if (!stopRequested_) s_.Gestopt = false;

@@ -69,9 +69,7 @@ class Engine {
   // One pass in which `key` is the first key found pressed, without the
   // event processing and without a place in the history: what a solver needs to try a move.
   void act(GameKey key);
-  // Redraw board and player; refresh when asked.
-  void tekenen(bool verversen) { host_.tekenen(verversen); }
-  void speelgeluid(Sample sample) { host_.playSound(static_cast<int>(sample)); }
+  // Forgets the keys pressed until now (`toetsenleeg`).
   void toetsenleeg();
 
  private:
@@ -83,6 +81,14 @@ class Engine {
   // What the pending question decides.
   enum class Asked { None, Crush, Next, SetEnd, Leave };
 
+  // Everything shown goes through show(); the host gets it before any other call (host()).
+  void show(Shown item);
+  void handOver();
+  Host& host();
+  bool inMove() const { return moveStart_.has_value() || moving_; }
+  void tekenen(bool verversen);
+  void speelgeluid(Sample sample) { show(shown::Sound{sample}); }
+  void face(Direction richting, bool firstFrame = false);
   void request(Start start);
   void settle();
   std::optional<Doolhof> selectedLevel() const;
@@ -128,8 +134,7 @@ class Engine {
   void endedAndCleared();
   void takeKey(int x, int y);
   bool openKeyBlock(int x, int y);
-  void walkPlayer(Direction richting);
-  void animatePush(int x, int y, Direction d);
+  void walkPlayer(int blocks);
   std::string levelTitle() const;
   int playerCol() const;
   int playerRow() const;
@@ -140,6 +145,8 @@ class Engine {
   Opties opties_;
   History history_;
   MoveOutcome outcome_;
+  std::size_t handed_ = 0;  // items of outcome_.shown the host has had
+  bool quiet_ = false;      // a search plays: nothing is shown
   std::optional<GameState> moveStart_;  // the game as the move being played found it
   bool moving_ = false;   // a move key was accepted in this pass
   bool refused_ = false;  // the move's first step was refused, or pushed without walking on

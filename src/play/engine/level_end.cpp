@@ -13,13 +13,13 @@ void Engine::levelEnd() {
   const std::string scores = shared_.paths.scores();
   if (const auto saved = recordBestResult(scores, shared_.LevelNummer, history_.moves());
       saved && !*saved)
-    host_.message(texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical);
+    show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical});
   speelgeluid(Sample::Completed);
-  host_.celebrate();
+  show(shown::Celebrate{playerCol(), playerRow()});
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor(true);
-    else host_.message(texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation);
+    else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
     return;
   }
   const std::string path = shared_.paths.progress();
@@ -56,8 +56,8 @@ void Engine::saveProgress(bool secondSet, std::int16_t next) {
       secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next);
   shared_.bereikt = furthest(shared_.bereikt, secondSet ? Vordering{1, next} : Vordering{next, 1});
   if (!saved)
-    host_.message(texts::kNotSavedTitle, notSavedText(path, saved) + texts::kVorderingTijdelijk,
-                  Icon::Critical);
+    show(shown::Tell{texts::kNotSavedTitle,
+                     notSavedText(path, saved) + texts::kVorderingTijdelijk, Icon::Critical});
 }
 
 void Engine::offerNext(const std::string& text) { ask(Asked::Next, texts::kVolgendeTitle, text); }
@@ -68,7 +68,7 @@ void Engine::setEndAnswered(bool yes) {
     endedAndCleared();
     return;
   }
-  host_.openDocument(shared_.LevelNummer == kSet1Levels
+  host().openDocument(shared_.LevelNummer == kSet1Levels
                          ? shared_.paths.folder() + "/" + texts::kSecretPage
                          : texts::kProofMail);
 }

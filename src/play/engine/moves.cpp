@@ -26,17 +26,17 @@ void Engine::walkOn() {
       request(Start::Beginnen);
       return;
     }
-    host_.closeWindow();
+    host().closeWindow();
     if (outcome_.question) return;  // "Zeker weten?" decides once it is answered
     if (!stopRequested_) s_.Gestopt = false;
     return;
   }
   speelgeluid(Sample::Step);
-  for (int step = 0; step < 5; ++step) walkPlayer(shared_.Richting);
+  walkPlayer(0);
   if (s_.NaGeluid != Sample::None) speelgeluid(s_.NaGeluid);
   if (s_.Doorschuiven) {
     shared_.Richting = s_.NieuweRichting;
-    shared_.Kant = dir::facingRow(shared_.Richting);
+    face(shared_.Richting);
     if (!s_.Lijnengetoond) {
       volglijnen();
       speelgeluid(Sample::Ride);
@@ -50,14 +50,17 @@ void Engine::walkOn() {
   if (s_.Gehaald) levelEnd();
 }
 
-// One of the five 8-pixel steps of a move, with the next walking frame.
-void Engine::walkPlayer(Direction richting) {
-  shared_.ManX += 8 * dir::dx(richting);
-  shared_.ManY += 8 * dir::dy(richting);
+// The walk onto the next cell: five 8-pixel steps, each with the next walking frame, the first
+// `blocks` cells ahead sliding along.
+void Engine::walkPlayer(int blocks) {
+  const Direction richting = shared_.Richting;
+  if (!quiet_)
+    show(shown::Walk{shared_.Veld, s_.Schakelaar, playerCol(), playerRow(), richting, blocks,
+                     opties_.Loopvertraging});
+  shared_.ManX += kCellPixels * dir::dx(richting);
+  shared_.ManY += kCellPixels * dir::dy(richting);
   shared_.Kant = dir::facingRow(richting);
-  shared_.Stap = shared_.Stap != 0 ? 0 : 40;
-  tekenen(true);
-  host_.sleep(opties_.Loopvertraging);
+  shared_.Stap = shared_.Stap != 0 ? 0 : 40;  // five frame switches
 }
 
 bool Engine::collision(int& x, int& y) {
@@ -80,7 +83,7 @@ bool Engine::collisionUnchecked(int& x, int& y) {
 bool Engine::circleLimitReached() {
   if (s_.Lijnen.size() - 1 <= 500) return false;
   outcome_.endless = true;
-  host_.message(texts::kOneindigTitle, texts::kOneindig, Icon::Exclamation);
+  show(shown::Tell{texts::kOneindigTitle, texts::kOneindig, Icon::Exclamation});
   return true;
 }
 
@@ -103,7 +106,7 @@ bool Engine::pcollision(int& wX, int& wY) {
   s_.DoelY = wY;
   const bool refused = bcollision(wX, wY, Arrival::RideEnd);
   if (refused) tekenen(true);
-  else host_.refresh();
+  else show(shown::Refresh{});
   if (!s_.Gestopt) s_.Doorschuiven = !refused;
   return refused;
 }
@@ -126,7 +129,7 @@ void Engine::takeKey(int x, int y) {
   s_.NaGeluid = Sample::Key;
   shared_.Veld.set(x, y, cell::kEmpty);
   tekenen(true);
-  host_.setKeyCount(++s_.sleutels);
+  show(shown::KeyCount{++s_.sleutels});
 }
 
 bool Engine::openKeyBlock(int x, int y) {
@@ -134,7 +137,7 @@ bool Engine::openKeyBlock(int x, int y) {
   s_.NaGeluid = Sample::KeyBlock;
   tekenen(true);
   shared_.Veld.set(x, y, cell::kEmpty);
-  host_.setKeyCount(--s_.sleutels);
+  show(shown::KeyCount{--s_.sleutels});
   return true;
 }
 

@@ -25,32 +25,13 @@ bool Engine::pushRule(int x, int y, Arrival arrival) {
     return false;
   }
   speelgeluid(Sample::Step);
-  animatePush(x, y, d);
+  walkPlayer(s_.Blokrijen[1]);
   const int n = s_.Blokrijen[1];
   const int frontX = x + n * dir::dx(d);
   const int frontY = y + n * dir::dy(d);
   if (s_.Blokrijen.size() - 1 > 1) voerpbuit(frontX, frontY, d);
   else shared_.Veld.set(frontX, frontY, cell::kPushBlock);
   return true;
-}
-
-// The player walks onto (x, y) while the first run of blocks slides ahead of him.
-void Engine::animatePush(int x, int y, Direction d) {
-  for (int s = 1; s <= 5; ++s) {
-    shared_.ManX += 8 * dir::dx(d);
-    shared_.ManY += 8 * dir::dy(d);
-    shared_.Stap = shared_.Stap == 0 ? 40 : 0;
-    shared_.Kant = dir::facingRow(d);
-    tekenen(false);
-    for (int i = 1; i <= s_.Blokrijen[1]; ++i) {
-      const int col = x + (i - 1) * dir::dx(d);
-      const int row = y + (i - 1) * dir::dy(d);
-      host_.pasteBlock((col - 1) * kCellPixels + 8 * s * dir::dx(d),
-                       (row - 1) * kCellPixels + 8 * s * dir::dy(d));
-    }
-    host_.refresh();
-    host_.sleep(opties_.Loopvertraging);
-  }
 }
 
 bool Engine::pbcollision(int pbX, int pbY, Direction& deRichting) {

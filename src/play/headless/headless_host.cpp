@@ -37,10 +37,21 @@ void HeadlessHost::playLetter() {
   if (letter == 'Y') engine_.zetOpnieuw();
 }
 
-void HeadlessHost::tekenen(bool) { ++redraws_; }
-
-void HeadlessHost::message(const std::string& title, const std::string& text, Icon) {
-  events_.push_back({0, title, text, "ok"});
+// The sounds and the boxes are the events; the pictures are only counted.
+void HeadlessHost::playShown(std::span<const Shown> items) {
+  for (const Shown& item : items)
+    std::visit(shown::Handlers{
+                   [this](const shown::Sound& s) {
+                     events_.push_back({static_cast<int>(s.sample), {}, {}, {}});
+                   },
+                   [this](const shown::Tell& t) { events_.push_back({0, t.title, t.text, "ok"}); },
+                   [this](const shown::Redraw&) { ++redraws_; },
+                   [this](const shown::Walk&) { redraws_ += 5; },
+                   [this](const shown::Bars& b) { bars_ += static_cast<int>(b.pieces.size()); },
+                   [this](const shown::KeyCount& k) { keyCount_ = k.keys; },
+                   [](const auto&) {},
+               },
+               item);
 }
 
 // An answer may lead to the next question, as a crush answered No leads to "Zeker weten?".
