@@ -33,13 +33,7 @@ Host& Engine::host() {
 
 void Engine::tekenen(bool verversen) {
   if (quiet_) return;  // a search does not copy boards it will not show
-  show(shown::Redraw{shared_.Veld, s_.Schakelaar, playerCol(), playerRow(), verversen});
-}
-
-void Engine::face(Direction richting, bool firstFrame) {
-  shared_.Kant = dir::facingRow(richting);
-  if (firstFrame) shared_.Stap = 0;
-  show(shown::Face{richting, firstFrame});
+  show(shown::Redraw{g_.veld, g_.schakelaar, g_.col, g_.row, verversen});
 }
 
 // A start asked for while a game runs ends that game first; the outermost call then starts
@@ -93,7 +87,7 @@ void Engine::doBegi() {
   if (!level) return;  // a level past the last one, or a file gone since it was chosen
   s_.Gestopt = true;
   opties_.MetBitBlt = true;
-  s_.sleutels = 0;
+  g_.sleutels = 0;
   show(shown::KeyCount{0});
   toetsenleeg();
   speelgeluid(Sample::LevelStart);
@@ -101,22 +95,22 @@ void Engine::doBegi() {
   s_.naam = shared_.Level.Naam;
   s_.maker = shared_.Level.Maker;
   s_.commentaar = shared_.Level.Commentaar;
-  shared_.Veld.copyPlayAreaFrom(shared_.Level.Vakken);
+  g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
   if (s_.Opnieuw || (s_.naam.empty() && s_.maker.empty())) {
     beginnen();
     return;
   }
   host().showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
-                          "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
-                          s_.commentaar.empty() ? "Geen commentaar"
-                                                : "Commentaar: " + s_.commentaar});
+                           "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
+                           s_.commentaar.empty() ? "Geen commentaar"
+                                                 : "Commentaar: " + s_.commentaar});
 }
 
 void Engine::beginnen() {
   s_.Gehaald = false;
   stopRequested_ = false;
   placeOnStart();
-  s_.Schakelaar = true;
+  g_.schakelaar = true;
   s_.Gestopt = false;
   host().setLevelCaptions(s_.naam.empty() ? "Geennaam" : s_.naam,
                           s_.maker.empty() ? "Anoniem" : s_.maker);
@@ -142,9 +136,8 @@ std::optional<std::pair<int, int>> startCell(const Board& board) {
 }  // namespace
 
 void Engine::placeOnStart() {
-  if (const auto start = startCell(shared_.Veld)) {
-    shared_.ManX = (start->first - 1) * kCellPixels;
-    shared_.ManY = (start->second - 1) * kCellPixels;
+  if (const auto start = startCell(g_.veld)) {
+    std::tie(g_.col, g_.row) = *start;
   }
 }
 
@@ -310,43 +303,35 @@ void Engine::showMoves() {
   host().showMoves(history_.moves(), history_.canUndo(), history_.canRedo());
 }
 
-GameState Engine::gameState() const {
-  return {shared_.Veld, playerCol(), playerRow(), shared_.Richting, s_.Schakelaar, s_.sleutels};
-}
 
 void Engine::setGameState(const GameState& state) {
-  shared_.Veld = state.veld;
-  shared_.ManX = (state.col - 1) * kCellPixels;
-  shared_.ManY = (state.row - 1) * kCellPixels;
-  shared_.Richting = state.richting;
+  g_ = state;
   if (state.richting != Direction::None) face(state.richting);
-  s_.Schakelaar = state.schakelaar;
-  s_.sleutels = state.sleutels;
-  show(shown::KeyCount{s_.sleutels});
+  show(shown::KeyCount{g_.sleutels});
 }
 
 void Engine::applyKey(GameKey key) {
   switch (key) {
     case GameKey::Left:
-      if (shared_.ManX != 0) s_.Bewogen = true;
-      shared_.Richting = Direction::Left;
+      if (g_.col != 1) s_.Bewogen = true;
+      g_.richting = Direction::Left;
       break;
     case GameKey::Right:
       s_.Bewogen = true;
-      shared_.Richting = Direction::Right;
+      g_.richting = Direction::Right;
       break;
     case GameKey::Up:
-      if (shared_.ManY != 0) s_.Bewogen = true;
-      shared_.Richting = Direction::Up;
+      if (g_.row != 1) s_.Bewogen = true;
+      g_.richting = Direction::Up;
       break;
     case GameKey::Down:
       s_.Bewogen = true;
-      shared_.Richting = Direction::Down;
+      g_.richting = Direction::Down;
       break;
     case GameKey::Space: flipSwitch(); return;
     case GameKey::Enter: return;
   }
-  face(shared_.Richting);
+  face(g_.richting);
 }
 
 // A move that crushed the player stops after its first step until the question is answered.
@@ -367,11 +352,11 @@ void Engine::endMove() {
 }
 
 void Engine::flipSwitch() {
-  const int c = playerCol();
-  const int r = playerRow();
-  if (!Board::contains(c, r) || shared_.Veld.at(c, r) != cell::kSwitch) return;
+  const int c = g_.col;
+  const int r = g_.row;
+  if (!Board::contains(c, r) || g_.veld.at(c, r) != cell::kSwitch) return;
   speelgeluid(Sample::Switch);
-  s_.Schakelaar = !s_.Schakelaar;
+  g_.schakelaar = !g_.schakelaar;
   tekenen(true);
   show(shown::Wait{200});
 }
@@ -386,7 +371,7 @@ void Engine::overnieuw() {
     s_.naam = shared_.Level.Naam;
     s_.maker = shared_.Level.Maker;
     s_.commentaar = shared_.Level.Commentaar;
-    shared_.Veld.copyPlayAreaFrom(shared_.Level.Vakken);
+    g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
   }
   s_.DirectOpnieuw = true;
   s_.Opnieuw = true;
@@ -397,7 +382,7 @@ void Engine::overnieuw() {
 }
 
 void Engine::leeg() {
-  shared_.Veld.clearPlayArea();
+  g_.veld.clearPlayArea();
   history_.forget();
   moveStart_.reset();
   showMoves();
@@ -439,7 +424,5 @@ void Engine::stopGame() {
   settle();
 }
 
-int Engine::playerCol() const { return shared_.ManX / kCellPixels + 1; }
-int Engine::playerRow() const { return shared_.ManY / kCellPixels + 1; }
 
 }  // namespace dwaalbos

@@ -56,16 +56,14 @@ class Engine {
   void answer(bool yes);
   const History& history() const { return history_; }
 
-  GameState gameState() const;
+  // The game as the rules play it: the board, the player's cell and facing, switch, keys.
+  const GameState& gameState() const { return g_; }
   // The level as it starts, the player on its start square.
   GameState levelStart() const;
   // Puts the game in `state`: the board, the player on his cell facing his way, switch, keys.
   void setGameState(const GameState& state);
   const MoveOutcome& lastMove() const { return outcome_; }
 
-  // Puts the player on the board's start square: the leftmost column first, then the topmost
-  // row. Without one he stays where he stood.
-  void placeOnStart();
   // One pass in which `key` is the first key found pressed, without the
   // event processing and without a place in the history: what a solver needs to try a move.
   void act(GameKey key);
@@ -88,8 +86,14 @@ class Engine {
   bool inMove() const { return moveStart_.has_value() || moving_; }
   void tekenen(bool verversen);
   void speelgeluid(Sample sample) { show(shown::Sound{sample}); }
-  void face(Direction richting, bool firstFrame = false);
+  void face(Direction richting, bool firstFrame = false) {
+    show(shown::Face{richting, firstFrame});
+  }
   void request(Start start);
+  // Puts the player on the board's start square: the leftmost column first, then the topmost
+  // row. Without one he stays where he stood.
+  void placeOnStart();
+
   void settle();
   std::optional<Doolhof> selectedLevel() const;
   void doBegi();
@@ -136,14 +140,13 @@ class Engine {
   bool openKeyBlock(int x, int y);
   void walkPlayer(int blocks);
   std::string levelTitle() const;
-  int playerCol() const;
-  int playerRow() const;
 
   SharedState& shared_;
   Host& host_;
   PlayState s_;
   Opties opties_;
   History history_;
+  GameState g_;
   MoveOutcome outcome_;
   std::size_t handed_ = 0;  // items of outcome_.shown the host has had
   bool quiet_ = false;      // a search plays: nothing is shown

@@ -15,7 +15,7 @@ void Engine::levelEnd() {
       saved && !*saved)
     show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical});
   speelgeluid(Sample::Completed);
-  show(shown::Celebrate{playerCol(), playerRow()});
+  show(shown::Celebrate{g_.col, g_.row});
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor(true);
@@ -81,13 +81,13 @@ void Engine::endedAndCleared() {
 
 void Engine::zelfmoord(int x, int y) {
   const bool onPlayer = s_.Meegevoerd ? (s_.DoelX == x && s_.DoelY == y)
-                                      : (playerCol() == x && playerRow() == y);
+                                      : (g_.col == x && g_.row == y);
   if (!onPlayer) return;
   outcome_.died = true;
   speelgeluid(Sample::Crushed);
   if (s_.Meegevoerd) {
-    shared_.ManX = (s_.DoelX - 1) * kCellPixels;
-    shared_.ManY = (s_.DoelY - 1) * kCellPixels;
+    g_.col = s_.DoelX;
+    g_.row = s_.DoelY;
   }
   tekenen(true);
   // The player answers once the push has come to rest; either answer ends this game.
@@ -104,7 +104,7 @@ void Engine::settleCrush(bool yes) {
     s_.DirectOpnieuw = true;
   } else {
     leeg();
-    for (const auto& [x, y] : afterCrush_) shared_.Veld.set(x, y, cell::kPushBlock);
+    for (const auto& [x, y] : afterCrush_) g_.veld.set(x, y, cell::kPushBlock);
   }
   afterCrush_.clear();
 }

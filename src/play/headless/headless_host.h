@@ -23,6 +23,7 @@ class HeadlessHost : public NullHost {
   HeadlessHost(SharedState& shared, bool answerYes);
 
   Engine& engine() { return engine_; }
+  const Engine& engine() const { return engine_; }
   // Plays the keys: L left, R right, U up, D down, S space, Z undo, Y redo; each letter is
   // one pass. Starts the level selected in the shared state first when `start` is set.
   // False when that level cannot be read.

@@ -61,6 +61,7 @@ class Afspelen : public QMainWindow, public Host {
   void setZoom(int percent);
   int zoom() const { return zoom_; }
 
+  const ManPose& pose() const { return pose_; }
   // Draws the game as it is now (a tip shown or gone); refreshes when asked.
   void tekenen(bool verversen);
 
