@@ -90,14 +90,13 @@ class Engine {
     show(shown::Face{richting, firstFrame});
   }
   void request(Start start);
-  // Puts the player on the board's start square: the leftmost column first, then the topmost
-  // row. Without one he stays where he stood.
-  void placeOnStart();
-
   void settle();
   std::optional<Doolhof> selectedLevel() const;
   void doBegi();
   void beginnen();
+  // Puts the player on the board's start square: the leftmost column first, then the topmost
+  // row. Without one he stays where he stood.
+  void placeOnStart();
   void startGame();
   void endGame();
   void playPass();

@@ -169,6 +169,7 @@ void Afspelen::closeEvent(QCloseEvent* event) {
 
 // `Form_Unload`: the window is hidden, never destroyed.
 void Afspelen::formUnload() {
+  if (engine_.lastMove().question) return;  // a box asks already
   closeWindow();
   askPending();
 }
