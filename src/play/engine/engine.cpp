@@ -112,10 +112,10 @@ void Engine::beginnen() {
   placeOnStart();
   g_.schakelaar = true;
   s_.Gestopt = false;
-  host().setLevelCaptions(s_.naam.empty() ? "Geennaam" : s_.naam,
-                          s_.maker.empty() ? "Anoniem" : s_.maker);
-  host().showAndFocus();
-  host().revealBoard(gameState(), !s_.Opnieuw && opties_.overgang);
+  show(shown::Captions{s_.naam.empty() ? "Geennaam" : s_.naam,
+                       s_.maker.empty() ? "Anoniem" : s_.maker});
+  show(shown::ShowWindow{});
+  show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && opties_.overgang});
   s_.Opnieuw = false;
   face(Direction::None, true);
   history_.reset();
@@ -154,9 +154,9 @@ std::string Engine::levelTitle() const {
 
 void Engine::startGame() {
   running_ = true;
-  host().showAndFocus();
+  show(shown::ShowWindow{});
   s_.Pauze = false;
-  host().setTitle(levelTitle());
+  show(shown::Title{levelTitle()});
   s_.PauzeTitel = false;
 }
 
@@ -182,7 +182,7 @@ void Engine::pauze(bool on) {
 
 void Engine::showPause() {
   if (s_.Pauze == s_.PauzeTitel) return;
-  host().setTitle(s_.Pauze ? texts::kPauzeTitel : levelTitle());
+  show(shown::Title{s_.Pauze ? texts::kPauzeTitel : levelTitle()});
   s_.PauzeTitel = s_.Pauze;
 }
 
@@ -300,7 +300,7 @@ void Engine::restoreMove(const std::optional<GameState>& state) {
 }
 
 void Engine::showMoves() {
-  host().showMoves(history_.moves(), history_.canUndo(), history_.canRedo());
+  show(shown::Moves{history_.moves(), history_.canUndo(), history_.canRedo()});
 }
 
 
@@ -386,8 +386,8 @@ void Engine::leeg() {
   history_.forget();
   moveStart_.reset();
   showMoves();
-  host().clearBoard();
-  host().setLevelCaptions("", "");
+  show(shown::Cleared{});
+  show(shown::Captions{});
   s_.commentaar.clear();
 }
 

@@ -11,7 +11,7 @@ void Engine::volglijnen() {
   if (!opties_.volglijnen) return;
   if (opties_.Lijnvertraging == 0) {
     opties_.Lijnvertraging = 20;
-    host().followDelayChanged();
+    show(shown::FollowDelay{});
   }
   s_.Lijnengetoond = true;
   shown::Bars bars{{}, opties_.Lijnvertraging};

@@ -21,23 +21,6 @@ class Host {
   // What the rules showed since the last call, in order (MoveOutcome::shown). A host that
   // holds the presentation (holdPresentation) plays it at the move's pace.
   virtual void playShown(std::span<const Shown> items) = 0;
-  // The board of a new game, the player on his start square: with the ring transition when
-  // asked, else plainly.
-  virtual void revealBoard(const GameState& start, bool withTransition) = 0;
-  // `leeg` on screen: the board picture cleared to black.
-  virtual void clearBoard() = 0;
-  // Shows the play window, or gives it the focus when it is shown (`Beginnen`).
-  virtual void showAndFocus() = 0;
-
-  // Captions: the name and maker beside the board (already "Geennaam"/"Anoniem" where empty),
-  // the window title.
-  virtual void setLevelCaptions(const std::string& naam, const std::string& maker) = 0;
-  virtual void setTitle(const std::string& title) = 0;
-  // The moves made in this attempt, and whether one can be taken back or played again.
-  virtual void showMoves(int moves, bool canUndo, bool canRedo) = 0;
-  // The follow-line delay was set to 20 by the first playback: the panel's box shows it.
-  virtual void followDelayChanged() = 0;
-
   // Disables the play window and shows the introduction screen; dismissing it must call
   // Engine::verder. A host without a screen calls it at once.
   virtual void showIntroduction(const Introduction& texts) = 0;

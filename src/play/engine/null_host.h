@@ -9,13 +9,6 @@ namespace dwaalbos {
 class NullHost : public Host {
  public:
   void playShown(std::span<const Shown>) override {}
-  void revealBoard(const GameState&, bool) override {}
-  void clearBoard() override {}
-  void showAndFocus() override {}
-  void setLevelCaptions(const std::string&, const std::string&) override {}
-  void setTitle(const std::string&) override {}
-  void showMoves(int, bool, bool) override {}
-  void followDelayChanged() override {}
   void showIntroduction(const Introduction&) override {}
   void closeWindow() override {}
   void toMenu() override {}

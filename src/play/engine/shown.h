@@ -74,6 +74,35 @@ struct Celebrate {
   int col = 1;
   int row = 1;
 };
+// The board of a new game, the player on his start square: with the ring transition when
+// asked, else plainly. The player faces the front, feet together, from here on.
+struct Reveal {
+  Board veld;
+  bool schakelaar = true;
+  int col = 1;
+  int row = 1;
+  bool transition = false;
+};
+// `leeg` on screen: the board picture cleared to black.
+struct Cleared {};
+// The play window shows, or takes the focus when it is shown (`Beginnen`).
+struct ShowWindow {};
+// The name and maker beside the board, already "Geennaam"/"Anoniem" where empty.
+struct Captions {
+  std::string naam;
+  std::string maker;
+};
+struct Title {
+  std::string text;
+};
+// The moves made in this attempt, and whether one can be taken back or played again.
+struct Moves {
+  int moves = 0;
+  bool canUndo = false;
+  bool canRedo = false;
+};
+// The follow-line delay was set to 20 by the first playback: the panel's box shows it.
+struct FollowDelay {};
 
 // Lambdas for std::visit, one per kind of item.
 template <class... Each>
@@ -85,6 +114,8 @@ struct Handlers : Each... {
 
 using Shown = std::variant<shown::Redraw, shown::Walk, shown::Face, shown::Refresh, shown::Bars,
                            shown::Sound, shown::Wait, shown::KeyCount, shown::FlushKeys,
-                           shown::Tell, shown::Celebrate>;
+                           shown::Tell, shown::Celebrate, shown::Reveal, shown::Cleared,
+                           shown::ShowWindow, shown::Captions, shown::Title, shown::Moves,
+                           shown::FollowDelay>;
 
 }  // namespace dwaalbos

@@ -49,6 +49,13 @@ void HeadlessHost::playShown(std::span<const Shown> items) {
                    [this](const shown::Walk&) { redraws_ += 5; },
                    [this](const shown::Bars& b) { bars_ += static_cast<int>(b.pieces.size()); },
                    [this](const shown::KeyCount& k) { keyCount_ = k.keys; },
+                   [this](const shown::Reveal&) { ++redraws_; },
+                   [this](const shown::Cleared&) { cleared_ = true; },
+                   [this](const shown::Captions& c) {
+                     nameCaption_ = c.naam;
+                     makerCaption_ = c.maker;
+                   },
+                   [this](const shown::Title& t) { title_ = t.text; },
                    [](const auto&) {},
                },
                item);
@@ -61,11 +68,6 @@ void HeadlessHost::answerQuestions() {
     events_.push_back({0, question.title, question.text, answerYes_ ? "yes" : "no"});
     engine_.answer(answerYes_);
   }
-}
-
-void HeadlessHost::setLevelCaptions(const std::string& naam, const std::string& maker) {
-  nameCaption_ = naam;
-  makerCaption_ = maker;
 }
 
 void HeadlessHost::showIntroduction(const Introduction& texts) {

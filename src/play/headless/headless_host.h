@@ -47,10 +47,6 @@ class HeadlessHost : public NullHost {
   void clearEvents() { events_.clear(); }
 
   void playShown(std::span<const Shown> items) override;
-  void revealBoard(const GameState&, bool) override { ++redraws_; }
-  void clearBoard() override { cleared_ = true; }
-  void setLevelCaptions(const std::string& naam, const std::string& maker) override;
-  void setTitle(const std::string& title) override { title_ = title; }
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
   void toEditor(bool) override { toEditor_ = true; }

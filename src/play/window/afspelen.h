@@ -62,6 +62,10 @@ class Afspelen : public QMainWindow, public Host {
   int zoom() const { return zoom_; }
 
   const ManPose& pose() const { return pose_; }
+  // The board of a new game; the ring transition plays from the presentation's timer.
+  void revealBoard(const shown::Reveal& start);
+  // `leeg` on screen: the board picture cleared to black.
+  void clearBoard();
   // Draws the game as it is now (a tip shown or gone); refreshes when asked.
   void tekenen(bool verversen);
 
@@ -70,13 +74,6 @@ class Afspelen : public QMainWindow, public Host {
 
   // Host: what the engine asks of the window.
   void playShown(std::span<const Shown> items) override;
-  void revealBoard(const GameState& start, bool withTransition) override;
-  void clearBoard() override;
-  void showAndFocus() override;
-  void showMoves(int moves, bool canUndo, bool canRedo) override;
-  void setLevelCaptions(const std::string& naam, const std::string& maker) override;
-  void setTitle(const std::string& title) override;
-  void followDelayChanged() override;
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
   void toMenu() override;
@@ -115,7 +112,11 @@ class Afspelen : public QMainWindow, public Host {
   void message(const std::string& title, const std::string& text, Icon icon);
   void setKeyCount(int keys);
   void copyRing(const std::vector<RingBlock>& ring);
-  void showNewBoard(const GameState& start, bool bitBlt);
+  void showNewBoard(const shown::Reveal& start, bool bitBlt);
+  void showAndFocus();
+  void showMoves(int moves, bool canUndo, bool canRedo);
+  void setLevelCaptions(const std::string& naam, const std::string& maker);
+  void setTitle(const std::string& title);
   void whenStill(QAction* action, std::function<void()> command);
   void drive(int afterMilliseconds = 0);
   void drivePass();

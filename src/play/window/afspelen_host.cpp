@@ -72,6 +72,15 @@ void Afspelen::playShown(std::span<const Shown> items) {
             },
             [&](const shown::Tell& t) { message(t.title, t.text, t.icon); },
             [&](const shown::Celebrate& c) { celebrate(c.col, c.row); },
+            [&](const shown::Reveal& r) { revealBoard(r); },
+            [&](const shown::Cleared&) { clearBoard(); },
+            [&](const shown::ShowWindow&) { showAndFocus(); },
+            [&](const shown::Captions& c) { setLevelCaptions(c.naam, c.maker); },
+            [&](const shown::Title& t) { setTitle(t.text); },
+            [&](const shown::Moves& m) { showMoves(m.moves, m.canUndo, m.canRedo); },
+            [&](const shown::FollowDelay&) {
+              presentation_.add([this] { options_->showFollowDelay(); });
+            },
         },
         item);
 }
@@ -160,9 +169,9 @@ void Afspelen::celebrate(int col, int row) {
 // loop runs on while it shows. Each ring is shown for at least one frame of a 60 Hz screen:
 // drawn as fast as a machine of today can, the 58 rings would pass unseen.
 // The ring's board shows the player from the front, feet together, as the new game begins.
-void Afspelen::revealBoard(const GameState& start, bool withTransition) {
+void Afspelen::revealBoard(const shown::Reveal& start) {
   const bool bitBlt = engine_.opties().MetBitBlt;
-  if (!withTransition) {
+  if (!start.transition) {
     presentation_.add([this, start, bitBlt] { showNewBoard(start, bitBlt); });
     return;
   }
@@ -197,7 +206,7 @@ void Afspelen::copyRing(const std::vector<RingBlock>& ring) {
   vak_->refresh();
 }
 
-void Afspelen::showNewBoard(const GameState& start, bool bitBlt) {
+void Afspelen::showNewBoard(const shown::Reveal& start, bool bitBlt) {
   vak_->setBackground(kBoardBackground);
   drawAt(start.veld, start.schakelaar, start.col, start.row, true, bitBlt);
 }
@@ -260,10 +269,6 @@ void Afspelen::setLevelCaptions(const std::string& naam, const std::string& make
 
 void Afspelen::setTitle(const std::string& title) {
   presentation_.add([this, title] { setWindowTitle(qText(title)); });
-}
-
-void Afspelen::followDelayChanged() {
-  presentation_.add([this] { options_->showFollowDelay(); });
 }
 
 void Afspelen::showIntroduction(const Introduction& texts) {

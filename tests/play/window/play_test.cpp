@@ -292,17 +292,18 @@ TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangle) {
 }
 
 TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {
-  GameState start;
+  shown::Reveal start;
   start.veld.copyPlayAreaFrom(rig::levelFromRows({"S#", "kE"}).Vakken);
+  start.transition = true;
   Afspelen& window = rig.shown();
   window.clearBoard();
-  window.revealBoard(start, true);
+  window.revealBoard(start);
   EXPECT_EQ(window.board().cursor().shape(), Qt::WaitCursor);  // shown from the event loop
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
   EXPECT_EQ(window.board().image(), window.picture1());
   // A new game's player faces the front, feet together.
   EXPECT_EQ(window.board().image(),
-            expectedBoard(start, {0, 0, 0, 40}, window.engine().opties().MetBitBlt));
+            expectedBoard({start.veld}, {0, 0, 0, 40}, window.engine().opties().MetBitBlt));
 }
 
 TEST_F(PlayWindow, TheKeyCountShowsOnThePanelAndInTheMenu) {
