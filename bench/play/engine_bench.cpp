@@ -26,12 +26,12 @@ void SingleMoves(benchmark::State& bench) {
   NullHost host;
   Engine engine(shared, host);
   engine.opties().volglijnen = false;
-  shared.Veld.copyPlayAreaFrom(level(kRoom).Vakken);
-  engine.placeOnStart();
+  shared.Level = level(kRoom);
+  engine.setGameState(engine.levelStart());
   bool right = true;
   for (auto _ : bench) {
-    if (shared.ManX >= 9 * 40) right = false;
-    if (shared.ManX <= 40) right = true;
+    if (engine.gameState().col >= 10) right = false;
+    if (engine.gameState().col <= 2) right = true;
     engine.act(right ? GameKey::Right : GameKey::Left);
   }
   bench.SetItemsProcessed(bench.iterations());

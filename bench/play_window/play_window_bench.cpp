@@ -67,7 +67,7 @@ void ringTransition(benchmark::State& state) {
   Afspelen& window = rig.shown();
   for (auto _ : state) {
     window.clearBoard();
-    window.revealBoard(true);
+    window.revealBoard({window.engine().gameState().veld, true, 1, 1, true});
   }
 }
 BENCHMARK(ringTransition)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -10,8 +10,8 @@
 
 namespace dwaalbos {
 
-// The state every window shares: the level being handed around, the working board and the
-// player. One object owned by the application and passed to the windows that need it.
+// The state every window shares: the level being handed around and the editor's working
+// board. The play engine copies the level into a game of its own. One object owned by the application and passed to the windows that need it.
 struct SharedState {
   explicit SharedState(std::string programFolder) : paths(std::move(programFolder)) {}
   explicit SharedState(GamePaths where) : paths(std::move(where)) {}
@@ -26,11 +26,6 @@ struct SharedState {
   bool testCompleted = false; // the last test play reached the end square
   bool Opdrachtregel = false;
   Vordering bereikt;        // progress reached this session, whether or not the file took it
-  int ManX = 0;             // the player's pixel position
-  int ManY = 0;
-  Direction Richting = Direction::None;
-  int Stap = 0;             // walking frame: source x 0 or 40
-  int Kant = 0;             // facing row: source y 0, 40, 80 or 120
 
   void readLevelSets();
 };

@@ -41,6 +41,14 @@ bool answeredYes(const QMessageBox& box) {
   return box.clickedButton() != box.button(QMessageBox::No);
 }
 
+// The box is modal to the whole program but does not wait; it goes once it is closed.
+void showLater(QMessageBox* box, std::function<void()> closed) {
+  box->setWindowModality(Qt::ApplicationModal);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(box, &QMessageBox::finished, box, std::move(closed));
+  box->show();
+}
+
 }  // namespace
 
 void showMessage(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
@@ -56,14 +64,17 @@ bool askYesNo(QWidget* parent, const std::string& boxTitle, const std::string& b
   return answeredYes(*box);
 }
 
+void tellLater(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
+               BoxIcon icon, std::function<void()> closed) {
+  showLater(new QMessageBox(toolkitIcon(icon), title(boxTitle), text(boxText), QMessageBox::Ok,
+                            parent),
+            std::move(closed));
+}
+
 void askYesNoLater(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
                    BoxIcon icon, std::function<void(bool)> answered) {
   QMessageBox* box = newYesNoBox(parent, boxTitle, boxText, icon);
-  box->setWindowModality(Qt::ApplicationModal);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  QObject::connect(box, &QMessageBox::finished, box,
-                   [box, answered = std::move(answered)] { answered(answeredYes(*box)); });
-  box->show();
+  showLater(box, [box, answered = std::move(answered)] { answered(answeredYes(*box)); });
 }
 
 std::optional<std::string> askLine(QWidget* parent, const std::string& boxTitle,

@@ -14,6 +14,9 @@ enum class BoxIcon { None, Exclamation, Critical, Question };
 // title shows the program's name.
 void showMessage(QWidget* parent, const std::string& title, const std::string& text,
                  BoxIcon icon);
+// The same box without waiting for it: `closed` runs from the event loop once it is closed.
+void tellLater(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon,
+               std::function<void()> closed);
 // A question with Yes and No buttons: true for Yes. Escape and the close box answer No.
 bool askYesNo(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon);
 // The same question without waiting for it: the box opens and `answered` runs with the answer

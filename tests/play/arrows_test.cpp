@@ -11,7 +11,7 @@ TEST(Arrows, ARideCarriesThePlayerToTheFirstCellAfterTheArrows) {
   game.play("R");
   EXPECT_EQ(game.col(), 5);
   EXPECT_EQ(game.row(), 2);
-  EXPECT_EQ(game.shared.Richting, Direction::Right);
+  EXPECT_EQ(game.richting(), Direction::Right);
   EXPECT_EQ(game.sounds(), (Sounds{1, 5, 2}));
   EXPECT_EQ(game.host.barsDrawn(), 4);
   EXPECT_EQ(game.at(2, 1), cell::kArrowRight);  // arrows stay
@@ -21,8 +21,7 @@ TEST(Arrows, StepOntoAnArrowPointingBackLandsOnTheOwnCellFacingIt) {
   PlayBoard game({"S<"});
   game.play("R");
   EXPECT_EQ(game.col(), 1);
-  EXPECT_EQ(game.shared.Richting, Direction::Left);
-  EXPECT_EQ(game.shared.Kant, 120);
+  EXPECT_EQ(game.richting(), Direction::Left);
   EXPECT_EQ(game.sounds(), (Sounds{1, 5, 2}));
 }
 
@@ -33,7 +32,7 @@ TEST(Arrows, TheFourWayArrowKeepsTheDirectionOfTheKey) {
   PlayBoard down({"S", "+", "+", "."});
   down.play("D");
   EXPECT_EQ(down.row(), 4);
-  EXPECT_EQ(down.shared.Richting, Direction::Down);
+  EXPECT_EQ(down.richting(), Direction::Down);
 }
 
 TEST(Arrows, ARideEndingOnAWallOrOffTheBoardIsRefusedAsAWhole) {

@@ -11,9 +11,8 @@ using Sounds = std::vector<int>;
 TEST(Moves, AStepWalksFortyPixelsInFiveFramesWithOneFootstep) {
   PlayBoard game({"S.E"});
   game.play("R");
-  EXPECT_EQ(game.shared.ManX, 40);
-  EXPECT_EQ(game.shared.Kant, 40);
-  EXPECT_EQ(game.shared.Stap, 40);  // five frame switches from the first frame
+  EXPECT_EQ(game.col(), 2);
+  EXPECT_EQ(game.richting(), Direction::Right);
   EXPECT_EQ(game.sounds(), (Sounds{1, 5}));
   game.play("RR");
   EXPECT_EQ(game.col(), 3);
@@ -22,20 +21,19 @@ TEST(Moves, AStepWalksFortyPixelsInFiveFramesWithOneFootstep) {
 TEST(Moves, TheLeftAndTopEdgesTurnThePlayerWithoutAMove) {
   PlayBoard game({"S"});
   game.play("L");
-  EXPECT_EQ(game.shared.ManX, 0);
-  EXPECT_EQ(game.shared.Richting, Direction::Left);
-  EXPECT_EQ(game.shared.Kant, 120);
+  EXPECT_EQ(game.col(), 1);
+  EXPECT_EQ(game.richting(), Direction::Left);
   EXPECT_EQ(game.sounds(), (Sounds{1}));
   game.play("U");
-  EXPECT_EQ(game.shared.Kant, 0);
-  EXPECT_EQ(game.shared.ManY, 0);
+  EXPECT_EQ(game.richting(), Direction::Up);
+  EXPECT_EQ(game.row(), 1);
 }
 
 TEST(Moves, TheRightAndBottomEdgesRefuseTheStepSilently) {
   PlayBoard game({"...........S"});
   game.play("R");
   EXPECT_EQ(game.col(), 12);
-  EXPECT_EQ(game.shared.Kant, 40);
+  EXPECT_EQ(game.richting(), Direction::Right);
   EXPECT_EQ(game.sounds(), (Sounds{1}));
   PlayBoard bottom({"", "", "", "", "", "", "", "", "", "", "", "S"});
   bottom.play("D");
@@ -66,13 +64,13 @@ TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
     PlayBoard game({"...", ".S."});
     HeldKeys host(game.shared, c.held);
     host.play("");
-    EXPECT_EQ(game.col(), c.col);
-    EXPECT_EQ(game.row(), c.row);
+    EXPECT_EQ(host.engine().gameState().col, c.col);
+    EXPECT_EQ(host.engine().gameState().row, c.row);
   }
   PlayBoard onSwitch({"s", "S"});
   HeldKeys host(onSwitch.shared, {GameKey::Up, GameKey::Space});
   host.play("");
-  EXPECT_TRUE(host.engine().state().Schakelaar);  // the move went first, no flip
+  EXPECT_TRUE(host.engine().gameState().schakelaar);  // the move went first, no flip
 }
 
 TEST(Moves, WallsBarWithoutASound) {
@@ -111,20 +109,20 @@ TEST(Moves, TheSwitchTurnsWhichGatesAreOpen) {
 
   PlayBoard blue({"s", "Sbr"});
   blue.play("USDRR");
-  EXPECT_FALSE(blue.host.engine().state().Schakelaar);
+  EXPECT_FALSE(blue.host.engine().gameState().schakelaar);
   EXPECT_EQ(blue.col(), 1);  // blue state: the blue gate bars
   EXPECT_EQ(blue.sounds(), (Sounds{1, 5, 9, 5}));
 
   PlayBoard back({"s", "S.r"});
   back.play("USSDRR");
-  EXPECT_TRUE(back.host.engine().state().Schakelaar);
+  EXPECT_TRUE(back.host.engine().gameState().schakelaar);
   EXPECT_EQ(back.col(), 2);
 }
 
 TEST(Moves, SpaceAwayFromASwitchDoesNothing) {
   PlayBoard game({"S"});
   game.play("S");
-  EXPECT_TRUE(game.host.engine().state().Schakelaar);
+  EXPECT_TRUE(game.host.engine().gameState().schakelaar);
   EXPECT_EQ(game.sounds(), (Sounds{1}));
 }
 

@@ -36,7 +36,7 @@ std::vector<std::string> PlayBoard::dialogTitles() const {
 std::string PlayBoard::board() const {
   std::string out;
   for (int r = 1; r <= 12; ++r) {
-    for (int c = 1; c <= 12; ++c) out += symbolOfCode(shared.Veld.at(c, r));
+    for (int c = 1; c <= 12; ++c) out += symbolOfCode(at(c, r));
     out += '\n';
   }
   return out;

@@ -18,9 +18,11 @@ class PlayBoard {
 
   // Puts a code no level source can spell into the level file.
   void setFileCell(int col, int row, int code);
-  int at(int col, int row) const { return shared.Veld.at(col, row); }
-  int col() const { return shared.ManX / 40 + 1; }
-  int row() const { return shared.ManY / 40 + 1; }
+  const dwaalbos::GameState& game() const { return host.engine().gameState(); }
+  int at(int col, int row) const { return game().veld.at(col, row); }
+  int col() const { return game().col; }
+  int row() const { return game().row; }
+  dwaalbos::Direction richting() const { return game().richting; }
   std::vector<int> sounds() const;
   std::vector<std::string> dialogTitles() const;
   std::string board() const;  // the rows of the working board, as symbols

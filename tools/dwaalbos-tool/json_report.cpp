@@ -56,12 +56,12 @@ std::string eventList(const std::vector<HeadlessHost::Event>& events) {
 }  // namespace
 
 std::string playReport(const SharedState& shared, HeadlessHost& host) {
-  const PlayState& state = host.engine().state();
+  const GameState& game = host.engine().gameState();
   std::ostringstream out;
-  out << "{\"board\":" << boardRows(shared.Veld) << ",\"player\":{\"col\":"
-      << shared.ManX / kCellPixels + 1 << ",\"row\":" << shared.ManY / kCellPixels + 1
-      << ",\"dir\":" << static_cast<int>(shared.Richting) << "},\"keys\":" << state.sleutels
-      << ",\"switch\":" << (state.Schakelaar ? "\"red\"" : "\"blue\"")
+  out << "{\"board\":" << boardRows(game.veld) << ",\"player\":{\"col\":" << game.col
+      << ",\"row\":" << game.row << ",\"dir\":" << static_cast<int>(game.richting)
+      << "},\"keys\":" << game.sleutels
+      << ",\"switch\":" << (game.schakelaar ? "\"red\"" : "\"blue\"")
       << ",\"level\":" << shared.LevelNummer << ",\"ended\":" << (host.ended() ? "true" : "false")
       << ",\"events\":" << eventList(host.events()) << "}";
   return out.str();

@@ -34,9 +34,13 @@ int main(int argc, char** argv) {
   HeadlessHost host(shared, false);
   if (!host.play(moves.substr(0, moves.size() / 2))) return 1;
 
+  // The player stands still, facing the way of his last move.
+  const GameState& game = host.engine().gameState();
   QImage board(960, 960, QImage::Format_RGB32);
   board.setDevicePixelRatio(2);
-  BoardPainter(pictures).tekenen(board, shared.Veld, host.engine().state().Schakelaar,
-                                 {shared.ManX, shared.ManY, shared.Stap, shared.Kant}, true);
+  BoardPainter(pictures).tekenen(board, game.veld, game.schakelaar,
+                                 {(game.col - 1) * kCellPixels, (game.row - 1) * kCellPixels, 0,
+                                  dir::facingRow(game.richting)},
+                                 true);
   return board.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "engine.h"
 
 #include <tuple>
+#include <utility>
 
 #include "level/level_file.h"
 #include "level/texts.h"
@@ -8,6 +9,32 @@
 namespace dwaalbos {
 
 Engine::Engine(SharedState& shared, Host& host) : shared_(shared), host_(host) {}
+
+// A move keeps what it shows in its outcome; anything else goes to the host at once.
+void Engine::show(Shown item) {
+  if (quiet_) return;
+  if (!inMove()) {
+    host_.playShown({&item, 1});
+    return;
+  }
+  outcome_.shown.push_back(std::move(item));
+}
+
+void Engine::handOver() {
+  const auto& items = outcome_.shown;
+  if (handed_ < items.size()) host_.playShown(std::span(items).subspan(handed_));
+  handed_ = items.size();
+}
+
+Host& Engine::host() {
+  handOver();
+  return host_;
+}
+
+void Engine::tekenen(bool verversen) {
+  if (quiet_) return;  // a search does not copy boards it will not show
+  show(shown::Redraw{g_.veld, g_.schakelaar, g_.col, g_.row, verversen});
+}
 
 // A start asked for while a game runs ends that game first; the outermost call then starts
 // it, so games started from inside games never nest.
@@ -60,38 +87,37 @@ void Engine::doBegi() {
   if (!level) return;  // a level past the last one, or a file gone since it was chosen
   s_.Gestopt = true;
   opties_.MetBitBlt = true;
-  s_.sleutels = 0;
-  host_.setKeyCount(0);
+  g_.sleutels = 0;
+  show(shown::KeyCount{0});
   toetsenleeg();
   speelgeluid(Sample::LevelStart);
   shared_.Level = std::move(*level);
   s_.naam = shared_.Level.Naam;
   s_.maker = shared_.Level.Maker;
   s_.commentaar = shared_.Level.Commentaar;
-  shared_.Veld.copyPlayAreaFrom(shared_.Level.Vakken);
+  g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
   if (s_.Opnieuw || (s_.naam.empty() && s_.maker.empty())) {
     beginnen();
     return;
   }
-  host_.showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
-                          "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
-                          s_.commentaar.empty() ? "Geen commentaar"
-                                                : "Commentaar: " + s_.commentaar});
+  host().showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
+                           "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
+                           s_.commentaar.empty() ? "Geen commentaar"
+                                                 : "Commentaar: " + s_.commentaar});
 }
 
 void Engine::beginnen() {
   s_.Gehaald = false;
   stopRequested_ = false;
   placeOnStart();
-  s_.Schakelaar = true;
+  g_.schakelaar = true;
   s_.Gestopt = false;
-  host_.setLevelCaptions(s_.naam.empty() ? "Geennaam" : s_.naam,
-                         s_.maker.empty() ? "Anoniem" : s_.maker);
-  host_.showAndFocus();
-  host_.revealBoard(!s_.Opnieuw && opties_.overgang);
+  show(shown::Captions{s_.naam.empty() ? "Geennaam" : s_.naam,
+                       s_.maker.empty() ? "Anoniem" : s_.maker});
+  show(shown::ShowWindow{});
+  show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && opties_.overgang});
   s_.Opnieuw = false;
-  shared_.Stap = 0;
-  shared_.Kant = 40;
+  face(Direction::None, true);
   history_.reset();
   showMoves();
   startGame();
@@ -110,9 +136,8 @@ std::optional<std::pair<int, int>> startCell(const Board& board) {
 }  // namespace
 
 void Engine::placeOnStart() {
-  if (const auto start = startCell(shared_.Veld)) {
-    shared_.ManX = (start->first - 1) * kCellPixels;
-    shared_.ManY = (start->second - 1) * kCellPixels;
+  if (const auto start = startCell(g_.veld)) {
+    std::tie(g_.col, g_.row) = *start;
   }
 }
 
@@ -129,9 +154,9 @@ std::string Engine::levelTitle() const {
 
 void Engine::startGame() {
   running_ = true;
-  host_.showAndFocus();
+  show(shown::ShowWindow{});
   s_.Pauze = false;
-  host_.setTitle(levelTitle());
+  show(shown::Title{levelTitle()});
   s_.PauzeTitel = false;
 }
 
@@ -145,6 +170,7 @@ void Engine::pass() {
   if (!running_ || driving_ || showing_ || outcome_.question) return;
   driving_ = true;
   playPass();
+  handOver();
   driving_ = false;
   settle();
 }
@@ -156,7 +182,7 @@ void Engine::pauze(bool on) {
 
 void Engine::showPause() {
   if (s_.Pauze == s_.PauzeTitel) return;
-  host_.setTitle(s_.Pauze ? texts::kPauzeTitel : levelTitle());
+  show(shown::Title{s_.Pauze ? texts::kPauzeTitel : levelTitle()});
   s_.PauzeTitel = s_.Pauze;
 }
 
@@ -178,35 +204,64 @@ void Engine::playPass() {
 // The next key is read once the player has seen this move.
 void Engine::closePass() {
   recordMove();
-  if (!moving_) return;
+  if (!std::exchange(moving_, false)) return;
   showing_ = true;
-  host_.present([this] { showing_ = false; });
+  host().present([this] { showing_ = false; });
+}
+
+void Engine::ask(Asked what, const std::string& title, const std::string& text) {
+  asked_ = what;
+  outcome_.question = Question{title, text};
 }
 
 void Engine::answer(bool yes) {
   if (!outcome_.question) return;
-  settleQuestion(yes);
   driving_ = true;
-  completeMove();
-  closePass();
+  settleAnswer(asked_, yes);
+  if (!outcome_.question) closePass();
+  handOver();
   driving_ = false;
   settle();
 }
 
+// The move goes on from where the question stopped it.
+void Engine::settleAnswer(Asked asked, bool yes) {
+  outcome_.question.reset();
+  asked_ = Asked::None;
+  switch (asked) {
+    case Asked::Crush:
+      settleCrush(yes);
+      completeMove();
+      break;
+    case Asked::Next:
+      if (yes) begi();
+      else endedAndCleared();
+      endMove();
+      break;
+    case Asked::SetEnd:
+      setEndAnswered(yes);
+      endMove();
+      break;
+    case Asked::Leave: settleLeave(yes); break;
+    case Asked::None: break;
+  }
+}
+
 // A search answers No to every question at once.
 void Engine::act(GameKey key) {
+  quiet_ = true;
   s_.Bewogen = false;
   outcome_ = {};
   applyKey(key);
   finishPass();
-  if (!outcome_.question) return;
-  settleQuestion(false);
-  completeMove();
+  while (outcome_.question) settleAnswer(asked_, false);
+  quiet_ = false;
 }
 
 void Engine::beginMove() {
   host_.holdPresentation();
   outcome_ = {};
+  handed_ = 0;
   moveStart_ = gameState();
 }
 
@@ -245,46 +300,38 @@ void Engine::restoreMove(const std::optional<GameState>& state) {
 }
 
 void Engine::showMoves() {
-  host_.showMoves(history_.moves(), history_.canUndo(), history_.canRedo());
+  show(shown::Moves{history_.moves(), history_.canUndo(), history_.canRedo()});
 }
 
-GameState Engine::gameState() const {
-  return {shared_.Veld, playerCol(), playerRow(), shared_.Richting, s_.Schakelaar, s_.sleutels};
-}
 
 void Engine::setGameState(const GameState& state) {
-  shared_.Veld = state.veld;
-  shared_.ManX = (state.col - 1) * kCellPixels;
-  shared_.ManY = (state.row - 1) * kCellPixels;
-  shared_.Richting = state.richting;
-  if (state.richting != Direction::None) shared_.Kant = dir::facingRow(state.richting);
-  s_.Schakelaar = state.schakelaar;
-  s_.sleutels = state.sleutels;
-  host_.setKeyCount(s_.sleutels);
+  g_ = state;
+  if (state.richting != Direction::None) face(state.richting);
+  show(shown::KeyCount{g_.sleutels});
 }
 
 void Engine::applyKey(GameKey key) {
   switch (key) {
     case GameKey::Left:
-      if (shared_.ManX != 0) s_.Bewogen = true;
-      shared_.Richting = Direction::Left;
+      if (g_.col != 1) s_.Bewogen = true;
+      g_.richting = Direction::Left;
       break;
     case GameKey::Right:
       s_.Bewogen = true;
-      shared_.Richting = Direction::Right;
+      g_.richting = Direction::Right;
       break;
     case GameKey::Up:
-      if (shared_.ManY != 0) s_.Bewogen = true;
-      shared_.Richting = Direction::Up;
+      if (g_.row != 1) s_.Bewogen = true;
+      g_.richting = Direction::Up;
       break;
     case GameKey::Down:
       s_.Bewogen = true;
-      shared_.Richting = Direction::Down;
+      g_.richting = Direction::Down;
       break;
     case GameKey::Space: flipSwitch(); return;
     case GameKey::Enter: return;
   }
-  shared_.Kant = dir::facingRow(shared_.Richting);
+  face(g_.richting);
 }
 
 // A move that crushed the player stops after its first step until the question is answered.
@@ -296,21 +343,25 @@ void Engine::finishPass() {
 
 void Engine::completeMove() {
   walkOn();
+  if (!outcome_.question) endMove();
+}
+
+void Engine::endMove() {
   if (!s_.Gestopt) tekenen(true);
   toetsenleeg();
 }
 
 void Engine::flipSwitch() {
-  const int c = playerCol();
-  const int r = playerRow();
-  if (!Board::contains(c, r) || shared_.Veld.at(c, r) != cell::kSwitch) return;
+  const int c = g_.col;
+  const int r = g_.row;
+  if (!Board::contains(c, r) || g_.veld.at(c, r) != cell::kSwitch) return;
   speelgeluid(Sample::Switch);
-  s_.Schakelaar = !s_.Schakelaar;
+  g_.schakelaar = !g_.schakelaar;
   tekenen(true);
-  host_.sleep(200);
+  show(shown::Wait{200});
 }
 
-void Engine::toetsenleeg() { host_.flushKeys(); }
+void Engine::toetsenleeg() { show(shown::FlushKeys{}); }
 
 void Engine::overnieuw() {
   if (shared_.LevelNummer == 0) {
@@ -320,7 +371,7 @@ void Engine::overnieuw() {
     s_.naam = shared_.Level.Naam;
     s_.maker = shared_.Level.Maker;
     s_.commentaar = shared_.Level.Commentaar;
-    shared_.Veld.copyPlayAreaFrom(shared_.Level.Vakken);
+    g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
   }
   s_.DirectOpnieuw = true;
   s_.Opnieuw = true;
@@ -331,32 +382,39 @@ void Engine::overnieuw() {
 }
 
 void Engine::leeg() {
-  shared_.Veld.clearPlayArea();
+  g_.veld.clearPlayArea();
   history_.forget();
   moveStart_.reset();
   showMoves();
-  host_.clearBoard();
-  host_.setLevelCaptions("", "");
+  show(shown::Cleared{});
+  show(shown::Captions{});
   s_.commentaar.clear();
 }
 
 void Engine::naareditor(bool completed) {
   s_.Gestopt = true;
   stopRequested_ = true;
-  host_.toEditor(completed);
+  host().toEditor(completed);
   settle();
 }
 
-bool Engine::leave() {
+void Engine::leave() {
+  if (outcome_.question) return;
   s_.Pauze = true;
-  if (shared_.Testen) {
-    naareditor();
-    return false;
+  if (shared_.Testen) naareditor();
+  else ask(Asked::Leave, texts::kBevestigingTitle, texts::kZekerWeten);
+}
+
+// Asked in a move (the crush answered No), the move ends after the answer; a No plays on.
+void Engine::settleLeave(bool yes) {
+  if (yes) {
+    leeg();
+    stopGame();
+    host().toMenu();
   }
-  if (!host_.ask(texts::kBevestigingTitle, texts::kZekerWeten, Icon::None)) return false;
-  leeg();
-  stopGame();
-  return true;
+  if (!moving_) return;
+  if (!stopRequested_) s_.Gestopt = false;
+  endMove();
 }
 
 void Engine::stopGame() {
@@ -366,7 +424,5 @@ void Engine::stopGame() {
   settle();
 }
 
-int Engine::playerCol() const { return shared_.ManX / kCellPixels + 1; }
-int Engine::playerRow() const { return shared_.ManY / kCellPixels + 1; }
 
 }  // namespace dwaalbos

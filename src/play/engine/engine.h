@@ -45,34 +45,29 @@ class Engine {
   // Another control takes the input (true) or gives it back; the title says so.
   void pauze(bool on);
   // The play window's close handler: pauses, then returns to the editor during a test play or
-  // ends the game after "Zeker weten?". True when the player left a game outside a test play:
-  // the host then puts its window away.
-  bool leave();
+  // asks "Zeker weten?"; a Yes ends the game and sends the host to the menu (Host::toMenu).
+  void leave();
   // Takes the last move back, or plays the move last taken back again; false when there is
   // none or no game runs.
   bool zetTerug();
   bool zetOpnieuw();
-  // The player's answer to the question that stopped the last move; the move and its pass
-  // then go on.
+  // The player's answer to the question that stopped the game (lastMove().question); the move
+  // and its pass then go on, and may stop at the next question.
   void answer(bool yes);
   const History& history() const { return history_; }
 
-  GameState gameState() const;
+  // The game as the rules play it: the board, the player's cell and facing, switch, keys.
+  const GameState& gameState() const { return g_; }
   // The level as it starts, the player on its start square.
   GameState levelStart() const;
   // Puts the game in `state`: the board, the player on his cell facing his way, switch, keys.
   void setGameState(const GameState& state);
   const MoveOutcome& lastMove() const { return outcome_; }
 
-  // Puts the player on the board's start square: the leftmost column first, then the topmost
-  // row. Without one he stays where he stood.
-  void placeOnStart();
   // One pass in which `key` is the first key found pressed, without the
   // event processing and without a place in the history: what a solver needs to try a move.
   void act(GameKey key);
-  // Redraw board and player; refresh when asked.
-  void tekenen(bool verversen) { host_.tekenen(verversen); }
-  void speelgeluid(Sample sample) { host_.playSound(static_cast<int>(sample)); }
+  // Forgets the keys pressed until now (`toetsenleeg`).
   void toetsenleeg();
 
  private:
@@ -81,12 +76,27 @@ class Engine {
   // How the player comes onto a cell: a plain step, the end of a ride over arrows, or that
   // end once more after the ride was walked. Only a push block tells them apart.
   enum class Arrival { Step, RideEnd, AfterRide };
+  // What the pending question decides.
+  enum class Asked { None, Crush, Next, SetEnd, Leave };
 
+  // Everything shown goes through show(); the host gets it before any other call (host()).
+  void show(Shown item);
+  void handOver();
+  Host& host();
+  bool inMove() const { return moveStart_.has_value() || moving_; }
+  void tekenen(bool verversen);
+  void speelgeluid(Sample sample) { show(shown::Sound{sample}); }
+  void face(Direction richting, bool firstFrame = false) {
+    show(shown::Face{richting, firstFrame});
+  }
   void request(Start start);
   void settle();
   std::optional<Doolhof> selectedLevel() const;
   void doBegi();
   void beginnen();
+  // Puts the player on the board's start square: the leftmost column first, then the topmost
+  // row. Without one he stays where he stood.
+  void placeOnStart();
   void startGame();
   void endGame();
   void playPass();
@@ -94,8 +104,12 @@ class Engine {
   void applyKey(GameKey key);
   void finishPass();
   void completeMove();
+  void endMove();
   void closePass();
-  void settleQuestion(bool yes);
+  void ask(Asked what, const std::string& title, const std::string& text);
+  void settleAnswer(Asked asked, bool yes);
+  void settleCrush(bool yes);
+  void settleLeave(bool yes);
   void stepOff();
   void walkOn();
   void beginMove();
@@ -119,26 +133,28 @@ class Engine {
   void levelEnd();
   void saveProgress(bool secondSet, std::int16_t next);
   void offerNext(const std::string& text);
+  void setEndAnswered(bool yes);
   void endedAndCleared();
   void takeKey(int x, int y);
   bool openKeyBlock(int x, int y);
-  void walkPlayer(Direction richting);
-  void animatePush(int x, int y, Direction d);
+  void walkPlayer(int blocks);
   std::string levelTitle() const;
-  int playerCol() const;
-  int playerRow() const;
 
   SharedState& shared_;
   Host& host_;
   PlayState s_;
   Opties opties_;
   History history_;
+  GameState g_;
   MoveOutcome outcome_;
+  std::size_t handed_ = 0;  // items of outcome_.shown the host has had
+  bool quiet_ = false;      // a search plays: nothing is shown
   std::optional<GameState> moveStart_;  // the game as the move being played found it
   bool moving_ = false;   // a move key was accepted in this pass
   bool refused_ = false;  // the move's first step was refused, or pushed without walking on
   // Blocks a push set down after it crushed the player: a No clears the board under them.
   std::vector<std::pair<int, int>> afterCrush_;
+  Asked asked_ = Asked::None;
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
   bool driving_ = false;

@@ -11,25 +11,15 @@ void Engine::volglijnen() {
   if (!opties_.volglijnen) return;
   if (opties_.Lijnvertraging == 0) {
     opties_.Lijnvertraging = 20;
-    host_.followDelayChanged();
+    show(shown::FollowDelay{});
   }
   s_.Lijnengetoond = true;
-  const std::size_t n = s_.Lijnen.size() - 1;
-  for (std::size_t i = 1; i <= n; ++i) {
+  shown::Bars bars{{}, opties_.Lijnvertraging};
+  for (std::size_t i = 1; i < s_.Lijnen.size(); ++i) {
     const Lijnstuk& piece = s_.Lijnen[i];
-    // The cell spans X - 40 .. X - 1; each bar runs from its centre towards the next cell.
-    const int X = piece.LijnX * kCellPixels;
-    const int Y = piece.LijnY * kCellPixels;
-    switch (piece.Lijnrichting) {
-      case Direction::Up: host_.drawBar(X - 22, Y - 17, X - 17, Y - 62, piece.Isblok); break;
-      case Direction::Left: host_.drawBar(X - 20, Y - 22, X - 60, Y - 17, piece.Isblok); break;
-      case Direction::Down: host_.drawBar(X - 22, Y + 23, X - 17, Y - 22, piece.Isblok); break;
-      case Direction::Right: host_.drawBar(X - 20, Y - 22, X + 20, Y - 17, piece.Isblok); break;
-      default: break;
-    }
-    host_.refresh();
-    host_.sleep(opties_.Lijnvertraging);
+    bars.pieces.push_back({piece.LijnX, piece.LijnY, piece.Lijnrichting, piece.Isblok});
   }
+  show(std::move(bars));
   toetsenleeg();
 }
 

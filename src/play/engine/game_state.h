@@ -1,8 +1,9 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
-#include "host.h"
+#include "shown.h"
 #include "level/board.h"
 #include "level/cell_codes.h"
 
@@ -27,6 +28,7 @@ struct MoveOutcome {
   bool endless = false;    // the way circled and the move was refused ("Oneindig")
   bool completed = false;  // the end square was reached
   std::optional<Question> question;  // the move waits for its answer
+  std::vector<Shown> shown;          // what the move showed, in order
 };
 
 }  // namespace dwaalbos

@@ -13,13 +13,13 @@ void Engine::levelEnd() {
   const std::string scores = shared_.paths.scores();
   if (const auto saved = recordBestResult(scores, shared_.LevelNummer, history_.moves());
       saved && !*saved)
-    host_.message(texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical);
+    show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical});
   speelgeluid(Sample::Completed);
-  host_.celebrate();
+  show(shown::Celebrate{g_.col, g_.row});
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor(true);
-    else host_.message(texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation);
+    else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
     return;
   }
   const std::string path = shared_.paths.progress();
@@ -38,12 +38,7 @@ void Engine::levelEnd() {
     const bool firstSet = shared_.LevelNummer == kSet1Levels;
     const std::string question =
         firstSet ? std::string(texts::kSet1Uit) + texts::kSecretPage + "?" : texts::kSet2Uit;
-    if (host_.ask(texts::kProgramTitle, question, Icon::None)) {
-      host_.openDocument(firstSet ? shared_.paths.folder() + "/" + texts::kSecretPage
-                                  : texts::kProofMail);
-    } else {
-      endedAndCleared();
-    }
+    ask(Asked::SetEnd, texts::kProgramTitle, question);
     return;
   }
   const auto next = static_cast<std::int16_t>(n + 1);
@@ -61,13 +56,21 @@ void Engine::saveProgress(bool secondSet, std::int16_t next) {
       secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next);
   shared_.bereikt = furthest(shared_.bereikt, secondSet ? Vordering{1, next} : Vordering{next, 1});
   if (!saved)
-    host_.message(texts::kNotSavedTitle, notSavedText(path, saved) + texts::kVorderingTijdelijk,
-                  Icon::Critical);
+    show(shown::Tell{texts::kNotSavedTitle,
+                     notSavedText(path, saved) + texts::kVorderingTijdelijk, Icon::Critical});
 }
 
-void Engine::offerNext(const std::string& text) {
-  if (host_.ask(texts::kVolgendeTitle, text, Icon::None)) begi();
-  else endedAndCleared();
+void Engine::offerNext(const std::string& text) { ask(Asked::Next, texts::kVolgendeTitle, text); }
+
+// The level number is still the set's last: it tells which set was played out.
+void Engine::setEndAnswered(bool yes) {
+  if (!yes) {
+    endedAndCleared();
+    return;
+  }
+  host().openDocument(shared_.LevelNummer == kSet1Levels
+                         ? shared_.paths.folder() + "/" + texts::kSecretPage
+                         : texts::kProofMail);
 }
 
 void Engine::endedAndCleared() {
@@ -78,31 +81,30 @@ void Engine::endedAndCleared() {
 
 void Engine::zelfmoord(int x, int y) {
   const bool onPlayer = s_.Meegevoerd ? (s_.DoelX == x && s_.DoelY == y)
-                                      : (playerCol() == x && playerRow() == y);
+                                      : (g_.col == x && g_.row == y);
   if (!onPlayer) return;
   outcome_.died = true;
   speelgeluid(Sample::Crushed);
   if (s_.Meegevoerd) {
-    shared_.ManX = (s_.DoelX - 1) * kCellPixels;
-    shared_.ManY = (s_.DoelY - 1) * kCellPixels;
+    g_.col = s_.DoelX;
+    g_.row = s_.DoelY;
   }
   tekenen(true);
   // The player answers once the push has come to rest; either answer ends this game.
-  outcome_.question = Question{texts::kZelfmoordTitle, texts::kZelfmoord};
+  ask(Asked::Crush, texts::kZelfmoordTitle, texts::kZelfmoord);
   s_.Gestopt = true;
   afterCrush_.clear();
 }
 
 // Yes restarts the level from the move's end; No empties the board the push was crushing
 // on, and the blocks it set down after the crush stay on the empty board.
-void Engine::settleQuestion(bool yes) {
-  outcome_.question.reset();
+void Engine::settleCrush(bool yes) {
   if (yes) {
     s_.Opnieuw = true;
     s_.DirectOpnieuw = true;
   } else {
     leeg();
-    for (const auto& [x, y] : afterCrush_) shared_.Veld.set(x, y, cell::kPushBlock);
+    for (const auto& [x, y] : afterCrush_) g_.veld.set(x, y, cell::kPushBlock);
   }
   afterCrush_.clear();
 }

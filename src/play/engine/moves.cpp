@@ -11,8 +11,8 @@ void Engine::stepOff() {
   s_.Lijnen.resize(1);
   s_.Lijnengetoond = false;
   s_.NaGeluid = Sample::None;
-  int x = playerCol() + dir::dx(shared_.Richting);
-  int y = playerRow() + dir::dy(shared_.Richting);
+  int x = g_.col + dir::dx(g_.richting);
+  int y = g_.row + dir::dy(g_.richting);
   refused_ = collision(x, y);
 }
 
@@ -26,37 +26,39 @@ void Engine::walkOn() {
       request(Start::Beginnen);
       return;
     }
-    host_.closeWindow();
+    host().closeWindow();
+    if (outcome_.question) return;  // "Zeker weten?" decides once it is answered
     if (!stopRequested_) s_.Gestopt = false;
     return;
   }
   speelgeluid(Sample::Step);
-  for (int step = 0; step < 5; ++step) walkPlayer(shared_.Richting);
+  walkPlayer(0);
   if (s_.NaGeluid != Sample::None) speelgeluid(s_.NaGeluid);
   if (s_.Doorschuiven) {
-    shared_.Richting = s_.NieuweRichting;
-    shared_.Kant = dir::facingRow(shared_.Richting);
+    g_.richting = s_.NieuweRichting;
+    face(g_.richting);
     if (!s_.Lijnengetoond) {
       volglijnen();
       speelgeluid(Sample::Ride);
     }
     s_.Doorschuiven = false;
-    shared_.ManX = (s_.DoelX - 1) * kCellPixels;
-    shared_.ManY = (s_.DoelY - 1) * kCellPixels;
+    g_.col = s_.DoelX;
+    g_.row = s_.DoelY;
     bcollision(s_.DoelX, s_.DoelY, Arrival::AfterRide);
     tekenen(true);
   }
   if (s_.Gehaald) levelEnd();
 }
 
-// One of the five 8-pixel steps of a move, with the next walking frame.
-void Engine::walkPlayer(Direction richting) {
-  shared_.ManX += 8 * dir::dx(richting);
-  shared_.ManY += 8 * dir::dy(richting);
-  shared_.Kant = dir::facingRow(richting);
-  shared_.Stap = shared_.Stap != 0 ? 0 : 40;
-  tekenen(true);
-  host_.sleep(opties_.Loopvertraging);
+// The walk onto the next cell: five 8-pixel steps, each with the next walking frame, the first
+// `blocks` cells ahead sliding along.
+void Engine::walkPlayer(int blocks) {
+  const Direction richting = g_.richting;
+  if (!quiet_)
+    show(shown::Walk{g_.veld, g_.schakelaar, g_.col, g_.row, richting, blocks,
+                     opties_.Loopvertraging});
+  g_.col += dir::dx(richting);
+  g_.row += dir::dy(richting);
 }
 
 bool Engine::collision(int& x, int& y) {
@@ -71,25 +73,25 @@ bool Engine::collision(int& x, int& y) {
 }
 
 bool Engine::collisionUnchecked(int& x, int& y) {
-  if (cell::isArrow(shared_.Veld.at(x, y))) return pcollision(x, y);
-  s_.Looprichting = shared_.Richting;
+  if (cell::isArrow(g_.veld.at(x, y))) return pcollision(x, y);
+  s_.Looprichting = g_.richting;
   return bcollision(x, y, Arrival::Step);
 }
 
 bool Engine::circleLimitReached() {
   if (s_.Lijnen.size() - 1 <= 500) return false;
   outcome_.endless = true;
-  host_.message(texts::kOneindigTitle, texts::kOneindig, Icon::Exclamation);
+  show(shown::Tell{texts::kOneindigTitle, texts::kOneindig, Icon::Exclamation});
   return true;
 }
 
 // The player rides the arrows from (wX, wY) on; the whole ride is resolved before he moves.
 bool Engine::pcollision(int& wX, int& wY) {
-  s_.Looprichting = shared_.Richting;
+  s_.Looprichting = g_.richting;
   for (;;) {
     if (circleLimitReached()) return true;
     if (wX == 0 || wX == 13 || wY == 0 || wY == 13) return true;
-    const int k = shared_.Veld.at(wX, wY);
+    const int k = g_.veld.at(wX, wY);
     if (!cell::isArrow(k)) break;
     if (k != cell::kFourWay) s_.Looprichting = dir::ofArrow(k);
     lijnerbij(wX, wY, s_.Looprichting, false);
@@ -102,17 +104,17 @@ bool Engine::pcollision(int& wX, int& wY) {
   s_.DoelY = wY;
   const bool refused = bcollision(wX, wY, Arrival::RideEnd);
   if (refused) tekenen(true);
-  else host_.refresh();
+  else show(shown::Refresh{});
   if (!s_.Gestopt) s_.Doorschuiven = !refused;
   return refused;
 }
 
 // What the object on (x, y) does to a player entering it; true bars him (or he was moved).
 bool Engine::bcollision(int x, int y, Arrival arrival) {
-  switch (shared_.Veld.at(x, y)) {
+  switch (g_.veld.at(x, y)) {
     case cell::kWall: return true;
-    case cell::kBlueGate: return !s_.Schakelaar;
-    case cell::kRedGate: return s_.Schakelaar;
+    case cell::kBlueGate: return !g_.schakelaar;
+    case cell::kRedGate: return g_.schakelaar;
     case cell::kEnd: s_.Gehaald = true; return false;
     case cell::kKey: takeKey(x, y); return false;
     case cell::kKeyBlock: return !openKeyBlock(x, y);
@@ -123,17 +125,17 @@ bool Engine::bcollision(int x, int y, Arrival arrival) {
 
 void Engine::takeKey(int x, int y) {
   s_.NaGeluid = Sample::Key;
-  shared_.Veld.set(x, y, cell::kEmpty);
+  g_.veld.set(x, y, cell::kEmpty);
   tekenen(true);
-  host_.setKeyCount(++s_.sleutels);
+  show(shown::KeyCount{++g_.sleutels});
 }
 
 bool Engine::openKeyBlock(int x, int y) {
-  if (s_.sleutels == 0) return false;
+  if (g_.sleutels == 0) return false;
   s_.NaGeluid = Sample::KeyBlock;
   tekenen(true);
-  shared_.Veld.set(x, y, cell::kEmpty);
-  host_.setKeyCount(--s_.sleutels);
+  g_.veld.set(x, y, cell::kEmpty);
+  show(shown::KeyCount{--g_.sleutels});
   return true;
 }
 

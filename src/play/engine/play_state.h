@@ -24,7 +24,6 @@ struct PlayState {
   bool Opnieuw = false;         // a restart is under way: no introduction, no transition
   bool DirectOpnieuw = false;   // restart at once from inside the move
   bool Gehaald = false;         // the last move reached the end square
-  bool Schakelaar = true;       // switch state: true red, false blue
   bool Pauze = false;           // another control has the input: keys are not polled
   bool PauzeTitel = false;      // the title shows the pause text
   bool Bewogen = false;         // a move key was accepted in this pass
@@ -35,7 +34,6 @@ struct PlayState {
   int DoelX = 0;                // where the ride ends
   int DoelY = 0;
   Sample NaGeluid = Sample::None; // sample to play after the walk
-  int sleutels = 0;             // keys held (the caption of `SleutelsJ`)
 
   std::vector<int> Blokrijen;   // blocks per straight run of a pushed chain; element 0 unused
   int Blokteller = 0;

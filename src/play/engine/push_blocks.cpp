@@ -19,43 +19,24 @@ bool Engine::pushRule(int x, int y, Arrival arrival) {
   s_.Blokteller = 0;
   const Direction d = s_.Looprichting;
   if (pbcollision(x, y, s_.Looprichting)) return true;
-  shared_.Veld.set(x, y, cell::kEmpty);
+  g_.veld.set(x, y, cell::kEmpty);
   if (arrival == Arrival::RideEnd) {
     voerpbuit(x, y, d);
     return false;
   }
   speelgeluid(Sample::Step);
-  animatePush(x, y, d);
+  walkPlayer(s_.Blokrijen[1]);
   const int n = s_.Blokrijen[1];
   const int frontX = x + n * dir::dx(d);
   const int frontY = y + n * dir::dy(d);
   if (s_.Blokrijen.size() - 1 > 1) voerpbuit(frontX, frontY, d);
-  else shared_.Veld.set(frontX, frontY, cell::kPushBlock);
+  else g_.veld.set(frontX, frontY, cell::kPushBlock);
   return true;
-}
-
-// The player walks onto (x, y) while the first run of blocks slides ahead of him.
-void Engine::animatePush(int x, int y, Direction d) {
-  for (int s = 1; s <= 5; ++s) {
-    shared_.ManX += 8 * dir::dx(d);
-    shared_.ManY += 8 * dir::dy(d);
-    shared_.Stap = shared_.Stap == 0 ? 40 : 0;
-    shared_.Kant = dir::facingRow(d);
-    tekenen(false);
-    for (int i = 1; i <= s_.Blokrijen[1]; ++i) {
-      const int col = x + (i - 1) * dir::dx(d);
-      const int row = y + (i - 1) * dir::dy(d);
-      host_.pasteBlock((col - 1) * kCellPixels + 8 * s * dir::dx(d),
-                       (row - 1) * kCellPixels + 8 * s * dir::dy(d));
-    }
-    host_.refresh();
-    host_.sleep(opties_.Loopvertraging);
-  }
 }
 
 bool Engine::pbcollision(int pbX, int pbY, Direction& deRichting) {
   s_.Blokrijen.assign(s_.Meegevoerd ? 2 : 1, 0);
-  s_.Schaduwveld.copyPlayAreaFrom(shared_.Veld);
+  s_.Schaduwveld.copyPlayAreaFrom(g_.veld);
   for (bool first = true;; first = false) {
     if (circleLimitReached()) return true;
     if (pbX > 12 || pbY > 12 || pbX < 1 || pbY < 1) return true;
@@ -89,7 +70,7 @@ void Engine::voerpbuit(int vpbx, int vpby, Direction vpbrichting) {
     speelgeluid(Sample::Ride);
     f = 0;
   }
-  if (vpbrichting == Direction::None) vpbrichting = shared_.Richting;
+  if (vpbrichting == Direction::None) vpbrichting = g_.richting;
   laatstepijl(vpbx, vpby, vpbrichting);
   const int n = static_cast<int>(s_.Blokrijen.size()) - 1;
   if (s_.Blokrijen[2] == 0) {
@@ -111,7 +92,7 @@ void Engine::laatstepijl(int& x, int& y, Direction& d) {
   for (int steps = 0;; ++steps) {
     // The trial push refuses endless ways before this walk; the bound only guards the board.
     if (steps > kArrowWalkLimit) throw std::out_of_range("arrow walk");
-    const int k = shared_.Veld.at(x, y);
+    const int k = g_.veld.at(x, y);
     if (!cell::isArrow(k)) break;
     if (k != cell::kFourWay) d = dir::ofArrow(k);
     x += dir::dx(d);
@@ -128,7 +109,7 @@ void Engine::duwblokken(int dux, int duy, Direction durichting, int ablok, int m
   for (int i = 1; i <= ablok - min; ++i) {
     const int x = dux + i * dir::dx(durichting);
     const int y = duy + i * dir::dy(durichting);
-    shared_.Veld.set(x, y, cell::kPushBlock);
+    g_.veld.set(x, y, cell::kPushBlock);
     if (outcome_.question) afterCrush_.emplace_back(x, y);
     zelfmoord(x, y);
   }

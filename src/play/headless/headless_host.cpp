@@ -26,10 +26,7 @@ bool HeadlessHost::play(const std::string& keys, bool start) {
 // undo and redo, chosen in a pass that found no key pressed.
 void HeadlessHost::playLetter() {
   engine_.pass();
-  if (const auto& question = engine_.lastMove().question) {
-    events_.push_back({0, question->title, question->text, answerYes_ ? "yes" : "no"});
-    engine_.answer(answerYes_);
-  }
+  answerQuestions();
   if (next_ >= keys_.size()) {
     keysExhausted_ = true;
     engine_.stopGame();
@@ -40,20 +37,37 @@ void HeadlessHost::playLetter() {
   if (letter == 'Y') engine_.zetOpnieuw();
 }
 
-void HeadlessHost::tekenen(bool) { ++redraws_; }
-
-void HeadlessHost::message(const std::string& title, const std::string& text, Icon) {
-  events_.push_back({0, title, text, "ok"});
+// The sounds and the boxes are the events; the pictures are only counted.
+void HeadlessHost::playShown(std::span<const Shown> items) {
+  for (const Shown& item : items)
+    std::visit(shown::Handlers{
+                   [this](const shown::Sound& s) {
+                     events_.push_back({static_cast<int>(s.sample), {}, {}, {}});
+                   },
+                   [this](const shown::Tell& t) { events_.push_back({0, t.title, t.text, "ok"}); },
+                   [this](const shown::Redraw&) { ++redraws_; },
+                   [this](const shown::Walk&) { redraws_ += 5; },
+                   [this](const shown::Bars& b) { bars_ += static_cast<int>(b.pieces.size()); },
+                   [this](const shown::KeyCount& k) { keyCount_ = k.keys; },
+                   [this](const shown::Reveal&) { ++redraws_; },
+                   [this](const shown::Cleared&) { cleared_ = true; },
+                   [this](const shown::Captions& c) {
+                     nameCaption_ = c.naam;
+                     makerCaption_ = c.maker;
+                   },
+                   [this](const shown::Title& t) { title_ = t.text; },
+                   [](const auto&) {},
+               },
+               item);
 }
 
-bool HeadlessHost::ask(const std::string& title, const std::string& text, Icon) {
-  events_.push_back({0, title, text, answerYes_ ? "yes" : "no"});
-  return answerYes_;
-}
-
-void HeadlessHost::setLevelCaptions(const std::string& naam, const std::string& maker) {
-  nameCaption_ = naam;
-  makerCaption_ = maker;
+// An answer may lead to the next question, as a crush answered No leads to "Zeker weten?".
+void HeadlessHost::answerQuestions() {
+  while (engine_.lastMove().question) {
+    const Question question = *engine_.lastMove().question;
+    events_.push_back({0, question.title, question.text, answerYes_ ? "yes" : "no"});
+    engine_.answer(answerYes_);
+  }
 }
 
 void HeadlessHost::showIntroduction(const Introduction& texts) {

@@ -23,6 +23,7 @@ class HeadlessHost : public NullHost {
   HeadlessHost(SharedState& shared, bool answerYes);
 
   Engine& engine() { return engine_; }
+  const Engine& engine() const { return engine_; }
   // Plays the keys: L left, R right, U up, D down, S space, Z undo, Y redo; each letter is
   // one pass. Starts the level selected in the shared state first when `start` is set.
   // False when that level cannot be read.
@@ -37,6 +38,7 @@ class HeadlessHost : public NullHost {
   const std::string& makerCaption() const { return makerCaption_; }
   const Introduction& introduction() const { return introduction_; }
   int introductions() const { return introductions_; }
+  // Board pictures drawn: a walk draws five.
   int redraws() const { return redraws_; }
   int barsDrawn() const { return bars_; }
   bool boardCleared() const { return cleared_; }
@@ -44,25 +46,16 @@ class HeadlessHost : public NullHost {
   const std::vector<std::string>& opened() const { return opened_; }
   void clearEvents() { events_.clear(); }
 
-  void tekenen(bool verversen) override;
-  void drawBar(int, int, int, int, bool) override { ++bars_; }
-  void revealBoard(bool) override { tekenen(true); }
-  void clearBoard() override { cleared_ = true; }
-  void playSound(int slot) override { events_.push_back({slot, {}, {}, {}}); }
-  void message(const std::string& title, const std::string& text, Icon) override;
-  bool ask(const std::string& title, const std::string& text, Icon) override;
-  void setKeyCount(int keys) override { keyCount_ = keys; }
-  void setLevelCaptions(const std::string& naam, const std::string& maker) override;
-  void setTitle(const std::string& title) override { title_ = title; }
+  void playShown(std::span<const Shown> items) override;
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
   void toEditor(bool) override { toEditor_ = true; }
   void openDocument(const std::string& address) override { opened_.push_back(address); }
   bool keyState(GameKey key) override;
-  void flushKeys() override {}
 
  private:
   void playLetter();
+  void answerQuestions();
 
   Engine engine_;
   bool answerYes_;

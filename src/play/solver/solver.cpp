@@ -122,11 +122,10 @@ GameKey letterKey(char letter) {
 
 Solution solve(const Doolhof& level, std::size_t stateLimit) {
   SharedState shared("");
-  shared.Veld.copyPlayAreaFrom(level.Vakken);
+  shared.Level = level;
   NullHost host;
-  Engine engine(shared, host);
-  engine.placeOnStart();
-  return solveFrom(engine.gameState(), stateLimit);
+  const Engine engine(shared, host);
+  return solveFrom(engine.levelStart(), stateLimit);
 }
 
 std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& start,

@@ -58,7 +58,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   // A cleared board has no level, so no level's name in the title either.
   connect(vak_, &BoardView::emptied, this, [this] { setWindowTitle(texts::kSpelTitel); });
   connect(vak_, &BoardView::rescaled, this, [this] {
-    if (vak_->background() == kBoardBackground) tekenen(true);
+    if (engine_.gameRunning()) tekenen(true);
   });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
@@ -172,11 +172,9 @@ void Afspelen::closeEvent(QCloseEvent* event) {
 
 // `Form_Unload`: the window is hidden, never destroyed.
 void Afspelen::formUnload() {
-  saveOptions();
-  if (!engine_.leave()) return;
-  services_.sound.stopmuziek();
-  hide();
-  services_.navigator.showMenu();
+  if (engine_.lastMove().question) return;  // a box asks already
+  closeWindow();
+  askPending();
 }
 
 void Afspelen::mnustandardClick() {

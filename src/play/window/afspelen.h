@@ -61,35 +61,27 @@ class Afspelen : public QMainWindow, public Host {
   void setZoom(int percent);
   int zoom() const { return zoom_; }
 
+  const ManPose& pose() const { return pose_; }
+  // The board of a new game; the ring transition plays from the presentation's timer.
+  void revealBoard(const shown::Reveal& start);
+  // `leeg` on screen: the board picture cleared to black.
+  void clearBoard();
+  // Draws the game as it is now (a tip shown or gone); refreshes when asked.
+  void tekenen(bool verversen);
+
   // `slaoptiesop` without a word to the player, for a program that is ending.
   WriteResult writeOptions();
 
   // Host: what the engine asks of the window.
-  void tekenen(bool verversen) override;
-  void refresh() override;
-  void pasteBlock(int x, int y) override;
-  void drawBar(int x1, int y1, int x2, int y2, bool isBlock) override;
-  void revealBoard(bool withTransition) override;
-  void clearBoard() override;
-  void showAndFocus() override;
-  void sleep(int milliseconds) override;
-  void playSound(int slot) override;
-  void message(const std::string& title, const std::string& text, Icon icon) override;
-  bool ask(const std::string& title, const std::string& text, Icon icon) override;
-  void setKeyCount(int keys) override;
-  void showMoves(int moves, bool canUndo, bool canRedo) override;
-  void setLevelCaptions(const std::string& naam, const std::string& maker) override;
-  void setTitle(const std::string& title) override;
-  void followDelayChanged() override;
+  void playShown(std::span<const Shown> items) override;
   void showIntroduction(const Introduction& texts) override;
   void closeWindow() override;
+  void toMenu() override;
   void toEditor(bool completed) override;
   void openDocument(const std::string& address) override;
   bool keyState(GameKey key) override;
-  void flushKeys() override;
   void holdPresentation() override;
   void present(std::function<void()> shown) override;
-  void celebrate() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -112,13 +104,23 @@ class Afspelen : public QMainWindow, public Host {
   void verderFromSplash();
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
   QImage& vakImage();
+  void drawAt(const Board& veld, bool schakelaar, int col, int row, bool verversen, bool bitBlt);
   void draw(const Board& veld, bool schakelaar, const ManPose& man, bool bitBlt);
+  void walk(const shown::Walk& walk, bool bitBlt);
+  void followLines(const shown::Bars& bars);
+  void celebrate(int col, int row);
+  void message(const std::string& title, const std::string& text, Icon icon);
+  void setKeyCount(int keys);
   void copyRing(const std::vector<RingBlock>& ring);
-  void showNewBoard();
+  void showNewBoard(const shown::Reveal& start, bool bitBlt);
+  void showAndFocus();
+  void showMoves(int moves, bool canUndo, bool canRedo);
+  void setLevelCaptions(const std::string& naam, const std::string& maker);
+  void setTitle(const std::string& title);
   void whenStill(QAction* action, std::function<void()> command);
   void drive(int afterMilliseconds = 0);
   void drivePass();
-  void askWhenShown(const Question& question);
+  bool askPending();
 
   SharedState& shared_;
   PlayServices services_;
@@ -134,6 +136,7 @@ class Afspelen : public QMainWindow, public Host {
   std::unique_ptr<Splash> splash_;
   QImage picture1_;           // `Picture1`: where the transition's board is drawn first
   bool inBuffer_ = false;     // `InBuffer`
+  ManPose pose_;              // the player as the board last showed him
   bool testPending_ = false;  // a test play waits for this showing's activation
   bool testLayout_ = false;
   bool unloaded_ = false;     // closed after a test play: the next showing loads it anew

@@ -15,7 +15,6 @@
 #include "platform/message_boxes.h"
 #include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
-#include "platform/waiting.h"
 #include "right_panel.h"
 #include "window_geometry.h"
 
@@ -45,14 +44,63 @@ QString qText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QImage& Afspelen::vakImage() { return vak_->image(); }
 
-// Drawing takes the game as it is now, also when the drawing is kept for later.
+// What the rules showed plays in order, at the move's pace when the move is held.
+void Afspelen::playShown(std::span<const Shown> items) {
+  const bool bitBlt = engine_.opties().MetBitBlt;
+  for (const Shown& item : items)
+    std::visit(
+        shown::Handlers{
+            [&](const shown::Redraw& r) {
+              presentation_.add([this, r, bitBlt] { drawAt(r.veld, r.schakelaar, r.col, r.row, r.refresh, bitBlt); });
+            },
+            [&](const shown::Walk& w) { walk(w, bitBlt); },
+            [&](const shown::Face& f) {
+              presentation_.add([this, f] {
+                pose_.kant = dir::facingRow(f.richting);
+                if (f.firstFrame) pose_.stap = 0;
+              });
+            },
+            [&](const shown::Refresh&) { presentation_.add([this] { vak_->refresh(); }); },
+            [&](const shown::Bars& b) { followLines(b); },
+            [&](const shown::Sound& s) {
+              presentation_.add([this, slot = static_cast<int>(s.sample)] {
+                services_.sound.speelgeluid(slot);
+              });
+            },
+            [&](const shown::Wait& w) { presentation_.wait(w.ms); },
+            [&](const shown::KeyCount& k) { setKeyCount(k.keys); },
+            [&](const shown::FlushKeys&) {
+              presentation_.add([] { KeyState::instance().flush(); });
+            },
+            [&](const shown::Tell& t) { message(t.title, t.text, t.icon); },
+            [&](const shown::Celebrate& c) { celebrate(c.col, c.row); },
+            [&](const shown::Reveal& r) { revealBoard(r); },
+            [&](const shown::Cleared&) { clearBoard(); },
+            [&](const shown::ShowWindow&) { showAndFocus(); },
+            [&](const shown::Captions& c) { setLevelCaptions(c.naam, c.maker); },
+            [&](const shown::Title& t) { setTitle(t.text); },
+            [&](const shown::Moves& m) { showMoves(m.moves, m.canUndo, m.canRedo); },
+            [&](const shown::FollowDelay&) {
+              presentation_.add([this] { options_->showFollowDelay(); });
+            },
+        },
+        item);
+}
+
+// The game as it is now, for the window's own redraws (a tip shown and gone).
 void Afspelen::tekenen(bool verversen) {
-  presentation_.add([this, veld = shared_.Veld, schakelaar = engine_.state().Schakelaar,
-                     man = ManPose{shared_.ManX, shared_.ManY, shared_.Stap, shared_.Kant},
-                     bitBlt = engine_.opties().MetBitBlt, verversen] {
-    draw(veld, schakelaar, man, bitBlt);
-    if (verversen) vak_->refresh();
+  presentation_.add([this, state = engine_.gameState(), bitBlt = engine_.opties().MetBitBlt,
+                     verversen] {
+    drawAt(state.veld, state.schakelaar, state.col, state.row, verversen, bitBlt);
   });
+}
+
+void Afspelen::drawAt(const Board& veld, bool schakelaar, int col, int row, bool verversen,
+                      bool bitBlt) {
+  pose_.manX = (col - 1) * kCellPixels;
+  pose_.manY = (row - 1) * kCellPixels;
+  draw(veld, schakelaar, pose_, bitBlt);
+  if (verversen) vak_->refresh();
 }
 
 void Afspelen::draw(const Board& veld, bool schakelaar, const ManPose& man, bool bitBlt) {
@@ -61,31 +109,55 @@ void Afspelen::draw(const Board& veld, bool schakelaar, const ManPose& man, bool
   if (tipCell_) BoardPainter::outline(target(), tipCell_->first, tipCell_->second);
 }
 
-void Afspelen::refresh() {
-  presentation_.add([this] { vak_->refresh(); });
+// Five frames of 8 pixels, each with the next walking frame; pushed blocks slide along.
+void Afspelen::walk(const shown::Walk& w, bool bitBlt) {
+  const int dx = dir::dx(w.richting);
+  const int dy = dir::dy(w.richting);
+  const auto shared = std::make_shared<const shown::Walk>(w);
+  for (int s = 1; s <= 5; ++s) {
+    presentation_.add([this, shared, s, dx, dy, bitBlt] {
+      const shown::Walk& w = *shared;
+      pose_.manX = (w.col - 1) * kCellPixels + 8 * s * dx;
+      pose_.manY = (w.row - 1) * kCellPixels + 8 * s * dy;
+      pose_.stap = pose_.stap != 0 ? 0 : 40;
+      pose_.kant = dir::facingRow(w.richting);
+      draw(w.veld, w.schakelaar, pose_, bitBlt);
+      for (int i = 1; i <= w.blocks; ++i)
+        painter_.pasteObject(target(), cell::kPushBlock, pose_.manX + i * dx * kCellPixels,
+                             pose_.manY + i * dy * kCellPixels, w.schakelaar, bitBlt);
+      vak_->refresh();
+    });
+    presentation_.wait(w.frameMs);
+  }
 }
 
-void Afspelen::pasteBlock(int x, int y) {
-  presentation_.add([this, x, y, schakelaar = engine_.state().Schakelaar,
-                     bitBlt = engine_.opties().MetBitBlt] {
-    painter_.pasteObject(target(), cell::kPushBlock, x, y, schakelaar, bitBlt);
-  });
-}
-
-// A bar covers its corners' rectangle up to, not including, the larger coordinates.
-void Afspelen::drawBar(int x1, int y1, int x2, int y2, bool isBlock) {
-  presentation_.add([=, this] {
-    QPainter painter(&vakImage());
-    painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                           QSize(std::abs(x2 - x1), std::abs(y2 - y1))),
-                     QColor::fromRgb(isBlock ? kBlockWay : kPlayerWay));
-  });
+// Each piece of the way is a bar from its cell's centre towards the next cell; a bar covers
+// its corners' rectangle up to, not including, the larger coordinates.
+void Afspelen::followLines(const shown::Bars& bars) {
+  for (const auto& piece : bars.pieces) {
+    presentation_.add([this, piece] {
+      const int X = piece.col * kCellPixels;  // the cell spans X - 40 .. X - 1
+      const int Y = piece.row * kCellPixels;
+      QRect bar;
+      switch (piece.richting) {
+        case Direction::Up: bar = QRect(QPoint(X - 22, Y - 62), QPoint(X - 18, Y - 18)); break;
+        case Direction::Left: bar = QRect(QPoint(X - 60, Y - 22), QPoint(X - 21, Y - 18)); break;
+        case Direction::Down: bar = QRect(QPoint(X - 22, Y - 22), QPoint(X - 18, Y + 22)); break;
+        case Direction::Right: bar = QRect(QPoint(X - 20, Y - 22), QPoint(X + 19, Y - 18)); break;
+        default: break;
+      }
+      if (!bar.isNull()) {
+        QPainter painter(&vakImage());
+        painter.fillRect(bar, QColor::fromRgb(piece.isBlock ? kBlockWay : kPlayerWay));
+      }
+      vak_->refresh();
+    });
+    presentation_.wait(bars.pieceMs);
+  }
 }
 
 // The player on the end square, a few sparkles around him, for about half a second.
-void Afspelen::celebrate() {
-  const int col = shared_.ManX / kCellPixels + 1;
-  const int row = shared_.ManY / kCellPixels + 1;
+void Afspelen::celebrate(int col, int row) {
   for (int phase = 0; phase < kSparkleFrames; ++phase) {
     presentation_.add([this, col, row, phase] {
       BoardPainter::sparkle(vakImage(), col, row, phase);
@@ -98,17 +170,21 @@ void Afspelen::celebrate() {
 // The ring transition plays from the presentation's timer like a move, so the window's event
 // loop runs on while it shows. Each ring is shown for at least one frame of a 60 Hz screen:
 // drawn as fast as a machine of today can, the 58 rings would pass unseen.
-void Afspelen::revealBoard(bool withTransition) {
-  if (!withTransition) {
-    presentation_.add([this] { showNewBoard(); });
+// The ring's board shows the player from the front, feet together, as the new game begins.
+void Afspelen::revealBoard(const shown::Reveal& start) {
+  const bool bitBlt = engine_.opties().MetBitBlt;
+  if (!start.transition) {
+    presentation_.add([this, start, bitBlt] { showNewBoard(start, bitBlt); });
     return;
   }
   const bool ownPace = !presentation_.holding();
   presentation_.hold();
-  presentation_.add([this] {
+  presentation_.add([this, start, bitBlt] {
     rescale(picture1_, vakImage().devicePixelRatio());
+    pose_.stap = 0;
+    pose_.kant = dir::facingRow(Direction::None);
     inBuffer_ = true;
-    tekenen(false);
+    drawAt(start.veld, start.schakelaar, start.col, start.row, false, bitBlt);
     inBuffer_ = false;
     vak_->setCursor(Qt::WaitCursor);
   });
@@ -116,9 +192,9 @@ void Afspelen::revealBoard(bool withTransition) {
     presentation_.add([this, ring = std::move(ring)] { copyRing(ring); });
     presentation_.wait(kRingFrameMs);
   }
-  presentation_.add([this] {
+  presentation_.add([this, start, bitBlt] {
     vak_->unsetCursor();
-    showNewBoard();
+    showNewBoard(start, bitBlt);
   });
   if (ownPace) presentation_.play([this] { drive(); });
 }
@@ -133,9 +209,9 @@ void Afspelen::copyRing(const std::vector<RingBlock>& ring) {
   vak_->refresh();
 }
 
-void Afspelen::showNewBoard() {
+void Afspelen::showNewBoard(const shown::Reveal& start, bool bitBlt) {
   vak_->setBackground(kBoardBackground);
-  tekenen(true);
+  drawAt(start.veld, start.schakelaar, start.col, start.row, true, bitBlt);
 }
 
 void Afspelen::clearBoard() {
@@ -154,24 +230,11 @@ void Afspelen::showAndFocus() {
   });
 }
 
-void Afspelen::sleep(int milliseconds) {
-  if (presentation_.holding()) presentation_.wait(milliseconds);
-  else sleepMilliseconds(milliseconds);
-}
-
-void Afspelen::playSound(int slot) {
-  presentation_.add([this, slot] { services_.sound.speelgeluid(slot); });
-}
-
-// A box opens after the player has seen what came before it.
+// A box opens after the player has seen what came before it, and what follows waits for it.
 void Afspelen::message(const std::string& title, const std::string& text, Icon icon) {
-  presentation_.finish();
-  showMessage(this, title, text, boxIcon(icon));
-}
-
-bool Afspelen::ask(const std::string& title, const std::string& text, Icon icon) {
-  presentation_.finish();
-  return askYesNo(this, title, text, boxIcon(icon));
+  presentation_.box([this, title, text, icon](Presentation::Step closed) {
+    tellLater(this, title, text, boxIcon(icon), std::move(closed));
+  });
 }
 
 void Afspelen::holdPresentation() { presentation_.hold(); }
@@ -211,10 +274,6 @@ void Afspelen::setTitle(const std::string& title) {
   presentation_.add([this, title] { setWindowTitle(qText(title)); });
 }
 
-void Afspelen::followDelayChanged() {
-  presentation_.add([this] { options_->showFollowDelay(); });
-}
-
 void Afspelen::showIntroduction(const Introduction& texts) {
   setEnabled(false);
   if (!splash_) {
@@ -233,8 +292,16 @@ void Afspelen::verderFromSplash() {
 }
 
 void Afspelen::closeWindow() {
-  presentation_.finish();
-  formUnload();
+  saveOptions();
+  engine_.leave();
+}
+
+void Afspelen::toMenu() {
+  presentation_.add([this] {
+    services_.sound.stopmuziek();
+    hide();
+    services_.navigator.showMenu();
+  });
 }
 
 // Leaving a test play unloads the window: its music list is made anew when it next shows.
@@ -267,32 +334,35 @@ bool Afspelen::keyState(GameKey key) {
   return false;
 }
 
-void Afspelen::flushKeys() {
-  presentation_.add([] { KeyState::instance().flush(); });
-}
-
 // A pass runs when a key went down or up and after a move has been shown; a held key keeps
 // the game passing, and without one the game waits for the next event.
 void Afspelen::drive(int afterMilliseconds) {
-  if (engine_.gameRunning() && !presentation_.holding()) driver_.start(afterMilliseconds);
+  if (engine_.gameRunning() && !presentation_.holding() && !engine_.lastMove().question)
+    driver_.start(afterMilliseconds);
 }
 
 // A held key that did nothing (an arrow against a wall, space beside the switch) is looked at
 // again a little later rather than at once, so that holding it does not keep a core busy.
 void Afspelen::drivePass() {
   engine_.pass();
-  if (const auto& question = engine_.lastMove().question) askWhenShown(*question);
-  else if (KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
+  if (!askPending() && KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
 }
 
-// A question that stopped a move opens once the move so far has been seen; the window's event
-// loop runs on meanwhile, and the answer lets the move go on.
-void Afspelen::askWhenShown(const Question& question) {
-  presentation_.add([this, question] {
+// A question that stopped the game opens once the move so far has been seen; the window's
+// event loop runs on meanwhile, and the answer lets the game go on, maybe to the next one.
+bool Afspelen::askPending() {
+  const auto& pending = engine_.lastMove().question;
+  if (!pending) return false;
+  presentation_.box([this, question = *pending](Presentation::Step closed) {
     askYesNoLater(this, question.title, question.text, BoxIcon::None,
-                  [this](bool yes) { engine_.answer(yes); });
+                  [this, closed = std::move(closed)](bool yes) {
+                    closed();
+                    engine_.answer(yes);
+                    askPending();
+                  });
   });
   presentation_.resume();
+  return true;
 }
 
 }  // namespace dwaalbos

@@ -1,7 +1,5 @@
 #include "presentation.h"
 
-#include <QEventLoop>
-
 namespace dwaalbos {
 
 Presentation::Presentation() {
@@ -10,28 +8,33 @@ Presentation::Presentation() {
 }
 
 // What a kept step does itself happens at once, in its place.
-void Presentation::add(Step step) {
-  if (holding_ && !inStep_) steps_.push_back({std::move(step), 0});
-  else step();
-}
+void Presentation::add(Step step) { keepOrRun({std::move(step), 0, nullptr}); }
 
 void Presentation::wait(int milliseconds) {
-  if (holding_ && milliseconds > 0) steps_.push_back({nullptr, milliseconds});
+  if (holding_ && milliseconds > 0) steps_.push_back({nullptr, milliseconds, nullptr});
+}
+
+void Presentation::box(Box open) { keepOrRun({nullptr, 0, std::move(open)}); }
+
+void Presentation::keepOrRun(Kept kept) {
+  if ((holding_ || boxOpen_) && !inStep_) steps_.push_back(std::move(kept));
+  else if (kept.open) open(kept.open);
+  else kept.act();
+}
+
+// The steps after a box go on from the event loop once it is closed.
+void Presentation::open(const Box& box) {
+  boxOpen_ = true;
+  box([this] {
+    boxOpen_ = false;
+    run();
+  });
 }
 
 void Presentation::play(Step shown) {
   shown_.push_back(std::move(shown));
   released_ = true;
   if (!playing()) run();
-}
-
-void Presentation::finish() {
-  if (!playing()) run();
-  if (!playing()) return;
-  QEventLoop loop;
-  finishing_ = &loop;
-  loop.exec();
-  finishing_ = nullptr;
 }
 
 void Presentation::resume() {
@@ -47,6 +50,10 @@ void Presentation::run() {
   while (!steps_.empty()) {
     Kept next = std::move(steps_.front());
     steps_.pop_front();
+    if (next.open) {
+      open(next.open);
+      return;
+    }
     if (!next.act) {
       timer_.start(next.waitMs);
       return;
@@ -55,7 +62,6 @@ void Presentation::run() {
     next.act();
     inStep_ = false;
   }
-  if (finishing_) finishing_->quit();
   if (released_) done();
 }
 

@@ -169,8 +169,8 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
 TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
   prepareLevel({"S..", "...", "..."}, 300);
   openLevel();
-  int x = -1;
-  int y = -1;
+  int col = -1;
+  int row = -1;
   playerDoes(
       [&] {
         dismissIntroduction();
@@ -180,12 +180,12 @@ TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
         pause(2500ms);
       },
       [&] {
-        x = application.state().ManX;
-        y = application.state().ManY;
+        col = application.play().engine().gameState().col;
+        row = application.play().engine().gameState().row;
         endGame();
       });
-  EXPECT_EQ(x, 40);
-  EXPECT_EQ(y, 0);
+  EXPECT_EQ(col, 2);
+  EXPECT_EQ(row, 1);
 }
 
 // Held past the keyboard's own repeat delay and let go during the third move (each takes
@@ -193,7 +193,7 @@ TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
 TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
   prepareLevel({"S..........."}, 100);
   openLevel();
-  int x = -1;
+  int col = -1;
   playerDoes(
       [&] {
         dismissIntroduction();
@@ -203,10 +203,10 @@ TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
         pause(1500ms);
       },
       [&] {
-        x = application.state().ManX;
+        col = application.play().engine().gameState().col;
         endGame();
       });
-  EXPECT_EQ(x, 3 * 40);
+  EXPECT_EQ(col, 4);
 }
 
 TEST_F(RealKeyboard, AnEditorTapMovesTheCursorOneCellAndAHeldKeyRepeats) {

@@ -22,11 +22,9 @@ namespace {
 constexpr const char* kPauseTitle = "Klik op het speelvak om verder te gaan";
 
 
-QImage expectedBoard(const SharedState& shared, bool schakelaar, bool metBitBlt) {
+QImage expectedBoard(const GameState& game, const ManPose& pose, bool metBitBlt) {
   QImage expected;
-  BoardPainter(rig::gamePictures())
-      .tekenen(expected, shared.Veld, schakelaar,
-               {shared.ManX, shared.ManY, shared.Stap, shared.Kant}, metBitBlt);
+  BoardPainter(rig::gamePictures()).tekenen(expected, game.veld, game.schakelaar, pose, metBitBlt);
   return expected;
 }
 
@@ -56,8 +54,9 @@ TEST_F(PlayWindow, TheBoardShowsEveryObjectAsThePainterDrawsIt) {
   waitFor([&] {
     rig.window().tekenen(true);
     seen = rig.window().board().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    expected = expectedBoard(rig.shared, true, true);
-    otherPath = expectedBoard(rig.shared, true, false);
+    const GameState& game = rig.window().engine().gameState();
+    expected = expectedBoard(game, rig.window().pose(), true);
+    otherPath = expectedBoard(game, rig.window().pose(), false);
     return true;
   });
   play();
@@ -69,13 +68,13 @@ TEST_F(PlayWindow, ArrowKeysWalkThePlayerAndTheTitleNamesTheLevel) {
   rig.chooseFile(rig::levelFromRows({"S.."}));
   std::string title;
   script.keyTap(&rig.window().board(), Qt::Key_Right);
-  waitFor([&] { return rig.shared.ManX == 40; });
+  waitFor([&] { return rig.col() == 2; });
   waitFor([&] {
     title = rig.window().windowTitle().toStdString();
     return true;
   });
   play();
-  EXPECT_EQ(rig.shared.ManX, 40);
+  EXPECT_EQ(rig.col(), 2);
   EXPECT_EQ(title, "Dwaalbos 6.0:  door ");
   EXPECT_EQ(rig.sound.played, (std::vector<int>{1, 5}));
 }
@@ -93,20 +92,20 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
   waitFor([&] { return window.windowTitle() == kPauseTitle; });
   script.keyTap(&window.board(), Qt::Key_Right);
   script.then([&] {
-    pausedX = rig.shared.ManX;
+    pausedX = rig.col();
     QTest::mouseClick(&window.board(), Qt::LeftButton);
     return true;
   });
   script.keyTap(&window.board(), Qt::Key_Right);
-  waitFor([&] { return rig.shared.ManX == 40; });
+  waitFor([&] { return rig.col() == 2; });
   waitFor([&] {
     pausedTitle = window.windowTitle().toStdString();
     return true;
   });
   play();
   // The key tapped during the pause did not count afterwards either: one step, not two.
-  EXPECT_EQ(pausedX, 0);
-  EXPECT_EQ(rig.shared.ManX, 40);
+  EXPECT_EQ(pausedX, 1);
+  EXPECT_EQ(rig.col(), 2);
   EXPECT_EQ(pausedTitle, "Dwaalbos 6.0:  door ");
 }
 
@@ -132,19 +131,19 @@ TEST_F(PlayWindow, RestartAsksFirstAndNoLeavesTheLevelAsItIs) {
   Afspelen& window = rig.window();
   int afterNo = -1;
   script.keyTap(&window.board(), Qt::Key_Right);
-  waitFor([&] { return rig.shared.ManX == 40; });
+  waitFor([&] { return rig.col() == 2; });
   script.shortcut(&window, Qt::Key_O).answer(QMessageBox::No).then([&] {
-    afterNo = rig.shared.ManX;
+    afterNo = rig.col();
     return true;
   });
   script.shortcut(&window, Qt::Key_O).answer(QMessageBox::Yes);
-  waitFor([&] { return rig.shared.ManX == 0; });
+  waitFor([&] { return rig.col() == 1; });
   play();
-  EXPECT_EQ(afterNo, 40);
+  EXPECT_EQ(afterNo, 2);
   ASSERT_EQ(script.boxes.size(), 2u);
   EXPECT_EQ(script.boxes[0].title, "Bevestiging");
   EXPECT_EQ(script.boxes[0].text, "Zeker weten?");
-  EXPECT_EQ(rig.shared.ManX, 0);
+  EXPECT_EQ(rig.col(), 1);
 }
 
 TEST_F(PlayWindow, OpeningALevelFileStopsTheGameAndStartsTheChosenOne) {
@@ -153,7 +152,7 @@ TEST_F(PlayWindow, OpeningALevelFileStopsTheGameAndStartsTheChosenOne) {
   rig.files.answer = rig.path("levels/ander.dwb");
   Afspelen& window = rig.window();
   script.shortcut(&window, Qt::Key_E);
-  waitFor([&] { return rig.shared.ManX == 80; });
+  waitFor([&] { return rig.col() == 3; });
   play();
   ASSERT_EQ(rig.files.asked.size(), 1u);
   EXPECT_EQ(rig.files.asked[0].title, "Dwaalbos level selecteren");
@@ -170,7 +169,7 @@ TEST_F(PlayWindow, AnUnreadableFileIsReportedAndTheGameGoesOn) {
   bool stillRunning = false;
   script.shortcut(&window, Qt::Key_E).answer(QMessageBox::Ok);
   script.keyTap(&window.board(), Qt::Key_Right);
-  waitFor([&] { return rig.shared.ManX == 40; });
+  waitFor([&] { return rig.col() == 2; });
   script.then([&] {
     stillRunning = window.engine().gameRunning();
     return true;
@@ -279,37 +278,38 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStop) {
 TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangle) {
   Afspelen& window = rig.shown();
   window.clearBoard();
-  window.drawBar(118, 103, 123, 58, false);  // up from cell (3, 3)
-  window.drawBar(100, 98, 140, 103, true);   // right
+  const Shown bars = shown::Bars{{{3, 3, Direction::Up, false}, {3, 3, Direction::Right, true}}, 0};
+  window.playShown({&bars, 1});
   const QImage& image = window.board().image();
-  EXPECT_EQ(image.pixel(118, 58), 0xFFFFFFFFu);
-  EXPECT_EQ(image.pixel(122, 97), 0xFFFFFFFFu);
-  EXPECT_EQ(image.pixel(123, 80), 0xFF000000u);
-  EXPECT_EQ(image.pixel(118, 103), 0xFF000000u);
+  EXPECT_EQ(image.pixel(98, 58), 0xFFFFFFFFu);
+  EXPECT_EQ(image.pixel(102, 97), 0xFFFFFFFFu);
+  EXPECT_EQ(image.pixel(103, 80), 0xFF000000u);
+  EXPECT_EQ(image.pixel(98, 103), 0xFF000000u);
   EXPECT_EQ(image.pixel(100, 98), 0xFF0000FFu);
   EXPECT_EQ(image.pixel(139, 102), 0xFF0000FFu);
   EXPECT_EQ(image.pixel(140, 100), 0xFF000000u);
-  EXPECT_TRUE(window.board().showsStartHint());
-  window.refresh();  // anything shown on a cleared board ends its hint
-  EXPECT_FALSE(window.board().showsStartHint());
+  EXPECT_FALSE(window.board().showsStartHint());  // anything shown on a cleared board ends it
 }
 
 TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {
-  rig.chooseFile(rig::levelFromRows({"S#", "kE"}));
-  rig.shared.Veld.copyPlayAreaFrom(rig::levelFromRows({"S#", "kE"}).Vakken);
+  shown::Reveal start;
+  start.veld.copyPlayAreaFrom(rig::levelFromRows({"S#", "kE"}).Vakken);
+  start.transition = true;
   Afspelen& window = rig.shown();
   window.clearBoard();
-  window.revealBoard(true);
+  window.revealBoard(start);
   EXPECT_EQ(window.board().cursor().shape(), Qt::WaitCursor);  // shown from the event loop
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
   EXPECT_EQ(window.board().image(), window.picture1());
-  EXPECT_EQ(window.board().image(), expectedBoard(rig.shared, window.engine().state().Schakelaar,
-                                                  window.engine().opties().MetBitBlt));
+  // A new game's player faces the front, feet together.
+  EXPECT_EQ(window.board().image(),
+            expectedBoard({start.veld}, {0, 0, 0, 40}, window.engine().opties().MetBitBlt));
 }
 
 TEST_F(PlayWindow, TheKeyCountShowsOnThePanelAndInTheMenu) {
   Afspelen& window = rig.window();
-  window.setKeyCount(3);
+  const Shown count = shown::KeyCount{3};
+  window.playShown({&count, 1});
   EXPECT_EQ(window.panel().SleutelsJ->text(), "3");
   EXPECT_EQ(window.menus().MnusleutelsZev->text(), "Sleutels: 3");
 }
@@ -340,11 +340,11 @@ TEST_F(PlayWindow, UndoRedoAndTipWorkFromTheLevelMenu) {
     return true;
   };
   script.keyTap(&window.board(), Qt::Key_Right);
-  waitFor([&] { return rig.shared.ManX == 40; }).then(note);
+  waitFor([&] { return rig.col() == 2; }).then(note);
   script.shortcut(&window, Qt::Key_Z);
-  waitFor([&] { return rig.shared.ManX == 0; }).then(note);
+  waitFor([&] { return rig.col() == 1; }).then(note);
   script.shortcut(&window, Qt::Key_Y);
-  waitFor([&] { return rig.shared.ManX == 40; }).then(note);
+  waitFor([&] { return rig.col() == 2; }).then(note);
   bool outlined = false;
   script.shortcut(&window, Qt::Key_T).then([&] {
     outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
@@ -372,6 +372,6 @@ TEST_F(PlayWindow, ACrushIsAskedAfterTheMoveStopsAndYesRestartsTheLevel) {
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].title, "Zelfmoord");
   EXPECT_EQ(rig.sound.played, (std::vector<int>{1, 4, 5, 5, 3, 1}));
-  EXPECT_EQ(rig.shared.Veld.at(2, 1), cell::kPushBlock);
-  EXPECT_EQ(rig.shared.ManX, 0);
+  EXPECT_EQ(rig.window().engine().gameState().veld.at(2, 1), cell::kPushBlock);
+  EXPECT_EQ(rig.col(), 1);
 }

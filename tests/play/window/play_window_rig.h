@@ -153,6 +153,8 @@ struct PlayWindowRig {
     }
     return *window_;
   }
+  // The player's column as the rules have it.
+  int col() { return window().engine().gameState().col; }
   // Shows the window and lets its activation run.
   Afspelen& shown() {
     window().show();

@@ -48,7 +48,7 @@ TEST_F(SplashScreen, AKeyLetGoStartsTheLevelWithoutWalkingThePlayer) {
   EXPECT_TRUE(running);
   EXPECT_TRUE(enabled);
   EXPECT_FALSE(splash->isVisible());
-  EXPECT_EQ(rig.shared.ManX, 0);
+  EXPECT_EQ(rig.col(), 1);
 }
 
 // A click anywhere, or closing the screen by the window manager, starts the level.

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "host_types.h"
+#include "level/board.h"
+#include "level/cell_codes.h"
+
+namespace dwaalbos {
+
+// What the rules show and play, item by item in the order they happen. A host plays them at
+// its own pace (the play window), records them (the command-line tool) or drops them.
+namespace shown {
+
+// The board and the player on his cell, as the game is at this point; made visible when
+// `refresh` is set.
+struct Redraw {
+  Board veld;
+  bool schakelaar = true;
+  int col = 1;
+  int row = 1;
+  bool refresh = true;
+};
+// The player walks from his cell one cell towards `richting` in five frames, `frameMs` apart,
+// with the next walking frame each time; the first `blocks` cells ahead of him slide along.
+struct Walk {
+  Board veld;
+  bool schakelaar = true;
+  int col = 1;
+  int row = 1;
+  Direction richting = Direction::None;
+  int blocks = 0;
+  int frameMs = 0;
+};
+// The player turns to `richting` (None: the front view); `firstFrame` puts his feet together.
+struct Face {
+  Direction richting = Direction::None;
+  bool firstFrame = false;
+};
+// What was drawn on the board becomes visible.
+struct Refresh {};
+// The way of a ride over arrows, piece by piece, `pieceMs` apart.
+struct Bars {
+  struct Piece {
+    int col = 0;
+    int row = 0;
+    Direction richting = Direction::None;
+    bool isBlock = false;
+  };
+  std::vector<Piece> pieces;
+  int pieceMs = 0;
+};
+struct Sound {
+  Sample sample = Sample::None;
+};
+struct Wait {
+  int ms = 0;
+};
+struct KeyCount {
+  int keys = 0;
+};
+// Every key pressed until here is forgotten (`toetsenleeg`).
+struct FlushKeys {};
+// A box that tells the player something; what follows is shown once he has closed it.
+struct Tell {
+  std::string title;
+  std::string text;
+  Icon icon = Icon::None;
+};
+// The player on the end square of (col, row): a short moment of triumph.
+struct Celebrate {
+  int col = 1;
+  int row = 1;
+};
+// The board of a new game, the player on his start square: with the ring transition when
+// asked, else plainly. The player faces the front, feet together, from here on.
+struct Reveal {
+  Board veld;
+  bool schakelaar = true;
+  int col = 1;
+  int row = 1;
+  bool transition = false;
+};
+// `leeg` on screen: the board picture cleared to black.
+struct Cleared {};
+// The play window shows, or takes the focus when it is shown (`Beginnen`).
+struct ShowWindow {};
+// The name and maker beside the board, already "Geennaam"/"Anoniem" where empty.
+struct Captions {
+  std::string naam;
+  std::string maker;
+};
+struct Title {
+  std::string text;
+};
+// The moves made in this attempt, and whether one can be taken back or played again.
+struct Moves {
+  int moves = 0;
+  bool canUndo = false;
+  bool canRedo = false;
+};
+// The follow-line delay was set to 20 by the first playback: the panel's box shows it.
+struct FollowDelay {};
+
+// Lambdas for std::visit, one per kind of item.
+template <class... Each>
+struct Handlers : Each... {
+  using Each::operator()...;
+};
+
+}  // namespace shown
+
+using Shown = std::variant<shown::Redraw, shown::Walk, shown::Face, shown::Refresh, shown::Bars,
+                           shown::Sound, shown::Wait, shown::KeyCount, shown::FlushKeys,
+                           shown::Tell, shown::Celebrate, shown::Reveal, shown::Cleared,
+                           shown::ShowWindow, shown::Captions, shown::Title, shown::Moves,
+                           shown::FollowDelay>;
+
+}  // namespace dwaalbos
