@@ -21,10 +21,9 @@
 #include "play/window/afspelen.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
+#include "support/real_player.h"
 #include "support/window_fakes.h"
-
-#include "real_player.h"
-#include "x_display.h"
+#include "support/x_display.h"
 
 namespace dwaalbos::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <optional>
 
-#include "x_display.h"
+#include "support/x_display.h"
 
 // The cases run in windows on an X server of their own, where real key events reach them.
 // Only listing the cases needs no server.
