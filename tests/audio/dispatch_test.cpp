@@ -18,8 +18,6 @@ TEST_F(DispatchTest, ExtensionChoosesThePlayerIgnoringCase) {
 
   sound.speelmuziek(musicFile("HOOFD.MID"));
   EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Midi);
-  std::this_thread::sleep_for(300ms);
-  EXPECT_GT(listen(150ms), kSounding);
 
   for (const char* name : {"Bos.SpC", "x.spc"}) {
     sound.speelmuziek(musicFile(name));

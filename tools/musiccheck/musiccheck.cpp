@@ -1,0 +1,84 @@
+// Plays the game's background music, as written into the game folder, through the game's own
+// players with its sound effects laid on top, and fails when a piece would be heard wrongly:
+// silent stretches, a dropout where it starts over, a level out of line with the others, or too
+// little room left for the effects.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "musicgen/tunes.h"
+#include "rendering.h"
+
+namespace {
+
+using namespace dwaalbos::musiccheck;
+
+struct Tune {
+  const char* file;
+  double seconds;  // where it starts over, or ends when it plays once
+  bool loops;
+};
+
+bool fault(const char* tune, const std::string& what) {
+  std::fprintf(stderr, "dwaalbos-musiccheck: %s: %s\n", tune, what.c_str());
+  return false;
+}
+
+std::vector<std::string> effectsOnTop(bool fanfares) {
+  if (fanfares) return std::vector<std::string>(12, "12.wav");
+  const char* others[] = {"1.wav", "2.wav", "3.wav", "4.wav", "5.wav", "9.wav", "10.wav", "11.wav"};
+  std::vector<std::string> effects;
+  for (int i = 0; i < 20; ++i) effects.push_back(others[i % 8]);
+  return effects;
+}
+
+// Quiet passages are fine; silence is not, until a piece that plays once has ended.
+bool soundsThroughout(const Tune& tune, const Stereo& audio, double end) {
+  for (double at = 0.0; at + 5.0 <= end; at += 5.0)
+    if (rmsDb(audio, at, 5.0) <= -45.0) return fault(tune.file, "silent from " + std::to_string(at) + " s");
+  const double level = rmsDb(audio, 0.0, end);
+  std::printf("%s: level %.1f dBFS\n", tune.file, level);
+  return (level > -30.0 && level < -16.0) || fault(tune.file, "level out of line");
+}
+
+bool endsWell(const Tune& tune, const Stereo& audio) {
+  if (!tune.loops)
+    return rmsDb(audio, tune.seconds + 20.0, 20.0) < -60.0 || fault(tune.file, "does not end");
+  const double dip = deepestDip(audio, tune.seconds);
+  std::printf("%s: the 10 ms level dips %.1f dB at the seam\n", tune.file, dip);
+  return dip < 20.0 || fault(tune.file, "a dropout at the seam");
+}
+
+bool leavesRoomForEffects(const std::filesystem::path& game, const Tune& tune, const Stereo& audio) {
+  const double withFanfares = peakWithEffectsOnTop(game, audio, effectsOnTop(true));
+  const double withOthers = peakWithEffectsOnTop(game, audio, effectsOnTop(false));
+  std::printf("%s: peak %.1f dBFS with fanfares, %.1f dBFS with other effects on top\n", tune.file,
+              withFanfares, withOthers);
+  return (withFanfares < -3.0 && withOthers < -1.0) || fault(tune.file, "clips under the effects");
+}
+
+bool heardRightly(const std::filesystem::path& game, const Tune& tune) {
+  const double renderSeconds = tune.seconds + (tune.loops ? 5.0 : 45.0);
+  const Stereo audio = renderThroughTheGame(game, tune.file, renderSeconds);
+  if (double(audio.size()) / 2 / kRate < renderSeconds - 1.0) return fault(tune.file, "did not play");
+  const double end = tune.loops ? double(audio.size()) / 2 / kRate : tune.seconds;
+  return soundsThroughout(tune, audio, end) && endsWell(tune, audio) &&
+         leavesRoomForEffects(game, tune, audio);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: dwaalbos-musiccheck <game folder>\n");
+    return 2;
+  }
+  using namespace dwaalbos::music;
+  const Tune tunes[] = {{"Bospad.xm", bospad().seconds(), true},
+                        {"Mos.spc", mos().seconds(), true},
+                        {"Dauw.mid", dauw().seconds(), false}};
+  bool good = true;
+  for (const Tune& tune : tunes) good = heardRightly(argv[1], tune) && good;
+  return good ? 0 : 1;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The game's music as the game plays it, and measures of what is heard.
+namespace dwaalbos::musiccheck {
+
+using Stereo = std::vector<std::int16_t>;
+constexpr int kRate = 44100;
+
+// `seconds` of a piece of the game folder's muziek/, rendered through the game's own players and
+// mixer as fast as the machine allows (SDL's disk driver without its delay), from the first
+// audible sample on.
+Stereo renderThroughTheGame(const std::filesystem::path& gameFolder, const std::string& tune,
+                            double seconds);
+
+// Level of `seconds` of both channels from `from`, in dB below full scale.
+double rmsDb(const Stereo& audio, double from, double seconds);
+
+// The deepest dip of the 10 ms level below the level of the half seconds on either side
+// together, around `at`: a dropout shows as a dip of many dB.
+double deepestDip(const Stereo& audio, double at);
+
+// The peak, in dBFS, of the music with the game's sound effects (geluid/) added where the music
+// is loudest (the worst case), one effect after another, as the mixer adds channels before its
+// clamp.
+double peakWithEffectsOnTop(const std::filesystem::path& gameFolder, const Stereo& music,
+                            const std::vector<std::string>& effects);
+
+}  // namespace dwaalbos::musiccheck
