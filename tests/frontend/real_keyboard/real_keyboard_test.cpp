@@ -158,6 +158,20 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
   EXPECT_EQ(watch.boxesShown, 1);
 }
 
+// A click on the play window while it waits under the introduction gives the keyboard back to
+// the introduction, which the player then dismisses with a key.
+TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackFromItsPlayWindow) {
+  openLevel({"S.."}, 0);
+  const Afspelen& play = application.play();
+  playerDoes([&] {
+    EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
+    const QPoint corner = play.mapToGlobal(QPoint(4, 4));
+    keyboard.clickAt(corner.x(), corner.y());
+    pause(500ms);
+    dismissIntroduction();
+  }, [&] { application.play().engine().stopGame(); });
+}
+
 // With a walking delay of 300 ms a move takes 1.5 s; a tap made meanwhile is forgotten.
 TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
   openLevel({"S..", "...", "..."}, 300);
