@@ -17,6 +17,7 @@
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
 #include "level/cell_codes.h"
+#include "level/progress.h"
 #include "level/zoom.h"
 #include "platform/board_painter.h"
 #include "play/window/afspelen.h"
@@ -121,6 +122,9 @@ TEST_P(ZoomedScreens, IntroductionAndLevelChooserLookAsKept) {
   EXPECT_TRUE(looksLike(splash.grab().toImage(), name("introduction")));
   splash.hide();
 
+  // Progress of our own: a game folder someone has played from would open more levels.
+  const std::string progress = application.state().paths.progress();
+  ASSERT_TRUE(writeFirstSetProgress(progress, 1) && writeSecondSetProgress(progress, 1));
   Standaard& chooser = application.chooser();
   chooser.show();
   EXPECT_TRUE(looksLike(chooser.grab().toImage(), name("chooser")));
