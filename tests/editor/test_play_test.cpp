@@ -51,10 +51,7 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   QTest::keyRelease(&editor->Vak(), Qt::Key_Right);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(40, 0));
   EXPECT_TRUE(editor->isEnabled());
-  EXPECT_TRUE(editor->isVisible());
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kStart);
   EXPECT_EQ(state.Veld.at(2, 1), cell::kEnd);
-  EXPECT_EQ(editor->Naam().text(), "Proef");
   EXPECT_EQ(editor->Maker().text(), "Ans");
   EXPECT_EQ(editor->Commentaar().toPlainText(), "regel een\nregel twee");
   EXPECT_TRUE(editor->unsavedChanges());

@@ -15,8 +15,7 @@ TEST(GameFlow, ANamedLevelShowsItsIntroductionFirst) {
   EXPECT_EQ(game.host.introductions(), 1);
   EXPECT_EQ(game.host.introduction().naam, "Geennaam");
   EXPECT_EQ(game.host.introduction().maker, "Gemaakt door Zoë");
-  EXPECT_EQ(game.host.nameCaption(), "Geennaam");
-  EXPECT_EQ(game.host.makerCaption(), "Zoë");
+  EXPECT_EQ(game.host.introduction().commentaar, "Geen commentaar");
   EXPECT_EQ(game.host.title(), "Dwaalbos 6.0:  door Zoë");
 }
 
@@ -33,8 +32,7 @@ TEST(GameFlow, AnAnonymousUnnamedLevelStartsAtOnceEvenWithAComment) {
 TEST(GameFlow, TheLeftmostThenTopmostStartSquareIsUsed) {
   PlayBoard game({"...S", ".S", ".S"});
   game.play("");
-  EXPECT_EQ(game.col(), 2);
-  EXPECT_EQ(game.row(), 2);
+  EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(2, 2));
 }
 
 TEST(GameFlow, IndexZeroCellsNeverReachTheBoard) {
@@ -50,7 +48,6 @@ TEST(GameFlow, AnUnreadableLevelIsNotStarted) {
   PlayBoard game({"S"});
   game.shared.LevelBestand = game.folder.path("weg.dwb");
   EXPECT_FALSE(game.play("R"));
-  EXPECT_TRUE(game.host.events().empty());
   game.shared.LevelNummer = 44;
   EXPECT_FALSE(game.play("R"));
 }

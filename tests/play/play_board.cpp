@@ -1,22 +1,15 @@
 #include "play_board.h"
 
-#include <stdexcept>
-#include <variant>
-
 #include "level/level_file.h"
 #include "level/level_text.h"
+#include "support/test_levels.h"
 
 using namespace dwaalbos;
 
 PlayBoard::PlayBoard(std::initializer_list<const char*> rows, bool answerYes)
     : shared(folder.root().string()), host(shared, answerYes) {
-  std::string text = "bord:\n";
-  for (const char* row : rows) text += std::string(row) + std::string(12 - std::string(row).size(), '.') + "\n";
-  for (std::size_t i = rows.size(); i < 12; ++i) text += "............\n";
-  const auto parsed = parseLevelText(text);
-  if (!std::holds_alternative<Doolhof>(parsed)) throw std::invalid_argument("bad test board");
   shared.LevelBestand = folder.path("level.dwb");
-  writeLevelFile(shared.LevelBestand, std::get<Doolhof>(parsed));
+  writeLevelFile(shared.LevelBestand, testing::levelFromRows(rows));
 }
 
 std::vector<int> PlayBoard::sounds() const {

@@ -4,60 +4,45 @@
 
 #include <gtest/gtest.h>
 
-#include <variant>
-
 #include "level/level_file.h"
-#include "level/level_text.h"
 #include "play_board.h"
+#include "support/test_levels.h"
 
 using namespace dwaalbos;
 
-namespace {
-
-Doolhof levelOf(std::initializer_list<const char*> rows) {
-  std::string text = "bord:\n";
-  for (const char* row : rows) text += std::string(row) + std::string(12 - std::string(row).size(), '.') + "\n";
-  for (std::size_t i = rows.size(); i < 12; ++i) text += "............\n";
-  return std::get<Doolhof>(parseLevelText(text));
-}
-
-}  // namespace
+using dwaalbos::testing::levelFromRows;
 
 TEST(Solver, FindsTheShortestWay) {
-  const auto solution = solve(levelOf({"S..#", "##.#", "...E"}));
-  EXPECT_TRUE(solution.solvable);
-  EXPECT_EQ(solution.moves, "RRDDR");
+  EXPECT_EQ(solve(levelFromRows({"S..#", "##.#", "...E"})).moves, "RRDDR");
 }
 
 TEST(Solver, UsesTheSwitchKeysAndBlocksWhenTheyAreNeeded) {
-  const auto gates = solve(levelOf({"Ssr.", "###E"}));
+  const auto gates = solve(levelFromRows({"Ssr.", "###E"}));
   ASSERT_TRUE(gates.solvable);
   EXPECT_EQ(gates.moves, "RSRRD");  // the red gate opens once the switch is blue
 
-  const auto keys = solve(levelOf({"SK.E", "k###"}));
+  const auto keys = solve(levelFromRows({"SK.E", "k###"}));
   ASSERT_TRUE(keys.solvable);
   EXPECT_EQ(keys.moves, "DURRR");
 }
 
 TEST(Solver, NeverTakesAMoveThatCrushesThePlayer) {
   // Pushing right kills; the way round is longer but safe.
-  const auto solution = solve(levelOf({"SXv.E", ".^<..", "....."}));
+  const auto solution = solve(levelFromRows({"SXv.E", ".^<..", "....."}));
   ASSERT_TRUE(solution.solvable);
   EXPECT_EQ(solution.moves.front(), 'D');
 }
 
 TEST(Solver, ReportsALevelWithoutAWayOut) {
-  const auto solution = solve(levelOf({"S#E", "##."}));
+  const auto solution = solve(levelFromRows({"S#E", "##."}));
   EXPECT_FALSE(solution.solvable);
   EXPECT_FALSE(solution.limitReached);
   EXPECT_EQ(solution.states, 1u);
-  EXPECT_FALSE(solve(levelOf({"S"})).solvable);  // no end square at all
+  EXPECT_FALSE(solve(levelFromRows({"S"})).solvable);  // no end square at all
 }
 
 TEST(Solver, ASearchCutOffByItsLimitIsNotCalledUnsolvable) {
-  const auto solution = solve(levelOf({"S.....", "......", ".....E"}), 4);
-  EXPECT_FALSE(solution.solvable);
-  EXPECT_TRUE(solution.limitReached);
+  EXPECT_TRUE(solve(levelFromRows({"S.....", "......", ".....E"}), 4).limitReached);
 }
 
 TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {

@@ -3,7 +3,6 @@
 // The real play window with fake surroundings, in a game folder of its own, and a script
 // that acts on the window's games from its event loop.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,14 +15,11 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "level/level_file.h"
-#include "level/level_text.h"
 #include "level/options_file.h"
 #include "level/shared_state.h"
-#include "platform/pictures.h"
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
 #include "support/game_pictures.h"
@@ -42,9 +38,8 @@ using dwaalbos::testsupport::visibleSplash;
 
 // Panel shown and drawn with raster operations; no delays, no follow lines, no transition.
 inline const Opties kQuickOptions{true, 0, false, 0, true, false};
-// Everything on, with the usual delays; everything off, as an options file of zeros.
+// Everything on, with the usual delays.
 inline const Opties kAllOn{true, 40, true, 20, true, true};
-inline const Opties kAllOff{false, 0, false, 0, false, false};
 
 // Steps run one after the other from a timer, also inside the game's loops and inside modal
 // boxes. A step answers false to be tried again a little later.
