@@ -28,29 +28,25 @@ class EditorFiles : public EditorTest {
   Bytes fileBytes(const std::string& path) const { return readWholeFile(path).value_or(Bytes{}); }
 };
 
-TEST_F(EditorFiles, SaveWritesTheExactRecordAndKeepsTheIndexZeroCells) {
+// Open shows board and texts, the enemy included; save writes the record exactly, the index-zero
+// cells kept as the file had them.
+TEST_F(EditorFiles, OpenShowsTheLevelAndSaveWritesTheExactRecord) {
   Doolhof level = sampleLevel();
-  level.Vakken.set(0, 5, 7);  // not part of the game, kept as the file had it
+  level.Vakken.set(0, 5, 7);
   ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), level));
-  editor->openen(levelPath("bron.dwb"));
-
-  dialogs.answer = levelPath("bewaard.dwb");
-  editor->Mnusave_Click();
-  EXPECT_EQ(fileBytes(dialogs.answer), encodeLevel(level));
-  EXPECT_EQ(dialogs.asked.back().folder, folder.path("levels"));
-}
-
-TEST_F(EditorFiles, OpenShowsBoardAndTextsIncludingTheEnemy) {
-  ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), sampleLevel()));
   dialogs.answer = levelPath("bron.dwb");
   editor->mnuopen_Click();
   EXPECT_EQ(editor->Commentaar().toPlainText(), QString::fromUtf8("Twee regels\nmet één é"));
-  // The enemy is drawn: its cell no longer shows the plain board colour everywhere.
   const QImage& picture = editor->Vak().picture();
   bool drawn = false;
   for (int y = 240; y < 280 && !drawn; ++y)
     for (int x = 200; x < 240 && !drawn; ++x) drawn = picture.pixel(x, y) != kBoardBackground;
   EXPECT_TRUE(drawn);
+
+  dialogs.answer = levelPath("bewaard.dwb");
+  editor->Mnusave_Click();
+  EXPECT_EQ(fileBytes(dialogs.answer), encodeLevel(level));
+  EXPECT_EQ(dialogs.asked.back().folder, folder.path("levels"));
 }
 
 TEST_F(EditorFiles, OpeningAMissingOrBrokenFileIsToldAndChangesNothing) {

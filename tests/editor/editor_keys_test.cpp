@@ -26,7 +26,11 @@ class EditorKeys : public EditorTest {
   }
 };
 
+// Object keys place under the cursor, which stays on the board.
 TEST_F(EditorKeys, ObjectKeysPlaceUnderTheCursor) {
+  arrow(Qt::Key_Left);
+  arrow(Qt::Key_Up);
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(0, 0));
   arrow(Qt::Key_Right, 2);
   arrow(Qt::Key_Down, 3);
   press(Qt::Key_8);
@@ -39,6 +43,9 @@ TEST_F(EditorKeys, ObjectKeysPlaceUnderTheCursor) {
   press(Qt::Key_F1);  // only tells that the object is not ready
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_EQ(cellUnderCursor(), cell::kEmpty);
+  arrow(Qt::Key_Right, 15);
+  arrow(Qt::Key_Down, 15);
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(440, 440));
 }
 
 TEST_F(EditorKeys, SecondStartIsRefusedWithItsMessage) {
@@ -61,15 +68,6 @@ TEST_F(EditorKeys, SecondStartIsRefusedWithItsMessage) {
   press(Qt::Key_5);
   EXPECT_EQ(boxes.size(), 2u);
   EXPECT_EQ(state.Veld.at(1, 2), cell::kStart);
-}
-
-TEST_F(EditorKeys, CursorStaysOnTheBoard) {
-  arrow(Qt::Key_Left);
-  arrow(Qt::Key_Up);
-  EXPECT_EQ(editor->Vak().cursor(), QPoint(0, 0));
-  arrow(Qt::Key_Right, 15);
-  arrow(Qt::Key_Down, 15);
-  EXPECT_EQ(editor->Vak().cursor(), QPoint(440, 440));
 }
 
 TEST_F(EditorKeys, AHeldArrowWalksTheCursorOnByItself) {

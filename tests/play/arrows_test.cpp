@@ -62,10 +62,3 @@ TEST(Arrows, FollowLinesCanBeSwitchedOffAndAnUnsetLineDelayBecomesTwenty) {
   unset.play("R");
   EXPECT_EQ(unset.host.engine().opties().Lijnvertraging, 20);
 }
-
-TEST(Arrows, ARideEndingOnTheEndSquareCompletesTheLevelAfterTheWalk) {
-  PlayBoard game({"S>E"});
-  game.play("R");
-  EXPECT_TRUE(game.host.ended());
-  EXPECT_EQ(game.sounds(), (Sounds{1, 5, 2, 12}));
-}

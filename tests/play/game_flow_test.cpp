@@ -6,7 +6,9 @@
 
 using namespace dwaalbos;
 
-TEST(GameFlow, ANamedLevelShowsItsIntroductionFirst) {
+// A level with a maker shows its introduction first; an anonymous unnamed one starts at once,
+// even with a comment.
+TEST(GameFlow, OnlyANamedLevelShowsItsIntroductionFirst) {
   PlayBoard game({"S"});
   auto level = readLevelFile(game.shared.LevelBestand).value();
   level.Maker = "Zoë";
@@ -17,15 +19,11 @@ TEST(GameFlow, ANamedLevelShowsItsIntroductionFirst) {
   EXPECT_EQ(game.host.introduction().maker, "Gemaakt door Zoë");
   EXPECT_EQ(game.host.introduction().commentaar, "Geen commentaar");
   EXPECT_EQ(game.host.title(), "Dwaalbos 6.0:  door Zoë");
-}
-
-TEST(GameFlow, AnAnonymousUnnamedLevelStartsAtOnceEvenWithAComment) {
-  PlayBoard game({"S"});
-  auto level = readLevelFile(game.shared.LevelBestand).value();
+  level.Maker = "";
   level.Commentaar = "Veel plezier";
   writeLevelFile(game.shared.LevelBestand, level);
   game.play("");
-  EXPECT_EQ(game.host.introductions(), 0);
+  EXPECT_EQ(game.host.introductions(), 1);
   EXPECT_EQ(game.host.makerCaption(), "Anoniem");
 }
 

@@ -45,19 +45,17 @@ class StandardGame {
 
 }  // namespace
 
+// A file level ends with a message and an empty board; a test level goes back to the editor.
 TEST(LevelEnd, AFileLevelEndsWithAMessageAndAnEmptyBoard) {
   PlayBoard game({"SE"});
   game.play("RRR");
   EXPECT_TRUE(game.host.ended());
   EXPECT_EQ(game.sounds(), (std::vector<int>{1, 5, 12}));
-  ASSERT_EQ(game.dialogTitles(), std::vector<std::string>{"Klaar!"});
+  EXPECT_EQ(game.dialogTitles(), std::vector<std::string>{"Klaar!"});
   EXPECT_EQ(game.at(2, 1), 0);
   EXPECT_EQ(game.host.nameCaption(), "");
-}
-
-TEST(LevelEnd, ATestLevelGoesBackToTheEditorWithoutAMessage) {
-  PlayBoard game({"SE"});
   game.shared.Testen = true;
+  game.host.clearEvents();
   game.play("R");
   EXPECT_TRUE(game.host.wentToEditor());
   EXPECT_TRUE(game.dialogTitles().empty());

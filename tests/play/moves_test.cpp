@@ -8,13 +8,6 @@
 using namespace dwaalbos;
 using Sounds = std::vector<int>;
 
-TEST(Moves, AStepWalksOneCellWithOneFootstep) {
-  PlayBoard game({"S.E"});
-  game.play("R");
-  EXPECT_EQ(game.col(), 2);
-  EXPECT_EQ(game.sounds(), (Sounds{1, 5}));
-}
-
 TEST(Moves, TheLeftAndTopEdgesTurnThePlayerAndNoEdgeIsCrossed) {
   PlayBoard corner({"S"});
   corner.play("L");

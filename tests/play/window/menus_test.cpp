@@ -13,7 +13,6 @@
 
 using namespace dwaalbos;
 using rig::PlayWindowRig;
-using rig::Script;
 
 TEST(PlayMenus, ItemsDisabledByDesignStaySoAroundADialog) {
   PlayWindowRig rig;
@@ -45,37 +44,31 @@ TEST(PlayMenus, ThePanelWidensTheWindowAndTheMarkFollowsTheFile) {
   EXPECT_EQ(window.width(), 484);
 }
 
-struct Loaded {
-  Opties stored;
-  const char* loopcap;
-  const char* snelcap;
-};
-
-class LoadedOptions : public ::testing::TestWithParam<Loaded> {};
-
-TEST_P(LoadedOptions, ShowInEveryMarkBoxAndDelayHeldToTheDialogsLimits) {
-  PlayWindowRig rig;
-  rig.writeOptions(GetParam().stored);
-  Afspelen& window = rig.shown();
-  const Opties& on = GetParam().stored;
-  RightPanel& panel = window.panel();
-  PlayMenus& m = window.menus();
-  EXPECT_EQ(panel.loopcap->text(), GetParam().loopcap);
-  EXPECT_EQ(window.engine().opties().Loopvertraging, panel.loopcap->text().toInt());
-  EXPECT_EQ(panel.snelcap->text(), GetParam().snelcap);
-  EXPECT_EQ(window.engine().opties().Lijnvertraging, panel.snelcap->text().toInt());
-  EXPECT_EQ(m.mnurechts->isChecked(), on.rechterkant);
-  EXPECT_EQ(panel.Check1->isChecked(), on.volglijnen);
-  EXPECT_EQ(panel.snelcap->isEnabled(), on.volglijnen);
-  EXPECT_EQ(m.mnupp->isChecked(), !on.MetBitBlt);
-  EXPECT_EQ(panel.Check2->isChecked(), on.overgang);
+// Every mark and box shows the options as loaded; the delays are held to the dialogs' limits.
+TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
+  const struct {
+    Opties stored;
+    const char* loopcap;
+    const char* snelcap;
+  } cases[] = {{rig::kAllOn, "40", "20"},
+               {{false, 32767, false, 9999, false, false}, "999", "9999"},
+               {{true, 300, true, -32768, true, true}, "300", "0"}};
+  for (const auto& [on, loopcap, snelcap] : cases) {
+    PlayWindowRig rig;
+    rig.writeOptions(on);
+    Afspelen& window = rig.shown();
+    RightPanel& panel = window.panel();
+    EXPECT_EQ(panel.loopcap->text(), loopcap);
+    EXPECT_EQ(window.engine().opties().Loopvertraging, panel.loopcap->text().toInt());
+    EXPECT_EQ(panel.snelcap->text(), snelcap);
+    EXPECT_EQ(window.engine().opties().Lijnvertraging, panel.snelcap->text().toInt());
+    EXPECT_EQ(window.menus().mnurechts->isChecked(), on.rechterkant);
+    EXPECT_EQ(panel.Check1->isChecked(), on.volglijnen);
+    EXPECT_EQ(panel.snelcap->isEnabled(), on.volglijnen);
+    EXPECT_EQ(window.menus().mnupp->isChecked(), !on.MetBitBlt);
+    EXPECT_EQ(panel.Check2->isChecked(), on.overgang);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    PlayMenus, LoadedOptions,
-    ::testing::Values(Loaded{rig::kAllOn, "40", "20"},
-                      Loaded{{false, 32767, false, 9999, false, false}, "999", "9999"},
-                      Loaded{{true, 300, true, -32768, true, true}, "300", "0"}));
 
 TEST(PlayMenus, OptionsThatCannotBeSavedAreToldOnceAndStayInForce) {
   PlayWindowRig rig;
@@ -143,50 +136,39 @@ TEST(PlayMenus, OptionsAreSavedOnTheCommandsThatLeaveOrStartLevels) {
   EXPECT_EQ(rig.navigator.calls.back(), "quit");
 }
 
-class DelayDialog : public ::testing::Test {
- protected:
-  void SetUp() override {
-    rig.writeOptions(rig::kAllOn);
-    rig.shown();
-  }
-  // Opens the dialog with its shortcut and answers it.
-  void answer(Qt::Key shortcut, std::optional<QString> typed) {
-    script.input(typed).start();
-    rig.window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.window()));
-    QTest::keyClick(&rig.window(), shortcut, Qt::ControlModifier);
-    ASSERT_TRUE(script.finished());
-  }
-  PlayWindowRig rig;
-  Script script;
-};
-
 // The answers' arithmetic has tests of its own; these see it reach the panel and the game.
-TEST_F(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelay) {
-  answer(Qt::Key_L, QStringLiteral("120"));
-  EXPECT_EQ(script.inputs[0].text, "40");
-  EXPECT_EQ(rig.window().panel().loopcap->text(), "120");
-  EXPECT_EQ(rig.window().engine().opties().Loopvertraging, 120);
-  answer(Qt::Key_V, QStringLiteral("1000"));
-  EXPECT_EQ(rig.window().engine().opties().Lijnvertraging, 1000);
-  answer(Qt::Key_V, std::nullopt);
-  EXPECT_EQ(rig.window().panel().snelcap->text(), "0");
-  EXPECT_EQ(rig.window().engine().opties().Lijnvertraging, 0);
-}
+TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly) {
+  PlayWindowRig rig;
+  rig.writeOptions(rig::kAllOn);
+  Afspelen& window = rig.shown();
+  RightPanel& panel = window.panel();
+  for (const auto& [shortcut, box] :
+       {std::pair{Qt::Key_L, panel.loopcap}, std::pair{Qt::Key_V, panel.snelcap}}) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Runs inside the dialog's own loop.
+    QTimer::singleShot(0, [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      dialog->findChild<QLineEdit*>()->setText("120");
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::keyClick(&window, shortcut, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), "120");
+  }
+  EXPECT_EQ(window.engine().opties().Loopvertraging, 120);
+  EXPECT_EQ(window.engine().opties().Lijnvertraging, 120);
 
-TEST_F(DelayDialog, TheBoxesTakeDigitsOnly) {
-  RightPanel& panel = rig.window().panel();
   panel.loopcap->setFocus();
   panel.loopcap->selectAll();
   QTest::keyClicks(panel.loopcap, "7x.5");
-  EXPECT_EQ(rig.window().engine().opties().Loopvertraging, 75);
+  EXPECT_EQ(window.engine().opties().Loopvertraging, 75);
   QTest::keyClicks(panel.loopcap, "123");
   EXPECT_EQ(panel.loopcap->text(), "751");  // three digits at most
 
   panel.snelcap->setFocus();
   panel.snelcap->selectAll();
   QTest::keyClicks(panel.snelcap, "12345");
-  EXPECT_EQ(rig.window().engine().opties().Lijnvertraging, 1234);
+  EXPECT_EQ(window.engine().opties().Lijnvertraging, 1234);
 }
 
 // Opening a menu pauses (played through in the play tests); a shortcut does not.

@@ -53,17 +53,15 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
   Afspelen& window = rig.window();
   std::string pausedTitle;
   int pausedX = -1;
-  script.then([&] {
+  script.act([&] {
     window.menus().mnufile->popup({0, 0});
     window.menus().mnufile->close();
-    return true;
   });
   waitFor([&] { return window.windowTitle() == kPauseTitle; });
   script.keyTap(&window.board(), Qt::Key_Right);
-  script.then([&] {
+  script.act([&] {
     pausedX = rig.col();
     QTest::mouseClick(&window.board(), Qt::LeftButton);
-    return true;
   });
   script.keyTap(&window.board(), Qt::Key_Right);
   waitFor([&] { return rig.col() == 2; });
@@ -82,10 +80,8 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
 TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithTheStartHint) {
   rig.chooseFile(rig::levelFromRows({"SE"}, "", "", "Pas op voor de kisten"));
   bool hintInPlay = true;
-  script.then([&] { return !(hintInPlay = rig.window().board().showsStartHint()); }).then([&] {
-    QTest::mouseClick(rig.window().panel().Label9, Qt::LeftButton);
-    return true;
-  });
+  script.then([&] { return !(hintInPlay = rig.window().board().showsStartHint()); })
+      .act([&] { QTest::mouseClick(rig.window().panel().Label9, Qt::LeftButton); });
   script.answer(QMessageBox::Ok).keyTap(&rig.window().board(), Qt::Key_Right).answer(QMessageBox::Ok);
   EXPECT_TRUE(rig.shown().board().showsStartHint());
   play();
@@ -105,19 +101,13 @@ TEST_F(PlayWindow, RestartAndClosingAskFirst) {
   bool visibleAfterNo = false;
   script.keyTap(&window.board(), Qt::Key_Right);
   waitFor([&] { return rig.col() == 2; });
-  script.shortcut(&window, Qt::Key_O).answer(QMessageBox::No).then([&] {
-    afterNo = rig.col();
-    return true;
-  });
+  script.shortcut(&window, Qt::Key_O).answer(QMessageBox::No).act([&] { afterNo = rig.col(); });
   script.shortcut(&window, Qt::Key_O).answer(QMessageBox::Yes);
-  waitFor([&] { return rig.col() == 1; }).then([&] {
-    window.close();  // the window stays until the box is answered
-    return true;
-  });
-  script.answer(QMessageBox::No).then([&] {
+  // The window stays until the box is answered.
+  waitFor([&] { return rig.col() == 1; }).act([&] { window.close(); });
+  script.answer(QMessageBox::No).act([&] {
     visibleAfterNo = window.isVisible();
     window.close();
-    return true;
   });
   script.answer(QMessageBox::Yes);
   play();
@@ -139,10 +129,7 @@ TEST_F(PlayWindow, OpeningALevelFileStartsItOrReportsItAndTheGameGoesOn) {
   Afspelen& window = rig.window();
   script.shortcut(&window, Qt::Key_E).answer(QMessageBox::Ok);
   script.keyTap(&window.board(), Qt::Key_Right);
-  waitFor([&] { return rig.col() == 2; }).then([&] {
-    rig.files.answer = rig.path("levels/ander.dwb");
-    return true;
-  });
+  waitFor([&] { return rig.col() == 2; }).act([&] { rig.files.answer = rig.path("levels/ander.dwb"); });
   script.shortcut(&window, Qt::Key_E);
   waitFor([&] { return window.engine().gameState().row == 2; });
   play();
@@ -158,7 +145,7 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
   Afspelen& window = rig.window();
   QSize size;
   bool menusShown = true;
-  script.then([&] {
+  script.act([&] {
     // The hidden menus' shortcuts are out of reach too: the panel stays away.
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -167,7 +154,6 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
     menusShown = window.menuBar()->isVisible();
     // Regaining the focus starts nothing new.
     window.activateWindow();
-    return true;
   });
   script.keyTap(&window.board(), Qt::Key_Right);
   window.show();
@@ -263,9 +249,8 @@ TEST_F(PlayWindow, UndoRedoAndTipWorkFromTheLevelMenu) {
   script.shortcut(&window, Qt::Key_Y);
   waitFor([&] { return rig.col() == 2; }).then(note);
   bool outlined = false;
-  script.shortcut(&window, Qt::Key_T).then([&] {
+  script.shortcut(&window, Qt::Key_T).act([&] {
     outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
-    return true;
   });
   play();
   EXPECT_EQ(counts, (std::vector<std::string>{"1u", "0r", "1u"}));
@@ -302,10 +287,7 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
     EXPECT_EQ(splash->Label1->text(), "Gemaakt door Zoë");
     EXPECT_FALSE(rig.window().isEnabled());
     bool running = false;
-    script.then([&] {
-      running = rig.window().engine().gameRunning() && rig.window().isEnabled();
-      return true;
-    });
+    script.act([&] { running = rig.window().engine().gameRunning() && rig.window().isEnabled(); });
     if (way == 0) QTest::keyClick(splash->Commentaar, Qt::Key_Right);
     else if (way == 1) QTest::mouseClick(splash, Qt::LeftButton, {}, {5, 5});
     else splash->close();
