@@ -34,19 +34,16 @@ class HeldKeys : public HeadlessHost {
 };
 
 TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
-  struct Case {
-    std::set<GameKey> held;
-    int col, row;
-  };
-  const Case cases[] = {{{GameKey::Left, GameKey::Right}, 1, 2},
-                        {{GameKey::Right, GameKey::Up, GameKey::Down}, 3, 2},
-                        {{GameKey::Up, GameKey::Down}, 2, 1},
-                        {{GameKey::Down, GameKey::Space}, 2, 3}};
-  for (const auto& c : cases) {
+  const std::pair<std::set<GameKey>, std::pair<int, int>> cases[] = {
+      {{GameKey::Left, GameKey::Right}, {1, 2}},
+      {{GameKey::Right, GameKey::Up, GameKey::Down}, {3, 2}},
+      {{GameKey::Up, GameKey::Down}, {2, 1}},
+      {{GameKey::Down, GameKey::Space}, {2, 3}}};
+  for (const auto& [held, where] : cases) {
     PlayBoard game({"...", ".S."});
-    HeldKeys host(game.shared, c.held);
+    HeldKeys host(game.shared, held);
     host.play("");
-    EXPECT_EQ(std::pair(host.engine().gameState().col, host.engine().gameState().row), std::pair(c.col, c.row));
+    EXPECT_EQ(std::pair(host.engine().gameState().col, host.engine().gameState().row), where);
   }
   PlayBoard onSwitch({"s", "S"});
   HeldKeys host(onSwitch.shared, {GameKey::Up, GameKey::Space});

@@ -12,14 +12,11 @@ using namespace dwaalbos;
 
 using dwaalbos::testing::levelFromRows;
 
-TEST(Solver, FindsTheShortestWay) {
-  EXPECT_EQ(solve(levelFromRows({"S..#", "##.#", "...E"})).moves, "RRDDR");
-}
-
 TEST(Solver, UsesTheSwitchKeysAndBlocksWhenTheyAreNeeded) {
+  // Shortest: the red gate opens once the switch is blue; the key opens the block.
   const auto gates = solve(levelFromRows({"Ssr.", "###E"}));
   ASSERT_TRUE(gates.solvable);
-  EXPECT_EQ(gates.moves, "RSRRD");  // the red gate opens once the switch is blue
+  EXPECT_EQ(gates.moves, "RSRRD");
 
   const auto keys = solve(levelFromRows({"SK.E", "k###"}));
   ASSERT_TRUE(keys.solvable);
@@ -33,15 +30,13 @@ TEST(Solver, NeverTakesAMoveThatCrushesThePlayer) {
   EXPECT_EQ(solution.moves.front(), 'D');
 }
 
-TEST(Solver, ReportsALevelWithoutAWayOut) {
+// A level without a way out, and a search cut off by its limit, which is not called unsolvable.
+TEST(Solver, ReportsALevelWithoutAWayOutOrASearchCutOff) {
   const auto solution = solve(levelFromRows({"S#E", "##."}));
   EXPECT_FALSE(solution.solvable);
   EXPECT_FALSE(solution.limitReached);
   EXPECT_EQ(solution.states, 1u);
   EXPECT_FALSE(solve(levelFromRows({"S"})).solvable);  // no end square at all
-}
-
-TEST(Solver, ASearchCutOffByItsLimitIsNotCalledUnsolvable) {
   EXPECT_TRUE(solve(levelFromRows({"S.....", "......", ".....E"}), 4).limitReached);
 }
 

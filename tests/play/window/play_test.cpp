@@ -64,11 +64,7 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
     QTest::mouseClick(&window.board(), Qt::LeftButton);
   });
   script.keyTap(&window.board(), Qt::Key_Right);
-  waitFor([&] { return rig.col() == 2; });
-  waitFor([&] {
-    pausedTitle = window.windowTitle().toStdString();
-    return true;
-  });
+  waitFor([&] { return rig.col() == 2; }).act([&] { pausedTitle = window.windowTitle().toStdString(); });
   play();
   // The key tapped during the pause did not count afterwards either: one step, not two.
   EXPECT_EQ(pausedX, 1);
