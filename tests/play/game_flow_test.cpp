@@ -1,7 +1,6 @@
 // Starting, restarting and leaving games, and the introduction screen.
 #include <gtest/gtest.h>
 
-#include "level/level_file.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -10,18 +9,14 @@ using namespace dwaalbos;
 // even with a comment.
 TEST(GameFlow, OnlyANamedLevelShowsItsIntroductionFirst) {
   PlayBoard game({"S"});
-  auto level = readLevelFile(game.shared.LevelBestand).value();
-  level.Maker = "Zoë";
-  writeLevelFile(game.shared.LevelBestand, level);
+  game.editFile([](Doolhof& level) { level.Maker = "Zoë"; });
   game.play("");
   EXPECT_EQ(game.host.introductions(), 1);
   EXPECT_EQ(game.host.introduction().naam, "Geennaam");
   EXPECT_EQ(game.host.introduction().maker, "Gemaakt door Zoë");
   EXPECT_EQ(game.host.introduction().commentaar, "Geen commentaar");
   EXPECT_EQ(game.host.title(), "Dwaalbos 6.0:  door Zoë");
-  level.Maker = "";
-  level.Commentaar = "Veel plezier";
-  writeLevelFile(game.shared.LevelBestand, level);
+  game.editFile([](Doolhof& level) { level = {level.Vakken, "", "", "Veel plezier"}; });
   game.play("");
   EXPECT_EQ(game.host.introductions(), 1);
   EXPECT_EQ(game.host.makerCaption(), "Anoniem");
@@ -35,8 +30,10 @@ TEST(GameFlow, TheLeftmostThenTopmostStartSquareIsUsed) {
 
 TEST(GameFlow, IndexZeroCellsNeverReachTheBoard) {
   PlayBoard game({"S#"});
-  game.setFileCell(0, 1, cell::kWall);
-  game.setFileCell(1, 0, cell::kWall);
+  game.editFile([](Doolhof& level) {
+    level.Vakken.set(0, 1, cell::kWall);
+    level.Vakken.set(1, 0, cell::kWall);
+  });
   game.play("U");
   EXPECT_EQ(game.at(0, 1), 0);
   EXPECT_EQ(game.at(1, 0), 0);

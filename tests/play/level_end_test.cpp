@@ -4,10 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "level/level_file.h"
 #include "level/scores.h"
 #include "play_board.h"
-#include "support/test_levels.h"
 
 using namespace dwaalbos;
 

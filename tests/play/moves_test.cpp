@@ -88,7 +88,7 @@ TEST(Moves, TheSwitchTurnsWhichGatesAreOpen) {
 
 TEST(Moves, EnemyAndUnknownCodesAreWalkedOver) {
   PlayBoard game({"S!."});
-  game.setFileCell(3, 1, 77);
+  game.editFile([](Doolhof& level) { level.Vakken.set(3, 1, 77); });
   game.play("RR");
   EXPECT_EQ(game.col(), 3);
 }

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "level/level_file.h"
 #include "play_board.h"
-#include "support/test_levels.h"
 
 using namespace dwaalbos;
 

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <sys/wait.h>
 
-#include "level/level_file.h"
 #include "play_board.h"
 
 namespace {

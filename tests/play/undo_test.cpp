@@ -19,7 +19,7 @@ GameState after(const UndoCase& c, const std::string& keys) {
   return game.host.engine().gameState();
 }
 
-class UndoEveryMove : public testing::TestWithParam<UndoCase> {};
+class UndoEveryMove : public ::testing::TestWithParam<UndoCase> {};
 
 }  // namespace
 
@@ -35,11 +35,12 @@ TEST_P(UndoEveryMove, TakesTheWholeMoveBackAndPlaysItAgain) {
 
 // A step, a ride, a push over arrows, a key taken, a key block opened, the switch flipped and
 // a ride onto a key.
-INSTANTIATE_TEST_SUITE_P(Moves, UndoEveryMove,
-                         testing::Values(UndoCase{"S..E", "", "RR"}, UndoCase{"S>>.v", ".....", "DUR"},
-                                         UndoCase{"SX>>v", "....>..", "R"}, UndoCase{"Sk.E", "", "R"},
-                                         UndoCase{"SkK.E", "", "RR"}, UndoCase{"Ss.r.E", "", "RS"},
-                                         UndoCase{"S>k", "...", "R"}));
+INSTANTIATE_TEST_SUITE_P(
+    Moves, UndoEveryMove,
+    ::testing::Values(UndoCase{"S..E", "", "RR"}, UndoCase{"S>>.v", ".....", "DUR"},
+                      UndoCase{"SX>>v", "....>..", "R"}, UndoCase{"Sk.E", "", "R"},
+                      UndoCase{"SkK.E", "", "RR"}, UndoCase{"Ss.r.E", "", "RS"},
+                      UndoCase{"S>k", "...", "R"}));
 
 TEST(Undo, CountsMovesNotTurnsAndANewMoveDropsWhatWasTakenBack) {
   PlayBoard game({"S.#.E"});
