@@ -30,9 +30,9 @@ class StandardGame {
     shared.readLevelSets();
   }
 
-  void complete(int levelNummer) {
+  void complete(int levelNummer, const std::string& keys = "R") {
     shared.LevelNummer = levelNummer;
-    host.play("R");
+    host.play(keys);
   }
   Bytes progress() const { return folder.read("geluid/Niets.wav"); }
 
@@ -71,7 +71,7 @@ TEST(LevelEnd, ACompletedStandardLevelMovesItsSetsProgressOnlyWhenItWasTheNewest
       {5, 7, 5, {6, 0, 7, 0}, "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\r\nWil je"},
       {6, 1, 5, {6, 0, 1, 0}, "Je hebt het level gehaald!\r\nVolgende?"},
       {0x1234, 3, 26, {0x34, 0x12, 4, 0}, "Je hebt dit level voor het eerst"},
-      {23, 20, 23, {23, 0, 20, 0}, "Je hebt alle levels gehaald!\r\nHartstikke goed!\r\nPerfect!\r\n"},
+      {23, 20, 23, {23, 0, 20, 0}, "Je hebt alle levels gehaald!\r\nHartstikke goed!\r\n"},
       {23, 20, 43, {23, 0, 20, 0}, "Je hebt alle levels van de tweede levelset uitgespeeld!"},
       {24, 21, 23, {24, 0, 21, 0}, "Je hebt alle levels gehaald!"}};
   for (const auto& c : cases) {
@@ -96,17 +96,16 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
 // The moves of a completed standard level, undo counted off, become its best result.
 TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
   StandardGame game(5, 1);
-  game.shared.LevelNummer = 7;
-  game.host.play("DUR");
+  game.complete(7, "DUR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 3);
-  game.shared.LevelNummer = 7;
-  game.host.play("DZR");
+  game.complete(7, "DZR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 1);
 
   std::filesystem::remove(game.shared.paths.scores());
   std::filesystem::create_directory(game.shared.paths.scores());  // refuses even root
   game.complete(7);
-  EXPECT_TRUE(std::ranges::any_of(game.host.events(), [](const auto& e) { return e.title == "Opslaan mislukt"; }));
+  EXPECT_TRUE(std::ranges::any_of(
+      game.host.events(), [](const auto& event) { return event.title == "Opslaan mislukt"; }));
 }
 
 TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInMemory) {
@@ -125,7 +124,8 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
     if (event.title == "Opslaan mislukt") EXPECT_NE(event.text.find(path), std::string::npos);
     else EXPECT_EQ(event.text.rfind("Je hebt dit level voor", 0), 0u);
   }
-  EXPECT_EQ(titles, (std::vector<std::string>{"Opslaan mislukt", "Volgende?", "Opslaan mislukt", "Volgende?"}));
+  EXPECT_EQ(titles, (std::vector<std::string>{"Opslaan mislukt", "Volgende?", "Opslaan mislukt",
+                                              "Volgende?"}));
   EXPECT_EQ(game.shared.bereikt.P1, 3);
   EXPECT_EQ(game.shared.LevelNummer, 3);
 }
