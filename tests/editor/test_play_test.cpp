@@ -63,7 +63,7 @@ TEST_F(TestPlay, CommandLineStartShowsTheNamedFile) {
   level.Vakken.set(4, 4, cell::kKey);
   level.Naam = "Van buiten";
   ASSERT_TRUE(writeLevelFile(folder.path("elders.dwb"), level));
-  Editor other(state, navigator, pictures, dialogs, printers);
+  Editor other(state, navigator, testsupport::gamePictures(), dialogs, printers);
   state.Opdrachtregel = true;
   other.metcommand(folder.path("elders.dwb"));
   EXPECT_TRUE(other.isVisible());

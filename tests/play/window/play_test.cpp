@@ -21,14 +21,7 @@ using rig::Script;
 
 namespace {
 
-constexpr const char* kPauseTitle = "Klik op het speelvak om verder te gaan";
 
-
-QImage expectedBoard(const GameState& game, const ManPose& pose, bool metBitBlt) {
-  QImage expected;
-  BoardPainter(rig::gamePictures()).tekenen(expected, game.veld, game.schakelaar, pose, metBitBlt);
-  return expected;
-}
 
 class PlayWindow : public ::testing::Test {
  protected:
@@ -57,7 +50,7 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
     window.menus().mnufile->popup({0, 0});
     window.menus().mnufile->close();
   });
-  waitFor([&] { return window.windowTitle() == kPauseTitle; });
+  waitFor([&] { return window.windowTitle() == "Klik op het speelvak om verder te gaan"; });
   script.keyTap(&window.board(), Qt::Key_Right);
   script.act([&] {
     pausedX = rig.col();
@@ -229,8 +222,11 @@ TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
   EXPECT_EQ(window.board().image(), window.picture1());
   // A new game's player faces the front, feet together.
-  EXPECT_EQ(window.board().image(),
-            expectedBoard({start.veld}, {0, 0, 0, 40}, window.engine().opties().MetBitBlt));
+  const GameState game{start.veld};
+  QImage expected;
+  BoardPainter(rig::gamePictures())
+      .tekenen(expected, game.veld, game.schakelaar, {0, 0, 0, 40}, true);
+  EXPECT_EQ(window.board().image(), expected);
 }
 
 // Undo, redo and the tip through their shortcuts: the counter, the items and the outline follow.
