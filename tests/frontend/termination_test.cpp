@@ -1,5 +1,4 @@
 // The real game program, ended by the signals a desktop session or a terminal sends.
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 
@@ -28,16 +27,6 @@ void stageGame(const TempFolder& folder) {
   }
 }
 
-bool waitForFile(const std::string& path, int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!fs::exists(path)) {
-    if (clock.elapsed() > milliseconds) return false;
-    QTest::qWait(20);
-  }
-  return true;
-}
-
 TEST(Termination, EachSignalEndsThePlayingGameAtOnceWithItsOptionsWritten) {
   TempFolder folder;
   stageGame(folder);
@@ -53,7 +42,7 @@ TEST(Termination, EachSignalEndsThePlayingGameAtOnceWithItsOptionsWritten) {
                {QString::fromStdString("a" + folder.path("proef.dwb"))});
     ASSERT_TRUE(game.waitForStarted(5000));
     // The play window reads its options when it first shows, creating an empty file.
-    ASSERT_TRUE(waitForFile(options, 20000)) << number;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(options); }, 20000)) << number;
     // The level's opening ring transition holds the window for about a second; the signal
     // comes to a game at rest.
     QTest::qWait(1500);

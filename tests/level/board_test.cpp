@@ -13,12 +13,6 @@ TEST(Board, CheckedAccessRefusesIndicesOutsideTheArray) {
   EXPECT_THROW(board.set(-1, 5, 1), std::out_of_range);
 }
 
-TEST(Board, FlatLayoutHasTheColumnVaryingFastest) {
-  Board board;
-  board.set(3, 2, 7);
-  EXPECT_EQ(board.flat()[3 + 13 * 2], 7);
-}
-
 TEST(Board, CopyAndClearTouchOnlyThePlayArea) {
   Board source;
   Board target;

@@ -5,10 +5,6 @@
 using dwaalbos::CommandLine;
 using dwaalbos::parseCommandLine;
 
-TEST(CommandLine, EmptyMeansNothingToDo) {
-  EXPECT_EQ(parseCommandLine({}).action, CommandLine::Action::None);
-}
-
 TEST(CommandLine, FirstLetterChoosesPlayOrEditInEitherCase) {
   EXPECT_EQ(parseCommandLine({"a/tmp/x.dwb"}).action, CommandLine::Action::Play);
   EXPECT_EQ(parseCommandLine({"A/tmp/x.dwb"}).path, "/tmp/x.dwb");
@@ -24,7 +20,8 @@ TEST(CommandLine, ArgumentsAreJoinedWithSingleSpaces) {
   EXPECT_EQ(parseCommandLine({"a", "/x.dwb"}).path, " /x.dwb");
 }
 
-TEST(CommandLine, AnyOtherFirstCharacterIsUnknown) {
+TEST(CommandLine, NothingIsNoneAndAnyOtherFirstCharacterIsUnknown) {
+  EXPECT_EQ(parseCommandLine({}).action, CommandLine::Action::None);
   EXPECT_EQ(parseCommandLine({"c/tmp/x.dwb"}).action, CommandLine::Action::Unknown);
   EXPECT_EQ(parseCommandLine({"/tmp/x.dwb"}).action, CommandLine::Action::Unknown);
   EXPECT_EQ(parseCommandLine({"", "a"}).action, CommandLine::Action::Unknown);

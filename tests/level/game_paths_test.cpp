@@ -77,7 +77,6 @@ TEST_F(PlayersFolder, IsMadeOnFirstUseAndStartsFromTheShippedFiles) {
   EXPECT_EQ(root.read("own/Opties.dat"), (Bytes{1, 2, 3}));
   EXPECT_EQ(paths.progress(), root.path("own/geluid/Niets.wav"));
   EXPECT_TRUE(std::filesystem::is_directory(root.path("own/geluid")));
-  EXPECT_FALSE(std::filesystem::exists(root.path("own/geluid/Niets.wav")));  // nothing shipped
   EXPECT_EQ(paths.levels(), root.path("own/levels"));
   EXPECT_TRUE(std::filesystem::is_directory(root.path("own/levels")));
   EXPECT_EQ(paths.exampleLevels(), root.path("data/levels"));
@@ -89,14 +88,6 @@ TEST_F(PlayersFolder, ThePlayersOwnFileWinsOverTheShippedOne) {
   EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));
   EXPECT_EQ(root.read("own/Opties.dat"), Bytes{9});
   EXPECT_EQ(root.read("data/Opties.dat"), (Bytes{1, 2, 3}));
-}
-
-TEST(GameFolder, KeepsThePlayersFilesBesideTheDataAndMakesNothing) {
-  TempFolder root;
-  const GamePaths paths(root.path("game"));
-  EXPECT_EQ(paths.testLevel(), root.path("game/test.dwb"));
-  EXPECT_EQ(paths.levels(), root.path("game/levels"));
-  EXPECT_FALSE(std::filesystem::exists(root.path("game")));
 }
 
 }  // namespace

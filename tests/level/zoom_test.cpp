@@ -30,8 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FitCase{{652, 512}, {1920, 1040}, 300, 200},
                     FitCase{{652, 512}, {1956, 1536}, 300, 300},  // exactly three times
                     FitCase{{652, 512}, {1955, 1536}, 300, 200},
-                    FitCase{{652, 512}, {640, 486}, 300, 75},      // display scale 2
-                    FitCase{{652, 512}, {300, 200}, 300, 75},      // nothing fits: the smallest
+                    FitCase{{652, 512}, {640, 486}, 300, 75},      // nothing fits: the smallest
                     FitCase{{652, 512}, {3840, 2100}, 150, 150},   // a remembered step
                     FitCase{{440, 300}, {640, 486}, 300, 100}));   // the menu
 

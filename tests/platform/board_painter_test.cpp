@@ -110,15 +110,4 @@ TEST(Edtekenen, TheEditorShowsTheStartOfPlayAndTheEnemy) {
   EXPECT_EQ(cellOf(drawn, cell::kUnused), cellOf(enemy, cell::kUnused));
 }
 
-TEST(Edtekenen, TheLegendHasAPictureForEveryPlaceableCode) {
-  const BoardPainter painter(gamePictures());
-  EXPECT_TRUE(painter.editorPicture(0).isNull());
-  EXPECT_TRUE(painter.editorPicture(16).isNull());
-  EXPECT_EQ(painter.editorPicture(cell::kUnused), gamePictures().get(plaatje::kVijand));
-  EXPECT_EQ(painter.editorPicture(cell::kSwitch), gamePictures().get(plaatje::kSchakr));
-  for (int code = 1; code <= 15; ++code) {
-    EXPECT_EQ(painter.editorPicture(code).size(), QSize(40, 40)) << code;
-  }
-}
-
 }  // namespace

@@ -43,23 +43,6 @@ TEST_P(BothPaths, RasterOperationsCombineChannelsBitwise) {
   EXPECT_EQ(result(RasterOp::SrcAnd), (d & s) | 0xFF000000u);
 }
 
-TEST_P(BothPaths, AMaskedSpriteShowsOnlyTheObject) {
-  QImage image = filled(40, 40, qRgb(255, 255, 255));
-  QImage mask = filled(40, 40, qRgb(255, 255, 255));
-  for (int y = 10; y < 20; ++y) {
-    for (int x = 10; x < 20; ++x) {
-      image.setPixel(x, y, qRgb(200, 30, 40));
-      mask.setPixel(x, y, qRgb(0, 0, 0));
-    }
-  }
-  QImage dest = filled(100, 100, qRgb(255, 192, 128));
-  Blitter(dest, GetParam()).sprite(40, 40, image, 0, 0, &mask);
-  EXPECT_EQ(dest.pixel(55, 55), qRgb(200, 30, 40));
-  EXPECT_EQ(dest.pixel(45, 45), qRgb(255, 192, 128));
-  EXPECT_EQ(dest.pixel(79, 79), qRgb(255, 192, 128));
-  EXPECT_EQ(dest.pixel(50, 60), qRgb(255, 192, 128));
-}
-
 // A measured frame skips only what cannot change the board.
 TEST_P(BothPaths, AMeasuredFramePastesLikeTheWholeFrame) {
   QImage sheet = filled(80, 40, qRgb(255, 255, 255));

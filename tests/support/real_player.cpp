@@ -17,16 +17,15 @@ namespace dwaalbos::testing {
 WindowWatch::WindowWatch() { qApp->installEventFilter(this); }
 WindowWatch::~WindowWatch() { qApp->removeEventFilter(this); }
 
-bool WindowWatch::activeIs(const QWidget& window) const { return active == &window; }
-
 // A player reads what appeared before typing; the window manager may still be moving the
 // keyboard about in the first moments.
 constexpr auto kSettle = std::chrono::milliseconds(150);
 
 bool WindowWatch::waitUntilActive(const QWidget& window) const {
-  const bool active = waitFor([&] { return activeIs(window); });
+  const auto isActive = [&] { return active == &window; };
+  const bool up = waitFor(isActive);
   pause(kSettle);
-  return active && activeIs(window);
+  return up && isActive();
 }
 
 bool WindowWatch::waitUntilActiveKind(const char* className) const {

@@ -16,7 +16,6 @@ class WindowWatch : public QObject {
   WindowWatch();
   ~WindowWatch() override;
 
-  bool activeIs(const QWidget& window) const;
   // Wait, on the player's thread, until the window or a modal box has the keyboard.
   bool waitUntilActive(const QWidget& window) const;
   bool waitForBox() const;

@@ -102,6 +102,14 @@ void FakeKeyboard::chord(const char* modifier, const char* key) {
   release(modifier);
 }
 
+void FakeKeyboard::clickAt(int x, int y) {
+  auto* display = static_cast<Display*>(display_);
+  XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+  XTestFakeButtonEvent(display, 1, True, CurrentTime);
+  XTestFakeButtonEvent(display, 1, False, CurrentTime);
+  XSync(display, False);
+}
+
 bool waitFor(const std::function<bool()>& ready, std::chrono::milliseconds limit) {
   const auto end = std::chrono::steady_clock::now() + limit;
   while (!ready()) {

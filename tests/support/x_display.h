@@ -41,6 +41,9 @@ class FakeKeyboard {
   void release(const char* key);
   void tap(const char* key, std::chrono::milliseconds held = std::chrono::milliseconds(60));
   void chord(const char* modifier, const char* key);
+  // A click of the mouse's main button at a point of the screen: what a player does to give a
+  // window the keyboard.
+  void clickAt(int x, int y);
 
  private:
   void send(const char* key, bool down);

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <stdexcept>
 
 namespace dwaalbos::music {
 namespace {
@@ -29,17 +28,6 @@ TEST(Brr, ASineComesBackCleanFromTheChipsDecoder) {
     noise += static_cast<double>(decoded[i] - original[i]) * (decoded[i] - original[i]);
   }
   EXPECT_GT(10 * std::log10(signal / noise), 35.0);
-}
-
-TEST(Brr, TheLoopStartsOnABlockWithoutPredictionAndTheLastBlockEndsIt) {
-  // Entered again from the loop's end, the first block must decode as on the first pass.
-  const auto blocks = encodeBrr(sineCycles(4, 64, 0.5));
-  EXPECT_EQ(blocks[0] & 0x0C, 0);
-  for (std::size_t b = 0; b < blocks.size(); b += 9) {
-    EXPECT_EQ(blocks[b] & 0x02, 0x02) << "loop flag";
-    EXPECT_EQ(blocks[b] & 0x01, b + 9 == blocks.size() ? 0x01 : 0x00) << "end flag";
-  }
-  EXPECT_THROW(encodeBrr(std::vector<std::int16_t>(40, 0)), std::invalid_argument);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "sound_test_support.h"
 
-#include <fluidsynth.h>
 #include <gme/gme.h>
 #include <libopenmpt/libopenmpt.h>
 
@@ -29,32 +28,6 @@ Stereo renderSpc(const std::vector<std::uint8_t>& file, double seconds) {
                       gme_play(emu, static_cast<int>(out.size()), out.data()) == nullptr;
   gme_delete(emu);
   return played ? out : Stereo{};
-}
-
-Stereo renderMidi(const std::filesystem::path& path, double seconds) {
-  fluid_settings_t* settings = new_fluid_settings();
-  fluid_settings_setnum(settings, "synth.sample-rate", kRate);
-  fluid_settings_setnum(settings, "synth.gain", 1.0);
-  fluid_settings_setstr(settings, "player.timing-source", "sample");
-  fluid_synth_t* synth = new_fluid_synth(settings);
-  fluid_synth_sfload(synth, "/usr/share/sounds/sf2/TimGM6mb.sf2", 1);
-  fluid_player_t* player = new_fluid_player(synth);
-  Stereo out;
-  if (fluid_player_add(player, path.c_str()) == FLUID_OK && fluid_player_play(player) == FLUID_OK) {
-    constexpr int kBlock = 1024;
-    const auto limit = static_cast<std::size_t>(seconds * kRate) * 2;
-    while (out.size() < limit && fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) {
-      out.resize(out.size() + 2 * kBlock);
-      std::int16_t* block = out.data() + out.size() - 2 * kBlock;
-      fluid_synth_write_s16(synth, kBlock, block, 0, 2, block, 1, 2);
-    }
-  }
-  fluid_player_stop(player);
-  fluid_player_join(player);
-  delete_fluid_player(player);
-  delete_fluid_synth(synth);
-  delete_fluid_settings(settings);
-  return out;
 }
 
 double pitchHz(const Stereo& audio, double fromSeconds, double lengthSeconds) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <vector>
 
 // Renders music through the very libraries the game plays it with, and measures the result.
@@ -16,9 +15,6 @@ using Stereo = std::vector<std::int16_t>;
 Stereo renderModule(const std::vector<std::uint8_t>& file, double seconds);
 // libgme; an empty result when the file is refused.
 Stereo renderSpc(const std::vector<std::uint8_t>& file, double seconds);
-// fluidsynth with the Debian General MIDI soundfont, clocked by the samples it renders. Stops at
-// `seconds` or when the player reaches the end of the file, whichever comes first.
-Stereo renderMidi(const std::filesystem::path& path, double seconds);
 
 // The fundamental of the left channel over a stretch, by autocorrelation.
 double pitchHz(const Stereo& audio, double fromSeconds, double lengthSeconds);

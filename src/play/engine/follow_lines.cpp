@@ -14,12 +14,7 @@ void Engine::volglijnen() {
     show(shown::FollowDelay{});
   }
   s_.Lijnengetoond = true;
-  shown::Bars bars{{}, opties_.Lijnvertraging};
-  for (std::size_t i = 1; i < s_.Lijnen.size(); ++i) {
-    const Lijnstuk& piece = s_.Lijnen[i];
-    bars.pieces.push_back({piece.LijnX, piece.LijnY, piece.Lijnrichting, piece.Isblok});
-  }
-  show(std::move(bars));
+  show(shown::Bars{{s_.Lijnen.begin() + 1, s_.Lijnen.end()}, opties_.Lijnvertraging});
   toetsenleeg();
 }
 

@@ -10,14 +10,6 @@
 
 namespace dwaalbos {
 
-// One recorded cell of a way over arrows (`Lijnstuk`).
-struct Lijnstuk {
-  int LijnX = 0;
-  int LijnY = 0;
-  Direction Lijnrichting = Direction::None;
-  bool Isblok = false;
-};
-
 // The state of one game in the play window.
 struct PlayState {
   bool Gestopt = false;         // the game has ended; it is cleaned up after the pass

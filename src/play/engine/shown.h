@@ -10,6 +10,14 @@
 
 namespace dwaalbos {
 
+// One recorded cell of a way over arrows (`Lijnstuk`).
+struct Lijnstuk {
+  int LijnX = 0;
+  int LijnY = 0;
+  Direction Lijnrichting = Direction::None;
+  bool Isblok = false;
+};
+
 // What the rules show and play, item by item in the order they happen. A host plays them at
 // its own pace (the play window), records them (the command-line tool) or drops them.
 namespace shown {
@@ -43,13 +51,7 @@ struct Face {
 struct Refresh {};
 // The way of a ride over arrows, piece by piece, `pieceMs` apart.
 struct Bars {
-  struct Piece {
-    int col = 0;
-    int row = 0;
-    Direction richting = Direction::None;
-    bool isBlock = false;
-  };
-  std::vector<Piece> pieces;
+  std::vector<Lijnstuk> pieces;
   int pieceMs = 0;
 };
 struct Sound {

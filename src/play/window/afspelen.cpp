@@ -113,6 +113,17 @@ void Afspelen::showEvent(QShowEvent* event) {
   QTimer::singleShot(0, this, &Afspelen::formActivate);
 }
 
+// The play window waits, disabled, under its introduction: when the window manager or a click
+// gives it the keyboard anyway, the keyboard goes on to the introduction, which needs it.
+void Afspelen::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+  if (splash_ && splash_->isVisible())
+    QTimer::singleShot(0, splash_.get(), [splash = splash_.get()] {
+      if (splash->isVisible()) splash->activateWindow();
+    });
+}
+
 void Afspelen::regainInput() {
   setEnabled(true);
   activateWindow();

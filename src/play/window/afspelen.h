@@ -86,6 +86,7 @@ class Afspelen : public QMainWindow, public Host {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void connectLevelMenu();

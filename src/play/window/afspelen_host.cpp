@@ -136,10 +136,10 @@ void Afspelen::walk(const shown::Walk& w, bool bitBlt) {
 void Afspelen::followLines(const shown::Bars& bars) {
   for (const auto& piece : bars.pieces) {
     presentation_.add([this, piece] {
-      const int X = piece.col * kCellPixels;  // the cell spans X - 40 .. X - 1
-      const int Y = piece.row * kCellPixels;
+      const int X = piece.LijnX * kCellPixels;  // the cell spans X - 40 .. X - 1
+      const int Y = piece.LijnY * kCellPixels;
       QRect bar;
-      switch (piece.richting) {
+      switch (piece.Lijnrichting) {
         case Direction::Up: bar = QRect(QPoint(X - 22, Y - 62), QPoint(X - 18, Y - 18)); break;
         case Direction::Left: bar = QRect(QPoint(X - 60, Y - 22), QPoint(X - 21, Y - 18)); break;
         case Direction::Down: bar = QRect(QPoint(X - 22, Y - 22), QPoint(X - 18, Y + 22)); break;
@@ -148,7 +148,7 @@ void Afspelen::followLines(const shown::Bars& bars) {
       }
       if (!bar.isNull()) {
         QPainter painter(&vakImage());
-        painter.fillRect(bar, QColor::fromRgb(piece.isBlock ? kBlockWay : kPlayerWay));
+        painter.fillRect(bar, QColor::fromRgb(piece.Isblok ? kBlockWay : kPlayerWay));
       }
       vak_->refresh();
     });

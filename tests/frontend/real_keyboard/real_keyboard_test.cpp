@@ -37,31 +37,25 @@ class RealKeyboard : public ::testing::Test {
   void playerDoes(const std::function<void()>& keys, const std::function<void()>& finally = [] {}) {
     EXPECT_TRUE(whilePlayerTypes(keys, finally)) << "the windows did not come back";
   }
-  bool activeIs(const QWidget& window) const { return watch.activeIs(window); }
   void waitUntilActive(const QWidget& window) {
     EXPECT_TRUE(watch.waitUntilActive(window)) << "window never got the keyboard";
   }
   void waitForBox() { EXPECT_TRUE(watch.waitForBox()) << "no box"; }
 
-  // A level file with the given rows and a walking delay of `delay` ms.
-  void prepareLevel(std::initializer_list<const char*> rows, int delay) {
-    levelPath = folder.path("proef.dwb");
-    ASSERT_TRUE(writeLevelFile(levelPath, levelFromRows(rows, "Proef")));
+  // Opens a level of the given rows in the play window, with a walking delay of `delay` ms;
+  // the player dismisses the introduction with a key.
+  void openLevel(std::initializer_list<const char*> rows, int delay) {
+    const std::string path = folder.path("proef.dwb");
+    ASSERT_TRUE(writeLevelFile(path, levelFromRows(rows, "Proef")));
     ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), Opties{false, delay, false, 0, false, false}));
-  }
-
-  // Opens the level in the play window; the player dismisses the introduction with a key.
-  void openLevel() {
     application.showPlayWindow();
-    QTimer::singleShot(50, [this] { application.play().engine().openLevel(levelPath); });
+    QTimer::singleShot(50, [this, path] { application.play().engine().openLevel(path); });
   }
   void dismissIntroduction() {
-    const Afspelen& play = application.play();
     EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
     keyboard.tap("space");
-    waitUntilActive(play);
+    waitUntilActive(application.play());
   }
-  void endGame() { application.play().engine().stopGame(); }
 
   TempFolder folder;
   bool setsWritten = (writeEmptyStandardSets(folder), true);
@@ -72,7 +66,6 @@ class RealKeyboard : public ::testing::Test {
   Application application;
   WindowWatch watch;
   FakeKeyboard keyboard;
-  std::string levelPath;
 };
 
 // The Enter that answers a box is still held when the menu appears: the menu must not act on it.
@@ -165,10 +158,23 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
   EXPECT_EQ(watch.boxesShown, 1);
 }
 
+// A click on the play window while it waits under the introduction gives the keyboard back to
+// the introduction, which the player then dismisses with a key.
+TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackFromItsPlayWindow) {
+  openLevel({"S.."}, 0);
+  const Afspelen& play = application.play();
+  playerDoes([&] {
+    EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
+    const QPoint corner = play.mapToGlobal(QPoint(4, 4));
+    keyboard.clickAt(corner.x(), corner.y());
+    pause(500ms);
+    dismissIntroduction();
+  }, [&] { application.play().engine().stopGame(); });
+}
+
 // With a walking delay of 300 ms a move takes 1.5 s; a tap made meanwhile is forgotten.
 TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
-  prepareLevel({"S..", "...", "..."}, 300);
-  openLevel();
+  openLevel({"S..", "...", "..."}, 300);
   int col = -1;
   int row = -1;
   playerDoes(
@@ -182,7 +188,7 @@ TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
       [&] {
         col = application.play().engine().gameState().col;
         row = application.play().engine().gameState().row;
-        endGame();
+        application.play().engine().stopGame();
       });
   EXPECT_EQ(col, 2);
   EXPECT_EQ(row, 1);
@@ -191,8 +197,7 @@ TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
 // Held past the keyboard's own repeat delay and let go during the third move (each takes
 // 0.5 s): the walk ends where that move ends, not one square further.
 TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
-  prepareLevel({"S..........."}, 100);
-  openLevel();
+  openLevel({"S..........."}, 100);
   int col = -1;
   playerDoes(
       [&] {
@@ -204,7 +209,7 @@ TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
       },
       [&] {
         col = application.play().engine().gameState().col;
-        endGame();
+        application.play().engine().stopGame();
       });
   EXPECT_EQ(col, 4);
 }
