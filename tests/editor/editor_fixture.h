@@ -23,8 +23,8 @@ class EditorTest : public ::testing::Test {
  protected:
   EditorTest()
       : state(folder.root().string()),
-        pictures(testsupport::gamePictures()),
-        editor(std::make_unique<Editor>(state, navigator, pictures, dialogs, printers)) {
+        editor(std::make_unique<Editor>(state, navigator, testsupport::gamePictures(), dialogs,
+                                        printers)) {
     std::filesystem::create_directories(folder.path("levels"));
     KeyState::instance().changeHands();
     editor->activate();
@@ -39,7 +39,6 @@ class EditorTest : public ::testing::Test {
 
   TempFolder folder;
   SharedState state;
-  const Pictures& pictures;
   RecordingNavigator navigator;
   AnsweringDialogs dialogs;
   PdfPrinters printers;

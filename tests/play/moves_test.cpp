@@ -1,4 +1,6 @@
-// Walking, the board's edges, key priority, keys, key blocks, gates and the switch.
+// Walking, the board's edges, key priority, keys, key blocks, gates, the switch, rides over
+// arrows with their follow lines, and undo and redo: every kind of move is taken back whole and
+// played again, and the count follows.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,33 +10,16 @@
 using namespace dwaalbos;
 using Sounds = std::vector<int>;
 
-TEST(Moves, AStepWalksFortyPixelsInFiveFramesWithOneFootstep) {
-  PlayBoard game({"S.E"});
-  game.play("R");
-  EXPECT_EQ(game.col(), 2);
-  EXPECT_EQ(game.richting(), Direction::Right);
-  EXPECT_EQ(game.sounds(), (Sounds{1, 5}));
-  game.play("RR");
-  EXPECT_EQ(game.col(), 3);
-}
-
-TEST(Moves, TheLeftAndTopEdgesTurnThePlayerWithoutAMove) {
-  PlayBoard game({"S"});
-  game.play("L");
-  EXPECT_EQ(game.col(), 1);
-  EXPECT_EQ(game.richting(), Direction::Left);
-  EXPECT_EQ(game.sounds(), (Sounds{1}));
-  game.play("U");
-  EXPECT_EQ(game.richting(), Direction::Up);
-  EXPECT_EQ(game.row(), 1);
-}
-
-TEST(Moves, TheRightAndBottomEdgesRefuseTheStepSilently) {
-  PlayBoard game({"...........S"});
-  game.play("R");
-  EXPECT_EQ(game.col(), 12);
-  EXPECT_EQ(game.richting(), Direction::Right);
-  EXPECT_EQ(game.sounds(), (Sounds{1}));
+TEST(Moves, TheLeftAndTopEdgesTurnThePlayerAndNoEdgeIsCrossed) {
+  PlayBoard corner({"S"});
+  corner.play("L");
+  EXPECT_EQ(corner.richting(), Direction::Left);
+  corner.play("U");
+  EXPECT_EQ(std::tuple(corner.col(), corner.row(), corner.richting()),
+            std::tuple(1, 1, Direction::Up));
+  PlayBoard right({"...........S"});
+  right.play("R");
+  EXPECT_EQ(right.col(), 12);
   PlayBoard bottom({"", "", "", "", "", "", "", "", "", "", "", "S"});
   bottom.play("D");
   EXPECT_EQ(bottom.row(), 12);
@@ -52,20 +37,16 @@ class HeldKeys : public HeadlessHost {
 };
 
 TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
-  struct Case {
-    std::set<GameKey> held;
-    int col, row;
-  };
-  const Case cases[] = {{{GameKey::Left, GameKey::Right}, 1, 2},
-                        {{GameKey::Right, GameKey::Up, GameKey::Down}, 3, 2},
-                        {{GameKey::Up, GameKey::Down}, 2, 1},
-                        {{GameKey::Down, GameKey::Space}, 2, 3}};
-  for (const auto& c : cases) {
+  const std::pair<std::set<GameKey>, std::pair<int, int>> cases[] = {
+      {{GameKey::Left, GameKey::Right}, {1, 2}},
+      {{GameKey::Right, GameKey::Up, GameKey::Down}, {3, 2}},
+      {{GameKey::Up, GameKey::Down}, {2, 1}},
+      {{GameKey::Down, GameKey::Space}, {2, 3}}};
+  for (const auto& [held, where] : cases) {
     PlayBoard game({"...", ".S."});
-    HeldKeys host(game.shared, c.held);
+    HeldKeys host(game.shared, held);
     host.play("");
-    EXPECT_EQ(host.engine().gameState().col, c.col);
-    EXPECT_EQ(host.engine().gameState().row, c.row);
+    EXPECT_EQ(std::pair(host.engine().gameState().col, host.engine().gameState().row), where);
   }
   PlayBoard onSwitch({"s", "S"});
   HeldKeys host(onSwitch.shared, {GameKey::Up, GameKey::Space});
@@ -73,40 +54,25 @@ TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
   EXPECT_TRUE(host.engine().gameState().schakelaar);  // the move went first, no flip
 }
 
-TEST(Moves, WallsBarWithoutASound) {
-  PlayBoard game({"S#"});
-  game.play("R");
-  EXPECT_EQ(game.col(), 1);
-  EXPECT_EQ(game.sounds(), (Sounds{1}));
+TEST(Moves, WallsClosedGatesAndKeyBlocksWithoutAKeyBarSilently) {
+  for (const char* row : {"S#", "Sr", "SK"}) {
+    PlayBoard game({row});
+    game.play("R");
+    EXPECT_EQ(game.col(), 1) << row;
+    EXPECT_EQ(game.board().substr(0, 2), row);
+    EXPECT_EQ(game.sounds(), (Sounds{1})) << row;
+  }
 }
 
 TEST(Moves, KeysAreCountedAndOpenAnyKeyBlockOneEach) {
   PlayBoard game({"SkkKK."});
   game.play("RRRRR");
-  EXPECT_EQ(game.col(), 6);  // two keys open two blocks
+  EXPECT_EQ(game.col(), 6);
   EXPECT_EQ(game.host.keyCount(), 0);
   EXPECT_EQ(game.sounds(), (Sounds{1, 5, 10, 5, 10, 5, 11, 5, 11, 5}));
-  EXPECT_EQ(game.at(2, 1), 0);
-  EXPECT_EQ(game.at(4, 1), 0);
-
-  PlayBoard count({"SkkK"});
-  count.play("RRR");
-  EXPECT_EQ(count.host.keyCount(), 1);
-}
-
-TEST(Moves, AKeyBlockWithoutAKeyBarsAndChangesNothing) {
-  PlayBoard game({"SK"});
-  game.play("R");
-  EXPECT_EQ(game.col(), 1);
-  EXPECT_EQ(game.at(2, 1), cell::kKeyBlock);
-  EXPECT_EQ(game.sounds(), (Sounds{1}));
 }
 
 TEST(Moves, TheSwitchTurnsWhichGatesAreOpen) {
-  PlayBoard red({"Sbr"});
-  red.play("RR");
-  EXPECT_EQ(red.col(), 2);  // red state: blue open, red closed
-
   PlayBoard blue({"s", "Sbr"});
   blue.play("USDRR");
   EXPECT_FALSE(blue.host.engine().gameState().schakelaar);
@@ -117,18 +83,130 @@ TEST(Moves, TheSwitchTurnsWhichGatesAreOpen) {
   back.play("USSDRR");
   EXPECT_TRUE(back.host.engine().gameState().schakelaar);
   EXPECT_EQ(back.col(), 2);
-}
 
-TEST(Moves, SpaceAwayFromASwitchDoesNothing) {
-  PlayBoard game({"S"});
-  game.play("S");
-  EXPECT_TRUE(game.host.engine().gameState().schakelaar);
-  EXPECT_EQ(game.sounds(), (Sounds{1}));
+  PlayBoard away({"S"});
+  away.play("S");
+  EXPECT_TRUE(away.host.engine().gameState().schakelaar);
 }
 
 TEST(Moves, EnemyAndUnknownCodesAreWalkedOver) {
   PlayBoard game({"S!."});
-  game.setFileCell(3, 1, 77);
+  game.editFile([](Doolhof& level) { level.Vakken.set(3, 1, 77); });
   game.play("RR");
   EXPECT_EQ(game.col(), 3);
+}
+
+TEST(Arrows, ARideCarriesThePlayerToTheFirstCellAfterTheArrows) {
+  PlayBoard game({"S>>v", "...>.."});
+  game.play("R");
+  EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(5, 2));
+  EXPECT_EQ(game.richting(), Direction::Right);
+  EXPECT_EQ(game.sounds(), (Sounds{1, 5, 2}));
+  EXPECT_EQ(game.host.barsDrawn(), 4);
+  EXPECT_EQ(game.at(2, 1), cell::kArrowRight);  // arrows stay
+}
+
+// Where a ride pressed to the right ends: on the own cell, further on, or refused as a whole.
+TEST(Arrows, ARideEndsOnTheFirstFreeCellOrIsRefusedAsAWhole) {
+  const struct {
+    const char* row;
+    int col;
+    Direction facing;
+  } cases[] = {{"S<", 1, Direction::Left},  {"S+++.", 5, Direction::Right},
+               {"S>b.", 3, Direction::Right},  // blue gates are open in the red state
+               {"S>>#", 1, Direction::Right}, {"S>>>>>>>>>>>", 1, Direction::Right},
+               {"S>>r.", 1, Direction::Right}};
+  for (const auto& c : cases) {
+    PlayBoard game({c.row});
+    game.play("R");
+    EXPECT_EQ(game.col(), c.col) << c.row;
+    EXPECT_EQ(game.richting(), c.facing) << c.row;
+  }
+}
+
+TEST(Arrows, ACircleOfArrowsIsRefusedWithAMessageOnce) {
+  PlayBoard game({"S><"});
+  game.play("R");
+  EXPECT_EQ(game.col(), 1);
+  EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Oneindig"}));
+  EXPECT_EQ(game.host.engine().state().Lijnen.size(), 502u);  // 501 entries after element 0
+  EXPECT_EQ(game.sounds(), (Sounds{1}));
+}
+
+TEST(Arrows, ARideEndingOnAKeyCountsItAtOnceAndSoundsItAfterTheWalk) {
+  PlayBoard game({"S>>k"});
+  game.play("R");
+  EXPECT_EQ(game.host.keyCount(), 1);
+  EXPECT_EQ(game.at(4, 1), 0);
+  EXPECT_EQ(game.sounds(), (Sounds{1, 5, 10, 2}));
+}
+
+TEST(Arrows, FollowLinesCanBeSwitchedOffAndAnUnsetLineDelayBecomesTwenty) {
+  PlayBoard off({"S>>."});
+  off.host.engine().opties().volglijnen = false;
+  off.play("R");
+  EXPECT_EQ(off.host.barsDrawn(), 0);
+  EXPECT_EQ(off.sounds(), (Sounds{1, 5, 2}));
+  PlayBoard unset({"S>."});
+  unset.host.engine().opties().Lijnvertraging = 0;
+  unset.play("R");
+  EXPECT_EQ(unset.host.engine().opties().Lijnvertraging, 20);
+}
+
+namespace {
+
+struct UndoCase {
+  const char* top;
+  const char* below;
+  const char* keys;  // the last key is the move taken back
+};
+
+GameState after(const UndoCase& c, const std::string& keys) {
+  PlayBoard game({c.top, c.below});
+  game.play(keys);
+  return game.host.engine().gameState();
+}
+
+class UndoEveryMove : public ::testing::TestWithParam<UndoCase> {};
+
+}  // namespace
+
+TEST_P(UndoEveryMove, TakesTheWholeMoveBackAndPlaysItAgain) {
+  const UndoCase& c = GetParam();
+  const std::string keys = c.keys;
+  const std::string earlier = keys.substr(0, keys.size() - 1);
+  ASSERT_NE(after(c, keys), after(c, earlier));
+  EXPECT_EQ(after(c, keys + "Z"), after(c, earlier));
+  EXPECT_EQ(after(c, keys + "ZY"), after(c, keys));
+  EXPECT_EQ(after(c, keys + "ZZYY"), after(c, keys));
+}
+
+// A step, a ride, a push over arrows, a key taken, a key block opened, the switch flipped and
+// a ride onto a key.
+INSTANTIATE_TEST_SUITE_P(
+    Moves, UndoEveryMove,
+    ::testing::Values(UndoCase{"S..E", "", "RR"}, UndoCase{"S>>.v", ".....", "DUR"},
+                      UndoCase{"SX>>v", "....>..", "R"}, UndoCase{"Sk.E", "", "R"},
+                      UndoCase{"SkK.E", "", "RR"}, UndoCase{"Ss.r.E", "", "RS"},
+                      UndoCase{"S>k", "...", "R"}));
+
+TEST(Undo, CountsMovesNotTurnsAndANewMoveDropsWhatWasTakenBack) {
+  PlayBoard game({"S.#.E"});
+  game.play("LURRR");  // two turns at the edges, one step, two refused steps
+  EXPECT_EQ(game.host.engine().history().moves(), 1);
+  game.play("RZRD");
+  EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(2, 2));
+  EXPECT_EQ(game.host.engine().history().moves(), 2);
+  EXPECT_FALSE(game.host.engine().history().canRedo());
+  game.play("RZZZ");  // more undo than moves changes nothing further
+  EXPECT_EQ(game.col(), 1);
+  EXPECT_EQ(game.host.engine().history().moves(), 0);
+}
+
+// A death answered No ends the attempt: nothing is left to take back; only a restart helps.
+TEST(Undo, NothingToTakeBackAfterADeathAnsweredNo) {
+  PlayBoard game({"SXv", ".^<"});
+  game.play("RZ");
+  EXPECT_FALSE(game.host.engine().history().canUndo());
+  EXPECT_EQ(game.at(1, 1), cell::kEmpty);  // the board stays cleared
 }

@@ -1,31 +1,61 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "level/level_file.h"
+#include "level/level_text.h"
 #include "play/headless/headless_host.h"
 #include "support/temp_folder.h"
+#include "support/test_levels.h"
 
 // A level file made from a few board rows (padded with empty cells to 12 x 12), played
 // through the headless host. Symbols as in the level sources: S start, E end, # wall ...
 class PlayBoard {
  public:
-  PlayBoard(std::initializer_list<const char*> rows, bool answerYes = false);
+  PlayBoard(std::initializer_list<const char*> rows, bool answerYes = false)
+      : shared(folder.root().string()), host(shared, answerYes) {
+    shared.LevelBestand = folder.path("level.dwb");
+    dwaalbos::writeLevelFile(shared.LevelBestand, dwaalbos::testing::levelFromRows(rows));
+  }
 
   // Plays the keys from the start of the level (L R U D S).
   bool play(const std::string& keys) { return host.play(keys); }
 
-  // Puts a code no level source can spell into the level file.
-  void setFileCell(int col, int row, int code);
+  // Changes the level file, also in ways no level source can spell.
+  void editFile(const std::function<void(dwaalbos::Doolhof&)>& edit) {
+    auto level = dwaalbos::readLevelFile(shared.LevelBestand).value();
+    edit(level);
+    dwaalbos::writeLevelFile(shared.LevelBestand, level);
+  }
   const dwaalbos::GameState& game() const { return host.engine().gameState(); }
   int at(int col, int row) const { return game().veld.at(col, row); }
   int col() const { return game().col; }
   int row() const { return game().row; }
   dwaalbos::Direction richting() const { return game().richting; }
-  std::vector<int> sounds() const;
-  std::vector<std::string> dialogTitles() const;
-  std::string board() const;  // the rows of the working board, as symbols
+  std::vector<int> sounds() const {
+    std::vector<int> out;
+    for (const auto& event : host.events())
+      if (event.sound != 0) out.push_back(event.sound);
+    return out;
+  }
+  std::vector<std::string> dialogTitles() const {
+    std::vector<std::string> out;
+    for (const auto& event : host.events())
+      if (event.sound == 0) out.push_back(event.title);
+    return out;
+  }
+  // The rows of the working board, as symbols.
+  std::string board() const {
+    std::string out;
+    for (int r = 1; r <= 12; ++r) {
+      for (int c = 1; c <= 12; ++c) out += dwaalbos::symbolOfCode(at(c, r));
+      out += '\n';
+    }
+    return out;
+  }
 
   TempFolder folder;
   dwaalbos::SharedState shared;

@@ -3,8 +3,6 @@
 // The real play window with fake surroundings, in a game folder of its own, and a script
 // that acts on the window's games from its event loop.
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -16,14 +14,11 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "level/level_file.h"
-#include "level/level_text.h"
 #include "level/options_file.h"
 #include "level/shared_state.h"
-#include "platform/pictures.h"
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
 #include "support/game_pictures.h"
@@ -61,6 +56,13 @@ class Script : public QObject {
     steps_.push_back(std::move(step));
     return *this;
   }
+  // A step that is done at its first try.
+  Script& act(std::function<void()> action) {
+    return then([action] {
+      action();
+      return true;
+    });
+  }
   void start() { timer_.start(); }
   Script& keyTap(QWidget* widget, Qt::Key key) {
     return then([=] {
@@ -87,23 +89,6 @@ class Script : public QObject {
       return true;
     });
   }
-  // Waits for the one-line input box, types the answer over its text and presses OK, or
-  // cancels when there is no answer.
-  Script& input(std::optional<QString> typed) {
-    return then([this, typed] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      auto* field = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
-      if (!field) return false;
-      inputs.push_back({dialog->windowTitle().toStdString(), field->text().toStdString()});
-      if (typed) {
-        field->setText(*typed);
-        QMetaObject::invokeMethod(dialog, "accept");
-      } else {
-        QMetaObject::invokeMethod(dialog, "reject");
-      }
-      return true;
-    });
-  }
   bool finished() const { return steps_.empty() && !dispatched_; }
 
   struct Seen {
@@ -111,7 +96,6 @@ class Script : public QObject {
     std::string text;
   };
   std::vector<Seen> boxes;
-  std::vector<Seen> inputs;  // title and the field's text as it opened
 
  private:
   // Each step runs from a timer of its own: a step that opens a modal box is still running

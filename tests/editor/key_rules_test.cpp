@@ -1,3 +1,5 @@
+// The editor's key rules: which object a key places, and how a held arrow repeats.
+#include "editor/cursor_repeat.h"
 #include "editor/object_keys.h"
 
 #include <gtest/gtest.h>
@@ -32,10 +34,8 @@ TEST_P(ObjectKeys, PlaceTheirObjectOrNothing) {
 constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
 
 INSTANTIATE_TEST_SUITE_P(
-    MainDigitsFunctionKeysAndDelete, ObjectKeys,
+    AllKeys, ObjectKeys,
     ::testing::Values(KeyCase{Qt::Key_1, kNone, 0, Kind::Place, 1},
-                      KeyCase{Qt::Key_5, kNone, 0, Kind::Place, 5},
-                      KeyCase{Qt::Key_9, kNone, 0, Kind::Place, 9},
                       KeyCase{Qt::Key_0, kNone, 0, Kind::Nothing, 0},
                       // Shift+1 arrives as '!' (US layout), an AZERTY 7 as 'è': the key decides.
                       KeyCase{Qt::Key_Exclam, Qt::ShiftModifier, 10, Kind::Place, 1},
@@ -43,24 +43,42 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{Qt::Key_5, Qt::ShiftModifier | Qt::ControlModifier, 0, Kind::Place, 5},
                       KeyCase{Qt::Key_F1, kNone, 0, Kind::NotReady, 0},
                       KeyCase{Qt::Key_F2, kNone, 0, Kind::Place, cell::kArrowLeft},
-                      KeyCase{Qt::Key_F3, kNone, 0, Kind::Place, cell::kArrowUp},
-                      KeyCase{Qt::Key_F4, kNone, 0, Kind::Place, cell::kArrowDown},
                       KeyCase{Qt::Key_F5, kNone, 0, Kind::Place, cell::kArrowRight},
                       KeyCase{Qt::Key_F6, kNone, 0, Kind::Place, cell::kFourWay},
                       KeyCase{Qt::Key_F7, kNone, 0, Kind::Nothing, 0},
-                      KeyCase{Qt::Key_Delete, kNone, 0, Kind::Place, cell::kEmpty}));
-
-// Keypad digits place nothing, even when the key's code is a main-keyboard digit's.
-INSTANTIATE_TEST_SUITE_P(
-    KeypadAndOtherKeys, ObjectKeys,
-    ::testing::Values(KeyCase{Qt::Key_0, Qt::KeypadModifier, 0, Kind::Nothing, 0},
+                      KeyCase{Qt::Key_Delete, kNone, 0, Kind::Place, cell::kEmpty},
+                      // Keypad digits place nothing, even with a main-keyboard digit's key code.
                       KeyCase{Qt::Key_5, Qt::KeypadModifier, 0, Kind::Nothing, 0},
                       KeyCase{Qt::Key_1, Qt::KeypadModifier, 10, Kind::Nothing, 0},
-                      KeyCase{Qt::Key_A, kNone, 0, Kind::Nothing, 0},
-                      KeyCase{Qt::Key_Space, kNone, 0, Kind::Nothing, 0},
-                      KeyCase{Qt::Key_Backspace, kNone, 0, Kind::Nothing, 0},
-                      KeyCase{Qt::Key_Left, kNone, 0, Kind::Nothing, 0},
                       KeyCase{Qt::Key_Return, kNone, 0, Kind::Nothing, 0}));
+
+// Moves seen while a key is pressed at 0 and held until `releasedAt`, looked at every 85 ms
+// as the cursor loop does, starting `phase` ms after the press.
+int movesWhileHeld(int releasedAt, int phase) {
+  CursorRepeat repeat;
+  int moves = repeat.step(true, true, 0) ? 1 : 0;
+  for (int now = phase; now < releasedAt + 200; now += 85)
+    moves += repeat.step(false, now < releasedAt, now) ? 1 : 0;
+  return moves;
+}
+
+TEST(CursorRepeat, ATapMovesOnceHoweverTheLoopFallsAndAHeldKeyRepeatsAfterTheFirstDelay) {
+  for (int phase : {1, 40, 84}) {
+    EXPECT_EQ(movesWhileHeld(150, phase), 1) << phase;
+    EXPECT_EQ(movesWhileHeld(240, phase), 1) << phase;
+    // 250 ms, then every 85 ms until the release at 700 ms: six more.
+    const int held = movesWhileHeld(700, phase);
+    EXPECT_GE(held, 6) << phase;
+    EXPECT_LE(held, 7) << phase;
+  }
+}
+
+TEST(CursorRepeat, AKeyHeldOverWithoutAPressDoesNotMove) {
+  CursorRepeat repeat;
+  EXPECT_FALSE(repeat.step(false, true, 0));
+  EXPECT_FALSE(repeat.step(false, true, 1000));
+  EXPECT_TRUE(repeat.step(true, true, 1085));
+}
 
 }  // namespace
 }  // namespace dwaalbos
