@@ -119,6 +119,7 @@ TEST_P(ZoomedScreens, IntroductionAndLevelChooserLookAsKept) {
   Splash splash(testsupport::gamePictures(), owner);
   splash.setZoom(GetParam());
   splash.present("Het dwaalbos", "De maker", "Zoek de sleutel en dan de vlag.");
+  QCoreApplication::processEvents();  // the comment box lays out its text from the event loop
   EXPECT_TRUE(looksLike(splash.grab().toImage(), name("introduction")));
   splash.hide();
 
