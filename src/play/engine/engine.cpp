@@ -303,7 +303,6 @@ void Engine::showMoves() {
   show(shown::Moves{history_.moves(), history_.canUndo(), history_.canRedo()});
 }
 
-
 void Engine::setGameState(const GameState& state) {
   g_ = state;
   if (state.richting != Direction::None) face(state.richting);
@@ -423,6 +422,5 @@ void Engine::stopGame() {
   pending_ = Start::None;
   settle();
 }
-
 
 }  // namespace dwaalbos
