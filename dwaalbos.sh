@@ -7,13 +7,21 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev libsdl2-mixer-dev
-          libgme-dev libopenmpt-dev libebur128-dev libfluidsynth-dev timgm6mb-soundfont
-          libgtest-dev libgmock-dev libbenchmark-dev clang
-          libclang-rt-14-dev fonts-comic-neue fonts-dejavu-core fonts-urw-base35
-          fonts-quattrocento
-          qt6-translations-l10n libx11-dev libxtst-dev xvfb openbox xdg-utils
-          desktop-file-utils appstream dpkg-dev)
+# Every program the build and the tests run comes from this list: a bare Debian 12 has none
+# of them.
+packages=(
+  cmake g++ make pkg-config                                  # the build, ctest
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n         # the windows, offscreen tests
+  libsdl2-dev libsdl2-mixer-dev libgme-dev libopenmpt-dev    # sound and music
+  libfluidsynth-dev timgm6mb-soundfont libebur128-dev        # MIDI, loudness checks
+  libgtest-dev libgmock-dev libbenchmark-dev                 # tests and benchmarks
+  clang libclang-rt-14-dev                                   # fuzzers, sanitizers
+  fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-quattrocento
+  libx11-dev libxtst-dev xvfb openbox                        # real-keyboard tests: Xvfb, openbox
+  xdg-utils                                                  # opening the help page
+  desktop-file-utils appstream                               # desktop-file-validate, appstreamcli
+  dpkg-dev file                                              # cpack's deb: dpkg-shlibdeps, file
+)
 
 install_missing() {
   local missing=()
