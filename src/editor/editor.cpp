@@ -137,7 +137,7 @@ void Editor::buildLegend() {
     key->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     key->setGeometry(x, y + kCellPixels + 1, kCellPixels, 17);
   }
-  chooseObject(chosen_);
+  markChosen();
 }
 
 void Editor::chooseObject(int code) {
@@ -146,7 +146,12 @@ void Editor::chooseObject(int code) {
     return;
   }
   chosen_ = code;
-  for (LegendPicture* picture : legend_) picture->setChosen(picture->code() == code);
+  chosenByPlayer_ = true;
+  markChosen();
+}
+
+void Editor::markChosen() {
+  for (LegendPicture* picture : legend_) picture->setChosen(picture->code() == chosen_);
 }
 
 void Editor::buildProperties() {
@@ -179,13 +184,27 @@ void Editor::buildProperties() {
 
 // While the command line's level is being edited, showing the editor keeps it.
 void Editor::activate() {
+  startSession();
   if (!state_.Opdrachtregel) clearLevel();
   bringForward();
 }
 
 void Editor::metcommand(const std::string& best) {
+  startSession();
   if (!openen(best)) Mnunew_Click();
   bringForward();
+}
+
+// The editor opened from outside: no object chosen yet, no test play's result in the title.
+void Editor::startSession() {
+  chosenByPlayer_ = false;
+  showTitle();
+}
+
+// A completed test play says so in the title, without a box to click away, until the level
+// changes for another.
+void Editor::showTitle(bool testCompleted) {
+  setWindowTitle(testCompleted ? kTitle + texts::kTestGehaald : kTitle);
 }
 
 // The tested level is the edited one: its changes are still unsaved.
@@ -193,9 +212,7 @@ void Editor::terugVanTest() {
   const bool changed = changed_;
   if (state_.Testen) openen(state_.paths.testLevel());
   changed_ = changed;
-  // A completed test play says so in the title, without a box to click away.
-  const bool gehaald = std::exchange(state_.testCompleted, false);
-  setWindowTitle(gehaald ? kTitle + texts::kTestGehaald : kTitle);
+  showTitle(std::exchange(state_.testCompleted, false));
   bringForward();
 }
 
@@ -262,9 +279,10 @@ void Editor::Vak_KeyDown(QKeyEvent* event) {
   place(Vak_->column(), Vak_->row(), key.code);
 }
 
-// A left click places the chosen object on the clicked cell, a right click empties it; the
-// cursor stays where the arrow keys put it.
+// A left click places the chosen object on the clicked cell, once the player has chosen one; a
+// right click empties it. The cursor stays where the arrow keys put it.
 void Editor::Vak_Click(int column, int row, Qt::MouseButton button) {
+  if (button != Qt::RightButton && !chosenByPlayer_) return;
   place(column, row, button == Qt::RightButton ? cell::kEmpty : static_cast<std::int16_t>(chosen_));
 }
 

@@ -101,6 +101,9 @@ class Editor : public QMainWindow {
   bool reportIfNotSaved(const std::string& path, const WriteResult& result);
   void showTexts();
   void bringForward();
+  void startSession();
+  void markChosen();
+  void showTitle(bool testCompleted = false);
   void setStoppen(bool stoppen);
   void updateLoop();
   FileDialogSpec levelDialog() const;
@@ -118,6 +121,8 @@ class Editor : public QMainWindow {
   QComboBox* Achtercombo_;
   std::vector<LegendPicture*> legend_;
   int chosen_ = 1;
+  // Until the player chooses an object, a click on the board only gives it the keyboard.
+  bool chosenByPlayer_ = false;
   bool changed_ = false;
   QTimer loop_;
   QElapsedTimer clock_;

@@ -46,6 +46,7 @@ void Editor::clearLevel() {
   Maker_->clear();
   Commentaar_->clear();
   changed_ = false;
+  showTitle();
   edtekenen();
 }
 
@@ -64,6 +65,7 @@ bool Editor::openen(const std::string& best) {
   showTexts();
   state_.Veld.copyPlayAreaFrom(state_.Level.Vakken);
   changed_ = false;
+  showTitle();
   edtekenen();
   return true;
 }

@@ -76,12 +76,14 @@ TEST_F(EditorKeys, AHeldArrowWalksTheCursorOnByItself) {
   QTest::keyRelease(&editor->Vak(), Qt::Key_Right);
 }
 
+// A click before any object was chosen only gives the board the keyboard; once one is chosen,
+// by its picture or its key, clicks place it.
 TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClearWithoutMovingTheCursor) {
   const auto click = [this](int col, int row, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(&editor->Vak(), button, {}, QPoint(col * 40 - 20, row * 40 - 20));
   };
   click(3, 2);
-  EXPECT_EQ(state.Veld.at(3, 2), cell::kWall);
+  EXPECT_EQ(state.Veld.at(3, 2), cell::kEmpty);
   press(Qt::Key_7);
   click(4, 4);
   EXPECT_EQ(state.Veld.at(4, 4), cell::kKey);
@@ -95,6 +97,9 @@ TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClearWithoutMovingThe
   click(4, 4, Qt::RightButton);
   EXPECT_EQ(state.Veld.at(4, 4), cell::kEmpty);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(0, 0));
+  editor->activate();  // a new session from the menu: nothing chosen yet
+  click(3, 2);
+  EXPECT_EQ(state.Veld.at(3, 2), cell::kEmpty);
 }
 
 // Unsaved changes are asked about before "Nieuw" drops them; "Nieuw" keeps the cursor.

@@ -1,8 +1,11 @@
 #include <QTest>
 
+#include <functional>
+
 #include "editor_fixture.h"
 #include "level/cell_codes.h"
 #include "level/level_file.h"
+#include "level/texts.h"
 
 namespace dwaalbos::testing {
 namespace {
@@ -56,6 +59,28 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   EXPECT_TRUE(editor->unsavedChanges());
   ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
   EXPECT_TRUE(editor->cursorLoopRunning());
+}
+
+// "gehaald" belongs to the tested level: another level in the editor drops it.
+TEST_F(TestPlay, TheCompletedMarkGoesWithTheTestedLevel) {
+  const std::string gehaald = std::string(texts::kEditorTitel) + texts::kTestGehaald;
+  ASSERT_TRUE(writeLevelFile(folder.path("ander.dwb"), Doolhof{}));
+  const std::vector<std::function<void()>> otherLevel = {
+      [&] {
+        answerNextBox(boxes, QMessageBox::Yes);
+        editor->Mnunew_Click();
+      },
+      [&] { editor->openen(folder.path("ander.dwb")); },
+      [&] { editor->activate(); }};
+  for (const auto& change : otherLevel) {
+    drawSomething();
+    editor->mnutest_Click();
+    state.testCompleted = true;
+    editor->terugVanTest();
+    EXPECT_EQ(editor->windowTitle().toStdString(), gehaald);
+    change();
+    EXPECT_EQ(editor->windowTitle().toStdString(), texts::kEditorTitel);
+  }
 }
 
 TEST_F(TestPlay, CommandLineStartShowsTheNamedFile) {

@@ -1,14 +1,18 @@
 #include "frontend/application.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "editor/editor.h"
 #include "editor/editor_board.h"
 #include "frontend/menu.h"
 #include "play/window/afspelen.h"
+#include "play/window/play_menus.h"
 #include "level/cell_codes.h"
 #include "level/level_file.h"
 #include "support/temp_folder.h"
@@ -118,6 +122,34 @@ TEST_F(ApplicationStart, MenuChoiceOfTheEditorShowsAnEmptyLevelAndClearsTheComma
   EXPECT_TRUE(application.editor().isVisible());
   EXPECT_FALSE(application.state().Opdrachtregel);
   EXPECT_EQ(application.state().Veld.at(1, 1), cell::kEmpty);
+}
+
+// Alt and a letter must run one item, not cycle between two. The play window's options keep
+// the one pair their captions were given with ("V&olg pijlen…", "&Overvang…").
+TEST_F(ApplicationStart, NoTwoItemsOfOneMenuShareAnAccessLetter) {
+  const auto letters = [](const QMenu& menu) {
+    std::multiset<QChar> found;
+    for (const QAction* action : menu.actions()) {
+      const QString text = action->text();
+      const qsizetype amp = text.indexOf('&');
+      if (amp >= 0 && amp + 1 < text.size()) found.insert(text[amp + 1].toLower());
+    }
+    return found;
+  };
+  const QMenu* playOptions = application.play().menus().Mnuoptie;
+  int menus = 0;
+  for (const QWidget* window : {static_cast<QWidget*>(&application.play()),
+                                static_cast<QWidget*>(&application.editor()),
+                                static_cast<QWidget*>(&application.menu())}) {
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+      ++menus;
+      std::multiset<QChar> found = letters(*menu);
+      if (const auto o = found.find('o'); menu == playOptions && o != found.end()) found.erase(o);
+      for (const QChar letter : found)
+        EXPECT_EQ(found.count(letter), 1u) << menu->title().toStdString() << ": " << QString(letter).toStdString();
+    }
+  }
+  EXPECT_GE(menus, 8);
 }
 
 }  // namespace

@@ -410,6 +410,8 @@ void Engine::settleLeave(bool yes) {
     leeg();
     stopGame();
     host().toMenu();
+  } else {
+    showPause();
   }
   if (!moving_) return;
   if (!stopRequested_) s_.Gestopt = false;

@@ -118,8 +118,10 @@ class Afspelen : public QMainWindow, public Host {
   void showMoves(int moves, bool canUndo, bool canRedo);
   void setLevelCaptions(const std::string& naam, const std::string& maker);
   void setTitle(const std::string& title);
+  void showTitle();
   void whenStill(QAction* action, std::function<void()> command);
   void drive(int afterMilliseconds = 0);
+  bool mayPlay() const;
   void drivePass();
   bool askPending();
 
@@ -140,6 +142,8 @@ class Afspelen : public QMainWindow, public Host {
   ManPose pose_;              // the player as the board last showed him
   bool testPending_ = false;  // a test play waits for this showing's activation
   bool testLayout_ = false;
+  QString title_;  // the game's title, without the move count a test play adds
+  int moves_ = 0;
   bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
   std::optional<std::pair<int, int>> tipCell_;  // the square a tip points at, while shown
   bool optionsFailureTold_ = false;

@@ -1,5 +1,6 @@
 // The play window as the engine's host: drawing, dialogs, captions and the event loop.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 
@@ -260,6 +261,8 @@ void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
     panel_->zetten->setText(QString::number(moves));
     menus_.mnuzetterug->setEnabled(canUndo);
     menus_.mnuzetopnieuw->setEnabled(canRedo);
+    moves_ = moves;
+    showTitle();
   });
 }
 
@@ -271,7 +274,15 @@ void Afspelen::setLevelCaptions(const std::string& naam, const std::string& make
 }
 
 void Afspelen::setTitle(const std::string& title) {
-  presentation_.add([this, title] { setWindowTitle(qText(title)); });
+  presentation_.add([this, title] {
+    title_ = qText(title);
+    showTitle();
+  });
+}
+
+// A test play has no panel: its title counts the moves.
+void Afspelen::showTitle() {
+  setWindowTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_) : title_);
 }
 
 void Afspelen::showIntroduction(const Introduction& texts) {
@@ -337,13 +348,20 @@ bool Afspelen::keyState(GameKey key) {
 // A pass runs when a key went down or up and after a move has been shown; a held key keeps
 // the game passing, and without one the game waits for the next event.
 void Afspelen::drive(int afterMilliseconds) {
-  if (engine_.gameRunning() && !presentation_.holding() && !engine_.lastMove().question)
-    driver_.start(afterMilliseconds);
+  if (mayPlay()) driver_.start(afterMilliseconds);
+}
+
+// The game stands still while anything else holds the input: a box or dialog of this window
+// (its own nested loop still delivers key events), the chooser or the introduction screen.
+bool Afspelen::mayPlay() const {
+  return engine_.gameRunning() && !presentation_.holding() && !engine_.lastMove().question &&
+         isEnabled() && !QApplication::activeModalWidget();
 }
 
 // A held key that did nothing (an arrow against a wall, space beside the switch) is looked at
 // again a little later rather than at once, so that holding it does not keep a core busy.
 void Afspelen::drivePass() {
+  if (!mayPlay()) return;
   engine_.pass();
   if (!askPending() && KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
 }

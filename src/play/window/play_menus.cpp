@@ -29,7 +29,7 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
   mnuopen = item(mnufile, "O&pen zelfgemaakt level", Qt::Key_E);
   mnuover = item(mnufile, "&Overnieuw", Qt::Key_O);
   mnuzetterug = item(mnufile, "&Zet terug", Qt::Key_Z);
-  mnuzetopnieuw = item(mnufile, "Zet &opnieuw", Qt::Key_Y);
+  mnuzetopnieuw = item(mnufile, "Zet op&nieuw", Qt::Key_Y);
   mnutip = item(mnufile, "&Tip", Qt::Key_T);
   mnuzetterug->setEnabled(false);
   mnuzetopnieuw->setEnabled(false);

@@ -13,10 +13,12 @@
 #include "editor/editor_board.h"
 #include "frontend/application.h"
 #include "frontend/menu.h"
+#include "level/cell_codes.h"
 #include "level/command_line.h"
 #include "level/level_file.h"
 #include "level/options_file.h"
 #include "level/progress.h"
+#include "platform/file_dialogs.h"
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
 #include "support/temp_folder.h"
@@ -61,7 +63,7 @@ class RealKeyboard : public ::testing::Test {
   bool setsWritten = (writeEmptyStandardSets(folder), true);
   RecordingSound sound;
   RecordingDesktop desktop;
-  AnsweringDialogs dialogs;
+  SystemFileDialogs dialogs;
   PdfPrinters printers;
   Application application;
   WindowWatch watch;
@@ -172,6 +174,43 @@ TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackFromItsPlayWindow) {
   }, [&] { application.play().engine().stopGame(); });
 }
 
+// The end square is two steps away, and the player taps the arrows twice behind each of the
+// window's own boxes and dialogs: the player stays on the start square, and nothing ends.
+// Alt+L, O asks the restart question at once: no other item of the menu has that letter.
+TEST_F(RealKeyboard, ArrowsBehindTheWindowsOwnBoxesAndDialogsDoNotMove) {
+  openLevel({"S.E"}, 0);
+  const Afspelen& play = application.play();
+  int col = -1;
+  const auto tapBehind = [&](const char* modifier, const char* key) {
+    keyboard.chord(modifier, key);
+    waitForBox();
+    keyboard.tap("Right");
+    keyboard.tap("Right");
+    pause(300ms);
+    keyboard.tap("Escape");
+    waitUntilActive(play);
+  };
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        tapBehind("Control_L", "o");  // "Zeker weten?", answered No
+        tapBehind("Control_L", "l");  // the walking delay
+        tapBehind("Control_L", "e");  // the file dialog
+        keyboard.chord("Alt_L", "l");
+        pause(300ms);
+        keyboard.tap("o");
+        waitForBox();
+        keyboard.tap("Escape");
+        waitUntilActive(play);
+      },
+      [&] {
+        col = application.play().engine().gameState().col;
+        application.play().engine().stopGame();
+      });
+  EXPECT_EQ(col, 1);
+  EXPECT_EQ(watch.boxesShown, 4);
+}
+
 // With a walking delay of 300 ms a move takes 1.5 s; a tap made meanwhile is forgotten.
 TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
   openLevel({"S..", "...", "..."}, 300);
@@ -214,14 +253,20 @@ TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
   EXPECT_EQ(col, 4);
 }
 
-TEST_F(RealKeyboard, AnEditorTapMovesTheCursorOneCellAndAHeldKeyRepeats) {
+TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardAndATapMovesTheCursorOneCell) {
   application.start(parseCommandLine({}));
   Editor& editor = application.editor();
   int afterTap = -1;
   int afterHold = -1;
+  std::int16_t clicked = -1;
   QTimer::singleShot(0, [&] { application.showEditor(); });
   playerDoes([&] {
     waitUntilActive(editor);
+    // The click that gives the board the keyboard places nothing.
+    const QPoint cell = editor.Vak().mapToGlobal(QPoint(100, 100) * application.zoom() / 100);
+    keyboard.clickAt(cell.x(), cell.y());
+    pause(300ms);
+    QMetaObject::invokeMethod(&editor, [&] { clicked = application.state().Veld.at(3, 3); });
     keyboard.tap("Right", 140ms);
     pause(300ms);
     QMetaObject::invokeMethod(&editor, [&] { afterTap = editor.Vak().column(); });
@@ -233,6 +278,7 @@ TEST_F(RealKeyboard, AnEditorTapMovesTheCursorOneCellAndAHeldKeyRepeats) {
     QMetaObject::invokeMethod(&editor, [&] { afterHold = editor.Vak().column(); });
     pause(100ms);
   });
+  EXPECT_EQ(clicked, cell::kEmpty);
   EXPECT_EQ(afterTap, 2);
   // One at the press, then one every 85 ms from 250 ms on, as far as a busy machine keeps
   // the loop's pace.

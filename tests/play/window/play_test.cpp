@@ -85,26 +85,33 @@ TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithTheStartHint) {
   EXPECT_EQ(rig.window().board().image().pixel(200, 200), 0xFF000000u);
 }
 
-// Restarting and closing ask first: No leaves the game as it is, Yes acts.
+// Restarting and closing ask first: No leaves the game as it is, Yes acts. Arrows pressed
+// while the question is open do nothing, and a No to closing shows the pause at once.
 TEST_F(PlayWindow, RestartAndClosingAskFirst) {
-  rig.chooseFile(rig::levelFromRows({"S.."}));
+  rig.chooseFile(rig::levelFromRows({"S..E"}));
   Afspelen& window = rig.window();
   int afterNo = -1;
   bool visibleAfterNo = false;
+  QString titleAfterNo;
   script.keyTap(&window.board(), Qt::Key_Right);
   waitFor([&] { return rig.col() == 2; });
-  script.shortcut(&window, Qt::Key_O).answer(QMessageBox::No).act([&] { afterNo = rig.col(); });
+  script.shortcut(&window, Qt::Key_O);
+  script.keyTap(&window.board(), Qt::Key_Right).keyTap(&window.board(), Qt::Key_Right);
+  script.act([] { QTest::qWait(100); });
+  script.answer(QMessageBox::No).act([&] { afterNo = rig.col(); });
   script.shortcut(&window, Qt::Key_O).answer(QMessageBox::Yes);
   // The window stays until the box is answered.
   waitFor([&] { return rig.col() == 1; }).act([&] { window.close(); });
   script.answer(QMessageBox::No).act([&] {
     visibleAfterNo = window.isVisible();
+    titleAfterNo = window.windowTitle();
     window.close();
   });
   script.answer(QMessageBox::Yes);
   play();
   EXPECT_EQ(afterNo, 2);
   EXPECT_TRUE(visibleAfterNo);
+  EXPECT_EQ(titleAfterNo, "Klik op het speelvak om verder te gaan");
   EXPECT_EQ(script.boxes.size(), 4u);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"menu"});
@@ -162,6 +169,30 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
   EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"return"});
   EXPECT_TRUE(rig.shared.testCompleted);
   EXPECT_TRUE(script.boxes.empty());
+}
+
+// A test play has no menus, but its moves can be taken back and a tip asked; the title counts.
+TEST_F(PlayWindow, ATestPlayTakesMovesBackGivesTipsAndCountsInTheTitle) {
+  writeLevelFile(rig.path("test.dwb"), rig::levelFromRows({"S..E"}));
+  rig.shared.Testen = true;
+  Afspelen& window = rig.window();
+  std::vector<std::string> titles;
+  const auto noteTitle = [&] { titles.push_back(window.windowTitle().toStdString()); };
+  bool outlined = false;
+  script.keyTap(&window.board(), Qt::Key_Right);
+  waitFor([&] { return rig.col() == 2; }).act(noteTitle);
+  script.shortcut(&window, Qt::Key_Z);
+  waitFor([&] { return rig.col() == 1; }).act(noteTitle);
+  script.shortcut(&window, Qt::Key_Y);
+  waitFor([&] { return rig.col() == 2; });
+  script.shortcut(&window, Qt::Key_T).act([&] {
+    outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
+  });
+  window.show();
+  rig::runUntilDone(script, window);
+  EXPECT_EQ(titles, (std::vector<std::string>{"Dwaalbos 6.0:  door  — Zetten: 1",
+                                              "Dwaalbos 6.0:  door  — Zetten: 0"}));
+  EXPECT_TRUE(outlined);
 }
 
 TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
