@@ -19,9 +19,9 @@ void menuFrame(benchmark::State& state) {
   const auto folder = std::filesystem::temp_directory_path() / "dwaalbos-menu-bench";
   SharedState shared(folder.string());
   const Pictures pictures(QStringLiteral(DWAALBOS_GAME_DIR));
-  testing::RecordingSound sound;
-  testing::RecordingNavigator navigator;
-  testing::RecordingDesktop desktop;
+  dwaalbos::testing::RecordingSound sound;
+  dwaalbos::testing::RecordingNavigator navigator;
+  dwaalbos::testing::RecordingDesktop desktop;
   Menu menu(shared, sound, navigator, desktop, pictures);
   menu.show();
   for (auto _ : state) {

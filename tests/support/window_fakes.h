@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -118,7 +120,8 @@ struct SeenBox {
 };
 
 // Answers the next `count` modal message boxes with `button`, each as soon as it is up, and
-// records them. Gives up after two seconds without a new box.
+// records them. Gives up after two seconds without a new box, or when its test has ended: a
+// later test's box is not its to answer, and `seen` is gone with the test.
 inline void answerNextBox(std::vector<SeenBox>& seen,
                           QMessageBox::StandardButton button = QMessageBox::Ok, int count = 1) {
   struct Answering {
@@ -128,11 +131,13 @@ inline void answerNextBox(std::vector<SeenBox>& seen,
   auto* poll = new QTimer;
   poll->setInterval(5);
   auto state = std::make_shared<Answering>(Answering{count});
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, state, &seen, button] {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, state, &seen, button, test] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    const bool testEnded = ::testing::UnitTest::GetInstance()->current_test_info() != test;
     // Boxes that live on the stack one after another share an address; a mark tells them apart.
-    if (!box || box->property("answered").toBool()) {
-      if (++state->idlePolls > 400) {
+    if (testEnded || !box || box->property("answered").toBool()) {
+      if (testEnded || ++state->idlePolls > 400) {
         poll->stop();
         poll->deleteLater();
       }
