@@ -3,7 +3,9 @@
 # level, its shortest solution played, the same answering every question Yes, and a fixed
 # pseudo-random key string with undo and redo letters. Run it with an old and a new game
 # folder and compare the two output folders with `diff -r`: a change to the engine, the
-# solver or the tool must leave them byte-identical.
+# solver or the tool must leave them byte-identical. Each run plays in a fresh copy of the
+# game's data, so progress and best results written by one run never reach the next and the
+# game folder itself is left alone.
 #   bench/play/tool_runs.sh GAME_DIR OUT_DIR
 set -euo pipefail
 
@@ -11,8 +13,13 @@ game=$(cd "$1" && pwd)
 out=$2
 tool="$game/dwaalbos-tool"
 mkdir -p "$out"
-levels=$(mktemp -d)
-trap 'rm -rf "$levels"' EXIT
+# A fixed place: paths in the players' messages must read the same on every run.
+scratch=/tmp/dwaalbos-tool-runs
+rm -rf "$scratch"
+mkdir -p "$scratch"
+trap 'rm -rf "$scratch"' EXIT
+levels="$scratch/levels"
+mkdir "$levels"
 
 u16() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
 
@@ -41,11 +48,14 @@ random_keys() {
   echo "$keys"
 }
 
-# One run: its output, then its exit code on the last line.
+# One run in a fresh game folder: its output, then its exit code on the last line.
 run() {
   local name=$1
   shift
   local rc=0
+  rm -rf "$scratch/game"
+  mkdir -p "$scratch/game/geluid"
+  cp "$game/standaardlevels" "$game/standaardlevels2" "$game/Opties.dat" "$scratch/game/"
   "$tool" "$@" >"$out/$name" 2>&1 || rc=$?
   echo "exit $rc" >>"$out/$name"
 }
@@ -55,7 +65,7 @@ extract "$game/standaardlevels2" 24 20
 for n in $(seq 1 43); do
   run "$n-solve" solve "$levels/$n.dwb"
   moves=$(sed -n 's/.*"moves":"\([LRUDS]*\)".*/\1/p' "$out/$n-solve")
-  run "$n-solution" play --game "$game" --level "$n" "$moves"
-  run "$n-solution-yes" play --game "$game" --level "$n" "$moves" --answer yes
-  run "$n-random" play --game "$game" --level "$n" "$(random_keys "$n")"
+  run "$n-solution" play --game "$scratch/game" --level "$n" "$moves"
+  run "$n-solution-yes" play --game "$scratch/game" --level "$n" "$moves" --answer yes
+  run "$n-random" play --game "$scratch/game" --level "$n" "$(random_keys "$n")"
 done

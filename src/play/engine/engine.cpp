@@ -5,6 +5,7 @@
 
 #include "level/level_file.h"
 #include "level/texts.h"
+#include "rules.h"
 
 namespace dwaalbos {
 
@@ -12,7 +13,6 @@ Engine::Engine(SharedState& shared, Host& host) : shared_(shared), host_(host) {
 
 // A move keeps what it shows in its outcome; anything else goes to the host at once.
 void Engine::show(Shown item) {
-  if (quiet_) return;
   if (!inMove()) {
     host_.playShown({&item, 1});
     return;
@@ -32,7 +32,6 @@ Host& Engine::host() {
 }
 
 void Engine::tekenen(bool verversen) {
-  if (quiet_) return;  // a search does not copy boards it will not show
   show(shown::Redraw{g_.veld, g_.schakelaar, g_.col, g_.row, verversen});
 }
 
@@ -107,7 +106,6 @@ void Engine::doBegi() {
 }
 
 void Engine::beginnen() {
-  s_.Gehaald = false;
   stopRequested_ = false;
   placeOnStart();
   g_.schakelaar = true;
@@ -123,30 +121,13 @@ void Engine::beginnen() {
   startGame();
 }
 
-namespace {
-
-// The leftmost column first, then the topmost row.
-std::optional<std::pair<int, int>> startCell(const Board& board) {
-  for (int c = 1; c <= 12; ++c)
-    for (int r = 1; r <= 12; ++r)
-      if (board.at(c, r) == cell::kStart) return std::pair(c, r);
-  return std::nullopt;
-}
-
-}  // namespace
-
 void Engine::placeOnStart() {
   if (const auto start = startCell(g_.veld)) {
     std::tie(g_.col, g_.row) = *start;
   }
 }
 
-GameState Engine::levelStart() const {
-  GameState start;
-  start.veld.copyPlayAreaFrom(shared_.Level.Vakken);
-  if (const auto cell = startCell(start.veld)) std::tie(start.col, start.row) = *cell;
-  return start;
-}
+GameState Engine::levelStart() const { return dwaalbos::levelStart(shared_.Level); }
 
 std::string Engine::levelTitle() const {
   return texts::kTitelBegin + s_.naam + " door " + s_.maker;
@@ -187,17 +168,15 @@ void Engine::showPause() {
 }
 
 void Engine::playPass() {
-  s_.Bewogen = false;
   showPause();
   if (s_.Pauze) return;
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
     if (host_.keyState(key)) {
       beginMove();
-      applyKey(key);
+      moving_ = true;
+      takeStep(play(g_, key, ruleOptions()));
       break;
     }
-  moving_ = moveStart_.has_value();
-  finishPass();
   if (!outcome_.question) closePass();
 }
 
@@ -231,7 +210,8 @@ void Engine::settleAnswer(Asked asked, bool yes) {
   switch (asked) {
     case Asked::Crush:
       settleCrush(yes);
-      completeMove();
+      walkAfterCrush();
+      if (!outcome_.question) endMove();
       break;
     case Asked::Next:
       if (yes) begi();
@@ -245,17 +225,6 @@ void Engine::settleAnswer(Asked asked, bool yes) {
     case Asked::Leave: settleLeave(yes); break;
     case Asked::None: break;
   }
-}
-
-// A search answers No to every question at once.
-void Engine::act(GameKey key) {
-  quiet_ = true;
-  s_.Bewogen = false;
-  outcome_ = {};
-  applyKey(key);
-  finishPass();
-  while (outcome_.question) settleAnswer(asked_, false);
-  quiet_ = false;
 }
 
 void Engine::beginMove() {
@@ -293,7 +262,6 @@ bool Engine::zetOpnieuw() {
 void Engine::restoreMove(const std::optional<GameState>& state) {
   if (!state) return;
   setGameState(*state);
-  s_.Bewogen = false;  // a key accepted in this pass belonged to the state taken back
   moveStart_.reset();
   tekenen(true);
   showMoves();
@@ -309,55 +277,44 @@ void Engine::setGameState(const GameState& state) {
   show(shown::KeyCount{g_.sleutels});
 }
 
-void Engine::applyKey(GameKey key) {
-  switch (key) {
-    case GameKey::Left:
-      if (g_.col != 1) s_.Bewogen = true;
-      g_.richting = Direction::Left;
-      break;
-    case GameKey::Right:
-      s_.Bewogen = true;
-      g_.richting = Direction::Right;
-      break;
-    case GameKey::Up:
-      if (g_.row != 1) s_.Bewogen = true;
-      g_.richting = Direction::Up;
-      break;
-    case GameKey::Down:
-      s_.Bewogen = true;
-      g_.richting = Direction::Down;
-      break;
-    case GameKey::Space: flipSwitch(); return;
-    case GameKey::Enter: return;
+RuleOptions Engine::ruleOptions() const {
+  return {opties_.volglijnen, opties_.Lijnvertraging, opties_.Loopvertraging, false};
+}
+
+// The rules' step becomes the game; a crush waits for its answer, a completed level ends.
+void Engine::takeStep(Step step) {
+  g_ = std::move(step.next);
+  if (step.lineDelaySet) opties_.Lijnvertraging = 20;
+  for (Shown& item : step.shown) show(std::move(item));
+  outcome_.died = step.died;
+  outcome_.endless = step.endless;
+  if (step.crush) {
+    crush_ = std::move(*step.crush);
+    ask(Asked::Crush, texts::kZelfmoordTitle, texts::kZelfmoord);
+    s_.Gestopt = true;
+    return;
   }
-  face(g_.richting);
-}
-
-// A move that crushed the player stops after its first step until the question is answered.
-void Engine::finishPass() {
-  if (!s_.Bewogen) return;
-  stepOff();
-  if (!outcome_.question) completeMove();
-}
-
-void Engine::completeMove() {
-  walkOn();
+  if (!step.completed) return;
+  levelEnd();
   if (!outcome_.question) endMove();
+}
+
+// The crushing move went on over arrows: the game it ended restarts or is left.
+void Engine::walkAfterCrush() {
+  if (crush_.refused) return;
+  if (s_.DirectOpnieuw) {
+    s_.DirectOpnieuw = false;
+    request(Start::Beginnen);
+    return;
+  }
+  host().closeWindow();
+  if (outcome_.question) return;  // "Zeker weten?" decides once it is answered
+  if (!stopRequested_) s_.Gestopt = false;
 }
 
 void Engine::endMove() {
   if (!s_.Gestopt) tekenen(true);
   toetsenleeg();
-}
-
-void Engine::flipSwitch() {
-  const int c = g_.col;
-  const int r = g_.row;
-  if (!Board::contains(c, r) || g_.veld.at(c, r) != cell::kSwitch) return;
-  speelgeluid(Sample::Switch);
-  g_.schakelaar = !g_.schakelaar;
-  tekenen(true);
-  show(shown::Wait{200});
 }
 
 void Engine::toetsenleeg() { show(shown::FlushKeys{}); }

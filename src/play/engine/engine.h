@@ -11,6 +11,7 @@
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "play_state.h"
+#include "rules.h"
 
 namespace dwaalbos {
 
@@ -64,18 +65,12 @@ class Engine {
   void setGameState(const GameState& state);
   const MoveOutcome& lastMove() const { return outcome_; }
 
-  // One pass in which `key` is the first key found pressed, without the
-  // event processing and without a place in the history: what a solver needs to try a move.
-  void act(GameKey key);
   // Forgets the keys pressed until now (`toetsenleeg`).
   void toetsenleeg();
 
  private:
   friend class EngineTestAccess;
   enum class Start { None, Begi, Beginnen };
-  // How the player comes onto a cell: a plain step, the end of a ride over arrows, or that
-  // end once more after the ride was walked. Only a push block tells them apart.
-  enum class Arrival { Step, RideEnd, AfterRide };
   // What the pending question decides.
   enum class Asked { None, Crush, Next, SetEnd, Leave };
 
@@ -101,43 +96,25 @@ class Engine {
   void endGame();
   void playPass();
   void showPause();
-  void applyKey(GameKey key);
-  void finishPass();
-  void completeMove();
   void endMove();
   void closePass();
   void ask(Asked what, const std::string& title, const std::string& text);
   void settleAnswer(Asked asked, bool yes);
   void settleCrush(bool yes);
   void settleLeave(bool yes);
-  void stepOff();
-  void walkOn();
+  void playKey(GameKey key);
+  void takeStep(Step step);
+  void walkAfterCrush();
+  RuleOptions ruleOptions() const;
   void beginMove();
   void recordMove();
   void restoreMove(const std::optional<GameState>& state);
   void showMoves();
-  void flipSwitch();
-  bool collision(int& x, int& y);
-  bool collisionUnchecked(int& x, int& y);
-  bool pcollision(int& wX, int& wY);
-  bool bcollision(int x, int y, Arrival arrival);
-  bool pushRule(int x, int y, Arrival arrival);
-  bool pbcollision(int pbX, int pbY, Direction& deRichting);
-  void voerpbuit(int vpbx, int vpby, Direction vpbrichting);
-  void laatstepijl(int& x, int& y, Direction& d);
-  void duwblokken(int dux, int duy, Direction durichting, int ablok, int min);
-  void zelfmoord(int x, int y);
-  void lijnerbij(int x, int y, Direction richting, bool isblok);
-  void volglijnen();
-  bool circleLimitReached();
   void levelEnd();
   void saveProgress(bool secondSet, std::int16_t next);
   void offerNext(const std::string& text);
   void setEndAnswered(bool yes);
   void endedAndCleared();
-  void takeKey(int x, int y);
-  bool openKeyBlock(int x, int y);
-  void walkPlayer(int blocks);
   std::string levelTitle() const;
 
   SharedState& shared_;
@@ -148,12 +125,9 @@ class Engine {
   GameState g_;
   MoveOutcome outcome_;
   std::size_t handed_ = 0;  // items of outcome_.shown the host has had
-  bool quiet_ = false;      // a search plays: nothing is shown
   std::optional<GameState> moveStart_;  // the game as the move being played found it
   bool moving_ = false;   // a move key was accepted in this pass
-  bool refused_ = false;  // the move's first step was refused, or pushed without walking on
-  // Blocks a push set down after it crushed the player: a No clears the board under them.
-  std::vector<std::pair<int, int>> afterCrush_;
+  CrushPending crush_;  // what the move does once "Zelfmoord" is answered
   Asked asked_ = Asked::None;
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)

@@ -79,23 +79,6 @@ void Engine::endedAndCleared() {
   leeg();
 }
 
-void Engine::zelfmoord(int x, int y) {
-  const bool onPlayer = s_.Meegevoerd ? (s_.DoelX == x && s_.DoelY == y)
-                                      : (g_.col == x && g_.row == y);
-  if (!onPlayer) return;
-  outcome_.died = true;
-  speelgeluid(Sample::Crushed);
-  if (s_.Meegevoerd) {
-    g_.col = s_.DoelX;
-    g_.row = s_.DoelY;
-  }
-  tekenen(true);
-  // The player answers once the push has come to rest; either answer ends this game.
-  ask(Asked::Crush, texts::kZelfmoordTitle, texts::kZelfmoord);
-  s_.Gestopt = true;
-  afterCrush_.clear();
-}
-
 // Yes restarts the level from the move's end; No empties the board the push was crushing
 // on, and the blocks it set down after the crush stay on the empty board.
 void Engine::settleCrush(bool yes) {
@@ -104,9 +87,8 @@ void Engine::settleCrush(bool yes) {
     s_.DirectOpnieuw = true;
   } else {
     leeg();
-    for (const auto& [x, y] : afterCrush_) g_.veld.set(x, y, cell::kPushBlock);
+    for (const auto& [x, y] : crush_.setAfter) g_.veld.set(x, y, cell::kPushBlock);
   }
-  afterCrush_.clear();
 }
 
 }  // namespace dwaalbos
