@@ -202,6 +202,39 @@ TEST(Undo, CountsMovesNotTurnsAndANewMoveDropsWhatWasTakenBack) {
   EXPECT_EQ(game.host.engine().history().moves(), 0);
 }
 
+// Restarts the level in the given pass, as the menu would between two passes: that pass's
+// letter must press no key.
+class RestartInPass : public HeadlessHost {
+ public:
+  RestartInPass(SharedState& shared, int pass) : HeadlessHost(shared, false), pass_(pass) {}
+  bool keyState(GameKey key) override {
+    if (key == GameKey::Left && pass_-- == 0) engine().overnieuw();
+    return HeadlessHost::keyState(key);
+  }
+
+ private:
+  int pass_;
+};
+
+// Undo after a restart returns to the game the restart left, with its count and keys; redo
+// restarts again.
+TEST(Undo, ARestartIsTakenBackLikeAMove) {
+  const struct {
+    const char* keys;
+    int col;
+    int moves;
+    int keysHeld;
+  } cases[] = {{"RR.", 1, 0, 0}, {"RR.Z", 3, 2, 1}, {"RR.ZY", 1, 0, 0}, {"RR.ZYZZ", 2, 1, 0}};
+  for (const auto& c : cases) {
+    PlayBoard game({"S.k.E"});
+    RestartInPass host(game.shared, 2);
+    host.play(c.keys);
+    EXPECT_EQ(host.engine().gameState().col, c.col) << c.keys;
+    EXPECT_EQ(host.engine().history().moves(), c.moves) << c.keys;
+    EXPECT_EQ(host.keyCount(), c.keysHeld) << c.keys;
+  }
+}
+
 // A death answered No ends the attempt: nothing is left to take back; only a restart helps.
 TEST(Undo, NothingToTakeBackAfterADeathAnsweredNo) {
   PlayBoard game({"SXv", ".^<"});

@@ -114,9 +114,12 @@ void Engine::beginnen() {
                        s_.maker.empty() ? "Anoniem" : s_.maker});
   show(shown::ShowWindow{});
   show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && opties_.overgang});
+  const bool restart = s_.Opnieuw;
   s_.Opnieuw = false;
   face(Direction::None, true);
-  history_.reset();
+  if (restartFrom_ && restart) history_.restart(*restartFrom_);
+  else history_.reset();
+  restartFrom_.reset();
   showMoves();
   startGame();
 }
@@ -319,7 +322,10 @@ void Engine::endMove() {
 
 void Engine::toetsenleeg() { show(shown::FlushKeys{}); }
 
+// A restart of a running game can be taken back like a move.
 void Engine::overnieuw() {
+  std::optional<GameState> before;
+  if (gameRunning()) before = g_;
   if (shared_.LevelNummer == 0) {
     auto level = readLevelFile(shared_.LevelBestand);
     if (!level) return;  // the file is gone: nothing to start again
@@ -329,6 +335,7 @@ void Engine::overnieuw() {
     s_.commentaar = shared_.Level.Commentaar;
     g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
   }
+  restartFrom_ = std::move(before);
   s_.DirectOpnieuw = true;
   s_.Opnieuw = true;
   s_.Gestopt = true;
@@ -376,6 +383,7 @@ void Engine::settleLeave(bool yes) {
 }
 
 void Engine::stopGame() {
+  restartFrom_.reset();
   s_.Gestopt = true;
   stopRequested_ = true;
   pending_ = Start::None;

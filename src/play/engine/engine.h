@@ -34,7 +34,7 @@ class Engine {
   bool begi();                        // start the selected level; false when it cannot be read
   void verder();                      // the introduction screen was dismissed: play
   bool openLevel(const std::string& path);  // play a level file (the open command)
-  void overnieuw();                   // restart the level (after "Zeker weten?")
+  void overnieuw();  // restart the level (after "Zeker weten?"); undone like a move
   void leeg();                        // empty the board and its captions
   void naareditor(bool completed = false);  // leave test play for the editor
   void stopGame();                    // end the running game without a new one
@@ -128,6 +128,7 @@ class Engine {
   std::optional<GameState> moveStart_;  // the game as the move being played found it
   bool moving_ = false;   // a move key was accepted in this pass
   CrushPending crush_;  // what the move does once "Zelfmoord" is answered
+  std::optional<GameState> restartFrom_;  // the game the restart asked for leaves
   Asked asked_ = Asked::None;
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)

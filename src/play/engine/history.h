@@ -8,14 +8,17 @@
 
 namespace dwaalbos {
 
-// The moves of one attempt at a level, taken back and played again, and their count.
+// The moves of one attempt at a level, taken back and played again, and their count. A
+// restart is one more step: taking it back returns to the game before it, count and all.
 class History {
  public:
   // A move changed the game from `before`: it can be taken back; what was taken back is gone.
   void record(const GameState& before);
-  // The state before the last move, or nothing; `now` can then be played again.
+  // The level starts again from `before`, the count from 0.
+  void restart(const GameState& before);
+  // The state before the last step, or nothing; `now` can then be played again.
   std::optional<GameState> undo(const GameState& now);
-  // The state after the move last taken back, or nothing.
+  // The state after the step last taken back, or nothing.
   std::optional<GameState> redo(const GameState& now);
   // Nothing to take back or play again any more; the count stays.
   void forget();
@@ -29,8 +32,14 @@ class History {
   // A long session keeps its most recent moves; the oldest can no longer be taken back.
   static constexpr std::size_t kKept = 20'000;
 
-  std::deque<GameState> undo_;
-  std::deque<GameState> redo_;
+  struct Entry {
+    GameState state;
+    int moves = 0;  // the count that goes with it
+  };
+  void push(const GameState& before, int movesAfter);
+
+  std::deque<Entry> undo_;
+  std::deque<Entry> redo_;
   int moves_ = 0;
 };
 

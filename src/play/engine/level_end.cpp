@@ -74,6 +74,7 @@ void Engine::setEndAnswered(bool yes) {
 }
 
 void Engine::endedAndCleared() {
+  restartFrom_.reset();
   s_.Gestopt = true;
   s_.Opnieuw = false;
   leeg();
