@@ -27,6 +27,7 @@ double msSince(Clock::time_point start) {
 }
 
 void report(const char* what, std::vector<double> ms) {
+  if (ms.empty()) return;
   std::sort(ms.begin(), ms.end());
   std::cout << what << ": " << ms.size() << " times, max " << ms.back() << " ms, median "
             << ms[ms.size() / 2] << " ms\n";

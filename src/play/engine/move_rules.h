@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "rules.h"
@@ -32,6 +34,9 @@ class MoveRules {
   bool pcollision(int& wX, int& wY);
   bool bcollision(int x, int y, Arrival arrival);
   bool circleLimitReached();
+  bool endless();
+  void startWalk();
+  bool circles(int x, int y, Direction d);
   void takeKey(int x, int y);
   bool openKeyBlock(int x, int y);
   bool pushRule(int x, int y, Arrival arrival);
@@ -59,6 +64,9 @@ class MoveRules {
   std::vector<int> blokrijen_;  // blocks per straight run of a pushed chain; element 0 unused
   int blokteller_ = 0;
   std::vector<Lijnstuk> lijnen_;  // the way of this move
+  // Cell and direction at each step of the walk over arrows under way: met twice, the walk
+  // circles and will reach the limit, so it is refused at once.
+  std::array<std::uint64_t, (Board::kCells * 5 + 63) / 64> walked_;  // set by startWalk
   bool lijnengetoond_ = false;
 };
 

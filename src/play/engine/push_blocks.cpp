@@ -35,9 +35,12 @@ bool MoveRules::pushRule(int x, int y, Arrival arrival) {
 bool MoveRules::pbcollision(int pbX, int pbY, Direction& deRichting) {
   blokrijen_.assign(meegevoerd_ ? 2 : 1, 0);
   Board schaduwveld = g_.veld;  // the board the trial push walks on
+  startWalk();
   for (bool first = true;; first = false) {
     if (circleLimitReached()) return true;
     if (!Board::inPlay(pbX, pbY)) return true;
+    // The first cell is emptied once passed: coming back to it is no circle.
+    if (!first && circles(pbX, pbY, deRichting)) return endless();
     const int k = schaduwveld.at(pbX, pbY);
     if ((k >= cell::kWall && k <= cell::kKeyBlock) || k == cell::kUnused) return true;
     if (k == cell::kPushBlock) {

@@ -9,7 +9,7 @@
 namespace dwaalbos {
 
 Step play(const GameState& state, GameKey key, const RuleOptions& options) {
-  Step step{.next = state};
+  Step step(state);
   MoveRules(step, options).run(key);
   return step;
 }
@@ -131,19 +131,32 @@ bool MoveRules::collision(int x, int y) {
   return bcollision(x, y, Arrival::Step) || broken_;
 }
 
-bool MoveRules::circleLimitReached() {
-  if (lijnen_.size() <= 500) return false;
+bool MoveRules::circleLimitReached() { return lijnen_.size() > 500 && endless(); }
+
+bool MoveRules::endless() {
   step_.endless = true;
   show(shown::Tell{texts::kOneindigTitle, texts::kOneindig, Icon::Exclamation});
   return true;
 }
 
+void MoveRules::startWalk() { walked_.fill(0); }
+
+bool MoveRules::circles(int x, int y, Direction d) {
+  const auto at = static_cast<std::size_t>((x + Board::kSide * y) * 5 + static_cast<int>(d));
+  const std::uint64_t bit = 1ull << (at % 64);
+  if ((walked_[at / 64] & bit) != 0) return true;
+  walked_[at / 64] |= bit;
+  return false;
+}
+
 // The player rides the arrows from (wX, wY) on; the whole ride is resolved before he moves.
 bool MoveRules::pcollision(int& wX, int& wY) {
   looprichting_ = g_.richting;
+  startWalk();
   for (;;) {
     if (circleLimitReached()) return true;
     if (!Board::inPlay(wX, wY)) return true;
+    if (circles(wX, wY, looprichting_)) return endless();
     const int k = g_.veld.at(wX, wY);
     if (!cell::isArrow(k)) break;
     if (k != cell::kFourWay) looprichting_ = dir::ofArrow(k);

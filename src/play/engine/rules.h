@@ -28,6 +28,9 @@ struct CrushPending {
 
 // One key played by the rules.
 struct Step {
+  Step() = default;
+  explicit Step(const GameState& from) : next(from) {}
+
   GameState next;
   std::vector<Shown> shown;  // in order; empty for a quiet step
   bool moved = false;        // a move key was accepted (`Bewogen`)

@@ -19,7 +19,11 @@ std::uint64_t StateStore::hashOf(std::span<const std::uint8_t> state) const {
     hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
     hash ^= hash >> 32;
   }
-  for (; i < state.size(); ++i) hash = (hash ^ state[i]) * 0xC4CEB9FE1A85EC53ull;
+  if (i < state.size()) {
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, state.data() + i, state.size() - i);
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
+  }
   hash ^= hash >> 33;
   hash *= 0xC4CEB9FE1A85EC53ull;
   return hash ^ (hash >> 33);
