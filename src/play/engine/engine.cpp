@@ -9,7 +9,8 @@
 
 namespace dwaalbos {
 
-Engine::Engine(SharedState& shared, Host& host) : shared_(shared), host_(host) {}
+Engine::Engine(SharedState& shared, Host& host)
+    : shared_(shared), host_(host), files_(shared.paths), progress_(&files_) {}
 
 // A move keeps what it shows in its outcome; anything else goes to the host at once.
 void Engine::show(Shown item) {

@@ -11,6 +11,7 @@
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "play_state.h"
+#include "progress_port.h"
 #include "rules.h"
 
 namespace dwaalbos {
@@ -29,6 +30,8 @@ class Engine {
   PlayState& state() { return s_; }
   const PlayState& state() const { return s_; }
   Opties& opties() { return opties_; }
+  // Best results and progress go to `port` from now on instead of the game folder's files.
+  void keepProgressIn(ProgressPort& port) { progress_ = &port; }
 
   // Commands of the play window and the screens around it.
   bool begi();                        // start the selected level; false when it cannot be read
@@ -122,6 +125,8 @@ class Engine {
   PlayState s_;
   Opties opties_;
   History history_;
+  ProgressFiles files_;
+  ProgressPort* progress_;
   GameState g_;
   MoveOutcome outcome_;
   std::size_t handed_ = 0;  // items of outcome_.shown the host has had

@@ -1,8 +1,5 @@
 // How a game ends: the level completed, or the player crushed by his own block.
 #include "engine.h"
-#include "level/file_messages.h"
-#include "level/progress.h"
-#include "level/scores.h"
 #include "level/texts.h"
 
 namespace dwaalbos {
@@ -10,10 +7,8 @@ namespace dwaalbos {
 void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
-  const std::string scores = shared_.paths.scores();
-  if (const auto saved = recordBestResult(scores, shared_.LevelNummer, history_.moves());
-      saved && !*saved)
-    show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical});
+  if (const auto failure = progress_->recordBest(shared_.LevelNummer, history_.moves()))
+    show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
   speelgeluid(Sample::Completed);
   show(shown::Celebrate{g_.col, g_.row});
   if (shared_.LevelNummer == 0) {
@@ -22,9 +17,8 @@ void Engine::levelEnd() {
     else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
     return;
   }
-  const std::string path = shared_.paths.progress();
   const bool second = isSecondSet(shared_.LevelNummer);
-  const Vordering stored = furthest(readProgress(path).value_or(Vordering{}), shared_.bereikt);
+  const Vordering stored = furthest(progress_->stored(), shared_.bereikt);
   const int p = second ? clampSecondSet(stored.P2) : clampFirstSet(stored.P1);
   const int n = numberWithinSet(shared_.LevelNummer);
   if (p != n) {
@@ -51,13 +45,10 @@ void Engine::levelEnd() {
 // The next level opens even when the file refuses the new value; the player is told that it
 // stays open only until the game ends.
 void Engine::saveProgress(bool secondSet, std::int16_t next) {
-  const std::string path = shared_.paths.progress();
-  const WriteResult saved =
-      secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next);
+  const auto failure = progress_->open(secondSet, next);
   shared_.bereikt = furthest(shared_.bereikt, secondSet ? Vordering{1, next} : Vordering{next, 1});
-  if (!saved)
-    show(shown::Tell{texts::kNotSavedTitle,
-                     notSavedText(path, saved) + texts::kVorderingTijdelijk, Icon::Critical});
+  if (failure)
+    show(shown::Tell{texts::kNotSavedTitle, *failure + texts::kVorderingTijdelijk, Icon::Critical});
 }
 
 void Engine::offerNext(const std::string& text) { ask(Asked::Next, texts::kVolgendeTitle, text); }
