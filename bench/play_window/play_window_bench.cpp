@@ -44,7 +44,7 @@ void idleGame(benchmark::State& state) {
   Afspelen& window = rig.shown();
   measure(state, [&] {
     QTimer::singleShot(kIdleMs, &window, [&] { window.engine().stopGame(); });
-    window.engine().begi();
+    window.engine().start(rig.chosen);
   });
 }
 BENCHMARK(idleGame)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();

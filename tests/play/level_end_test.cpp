@@ -32,8 +32,7 @@ class StandardGame {
   }
 
   void complete(int levelNummer, const std::string& keys = "R") {
-    shared.LevelNummer = levelNummer;
-    host.play(keys);
+    host.play(LevelRef::standard(levelNummer), keys);
   }
   Bytes progress() const { return folder.read("geluid/Niets.wav"); }
 
@@ -87,7 +86,7 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
   StandardGame next(1, 1, true);
   next.complete(1);
   EXPECT_EQ(next.host.introductions(), 2);
-  EXPECT_EQ(next.shared.LevelNummer, 2);
+  EXPECT_EQ(next.host.engine().level().number, 2);
   EXPECT_FALSE(next.host.ended());  // the second level waits for keys
   StandardGame last(23, 20, true);
   last.complete(23);
@@ -128,7 +127,7 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
   EXPECT_EQ(titles, (std::vector<std::string>{"Opslaan mislukt", "Volgende?", "Opslaan mislukt",
                                               "Volgende?"}));
   EXPECT_EQ(game.shared.bereikt.P1, 3);
-  EXPECT_EQ(game.shared.LevelNummer, 3);
+  EXPECT_EQ(game.host.engine().level().number, 3);
 }
 
 // Kept progress elsewhere (as a replay must) leaves the game folder's files alone.

@@ -45,12 +45,12 @@ TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
   for (const auto& [held, where] : cases) {
     PlayBoard game({"...", ".S."});
     HeldKeys host(game.shared, held);
-    host.play("");
+    host.play(game.level, "");
     EXPECT_EQ(std::pair(host.engine().gameState().col, host.engine().gameState().row), where);
   }
   PlayBoard onSwitch({"s", "S"});
   HeldKeys host(onSwitch.shared, {GameKey::Up, GameKey::Space});
-  host.play("");
+  host.play(onSwitch.level, "");
   EXPECT_TRUE(host.engine().gameState().schakelaar);  // the move went first, no flip
 }
 
@@ -228,7 +228,7 @@ TEST(Undo, ARestartIsTakenBackLikeAMove) {
   for (const auto& c : cases) {
     PlayBoard game({"S.k.E"});
     RestartInPass host(game.shared, 2);
-    host.play(c.keys);
+    host.play(game.level, c.keys);
     EXPECT_EQ(host.engine().gameState().col, c.col) << c.keys;
     EXPECT_EQ(host.engine().history().moves(), c.moves) << c.keys;
     EXPECT_EQ(host.keyCount(), c.keysHeld) << c.keys;

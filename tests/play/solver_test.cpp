@@ -44,7 +44,7 @@ TEST(Solver, ReportsALevelWithoutAWayOutOrASearchCutOff) {
 
 TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {
   PlayBoard game({"S.X.>v", "#.#..v", "k.K.+<E"});
-  const auto solution = solve(readLevelFile(game.shared.LevelBestand).value());
+  const auto solution = solve(readLevelFile(game.level.path).value());
   ASSERT_TRUE(solution.solvable);
   game.play(solution.moves);
   EXPECT_TRUE(game.host.ended());

@@ -60,22 +60,15 @@ void Engine::settle() {
   driving_ = false;
 }
 
-std::optional<Doolhof> Engine::selectedLevel() const {
-  if (shared_.LevelNummer == 0) return readLevelFile(shared_.LevelBestand);
-  if (const Doolhof* level = shared_.sets.byNumber(shared_.LevelNummer)) return *level;
+std::optional<Doolhof> Engine::read(const LevelRef& level) const {
+  if (level.number == 0) return readLevelFile(level.path);
+  if (const Doolhof* standard = shared_.sets.byNumber(level.number)) return *standard;
   return std::nullopt;
 }
 
-bool Engine::begi() {
-  if (!selectedLevel()) return false;
-  request(Start::Begi);
-  return true;
-}
-
-bool Engine::openLevel(const std::string& path) {
-  if (!readLevelFile(path)) return false;
-  shared_.LevelBestand = path;
-  shared_.LevelNummer = 0;
+bool Engine::start(const LevelRef& level) {
+  if (!read(level)) return false;
+  level_ = level;
   request(Start::Begi);
   return true;
 }
@@ -83,7 +76,7 @@ bool Engine::openLevel(const std::string& path) {
 void Engine::verder() { request(Start::Beginnen); }
 
 void Engine::doBegi() {
-  auto level = selectedLevel();
+  auto level = read(level_);
   if (!level) return;  // a level past the last one, or a file gone since it was chosen
   s_.Gestopt = true;
   opties_.MetBitBlt = true;
@@ -91,11 +84,7 @@ void Engine::doBegi() {
   show(shown::KeyCount{0});
   toetsenleeg();
   speelgeluid(Sample::LevelStart);
-  shared_.Level = std::move(*level);
-  s_.naam = shared_.Level.Naam;
-  s_.maker = shared_.Level.Maker;
-  s_.commentaar = shared_.Level.Commentaar;
-  g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
+  takeLevel(std::move(*level));
   if (s_.Opnieuw || (s_.naam.empty() && s_.maker.empty())) {
     beginnen();
     return;
@@ -104,6 +93,14 @@ void Engine::doBegi() {
                            "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
                            s_.commentaar.empty() ? "Geen commentaar"
                                                  : "Commentaar: " + s_.commentaar});
+}
+
+void Engine::takeLevel(Doolhof level) {
+  doolhof_ = std::move(level);
+  s_.naam = doolhof_.Naam;
+  s_.maker = doolhof_.Maker;
+  s_.commentaar = doolhof_.Commentaar;
+  g_.veld.copyPlayAreaFrom(doolhof_.Vakken);
 }
 
 void Engine::beginnen() {
@@ -131,7 +128,7 @@ void Engine::placeOnStart() {
   }
 }
 
-GameState Engine::levelStart() const { return dwaalbos::levelStart(shared_.Level); }
+GameState Engine::levelStart() const { return dwaalbos::levelStart(doolhof_); }
 
 std::string Engine::levelTitle() const {
   return texts::kTitelBegin + s_.naam + " door " + s_.maker;
@@ -218,7 +215,7 @@ void Engine::settleAnswer(Asked asked, bool yes) {
       if (!outcome_.question) endMove();
       break;
     case Asked::Next:
-      if (yes) begi();
+      if (yes) start(level_);
       else endedAndCleared();
       endMove();
       break;
@@ -327,14 +324,10 @@ void Engine::toetsenleeg() { show(shown::FlushKeys{}); }
 void Engine::overnieuw() {
   std::optional<GameState> before;
   if (gameRunning()) before = g_;
-  if (shared_.LevelNummer == 0) {
-    auto level = readLevelFile(shared_.LevelBestand);
+  if (level_.number == 0) {
+    auto level = readLevelFile(level_.path);
     if (!level) return;  // the file is gone: nothing to start again
-    shared_.Level = std::move(*level);
-    s_.naam = shared_.Level.Naam;
-    s_.maker = shared_.Level.Maker;
-    s_.commentaar = shared_.Level.Commentaar;
-    g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
+    takeLevel(std::move(*level));
   }
   restartFrom_ = std::move(before);
   s_.DirectOpnieuw = true;

@@ -10,13 +10,21 @@
 #include "host.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
+#include "level_ref.h"
 #include "play_state.h"
 #include "progress_port.h"
 #include "rules.h"
 
 namespace dwaalbos {
 
-// The rules of the game and the play window's game flow, with no window system in it.
+// The game in three layers, none of them with a window system in it:
+// - the rules (rules.h): `play`, a pure function from a game and a key to the next game, what
+//   it shows and how the move ended; a crush comes back as data;
+// - this session above them: the level being played (`start`), the flow from introduction to
+//   the level's end, its questions and answers, the history (undo, redo, restart), and the
+//   writes of progress and best results through a port;
+// - the front ends (the Qt play window, dwaalbos-tool, the tests): a Host that hands in keys
+//   and answers and shows what the session gives it.
 //
 // The host runs the game pass by pass from its own event loop. Games started from inside a
 // game (restart, next level, a level opened while one runs) do not nest: the request ends the
@@ -34,9 +42,12 @@ class Engine {
   void keepProgressIn(ProgressPort& port) { progress_ = &port; }
 
   // Commands of the play window and the screens around it.
-  bool begi();                        // start the selected level; false when it cannot be read
+  // Starts `level`, ending any game under way; false (and nothing changed) when it cannot be
+  // read.
+  bool start(const LevelRef& level);
+  // The level being played, or last played.
+  const LevelRef& level() const { return level_; }
   void verder();                      // the introduction screen was dismissed: play
-  bool openLevel(const std::string& path);  // play a level file (the open command)
   void overnieuw();  // restart the level (after "Zeker weten?"); undone like a move
   void leeg();                        // empty the board and its captions
   void naareditor(bool completed = false);  // leave test play for the editor
@@ -89,8 +100,9 @@ class Engine {
   }
   void request(Start start);
   void settle();
-  std::optional<Doolhof> selectedLevel() const;
+  std::optional<Doolhof> read(const LevelRef& level) const;
   void doBegi();
+  void takeLevel(Doolhof level);
   void beginnen();
   // Puts the player on the board's start square: the leftmost column first, then the topmost
   // row. Without one he stays where he stood.
@@ -122,6 +134,8 @@ class Engine {
 
   SharedState& shared_;
   Host& host_;
+  LevelRef level_;
+  Doolhof doolhof_;  // the level as read when it started
   PlayState s_;
   Opties opties_;
   History history_;

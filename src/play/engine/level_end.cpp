@@ -7,29 +7,29 @@ namespace dwaalbos {
 void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
-  if (const auto failure = progress_->recordBest(shared_.LevelNummer, history_.moves()))
+  if (const auto failure = progress_->recordBest(level_.number, history_.moves()))
     show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
   speelgeluid(Sample::Completed);
   show(shown::Celebrate{g_.col, g_.row});
-  if (shared_.LevelNummer == 0) {
+  if (level_.number == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor(true);
     else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
     return;
   }
-  const bool second = isSecondSet(shared_.LevelNummer);
+  const bool second = isSecondSet(level_.number);
   const Vordering stored = furthest(progress_->stored(), shared_.bereikt);
   const int p = second ? clampSecondSet(stored.P2) : clampFirstSet(stored.P1);
-  const int n = numberWithinSet(shared_.LevelNummer);
+  const int n = numberWithinSet(level_.number);
   if (p != n) {
-    ++shared_.LevelNummer;
+    ++level_.number;
     endedAndCleared();
     offerNext(texts::kNogEens);
     return;
   }
-  if (shared_.LevelNummer == kSet1Levels || shared_.LevelNummer == kLastLevelNumber) {
+  if (level_.number == kSet1Levels || level_.number == kLastLevelNumber) {
     endedAndCleared();
-    const bool firstSet = shared_.LevelNummer == kSet1Levels;
+    const bool firstSet = level_.number == kSet1Levels;
     const std::string question =
         firstSet ? std::string(texts::kSet1Uit) + texts::kSecretPage + "?" : texts::kSet2Uit;
     ask(Asked::SetEnd, texts::kProgramTitle, question);
@@ -37,7 +37,7 @@ void Engine::levelEnd() {
   }
   const auto next = static_cast<std::int16_t>(n + 1);
   saveProgress(second, next);
-  ++shared_.LevelNummer;
+  ++level_.number;
   endedAndCleared();
   offerNext(texts::kEersteKeer);
 }
@@ -59,7 +59,7 @@ void Engine::setEndAnswered(bool yes) {
     endedAndCleared();
     return;
   }
-  host().openDocument(shared_.LevelNummer == kSet1Levels
+  host().openDocument(level_.number == kSet1Levels
                          ? shared_.paths.folder() + "/" + texts::kSecretPage
                          : texts::kProofMail);
 }

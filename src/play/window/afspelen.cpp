@@ -149,9 +149,7 @@ void Afspelen::formActivate() {
 }
 
 void Afspelen::startTestPlay() {
-  shared_.LevelBestand = shared_.paths.testLevel();
-  shared_.LevelNummer = 0;
-  if (engine_.begi()) return;
+  if (engine_.start(LevelRef::file(shared_.paths.testLevel()))) return;
   showMessage(this, texts::kTestenTitle, texts::kTestlevelOnleesbaar, BoxIcon::Critical);
   engine_.naareditor();
 }
@@ -201,7 +199,7 @@ void Afspelen::mnuopenClick() {
       this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), "",
              {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
-  if (!engine_.openLevel(path)) {
+  if (!engine_.start(LevelRef::file(path))) {
     showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
   }
 }
@@ -231,7 +229,7 @@ void Afspelen::mnuexitClick() {
 void Afspelen::mnutipClick() {
   if (!engine_.gameRunning()) return;
   const Tip tip = tipFrom(engine_.gameState(),
-                          {engine_.levelStart(), shortestSolution(shared_.LevelNummer)});
+                          {engine_.levelStart(), shortestSolution(engine_.level().number)});
   if (tip.kind == Tip::Kind::Lost) {
     offerWayBack();
   } else if (tip.kind == Tip::Kind::TooHard) {
