@@ -242,3 +242,38 @@ TEST(Undo, NothingToTakeBackAfterADeathAnsweredNo) {
   EXPECT_FALSE(game.host.engine().history().canUndo());
   EXPECT_EQ(game.at(1, 1), cell::kEmpty);  // the board stays cleared
 }
+
+// Back to the last position the test accepts, in one step: undo returns to where it was
+// asked, redo goes back again; with no position accepted nothing changes.
+TEST(Undo, RewindGoesBackToTheLastWinnablePositionInOneStep) {
+  PlayBoard game({"S...E"});
+  class Rewinding : public HeadlessHost {
+   public:
+    using HeadlessHost::HeadlessHost;
+    bool keyState(GameKey key) override {
+      if (key == GameKey::Left && passes_++ == 3) {
+        rewound = engine().rewind([](const GameState& was) { return was.col <= 2; });
+        after = engine().gameState().col;
+        engine().zetTerug();
+        afterUndo = engine().gameState().col;
+        movesAfterUndo = engine().history().moves();
+        refused = !engine().rewind([](const GameState&) { return false; });
+      }
+      return HeadlessHost::keyState(key);
+    }
+    bool rewound = false;
+    bool refused = false;
+    int after = 0;
+    int afterUndo = 0;
+    int movesAfterUndo = 0;
+
+   private:
+    int passes_ = 0;
+  } host(game.shared, false);
+  host.play(game.level, "RRR.");
+  EXPECT_TRUE(host.rewound);
+  EXPECT_EQ(host.after, 2);
+  EXPECT_EQ(host.afterUndo, 4);
+  EXPECT_EQ(host.movesAfterUndo, 3);
+  EXPECT_TRUE(host.refused);
+}

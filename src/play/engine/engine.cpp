@@ -260,6 +260,16 @@ bool Engine::zetOpnieuw() {
   return true;
 }
 
+bool Engine::rewind(const std::function<bool(const GameState&)>& winnable) {
+  if (!gameRunning() || outcome_.question) return false;
+  for (std::size_t steps = 0; steps < history_.depth(); ++steps) {
+    if (!winnable(history_.back(steps))) continue;
+    restoreMove(history_.rewind(steps, gameState()));
+    return true;
+  }
+  return false;
+}
+
 void Engine::restoreMove(const std::optional<GameState>& state) {
   if (!state) return;
   setGameState(*state);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -66,6 +67,9 @@ class Engine {
   // none or no game runs.
   bool zetTerug();
   bool zetOpnieuw();
+  // Goes back to the most recent position of this attempt that `winnable` accepts, in one
+  // step that can be taken back; false when there is none or no game runs.
+  bool rewind(const std::function<bool(const GameState&)>& winnable);
   // The player's answer to the question that stopped the game (lastMove().question); the move
   // and its pass then go on, and may stop at the next question.
   void answer(bool yes);

@@ -31,6 +31,12 @@ std::optional<GameState> History::redo(const GameState& now) {
   return std::move(later.state);
 }
 
+GameState History::rewind(std::size_t steps, const GameState& now) {
+  const Entry target = undo_[undo_.size() - 1 - steps];
+  push(now, target.moves);
+  return target.state;
+}
+
 void History::forget() {
   undo_.clear();
   redo_.clear();

@@ -20,6 +20,12 @@ class History {
   std::optional<GameState> undo(const GameState& now);
   // The state after the step last taken back, or nothing.
   std::optional<GameState> redo(const GameState& now);
+  // Goes back to the state `steps` steps before the last one (0: the one undo gives) in one
+  // step, which undo takes back to `now`.
+  GameState rewind(std::size_t steps, const GameState& now);
+  // The states undo can go back to, counted from the most recent.
+  std::size_t depth() const { return undo_.size(); }
+  const GameState& back(std::size_t steps) const { return undo_[undo_.size() - 1 - steps].state; }
   // Nothing to take back or play again any more; the count stays.
   void forget();
   void reset();

@@ -20,6 +20,7 @@
 #include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
+#include "play/solver/solver.h"
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
 #include "right_panel.h"
@@ -245,12 +246,17 @@ void Afspelen::mnutipClick() {
   }
 }
 
+// One step back to the last position from which the level can still be completed.
 void Afspelen::offerWayBack() {
+  const auto winnable = [](const GameState& game) { return solveFrom(game, kTipStates).solvable; };
   if (engine_.history().canUndo() &&
       askYesNo(this, texts::kTipTitle,
-               std::string(texts::kNietMeerTeHalen) + texts::kZetTerugnemen, BoxIcon::Question)) {
-    engine_.zetTerug();
-  } else if (askYesNo(this, texts::kTipTitle,
+               std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon,
+               BoxIcon::Question) &&
+      engine_.rewind(winnable)) {
+    return;
+  }
+  if (askYesNo(this, texts::kTipTitle,
                       std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
                       BoxIcon::Question)) {
     engine_.overnieuw();
