@@ -151,13 +151,12 @@ void bringForward(QWidget& window) {
 void Application::showMenu() { bringForward(menu()); }
 
 // A test play opens over the editor, without the last level's name in its title until the
-// tested level starts.
+// tested level starts. It is placed once shown, when it has the size of a test play.
 void Application::showPlayWindow() {
-  if (state_.Testen && editor_) {
-    play().setWindowTitle(texts::kSpelTitel);
-    placeOver(play(), *editor_);
-  }
+  const bool overEditor = state_.Testen && editor_;
+  if (overEditor) play().setWindowTitle(texts::kSpelTitel);
   bringForward(play());
+  if (overEditor) placeOver(play(), *editor_);
 }
 
 void Application::showChooser() { bringForward(chooser()); }

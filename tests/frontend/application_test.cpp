@@ -1,5 +1,6 @@
 #include "frontend/application.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -13,8 +14,10 @@
 #include "frontend/menu.h"
 #include "play/window/afspelen.h"
 #include "play/window/play_menus.h"
+#include "play/window/board_view.h"
 #include "level/cell_codes.h"
 #include "level/level_file.h"
+#include "level/options_file.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 #include "support/window_fakes.h"
@@ -64,6 +67,19 @@ TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
   EXPECT_EQ(application.editor().Naam().text(), "Met spaties");
   EXPECT_TRUE(application.state().Opdrachtregel);
   EXPECT_FALSE(application.menu().isVisible());
+}
+
+// The stored options hold from the first level on: with the transition off, no ring plays.
+TEST_F(ApplicationStart, LetterAPlaysTheNamedFileWithTheStoredOptions) {
+  folder.write("Opties.dat", encodeOptions({true, 0, false, 0, true, false}));
+  Doolhof level;
+  level.Vakken.set(2, 1, cell::kStart);
+  ASSERT_TRUE(writeLevelFile(folder.path("vrij.dwb"), level));
+  start({"a" + folder.path("vrij.dwb")});
+  Afspelen& play = application.play();
+  EXPECT_TRUE(play.engine().gameRunning());
+  EXPECT_FALSE(play.menus().mnuovergang->isChecked());
+  EXPECT_EQ(play.board().cursor().shape(), Qt::ArrowCursor);  // the ring shows an hourglass
 }
 
 // "a" falls back to the main menu, "b" to the editor with an empty level; both name the file.

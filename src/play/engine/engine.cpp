@@ -117,7 +117,9 @@ void Engine::beginnen() {
   show(shown::ShowWindow{});
   show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && opties_.overgang});
   s_.Opnieuw = false;
-  face(Direction::None, true);
+  // Drawn as he last stood, he faces right from here on, with or without the ring.
+  g_.richting = Direction::Right;
+  face(g_.richting, true);
   history_.reset();
   showMoves();
   startGame();

@@ -11,11 +11,12 @@ void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
   const std::string scores = shared_.paths.scores();
-  if (const auto saved = recordBestResult(scores, shared_.LevelNummer, history_.moves());
-      saved && !*saved)
-    show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical});
+  const auto saved = recordBestResult(scores, shared_.LevelNummer, history_.moves());
   speelgeluid(Sample::Completed);
   show(shown::Celebrate{g_.col, g_.row});
+  // The level end is heard and seen first; a refused write is told after it.
+  if (saved && !*saved)
+    show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical});
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor(true);

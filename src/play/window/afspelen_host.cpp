@@ -171,7 +171,8 @@ void Afspelen::celebrate(int col, int row) {
 // The ring transition plays from the presentation's timer like a move, so the window's event
 // loop runs on while it shows. Each ring is shown for at least one frame of a 60 Hz screen:
 // drawn as fast as a machine of today can, the 58 rings would pass unseen.
-// The ring's board shows the player from the front, feet together, as the new game begins.
+// The new board shows the player as he last stood, with or without the ring; he turns to the
+// right, feet together, only after it (the Face that follows).
 void Afspelen::revealBoard(const shown::Reveal& start) {
   const bool bitBlt = engine_.opties().MetBitBlt;
   if (!start.transition) {
@@ -182,8 +183,6 @@ void Afspelen::revealBoard(const shown::Reveal& start) {
   presentation_.hold();
   presentation_.add([this, start, bitBlt] {
     rescale(picture1_, vakImage().devicePixelRatio());
-    pose_.stap = 0;
-    pose_.kant = dir::facingRow(Direction::None);
     inBuffer_ = true;
     drawAt(start.veld, start.schakelaar, start.col, start.row, false, bitBlt);
     inBuffer_ = false;
