@@ -191,7 +191,11 @@ void Editor::metcommand(const std::string& best) {
 // The tested level is the edited one: its changes are still unsaved.
 void Editor::terugVanTest() {
   const bool changed = changed_;
-  if (state_.Testen) openen(state_.paths.testLevel());
+  if (state_.Testen) {
+    const std::string tested = state_.paths.testLevel();
+    openen(tested);
+    removeFile(tested);
+  }
   changed_ = changed;
   // A completed test play says so in the title, without a box to click away.
   const bool gehaald = std::exchange(state_.testCompleted, false);

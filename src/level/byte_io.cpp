@@ -136,8 +136,7 @@ std::pair<std::string, Descriptor> createBeside(const fs::path& target) {
     const std::string name = "." + base + "." + std::to_string(::getpid()) + "-" +
                              std::to_string(counter++) + ".tmp";
     const std::string path = (folder / name).string();
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                           0666));
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.valid()) return {path, std::move(file)};
     if (errno != EEXIST) break;
   }

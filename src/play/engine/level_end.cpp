@@ -12,8 +12,10 @@ void Engine::levelEnd() {
   outcome_.completed = true;
   const std::string scores = shared_.paths.scores();
   if (const auto saved = recordBestResult(scores, shared_.LevelNummer, history_.moves());
-      saved && !*saved)
-    show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical});
+      saved && !*saved) {
+    const WriteResult why = shared_.paths.explained(scores, *saved);
+    show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, why), Icon::Critical});
+  }
   speelgeluid(Sample::Completed);
   show(shown::Celebrate{g_.col, g_.row});
   if (shared_.LevelNummer == 0) {
@@ -52,8 +54,8 @@ void Engine::levelEnd() {
 // stays open only until the game ends.
 void Engine::saveProgress(bool secondSet, std::int16_t next) {
   const std::string path = shared_.paths.progress();
-  const WriteResult saved =
-      secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next);
+  const WriteResult saved = shared_.paths.explained(
+      path, secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next));
   shared_.bereikt = furthest(shared_.bereikt, secondSet ? Vordering{1, next} : Vordering{next, 1});
   if (!saved)
     show(shown::Tell{texts::kNotSavedTitle,

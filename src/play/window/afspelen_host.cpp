@@ -13,6 +13,7 @@
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/plain_text.h"
 #include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
 #include "right_panel.h"
@@ -265,13 +266,13 @@ void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
   presentation_.add([this, naam, maker] {
-    panel_->Naamcaption->setText(qText(naam));
-    panel_->Makercap->setText(qText(maker));
+    showPlain(*panel_->Naamcaption, qText(naam));
+    showPlain(*panel_->Makercap, qText(maker));
   });
 }
 
 void Afspelen::setTitle(const std::string& title) {
-  presentation_.add([this, title] { setWindowTitle(qText(title)); });
+  presentation_.add([this, title] { setWindowTitle(plainTitle(qText(title))); });
 }
 
 void Afspelen::showIntroduction(const Introduction& texts) {

@@ -134,7 +134,7 @@ TEST_F(PlayWindow, OpeningALevelFileStartsItOrReportsItAndTheGameGoesOn) {
 }
 
 TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
-  writeLevelFile(rig.path("test.dwb"), rig::levelFromRows({"SE"}));
+  writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"SE"}));
   rig.shared.Testen = true;
   Afspelen& window = rig.window();
   QSize size;
