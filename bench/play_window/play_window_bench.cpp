@@ -1,15 +1,21 @@
 // An idle game must cost nearly nothing: the play window's main loop waits for events while no
 // key is held. The idle cases run five seconds of wall time and report the processor time the
 // whole process used in it, as a percentage of one core (counter "core_percent"; target < 2).
+// A step's frames must lie at least the walking delay apart (counters "shortest_ms" and
+// "longest_ms" at a delay of 300).
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <ctime>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "play/window/board_view.h"
 #include "play/window/play_window_rig.h"
 
 using namespace dwaalbos;
@@ -71,6 +77,52 @@ void ringTransition(benchmark::State& state) {
   }
 }
 BENCHMARK(ringTransition)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// When the board was painted, in milliseconds since the clock started.
+class FrameTimes : public QObject {
+ public:
+  QElapsedTimer clock;
+  std::vector<double> at;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) at.push_back(double(clock.nsecsElapsed()) / 1e6);
+    return false;
+  }
+};
+
+// One step right at a walking delay of 300 ms: the intervals between its five frames.
+void walkingFrames(benchmark::State& state) {
+  constexpr int kDelayMs = 300;
+  rig::PlayWindowRig rig;
+  Opties slow = rig::kQuickOptions;
+  slow.Loopvertraging = kDelayMs;
+  rig.writeOptions(slow);
+  rig.chooseFile(rig::levelFromRows({"S..........."}));
+  Afspelen& window = rig.shown();
+  FrameTimes frames;
+  window.board().installEventFilter(&frames);
+  double shortest = kDelayMs * 10;
+  double longest = 0;
+  for (auto _ : state) {
+    window.engine().start(rig.chosen);
+    QTest::qWait(50);
+    frames.at.clear();
+    frames.clock.start();
+    QTest::keyClick(&window.board(), Qt::Key_Right);
+    const bool walked = QTest::qWaitFor([&] { return frames.at.size() >= 5; }, 10 * kDelayMs);
+    QTest::qWait(2 * kDelayMs);  // the step's last frame and its pause
+    window.engine().stopGame();
+    if (!walked) state.SkipWithError("the step was not shown");
+    for (std::size_t i = 1; i < std::min<std::size_t>(frames.at.size(), 5); ++i) {
+      shortest = std::min(shortest, frames.at[i] - frames.at[i - 1]);
+      longest = std::max(longest, frames.at[i] - frames.at[i - 1]);
+    }
+  }
+  state.counters["shortest_ms"] = shortest;
+  state.counters["longest_ms"] = longest;
+}
+BENCHMARK(walkingFrames)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

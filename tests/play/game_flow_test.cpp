@@ -45,11 +45,13 @@ TEST(GameFlow, AnUnreadableLevelIsNotStarted) {
   EXPECT_FALSE(game.host.play(LevelRef::standard(44), "R"));
 }
 
-TEST(GameFlow, TheKeyCountStartsAtZeroEveryGame) {
+TEST(GameFlow, TheKeyCountAndTheFacingStartAfreshEveryGame) {
   PlayBoard game({"Sk"});
-  game.play("R");
+  game.play("RD");
+  EXPECT_EQ(game.richting(), Direction::Down);
   game.play("");
   EXPECT_EQ(game.host.keyCount(), 0);
+  EXPECT_EQ(game.richting(), Direction::Right);
 }
 
 // Restarts the level from inside every pass, as the restart command would.

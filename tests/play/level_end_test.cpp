@@ -1,8 +1,8 @@
 // Completing levels: file levels, standard levels and the progress they unlock.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <string>
 
 #include "level/scores.h"
 #include "level/texts.h"
@@ -103,9 +103,13 @@ TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
 
   std::filesystem::remove(game.shared.paths.scores());
   std::filesystem::create_directory(game.shared.paths.scores());  // refuses even root
+  game.host.clearEvents();
   game.complete(7);
-  EXPECT_TRUE(std::ranges::any_of(
-      game.host.events(), [](const auto& event) { return event.title == "Opslaan mislukt"; }));
+  // The level end is heard first; the refused write is told after it, before the offer.
+  std::vector<std::string> order;
+  for (const auto& event : game.host.events())
+    order.push_back(event.sound != 0 ? std::to_string(event.sound) : event.title);
+  EXPECT_EQ(order, (std::vector<std::string>{"1", "5", "12", "Opslaan mislukt", "Volgende?"}));
 }
 
 TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInMemory) {

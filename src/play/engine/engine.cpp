@@ -114,7 +114,9 @@ void Engine::beginnen() {
   show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && opties_.overgang});
   const bool restart = s_.Opnieuw;
   s_.Opnieuw = false;
-  face(Direction::None, true);
+  // Drawn as he last stood, he faces right from here on, with or without the ring.
+  g_.richting = Direction::Right;
+  face(g_.richting, true);
   if (restartFrom_ && restart) history_.restart(*restartFrom_);
   else history_.reset();
   restartFrom_.reset();

@@ -7,10 +7,11 @@ namespace dwaalbos {
 void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
-  if (const auto failure = progress_->recordBest(level_.number, history_.moves()))
-    show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
+  const auto failure = progress_->recordBest(level_.number, history_.moves());
   speelgeluid(Sample::Completed);
   show(shown::Celebrate{g_.col, g_.row});
+  // The level end is heard and seen first; a refused write is told after it.
+  if (failure) show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
   if (level_.number == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor(true);

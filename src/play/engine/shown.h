@@ -77,7 +77,8 @@ struct Celebrate {
   int row = 1;
 };
 // The board of a new game, the player on his start square: with the ring transition when
-// asked, else plainly. The player faces the front, feet together, from here on.
+// asked, else plainly. The player is drawn facing as he last faced, in his last walking frame;
+// the start turns him right only afterwards.
 struct Reveal {
   Board veld;
   bool schakelaar = true;

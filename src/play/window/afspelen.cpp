@@ -1,6 +1,7 @@
 #include "afspelen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QShowEvent>
@@ -107,49 +108,68 @@ void Afspelen::whenStill(QAction* action, std::function<void()> command) {
           [this, command] { presentation_.afterwards(command); });
 }
 
-// Every showing is an activation: the options are read again and a test play that the
-// editor asked for starts, once. The activation runs after the caller's own handler.
+// Every showing is an activation. A test play that the editor asked for shows the board
+// alone and starts once, after the caller's own handler.
 void Afspelen::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (event->spontaneous()) return;
-  testPending_ = shared_.Testen;
-  QTimer::singleShot(0, this, &Afspelen::formActivate);
+  if (unloaded_) {
+    music_->allemuziekjes();
+    unloaded_ = false;
+  }
+  testLayout_ = testPending_ = shared_.Testen;
+  menus_.setTitlesVisible(!testLayout_);
+  menuBar()->setVisible(!testLayout_);
+  formActivate();
+  if (testPending_) QTimer::singleShot(0, this, &Afspelen::startTestPlay);
 }
 
+// Getting the input back from another window or program is an activation too; getting it back
+// from one of the window's own boxes or dialogs is not, or a delay just chosen in one would be
+// read back from the file at once.
 // The play window waits, disabled, under its introduction: when the window manager or a click
 // gives it the keyboard anyway, the keyboard goes on to the introduction, which needs it.
 void Afspelen::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+  if (event->type() != QEvent::ActivationChange) return;
+  if (!isActiveWindow()) {
+    if (!ownBoxActive()) activated_ = false;
+    return;
+  }
+  if (!activated_) formActivate();
   if (splash_ && splash_->isVisible())
     QTimer::singleShot(0, splash_.get(), [splash = splash_.get()] {
       if (splash->isVisible()) splash->activateWindow();
     });
 }
 
+// A box closed at once may be reported active only after it is gone from the modal ones; it
+// still names this window as its parent.
+bool Afspelen::ownBoxActive() const {
+  if (QApplication::activeModalWidget()) return true;
+  for (const QWidget* w = QApplication::activeWindow(); w; w = w->parentWidget())
+    if (w == this) return true;
+  return false;
+}
+
+// The window system activates the window in its own time; the game that starts now already
+// plays with the options as stored.
 void Afspelen::regainInput() {
   setEnabled(true);
   activateWindow();
   raise();
   vak_->setFocus();
+  formActivate();
 }
 
+// `Form_Activate`: the options as stored; loading them lays the window out.
 void Afspelen::formActivate() {
-  if (unloaded_) {
-    music_->allemuziekjes();
-    unloaded_ = false;
-  }
+  activated_ = true;
   options_->laadopties(shared_.paths.options());
-  testLayout_ = testPending_;
-  menus_.setTitlesVisible(!testLayout_);
-  menuBar()->setVisible(!testLayout_);
-  applySize();
-  if (!testPending_) return;
-  testPending_ = false;
-  startTestPlay();
 }
 
 void Afspelen::startTestPlay() {
+  if (!std::exchange(testPending_, false)) return;
   if (engine_.start(LevelRef::file(shared_.paths.testLevel()))) return;
   showMessage(this, texts::kTestenTitle, texts::kTestlevelOnleesbaar, BoxIcon::Critical);
   engine_.naareditor();
@@ -205,7 +225,10 @@ void Afspelen::mnuopenClick() {
   }
 }
 
-WriteResult Afspelen::writeOptions() { return options_->slaoptiesop(shared_.paths.options()); }
+WriteResult Afspelen::writeOptions() {
+  const std::string path = shared_.paths.options();
+  return shared_.paths.explained(path, options_->slaoptiesop(path));
+}
 
 // The options stay in force for this run either way; a folder that refuses them is told once.
 void Afspelen::saveOptions() {

@@ -91,6 +91,7 @@ class Afspelen : public QMainWindow, public Host {
  private:
   void connectLevelMenu();
   void formActivate();
+  bool ownBoxActive() const;
   void startTestPlay();
   void applySize();
   void formUnload();
@@ -140,10 +141,11 @@ class Afspelen : public QMainWindow, public Host {
   QImage picture1_;           // `Picture1`: where the transition's board is drawn first
   bool inBuffer_ = false;     // `InBuffer`
   ManPose pose_;              // the player as the board last showed him
-  bool testPending_ = false;  // a test play waits for this showing's activation
+  bool testPending_ = false;  // a test play waits to start for this showing
   bool testLayout_ = false;
   QString title_;  // the game's title, without the move count a test play adds
   int moves_ = 0;
+  bool activated_ = false;    // the options were loaded since the window last lost the input
   bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
   std::optional<std::pair<int, int>> tipCell_;  // the square a tip points at, while shown
   bool optionsFailureTold_ = false;

@@ -14,6 +14,7 @@
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/plain_text.h"
 #include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
 #include "right_panel.h"
@@ -171,7 +172,8 @@ void Afspelen::celebrate(int col, int row) {
 // The ring transition plays from the presentation's timer like a move, so the window's event
 // loop runs on while it shows. Each ring is shown for at least one frame of a 60 Hz screen:
 // drawn as fast as a machine of today can, the 58 rings would pass unseen.
-// The ring's board shows the player from the front, feet together, as the new game begins.
+// The new board shows the player as he last stood, with or without the ring; he turns to the
+// right, feet together, only after it (the Face that follows).
 void Afspelen::revealBoard(const shown::Reveal& start) {
   const bool bitBlt = engine_.opties().MetBitBlt;
   if (!start.transition) {
@@ -182,8 +184,6 @@ void Afspelen::revealBoard(const shown::Reveal& start) {
   presentation_.hold();
   presentation_.add([this, start, bitBlt] {
     rescale(picture1_, vakImage().devicePixelRatio());
-    pose_.stap = 0;
-    pose_.kant = dir::facingRow(Direction::None);
     inBuffer_ = true;
     drawAt(start.veld, start.schakelaar, start.col, start.row, false, bitBlt);
     inBuffer_ = false;
@@ -268,8 +268,8 @@ void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
   presentation_.add([this, naam, maker] {
-    panel_->Naamcaption->setText(qText(naam));
-    panel_->Makercap->setText(qText(maker));
+    showPlain(*panel_->Naamcaption, qText(naam));
+    showPlain(*panel_->Makercap, qText(maker));
   });
 }
 
@@ -282,7 +282,8 @@ void Afspelen::setTitle(const std::string& title) {
 
 // A test play has no panel: its title counts the moves.
 void Afspelen::showTitle() {
-  setWindowTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_) : title_);
+  setWindowTitle(plainTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_)
+                                        : title_));
 }
 
 void Afspelen::showIntroduction(const Introduction& texts) {

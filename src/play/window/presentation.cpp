@@ -2,9 +2,11 @@
 
 namespace dwaalbos {
 
+// A coarse timer may fire up to 5 % early; a delay of the game is a minimum.
 Presentation::Presentation() {
   timer_.setSingleShot(true);
-  connect(&timer_, &QTimer::timeout, this, &Presentation::run);
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, &Presentation::waited);
 }
 
 // What a kept step does itself happens at once, in its place.
@@ -55,6 +57,7 @@ void Presentation::run() {
       return;
     }
     if (!next.act) {
+      waitEnds_ = QDeadlineTimer(next.waitMs, Qt::PreciseTimer);
       timer_.start(next.waitMs);
       return;
     }
@@ -63,6 +66,12 @@ void Presentation::run() {
     inStep_ = false;
   }
   if (released_) done();
+}
+
+// Even a precise timer is checked against the monotonic clock: what is left is waited too.
+void Presentation::waited() {
+  if (waitEnds_.hasExpired()) run();
+  else timer_.start(static_cast<int>((waitEnds_.remainingTimeNSecs() + 999'999) / 1'000'000));
 }
 
 // Commands put off during the move run from the event loop, after the engine's own pass.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -26,7 +27,7 @@ class Presentation : public QObject {
   void hold() { holding_ = true; }
   // Runs the step now, or keeps it when holding or while a box is open.
   void add(Step step);
-  // A pause between the kept steps.
+  // A pause between the kept steps: the next one runs no earlier than this.
   void wait(int milliseconds);
   // Opens the box now, or in its place among the kept steps.
   void box(Box open);
@@ -46,12 +47,14 @@ class Presentation : public QObject {
   void keepOrRun(Kept kept);
   void open(const Box& box);
   void run();
+  void waited();
   void done();
 
   std::deque<Kept> steps_;
   std::vector<Step> shown_;
   std::vector<Step> putOff_;
   QTimer timer_;
+  QDeadlineTimer waitEnds_;
   bool holding_ = false;
   bool inStep_ = false;
   bool boxOpen_ = false;

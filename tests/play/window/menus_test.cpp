@@ -8,6 +8,7 @@
 #include "play/window/board_view.h"
 #include "play/window/delay_setting.h"
 #include "play/window/right_panel.h"
+#include "play/window/splash.h"
 #include "play_window_rig.h"
 
 using namespace dwaalbos;
@@ -41,6 +42,36 @@ TEST(PlayMenus, ThePanelWidensTheWindowAndTheMarkFollowsTheFile) {
   rig.shown();
   EXPECT_FALSE(window.menus().mnurechts->isChecked());
   EXPECT_EQ(window.width(), 484);
+}
+
+// A change to the file made while another program had the input holds once the window has it
+// back; so does one made while the introduction was up (after "Volgende?", say), for the level
+// it starts. The window's own boxes and dialogs are no activation (DelayDialog below).
+TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
+  PlayWindowRig rig;
+  rig.writeOptions(rig::kQuickOptions);
+  Afspelen& window = rig.shown();
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  Opties slower = rig::kQuickOptions;
+  slower.Loopvertraging = 300;
+  rig.writeOptions(slower);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_EQ(window.panel().loopcap->text(), "300");
+
+  rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
+  window.engine().start(rig.chosen);
+  Splash* splash = rig::visibleSplash();
+  ASSERT_NE(splash, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(splash));
+  rig.writeOptions(rig::kAllOn);
+  splash->close();
+  EXPECT_EQ(window.board().cursor().shape(), Qt::WaitCursor);  // the ring plays
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
+  window.engine().stopGame();
 }
 
 // Every mark and box shows the options as loaded; the delays are held to the dialogs' limits.

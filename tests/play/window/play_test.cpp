@@ -141,7 +141,7 @@ TEST_F(PlayWindow, OpeningALevelFileStartsItOrReportsItAndTheGameGoesOn) {
 }
 
 TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
-  writeLevelFile(rig.path("test.dwb"), rig::levelFromRows({"SE"}));
+  writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"SE"}));
   rig.shared.Testen = true;
   Afspelen& window = rig.window();
   QSize size;
@@ -173,7 +173,7 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
 
 // A test play has no menus, but its moves can be taken back and a tip asked; the title counts.
 TEST_F(PlayWindow, ATestPlayTakesMovesBackGivesTipsAndCountsInTheTitle) {
-  writeLevelFile(rig.path("test.dwb"), rig::levelFromRows({"S..E"}));
+  writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"S..E"}));
   rig.shared.Testen = true;
   Afspelen& window = rig.window();
   std::vector<std::string> titles;
@@ -242,22 +242,33 @@ TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangleAndTheKeyCountShowsTw
   EXPECT_FALSE(window.board().showsStartHint());  // anything shown on a cleared board ends it
 }
 
-TEST_F(PlayWindow, TheRingTransitionEndsWithTheNewBoard) {
+// The new board shows the player as he last stood, with the ring or without it; the new game
+// turns him right, feet together, only afterwards.
+TEST_F(PlayWindow, ANewBoardShowsThePlayerAsHeLastStoodThenTurnsHimRight) {
   shown::Reveal start;
   start.veld.copyPlayAreaFrom(rig::levelFromRows({"S#", "kE"}).Vakken);
-  start.transition = true;
-  Afspelen& window = rig.shown();
-  window.clearBoard();
-  window.revealBoard(start);
-  EXPECT_EQ(window.board().cursor().shape(), Qt::WaitCursor);  // shown from the event loop
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
-  EXPECT_EQ(window.board().image(), window.picture1());
-  // A new game's player faces the front, feet together.
-  const GameState game{start.veld};
   QImage expected;
   BoardPainter(rig::gamePictures())
-      .tekenen(expected, game.veld, game.schakelaar, {0, 0, 0, 40}, true);
-  EXPECT_EQ(window.board().image(), expected);
+      .tekenen(expected, start.veld, start.schakelaar, {0, 0, 40, 120}, true);
+  Afspelen& window = rig.shown();
+  for (bool transition : {false, true}) {
+    SCOPED_TRACE(transition);
+    start.transition = transition;
+    // Walked left onto the start square, in his second walking frame.
+    const Shown shown[] = {shown::Walk{start.veld, true, 2, 1, Direction::Left, 0, 0}, start,
+                           shown::Face{Direction::Right, true}};
+    window.clearBoard();
+    window.playShown(shown);
+    EXPECT_EQ(window.board().cursor().shape(), transition ? Qt::WaitCursor : Qt::ArrowCursor);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
+    EXPECT_EQ(window.board().image(), expected);
+    if (transition) {
+      EXPECT_EQ(window.picture1(), expected);
+    }
+    EXPECT_EQ(window.pose().kant, 40);
+    EXPECT_EQ(window.pose().stap, 0);
+  }
 }
 
 // Undo, redo and the tip through their shortcuts: the counter, the items and the outline follow.
