@@ -1,7 +1,8 @@
 // Plays the game's background music, as written into the game folder, through the game's own
 // players with its sound effects laid on top, and fails when a piece would be heard wrongly:
-// silent stretches, a dropout where it starts over, a level out of line with the others, or too
-// little room left for the effects.
+// silent stretches, a dropout where it starts over, a loudness off its target, or too little
+// room left for the effects.
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -13,6 +14,8 @@
 namespace {
 
 using namespace dwaalbos::musiccheck;
+
+constexpr double kLoudness = -28.0;  // LUFS, integrated
 
 struct Tune {
   const char* file;
@@ -37,9 +40,15 @@ std::vector<std::string> effectsOnTop(bool fanfares) {
 bool soundsThroughout(const Tune& tune, const Stereo& audio, double end) {
   for (double at = 0.0; at + 5.0 <= end; at += 5.0)
     if (rmsDb(audio, at, 5.0) <= -45.0) return fault(tune.file, "silent from " + std::to_string(at) + " s");
-  const double level = rmsDb(audio, 0.0, end);
-  std::printf("%s: level %.1f dBFS\n", tune.file, level);
-  return (level > -30.0 && level < -16.0) || fault(tune.file, "level out of line");
+  return true;
+}
+
+// About 10 dB under the effects (-18 LUFS as played), so they stand out above it.
+bool loudnessRight(const Tune& tune, const Stereo& audio, double end) {
+  const dwaalbos::synth::ProgrammeLoudness heard = loudnessOf(audio, 0.0, end);
+  std::printf("%s: integrated %.1f LUFS, loudest 3 s %.1f LUFS, true peak %.1f dBTP\n", tune.file,
+              heard.integrated, heard.maxShortTerm, heard.truePeak);
+  return std::abs(heard.integrated - kLoudness) <= 1.0 || fault(tune.file, "loudness off its target");
 }
 
 bool endsWell(const Tune& tune, const Stereo& audio) {
@@ -51,11 +60,11 @@ bool endsWell(const Tune& tune, const Stereo& audio) {
 }
 
 bool leavesRoomForEffects(const std::filesystem::path& game, const Tune& tune, const Stereo& audio) {
-  const double withFanfares = peakWithEffectsOnTop(game, audio, effectsOnTop(true));
-  const double withOthers = peakWithEffectsOnTop(game, audio, effectsOnTop(false));
-  std::printf("%s: peak %.1f dBFS with fanfares, %.1f dBFS with other effects on top\n", tune.file,
-              withFanfares, withOthers);
-  return (withFanfares < -3.0 && withOthers < -1.0) || fault(tune.file, "clips under the effects");
+  const double withFanfares = truePeakWithEffectsOnTop(game, audio, effectsOnTop(true));
+  const double withOthers = truePeakWithEffectsOnTop(game, audio, effectsOnTop(false));
+  std::printf("%s: true peak %.1f dBTP with fanfares, %.1f dBTP with other effects on top\n",
+              tune.file, withFanfares, withOthers);
+  return std::max(withFanfares, withOthers) <= -1.0 || fault(tune.file, "clips under the effects");
 }
 
 bool heardRightly(const std::filesystem::path& game, const Tune& tune) {
@@ -63,7 +72,8 @@ bool heardRightly(const std::filesystem::path& game, const Tune& tune) {
   const Stereo audio = renderThroughTheGame(game, tune.file, renderSeconds);
   if (double(audio.size()) / 2 / kRate < renderSeconds - 1.0) return fault(tune.file, "did not play");
   const double end = tune.loops ? double(audio.size()) / 2 / kRate : tune.seconds;
-  return soundsThroughout(tune, audio, end) && endsWell(tune, audio) &&
+  return soundsThroughout(tune, audio, end) && loudnessRight(tune, audio, end) &&
+         endsWell(tune, audio) &&
          leavesRoomForEffects(game, tune, audio);
 }
 

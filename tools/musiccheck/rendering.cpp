@@ -116,7 +116,15 @@ double deepestDip(const Stereo& audio, double at) {
   return deepest;
 }
 
-double peakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
+synth::ProgrammeLoudness loudnessOf(const Stereo& audio, double from, double seconds) {
+  const auto first = std::min(audio.size(), static_cast<std::size_t>(from * kRate) * 2);
+  const auto last = std::min(audio.size(), first + static_cast<std::size_t>(seconds * kRate) * 2);
+  std::vector<double> scaled(audio.begin() + long(first), audio.begin() + long(last));
+  for (double& s : scaled) s /= 32768.0;
+  return synth::programmeLoudness(scaled, 2);
+}
+
+double truePeakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
                             const std::vector<std::string>& effects) {
   std::vector<double> mix(music.begin(), music.end());
   std::vector<std::pair<int, std::size_t>> loudest;
@@ -136,9 +144,8 @@ double peakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
       mix[start + 2 * s + 1] += samples[s];
     }
   }
-  double peak = 0.0;
-  for (double s : mix) peak = std::max(peak, std::abs(s));
-  return 20.0 * std::log10(peak / 32768.0);
+  for (double& s : mix) s /= 32768.0;
+  return synth::programmeLoudness(mix, 2).truePeak;
 }
 
 }  // namespace dwaalbos::musiccheck
