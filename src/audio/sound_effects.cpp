@@ -39,7 +39,7 @@ void SoundEffects::load(int slot) {
 void SoundEffects::speelgeluid(int n) {
   if (n < 0 || n >= kSlots || Geluiden[n].empty() || !device_.isOpen()) return;
   const std::vector<Mix_Chunk*>& variants = Geluiden[n];
-  Mix_PlayChannel(-1, variants[turn_[n]++ % variants.size()], 0);
+  Mix_PlayChannel(-1, variants[choice_[n].next(variants.size())], 0);
 }
 
 void SoundEffects::sluitgeluid() {
