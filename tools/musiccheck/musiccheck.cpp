@@ -1,7 +1,8 @@
 // Plays the game's background music, as written into the game folder, through the game's own
 // players with its sound effects laid on top, and fails when a piece would be heard wrongly:
-// silent stretches, a dropout where it starts over, a loudness off its target, or too little
-// room left for the effects.
+// silent stretches, a dropout where it starts over, a loudness off its target, steps lost under
+// it, or too little room left for the effects.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -67,13 +68,29 @@ bool leavesRoomForEffects(const std::filesystem::path& game, const Tune& tune, c
   return std::max(withFanfares, withOthers) <= -1.0 || fault(tune.file, "clips under the effects");
 }
 
+// Every variant of the step carries its crackle well above the music, in its loudest 140 ms
+// against the music's median.
+bool stepsHeardOver(const std::filesystem::path& game, const Tune& tune, const Stereo& audio) {
+  std::vector<double> music = presenceLevels(audio);
+  std::nth_element(music.begin(), music.begin() + long(music.size() / 2), music.end());
+  const double median = music.empty() ? -200.0 : music[music.size() / 2];
+  bool good = true;
+  for (const char* step : {"5.wav", "5_2.wav", "5_3.wav", "5_4.wav"}) {
+    const std::vector<double> levels = presenceLevels(game, step);
+    const double above = (levels.empty() ? -200.0 : *std::max_element(levels.begin(), levels.end())) - median;
+    std::printf("%s: %s %.1f dB above the music at 1-4 kHz\n", tune.file, step, above);
+    if (above < 6.0) good = fault(tune.file, std::string(step) + " lost under the music at 1-4 kHz");
+  }
+  return good;
+}
+
 bool heardRightly(const std::filesystem::path& game, const Tune& tune) {
   const double renderSeconds = tune.seconds + (tune.loops ? 5.0 : 45.0);
   const Stereo audio = renderThroughTheGame(game, tune.file, renderSeconds);
   if (double(audio.size()) / 2 / kRate < renderSeconds - 1.0) return fault(tune.file, "did not play");
   const double end = tune.loops ? double(audio.size()) / 2 / kRate : tune.seconds;
   return soundsThroughout(tune, audio, end) && loudnessRight(tune, audio, end) &&
-         endsWell(tune, audio) &&
+         endsWell(tune, audio) && stepsHeardOver(game, tune, audio) &&
          leavesRoomForEffects(game, tune, audio);
 }
 

@@ -21,7 +21,7 @@ struct Slot {
 
 // Loudness as people hear it, about 10 dB above the music. The step sounds with every square
 // walked, so it sits 8 dB under the other effects; the click and the knock are over within
-// 100 ms and are judged by that. The step's variants take turns in the one slot.
+// 100 ms and are judged by that. The step's variants share the one slot.
 constexpr double kEffect = -18.0;
 constexpr double kStep = -26.0;
 constexpr double kPeakLimit = -3.5;
