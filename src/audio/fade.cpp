@@ -15,14 +15,14 @@ void Fade::fadeIn(int frequency) { step_ = 1.0 / (kFadeSeconds * std::max(freque
 
 void Fade::fadeOut(int frequency) { step_ = -1.0 / (kFadeSeconds * std::max(frequency, 1)); }
 
-void Fade::apply(std::int16_t* samples, int frames, int channels) {
+void Fade::apply(std::int16_t* samples, int frames, int channels, double level) {
   for (int frame = 0; frame < frames; ++frame) {
     gain_ = std::clamp(gain_ + step_, 0.0, 1.0);
-    if (gain_ == 1.0 && step_ > 0.0) return;  // the rest plays at full gain
+    if (gain_ == 1.0 && step_ > 0.0 && level >= 1.0) return;  // the rest plays unchanged
     if (gain_ == 0.0) step_ = 0.0;
     for (int channel = 0; channel < channels; ++channel) {
       std::int16_t& sample = samples[frame * channels + channel];
-      sample = static_cast<std::int16_t>(std::lround(sample * gain_));
+      sample = static_cast<std::int16_t>(std::lround(sample * gain_ * level));
     }
   }
 }

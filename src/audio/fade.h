@@ -13,8 +13,9 @@ class Fade {
   void fadeIn(int frequency);
   void fadeOut(int frequency);
   void silence() { gain_ = step_ = 0.0; }
-  // Brings `frames` interleaved frames of 16-bit samples along the ramp.
-  void apply(std::int16_t* samples, int frames, int channels);
+  // Brings `frames` interleaved frames of 16-bit samples along the ramp, and to `level` (0..1),
+  // the player's music level.
+  void apply(std::int16_t* samples, int frames, int channels, double level);
   bool silent() const { return gain_ <= 0.0 && step_ <= 0.0; }
 
  private:

@@ -202,7 +202,7 @@ void MciSequencer::fill(Uint8* stream, int len) {
   if (player_ == nullptr || fade_.silent()) return;
   auto* out = reinterpret_cast<std::int16_t*>(stream);
   fluid_synth_write_s16(synthesiser_, len / 4, out, 0, 2, out, 1, 2);
-  fade_.apply(out, len / 4, 2);
+  fade_.apply(out, len / 4, 2, stream_.level());
 }
 
 }  // namespace dwaalbos

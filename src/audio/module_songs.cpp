@@ -112,7 +112,7 @@ void ModuleSongs::fill(Uint8* stream, int len) {
   auto* out = reinterpret_cast<std::int16_t*>(stream);
   openmpt_module_read_interleaved_stereo(playing_, device_.format().frequency,
                                          static_cast<std::size_t>(len) / 4, out);
-  fade_.apply(out, len / 4, 2);
+  fade_.apply(out, len / 4, 2, stream_.level());
 }
 
 bool ModuleSongs::isCurrent(Handle song) const {

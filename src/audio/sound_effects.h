@@ -27,17 +27,21 @@ class SoundEffects {
 
   void initgeluid();
   void speelgeluid(int n);
+  // The effects' level, a gain of 0..1, for every sound from now on.
+  void volume(double level);
   // Every other user of the output must have let go of it before this.
   void sluitgeluid();
 
  private:
   void load(int slot);
+  void applyVolume();
   void freeSamples();
 
   MixerDevice& device_;
   std::string folder_;
   std::array<std::vector<Mix_Chunk*>, kSlots> Geluiden;
   std::array<VariantChoice, kSlots> choice_;
+  double level_ = 1.0;
 };
 
 }  // namespace dwaalbos

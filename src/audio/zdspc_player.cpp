@@ -165,7 +165,8 @@ void ZdSpcPlayer::fill(Uint8* stream, int len) {
   if (got <= 0) return;
   // The mixer's output is 16-bit (mixer_device.cpp).
   const int channels = device_.format().channels;
-  fade_.apply(reinterpret_cast<std::int16_t*>(converted_.data()), got / 2 / channels, channels);
+  fade_.apply(reinterpret_cast<std::int16_t*>(converted_.data()), got / 2 / channels, channels,
+              stream_.level());
   SDL_MixAudioFormat(stream, converted_.data(), device_.format().format, static_cast<Uint32>(got),
                      SDL_MIX_MAXVOLUME);
 }

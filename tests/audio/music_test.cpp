@@ -48,6 +48,26 @@ TEST_P(MusicTest, PlaysPausesResumesAndStops) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_P(MusicTest, TheMusicVolumeScalesThePlayingPieceAndZeroMutesIt) {
+  const std::string path = musicFile(GetParam().name);
+  GetParam().write(path);
+  SdlSound& sound = started();
+  spcSettings(sound);
+  sound.speelmuziek(path);
+  std::this_thread::sleep_for(300ms);
+  // The note fades as it is held: the half level is compared with full levels on both sides.
+  const double before = listen(200ms);
+  sound.geluidssterkte(50, 100);
+  std::this_thread::sleep_for(50ms);
+  const double half = listen(200ms);
+  sound.geluidssterkte(100, 100);
+  std::this_thread::sleep_for(50ms);
+  EXPECT_NEAR(half / ((before + listen(200ms)) / 2), 0.25, 0.05);
+  sound.geluidssterkte(0, 100);
+  std::this_thread::sleep_for(50ms);
+  EXPECT_LT(listen(200ms), kSilent);
+}
+
 // The largest change from one sample to the next in either channel, and the largest sample.
 std::pair<int, int> stepAndPeak(const std::vector<std::int16_t>& samples) {
   int step = 0;

@@ -35,6 +35,18 @@ TEST_F(SoundEffectsTest, RepeatsOverlapInsteadOfRestarting) {
   EXPECT_GT(listen(50ms), kSounding);
 }
 
+// The level is a gain of the square of the percentage; it holds for sounds asked for later.
+TEST_F(SoundEffectsTest, TheVolumeScalesEveryEffectAndZeroMutes) {
+  writeLevel(soundFile(4), 0.1, 8000 / 32768.0);
+  SdlSound& sound = started();
+  sound.geluidssterkte(100, 50);
+  sound.speelgeluid(4);
+  EXPECT_NEAR(peakDuring(150ms), 2000 / 32768.0, 0.005);
+  sound.geluidssterkte(100, 0);
+  sound.speelgeluid(4);
+  EXPECT_LT(peakDuring(150ms), kSilent);
+}
+
 // Of two variants, the one not heard last is the only choice.
 TEST_F(SoundEffectsTest, VariantsOfASlotNeverPlayTwiceInARow) {
   writeLevel(soundFile(5), 0.1, 4000 / 32768.0);
