@@ -31,6 +31,7 @@ class GamePaths {
   std::string scores() const { return playerFile("Scores.dat"); }
   std::string testLevel() const { return playerFile("test.dwb"); }
   std::string zoom() const { return playerFile("Zoom.dat"); }
+  std::string volume() const { return playerFile("Volume.dat"); }
   std::string levels() const;  // where the player's own levels are saved
 
   // A file the game writes, by its name below the data folder. A separate player's folder
