@@ -62,6 +62,7 @@ fuzz() {
     case "$name" in
       level_readers_fuzz) cp build/game/standaardlevels build/game/levels/*.dwb "$corpus/" 2>/dev/null || true ;;
       options_reader_fuzz) cp build/game/Opties.dat "$corpus/" 2>/dev/null || true ;;
+      file_round_trip_fuzz) cp build/game/levels/*.dwb build/game/Opties.dat "$corpus/" 2>/dev/null || true ;;
       level_text_fuzz) cp data/levels/*/*.txt "$corpus/" 2>/dev/null || true ;;
     esac
     clang++ -std=c++20 -g -O1 -fsanitize=fuzzer "${sanitize[@]}" -Isrc "$source" \

@@ -15,7 +15,7 @@ for file in games/dwaalbos games/dwaalbos-tool share/dwaalbos/standaardlevels \
             share/man/man6/dwaalbos.6.gz share/man/man6/dwaalbos-tool.6.gz; do
   [[ -s $root/usr/$file ]] || { echo "check-package: /usr/$file is missing" >&2; exit 1; }
 done
-if find "$root" -name Niets.wav -o -name test.dwb | grep -q .; then
+if find "$root" -name Niets.wav -o -name 'test*.dwb' | grep -q .; then
   echo "check-package: a player's file was packaged" >&2
   exit 1
 fi

@@ -210,7 +210,11 @@ void Editor::showTitle(bool testCompleted) {
 // The tested level is the edited one: its changes are still unsaved.
 void Editor::terugVanTest() {
   const bool changed = changed_;
-  if (state_.Testen) openen(state_.paths.testLevel());
+  if (state_.Testen) {
+    const std::string tested = state_.paths.testLevel();
+    openen(tested);
+    removeFile(tested);
+  }
   changed_ = changed;
   showTitle(std::exchange(state_.testCompleted, false));
   bringForward();

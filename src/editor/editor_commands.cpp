@@ -122,7 +122,7 @@ void Editor::mnutest_Click() {
   setStoppen(true);
   levelFromEditor();
   const std::string path = state_.paths.testLevel();
-  if (!reportIfNotSaved(path, writeTestLevel(path, state_.Level))) {
+  if (!reportIfNotSaved(path, state_.paths.explained(path, writeTestLevel(path, state_.Level)))) {
     setStoppen(false);
     return;
   }

@@ -53,7 +53,8 @@ Application::Application(const GamePaths& paths, Services services)
   zoomIndicators(zoom_);
 }
 
-Application::~Application() = default;
+// A game that ends during a test play leaves no test level behind.
+Application::~Application() { removeFile(state_.paths.testLevel()); }
 
 void Application::start(const CommandLine& command) {
   state_.Opdrachtregel = command.action != CommandLine::Action::None;
@@ -177,10 +178,11 @@ void Application::chooseZoom(int percent) {
   if (editor_) editor_->setZoom(percent);
   if (play_) play_->setZoom(percent);
   if (chooser_) chooser_->setZoom(percent);
-  const WriteResult saved = writeZoom(state_.paths.zoom(), percent);
+  const std::string path = state_.paths.zoom();
+  const WriteResult saved = state_.paths.explained(path, writeZoom(path, percent));
   if (!saved)
     showMessage(QApplication::activeWindow(), texts::kNotSavedTitle,
-                notSavedText(state_.paths.zoom(), saved), BoxIcon::Exclamation);
+                notSavedText(path, saved), BoxIcon::Exclamation);
 }
 
 void Application::endOnRequest() {

@@ -16,6 +16,7 @@
 #include "level/texts.h"
 #include "platform/desktop.h"
 #include "platform/key_state.h"
+#include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
 
@@ -203,8 +204,8 @@ void Menu::openHelp() {
     navigator_.quitProgram();
     return;
   }
-  QMessageBox::warning(this, texts::kProgramTitle,
-                       QString::fromStdString(texts::kGeenHelpOpener + state_.paths.helpPage()));
+  showMessage(this, texts::kProgramTitle, texts::kGeenHelpOpener + state_.paths.helpPage(),
+              BoxIcon::Exclamation);
   Weg = false;
   toetsenleeg();
   runWhileVisible();

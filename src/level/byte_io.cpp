@@ -1,13 +1,17 @@
 #include "byte_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <limits>
+#include <utility>
 
 namespace dwaalbos {
 
@@ -43,58 +47,171 @@ WriteResult WriteResult::failedFromErrno() {
   return WriteResult(error != 0 ? std::strerror(error) : "onbekende fout");
 }
 
-std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  Bytes data;
-  std::array<char, 65536> chunk;
-  while (data.size() < limit && in) {
-    in.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), limit - data.size())));
-    data.insert(data.end(), chunk.begin(), chunk.begin() + in.gcount());
-  }
-  if (in.bad()) return std::nullopt;
-  return data;
-}
-
-std::optional<Bytes> readWholeFile(const std::string& path) {
-  return readFileStart(path, std::numeric_limits<std::size_t>::max());
-}
-
 namespace {
 
-// Writes `data` at the start of an open file and closes it; the reason of the first failure.
-WriteResult writeAndClose(std::FILE* file, std::span<const std::uint8_t> data) {
-  if (!file) return WriteResult::failedFromErrno();
-  // An empty write creates the file and nothing more; fwrite is not handed a null buffer.
-  const bool written =
-      data.empty() || std::fwrite(data.data(), 1, data.size(), file) == data.size();
-  const int writeError = errno;
-  if (std::fclose(file) != 0 || !written) {
-    if (!written) errno = writeError;
-    return WriteResult::failedFromErrno();
+namespace fs = std::filesystem;
+
+constexpr std::size_t kChunk = 65536;
+
+// An open file descriptor, closed when it goes.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
   }
-  return WriteResult::done();
+  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  // Closes now, so that a failing close can be told; errno says why.
+  bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+// Never waits for a writer of a pipe nor for a device: what is not a regular file is refused
+// before a byte is read.
+Descriptor openRegular(const std::string& path, int extraFlags) {
+  Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | extraFlags));
+  struct stat about {};
+  if (!file.valid()) return file;
+  if (::fstat(file.get(), &about) != 0) return Descriptor(-1);
+  if (!S_ISREG(about.st_mode)) {
+    errno = EINVAL;
+    return Descriptor(-1);
+  }
+  return file;
+}
+
+// Calls `use` with each chunk read from `fd` up to `limit` bytes; false when a read or `use`
+// failed, with errno saying why.
+template <typename Use>
+bool readChunks(int fd, std::size_t limit, Use use) {
+  std::array<std::uint8_t, kChunk> chunk;
+  for (std::size_t done = 0; done < limit;) {
+    const ssize_t got = ::read(fd, chunk.data(), std::min(chunk.size(), limit - done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) return true;
+    if (!use(std::span<const std::uint8_t>(chunk.data(), static_cast<std::size_t>(got))))
+      return false;
+    done += static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> data) {
+  while (!data.empty()) {
+    const ssize_t put = ::write(fd, data.data(), data.size());
+    if (put < 0 && errno == EINTR) continue;
+    if (put < 0) return false;
+    data = data.subspan(static_cast<std::size_t>(put));
+  }
+  return true;
+}
+
+// Writes the regular file at `path`, from `offset` on, to `out`. A missing file (or, with
+// O_NOFOLLOW, a link) has nothing to give: `missingIsEmpty` says whether that is fine.
+bool copyFrom(const std::string& path, int extraFlags, off_t offset, int out,
+              bool missingIsEmpty) {
+  const Descriptor in = openRegular(path, extraFlags);
+  if (!in.valid())
+    return missingIsEmpty && (errno == ENOENT || errno == ELOOP || errno == EINVAL);
+  if (::lseek(in.get(), offset, SEEK_SET) < 0) return false;
+  return readChunks(in.get(), std::numeric_limits<std::size_t>::max(),
+                    [out](std::span<const std::uint8_t> chunk) { return writeAll(out, chunk); });
+}
+
+// A file of its own beside `target`, made anew (never an old file nor a link followed), with
+// the mode the umask leaves of rw for all. Empty name and an invalid descriptor on failure.
+std::pair<std::string, Descriptor> createBeside(const fs::path& target) {
+  static std::atomic<unsigned> counter = 0;
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  // Short enough to stay within a file name's limit with what is added.
+  const std::string base = target.filename().string().substr(0, 200);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string name = "." + base + "." + std::to_string(::getpid()) + "-" +
+                             std::to_string(counter++) + ".tmp";
+    const std::string path = (folder / name).string();
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (file.valid()) return {path, std::move(file)};
+    if (errno != EEXIST) break;
+  }
+  return {"", Descriptor(-1)};
+}
+
+// The rename itself lasts a crash only once the folder is on disk too.
+void syncFolder(const fs::path& target) {
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.valid()) ::fsync(dir.get());
+}
+
+// `fill` writes the new content into the open file and says whether it could, with errno.
+template <typename Fill>
+WriteResult replaceFile(const std::string& path, Fill fill) {
+  errno = 0;
+  auto [temp, file] = createBeside(path);
+  if (!file.valid()) return WriteResult::failedFromErrno();
+  bool written = fill(file.get()) && ::fsync(file.get()) == 0;
+  written = file.close() && written;
+  if (written && ::rename(temp.c_str(), path.c_str()) == 0) {
+    syncFolder(path);
+    return WriteResult::done();
+  }
+  const int error = errno;
+  ::unlink(temp.c_str());
+  errno = error;
+  return WriteResult::failedFromErrno();
 }
 
 }  // namespace
 
+std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit) {
+  const Descriptor file = openRegular(path, 0);
+  if (!file.valid()) return std::nullopt;
+  Bytes data;
+  const bool read = readChunks(file.get(), limit, [&data](std::span<const std::uint8_t> chunk) {
+    data.insert(data.end(), chunk.begin(), chunk.end());
+    return true;
+  });
+  if (!read) return std::nullopt;
+  return data;
+}
+
+// The old file is read past its link never: the link is what gets replaced.
 WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data) {
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "r+b");
-  if (!file && errno != EISDIR) file = std::fopen(path.c_str(), "w+b");
-  return writeAndClose(file, data);
+  return replaceFile(path, [&](int out) {
+    return writeAll(out, data) &&
+           copyFrom(path, O_NOFOLLOW, static_cast<off_t>(data.size()), out, true);
+  });
 }
 
 WriteResult writeWholeFile(const std::string& path, std::span<const std::uint8_t> data) {
-  errno = 0;
-  return writeAndClose(std::fopen(path.c_str(), "wb"), data);
+  return replaceFile(path, [&](int out) { return writeAll(out, data); });
+}
+
+WriteResult copyFile(const std::string& from, const std::string& to) {
+  return replaceFile(to, [&](int out) { return copyFrom(from, 0, 0, out, false); });
+}
+
+WriteResult makeFolders(const std::string& folder) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  return ec ? WriteResult::failed(ec.message()) : WriteResult::done();
 }
 
 bool fileExists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(path, ec);
+}
+
+void removeFile(const std::string& path) {
+  std::error_code ignored;
+  if (!fs::is_directory(fs::symlink_status(path, ignored))) fs::remove(path, ignored);
 }
 
 }  // namespace dwaalbos

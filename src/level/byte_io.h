@@ -46,16 +46,26 @@ class WriteResult {
 };
 
 // The file's first `limit` bytes (all of it when shorter), or nothing when it cannot be
-// opened or read. Readers pass the largest size a valid file can have, so that a huge file
-// of the right name costs no more memory than a valid one.
+// opened or read or is no regular file (a pipe or a device is refused at once). Readers pass
+// the largest size a valid file can have, so that a huge file of the right name costs no
+// more memory than a valid one.
 std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit);
-// The whole file, whatever its size.
-std::optional<Bytes> readWholeFile(const std::string& path);
-// Writes `data` from offset 0, creating the file when needed and never shortening it: bytes
-// beyond the new data stay as they were.
+// Every write of a file goes the same way: the new content is written to a file of its own
+// beside the old one and flushed to disk, then renamed over the old name. A failure removes
+// the new file and leaves the old one as it was; a link at the name is replaced, never the
+// file it points to. New files get the mode the user's umask allows.
+//
+// Writes `data` from offset 0 and never shortens the file: bytes of the old file beyond the
+// new data are kept.
 WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data);
 // Replaces the file's whole content with `data`.
 WriteResult writeWholeFile(const std::string& path, std::span<const std::uint8_t> data);
+// A copy of a regular file at `to`; a failed copy leaves no file there.
+WriteResult copyFile(const std::string& from, const std::string& to);
+// Makes the folder and the folders above it that are missing.
+WriteResult makeFolders(const std::string& folder);
 bool fileExists(const std::string& path);
+// Removes the file (or a link of that name) when it is there.
+void removeFile(const std::string& path);
 
 }  // namespace dwaalbos

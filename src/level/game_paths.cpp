@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "byte_io.h"
+
 namespace dwaalbos {
 
 namespace fs = std::filesystem;
@@ -17,16 +19,27 @@ std::string GamePaths::levels() const {
   return folder;
 }
 
-// Failures are left to the caller's own open of the file, which reports them.
+std::string GamePaths::testLevel() const {
+  return playerFile("test-" + std::to_string(::getpid()) + ".dwb");
+}
+
+// A folder that cannot be made is told by the write that needs it (`explained`). A copy that
+// fails leaves nothing behind, and the shipped file serves until a later copy succeeds.
 std::string GamePaths::playerFile(const std::string& name) const {
   const fs::path own = fs::path(player_) / name;
   if (!separate()) return own.string();
-  std::error_code ignored;
-  fs::create_directories(own.parent_path(), ignored);
   const fs::path shipped = fs::path(data_) / name;
-  if (!fs::exists(own, ignored) && fs::is_regular_file(shipped, ignored))
-    fs::copy_file(shipped, own, ignored);
-  return own.string();
+  std::error_code ignored;
+  if (!makeFolders(own.parent_path().string()) || fs::exists(fs::symlink_status(own, ignored)) ||
+      !fs::is_regular_file(shipped, ignored))
+    return own.string();
+  return copyFile(shipped.string(), own.string()) ? own.string() : shipped.string();
+}
+
+WriteResult GamePaths::explained(const std::string& path, const WriteResult& written) const {
+  if (written) return written;
+  const WriteResult folder = makeFolders(fs::path(path).parent_path().string());
+  return folder ? written : folder;
 }
 
 namespace {

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "byte_io.h"
+
 namespace dwaalbos {
 
 // Where the game's files are. The shipped data lies in one folder; the files the game writes
@@ -29,7 +31,9 @@ class GamePaths {
   std::string progress() const { return playerFile("geluid/Niets.wav"); }
   std::string options() const { return playerFile("Opties.dat"); }
   std::string scores() const { return playerFile("Scores.dat"); }
-  std::string testLevel() const { return playerFile("test.dwb"); }
+  // Private to this running game, so that two games testing at once keep their own levels;
+  // the game removes it when the test is over.
+  std::string testLevel() const;
   std::string zoom() const { return playerFile("Zoom.dat"); }
   std::string volume() const { return playerFile("Volume.dat"); }
   std::string levels() const;  // where the player's own levels are saved
@@ -38,6 +42,10 @@ class GamePaths {
   // is made on first use, and a shipped file the player has no copy of yet is copied there
   // as his starting point; from then on his own copy is the one read and written.
   std::string playerFile(const std::string& name) const;
+
+  // The result of a write to one of the player's files, with the reason its folder cannot be
+  // made when that is why the write failed.
+  WriteResult explained(const std::string& path, const WriteResult& written) const;
 
  private:
   std::string data(const char* name) const { return data_ + "/" + name; }

@@ -1,6 +1,5 @@
 #include "level_file.h"
 
-#include <filesystem>
 #include <limits>
 
 #include "cp1252.h"
@@ -66,10 +65,7 @@ WriteResult writeLevelFile(const std::string& path, const Doolhof& level) {
 }
 
 WriteResult writeTestLevel(const std::string& path, const Doolhof& level) {
-  // Only an old file goes; a folder of that name is the player's and makes the write fail.
-  std::error_code ec;
-  if (!std::filesystem::is_directory(path, ec)) std::filesystem::remove(path, ec);
-  return writeLevelFile(path, level);
+  return writeWholeFile(path, encodeLevel(level));
 }
 
 }  // namespace dwaalbos

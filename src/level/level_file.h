@@ -29,7 +29,7 @@ std::optional<Doolhof> readLevelFile(const std::string& path);
 // its tail, which readers ignore).
 WriteResult writeLevelFile(const std::string& path, const Doolhof& level);
 
-// The editor's test level: the old file is deleted first, so it holds exactly one record.
+// The editor's test level: the file holds exactly this one record.
 WriteResult writeTestLevel(const std::string& path, const Doolhof& level);
 
 }  // namespace dwaalbos

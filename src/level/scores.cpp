@@ -20,7 +20,7 @@ int BestResults::of(int levelNumber) const {
 
 BestResults readBestResults(const std::string& path) {
   BestResults results;
-  const auto data = readWholeFile(path);
+  const auto data = readFileStart(path, kFileSize + 1);
   if (!data || data->size() != kFileSize) return results;
   ByteReader reader(*data);
   if (reader.bytes(kMagic.size()) != std::string(kMagic)) return results;

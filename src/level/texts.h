@@ -55,6 +55,7 @@ inline constexpr const char* kNotSavedTitle = "Opslaan mislukt";
 inline constexpr const char* kNotReadTitle = "Bestand onleesbaar";
 inline constexpr const char* kHetBestand = "Het bestand \"";
 inline constexpr const char* kNietOpgeslagenReden = " kon niet worden opgeslagen.\r\nReden: ";
+inline constexpr const char* kGeenBitmap = "het plaatje kon niet als bitmap worden gemaakt";
 inline constexpr const char* kNietGelezen = " kon niet worden gelezen.\r\n";
 inline constexpr const char* kGeenLevel = "Het is geen geldig Dwaalbos-level.";
 inline constexpr const char* kBestaatNiet = "Het bestaat niet.";

@@ -1,20 +1,25 @@
 #include "bitmap_file.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
+
+#include <span>
+
+#include "level/texts.h"
 
 namespace dwaalbos {
 
 WriteResult saveBitmap(const QImage& picture, const std::string& path) {
-  // Opening the file ourselves gives the system's reason when it cannot be written.
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    return WriteResult::failed(file.errorString().toStdString());
+  QByteArray encoded;
+  QBuffer buffer(&encoded);
+  buffer.open(QIODevice::WriteOnly);
   // Qt writes every picture deeper than 8 bits as 24-bit BMP; an opaque copy makes sure no
   // indexed or transparent picture turns into anything else.
-  if (!picture.convertToFormat(QImage::Format_RGB32).save(&file, "BMP") || !file.flush())
-    return WriteResult::failed(file.errorString().toStdString());
-  return WriteResult::done();
+  if (!picture.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+    return WriteResult::failed(texts::kGeenBitmap);
+  return writeWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(encoded.constData()),
+                                        static_cast<std::size_t>(encoded.size())));
 }
 
 }  // namespace dwaalbos

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "platform/plain_text.h"
+
 namespace dwaalbos {
 namespace {
 
@@ -28,11 +30,18 @@ QMessageBox::Icon toolkitIcon(BoxIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// The texts quote file names and levels' texts, so they are never read as markup.
+QMessageBox* newBox(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
+                    BoxIcon icon, QMessageBox::StandardButtons buttons) {
+  auto* box = new QMessageBox(toolkitIcon(icon), title(boxTitle), QString(), buttons, parent);
+  showPlain(*box, text(boxText));
+  return box;
+}
+
 // Yes is the default; Escape and the close box count as No.
 QMessageBox* newYesNoBox(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
                          BoxIcon icon) {
-  auto* box = new QMessageBox(toolkitIcon(icon), title(boxTitle), text(boxText),
-                              QMessageBox::Yes | QMessageBox::No, parent);
+  auto* box = newBox(parent, boxTitle, boxText, icon, QMessageBox::Yes | QMessageBox::No);
   box->setDefaultButton(QMessageBox::Yes);
   return box;
 }
@@ -53,8 +62,8 @@ void showLater(QMessageBox* box, std::function<void()> closed) {
 
 void showMessage(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
                  BoxIcon icon) {
-  QMessageBox box(toolkitIcon(icon), title(boxTitle), text(boxText), QMessageBox::Ok, parent);
-  box.exec();
+  const std::unique_ptr<QMessageBox> box(newBox(parent, boxTitle, boxText, icon, QMessageBox::Ok));
+  box->exec();
 }
 
 bool askYesNo(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
@@ -66,9 +75,7 @@ bool askYesNo(QWidget* parent, const std::string& boxTitle, const std::string& b
 
 void tellLater(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
                BoxIcon icon, std::function<void()> closed) {
-  showLater(new QMessageBox(toolkitIcon(icon), title(boxTitle), text(boxText), QMessageBox::Ok,
-                            parent),
-            std::move(closed));
+  showLater(newBox(parent, boxTitle, boxText, icon, QMessageBox::Ok), std::move(closed));
 }
 
 void askYesNoLater(QWidget* parent, const std::string& boxTitle, const std::string& boxText,

@@ -25,7 +25,6 @@ Doolhof sampleLevel() {
 class EditorFiles : public EditorTest {
  protected:
   std::string levelPath(const char* name) const { return folder.path(std::string("levels/") + name); }
-  Bytes fileBytes(const std::string& path) const { return readWholeFile(path).value_or(Bytes{}); }
 };
 
 // Open shows board and texts, the enemy included; save writes the record exactly, the index-zero

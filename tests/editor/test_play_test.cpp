@@ -22,7 +22,6 @@ class TestPlay : public EditorTest {
 };
 
 TEST_F(TestPlay, TestCommandHandsTheLevelToThePlayWindowOnce) {
-  folder.write("test.dwb", Bytes(2000, 9));  // an old, longer test level
   drawSomething();
   editor->mnutest_Click();
 
@@ -35,9 +34,7 @@ TEST_F(TestPlay, TestCommandHandsTheLevelToThePlayWindowOnce) {
   EXPECT_TRUE(boxes.empty());
   EXPECT_FALSE(editor->cursorLoopRunning());
   EXPECT_EQ(navigator.calls, std::vector<std::string>{"play"});
-  const auto tested = readWholeFile(state.paths.testLevel());
-  ASSERT_TRUE(tested);
-  EXPECT_EQ(*tested, encodeLevel(state.Level));  // exactly one record, no old tail
+  EXPECT_EQ(fileBytes(state.paths.testLevel()), encodeLevel(state.Level));
   EXPECT_EQ(state.Level.Commentaar, "regel een\r\nregel twee");
 }
 
@@ -57,6 +54,7 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   EXPECT_EQ(editor->Maker().text(), "Ans");
   EXPECT_EQ(editor->Commentaar().toPlainText(), "regel een\nregel twee");
   EXPECT_TRUE(editor->unsavedChanges());
+  EXPECT_FALSE(fileExists(state.paths.testLevel()));  // the test is over: its file goes
   ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
   EXPECT_TRUE(editor->cursorLoopRunning());
 }

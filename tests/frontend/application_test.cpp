@@ -1,23 +1,36 @@
 #include "frontend/application.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 
-#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <set>
+#include <thread>
+
+#include <gtest/gtest.h>
 
 #include "editor/editor.h"
 #include "editor/editor_board.h"
 #include "frontend/menu.h"
-#include "play/window/afspelen.h"
-#include "play/window/play_menus.h"
-#include "play/window/board_view.h"
+#include "frontend/standaard.h"
 #include "level/cell_codes.h"
 #include "level/level_file.h"
 #include "level/options_file.h"
+#include "play/window/afspelen.h"
+#include "play/window/board_view.h"
+#include "play/window/play_menus.h"
+#include "play/window/right_panel.h"
+#include "play/window/splash.h"
+#include "support/introduction_screen.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 #include "support/window_fakes.h"
@@ -166,6 +179,81 @@ TEST_F(ApplicationStart, NoTwoItemsOfOneMenuShareAnAccessLetter) {
     }
   }
   EXPECT_GE(menus, 8);
+}
+
+// A pipe that tells whether anyone opened it to read. Each reader finds a writer waiting that
+// closes at once, so that a reader sees an empty file instead of waiting for good.
+class WatchedPipe {
+ public:
+  explicit WatchedPipe(std::string path) : path_(std::move(path)) {
+    mkfifo(path_.c_str(), 0600);
+    writer_ = std::thread([this] {
+      while (!released_) {
+        const int end = open(path_.c_str(), O_WRONLY);
+        if (!released_) opened_ = true;
+        close(end);
+      }
+    });
+  }
+  ~WatchedPipe() {
+    released_ = true;
+    const int end = open(path_.c_str(), O_RDONLY | O_NONBLOCK);  // lets the writer's open end
+    writer_.join();
+    close(end);
+  }
+  bool opened() const { return opened_; }
+
+ private:
+  std::string path_;
+  std::atomic<bool> released_ = false;
+  std::atomic<bool> opened_ = false;
+  std::thread writer_;
+};
+
+// A level's texts and a file's name are shown as written in every window, never read as
+// markup: a picture they name is not opened.
+TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
+  const WatchedPipe pipe(folder.path("pijp"));
+  const std::string picture = "<img src=\"" + folder.path("pijp") + "\">";
+  Doolhof level = levelFromRows({"SE"});
+  level.Naam = "a<b en c>d [*]" + picture;
+  level.Maker = "<b>Ik</b>\x01\x07";
+  level.Commentaar = picture + "\x1b[31m<h1>groot</h1>";
+  const std::string path = folder.path("<b>eng<br>.dwb");
+  ASSERT_TRUE(writeLevelFile(path, level));
+  application.state().sets.Levelset1 = LevelSet(std::vector<Doolhof>(kSet1Records, level));
+
+  answerNextBox(boxes);
+  start({"a" + folder.path(picture + ".dwb")});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(boxes[0].plain);
+  EXPECT_NE(boxes[0].text.find(folder.path(picture + ".dwb")), std::string::npos);
+  application.menu().hide();
+
+  start({"a" + path});
+  Splash* splash = testsupport::visibleSplash();
+  ASSERT_TRUE(splash);
+  EXPECT_EQ(splash->Naam->text().toStdString(), level.Naam);
+  EXPECT_NE(splash->Label1->text().toStdString().find(level.Maker), std::string::npos);
+  EXPECT_NE(splash->Commentaar->toPlainText().toStdString().find(level.Commentaar),
+            std::string::npos);
+  splash->verder();
+  QTest::qWait(20);
+  const RightPanel& panel = application.play().panel();
+  EXPECT_EQ(panel.Naamcaption->text().toStdString(), level.Naam);
+  EXPECT_EQ(panel.Makercap->text().toStdString(), level.Maker);
+  for (const QLabel* label : {splash->Naam, splash->Label1, panel.Naamcaption, panel.Makercap})
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+
+  application.showChooser();
+  EXPECT_EQ(application.chooser().List1->item(0)->text().toStdString(),
+            level.Naam + " door " + level.Maker);
+  application.chooser().close();
+
+  application.openInEditor(path.c_str());
+  EXPECT_EQ(application.editor().Naam().text().toStdString(), level.Naam);
+  EXPECT_EQ(application.editor().Maker().text().toStdString(), level.Maker);
+  EXPECT_FALSE(pipe.opened());
 }
 
 }  // namespace

@@ -1,16 +1,30 @@
-// Writes that fail must say so, with the system's reason, wherever the file was meant to go.
+// Every file the game writes: a write that fails says why and leaves the old file as it was,
+// a link at the name is replaced and never written through, and readers take only regular
+// files and no more than a valid file can hold.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 
 #include "level/file_messages.h"
+#include "level/game_paths.h"
 #include "level/level_file.h"
 #include "level/options_file.h"
 #include "level/progress.h"
+#include "level/scores.h"
+#include "level/zoom.h"
 #include "support/temp_folder.h"
 
 using namespace dwaalbos;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -21,13 +35,21 @@ struct NamedWriter {
   Writer write;
 };
 
+// The shipped file a copy starts from lies beside the copy's place.
+std::string shippedFor(const std::string& path) { return path + ".bron"; }
+
 const NamedWriter kWriters[] = {
     {"FirstSetProgress", [](const std::string& p) { return writeFirstSetProgress(p, 3); }},
     {"SecondSetProgress", [](const std::string& p) { return writeSecondSetProgress(p, 3); }},
     {"LevelFile", [](const std::string& p) { return writeLevelFile(p, Doolhof{}); }},
     {"TestLevel", [](const std::string& p) { return writeTestLevel(p, Doolhof{}); }},
     {"Options", [](const std::string& p) { return saveOptions(p, Opties{}); }},
+    {"Scores", [](const std::string& p) { return *recordBestResult(p, 5, 12); }},
+    {"Zoom", [](const std::string& p) { return writeZoom(p, 150); }},
+    {"Copy", [](const std::string& p) { return copyFile(shippedFor(p), p); }},
 };
+
+std::string writerName(const NamedWriter& writer) { return writer.name; }
 
 // Places no process can write to, root included.
 enum class Place { MissingFolder, ParentIsAFile };
@@ -61,21 +83,180 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::ValuesIn(kWriters),
                        ::testing::Values(Place::MissingFolder, Place::ParentIsAFile)),
     [](const auto& info) {
-      return std::string(std::get<0>(info.param).name) + "_" +
+      return writerName(std::get<0>(info.param)) + "_" +
              std::to_string(static_cast<int>(std::get<1>(info.param)));
     });
 
+// While it lives, no file of this process may grow past `bytes`: a write beyond fails with
+// EFBIG half-way, as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = old_;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int);
+};
+
+std::vector<std::string> namesIn(const TempFolder& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder.root()))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class EveryWriter : public ::testing::TestWithParam<NamedWriter> {
+ protected:
+  TempFolder folder;
+  std::string path = folder.path("bestand");
+  void SetUp() override {
+    for (const char* shipped : {"bestand.bron", "los.bron"})
+      folder.write(shipped, Bytes(300, 0x5A));
+  }
+};
+
+TEST_P(EveryWriter, AWriteThatFailsHalfWayLeavesTheOldFileAsItWas) {
+  const Bytes old(5000, 0x41);
+  folder.write("bestand", old);
+  const auto before = namesIn(folder);
+  {
+    const FileSizeLimit full(1);
+    const WriteResult result = GetParam().write(path);
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.reason(), std::strerror(EFBIG));
+  }
+  EXPECT_EQ(folder.read("bestand"), old);
+  EXPECT_EQ(namesIn(folder), before);  // the new file is gone again
+}
+
+TEST_P(EveryWriter, ALinkAtTheNameIsReplacedAndWhatItPointsToIsLeftAlone) {
+  folder.write("elders", {1, 2, 3});
+  fs::create_symlink(folder.path("elders"), path);
+  fs::create_symlink(folder.path("nergens"), folder.path("los"));
+  ASSERT_TRUE(GetParam().write(path));
+  ASSERT_TRUE(GetParam().write(folder.path("los")));
+  EXPECT_EQ(folder.read("elders"), (Bytes{1, 2, 3}));
+  EXPECT_FALSE(fs::exists(folder.path("nergens")));
+  for (const auto& name : {path, folder.path("los")})
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(name))) << name;
+}
+
+TEST_P(EveryWriter, ANewFileGetsTheModeTheUmaskAllows) {
+  const mode_t old = umask(027);
+  const WriteResult result = GetParam().write(path);
+  umask(old);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(fs::status(path).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, EveryWriter, ::testing::ValuesIn(kWriters),
+                         [](const auto& info) { return writerName(info.param); });
+
 }  // namespace
+
+TEST(PlayersFiles, TheCopyOfAReadOnlyShippedFileIsThePlayersToWrite) {
+  TempFolder root;
+  root.write("data/Opties.dat", Bytes(12, 0));
+  fs::permissions(root.path("data/Opties.dat"), fs::perms::owner_read | fs::perms::others_read);
+  const GamePaths paths(root.path("data"), root.path("own"));
+  EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));
+  EXPECT_NE(fs::status(paths.options()).permissions() & fs::perms::owner_write, fs::perms::none);
+}
+
+TEST(PlayersFiles, AFailedCopyLeavesNothingAndTheShippedFileServes) {
+  TempFolder root;
+  root.write("data/Opties.dat", Bytes(12, 0xFF));
+  fs::create_directory(root.path("own"));
+  const GamePaths paths(root.path("data"), root.path("own"));
+  {
+    const FileSizeLimit full(4);
+    EXPECT_EQ(paths.options(), root.path("data/Opties.dat"));
+  }
+  EXPECT_TRUE(fs::is_empty(root.path("own")));
+  EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));  // a later start copies it
+  EXPECT_EQ(root.read("own/Opties.dat"), Bytes(12, 0xFF));
+}
+
+// Nobody may make a folder in /sys, root included; the file's own write would only say that
+// its folder is missing.
+TEST(PlayersFiles, AFolderThatCannotBeMadeIsToldWithItsOwnReason) {
+  if (!fs::is_directory("/sys/kernel")) GTEST_SKIP() << "no /sys here";
+  const GamePaths paths("/nergens", "/sys/dwaalbos-speler");
+  const std::string path = paths.options();
+  const WriteResult written = paths.explained(path, saveOptions(path, Opties{}));
+  ASSERT_FALSE(written);
+  ASSERT_NE(mkdir("/sys/dwaalbos-speler", 0777), 0);
+  EXPECT_EQ(written.reason(), std::strerror(errno));
+  EXPECT_NE(written.reason(), std::strerror(ENOENT));
+}
+
+// Two games test-playing at once each keep their own test level.
+TEST(PlayersFiles, EachRunningGameHasATestLevelOfItsOwn) {
+  TempFolder root;
+  const GamePaths paths(root.path("spel"));
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  const pid_t other = fork();
+  if (other == 0) {
+    const std::string theirs = paths.testLevel();
+    const bool sent = write(ends[1], theirs.data(), theirs.size()) == ssize_t(theirs.size());
+    _exit(sent ? 0 : 1);
+  }
+  close(ends[1]);
+  char buffer[4096];
+  const ssize_t got = read(ends[0], buffer, sizeof buffer);
+  close(ends[0]);
+  waitpid(other, nullptr, 0);
+  ASSERT_GT(got, 0);
+  const std::string theirs(buffer, static_cast<std::size_t>(got));
+  EXPECT_NE(theirs, paths.testLevel());
+  EXPECT_EQ(fs::path(theirs).parent_path(), fs::path(paths.testLevel()).parent_path());
+}
 
 TEST(FileReads, AHugeFileIsReadOnlyAsFarAsAValidOneCanReach) {
   TempFolder folder;
   Doolhof level;
   level.Naam = "Groot";
   folder.write("groot.dwb", encodeLevel(level));
-  std::filesystem::resize_file(folder.path("groot.dwb"), 200u << 20);  // sparse: costs no disk
+  fs::resize_file(folder.path("groot.dwb"), 200u << 20);  // sparse: costs no disk
   EXPECT_EQ(readFileStart(folder.path("groot.dwb"), kLargestRecordBytes)->size(),
             kLargestRecordBytes);
   EXPECT_EQ(readLevelFile(folder.path("groot.dwb")), level);
+}
+
+TEST(FileReads, AGigabyteOfBestResultsIsRefusedAndRewrittenWhole) {
+  TempFolder folder;
+  const std::string path = folder.path("Scores.dat");
+  folder.write("Scores.dat", Bytes{'D', 'W', 'S', 'C'});
+  fs::resize_file(path, std::uintmax_t{1} << 30);
+  EXPECT_EQ(readBestResults(path).of(1), 0);
+  ASSERT_TRUE(recordBestResult(path, 1, 9));
+  EXPECT_EQ(fs::file_size(path), 90u);
+}
+
+// A pipe with no writer would block a reader for good; a folder or a device holds no file.
+TEST(FileReads, OnlyRegularFilesAreRead) {
+  TempFolder folder;
+  ASSERT_EQ(mkfifo(folder.path("pijp").c_str(), 0600), 0);
+  fs::create_directory(folder.path("map"));
+  const std::string places[] = {folder.path("pijp"), folder.path("map"), "/dev/zero"};
+  for (const std::string& path : places) {
+    EXPECT_FALSE(readFileStart(path, 100)) << path;
+    EXPECT_FALSE(readLevelFile(path)) << path;
+    EXPECT_EQ(loadOptions(path), decodeOptions({})) << path;
+  }
 }
 
 TEST(FileReads, TheReasonAnUnreadableLevelGivesTellsMissingFromDamaged) {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 TempFolder::TempFolder() {
@@ -21,6 +22,9 @@ void TempFolder::write(const std::string& name, const dwaalbos::Bytes& bytes) co
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-dwaalbos::Bytes TempFolder::read(const std::string& name) const {
-  return dwaalbos::readWholeFile(path(name)).value_or(dwaalbos::Bytes{});
+dwaalbos::Bytes TempFolder::read(const std::string& name) const { return fileBytes(path(name)); }
+
+dwaalbos::Bytes fileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return dwaalbos::Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

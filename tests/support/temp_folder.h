@@ -5,6 +5,9 @@
 
 #include "level/byte_io.h"
 
+// Every byte of a file, however long; empty when it cannot be read.
+dwaalbos::Bytes fileBytes(const std::string& path);
+
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
  public:

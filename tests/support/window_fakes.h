@@ -120,6 +120,7 @@ class PdfPrinters : public Printers {
 struct SeenBox {
   std::string title;
   std::string text;
+  bool plain;  // shown as written, never read as markup
 };
 
 // Answers the next `count` modal message boxes with `button`, each as soon as it is up, and
@@ -148,7 +149,8 @@ inline void answerNextBox(std::vector<SeenBox>& seen,
     }
     state->idlePolls = 0;
     box->setProperty("answered", true);
-    seen.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+    seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
+                    box->textFormat() == Qt::PlainText});
     if (auto* wanted = box->button(button)) wanted->click();
     else box->close();
     if (--state->left == 0) {

@@ -16,7 +16,8 @@ void Engine::levelEnd() {
   show(shown::Celebrate{g_.col, g_.row});
   // The level end is heard and seen first; a refused write is told after it.
   if (saved && !*saved)
-    show(shown::Tell{texts::kNotSavedTitle, notSavedText(scores, *saved), Icon::Critical});
+    show(shown::Tell{texts::kNotSavedTitle,
+                     notSavedText(scores, shared_.paths.explained(scores, *saved)), Icon::Critical});
   if (shared_.LevelNummer == 0) {
     endedAndCleared();
     if (shared_.Testen) naareditor(true);
@@ -53,8 +54,8 @@ void Engine::levelEnd() {
 // stays open only until the game ends.
 void Engine::saveProgress(bool secondSet, std::int16_t next) {
   const std::string path = shared_.paths.progress();
-  const WriteResult saved =
-      secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next);
+  const WriteResult saved = shared_.paths.explained(
+      path, secondSet ? writeSecondSetProgress(path, next) : writeFirstSetProgress(path, next));
   shared_.bereikt = furthest(shared_.bereikt, secondSet ? Vordering{1, next} : Vordering{next, 1});
   if (!saved)
     show(shown::Tell{texts::kNotSavedTitle,

@@ -228,7 +228,10 @@ void Afspelen::mnuopenClick() {
   }
 }
 
-WriteResult Afspelen::writeOptions() { return options_->slaoptiesop(shared_.paths.options()); }
+WriteResult Afspelen::writeOptions() {
+  const std::string path = shared_.paths.options();
+  return shared_.paths.explained(path, options_->slaoptiesop(path));
+}
 
 // The options stay in force for this run either way; a folder that refuses them is told once.
 void Afspelen::saveOptions() {

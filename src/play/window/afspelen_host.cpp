@@ -14,6 +14,7 @@
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/plain_text.h"
 #include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
 #include "right_panel.h"
@@ -267,8 +268,8 @@ void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
   presentation_.add([this, naam, maker] {
-    panel_->Naamcaption->setText(qText(naam));
-    panel_->Makercap->setText(qText(maker));
+    showPlain(*panel_->Naamcaption, qText(naam));
+    showPlain(*panel_->Makercap, qText(maker));
   });
 }
 
@@ -281,7 +282,8 @@ void Afspelen::setTitle(const std::string& title) {
 
 // A test play has no panel: its title counts the moves.
 void Afspelen::showTitle() {
-  setWindowTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_) : title_);
+  setWindowTitle(plainTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_)
+                                        : title_));
 }
 
 void Afspelen::showIntroduction(const Introduction& texts) {

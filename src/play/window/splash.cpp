@@ -9,6 +9,7 @@
 
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
+#include "platform/plain_text.h"
 #include "platform/window_placement.h"
 #include "platform/zoomed_widgets.h"
 
@@ -76,8 +77,8 @@ void Splash::setZoom(int percent) {
 }
 
 void Splash::present(const QString& naam, const QString& maker, const QString& commentaar) {
-  Naam->setText(naam);
-  Label1->setText(maker);
+  showPlain(*Naam, naam);
+  showPlain(*Label1, maker);
   Commentaar->setPlainText(commentaar);
   keysPressedHere_.clear();
   placeOverOwner();

@@ -141,7 +141,7 @@ TEST_F(PlayWindow, OpeningALevelFileStartsItOrReportsItAndTheGameGoesOn) {
 }
 
 TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
-  writeLevelFile(rig.path("test.dwb"), rig::levelFromRows({"SE"}));
+  writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"SE"}));
   rig.shared.Testen = true;
   Afspelen& window = rig.window();
   QSize size;
@@ -173,7 +173,7 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
 
 // A test play has no menus, but its moves can be taken back and a tip asked; the title counts.
 TEST_F(PlayWindow, ATestPlayTakesMovesBackGivesTipsAndCountsInTheTitle) {
-  writeLevelFile(rig.path("test.dwb"), rig::levelFromRows({"S..E"}));
+  writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"S..E"}));
   rig.shared.Testen = true;
   Afspelen& window = rig.window();
   std::vector<std::string> titles;

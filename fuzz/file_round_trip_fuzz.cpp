@@ -1,0 +1,139 @@
+// libFuzzer target over every file the game writes, through real files: what a reader takes
+// from a file its writer writes back, the reader reads the same again, and the bytes beyond
+// what a writer owns stay as they were.
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <span>
+#include <string>
+
+#include "level/byte_io.h"
+#include "level/level_file.h"
+#include "level/options_file.h"
+#include "level/progress.h"
+#include "level/scores.h"
+#include "level/zoom.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using dwaalbos::Bytes;
+
+// A condition, or a write's result.
+template <typename Outcome>
+void check(const Outcome& holds) {
+  if (!static_cast<bool>(holds)) __builtin_trap();
+}
+
+// Memory-backed when the machine has it: every write is flushed to disk. Removed at the end.
+const fs::path& folder() {
+  static const fs::path made = [] {
+    const fs::path base =
+        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    static std::string pattern = (base / "dwaalbos-fuzz-XXXXXX").string();
+    check(mkdtemp(pattern.data()) != nullptr);
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(pattern, ignored);
+    });
+    return fs::path(pattern);
+  }();
+  return made;
+}
+
+std::string planted(const char* name, std::span<const std::uint8_t> bytes) {
+  const std::string path = (folder() / name).string();
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  return path;
+}
+
+Bytes contentOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The file is `written` followed by what the old file held beyond it.
+void keptTail(const std::string& path, std::size_t written, std::span<const std::uint8_t> old) {
+  const Bytes now = contentOf(path);
+  check(now.size() == std::max(written, old.size()));
+  if (old.size() > written)
+    check(std::equal(old.begin() + written, old.end(), now.begin() + written));
+}
+
+void levelFiles(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("level.dwb", bytes);
+  const auto level = dwaalbos::readLevelFile(path);
+  if (!level) return;
+  check(dwaalbos::writeLevelFile(path, *level));
+  check(dwaalbos::readLevelFile(path) == level);
+  const std::size_t record = dwaalbos::encodeLevel(*level).size();
+  keptTail(path, record, bytes);
+  check(dwaalbos::writeTestLevel(path, *level));
+  check(dwaalbos::readLevelFile(path) == level && contentOf(path).size() == record);
+}
+
+void progress(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("Niets.wav", bytes);
+  const auto read = dwaalbos::readProgress(path);
+  check(read.has_value());
+  check(dwaalbos::writeFirstSetProgress(path, read->P1));
+  check(dwaalbos::writeSecondSetProgress(path, read->P2));
+  const auto again = dwaalbos::readProgress(path);
+  check(again && again->P1 == read->P1 && again->P2 == read->P2);
+  keptTail(path, 4, bytes);
+}
+
+void options(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("Opties.dat", bytes);
+  const auto read = dwaalbos::loadOptions(path);
+  check(dwaalbos::saveOptions(path, read));
+  check(dwaalbos::loadOptions(path) == read);
+  keptTail(path, dwaalbos::kOptionsBytes, bytes);
+}
+
+// A new best of one move is kept for one level; every other stays as it was.
+void scores(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("Scores.dat", bytes);
+  const auto read = dwaalbos::readBestResults(path);
+  const int level = (bytes.empty() ? 0 : bytes[0]) % dwaalbos::kLastLevelNumber + 1;
+  const auto saved = dwaalbos::recordBestResult(path, level, 1);
+  check(!saved || *saved);
+  auto expected = read;
+  expected.moves[static_cast<std::size_t>(level - 1)] = 1;
+  check(dwaalbos::readBestResults(path).moves == expected.moves);
+}
+
+void zoom(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("Zoom.dat", bytes);
+  const int percent = dwaalbos::readZoom(path).value_or(dwaalbos::kDefaultZoom);
+  check(dwaalbos::writeZoom(path, percent));
+  check(dwaalbos::readZoom(path) == percent);
+}
+
+void copies(std::span<const std::uint8_t> bytes) {
+  const std::string from = planted("bron", bytes);
+  const std::string to = (folder() / "kopie").string();
+  check(dwaalbos::copyFile(from, to));
+  check(contentOf(to) == contentOf(from));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::span<const std::uint8_t> bytes(data, size);
+  levelFiles(bytes);
+  progress(bytes);
+  options(bytes);
+  scores(bytes);
+  zoom(bytes);
+  copies(bytes);
+  return 0;
+}
