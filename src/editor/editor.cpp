@@ -79,11 +79,13 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
 
   Vak_ = new EditorBoard(client);
   connect(Vak_, &EditorBoard::keyPressed, this, &Editor::Vak_KeyDown);
-  connect(Vak_, &EditorBoard::cellClicked, this, &Editor::Vak_Click);
+  connect(Vak_, &EditorBoard::cellPressed, this, &Editor::Vak_Press);
+  connect(Vak_, &EditorBoard::cellDragged, this, &Editor::Vak_Drag);
   connect(Vak_, &EditorBoard::rescaled, this, [this] { edtekenen(); });
   buildLegend();
   buildProperties();
   buildMenu();
+  buildHistory();
   setFixedSize(sizeHint());
 
   loop_.setInterval(kCursorPassMilliseconds);
@@ -171,9 +173,6 @@ void Editor::buildProperties() {
   for (QWidget* box : {static_cast<QWidget*>(Naam_), static_cast<QWidget*>(Maker_),
                        static_cast<QWidget*>(Commentaar_)})
     makeTextBlue(*box);
-  connect(Naam_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
-  connect(Maker_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
-  connect(Commentaar_, &QPlainTextEdit::textChanged, this, [this] { changed_ = true; });
   label(client, 408, "Achtergrond:");
   // Shown as the level's background choice; no level stores one, so it changes nothing.
   Achtercombo_ = new QComboBox(client);
@@ -207,14 +206,16 @@ void Editor::showTitle(bool testCompleted) {
   setWindowTitle(testCompleted ? kTitle + texts::kTestGehaald : kTitle);
 }
 
-// The tested level is the edited one: its changes are still unsaved.
+// The tested level is the edited one: its changes are still unsaved and can still be undone.
 void Editor::terugVanTest() {
   const bool changed = changed_;
+  const auto history = history_;
   if (state_.Testen) {
     const std::string tested = state_.paths.testLevel();
     openen(tested);
     removeFile(tested);
   }
+  history_ = history;
   changed_ = changed;
   showTitle(std::exchange(state_.testCompleted, false));
   bringForward();
@@ -280,22 +281,36 @@ void Editor::Vak_KeyDown(QKeyEvent* event) {
     return;
   }
   if (key.code != cell::kEmpty) chooseObject(key.code);
-  place(Vak_->column(), Vak_->row(), key.code);
+  place(Vak_->column(), Vak_->row(), key.code, kKeyGroup);
 }
 
-// A left click places the chosen object on the clicked cell, once the player has chosen one; a
-// right click empties it. The cursor stays where the arrow keys put it.
-void Editor::Vak_Click(int column, int row, Qt::MouseButton button) {
+// A left press places the chosen object on the pressed cell, once the player has chosen one; a
+// right press empties it. The cursor goes to the cell either way.
+void Editor::Vak_Press(int column, int row, Qt::MouseButton button) {
+  ++stroke_;
+  paintCell(column, row, button);
+}
+
+// Dragging paints every cell passed. Start and end squares go only where the drag began: a
+// line of them is never meant, and a refused start would ask once per cell.
+void Editor::Vak_Drag(int column, int row, Qt::MouseButton button) {
+  if (button == Qt::LeftButton && (chosen_ == cell::kStart || chosen_ == cell::kEnd)) return;
+  paintCell(column, row, button);
+}
+
+void Editor::paintCell(int column, int row, Qt::MouseButton button) {
   if (button != Qt::RightButton && !chosenByPlayer_) return;
-  place(column, row, button == Qt::RightButton ? cell::kEmpty : static_cast<std::int16_t>(chosen_));
+  place(column, row, button == Qt::RightButton ? cell::kEmpty : static_cast<std::int16_t>(chosen_),
+        stroke_);
 }
 
-void Editor::place(int column, int row, std::int16_t code) {
+void Editor::place(int column, int row, std::int16_t code, int group) {
   if (!placeObject(state_.Veld, column, row, code)) {
     showMessage(this, texts::kAlEenBeginTitle, texts::kAlEenBegin, BoxIcon::Critical);
     return;
   }
   changed_ = true;
+  recordChange(group);
   edtekenen();
 }
 
