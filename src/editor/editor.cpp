@@ -1,5 +1,6 @@
 #include "editor.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -108,6 +109,9 @@ void Editor::buildMenu() {
   level->addSeparator();
   level->addAction("&Weg", this, &Editor::mnuexit_Click);
   auto* options = menuBar()->addMenu("&Opties");
+  QAction* grid = options->addAction("&Raster", Vak_, &EditorBoard::setGrid);
+  grid->setCheckable(true);
+  grid->setChecked(Vak_->grid());
   zoomChoice_ = new ZoomChoice(*this, options,
                                [this](int percent) { navigator_.chooseZoom(percent); });
   zoomChoice_->show(zoom_);

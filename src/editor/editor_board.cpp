@@ -54,6 +54,7 @@ void EditorBoard::paintEvent(QPaintEvent*) {
   const QImage* zoomed = zoomedPicture();
   drawArt(painter, rect(), zoomed ? *zoomed : picture_);
   painter.scale(zoom(), zoom());
+  if (grid_) paintGrid(painter);
   // A 2-pixel blue line just inside the cell.
   painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(cursor_.x() + 1, cursor_.y() + 1, kCellPixels - 2, kCellPixels - 2));
@@ -62,6 +63,20 @@ void EditorBoard::paintEvent(QPaintEvent*) {
     painter.setBrush(QColor(255, 255, 255, 70));
     painter.drawRect(QRectF(hover_->x() * kCellPixels + 4.5, hover_->y() * kCellPixels + 4.5,
                             kCellPixels - 9, kCellPixels - 9));
+  }
+}
+
+void EditorBoard::setGrid(bool shown) {
+  grid_ = shown;
+  update();
+}
+
+// Thin and half see-through, so that the objects stay what the eye sees first.
+void EditorBoard::paintGrid(QPainter& painter) const {
+  painter.setPen(QPen(QColor(60, 40, 20, 70), 0));
+  for (int at = kCellPixels; at < kBoardPixels; at += kCellPixels) {
+    painter.drawLine(QPointF(at, 0), QPointF(at, kBoardPixels));
+    painter.drawLine(QPointF(0, at), QPointF(kBoardPixels, at));
   }
 }
 

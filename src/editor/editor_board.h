@@ -8,6 +8,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QPainter;
 
 namespace dwaalbos {
 
@@ -31,6 +32,10 @@ class EditorBoard : public QWidget {
   QPoint cursor() const { return cursor_; }
   // Moves the cursor one cell; a step off the board is not taken.
   void moveCursor(int dx, int dy);
+  // Lines between the cells, on the screen only: the picture that is exported and printed has
+  // none.
+  void setGrid(bool shown);
+  bool grid() const { return grid_; }
   // The cell under the cursor, 1..12 both ways.
   int column() const;
   int row() const;
@@ -58,11 +63,13 @@ class EditorBoard : public QWidget {
   std::optional<QPoint> cellAt(const QPointF& at) const;
   void putCursorOn(QPoint cell);
   void setHover(std::optional<QPoint> cell);
+  void paintGrid(QPainter& painter) const;
 
   QImage picture_;
   QImage zoomed_;
   QPoint cursor_;
   std::optional<QPoint> hover_;
+  bool grid_ = true;
   Qt::MouseButton dragButton_ = Qt::NoButton;
 };
 
