@@ -22,6 +22,8 @@
 #include "level/texts.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/picture_names.h"
+#include "platform/pictures.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
 
@@ -73,10 +75,14 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
   setWindowTitle(kTitle);
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
+  // The play window's panel font, on the play window's paper.
   QFont font("DejaVu Sans");
-  font.setPixelSize(13);
+  font.setPixelSize(10);
   client->setFont(font);
   setCentralWidget(client);
+  auto* paper = new ArtView(pictures.get(plaatje::kEditorpaneel),
+                            pictures.large(plaatje::kEditorpaneel), client);
+  paper->setGeometry(kBoardPixels, 0, kClientWidth - kBoardPixels, kClientHeight);
 
   Vak_ = new EditorBoard(client);
   connect(Vak_, &EditorBoard::keyPressed, this, &Editor::Vak_KeyDown);
@@ -162,7 +168,7 @@ void Editor::markChosen() {
 
 void Editor::buildProperties() {
   auto* client = centralWidget();
-  label(client, 240, "Eigenschappen level:");
+  label(client, 240, "Eigenschappen level:")->setStyleSheet("font-weight: bold");
   label(client, 256, "Naam level:");
   Naam_ = new QLineEdit(client);
   Naam_->setGeometry(kPanelX, 272, kFieldWidth, 21);

@@ -53,7 +53,9 @@ void Editor::buildHistory() {
   connect(Maker_, &QLineEdit::textEdited, this, [this] { textChanged(kMakerGroup); });
   connect(Commentaar_, &QPlainTextEdit::textChanged, this, [this] { textChanged(kCommentaarGroup); });
 
-  auto* edit = menuBar()->addMenu("&Bewerken");
+  // Between "Level" and "Opties", where desktop programs keep it.
+  auto* edit = new QMenu("&Bewerken", this);
+  menuBar()->insertMenu(menuBar()->actions().value(1), edit);
   edit->addAction("&Ongedaan maken", QKeySequence::Undo, this, &Editor::undo);
   QAction* redo = edit->addAction("Opnieuw &doen", this, &Editor::redo);
   // Ctrl+Y everywhere, beside what the desktop calls redo; a key listed twice would be ambiguous.
