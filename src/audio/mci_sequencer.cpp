@@ -144,7 +144,7 @@ void MciSequencer::start(const std::string& name, Device& device) {
     std::lock_guard lock(mutex_);
     player_ = player;
     synthesiser_ = synth;
-    paused_ = false;
+    fade_.fadeIn(output_.format().frequency);
   }
   Mix_HookMusic(&MciSequencer::hook, this);
 }
@@ -163,11 +163,19 @@ bool MciSequencer::sounding(const std::string& name) {
   return player_ != nullptr && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
 }
 
-// Unhooking waits for a running fill; the notes still ringing are cut so the next piece starts
-// clean.
+// Unhooking waits for a running fill; the notes still ringing are faded out and cut so the next
+// piece starts clean.
 void MciSequencer::halt() {
   current_.clear();
-  if (output_.isOpen()) Mix_HookMusic(nullptr, nullptr);
+  if (output_.isOpen()) {
+    bool audible = false;
+    {
+      std::lock_guard lock(mutex_);
+      audible = player_ != nullptr;
+    }
+    fadeOutAndWait(mutex_, fade_, output_.format().frequency, audible);
+    Mix_HookMusic(nullptr, nullptr);
+  }
   std::lock_guard lock(mutex_);
   if (player_ == nullptr) return;
   fluid_player_stop(player_);
@@ -178,7 +186,10 @@ void MciSequencer::halt() {
 
 void MciSequencer::setPaused(bool paused) {
   std::lock_guard lock(mutex_);
-  paused_ = paused;
+  if (paused)
+    fade_.fadeOut(output_.format().frequency);
+  else
+    fade_.fadeIn(output_.format().frequency);
 }
 
 void SDLCALL MciSequencer::hook(void* sequencer, Uint8* stream, int len) {
@@ -188,9 +199,10 @@ void SDLCALL MciSequencer::hook(void* sequencer, Uint8* stream, int len) {
 // The output is 16-bit stereo (mixer_device.cpp). The player is clocked by these samples.
 void MciSequencer::fill(Uint8* stream, int len) {
   std::lock_guard lock(mutex_);
-  if (player_ == nullptr || paused_) return;
+  if (player_ == nullptr || fade_.silent()) return;
   auto* out = reinterpret_cast<std::int16_t*>(stream);
   fluid_synth_write_s16(synthesiser_, len / 4, out, 0, 2, out, 1, 2);
+  fade_.apply(out, len / 4, 2, stream_.level());
 }
 
 }  // namespace dwaalbos

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "audio/fade.h"
 #include "audio/mci_command.h"
 #include "audio/midi_synth.h"
 #include "audio/mixer_device.h"
@@ -67,7 +68,7 @@ class MciSequencer {
   std::mutex mutex_;  // guards the three below against the mixer's thread
   fluid_player_t* player_ = nullptr;
   fluid_synth_t* synthesiser_ = nullptr;
-  bool paused_ = false;
+  Fade fade_;
 };
 
 }  // namespace dwaalbos

@@ -48,6 +48,7 @@ ModuleSongs::Handle ModuleSongs::speelsong(const std::string& naam) {
     loading_ = songs_[song];
     playing_ = nullptr;
     paused_ = false;
+    fade_.fadeIn(device_.format().frequency);
   }
   current_ = song;
   Mix_HookMusic(&ModuleSongs::hook, this);
@@ -70,6 +71,10 @@ void ModuleSongs::pauzeersong(Handle song) {
   if (!isCurrent(song)) return;
   std::lock_guard lock(mutex_);
   paused_ = !paused_;
+  if (paused_)
+    fade_.fadeOut(device_.format().frequency);
+  else
+    fade_.fadeIn(device_.format().frequency);
 }
 
 void ModuleSongs::release() {
@@ -78,7 +83,15 @@ void ModuleSongs::release() {
 
 // Unhooking waits for a running fill, so the song can be freed safely afterwards.
 void ModuleSongs::halt() {
-  if (device_.isOpen()) Mix_HookMusic(nullptr, nullptr);
+  if (device_.isOpen()) {
+    bool audible = false;
+    {
+      std::lock_guard lock(mutex_);
+      audible = playing_ != nullptr;
+    }
+    fadeOutAndWait(mutex_, fade_, device_.format().frequency, audible);
+    Mix_HookMusic(nullptr, nullptr);
+  }
   std::lock_guard lock(mutex_);
   loading_ = {};
   playing_ = nullptr;
@@ -95,10 +108,11 @@ void ModuleSongs::fill(Uint8* stream, int len) {
   if (playing_ == nullptr && loading_.valid() &&
       loading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
     playing_ = loading_.get();
-  if (playing_ == nullptr || paused_) return;
+  if (playing_ == nullptr || fade_.silent()) return;
+  auto* out = reinterpret_cast<std::int16_t*>(stream);
   openmpt_module_read_interleaved_stereo(playing_, device_.format().frequency,
-                                         static_cast<std::size_t>(len) / 4,
-                                         reinterpret_cast<std::int16_t*>(stream));
+                                         static_cast<std::size_t>(len) / 4, out);
+  fade_.apply(out, len / 4, 2, stream_.level());
 }
 
 bool ModuleSongs::isCurrent(Handle song) const {

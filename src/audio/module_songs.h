@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 
+#include "audio/fade.h"
 #include "audio/mixer_device.h"
 #include "audio/music_stream.h"
 
@@ -50,10 +51,11 @@ class ModuleSongs {
   Handle next_ = 1;
   Handle current_ = 0;
 
-  std::mutex mutex_;  // guards the three below against the mixer's thread
+  std::mutex mutex_;  // guards the four below against the mixer's thread
   std::shared_future<openmpt_module*> loading_;
   openmpt_module* playing_ = nullptr;
   bool paused_ = false;
+  Fade fade_;
 };
 
 }  // namespace dwaalbos

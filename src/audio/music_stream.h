@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 
 namespace dwaalbos {
@@ -15,9 +16,14 @@ class MusicStream {
   void leave(const void* player);
   bool heldBy(const void* player) const { return player_ != nullptr && player_ == player; }
 
+  // The player's music level, a gain of 0..1 that every player applies as it renders.
+  void setLevel(double level) { level_ = level; }
+  double level() const { return level_; }
+
  private:
   const void* player_ = nullptr;
   Release release_;
+  std::atomic<double> level_{1.0};  // read on the mixer's thread
 };
 
 }  // namespace dwaalbos

@@ -1,5 +1,6 @@
 #include "audio/sdl_sound.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "level/game_paths.h"
@@ -47,5 +48,18 @@ void SdlSound::hervatmuziek() { muziek_.hervatmuziek(); }
 void SdlSound::stopmuziek() { muziek_.stopmuziek(); }
 
 bool SdlSound::muziekpauze() const { return muziek_.Muziekpauze(); }
+
+namespace {
+// A slider's percentage as a gain that sounds evenly spaced: half way is 12 dB down.
+double gainOf(int percent) {
+  const double part = std::clamp(percent, 0, 100) / 100.0;
+  return part * part;
+}
+}  // namespace
+
+void SdlSound::geluidssterkte(int muziek, int geluid) {
+  stream_.setLevel(gainOf(muziek));
+  effects_.volume(gainOf(geluid));
+}
 
 }  // namespace dwaalbos

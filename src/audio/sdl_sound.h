@@ -35,6 +35,7 @@ class SdlSound : public Sound {
   void hervatmuziek() override;
   void stopmuziek() override;
   bool muziekpauze() const override;
+  void geluidssterkte(int muziek, int geluid) override;
 
   // `Spc`, whose settings are given once at start-up.
   clsSPC& Spc() { return spc_; }

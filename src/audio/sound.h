@@ -19,6 +19,9 @@ class Sound {
   virtual void hervatmuziek() = 0;
   virtual void stopmuziek() = 0;
   virtual bool muziekpauze() const = 0;     // `Muziekpauze`
+
+  // The player's levels in percent (0 mutes, 100 as mixed), for what plays now and later.
+  virtual void geluidssterkte(int muziek, int geluid) = 0;
 };
 
 }  // namespace dwaalbos

@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL_mixer.h>
 
+#include <cmath>
 #include <utility>
 
 namespace dwaalbos {
@@ -22,6 +23,7 @@ SoundEffects::~SoundEffects() { freeSamples(); }
 
 void SoundEffects::initgeluid() {
   if (!device_.open(kMixingRate, kMixChannels)) return;
+  applyVolume();
   for (int slot : kSampleSlots)
     if (Geluiden[slot].empty()) load(slot);
 }
@@ -39,7 +41,17 @@ void SoundEffects::load(int slot) {
 void SoundEffects::speelgeluid(int n) {
   if (n < 0 || n >= kSlots || Geluiden[n].empty() || !device_.isOpen()) return;
   const std::vector<Mix_Chunk*>& variants = Geluiden[n];
-  Mix_PlayChannel(-1, variants[turn_[n]++ % variants.size()], 0);
+  Mix_PlayChannel(-1, variants[choice_[n].next(variants.size())], 0);
+}
+
+void SoundEffects::volume(double level) {
+  level_ = level;
+  applyVolume();
+}
+
+// Every channel plays at this level, the ones sounding now included.
+void SoundEffects::applyVolume() {
+  if (device_.isOpen()) Mix_Volume(-1, static_cast<int>(std::lround(level_ * MIX_MAX_VOLUME)));
 }
 
 void SoundEffects::sluitgeluid() {

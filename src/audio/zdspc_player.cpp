@@ -90,7 +90,8 @@ int ZdSpcPlayer::InitialiseSPC(int, long channels, long bits, long frequency,
     format_ = {static_cast<int>(channels), static_cast<int>(bits), static_cast<int>(frequency),
                static_cast<int>(volumeMultiplier)};
     converter_ = converter;
-    playing_ = paused_ = false;
+    playing_ = false;
+    fade_.silence();
   }
   stream_.take(this, [this] { DeinitialiseSPC(0); });
   initialised_ = true;
@@ -106,7 +107,8 @@ bool ZdSpcPlayer::LoadSPC(const std::string& path) {
     std::lock_guard lock(mutex_);
     std::swap(emu_, emu);
     SDL_AudioStreamClear(converter_);
-    playing_ = paused_ = false;
+    playing_ = false;
+    fade_.silence();
   }
   gme_delete(emu);
   return true;
@@ -116,26 +118,34 @@ void ZdSpcPlayer::PlaySPC() {
   std::lock_guard lock(mutex_);
   if (emu_ == nullptr) return;
   playing_ = true;
-  paused_ = false;
+  fade_.fadeIn(device_.format().frequency);
 }
 
 void ZdSpcPlayer::PauseSPC() {
   std::lock_guard lock(mutex_);
-  paused_ = true;
+  fade_.fadeOut(device_.format().frequency);
 }
 
 int ZdSpcPlayer::DeinitialiseSPC(int) {
   if (!initialised_) return waveout::kInvalidHandle;
   initialised_ = false;
   // Unhooking waits for a running fill, so the emulator can go safely afterwards.
-  if (device_.isOpen()) Mix_HookMusic(nullptr, nullptr);
+  if (device_.isOpen()) {
+    bool audible = false;
+    {
+      std::lock_guard lock(mutex_);
+      audible = emu_ != nullptr && playing_;
+    }
+    fadeOutAndWait(mutex_, fade_, device_.format().frequency, audible);
+    Mix_HookMusic(nullptr, nullptr);
+  }
   stream_.leave(this);
   std::lock_guard lock(mutex_);
   gme_delete(emu_);
   emu_ = nullptr;
   SDL_FreeAudioStream(converter_);
   converter_ = nullptr;
-  playing_ = paused_ = false;
+  playing_ = false;
   return waveout::kOk;
 }
 
@@ -145,16 +155,20 @@ void SDLCALL ZdSpcPlayer::hook(void* player, Uint8* stream, int len) {
 
 void ZdSpcPlayer::fill(Uint8* stream, int len) {
   std::lock_guard lock(mutex_);
-  if (emu_ == nullptr || converter_ == nullptr || !playing_ || paused_) return;
+  if (emu_ == nullptr || converter_ == nullptr || !playing_ || fade_.silent()) return;
   for (int block = 0; block < kMaxBlocksPerFill && SDL_AudioStreamAvailable(converter_) < len;
        ++block) {
     if (!convertMore()) return;
   }
   converted_.resize(static_cast<std::size_t>(len));
   const int got = SDL_AudioStreamGet(converter_, converted_.data(), len);
-  if (got > 0)
-    SDL_MixAudioFormat(stream, converted_.data(), device_.format().format,
-                       static_cast<Uint32>(got), SDL_MIX_MAXVOLUME);
+  if (got <= 0) return;
+  // The mixer's output is 16-bit (mixer_device.cpp).
+  const int channels = device_.format().channels;
+  fade_.apply(reinterpret_cast<std::int16_t*>(converted_.data()), got / 2 / channels, channels,
+              stream_.level());
+  SDL_MixAudioFormat(stream, converted_.data(), device_.format().format, static_cast<Uint32>(got),
+                     SDL_MIX_MAXVOLUME);
 }
 
 bool ZdSpcPlayer::convertMore() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/fade.h"
 #include "audio/mixer_device.h"
 #include "audio/music_stream.h"
 
@@ -54,7 +55,7 @@ class ZdSpcPlayer {
   Music_Emu* emu_ = nullptr;
   SDL_AudioStream* converter_ = nullptr;
   bool playing_ = false;
-  bool paused_ = false;
+  Fade fade_;
   // Buffers of the mixer's thread, kept to spare it allocations.
   std::vector<short> emulated_;
   std::vector<Uint8> block_;

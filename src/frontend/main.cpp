@@ -8,6 +8,7 @@
 #include "frontend/application.h"
 #include "level/command_line.h"
 #include "level/game_paths.h"
+#include "level/volume_file.h"
 #include "platform/desktop.h"
 #include "platform/dutch_texts.h"
 #include "platform/file_dialogs.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
   dwaalbos::Application game(paths, {sound, desktop, dialogs, printers});
 
   sound.initgeluid();
+  if (const auto volume = dwaalbos::readVolume(paths.volume()))
+    sound.geluidssterkte(volume->muziek, volume->geluid);
   auto& spc = sound.Spc();
   spc.Channels(1);
   spc.Bits(16);

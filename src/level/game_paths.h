@@ -35,6 +35,7 @@ class GamePaths {
   // the game removes it when the test is over.
   std::string testLevel() const;
   std::string zoom() const { return playerFile("Zoom.dat"); }
+  std::string volume() const { return playerFile("Volume.dat"); }
   std::string levels() const;  // where the player's own levels are saved
 
   // A file the game writes, by its name below the data folder. A separate player's folder

@@ -60,8 +60,12 @@ std::string AudioTest::soundFile(int slot) const {
 std::string AudioTest::musicFile(const std::string& name) const { return folder + "/muziek/" + name; }
 
 std::vector<std::int16_t> AudioTest::samplesDuring(std::chrono::milliseconds duration) const {
+  return recorded([duration] { std::this_thread::sleep_for(duration); });
+}
+
+std::vector<std::int16_t> AudioTest::recorded(const std::function<void()>& actions) const {
   const auto from = fileSize(outputFile) & ~std::uintmax_t{3};
-  std::this_thread::sleep_for(duration);
+  actions();
   const auto to = fileSize(outputFile) & ~std::uintmax_t{3};
   std::vector<std::int16_t> samples((to - from) / 2);
   std::ifstream file(outputFile, std::ios::binary);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -30,6 +31,8 @@ class AudioTest : public ::testing::Test {
   double listen(std::chrono::milliseconds duration) const;
   // The largest sample (0..1) written while waiting.
   double peakDuring(std::chrono::milliseconds duration) const;
+  // The samples (interleaved stereo) the output wrote while `actions` ran.
+  std::vector<std::int16_t> recorded(const std::function<void()>& actions) const;
 
   // The SPC player's output settings; the defaults are the ones the game starts with.
   static void spcSettings(SdlSound& sound, long channels = 1, long bits = 16,

@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
+#include <utility>
 #include <thread>
 
 #include "audio/sdl_sound.h"
@@ -43,6 +46,62 @@ TEST_P(MusicTest, PlaysPausesResumesAndStops) {
   std::this_thread::sleep_for(100ms);
   EXPECT_LT(listen(200ms), kSilent) << "stopped";
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_P(MusicTest, TheMusicVolumeScalesThePlayingPieceAndZeroMutesIt) {
+  const std::string path = musicFile(GetParam().name);
+  GetParam().write(path);
+  SdlSound& sound = started();
+  spcSettings(sound);
+  sound.speelmuziek(path);
+  std::this_thread::sleep_for(300ms);
+  // The note fades as it is held: the half level is compared with full levels on both sides.
+  const double before = listen(200ms);
+  sound.geluidssterkte(50, 100);
+  std::this_thread::sleep_for(50ms);
+  const double half = listen(200ms);
+  sound.geluidssterkte(100, 100);
+  std::this_thread::sleep_for(50ms);
+  EXPECT_NEAR(half / ((before + listen(200ms)) / 2), 0.25, 0.05);
+  sound.geluidssterkte(0, 100);
+  std::this_thread::sleep_for(50ms);
+  EXPECT_LT(listen(200ms), kSilent);
+}
+
+// The largest change from one sample to the next in either channel, and the largest sample.
+std::pair<int, int> stepAndPeak(const std::vector<std::int16_t>& samples) {
+  int step = 0;
+  int peak = 0;
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    peak = std::max(peak, std::abs(int{samples[i]}));
+    if (i >= 2) step = std::max(step, std::abs(samples[i] - samples[i - 2]));
+  }
+  return {step, peak};
+}
+
+// Music cut off in one sample ticks: pause, resume, a change of piece and stop glide instead.
+// A smooth tone moves by a small part of its height from one sample to the next; a cut moves
+// by all of it.
+TEST_P(MusicTest, NeverStartsOrStopsInOneSample) {
+  const std::string path = musicFile(GetParam().name);
+  GetParam().write(path);
+  SdlSound& sound = started();
+  spcSettings(sound);
+  const auto samples = recorded([&] {
+    sound.speelmuziek(path);
+    std::this_thread::sleep_for(400ms);
+    sound.pauzeermuziek();
+    std::this_thread::sleep_for(100ms);
+    sound.hervatmuziek();
+    std::this_thread::sleep_for(200ms);
+    sound.speelmuziek(path);
+    std::this_thread::sleep_for(400ms);
+    sound.stopmuziek();
+    std::this_thread::sleep_for(100ms);
+  });
+  const auto [step, peak] = stepAndPeak(samples);
+  EXPECT_GT(peak, 0.02 * 32768);
+  EXPECT_LT(step, peak / 5) << "largest step " << step << " at a peak of " << peak;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/sound.h"
@@ -41,11 +42,13 @@ class RecordingSound : public Sound {
   }
   void stopmuziek() override { music.push_back("stop"); }
   bool muziekpauze() const override { return paused; }
+  void geluidssterkte(int muziek, int geluid) override { volume = {muziek, geluid}; }
 
   std::vector<int> played;
   std::vector<std::string> music;  // the music commands in order
   bool paused = false;
   bool closed = false;
+  std::pair<int, int> volume{100, 100};
 };
 
 class RecordingNavigator : public Navigator {

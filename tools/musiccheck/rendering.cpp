@@ -11,6 +11,8 @@
 #include <thread>
 
 #include "audio/sdl_sound.h"
+#include "synth/envelopes.h"
+#include "synth/filters.h"
 
 namespace dwaalbos::musiccheck {
 
@@ -116,7 +118,48 @@ double deepestDip(const Stereo& audio, double at) {
   return deepest;
 }
 
-double peakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
+namespace {
+
+std::vector<double> windowLevels(const synth::Signal& signal) {
+  const auto band = [](synth::Signal s, auto filter, double at) {
+    return filter(filter(s, synth::constant(at), 0.7071), synth::constant(at), 0.7071);
+  };
+  const synth::Signal presence = band(band(signal, synth::highpass, 1000.0), synth::lowpass, 4000.0);
+  const auto window = static_cast<std::size_t>(0.14 * kRate);
+  std::vector<double> levels;
+  for (std::size_t at = 0; at + window <= presence.size(); at += window) {
+    double sum = 0.0;
+    for (std::size_t i = at; i < at + window; ++i) sum += presence[i] * presence[i];
+    levels.push_back(10.0 * std::log10(sum / double(window) + 1e-20));
+  }
+  return levels;
+}
+
+}  // namespace
+
+std::vector<double> presenceLevels(const Stereo& music) {
+  synth::Signal mono(music.size() / 2);
+  for (std::size_t i = 0; i < mono.size(); ++i)
+    mono[i] = (music[2 * i] + music[2 * i + 1]) / 2.0 / 32768.0;
+  return windowLevels(mono);
+}
+
+std::vector<double> presenceLevels(const fs::path& gameFolder, const std::string& file) {
+  const auto samples = effect(gameFolder, file);
+  synth::Signal sound(samples.begin(), samples.end());
+  for (double& s : sound) s /= 32768.0;
+  return windowLevels(sound);
+}
+
+synth::ProgrammeLoudness loudnessOf(const Stereo& audio, double from, double seconds) {
+  const auto first = std::min(audio.size(), static_cast<std::size_t>(from * kRate) * 2);
+  const auto last = std::min(audio.size(), first + static_cast<std::size_t>(seconds * kRate) * 2);
+  std::vector<double> scaled(audio.begin() + long(first), audio.begin() + long(last));
+  for (double& s : scaled) s /= 32768.0;
+  return synth::programmeLoudness(scaled, 2);
+}
+
+double truePeakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
                             const std::vector<std::string>& effects) {
   std::vector<double> mix(music.begin(), music.end());
   std::vector<std::pair<int, std::size_t>> loudest;
@@ -136,9 +179,8 @@ double peakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
       mix[start + 2 * s + 1] += samples[s];
     }
   }
-  double peak = 0.0;
-  for (double s : mix) peak = std::max(peak, std::abs(s));
-  return 20.0 * std::log10(peak / 32768.0);
+  for (double& s : mix) s /= 32768.0;
+  return synth::programmeLoudness(mix, 2).truePeak;
 }
 
 }  // namespace dwaalbos::musiccheck

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "synth/loudness.h"
+
 // The game's music as the game plays it, and measures of what is heard.
 namespace dwaalbos::musiccheck {
 
@@ -24,10 +26,19 @@ double rmsDb(const Stereo& audio, double from, double seconds);
 // together, around `at`: a dropout shows as a dip of many dB.
 double deepestDip(const Stereo& audio, double at);
 
-// The peak, in dBFS, of the music with the game's sound effects (geluid/) added where the music
-// is loudest (the worst case), one effect after another, as the mixer adds channels before its
-// clamp.
-double peakWithEffectsOnTop(const std::filesystem::path& gameFolder, const Stereo& music,
+// Loudness, loudest 3 s and true peak of `seconds` of both channels from `from`.
+synth::ProgrammeLoudness loudnessOf(const Stereo& audio, double from, double seconds);
+
+// Levels, in dB below full scale, of the 1-4 kHz band in windows of 140 ms, where small speakers
+// are at their best and a step's crackle must stand above the music: of the music (both
+// channels together), or of a sample of the game's (geluid/).
+std::vector<double> presenceLevels(const Stereo& music);
+std::vector<double> presenceLevels(const std::filesystem::path& gameFolder, const std::string& effect);
+
+// The true peak, in dBTP, of the music with the game's sound effects (geluid/) added where the
+// music is loudest (the worst case), one effect after another, as the mixer adds channels
+// before its clamp.
+double truePeakWithEffectsOnTop(const std::filesystem::path& gameFolder, const Stereo& music,
                             const std::vector<std::string>& effects);
 
 }  // namespace dwaalbos::musiccheck

@@ -8,8 +8,9 @@ namespace dwaalbos::music {
 
 namespace {
 
-// Scales a note's level to the voice volume registers (signed, so at most 127).
-constexpr double kVoiceVolume = 127.0;
+// Scales a note's level to the voice volume registers (signed, so at most 127), leaving the music
+// about 10 dB under the sound effects.
+constexpr double kVoiceVolume = 82.0;
 
 struct Event {
   int frame;

@@ -21,6 +21,9 @@ constexpr int kMaxChannels = 32;
 constexpr int kMiddleC = 60;
 // Every note a little softer than full, so the loudest chords leave room for the fanfare on top.
 constexpr double kHeadroom = 0.7;
+// The music lies about 10 dB under the sound effects. The samples are stored that much softer,
+// so the notes keep the volume column's whole range.
+constexpr double kSampleLevel = 0.49;
 
 struct Cell {
   int note = 0;  // 1..96, or kKeyOff
@@ -147,7 +150,9 @@ Bytes instrumentChunk(Instrument which) {
   out.u16le(hasEnvelope ? 0x200 : 0);
   for (int i = 0; i < 22; ++i) out.u8(0);
 
-  const std::vector<std::int16_t> pcm = synth::toPcm16(instrument.sample);
+  synth::Signal sample = instrument.sample;
+  synth::scale(sample, kSampleLevel);
+  const std::vector<std::int16_t> pcm = synth::toPcm16(sample);
   const auto [relative, finetune] = tuning(instrument.frequency);
   out.u32le(static_cast<std::uint32_t>(pcm.size() * 2));
   out.u32le(static_cast<std::uint32_t>(instrument.loopStart * 2));

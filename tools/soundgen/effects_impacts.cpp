@@ -38,14 +38,16 @@ Signal crushed() {
 }
 
 Signal pushKnock() {
-  // A low wooden knock: a few quickly damped modes of a wooden box and the contact's click.
+  // A wooden knock: a few quickly damped modes of a wooden box and the contact's click. The
+  // click sits at 500-1500 Hz, where small speakers still carry the knock the box's body loses.
   Signal knock = struck(
-      0.25, 170.0, {{1.0, 1.0, 0.05}, {2.27, 0.55, 0.032}, {3.93, 0.30, 0.018}, {6.1, 0.15, 0.01}});
+      0.25, 170.0, {{1.0, 1.0, 0.05}, {2.27, 0.55, 0.032}, {3.93, 0.45, 0.022}, {6.1, 0.3, 0.014}});
   multiply(knock, rise(0.0015));
   fadeEdges(knock, 0.0, 0.03);
-  Signal contact = bandpass(whiteNoise(0.05, 47), constant(1400.0), 1.2);
-  multiply(contact, strike(0.0005, 0.004));
-  mixInto(knock, contact, 0.0, 0.5);
+  scale(knock, 0.28);
+  Signal contact = bandpass(whiteNoise(0.06, 47), constant(900.0), 1.0);
+  multiply(contact, strike(0.0008, 0.02));
+  mixInto(knock, contact, 0.0, 1.0 / peak(contact));
   return lowpass(knock, constant(3500.0));
 }
 

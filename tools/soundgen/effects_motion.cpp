@@ -26,7 +26,8 @@ Signal arrowWhoosh() {
 
 Signal footstep(unsigned variant) {
   // A soft tread on leaves: the heel's short, damped body in the low mids, where laptop speakers
-  // still carry it and music does not cover it, and the leaves crackling under the sole. Each
+  // still carry it, and the leaves crackling under the sole at 1-4 kHz, where the music leaves
+  // room for them. Each
   // variant treads a little differently, so a long walk does not sound like a machine.
   Noise vary(40 + variant);
   const double pitch = 150.0 + 50.0 * vary.unit();
@@ -41,11 +42,11 @@ Signal footstep(unsigned variant) {
   const int grains = 6 + static_cast<int>(4 * vary.unit());
   for (int grain = 0; grain < grains; ++grain) {
     Signal leaf = bandpass(whiteNoise(0.03, 100 + 16 * variant + grain),
-                           constant(2200.0 + 3000.0 * vary.unit()), 1.2);
+                           constant(1400.0 + 2000.0 * vary.unit()), 1.2);
     multiply(leaf, strike(0.0005, 0.002 + 0.004 * vary.unit()));
     mixInto(crackle, leaf, 0.008 + 0.08 * vary.unit(), 0.3 + 0.7 * vary.unit());
   }
-  mixInto(step, crackle, 0.0, 0.5 / peak(crackle));
+  mixInto(step, crackle, 0.0, 0.8 / peak(crackle));
   return highpass(step, constant(110.0));
 }
 

@@ -27,8 +27,7 @@ void cutSilentTail(Signal& sound) {
 Signal finished(Signal sound, const Level& level) {
   removeDc(sound);
   cutSilentTail(sound);
-  const double target = level.byPeak ? gainOf(level.peakLimitDb) / peak(sound)
-                                     : gainOf(level.loudnessDb - loudestLoudness(sound));
+  const double target = gainOf(level.loudnessDb - loudestLoudness(sound, level.windowSeconds));
   scale(sound, std::min(target, gainOf(level.peakLimitDb) / peak(sound)));
   fadeEdges(sound, 0.0005, 0.015);
   return sound;

@@ -4,16 +4,19 @@
 
 namespace dwaalbos::soundgen {
 
-// How loud a finished sound is: its loudest 100 ms brought to `loudnessDb` as people hear it
-// (K-weighted, LUFS), but its peak never above `peakLimitDb` (dBFS). Without a loudness the
-// peak itself is set to the limit.
+// How loud a finished sound is: its loudest stretch of `windowSeconds` brought to `loudnessDb`
+// as people hear it (K-weighted, LUFS), but its peak never above `peakLimitDb` (dBFS). A sound
+// is taken in over 400 ms; a click is over sooner and is judged by its loudest 100 ms.
 struct Level {
   double loudnessDb;
   double peakLimitDb;
-  bool byPeak = false;
+  double windowSeconds = 0.4;
+  double toleranceDb = 1.5;  // how far a peak held at its limit may leave it short
 
-  static Level loudness(double db, double peakLimitDb) { return {db, peakLimitDb}; }
-  static Level peak(double db) { return {0.0, db, true}; }
+  static Level loudness(double db, double peakLimitDb, double toleranceDb = 1.5) {
+    return {db, peakLimitDb, 0.4, toleranceDb};
+  }
+  static Level click(double db, double peakLimitDb) { return {db, peakLimitDb, 0.1}; }
 };
 
 // Ready to write: no offset from zero, the inaudible tail cut off, brought to `level`, and

@@ -19,22 +19,28 @@ struct Slot {
   Level level;
 };
 
-// Loudness as people hear it. The step sounds with every square walked, so it sits 12 dB below
-// the others; the fanfare peaks low enough to leave room above the music it sounds over. The
-// step's variants take turns in the one slot.
+// Loudness as people hear it, about 10 dB above the music. The step sounds with every square
+// walked, so it sits 8 dB under the other effects; the click and the knock are over within
+// 100 ms and are judged by that. The step's variants share the one slot.
+constexpr double kEffect = -18.0;
+constexpr double kStep = -26.0;
+constexpr double kPeakLimit = -3.5;
+
+Level step() { return Level::loudness(kStep, kPeakLimit, 2.0); }
+
 const Slot kSlots[] = {
-    {"1.wav", levelStart, Level::loudness(-20.0, -7.0)},
-    {"2.wav", arrowWhoosh, Level::loudness(-21.0, -7.0)},
-    {"3.wav", crushed, Level::loudness(-20.0, -7.0)},
-    {"4.wav", pushKnock, Level::loudness(-20.0, -7.0)},
-    {"5.wav", [] { return footstep(0); }, Level::loudness(-32.0, -18.0)},
-    {"5_2.wav", [] { return footstep(1); }, Level::loudness(-32.0, -18.0)},
-    {"5_3.wav", [] { return footstep(2); }, Level::loudness(-32.0, -18.0)},
-    {"5_4.wav", [] { return footstep(3); }, Level::loudness(-32.0, -18.0)},
-    {"9.wav", switchClick, Level::loudness(-24.5, -7.0)},
-    {"10.wav", keyJingle, Level::loudness(-20.0, -7.0)},
-    {"11.wav", lockAndCreak, Level::loudness(-20.0, -7.0)},
-    {"12.wav", levelCompleted, Level::peak(-9.0)},
+    {"1.wav", levelStart, Level::loudness(kEffect, kPeakLimit)},
+    {"2.wav", arrowWhoosh, Level::loudness(kEffect, kPeakLimit)},
+    {"3.wav", crushed, Level::loudness(kEffect, kPeakLimit)},
+    {"4.wav", pushKnock, Level::click(kEffect, kPeakLimit)},
+    {"5.wav", [] { return footstep(0); }, step()},
+    {"5_2.wav", [] { return footstep(1); }, step()},
+    {"5_3.wav", [] { return footstep(2); }, step()},
+    {"5_4.wav", [] { return footstep(3); }, step()},
+    {"9.wav", switchClick, Level::click(kEffect, kPeakLimit)},
+    {"10.wav", keyJingle, Level::loudness(kEffect, kPeakLimit)},
+    {"11.wav", lockAndCreak, Level::loudness(kEffect, kPeakLimit)},
+    {"12.wav", levelCompleted, Level::loudness(kEffect, kPeakLimit)},
 };
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
 #include "right_panel.h"
+#include "volume_choice.h"
 #include "window_geometry.h"
 
 namespace dwaalbos {
@@ -74,6 +75,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   zoomChoice_ = new ZoomChoice(*this, menus_.Mnuoptie,
                                [this](int percent) { services_.navigator.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
+  new VolumeChoice(*this, *menus_.Mnuoptie, services.sound, shared.paths.volume());
   driver_.setSingleShot(true);
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });

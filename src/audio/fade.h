@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+
+namespace dwaalbos {
+
+// A short gain ramp laid over a music player's output, so its music never starts or stops in
+// one sample, which would tick: pause, resume, stop and a change of tune glide over 20 ms. The
+// mixer's thread applies it; the caller's thread turns it around, under the player's mutex.
+class Fade {
+ public:
+  void fadeIn(int frequency);
+  void fadeOut(int frequency);
+  void silence() { gain_ = step_ = 0.0; }
+  // Brings `frames` interleaved frames of 16-bit samples along the ramp, and to `level` (0..1),
+  // the player's music level.
+  void apply(std::int16_t* samples, int frames, int channels, double level);
+  bool silent() const { return gain_ <= 0.0 && step_ <= 0.0; }
+
+ private:
+  double gain_ = 0.0;
+  double step_ = 0.0;  // per frame
+};
+
+// Fades the music out and waits, a tenth of a second at most, until the mixer's thread has
+// played the ramp, so the player can be cut off silently. `audible` says whether a fill is
+// rendering at all; without one nothing is heard and nothing is waited for.
+void fadeOutAndWait(std::mutex& mutex, Fade& fade, int frequency, bool audible);
+
+}  // namespace dwaalbos
