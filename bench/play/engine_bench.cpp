@@ -4,8 +4,7 @@
 #include <variant>
 
 #include "level/level_text.h"
-#include "play/engine/engine.h"
-#include "play/engine/null_host.h"
+#include "play/engine/rules.h"
 #include "play/solver/solver.h"
 
 using namespace dwaalbos;
@@ -22,17 +21,12 @@ const char* kRoom =
     "#..X.....X.#\n#..........#\n#.....X....#\n#..........#\n#.........E#\n############\n";
 
 void SingleMoves(benchmark::State& bench) {
-  SharedState shared("");
-  NullHost host;
-  Engine engine(shared, host);
-  engine.opties().volglijnen = false;
-  shared.Level = level(kRoom);
-  engine.setGameState(engine.levelStart());
+  GameState game = levelStart(level(kRoom));
   bool right = true;
   for (auto _ : bench) {
-    if (engine.gameState().col >= 10) right = false;
-    if (engine.gameState().col <= 2) right = true;
-    engine.act(right ? GameKey::Right : GameKey::Left);
+    if (game.col >= 10) right = false;
+    if (game.col <= 2) right = true;
+    game = play(game, right ? GameKey::Right : GameKey::Left, {false, 0, 0, true}).next;
   }
   bench.SetItemsProcessed(bench.iterations());
 }

@@ -56,8 +56,7 @@ void idleAfterThreeLevels(benchmark::State& state) {
   for (auto _ : state) {
     application.showPlayWindow();
     QTimer::singleShot(50, [&] {
-      application.state().LevelNummer = 1;
-      play.engine().begi();
+      play.engine().start(LevelRef::standard(1));
     });
     const auto startLevel = [&] {
       watch.waitUntilActiveKind("dwaalbos::Splash");

@@ -50,7 +50,7 @@ void idleGame(benchmark::State& state) {
   Afspelen& window = rig.shown();
   measure(state, [&] {
     QTimer::singleShot(kIdleMs, &window, [&] { window.engine().stopGame(); });
-    window.engine().begi();
+    window.engine().start(rig.chosen);
   });
 }
 BENCHMARK(idleGame)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -105,7 +105,7 @@ void walkingFrames(benchmark::State& state) {
   double shortest = kDelayMs * 10;
   double longest = 0;
   for (auto _ : state) {
-    window.engine().begi();
+    window.engine().start(rig.chosen);
     QTest::qWait(50);
     frames.at.clear();
     frames.clock.start();

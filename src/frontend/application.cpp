@@ -67,10 +67,8 @@ void Application::start(const CommandLine& command) {
           showMenu();
           break;
         }
-        state_.LevelBestand = command.path;
-        state_.LevelNummer = 0;
         showPlayWindow();
-        play().engine().begi();
+        play().engine().start(LevelRef::file(command.path));
         break;
       case CommandLine::Action::Edit:
         openInEditor(command.path.c_str());

@@ -98,10 +98,10 @@ void Standaard::showDetail(int levelNumber) {
 void Standaard::playChosen(QListWidget* list, int firstNumber) {
   if (list->count() == 0) return;
   if (list->currentRow() < 0) list->setCurrentRow(0);
-  shared_.LevelNummer = list->currentRow() + firstNumber;
+  const int number = list->currentRow() + firstNumber;
   hide();
   play_.regainInput();
-  play_.engine().begi();
+  play_.engine().start(LevelRef::standard(number));
 }
 
 // Closing only hides the chooser; the play window gets its input back and nothing starts.

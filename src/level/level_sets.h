@@ -38,7 +38,7 @@ struct LevelSets {
   LevelSet Levelset1;
   LevelSet Levelset2;
 
-  // `LevelNummer` 1..23 is element 1..23 of the first set, 24..43 element 1..20 of the second.
+  // Level number 1..23 is element 1..23 of the first set, 24..43 element 1..20 of the second.
   const Doolhof* byNumber(int levelNummer) const;
 };
 

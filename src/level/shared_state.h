@@ -10,18 +10,17 @@
 
 namespace dwaalbos {
 
-// The state every window shares: the level being handed around and the editor's working
-// board. The play engine copies the level into a game of its own. One object owned by the application and passed to the windows that need it.
+// The state every window shares: the level sets, where files live, the editor's level and
+// working board, and the test play's hand-over. The play engine reads its level itself.
+// One object owned by the application and passed to the windows that need it.
 struct SharedState {
   explicit SharedState(std::string programFolder) : paths(std::move(programFolder)) {}
   explicit SharedState(GamePaths where) : paths(std::move(where)) {}
 
   GamePaths paths;
-  Doolhof Level;            // the level image read from or written to a file
+  Doolhof Level;            // the level the editor reads and writes
   Board Veld;               // the working board the editor edits and the game plays on
   LevelSets sets;           // Levelset1 and Levelset2
-  int LevelNummer = 0;      // 1..43 a standard level, 0 the file LevelBestand
-  std::string LevelBestand;
   bool Testen = false;      // the play window plays the editor's test level
   bool testCompleted = false; // the last test play reached the end square
   bool Opdrachtregel = false;

@@ -80,7 +80,7 @@ inline constexpr const char* kStartHint =
 inline constexpr const char* kTipTitle = "Tip";
 inline constexpr const char* kGeenSnelleTip = "Hier kan ik zo snel geen tip vinden.";
 inline constexpr const char* kNietMeerTeHalen = "Vanaf hier kun je dit level niet meer halen.\r\n";
-inline constexpr const char* kZetTerugnemen = "Wil je je laatste zet terugnemen?";
+inline constexpr const char* kTerugWaarHetKon = "Wil je terug naar waar het nog kon?";
 inline constexpr const char* kOvernieuwBeginnen = "Wil je overnieuw beginnen?";
 
 // The level chooser's line on the highlighted level: best result, then the shortest possible.

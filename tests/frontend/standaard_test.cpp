@@ -72,7 +72,7 @@ TEST_F(Chooser, ListsUnnamedLevelsButNotMissingOnes) {
 TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
   Standaard& window = open();
   window.Command2->click();
-  EXPECT_EQ(rig.shared.LevelNummer, 24);
+  EXPECT_EQ(rig.window().engine().level().number, 24);
   EXPECT_FALSE(window.isVisible());
   // The level begins with its introduction, which holds the play window's input.
   Splash* splash = rig::visibleSplash();
@@ -86,16 +86,15 @@ TEST_F(Chooser, TheThirdEntryOfTheSecondListIsLevelTwentySix) {
   Standaard& window = open();
   window.List2->setCurrentRow(2);
   window.Command2->click();
-  EXPECT_EQ(rig.shared.LevelNummer, 26);
+  EXPECT_EQ(rig.window().engine().level().number, 26);
 }
 
 TEST_F(Chooser, ClosingReturnsToThePlayWindowAndStartsNothing) {
-  rig.shared.LevelNummer = 7;
   Standaard& window = open();
   window.close();
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(rig.window().isEnabled());
-  EXPECT_EQ(rig.shared.LevelNummer, 7);
+  EXPECT_EQ(rig.window().engine().level().number, 0);
   EXPECT_TRUE(rig.sound.played.empty());
 }
 

@@ -41,10 +41,8 @@ TEST(GameFlow, IndexZeroCellsNeverReachTheBoard) {
 
 TEST(GameFlow, AnUnreadableLevelIsNotStarted) {
   PlayBoard game({"S"});
-  game.shared.LevelBestand = game.folder.path("weg.dwb");
-  EXPECT_FALSE(game.play("R"));
-  game.shared.LevelNummer = 44;
-  EXPECT_FALSE(game.play("R"));
+  EXPECT_FALSE(game.host.play(LevelRef::file(game.folder.path("weg.dwb")), "R"));
+  EXPECT_FALSE(game.host.play(LevelRef::standard(44), "R"));
 }
 
 TEST(GameFlow, TheKeyCountAndTheFacingStartAfreshEveryGame) {
@@ -82,7 +80,7 @@ class Restarter : public HeadlessHost {
 TEST(GameFlow, TenThousandRestartsInARowRunInConstantStack) {
   PlayBoard game({"S"});
   Restarter host(game.shared, 10000);
-  host.play(std::string(10001, '.'));
+  host.play(game.level, std::string(10001, '.'));
   EXPECT_EQ(host.stackUsed(), 0u);
 }
 

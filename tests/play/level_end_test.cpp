@@ -5,6 +5,7 @@
 #include <string>
 
 #include "level/scores.h"
+#include "level/texts.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -31,8 +32,7 @@ class StandardGame {
   }
 
   void complete(int levelNummer, const std::string& keys = "R") {
-    shared.LevelNummer = levelNummer;
-    host.play(keys);
+    host.play(LevelRef::standard(levelNummer), keys);
   }
   Bytes progress() const { return folder.read("geluid/Niets.wav"); }
 
@@ -86,7 +86,7 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
   StandardGame next(1, 1, true);
   next.complete(1);
   EXPECT_EQ(next.host.introductions(), 2);
-  EXPECT_EQ(next.shared.LevelNummer, 2);
+  EXPECT_EQ(next.host.engine().level().number, 2);
   EXPECT_FALSE(next.host.ended());  // the second level waits for keys
   StandardGame last(23, 20, true);
   last.complete(23);
@@ -131,5 +131,32 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
   EXPECT_EQ(titles, (std::vector<std::string>{"Opslaan mislukt", "Volgende?", "Opslaan mislukt",
                                               "Volgende?"}));
   EXPECT_EQ(game.shared.bereikt.P1, 3);
-  EXPECT_EQ(game.shared.LevelNummer, 3);
+  EXPECT_EQ(game.host.engine().level().number, 3);
+}
+
+// Kept progress elsewhere (as a replay must) leaves the game folder's files alone.
+TEST(LevelEnd, AGameGivenItsOwnProgressPortWritesNoFiles) {
+  class Recorder : public ProgressPort {
+   public:
+    std::optional<std::string> recordBest(int level, int moves) override {
+      calls.push_back("best " + std::to_string(level) + " " + std::to_string(moves));
+      return std::nullopt;
+    }
+    Vordering stored() override { return {1, 1}; }
+    std::optional<std::string> open(bool second, std::int16_t next) override {
+      calls.push_back("open " + std::to_string(second) + " " + std::to_string(next));
+      return "kapot";
+    }
+    std::vector<std::string> calls;
+  } recorder;
+  StandardGame game(5, 1);
+  game.host.engine().keepProgressIn(recorder);
+  game.complete(1);
+  EXPECT_EQ(recorder.calls, (std::vector<std::string>{"best 1 1", "open 0 2"}));
+  EXPECT_EQ(game.progress(), (Bytes{5, 0, 1, 0}));
+  EXPECT_FALSE(std::filesystem::exists(game.folder.path("Scores.dat")));
+  const auto& events = game.host.events();
+  EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const auto& event) {
+    return event.text == std::string("kapot") + texts::kVorderingTijdelijk;
+  }));
 }

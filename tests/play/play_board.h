@@ -17,18 +17,17 @@ class PlayBoard {
  public:
   PlayBoard(std::initializer_list<const char*> rows, bool answerYes = false)
       : shared(folder.root().string()), host(shared, answerYes) {
-    shared.LevelBestand = folder.path("level.dwb");
-    dwaalbos::writeLevelFile(shared.LevelBestand, dwaalbos::testing::levelFromRows(rows));
+    dwaalbos::writeLevelFile(level.path, dwaalbos::testing::levelFromRows(rows));
   }
 
   // Plays the keys from the start of the level (L R U D S).
-  bool play(const std::string& keys) { return host.play(keys); }
+  bool play(const std::string& keys) { return host.play(level, keys); }
 
   // Changes the level file, also in ways no level source can spell.
   void editFile(const std::function<void(dwaalbos::Doolhof&)>& edit) {
-    auto level = dwaalbos::readLevelFile(shared.LevelBestand).value();
-    edit(level);
-    dwaalbos::writeLevelFile(shared.LevelBestand, level);
+    auto doolhof = dwaalbos::readLevelFile(level.path).value();
+    edit(doolhof);
+    dwaalbos::writeLevelFile(level.path, doolhof);
   }
   const dwaalbos::GameState& game() const { return host.engine().gameState(); }
   int at(int col, int row) const { return game().veld.at(col, row); }
@@ -58,6 +57,7 @@ class PlayBoard {
   }
 
   TempFolder folder;
+  dwaalbos::LevelRef level = dwaalbos::LevelRef::file(folder.path("level.dwb"));
   dwaalbos::SharedState shared;
   dwaalbos::HeadlessHost host;
 };

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "play/engine/rules.h"
+#include "play/solver/compact_state.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -40,7 +44,7 @@ TEST(Solver, ReportsALevelWithoutAWayOutOrASearchCutOff) {
 
 TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {
   PlayBoard game({"S.X.>v", "#.#..v", "k.K.+<E"});
-  const auto solution = solve(readLevelFile(game.shared.LevelBestand).value());
+  const auto solution = solve(readLevelFile(game.level.path).value());
   ASSERT_TRUE(solution.solvable);
   game.play(solution.moves);
   EXPECT_TRUE(game.host.ended());
@@ -63,4 +67,25 @@ TEST(Tip, PointsAtTheNextSquareOrSaysTheGameIsLost) {
   EXPECT_EQ(tipFrom(game.host.engine().gameState(), known, 1).key, GameKey::Right);
   game.play("RLDR");  // the one key opened the wrong key block
   EXPECT_EQ(tipFrom(game.host.engine().gameState()).kind, Tip::Kind::Lost);
+}
+
+// The search keeps only what moves; whatever a wandering player does to blocks, keys, key
+// blocks and the switch, the kept state gives back the game the rules made.
+TEST(Solver, KeepsEveryGameItMeetsWhole) {
+  const GameState start =
+      levelStart(levelFromRows({"S.X.>vk", "#.X..vK", "kXK.+<E", ".s.b.r.", "X.X.X.X"}));
+  const CompactCodec codec(start);
+  std::vector<std::uint8_t> packed(codec.bytes());
+  std::mt19937 random(7);
+  GameState game = start;
+  GameState unpacked = start;
+  for (int i = 0; i < 3000; ++i) {
+    const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
+    const Step step = play(game, key, {false, 0, 0, true});
+    game = step.died ? start : step.next;
+    codec.pack(game, packed);
+    codec.unpack(packed, unpacked);
+    unpacked.richting = game.richting;
+    ASSERT_EQ(unpacked, game) << i;
+  }
 }

@@ -31,7 +31,7 @@ ToolRun tool(const std::string& arguments) {
 
 TEST(Tool, PlayReportsBoardPlayerAndEventsAsJson) {
   PlayBoard level({"S#", ".k", "...E"});
-  const ToolRun run = tool("play " + level.shared.LevelBestand + " RDR");
+  const ToolRun run = tool("play " + level.level.path + " RDR");
   EXPECT_EQ(run.exitCode, 0);
   const std::string empty = ",[0,0,0,0,0,0,0,0,0,0,0,0]";
   std::string rows = "[5,1,0,0,0,0,0,0,0,0,0,0]" + empty + ",[0,0,0,6,0,0,0,0,0,0,0,0]";
@@ -44,7 +44,7 @@ TEST(Tool, PlayReportsBoardPlayerAndEventsAsJson) {
 
 TEST(Tool, DialogsCarryTheirTextAnswerAndLineBreaks) {
   PlayBoard level({"SXv", ".^<"});
-  const ToolRun run = tool("play " + level.shared.LevelBestand + " R --answer yes");
+  const ToolRun run = tool("play " + level.level.path + " R --answer yes");
   EXPECT_NE(run.out.find("{\"dialog\":{\"title\":\"Zelfmoord\",\"text\":\"Je hebt een orginele "
                          "manier van zelfmoord gedaan: Je zelf dood duwen!\\r\\nWil je overnieuw "
                          "beginnen?\",\"answer\":\"yes\"}}"),
@@ -55,7 +55,7 @@ TEST(Tool, DialogsCarryTheirTextAnswerAndLineBreaks) {
 
 TEST(Tool, StandardLevelsPlayFromAGameFolderWithItsProgress) {
   PlayBoard level({"SE"});
-  const auto record = dwaalbos::encodeLevel(dwaalbos::readLevelFile(level.shared.LevelBestand).value());
+  const auto record = dwaalbos::encodeLevel(dwaalbos::readLevelFile(level.level.path).value());
   dwaalbos::Bytes set;
   for (int i = 0; i < 3; ++i) set.insert(set.end(), record.begin(), record.end());
   level.folder.write("standaardlevels", set);
@@ -69,11 +69,11 @@ TEST(Tool, StandardLevelsPlayFromAGameFolderWithItsProgress) {
 
 TEST(Tool, SolveAnswersTheShortestMovesAndItsExitCode) {
   PlayBoard solvable({"S.E"});
-  const ToolRun yes = tool("solve " + solvable.shared.LevelBestand);
+  const ToolRun yes = tool("solve " + solvable.level.path);
   EXPECT_EQ(yes.exitCode, 0);
   EXPECT_EQ(yes.out, "{\"solvable\":true,\"moves\":\"RR\",\"length\":2,\"states\":3}\n");
   PlayBoard walled({"S#E", "##."});
-  EXPECT_EQ(tool("solve " + walled.shared.LevelBestand).exitCode, 1);
+  EXPECT_EQ(tool("solve " + walled.level.path).exitCode, 1);
 }
 
 TEST(Tool, BadInputIsRefused) {

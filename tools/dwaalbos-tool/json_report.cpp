@@ -55,14 +55,14 @@ std::string eventList(const std::vector<HeadlessHost::Event>& events) {
 
 }  // namespace
 
-std::string playReport(const SharedState& shared, HeadlessHost& host) {
+std::string playReport(HeadlessHost& host) {
   const GameState& game = host.engine().gameState();
   std::ostringstream out;
   out << "{\"board\":" << boardRows(game.veld) << ",\"player\":{\"col\":" << game.col
       << ",\"row\":" << game.row << ",\"dir\":" << static_cast<int>(game.richting)
       << "},\"keys\":" << game.sleutels
       << ",\"switch\":" << (game.schakelaar ? "\"red\"" : "\"blue\"")
-      << ",\"level\":" << shared.LevelNummer << ",\"ended\":" << (host.ended() ? "true" : "false")
+      << ",\"level\":" << host.engine().level().number << ",\"ended\":" << (host.ended() ? "true" : "false")
       << ",\"events\":" << eventList(host.events()) << "}";
   return out.str();
 }

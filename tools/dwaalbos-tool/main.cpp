@@ -60,18 +60,14 @@ bool parsePlay(const std::vector<std::string>& args, PlayRequest& request) {
 
 int play(const PlayRequest& request) {
   SharedState shared(request.game);
-  if (request.number == 0) {
-    shared.LevelBestand = request.level;
-  } else {
-    shared.readLevelSets();
-    shared.LevelNummer = request.number;
-  }
+  if (request.number != 0) shared.readLevelSets();
   HeadlessHost host(shared, request.answerYes);
-  if (!host.play(request.keys)) {
+  const LevelRef level{request.number, request.level};
+  if (!host.play(level, request.keys)) {
     std::cerr << "dwaalbos-tool: cannot read the level\n";
     return 2;
   }
-  std::cout << playReport(shared, host) << '\n';
+  std::cout << playReport(host) << '\n';
   return 0;
 }
 

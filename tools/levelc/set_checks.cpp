@@ -28,11 +28,11 @@ bool completesWhenPlayed(const Doolhof& level, const std::string& keys) {
   bool completed = false;
   {
     SharedState shared(folder);
-    shared.LevelBestand = folder + "/level.dwb";
-    if (writeLevelFile(shared.LevelBestand, level)) {
+    const std::string path = folder + "/level.dwb";
+    if (writeLevelFile(path, level)) {
       HeadlessHost host(shared, false);
       const auto& events = host.events();
-      completed = host.play(keys) && host.ended() &&
+      completed = host.play(LevelRef::file(path), keys) && host.ended() &&
                   std::any_of(events.begin(), events.end(), [](const auto& event) {
                     return event.sound == 0 && event.title == texts::kKlaarTitle;
                   });

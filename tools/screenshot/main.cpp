@@ -23,8 +23,8 @@ int main(int argc, char** argv) {
   }
   SharedState shared(argv[1]);
   shared.readLevelSets();
-  shared.LevelNummer = std::atoi(argv[2]);
-  const Doolhof* level = shared.sets.byNumber(shared.LevelNummer);
+  const int number = std::atoi(argv[2]);
+  const Doolhof* level = shared.sets.byNumber(number);
   const Pictures pictures(QString::fromLocal8Bit(argv[1]));
   if (level == nullptr || !pictures.missing().isEmpty()) {
     std::fprintf(stderr, "dwaalbos-screenshot: the game folder is incomplete\n");
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   }
   const std::string moves = solve(*level).moves;
   HeadlessHost host(shared, false);
-  if (!host.play(moves.substr(0, moves.size() / 2))) return 1;
+  if (!host.play(LevelRef::standard(number), moves.substr(0, moves.size() / 2))) return 1;
 
   // The player stands still, facing the way of his last move.
   const GameState& game = host.engine().gameState();

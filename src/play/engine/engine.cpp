@@ -5,14 +5,15 @@
 
 #include "level/level_file.h"
 #include "level/texts.h"
+#include "rules.h"
 
 namespace dwaalbos {
 
-Engine::Engine(SharedState& shared, Host& host) : shared_(shared), host_(host) {}
+Engine::Engine(SharedState& shared, Host& host)
+    : shared_(shared), host_(host), files_(shared.paths), progress_(&files_) {}
 
 // A move keeps what it shows in its outcome; anything else goes to the host at once.
 void Engine::show(Shown item) {
-  if (quiet_) return;
   if (!inMove()) {
     host_.playShown({&item, 1});
     return;
@@ -32,7 +33,6 @@ Host& Engine::host() {
 }
 
 void Engine::tekenen(bool verversen) {
-  if (quiet_) return;  // a search does not copy boards it will not show
   show(shown::Redraw{g_.veld, g_.schakelaar, g_.col, g_.row, verversen});
 }
 
@@ -60,22 +60,15 @@ void Engine::settle() {
   driving_ = false;
 }
 
-std::optional<Doolhof> Engine::selectedLevel() const {
-  if (shared_.LevelNummer == 0) return readLevelFile(shared_.LevelBestand);
-  if (const Doolhof* level = shared_.sets.byNumber(shared_.LevelNummer)) return *level;
+std::optional<Doolhof> Engine::read(const LevelRef& level) const {
+  if (level.number == 0) return readLevelFile(level.path);
+  if (const Doolhof* standard = shared_.sets.byNumber(level.number)) return *standard;
   return std::nullopt;
 }
 
-bool Engine::begi() {
-  if (!selectedLevel()) return false;
-  request(Start::Begi);
-  return true;
-}
-
-bool Engine::openLevel(const std::string& path) {
-  if (!readLevelFile(path)) return false;
-  shared_.LevelBestand = path;
-  shared_.LevelNummer = 0;
+bool Engine::start(const LevelRef& level) {
+  if (!read(level)) return false;
+  level_ = level;
   request(Start::Begi);
   return true;
 }
@@ -83,7 +76,7 @@ bool Engine::openLevel(const std::string& path) {
 void Engine::verder() { request(Start::Beginnen); }
 
 void Engine::doBegi() {
-  auto level = selectedLevel();
+  auto level = read(level_);
   if (!level) return;  // a level past the last one, or a file gone since it was chosen
   s_.Gestopt = true;
   opties_.MetBitBlt = true;
@@ -91,11 +84,7 @@ void Engine::doBegi() {
   show(shown::KeyCount{0});
   toetsenleeg();
   speelgeluid(Sample::LevelStart);
-  shared_.Level = std::move(*level);
-  s_.naam = shared_.Level.Naam;
-  s_.maker = shared_.Level.Maker;
-  s_.commentaar = shared_.Level.Commentaar;
-  g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
+  takeLevel(std::move(*level));
   if (s_.Opnieuw || (s_.naam.empty() && s_.maker.empty())) {
     beginnen();
     return;
@@ -106,8 +95,15 @@ void Engine::doBegi() {
                                                  : "Commentaar: " + s_.commentaar});
 }
 
+void Engine::takeLevel(Doolhof level) {
+  doolhof_ = std::move(level);
+  s_.naam = doolhof_.Naam;
+  s_.maker = doolhof_.Maker;
+  s_.commentaar = doolhof_.Commentaar;
+  g_.veld.copyPlayAreaFrom(doolhof_.Vakken);
+}
+
 void Engine::beginnen() {
-  s_.Gehaald = false;
   stopRequested_ = false;
   placeOnStart();
   g_.schakelaar = true;
@@ -116,26 +112,17 @@ void Engine::beginnen() {
                        s_.maker.empty() ? "Anoniem" : s_.maker});
   show(shown::ShowWindow{});
   show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && opties_.overgang});
+  const bool restart = s_.Opnieuw;
   s_.Opnieuw = false;
   // Drawn as he last stood, he faces right from here on, with or without the ring.
   g_.richting = Direction::Right;
   face(g_.richting, true);
-  history_.reset();
+  if (restartFrom_ && restart) history_.restart(*restartFrom_);
+  else history_.reset();
+  restartFrom_.reset();
   showMoves();
   startGame();
 }
-
-namespace {
-
-// The leftmost column first, then the topmost row.
-std::optional<std::pair<int, int>> startCell(const Board& board) {
-  for (int c = 1; c <= 12; ++c)
-    for (int r = 1; r <= 12; ++r)
-      if (board.at(c, r) == cell::kStart) return std::pair(c, r);
-  return std::nullopt;
-}
-
-}  // namespace
 
 void Engine::placeOnStart() {
   if (const auto start = startCell(g_.veld)) {
@@ -143,12 +130,7 @@ void Engine::placeOnStart() {
   }
 }
 
-GameState Engine::levelStart() const {
-  GameState start;
-  start.veld.copyPlayAreaFrom(shared_.Level.Vakken);
-  if (const auto cell = startCell(start.veld)) std::tie(start.col, start.row) = *cell;
-  return start;
-}
+GameState Engine::levelStart() const { return dwaalbos::levelStart(doolhof_); }
 
 std::string Engine::levelTitle() const {
   return texts::kTitelBegin + s_.naam + " door " + s_.maker;
@@ -189,17 +171,15 @@ void Engine::showPause() {
 }
 
 void Engine::playPass() {
-  s_.Bewogen = false;
   showPause();
   if (s_.Pauze) return;
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
     if (host_.keyState(key)) {
       beginMove();
-      applyKey(key);
+      moving_ = true;
+      takeStep(play(g_, key, ruleOptions()));
       break;
     }
-  moving_ = moveStart_.has_value();
-  finishPass();
   if (!outcome_.question) closePass();
 }
 
@@ -233,10 +213,11 @@ void Engine::settleAnswer(Asked asked, bool yes) {
   switch (asked) {
     case Asked::Crush:
       settleCrush(yes);
-      completeMove();
+      walkAfterCrush();
+      if (!outcome_.question) endMove();
       break;
     case Asked::Next:
-      if (yes) begi();
+      if (yes) start(level_);
       else endedAndCleared();
       endMove();
       break;
@@ -247,17 +228,6 @@ void Engine::settleAnswer(Asked asked, bool yes) {
     case Asked::Leave: settleLeave(yes); break;
     case Asked::None: break;
   }
-}
-
-// A search answers No to every question at once.
-void Engine::act(GameKey key) {
-  quiet_ = true;
-  s_.Bewogen = false;
-  outcome_ = {};
-  applyKey(key);
-  finishPass();
-  while (outcome_.question) settleAnswer(asked_, false);
-  quiet_ = false;
 }
 
 void Engine::beginMove() {
@@ -292,10 +262,19 @@ bool Engine::zetOpnieuw() {
   return true;
 }
 
+bool Engine::rewind(const std::function<bool(const GameState&)>& winnable) {
+  if (!gameRunning() || outcome_.question) return false;
+  for (std::size_t steps = 0; steps < history_.depth(); ++steps) {
+    if (!winnable(history_.back(steps))) continue;
+    restoreMove(history_.rewind(steps, gameState()));
+    return true;
+  }
+  return false;
+}
+
 void Engine::restoreMove(const std::optional<GameState>& state) {
   if (!state) return;
   setGameState(*state);
-  s_.Bewogen = false;  // a key accepted in this pass belonged to the state taken back
   moveStart_.reset();
   tekenen(true);
   showMoves();
@@ -311,40 +290,39 @@ void Engine::setGameState(const GameState& state) {
   show(shown::KeyCount{g_.sleutels});
 }
 
-void Engine::applyKey(GameKey key) {
-  switch (key) {
-    case GameKey::Left:
-      if (g_.col != 1) s_.Bewogen = true;
-      g_.richting = Direction::Left;
-      break;
-    case GameKey::Right:
-      s_.Bewogen = true;
-      g_.richting = Direction::Right;
-      break;
-    case GameKey::Up:
-      if (g_.row != 1) s_.Bewogen = true;
-      g_.richting = Direction::Up;
-      break;
-    case GameKey::Down:
-      s_.Bewogen = true;
-      g_.richting = Direction::Down;
-      break;
-    case GameKey::Space: flipSwitch(); return;
-    case GameKey::Enter: return;
+RuleOptions Engine::ruleOptions() const {
+  return {opties_.volglijnen, opties_.Lijnvertraging, opties_.Loopvertraging, false};
+}
+
+// The rules' step becomes the game; a crush waits for its answer, a completed level ends.
+void Engine::takeStep(Step step) {
+  g_ = std::move(step.next);
+  if (step.lineDelaySet) opties_.Lijnvertraging = 20;
+  for (Shown& item : step.shown) show(std::move(item));
+  outcome_.died = step.died;
+  outcome_.endless = step.endless;
+  if (step.crush) {
+    crush_ = std::move(*step.crush);
+    ask(Asked::Crush, texts::kZelfmoordTitle, texts::kZelfmoord);
+    s_.Gestopt = true;
+    return;
   }
-  face(g_.richting);
-}
-
-// A move that crushed the player stops after its first step until the question is answered.
-void Engine::finishPass() {
-  if (!s_.Bewogen) return;
-  stepOff();
-  if (!outcome_.question) completeMove();
-}
-
-void Engine::completeMove() {
-  walkOn();
+  if (!step.completed) return;
+  levelEnd();
   if (!outcome_.question) endMove();
+}
+
+// The crushing move went on over arrows: the game it ended restarts or is left.
+void Engine::walkAfterCrush() {
+  if (crush_.refused) return;
+  if (s_.DirectOpnieuw) {
+    s_.DirectOpnieuw = false;
+    request(Start::Beginnen);
+    return;
+  }
+  host().closeWindow();
+  if (outcome_.question) return;  // "Zeker weten?" decides once it is answered
+  if (!stopRequested_) s_.Gestopt = false;
 }
 
 void Engine::endMove() {
@@ -352,28 +330,18 @@ void Engine::endMove() {
   toetsenleeg();
 }
 
-void Engine::flipSwitch() {
-  const int c = g_.col;
-  const int r = g_.row;
-  if (!Board::contains(c, r) || g_.veld.at(c, r) != cell::kSwitch) return;
-  speelgeluid(Sample::Switch);
-  g_.schakelaar = !g_.schakelaar;
-  tekenen(true);
-  show(shown::Wait{200});
-}
-
 void Engine::toetsenleeg() { show(shown::FlushKeys{}); }
 
+// A restart of a running game can be taken back like a move.
 void Engine::overnieuw() {
-  if (shared_.LevelNummer == 0) {
-    auto level = readLevelFile(shared_.LevelBestand);
+  std::optional<GameState> before;
+  if (gameRunning()) before = g_;
+  if (level_.number == 0) {
+    auto level = readLevelFile(level_.path);
     if (!level) return;  // the file is gone: nothing to start again
-    shared_.Level = std::move(*level);
-    s_.naam = shared_.Level.Naam;
-    s_.maker = shared_.Level.Maker;
-    s_.commentaar = shared_.Level.Commentaar;
-    g_.veld.copyPlayAreaFrom(shared_.Level.Vakken);
+    takeLevel(std::move(*level));
   }
+  restartFrom_ = std::move(before);
   s_.DirectOpnieuw = true;
   s_.Opnieuw = true;
   s_.Gestopt = true;
@@ -421,6 +389,7 @@ void Engine::settleLeave(bool yes) {
 }
 
 void Engine::stopGame() {
+  restartFrom_.reset();
   s_.Gestopt = true;
   stopRequested_ = true;
   pending_ = Start::None;

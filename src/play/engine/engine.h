@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,11 +11,21 @@
 #include "host.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
+#include "level_ref.h"
 #include "play_state.h"
+#include "progress_port.h"
+#include "rules.h"
 
 namespace dwaalbos {
 
-// The rules of the game and the play window's game flow, with no window system in it.
+// The game in three layers, none of them with a window system in it:
+// - the rules (rules.h): `play`, a pure function from a game and a key to the next game, what
+//   it shows and how the move ended; a crush comes back as data;
+// - this session above them: the level being played (`start`), the flow from introduction to
+//   the level's end, its questions and answers, the history (undo, redo, restart), and the
+//   writes of progress and best results through a port;
+// - the front ends (the Qt play window, dwaalbos-tool, the tests): a Host that hands in keys
+//   and answers and shows what the session gives it.
 //
 // The host runs the game pass by pass from its own event loop. Games started from inside a
 // game (restart, next level, a level opened while one runs) do not nest: the request ends the
@@ -28,12 +39,17 @@ class Engine {
   PlayState& state() { return s_; }
   const PlayState& state() const { return s_; }
   Opties& opties() { return opties_; }
+  // Best results and progress go to `port` from now on instead of the game folder's files.
+  void keepProgressIn(ProgressPort& port) { progress_ = &port; }
 
   // Commands of the play window and the screens around it.
-  bool begi();                        // start the selected level; false when it cannot be read
+  // Starts `level`, ending any game under way; false (and nothing changed) when it cannot be
+  // read.
+  bool start(const LevelRef& level);
+  // The level being played, or last played.
+  const LevelRef& level() const { return level_; }
   void verder();                      // the introduction screen was dismissed: play
-  bool openLevel(const std::string& path);  // play a level file (the open command)
-  void overnieuw();                   // restart the level (after "Zeker weten?")
+  void overnieuw();  // restart the level (after "Zeker weten?"); undone like a move
   void leeg();                        // empty the board and its captions
   void naareditor(bool completed = false);  // leave test play for the editor
   void stopGame();                    // end the running game without a new one
@@ -51,6 +67,9 @@ class Engine {
   // none or no game runs.
   bool zetTerug();
   bool zetOpnieuw();
+  // Goes back to the most recent position of this attempt that `winnable` accepts, in one
+  // step that can be taken back; false when there is none or no game runs.
+  bool rewind(const std::function<bool(const GameState&)>& winnable);
   // The player's answer to the question that stopped the game (lastMove().question); the move
   // and its pass then go on, and may stop at the next question.
   void answer(bool yes);
@@ -64,18 +83,12 @@ class Engine {
   void setGameState(const GameState& state);
   const MoveOutcome& lastMove() const { return outcome_; }
 
-  // One pass in which `key` is the first key found pressed, without the
-  // event processing and without a place in the history: what a solver needs to try a move.
-  void act(GameKey key);
   // Forgets the keys pressed until now (`toetsenleeg`).
   void toetsenleeg();
 
  private:
   friend class EngineTestAccess;
   enum class Start { None, Begi, Beginnen };
-  // How the player comes onto a cell: a plain step, the end of a ride over arrows, or that
-  // end once more after the ride was walked. Only a push block tells them apart.
-  enum class Arrival { Step, RideEnd, AfterRide };
   // What the pending question decides.
   enum class Asked { None, Crush, Next, SetEnd, Leave };
 
@@ -91,8 +104,9 @@ class Engine {
   }
   void request(Start start);
   void settle();
-  std::optional<Doolhof> selectedLevel() const;
+  std::optional<Doolhof> read(const LevelRef& level) const;
   void doBegi();
+  void takeLevel(Doolhof level);
   void beginnen();
   // Puts the player on the board's start square: the leftmost column first, then the topmost
   // row. Without one he stays where he stood.
@@ -101,59 +115,43 @@ class Engine {
   void endGame();
   void playPass();
   void showPause();
-  void applyKey(GameKey key);
-  void finishPass();
-  void completeMove();
   void endMove();
   void closePass();
   void ask(Asked what, const std::string& title, const std::string& text);
   void settleAnswer(Asked asked, bool yes);
   void settleCrush(bool yes);
   void settleLeave(bool yes);
-  void stepOff();
-  void walkOn();
+  void playKey(GameKey key);
+  void takeStep(Step step);
+  void walkAfterCrush();
+  RuleOptions ruleOptions() const;
   void beginMove();
   void recordMove();
   void restoreMove(const std::optional<GameState>& state);
   void showMoves();
-  void flipSwitch();
-  bool collision(int& x, int& y);
-  bool collisionUnchecked(int& x, int& y);
-  bool pcollision(int& wX, int& wY);
-  bool bcollision(int x, int y, Arrival arrival);
-  bool pushRule(int x, int y, Arrival arrival);
-  bool pbcollision(int pbX, int pbY, Direction& deRichting);
-  void voerpbuit(int vpbx, int vpby, Direction vpbrichting);
-  void laatstepijl(int& x, int& y, Direction& d);
-  void duwblokken(int dux, int duy, Direction durichting, int ablok, int min);
-  void zelfmoord(int x, int y);
-  void lijnerbij(int x, int y, Direction richting, bool isblok);
-  void volglijnen();
-  bool circleLimitReached();
   void levelEnd();
   void saveProgress(bool secondSet, std::int16_t next);
   void offerNext(const std::string& text);
   void setEndAnswered(bool yes);
   void endedAndCleared();
-  void takeKey(int x, int y);
-  bool openKeyBlock(int x, int y);
-  void walkPlayer(int blocks);
   std::string levelTitle() const;
 
   SharedState& shared_;
   Host& host_;
+  LevelRef level_;
+  Doolhof doolhof_;  // the level as read when it started
   PlayState s_;
   Opties opties_;
   History history_;
+  ProgressFiles files_;
+  ProgressPort* progress_;
   GameState g_;
   MoveOutcome outcome_;
   std::size_t handed_ = 0;  // items of outcome_.shown the host has had
-  bool quiet_ = false;      // a search plays: nothing is shown
   std::optional<GameState> moveStart_;  // the game as the move being played found it
   bool moving_ = false;   // a move key was accepted in this pass
-  bool refused_ = false;  // the move's first step was refused, or pushed without walking on
-  // Blocks a push set down after it crushed the player: a No clears the board under them.
-  std::vector<std::pair<int, int>> afterCrush_;
+  CrushPending crush_;  // what the move does once "Zelfmoord" is answered
+  std::optional<GameState> restartFrom_;  // the game the restart asked for leaves
   Asked asked_ = Asked::None;
   Start pending_ = Start::None;
   bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)

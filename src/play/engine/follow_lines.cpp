@@ -1,20 +1,21 @@
 // The follow lines: the way of a move over arrows, recorded and played back as bars.
-#include "engine.h"
+#include "move_rules.h"
 
 namespace dwaalbos {
 
-void Engine::lijnerbij(int x, int y, Direction richting, bool isblok) {
-  s_.Lijnen.push_back({x, y, richting, isblok});
+void MoveRules::lijnerbij(int x, int y, Direction richting, bool isblok) {
+  lijnen_.push_back({x, y, richting, isblok});
 }
 
-void Engine::volglijnen() {
-  if (!opties_.volglijnen) return;
-  if (opties_.Lijnvertraging == 0) {
-    opties_.Lijnvertraging = 20;
+void MoveRules::volglijnen() {
+  if (!options_.followLines) return;
+  if (options_.lineDelayMs == 0) {
+    options_.lineDelayMs = 20;
+    step_.lineDelaySet = true;
     show(shown::FollowDelay{});
   }
-  s_.Lijnengetoond = true;
-  show(shown::Bars{{s_.Lijnen.begin() + 1, s_.Lijnen.end()}, opties_.Lijnvertraging});
+  lijnengetoond_ = true;
+  show(shown::Bars{lijnen_, options_.lineDelayMs});
   toetsenleeg();
 }
 

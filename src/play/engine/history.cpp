@@ -2,29 +2,39 @@
 
 namespace dwaalbos {
 
-void History::record(const GameState& before) {
-  undo_.push_back(before);
+void History::push(const GameState& before, int movesAfter) {
+  undo_.push_back({before, moves_});
   if (undo_.size() > kKept) undo_.pop_front();
   redo_.clear();
-  ++moves_;
+  moves_ = movesAfter;
 }
+
+void History::record(const GameState& before) { push(before, moves_ + 1); }
+
+void History::restart(const GameState& before) { push(before, 0); }
 
 std::optional<GameState> History::undo(const GameState& now) {
   if (undo_.empty()) return std::nullopt;
-  GameState earlier = std::move(undo_.back());
+  Entry earlier = std::move(undo_.back());
   undo_.pop_back();
-  redo_.push_back(now);
-  --moves_;
-  return earlier;
+  redo_.push_back({now, moves_});
+  moves_ = earlier.moves;
+  return std::move(earlier.state);
 }
 
 std::optional<GameState> History::redo(const GameState& now) {
   if (redo_.empty()) return std::nullopt;
-  GameState later = std::move(redo_.back());
+  Entry later = std::move(redo_.back());
   redo_.pop_back();
-  undo_.push_back(now);
-  ++moves_;
-  return later;
+  undo_.push_back({now, moves_});
+  moves_ = later.moves;
+  return std::move(later.state);
+}
+
+GameState History::rewind(std::size_t steps, const GameState& now) {
+  const Entry target = undo_[undo_.size() - 1 - steps];
+  push(now, target.moves);
+  return target.state;
 }
 
 void History::forget() {

@@ -8,15 +8,24 @@
 
 namespace dwaalbos {
 
-// The moves of one attempt at a level, taken back and played again, and their count.
+// The moves of one attempt at a level, taken back and played again, and their count. A
+// restart is one more step: taking it back returns to the game before it, count and all.
 class History {
  public:
   // A move changed the game from `before`: it can be taken back; what was taken back is gone.
   void record(const GameState& before);
-  // The state before the last move, or nothing; `now` can then be played again.
+  // The level starts again from `before`, the count from 0.
+  void restart(const GameState& before);
+  // The state before the last step, or nothing; `now` can then be played again.
   std::optional<GameState> undo(const GameState& now);
-  // The state after the move last taken back, or nothing.
+  // The state after the step last taken back, or nothing.
   std::optional<GameState> redo(const GameState& now);
+  // Goes back to the state `steps` steps before the last one (0: the one undo gives) in one
+  // step, which undo takes back to `now`.
+  GameState rewind(std::size_t steps, const GameState& now);
+  // The states undo can go back to, counted from the most recent.
+  std::size_t depth() const { return undo_.size(); }
+  const GameState& back(std::size_t steps) const { return undo_[undo_.size() - 1 - steps].state; }
   // Nothing to take back or play again any more; the count stays.
   void forget();
   void reset();
@@ -29,8 +38,14 @@ class History {
   // A long session keeps its most recent moves; the oldest can no longer be taken back.
   static constexpr std::size_t kKept = 20'000;
 
-  std::deque<GameState> undo_;
-  std::deque<GameState> redo_;
+  struct Entry {
+    GameState state;
+    int moves = 0;  // the count that goes with it
+  };
+  void push(const GameState& before, int movesAfter);
+
+  std::deque<Entry> undo_;
+  std::deque<Entry> redo_;
   int moves_ = 0;
 };
 

@@ -13,7 +13,7 @@ namespace dwaalbos {
 // The Qt play window is one host; the tests and the command-line tool are others. The engine
 // hands over what it showed before each of these calls, so a host sees everything in order.
 // A host never calls back into a running engine except through the engine's command methods
-// (Engine::verder, openLevel, overnieuw ...).
+// (Engine::verder, start, overnieuw ...).
 class Host {
  public:
   virtual ~Host() = default;

@@ -1,8 +1,5 @@
 // Push blocks: chains tried on a copy of the board, carried over arrows run by run.
-#include <stdexcept>
-
-#include "engine.h"
-#include "level/texts.h"
+#include "move_rules.h"
 
 namespace dwaalbos {
 namespace {
@@ -12,47 +9,51 @@ constexpr int kArrowWalkLimit = 4 * 144;
 
 }  // namespace
 
-bool Engine::pushRule(int x, int y, Arrival arrival) {
+bool MoveRules::pushRule(int x, int y, Arrival arrival) {
   // A ride's end cell is emptied on arrival, so a block there on the second look is a block
   // set back onto the player, who has then died already; the rule leaves it alone.
   if (arrival == Arrival::AfterRide) return true;
-  s_.Blokteller = 0;
-  const Direction d = s_.Looprichting;
-  if (pbcollision(x, y, s_.Looprichting)) return true;
+  blokteller_ = 0;
+  const Direction d = looprichting_;
+  if (pbcollision(x, y, looprichting_)) return true;
   g_.veld.set(x, y, cell::kEmpty);
   if (arrival == Arrival::RideEnd) {
     voerpbuit(x, y, d);
     return false;
   }
   speelgeluid(Sample::Step);
-  walkPlayer(s_.Blokrijen[1]);
-  const int n = s_.Blokrijen[1];
+  walkPlayer(blokrijen_[1]);
+  const int n = blokrijen_[1];
   const int frontX = x + n * dir::dx(d);
   const int frontY = y + n * dir::dy(d);
-  if (s_.Blokrijen.size() - 1 > 1) voerpbuit(frontX, frontY, d);
-  else g_.veld.set(frontX, frontY, cell::kPushBlock);
+  if (blokrijen_.size() - 1 > 1) voerpbuit(frontX, frontY, d);
+  else if (Board::inPlay(frontX, frontY)) g_.veld.set(frontX, frontY, cell::kPushBlock);
+  else broken_ = true;
   return true;
 }
 
-bool Engine::pbcollision(int pbX, int pbY, Direction& deRichting) {
-  s_.Blokrijen.assign(s_.Meegevoerd ? 2 : 1, 0);
-  s_.Schaduwveld.copyPlayAreaFrom(g_.veld);
+bool MoveRules::pbcollision(int pbX, int pbY, Direction& deRichting) {
+  blokrijen_.assign(meegevoerd_ ? 2 : 1, 0);
+  Board schaduwveld = g_.veld;  // the board the trial push walks on
+  startWalk();
   for (bool first = true;; first = false) {
     if (circleLimitReached()) return true;
-    if (pbX > 12 || pbY > 12 || pbX < 1 || pbY < 1) return true;
-    const int k = s_.Schaduwveld.at(pbX, pbY);
+    if (!Board::inPlay(pbX, pbY)) return true;
+    // The first cell is emptied once passed: coming back to it is no circle.
+    if (!first && circles(pbX, pbY, deRichting)) return endless();
+    const int k = schaduwveld.at(pbX, pbY);
     if ((k >= cell::kWall && k <= cell::kKeyBlock) || k == cell::kUnused) return true;
     if (k == cell::kPushBlock) {
-      ++s_.Blokteller;
-      if (first) s_.Schaduwveld.set(pbX, pbY, cell::kEmpty);
+      ++blokteller_;
+      if (first) schaduwveld.set(pbX, pbY, cell::kEmpty);
     } else if (cell::isArrow(k)) {
-      if (s_.Blokteller != 0) {
-        s_.Blokrijen.push_back(s_.Blokteller);
-        s_.Blokteller = 0;
+      if (blokteller_ != 0) {
+        blokrijen_.push_back(blokteller_);
+        blokteller_ = 0;
       }
       if (k != cell::kFourWay) deRichting = dir::ofArrow(k);
     } else {
-      s_.Blokrijen.push_back(s_.Blokteller);
+      blokrijen_.push_back(blokteller_);
       speelgeluid(Sample::PushAccepted);
       return false;
     }
@@ -62,36 +63,40 @@ bool Engine::pbcollision(int pbX, int pbY, Direction& deRichting) {
   }
 }
 
-void Engine::voerpbuit(int vpbx, int vpby, Direction vpbrichting) {
+void MoveRules::voerpbuit(int vpbx, int vpby, Direction vpbrichting) {
   volglijnen();
   speelgeluid(Sample::Step);
   int f = 1;
-  if (s_.Meegevoerd) {
+  if (meegevoerd_) {
     speelgeluid(Sample::Ride);
     f = 0;
   }
   if (vpbrichting == Direction::None) vpbrichting = g_.richting;
-  laatstepijl(vpbx, vpby, vpbrichting);
-  const int n = static_cast<int>(s_.Blokrijen.size()) - 1;
-  if (s_.Blokrijen[2] == 0) {
+  if (!laatstepijl(vpbx, vpby, vpbrichting)) return;
+  const int n = static_cast<int>(blokrijen_.size()) - 1;
+  if (blokrijen_[2] == 0) {
     duwblokken(vpbx, vpby, vpbrichting, 1, 0);
     return;
   }
   for (int i = 2; i <= n; ++i) {
-    const int run = s_.Blokrijen[static_cast<std::size_t>(i)];
+    const int run = blokrijen_[static_cast<std::size_t>(i)];
     duwblokken(vpbx, vpby, vpbrichting, run + 1, i == n ? 1 - f : 2 - f);
     vpbx += (run + f) * dir::dx(vpbrichting);
     vpby += (run + f) * dir::dy(vpbrichting);
-    laatstepijl(vpbx, vpby, vpbrichting);
+    if (broken_ || !laatstepijl(vpbx, vpby, vpbrichting)) return;
     f = 1;
   }
 }
 
-void Engine::laatstepijl(int& x, int& y, Direction& d) {
+// Walks the arrows from (x, y) to the last one; false (and the step broken) when the walk
+// leaves the board or circles, which the trial push should have refused already.
+bool MoveRules::laatstepijl(int& x, int& y, Direction& d) {
   bool passed = false;
   for (int steps = 0;; ++steps) {
-    // The trial push refuses endless ways before this walk; the bound only guards the board.
-    if (steps > kArrowWalkLimit) throw std::out_of_range("arrow walk");
+    if (steps > kArrowWalkLimit || !Board::contains(x, y)) {
+      broken_ = true;
+      return false;
+    }
     const int k = g_.veld.at(x, y);
     if (!cell::isArrow(k)) break;
     if (k != cell::kFourWay) d = dir::ofArrow(k);
@@ -103,14 +108,19 @@ void Engine::laatstepijl(int& x, int& y, Direction& d) {
     x -= dir::dx(d);
     y -= dir::dy(d);
   }
+  return true;
 }
 
-void Engine::duwblokken(int dux, int duy, Direction durichting, int ablok, int min) {
+void MoveRules::duwblokken(int dux, int duy, Direction durichting, int ablok, int min) {
   for (int i = 1; i <= ablok - min; ++i) {
     const int x = dux + i * dir::dx(durichting);
     const int y = duy + i * dir::dy(durichting);
+    if (!Board::contains(x, y)) {
+      broken_ = true;
+      return;
+    }
     g_.veld.set(x, y, cell::kPushBlock);
-    if (outcome_.question) afterCrush_.emplace_back(x, y);
+    if (step_.crush) step_.crush->setAfter.emplace_back(x, y);
     zelfmoord(x, y);
   }
 }

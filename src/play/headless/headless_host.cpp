@@ -8,15 +8,11 @@ HeadlessHost::HeadlessHost(SharedState& shared, bool answerYes)
   engine_.opties() = Opties{false, 0, true, 0, true, false};
 }
 
-bool HeadlessHost::play(const std::string& keys, bool start) {
+bool HeadlessHost::play(const LevelRef& level, const std::string& keys) {
   keys_ = keys;
   next_ = 0;
   keysExhausted_ = false;
-  if (start) {
-    if (!engine_.begi()) return false;
-  } else {
-    engine_.verder();
-  }
+  if (!engine_.start(level)) return false;
   while (engine_.gameRunning()) playLetter();
   ended_ = !keysExhausted_;
   return true;

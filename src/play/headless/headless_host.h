@@ -24,10 +24,9 @@ class HeadlessHost : public NullHost {
 
   Engine& engine() { return engine_; }
   const Engine& engine() const { return engine_; }
-  // Plays the keys: L left, R right, U up, D down, S space, Z undo, Y redo; each letter is
-  // one pass. Starts the level selected in the shared state first when `start` is set.
-  // False when that level cannot be read.
-  bool play(const std::string& keys, bool start = true);
+  // Starts `level` and plays the keys: L left, R right, U up, D down, S space, Z undo,
+  // Y redo; each letter is one pass. False when the level cannot be read.
+  bool play(const LevelRef& level, const std::string& keys);
   // True when the game ended by its own rules rather than by running out of keys.
   bool ended() const { return ended_; }
 

@@ -4,91 +4,15 @@
 #include <array>
 #include <vector>
 
-#include "play/engine/engine.h"
-#include "play/engine/null_host.h"
+#include "compact_state.h"
+#include "play/engine/rules.h"
 #include "state_store.h"
 
 namespace dwaalbos {
 namespace {
 
-// Plays single moves for the search: no follow lines, every question answered No.
-class SearchHost : public NullHost {
- public:
-  explicit SearchHost(SharedState& shared) : engine(shared, *this) {
-    engine.opties() = Opties{false, 0, false, 0, true, false};
-  }
-
-  Engine engine;
-};
-
-// Board cells as indices into the few values the level can hold; two to a byte when at most
-// sixteen values occur, as in every ordinary level.
-class StateCodec {
- public:
-
-  explicit StateCodec(const Board& board) {
-    palette_ = {cell::kEmpty, cell::kPushBlock};
-    for (int c = 1; c <= 12; ++c)
-      for (int r = 1; r <= 12; ++r)
-        if (std::find(palette_.begin(), palette_.end(), board.at(c, r)) == palette_.end())
-          palette_.push_back(board.at(c, r));
-    nibbles_ = palette_.size() <= 16;
-    boardBytes_ = nibbles_ ? 72 : 144;
-    for (std::size_t i = 0; i < palette_.size(); ++i)
-      if (palette_[i] >= 0 && palette_[i] < 16) ordinary_[static_cast<std::size_t>(palette_[i])] = static_cast<std::uint8_t>(i);
-  }
-
-  std::size_t bytes() const { return boardBytes_ + 3; }
-
-  void pack(const GameState& state, std::vector<std::uint8_t>& out) const {
-    out.resize(bytes());
-    const auto& cells = state.veld.flat();
-    std::size_t i = 0;
-    for (std::size_t row = 1; row <= 12; ++row) {
-      const std::int16_t* cell = cells.data() + row * Board::kSide + 1;
-      for (int c = 0; c < 12; c += 2, cell += 2, i += 2) {
-        const auto first = static_cast<std::uint8_t>(indexOf(cell[0]));
-        const auto second = static_cast<std::uint8_t>(indexOf(cell[1]));
-        if (nibbles_) {
-          out[i / 2] = static_cast<std::uint8_t>(first | second << 4);
-        } else {
-          out[i] = first;
-          out[i + 1] = second;
-        }
-      }
-    }
-    out[boardBytes_] = static_cast<std::uint8_t>(state.col - 1 + 12 * (state.row - 1));
-    out[boardBytes_ + 1] = state.schakelaar ? 1 : 0;
-    out[boardBytes_ + 2] = static_cast<std::uint8_t>(std::min(state.sleutels, 255));
-  }
-
-  void unpack(std::span<const std::uint8_t> in, GameState& state) const {
-    auto& cells = state.veld.flat();
-    std::size_t i = 0;
-    for (std::size_t row = 1; row <= 12; ++row) {
-      std::int16_t* cell = cells.data() + row * Board::kSide + 1;
-      for (int c = 0; c < 12; ++c, ++cell, ++i) {
-        const int index = nibbles_ ? in[i / 2] >> (4 * (i % 2)) & 0x0F : in[i];
-        *cell = palette_[static_cast<std::size_t>(index)];
-      }
-    }
-    state.col = in[boardBytes_] % 12 + 1;
-    state.row = in[boardBytes_] / 12 + 1;
-    state.schakelaar = in[boardBytes_ + 1] != 0;
-    state.sleutels = in[boardBytes_ + 2];
-  }
-
- private:
-  int indexOf(std::int16_t value) const {
-    if (value >= 0 && value < 16) return ordinary_[static_cast<std::size_t>(value)];
-    return static_cast<int>(std::find(palette_.begin(), palette_.end(), value) - palette_.begin());
-  }
-
-  std::vector<std::int16_t> palette_;
-  std::array<std::uint8_t, 16> ordinary_{};  // palette index of the codes 0..15
-  bool nibbles_ = true;
-  std::size_t boardBytes_ = 72;
-};
+// Single moves for the search: nothing shown, no follow lines.
+constexpr RuleOptions kSearch{false, 0, 0, true};
 
 constexpr std::array<std::pair<GameKey, char>, 5> kMoves = {{{GameKey::Left, 'L'},
                                                              {GameKey::Right, 'R'},
@@ -96,18 +20,15 @@ constexpr std::array<std::pair<GameKey, char>, 5> kMoves = {{{GameKey::Left, 'L'
                                                              {GameKey::Down, 'D'},
                                                              {GameKey::Space, 'S'}}};
 
-void resetMove(PlayState& state) {
-  state.Gestopt = false;
-  state.Gehaald = false;
-  state.Opnieuw = false;
-  state.DirectOpnieuw = false;
-  state.Doorschuiven = false;
+bool samePlace(const GameState& a, const GameState& b) {
+  return a.col == b.col && a.row == b.row && a.schakelaar == b.schakelaar &&
+         a.sleutels == b.sleutels;
 }
 
 std::string pathTo(const StateStore& store, std::uint32_t index, char last) {
   std::string moves(1, last);
   for (; store.parent(index) != StateStore::kNone; index = store.parent(index))
-    moves += store.move(index);
+    moves += kMoves[static_cast<std::size_t>(store.move(index))].second;
   std::reverse(moves.begin(), moves.end());
   return moves;
 }
@@ -121,62 +42,85 @@ GameKey letterKey(char letter) {
 }
 
 Solution solve(const Doolhof& level, std::size_t stateLimit) {
-  SharedState shared("");
-  shared.Level = level;
-  NullHost host;
-  const Engine engine(shared, host);
-  return solveFrom(engine.levelStart(), stateLimit);
+  return solveFrom(levelStart(level), stateLimit);
 }
 
 std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& start,
                                       std::string_view moves) {
-  SharedState shared("");
-  SearchHost host(shared);
-  host.engine.setGameState(start);
   auto sameGame = [&state](GameState now) {
     now.richting = state.richting;
     return now == state;
   };
+  GameState game = start;
   for (std::size_t played = 0;; ++played) {
-    if (sameGame(host.engine.gameState())) return played;
+    if (sameGame(game)) return played;
     if (played == moves.size()) return std::nullopt;
-    host.engine.act(letterKey(moves[played]));
+    game = play(game, letterKey(moves[played]), kSearch).next;
   }
 }
 
+// The states one state leads to, packed, waiting to be stored together: their slots in the
+// table are fetched while the next ones are packed.
+class Children {
+ public:
+  explicit Children(std::size_t bytes) : bytes_(bytes), packed_(kMoves.size() * bytes) {}
+
+  std::span<std::uint8_t> next() { return {packed_.data() + count_ * bytes_, bytes_}; }
+  void keep(const StateStore& store, int move) {
+    hashes_[count_] = store.hashOf(next());
+    store.prefetch(hashes_[count_]);
+    moves_[count_++] = move;
+  }
+  void store(StateStore& store, std::uint32_t parent) {
+    bool added = false;
+    for (std::size_t i = 0; i < count_; ++i)
+      store.insert({packed_.data() + i * bytes_, bytes_}, hashes_[i], parent, moves_[i], added);
+    count_ = 0;
+  }
+
+ private:
+  std::size_t bytes_;
+  std::vector<std::uint8_t> packed_;
+  std::array<std::uint64_t, kMoves.size()> hashes_{};
+  std::array<int, kMoves.size()> moves_{};
+  std::size_t count_ = 0;
+};
+
 Solution solveFrom(const GameState& start, std::size_t stateLimit) {
-  SharedState shared("");
-  SearchHost host(shared);
-  Engine& engine = host.engine;
-
-  const StateCodec codec(start.veld);
+  const CompactCodec codec(start);
   StateStore store(codec.bytes());
-  std::vector<std::uint8_t> packed;
-  bool added = false;
-  codec.pack(start, packed);
-  store.insert(packed, StateStore::kNone, 0, added);
+  Children children(codec.bytes());
+  codec.pack(start, children.next());
+  children.keep(store, 0);
+  children.store(store, StateStore::kNone);
 
-  Solution result;
   GameState before = start;
   std::uint32_t next = 0;
+  stateLimit = std::min(stateLimit, StateStore::kMostStates);
   for (; next < store.size() && store.size() < stateLimit; ++next) {
-    codec.unpack(store.state(next), before);
+    const auto stored = store.state(next);  // stays where it is while the store grows
+    codec.unpack(stored, before);
     const bool onSwitch = before.veld.at(before.col, before.row) == cell::kSwitch;
-    for (const auto& [key, letter] : kMoves) {
+    for (std::size_t m = 0; m < kMoves.size(); ++m) {
+      const auto& [key, letter] = kMoves[m];
       if (key == GameKey::Space && !onSwitch) continue;
-      engine.setGameState(before);
-      resetMove(engine.state());
-      engine.act(key);
-      const MoveOutcome& outcome = engine.lastMove();
-      if (outcome.died) continue;
-      if (outcome.completed) {
-        result = {true, pathTo(store, next, letter), store.size(), store.bytesUsed(), false};
-        return result;
+      const Step step = play(before, key, kSearch);
+      if (step.died) continue;
+      if (step.completed) {
+        children.store(store, next);
+        return {true, pathTo(store, next, letter), store.size(), store.bytesUsed(), false};
       }
-      codec.pack(engine.gameState(), packed);
-      store.insert(packed, next, letter, added);
+      if (step.next.veld == before.veld) {
+        if (samePlace(step.next, before)) continue;  // refused: the state it came from
+        codec.packSameBoard(step.next, stored, children.next());
+      } else {
+        codec.pack(step.next, children.next());
+      }
+      children.keep(store, static_cast<int>(m));
     }
+    children.store(store, next);
   }
+  Solution result;
   result.states = store.size();
   result.bytes = store.bytesUsed();
   result.limitReached = next < store.size();

@@ -5,10 +5,11 @@
 
 namespace dwaalbos {
 
-StateStore::StateStore(std::size_t stateBytes) : stateBytes_(stateBytes), slots_(1 << 16, 0) {}
+StateStore::StateStore(std::size_t stateBytes)
+    : stateBytes_(stateBytes), recordBytes_(stateBytes + 4), slots_(1 << 12, 0) {}
 
 std::uint64_t StateStore::hashOf(std::span<const std::uint8_t> state) const {
-  // Eight bytes at a time, multiplied and folded: states differ in few bytes, so every byte
+  // Eight bytes at a time, multiplied and folded: states differ in few bits, so every byte
   // must reach the low bits the table uses.
   std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ state.size();
   std::size_t i = 0;
@@ -18,32 +19,59 @@ std::uint64_t StateStore::hashOf(std::span<const std::uint8_t> state) const {
     hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
     hash ^= hash >> 32;
   }
-  for (; i < state.size(); ++i) hash = (hash ^ state[i]) * 0xC4CEB9FE1A85EC53ull;
-  return hash ^ (hash >> 29);
+  if (i < state.size()) {
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, state.data() + i, state.size() - i);
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ull;
+  }
+  hash ^= hash >> 33;
+  hash *= 0xC4CEB9FE1A85EC53ull;
+  return hash ^ (hash >> 33);
+}
+
+std::uint8_t* StateStore::record(std::uint32_t index) const {
+  return chunks_[index / kChunkStates].get() + (index % kChunkStates) * recordBytes_;
+}
+
+std::uint32_t StateStore::link(std::uint32_t index) const {
+  std::uint32_t value;
+  std::memcpy(&value, record(index) + stateBytes_, 4);
+  return value;
 }
 
 std::span<const std::uint8_t> StateStore::state(std::uint32_t index) const {
-  return {arena_.data() + static_cast<std::size_t>(index) * stateBytes_, stateBytes_};
+  return {record(index), stateBytes_};
 }
 
-std::uint32_t StateStore::insert(std::span<const std::uint8_t> state, std::uint32_t parent,
-                                 char move, bool& added) {
-  if ((parents_.size() + 1) * 2 > slots_.size()) grow();
+void StateStore::prefetch(std::uint64_t hash) const {
+  __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+}
+
+std::uint32_t StateStore::insert(std::span<const std::uint8_t> state, std::uint64_t hash,
+                                 std::uint32_t parent, int move, bool& added) {
+  if ((size_ + 1) * 10 > slots_.size() * 7) grow();
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = hashOf(state) & mask;; slot = (slot + 1) & mask) {
+  const auto tag = static_cast<std::uint32_t>(hash >> 57) << 25;
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     const std::uint32_t entry = slots_[slot];
     if (entry == 0) {
-      const auto index = static_cast<std::uint32_t>(parents_.size());
-      arena_.insert(arena_.end(), state.begin(), state.end());
-      parents_.push_back(parent);
-      moves_.push_back(move);
-      slots_[slot] = index + 1;
+      const auto index = static_cast<std::uint32_t>(size_);
+      if (index % kChunkStates == 0)
+        chunks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kChunkStates * recordBytes_));
+      std::uint8_t* out = record(index);
+      std::memcpy(out, state.data(), stateBytes_);
+      const std::uint32_t value = parent << 3 | static_cast<std::uint32_t>(move);
+      std::memcpy(out + stateBytes_, &value, 4);
+      ++size_;
+      slots_[slot] = tag | (index + 1);
       added = true;
       return index;
     }
-    if (std::equal(state.begin(), state.end(), this->state(entry - 1).begin())) {
+    const std::uint32_t index = (entry & kMostStates) - 1;
+    if ((entry & ~kMostStates) == tag &&
+        std::memcmp(state.data(), record(index), stateBytes_) == 0) {
       added = false;
-      return entry - 1;
+      return index;
     }
   }
 }
@@ -51,17 +79,18 @@ std::uint32_t StateStore::insert(std::span<const std::uint8_t> state, std::uint3
 void StateStore::grow() {
   std::vector<std::uint32_t> bigger(slots_.size() * 2, 0);
   const std::size_t mask = bigger.size() - 1;
-  for (std::uint32_t index = 0; index < parents_.size(); ++index) {
-    std::size_t slot = hashOf(state(index)) & mask;
+  for (const std::uint32_t entry : slots_) {
+    if (entry == 0) continue;
+    std::size_t slot = hashOf(state((entry & kMostStates) - 1)) & mask;
     while (bigger[slot] != 0) slot = (slot + 1) & mask;
-    bigger[slot] = index + 1;
+    bigger[slot] = entry;
   }
   slots_.swap(bigger);
 }
 
 std::size_t StateStore::bytesUsed() const {
-  return arena_.capacity() + parents_.capacity() * sizeof(std::uint32_t) + moves_.capacity() +
-         slots_.capacity() * sizeof(std::uint32_t);
+  return chunks_.size() * kChunkStates * recordBytes_ +
+         chunks_.capacity() * sizeof(chunks_[0]) + slots_.capacity() * sizeof(std::uint32_t);
 }
 
 }  // namespace dwaalbos

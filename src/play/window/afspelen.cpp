@@ -21,6 +21,7 @@
 #include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
+#include "play/solver/solver.h"
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
 #include "right_panel.h"
@@ -171,9 +172,7 @@ void Afspelen::formActivate() {
 
 void Afspelen::startTestPlay() {
   if (!std::exchange(testPending_, false)) return;
-  shared_.LevelBestand = shared_.paths.testLevel();
-  shared_.LevelNummer = 0;
-  if (engine_.begi()) return;
+  if (engine_.start(LevelRef::file(shared_.paths.testLevel()))) return;
   showMessage(this, texts::kTestenTitle, texts::kTestlevelOnleesbaar, BoxIcon::Critical);
   engine_.naareditor();
 }
@@ -223,7 +222,7 @@ void Afspelen::mnuopenClick() {
       this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), "",
              {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
-  if (!engine_.openLevel(path)) {
+  if (!engine_.start(LevelRef::file(path))) {
     showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
   }
 }
@@ -256,7 +255,7 @@ void Afspelen::mnuexitClick() {
 void Afspelen::mnutipClick() {
   if (!engine_.gameRunning()) return;
   const Tip tip = tipFrom(engine_.gameState(),
-                          {engine_.levelStart(), shortestSolution(shared_.LevelNummer)});
+                          {engine_.levelStart(), shortestSolution(engine_.level().number)});
   if (tip.kind == Tip::Kind::Lost) {
     offerWayBack();
   } else if (tip.kind == Tip::Kind::TooHard) {
@@ -272,12 +271,17 @@ void Afspelen::mnutipClick() {
   }
 }
 
+// One step back to the last position from which the level can still be completed.
 void Afspelen::offerWayBack() {
+  const auto winnable = [](const GameState& game) { return solveFrom(game, kTipStates).solvable; };
   if (engine_.history().canUndo() &&
       askYesNo(this, texts::kTipTitle,
-               std::string(texts::kNietMeerTeHalen) + texts::kZetTerugnemen, BoxIcon::Question)) {
-    engine_.zetTerug();
-  } else if (askYesNo(this, texts::kTipTitle,
+               std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon,
+               BoxIcon::Question) &&
+      engine_.rewind(winnable)) {
+    return;
+  }
+  if (askYesNo(this, texts::kTipTitle,
                       std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
                       BoxIcon::Question)) {
     engine_.overnieuw();

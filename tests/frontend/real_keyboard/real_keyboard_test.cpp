@@ -52,7 +52,7 @@ class RealKeyboard : public ::testing::Test {
     ASSERT_TRUE(writeLevelFile(path, levelFromRows(rows, "Proef")));
     ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), Opties{false, delay, false, 0, false, false}));
     application.showPlayWindow();
-    QTimer::singleShot(50, [this, path] { application.play().engine().openLevel(path); });
+    QTimer::singleShot(50, [this, path] { application.play().engine().start(LevelRef::file(path)); });
   }
   void dismissIntroduction() {
     EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
@@ -140,8 +140,7 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
   application.state().readLevelSets();
   application.showPlayWindow();
   QTimer::singleShot(50, [this] {
-    application.state().LevelNummer = 1;
-    application.play().engine().begi();
+    application.play().engine().start(LevelRef::standard(1));
   });
   playerDoes(
       [&] {
@@ -156,7 +155,7 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
       },
       [&] {
         EXPECT_FALSE(KeyState::instance().anyDown());
-        EXPECT_EQ(application.state().LevelNummer, 2);
+        EXPECT_EQ(application.play().engine().level().number, 2);
       });
   EXPECT_EQ(watch.boxesShown, 1);
 }

@@ -63,7 +63,7 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   EXPECT_EQ(window.panel().loopcap->text(), "300");
 
   rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
-  window.engine().begi();
+  window.engine().start(rig.chosen);
   Splash* splash = rig::visibleSplash();
   ASSERT_NE(splash, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowActive(splash));

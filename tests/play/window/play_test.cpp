@@ -30,7 +30,7 @@ class PlayWindow : public ::testing::Test {
   // Starts the chosen level and runs the script against its game until it is done.
   void play() {
     Afspelen& window = rig.shown();
-    window.engine().begi();
+    window.engine().start(rig.chosen);
     rig::runUntilDone(script, window);
   }
   Script& waitFor(std::function<bool()> condition) { return script.then(std::move(condition)); }
@@ -320,7 +320,7 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
   rig.chooseFile(rig::levelFromRows({"S.."}, "", "Zoë", ""));
   for (int way = 0; way < 3; ++way) {
     SCOPED_TRACE(way);
-    (way == 0 ? rig.shown() : rig.window()).engine().begi();
+    (way == 0 ? rig.shown() : rig.window()).engine().start(rig.chosen);
     Splash* splash = rig::visibleSplash();
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(splash->Label1->text(), "Gemaakt door Zoë");

@@ -153,12 +153,12 @@ struct PlayWindowRig {
   // Makes the level the one to play from a file.
   void chooseFile(const Doolhof& doolhof, const char* name = "levels/proef.dwb") {
     writeLevelFile(path(name), doolhof);
-    shared.LevelBestand = path(name);
-    shared.LevelNummer = 0;
+    chosen = LevelRef::file(path(name));
   }
 
   TempFolder folder;
   SharedState shared;
+  LevelRef chosen;  // the level chooseFile wrote
   dwaalbos::testing::RecordingSound sound;
   dwaalbos::testing::RecordingNavigator navigator;
   dwaalbos::testing::AnsweringDialogs files;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "level/game_paths.h"
+#include "level/progress.h"
+
+namespace dwaalbos {
+
+// Where the game keeps what the player achieved. The game folder's files are the usual place;
+// a game that must leave no trace (a replay, a test) gives the engine a port of its own.
+class ProgressPort {
+ public:
+  virtual ~ProgressPort() = default;
+  // The best result of level `levelNumber` (0: a level file) after `moves` moves. Returns
+  // the text telling why it could not be saved, or nothing.
+  virtual std::optional<std::string> recordBest(int levelNumber, int moves) = 0;
+  // The furthest level of each set opened as stored.
+  virtual Vordering stored() = 0;
+  // Opens level `next` of the set. Returns the text telling why that could not be saved, or
+  // nothing.
+  virtual std::optional<std::string> open(bool secondSet, std::int16_t next) = 0;
+};
+
+// Best results in Scores.dat, progress in its file of the game folder.
+class ProgressFiles : public ProgressPort {
+ public:
+  explicit ProgressFiles(const GamePaths& paths) : paths_(paths) {}
+
+  std::optional<std::string> recordBest(int levelNumber, int moves) override;
+  Vordering stored() override;
+  std::optional<std::string> open(bool secondSet, std::int16_t next) override;
+
+ private:
+  const GamePaths& paths_;
+};
+
+}  // namespace dwaalbos

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "play/engine/game_state.h"
+
+namespace dwaalbos {
+
+// A game as only what can change from a given start: for each cell a block can reach whether
+// one stands on it, for each key, key block or odd code whether it was emptied; the player's
+// cell, the switch and the keys held. Walls, gates, arrows, the switch, start and end never
+// change, so they are left out: a search stores a few dozen bytes a state, not the board.
+// The facing is left out too: the next key sets it before the rules look at it.
+class CompactCodec {
+ public:
+  explicit CompactCodec(const GameState& start);
+
+  std::size_t bytes() const { return bytes_; }
+  void pack(const GameState& state, std::span<std::uint8_t> out) const;
+  // Packs `state` whose board is that of the packed `same`: only the rest is written again.
+  void packSameBoard(const GameState& state, std::span<const std::uint8_t> same,
+                     std::span<std::uint8_t> out) const;
+  // Writes the changing cells, the player, switch and keys into `state`, whose other cells
+  // must be those of the start.
+  void unpack(std::span<const std::uint8_t> in, GameState& state) const;
+
+ private:
+  struct Clearable {
+    std::uint16_t index;  // in the board's flat layout
+    std::int16_t start;   // a key, a key block or an odd code
+  };
+
+  void packRest(const GameState& state, std::span<std::uint8_t> out) const;
+
+  Board empty_;  // the start board without its blocks
+  std::vector<std::uint16_t> blockCells_;  // where a block can stand: one bit each
+  std::vector<Clearable> clearable_;       // what can be emptied: one bit each
+  std::size_t bytes_ = 0;
+};
+
+}  // namespace dwaalbos
