@@ -1,5 +1,6 @@
 #include "editor.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -21,6 +22,8 @@
 #include "level/texts.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/picture_names.h"
+#include "platform/pictures.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
 
@@ -72,18 +75,24 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
   setWindowTitle(kTitle);
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
+  // The play window's panel font, on the play window's paper.
   QFont font("DejaVu Sans");
-  font.setPixelSize(13);
+  font.setPixelSize(10);
   client->setFont(font);
   setCentralWidget(client);
+  auto* paper = new ArtView(pictures.get(plaatje::kEditorpaneel),
+                            pictures.large(plaatje::kEditorpaneel), client);
+  paper->setGeometry(kBoardPixels, 0, kClientWidth - kBoardPixels, kClientHeight);
 
   Vak_ = new EditorBoard(client);
   connect(Vak_, &EditorBoard::keyPressed, this, &Editor::Vak_KeyDown);
-  connect(Vak_, &EditorBoard::cellClicked, this, &Editor::Vak_Click);
+  connect(Vak_, &EditorBoard::cellPressed, this, &Editor::Vak_Press);
+  connect(Vak_, &EditorBoard::cellDragged, this, &Editor::Vak_Drag);
   connect(Vak_, &EditorBoard::rescaled, this, [this] { edtekenen(); });
   buildLegend();
   buildProperties();
   buildMenu();
+  buildHistory();
   setFixedSize(sizeHint());
 
   loop_.setInterval(kCursorPassMilliseconds);
@@ -106,6 +115,9 @@ void Editor::buildMenu() {
   level->addSeparator();
   level->addAction("&Weg", this, &Editor::mnuexit_Click);
   auto* options = menuBar()->addMenu("&Opties");
+  QAction* grid = options->addAction("&Raster", Vak_, &EditorBoard::setGrid);
+  grid->setCheckable(true);
+  grid->setChecked(Vak_->grid());
   zoomChoice_ = new ZoomChoice(*this, options,
                                [this](int percent) { navigator_.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
@@ -156,7 +168,7 @@ void Editor::markChosen() {
 
 void Editor::buildProperties() {
   auto* client = centralWidget();
-  label(client, 240, "Eigenschappen level:");
+  label(client, 240, "Eigenschappen level:")->setStyleSheet("font-weight: bold");
   label(client, 256, "Naam level:");
   Naam_ = new QLineEdit(client);
   Naam_->setGeometry(kPanelX, 272, kFieldWidth, 21);
@@ -171,9 +183,6 @@ void Editor::buildProperties() {
   for (QWidget* box : {static_cast<QWidget*>(Naam_), static_cast<QWidget*>(Maker_),
                        static_cast<QWidget*>(Commentaar_)})
     makeTextBlue(*box);
-  connect(Naam_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
-  connect(Maker_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
-  connect(Commentaar_, &QPlainTextEdit::textChanged, this, [this] { changed_ = true; });
   label(client, 408, "Achtergrond:");
   // Shown as the level's background choice; no level stores one, so it changes nothing.
   Achtercombo_ = new QComboBox(client);
@@ -207,14 +216,16 @@ void Editor::showTitle(bool testCompleted) {
   setWindowTitle(testCompleted ? kTitle + texts::kTestGehaald : kTitle);
 }
 
-// The tested level is the edited one: its changes are still unsaved.
+// The tested level is the edited one: its changes are still unsaved and can still be undone.
 void Editor::terugVanTest() {
   const bool changed = changed_;
+  const auto history = history_;
   if (state_.Testen) {
     const std::string tested = state_.paths.testLevel();
     openen(tested);
     removeFile(tested);
   }
+  history_ = history;
   changed_ = changed;
   showTitle(std::exchange(state_.testCompleted, false));
   bringForward();
@@ -280,22 +291,36 @@ void Editor::Vak_KeyDown(QKeyEvent* event) {
     return;
   }
   if (key.code != cell::kEmpty) chooseObject(key.code);
-  place(Vak_->column(), Vak_->row(), key.code);
+  place(Vak_->column(), Vak_->row(), key.code, kKeyGroup);
 }
 
-// A left click places the chosen object on the clicked cell, once the player has chosen one; a
-// right click empties it. The cursor stays where the arrow keys put it.
-void Editor::Vak_Click(int column, int row, Qt::MouseButton button) {
+// A left press places the chosen object on the pressed cell, once the player has chosen one; a
+// right press empties it. The cursor goes to the cell either way.
+void Editor::Vak_Press(int column, int row, Qt::MouseButton button) {
+  ++stroke_;
+  paintCell(column, row, button);
+}
+
+// Dragging paints every cell passed. Start and end squares go only where the drag began: a
+// line of them is never meant, and a refused start would ask once per cell.
+void Editor::Vak_Drag(int column, int row, Qt::MouseButton button) {
+  if (button == Qt::LeftButton && (chosen_ == cell::kStart || chosen_ == cell::kEnd)) return;
+  paintCell(column, row, button);
+}
+
+void Editor::paintCell(int column, int row, Qt::MouseButton button) {
   if (button != Qt::RightButton && !chosenByPlayer_) return;
-  place(column, row, button == Qt::RightButton ? cell::kEmpty : static_cast<std::int16_t>(chosen_));
+  place(column, row, button == Qt::RightButton ? cell::kEmpty : static_cast<std::int16_t>(chosen_),
+        stroke_);
 }
 
-void Editor::place(int column, int row, std::int16_t code) {
+void Editor::place(int column, int row, std::int16_t code, int group) {
   if (!placeObject(state_.Veld, column, row, code)) {
     showMessage(this, texts::kAlEenBeginTitle, texts::kAlEenBegin, BoxIcon::Critical);
     return;
   }
   changed_ = true;
+  recordChange(group);
   edtekenen();
 }
 

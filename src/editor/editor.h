@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QRgb>
+#include <QString>
 #include <QTimer>
 
 #include <array>
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "cursor_repeat.h"
+#include "edit_history.h"
+#include "level/board.h"
 #include "level/byte_io.h"
 #include "platform/board_painter.h"
 #include "platform/file_dialogs.h"
@@ -65,6 +68,9 @@ class Editor : public QMainWindow {
   void mnuprint_Click();
   void mnutest_Click();
   void mnuexit_Click();
+  // Ctrl+Z and Ctrl+Y: back and forward over the changes of the board and the texts.
+  void undo();
+  void redo();
 
   // One pass of the cursor loop (`edmainloop`): the arrow keys move the cursor. The loop's
   // timer calls it while the editor is the active window and not stopped.
@@ -91,8 +97,11 @@ class Editor : public QMainWindow {
   void buildLegend();
   void buildProperties();
   void Vak_KeyDown(QKeyEvent* event);
-  void Vak_Click(int column, int row, Qt::MouseButton button);
-  void place(int column, int row, std::int16_t code);
+  void Vak_Press(int column, int row, Qt::MouseButton button);
+  void Vak_Drag(int column, int row, Qt::MouseButton button);
+  void paintCell(int column, int row, Qt::MouseButton button);
+  // A change joins the one before when both have the same non-zero group.
+  void place(int column, int row, std::int16_t code, int group);
   bool mayDiscard(const char* question);
   void clearLevel();
   void edtekenen(QRgb background = kBoardBackground);
@@ -107,6 +116,19 @@ class Editor : public QMainWindow {
   void setStoppen(bool stoppen);
   void updateLoop();
   FileDialogSpec levelDialog() const;
+
+  struct EditedLevel {
+    Board veld;
+    QString naam, maker, commentaar;
+    bool operator==(const EditedLevel&) const = default;
+  };
+  enum { kKeyGroup = 0, kNaamGroup, kMakerGroup, kCommentaarGroup, kFirstStroke };
+  void buildHistory();
+  EditedLevel edited() const;
+  void freshHistory();
+  void recordChange(int group);
+  void textChanged(int group);
+  void restore(const EditedLevel* level);
 
   SharedState& state_;
   Navigator& navigator_;
@@ -130,6 +152,8 @@ class Editor : public QMainWindow {
   bool Stoppen = true;
   ZoomChoice* zoomChoice_ = nullptr;
   int zoom_ = 100;
+  EditHistory<EditedLevel> history_;
+  int stroke_ = kFirstStroke;  // each mouse stroke is a group of its own
 };
 
 }  // namespace dwaalbos

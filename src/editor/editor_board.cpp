@@ -21,6 +21,7 @@ EditorBoard::EditorBoard(QWidget* parent)
   setFixedSize(kBoardPixels, kBoardPixels);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
 }
 
 void EditorBoard::moveCursor(int dx, int dy) {
@@ -53,21 +54,82 @@ void EditorBoard::paintEvent(QPaintEvent*) {
   const QImage* zoomed = zoomedPicture();
   drawArt(painter, rect(), zoomed ? *zoomed : picture_);
   painter.scale(zoom(), zoom());
+  if (grid_) paintGrid(painter);
   // A 2-pixel blue line just inside the cell.
   painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(cursor_.x() + 1, cursor_.y() + 1, kCellPixels - 2, kCellPixels - 2));
+  if (hover_) {
+    painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+    painter.setBrush(QColor(255, 255, 255, 70));
+    painter.drawRect(QRectF(hover_->x() * kCellPixels + 4.5, hover_->y() * kCellPixels + 4.5,
+                            kCellPixels - 9, kCellPixels - 9));
+  }
+}
+
+void EditorBoard::setGrid(bool shown) {
+  grid_ = shown;
+  update();
+}
+
+// Thin and half see-through, so that the objects stay what the eye sees first.
+void EditorBoard::paintGrid(QPainter& painter) const {
+  painter.setPen(QPen(QColor(60, 40, 20, 70), 0));
+  for (int at = kCellPixels; at < kBoardPixels; at += kCellPixels) {
+    painter.drawLine(QPointF(at, 0), QPointF(at, kBoardPixels));
+    painter.drawLine(QPointF(0, at), QPointF(kBoardPixels, at));
+  }
 }
 
 void EditorBoard::keyPressEvent(QKeyEvent* event) { emit keyPressed(event); }
 
+std::optional<QPoint> EditorBoard::cellAt(const QPointF& at) const {
+  const QPoint cell(static_cast<int>(at.x() / zoom()) / kCellPixels,
+                    static_cast<int>(at.y() / zoom()) / kCellPixels);
+  if (at.x() < 0 || at.y() < 0 || cell.x() >= kBoardPixels / kCellPixels ||
+      cell.y() >= kBoardPixels / kCellPixels)
+    return std::nullopt;
+  return cell;
+}
+
+void EditorBoard::putCursorOn(QPoint cell) {
+  cursor_ = cell * kCellPixels;
+  update();
+}
+
+void EditorBoard::setHover(std::optional<QPoint> cell) {
+  if (cell == hover_) return;
+  hover_ = cell;
+  update();
+}
+
 void EditorBoard::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
-  const QPoint at = event->position().toPoint();
-  if (!rect().contains(at)) return;
+  const auto cell = cellAt(event->position());
   const Qt::MouseButton button = event->button();
-  if (button == Qt::LeftButton || button == Qt::RightButton)
-    emit cellClicked(static_cast<int>(at.x() / zoom()) / kCellPixels + 1,
-                     static_cast<int>(at.y() / zoom()) / kCellPixels + 1, button);
+  if (!cell || (button != Qt::LeftButton && button != Qt::RightButton)) return;
+  dragButton_ = button;
+  putCursorOn(*cell);
+  emit cellPressed(cell->x() + 1, cell->y() + 1, button);
 }
+
+// A fast drag skips cells between two mouse events: the cells on the way are filled in, a
+// diagonal step at a time, so that a drawn line has no holes.
+void EditorBoard::mouseMoveEvent(QMouseEvent* event) {
+  const auto cell = cellAt(event->position());
+  setHover(cell);
+  if (!cell || dragButton_ == Qt::NoButton || !(event->buttons() & dragButton_)) return;
+  QPoint at = cursor_ / kCellPixels;
+  while (at != *cell) {
+    at += QPoint((cell->x() > at.x()) - (cell->x() < at.x()), (cell->y() > at.y()) - (cell->y() < at.y()));
+    putCursorOn(at);
+    emit cellDragged(at.x() + 1, at.y() + 1, dragButton_);
+  }
+}
+
+void EditorBoard::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == dragButton_) dragButton_ = Qt::NoButton;
+}
+
+void EditorBoard::leaveEvent(QEvent*) { setHover(std::nullopt); }
 
 }  // namespace dwaalbos

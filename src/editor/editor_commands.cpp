@@ -46,6 +46,7 @@ void Editor::clearLevel() {
   Maker_->clear();
   Commentaar_->clear();
   changed_ = false;
+  freshHistory();
   showTitle();
   edtekenen();
 }
@@ -65,6 +66,7 @@ bool Editor::openen(const std::string& best) {
   showTexts();
   state_.Veld.copyPlayAreaFrom(state_.Level.Vakken);
   changed_ = false;
+  freshHistory();
   showTitle();
   edtekenen();
   return true;

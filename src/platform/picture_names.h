@@ -53,6 +53,9 @@ inline constexpr const char* kImage1 = "Image1";
 inline constexpr const char* kImage2 = "Image2";
 inline constexpr const char* kImage3 = "Image3";
 
+// The editor's panel: the same paper behind the legend and the level's texts.
+inline constexpr const char* kEditorpaneel = "Editorpaneel";
+
 // The introduction screen's background.
 inline constexpr const char* kSplashachtergrond = "Splashachtergrond";
 
@@ -79,6 +82,7 @@ inline constexpr Entry kAll[] = {
     {kPijlrechts, 40, 40},  {kVierpijl, 40, 40},     {kVijand, 40, 40},
     {kVijandmask, 40, 40},  {kMan, 80, 160},         {kManmask, 80, 160},
     {kImage1, 167, 489},    {kImage2, 37, 42},       {kImage3, 38, 40},
+    {kEditorpaneel, 186, 480},
     {kSplashachtergrond, 400, 300},                  {kMen, 375, 248},
     {kWijzer, 32, 32},      {kWijzermask, 32, 32},   {kIcoon, 64, 64},
     {kIcoonmask, 64, 64},

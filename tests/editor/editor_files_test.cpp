@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -118,6 +119,20 @@ TEST_F(EditorFiles, ExportWritesA480By480BitmapOnWhite) {
   EXPECT_NE(exported.pixel(20, 20), qRgb(255, 255, 255));  // the wall
   // The board on screen is back on its own colour.
   EXPECT_EQ(editor->Vak().picture().pixel(479, 479), kBoardBackground);
+  // The screen's grid, on from the start, is not in the picture; the menu takes it away.
+  const auto gridSeen = [this] {
+    const QImage seen = editor->Vak().grab().toImage();
+    return seen.pixel(40, 300) != seen.pixel(60, 300) && seen.pixel(60, 40) != seen.pixel(60, 60);
+  };
+  EXPECT_TRUE(gridSeen());
+  for (int x = 0; x < 480; ++x) ASSERT_EQ(exported.pixel(x, 300), qRgb(255, 255, 255)) << x;
+  for (int y = 0; y < 480; ++y) ASSERT_EQ(exported.pixel(300, y), qRgb(255, 255, 255)) << y;
+  const auto actions = editor->findChildren<QAction*>();
+  const auto grid = std::find_if(actions.begin(), actions.end(),
+                                 [](QAction* action) { return action->text() == "&Raster"; });
+  ASSERT_NE(grid, actions.end());
+  (*grid)->trigger();
+  EXPECT_FALSE(gridSeen());
 }
 
 // To the default printer, one page; without a printer printing only tells so.

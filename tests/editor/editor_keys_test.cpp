@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "editor/legend_picture.h"
@@ -20,6 +22,29 @@ class EditorKeys : public EditorTest {
       QTest::keyClick(&editor->Vak(), key);
       editor->cursorPass();
     }
+  }
+  static QPoint centre(int col, int row) { return {col * 40 - 20, row * 40 - 20}; }
+  void click(int col, int row, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(&editor->Vak(), button, {}, centre(col, row));
+  }
+  // Presses on the first cell, moves over the others with the button held, and lets go.
+  void drag(std::initializer_list<QPoint> cells, Qt::MouseButton button = Qt::LeftButton) {
+    const QPoint first = *cells.begin();
+    QTest::mousePress(&editor->Vak(), button, {}, centre(first.x(), first.y()));
+    for (const QPoint& cell : cells) {
+      const QPointF at = centre(cell.x(), cell.y());
+      QMouseEvent move(QEvent::MouseMove, at, editor->Vak().mapToGlobal(at), Qt::NoButton, button, {});
+      QApplication::sendEvent(&editor->Vak(), &move);
+    }
+    const QPoint last = *std::prev(cells.end());
+    QTest::mouseRelease(&editor->Vak(), button, {}, centre(last.x(), last.y()));
+  }
+  void choose(int code) {
+    const auto legend = editor->findChildren<LegendPicture*>();
+    const auto found = std::find_if(legend.begin(), legend.end(),
+                                    [code](auto* picture) { return picture->code() == code; });
+    ASSERT_NE(found, legend.end());
+    QTest::mouseClick(*found, Qt::LeftButton);
   }
   std::int16_t cellUnderCursor() const {
     return state.Veld.at(editor->Vak().column(), editor->Vak().row());
@@ -77,29 +102,121 @@ TEST_F(EditorKeys, AHeldArrowWalksTheCursorOnByItself) {
 }
 
 // A click before any object was chosen only gives the board the keyboard; once one is chosen,
-// by its picture or its key, clicks place it.
-TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClearWithoutMovingTheCursor) {
-  const auto click = [this](int col, int row, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(&editor->Vak(), button, {}, QPoint(col * 40 - 20, row * 40 - 20));
-  };
+// by its picture or its key, clicks place it. The cursor follows the clicks.
+TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClear) {
   click(3, 2);
   EXPECT_EQ(state.Veld.at(3, 2), cell::kEmpty);
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(80, 40));
   press(Qt::Key_7);
   click(4, 4);
   EXPECT_EQ(state.Veld.at(4, 4), cell::kKey);
-  const auto legend = editor->findChildren<LegendPicture*>();
-  const auto arrowUp = std::find_if(legend.begin(), legend.end(),
-                                    [](auto* picture) { return picture->code() == cell::kArrowUp; });
-  ASSERT_NE(arrowUp, legend.end());
-  QTest::mouseClick(*arrowUp, Qt::LeftButton);
+  choose(cell::kArrowUp);
   click(12, 12);
   EXPECT_EQ(state.Veld.at(12, 12), cell::kArrowUp);
   click(4, 4, Qt::RightButton);
   EXPECT_EQ(state.Veld.at(4, 4), cell::kEmpty);
-  EXPECT_EQ(editor->Vak().cursor(), QPoint(0, 0));
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(120, 120));
   editor->activate();  // a new session from the menu: nothing chosen yet
   click(3, 2);
+  drag({{3, 3}, {6, 3}});
   EXPECT_EQ(state.Veld.at(3, 2), cell::kEmpty);
+  EXPECT_EQ(state.Veld.at(4, 3), cell::kEmpty);
+}
+
+// A drag fills every cell it passes, also those a fast mouse jumped over, and the right button
+// empties them again; the cursor ends where the drag did.
+TEST_F(EditorKeys, DragsPaintEveryCellPassed) {
+  choose(cell::kWall);
+  drag({{2, 5}, {3, 5}, {7, 5}, {7, 6}});
+  for (int col = 2; col <= 7; ++col) EXPECT_EQ(state.Veld.at(col, 5), cell::kWall) << col;
+  EXPECT_EQ(state.Veld.at(7, 6), cell::kWall);
+  EXPECT_EQ(state.Veld.at(8, 5), cell::kEmpty);
+  EXPECT_EQ(editor->Vak().cursor(), QPoint(240, 200));
+  drag({{4, 5}, {5, 5}}, Qt::RightButton);
+  EXPECT_EQ(state.Veld.at(4, 5), cell::kEmpty);
+  EXPECT_EQ(state.Veld.at(5, 5), cell::kEmpty);
+  EXPECT_EQ(state.Veld.at(6, 5), cell::kWall);
+}
+
+// Start and end squares are placed once by a drag, on the cell it began on; a second start is
+// refused with one message, not one per cell.
+TEST_F(EditorKeys, ADragPlacesStartAndEndOnce) {
+  choose(cell::kStart);
+  drag({{1, 1}, {4, 1}});
+  choose(cell::kEnd);
+  drag({{1, 2}, {4, 2}});
+  answerNextBox(boxes);
+  choose(cell::kStart);
+  drag({{1, 3}, {4, 3}});
+  EXPECT_EQ(boxes.size(), 1u);
+  for (int row = 1; row <= 3; ++row)
+    for (int col = 2; col <= 4; ++col) EXPECT_EQ(state.Veld.at(col, row), cell::kEmpty);
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kStart);
+  EXPECT_EQ(state.Veld.at(1, 2), cell::kEnd);
+  EXPECT_EQ(state.Veld.at(1, 3), cell::kEmpty);
+}
+
+// Ctrl+Z and Ctrl+Y go back and forward over keys, drags and typing, wherever the keyboard is;
+// a drag is one step, and typing on in one box is one step.
+TEST_F(EditorKeys, UndoAndRedoOverKeysDragsAndTexts) {
+  ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+  // Keys go where the keyboard is.
+  const auto undo = [](QWidget* at) {
+    at->setFocus();
+    QTest::keyClick(at, Qt::Key_Z, Qt::ControlModifier);
+  };
+  const auto redo = [](QWidget* at) {
+    at->setFocus();
+    QTest::keyClick(at, Qt::Key_Y, Qt::ControlModifier);
+  };
+  press(Qt::Key_9);
+  choose(cell::kWall);
+  drag({{1, 3}, {12, 3}});
+  editor->Naam().setFocus();
+  QTest::keyClicks(&editor->Naam(), "Bos");
+  editor->Commentaar().setFocus();
+  QTest::keyClicks(&editor->Commentaar(), "Kort");
+
+  undo(&editor->Commentaar());
+  EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
+  undo(&editor->Commentaar());
+  EXPECT_TRUE(editor->Naam().text().isEmpty());
+  EXPECT_EQ(state.Veld.at(12, 3), cell::kWall);
+  undo(&editor->Vak());
+  for (int col = 1; col <= 12; ++col) EXPECT_EQ(state.Veld.at(col, 3), cell::kEmpty) << col;
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kPushBlock);
+  undo(&editor->Vak());
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kEmpty);
+  undo(&editor->Vak());  // nothing before the first change
+
+  redo(&editor->Vak());
+  redo(&editor->Naam());
+  EXPECT_EQ(state.Veld.at(7, 3), cell::kWall);
+  redo(&editor->Vak());
+  EXPECT_EQ(editor->Naam().text(), "Bos");
+  // A new change drops what could be redone.
+  click(5, 5);
+  redo(&editor->Vak());
+  EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
+  EXPECT_TRUE(editor->unsavedChanges());
+}
+
+// Saving keeps the history; "Nieuw" and opening a file begin a fresh one.
+TEST_F(EditorKeys, SavingKeepsTheHistoryNewAndOpenBeginAFreshOne) {
+  press(Qt::Key_1);
+  dialogs.answer = folder.path("levels/a.dwb");
+  editor->Mnusave_Click();
+  editor->undo();
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kEmpty);
+  editor->redo();
+  answerNextBox(boxes, QMessageBox::Yes);
+  editor->Mnunew_Click();
+  editor->undo();
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kEmpty);
+  press(Qt::Key_2);
+  ASSERT_TRUE(editor->openen(folder.path("levels/a.dwb")));
+  editor->undo();
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kWall);
 }
 
 // Unsaved changes are asked about before "Nieuw" drops them; "Nieuw" keeps the cursor.

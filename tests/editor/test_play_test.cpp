@@ -57,6 +57,11 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   EXPECT_FALSE(fileExists(state.paths.testLevel()));  // the test is over: its file goes
   ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
   EXPECT_TRUE(editor->cursorLoopRunning());
+  // Undo goes on back into the changes made before the test: the comment, then the end.
+  editor->undo();
+  editor->undo();
+  EXPECT_EQ(state.Veld.at(2, 1), cell::kEmpty);
+  EXPECT_EQ(state.Veld.at(1, 1), cell::kStart);
 }
 
 // "gehaald" belongs to the tested level: another level in the editor drops it.

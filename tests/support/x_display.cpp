@@ -110,6 +110,22 @@ void FakeKeyboard::clickAt(int x, int y) {
   XSync(display, False);
 }
 
+void FakeKeyboard::dragFromTo(int x, int y, int toX, int toY) {
+  auto* display = static_cast<Display*>(display_);
+  constexpr int kSteps = 24;
+  XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+  XTestFakeButtonEvent(display, 1, True, CurrentTime);
+  XSync(display, False);
+  for (int step = 1; step <= kSteps; ++step) {
+    pause(std::chrono::milliseconds(10));
+    XTestFakeMotionEvent(display, -1, x + (toX - x) * step / kSteps, y + (toY - y) * step / kSteps,
+                         CurrentTime);
+    XSync(display, False);
+  }
+  XTestFakeButtonEvent(display, 1, False, CurrentTime);
+  XSync(display, False);
+}
+
 bool waitFor(const std::function<bool()>& ready, std::chrono::milliseconds limit) {
   const auto end = std::chrono::steady_clock::now() + limit;
   while (!ready()) {

@@ -44,6 +44,9 @@ class FakeKeyboard {
   // A click of the mouse's main button at a point of the screen: what a player does to give a
   // window the keyboard.
   void clickAt(int x, int y);
+  // The main button held from one point to another, passing every few pixels on the way as
+  // a hand does.
+  void dragFromTo(int x, int y, int toX, int toY);
 
  private:
   void send(const char* key, bool down);

@@ -1,5 +1,6 @@
 // The play window's panel: a sheet of paper behind the level's data, the status and the
-// options, and the two small portraits beside the status lines.
+// options, and the two small portraits beside the status lines; the editor's panel on the same
+// paper.
 #include <QPainter>
 
 #include "gallery.h"
@@ -17,20 +18,23 @@ using namespace palette;
 constexpr QPoint kImage2At(4, 152);
 constexpr QPoint kImage3At(4, 200);
 
-QImage image1(int scale) {
-  QImage panel(167 * scale, 489 * scale, QImage::Format_RGB32);
+// Paper in a wooden frame, with sprigs growing in from the bottom corners.
+QImage framedPaper(QSize size, int scale) {
+  const int w = size.width();
+  const int h = size.height();
+  QImage panel(size * scale, QImage::Format_RGB32);
   paintParchment(panel, 21, scale);
   QPainter p(&panel);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(scale, scale);
   p.setPen(QPen(kWoodDark, 2));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(1, 1, 165, 487));
+  p.drawRect(QRectF(1, 1, w - 2, h - 2));
   p.setPen(QPen(kWood.lighter(120), 1));
-  p.drawRect(QRectF(3.5, 3.5, 160, 482));
-  paintSprig(p, {165, 488}, {140, 456}, 5, 4);
-  paintSprig(p, {165, 488}, {128, 478}, 4, 5);
-  paintSprig(p, {1, 488}, {22, 470}, 4, 6);
+  p.drawRect(QRectF(3.5, 3.5, w - 7, h - 7));
+  paintSprig(p, {w - 2.0, h - 1.0}, {w - 27.0, h - 33.0}, 5, 4);
+  paintSprig(p, {w - 2.0, h - 1.0}, {w - 39.0, h - 11.0}, 4, 5);
+  paintSprig(p, {1, h - 1.0}, {22, h - 19.0}, 4, 6);
   return panel;
 }
 
@@ -45,7 +49,7 @@ QImage portrait(const QImage& panel, QPoint at, QSize size, const QImage& face, 
 }  // namespace
 
 void addPanel(Gallery& gallery, int scale) {
-  const QImage panel = image1(scale);
+  const QImage panel = framedPaper({167, 489}, scale);
   gallery.emplace_back(plaatje::kImage1, panel);
   // The wanderer himself, and a companion in a green hat for the second status line.
   const QImage wanderer = wandererFace({132, 86, 44}, {46, 92, 190}, scale);
@@ -54,6 +58,7 @@ void addPanel(Gallery& gallery, int scale) {
                        portrait(panel, kImage2At, {37, 42}, wanderer, {-2, 1}, scale));
   gallery.emplace_back(plaatje::kImage3,
                        portrait(panel, kImage3At, {38, 40}, companion, {-1, 0}, scale));
+  gallery.emplace_back(plaatje::kEditorpaneel, framedPaper({186, 480}, scale));
 }
 
 }  // namespace artgen

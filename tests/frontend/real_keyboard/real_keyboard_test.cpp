@@ -11,6 +11,7 @@
 
 #include "editor/editor.h"
 #include "editor/editor_board.h"
+#include "editor/legend_picture.h"
 #include "frontend/application.h"
 #include "frontend/menu.h"
 #include "level/cell_codes.h"
@@ -252,7 +253,7 @@ TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
   EXPECT_EQ(col, 4);
 }
 
-TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardAndATapMovesTheCursorOneCell) {
+TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardAndATapMovesTheCursorOnFromIt) {
   application.start(parseCommandLine({}));
   Editor& editor = application.editor();
   int afterTap = -1;
@@ -278,11 +279,49 @@ TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardAndATapMovesTheCursorO
     pause(100ms);
   });
   EXPECT_EQ(clicked, cell::kEmpty);
-  EXPECT_EQ(afterTap, 2);
+  EXPECT_EQ(afterTap, 4);  // the click put the cursor on column 3
   // One at the press, then one every 85 ms from 250 ms on, as far as a busy machine keeps
   // the loop's pace.
   EXPECT_GE(afterHold - afterTap, 3);
   EXPECT_LE(afterHold - afterTap, 8);
+}
+
+// A real mouse drag paints a row of walls, and Ctrl+Z takes the whole row back at once.
+TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
+  application.start(parseCommandLine({}));
+  Editor& editor = application.editor();
+  const auto row = [this] {
+    int walls = 0;
+    for (int col = 1; col <= 12; ++col) walls += application.state().Veld.at(col, 2) == cell::kWall;
+    return walls;
+  };
+  int painted = -1;
+  int undone = -1;
+  QTimer::singleShot(0, [&] { application.showEditor(); });
+  playerDoes([&] {
+    waitUntilActive(editor);
+    const auto screen = [&](const QWidget& widget, QPoint at) {
+      return widget.mapToGlobal(at * application.zoom() / 100);
+    };
+    QPoint wall, from, to;
+    QMetaObject::invokeMethod(&editor, [&] {
+      for (auto* picture : editor.findChildren<LegendPicture*>())
+        if (picture->code() == cell::kWall) wall = picture->mapToGlobal(picture->rect().center());
+      from = screen(editor.Vak(), QPoint(60, 60));
+      to = screen(editor.Vak(), QPoint(420, 60));
+    }, Qt::BlockingQueuedConnection);
+    keyboard.clickAt(wall.x(), wall.y());
+    pause(200ms);
+    keyboard.dragFromTo(from.x(), from.y(), to.x(), to.y());
+    pause(300ms);
+    QMetaObject::invokeMethod(&editor, [&] { painted = row(); });
+    keyboard.chord("Control_L", "z");
+    pause(300ms);
+    QMetaObject::invokeMethod(&editor, [&] { undone = row(); });
+    pause(100ms);
+  });
+  EXPECT_EQ(painted, 10);  // columns 2 to 11
+  EXPECT_EQ(undone, 0);
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+// The editor's undo and redo over the board and the level's texts.
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+#include "editor/editor.h"
+#include "level/shared_state.h"
+
+namespace dwaalbos {
+
+namespace {
+
+const QKeySequence kCtrlY(Qt::CTRL | Qt::Key_Y);
+
+// Text boxes undo their own typing on the same keys; here the keys go to the editor's history,
+// which holds the typing too, in order with the board's changes.
+class UndoKeysToEditor : public QObject {
+ public:
+  explicit UndoKeysToEditor(Editor& editor) : QObject(&editor), editor_(editor) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+      return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool undo = key->matches(QKeySequence::Undo);
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      QKeySequence(key->keyCombination()) == kCtrlY;
+    if (!undo && !redo) return false;
+    // Taken as a key press here, not as the window's shortcut, which the box would refuse.
+    key->accept();
+    if (type == QEvent::KeyPress) undo ? editor_.undo() : editor_.redo();
+    return true;
+  }
+
+ private:
+  Editor& editor_;
+};
+
+}  // namespace
+
+void Editor::buildHistory() {
+  auto* keys = new UndoKeysToEditor(*this);
+  for (QWidget* box : {static_cast<QWidget*>(Naam_), static_cast<QWidget*>(Maker_),
+                       static_cast<QWidget*>(Commentaar_)})
+    box->installEventFilter(keys);
+  connect(Naam_, &QLineEdit::textEdited, this, [this] { textChanged(kNaamGroup); });
+  connect(Maker_, &QLineEdit::textEdited, this, [this] { textChanged(kMakerGroup); });
+  connect(Commentaar_, &QPlainTextEdit::textChanged, this, [this] { textChanged(kCommentaarGroup); });
+
+  // Between "Level" and "Opties", where desktop programs keep it.
+  auto* edit = new QMenu("&Bewerken", this);
+  menuBar()->insertMenu(menuBar()->actions().value(1), edit);
+  edit->addAction("&Ongedaan maken", QKeySequence::Undo, this, &Editor::undo);
+  QAction* redo = edit->addAction("Opnieuw &doen", this, &Editor::redo);
+  // Ctrl+Y everywhere, beside what the desktop calls redo; a key listed twice would be ambiguous.
+  QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+  if (!redoKeys.contains(kCtrlY)) redoKeys.prepend(kCtrlY);
+  redo->setShortcuts(redoKeys);
+  freshHistory();
+}
+
+Editor::EditedLevel Editor::edited() const {
+  return {state_.Veld, Naam_->text(), Maker_->text(), Commentaar_->toPlainText()};
+}
+
+void Editor::freshHistory() { history_.reset(edited()); }
+
+void Editor::recordChange(int group) { history_.record(edited(), group); }
+
+void Editor::textChanged(int group) {
+  changed_ = true;
+  recordChange(group);
+}
+
+void Editor::undo() { restore(history_.undo()); }
+void Editor::redo() { restore(history_.redo()); }
+
+void Editor::restore(const EditedLevel* level) {
+  if (!level) return;
+  state_.Veld.copyPlayAreaFrom(level->veld);
+  Naam_->setText(level->naam);
+  Maker_->setText(level->maker);
+  {
+    const QSignalBlocker quiet(Commentaar_);
+    Commentaar_->setPlainText(level->commentaar);
+  }
+  changed_ = true;
+  edtekenen();
+}
+
+}  // namespace dwaalbos
