@@ -103,7 +103,6 @@ class AnsweringDialogs : public FileDialogs {
 class PdfPrinters : public Printers {
  public:
   std::unique_ptr<QPrinter> defaultPrinter() override {
-    ++asked;
     if (pdfPath.empty()) return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
@@ -113,7 +112,6 @@ class PdfPrinters : public Printers {
   }
 
   std::string pdfPath;
-  int asked = 0;
 };
 
 // The message boxes that popped up while a test waited for them: title and text.

@@ -54,6 +54,14 @@ class RealKeyboard : public ::testing::Test {
     application.showPlayWindow();
     QTimer::singleShot(50, [this, path] { application.play().engine().start(LevelRef::file(path)); });
   }
+  // Ends the game still waiting for keys, noting the square the player stands on.
+  std::function<void()> stopGameNoting(QPoint& square) {
+    return [this, &square] {
+      const auto& game = application.play().engine().gameState();
+      square = {game.col, game.row};
+      application.play().engine().stopGame();
+    };
+  }
   void dismissIntroduction() {
     EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
     keyboard.tap("space");
@@ -180,7 +188,7 @@ TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackFromItsPlayWindow) {
 TEST_F(RealKeyboard, ArrowsBehindTheWindowsOwnBoxesAndDialogsDoNotMove) {
   openLevel({"S.E"}, 0);
   const Afspelen& play = application.play();
-  int col = -1;
+  QPoint square;
   const auto tapBehind = [&](const char* modifier, const char* key) {
     keyboard.chord(modifier, key);
     waitForBox();
@@ -203,19 +211,15 @@ TEST_F(RealKeyboard, ArrowsBehindTheWindowsOwnBoxesAndDialogsDoNotMove) {
         keyboard.tap("Escape");
         waitUntilActive(play);
       },
-      [&] {
-        col = application.play().engine().gameState().col;
-        application.play().engine().stopGame();
-      });
-  EXPECT_EQ(col, 1);
+      stopGameNoting(square));
+  EXPECT_EQ(square.x(), 1);
   EXPECT_EQ(watch.boxesShown, 4);
 }
 
 // With a walking delay of 300 ms a move takes 1.5 s; a tap made meanwhile is forgotten.
 TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
   openLevel({"S..", "...", "..."}, 300);
-  int col = -1;
-  int row = -1;
+  QPoint square;
   playerDoes(
       [&] {
         dismissIntroduction();
@@ -224,20 +228,15 @@ TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
         keyboard.tap("Down");
         pause(2500ms);
       },
-      [&] {
-        col = application.play().engine().gameState().col;
-        row = application.play().engine().gameState().row;
-        application.play().engine().stopGame();
-      });
-  EXPECT_EQ(col, 2);
-  EXPECT_EQ(row, 1);
+      stopGameNoting(square));
+  EXPECT_EQ(square, QPoint(2, 1));
 }
 
 // Held past the keyboard's own repeat delay and let go during the third move (each takes
 // 0.5 s): the walk ends where that move ends, not one square further.
 TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
   openLevel({"S..........."}, 100);
-  int col = -1;
+  QPoint square;
   playerDoes(
       [&] {
         dismissIntroduction();
@@ -246,11 +245,8 @@ TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
         keyboard.release("Right");
         pause(1500ms);
       },
-      [&] {
-        col = application.play().engine().gameState().col;
-        application.play().engine().stopGame();
-      });
-  EXPECT_EQ(col, 4);
+      stopGameNoting(square));
+  EXPECT_EQ(square.x(), 4);
 }
 
 TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardAndATapMovesTheCursorOnFromIt) {

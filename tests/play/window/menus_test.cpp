@@ -217,15 +217,12 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   EXPECT_FALSE(window.engine().state().Pauze);
 }
 
-// The dialogs' arithmetic.
-TEST(DelaySetting, TheNumberIsReadFromTheStartOfTheText) {
+// The dialogs' arithmetic: the number is read from the start of the answer; answers outside
+// the limits give forty; cancel or an empty answer gives zero.
+TEST(DelaySetting, AnswersAreReadFromTheirStartAndHeldToTheirLimits) {
   EXPECT_EQ(leadingNumber("  -5abc"), -5);
   EXPECT_EQ(leadingNumber("abc"), 0);
   EXPECT_EQ(leadingNumber("99999999999999999999"), INT_MAX);
-}
-
-// Answers outside the limits give forty; cancel or an empty answer gives zero.
-TEST(DelaySetting, AnswersAreHeldToTheirLimits) {
   EXPECT_EQ(delayBoxText(kLoopDelay, "-5"), "40");
   EXPECT_EQ(delayBoxText(kLoopDelay, "1000"), "40");
   EXPECT_EQ(delayBoxText(kLineDelay, "9999"), "9999");

@@ -34,6 +34,20 @@ class PlayWindow : public ::testing::Test {
     rig::runUntilDone(script, window);
   }
   Script& waitFor(std::function<bool()> condition) { return script.then(std::move(condition)); }
+  // A step right, undone, redone, then a tip: `note` runs after each move, and `outlined` tells
+  // whether the tip outlined the next square, (3, 1).
+  void stepUndoRedoAndTip(const std::function<void()>& note, bool& outlined) {
+    Afspelen* window = &rig.window();
+    script.keyTap(&window->board(), Qt::Key_Right);
+    waitFor([this] { return rig.col() == 2; }).act(note);
+    script.shortcut(window, Qt::Key_Z);
+    waitFor([this] { return rig.col() == 1; }).act(note);
+    script.shortcut(window, Qt::Key_Y);
+    waitFor([this] { return rig.col() == 2; }).act(note);
+    script.shortcut(window, Qt::Key_T).act([window, &outlined] {
+      outlined = window->board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
+    });
+  }
 
   PlayWindowRig rig;
   Script script;
@@ -177,21 +191,13 @@ TEST_F(PlayWindow, ATestPlayTakesMovesBackGivesTipsAndCountsInTheTitle) {
   rig.shared.Testen = true;
   Afspelen& window = rig.window();
   std::vector<std::string> titles;
-  const auto noteTitle = [&] { titles.push_back(window.windowTitle().toStdString()); };
   bool outlined = false;
-  script.keyTap(&window.board(), Qt::Key_Right);
-  waitFor([&] { return rig.col() == 2; }).act(noteTitle);
-  script.shortcut(&window, Qt::Key_Z);
-  waitFor([&] { return rig.col() == 1; }).act(noteTitle);
-  script.shortcut(&window, Qt::Key_Y);
-  waitFor([&] { return rig.col() == 2; });
-  script.shortcut(&window, Qt::Key_T).act([&] {
-    outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
-  });
+  stepUndoRedoAndTip([&] { titles.push_back(window.windowTitle().toStdString()); }, outlined);
   window.show();
   rig::runUntilDone(script, window);
   EXPECT_EQ(titles, (std::vector<std::string>{"Dwaalbos 6.0:  door  — Zetten: 1",
-                                              "Dwaalbos 6.0:  door  — Zetten: 0"}));
+                                              "Dwaalbos 6.0:  door  — Zetten: 0",
+                                              "Dwaalbos 6.0:  door  — Zetten: 1"}));
   EXPECT_TRUE(outlined);
 }
 
@@ -276,25 +282,15 @@ TEST_F(PlayWindow, UndoRedoAndTipWorkFromTheLevelMenu) {
   rig.chooseFile(rig::levelFromRows({"S..E"}));
   Afspelen& window = rig.window();
   std::vector<std::string> counts;
-  auto note = [&] {
+  bool outlined = false;
+  stepUndoRedoAndTip([&] {
     counts.push_back(window.panel().zetten->text().toStdString() +
                      (window.menus().mnuzetterug->isEnabled() ? "u" : "") +
                      (window.menus().mnuzetopnieuw->isEnabled() ? "r" : ""));
-    return true;
-  };
-  script.keyTap(&window.board(), Qt::Key_Right);
-  waitFor([&] { return rig.col() == 2; }).then(note);
-  script.shortcut(&window, Qt::Key_Z);
-  waitFor([&] { return rig.col() == 1; }).then(note);
-  script.shortcut(&window, Qt::Key_Y);
-  waitFor([&] { return rig.col() == 2; }).then(note);
-  bool outlined = false;
-  script.shortcut(&window, Qt::Key_T).act([&] {
-    outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
-  });
+  }, outlined);
   play();
   EXPECT_EQ(counts, (std::vector<std::string>{"1u", "0r", "1u"}));
-  EXPECT_TRUE(outlined);  // the next square, (3, 1)
+  EXPECT_TRUE(outlined);
 }
 
 // The crush's question opens from the window's own loop, the move waiting for it, and the
