@@ -5,6 +5,8 @@
 #include <cmath>
 #include <thread>
 
+#include <SDL2/SDL_mixer.h>
+
 namespace dwaalbos {
 
 namespace {
@@ -27,10 +29,13 @@ void Fade::apply(std::int16_t* samples, int frames, int channels, double level) 
   }
 }
 
-void fadeOutAndWait(std::mutex& mutex, Fade& fade, int frequency, bool audible) {
+namespace {
+
+void fadeOutAndWait(std::mutex& mutex, Fade& fade, int frequency,
+                    const std::function<bool()>& audible) {
   {
     std::lock_guard lock(mutex);
-    if (!audible) fade.silence();
+    if (!audible()) fade.silence();
     fade.fadeOut(frequency);
     if (fade.silent()) return;
   }
@@ -40,6 +45,14 @@ void fadeOutAndWait(std::mutex& mutex, Fade& fade, int frequency, bool audible) 
     std::lock_guard lock(mutex);
     if (fade.silent()) return;
   }
+}
+
+}  // namespace
+
+void fadeOutAndUnhook(std::mutex& mutex, Fade& fade, int frequency,
+                      const std::function<bool()>& audible) {
+  fadeOutAndWait(mutex, fade, frequency, audible);
+  Mix_HookMusic(nullptr, nullptr);
 }
 
 }  // namespace dwaalbos

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 
 namespace dwaalbos {
@@ -23,9 +24,11 @@ class Fade {
   double step_ = 0.0;  // per frame
 };
 
-// Fades the music out and waits, a tenth of a second at most, until the mixer's thread has
-// played the ramp, so the player can be cut off silently. `audible` says whether a fill is
-// rendering at all; without one nothing is heard and nothing is waited for.
-void fadeOutAndWait(std::mutex& mutex, Fade& fade, int frequency, bool audible);
+// Fades the music out, waits a tenth of a second at most until the mixer's thread has played
+// the ramp, and unhooks the player, so it is cut off silently and can go safely afterwards.
+// `audible`, asked under `mutex`, says whether a fill is rendering at all; without one nothing
+// is heard and nothing is waited for.
+void fadeOutAndUnhook(std::mutex& mutex, Fade& fade, int frequency,
+                      const std::function<bool()>& audible);
 
 }  // namespace dwaalbos

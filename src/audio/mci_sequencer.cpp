@@ -168,13 +168,8 @@ bool MciSequencer::sounding(const std::string& name) {
 void MciSequencer::halt() {
   current_.clear();
   if (output_.isOpen()) {
-    bool audible = false;
-    {
-      std::lock_guard lock(mutex_);
-      audible = player_ != nullptr;
-    }
-    fadeOutAndWait(mutex_, fade_, output_.format().frequency, audible);
-    Mix_HookMusic(nullptr, nullptr);
+    fadeOutAndUnhook(mutex_, fade_, output_.format().frequency,
+                     [this] { return player_ != nullptr; });
   }
   std::lock_guard lock(mutex_);
   if (player_ == nullptr) return;

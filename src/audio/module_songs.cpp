@@ -84,13 +84,8 @@ void ModuleSongs::release() {
 // Unhooking waits for a running fill, so the song can be freed safely afterwards.
 void ModuleSongs::halt() {
   if (device_.isOpen()) {
-    bool audible = false;
-    {
-      std::lock_guard lock(mutex_);
-      audible = playing_ != nullptr;
-    }
-    fadeOutAndWait(mutex_, fade_, device_.format().frequency, audible);
-    Mix_HookMusic(nullptr, nullptr);
+    fadeOutAndUnhook(mutex_, fade_, device_.format().frequency,
+                     [this] { return playing_ != nullptr; });
   }
   std::lock_guard lock(mutex_);
   loading_ = {};

@@ -131,13 +131,8 @@ int ZdSpcPlayer::DeinitialiseSPC(int) {
   initialised_ = false;
   // Unhooking waits for a running fill, so the emulator can go safely afterwards.
   if (device_.isOpen()) {
-    bool audible = false;
-    {
-      std::lock_guard lock(mutex_);
-      audible = emu_ != nullptr && playing_;
-    }
-    fadeOutAndWait(mutex_, fade_, device_.format().frequency, audible);
-    Mix_HookMusic(nullptr, nullptr);
+    fadeOutAndUnhook(mutex_, fade_, device_.format().frequency,
+                     [this] { return emu_ != nullptr && playing_; });
   }
   stream_.leave(this);
   std::lock_guard lock(mutex_);
