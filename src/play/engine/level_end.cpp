@@ -67,7 +67,7 @@ void Engine::setEndAnswered(bool yes) {
 
 void Engine::endedAndCleared() {
   restartFrom_.reset();
-  s_.Gestopt = true;
+  stop();
   s_.Opnieuw = false;
   leeg();
 }

@@ -216,12 +216,13 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   panel.Command2->click();
   panel.Combo1->setCurrentIndex(0);
   panel.Command1->click();  // resumes, whatever is chosen now
-  window.engine().state().Pauze = false;
+  rig.chooseFile(rig::levelFromRows({"S"}));
+  window.engine().start(rig.chosen);  // only a game pauses
   panel.Command5->click();
   EXPECT_EQ(rig.sound.music,
             (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"), "pauzeer",
                                       "hervat", "stop"}));
-  EXPECT_TRUE(window.engine().state().Pauze);
+  EXPECT_EQ(window.engine().phase(), Phase::Paused);
   // The list is made anew only when a test play unloaded the window.
   rig.folder.write("muziek/beek.mid", {1});
   window.hide();
