@@ -1,6 +1,8 @@
 // Starting, restarting and leaving games, and the introduction screen.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "level/texts.h"
 #include "play/engine/null_host.h"
 #include "play_board.h"
@@ -103,26 +105,29 @@ class HandHost : public NullHost {
  public:
   explicit HandHost(SharedState& shared) : engine(shared, *this) {}
   bool keyState(GameKey key) override { return key == held_; }
+  void playShown(std::span<const Shown> items) override {
+    for (const Shown& item : items) {
+      if (const auto* title = std::get_if<shown::Title>(&item)) this->title = title->text;
+      if (std::holds_alternative<shown::Walk>(item)) ++walks;
+    }
+  }
   void present(std::function<void()> shown) override { shown_ = std::move(shown); }
   void toEditor(bool) override { phaseLeaving = engine.phase(); }
-  void playShown(std::span<const Shown> items) override {
-    for (const Shown& item : items)
-      if (const auto* title = std::get_if<shown::Title>(&item)) this->title = title->text;
-  }
-  // One pass with `key` held; the move is not yet seen.
-  void pass(GameKey key) {
+  // One pass, with `key` held if given; the move is not yet seen.
+  void pass(std::optional<GameKey> key = std::nullopt) {
     held_ = key;
     engine.pass();
-    held_ = GameKey::Enter;  // no pass acts on it
+    held_.reset();
   }
   void seen() { std::exchange(shown_, nullptr)(); }
 
   Engine engine;
   std::string title;
+  int walks = 0;
   Phase phaseLeaving = Phase::Idle;
 
  private:
-  GameKey held_ = GameKey::Enter;
+  std::optional<GameKey> held_;
   std::function<void()> shown_;
 };
 
@@ -182,11 +187,77 @@ TEST(GamePhases, NothingActsWhileAQuestionIsPending) {
 // A test play left for the editor has ended when the editor is told; the game is gone after.
 TEST(GamePhases, AGameLeftIsEndedThenGone) {
   PlayBoard game({"S."});
-  game.shared.Testen = true;
   HandHost host(game.shared);
-  host.engine.start(game.level);
+  host.engine.start(LevelRef::testPlay(game.level.path));
   host.engine.leave();
   EXPECT_EQ(host.phaseLeaving, Phase::Ended);
   EXPECT_EQ(host.engine.phase(), Phase::Idle);
   EXPECT_FALSE(host.engine.gameRunning());
+}
+
+// A replay walks the given moves one a pass, the level's end included, then puts the player
+// back where he stood; it records nothing: no undo, no best result, no progress.
+TEST(GamePhases, AReplayShowsTheMovesAndLeavesNoTrace) {
+  class Recorder : public ProgressPort {
+   public:
+    std::optional<std::string> recordBest(int, int) override {
+      ++calls;
+      return std::nullopt;
+    }
+    Vordering stored() override {
+      ++calls;
+      return {1, 1};
+    }
+    std::optional<std::string> open(bool, std::int16_t) override {
+      ++calls;
+      return std::nullopt;
+    }
+    int calls = 0;
+  } recorder;
+  PlayBoard game({"S..E"});
+  HandHost host(game.shared);
+  host.engine.keepProgressIn(recorder);
+  host.engine.start(game.level);
+  host.pass(GameKey::Right);
+  host.seen();
+  ASSERT_TRUE(host.engine.replay({GameKey::Right, GameKey::Right}));
+  EXPECT_EQ(host.title, "De oplossing: druk op een toets om te stoppen");
+  for (int col : {3, 4}) {
+    host.pass();
+    EXPECT_EQ(host.engine.phase(), Phase::Presenting);
+    EXPECT_EQ(host.engine.gameState().col, col);
+    host.seen();
+    EXPECT_EQ(host.engine.phase(), Phase::Replaying);
+  }
+  host.pass();
+  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  EXPECT_EQ(host.engine.gameState().col, 2);
+  EXPECT_EQ(host.walks, 3);
+  EXPECT_EQ(host.engine.history().moves(), 1);
+  EXPECT_EQ(host.title, "Dwaalbos 6.0:  door ");
+  EXPECT_EQ(recorder.calls, 0);
+}
+
+// Any key stops a replay at its next pass, without moving the player; a command that takes a
+// move back ends it first.
+TEST(GamePhases, AKeyOrAnUndoStopsAReplay) {
+  PlayBoard game({"S...E"});
+  HandHost host(game.shared);
+  host.engine.start(game.level);
+  host.engine.replay({GameKey::Right, GameKey::Right, GameKey::Right});
+  host.pass();
+  host.seen();
+  host.pass(GameKey::Space);
+  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  EXPECT_EQ(host.engine.gameState().col, 1);
+  EXPECT_EQ(host.walks, 1);
+
+  host.pass(GameKey::Right);
+  host.seen();
+  host.engine.replay({GameKey::Right, GameKey::Right});
+  host.pass();
+  host.seen();
+  EXPECT_TRUE(host.engine.zetTerug());
+  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  EXPECT_EQ(host.engine.gameState().col, 1);
 }

@@ -56,10 +56,13 @@ void Engine::enter(Phase phase) {
 
 bool Engine::gameRunning() const {
   const Phase now = life();
-  return now == Phase::Playing || now == Phase::Paused || now == Phase::Ended;
+  return now == Phase::Playing || now == Phase::Paused || now == Phase::Ended ||
+         now == Phase::Replaying;
 }
 
+// A game stopped during a replay ends where the player stood, not where the replay got to.
 void Engine::stop() {
+  if (life() == Phase::Replaying) endReplay();
   if (gameRunning()) enter(Phase::Ended);
 }
 
@@ -171,9 +174,12 @@ void Engine::endGame() {
 }
 
 void Engine::pass() {
-  if (driving_ || (phase_ != Phase::Playing && phase_ != Phase::Paused)) return;
+  if (driving_ ||
+      (phase_ != Phase::Playing && phase_ != Phase::Paused && phase_ != Phase::Replaying))
+    return;
   driving_ = true;
-  playPass();
+  if (phase_ == Phase::Replaying) replayPass();
+  else playPass();
   handOver();
   driving_ = false;
   settle();
@@ -276,20 +282,27 @@ void Engine::recordMove() {
   showMoves();
 }
 
-bool Engine::zetTerug() {
+// Taking back acts on the player's own game: a replay under way ends first.
+bool Engine::mayTakeBack() {
   if (!gameRunning() || phase_ == Phase::Asking) return false;
+  if (life() == Phase::Replaying) endReplay();
+  return true;
+}
+
+bool Engine::zetTerug() {
+  if (!mayTakeBack()) return false;
   restoreMove(history_.undo(gameState()));
   return true;
 }
 
 bool Engine::zetOpnieuw() {
-  if (!gameRunning() || phase_ == Phase::Asking) return false;
+  if (!mayTakeBack()) return false;
   restoreMove(history_.redo(gameState()));
   return true;
 }
 
 bool Engine::rewind(const std::function<bool(const GameState&)>& winnable) {
-  if (!gameRunning() || phase_ == Phase::Asking) return false;
+  if (!mayTakeBack()) return false;
   for (std::size_t steps = 0; steps < history_.depth(); ++steps) {
     if (!winnable(history_.back(steps))) continue;
     restoreMove(history_.rewind(steps, gameState()));
@@ -397,7 +410,7 @@ void Engine::naareditor(bool completed) {
 void Engine::leave() {
   if (phase_ == Phase::Asking) return;
   setPaused(true);
-  if (shared_.Testen) naareditor();
+  if (level_.test) naareditor();
   else ask(Asked::Leave, texts::kBevestigingTitle, texts::kZekerWeten);
 }
 
@@ -418,6 +431,55 @@ void Engine::stopGame() {
   stop();
   pending_ = Start::None;
   settle();
+}
+
+bool Engine::replay(std::vector<GameKey> keys) {
+  if (driving_ || (phase_ != Phase::Playing && phase_ != Phase::Paused)) return false;
+  replay_ = Replay{g_, std::move(keys)};
+  phase_ = Phase::Replaying;
+  toetsenleeg();
+  show(shown::Title{texts::kOplossingTitel});
+  s_.PauzeTitel = false;
+  return true;
+}
+
+// Each move is shown as the rules show it, but forgets no keys: a key pressed while it walks
+// stops the replay at the next pass. The level's end is only seen, never run.
+void Engine::replayPass() {
+  if (anyKey() || replay_->next == replay_->keys.size()) {
+    endReplay();
+    return;
+  }
+  beginMove();
+  move_->start.reset();  // nothing to take back
+  Step step = play(g_, replay_->keys[replay_->next++], ruleOptions());
+  g_ = std::move(step.next);
+  if (step.lineDelaySet) opties_.Lijnvertraging = 20;
+  for (Shown& item : step.shown)
+    if (!std::holds_alternative<shown::FlushKeys>(item)) show(std::move(item));
+  if (step.completed) show(shown::Celebrate{g_.col, g_.row});
+  if (step.completed || step.crush) replay_->next = replay_->keys.size();
+  tekenen(true);
+  closePass();
+}
+
+bool Engine::anyKey() {
+  bool pressed = false;
+  for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space,
+                      GameKey::Enter})
+    pressed = host_.keyState(key) || pressed;  // every key is asked: each forgets its press
+  return pressed;
+}
+
+// The key that stopped the replay does not move the player.
+void Engine::endReplay() {
+  const GameState from = std::move(replay_->from);
+  replay_.reset();
+  enter(Phase::Playing);
+  setGameState(from);
+  tekenen(true);
+  toetsenleeg();
+  show(shown::Title{levelTitle()});
 }
 
 }  // namespace dwaalbos

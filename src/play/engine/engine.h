@@ -21,15 +21,17 @@ namespace dwaalbos {
 // The game in three layers, none of them with a window system in it:
 // - the rules (rules.h): `play`, a pure function from a game and a key to the next game, what
 //   it shows and how the move ended; a crush comes back as data;
-// - this session above them: the level being played (`start`), the flow from introduction to
-//   the level's end, its questions and answers, the history (undo, redo, restart), and the
+// - this session above them: the level being played (`start`; a test play's level carries its
+//   way back), the flow from introduction to the level's end, its questions and answers, the
+//   history (undo, redo, restart), the replay of a solution at the walking pace, and the
 //   writes of progress and best results through a port;
 // - the front ends (the Qt play window, dwaalbos-tool, the tests): a Host that hands in keys
 //   and answers and shows what the session gives it.
 //
 // The session's flow is one Phase: a level is introduced, played pass by pass, paused while
 // another control has the input, presented by the host after each move, stopped by a question
-// until it is answered, and ended.
+// until it is answered, and ended. A replay plays given moves for the player to watch and puts
+// him back where he stood.
 //
 // The host runs the game pass by pass from its own event loop. Games started from inside a
 // game (restart, next level, a level opened while one runs) do not nest: the request ends the
@@ -44,6 +46,7 @@ enum class Phase {
   Presenting,    // the host still shows the last move; the next pass waits for it
   Asking,        // a question waits for its answer: no key and no command acts
   Ended,         // the game was stopped; it is cleaned up once the call under way returns
+  Replaying,     // given moves play one a pass for the player to watch; any key stops them
 };
 
 class Engine {
@@ -87,6 +90,10 @@ class Engine {
   // Goes back to the most recent position of this attempt that `winnable` accepts, in one
   // step that can be taken back; false when there is none or no game runs.
   bool rewind(const std::function<bool(const GameState&)>& winnable);
+  // Plays `keys` from the position now, one move a pass at the walking pace, then puts the
+  // player back where he stood; any key stops it sooner. Nothing of it is kept: no history,
+  // no progress, no best result, no level end. False when no game is being played.
+  bool replay(std::vector<GameKey> keys);
   // The player's answer to the question that stopped the game (lastMove().question); the move
   // and its pass then go on, and may stop at the next question.
   void answer(bool yes);
@@ -114,6 +121,11 @@ class Engine {
   struct Move {
     std::optional<GameState> start;
   };
+  struct Replay {
+    GameState from;  // where the player is put back
+    std::vector<GameKey> keys;
+    std::size_t next = 0;
+  };
 
   // Everything shown goes through show(); the host gets it before any other call (host()).
   void show(Shown item);
@@ -125,6 +137,10 @@ class Engine {
   void enter(Phase phase);
   void stop();
   void setPaused(bool on);
+  bool mayTakeBack();
+  void replayPass();
+  bool anyKey();
+  void endReplay();
   void tekenen(bool verversen);
   void speelgeluid(Sample sample) { show(shown::Sound{sample}); }
   void face(Direction richting, bool firstFrame = false) {
@@ -177,6 +193,7 @@ class Engine {
   MoveOutcome outcome_;
   std::size_t handed_ = 0;  // items of outcome_.shown the host has had
   std::optional<Move> move_;
+  std::optional<Replay> replay_;
   CrushPending crush_;  // what the move does once "Zelfmoord" is answered
   std::optional<GameState> restartFrom_;  // the game the restart asked for leaves
   Asked asked_ = Asked::None;

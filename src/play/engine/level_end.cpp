@@ -14,7 +14,7 @@ void Engine::levelEnd() {
   if (failure) show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
   if (level_.number == 0) {
     endedAndCleared();
-    if (shared_.Testen) naareditor(true);
+    if (level_.test) naareditor(true);
     else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
     return;
   }
