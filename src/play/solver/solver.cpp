@@ -14,11 +14,7 @@ namespace {
 // Single moves for the search: nothing shown, no follow lines.
 constexpr RuleOptions kSearch{false, 0, 0, true};
 
-constexpr std::array<std::pair<GameKey, char>, 5> kMoves = {{{GameKey::Left, 'L'},
-                                                             {GameKey::Right, 'R'},
-                                                             {GameKey::Up, 'U'},
-                                                             {GameKey::Down, 'D'},
-                                                             {GameKey::Space, 'S'}}};
+constexpr const auto& kMoves = kMoveLetters;
 
 bool samePlace(const GameState& a, const GameState& b) {
   return a.col == b.col && a.row == b.row && a.schakelaar == b.schakelaar &&
@@ -34,12 +30,6 @@ std::string pathTo(const StateStore& store, std::uint32_t index, char last) {
 }
 
 }  // namespace
-
-GameKey letterKey(char letter) {
-  for (const auto& [key, name] : kMoves)
-    if (name == letter) return key;
-  return GameKey::Enter;
-}
 
 Solution solve(const Doolhof& level, std::size_t stateLimit) {
   return solveFrom(levelStart(level), stateLimit);

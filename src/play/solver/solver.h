@@ -8,6 +8,7 @@
 #include "level/doolhof.h"
 #include "play/engine/game_state.h"
 #include "play/engine/host.h"
+#include "play/engine/move_letters.h"
 
 namespace dwaalbos {
 
@@ -25,8 +26,6 @@ struct Solution {
 // the real engine; moves that crush the player are not followed. The level is played as a
 // file level from its start square.
 Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000);
-// The key of a letter of a solution: L R U D S.
-GameKey letterKey(char letter);
 
 // Where a game stands on a way that completes it from `start`: the number of keys of `moves`
 // that lead to `state` (the way it faces aside), or nothing when it is not on that way.
