@@ -33,5 +33,9 @@ std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& s
                                       std::string_view moves);
 // The same search from a game under way.
 Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000);
+// The same search led towards the end square (A*, by the player's distance to it): as short
+// a solution, mostly after far fewer states, though among solutions as short it may pick
+// another than solveFrom.
+Solution solveGuided(const GameState& start, std::size_t stateLimit = 20'000'000);
 
 }  // namespace dwaalbos
