@@ -10,4 +10,10 @@ namespace dwaalbos::music {
 // first note, so the same phrase in another key or voice counts as the same.
 int mostRepeatedPhrase(const Song& song, int bars = 8);
 
+// How many of a piece's sections sing one melody: the most written tunes alike to any one of
+// them. Two tunes are alike when at least half of their bars have the same rhythm and the same
+// notes, all those bars moved by one interval, so the melody in another key, or with its ending
+// or a few bars changed, still counts as the same.
+int mostSectionsWithOneMelody(const Song& song);
+
 }  // namespace dwaalbos::music
