@@ -18,6 +18,8 @@ TEST(Repetition, ThePhraseInAnotherKeyIsTheSamePhrase) {
   const Song song = songOf({{60, 62, 64}, {67, 69, 71}, {60, 62, 64}, {60, 64, 62}});
   EXPECT_EQ(mostRepeatedPhrase(song, 1), 3);
   EXPECT_EQ(mostRepeatedPhrase(song, 2), 1);
+  const Song lastNotes = songOf({{60}, {}, {}, {}, {60}, {}, {}, {}, {60}, {}, {}, {}});
+  EXPECT_EQ(mostRepeatedPhrase(lastNotes, 4), 0);
 }
 
 TEST(Repetition, TheTuneInAnotherVoiceCountsTheAccompanimentDoesNot) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,14 @@ Phrase phraseAt(const std::vector<Note>& notes, int from, int to) {
     phrase.emplace_back(note.start - from, note.pitch - first);
   }
   return phrase;
+}
+
+// A voice that is silent for most of the stretch, say a last note before it rests, has said too
+// little for the stretch to count as a phrase.
+bool saysSomething(const Phrase& phrase, int bars, int stepsPerBar) {
+  std::set<int> sounding;
+  for (const auto& [step, interval] : phrase) sounding.insert(step / stepsPerBar);
+  return 2 * static_cast<int>(sounding.size()) >= bars;
 }
 
 // One bar of a written tune: its shape, and where it lies.
@@ -77,7 +86,7 @@ int mostRepeatedPhrase(const Song& song, int bars) {
     if (!carriesTheTune(track.instrument)) continue;
     for (int from = 0; from + length <= song.lengthSteps; from += song.stepsPerBar) {
       const Phrase phrase = phraseAt(track.notes, from, from + length);
-      if (!phrase.empty()) most = std::max(most, ++heard[phrase]);
+      if (saysSomething(phrase, bars, song.stepsPerBar)) most = std::max(most, ++heard[phrase]);
     }
   }
   return most;

@@ -7,7 +7,8 @@ namespace dwaalbos::music {
 // How often a piece says the same thing within one pass: the most times one stretch of `bars`
 // bars of one voice that can carry the tune (flute, clarinet, harp), from a bar line, comes back
 // in any of them. Notes count by their start within the stretch and their interval from its
-// first note, so the same phrase in another key or voice counts as the same.
+// first note, so the same phrase in another key or voice counts as the same; a stretch in which
+// the voice starts notes in fewer than half the bars is no phrase.
 int mostRepeatedPhrase(const Song& song, int bars = 8);
 
 // How many of a piece's sections sing one melody: the most written tunes alike to any one of
