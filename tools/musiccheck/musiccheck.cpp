@@ -1,7 +1,7 @@
 // Plays the game's background music, as written into the game folder, through the game's own
 // players with its sound effects laid on top, and fails when a piece would be heard wrongly:
-// a pass that repeats itself too soon or too often, silent stretches, a dropout where it starts over, a loudness off its target, steps lost under
-// it, or too little room left for the effects.
+// a pass that repeats itself too soon or too often, silent stretches, a dropout where it starts
+// over, a loudness off its target, steps lost under it, or too little room left for the effects.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
