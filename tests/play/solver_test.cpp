@@ -55,9 +55,9 @@ TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {
 // position a wandering player reaches, over blocks, arrows (a circle among them), gates, the
 // switch, keys and key blocks; its ways complete the level.
 TEST(Solver, TheGuidedSearchFindsWaysAsShortAsThePlainOne) {
-  const Doolhof boards[] = {levelFromRows({"S.X.>v#", "#.X..v#", "kXK.+<E", "#######"}),
+  const Doolhof boards[] = {levelFromRows({"S.X.>v#", "#..X.v#", "k.K.+>E", "#######"}),
                             levelFromRows({"Ssr.sbE", "X.#v<.#", "...>^.#", "#######"}),
-                            levelFromRows({"S.>+v.#", ".X^<<.#", "..X.kKE", "#######"}),
+                            levelFromRows({"S.>+v.#", ".X^v<.#", "..X.kKE", "#######"}),
                             levelFromRows({"S.#E", "##..", "...."})};
   std::mt19937 random(11);
   for (const Doolhof& board : boards) {
