@@ -25,8 +25,9 @@ std::string cellText(const std::string& text) {
 }
 
 std::string qualityCells(const LevelQuality& quality) {
-  if (!quality.complete) return "onbekend | onbekend";
-  return std::to_string(quality.traps) + " | " + std::to_string(quality.forcedPercent()) + " %";
+  const std::string forced = std::to_string(quality.forcedPercent()) + " %";
+  if (!quality.complete) return "onbekend | " + forced;
+  return std::to_string(quality.traps) + " | " + forced;
 }
 
 // One row per playable level; false when a level is missing or cannot be completed.
@@ -103,7 +104,10 @@ int main(int argc, char** argv) {
            "Forced: the share of the positions on the shortest solution where only one move is "
            "sensible; a move is sensible when it changes the game, does not crush the player, "
            "does not lead into a trap and does not go back to a position met earlier on the "
-           "solution. A level forced above 80 % is a corridor: it is walked, not solved.\n\n"
+           "solution. A level forced above 80 % is a corridor: it is walked, not solved. Traps "
+           "onbekend: over ten million reachable positions, too many to count; a step off its "
+           "solution then counts as a trap when a search of 200,000 positions from it finds "
+           "neither the end nor the solution again.\n\n"
         << "| set | level | name | maker | minimal moves | states explored | traps | forced |\n"
         << "|---:|---:|---|---|---:|---:|---:|---:|\n";
   const bool first = appendSet(table, shared.sets.Levelset1, 1, kSet1Levels, !source, moves);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <numeric>
+#include <set>
 #include <span>
 #include <vector>
 
@@ -16,15 +18,37 @@ namespace {
 
 constexpr RuleOptions kQuiet{false, 0, 0, true};
 constexpr std::string_view kKeys = "LRUDS";
+// How far the way back to the solution is looked for from a step aside, when the level is
+// too large to explore whole.
+constexpr std::size_t kWayBackLimit = 200'000;
+
+using Packed = std::vector<std::uint8_t>;
+
+// Calls visit(completed, next) for every move from the packed position `from` that neither
+// crushes the player nor leaves the game as it was; `next` is packed.
+void forEachMove(const CompactCodec& codec, std::span<const std::uint8_t> from, GameState& game,
+                 const std::function<void(bool, std::span<const std::uint8_t>)>& visit) {
+  codec.unpack(from, game);
+  Packed packed(codec.bytes());
+  const GameState before = game;
+  const bool onSwitch = before.veld.at(before.col, before.row) == cell::kSwitch;
+  for (char letter : kKeys) {
+    const GameKey key = letterKey(letter);
+    if (key == GameKey::Space && !onSwitch) continue;
+    const Step step = play(before, key, kQuiet);
+    if (step.died) continue;
+    codec.pack(step.next, packed);
+    if (!step.completed && std::equal(packed.begin(), packed.end(), from.begin())) continue;
+    visit(step.completed, packed);
+  }
+}
 
 // Every reachable position and the positions each leads to in one move, in breadth-first
-// order; moves that crush the player or change nothing are left out.
+// order.
 struct StateGraph {
   explicit StateGraph(const CompactCodec& codec) : store(codec.bytes()) {}
 
-  std::uint32_t indexOf(const CompactCodec& codec, const GameState& state) {
-    std::vector<std::uint8_t> packed(codec.bytes());
-    codec.pack(state, packed);
+  std::uint32_t indexOf(std::span<const std::uint8_t> packed) {
     bool added = false;
     return store.insert(packed, StateStore::kNone, 0, added);
   }
@@ -38,32 +62,22 @@ struct StateGraph {
   std::vector<bool> completes;  // a move from here completes the level
 };
 
-bool explore(const GameState& start, const CompactCodec& codec, StateGraph& graph,
+bool explore(const CompactCodec& codec, const GameState& start, StateGraph& graph,
              std::size_t limit) {
-  graph.indexOf(codec, start);
-  std::vector<std::uint8_t> packed(codec.bytes());
-  GameState before = start;
+  Packed packed(codec.bytes());
+  codec.pack(start, packed);
+  graph.indexOf(packed);
+  GameState game = start;
   for (std::uint32_t index = 0; index < graph.store.size(); ++index) {
     if (graph.store.size() > limit) return false;
-    const auto stored = graph.store.state(index);
-    codec.unpack(stored, before);
     graph.firstEdge.push_back(static_cast<std::uint32_t>(graph.edges.size()));
     graph.completes.push_back(false);
-    const bool onSwitch = before.veld.at(before.col, before.row) == cell::kSwitch;
-    for (char letter : kKeys) {
-      const GameKey key = letterKey(letter);
-      if (key == GameKey::Space && !onSwitch) continue;
-      const Step step = play(before, key, kQuiet);
-      if (step.died) continue;
-      if (step.completed) {
+    forEachMove(codec, graph.store.state(index), game, [&](bool completed, auto next) {
+      if (completed)
         graph.completes.back() = true;
-        continue;
-      }
-      codec.pack(step.next, packed);
-      if (std::equal(packed.begin(), packed.end(), stored.begin())) continue;
-      bool added = false;
-      graph.edges.push_back(graph.store.insert(packed, index, 0, added));
-    }
+      else
+        graph.edges.push_back(graph.indexOf(next));
+    });
   }
   graph.firstEdge.push_back(static_cast<std::uint32_t>(graph.edges.size()));
   return true;
@@ -97,23 +111,48 @@ std::vector<bool> livePositions(const StateGraph& graph) {
   return live;
 }
 
-std::size_t forcedPositions(const GameState& start, std::string_view solution,
-                            const CompactCodec& codec, StateGraph& graph,
-                            const std::vector<bool>& live) {
-  std::vector<std::uint32_t> path;
-  GameState game = start;
+// Whether a search from `from` finds the end or a position of the solution, from where the
+// solution completes the level. A search cut off by its limit is given the benefit of doubt.
+bool findsWayBack(const CompactCodec& codec, std::span<const std::uint8_t> from,
+                  const std::set<Packed>& solution, GameState& game) {
+  StateStore seen(codec.bytes());
+  bool added = false;
+  seen.insert(from, StateStore::kNone, 0, added);
+  bool found = false;
+  for (std::uint32_t index = 0; !found && index < seen.size(); ++index) {
+    if (seen.size() > kWayBackLimit) return true;
+    forEachMove(codec, seen.state(index), game, [&](bool completed, auto next) {
+      found = found || completed || solution.contains(Packed(next.begin(), next.end()));
+      seen.insert(next, index, 0, added);
+    });
+  }
+  return found;
+}
+
+// The positions on the solution with at most one sensible move; `live` tells whether a
+// position off the solution can still complete the level.
+std::size_t forcedPositions(const CompactCodec& codec, const std::vector<Packed>& solution,
+                            GameState game,
+                            const std::function<bool(std::span<const std::uint8_t>)>& live) {
   std::size_t forced = 0;
-  for (char letter : solution) {
-    const std::uint32_t here = graph.indexOf(codec, game);
-    path.push_back(here);
-    std::vector<std::uint32_t> sensible;
-    for (std::uint32_t to : graph.next(here)) {
-      const bool earlier = std::find(path.begin(), path.end(), to) != path.end();
-      if (live[to] && !earlier && std::find(sensible.begin(), sensible.end(), to) == sensible.end())
-        sensible.push_back(to);
-    }
-    if (sensible.size() + (graph.completes[here] ? 1 : 0) <= 1) ++forced;
-    game = play(game, letterKey(letter), kQuiet).next;
+  for (std::size_t at = 0; at < solution.size(); ++at) {
+    std::vector<Packed> sensible;
+    forEachMove(codec, solution[at], game, [&](bool completed, auto next) {
+      const auto same = [&next](const Packed& other) {
+        return std::equal(other.begin(), other.end(), next.begin());
+      };
+      if (completed) {
+        sensible.emplace_back();
+        return;
+      }
+      if (std::any_of(solution.begin(), solution.begin() + static_cast<long>(at) + 1, same) ||
+          std::any_of(sensible.begin(), sensible.end(), same))
+        return;
+      const bool onWay = std::any_of(solution.begin() + static_cast<long>(at) + 1,
+                                     solution.end(), same);
+      if (onWay || live(next)) sensible.emplace_back(next.begin(), next.end());
+    });
+    if (sensible.size() <= 1) ++forced;
   }
   return forced;
 }
@@ -127,15 +166,31 @@ int LevelQuality::forcedPercent() const {
 LevelQuality measureQuality(const GameState& start, std::string_view solution,
                             std::size_t positionLimit) {
   const CompactCodec codec(start);
+  std::vector<Packed> onSolution;
+  GameState game = start;
+  for (char letter : solution) {
+    onSolution.emplace_back(codec.bytes());
+    codec.pack(game, onSolution.back());
+    game = play(game, letterKey(letter), kQuiet).next;
+  }
+
   StateGraph graph(codec);
   LevelQuality quality;
-  quality.complete = explore(start, codec, graph, positionLimit);
+  quality.complete = explore(codec, start, graph, positionLimit);
   quality.positions = graph.store.size();
-  if (!quality.complete) return quality;
+  quality.solutionMoves = solution.size();
+  if (!quality.complete) {
+    const std::set<Packed> solutionSet(onSolution.begin(), onSolution.end());
+    GameState scratch = start;
+    quality.forced = forcedPositions(codec, onSolution, start, [&](auto next) {
+      return findsWayBack(codec, next, solutionSet, scratch);
+    });
+    return quality;
+  }
   const std::vector<bool> live = livePositions(graph);
   quality.traps = static_cast<std::size_t>(std::count(live.begin(), live.end(), false));
-  quality.solutionMoves = solution.size();
-  quality.forced = forcedPositions(start, solution, codec, graph, live);
+  quality.forced = forcedPositions(codec, onSolution, start,
+                                   [&](auto next) { return live[graph.indexOf(next)]; });
   return quality;
 }
 

@@ -9,15 +9,17 @@ namespace dwaalbos {
 
 // How much thought a level asks, beside the length of its shortest solution.
 struct LevelQuality {
-  // Every position reachable from the start was seen within the limit; the rest is only
-  // meaningful when it was.
+  // Every position reachable from the start was seen within the limit.
   bool complete = false;
-  std::size_t positions = 0;  // reachable positions
-  // Reachable positions from which the level can no longer be completed.
+  std::size_t positions = 0;  // reachable positions, as far as they were counted
+  // Reachable positions from which the level can no longer be completed; counted only when
+  // the exploration was complete.
   std::size_t traps = 0;
   // Positions on the solution where only one move is sensible: a move that changes the game,
   // does not crush the player, does not lead into a trap and does not go back to a position
-  // met earlier on the solution. Completing the level counts as a sensible move.
+  // met earlier on the solution. Completing the level counts as a sensible move. When the
+  // level is too large to explore whole, a step off the solution counts as a trap only when
+  // a bounded search from it finds neither the end nor the solution again.
   std::size_t forced = 0;
   std::size_t solutionMoves = 0;
 
