@@ -102,6 +102,8 @@ TEST(LevelQuality, TellsACorridorFromALevelWithTraps) {
   ASSERT_TRUE(corridor.complete);
   EXPECT_EQ(corridor.traps, 0u);
   EXPECT_EQ(corridor.forcedPercent(), 100);
+  // Beside the end a step aside is still a choice.
+  EXPECT_EQ(measure({"S.E#", "...#", "####"}).forcedPercent(), 0);
 
   const LevelQuality trap = measure({"S...#", "..X.#", "###.#", "E...#", "#####"});
   ASSERT_TRUE(trap.complete);

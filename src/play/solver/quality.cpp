@@ -137,22 +137,21 @@ std::size_t forcedPositions(const CompactCodec& codec, const std::vector<Packed>
   std::size_t forced = 0;
   for (std::size_t at = 0; at < solution.size(); ++at) {
     std::vector<Packed> sensible;
+    bool completes = false;
     forEachMove(codec, solution[at], game, [&](bool completed, auto next) {
       const auto same = [&next](const Packed& other) {
         return std::equal(other.begin(), other.end(), next.begin());
       };
-      if (completed) {
-        sensible.emplace_back();
-        return;
-      }
-      if (std::any_of(solution.begin(), solution.begin() + static_cast<long>(at) + 1, same) ||
+      completes = completes || completed;
+      if (completed ||
+          std::any_of(solution.begin(), solution.begin() + static_cast<long>(at) + 1, same) ||
           std::any_of(sensible.begin(), sensible.end(), same))
         return;
       const bool onWay = std::any_of(solution.begin() + static_cast<long>(at) + 1,
                                      solution.end(), same);
       if (onWay || live(next)) sensible.emplace_back(next.begin(), next.end());
     });
-    if (sensible.size() <= 1) ++forced;
+    if (sensible.size() + (completes ? 1 : 0) <= 1) ++forced;
   }
   return forced;
 }
