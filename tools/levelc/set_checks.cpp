@@ -22,6 +22,9 @@ namespace fs = std::filesystem;
 constexpr std::size_t kLeastLateStates = 5000;
 constexpr std::size_t kMostMoves = 250;
 constexpr int kMostForcedPercent = 80;
+// A solution this long over a search this small is a walk, not a puzzle.
+constexpr std::size_t kLongWalkMoves = 100;
+constexpr std::size_t kLongWalkStates = 2000;
 constexpr std::size_t kQualityLimit = 2'000'000;
 
 std::size_t movesOf(const Solution& solution) {
@@ -84,7 +87,8 @@ void checkClimb(const std::vector<Solution>& solutions, std::vector<std::string>
                          std::to_string(floor));
   }
   std::size_t hardestEarly = 0;
-  for (std::size_t i = 0; i + 5 < n; ++i) hardestEarly = std::max(hardestEarly, solutions[i].states);
+  for (std::size_t i = 0; i + 5 < n; ++i)
+    hardestEarly = std::max(hardestEarly, solutions[i].states);
   for (std::size_t i = n - 5; i < n; ++i) {
     if (solutions[i].states <= hardestEarly)
       problems.push_back("level " + std::to_string(i + 1) +
@@ -100,7 +104,7 @@ void checkThought(const std::string& name, const Doolhof& level, const Solution&
   if (moves > kMostMoves)
     problems.push_back(name + " needs " + std::to_string(moves) + " moves, over " +
                        std::to_string(kMostMoves));
-  if (moves > 100 && solution.states < 2000)
+  if (moves > kLongWalkMoves && solution.states < kLongWalkStates)
     problems.push_back(name + " is a long walk: over 100 moves and under 2000 states");
   const LevelQuality quality = measureQuality(levelStart(level), solution.moves, kQualityLimit);
   if (quality.forcedPercent() > kMostForcedPercent)
