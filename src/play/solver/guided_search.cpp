@@ -36,36 +36,39 @@ class OpenStates {
 Solution solveGuided(const GameState& start, std::size_t stateLimit) {
   const CompactCodec codec(start);
   const EndDistance toEnd(start.veld);
-  const auto distance = [&](const GameState& game) {
-    return toEnd.from(static_cast<std::size_t>(game.col - 1 + 12 * (game.row - 1)),
-                      game.schakelaar);
+  // A packed state begins with the player's cell and the switch.
+  const auto distance = [&](std::span<const std::uint8_t> packed) {
+    return toEnd.from(packed[0], packed[1] != 0);
   };
   StateStore store(codec.bytes());
-  std::vector<std::uint8_t> packed(codec.bytes());
+  search::Children children(codec.bytes());
   std::vector<std::uint32_t> movesTo;  // the fewest moves found so far to each stored state
   std::vector<bool> played;
   OpenStates open;
-  const auto reach = [&](std::uint32_t parent, int move, std::uint32_t moves,
-                         std::uint16_t left) {
-    bool added = false;
-    const std::uint32_t index = store.insert(packed, parent, move, added);
-    if (added) {
-      movesTo.push_back(moves);
-      played.push_back(false);
-    } else if (played[index] || movesTo[index] <= moves) {
-      return;
-    } else {
-      movesTo[index] = moves;
-      store.relink(index, parent, move);
-    }
-    open.add(moves + left, left, index);
+  // A state reached in `moves` moves from `parent` by `move`: opened when it is new or was
+  // only reached in more moves before, and not played yet.
+  const auto reached = [&](std::uint32_t moves, std::uint32_t parent) {
+    return [&, moves, parent](int move, std::span<const std::uint8_t> packed,
+                              std::uint32_t index, bool added) {
+      if (added) {
+        movesTo.push_back(moves);
+        played.push_back(false);
+      } else if (played[index] || movesTo[index] <= moves) {
+        return;
+      } else {
+        movesTo[index] = moves;
+        store.relink(index, parent, move);
+      }
+      open.add(moves + distance(packed), distance(packed), index);
+    };
   };
 
   Solution result;
   std::uint32_t best = UINT32_MAX;  // the length of the shortest way to the end found so far
-  if (distance(start) != EndDistance::kNever) {
-    codec.pack(start, packed);
-    reach(StateStore::kNone, 0, 0, distance(start));
+  codec.pack(start, children.next());
+  if (distance(children.next()) != EndDistance::kNever) {
+    children.keep(store, 0);
+    children.store(store, StateStore::kNone, reached(0, StateStore::kNone));
   }
   stateLimit = std::min(stateLimit, StateStore::kMostStates);
   GameState before = start;
@@ -82,7 +85,7 @@ Solution solveGuided(const GameState& start, std::size_t stateLimit) {
     const auto stored = store.state(index);
     codec.unpack(stored, before);
     search::expand(
-        codec, before, stored, [&] { return std::span<std::uint8_t>(packed); },
+        codec, before, stored, [&] { return children.next(); },
         [&](int move) {
           if (moves + 1 < best) {
             best = moves + 1;
@@ -90,11 +93,11 @@ Solution solveGuided(const GameState& start, std::size_t stateLimit) {
           }
           return true;
         },
-        [&](int move, const GameState& next) {
-          if (const std::uint16_t left = distance(next); left != EndDistance::kNever)
-            reach(index, move, moves + 1, left);
+        [&](int move, const GameState&) {
+          if (distance(children.next()) != EndDistance::kNever) children.keep(store, move);
           return true;
         });
+    children.store(store, index, reached(moves + 1, index));
   }
   result.solvable = !result.limitReached && best != UINT32_MAX;
   if (!result.solvable) result.moves.clear();

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "compact_state.h"
 #include "play/engine/move_letters.h"
@@ -23,6 +26,41 @@ inline std::string pathTo(const StateStore& store, std::uint32_t index, int last
   std::reverse(moves.begin(), moves.end());
   return moves;
 }
+
+// The states one state leads to, packed, waiting to be stored together: their slots in the
+// table are fetched while the next ones are packed.
+class Children {
+ public:
+  explicit Children(std::size_t bytes) : bytes_(bytes), packed_(kMoveLetters.size() * bytes) {}
+
+  std::span<std::uint8_t> next() { return {packed_.data() + count_ * bytes_, bytes_}; }
+  void keep(const StateStore& store, int move) {
+    hashes_[count_] = store.hashOf(next());
+    store.prefetch(hashes_[count_]);
+    moves_[count_++] = move;
+  }
+  // Stores them as reached from `parent`; `each(move, packed, index, added)` learns of each.
+  template <class Each>
+  void store(StateStore& store, std::uint32_t parent, Each each) {
+    bool added = false;
+    for (std::size_t i = 0; i < count_; ++i) {
+      const std::span<const std::uint8_t> packed{packed_.data() + i * bytes_, bytes_};
+      const std::uint32_t index = store.insert(packed, hashes_[i], parent, moves_[i], added);
+      each(moves_[i], packed, index, added);
+    }
+    count_ = 0;
+  }
+  void store(StateStore& store, std::uint32_t parent) {
+    this->store(store, parent, [](int, std::span<const std::uint8_t>, std::uint32_t, bool) {});
+  }
+
+ private:
+  std::size_t bytes_;
+  std::vector<std::uint8_t> packed_;
+  std::array<std::uint64_t, kMoveLetters.size()> hashes_{};
+  std::array<int, kMoveLetters.size()> moves_{};
+  std::size_t count_ = 0;
+};
 
 // Plays every key from `before`, stored as `stored`: `completes(move)` for a key that completes
 // the level, `child(move, next)` for every other that changes the game, packed into `out()`

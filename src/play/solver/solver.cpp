@@ -28,37 +28,10 @@ std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& s
   }
 }
 
-// The states one state leads to, packed, waiting to be stored together: their slots in the
-// table are fetched while the next ones are packed.
-class Children {
- public:
-  explicit Children(std::size_t bytes) : bytes_(bytes), packed_(kMoveLetters.size() * bytes) {}
-
-  std::span<std::uint8_t> next() { return {packed_.data() + count_ * bytes_, bytes_}; }
-  void keep(const StateStore& store, int move) {
-    hashes_[count_] = store.hashOf(next());
-    store.prefetch(hashes_[count_]);
-    moves_[count_++] = move;
-  }
-  void store(StateStore& store, std::uint32_t parent) {
-    bool added = false;
-    for (std::size_t i = 0; i < count_; ++i)
-      store.insert({packed_.data() + i * bytes_, bytes_}, hashes_[i], parent, moves_[i], added);
-    count_ = 0;
-  }
-
- private:
-  std::size_t bytes_;
-  std::vector<std::uint8_t> packed_;
-  std::array<std::uint64_t, kMoveLetters.size()> hashes_{};
-  std::array<int, kMoveLetters.size()> moves_{};
-  std::size_t count_ = 0;
-};
-
 Solution solveFrom(const GameState& start, std::size_t stateLimit) {
   const CompactCodec codec(start);
   StateStore store(codec.bytes());
-  Children children(codec.bytes());
+  search::Children children(codec.bytes());
   codec.pack(start, children.next());
   children.keep(store, 0);
   children.store(store, StateStore::kNone);
