@@ -19,7 +19,8 @@ class EndDistance {
 
   explicit EndDistance(const Board& board);
 
-  // By the player's cell numbered col - 1 + 12 * (row - 1), as compact states keep it.
+  // By the player's cell numbered col - 1 + 12 * (row - 1), as compact states keep it
+  // (CompactCodec::playerCell).
   std::uint16_t from(std::size_t cell, bool schakelaar) const {
     return moves_[cell * 2 + (schakelaar ? 1 : 0)];
   }

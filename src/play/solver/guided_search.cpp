@@ -36,9 +36,8 @@ class OpenStates {
 Solution solveGuided(const GameState& start, std::size_t stateLimit) {
   const CompactCodec codec(start);
   const EndDistance toEnd(start.veld);
-  // A packed state begins with the player's cell and the switch.
   const auto distance = [&](std::span<const std::uint8_t> packed) {
-    return toEnd.from(packed[0], packed[1] != 0);
+    return toEnd.from(CompactCodec::playerCell(packed), CompactCodec::schakelaar(packed));
   };
   StateStore store(codec.bytes());
   search::Children children(codec.bytes());
