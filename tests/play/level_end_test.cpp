@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "level/best_solutions.h"
 #include "level/scores.h"
 #include "level/texts.h"
 #include "play_board.h"
@@ -92,13 +93,18 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
   EXPECT_EQ(last.host.opened().size(), 1u);
 }
 
-// The moves of a completed standard level, undo counted off, become its best result.
-TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
+// The moves of a completed standard level, undo counted off, become its best result, and
+// the keys that made them its best solution.
+TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMovesAndTheirKeys) {
   StandardGame game(5, 1);
   game.complete(7, "DUR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 3);
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "DUR");
   game.complete(7, "DZR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 1);
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "R");
+  game.complete(7, "LR");  // a turn at the edge is no move
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "R");
 
   std::filesystem::remove(game.shared.paths.scores());
   std::filesystem::create_directory(game.shared.paths.scores());  // refuses even root

@@ -1,5 +1,6 @@
 // The solver: shortest solutions found with the real rules.
 #include "play/solver/solver.h"
+#include "play/solver/quality.h"
 #include "play/solver/tip.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,37 @@ TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {
   EXPECT_EQ(game.dialogTitles().back(), "Klaar!");
 }
 
+// The search led by the distance to the end finds ways as short as the plain one from every
+// position a wandering player reaches, over blocks, arrows (a circle among them), gates, the
+// switch, keys and key blocks; its ways complete the level.
+TEST(Solver, TheGuidedSearchFindsWaysAsShortAsThePlainOne) {
+  const Doolhof boards[] = {levelFromRows({"S.X.>v#", "#..X.v#", "k.K.+>E", "#######"}),
+                            levelFromRows({"Ssr.sbE", "X.#v<.#", "...>^.#", "#######"}),
+                            levelFromRows({"S.>+v.#", ".X^v<.#", "..X.kKE", "#######"}),
+                            levelFromRows({"S.#E", "##..", "...."})};
+  std::mt19937 random(11);
+  for (const Doolhof& board : boards) {
+    const GameState start = levelStart(board);
+    for (int i = 0; i < 60; ++i) {
+      GameState position = start;
+      for (int keys = std::uniform_int_distribution(0, 40)(random); keys > 0; --keys) {
+        const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
+        const Step step = play(position, key, {false, 0, 0, true});
+        if (!step.died && !step.completed) position = step.next;
+      }
+      const Solution plain = solveFrom(position);
+      const Solution guided = solveGuided(position);
+      ASSERT_EQ(guided.solvable, plain.solvable) << i;
+      ASSERT_EQ(guided.moves.size(), plain.moves.size()) << i;
+      for (std::size_t m = 0; m < guided.moves.size(); ++m) {
+        const Step step = play(position, letterKey(guided.moves[m]), {false, 0, 0, true});
+        ASSERT_EQ(step.completed, m + 1 == guided.moves.size()) << guided.moves;
+        position = step.next;
+      }
+    }
+  }
+}
+
 // A tip from a game under way: the square to step to, a lost game, or a search given up.
 TEST(Tip, PointsAtTheNextSquareOrSaysTheGameIsLost) {
   PlayBoard game({"SkK.E", ".K.##", "#####"});
@@ -88,4 +120,28 @@ TEST(Solver, KeepsEveryGameItMeetsWhole) {
     unpacked.richting = game.richting;
     ASSERT_EQ(unpacked, game) << i;
   }
+}
+
+// A corridor asks nothing: every position on the way has one sensible move and none is lost.
+// One wrong push shuts the way to the end for good: that position and all after it are traps.
+TEST(LevelQuality, TellsACorridorFromALevelWithTraps) {
+  const auto measure = [](std::initializer_list<const char*> rows) {
+    const GameState start = levelStart(levelFromRows(rows));
+    return measureQuality(start, solve(levelFromRows(rows)).moves);
+  };
+  const LevelQuality corridor = measure({"S..E#", "#####"});
+  ASSERT_TRUE(corridor.complete);
+  EXPECT_EQ(corridor.traps, 0u);
+  EXPECT_EQ(corridor.forcedPercent(), 100);
+  // Beside the end a step aside is still a choice.
+  EXPECT_EQ(measure({"S.E#", "...#", "####"}).forcedPercent(), 0);
+
+  const LevelQuality trap = measure({"S...#", "..X.#", "###.#", "E...#", "#####"});
+  ASSERT_TRUE(trap.complete);
+  EXPECT_GT(trap.traps, 0u);
+  EXPECT_LT(trap.traps, trap.positions);
+  EXPECT_EQ(trap.solutionMoves, 9u);
+  EXPECT_LT(trap.forcedPercent(), 100);
+
+  EXPECT_FALSE(measureQuality(levelStart(levelFromRows({"S.....", "....E."})), "", 3).complete);
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "game_state.h"
 
@@ -29,6 +30,10 @@ class History {
   // Nothing to take back or play again any more; the count stays.
   void forget();
   void reset();
+
+  // The states this attempt went through to its `moves()` moves, one before each move from
+  // the first; nothing when the oldest of them is no longer kept.
+  std::optional<std::vector<GameState>> way() const;
 
   int moves() const { return moves_; }
   bool canUndo() const { return !undo_.empty(); }
