@@ -334,3 +334,22 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
     EXPECT_EQ(rig.col(), 1);
   }
 }
+
+// "Laat de oplossing zien" asks first, then walks the way to the end square and puts the player
+// back: no "Klaar!", no move counted.
+TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
+  rig.writeOptions({true, 20, false, 0, true, false});  // each walk is seen for 100 ms
+  rig.chooseFile(rig::levelFromRows({"S..E"}));
+  Afspelen& window = rig.window();
+  bool reachedEnd = false;
+  script.act([&] { window.menus().mnuoplossing->trigger(); }).answer(QMessageBox::Yes);
+  waitFor([&] {
+    reachedEnd = reachedEnd || rig.col() == 4;
+    return reachedEnd && window.engine().phase() == Phase::Playing;
+  });
+  play();
+  EXPECT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes.at(0).text, "Zeker weten?");
+  EXPECT_EQ(rig.col(), 1);
+  EXPECT_EQ(window.engine().history().moves(), 0);
+}
