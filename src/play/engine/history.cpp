@@ -37,13 +37,9 @@ GameState History::rewind(std::size_t steps, const GameState& now) {
   return target.state;
 }
 
-void History::forget() {
+void History::reset() {
   undo_.clear();
   redo_.clear();
-}
-
-void History::reset() {
-  forget();
   moves_ = 0;
 }
 
