@@ -17,6 +17,8 @@ class ProgressPort {
   // The best result of level `levelNumber` (0: a level file) after `moves` moves. Returns
   // the text telling why it could not be saved, or nothing.
   virtual std::optional<std::string> recordBest(int levelNumber, int moves) = 0;
+  // The fewest moves kept for standard level `levelNumber`, 0 for none.
+  virtual int best(int /*levelNumber*/) { return 0; }
   // The furthest level of each set opened as stored.
   virtual Vordering stored() = 0;
   // Opens level `next` of the set. Returns the text telling why that could not be saved, or
@@ -30,6 +32,7 @@ class ProgressFiles : public ProgressPort {
   explicit ProgressFiles(const GamePaths& paths) : paths_(paths) {}
 
   std::optional<std::string> recordBest(int levelNumber, int moves) override;
+  int best(int levelNumber) override;
   Vordering stored() override;
   std::optional<std::string> open(bool secondSet, std::int16_t next) override;
 
