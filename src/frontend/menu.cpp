@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -262,11 +261,9 @@ bool Menu::bonusUnlocked() const {
 void Menu::startBonusProgram() {
   pausedForDialog_ = true;
   runWhileVisible();
-  QMessageBox notice(QMessageBox::NoIcon, texts::kProgramTitle, texts::kWachtwoordHint,
-                     QMessageBox::Ok, this);
-  notice.exec();
+  showMessage(this, texts::kProgramTitle, texts::kWachtwoordHint, BoxIcon::None);
   if (!desktop_.startProgram(state_.paths.bonusProgram()))
-    QMessageBox::warning(this, texts::kProgramTitle, texts::kBonusNietGestart);
+    showMessage(this, texts::kProgramTitle, texts::kBonusNietGestart, BoxIcon::Exclamation);
   pausedForDialog_ = false;
   toetsenleeg();
   runWhileVisible();
