@@ -160,13 +160,13 @@ TEST_F(WholeGame, LevelEndPauseAndProgressLookAsKept) {
         std::tuple(shortest + 4, false, "level-end-above-par")}) {
     const Shown end[] = {shown::Cleared{}, shown::Result{1, moves, newBest}};
     play.playShown(end);
-    EXPECT_TRUE(looksLike(play.grab().toImage(), QString::fromUtf8(name)));
+    EXPECT_TRUE(looksLike(play.grab().toImage(), QString::fromUtf8(name), 100));
   }
   BoardPainter(testsupport::gamePictures())
       .tekenen(play.board().image(), kLevel.Vakken, true, {0, 0, 40, 80}, true);
   play.board().setBackground(kBoardBackground);
   play.board().setPaused(true);
-  EXPECT_TRUE(looksLike(play.grab().toImage(), QStringLiteral("paused")));
+  EXPECT_TRUE(looksLike(play.grab().toImage(), QStringLiteral("paused"), 100));
 
   const std::string progress = application.state().paths.progress();
   ASSERT_TRUE(writeFirstSetProgress(progress, 4) && writeSecondSetProgress(progress, 1));
@@ -174,7 +174,7 @@ TEST_F(WholeGame, LevelEndPauseAndProgressLookAsKept) {
   recordBestResult(application.state().paths.scores(), 3, 17);
   Standaard& chooser = application.chooser();
   chooser.show();
-  EXPECT_TRUE(looksLike(chooser.grab().toImage(), QStringLiteral("chooser-progress")));
+  EXPECT_TRUE(looksLike(chooser.grab().toImage(), QStringLiteral("chooser-progress"), 100));
 }
 
 // A box's text grows with the zoom; at no step is it smaller than the panel's.
@@ -187,7 +187,8 @@ TEST_F(WholeGame, ABoxFollowsTheZoom) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()); }));
     EXPECT_GE(box->font().pixelSize(),
               application.play().panel().Naamcaption->font().pixelSize());
-    EXPECT_TRUE(looksLike(box->grab().toImage(), QStringLiteral("box-%1").arg(percent)));
+    EXPECT_TRUE(
+        looksLike(box->grab().toImage(), QStringLiteral("box-%1").arg(percent), percent));
     box->close();
     QCoreApplication::processEvents();
   }
