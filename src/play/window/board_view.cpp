@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/board_painter.h"
 #include "platform/scaled_art.h"
@@ -68,6 +69,11 @@ void BoardView::endCleared() {
 void BoardView::showResult(const Result& result) {
   result_ = result;
   update();
+}
+
+void BoardView::setStar(QImage star, QImage large) {
+  star_ = std::move(star);
+  starLarge_ = std::move(large);
 }
 
 void BoardView::setPaused(bool paused) {
@@ -148,16 +154,27 @@ void BoardView::paintResult(QPainter& painter) {
   if (r.shortest > 0) {
     write(painter, {0, 92, geometry::kBoard, 32}, 20, kLightText,
           QString::fromUtf8(texts::kKortstMogelijk).arg(zetten(r.shortest)));
-    if (r.moves <= r.shortest)
+    if (r.moves <= r.shortest) {
       write(painter, {0, 128, geometry::kBoard, 56}, 40, kGold,
             QString::fromUtf8(texts::kPerfect));
-    else
+      paintStar(painter, {84, 136, kCellPixels, kCellPixels});
+      paintStar(painter, {geometry::kBoard - 84 - kCellPixels, 136, kCellPixels, kCellPixels});
+    } else
       write(painter, {0, 132, geometry::kBoard, 40}, 18, kLightText,
             QString::fromUtf8(texts::kKanKorter).arg(zetten(r.moves - r.shortest)));
   }
   if (r.newBest)
     write(painter, {0, 372, geometry::kBoard, 64}, 36, kGold,
           QString::fromUtf8(texts::kNieuwRecord));
+}
+
+// The star at the board's zoom, from its large picture when the board has more pixels.
+void BoardView::paintStar(QPainter& painter, const QRect& place) {
+  if (star_.isNull()) return;
+  const qreal scale = static_cast<qreal>(width()) / geometry::kBoard * devicePixelRatioF();
+  const QSize pixels = (QSizeF(place.size()) * scale).toSize();
+  if (starShown_.size() != pixels) starShown_ = artFor(star_, starLarge_, pixels);
+  painter.drawImage(QRectF(place), starShown_, QRectF(starShown_.rect()));
 }
 
 // A quiet band across the middle: the board stays visible above and below it.

@@ -43,6 +43,8 @@ class BoardView : public QWidget {
     bool newBest = false;
   };
   void showResult(const Result& result);
+  // The star beside a perfect result, transparent around it, and the same four times as large.
+  void setStar(QImage star, QImage large);
   const std::optional<Result>& result() const { return result_; }
 
   void setPaused(bool paused);
@@ -69,6 +71,7 @@ class BoardView : public QWidget {
   void endCleared();
   void paintStartHint(QPainter& painter);
   void paintResult(QPainter& painter);
+  void paintStar(QPainter& painter, const QRect& place);
   void paintPause(QPainter& painter);
   bool plain() const;
 
@@ -77,6 +80,9 @@ class BoardView : public QWidget {
   bool pressed_ = false;
   bool startHint_ = true;
   std::optional<Result> result_;
+  QImage star_;
+  QImage starLarge_;
+  QImage starShown_;  // at the pixels the board last showed it with
   bool paused_ = false;
 };
 
