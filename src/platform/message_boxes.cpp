@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QGridLayout>
-#include <QScreen>
-#include <QSpacerItem>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QString>
 
 #include <algorithm>
