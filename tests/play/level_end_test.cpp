@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include "level/best_solutions.h"
 #include "level/scores.h"
 #include "level/texts.h"
 #include "play_board.h"
@@ -96,9 +97,10 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
   EXPECT_EQ(last.host.opened().size(), 1u);
 }
 
-// The moves of a completed standard level, undo counted off, become its best result; the
-// cleared board is told how it went, and a result that beats an earlier one as a new best.
-TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
+// The moves of a completed standard level, undo counted off, become its best result, and
+// the keys that made them its best solution; the cleared board is told how it went, and a
+// result that beats an earlier one as a new best.
+TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMovesAndTheirKeys) {
   StandardGame game(5, 1);
   const auto result = [&] {
     const auto& r = game.host.result();
@@ -106,11 +108,14 @@ TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
   };
   game.complete(7, "DUR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 3);
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "DUR");
   EXPECT_EQ(result(), std::tuple(7, 3, false));
   game.complete(7, "DZR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 1);
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "R");
   EXPECT_EQ(result(), std::tuple(7, 1, true));
-  game.complete(7, "R");
+  game.complete(7, "LR");  // a turn at the edge is no move
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "R");
   EXPECT_EQ(result(), std::tuple(7, 1, false));
 
   std::filesystem::remove(game.shared.paths.scores());

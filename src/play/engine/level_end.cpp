@@ -1,15 +1,39 @@
 // How a game ends: the level completed, or the player crushed by his own block.
 #include "engine.h"
 #include "level/texts.h"
+#include "move_letters.h"
 
 namespace dwaalbos {
+namespace {
+
+// The letters of the moves that led from the level's start to `end`; empty when the history
+// no longer holds them all or the attempt did not begin on the start.
+std::string wayFromStart(const History& history, const GameState& start, const GameState& end) {
+  auto states = history.way();
+  if (!states) return {};
+  GameState first = states->front();
+  first.richting = start.richting;
+  if (first != start) return {};
+  states->push_back(end);
+  return lettersThrough(*states).value_or("");
+}
+
+// The reasons of the writes that failed, in one text.
+std::optional<std::string> joined(std::optional<std::string> a, std::optional<std::string> b) {
+  if (a && b) return *a + "\r\n\r\n" + *b;
+  return a ? a : b;
+}
+
+}  // namespace
 
 void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
   const int moves = history_.moves();
   const int before = progress_->best(level_.number);
-  const auto failure = progress_->recordBest(level_.number, moves);
+  const auto failure =
+      joined(progress_->recordBest(level_.number, moves),
+             progress_->recordSolution(level_.number, wayFromStart(history_, levelStart(), g_)));
   const shown::Result result{level_.number, moves, before != 0 && moves < before};
   // The board is cleared for the boxes; how it went stays on it behind them.
   const auto endedWithResult = [&] {

@@ -8,6 +8,7 @@
 #include "level/doolhof.h"
 #include "play/engine/game_state.h"
 #include "play/engine/host.h"
+#include "play/engine/move_letters.h"
 
 namespace dwaalbos {
 
@@ -25,8 +26,6 @@ struct Solution {
 // the real engine; moves that crush the player are not followed. The level is played as a
 // file level from its start square.
 Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000);
-// The key of a letter of a solution: L R U D S.
-GameKey letterKey(char letter);
 
 // Where a game stands on a way that completes it from `start`: the number of keys of `moves`
 // that lead to `state` (the way it faces aside), or nothing when it is not on that way.
@@ -34,5 +33,9 @@ std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& s
                                       std::string_view moves);
 // The same search from a game under way.
 Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000);
+// The same search led towards the end square (A*, by the player's distance to it): as short
+// a solution, mostly after far fewer states, though among solutions as short it may pick
+// another than solveFrom.
+Solution solveGuided(const GameState& start, std::size_t stateLimit = 20'000'000);
 
 }  // namespace dwaalbos
