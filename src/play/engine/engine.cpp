@@ -115,6 +115,9 @@ void Engine::doBegi() {
     beginnen();
     return;
   }
+  // A new level's count starts while its introduction is up, not when play begins.
+  history_.reset();
+  showMoves();
   enter(Phase::Introduction);
   host().showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
                            "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
@@ -195,6 +198,7 @@ void Engine::showPause() {
   const bool paused = life() == Phase::Paused;
   if (paused == s_.PauzeTitel) return;
   show(shown::Title{paused ? texts::kPauzeTitel : levelTitle()});
+  show(shown::Paused{paused});
   s_.PauzeTitel = paused;
 }
 
@@ -393,7 +397,7 @@ void Engine::overnieuw() {
 
 void Engine::leeg() {
   g_.veld.clearPlayArea();
-  history_.forget();
+  history_.reset();
   if (move_) move_->start.reset();
   showMoves();
   show(shown::Cleared{});

@@ -54,13 +54,9 @@ std::optional<std::vector<GameState>> History::way() const {
   return states;
 }
 
-void History::forget() {
+void History::reset() {
   undo_.clear();
   redo_.clear();
-}
-
-void History::reset() {
-  forget();
   moves_ = 0;
 }
 

@@ -29,15 +29,23 @@ std::optional<std::string> joined(std::optional<std::string> a, std::optional<st
 void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
-  const auto failure = joined(
-      progress_->recordBest(level_.number, history_.moves()),
-      progress_->recordSolution(level_.number, wayFromStart(history_, levelStart(), g_)));
+  const int moves = history_.moves();
+  const int before = progress_->best(level_.number);
+  const auto failure =
+      joined(progress_->recordBest(level_.number, moves),
+             progress_->recordSolution(level_.number, wayFromStart(history_, levelStart(), g_)));
+  const shown::Result result{level_.number, moves, before != 0 && moves < before};
+  // The board is cleared for the boxes; how it went stays on it behind them.
+  const auto endedWithResult = [&] {
+    endedAndCleared();
+    show(result);
+  };
   speelgeluid(Sample::Completed);
   show(shown::Celebrate{g_.col, g_.row});
   // The level end is heard and seen first; a refused write is told after it.
   if (failure) show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
   if (level_.number == 0) {
-    endedAndCleared();
+    endedWithResult();
     if (level_.test) naareditor(true);
     else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
     return;
@@ -48,12 +56,12 @@ void Engine::levelEnd() {
   const int n = numberWithinSet(level_.number);
   if (p != n) {
     ++level_.number;
-    endedAndCleared();
+    endedWithResult();
     offerNext(texts::kNogEens);
     return;
   }
   if (level_.number == kSet1Levels || level_.number == kLastLevelNumber) {
-    endedAndCleared();
+    endedWithResult();
     const bool firstSet = level_.number == kSet1Levels;
     const std::string question =
         firstSet ? std::string(texts::kSet1Uit) + texts::kSecretPage + "?" : texts::kSet2Uit;
@@ -63,7 +71,7 @@ void Engine::levelEnd() {
   const auto next = static_cast<std::int16_t>(n + 1);
   saveProgress(second, next);
   ++level_.number;
-  endedAndCleared();
+  endedWithResult();
   offerNext(texts::kEersteKeer);
 }
 

@@ -21,6 +21,10 @@ std::optional<std::string> ProgressFiles::recordSolution(int levelNumber,
   return notSavedText(path, paths_.explained(path, *saved));
 }
 
+int ProgressFiles::best(int levelNumber) {
+  return readBestResults(paths_.scores()).of(levelNumber);
+}
+
 Vordering ProgressFiles::stored() { return readProgress(paths_.progress()).value_or(Vordering{}); }
 
 std::optional<std::string> ProgressFiles::open(bool secondSet, std::int16_t next) {

@@ -25,6 +25,8 @@ class ProgressPort {
                                                     std::string_view /*moves*/) {
     return std::nullopt;
   }
+  // The fewest moves kept for standard level `levelNumber`, 0 for none.
+  virtual int best(int /*levelNumber*/) { return 0; }
   // The furthest level of each set opened as stored.
   virtual Vordering stored() = 0;
   // Opens level `next` of the set. Returns the text telling why that could not be saved, or
@@ -40,6 +42,7 @@ class ProgressFiles : public ProgressPort {
 
   std::optional<std::string> recordBest(int levelNumber, int moves) override;
   std::optional<std::string> recordSolution(int levelNumber, std::string_view moves) override;
+  int best(int levelNumber) override;
   Vordering stored() override;
   std::optional<std::string> open(bool secondSet, std::int16_t next) override;
 
