@@ -61,6 +61,9 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   grid->addWidget(Command2, 2, 1);
   detail = new QLabel(this);
   grid->addWidget(detail, 3, 0, 1, 2);
+  watchButton = new QPushButton(QString::fromUtf8(texts::kBekijkBesteOplossing), this);
+  watchButton->setEnabled(false);
+  grid->addWidget(watchButton, 4, 0, 1, 2);
   resize(kWidth, kHeight);
 
   connect(Command1, &QPushButton::clicked, this, [this] { playChosen(List1, kFirstOfSet1); });
@@ -68,10 +71,11 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   // A double click on a level plays it, as the button under its list would.
   connect(List1, &QListWidget::itemActivated, this, [this] { playChosen(List1, kFirstOfSet1); });
   connect(List2, &QListWidget::itemActivated, this, [this] { playChosen(List2, kFirstOfSet2); });
+  connect(watchButton, &QPushButton::clicked, this, &Standaard::watchChosen);
   connect(List1, &QListWidget::currentRowChanged, this,
-          [this](int row) { showDetail(row + kFirstOfSet1); });
+          [this](int row) { if (row >= 0) showDetail(row + kFirstOfSet1); });
   connect(List2, &QListWidget::currentRowChanged, this,
-          [this](int row) { showDetail(row + kFirstOfSet2); });
+          [this](int row) { if (row >= 0) showDetail(row + kFirstOfSet2); });
 }
 
 void Standaard::setZoom(int percent) {
@@ -92,6 +96,7 @@ void Standaard::formActivate() {
   const Vordering progress =
       furthest(openProgressForChooser(shared_.paths.progress()), shared_.bereikt);
   best_ = readBestResults(shared_.paths.scores());
+  solutions_ = readBestSolutions(shared_.paths.bestSolutions());
   standing1->setText(standing(
       fillEntries(*List1, shared_.sets.Levelset1, kSet1Levels, progress.P1, kFirstOfSet1, best_),
       kSet1Levels));
@@ -100,9 +105,13 @@ void Standaard::formActivate() {
       kSet2Levels));
   layout()->activate();  // the counts are shown whole at once
   detail->clear();
+  highlighted_ = 0;
+  watchButton->setEnabled(false);
 }
 
 void Standaard::showDetail(int levelNumber) {
+  highlighted_ = levelNumber;
+  watchButton->setEnabled(!solutions_.of(levelNumber).empty());
   const int best = best_.of(levelNumber);
   const std::size_t shortest = shortestSolution(levelNumber).size();
   detail->setText(
@@ -119,6 +128,13 @@ void Standaard::playChosen(QListWidget* list, int firstNumber) {
   hide();
   play_.regainInput();
   play_.engine().start(LevelRef::standard(number));
+}
+
+void Standaard::watchChosen() {
+  const std::string_view moves = solutions_.of(highlighted_);
+  if (moves.empty()) return;
+  hide();
+  play_.watch(highlighted_, moves);
 }
 
 // Closing only hides the chooser; the play window gets its input back and nothing starts.

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "level/best_solutions.h"
 #include "level/scores.h"
 
 class QLabel;
@@ -16,8 +17,8 @@ struct SharedState;
 
 // `Standaard`, the standard level chooser: per level set the levels the player has unlocked,
 // each as its name, " door " and its maker, marked when completed, and a button that plays the
-// chosen one. A window
-// of its own; the play window takes no input while the chooser is up.
+// chosen one; a completed level's best solution can be watched. A window of its own; the play
+// window takes no input while the chooser is up.
 class Standaard : public QWidget {
   Q_OBJECT
 
@@ -33,6 +34,7 @@ class Standaard : public QWidget {
   QLabel* standing1;  // "N van 23 gehaald"
   QLabel* standing2;
   QLabel* detail;  // the highlighted level's best result and its shortest solution
+  QPushButton* watchButton;  // replays the highlighted level's best solution
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -42,10 +44,13 @@ class Standaard : public QWidget {
   void formActivate();
   void playChosen(QListWidget* list, int firstNumber);
   void showDetail(int levelNumber);
+  void watchChosen();
 
   SharedState& shared_;
   Afspelen& play_;
   BestResults best_;
+  BestSolutions solutions_;
+  int highlighted_ = 0;  // the level whose detail is shown; 0 for none
 };
 
 }  // namespace dwaalbos

@@ -8,6 +8,7 @@
 #include "play/window/splash.h"
 #include "frontend/level_entries.h"
 #include "frontend/standaard.h"
+#include "level/best_solutions.h"
 #include "level/scores.h"
 #include "play/solver/standard_solutions.h"
 
@@ -126,4 +127,23 @@ TEST_F(Chooser, EachLevelShowsWhetherItWasCompletedWithItsBestAndEachSetItsCount
   };
   EXPECT_EQ(mark(window.List1, 0), mark(window.List2, 0));
   EXPECT_NE(mark(window.List1, 0), mark(window.List1, 2));
+}
+
+// Only a level with a kept solution can be watched; watching it plays it once the
+// introduction is dismissed.
+TEST_F(Chooser, ACompletedLevelsBestSolutionCanBeWatched) {
+  ASSERT_TRUE(recordBestSolution(rig.shared.paths.bestSolutions(), 1, "RRL"));
+  Standaard& window = open();
+  EXPECT_FALSE(window.watchButton->isEnabled());
+  window.List2->setCurrentRow(0);
+  EXPECT_FALSE(window.watchButton->isEnabled());
+  window.List1->setCurrentRow(0);
+  ASSERT_TRUE(window.watchButton->isEnabled());
+  window.watchButton->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(rig.window().engine().level().number, 1);
+  Splash* splash = rig::visibleSplash();
+  ASSERT_NE(splash, nullptr);
+  splash->verder();
+  EXPECT_EQ(rig.window().engine().phase(), Phase::Replaying);
 }

@@ -18,6 +18,12 @@ GameKey letterKey(char letter) {
   return GameKey::Enter;
 }
 
+std::vector<GameKey> keysOf(std::string_view letters) {
+  std::vector<GameKey> keys;
+  for (char letter : letters) keys.push_back(letterKey(letter));
+  return keys;
+}
+
 std::optional<std::string> lettersThrough(std::span<const GameState> states) {
   constexpr RuleOptions kQuiet{false, 0, 0, true};
   std::string letters;

@@ -4,7 +4,9 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "game_state.h"
 #include "host_types.h"
@@ -21,6 +23,8 @@ inline constexpr std::array<std::pair<GameKey, char>, 5> kMoveLetters = {{{GameK
 
 // The key of a letter; Enter for none.
 GameKey letterKey(char letter);
+// The keys of a solution's letters, in order.
+std::vector<GameKey> keysOf(std::string_view letters);
 
 // The letters of the keys that lead through `states`, each from the one before it (the way
 // he faces aside); nothing when one of them follows its predecessor by no single key.

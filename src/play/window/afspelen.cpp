@@ -27,6 +27,7 @@
 #include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
+#include "play/engine/move_letters.h"
 #include "play/solver/solver.h"
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
@@ -324,10 +325,14 @@ void Afspelen::mnuoplossingClick() {
     }
     moves = solution.moves;
   }
-  std::vector<GameKey> keys;
-  for (char letter : moves) keys.push_back(letterKey(letter));
   vak_->setFocus();
-  if (engine_.replay(std::move(keys))) drive();
+  if (engine_.replay(keysOf(moves))) drive();
+}
+
+void Afspelen::watch(int levelNumber, std::string_view moves) {
+  watching_ = keysOf(moves);
+  regainInput();
+  engine_.start(LevelRef::standard(levelNumber));
 }
 
 void Afspelen::Label9Click() {

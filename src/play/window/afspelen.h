@@ -6,7 +6,9 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "level/byte_io.h"
 #include "platform/board_painter.h"
@@ -60,6 +62,9 @@ class Afspelen : public QMainWindow, public Host {
   void armTestPlay(const LevelRef& level, std::function<void(bool completed)> back);
   // Gives the window its input back after another of the game's windows had it.
   void regainInput();
+  // Starts a standard level whose `moves` then play for the player to watch, once its
+  // introduction is dismissed.
+  void watch(int levelNumber, std::string_view moves);
   // Lays the window out at a zoom step (percent); the game itself stays in board pixels.
   void setZoom(int percent);
   int zoom() const { return zoom_; }
@@ -156,6 +161,7 @@ class Afspelen : public QMainWindow, public Host {
   bool activated_ = false;    // the options were loaded since the window last lost the input
   bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
   std::optional<std::pair<int, int>> tipCell_;  // the square a tip points at, while shown
+  std::optional<std::vector<GameKey>> watching_;  // a solution to replay once play begins
   bool optionsFailureTold_ = false;
   ZoomChoice* zoomChoice_;
   int zoom_ = 100;

@@ -313,6 +313,7 @@ void Afspelen::verderFromSplash() {
   regainInput();
   engine_.toetsenleeg();
   engine_.verder();
+  if (watching_ && engine_.replay(*std::exchange(watching_, std::nullopt))) drive();
 }
 
 void Afspelen::closeWindow() {
