@@ -14,6 +14,9 @@ namespace {
 // Single moves for the search: nothing shown, no follow lines.
 constexpr RuleOptions kSearch{false, 0, 0, true};
 
+// A stop is looked at about once a millisecond.
+constexpr std::uint32_t kStatesBetweenStopChecks = 4096;
+
 constexpr std::array<std::pair<GameKey, char>, 5> kMoves = {{{GameKey::Left, 'L'},
                                                              {GameKey::Right, 'R'},
                                                              {GameKey::Up, 'U'},
@@ -41,8 +44,8 @@ GameKey letterKey(char letter) {
   return GameKey::Enter;
 }
 
-Solution solve(const Doolhof& level, std::size_t stateLimit) {
-  return solveFrom(levelStart(level), stateLimit);
+Solution solve(const Doolhof& level, std::size_t stateLimit, std::stop_token stop) {
+  return solveFrom(levelStart(level), stateLimit, stop);
 }
 
 std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& start,
@@ -86,7 +89,7 @@ class Children {
   std::size_t count_ = 0;
 };
 
-Solution solveFrom(const GameState& start, std::size_t stateLimit) {
+Solution solveFrom(const GameState& start, std::size_t stateLimit, std::stop_token stop) {
   const CompactCodec codec(start);
   StateStore store(codec.bytes());
   Children children(codec.bytes());
@@ -98,6 +101,7 @@ Solution solveFrom(const GameState& start, std::size_t stateLimit) {
   std::uint32_t next = 0;
   stateLimit = std::min(stateLimit, StateStore::kMostStates);
   for (; next < store.size() && store.size() < stateLimit; ++next) {
+    if (next % kStatesBetweenStopChecks == 0 && stop.stop_requested()) break;
     const auto stored = store.state(next);  // stays where it is while the store grows
     codec.unpack(stored, before);
     const bool onSwitch = before.veld.at(before.col, before.row) == cell::kSwitch;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,10 @@ struct Solution {
 
 // Breadth-first search over (board, player cell, switch, keys held), playing every move with
 // the real engine; moves that crush the player are not followed. The level is played as a
-// file level from its start square.
-Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000);
+// file level from its start square. A stop requested through `stop` ends the search within a
+// few thousand states, as if its limit were reached.
+Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000,
+               std::stop_token stop = {});
 // The key of a letter of a solution: L R U D S.
 GameKey letterKey(char letter);
 
@@ -33,6 +36,7 @@ GameKey letterKey(char letter);
 std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& start,
                                       std::string_view moves);
 // The same search from a game under way.
-Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000);
+Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000,
+                   std::stop_token stop = {});
 
 }  // namespace dwaalbos
