@@ -42,7 +42,7 @@ std::string verdictText(const Verdict& verdict) {
     case Verdict::Kind::NoStart: return "Geen begin";
     case Verdict::Kind::NoEnd: return "Geen eind";
     case Verdict::Kind::Unsolvable: return "Niet oplosbaar";
-    case Verdict::Kind::TooLarge: return "Te groot om door te rekenen";
+    case Verdict::Kind::TooLarge: return "Te groot om na te gaan";
     case Verdict::Kind::Solvable: break;
   }
   const std::size_t n = verdict.moves.size();

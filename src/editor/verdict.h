@@ -20,7 +20,7 @@ struct Verdict {
   bool operator==(const Verdict&) const = default;
 };
 
-// The search stops here: about a second and a few hundred megabytes at most.
+// The search stops here: after little more than a second, holding about a hundred megabytes.
 inline constexpr std::size_t kVerdictStates = 4'000'000;
 
 // What is plain without a search: a board without a start or without an end square.
