@@ -30,7 +30,7 @@ TEST(Spc700Assembler, BranchesCountFromTheNextInstruction) {
 TEST(SpcFile, MoreThanEightVoicesAreRefused) {
   Track chord{Instrument::Strings, {}};
   for (int i = 0; i < 9; ++i) chord.notes.push_back({0, 16, 48 + 2 * i, 80});
-  EXPECT_THROW(spcFile({"Te vol", 75, 16, 16, {chord}}), std::invalid_argument);
+  EXPECT_THROW(spcFile({"Te vol", 75, 16, 16, {chord}, {}}), std::invalid_argument);
 }
 
 TEST(SpcEvents, LongWaitsAreSplitAndCloseNotesLetGoJustBeforeTheNext) {

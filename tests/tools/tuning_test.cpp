@@ -12,7 +12,7 @@ namespace dwaalbos::music {
 namespace {
 
 Song oneNote(Instrument instrument, int pitch) {
-  return {"A", 60, 16, 32, {{instrument, {{0, 16, pitch, 110}}}}};
+  return {"A", 60, 16, 32, {{instrument, {{0, 16, pitch, 110}}}}, {}};
 }
 
 double expected(int pitch) { return 440.0 * std::pow(2.0, (pitch - 69) / 12.0); }

@@ -1,7 +1,7 @@
 // Plays the game's background music, as written into the game folder, through the game's own
 // players with its sound effects laid on top, and fails when a piece would be heard wrongly:
-// silent stretches, a dropout where it starts over, a loudness off its target, steps lost under
-// it, or too little room left for the effects.
+// a pass that repeats itself too soon or too often, silent stretches, a dropout where it starts
+// over, a loudness off its target, steps lost under it, or too little room left for the effects.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -19,11 +19,18 @@ using namespace dwaalbos::musiccheck;
 
 constexpr double kLoudness = -28.0;  // LUFS, integrated
 
+// A pass shorter than this, or a phrase or melody heard more often in it, wears out while a
+// player sits over one level.
+constexpr double kShortestPass = 300.0;  // seconds
+constexpr int kMostPhraseRepeats = 3;     // of one 8-bar phrase
+constexpr int kMostSectionsOfOneMelody = 6;
+
 struct Tune {
   const char* file;
   double seconds;  // where it starts over, or ends when it plays once
   bool loops;
   int mostRepeatedPhrase;  // times per pass
+  int mostSectionsOfOneMelody;
 };
 
 bool fault(const char* tune, const std::string& what) {
@@ -86,6 +93,20 @@ bool stepsHeardOver(const std::filesystem::path& game, const Tune& tune, const S
   return good;
 }
 
+bool variedEnough(const Tune& tune) {
+  std::printf(
+      "%s: a pass of %.0f s, its most repeated 8-bar phrase heard %d times, one melody in %d "
+      "sections\n",
+      tune.file, tune.seconds, tune.mostRepeatedPhrase, tune.mostSectionsOfOneMelody);
+  bool good = true;
+  if (tune.seconds < kShortestPass) good = fault(tune.file, "a pass under five minutes");
+  if (tune.mostRepeatedPhrase > kMostPhraseRepeats)
+    good = fault(tune.file, "an 8-bar phrase more than 3 times in a pass");
+  if (tune.mostSectionsOfOneMelody > kMostSectionsOfOneMelody)
+    good = fault(tune.file, "one melody in more than 6 sections");
+  return good;
+}
+
 bool heardRightly(const std::filesystem::path& game, const Tune& tune) {
   const double renderSeconds = tune.seconds + (tune.loops ? 5.0 : 45.0);
   const Stereo audio = renderThroughTheGame(game, tune.file, renderSeconds);
@@ -105,16 +126,12 @@ int main(int argc, char** argv) {
   }
   using namespace dwaalbos::music;
   const auto tune = [](const char* file, const Song& song, bool loops) {
-    return Tune{file, song.seconds(), loops, mostRepeatedPhrase(song)};
+    return Tune{file, song.seconds(), loops, mostRepeatedPhrase(song),
+                mostSectionsWithOneMelody(song)};
   };
   const Tune tunes[] = {tune("Bospad.xm", bospad(), true), tune("Mos.spc", mos(), true),
                         tune("Dauw.mid", dauw(), false)};
   bool good = true;
-  for (const Tune& each : tunes) {
-    // Told, not yet held against the pieces: they were written to loop sooner.
-    std::printf("%s: a pass of %.0f s, its most repeated 8-bar phrase heard %d times\n", each.file,
-                each.seconds, each.mostRepeatedPhrase);
-    good = heardRightly(argv[1], each) && good;
-  }
+  for (const Tune& each : tunes) good = variedEnough(each) && heardRightly(argv[1], each) && good;
   return good ? 0 : 1;
 }

@@ -45,6 +45,7 @@ Passage& Passage::melody(Instrument instrument, std::string_view notes, int velo
   if (tune.length != length_)
     throw std::invalid_argument("melody lasts " + std::to_string(tune.length) +
                                 " steps, its chords " + std::to_string(length_));
+  arranger_.tunes_.push_back({start_, length_, tune.notes});
   for (Note note : tune.notes) {
     if (note.start % arranger_.stepsPerBar_ == 0) note.velocity = std::min(127, note.velocity + 5);
     add(instrument, note);
@@ -166,7 +167,7 @@ Passage Arranger::passage(std::string_view chords, int semitones) {
 }
 
 Song Arranger::song() const {
-  Song song{title_, beatsPerMinute_, stepsPerBar_, length_, {}};
+  Song song{title_, beatsPerMinute_, stepsPerBar_, length_, {}, tunes_};
   for (auto [instrument, notes] : parts_) {
     separateRepeats(notes);
     song.tracks.push_back({instrument, notes});

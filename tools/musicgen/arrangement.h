@@ -74,6 +74,7 @@ class Arranger {
   int stepsPerBar_;
   int length_ = 0;
   std::map<Instrument, std::vector<Note>> parts_;
+  std::vector<WrittenTune> tunes_;
 };
 
 }  // namespace dwaalbos::music

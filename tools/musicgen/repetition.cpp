@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -28,7 +29,54 @@ Phrase phraseAt(const std::vector<Note>& notes, int from, int to) {
   return phrase;
 }
 
+// A voice that is silent for most of the stretch, say a last note before it rests, has said too
+// little for the stretch to count as a phrase.
+bool saysSomething(const Phrase& phrase, int bars, int stepsPerBar) {
+  std::set<int> sounding;
+  for (const auto& [step, interval] : phrase) sounding.insert(step / stepsPerBar);
+  return 2 * static_cast<int>(sounding.size()) >= bars;
+}
+
+// One bar of a written tune: its shape, and where it lies.
+struct Bar {
+  Phrase shape;
+  int firstPitch;
+};
+
+std::vector<Bar> barsOf(const WrittenTune& tune, int stepsPerBar) {
+  std::vector<Bar> bars;
+  for (int from = 0; from < tune.length; from += stepsPerBar) {
+    const auto first = std::find_if(tune.notes.begin(), tune.notes.end(),
+                                    [&](const Note& note) { return note.start >= from; });
+    Phrase shape = phraseAt(tune.notes, from, from + stepsPerBar);
+    const int firstPitch = shape.empty() ? 0 : first->pitch;
+    bars.push_back({std::move(shape), firstPitch});
+  }
+  return bars;
+}
+
+bool alike(const std::vector<Bar>& a, const std::vector<Bar>& b) {
+  if (a.size() != b.size()) return false;
+  std::map<int, int> barsPerInterval;
+  int most = 0;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (!a[i].shape.empty() && a[i].shape == b[i].shape)
+      most = std::max(most, ++barsPerInterval[b[i].firstPitch - a[i].firstPitch]);
+  return 2 * most >= static_cast<int>(a.size());
+}
+
 }  // namespace
+
+int mostSectionsWithOneMelody(const Song& song) {
+  std::vector<std::vector<Bar>> tunes;
+  for (const WrittenTune& tune : song.tunes) tunes.push_back(barsOf(tune, song.stepsPerBar));
+  int most = 0;
+  for (const auto& one : tunes)
+    most = std::max(most, static_cast<int>(std::count_if(
+                              tunes.begin(), tunes.end(),
+                              [&](const auto& other) { return alike(one, other); })));
+  return most;
+}
 
 int mostRepeatedPhrase(const Song& song, int bars) {
   const int length = bars * song.stepsPerBar;
@@ -38,7 +86,7 @@ int mostRepeatedPhrase(const Song& song, int bars) {
     if (!carriesTheTune(track.instrument)) continue;
     for (int from = 0; from + length <= song.lengthSteps; from += song.stepsPerBar) {
       const Phrase phrase = phraseAt(track.notes, from, from + length);
-      if (!phrase.empty()) most = std::max(most, ++heard[phrase]);
+      if (saysSomething(phrase, bars, song.stepsPerBar)) most = std::max(most, ++heard[phrase]);
     }
   }
   return most;

@@ -33,12 +33,21 @@ struct Track {
   std::vector<Note> notes;  // sorted by start
 };
 
+// A tune as written for one passage, before any change of key, kept so a check can tell how many
+// of a piece's sections sing the same melody.
+struct WrittenTune {
+  int start;                // step of its passage in the song
+  int length;               // in steps
+  std::vector<Note> notes;  // from step 0 of the passage
+};
+
 struct Song {
   std::string title;
   int beatsPerMinute;
   int stepsPerBar;
   int lengthSteps;  // the song loops back to its start after this many steps
   std::vector<Track> tracks;
+  std::vector<WrittenTune> tunes;  // in the order of their passages
 
   double secondsPerStep() const { return 60.0 / beatsPerMinute / kStepsPerBeat; }
   double seconds() const { return lengthSteps * secondsPerStep(); }

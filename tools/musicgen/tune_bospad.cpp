@@ -17,7 +17,23 @@ constexpr const char* kBridge =
     "e5:6 f#5:2 g5:8 | e5:6 d5:2 c5:8 | d5:6 e5:2 d5:4 b4 | a4:12 r:4 | "
     "g5:6 a5:2 b5:8 | a5:4 g5 e5:8 | c5:6 d5:2 e5:4 c5 | d5:8 r:4 a4 |";
 
+// A clearing in the wood: the relative minor, answered by a return to G.
+constexpr const char* kClearingChords = "Em | Am7 | D | G | C | Am7 | Bsus4:8 B:8 | Em";
+constexpr const char* kClearing =
+    "b4:8 e5:4 g5 | a5:6 g5:2 e5:8 | f#5:4 e5 d5 a4 | b4:12 r:4 | "
+    "c5:6 d5:2 e5:4 g5 | a5:8 g5:4 e5 | e5:8 d#5:8 | e5:12 r:4 |";
+constexpr const char* kClearingHomeChords = "Em | Am7 | D | G | C | D | Am7:8 D:8 | G";
+constexpr const char* kClearingHome =
+    "b4:8 e5:4 g5 | a5:6 g5:2 e5:8 | f#5:4 e5 d5 a4 | b4:12 r:4 | "
+    "e5:6 f#5:2 g5:4 e5 | f#5:8 d5:4 a4 | c5:6 b4:2 a4:4 f#4 | g4:12 r:4 |";
+// Up under the leaves: a higher tune, for the harp on its own.
+constexpr const char* kCanopyChords = "Cmaj7 | D | Bm | Em | Am7 | Bm | C | Dsus4:8 D:8";
+constexpr const char* kCanopy =
+    "g5:6 e5:2 c5:4 e5 | f#5:8 a5:4 f#5 | d5:6 f#5:2 b4:8 | e5:12 r:4 | "
+    "c5:4 e5 a5 g5 | f#5:6 e5:2 d5:8 | e5:4 d5 c5 b4 | a4:8 d5:8 |";
+
 const std::vector<int> kRipple = {0, 1, 2, 3, 4, 3, 2, 1};
+const std::vector<int> kFallingRipple = {4, 3, 2, 1, 0, 1, 2, 3};
 const std::vector<BassHit> kWalk = {{0, 7, BassHit::Bass}, {8, 7, BassHit::Fifth}};
 
 }  // namespace
@@ -59,6 +75,21 @@ Song bospad() {
       .bass(Instrument::Bass, kWalk, 40, 70)
       .rhythm(Instrument::Shaker, "..x...x...x...x.", 76);
 
+  // Into the clearing: the flute alone over a slow harp, then the clarinet leads back home.
+  song.passage(kClearingChords)
+      .melody(Instrument::Flute, kClearing, 82)
+      .held(Instrument::Strings, 55, 71, 52)
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 52, 54)
+      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 64);
+
+  song.passage(kClearingHomeChords)
+      .melody(Instrument::Clarinet, kClearingHome, 84)
+      .descant(Instrument::Flute, 67, 79, 16, 54)
+      .held(Instrument::Strings, 55, 71, 54)
+      .broken(Instrument::Harp, kRipple, 2, 8, 52, 54)
+      .bass(Instrument::Bass, kWalk, 40, 70)
+      .rhythm(Instrument::Shaker, "..x...x...x...x.", 72);
+
   // Second time round the clarinet sings, a tone higher, over a slower harp.
   song.passage(kVerseChords, 2)
       .melody(Instrument::Clarinet, kVerse, 84)
@@ -80,15 +111,22 @@ Song bospad() {
       .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 54)
       .bass(Instrument::Bass, kWalk, 40, 68);
 
-  // A quiet stretch: the harp alone carries the tune over the strings.
-  song.passage(kVerseChords)
-      .melody(Instrument::Harp, kVerse, 80)
-      .held(Instrument::Strings, 55, 71, 50);
+  // A quiet stretch: the harp alone carries a tune of its own over the strings.
+  song.passage(kCanopyChords)
+      .melody(Instrument::Harp, kCanopy, 80)
+      .held(Instrument::Strings, 55, 71, 50)
+      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 62);
+
+  song.passage(kClearingHomeChords)
+      .melody(Instrument::Clarinet, kClearingHome, 82)
+      .held(Instrument::Strings, 55, 71, 52)
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 52)
+      .bass(Instrument::Bass, kWalk, 40, 66);
 
   song.passage(kBridgeChords)
       .melody(Instrument::Flute, kBridge, 86)
       .held(Instrument::Strings, 59, 74, 56)
-      .broken(Instrument::Harp, {4, 3, 2, 1, 0, 1, 2, 3}, 2, 8, 55, 54)
+      .broken(Instrument::Harp, kFallingRipple, 2, 8, 55, 54)
       .bass(Instrument::Bass, kWalk, 40, 70)
       .rhythm(Instrument::Drum, "X.......x.......", 66);
 
@@ -96,7 +134,7 @@ Song bospad() {
       .melody(Instrument::Flute, kVerseEnding, 84)
       .descant(Instrument::Clarinet, 59, 71, 8, 56)
       .held(Instrument::Strings, 55, 71, 54)
-      .broken(Instrument::Harp, kRipple, 2, 8, 55, 54)
+      .broken(Instrument::Harp, kFallingRipple, 2, 8, 55, 54)
       .bass(Instrument::Bass, kWalk, 40, 70)
       .rhythm(Instrument::Shaker, "..x...x...x...x.", 76);
 
