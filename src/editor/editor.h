@@ -82,8 +82,7 @@ class Editor : public QMainWindow {
   void cursorPass();
   bool cursorLoopRunning() const { return loop_.isActive(); }
 
-  // The object a left click on the board places: the one chosen last, in the legend or by key.
-  int chosenObject() const { return chosen_; }
+  // Chooses the object a left click on the board places, as the legend or a key does.
   void chooseObject(int code);
   // Whether the board or the texts changed since the level was last opened, saved or begun.
   bool unsavedChanges() const { return changed_; }

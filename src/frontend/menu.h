@@ -59,7 +59,6 @@ class Menu : public QWidget {
  private:
   void activate();
   void runWhileVisible();
-  void drawButtons();
   void typeDescription();
   void readArrowKeys();
   void highlight(int button);

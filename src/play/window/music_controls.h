@@ -22,9 +22,6 @@ class MusicControls : public QObject {
   // `Allemuziekjes`: lists the music folder afresh.
   void allemuziekjes();
 
-  // `Muziekpaden`: element 0 is the empty path, element i belongs to list entry i - 1.
-  const std::vector<std::string>& muziekpaden() const { return muziekpaden_; }
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -37,6 +34,7 @@ class MusicControls : public QObject {
   Sound& sound_;
   RightPanel& panel_;
   std::string gameFolder_;
+  // `Muziekpaden`: element 0 is the empty path, element i belongs to list entry i - 1.
   std::vector<std::string> muziekpaden_;
 };
 
