@@ -1,5 +1,6 @@
 // The solver: shortest solutions found with the real rules.
 #include "play/solver/solver.h"
+#include "play/solver/quality.h"
 #include "play/solver/tip.h"
 
 #include <gtest/gtest.h>
@@ -94,4 +95,28 @@ TEST(Solver, KeepsEveryGameItMeetsWhole) {
     unpacked.richting = game.richting;
     ASSERT_EQ(unpacked, game) << i;
   }
+}
+
+// A corridor asks nothing: every position on the way has one sensible move and none is lost.
+// One wrong push shuts the way to the end for good: that position and all after it are traps.
+TEST(LevelQuality, TellsACorridorFromALevelWithTraps) {
+  const auto measure = [](std::initializer_list<const char*> rows) {
+    const GameState start = levelStart(levelFromRows(rows));
+    return measureQuality(start, solve(levelFromRows(rows)).moves);
+  };
+  const LevelQuality corridor = measure({"S..E#", "#####"});
+  ASSERT_TRUE(corridor.complete);
+  EXPECT_EQ(corridor.traps, 0u);
+  EXPECT_EQ(corridor.forcedPercent(), 100);
+  // Beside the end a step aside is still a choice.
+  EXPECT_EQ(measure({"S.E#", "...#", "####"}).forcedPercent(), 0);
+
+  const LevelQuality trap = measure({"S...#", "..X.#", "###.#", "E...#", "#####"});
+  ASSERT_TRUE(trap.complete);
+  EXPECT_GT(trap.traps, 0u);
+  EXPECT_LT(trap.traps, trap.positions);
+  EXPECT_EQ(trap.solutionMoves, 9u);
+  EXPECT_LT(trap.forcedPercent(), 100);
+
+  EXPECT_FALSE(measureQuality(levelStart(levelFromRows({"S.....", "....E."})), "", 3).complete);
 }

@@ -8,7 +8,9 @@
 #include "level/level_sets.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
+#include "play/engine/rules.h"
 #include "play/headless/headless_host.h"
+#include "play/solver/quality.h"
 #include "play/solver/solver.h"
 
 namespace dwaalbos::levelc {
@@ -16,6 +18,14 @@ namespace dwaalbos::levelc {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::size_t kLeastLateStates = 5000;
+constexpr std::size_t kMostMoves = 250;
+constexpr int kMostForcedPercent = 80;
+// A solution this long over a search this small is a walk, not a puzzle.
+constexpr std::size_t kLongWalkMoves = 100;
+constexpr std::size_t kLongWalkStates = 2000;
+constexpr std::size_t kQualityLimit = 2'000'000;
 
 std::size_t movesOf(const Solution& solution) {
   return solution.solvable ? solution.moves.size() : 0;
@@ -44,7 +54,7 @@ bool completesWhenPlayed(const Doolhof& level, const std::string& keys) {
 }
 
 // Set 1 grows from a handful of moves to sixty or more, its five first levels all shorter
-// than its five last; set 2 asks for long solutions and ends with five hard levels.
+// than its five last; set 2 asks for long solutions.
 void checkGrowth(const std::vector<Solution>& solutions, int set,
                  std::vector<std::string>& problems) {
   std::vector<std::size_t> lengths;
@@ -62,10 +72,44 @@ void checkGrowth(const std::vector<Solution>& solutions, int set,
   std::sort(sorted.begin(), sorted.end());
   if ((sorted[n / 2 - 1] + sorted[n / 2]) / 2.0 <= 80.0)
     problems.push_back("set 2 asks for too short solutions");
-  for (std::size_t i = n - 5; i < n; ++i) {
-    if (lengths[i] < 120 && !(solutions[i].solvable && solutions[i].states >= 5000))
-      problems.push_back("level " + std::to_string(i + 1) + " of set 2 is too easy to end it");
+}
+
+// From its sixth level on set 2 asks for a real search, three times that of its first level
+// at least, and its last five levels are its hardest.
+void checkClimb(const std::vector<Solution>& solutions, std::vector<std::string>& problems) {
+  const std::size_t n = solutions.size();
+  if (n < 10) return;
+  const std::size_t floor = std::max<std::size_t>(kLeastLateStates, 3 * solutions.front().states);
+  for (std::size_t i = 5; i < n; ++i) {
+    if (solutions[i].states < floor)
+      problems.push_back("level " + std::to_string(i + 1) + " of set 2 explores " +
+                         std::to_string(solutions[i].states) + " states, under " +
+                         std::to_string(floor));
   }
+  std::size_t hardestEarly = 0;
+  for (std::size_t i = 0; i + 5 < n; ++i)
+    hardestEarly = std::max(hardestEarly, solutions[i].states);
+  for (std::size_t i = n - 5; i < n; ++i) {
+    if (solutions[i].states <= hardestEarly)
+      problems.push_back("level " + std::to_string(i + 1) +
+                         " of set 2 is easier than a level before the last five");
+  }
+}
+
+// A level is played at its own pace and asks for thought: not too long, not a long walk
+// through a small search, not a corridor.
+void checkThought(const std::string& name, const Doolhof& level, const Solution& solution,
+                  std::vector<std::string>& problems) {
+  const std::size_t moves = solution.moves.size();
+  if (moves > kMostMoves)
+    problems.push_back(name + " needs " + std::to_string(moves) + " moves, over " +
+                       std::to_string(kMostMoves));
+  if (moves > kLongWalkMoves && solution.states < kLongWalkStates)
+    problems.push_back(name + " is a long walk: over 100 moves and under 2000 states");
+  const LevelQuality quality = measureQuality(levelStart(level), solution.moves, kQualityLimit);
+  if (quality.forcedPercent() > kMostForcedPercent)
+    problems.push_back(name + " is a corridor: " + std::to_string(quality.forcedPercent()) +
+                       " % of its solution is forced");
 }
 
 }  // namespace
@@ -95,8 +139,11 @@ std::vector<std::string> levelSetProblems(const std::vector<Doolhof>& records, i
       problems.push_back(name + " cannot be completed, or in under 8 moves");
     else if (!completesWhenPlayed(level, solution.moves))
       problems.push_back(name + " is not completed by playing " + solution.moves);
+    else
+      checkThought(name, level, solution, problems);
   }
   checkGrowth(solutions, set, problems);
+  if (set == 2) checkClimb(solutions, problems);
   return problems;
 }
 

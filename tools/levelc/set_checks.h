@@ -9,9 +9,9 @@ namespace dwaalbos::levelc {
 
 // What would make standard level set 1 or 2 wrong in the game: the wrong number of records, a
 // title record without a name, a level without its texts, a level that cannot be completed or
-// needs no thought (under 8 moves), a shortest solution the game does not accept when played,
-// two levels with one board, or a set that does not grow harder as it goes. Empty when all is
-// well.
+// needs no thought (under 8 moves, a corridor, a long walk through a small search), a level
+// over 250 moves, a shortest solution the game does not accept when played, two levels with
+// one board, or a set that does not grow harder as it goes. Empty when all is well.
 std::vector<std::string> levelSetProblems(const std::vector<Doolhof>& records, int set);
 
 }  // namespace dwaalbos::levelc

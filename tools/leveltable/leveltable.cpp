@@ -9,6 +9,8 @@
 
 #include "level/level_sets.h"
 #include "level/shared_state.h"
+#include "play/engine/rules.h"
+#include "play/solver/quality.h"
 #include "play/solver/solver.h"
 
 using namespace dwaalbos;
@@ -22,9 +24,15 @@ std::string cellText(const std::string& text) {
   return out;
 }
 
+std::string qualityCells(const LevelQuality& quality) {
+  const std::string forced = std::to_string(quality.forcedPercent()) + " %";
+  if (!quality.complete) return "onbekend | " + forced;
+  return std::to_string(quality.traps) + " | " + forced;
+}
+
 // One row per playable level; false when a level is missing or cannot be completed.
 bool appendSet(std::ostream& out, const LevelSet& set, int setNumber, int levels,
-               std::vector<std::string>& moves) {
+               bool measure, std::vector<std::string>& moves) {
   bool complete = true;
   for (int n = 1; n <= levels; ++n) {
     const Doolhof* level = set.element(n);
@@ -36,12 +44,14 @@ bool appendSet(std::ostream& out, const LevelSet& set, int setNumber, int levels
     }
     const Solution solution = solve(*level);
     moves.push_back(solution.moves);
+    const LevelQuality quality =
+        measure ? measureQuality(levelStart(*level), solution.moves) : LevelQuality{};
     out << "| " << setNumber << " | " << n << " | " << cellText(level->Naam) << " | "
         << cellText(level->Maker) << " | "
         << (solution.solvable       ? std::to_string(solution.moves.size())
             : solution.limitReached ? std::string("onbekend")
                                     : std::string("onoplosbaar"))
-        << " | " << solution.states << " |\n";
+        << " | " << solution.states << " | " << qualityCells(quality) << " |\n";
     if (!solution.solvable) {
       std::cerr << "dwaalbos-leveltable: set " << setNumber << " level " << n
                 << (solution.limitReached ? " was not solved within the search limit\n"
@@ -89,11 +99,19 @@ int main(int argc, char** argv) {
            "level sets as built; do not edit by hand.\n\n"
         << "# Standard levels\n\n"
         << "Minimal moves: the shortest key sequence (steps, rides and Space presses) that completes "
-           "the level. States: positions the breadth-first search explored to find it.\n\n"
-        << "| set | level | name | maker | minimal moves | states explored |\n"
-        << "|---:|---:|---|---|---:|---:|\n";
-  const bool first = appendSet(table, shared.sets.Levelset1, 1, kSet1Levels, moves);
-  const bool second = appendSet(table, shared.sets.Levelset2, 2, kSet2Levels, moves);
+           "the level. States: positions the breadth-first search explored to find it. Traps: "
+           "positions the player can reach from which the level can no longer be completed. "
+           "Forced: the share of the positions on the shortest solution where only one move is "
+           "sensible; a move is sensible when it changes the game, does not crush the player, "
+           "does not lead into a trap and does not go back to a position met earlier on the "
+           "solution. A level forced above 80 % is a corridor: it is walked, not solved. Traps "
+           "onbekend: over ten million reachable positions, too many to count; a step off its "
+           "solution then counts as a trap when a search of 200,000 positions from it finds "
+           "neither the end nor the solution again.\n\n"
+        << "| set | level | name | maker | minimal moves | states explored | traps | forced |\n"
+        << "|---:|---:|---|---|---:|---:|---:|---:|\n";
+  const bool first = appendSet(table, shared.sets.Levelset1, 1, kSet1Levels, !source, moves);
+  const bool second = appendSet(table, shared.sets.Levelset2, 2, kSet2Levels, !source, moves);
   if (source) return write(argv[3], sourceOf(moves)) && first && second ? 0 : 1;
 
   if (argc == 3) {
