@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 
+#include "level/best_solutions.h"
 #include "level/byte_io.h"
 #include "level/level_file.h"
 #include "level/options_file.h"
@@ -111,6 +112,20 @@ void scores(std::span<const std::uint8_t> bytes) {
   check(dwaalbos::readBestResults(path).moves == expected.moves);
 }
 
+// A solution of one move is kept for one level unless one as short is kept; every other stays.
+void solutions(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("Oplossingen.dat", bytes);
+  const auto read = dwaalbos::readBestSolutions(path);
+  const int level = (bytes.empty() ? 0 : bytes[0]) % dwaalbos::kLastLevelNumber + 1;
+  const auto saved = dwaalbos::recordBestSolution(path, level, "S");
+  check(!saved || *saved);
+  auto expected = read.moves;
+  if (expected[static_cast<std::size_t>(level - 1)].size() != 1)
+    expected[static_cast<std::size_t>(level - 1)] = "S";
+  const auto again = dwaalbos::readBestSolutions(path);
+  check(!again.damaged && again.moves == expected);
+}
+
 void zoom(std::span<const std::uint8_t> bytes) {
   const std::string path = planted("Zoom.dat", bytes);
   const int percent = dwaalbos::readZoom(path).value_or(dwaalbos::kDefaultZoom);
@@ -133,6 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   progress(bytes);
   options(bytes);
   scores(bytes);
+  solutions(bytes);
   zoom(bytes);
   copies(bytes);
   return 0;

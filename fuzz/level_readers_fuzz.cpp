@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "level/best_solutions.h"
 #include "level/byte_io.h"
 #include "level/level_file.h"
 #include "level/level_sets.h"
@@ -18,5 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   dwaalbos::decodeLevelSet(bytes, dwaalbos::kSet1Records);
   dwaalbos::decodeProgress(bytes);
+  const auto solutions = dwaalbos::decodeBestSolutions(bytes);
+  if (!solutions.damaged &&
+      dwaalbos::decodeBestSolutions(dwaalbos::encodeBestSolutions(solutions)).moves !=
+          solutions.moves)
+    __builtin_trap();
   return 0;
 }

@@ -124,6 +124,35 @@ void walkingFrames(benchmark::State& state) {
 }
 BENCHMARK(walkingFrames)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The board at the largest zoom step, 1440 x 1440 pixels (a 4K screen's largest window): a
+// level with every object, drawn whole and shown (`tekenen`), or one walking frame of a step.
+Afspelen& largestBoard(rig::PlayWindowRig& rig) {
+  rig.chooseFile(rig::levelFromRows({"S..#", ".>v#X", ".^<.k", "###KE", "..sbr+"}));
+  Afspelen& window = rig.shown();
+  window.setZoom(300);
+  window.engine().start(rig.chosen);
+  QTest::qWait(50);
+  return window;
+}
+
+void largestRedraw(benchmark::State& state) {
+  rig::PlayWindowRig rig;
+  Afspelen& window = largestBoard(rig);
+  if (window.board().image().width() != 1440) state.SkipWithError("the board is not zoomed");
+  for (auto _ : state) window.tekenen(true);
+}
+BENCHMARK(largestRedraw)->Unit(benchmark::kMillisecond);
+
+void largestWalkingFrame(benchmark::State& state) {
+  rig::PlayWindowRig rig;
+  Afspelen& window = largestBoard(rig);
+  const GameState game = window.engine().gameState();
+  const Shown step[] = {shown::Walk{game.veld, game.schakelaar, 1, 1, Direction::Down, 0, 0}};
+  for (auto _ : state) window.playShown(step);
+  state.SetItemsProcessed(state.iterations() * 5);  // five frames a step
+}
+BENCHMARK(largestWalkingFrame)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

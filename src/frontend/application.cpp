@@ -20,6 +20,7 @@
 #include "level/zoom.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
+#include "platform/zoom_choice.h"
 #include "platform/zoomed_style.h"
 #include "play/window/afspelen.h"
 
@@ -30,13 +31,17 @@ namespace {
 // the editor is the widest (666), the play window with its panel the tallest (489).
 constexpr Area kLargestWindow{666 + 12, 489 + 24 + 40};
 
+// The largest step at which the largest window fits the screen.
+int largestFittingStep() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return kDefaultZoom;
+  const QRect available = screen->availableGeometry();
+  return largestFittingZoom(kLargestWindow, {available.width(), available.height()});
+}
+
 // The chosen step, or the largest one; lowered until the largest window fits the screen.
 int zoomAtStart(const GamePaths& paths) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const int ceiling = readZoom(paths.zoom()).value_or(kZoomSteps.back());
-  if (!screen) return std::min(ceiling, kDefaultZoom);
-  const QRect available = screen->availableGeometry();
-  return largestFittingZoom(kLargestWindow, {available.width(), available.height()}, ceiling);
+  return std::min(readZoom(paths.zoom()).value_or(kZoomSteps.back()), largestFittingStep());
 }
 
 }  // namespace
@@ -51,6 +56,7 @@ Application::Application(const GamePaths& paths, Services services)
   QApplication::setWindowIcon(
       QIcon(QPixmap::fromImage(pictures_.withMask(plaatje::kIcoon, plaatje::kIcoonmask))));
   zoomIndicators(zoom_);
+  ZoomChoice::limitTo(largestFittingStep());
 }
 
 // A game that ends during a test play leaves no test level behind.

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,6 +29,7 @@ const std::array<std::string, 3> kUitleg{
     "Voor als je uitleg wilt over een object of info over de maker",
 };
 
+constexpr int kTitleHeight = 92;
 constexpr int kKlik = 9;              // the sample of a change of button
 constexpr int kLaatsteLevelSet1 = 23;
 
@@ -42,7 +42,8 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
       navigator_(navigator),
       desktop_(desktop),
       canvas_(kWidth, kHeight, QImage::Format_RGB32),
-      title_(menuTitle({kWidth, 92})),
+      title_(menuTitle({kWidth, kTitleHeight})),
+      titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)),
       buttons_(pictures),
       Label1(new QLabel(this)) {
   setWindowTitle(texts::kMenuTitel);
@@ -211,13 +212,17 @@ void Menu::openHelp() {
   runWhileVisible();
 }
 
-// Zoomed, the buttons are drawn again over the enlarged canvas, sharp.
+// Zoomed, the title and the buttons are drawn again over the enlarged canvas, sharp.
 void Menu::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   drawArt(painter, rect(), canvas_);
   const qreal zoom = static_cast<qreal>(width()) / kWidth;
   if (zoom * devicePixelRatioF() <= 1) return;
   painter.scale(zoom, zoom);
+  const QSize pixels = (QSizeF(title_.size()) * zoom * devicePixelRatioF()).toSize();
+  if (titleShown_.size() != pixels) titleShown_ = artFor(title_, titleLarge_, pixels);
+  painter.drawImage(QRectF(QPointF(0, 0), QSizeF(title_.size())), titleShown_,
+                    QRectF(titleShown_.rect()));
   buttons_.drawSharp(painter, Keuze, zoom);
 }
 
@@ -262,11 +267,9 @@ bool Menu::bonusUnlocked() const {
 void Menu::startBonusProgram() {
   pausedForDialog_ = true;
   runWhileVisible();
-  QMessageBox notice(QMessageBox::NoIcon, texts::kProgramTitle, texts::kWachtwoordHint,
-                     QMessageBox::Ok, this);
-  notice.exec();
+  showMessage(this, texts::kProgramTitle, texts::kWachtwoordHint, BoxIcon::None);
   if (!desktop_.startProgram(state_.paths.bonusProgram()))
-    QMessageBox::warning(this, texts::kProgramTitle, texts::kBonusNietGestart);
+    showMessage(this, texts::kProgramTitle, texts::kBonusNietGestart, BoxIcon::Exclamation);
   pausedForDialog_ = false;
   toetsenleeg();
   runWhileVisible();

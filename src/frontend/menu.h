@@ -77,6 +77,8 @@ class Menu : public QWidget {
 
   QImage canvas_;
   QImage title_;
+  QImage titleLarge_;  // four times as large, for a zoomed menu
+  QImage titleShown_;  // the title at the pixels the menu last showed it with
   MenuButtons buttons_;
   QLabel* Label1;
   QTimer timer_;

@@ -8,11 +8,12 @@
 
 namespace dwaalbos {
 
-QImage menuTitle(QSize size) {
-  QImage title(size, QImage::Format_ARGB32_Premultiplied);
+QImage menuTitle(QSize size, int scale) {
+  QImage title(size * scale, QImage::Format_ARGB32_Premultiplied);
   title.fill(Qt::transparent);
   QPainter painter(&title);
   painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(scale, scale);
 
   QFont font("URW Bookman");
   font.setPixelSize(54);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "frontend/level_entries.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
@@ -21,15 +22,18 @@ namespace {
 constexpr int kFirstOfSet1 = 1;
 constexpr int kFirstOfSet2 = kSet1Levels + 1;
 
-// Levels 1..count of the set, as far as its file holds them.
-void fill(QListWidget* list, const LevelSet& set, int count) {
-  list->clear();
-  for (int i = 1; i <= count; ++i) {
-    const Doolhof* level = set.element(i);
-    if (!level) break;
-    list->addItem(QString::fromStdString(level->Naam + " door " + level->Maker));
-  }
+QString standing(int completed, int levels) {
+  return QStringLiteral("%1 van %2 gehaald").arg(completed).arg(levels);
 }
+
+// A list whose entries show their mark and best result.
+QListWidget* newList(QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setItemDelegate(new EntryDelegate(list));
+  return list;
+}
+
+constexpr QSize kMarkSize{14, 14};
 
 constexpr int kWidth = 560;
 constexpr int kHeight = 380;
@@ -39,14 +43,20 @@ constexpr int kHeight = 380;
 Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), play_(play) {
   setWindowTitle(texts::kKiesTitel);
   auto* grid = new QGridLayout(this);
-  List1 = new QListWidget(this);
-  List2 = new QListWidget(this);
+  List1 = newList(this);
+  List2 = newList(this);
+  List1->setIconSize(kMarkSize);
+  List2->setIconSize(kMarkSize);
+  standing1 = new QLabel(this);
+  standing2 = new QLabel(this);
   Command1 = new QPushButton(QStringLiteral("Speel dit level"), this);
   Command2 = new QPushButton(QStringLiteral("Speel dit level"), this);
   grid->addWidget(new QLabel(QStringLiteral("Level set 1:"), this), 0, 0);
+  grid->addWidget(standing1, 0, 0, Qt::AlignRight);
   grid->addWidget(List1, 1, 0);
   grid->addWidget(Command1, 2, 0);
   grid->addWidget(new QLabel(QStringLiteral("Level set 2:"), this), 0, 1);
+  grid->addWidget(standing2, 0, 1, Qt::AlignRight);
   grid->addWidget(List2, 1, 1);
   grid->addWidget(Command2, 2, 1);
   detail = new QLabel(this);
@@ -66,6 +76,8 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
 
 void Standaard::setZoom(int percent) {
   zoomWidgets(*this, percent);
+  List1->setIconSize(zoomed(kMarkSize, percent));
+  List2->setIconSize(zoomed(kMarkSize, percent));
   resize(zoomed({kWidth, kHeight}, percent));
 }
 
@@ -79,9 +91,14 @@ void Standaard::formActivate() {
   play_.setEnabled(false);
   const Vordering progress =
       furthest(openProgressForChooser(shared_.paths.progress()), shared_.bereikt);
-  fill(List1, shared_.sets.Levelset1, progress.P1);
-  fill(List2, shared_.sets.Levelset2, progress.P2);
   best_ = readBestResults(shared_.paths.scores());
+  standing1->setText(standing(
+      fillEntries(*List1, shared_.sets.Levelset1, kSet1Levels, progress.P1, kFirstOfSet1, best_),
+      kSet1Levels));
+  standing2->setText(standing(
+      fillEntries(*List2, shared_.sets.Levelset2, kSet2Levels, progress.P2, kFirstOfSet2, best_),
+      kSet2Levels));
+  layout()->activate();  // the counts are shown whole at once
   detail->clear();
 }
 

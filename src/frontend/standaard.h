@@ -15,7 +15,8 @@ class LevelSet;
 struct SharedState;
 
 // `Standaard`, the standard level chooser: per level set the levels the player has unlocked,
-// each as its name, " door " and its maker, and a button that plays the chosen one. A window
+// each as its name, " door " and its maker, marked when completed, and a button that plays the
+// chosen one. A window
 // of its own; the play window takes no input while the chooser is up.
 class Standaard : public QWidget {
   Q_OBJECT
@@ -29,6 +30,8 @@ class Standaard : public QWidget {
   QListWidget* List2;
   QPushButton* Command1;
   QPushButton* Command2;
+  QLabel* standing1;  // "N van 23 gehaald"
+  QLabel* standing2;
   QLabel* detail;  // the highlighted level's best result and its shortest solution
 
  protected:

@@ -16,6 +16,8 @@ std::string levelNotReadText(const std::string& path) {
   return named(path) + texts::kNietGelezen + why;
 }
 
+std::string damagedFileText(const std::string& path) { return named(path) + texts::kBeschadigd; }
+
 std::string levelSetShortText(const std::string& path, int levelsFound, int levelsWanted) {
   const std::string what = !fileExists(path) ? texts::kOntbreekt : texts::kBeschadigd;
   return named(path) + what + texts::kErZijn + std::to_string(levelsFound) + texts::kVanDe +

@@ -14,6 +14,8 @@ namespace dwaalbos {
 std::string notSavedText(const std::string& path, const WriteResult& result);
 // A level file that is missing or does not hold a whole level.
 std::string levelNotReadText(const std::string& path);
+// A file of the game's own that is there but does not hold what it should.
+std::string damagedFileText(const std::string& path);
 // A standard level set that is missing or shorter than it should be.
 std::string levelSetShortText(const std::string& path, int levelsFound, int levelsWanted);
 

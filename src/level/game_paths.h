@@ -31,6 +31,7 @@ class GamePaths {
   std::string progress() const { return playerFile("geluid/Niets.wav"); }
   std::string options() const { return playerFile("Opties.dat"); }
   std::string scores() const { return playerFile("Scores.dat"); }
+  std::string bestSolutions() const { return playerFile("Oplossingen.dat"); }
   // Private to this running game, so that two games testing at once keep their own levels;
   // the game removes it when the test is over.
   std::string testLevel() const;

@@ -36,6 +36,12 @@ inline constexpr const char* kProofMail =
     "mailto:?Subject=Dwaalbos&body=Ikheb%20de%20tweede%20levelset%20van%20Dwaalbos%20"
     "uitgespeeld%2C%20dat%20had%20je%20niet%20verwacht%20he%3F";
 inline constexpr const char* kPauzeTitel = "Klik op het speelvak om verder te gaan";
+// How the level went, on the cleared board behind the box; the counts read "%1 zetten".
+inline constexpr const char* kGehaaldIn = "Gehaald in %1";
+inline constexpr const char* kKortstMogelijk = "Kortst mogelijk: %1";
+inline constexpr const char* kPerfect = "Perfect!";
+inline constexpr const char* kKanKorter = "Het kan nog %1 korter";
+inline constexpr const char* kNieuwRecord = "Nieuw record!";
 
 // Questions before something is thrown away.
 inline constexpr const char* kBevestigingTitle = "Bevestiging";
@@ -86,6 +92,7 @@ inline constexpr const char* kOvernieuwBeginnen = "Wil je overnieuw beginnen?";
 // The level chooser's line on the highlighted level: best result, then the shortest possible.
 inline constexpr const char* kBesteEnKortste = "Jouw beste: %1 — kortst mogelijk: %2 zetten";
 inline constexpr const char* kZetten = "%1 zetten";
+inline constexpr const char* kEenZet = "%1 zet";
 inline constexpr const char* kNogNietGehaald = "nog niet gehaald";
 
 // The editor.

@@ -4,9 +4,13 @@
 #include <QList>
 #include <QUrl>
 
+#include "zoomed_dialogs.h"
+
 namespace dwaalbos {
 
 namespace {
+
+constexpr QSize kDialogSize{620, 410};  // at 100 %
 
 std::string ask(QWidget* parent, const FileDialogSpec& request, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent, QString::fromStdString(request.title),
@@ -19,6 +23,7 @@ std::string ask(QWidget* parent, const FileDialogSpec& request, QFileDialog::Acc
   for (const std::string& place : request.places)
     sidebar.append(QUrl::fromLocalFile(QString::fromStdString(place)));
   dialog.setSidebarUrls(sidebar);
+  zoomDialog(dialog, kDialogSize);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst().toStdString();
 }

@@ -1,16 +1,25 @@
 #include "message_boxes.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QString>
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/plain_text.h"
+#include "platform/zoomed_dialogs.h"
+#include "platform/zoomed_style.h"
+#include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
 namespace {
+
+constexpr int kBoxTextWidth = 300;  // at 100 %
 
 QString text(const std::string& utf8) {
   return QString::fromStdString(utf8).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -30,11 +39,25 @@ QMessageBox::Icon toolkitIcon(BoxIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// The toolkit wraps a box's text at a width of its own, whatever the font: a zoomed box is
+// given room for its larger letters.
+void widen(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  int width = zoomed(QSize(kBoxTextWidth, 0), currentZoom()).width();
+  if (const QScreen* screen = box.screen())
+    width = std::min(width, screen->availableGeometry().width() * 3 / 4);
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 // The texts quote file names and levels' texts, so they are never read as markup.
 QMessageBox* newBox(QWidget* parent, const std::string& boxTitle, const std::string& boxText,
                     BoxIcon icon, QMessageBox::StandardButtons buttons) {
   auto* box = new QMessageBox(toolkitIcon(icon), title(boxTitle), QString(), buttons, parent);
   showPlain(*box, text(boxText));
+  zoomDialog(*box);
+  widen(*box);
   return box;
 }
 
@@ -86,11 +109,13 @@ void askYesNoLater(QWidget* parent, const std::string& boxTitle, const std::stri
 
 std::optional<std::string> askLine(QWidget* parent, const std::string& boxTitle,
                                    const std::string& prompt, const std::string& initial) {
-  bool accepted = false;
-  const QString answer = QInputDialog::getText(parent, title(boxTitle), text(prompt),
-                                               QLineEdit::Normal, text(initial), &accepted);
-  if (!accepted) return std::nullopt;
-  return answer.toStdString();
+  QInputDialog box(parent);
+  box.setWindowTitle(title(boxTitle));
+  box.setLabelText(text(prompt));
+  box.setTextValue(text(initial));
+  zoomDialog(box);
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  return box.textValue().toStdString();
 }
 
 }  // namespace dwaalbos

@@ -44,6 +44,10 @@ inline constexpr const char* kVierpijl = "vierpijl";
 inline constexpr const char* kVijand = "Vijand";
 inline constexpr const char* kVijandmask = "Vijandmask";
 
+// The mark of a level completed in the fewest moves possible.
+inline constexpr const char* kSter = "Ster";
+inline constexpr const char* kStermask = "Stermask";
+
 // The player's sheet: frames 0 and 40 across, facing rows up 0, right 40, down 80, left 120.
 inline constexpr const char* kMan = "Man";
 inline constexpr const char* kManmask = "Manmask";
@@ -85,7 +89,7 @@ inline constexpr Entry kAll[] = {
     {kEditorpaneel, 186, 480},
     {kSplashachtergrond, 400, 300},                  {kMen, 375, 248},
     {kWijzer, 32, 32},      {kWijzermask, 32, 32},   {kIcoon, 64, 64},
-    {kIcoonmask, 64, 64},
+    {kIcoonmask, 64, 64},   {kSter, 40, 40},         {kStermask, 40, 40},
 };
 
 }  // namespace dwaalbos::plaatje

@@ -61,9 +61,9 @@ bool Pictures::hasLarge(const QString& name) const {
   return images_.contains(name) && !missingLarge_.contains(name);
 }
 
-QImage Pictures::withMask(const QString& name, const QString& maskName) const {
-  QImage result = get(name).convertToFormat(QImage::Format_ARGB32);
-  const QImage& mask = get(maskName);
+QImage Pictures::withMask(const QString& name, const QString& maskName, bool large) const {
+  QImage result = (large ? this->large(name) : get(name)).convertToFormat(QImage::Format_ARGB32);
+  const QImage& mask = large ? this->large(maskName) : get(maskName);
   for (int y = 0; y < result.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
     for (int x = 0; x < result.width(); ++x) {

@@ -32,8 +32,9 @@ class Pictures {
   // Names of large pictures asked for so far that could not be read.
   const QStringList& missingLarge() const { return missingLarge_; }
 
-  // A picture made transparent where its mask is white (for the mouse pointer and the icon).
-  QImage withMask(const QString& name, const QString& maskName) const;
+  // A picture made transparent where its mask is white (for the mouse pointer, the icon and
+  // the star of a perfect result); from the large pictures when asked.
+  QImage withMask(const QString& name, const QString& maskName, bool large = false) const;
 
   // The look of a picture that could not be read.
   static QImage fallback(int width, int height);

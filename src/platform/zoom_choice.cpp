@@ -13,6 +13,10 @@
 
 namespace dwaalbos {
 
+int ZoomChoice::largest_ = kZoomSteps.back();
+
+void ZoomChoice::limitTo(int largest) { largest_ = largest; }
+
 ZoomChoice::ZoomChoice(QWidget& window, QMenu* menu, std::function<void(int percent)> choose)
     : QObject(&window), choose_(std::move(choose)), current_(kDefaultZoom) {
   if (menu) {
@@ -30,7 +34,10 @@ ZoomChoice::ZoomChoice(QWidget& window, QMenu* menu, std::function<void(int perc
   for (const QKeySequence& keys :
        {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
     auto* larger = new QShortcut(keys, &window);
-    connect(larger, &QShortcut::activated, this, [this] { choose_(largerZoomStep(current_)); });
+    connect(larger, &QShortcut::activated, this, [this] {
+      const int step = largerZoomStep(current_);
+      if (step <= largest_) choose_(step);
+    });
   }
   auto* smaller = new QShortcut(QKeySequence::ZoomOut, &window);
   connect(smaller, &QShortcut::activated, this, [this] { choose_(smallerZoomStep(current_)); });
@@ -38,7 +45,10 @@ ZoomChoice::ZoomChoice(QWidget& window, QMenu* menu, std::function<void(int perc
 
 void ZoomChoice::show(int percent) {
   current_ = percent;
-  for (std::size_t i = 0; i < items_.size(); ++i) items_[i]->setChecked(kZoomSteps[i] == percent);
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    items_[i]->setChecked(kZoomSteps[i] == percent);
+    items_[i]->setEnabled(kZoomSteps[i] <= largest_);
+  }
 }
 
 }  // namespace dwaalbos

@@ -13,13 +13,17 @@ namespace dwaalbos {
 
 // How a window offers the zoom: a "&Zoom" submenu with one item a step, the current one
 // checked, and the keys Ctrl++ and Ctrl+- for the next step up and down. Each calls
-// `choose` with the step wanted.
+// `choose` with the step wanted. Steps at which the game's windows do not fit the screen are
+// not offered: their items are disabled and the keys stop below them.
 class ZoomChoice : public QObject {
  public:
   // Keys only, on `window`; a submenu too when `menu` is given.
   ZoomChoice(QWidget& window, QMenu* menu, std::function<void(int percent)> choose);
 
-  // Marks the current step.
+  // The largest step that fits, for every window's choice from now on.
+  static void limitTo(int largest);
+
+  // Marks the current step, and offers the steps that fit.
   void show(int percent);
   const std::vector<QAction*>& items() const { return items_; }
 
@@ -27,6 +31,7 @@ class ZoomChoice : public QObject {
   std::function<void(int)> choose_;
   std::vector<QAction*> items_;
   int current_;
+  static int largest_;
 };
 
 }  // namespace dwaalbos

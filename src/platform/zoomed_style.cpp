@@ -12,6 +12,7 @@ namespace {
 class ZoomedStyle : public QProxyStyle {
  public:
   void setPercent(int percent) { percent_ = percent; }
+  int percent() const { return percent_; }
 
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override {
@@ -23,6 +24,7 @@ class ZoomedStyle : public QProxyStyle {
       case PM_ExclusiveIndicatorHeight:
       case PM_CheckBoxLabelSpacing:
       case PM_RadioButtonLabelSpacing:
+      case PM_MessageBoxIconSize:
         return static_cast<int>(std::lround(base * percent_ / 100.0));
       default:
         return base;
@@ -34,6 +36,11 @@ class ZoomedStyle : public QProxyStyle {
 };
 
 }  // namespace
+
+int currentZoom() {
+  const auto* style = dynamic_cast<const ZoomedStyle*>(QApplication::style());
+  return style ? style->percent() : 100;
+}
 
 void zoomIndicators(int percent) {
   auto* style = dynamic_cast<ZoomedStyle*>(QApplication::style());

@@ -6,6 +6,7 @@
 
 #include "../play/window/play_window_rig.h"
 #include "play/window/splash.h"
+#include "frontend/level_entries.h"
 #include "frontend/standaard.h"
 #include "level/scores.h"
 #include "play/solver/standard_solutions.h"
@@ -105,4 +106,24 @@ TEST_F(Chooser, TheHighlightedLevelShowsItsBestAndItsShortestSolution) {
                 std::to_string(shortestSolution(2).size()) + " zetten");
   window.List2->setCurrentRow(0);
   EXPECT_EQ(window.detail->text().toStdString().substr(0, 28), "Jouw beste: nog niet gehaald");
+}
+
+// Completed: every level before the newest, and any with a best result kept.
+TEST_F(Chooser, EachLevelShowsWhetherItWasCompletedWithItsBestAndEachSetItsCount) {
+  rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
+  recordBestResult(rig.shared.paths.scores(), 2, 31);
+  recordBestResult(rig.shared.paths.scores(), 24, 12);
+  Standaard& window = open();
+  EXPECT_EQ(window.standing1->text(), "2 van 23 gehaald");
+  EXPECT_EQ(window.standing2->text(), "1 van 20 gehaald");
+  std::vector<std::string> best;
+  for (QListWidget* list : {window.List1, window.List2})
+    for (int i = 0; i < list->count(); ++i)
+      best.push_back(list->item(i)->data(kBestResultRole).toString().toStdString());
+  EXPECT_EQ(best, (std::vector<std::string>{"", "31 zetten", "", "12 zetten"}));
+  const auto mark = [&](QListWidget* list, int row) {
+    return list->item(row)->icon().pixmap(16).toImage();
+  };
+  EXPECT_EQ(mark(window.List1, 0), mark(window.List2, 0));
+  EXPECT_NE(mark(window.List1, 0), mark(window.List1, 2));
 }

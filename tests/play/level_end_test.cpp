@@ -3,7 +3,9 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
+#include "level/best_solutions.h"
 #include "level/scores.h"
 #include "level/texts.h"
 #include "play_board.h"
@@ -48,6 +50,8 @@ TEST(LevelEnd, AFileLevelEndsWithAMessageAndAnEmptyBoard) {
   PlayBoard game({"SE"});
   game.play("RRR");
   EXPECT_TRUE(game.host.ended());
+  ASSERT_TRUE(game.host.result());
+  EXPECT_EQ(game.host.result()->moves, 1);
   EXPECT_EQ(game.sounds(), (std::vector<int>{1, 5, 12}));
   EXPECT_EQ(game.dialogTitles(), std::vector<std::string>{"Klaar!"});
   EXPECT_EQ(game.at(2, 1), 0);
@@ -93,13 +97,26 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
   EXPECT_EQ(last.host.opened().size(), 1u);
 }
 
-// The moves of a completed standard level, undo counted off, become its best result.
-TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMoves) {
+// The moves of a completed standard level, undo counted off, become its best result, and
+// the keys that made them its best solution; the cleared board is told how it went, and a
+// result that beats an earlier one as a new best.
+TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMovesAndTheirKeys) {
   StandardGame game(5, 1);
+  const auto result = [&] {
+    const auto& r = game.host.result();
+    return r ? std::tuple(r->levelNumber, r->moves, r->newBest) : std::tuple(-1, -1, false);
+  };
   game.complete(7, "DUR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 3);
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "DUR");
+  EXPECT_EQ(result(), std::tuple(7, 3, false));
   game.complete(7, "DZR");
   EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 1);
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "R");
+  EXPECT_EQ(result(), std::tuple(7, 1, true));
+  game.complete(7, "LR");  // a turn at the edge is no move
+  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "R");
+  EXPECT_EQ(result(), std::tuple(7, 1, false));
 
   std::filesystem::remove(game.shared.paths.scores());
   std::filesystem::create_directory(game.shared.paths.scores());  // refuses even root

@@ -235,6 +235,26 @@ TEST(Undo, ARestartIsTakenBackLikeAMove) {
   }
 }
 
+// The way of an attempt leaves out what a restart or a rewind left behind.
+TEST(Undo, TheWayOfAnAttemptIsTheStatesBeforeItsMoves) {
+  const auto at = [](int col) {
+    GameState state;
+    state.col = col;
+    return state;
+  };
+  History history;
+  history.record(at(1));
+  history.record(at(2));
+  history.restart(at(3));  // from col 3 back to col 1
+  for (int col : {1, 2, 5}) history.record(at(col));
+  EXPECT_EQ(history.rewind(1, at(6)), at(2));  // back to the state before the move to col 5
+  history.record(at(2));
+  EXPECT_EQ(history.way(), (std::vector<GameState>{at(1), at(2)}));
+  history.undo(at(7));
+  history.undo(at(2));
+  EXPECT_EQ(history.way(), (std::vector<GameState>{at(1), at(2), at(5)}));
+}
+
 // A death answered No ends the attempt: nothing is left to take back; only a restart helps.
 TEST(Undo, NothingToTakeBackAfterADeathAnsweredNo) {
   PlayBoard game({"SXv", ".^<"});

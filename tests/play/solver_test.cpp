@@ -58,6 +58,37 @@ TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {
   EXPECT_EQ(game.dialogTitles().back(), "Klaar!");
 }
 
+// The search led by the distance to the end finds ways as short as the plain one from every
+// position a wandering player reaches, over blocks, arrows (a circle among them), gates, the
+// switch, keys and key blocks; its ways complete the level.
+TEST(Solver, TheGuidedSearchFindsWaysAsShortAsThePlainOne) {
+  const Doolhof boards[] = {levelFromRows({"S.X.>v#", "#..X.v#", "k.K.+>E", "#######"}),
+                            levelFromRows({"Ssr.sbE", "X.#v<.#", "...>^.#", "#######"}),
+                            levelFromRows({"S.>+v.#", ".X^v<.#", "..X.kKE", "#######"}),
+                            levelFromRows({"S.#E", "##..", "...."})};
+  std::mt19937 random(11);
+  for (const Doolhof& board : boards) {
+    const GameState start = levelStart(board);
+    for (int i = 0; i < 60; ++i) {
+      GameState position = start;
+      for (int keys = std::uniform_int_distribution(0, 40)(random); keys > 0; --keys) {
+        const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
+        const Step step = play(position, key, {false, 0, 0, true});
+        if (!step.died && !step.completed) position = step.next;
+      }
+      const Solution plain = solveFrom(position);
+      const Solution guided = solveGuided(position);
+      ASSERT_EQ(guided.solvable, plain.solvable) << i;
+      ASSERT_EQ(guided.moves.size(), plain.moves.size()) << i;
+      for (std::size_t m = 0; m < guided.moves.size(); ++m) {
+        const Step step = play(position, letterKey(guided.moves[m]), {false, 0, 0, true});
+        ASSERT_EQ(step.completed, m + 1 == guided.moves.size()) << guided.moves;
+        position = step.next;
+      }
+    }
+  }
+}
+
 // A tip from a game under way: the square to step to, a lost game, or a search given up.
 TEST(Tip, PointsAtTheNextSquareOrSaysTheGameIsLost) {
   PlayBoard game({"SkK.E", ".K.##", "#####"});

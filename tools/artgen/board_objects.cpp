@@ -84,6 +84,28 @@ Sprite sleutel(int scale) {
   return sprite;
 }
 
+// A golden five-pointed star with a ridge from each point to the heart, for a perfect result.
+Sprite ster(int scale) {
+  QPainterPath star;
+  for (int i = 0; i < 10; ++i) {
+    const double angle = qDegreesToRadians(-90.0 + 36.0 * i);
+    const double radius = i % 2 == 0 ? 19.0 : 8.0;
+    const QPointF point(20 + radius * qCos(angle), 21 + radius * qSin(angle));
+    if (i == 0) star.moveTo(point);
+    else star.lineTo(point);
+  }
+  star.closeSubpath();
+  Sprite sprite(40, 40, scale);
+  sprite.addPart(star, {kGold, 140, 150}, [](QPainter& p) {
+    p.setPen(QPen(kGold.darker(125), 1));
+    for (int i = 0; i < 5; ++i) {
+      const double angle = qDegreesToRadians(-90.0 + 72.0 * i);
+      p.drawLine(QPointF(20, 21), QPointF(20 + 15 * qCos(angle), 21 + 15 * qSin(angle)));
+    }
+  });
+  return sprite;
+}
+
 // The shape that key blocks and push blocks share.
 QPainterPath block() { return shapes::rounded(2, 2, 36, 36, 4); }
 
@@ -186,6 +208,7 @@ void addBoardObjects(Gallery& gallery, int scale) {
   addSharingMask(gallery, plaatje::kSleutelblok, sleutelblok(scale), crate);
 
   addMasked(gallery, plaatje::kVijand, vijand(scale), plaatje::kVijandmask);
+  addMasked(gallery, plaatje::kSter, ster(scale), plaatje::kStermask);
 }
 
 }  // namespace artgen

@@ -25,7 +25,7 @@ void addSharingMask(Gallery& gallery, const char* name, const Sprite& sprite,
 
 // Each adds its pictures drawn `scale` times as large as the catalogue gives.
 void addBoardTiles(Gallery& gallery, int scale);    // walls and arrows
-void addBoardObjects(Gallery& gallery, int scale);  // start, end, key, blocks, enemy
+void addBoardObjects(Gallery& gallery, int scale);  // start, end, key, blocks, enemy, star
 void addGates(Gallery& gallery, int scale);         // switch and gates
 void addWanderer(Gallery& gallery, int scale);      // the player's sheet
 void addPanel(Gallery& gallery, int scale);         // the play window's panel pictures

@@ -89,6 +89,9 @@ void Engine::doBegi() {
     beginnen();
     return;
   }
+  // A new level's count starts while its introduction is up, not when play begins.
+  history_.reset();
+  showMoves();
   host().showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
                            "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
                            s_.commentaar.empty() ? "Geen commentaar"
@@ -167,6 +170,7 @@ void Engine::pauze(bool on) {
 void Engine::showPause() {
   if (s_.Pauze == s_.PauzeTitel) return;
   show(shown::Title{s_.Pauze ? texts::kPauzeTitel : levelTitle()});
+  show(shown::Paused{s_.Pauze});
   s_.PauzeTitel = s_.Pauze;
 }
 
@@ -352,7 +356,7 @@ void Engine::overnieuw() {
 
 void Engine::leeg() {
   g_.veld.clearPlayArea();
-  history_.forget();
+  history_.reset();
   moveStart_.reset();
   showMoves();
   show(shown::Cleared{});

@@ -1,5 +1,7 @@
 #include "history.h"
 
+#include <algorithm>
+
 namespace dwaalbos {
 
 void History::push(const GameState& before, int movesAfter) {
@@ -37,13 +39,24 @@ GameState History::rewind(std::size_t steps, const GameState& now) {
   return target.state;
 }
 
-void History::forget() {
-  undo_.clear();
-  redo_.clear();
+// Counts before each move run 0, 1, ... up the stack; a restart or a rewind pushes a step
+// with the count it left, below the moves made after it.
+std::optional<std::vector<GameState>> History::way() const {
+  std::vector<GameState> states;
+  int wanted = moves_ - 1;
+  for (auto entry = undo_.rbegin(); entry != undo_.rend() && wanted >= 0; ++entry) {
+    if (entry->moves != wanted) continue;
+    states.push_back(entry->state);
+    --wanted;
+  }
+  if (wanted >= 0) return std::nullopt;
+  std::reverse(states.begin(), states.end());
+  return states;
 }
 
 void History::reset() {
-  forget();
+  undo_.clear();
+  redo_.clear();
   moves_ = 0;
 }
 

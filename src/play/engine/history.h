@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "game_state.h"
 
@@ -26,9 +27,12 @@ class History {
   // The states undo can go back to, counted from the most recent.
   std::size_t depth() const { return undo_.size(); }
   const GameState& back(std::size_t steps) const { return undo_[undo_.size() - 1 - steps].state; }
-  // Nothing to take back or play again any more; the count stays.
-  void forget();
+  // Nothing to take back or play again any more, and the count at 0.
   void reset();
+
+  // The states this attempt went through to its `moves()` moves, one before each move from
+  // the first; nothing when the oldest of them is no longer kept.
+  std::optional<std::vector<GameState>> way() const;
 
   int moves() const { return moves_; }
   bool canUndo() const { return !undo_.empty(); }

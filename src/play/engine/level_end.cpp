@@ -1,19 +1,51 @@
 // How a game ends: the level completed, or the player crushed by his own block.
 #include "engine.h"
 #include "level/texts.h"
+#include "move_letters.h"
 
 namespace dwaalbos {
+namespace {
+
+// The letters of the moves that led from the level's start to `end`; empty when the history
+// no longer holds them all or the attempt did not begin on the start.
+std::string wayFromStart(const History& history, const GameState& start, const GameState& end) {
+  auto states = history.way();
+  if (!states) return {};
+  GameState first = states->front();
+  first.richting = start.richting;
+  if (first != start) return {};
+  states->push_back(end);
+  return lettersThrough(*states).value_or("");
+}
+
+// The reasons of the writes that failed, in one text.
+std::optional<std::string> joined(std::optional<std::string> a, std::optional<std::string> b) {
+  if (a && b) return *a + "\r\n\r\n" + *b;
+  return a ? a : b;
+}
+
+}  // namespace
 
 void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
-  const auto failure = progress_->recordBest(level_.number, history_.moves());
+  const int moves = history_.moves();
+  const int before = progress_->best(level_.number);
+  const auto failure =
+      joined(progress_->recordBest(level_.number, moves),
+             progress_->recordSolution(level_.number, wayFromStart(history_, levelStart(), g_)));
+  const shown::Result result{level_.number, moves, before != 0 && moves < before};
+  // The board is cleared for the boxes; how it went stays on it behind them.
+  const auto endedWithResult = [&] {
+    endedAndCleared();
+    show(result);
+  };
   speelgeluid(Sample::Completed);
   show(shown::Celebrate{g_.col, g_.row});
   // The level end is heard and seen first; a refused write is told after it.
   if (failure) show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
   if (level_.number == 0) {
-    endedAndCleared();
+    endedWithResult();
     if (shared_.Testen) naareditor(true);
     else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
     return;
@@ -24,12 +56,12 @@ void Engine::levelEnd() {
   const int n = numberWithinSet(level_.number);
   if (p != n) {
     ++level_.number;
-    endedAndCleared();
+    endedWithResult();
     offerNext(texts::kNogEens);
     return;
   }
   if (level_.number == kSet1Levels || level_.number == kLastLevelNumber) {
-    endedAndCleared();
+    endedWithResult();
     const bool firstSet = level_.number == kSet1Levels;
     const std::string question =
         firstSet ? std::string(texts::kSet1Uit) + texts::kSecretPage + "?" : texts::kSet2Uit;
@@ -39,7 +71,7 @@ void Engine::levelEnd() {
   const auto next = static_cast<std::int16_t>(n + 1);
   saveProgress(second, next);
   ++level_.number;
-  endedAndCleared();
+  endedWithResult();
   offerNext(texts::kEersteKeer);
 }
 

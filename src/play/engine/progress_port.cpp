@@ -1,5 +1,6 @@
 #include "progress_port.h"
 
+#include "level/best_solutions.h"
 #include "level/file_messages.h"
 #include "level/scores.h"
 
@@ -10,6 +11,18 @@ std::optional<std::string> ProgressFiles::recordBest(int levelNumber, int moves)
   const auto saved = recordBestResult(path, levelNumber, moves);
   if (!saved || *saved) return std::nullopt;
   return notSavedText(path, paths_.explained(path, *saved));
+}
+
+std::optional<std::string> ProgressFiles::recordSolution(int levelNumber,
+                                                         std::string_view moves) {
+  const std::string path = paths_.bestSolutions();
+  const auto saved = recordBestSolution(path, levelNumber, moves);
+  if (!saved || *saved) return std::nullopt;
+  return notSavedText(path, paths_.explained(path, *saved));
+}
+
+int ProgressFiles::best(int levelNumber) {
+  return readBestResults(paths_.scores()).of(levelNumber);
 }
 
 Vordering ProgressFiles::stored() { return readProgress(paths_.progress()).value_or(Vordering{}); }

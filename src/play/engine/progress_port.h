@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "level/game_paths.h"
 #include "level/progress.h"
@@ -17,6 +18,15 @@ class ProgressPort {
   // The best result of level `levelNumber` (0: a level file) after `moves` moves. Returns
   // the text telling why it could not be saved, or nothing.
   virtual std::optional<std::string> recordBest(int levelNumber, int moves) = 0;
+  // The moves that completed standard level `levelNumber` from its start (empty when they are
+  // not known), kept when they are its shortest yet. Returns the text telling why they could
+  // not be saved, or nothing. A port that keeps nothing need not say so.
+  virtual std::optional<std::string> recordSolution(int /*levelNumber*/,
+                                                    std::string_view /*moves*/) {
+    return std::nullopt;
+  }
+  // The fewest moves kept for standard level `levelNumber`, 0 for none.
+  virtual int best(int /*levelNumber*/) { return 0; }
   // The furthest level of each set opened as stored.
   virtual Vordering stored() = 0;
   // Opens level `next` of the set. Returns the text telling why that could not be saved, or
@@ -24,12 +34,15 @@ class ProgressPort {
   virtual std::optional<std::string> open(bool secondSet, std::int16_t next) = 0;
 };
 
-// Best results in Scores.dat, progress in its file of the game folder.
+// Best results in Scores.dat, their moves in Oplossingen.dat, progress in its file of the
+// game folder.
 class ProgressFiles : public ProgressPort {
  public:
   explicit ProgressFiles(const GamePaths& paths) : paths_(paths) {}
 
   std::optional<std::string> recordBest(int levelNumber, int moves) override;
+  std::optional<std::string> recordSolution(int levelNumber, std::string_view moves) override;
+  int best(int levelNumber) override;
   Vordering stored() override;
   std::optional<std::string> open(bool secondSet, std::int16_t next) override;
 

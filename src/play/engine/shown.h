@@ -98,11 +98,23 @@ struct Captions {
 struct Title {
   std::string text;
 };
+// Play waits for a click on the board (`Pauze`), or goes on.
+struct Paused {
+  bool on = false;
+};
 // The moves made in this attempt, and whether one can be taken back or played again.
 struct Moves {
   int moves = 0;
   bool canUndo = false;
   bool canRedo = false;
+};
+// How the level just completed went, for the cleared board: the moves made and, for a
+// standard level, its number (0: a level file), so that they can be set beside the shortest
+// possible; `newBest` when they beat the best kept from before.
+struct Result {
+  int levelNumber = 0;
+  int moves = 0;
+  bool newBest = false;
 };
 // The follow-line delay was set to 20 by the first playback: the panel's box shows it.
 struct FollowDelay {};
@@ -118,7 +130,7 @@ struct Handlers : Each... {
 using Shown = std::variant<shown::Redraw, shown::Walk, shown::Face, shown::Refresh, shown::Bars,
                            shown::Sound, shown::Wait, shown::KeyCount, shown::FlushKeys,
                            shown::Tell, shown::Celebrate, shown::Reveal, shown::Cleared,
-                           shown::ShowWindow, shown::Captions, shown::Title, shown::Moves,
-                           shown::FollowDelay>;
+                           shown::ShowWindow, shown::Captions, shown::Title, shown::Paused,
+                           shown::Moves, shown::FollowDelay, shown::Result>;
 
 }  // namespace dwaalbos

@@ -47,6 +47,7 @@ void HeadlessHost::playShown(std::span<const Shown> items) {
                    [this](const shown::KeyCount& k) { keyCount_ = k.keys; },
                    [this](const shown::Reveal&) { ++redraws_; },
                    [this](const shown::Cleared&) { cleared_ = true; },
+                   [this](const shown::Result& r) { result_ = r; },
                    [this](const shown::Captions& c) {
                      nameCaption_ = c.naam;
                      makerCaption_ = c.maker;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ class HeadlessHost : public NullHost {
   int redraws() const { return redraws_; }
   int barsDrawn() const { return bars_; }
   bool boardCleared() const { return cleared_; }
+  // How the last completed level went, as the cleared board would show it.
+  const std::optional<shown::Result>& result() const { return result_; }
   bool wentToEditor() const { return toEditor_; }
   const std::vector<std::string>& opened() const { return opened_; }
   void clearEvents() { events_.clear(); }
@@ -72,6 +75,7 @@ class HeadlessHost : public NullHost {
   int redraws_ = 0;
   int bars_ = 0;
   bool cleared_ = false;
+  std::optional<shown::Result> result_;
   bool toEditor_ = false;
   std::vector<std::string> opened_;
 };

@@ -18,6 +18,9 @@ class CompactCodec {
   explicit CompactCodec(const GameState& start);
 
   std::size_t bytes() const { return bytes_; }
+  // The player's cell, numbered col - 1 + 12 * (row - 1), and the switch of a packed state.
+  static std::size_t playerCell(std::span<const std::uint8_t> in) { return in[0]; }
+  static bool schakelaar(std::span<const std::uint8_t> in) { return in[1] != 0; }
   void pack(const GameState& state, std::span<std::uint8_t> out) const;
   // Packs `state` whose board is that of the packed `same`: only the rest is written again.
   void packSameBoard(const GameState& state, std::span<const std::uint8_t> same,

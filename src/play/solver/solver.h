@@ -9,6 +9,7 @@
 #include "level/doolhof.h"
 #include "play/engine/game_state.h"
 #include "play/engine/host.h"
+#include "play/engine/move_letters.h"
 
 namespace dwaalbos {
 
@@ -28,8 +29,6 @@ struct Solution {
 // few thousand states, as if its limit were reached.
 Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000,
                std::stop_token stop = {});
-// The key of a letter of a solution: L R U D S.
-GameKey letterKey(char letter);
 
 // Where a game stands on a way that completes it from `start`: the number of keys of `moves`
 // that lead to `state` (the way it faces aside), or nothing when it is not on that way.
@@ -38,5 +37,9 @@ std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& s
 // The same search from a game under way.
 Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000,
                    std::stop_token stop = {});
+// The same search led towards the end square (A*, by the player's distance to it): as short
+// a solution, mostly after far fewer states, though among solutions as short it may pick
+// another than solveFrom.
+Solution solveGuided(const GameState& start, std::size_t stateLimit = 20'000'000);
 
 }  // namespace dwaalbos

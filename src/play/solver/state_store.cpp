@@ -39,6 +39,11 @@ std::uint32_t StateStore::link(std::uint32_t index) const {
   return value;
 }
 
+void StateStore::relink(std::uint32_t index, std::uint32_t parent, int move) {
+  const std::uint32_t value = parent << 3 | static_cast<std::uint32_t>(move);
+  std::memcpy(record(index) + stateBytes_, &value, 4);
+}
+
 std::span<const std::uint8_t> StateStore::state(std::uint32_t index) const {
   return {record(index), stateBytes_};
 }
@@ -60,9 +65,8 @@ std::uint32_t StateStore::insert(std::span<const std::uint8_t> state, std::uint6
         chunks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kChunkStates * recordBytes_));
       std::uint8_t* out = record(index);
       std::memcpy(out, state.data(), stateBytes_);
-      const std::uint32_t value = parent << 3 | static_cast<std::uint32_t>(move);
-      std::memcpy(out + stateBytes_, &value, 4);
       ++size_;
+      relink(index, parent, move);
       slots_[slot] = tag | (index + 1);
       added = true;
       return index;

@@ -27,6 +27,8 @@ class StateStore {
   // The same with the state's hash (hashOf) known, and its slot fetched ahead (prefetch).
   std::uint32_t insert(std::span<const std::uint8_t> state, std::uint64_t hash,
                        std::uint32_t parent, int move, bool& added);
+  // The stored state counts as reached from `parent` by `move` from now on.
+  void relink(std::uint32_t index, std::uint32_t parent, int move);
   std::uint64_t hashOf(std::span<const std::uint8_t> state) const;
   void prefetch(std::uint64_t hash) const;
   std::span<const std::uint8_t> state(std::uint32_t index) const;

@@ -29,10 +29,8 @@ Tip tipFrom(const GameState& state, const KnownWay& known, std::size_t stateLimi
     const auto played = placeOnWay(state, known.start, known.moves);
     if (played && *played < known.moves.size()) return stepTo(state, known.moves[*played]);
   }
-  const Solution solution = solveFrom(state, stateLimit);
-  if (!solution.solvable) {
-    return {solution.states < stateLimit ? Tip::Kind::Lost : Tip::Kind::TooHard};
-  }
+  const Solution solution = solveGuided(state, stateLimit);
+  if (!solution.solvable) return {solution.limitReached ? Tip::Kind::TooHard : Tip::Kind::Lost};
   return stepTo(state, solution.moves.front());
 }
 

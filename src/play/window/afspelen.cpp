@@ -18,6 +18,8 @@
 #include "option_controls.h"
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
+#include "platform/picture_names.h"
+#include "platform/pictures.h"
 #include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
@@ -46,6 +48,8 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   auto* client = new QWidget(this);
   setCentralWidget(client);
   vak_ = new BoardView(client);
+  vak_->setStar(services.pictures.withMask(plaatje::kSter, plaatje::kStermask),
+                services.pictures.withMask(plaatje::kSter, plaatje::kStermask, true));
   panel_ = new RightPanel(services.pictures, client);
   options_ = new OptionControls(engine_, menus_, *panel_, *this);
   music_ = new MusicControls(engine_, services.sound, *panel_, shared.paths.folder());

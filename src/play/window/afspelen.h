@@ -66,6 +66,8 @@ class Afspelen : public QMainWindow, public Host {
   void revealBoard(const shown::Reveal& start);
   // `leeg` on screen: the board picture cleared to black.
   void clearBoard();
+  // How the completed level went, on the cleared board.
+  void showResult(const shown::Result& result);
   // Draws the game as it is now (a tip shown or gone); refreshes when asked.
   void tekenen(bool verversen);
 

@@ -17,6 +17,7 @@
 #include "platform/plain_text.h"
 #include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
+#include "play/solver/standard_solutions.h"
 #include "right_panel.h"
 #include "window_geometry.h"
 
@@ -81,6 +82,10 @@ void Afspelen::playShown(std::span<const Shown> items) {
             [&](const shown::ShowWindow&) { showAndFocus(); },
             [&](const shown::Captions& c) { setLevelCaptions(c.naam, c.maker); },
             [&](const shown::Title& t) { setTitle(t.text); },
+            [&](const shown::Paused& p) {
+              presentation_.add([this, on = p.on] { vak_->setPaused(on); });
+            },
+            [&](const shown::Result& r) { showResult(r); },
             [&](const shown::Moves& m) { showMoves(m.moves, m.canUndo, m.canRedo); },
             [&](const shown::FollowDelay&) {
               presentation_.add([this] { options_->showFollowDelay(); });
@@ -220,6 +225,13 @@ void Afspelen::clearBoard() {
     vak_->setBackground(kBlack);
     vak_->clear();
     vak_->refresh();
+  });
+}
+
+void Afspelen::showResult(const shown::Result& result) {
+  presentation_.add([this, result] {
+    vak_->showResult({result.moves, static_cast<int>(shortestSolution(result.levelNumber).size()),
+                      result.newBest});
   });
 }
 

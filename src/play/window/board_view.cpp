@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/board_painter.h"
 #include "platform/scaled_art.h"
@@ -32,7 +33,7 @@ QString BoardView::startHint() {
 // Only a level's start paints the board in its own colour; clearing to black ends the level.
 void BoardView::setBackground(QRgb colour) {
   background_ = colour;
-  if (colour == kBoardBackground) startHint_ = false;
+  if (colour == kBoardBackground) endCleared();
 }
 
 // The window is disabled while a level's introduction is shown: that level is about to start.
@@ -43,6 +44,8 @@ void BoardView::changeEvent(QEvent* event) {
 
 void BoardView::clear() {
   image_.fill(background_);
+  result_.reset();
+  paused_ = false;
   if (background_ != kBoardBackground && !startHint_) {
     startHint_ = true;
     emit emptied();
@@ -52,8 +55,30 @@ void BoardView::clear() {
 // A transition paints the new level over the cleared board before the level's colour is set:
 // the hint goes with its first frame.
 void BoardView::refresh() {
-  if (startHint_ && !plain()) startHint_ = false;
+  if ((startHint_ || result_) && !plain()) endCleared();
   repaint();
+}
+
+// A level is on the board again: what the cleared board said goes.
+void BoardView::endCleared() {
+  startHint_ = false;
+  result_.reset();
+  paused_ = false;
+}
+
+void BoardView::showResult(const Result& result) {
+  result_ = result;
+  update();
+}
+
+void BoardView::setStar(QImage star, QImage large) {
+  star_ = std::move(star);
+  starLarge_ = std::move(large);
+}
+
+void BoardView::setPaused(bool paused) {
+  paused_ = paused;
+  update();
 }
 
 bool BoardView::plain() const {
@@ -81,8 +106,34 @@ void BoardView::paintEvent(QPaintEvent*) {
   adoptScale();
   QPainter painter(this);
   drawArt(painter, rect(), image_);
-  if (startHint_) paintStartHint(painter);
+  // What is written on the board is laid out on its own 480 pixels and zoomed with it.
+  painter.scale(static_cast<double>(width()) / geometry::kBoard,
+                static_cast<double>(height()) / geometry::kBoard);
+  if (result_) paintResult(painter);
+  else if (startHint_) paintStartHint(painter);
+  if (paused_) paintPause(painter);
 }
+
+namespace {
+
+constexpr QRgb kLightText = 0xFFFFE0B0u;
+constexpr QRgb kDarkText = 0xFF402000u;
+constexpr QRgb kGold = 0xFFFFC840u;
+
+void write(QPainter& painter, const QRect& box, int pixels, QRgb colour, const QString& text) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(QColor::fromRgb(colour));
+  painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+QString zetten(int count) {
+  return QString::fromUtf8(count == 1 ? texts::kEenZet : texts::kZetten).arg(count);
+}
+
+}  // namespace
 
 void BoardView::paintStartHint(QPainter& painter) {
   const bool dark = qGray(background_) < 128;
@@ -90,12 +141,49 @@ void BoardView::paintStartHint(QPainter& painter) {
   font.setPointSizeF(13);
   font.setBold(true);
   painter.setFont(font);
-  // The hint is laid out on the board's own 480 pixels and zoomed with it.
-  painter.scale(static_cast<double>(width()) / geometry::kBoard,
-                static_cast<double>(height()) / geometry::kBoard);
   const QRect box = QRect(0, 0, geometry::kBoard, geometry::kBoard).adjusted(32, 32, -32, -32);
-  painter.setPen(dark ? QColor(0xFF, 0xE0, 0xB0) : QColor(0x40, 0x20, 0x00));
+  painter.setPen(QColor::fromRgb(dark ? kLightText : kDarkText));
   painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, startHint());
+}
+
+// Above and below the middle, where the box that follows the level's end does not cover it.
+void BoardView::paintResult(QPainter& painter) {
+  const Result& r = *result_;
+  write(painter, {0, 28, geometry::kBoard, 64}, 36, kLightText,
+        QString::fromUtf8(texts::kGehaaldIn).arg(zetten(r.moves)));
+  if (r.shortest > 0) {
+    write(painter, {0, 92, geometry::kBoard, 32}, 20, kLightText,
+          QString::fromUtf8(texts::kKortstMogelijk).arg(zetten(r.shortest)));
+    if (r.moves <= r.shortest) {
+      write(painter, {0, 128, geometry::kBoard, 56}, 40, kGold,
+            QString::fromUtf8(texts::kPerfect));
+      paintStar(painter, {84, 136, kCellPixels, kCellPixels});
+      paintStar(painter, {geometry::kBoard - 84 - kCellPixels, 136, kCellPixels, kCellPixels});
+    } else
+      write(painter, {0, 132, geometry::kBoard, 40}, 18, kLightText,
+            QString::fromUtf8(texts::kKanKorter).arg(zetten(r.moves - r.shortest)));
+  }
+  if (r.newBest)
+    write(painter, {0, 372, geometry::kBoard, 64}, 36, kGold,
+          QString::fromUtf8(texts::kNieuwRecord));
+}
+
+// The star at the board's zoom, from its large picture when the board has more pixels.
+void BoardView::paintStar(QPainter& painter, const QRect& place) {
+  if (star_.isNull()) return;
+  const qreal scale = static_cast<qreal>(width()) / geometry::kBoard * devicePixelRatioF();
+  const QSize pixels = (QSizeF(place.size()) * scale).toSize();
+  if (starShown_.size() != pixels) starShown_ = artFor(star_, starLarge_, pixels);
+  painter.drawImage(QRectF(place), starShown_, QRectF(starShown_.rect()));
+}
+
+// A quiet band across the middle: the board stays visible above and below it.
+void BoardView::paintPause(QPainter& painter) {
+  const QRect band(0, 200, geometry::kBoard, 80);
+  painter.fillRect(QRect(0, 0, geometry::kBoard, geometry::kBoard), QColor(0, 0, 0, 60));
+  painter.fillRect(band, QColor(0x20, 0x14, 0x08, 200));
+  write(painter, band.adjusted(16, 0, -16, 0), 18, kLightText,
+        QString::fromUtf8(texts::kPauzeTitel));
 }
 
 // A click is a press and a release on the board, as with any button.

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QPainter;
 
 namespace dwaalbos {
@@ -13,7 +15,8 @@ namespace dwaalbos {
 // image at once, so each frame of an animation is seen before the next sleep. Zoomed, the
 // image holds the screen's pixels (its device pixel ratio above 1), in 480 logical pixels.
 // Until a level is in play, and again after one was cleared away, the board tells how to start
-// one.
+// one; a level just completed leaves how it went on it instead. While play waits for a click,
+// a band across the board says so.
 class BoardView : public QWidget {
   Q_OBJECT
 
@@ -29,8 +32,23 @@ class BoardView : public QWidget {
   void setBackground(QRgb colour);
   void clear();
 
-  bool showsStartHint() const { return startHint_; }
+  bool showsStartHint() const { return startHint_ && !result_; }
   static QString startHint();
+
+  // How a completed level went: the moves made, the shortest possible (0: not known), and
+  // whether they beat the best kept from before. Shown until the next level or clearing.
+  struct Result {
+    int moves = 0;
+    int shortest = 0;
+    bool newBest = false;
+  };
+  void showResult(const Result& result);
+  // The star beside a perfect result, transparent around it, and the same four times as large.
+  void setStar(QImage star, QImage large);
+  const std::optional<Result>& result() const { return result_; }
+
+  void setPaused(bool paused);
+  bool paused() const { return paused_; }
 
   void refresh();
 
@@ -50,13 +68,22 @@ class BoardView : public QWidget {
 
  private:
   void adoptScale();
+  void endCleared();
   void paintStartHint(QPainter& painter);
+  void paintResult(QPainter& painter);
+  void paintStar(QPainter& painter, const QRect& place);
+  void paintPause(QPainter& painter);
   bool plain() const;
 
   QImage image_;
   QRgb background_;
   bool pressed_ = false;
   bool startHint_ = true;
+  std::optional<Result> result_;
+  QImage star_;
+  QImage starLarge_;
+  QImage starShown_;  // at the pixels the board last showed it with
+  bool paused_ = false;
 };
 
 }  // namespace dwaalbos

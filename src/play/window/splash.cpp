@@ -30,10 +30,10 @@ QFont titleFont(int pixels) {
   return font;
 }
 
-QFont commentFont() {
+QFont commentFont(int pixels) {
   QFont font(QStringLiteral("Comic Neue"));
   font.setStyleHint(QFont::Cursive);
-  font.setPixelSize(15);
+  font.setPixelSize(pixels);
   return font;
 }
 
@@ -58,16 +58,25 @@ Splash::Splash(const Pictures& pictures, QWidget& owner)
   Label1->setAlignment(Qt::AlignCenter);
 
   Commentaar = new QPlainTextEdit(this);
-  Commentaar->setGeometry(40, 132, 320, 140);
-  Commentaar->setFont(commentFont());
+  Commentaar->setGeometry(40, 132, 320, 118);
+  Commentaar->setFont(commentFont(15));
   Commentaar->setReadOnly(true);
   Commentaar->setFrameShape(QFrame::NoFrame);
   Commentaar->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 150)"));
   Commentaar->setTextInteractionFlags(Qt::NoTextInteraction);
   Commentaar->setFocusPolicy(Qt::StrongFocus);
 
+  // New players waited here for the level to start by itself.
+  auto* hint = new QLabel(QStringLiteral("Klik of druk op een toets om te beginnen"), this);
+  hint->setGeometry(20, 256, 360, 22);
+  QFont hintFont = commentFont(13);
+  hintFont.setBold(true);
+  hint->setFont(hintFont);
+  hint->setAlignment(Qt::AlignCenter);
+  hint->setStyleSheet(QStringLiteral("color: #5a3214"));
+
   for (QObject* part : std::initializer_list<QObject*>{this, background, Naam, Label1,
-                                                       Commentaar, Commentaar->viewport()})
+                                                       Commentaar, Commentaar->viewport(), hint})
     part->installEventFilter(this);
 }
 

@@ -60,6 +60,7 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
   Afspelen& window = rig.window();
   std::string pausedTitle;
   int pausedX = -1;
+  bool veiled = false;
   script.act([&] {
     window.menus().mnufile->popup({0, 0});
     window.menus().mnufile->close();
@@ -68,6 +69,7 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
   script.keyTap(&window.board(), Qt::Key_Right);
   script.act([&] {
     pausedX = rig.col();
+    veiled = window.board().paused();
     QTest::mouseClick(&window.board(), Qt::LeftButton);
   });
   script.keyTap(&window.board(), Qt::Key_Right);
@@ -79,10 +81,14 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
   EXPECT_EQ(pausedX, 1);
   EXPECT_EQ(rig.col(), 2);
   EXPECT_EQ(pausedTitle, "Dwaalbos 6.0:  door ");
+  // The board showed the pause as long as it lasted.
+  EXPECT_TRUE(veiled);
+  EXPECT_FALSE(window.board().paused());
 }
 
-// The comment label shows the maker's comment; the completed level clears the board.
-TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithTheStartHint) {
+// The comment label shows the maker's comment; the completed level clears the board, which
+// shows the moves made until the next level or clearing brings the start hint back.
+TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithItsResult) {
   rig.chooseFile(rig::levelFromRows({"SE"}, "", "", "Pas op voor de kisten"));
   bool hintInPlay = true;
   script.then([&] { return !(hintInPlay = rig.window().board().showsStartHint()); })
@@ -92,11 +98,19 @@ TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithTheStartHint) {
   EXPECT_TRUE(rig.shown().board().showsStartHint());
   play();
   EXPECT_FALSE(hintInPlay);
-  EXPECT_TRUE(rig.window().board().showsStartHint());
+  BoardView& board = rig.window().board();
+  ASSERT_TRUE(board.result());
+  EXPECT_EQ(std::tuple(board.result()->moves, board.result()->shortest, board.result()->newBest),
+            std::tuple(1, 0, false));
+  EXPECT_FALSE(board.showsStartHint());
+  EXPECT_EQ(rig.window().panel().zetten->text(), "0");
   EXPECT_EQ(rig.window().windowTitle(), "Dwaalbos 6.0");
   ASSERT_EQ(script.boxes.size(), 2u);
   EXPECT_EQ(script.boxes[0].text, "Pas op voor de kisten");
-  EXPECT_EQ(rig.window().board().image().pixel(200, 200), 0xFF000000u);
+  EXPECT_EQ(board.image().pixel(200, 200), 0xFF000000u);
+  board.clear();
+  EXPECT_FALSE(board.result());
+  EXPECT_TRUE(board.showsStartHint());
 }
 
 // Restarting and closing ask first: No leaves the game as it is, Yes acts. Arrows pressed
@@ -117,7 +131,7 @@ TEST_F(PlayWindow, RestartAndClosingAskFirst) {
   // The window stays until the box is answered.
   waitFor([&] { return rig.col() == 1; }).act([&] { window.close(); });
   script.answer(QMessageBox::No).act([&] {
-    visibleAfterNo = window.isVisible();
+    visibleAfterNo = window.isVisible() && window.board().paused();
     titleAfterNo = window.windowTitle();
     window.close();
   });
@@ -316,10 +330,12 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
   rig.chooseFile(rig::levelFromRows({"S.."}, "", "Zoë", ""));
   for (int way = 0; way < 3; ++way) {
     SCOPED_TRACE(way);
+    rig.window().panel().zetten->setText("7");  // as a game played before would leave it
     (way == 0 ? rig.shown() : rig.window()).engine().start(rig.chosen);
     Splash* splash = rig::visibleSplash();
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(splash->Label1->text(), "Gemaakt door Zoë");
+    EXPECT_EQ(rig.window().panel().zetten->text(), "0");
     EXPECT_FALSE(rig.window().isEnabled());
     bool running = false;
     script.act([&] { running = rig.window().engine().gameRunning() && rig.window().isEnabled(); });

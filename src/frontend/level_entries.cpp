@@ -1,0 +1,82 @@
+#include "level_entries.h"
+
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "level/level_sets.h"
+#include "level/scores.h"
+#include "level/texts.h"
+
+namespace dwaalbos {
+namespace {
+
+constexpr int kMarkPixels = 64;  // drawn large, brought down to the list's icon size
+
+// A green tick for a completed level; an empty mark of the same size keeps names in line.
+QIcon mark(bool completed) {
+  QPixmap pixmap(kMarkPixels, kMarkPixels);
+  pixmap.fill(Qt::transparent);
+  if (completed) {
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tick;
+    tick.moveTo(10, 34);
+    tick.lineTo(26, 50);
+    tick.lineTo(54, 14);
+    painter.setPen(QPen(QColor(0x1E, 0x5A, 0x14), 14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(tick);
+    painter.setPen(QPen(QColor(0x4C, 0xB0, 0x30), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(tick);
+  }
+  return QIcon(pixmap);
+}
+
+}  // namespace
+
+int fillEntries(QListWidget& list, const LevelSet& set, int setLevels, int unlocked,
+                int firstNumber, const BestResults& best) {
+  list.clear();
+  int completed = 0;
+  for (int i = 1; i <= setLevels; ++i) {
+    const int moves = best.of(firstNumber + i - 1);
+    const bool done = i < unlocked || moves != 0;
+    completed += done;
+    const Doolhof* level = i <= unlocked ? set.element(i) : nullptr;
+    if (!level) continue;
+    auto* entry = new QListWidgetItem(
+        mark(done), QString::fromStdString(level->Naam + " door " + level->Maker));
+    if (moves != 0) entry->setData(kBestResultRole, QString::fromUtf8(texts::kZetten).arg(moves));
+    list.addItem(entry);
+  }
+  return completed;
+}
+
+void EntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const {
+  const QString best = index.data(kBestResultRole).toString();
+  if (best.isEmpty()) {
+    QStyledItemDelegate::paint(painter, option, index);
+    return;
+  }
+  const int room = option.fontMetrics.horizontalAdvance(best) + option.fontMetrics.height();
+  QStyleOptionViewItem name = option;
+  name.rect.setRight(option.rect.right() - room);
+  // The row's background reaches under the result too.
+  QStyleOptionViewItem row = option;
+  initStyleOption(&row, index);
+  row.text.clear();
+  row.icon = QIcon();
+  row.state &= ~QStyle::State_HasFocus;
+  option.widget->style()->drawControl(QStyle::CE_ItemViewItem, &row, painter, option.widget);
+  QStyledItemDelegate::paint(painter, name, index);
+  const bool selected = option.state & QStyle::State_Selected;
+  painter->save();
+  painter->setPen(
+      option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
+  painter->drawText(option.rect.adjusted(0, 0, -option.fontMetrics.height() / 2, 0),
+                    Qt::AlignRight | Qt::AlignVCenter, best);
+  painter->restore();
+}
+
+}  // namespace dwaalbos
