@@ -222,17 +222,15 @@ void Editor::showTitle(bool testCompleted) {
 }
 
 // The tested level is the edited one: its changes are still unsaved and can still be undone.
-void Editor::terugVanTest() {
+void Editor::terugVanTest(bool completed) {
   const bool changed = changed_;
   const auto history = history_;
-  if (state_.Testen) {
-    const std::string tested = state_.paths.testLevel();
-    openen(tested);
-    removeFile(tested);
-  }
+  const std::string tested = state_.paths.testLevel();
+  openen(tested);
+  removeFile(tested);
   history_ = history;
   changed_ = changed;
-  showTitle(std::exchange(state_.testCompleted, false));
+  showTitle(completed);
   bringForward();
 }
 
@@ -320,7 +318,7 @@ void Editor::paintCell(int column, int row, Qt::MouseButton button) {
 }
 
 void Editor::place(int column, int row, std::int16_t code, int group) {
-  if (!placeObject(state_.Veld, column, row, code)) {
+  if (!placeObject(Veld_, column, row, code)) {
     showMessage(this, texts::kAlEenBeginTitle, texts::kAlEenBegin, BoxIcon::Critical);
     return;
   }
@@ -334,9 +332,9 @@ bool Editor::mayDiscard(const char* question) {
 }
 
 void Editor::edtekenen(QRgb background) {
-  verdict_->levelChanged(state_.Veld);
-  painter_.edtekenen(Vak_->picture(), state_.Veld, background);
-  if (QImage* zoomed = Vak_->zoomedPicture()) painter_.edtekenen(*zoomed, state_.Veld, background);
+  verdict_->levelChanged(Veld_);
+  painter_.edtekenen(Vak_->picture(), Veld_, background);
+  if (QImage* zoomed = Vak_->zoomedPicture()) painter_.edtekenen(*zoomed, Veld_, background);
   Vak_->update();
 }
 

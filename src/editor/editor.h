@@ -15,6 +15,7 @@
 #include "edit_history.h"
 #include "level/board.h"
 #include "level/byte_io.h"
+#include "level/doolhof.h"
 #include "platform/board_painter.h"
 #include "platform/file_dialogs.h"
 
@@ -38,8 +39,9 @@ struct SharedState;
 
 // The level editor "Dwaalbos 6.0 level editor": the board with its cursor on the left, the
 // legend of the object keys and the level's texts on the right, and the menu "&Level" with
-// the file commands. It edits the shared working board `Veld`; `Level` is only the image
-// that files are read into and written from.
+// the file commands. It edits its own working board `Veld`; `Level` is only the image that
+// files are read into and written from. A test play gets the level written to a file and a
+// way back.
 class Editor : public QMainWindow {
   Q_OBJECT
 
@@ -55,13 +57,16 @@ class Editor : public QMainWindow {
   // From the command line: the window shown with the level file `best`, or with an empty
   // level after a message when that file cannot be read.
   void metcommand(const std::string& best);
-  // Back from a test play (`naareditor`): enabled again, showing the tested level.
-  void terugVanTest();
+  // Back from a test play (`naareditor`): enabled again, showing the tested level and whether
+  // it was completed.
+  void terugVanTest(bool completed);
   // Loads a level file into the editor. A file that is missing or holds no whole level is
   // reported and leaves the editor as it was (false); opening never writes.
   bool openen(const std::string& best);
   // Lays the window out at a zoom step (percent).
   void setZoom(int percent);
+  const Board& veld() const { return Veld_; }
+  const Doolhof& level() const { return Level_; }
 
   // The commands of the menu "&Level".
   void Mnunew_Click();
@@ -140,6 +145,8 @@ class Editor : public QMainWindow {
 
   SharedState& state_;
   Navigator& navigator_;
+  Doolhof Level_;  // the level as read from or written to a file
+  Board Veld_;     // the working board
   BoardPainter painter_;
   FileDialogs& dialogs_;
   Printers& printers_;

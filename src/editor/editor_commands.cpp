@@ -41,7 +41,7 @@ void Editor::Mnunew_Click() {
 }
 
 void Editor::clearLevel() {
-  state_.Veld.clearPlayArea();
+  Veld_.clearPlayArea();
   Naam_->clear();
   Maker_->clear();
   Commentaar_->clear();
@@ -62,9 +62,9 @@ bool Editor::openen(const std::string& best) {
     showMessage(this, texts::kNotReadTitle, levelNotReadText(best), BoxIcon::Exclamation);
     return false;
   }
-  state_.Level = *level;
+  Level_ = *level;
   showTexts();
-  state_.Veld.copyPlayAreaFrom(state_.Level.Vakken);
+  Veld_.copyPlayAreaFrom(Level_.Vakken);
   changed_ = false;
   freshHistory();
   showTitle();
@@ -73,17 +73,17 @@ bool Editor::openen(const std::string& best) {
 }
 
 void Editor::showTexts() {
-  Naam_->setText(forBox(state_.Level.Naam));
-  Maker_->setText(forBox(state_.Level.Maker));
-  Commentaar_->setPlainText(forBox(state_.Level.Commentaar));
+  Naam_->setText(forBox(Level_.Naam));
+  Maker_->setText(forBox(Level_.Maker));
+  Commentaar_->setPlainText(forBox(Level_.Commentaar));
 }
 
 // `Level` takes the editor's texts and board; its cells with an index 0 keep their values.
 void Editor::levelFromEditor() {
-  state_.Level.Naam = fromBox(Naam_->text());
-  state_.Level.Maker = fromBox(Maker_->text());
-  state_.Level.Commentaar = fromBox(Commentaar_->toPlainText());
-  state_.Level.Vakken.copyPlayAreaFrom(state_.Veld);
+  Level_.Naam = fromBox(Naam_->text());
+  Level_.Maker = fromBox(Maker_->text());
+  Level_.Commentaar = fromBox(Commentaar_->toPlainText());
+  Level_.Vakken.copyPlayAreaFrom(Veld_);
 }
 
 bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result) {
@@ -95,7 +95,7 @@ void Editor::Mnusave_Click() {
   const auto best = dialogs_.askSaveFile(this, levelDialog());
   if (best.empty()) return;
   levelFromEditor();
-  if (reportIfNotSaved(best, writeLevelFile(best, state_.Level))) changed_ = false;
+  if (reportIfNotSaved(best, writeLevelFile(best, Level_))) changed_ = false;
 }
 
 void Editor::mnuexport_Click() {
@@ -124,13 +124,12 @@ void Editor::mnutest_Click() {
   setStoppen(true);
   levelFromEditor();
   const std::string path = state_.paths.testLevel();
-  if (!reportIfNotSaved(path, state_.paths.explained(path, writeTestLevel(path, state_.Level)))) {
+  if (!reportIfNotSaved(path, state_.paths.explained(path, writeTestLevel(path, Level_)))) {
     setStoppen(false);
     return;
   }
-  state_.Testen = true;
   setEnabled(false);
-  navigator_.showPlayWindow();
+  navigator_.testPlay(LevelRef::testPlay(path), [this](bool completed) { terugVanTest(completed); });
 }
 
 }  // namespace dwaalbos

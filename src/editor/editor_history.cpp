@@ -66,7 +66,7 @@ void Editor::buildHistory() {
 }
 
 Editor::EditedLevel Editor::edited() const {
-  return {state_.Veld, Naam_->text(), Maker_->text(), Commentaar_->toPlainText()};
+  return {Veld_, Naam_->text(), Maker_->text(), Commentaar_->toPlainText()};
 }
 
 void Editor::freshHistory() { history_.reset(edited()); }
@@ -83,7 +83,7 @@ void Editor::redo() { restore(history_.redo()); }
 
 void Editor::restore(const EditedLevel* level) {
   if (!level) return;
-  state_.Veld.copyPlayAreaFrom(level->veld);
+  Veld_.copyPlayAreaFrom(level->veld);
   Naam_->setText(level->naam);
   Maker_->setText(level->maker);
   {

@@ -155,13 +155,15 @@ void bringForward(QWidget& window) {
 
 void Application::showMenu() { bringForward(menu()); }
 
+void Application::showPlayWindow() { bringForward(play()); }
+
 // A test play opens over the editor, without the last level's name in its title until the
 // tested level starts. It is placed once shown, when it has the size of a test play.
-void Application::showPlayWindow() {
-  const bool overEditor = state_.Testen && editor_;
-  if (overEditor) play().setWindowTitle(texts::kSpelTitel);
+void Application::testPlay(const LevelRef& level, std::function<void(bool completed)> back) {
+  play().armTestPlay(level, std::move(back));
+  play().setWindowTitle(texts::kSpelTitel);
   bringForward(play());
-  if (overEditor) placeOver(play(), *editor_);
+  placeOver(play(), editor());
 }
 
 void Application::showChooser() { bringForward(chooser()); }
@@ -170,7 +172,6 @@ void Application::showEditor() { editor().activate(); }
 
 void Application::openInEditor(const char* path) { editor().metcommand(path); }
 
-void Application::returnToEditor() { editor().terugVanTest(); }
 
 void Application::enableEditor(bool enabled) { editor().setEnabled(enabled); }
 

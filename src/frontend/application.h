@@ -52,7 +52,7 @@ class Application : public Navigator {
   void showChooser() override;
   void showEditor() override;
   void openInEditor(const char* path) override;
-  void returnToEditor() override;
+  void testPlay(const LevelRef& level, std::function<void(bool completed)> back) override;
   void enableEditor(bool enabled) override;
   void quitProgram() override;
   void chooseZoom(int percent) override;

@@ -89,7 +89,6 @@ void Menu::showEvent(QShowEvent* event) {
 
 void Menu::activate() {
   Gekozen = 0;
-  state_.Testen = false;
   toetsenleeg();
   Weg = false;
   Keuze = 1;

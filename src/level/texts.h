@@ -84,6 +84,7 @@ inline constexpr const char* kStartHint =
     "of open een eigen level met Ctrl+E.\n\n"
     "Beide staan ook in het menu \"Level\".";
 inline constexpr const char* kTipTitle = "Tip";
+inline constexpr const char* kOplossingTitel = "De oplossing: druk op een toets om te stoppen";
 inline constexpr const char* kGeenSnelleTip = "Hier kan ik zo snel geen tip vinden.";
 inline constexpr const char* kNietMeerTeHalen = "Vanaf hier kun je dit level niet meer halen.\r\n";
 inline constexpr const char* kTerugWaarHetKon = "Wil je terug naar waar het nog kon?";

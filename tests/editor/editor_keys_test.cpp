@@ -56,11 +56,11 @@ TEST_F(EditorKeys, ObjectKeysPlaceUnderTheCursor) {
   arrow(Qt::Key_Right, 2);
   arrow(Qt::Key_Down, 3);
   press(Qt::Key_8);
-  EXPECT_EQ(state.Veld.at(3, 4), cell::kKeyBlock);
+  EXPECT_EQ(editor->veld().at(3, 4), cell::kKeyBlock);
   answerNextBox(boxes);
   press(Qt::Key_F1);  // only tells that the object is not ready
   EXPECT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(state.Veld.at(3, 4), cell::kKeyBlock);
+  EXPECT_EQ(editor->veld().at(3, 4), cell::kKeyBlock);
   arrow(Qt::Key_Right, 15);
   arrow(Qt::Key_Down, 15);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(440, 440));
@@ -80,22 +80,22 @@ TEST_F(EditorKeys, AHeldArrowWalksTheCursorOnByItself) {
 // by its picture or its key, clicks place it. The cursor follows the clicks.
 TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClear) {
   click(3, 2);
-  EXPECT_EQ(state.Veld.at(3, 2), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(3, 2), cell::kEmpty);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(80, 40));
   press(Qt::Key_7);
   click(4, 4);
-  EXPECT_EQ(state.Veld.at(4, 4), cell::kKey);
+  EXPECT_EQ(editor->veld().at(4, 4), cell::kKey);
   choose(cell::kArrowUp);
   click(12, 12);
-  EXPECT_EQ(state.Veld.at(12, 12), cell::kArrowUp);
+  EXPECT_EQ(editor->veld().at(12, 12), cell::kArrowUp);
   click(4, 4, Qt::RightButton);
-  EXPECT_EQ(state.Veld.at(4, 4), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(4, 4), cell::kEmpty);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(120, 120));
   editor->activate();  // a new session from the menu: nothing chosen yet
   click(3, 2);
   drag({{3, 3}, {6, 3}});
-  EXPECT_EQ(state.Veld.at(3, 2), cell::kEmpty);
-  EXPECT_EQ(state.Veld.at(4, 3), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(3, 2), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(4, 3), cell::kEmpty);
 }
 
 // A drag fills every cell it passes, also those a fast mouse jumped over, and the right button
@@ -103,14 +103,14 @@ TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClear) {
 TEST_F(EditorKeys, DragsPaintEveryCellPassed) {
   choose(cell::kWall);
   drag({{2, 5}, {3, 5}, {7, 5}, {7, 6}});
-  for (int col = 2; col <= 7; ++col) EXPECT_EQ(state.Veld.at(col, 5), cell::kWall) << col;
-  EXPECT_EQ(state.Veld.at(7, 6), cell::kWall);
-  EXPECT_EQ(state.Veld.at(8, 5), cell::kEmpty);
+  for (int col = 2; col <= 7; ++col) EXPECT_EQ(editor->veld().at(col, 5), cell::kWall) << col;
+  EXPECT_EQ(editor->veld().at(7, 6), cell::kWall);
+  EXPECT_EQ(editor->veld().at(8, 5), cell::kEmpty);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(240, 200));
   drag({{4, 5}, {5, 5}}, Qt::RightButton);
-  EXPECT_EQ(state.Veld.at(4, 5), cell::kEmpty);
-  EXPECT_EQ(state.Veld.at(5, 5), cell::kEmpty);
-  EXPECT_EQ(state.Veld.at(6, 5), cell::kWall);
+  EXPECT_EQ(editor->veld().at(4, 5), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(5, 5), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(6, 5), cell::kWall);
 }
 
 // Start and end squares are placed once by a drag, on the cell it began on; end squares may
@@ -127,17 +127,17 @@ TEST_F(EditorKeys, ADragPlacesStartAndEndOnceAndASecondStartIsRefused) {
   drag({{1, 3}, {4, 3}});
   EXPECT_EQ(boxes.size(), 1u);
   for (int row = 1; row <= 3; ++row)
-    for (int col = 2; col <= 4; ++col) EXPECT_EQ(state.Veld.at(col, row), cell::kEmpty);
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kStart);
-  EXPECT_EQ(state.Veld.at(1, 2), cell::kEnd);
-  EXPECT_EQ(state.Veld.at(5, 2), cell::kEnd);
-  EXPECT_EQ(state.Veld.at(1, 3), cell::kEmpty);
+    for (int col = 2; col <= 4; ++col) EXPECT_EQ(editor->veld().at(col, row), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(1, 1), cell::kStart);
+  EXPECT_EQ(editor->veld().at(1, 2), cell::kEnd);
+  EXPECT_EQ(editor->veld().at(5, 2), cell::kEnd);
+  EXPECT_EQ(editor->veld().at(1, 3), cell::kEmpty);
   choose(cell::kWall);
   click(1, 1);
   choose(cell::kStart);
   click(1, 4);
   EXPECT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(state.Veld.at(1, 4), cell::kStart);
+  EXPECT_EQ(editor->veld().at(1, 4), cell::kStart);
 }
 
 // Ctrl+Z and Ctrl+Y go back and forward over keys, drags and typing, wherever the keyboard is;
@@ -165,17 +165,17 @@ TEST_F(EditorKeys, UndoAndRedoOverKeysDragsAndTexts) {
   EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
   undo(&editor->Commentaar());
   EXPECT_TRUE(editor->Naam().text().isEmpty());
-  EXPECT_EQ(state.Veld.at(12, 3), cell::kWall);
+  EXPECT_EQ(editor->veld().at(12, 3), cell::kWall);
   undo(&editor->Vak());
-  for (int col = 1; col <= 12; ++col) EXPECT_EQ(state.Veld.at(col, 3), cell::kEmpty) << col;
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kPushBlock);
+  for (int col = 1; col <= 12; ++col) EXPECT_EQ(editor->veld().at(col, 3), cell::kEmpty) << col;
+  EXPECT_EQ(editor->veld().at(1, 1), cell::kPushBlock);
   undo(&editor->Vak());
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(1, 1), cell::kEmpty);
   undo(&editor->Vak());  // nothing before the first change
 
   redo(&editor->Vak());
   redo(&editor->Naam());
-  EXPECT_EQ(state.Veld.at(7, 3), cell::kWall);
+  EXPECT_EQ(editor->veld().at(7, 3), cell::kWall);
   redo(&editor->Vak());
   EXPECT_EQ(editor->Naam().text(), "Bos");
   // A new change drops what could be redone.
@@ -191,16 +191,16 @@ TEST_F(EditorKeys, SavingKeepsTheHistoryNewAndOpenBeginAFreshOne) {
   dialogs.answer = folder.path("levels/a.dwb");
   editor->Mnusave_Click();
   editor->undo();
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(1, 1), cell::kEmpty);
   editor->redo();
   answerNextBox(boxes, QMessageBox::Yes);
   editor->Mnunew_Click();
   editor->undo();
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(1, 1), cell::kEmpty);
   press(Qt::Key_2);
   ASSERT_TRUE(editor->openen(folder.path("levels/a.dwb")));
   editor->undo();
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kWall);
+  EXPECT_EQ(editor->veld().at(1, 1), cell::kWall);
 }
 
 // Unsaved changes are asked about before "Nieuw" drops them; "Nieuw" keeps the cursor.
@@ -213,11 +213,11 @@ TEST_F(EditorKeys, NewAsksBeforeLosingChangesAndKeepsTheCursor) {
   answerNextBox(boxes, QMessageBox::No);
   editor->Mnunew_Click();
   EXPECT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(state.Veld.at(5, 1), cell::kPushBlock);
+  EXPECT_EQ(editor->veld().at(5, 1), cell::kPushBlock);
 
   answerNextBox(boxes, QMessageBox::Yes);
   editor->Mnunew_Click();
-  EXPECT_EQ(state.Veld.at(5, 1), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(5, 1), cell::kEmpty);
   EXPECT_TRUE(editor->Naam().text().isEmpty());
   EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
   EXPECT_EQ(editor->Vak().cursor(), QPoint(160, 0));
@@ -238,7 +238,7 @@ TEST_F(EditorKeys, ClosingAsksAndOnlyYesGoesBackToTheMenu) {
   EXPECT_EQ(navigator.calls, std::vector<std::string>{"menu"});
 
   editor->activate();  // from the menu again: an empty level
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(1, 1), cell::kEmpty);
 }
 
 }  // namespace

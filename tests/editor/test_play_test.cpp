@@ -25,7 +25,6 @@ TEST_F(TestPlay, TestCommandHandsTheLevelToThePlayWindowOnce) {
   drawSomething();
   editor->mnutest_Click();
 
-  EXPECT_TRUE(state.Testen);
   EXPECT_FALSE(editor->isEnabled());
   // While the test play holds the input, the window manager cannot close the editor.
   answerNextBox(boxes, QMessageBox::No);
@@ -33,24 +32,20 @@ TEST_F(TestPlay, TestCommandHandsTheLevelToThePlayWindowOnce) {
   EXPECT_TRUE(editor->isVisible());
   EXPECT_TRUE(boxes.empty());
   EXPECT_FALSE(editor->cursorLoopRunning());
-  EXPECT_EQ(navigator.calls, std::vector<std::string>{"play"});
-  EXPECT_EQ(fileBytes(state.paths.testLevel()), encodeLevel(state.Level));
-  EXPECT_EQ(state.Level.Commentaar, "regel een\r\nregel twee");
+  EXPECT_EQ(navigator.calls, std::vector<std::string>{"test " + state.paths.testLevel()});
+  EXPECT_EQ(fileBytes(state.paths.testLevel()), encodeLevel(editor->level()));
+  EXPECT_EQ(editor->level().Commentaar, "regel een\r\nregel twee");
 }
 
 TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   drawSomething();
   editor->mnutest_Click();
-  // The play window empties the board when the game ends.
-  state.Veld.clearPlayArea();
-  state.Level = Doolhof{};
-
   QTest::keyPress(&editor->Vak(), Qt::Key_Right);  // the step onto the end square
-  editor->terugVanTest();
+  navigator.testBack(false);
   editor->cursorPass();
   QTest::keyRelease(&editor->Vak(), Qt::Key_Right);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(40, 0));
-  EXPECT_EQ(state.Veld.at(2, 1), cell::kEnd);
+  EXPECT_EQ(editor->veld().at(2, 1), cell::kEnd);
   EXPECT_EQ(editor->Maker().text(), "Ans");
   EXPECT_EQ(editor->Commentaar().toPlainText(), "regel een\nregel twee");
   EXPECT_TRUE(editor->unsavedChanges());
@@ -60,8 +55,8 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   // Undo goes on back into the changes made before the test: the comment, then the end.
   editor->undo();
   editor->undo();
-  EXPECT_EQ(state.Veld.at(2, 1), cell::kEmpty);
-  EXPECT_EQ(state.Veld.at(1, 1), cell::kStart);
+  EXPECT_EQ(editor->veld().at(2, 1), cell::kEmpty);
+  EXPECT_EQ(editor->veld().at(1, 1), cell::kStart);
 }
 
 // "gehaald" belongs to the tested level: another level in the editor drops it.
@@ -78,8 +73,7 @@ TEST_F(TestPlay, TheCompletedMarkGoesWithTheTestedLevel) {
   for (const auto& change : otherLevel) {
     drawSomething();
     editor->mnutest_Click();
-    state.testCompleted = true;
-    editor->terugVanTest();
+    navigator.testBack(true);
     EXPECT_EQ(editor->windowTitle().toStdString(), gehaald);
     change();
     EXPECT_EQ(editor->windowTitle().toStdString(), texts::kEditorTitel);
@@ -95,11 +89,11 @@ TEST_F(TestPlay, CommandLineStartShowsTheNamedFile) {
   state.Opdrachtregel = true;
   other.metcommand(folder.path("elders.dwb"));
   EXPECT_TRUE(other.isVisible());
-  EXPECT_EQ(state.Veld.at(4, 4), cell::kKey);
+  EXPECT_EQ(other.veld().at(4, 4), cell::kKey);
   EXPECT_EQ(other.Naam().text(), "Van buiten");
   // While the command line rules, showing the editor again keeps that level.
   other.activate();
-  EXPECT_EQ(state.Veld.at(4, 4), cell::kKey);
+  EXPECT_EQ(other.veld().at(4, 4), cell::kKey);
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
   ASSERT_TRUE(writeLevelFile(folder.path("mijn level.dwb"), level));
   start({"B" + folder.path("mijn"), "level.dwb"});
   EXPECT_TRUE(application.editor().isVisible());
-  EXPECT_EQ(application.state().Veld.at(3, 9), cell::kPushBlock);
+  EXPECT_EQ(application.editor().veld().at(3, 9), cell::kPushBlock);
   EXPECT_TRUE(application.state().Opdrachtregel);
   EXPECT_FALSE(application.menu().isVisible());
 }
@@ -93,7 +93,6 @@ TEST_F(ApplicationStart, LetterAPlaysTheNamedFileWithTheStoredOptions) {
 // "a" falls back to the main menu, "b" to the editor with an empty level; both name the file.
 TEST_F(ApplicationStart, AnUnreadableLevelOnTheCommandLineIsToldThenTheGameGoesOn) {
   folder.write("kapot.dwb", Bytes(100, 7));
-  application.state().Veld.set(1, 1, cell::kWall);
   answerNextBox(boxes, QMessageBox::Ok, 2);
   start({"a" + folder.path("weg.dwb")});
   EXPECT_TRUE(application.menu().isVisible());
@@ -103,7 +102,7 @@ TEST_F(ApplicationStart, AnUnreadableLevelOnTheCommandLineIsToldThenTheGameGoesO
 
   start({"b" + folder.path("kapot.dwb")});
   EXPECT_TRUE(application.editor().isVisible());
-  EXPECT_EQ(application.state().Veld.at(1, 1), cell::kEmpty);
+  EXPECT_EQ(application.editor().veld().at(1, 1), cell::kEmpty);
 
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_NE(boxes[0].text.find(folder.path("weg.dwb")), std::string::npos);
@@ -136,7 +135,6 @@ TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
 }
 
 TEST_F(ApplicationStart, MenuChoiceOfTheEditorShowsAnEmptyLevelAndClearsTheCommandLineFlag) {
-  application.state().Veld.set(1, 1, cell::kWall);
   start({"x"});
   QTest::keyClick(&application.menu(), Qt::Key_Down);
   for (int i = 0; i < 16 && application.menu().keuze() != 2; ++i) application.menu().frame();
@@ -145,7 +143,7 @@ TEST_F(ApplicationStart, MenuChoiceOfTheEditorShowsAnEmptyLevelAndClearsTheComma
 
   EXPECT_TRUE(application.editor().isVisible());
   EXPECT_FALSE(application.state().Opdrachtregel);
-  EXPECT_EQ(application.state().Veld.at(1, 1), cell::kEmpty);
+  EXPECT_EQ(application.editor().veld().at(1, 1), cell::kEmpty);
 }
 
 // Alt and a letter must run one item, not cycle between two. The play window's options keep

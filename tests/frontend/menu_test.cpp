@@ -27,7 +27,6 @@ class MenuTest : public ::testing::Test {
         menu(state, sound, navigator, desktop, testsupport::gamePictures()) {
     std::filesystem::create_directories(folder.path("geluid"));
     KeyState::instance().changeHands();
-    state.Testen = true;
     menu.show();
   }
 
@@ -168,9 +167,8 @@ TEST_F(MenuTest, OnlyShiftAloneWithTheRightButtonUnlocksTheBonus) {
   EXPECT_TRUE(desktop.started.empty());
 }
 
-// Showing starts afresh: the play button lit with its full description, no test play pending.
+// Showing starts afresh: the play button lit with its full description.
 TEST_F(MenuTest, BackFromTheEditorButtonOneIsLitWithItsFullDescription) {
-  EXPECT_FALSE(state.Testen);
   QTest::keyClick(&menu, Qt::Key_Down);
   frames(4 * 80);
   click(kButton2);

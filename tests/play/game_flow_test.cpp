@@ -1,6 +1,10 @@
 // Starting, restarting and leaving games, and the introduction screen.
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "level/texts.h"
+#include "play/engine/null_host.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -54,34 +58,22 @@ TEST(GameFlow, TheKeyCountAndTheFacingStartAfreshEveryGame) {
   EXPECT_EQ(game.richting(), Direction::Right);
 }
 
-// Restarts the level from inside every pass, as the restart command would.
-class Restarter : public HeadlessHost {
- public:
-  Restarter(SharedState& shared, int restarts) : HeadlessHost(shared, false), left_(restarts) {}
-  bool keyState(GameKey key) override {
-    if (key != GameKey::Left) return false;
-    int here = 0;
-    const auto depth = reinterpret_cast<std::uintptr_t>(&here);
-    deepest_ = std::min(deepest_, depth);
-    shallowest_ = std::max(shallowest_, depth);
-    if (left_-- > 0) engine().overnieuw();
-    else engine().stopGame();
-    return false;
-  }
-  // Zero when every pass ran at the same depth; grows with each restart that nests.
-  std::uintptr_t stackUsed() const { return left_ < 0 ? shallowest_ - deepest_ : UINTPTR_MAX; }
-
- private:
-  int left_;
-  std::uintptr_t deepest_ = UINTPTR_MAX;
-  std::uintptr_t shallowest_ = 0;
-};
-
+// Restarts from inside every pass, as the restart command would: every pass runs at the same
+// depth of the stack.
 TEST(GameFlow, TenThousandRestartsInARowRunInConstantStack) {
   PlayBoard game({"S"});
-  Restarter host(game.shared, 10000);
+  std::uintptr_t deepest = UINTPTR_MAX;
+  std::uintptr_t shallowest = 0;
+  HookedHost host(game.shared, [&](Engine& engine, int pass) {
+    int here = 0;
+    const auto depth = reinterpret_cast<std::uintptr_t>(&here);
+    deepest = std::min(deepest, depth);
+    shallowest = std::max(shallowest, depth);
+    if (pass < 10000) engine.overnieuw();
+    else engine.stopGame();
+  });
   host.play(game.level, std::string(10001, '.'));
-  EXPECT_EQ(host.stackUsed(), 0u);
+  EXPECT_EQ(shallowest - deepest, 0u);
 }
 
 TEST(GameFlow, ARestartWhenNoGameRunsStartsTheLevelAtOnce) {
@@ -101,6 +93,171 @@ TEST(GameFlow, ACrushAtTheEndOfARideAsksWhetherToLeave) {
   game.play("RDD");
   EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Zelfmoord", "Bevestiging"}));
   EXPECT_FALSE(game.host.ended());  // "No": the game went on, on the emptied board,
-  EXPECT_TRUE(game.host.engine().state().Pauze);  // paused as the close handler leaves it
+  EXPECT_EQ(game.host.title(), texts::kPauzeTitel);  // paused as the close handler leaves it
   EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(3, 2));  // the keys after it did nothing
+}
+
+namespace {
+
+// Plays by hand: the test holds a key and runs a pass; the host keeps the end of a move's
+// presentation until the test lets it go.
+class HandHost : public NullHost {
+ public:
+  explicit HandHost(SharedState& shared) : engine(shared, *this) {}
+  bool keyState(GameKey key) override { return key == held_; }
+  void playShown(std::span<const Shown> items) override {
+    for (const Shown& item : items) {
+      if (const auto* title = std::get_if<shown::Title>(&item)) this->title = title->text;
+      if (std::holds_alternative<shown::Walk>(item)) ++walks;
+    }
+  }
+  void present(std::function<void()> shown) override { shown_ = std::move(shown); }
+  void toEditor(bool) override { phaseLeaving = engine.phase(); }
+  // One pass, with `key` held if given; the move is not yet seen.
+  void pass(std::optional<GameKey> key = std::nullopt) {
+    held_ = key;
+    engine.pass();
+    held_.reset();
+  }
+  void seen() { std::exchange(shown_, nullptr)(); }
+
+  Engine engine;
+  std::string title;
+  int walks = 0;
+  Phase phaseLeaving = Phase::Idle;
+
+ private:
+  std::optional<GameKey> held_;
+  std::function<void()> shown_;
+};
+
+}  // namespace
+
+// Between a move and the end of its showing no pass plays; a pause stops the keys and says so
+// in the title until it is lifted.
+TEST(GamePhases, APresentedMoveAndAPauseHoldTheKeys) {
+  PlayBoard game({"S..."});
+  HandHost host(game.shared);
+  ASSERT_TRUE(host.engine.start(game.level));
+  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  host.pass(GameKey::Right);
+  EXPECT_EQ(host.engine.phase(), Phase::Presenting);
+  host.pass(GameKey::Right);
+  EXPECT_EQ(host.engine.gameState().col, 2);
+  host.seen();
+  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+
+  host.engine.pauze(true);
+  EXPECT_EQ(host.engine.phase(), Phase::Paused);
+  EXPECT_EQ(host.title, "Klik op het speelvak om verder te gaan");
+  host.pass(GameKey::Right);
+  EXPECT_EQ(host.engine.gameState().col, 2);
+  host.engine.pauze(false);
+  host.pass(GameKey::Right);
+  host.seen();
+  EXPECT_EQ(host.engine.gameState().col, 3);
+  EXPECT_EQ(host.title, "Dwaalbos 6.0:  door ");
+}
+
+// While "Zelfmoord" waits for its answer no key, command or second question acts; the answer
+// lets the move end, and this refused push the game.
+TEST(GamePhases, NothingActsWhileAQuestionIsPending) {
+  PlayBoard game({"SXv", ".^<"});
+  HandHost host(game.shared);
+  host.engine.start(game.level);
+  host.pass(GameKey::Right);
+  ASSERT_EQ(host.engine.phase(), Phase::Asking);
+  const GameState asked = host.engine.gameState();
+  host.pass(GameKey::Down);
+  EXPECT_FALSE(host.engine.zetTerug());
+  EXPECT_FALSE(host.engine.rewind([](const GameState&) { return true; }));
+  host.engine.overnieuw();
+  host.engine.pauze(true);
+  host.engine.leave();
+  EXPECT_EQ(host.engine.gameState(), asked);
+  EXPECT_EQ(host.engine.lastMove().question->title, "Zelfmoord");
+  EXPECT_EQ(host.engine.phase(), Phase::Asking);
+  host.engine.answer(false);  // the game ends on the emptied board once the move is seen
+  EXPECT_EQ(host.engine.phase(), Phase::Presenting);
+  host.seen();
+  EXPECT_EQ(host.engine.phase(), Phase::Idle);
+  EXPECT_EQ(host.engine.gameState().veld.at(1, 1), cell::kEmpty);
+}
+
+// A test play left for the editor has ended when the editor is told; the game is gone after.
+TEST(GamePhases, AGameLeftIsEndedThenGone) {
+  PlayBoard game({"S."});
+  HandHost host(game.shared);
+  host.engine.start(LevelRef::testPlay(game.level.path));
+  host.engine.leave();
+  EXPECT_EQ(host.phaseLeaving, Phase::Ended);
+  EXPECT_EQ(host.engine.phase(), Phase::Idle);
+  EXPECT_FALSE(host.engine.gameRunning());
+}
+
+// A replay walks the given moves one a pass, the level's end included, then puts the player
+// back where he stood; it records nothing: no undo, no best result, no progress.
+TEST(GamePhases, AReplayShowsTheMovesAndLeavesNoTrace) {
+  class Recorder : public ProgressPort {
+   public:
+    std::optional<std::string> recordBest(int, int) override {
+      ++calls;
+      return std::nullopt;
+    }
+    Vordering stored() override {
+      ++calls;
+      return {1, 1};
+    }
+    std::optional<std::string> open(bool, std::int16_t) override {
+      ++calls;
+      return std::nullopt;
+    }
+    int calls = 0;
+  } recorder;
+  PlayBoard game({"S..E"});
+  HandHost host(game.shared);
+  host.engine.keepProgressIn(recorder);
+  host.engine.start(game.level);
+  host.pass(GameKey::Right);
+  host.seen();
+  ASSERT_TRUE(host.engine.replay({GameKey::Right, GameKey::Right}));
+  EXPECT_EQ(host.title, "De oplossing: druk op een toets om te stoppen");
+  for (int col : {3, 4}) {
+    host.pass();
+    EXPECT_EQ(host.engine.phase(), Phase::Presenting);
+    EXPECT_EQ(host.engine.gameState().col, col);
+    host.seen();
+    EXPECT_EQ(host.engine.phase(), Phase::Replaying);
+  }
+  host.pass();
+  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  EXPECT_EQ(host.engine.gameState().col, 2);
+  EXPECT_EQ(host.walks, 3);
+  EXPECT_EQ(host.engine.history().moves(), 1);
+  EXPECT_EQ(host.title, "Dwaalbos 6.0:  door ");
+  EXPECT_EQ(recorder.calls, 0);
+}
+
+// Any key stops a replay at its next pass, without moving the player; a command that takes a
+// move back ends it first.
+TEST(GamePhases, AKeyOrAnUndoStopsAReplay) {
+  PlayBoard game({"S...E"});
+  HandHost host(game.shared);
+  host.engine.start(game.level);
+  host.engine.replay({GameKey::Right, GameKey::Right, GameKey::Right});
+  host.pass();
+  host.seen();
+  host.pass(GameKey::Space);
+  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  EXPECT_EQ(host.engine.gameState().col, 1);
+  EXPECT_EQ(host.walks, 1);
+
+  host.pass(GameKey::Right);
+  host.seen();
+  host.engine.replay({GameKey::Right, GameKey::Right});
+  host.pass();
+  host.seen();
+  EXPECT_TRUE(host.engine.zetTerug());
+  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  EXPECT_EQ(host.engine.gameState().col, 1);
 }

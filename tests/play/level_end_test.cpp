@@ -56,9 +56,8 @@ TEST(LevelEnd, AFileLevelEndsWithAMessageAndAnEmptyBoard) {
   EXPECT_EQ(game.dialogTitles(), std::vector<std::string>{"Klaar!"});
   EXPECT_EQ(game.at(2, 1), 0);
   EXPECT_EQ(game.host.nameCaption(), "");
-  game.shared.Testen = true;
   game.host.clearEvents();
-  game.play("R");
+  game.host.play(LevelRef::testPlay(game.level.path), "R");
   EXPECT_TRUE(game.host.wentToEditor());
   EXPECT_TRUE(game.dialogTitles().empty());
 }

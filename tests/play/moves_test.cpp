@@ -3,8 +3,6 @@
 // played again, and the count follows.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -26,16 +24,6 @@ TEST(Moves, TheLeftAndTopEdgesTurnThePlayerAndNoEdgeIsCrossed) {
   EXPECT_EQ(bottom.sounds(), (Sounds{1}));
 }
 
-// Holds several keys at once during the one pass of an empty key list.
-class HeldKeys : public HeadlessHost {
- public:
-  HeldKeys(SharedState& shared, std::set<GameKey> held) : HeadlessHost(shared, false), held_(held) {}
-  bool keyState(GameKey key) override { return held_.contains(key); }
-
- private:
-  std::set<GameKey> held_;
-};
-
 TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
   const std::pair<std::set<GameKey>, std::pair<int, int>> cases[] = {
       {{GameKey::Left, GameKey::Right}, {1, 2}},
@@ -44,12 +32,12 @@ TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
       {{GameKey::Down, GameKey::Space}, {2, 3}}};
   for (const auto& [held, where] : cases) {
     PlayBoard game({"...", ".S."});
-    HeldKeys host(game.shared, held);
+    HookedHost host(game.shared, nullptr, held);
     host.play(game.level, "");
     EXPECT_EQ(std::pair(host.engine().gameState().col, host.engine().gameState().row), where);
   }
   PlayBoard onSwitch({"s", "S"});
-  HeldKeys host(onSwitch.shared, {GameKey::Up, GameKey::Space});
+  HookedHost host(onSwitch.shared, nullptr, {GameKey::Up, GameKey::Space});
   host.play(onSwitch.level, "");
   EXPECT_TRUE(host.engine().gameState().schakelaar);  // the move went first, no flip
 }
@@ -202,20 +190,6 @@ TEST(Undo, CountsMovesNotTurnsAndANewMoveDropsWhatWasTakenBack) {
   EXPECT_EQ(game.host.engine().history().moves(), 0);
 }
 
-// Restarts the level in the given pass, as the menu would between two passes: that pass's
-// letter must press no key.
-class RestartInPass : public HeadlessHost {
- public:
-  RestartInPass(SharedState& shared, int pass) : HeadlessHost(shared, false), pass_(pass) {}
-  bool keyState(GameKey key) override {
-    if (key == GameKey::Left && pass_-- == 0) engine().overnieuw();
-    return HeadlessHost::keyState(key);
-  }
-
- private:
-  int pass_;
-};
-
 // Undo after a restart returns to the game the restart left, with its count and keys; redo
 // restarts again.
 TEST(Undo, ARestartIsTakenBackLikeAMove) {
@@ -227,7 +201,10 @@ TEST(Undo, ARestartIsTakenBackLikeAMove) {
   } cases[] = {{"RR.", 1, 0, 0}, {"RR.Z", 3, 2, 1}, {"RR.ZY", 1, 0, 0}, {"RR.ZYZZ", 2, 1, 0}};
   for (const auto& c : cases) {
     PlayBoard game({"S.k.E"});
-    RestartInPass host(game.shared, 2);
+    // The restart pass's letter presses no key.
+    HookedHost host(game.shared, [](Engine& engine, int pass) {
+      if (pass == 2) engine.overnieuw();
+    });
     host.play(game.level, c.keys);
     EXPECT_EQ(host.engine().gameState().col, c.col) << c.keys;
     EXPECT_EQ(host.engine().history().moves(), c.moves) << c.keys;
@@ -267,26 +244,17 @@ TEST(Undo, NothingToTakeBackAfterADeathAnsweredNo) {
 // asked, redo goes back again; with no position accepted nothing changes.
 TEST(Undo, RewindGoesBackToTheLastWinnablePositionInOneStep) {
   PlayBoard game({"S...E"});
-  class Rewinding : public HeadlessHost {
-   public:
-    using HeadlessHost::HeadlessHost;
-    bool keyState(GameKey key) override {
-      if (key == GameKey::Left && passes_++ == 3) {
-        EXPECT_TRUE(engine().rewind([](const GameState& was) { return was.col <= 2; }));
-        EXPECT_EQ(engine().gameState().col, 2);
-        engine().zetTerug();
-        EXPECT_EQ(engine().gameState().col, 4);
-        EXPECT_EQ(engine().history().moves(), 3);
-        EXPECT_FALSE(engine().rewind([](const GameState&) { return false; }));
-        checked = true;
-      }
-      return HeadlessHost::keyState(key);
-    }
-    bool checked = false;
-
-   private:
-    int passes_ = 0;
-  } host(game.shared, false);
+  bool checked = false;
+  HookedHost host(game.shared, [&](Engine& engine, int pass) {
+    if (pass != 3) return;
+    EXPECT_TRUE(engine.rewind([](const GameState& was) { return was.col <= 2; }));
+    EXPECT_EQ(engine.gameState().col, 2);
+    engine.zetTerug();
+    EXPECT_EQ(engine.gameState().col, 4);
+    EXPECT_EQ(engine.history().moves(), 3);
+    EXPECT_FALSE(engine.rewind([](const GameState&) { return false; }));
+    checked = true;
+  });
   host.play(game.level, "RRR.");
-  EXPECT_TRUE(host.checked);
+  EXPECT_TRUE(checked);
 }

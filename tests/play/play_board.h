@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,25 @@
 #include "play/headless/headless_host.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
+
+// A headless host that runs `hook` at the start of every pass (when the first key is read), as
+// a menu command chosen between two passes would, and holds the `held` keys down besides the
+// letter of the pass.
+class HookedHost : public dwaalbos::HeadlessHost {
+ public:
+  using Hook = std::function<void(dwaalbos::Engine&, int pass)>;
+  HookedHost(dwaalbos::SharedState& shared, Hook hook, std::set<dwaalbos::GameKey> held = {})
+      : HeadlessHost(shared, false), hook_(std::move(hook)), held_(std::move(held)) {}
+  bool keyState(dwaalbos::GameKey key) override {
+    if (key == dwaalbos::GameKey::Left && hook_) hook_(engine(), passes_++);
+    return held_.contains(key) || HeadlessHost::keyState(key);
+  }
+
+ private:
+  Hook hook_;
+  std::set<dwaalbos::GameKey> held_;
+  int passes_ = 0;
+};
 
 // A level file made from a few board rows (padded with empty cells to 12 x 12), played
 // through the headless host. Symbols as in the level sources: S start, E end, # wall ...

@@ -58,12 +58,16 @@ class RecordingNavigator : public Navigator {
   void showChooser() override { calls.push_back("chooser"); }
   void showEditor() override { calls.push_back("editor"); }
   void openInEditor(const char* path) override { calls.push_back(std::string("open ") + path); }
-  void returnToEditor() override { calls.push_back("return"); }
+  void testPlay(const LevelRef& level, std::function<void(bool)> back) override {
+    calls.push_back("test " + level.path);
+    testBack = std::move(back);
+  }
   void enableEditor(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
   void quitProgram() override { calls.push_back("quit"); }
   void chooseZoom(int percent) override { calls.push_back("zoom " + std::to_string(percent)); }
 
   std::vector<std::string> calls;
+  std::function<void(bool completed)> testBack;  // the way back the last test play was given
 };
 
 class RecordingDesktop : public Desktop {

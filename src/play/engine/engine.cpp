@@ -40,17 +40,44 @@ void Engine::tekenen(bool verversen) {
 // it, so games started from inside games never nest.
 void Engine::request(Start start) {
   pending_ = start;
-  s_.Gestopt = true;
+  stop();
   settle();
+}
+
+Phase Engine::life() const {
+  return phase_ == Phase::Presenting || phase_ == Phase::Asking ? resume_ : phase_;
+}
+
+// Under a presentation or a question the game's own phase changes behind it.
+void Engine::enter(Phase phase) {
+  if (phase_ == Phase::Presenting || phase_ == Phase::Asking) resume_ = phase;
+  else phase_ = phase;
+}
+
+bool Engine::gameRunning() const {
+  const Phase now = life();
+  return now == Phase::Playing || now == Phase::Paused || now == Phase::Ended ||
+         now == Phase::Replaying;
+}
+
+// A game stopped during a replay ends where the player stood, not where the replay got to.
+void Engine::stop() {
+  if (life() == Phase::Replaying) endReplay();
+  if (gameRunning()) enter(Phase::Ended);
+}
+
+void Engine::setPaused(bool on) {
+  const Phase now = life();
+  if (now == Phase::Playing || now == Phase::Paused) enter(on ? Phase::Paused : Phase::Playing);
 }
 
 // Ends a game that was stopped and runs the starts asked for meanwhile, unless a pass or a
 // start further out will, or a move waits for its answer.
 void Engine::settle() {
-  if (driving_ || outcome_.question) return;
+  if (driving_ || phase_ == Phase::Asking) return;
   driving_ = true;
   for (;;) {
-    if (running_ && s_.Gestopt) endGame();
+    if (life() == Phase::Ended) endGame();
     if (pending_ == Start::None) break;
     const Start next = pending_;
     pending_ = Start::None;
@@ -67,7 +94,7 @@ std::optional<Doolhof> Engine::read(const LevelRef& level) const {
 }
 
 bool Engine::start(const LevelRef& level) {
-  if (!read(level)) return false;
+  if (phase_ == Phase::Asking || !read(level)) return false;
   level_ = level;
   request(Start::Begi);
   return true;
@@ -78,7 +105,6 @@ void Engine::verder() { request(Start::Beginnen); }
 void Engine::doBegi() {
   auto level = read(level_);
   if (!level) return;  // a level past the last one, or a file gone since it was chosen
-  s_.Gestopt = true;
   opties_.MetBitBlt = true;
   g_.sleutels = 0;
   show(shown::KeyCount{0});
@@ -92,6 +118,7 @@ void Engine::doBegi() {
   // A new level's count starts while its introduction is up, not when play begins.
   history_.reset();
   showMoves();
+  enter(Phase::Introduction);
   host().showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
                            "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
                            s_.commentaar.empty() ? "Geen commentaar"
@@ -107,10 +134,8 @@ void Engine::takeLevel(Doolhof level) {
 }
 
 void Engine::beginnen() {
-  stopRequested_ = false;
   placeOnStart();
   g_.schakelaar = true;
-  s_.Gestopt = false;
   show(shown::Captions{s_.naam.empty() ? "Geennaam" : s_.naam,
                        s_.maker.empty() ? "Anoniem" : s_.maker});
   show(shown::ShowWindow{});
@@ -140,71 +165,78 @@ std::string Engine::levelTitle() const {
 }
 
 void Engine::startGame() {
-  running_ = true;
+  enter(Phase::Playing);
   show(shown::ShowWindow{});
-  s_.Pauze = false;
   show(shown::Title{levelTitle()});
   s_.PauzeTitel = false;
 }
 
 void Engine::endGame() {
-  s_.Gestopt = false;
-  running_ = false;
+  enter(Phase::Idle);
   if (s_.Opnieuw && pending_ == Start::None) pending_ = Start::Begi;
 }
 
 void Engine::pass() {
-  if (!running_ || driving_ || showing_ || outcome_.question) return;
+  if (driving_ ||
+      (phase_ != Phase::Playing && phase_ != Phase::Paused && phase_ != Phase::Replaying))
+    return;
   driving_ = true;
-  playPass();
+  if (phase_ == Phase::Replaying) replayPass();
+  else playPass();
   handOver();
   driving_ = false;
   settle();
 }
 
 void Engine::pauze(bool on) {
-  s_.Pauze = on;
-  if (running_ && !driving_) showPause();
+  if (phase_ == Phase::Asking) return;
+  setPaused(on);
+  if (gameRunning() && !driving_) showPause();
 }
 
 void Engine::showPause() {
-  if (s_.Pauze == s_.PauzeTitel) return;
-  show(shown::Title{s_.Pauze ? texts::kPauzeTitel : levelTitle()});
-  show(shown::Paused{s_.Pauze});
-  s_.PauzeTitel = s_.Pauze;
+  const bool paused = life() == Phase::Paused;
+  if (paused == s_.PauzeTitel) return;
+  show(shown::Title{paused ? texts::kPauzeTitel : levelTitle()});
+  show(shown::Paused{paused});
+  s_.PauzeTitel = paused;
 }
 
 void Engine::playPass() {
   showPause();
-  if (s_.Pauze) return;
+  if (phase_ == Phase::Paused) return;
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
     if (host_.keyState(key)) {
       beginMove();
-      moving_ = true;
       takeStep(play(g_, key, ruleOptions()));
       break;
     }
-  if (!outcome_.question) closePass();
+  if (phase_ != Phase::Asking) closePass();
 }
 
 // The next key is read once the player has seen this move.
 void Engine::closePass() {
   recordMove();
-  if (!std::exchange(moving_, false)) return;
-  showing_ = true;
-  host().present([this] { showing_ = false; });
+  if (!std::exchange(move_, std::nullopt)) return;
+  resume_ = life();
+  phase_ = Phase::Presenting;
+  host().present([this] {
+    if (phase_ == Phase::Presenting) phase_ = resume_;
+  });
 }
 
 void Engine::ask(Asked what, const std::string& title, const std::string& text) {
   asked_ = what;
   outcome_.question = Question{title, text};
+  resume_ = life();
+  phase_ = Phase::Asking;
 }
 
 void Engine::answer(bool yes) {
-  if (!outcome_.question) return;
+  if (phase_ != Phase::Asking) return;
   driving_ = true;
   settleAnswer(asked_, yes);
-  if (!outcome_.question) closePass();
+  if (phase_ != Phase::Asking) closePass();
   handOver();
   driving_ = false;
   settle();
@@ -214,11 +246,12 @@ void Engine::answer(bool yes) {
 void Engine::settleAnswer(Asked asked, bool yes) {
   outcome_.question.reset();
   asked_ = Asked::None;
+  phase_ = resume_;
   switch (asked) {
     case Asked::Crush:
       settleCrush(yes);
       walkAfterCrush();
-      if (!outcome_.question) endMove();
+      if (phase_ != Phase::Asking) endMove();
       break;
     case Asked::Next:
       if (yes) start(level_);
@@ -238,15 +271,14 @@ void Engine::beginMove() {
   host_.holdPresentation();
   outcome_ = {};
   handed_ = 0;
-  moveStart_ = gameState();
+  move_ = Move{gameState()};
 }
 
 // A move that changed the game can be taken back; turning on the spot is no move.
 void Engine::recordMove() {
-  if (!moveStart_) return;
-  GameState before = std::move(*moveStart_);
-  moveStart_.reset();
-  if (s_.Gestopt) return;
+  if (!move_ || !move_->start) return;
+  GameState before = *std::exchange(move_->start, std::nullopt);
+  if (life() == Phase::Ended) return;
   GameState now = gameState();
   now.richting = before.richting;
   if (now == before) return;
@@ -254,20 +286,27 @@ void Engine::recordMove() {
   showMoves();
 }
 
+// Taking back acts on the player's own game: a replay under way ends first.
+bool Engine::mayTakeBack() {
+  if (!gameRunning() || phase_ == Phase::Asking) return false;
+  if (life() == Phase::Replaying) endReplay();
+  return true;
+}
+
 bool Engine::zetTerug() {
-  if (!gameRunning() || outcome_.question) return false;
+  if (!mayTakeBack()) return false;
   restoreMove(history_.undo(gameState()));
   return true;
 }
 
 bool Engine::zetOpnieuw() {
-  if (!gameRunning() || outcome_.question) return false;
+  if (!mayTakeBack()) return false;
   restoreMove(history_.redo(gameState()));
   return true;
 }
 
 bool Engine::rewind(const std::function<bool(const GameState&)>& winnable) {
-  if (!gameRunning() || outcome_.question) return false;
+  if (!mayTakeBack()) return false;
   for (std::size_t steps = 0; steps < history_.depth(); ++steps) {
     if (!winnable(history_.back(steps))) continue;
     restoreMove(history_.rewind(steps, gameState()));
@@ -279,7 +318,7 @@ bool Engine::rewind(const std::function<bool(const GameState&)>& winnable) {
 void Engine::restoreMove(const std::optional<GameState>& state) {
   if (!state) return;
   setGameState(*state);
-  moveStart_.reset();
+  if (move_) move_->start.reset();
   tekenen(true);
   showMoves();
 }
@@ -308,7 +347,6 @@ void Engine::takeStep(Step step) {
   if (step.crush) {
     crush_ = std::move(*step.crush);
     ask(Asked::Crush, texts::kZelfmoordTitle, texts::kZelfmoord);
-    s_.Gestopt = true;
     return;
   }
   if (!step.completed) return;
@@ -316,21 +354,23 @@ void Engine::takeStep(Step step) {
   if (!outcome_.question) endMove();
 }
 
-// The crushing move went on over arrows: the game it ended restarts or is left.
+// A refused step ends the game with the crush; a crushing move that went on over arrows
+// restarts at once or is left.
 void Engine::walkAfterCrush() {
-  if (crush_.refused) return;
+  if (crush_.refused) {
+    stop();
+    return;
+  }
   if (s_.DirectOpnieuw) {
     s_.DirectOpnieuw = false;
     request(Start::Beginnen);
     return;
   }
   host().closeWindow();
-  if (outcome_.question) return;  // "Zeker weten?" decides once it is answered
-  if (!stopRequested_) s_.Gestopt = false;
 }
 
 void Engine::endMove() {
-  if (!s_.Gestopt) tekenen(true);
+  if (life() != Phase::Ended) tekenen(true);
   toetsenleeg();
 }
 
@@ -338,6 +378,7 @@ void Engine::toetsenleeg() { show(shown::FlushKeys{}); }
 
 // A restart of a running game can be taken back like a move.
 void Engine::overnieuw() {
+  if (phase_ == Phase::Asking) return;
   std::optional<GameState> before;
   if (gameRunning()) before = g_;
   if (level_.number == 0) {
@@ -348,7 +389,7 @@ void Engine::overnieuw() {
   restartFrom_ = std::move(before);
   s_.DirectOpnieuw = true;
   s_.Opnieuw = true;
-  s_.Gestopt = true;
+  stop();
   // A running game restarts the level as it ends; with none running, start it now.
   if (!gameRunning()) request(Start::Begi);
   else settle();
@@ -357,7 +398,7 @@ void Engine::overnieuw() {
 void Engine::leeg() {
   g_.veld.clearPlayArea();
   history_.reset();
-  moveStart_.reset();
+  if (move_) move_->start.reset();
   showMoves();
   show(shown::Cleared{});
   show(shown::Captions{});
@@ -365,16 +406,15 @@ void Engine::leeg() {
 }
 
 void Engine::naareditor(bool completed) {
-  s_.Gestopt = true;
-  stopRequested_ = true;
+  stop();
   host().toEditor(completed);
   settle();
 }
 
 void Engine::leave() {
-  if (outcome_.question) return;
-  s_.Pauze = true;
-  if (shared_.Testen) naareditor();
+  if (phase_ == Phase::Asking) return;
+  setPaused(true);
+  if (level_.test) naareditor();
   else ask(Asked::Leave, texts::kBevestigingTitle, texts::kZekerWeten);
 }
 
@@ -387,17 +427,63 @@ void Engine::settleLeave(bool yes) {
   } else {
     showPause();
   }
-  if (!moving_) return;
-  if (!stopRequested_) s_.Gestopt = false;
-  endMove();
+  if (inMove()) endMove();
 }
 
 void Engine::stopGame() {
   restartFrom_.reset();
-  s_.Gestopt = true;
-  stopRequested_ = true;
+  stop();
   pending_ = Start::None;
   settle();
+}
+
+bool Engine::replay(std::vector<GameKey> keys) {
+  if (driving_ || (phase_ != Phase::Playing && phase_ != Phase::Paused)) return false;
+  replay_ = Replay{g_, std::move(keys)};
+  phase_ = Phase::Replaying;
+  toetsenleeg();
+  show(shown::Title{texts::kOplossingTitel});
+  s_.PauzeTitel = false;
+  return true;
+}
+
+// Each move is shown as the rules show it, but forgets no keys: a key pressed while it walks
+// stops the replay at the next pass. The level's end is only seen, never run.
+void Engine::replayPass() {
+  if (anyKey() || replay_->next == replay_->keys.size()) {
+    endReplay();
+    return;
+  }
+  beginMove();
+  move_->start.reset();  // nothing to take back
+  Step step = play(g_, replay_->keys[replay_->next++], ruleOptions());
+  g_ = std::move(step.next);
+  if (step.lineDelaySet) opties_.Lijnvertraging = 20;
+  for (Shown& item : step.shown)
+    if (!std::holds_alternative<shown::FlushKeys>(item)) show(std::move(item));
+  if (step.completed) show(shown::Celebrate{g_.col, g_.row});
+  if (step.completed || step.crush) replay_->next = replay_->keys.size();
+  tekenen(true);
+  closePass();
+}
+
+bool Engine::anyKey() {
+  bool pressed = false;
+  for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space,
+                      GameKey::Enter})
+    pressed = host_.keyState(key) || pressed;  // every key is asked: each forgets its press
+  return pressed;
+}
+
+// The key that stopped the replay does not move the player.
+void Engine::endReplay() {
+  const GameState from = std::move(replay_->from);
+  replay_.reset();
+  enter(Phase::Playing);
+  setGameState(from);
+  tekenen(true);
+  toetsenleeg();
+  show(shown::Title{levelTitle()});
 }
 
 }  // namespace dwaalbos

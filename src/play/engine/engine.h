@@ -21,16 +21,34 @@ namespace dwaalbos {
 // The game in three layers, none of them with a window system in it:
 // - the rules (rules.h): `play`, a pure function from a game and a key to the next game, what
 //   it shows and how the move ended; a crush comes back as data;
-// - this session above them: the level being played (`start`), the flow from introduction to
-//   the level's end, its questions and answers, the history (undo, redo, restart), and the
+// - this session above them: the level being played (`start`; a test play's level carries its
+//   way back), the flow from introduction to the level's end, its questions and answers, the
+//   history (undo, redo, restart), the replay of a solution at the walking pace, and the
 //   writes of progress and best results through a port;
 // - the front ends (the Qt play window, dwaalbos-tool, the tests): a Host that hands in keys
 //   and answers and shows what the session gives it.
+//
+// The session's flow is one Phase: a level is introduced, played pass by pass, paused while
+// another control has the input, presented by the host after each move, stopped by a question
+// until it is answered, and ended. A replay plays given moves for the player to watch and puts
+// him back where he stood.
 //
 // The host runs the game pass by pass from its own event loop. Games started from inside a
 // game (restart, next level, a level opened while one runs) do not nest: the request ends the
 // running game and the engine starts the new one once the pass is over, so any number of
 // games in a row run in constant stack.
+// Where the session is in a game's life.
+enum class Phase {
+  Idle,          // no game: none started yet, or the last one is over
+  Introduction,  // the level's introduction is shown; verder() plays it
+  Playing,       // each pass reads the keys
+  Paused,        // another control has the input: keys are not read
+  Presenting,    // the host still shows the last move; the next pass waits for it
+  Asking,        // a question waits for its answer: no key and no command acts
+  Ended,         // the game was stopped; it is cleaned up once the call under way returns
+  Replaying,     // given moves play one a pass for the player to watch; any key stops them
+};
+
 class Engine {
  public:
   Engine(SharedState& shared, Host& host);
@@ -44,7 +62,7 @@ class Engine {
 
   // Commands of the play window and the screens around it.
   // Starts `level`, ending any game under way; false (and nothing changed) when it cannot be
-  // read.
+  // read or a question waits for its answer.
   bool start(const LevelRef& level);
   // The level being played, or last played.
   const LevelRef& level() const { return level_; }
@@ -53,7 +71,9 @@ class Engine {
   void leeg();                        // empty the board and its captions
   void naareditor(bool completed = false);  // leave test play for the editor
   void stopGame();                    // end the running game without a new one
-  bool gameRunning() const { return running_; }
+  Phase phase() const { return phase_; }
+  // A game is on the board: started and not yet cleaned up.
+  bool gameRunning() const;
   // One pass of the game, run by the host whenever a key may have changed, a move has been
   // shown or the pause ended: a move when a key is found pressed. A game ended in the pass is
   // cleaned up and a start asked for in it runs before the pass returns.
@@ -70,6 +90,10 @@ class Engine {
   // Goes back to the most recent position of this attempt that `winnable` accepts, in one
   // step that can be taken back; false when there is none or no game runs.
   bool rewind(const std::function<bool(const GameState&)>& winnable);
+  // Plays `keys` from the position now, one move a pass at the walking pace, then puts the
+  // player back where he stood; any key stops it sooner. Nothing of it is kept: no history,
+  // no progress, no best result, no level end. False when no game is being played.
+  bool replay(std::vector<GameKey> keys);
   // The player's answer to the question that stopped the game (lastMove().question); the move
   // and its pass then go on, and may stop at the next question.
   void answer(bool yes);
@@ -92,11 +116,31 @@ class Engine {
   // What the pending question decides.
   enum class Asked { None, Crush, Next, SetEnd, Leave };
 
+  // The move a pass plays. What it shows is kept in outcome_ until the host presents it;
+  // `start` is the game as it found it, until the move is recorded for undo.
+  struct Move {
+    std::optional<GameState> start;
+  };
+  struct Replay {
+    GameState from;  // where the player is put back
+    std::vector<GameKey> keys;
+    std::size_t next = 0;
+  };
+
   // Everything shown goes through show(); the host gets it before any other call (host()).
   void show(Shown item);
   void handOver();
   Host& host();
-  bool inMove() const { return moveStart_.has_value() || moving_; }
+  bool inMove() const { return move_.has_value(); }
+  // The phase the game is in under a presentation or a question, and the one it returns to.
+  Phase life() const;
+  void enter(Phase phase);
+  void stop();
+  void setPaused(bool on);
+  bool mayTakeBack();
+  void replayPass();
+  bool anyKey();
+  void endReplay();
   void tekenen(bool verversen);
   void speelgeluid(Sample sample) { show(shown::Sound{sample}); }
   void face(Direction richting, bool firstFrame = false) {
@@ -148,16 +192,15 @@ class Engine {
   GameState g_;
   MoveOutcome outcome_;
   std::size_t handed_ = 0;  // items of outcome_.shown the host has had
-  std::optional<GameState> moveStart_;  // the game as the move being played found it
-  bool moving_ = false;   // a move key was accepted in this pass
+  std::optional<Move> move_;
+  std::optional<Replay> replay_;
   CrushPending crush_;  // what the move does once "Zelfmoord" is answered
   std::optional<GameState> restartFrom_;  // the game the restart asked for leaves
   Asked asked_ = Asked::None;
   Start pending_ = Start::None;
-  bool stopRequested_ = false;  // the game was ended from outside (closed, to the editor)
-  bool driving_ = false;
-  bool showing_ = false;  // the host still shows the last move
-  bool running_ = false;
+  Phase phase_ = Phase::Idle;
+  Phase resume_ = Phase::Idle;  // what Presenting and Asking return to
+  bool driving_ = false;  // a pass, an answer or a start runs: starts asked for wait for it
 };
 
 }  // namespace dwaalbos

@@ -46,7 +46,7 @@ void Engine::levelEnd() {
   if (failure) show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
   if (level_.number == 0) {
     endedWithResult();
-    if (shared_.Testen) naareditor(true);
+    if (level_.test) naareditor(true);
     else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
     return;
   }
@@ -99,7 +99,7 @@ void Engine::setEndAnswered(bool yes) {
 
 void Engine::endedAndCleared() {
   restartFrom_.reset();
-  s_.Gestopt = true;
+  stop();
   s_.Opnieuw = false;
   leeg();
 }

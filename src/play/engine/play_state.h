@@ -12,10 +12,8 @@ namespace dwaalbos {
 
 // The state of one game in the play window.
 struct PlayState {
-  bool Gestopt = false;         // the game has ended; it is cleaned up after the pass
   bool Opnieuw = false;         // a restart is under way: no introduction, no transition
   bool DirectOpnieuw = false;   // restart at once from inside the move
-  bool Pauze = false;           // another control has the input: keys are not polled
   bool PauzeTitel = false;      // the title shows the pause text
 
   // The window's copies of the level's texts.

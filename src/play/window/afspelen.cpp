@@ -7,6 +7,10 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "audio/sound.h"
 #include "board_view.h"
 #include "play/window/navigator.h"
@@ -103,6 +107,7 @@ void Afspelen::connectLevelMenu() {
   whenStill(menus_.mnuzetterug, [this] { engine_.zetTerug(); });
   whenStill(menus_.mnuzetopnieuw, [this] { engine_.zetOpnieuw(); });
   whenStill(menus_.mnutip, [this] { mnutipClick(); });
+  whenStill(menus_.mnuoplossing, [this] { mnuoplossingClick(); });
   whenStill(menus_.mnumenu, [this] { formUnload(); });
   whenStill(menus_.mnuexit, [this] { mnuexitClick(); });
 }
@@ -123,7 +128,7 @@ void Afspelen::showEvent(QShowEvent* event) {
     music_->allemuziekjes();
     unloaded_ = false;
   }
-  testLayout_ = testPending_ = shared_.Testen;
+  testLayout_ = testPending_ = static_cast<bool>(testBack_);
   menus_.setTitlesVisible(!testLayout_);
   menuBar()->setVisible(!testLayout_);
   formActivate();
@@ -174,9 +179,14 @@ void Afspelen::formActivate() {
   options_->laadopties(shared_.paths.options());
 }
 
+void Afspelen::armTestPlay(const LevelRef& level, std::function<void(bool completed)> back) {
+  testLevel_ = level;
+  testBack_ = std::move(back);
+}
+
 void Afspelen::startTestPlay() {
   if (!std::exchange(testPending_, false)) return;
-  if (engine_.start(LevelRef::file(shared_.paths.testLevel()))) return;
+  if (engine_.start(testLevel_)) return;
   showMessage(this, texts::kTestenTitle, texts::kTestlevelOnleesbaar, BoxIcon::Critical);
   engine_.naareditor();
 }
@@ -290,6 +300,34 @@ void Afspelen::offerWayBack() {
                       BoxIcon::Question)) {
     engine_.overnieuw();
   }
+}
+
+// After "Zeker weten?" the shortest way from here plays at the walking pace; the player is
+// then back where he stood. A standard level's known way serves while he is on it.
+void Afspelen::mnuoplossingClick() {
+  if (!engine_.gameRunning() ||
+      !askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None))
+    return;
+  const GameState now = engine_.gameState();
+  const std::string_view known = shortestSolution(engine_.level().number);
+  std::optional<std::size_t> played;
+  if (!known.empty()) played = placeOnWay(now, engine_.levelStart(), known);
+  std::string moves;
+  if (played) {
+    moves = known.substr(*played);
+  } else {
+    const Solution solution = solveFrom(now, kTipStates);
+    if (!solution.solvable) {
+      if (solution.states < kTipStates) offerWayBack();
+      else showMessage(this, texts::kTipTitle, texts::kGeenSnelleTip, BoxIcon::Exclamation);
+      return;
+    }
+    moves = solution.moves;
+  }
+  std::vector<GameKey> keys;
+  for (char letter : moves) keys.push_back(letterKey(letter));
+  vak_->setFocus();
+  if (engine_.replay(std::move(keys))) drive();
 }
 
 void Afspelen::Label9Click() {

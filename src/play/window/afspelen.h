@@ -55,6 +55,9 @@ class Afspelen : public QMainWindow, public Host {
   BoardView& board() { return *vak_; }
   const QImage& picture1() const { return picture1_; }
 
+  // The next showing plays `level` alone on the board, as a test play; `back` runs once the
+  // game has gone back to the editor, telling whether the level was completed.
+  void armTestPlay(const LevelRef& level, std::function<void(bool completed)> back);
   // Gives the window its input back after another of the game's windows had it.
   void regainInput();
   // Lays the window out at a zoom step (percent); the game itself stays in board pixels.
@@ -104,6 +107,7 @@ class Afspelen : public QMainWindow, public Host {
   void saveOptions();
   void Label9Click();
   void mnutipClick();
+  void mnuoplossingClick();
   void offerWayBack();
   void verderFromSplash();
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
@@ -144,6 +148,8 @@ class Afspelen : public QMainWindow, public Host {
   bool inBuffer_ = false;     // `InBuffer`
   ManPose pose_;              // the player as the board last showed him
   bool testPending_ = false;  // a test play waits to start for this showing
+  LevelRef testLevel_;
+  std::function<void(bool completed)> testBack_;  // set while a test play is armed or runs
   bool testLayout_ = false;
   QString title_;  // the game's title, without the move count a test play adds
   int moves_ = 0;

@@ -333,8 +333,7 @@ void Afspelen::toEditor(bool completed) {
   presentation_.add([this, completed] {
     unloaded_ = true;
     hide();
-    shared_.testCompleted = completed;
-    services_.navigator.returnToEditor();
+    if (auto back = std::exchange(testBack_, nullptr)) back(completed);
   });
 }
 

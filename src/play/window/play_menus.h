@@ -21,6 +21,7 @@ struct PlayMenus {
   QAction* mnuzetterug;
   QAction* mnuzetopnieuw;
   QAction* mnutip;
+  QAction* mnuoplossing;
   QAction* mnumenu;
   QAction* mnuexit;
 

@@ -262,7 +262,7 @@ TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardAndATapMovesTheCursorO
     const QPoint cell = editor.Vak().mapToGlobal(QPoint(100, 100) * application.zoom() / 100);
     keyboard.clickAt(cell.x(), cell.y());
     pause(300ms);
-    QMetaObject::invokeMethod(&editor, [&] { clicked = application.state().Veld.at(3, 3); });
+    QMetaObject::invokeMethod(&editor, [&] { clicked = application.editor().veld().at(3, 3); });
     keyboard.tap("Right", 140ms);
     pause(300ms);
     QMetaObject::invokeMethod(&editor, [&] { afterTap = editor.Vak().column(); });
@@ -288,7 +288,7 @@ TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
   Editor& editor = application.editor();
   const auto row = [this] {
     int walls = 0;
-    for (int col = 1; col <= 12; ++col) walls += application.state().Veld.at(col, 2) == cell::kWall;
+    for (int col = 1; col <= 12; ++col) walls += application.editor().veld().at(col, 2) == cell::kWall;
     return walls;
   };
   int painted = -1;

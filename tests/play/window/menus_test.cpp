@@ -128,7 +128,7 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   EXPECT_TRUE(m.mnuvolg->isChecked());
   EXPECT_TRUE(panel.snelcap->isEnabled());
   EXPECT_TRUE(opties.volglijnen);
-  EXPECT_FALSE(window.engine().state().Pauze);  // ticking the box gives the game its input back
+  EXPECT_NE(window.engine().phase(), Phase::Paused);  // ticking the box gives the game its input back
 
   QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
   EXPECT_FALSE(panel.Check2->isChecked());
@@ -203,18 +203,19 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   rig.writeOptions(rig::kAllOn);
   Afspelen& window = rig.shown();
   RightPanel& panel = window.panel();
-  window.engine().state().Pauze = false;
+  rig.chooseFile(rig::levelFromRows({"S"}));
+  window.engine().start(rig.chosen);  // only a game pauses
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
-  EXPECT_FALSE(window.engine().state().Pauze);
+  EXPECT_NE(window.engine().phase(), Phase::Paused);
   for (QWidget* control : std::initializer_list<QWidget*>{panel.loopcap, panel.Combo1}) {
-    window.engine().state().Pauze = false;
+    window.engine().pauze(false);
     control->setFocus(Qt::TabFocusReason);
-    EXPECT_TRUE(window.engine().state().Pauze);
+    EXPECT_EQ(window.engine().phase(), Phase::Paused);
   }
   // The follow-line box does not pause.
-  window.engine().state().Pauze = false;
+  window.engine().pauze(false);
   panel.snelcap->setFocus(Qt::TabFocusReason);
-  EXPECT_FALSE(window.engine().state().Pauze);
+  EXPECT_NE(window.engine().phase(), Phase::Paused);
 }
 
 // The dialogs' arithmetic: the number is read from the start of the answer; answers outside

@@ -170,8 +170,10 @@ TEST_F(PlayWindow, OpeningALevelFileStartsItOrReportsItAndTheGameGoesOn) {
 
 TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
   writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"SE"}));
-  rig.shared.Testen = true;
   Afspelen& window = rig.window();
+  std::vector<bool> back;
+  window.armTestPlay(LevelRef::testPlay(rig.shared.paths.testLevel()),
+                     [&](bool completed) { back.push_back(completed); });
   QSize size;
   bool menusShown = true;
   script.act([&] {
@@ -194,16 +196,15 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
   EXPECT_EQ(size, QSize(484, 492));
   EXPECT_FALSE(menusShown);
   EXPECT_EQ(std::count(rig.sound.played.begin(), rig.sound.played.end(), 1), 1);
-  EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"return"});
-  EXPECT_TRUE(rig.shared.testCompleted);
+  EXPECT_EQ(back, std::vector<bool>{true});
   EXPECT_TRUE(script.boxes.empty());
 }
 
 // A test play has no menus, but its moves can be taken back and a tip asked; the title counts.
 TEST_F(PlayWindow, ATestPlayTakesMovesBackGivesTipsAndCountsInTheTitle) {
   writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"S..E"}));
-  rig.shared.Testen = true;
   Afspelen& window = rig.window();
+  window.armTestPlay(LevelRef::testPlay(rig.shared.paths.testLevel()), [](bool) {});
   std::vector<std::string> titles;
   bool outlined = false;
   stepUndoRedoAndTip([&] { titles.push_back(window.windowTitle().toStdString()); }, outlined);
@@ -230,12 +231,13 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   panel.Command2->click();
   panel.Combo1->setCurrentIndex(0);
   panel.Command1->click();  // resumes, whatever is chosen now
-  window.engine().state().Pauze = false;
+  rig.chooseFile(rig::levelFromRows({"S"}));
+  window.engine().start(rig.chosen);  // only a game pauses
   panel.Command5->click();
   EXPECT_EQ(rig.sound.music,
             (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"), "pauzeer",
                                       "hervat", "stop"}));
-  EXPECT_TRUE(window.engine().state().Pauze);
+  EXPECT_EQ(window.engine().phase(), Phase::Paused);
   // The list is made anew only when a test play unloaded the window.
   rig.folder.write("muziek/beek.mid", {1});
   window.hide();
@@ -347,4 +349,23 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
     EXPECT_FALSE(splash->isVisible());
     EXPECT_EQ(rig.col(), 1);
   }
+}
+
+// "Laat de oplossing zien" asks first, then walks the way to the end square and puts the player
+// back: no "Klaar!", no move counted.
+TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
+  rig.writeOptions({true, 20, false, 0, true, false});  // each walk is seen for 100 ms
+  rig.chooseFile(rig::levelFromRows({"S..E"}));
+  Afspelen& window = rig.window();
+  bool reachedEnd = false;
+  script.act([&] { window.menus().mnuoplossing->trigger(); }).answer(QMessageBox::Yes);
+  waitFor([&] {
+    reachedEnd = reachedEnd || rig.col() == 4;
+    return reachedEnd && window.engine().phase() == Phase::Playing;
+  });
+  play();
+  EXPECT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes.at(0).text, "Zeker weten?");
+  EXPECT_EQ(rig.col(), 1);
+  EXPECT_EQ(window.engine().history().moves(), 0);
 }
