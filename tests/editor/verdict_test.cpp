@@ -56,6 +56,13 @@ TEST_F(EditorVerdict, ShowsTheShortestWayOnTheBoardUntilTheNextChange) {
   EXPECT_TRUE(editor->Vak().way().empty());
 }
 
+// The test play's tips follow the verdict's way.
+TEST_F(EditorVerdict, ATestPlayIsGivenTheShortestWay) {
+  shownAfterOpening(levelFromRows({"S#E"}));
+  editor->mnutest_Click();
+  EXPECT_EQ(navigator.tested.way, "DRRU");
+}
+
 // A search that answers only when the test lets it: the n-th search answers with n + 1 moves.
 class HeldSearch {
  public:
