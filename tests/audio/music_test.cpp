@@ -29,16 +29,18 @@ TEST_P(MusicTest, TheMusicVolumeScalesThePlayingPieceAndZeroMutesIt) {
   spcSettings(sound);
   sound.speelmuziek(path);
   std::this_thread::sleep_for(300ms);
+  // A busy machine runs the output's thread late: each change gets time to be heard.
+  constexpr auto kSettle = 200ms;
   // The note fades as it is held: the half level is compared with full levels on both sides.
   const double before = listen(200ms);
   sound.geluidssterkte(50, 100);
-  std::this_thread::sleep_for(50ms);
+  std::this_thread::sleep_for(kSettle);
   const double half = listen(200ms);
   sound.geluidssterkte(100, 100);
-  std::this_thread::sleep_for(50ms);
+  std::this_thread::sleep_for(kSettle);
   EXPECT_NEAR(half / ((before + listen(200ms)) / 2), 0.25, 0.05);
   sound.geluidssterkte(0, 100);
-  std::this_thread::sleep_for(50ms);
+  std::this_thread::sleep_for(kSettle);
   EXPECT_LT(listen(200ms), kSilent);
 }
 
