@@ -14,6 +14,7 @@
 
 #include "editor/editor_board.h"
 #include "editor/legend_picture.h"
+#include "editor/live_verdict.h"
 #include "editor/object_keys.h"
 #include "editor/placement.h"
 #include "play/window/navigator.h"
@@ -71,7 +72,7 @@ void makeTextBlue(QWidget& box) {
 Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& pictures,
                FileDialogs& dialogs, Printers& printers)
     : state_(state), navigator_(navigator), painter_(pictures), dialogs_(dialogs),
-      printers_(printers) {
+      printers_(printers), verdict_(new LiveVerdict(judgeLevel, this)) {
   setWindowTitle(kTitle);
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
@@ -93,6 +94,7 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
   buildProperties();
   buildMenu();
   buildHistory();
+  buildVerdict();
   setFixedSize(sizeHint());
 
   loop_.setInterval(kCursorPassMilliseconds);
@@ -118,6 +120,7 @@ void Editor::buildMenu() {
   QAction* grid = options->addAction("&Raster", Vak_, &EditorBoard::setGrid);
   grid->setCheckable(true);
   grid->setChecked(Vak_->grid());
+  toonOplossing_ = options->addAction("&Toon oplossing", this, &Editor::toonOplossing);
   zoomChoice_ = new ZoomChoice(*this, options,
                                [this](int percent) { navigator_.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
@@ -189,6 +192,8 @@ void Editor::buildProperties() {
   Achtercombo_->setGeometry(kPanelX, 424, kFieldWidth, 22);
   Achtercombo_->addItems({"Water", "Zand", "Gras", "Grond", "Groene tegels", "Grijze tegels",
                           "Niets!"});
+  Oordeel_ = label(client, 452, verdictText(verdict_->verdict()).c_str());
+  Oordeel_->setStyleSheet("font-weight: bold");
 }
 
 // While the command line's level is being edited, showing the editor keeps it.
@@ -327,6 +332,7 @@ bool Editor::mayDiscard(const char* question) {
 }
 
 void Editor::edtekenen(QRgb background) {
+  verdict_->levelChanged(Veld_);
   painter_.edtekenen(Vak_->picture(), Veld_, background);
   if (QImage* zoomed = Vak_->zoomedPicture()) painter_.edtekenen(*zoomed, Veld_, background);
   Vak_->update();

@@ -19,8 +19,10 @@
 #include "platform/board_painter.h"
 #include "platform/file_dialogs.h"
 
+class QAction;
 class QComboBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -28,6 +30,7 @@ namespace dwaalbos {
 
 class EditorBoard;
 class LegendPicture;
+class LiveVerdict;
 class Navigator;
 class Pictures;
 class Printers;
@@ -76,6 +79,8 @@ class Editor : public QMainWindow {
   // Ctrl+Z and Ctrl+Y: back and forward over the changes of the board and the texts.
   void undo();
   void redo();
+  // Options > "Toon oplossing": the shortest solution drawn over the board until it changes.
+  void toonOplossing();
 
   // One pass of the cursor loop (`edmainloop`): the arrow keys move the cursor. The loop's
   // timer calls it while the editor is the active window and not stopped.
@@ -91,6 +96,8 @@ class Editor : public QMainWindow {
   QLineEdit& Naam() { return *Naam_; }
   QLineEdit& Maker() { return *Maker_; }
   QPlainTextEdit& Commentaar() { return *Commentaar_; }
+  // The solver's verdict on the level as it stands, beside the board.
+  const QLabel& Oordeel() const { return *Oordeel_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -133,6 +140,8 @@ class Editor : public QMainWindow {
   void recordChange(int group);
   void textChanged(int group);
   void restore(const EditedLevel* level);
+  void buildVerdict();
+  void showVerdict();
 
   SharedState& state_;
   Navigator& navigator_;
@@ -160,6 +169,9 @@ class Editor : public QMainWindow {
   int zoom_ = 100;
   EditHistory<EditedLevel> history_;
   int stroke_ = kFirstStroke;  // each mouse stroke is a group of its own
+  LiveVerdict* verdict_;
+  QLabel* Oordeel_ = nullptr;
+  QAction* toonOplossing_ = nullptr;
 };
 
 }  // namespace dwaalbos

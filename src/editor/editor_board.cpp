@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 #include "level/cell_codes.h"
 #include "platform/scaled_art.h"
@@ -55,6 +56,7 @@ void EditorBoard::paintEvent(QPaintEvent*) {
   drawArt(painter, rect(), zoomed ? *zoomed : picture_);
   painter.scale(zoom(), zoom());
   if (grid_) paintGrid(painter);
+  paintWay(painter);
   // A 2-pixel blue line just inside the cell.
   painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(cursor_.x() + 1, cursor_.y() + 1, kCellPixels - 2, kCellPixels - 2));
@@ -78,6 +80,30 @@ void EditorBoard::paintGrid(QPainter& painter) const {
     painter.drawLine(QPointF(at, 0), QPointF(at, kBoardPixels));
     painter.drawLine(QPointF(0, at), QPointF(kBoardPixels, at));
   }
+}
+
+void EditorBoard::showWay(std::vector<QPoint> cells) {
+  if (cells == way_) return;
+  way_ = std::move(cells);
+  update();
+}
+
+// A line through the middles of the cells, a ride over arrows as one straight stretch; a dot
+// where the way begins and a ring where it ends.
+void EditorBoard::paintWay(QPainter& painter) const {
+  if (way_.empty()) return;
+  const auto middle = [](QPoint cell) {
+    return QPointF((cell.x() - 0.5) * kCellPixels, (cell.y() - 0.5) * kCellPixels);
+  };
+  QPolygonF line;
+  for (const QPoint cell : way_) line << middle(cell);
+  const QColor red(200, 30, 30, 200);
+  painter.setPen(QPen(red, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolyline(line);
+  painter.drawEllipse(line.back(), 9, 9);
+  painter.setBrush(red);
+  painter.drawEllipse(line.front(), 6, 6);
 }
 
 void EditorBoard::keyPressEvent(QKeyEvent* event) { emit keyPressed(event); }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -36,6 +37,10 @@ class EditorBoard : public QWidget {
   // none.
   void setGrid(bool shown);
   bool grid() const { return grid_; }
+  // A way through the cells (column and row 1..12), drawn over them on the screen only; an
+  // empty one takes it away.
+  void showWay(std::vector<QPoint> cells);
+  const std::vector<QPoint>& way() const { return way_; }
   // The cell under the cursor, 1..12 both ways.
   int column() const;
   int row() const;
@@ -64,12 +69,14 @@ class EditorBoard : public QWidget {
   void putCursorOn(QPoint cell);
   void setHover(std::optional<QPoint> cell);
   void paintGrid(QPainter& painter) const;
+  void paintWay(QPainter& painter) const;
 
   QImage picture_;
   QImage zoomed_;
   QPoint cursor_;
   std::optional<QPoint> hover_;
   bool grid_ = true;
+  std::vector<QPoint> way_;
   Qt::MouseButton dragButton_ = Qt::NoButton;
 };
 

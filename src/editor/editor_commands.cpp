@@ -7,6 +7,7 @@
 #include "editor/editor.h"
 #include "editor/editor_board.h"
 #include "editor/level_printout.h"
+#include "editor/live_verdict.h"
 #include "play/window/navigator.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
@@ -129,7 +130,9 @@ void Editor::mnutest_Click() {
     return;
   }
   setEnabled(false);
-  navigator_.testPlay(LevelRef::testPlay(path), [this](bool completed) { terugVanTest(completed); });
+  // The verdict's shortest way, for the test play's tips.
+  navigator_.testPlay(LevelRef::testPlay(path, verdict_->verdict().moves),
+                      [this](bool completed) { terugVanTest(completed); });
 }
 
 }  // namespace dwaalbos

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QImage>
+#include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -115,6 +116,8 @@ TEST_P(Zoomed, MenuEditorAndPlayWindowLookAsKept) {
   Editor& editor = application.editor();
   folder.write("level.dwb", encodeLevel(kLevel));
   ASSERT_TRUE(editor.openen(folder.path("level.dwb")));
+  // The solver's verdict, not the search under way.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !editor.Oordeel().text().startsWith("Nog"); }, 10000));
   editor.show();
   EXPECT_TRUE(looksAsKept(editor.grab().toImage(), "editor"));
   editor.hide();

@@ -33,7 +33,8 @@ TEST(Solver, NeverTakesAMoveThatCrushesThePlayer) {
   EXPECT_EQ(solution.moves.front(), 'D');
 }
 
-// A level without a way out, and a search cut off by its limit, which is not called unsolvable.
+// A level without a way out, and a search cut off by its limit or stopped from outside, which
+// is not called unsolvable.
 TEST(Solver, ReportsALevelWithoutAWayOutOrASearchCutOff) {
   const auto solution = solve(levelFromRows({"S#E", "##."}));
   EXPECT_FALSE(solution.solvable);
@@ -41,6 +42,11 @@ TEST(Solver, ReportsALevelWithoutAWayOutOrASearchCutOff) {
   EXPECT_EQ(solution.states, 1u);
   EXPECT_FALSE(solve(levelFromRows({"S"})).solvable);  // no end square at all
   EXPECT_TRUE(solve(levelFromRows({"S.....", "......", ".....E"}), 4).limitReached);
+  std::stop_source stop;
+  stop.request_stop();
+  const auto stopped = solve(levelFromRows({"S.....", "......", ".....E"}), 1000, stop.get_token());
+  EXPECT_FALSE(stopped.solvable);
+  EXPECT_TRUE(stopped.limitReached);
 }
 
 TEST(Solver, ItsSolutionsCompleteTheLevelWhenPlayed) {

@@ -60,6 +60,7 @@ class RecordingNavigator : public Navigator {
   void openInEditor(const char* path) override { calls.push_back(std::string("open ") + path); }
   void testPlay(const LevelRef& level, std::function<void(bool)> back) override {
     calls.push_back("test " + level.path);
+    tested = level;
     testBack = std::move(back);
   }
   void enableEditor(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
@@ -68,6 +69,7 @@ class RecordingNavigator : public Navigator {
 
   std::vector<std::string> calls;
   std::function<void(bool completed)> testBack;  // the way back the last test play was given
+  LevelRef tested;
 };
 
 class RecordingDesktop : public Desktop {

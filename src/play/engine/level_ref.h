@@ -12,10 +12,13 @@ struct LevelRef {
   int number = 0;
   std::string path;
   bool test = false;
+  std::string way;  // a test play's way known to complete it from its start, if any
 
-  static LevelRef standard(int number) { return {number, {}, false}; }
-  static LevelRef file(std::string path) { return {0, std::move(path), false}; }
-  static LevelRef testPlay(std::string path) { return {0, std::move(path), true}; }
+  static LevelRef standard(int number) { return {number, {}, false, {}}; }
+  static LevelRef file(std::string path) { return {0, std::move(path), false, {}}; }
+  static LevelRef testPlay(std::string path, std::string way = {}) {
+    return {0, std::move(path), true, std::move(way)};
+  }
 };
 
 }  // namespace dwaalbos

@@ -10,8 +10,11 @@ namespace dwaalbos {
 
 using search::kQuiet;
 
-Solution solve(const Doolhof& level, std::size_t stateLimit) {
-  return solveFrom(levelStart(level), stateLimit);
+// A stop is looked at about once a millisecond.
+constexpr std::uint32_t kStatesBetweenStopChecks = 4096;
+
+Solution solve(const Doolhof& level, std::size_t stateLimit, std::stop_token stop) {
+  return solveFrom(levelStart(level), stateLimit, stop);
 }
 
 std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& start,
@@ -28,7 +31,7 @@ std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& s
   }
 }
 
-Solution solveFrom(const GameState& start, std::size_t stateLimit) {
+Solution solveFrom(const GameState& start, std::size_t stateLimit, std::stop_token stop) {
   const CompactCodec codec(start);
   StateStore store(codec.bytes());
   search::Children children(codec.bytes());
@@ -41,6 +44,7 @@ Solution solveFrom(const GameState& start, std::size_t stateLimit) {
   std::uint32_t next = 0;
   stateLimit = std::min(stateLimit, StateStore::kMostStates);
   for (; next < store.size() && store.size() < stateLimit; ++next) {
+    if (next % kStatesBetweenStopChecks == 0 && stop.stop_requested()) break;
     const auto stored = store.state(next);  // stays where it is while the store grows
     codec.unpack(stored, before);
     const bool open = search::expand(

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -24,15 +25,18 @@ struct Solution {
 
 // Breadth-first search over (board, player cell, switch, keys held), playing every move with
 // the real engine; moves that crush the player are not followed. The level is played as a
-// file level from its start square.
-Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000);
+// file level from its start square. A stop requested through `stop` ends the search within a
+// few thousand states, as if its limit were reached.
+Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000,
+               std::stop_token stop = {});
 
 // Where a game stands on a way that completes it from `start`: the number of keys of `moves`
 // that lead to `state` (the way it faces aside), or nothing when it is not on that way.
 std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& start,
                                       std::string_view moves);
 // The same search from a game under way.
-Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000);
+Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000,
+                   std::stop_token stop = {});
 // The same search led towards the end square (A*, by the player's distance to it): as short
 // a solution, mostly after far fewer states, though among solutions as short it may pick
 // another than solveFrom.

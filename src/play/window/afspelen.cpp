@@ -40,6 +40,11 @@ namespace {
 
 constexpr int kTipMs = 1000;
 
+// The shortest way of a standard level, or the one the editor found for the level it tests.
+std::string_view knownWay(const LevelRef& level) {
+  return level.number != 0 ? shortestSolution(level.number) : std::string_view(level.way);
+}
+
 }  // namespace
 
 Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent)
@@ -270,7 +275,7 @@ void Afspelen::mnuexitClick() {
 void Afspelen::mnutipClick() {
   if (!engine_.gameRunning()) return;
   const Tip tip = tipFrom(engine_.gameState(),
-                          {engine_.levelStart(), shortestSolution(engine_.level().number)});
+                          {engine_.levelStart(), knownWay(engine_.level())});
   if (tip.kind == Tip::Kind::Lost) {
     offerWayBack();
   } else if (tip.kind == Tip::Kind::TooHard) {
@@ -310,7 +315,7 @@ void Afspelen::mnuoplossingClick() {
       !askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None))
     return;
   const GameState now = engine_.gameState();
-  const std::string_view known = shortestSolution(engine_.level().number);
+  const std::string_view known = knownWay(engine_.level());
   std::optional<std::size_t> played;
   if (!known.empty()) played = placeOnWay(now, engine_.levelStart(), known);
   std::string moves;

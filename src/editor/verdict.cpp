@@ -1,0 +1,62 @@
+#include "verdict.h"
+
+#include "level/cell_codes.h"
+#include "play/engine/rules.h"
+#include "play/solver/solver.h"
+
+namespace dwaalbos {
+namespace {
+
+Doolhof levelOf(const Board& veld) {
+  Doolhof level;
+  level.Vakken.copyPlayAreaFrom(veld);
+  return level;
+}
+
+bool holds(const Board& veld, std::int16_t code) {
+  for (int c = 1; c <= 12; ++c)
+    for (int r = 1; r <= 12; ++r)
+      if (veld.at(c, r) == code) return true;
+  return false;
+}
+
+}  // namespace
+
+std::optional<Verdict> verdictAtSight(const Board& veld) {
+  if (!holds(veld, cell::kStart)) return Verdict{Verdict::Kind::NoStart, {}};
+  if (!holds(veld, cell::kEnd)) return Verdict{Verdict::Kind::NoEnd, {}};
+  return std::nullopt;
+}
+
+Verdict judgeLevel(const Board& veld, std::stop_token stop) {
+  if (auto atSight = verdictAtSight(veld)) return *atSight;
+  Solution solution = solve(levelOf(veld), kVerdictStates, stop);
+  if (solution.solvable) return {Verdict::Kind::Solvable, std::move(solution.moves)};
+  if (stop.stop_requested()) return {};
+  return {solution.limitReached ? Verdict::Kind::TooLarge : Verdict::Kind::Unsolvable, {}};
+}
+
+std::string verdictText(const Verdict& verdict) {
+  switch (verdict.kind) {
+    case Verdict::Kind::Busy: return "Nog bezig\u2026";
+    case Verdict::Kind::NoStart: return "Geen begin";
+    case Verdict::Kind::NoEnd: return "Geen eind";
+    case Verdict::Kind::Unsolvable: return "Niet oplosbaar";
+    case Verdict::Kind::TooLarge: return "Te groot om na te gaan";
+    case Verdict::Kind::Solvable: break;
+  }
+  const std::size_t n = verdict.moves.size();
+  return "Oplosbaar in " + std::to_string(n) + (n == 1 ? " zet" : " zetten");
+}
+
+std::vector<std::pair<int, int>> wayCells(const Board& veld, std::string_view moves) {
+  GameState game = levelStart(levelOf(veld));
+  std::vector<std::pair<int, int>> cells{{game.col, game.row}};
+  for (const char letter : moves) {
+    game = play(game, letterKey(letter), {false, 0, 0, true}).next;
+    cells.emplace_back(game.col, game.row);
+  }
+  return cells;
+}
+
+}  // namespace dwaalbos
