@@ -53,7 +53,7 @@ std::vector<std::pair<int, int>> wayCells(const Board& veld, std::string_view mo
   GameState game = levelStart(levelOf(veld));
   std::vector<std::pair<int, int>> cells{{game.col, game.row}};
   for (const char letter : moves) {
-    game = play(game, letterKey(letter), {false, 0, 0, true}).next;
+    game = play(game, letterKey(letter), kQuietRules).next;
     cells.emplace_back(game.col, game.row);
   }
   return cells;

@@ -4,13 +4,13 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <algorithm>
+
+#include "game_keys.h"
 #include "live_keys.h"
 
 namespace dwaalbos {
 namespace {
-
-constexpr int kPolledKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,    Qt::Key_Down,
-                               Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
 
 bool isWindow(const QObject* object) {
   return object->isWidgetType() && static_cast<const QWidget*>(object)->isWindow();
@@ -45,9 +45,7 @@ bool KeyState::query(int key) {
 bool KeyState::takePress(int key) { return pressed_.remove(key); }
 
 bool KeyState::anyDown() {
-  for (int key : kPolledKeys)
-    if (isDown(key)) return true;
-  return false;
+  return std::ranges::any_of(kGameKeys, [this](const GameKeyCode& code) { return isDown(code.qt); });
 }
 
 void KeyState::flush() {
@@ -57,8 +55,8 @@ void KeyState::flush() {
 
 void KeyState::changeHands() {
   flush();
-  for (int key : kPolledKeys)
-    if (rawDown(key)) heldOver_.insert(key);
+  for (const GameKeyCode& code : kGameKeys)
+    if (rawDown(code.qt)) heldOver_.insert(code.qt);
 }
 
 // Display clocks wrap after 49 days; the difference of two stamps does not care.

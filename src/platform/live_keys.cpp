@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include "game_keys.h"
+
 // After Qt: the X headers define macros that Qt's names would clash with.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -11,16 +13,9 @@ namespace dwaalbos {
 namespace {
 
 KeySym symbolOf(int key) {
-  switch (key) {
-    case Qt::Key_Left: return XK_Left;
-    case Qt::Key_Right: return XK_Right;
-    case Qt::Key_Up: return XK_Up;
-    case Qt::Key_Down: return XK_Down;
-    case Qt::Key_Space: return XK_space;
-    case Qt::Key_Return: return XK_Return;
-    case Qt::Key_Enter: return XK_KP_Enter;
-    default: return NoSymbol;
-  }
+  for (const GameKeyCode& code : kGameKeys)
+    if (code.qt == key) return code.x11;
+  return NoSymbol;
 }
 
 Display* toolkitDisplay() {

@@ -7,7 +7,7 @@
 using namespace dwaalbos;
 
 TEST(OptionsFile, SixLittleEndianValuesWithMarksAsMinusOne) {
-  Opties options{true, 40, false, 300, true, false};
+  Opties options{.Loopvertraging = 40, .volglijnen = false, .Lijnvertraging = 300, .MetBitBlt = true};
   EXPECT_EQ(encodeOptions(options),
             (Bytes{0xFF, 0xFF, 40, 0, 0, 0, 0x2C, 0x01, 0xFF, 0xFF, 0, 0}));
   EXPECT_EQ(decodeOptions(encodeOptions(options)), options);
@@ -15,7 +15,9 @@ TEST(OptionsFile, SixLittleEndianValuesWithMarksAsMinusOne) {
 
 // Any non-zero mark is set; what a short file lacks reads as zero.
 TEST(OptionsFile, AShortFileReadsItsMissingValuesAsZero) {
-  EXPECT_EQ(decodeOptions(Bytes{1, 0, 7, 0, 1}), (Opties{true, 7, false, 0, false, false}));
+  const Opties expected{.rechterkant = true, .Loopvertraging = 7, .volglijnen = false,
+                        .Lijnvertraging = 0, .MetBitBlt = false, .overgang = false};
+  EXPECT_EQ(decodeOptions(Bytes{1, 0, 7, 0, 1}), expected);
 }
 
 TEST(OptionsFile, AnAbsentFileIsCreatedEmptyAndReadsAsZero) {

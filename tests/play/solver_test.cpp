@@ -73,7 +73,7 @@ TEST(Solver, TheGuidedSearchFindsWaysAsShortAsThePlainOne) {
       GameState position = start;
       for (int keys = std::uniform_int_distribution(0, 40)(random); keys > 0; --keys) {
         const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
-        const Step step = play(position, key, {false, 0, 0, true});
+        const Step step = play(position, key, kQuietRules);
         if (!step.died && !step.completed) position = step.next;
       }
       const Solution plain = solveFrom(position);
@@ -81,7 +81,7 @@ TEST(Solver, TheGuidedSearchFindsWaysAsShortAsThePlainOne) {
       ASSERT_EQ(guided.solvable, plain.solvable) << i;
       ASSERT_EQ(guided.moves.size(), plain.moves.size()) << i;
       for (std::size_t m = 0; m < guided.moves.size(); ++m) {
-        const Step step = play(position, letterKey(guided.moves[m]), {false, 0, 0, true});
+        const Step step = play(position, letterKey(guided.moves[m]), kQuietRules);
         ASSERT_EQ(step.completed, m + 1 == guided.moves.size()) << guided.moves;
         position = step.next;
       }
@@ -119,7 +119,7 @@ TEST(Solver, KeepsEveryGameItMeetsWhole) {
   GameState unpacked = start;
   for (int i = 0; i < 3000; ++i) {
     const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
-    const Step step = play(game, key, {false, 0, 0, true});
+    const Step step = play(game, key, kQuietRules);
     game = step.died ? start : step.next;
     codec.pack(game, packed);
     codec.unpack(packed, unpacked);

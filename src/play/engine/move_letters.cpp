@@ -25,12 +25,11 @@ std::vector<GameKey> keysOf(std::string_view letters) {
 }
 
 std::optional<std::string> lettersThrough(std::span<const GameState> states) {
-  constexpr RuleOptions kQuiet{false, 0, 0, true};
   std::string letters;
   for (std::size_t i = 1; i < states.size(); ++i) {
     const std::size_t before = letters.size();
     for (const auto& [key, letter] : kMoveLetters) {
-      const Step step = play(states[i - 1], key, kQuiet);
+      const Step step = play(states[i - 1], key, kQuietRules);
       if (!step.died && sameBut(step.next, states[i])) {
         letters += letter;
         break;

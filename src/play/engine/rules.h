@@ -19,6 +19,9 @@ struct RuleOptions {
   bool quiet = false;       // show nothing: a search only wants the next state
 };
 
+// Single moves for a search or a check: nothing shown, no follow lines.
+inline constexpr RuleOptions kQuietRules{.followLines = false, .quiet = true};
+
 // The player was crushed by his own push: "Zelfmoord" waits for its answer, and the move
 // goes on from here once it is given.
 struct CrushPending {

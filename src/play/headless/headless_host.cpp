@@ -1,11 +1,13 @@
 #include "headless_host.h"
 
+#include "play/engine/move_letters.h"
+
 namespace dwaalbos {
 
 HeadlessHost::HeadlessHost(SharedState& shared, bool answerYes)
     : engine_(shared, *this), answerYes_(answerYes) {
   // No transition, follow lines on; the delays do not matter, nothing sleeps here.
-  engine_.opties() = Opties{false, 0, true, 0, true, false};
+  engine_.opties() = Opties{.rechterkant = false, .MetBitBlt = true};
 }
 
 bool HeadlessHost::play(const LevelRef& level, const std::string& keys) {
@@ -77,14 +79,8 @@ void HeadlessHost::closeWindow() { engine_.leave(); }
 
 bool HeadlessHost::keyState(GameKey key) {
   if (next_ >= keys_.size()) return false;
-  switch (keys_[next_]) {
-    case 'L': return key == GameKey::Left;
-    case 'R': return key == GameKey::Right;
-    case 'U': return key == GameKey::Up;
-    case 'D': return key == GameKey::Down;
-    case 'S': return key == GameKey::Space;
-    default: return false;
-  }
+  // Enter is no move: a letter of no move reads as no key at all.
+  return key != GameKey::Enter && letterKey(keys_[next_]) == key;
 }
 
 }  // namespace dwaalbos

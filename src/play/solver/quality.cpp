@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <numeric>
+#include <ranges>
 #include <set>
 #include <span>
 #include <vector>
@@ -16,8 +17,6 @@
 namespace dwaalbos {
 namespace {
 
-constexpr RuleOptions kQuiet{false, 0, 0, true};
-constexpr std::string_view kKeys = "LRUDS";
 // How far the way back to the solution is looked for from a step aside, when the level is
 // too large to explore whole.
 constexpr std::size_t kWayBackLimit = 200'000;
@@ -32,10 +31,9 @@ void forEachMove(const CompactCodec& codec, std::span<const std::uint8_t> from, 
   Packed packed(codec.bytes());
   const GameState before = game;
   const bool onSwitch = before.veld.at(before.col, before.row) == cell::kSwitch;
-  for (char letter : kKeys) {
-    const GameKey key = letterKey(letter);
+  for (const GameKey key : kMoveLetters | std::views::keys) {
     if (key == GameKey::Space && !onSwitch) continue;
-    const Step step = play(before, key, kQuiet);
+    const Step step = play(before, key, kQuietRules);
     if (step.died) continue;
     codec.pack(step.next, packed);
     if (!step.completed && std::equal(packed.begin(), packed.end(), from.begin())) continue;
@@ -170,7 +168,7 @@ LevelQuality measureQuality(const GameState& start, std::string_view solution,
   for (char letter : solution) {
     onSolution.emplace_back(codec.bytes());
     codec.pack(game, onSolution.back());
-    game = play(game, letterKey(letter), kQuiet).next;
+    game = play(game, letterKey(letter), kQuietRules).next;
   }
 
   StateGraph graph(codec);

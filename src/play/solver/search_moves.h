@@ -15,9 +15,6 @@
 // What the searches share: the moves from one stored state, and the way back to the start.
 namespace dwaalbos::search {
 
-// Single moves for a search: nothing shown, no follow lines.
-inline constexpr RuleOptions kQuiet{false, 0, 0, true};
-
 // The letters from the search's start to the state `index`, then that of move `last`.
 inline std::string pathTo(const StateStore& store, std::uint32_t index, int last) {
   std::string moves(1, kMoveLetters[static_cast<std::size_t>(last)].second);
@@ -73,7 +70,7 @@ bool expand(const CompactCodec& codec, const GameState& before,
   for (std::size_t m = 0; m < kMoveLetters.size(); ++m) {
     const GameKey key = kMoveLetters[m].first;
     if (key == GameKey::Space && !onSwitch) continue;
-    const Step step = play(before, key, kQuiet);
+    const Step step = play(before, key, kQuietRules);
     if (step.died) continue;
     if (step.completed) {
       if (!completes(static_cast<int>(m))) return false;

@@ -8,7 +8,6 @@
 
 namespace dwaalbos {
 
-using search::kQuiet;
 
 // A stop is looked at about once a millisecond.
 constexpr std::uint32_t kStatesBetweenStopChecks = 4096;
@@ -27,7 +26,7 @@ std::optional<std::size_t> placeOnWay(const GameState& state, const GameState& s
   for (std::size_t played = 0;; ++played) {
     if (sameGame(game)) return played;
     if (played == moves.size()) return std::nullopt;
-    game = play(game, letterKey(moves[played]), kQuiet).next;
+    game = play(game, letterKey(moves[played]), kQuietRules).next;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/board_painter.h"
+#include "platform/game_keys.h"
 #include "platform/scaled_art.h"
 #include "platform/zoomed_widgets.h"
 #include "window_geometry.h"
@@ -200,19 +201,8 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
 // The game reads the keys from the key state; here they must only not wander off to the
 // window's other controls.
 void BoardView::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      event->accept();
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-  }
+  if (isGameKey(event->key())) event->accept();
+  else QWidget::keyPressEvent(event);
 }
 
 }  // namespace dwaalbos

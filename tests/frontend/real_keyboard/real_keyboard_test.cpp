@@ -50,7 +50,8 @@ class RealKeyboard : public ::testing::Test {
   void openLevel(std::initializer_list<const char*> rows, int delay) {
     const std::string path = folder.path("proef.dwb");
     ASSERT_TRUE(writeLevelFile(path, levelFromRows(rows, "Proef")));
-    ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), Opties{false, delay, false, 0, false, false}));
+    const Opties options{.rechterkant = false, .Loopvertraging = delay, .volglijnen = false};
+    ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), options));
     application.showPlayWindow();
     QTimer::singleShot(50, [this, path] { application.play().engine().start(LevelRef::file(path)); });
   }
