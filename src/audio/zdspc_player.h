@@ -32,8 +32,6 @@ class ZdSpcPlayer {
   void PauseSPC();
   int DeinitialiseSPC(int mode);
 
-  bool initialised() const { return initialised_; }
-
  private:
   struct Format {
     int channels = 0;

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "editor/editor_board.h"
+#include "editor/editor_layout.h"
 #include "editor/legend_picture.h"
 #include "editor/live_verdict.h"
 #include "editor/object_keys.h"
@@ -33,12 +34,10 @@ namespace {
 
 const QString kTitle = QString::fromUtf8(texts::kEditorTitel);
 
-// The panel keeps a margin from the board and from the window's right edge; the legend is a
-// grid of four pictures a row, each with its key name centred under it.
-constexpr int kPanelX = 490;
-constexpr int kLegendStep = 42;
-constexpr int kClientWidth = kPanelX + 3 * kLegendStep + kCellPixels + 10;
-constexpr int kClientHeight = 480;
+using editor_layout::kClientHeight;
+using editor_layout::kClientWidth;
+using editor_layout::kLegendStep;
+using editor_layout::kPanelX;
 constexpr int kFieldWidth = 137;
 
 struct LegendEntry {

@@ -11,6 +11,7 @@
 
 #include "audio/sound.h"
 #include "editor/editor.h"
+#include "editor/editor_layout.h"
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
 #include "platform/window_placement.h"
@@ -23,13 +24,18 @@
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_style.h"
 #include "play/window/afspelen.h"
+#include "play/window/window_geometry.h"
 
 namespace dwaalbos {
 namespace {
 
 // Room for the largest windows at 100 %, with their menu bars and a window manager's frame:
-// the editor is the widest (666), the play window with its panel the tallest (489).
-constexpr Area kLargestWindow{666 + 12, 489 + 24 + 40};
+// the editor is the widest, the play window with its panel the tallest.
+constexpr int kMenuBarHeight = 24;
+constexpr Area kFrameAllowance{12, 40};  // both side edges; the title bar and the bottom edge
+constexpr Area kLargestWindow{
+    editor_layout::kClientWidth + kFrameAllowance.width,
+    geometry::kPanelHeight + kMenuBarHeight + kFrameAllowance.height};
 
 // The largest step at which the largest window fits the screen.
 int largestFittingStep() {

@@ -53,7 +53,6 @@ class Engine {
  public:
   Engine(SharedState& shared, Host& host);
 
-  SharedState& shared() { return shared_; }
   PlayState& state() { return s_; }
   const PlayState& state() const { return s_; }
   Opties& opties() { return opties_; }

@@ -7,6 +7,14 @@
 #include "move_rules.h"
 
 namespace dwaalbos {
+namespace {
+
+// The pause after the switch flips, so its sound and the changed board are taken in.
+constexpr int kSwitchPauseMs = 200;
+// A move whose way grows longer than this many pieces circles for ever.
+constexpr std::size_t kEndlessWayPieces = 500;
+
+}  // namespace
 
 Step play(const GameState& state, GameKey key, const RuleOptions& options) {
   Step step(state);
@@ -83,7 +91,7 @@ void MoveRules::flipSwitch() {
   speelgeluid(Sample::Switch);
   g_.schakelaar = !g_.schakelaar;
   tekenen();
-  show(shown::Wait{200});
+  show(shown::Wait{kSwitchPauseMs});
 }
 
 // The move's first step, with everything it pushes and takes.
@@ -131,7 +139,7 @@ bool MoveRules::collision(int x, int y) {
   return bcollision(x, y, Arrival::Step) || broken_;
 }
 
-bool MoveRules::circleLimitReached() { return lijnen_.size() > 500 && endless(); }
+bool MoveRules::circleLimitReached() { return lijnen_.size() > kEndlessWayPieces && endless(); }
 
 bool MoveRules::endless() {
   step_.endless = true;

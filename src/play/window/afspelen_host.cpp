@@ -138,19 +138,30 @@ void Afspelen::walk(const shown::Walk& w, bool bitBlt) {
   }
 }
 
-// Each piece of the way is a bar from its cell's centre towards the next cell; a bar covers
-// its corners' rectangle up to, not including, the larger coordinates.
+// Each piece of the way is a bar from its cell's centre towards the next cell, reaching a
+// cell's length sideways and a little further up or down; the corners are inclusive.
 void Afspelen::followLines(const shown::Bars& bars) {
+  constexpr int kHalfWidth = 2;  // the bar's pixels either side of the centre line
+  constexpr int kVerticalReach = kCellPixels + kHalfWidth;
   for (const auto& piece : bars.pieces) {
     presentation_.add([this, piece] {
-      const int X = piece.LijnX * kCellPixels;  // the cell spans X - 40 .. X - 1
-      const int Y = piece.LijnY * kCellPixels;
+      const int cx = piece.LijnX * kCellPixels - kCellPixels / 2;  // the cell's centre
+      const int cy = piece.LijnY * kCellPixels - kCellPixels / 2;
+      const int h = kHalfWidth;
       QRect bar;
       switch (piece.Lijnrichting) {
-        case Direction::Up: bar = QRect(QPoint(X - 22, Y - 62), QPoint(X - 18, Y - 18)); break;
-        case Direction::Left: bar = QRect(QPoint(X - 60, Y - 22), QPoint(X - 21, Y - 18)); break;
-        case Direction::Down: bar = QRect(QPoint(X - 22, Y - 22), QPoint(X - 18, Y + 22)); break;
-        case Direction::Right: bar = QRect(QPoint(X - 20, Y - 22), QPoint(X + 19, Y - 18)); break;
+        case Direction::Up:
+          bar = QRect(QPoint(cx - h, cy - kVerticalReach), QPoint(cx + h, cy + h));
+          break;
+        case Direction::Left:
+          bar = QRect(QPoint(cx - kCellPixels, cy - h), QPoint(cx - 1, cy + h));
+          break;
+        case Direction::Down:
+          bar = QRect(QPoint(cx - h, cy - h), QPoint(cx + h, cy + kVerticalReach));
+          break;
+        case Direction::Right:
+          bar = QRect(QPoint(cx, cy - h), QPoint(cx + kCellPixels - 1, cy + h));
+          break;
         default: break;
       }
       if (!bar.isNull()) {
