@@ -33,16 +33,6 @@ namespace dir {
 constexpr int dx(Direction d) { return d == Direction::Left ? -1 : d == Direction::Right ? 1 : 0; }
 constexpr int dy(Direction d) { return d == Direction::Up ? -1 : d == Direction::Down ? 1 : 0; }
 
-// Source row of the player's sheet for a facing (`Kant`).
-constexpr int facingRow(Direction d) {
-  switch (d) {
-    case Direction::Up: return 0;
-    case Direction::Left: return 120;
-    case Direction::Down: return 80;
-    default: return 40;
-  }
-}
-
 // Direction of a plain arrow code; None for anything else (the four-way arrow keeps its
 // direction).
 constexpr Direction ofArrow(int code) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "level/board.h"
+#include "level/cell_codes.h"
 #include "pictures.h"
 #include "sprite_blit.h"
 
@@ -23,6 +24,16 @@ struct ManPose {
   int stap = 0;
   int kant = 0;
 };
+
+// Source row of the player's sheet for a facing (`Kant`).
+constexpr int facingRow(Direction d) {
+  switch (d) {
+    case Direction::Up: return 0;
+    case Direction::Left: return 120;
+    case Direction::Down: return 80;
+    default: return 40;
+  }
+}
 
 // Draws boards from the game's pictures. Holds pointers into `pictures`, which must outlive it.
 // Every drawing function makes its target a 480 x 480 Format_RGB32 image if it is not one. A

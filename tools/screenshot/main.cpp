@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
   board.setDevicePixelRatio(2);
   BoardPainter(pictures).tekenen(board, game.veld, game.schakelaar,
                                  {(game.col - 1) * kCellPixels, (game.row - 1) * kCellPixels, 0,
-                                  dir::facingRow(game.richting)},
+                                  facingRow(game.richting)},
                                  true);
   return board.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
 }

@@ -105,7 +105,7 @@ void Engine::verder() { request(Start::Beginnen); }
 void Engine::doBegi() {
   auto level = read(level_);
   if (!level) return;  // a level past the last one, or a file gone since it was chosen
-  opties_.MetBitBlt = true;
+  show(shown::LevelBegun{});
   g_.sleutels = 0;
   show(shown::KeyCount{0});
   toetsenleeg();

@@ -118,6 +118,8 @@ struct Result {
 };
 // The follow-line delay was set to 20 by the first playback: the panel's box shows it.
 struct FollowDelay {};
+// A level begins: the window draws it with raster operations, whatever was chosen before.
+struct LevelBegun {};
 
 // Lambdas for std::visit, one per kind of item.
 template <class... Each>
@@ -131,6 +133,6 @@ using Shown = std::variant<shown::Redraw, shown::Walk, shown::Face, shown::Refre
                            shown::Sound, shown::Wait, shown::KeyCount, shown::FlushKeys,
                            shown::Tell, shown::Celebrate, shown::Reveal, shown::Cleared,
                            shown::ShowWindow, shown::Captions, shown::Title, shown::Paused,
-                           shown::Moves, shown::FollowDelay, shown::Result>;
+                           shown::Moves, shown::FollowDelay, shown::Result, shown::LevelBegun>;
 
 }  // namespace dwaalbos

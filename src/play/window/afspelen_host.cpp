@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "afspelen.h"
 #include "audio/sound.h"
 #include "board_view.h"
@@ -49,6 +51,11 @@ QImage& Afspelen::vakImage() { return vak_->image(); }
 
 // What the rules showed plays in order, at the move's pace when the move is held.
 void Afspelen::playShown(std::span<const Shown> items) {
+  const auto levelBegun = [](const Shown& item) {
+    return std::holds_alternative<shown::LevelBegun>(item);
+  };
+  // Before `bitBlt` is read: the new level's first pictures come in the same items.
+  if (std::ranges::any_of(items, levelBegun)) engine_.opties().MetBitBlt = true;
   const bool bitBlt = engine_.opties().MetBitBlt;
   for (const Shown& item : items)
     std::visit(
@@ -59,7 +66,7 @@ void Afspelen::playShown(std::span<const Shown> items) {
             [&](const shown::Walk& w) { walk(w, bitBlt); },
             [&](const shown::Face& f) {
               presentation_.add([this, f] {
-                pose_.kant = dir::facingRow(f.richting);
+                pose_.kant = facingRow(f.richting);
                 if (f.firstFrame) pose_.stap = 0;
               });
             },
@@ -90,6 +97,7 @@ void Afspelen::playShown(std::span<const Shown> items) {
             [&](const shown::FollowDelay&) {
               presentation_.add([this] { options_->showFollowDelay(); });
             },
+            [](const shown::LevelBegun&) {},
         },
         item);
 }
@@ -127,7 +135,7 @@ void Afspelen::walk(const shown::Walk& w, bool bitBlt) {
       pose_.manX = (w.col - 1) * kCellPixels + 8 * s * dx;
       pose_.manY = (w.row - 1) * kCellPixels + 8 * s * dy;
       pose_.stap = pose_.stap != 0 ? 0 : 40;
-      pose_.kant = dir::facingRow(w.richting);
+      pose_.kant = facingRow(w.richting);
       draw(w.veld, w.schakelaar, pose_, bitBlt);
       for (int i = 1; i <= w.blocks; ++i)
         painter_.pasteObject(target(), cell::kPushBlock, pose_.manX + i * dx * kCellPixels,

@@ -74,6 +74,18 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   window.engine().stopGame();
 }
 
+// Whatever the player chose, a new level is drawn with raster operations.
+TEST(PlayMenus, ALevelBeginsDrawnWithRasterOperations) {
+  PlayWindowRig rig;
+  rig.writeOptions(rig::kAllOff);
+  Afspelen& window = rig.shown();
+  ASSERT_FALSE(window.engine().opties().MetBitBlt);
+  rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
+  window.engine().start(rig.chosen);
+  EXPECT_TRUE(window.engine().opties().MetBitBlt);
+  window.engine().stopGame();
+}
+
 // Every mark and box shows the options as loaded; the delays are held to the dialogs' limits.
 TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
   const struct {
