@@ -8,7 +8,7 @@ cd "$(dirname "$(readlink -f "$0")")/../src"
 declare -A level=(
   [level]=0
   [platform]=1 [audio]=1 [play/engine]=1
-  [play/solver]=2 [play/headless]=2
+  [play/solver]=2 [play/headless]=2 [play/port]=2
   [play/window]=3
   [editor]=4
   [frontend]=5
@@ -16,7 +16,7 @@ declare -A level=(
 
 area_of() {
   local path=$1
-  for area in play/engine play/solver play/headless play/window level platform audio editor frontend; do
+  for area in play/engine play/solver play/headless play/port play/window level platform audio editor frontend; do
     [[ $path == "$area"/* ]] && { echo "$area"; return; }
   done
   echo "?"

@@ -18,7 +18,7 @@
 #include "editor/live_verdict.h"
 #include "editor/object_keys.h"
 #include "editor/placement.h"
-#include "play/window/navigator.h"
+#include "play/port/navigator.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "level/texts.h"

@@ -8,7 +8,7 @@
 #include "editor/editor_board.h"
 #include "editor/level_printout.h"
 #include "editor/live_verdict.h"
-#include "play/window/navigator.h"
+#include "play/port/navigator.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/shared_state.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "play/window/navigator.h"
+#include "play/port/navigator.h"
 #include "level/command_line.h"
 #include "level/shared_state.h"
 #include "platform/pictures.h"

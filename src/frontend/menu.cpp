@@ -9,7 +9,7 @@
 
 #include "audio/sound.h"
 #include "frontend/menu_title.h"
-#include "play/window/navigator.h"
+#include "play/port/navigator.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/texts.h"

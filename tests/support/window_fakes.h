@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "play/window/navigator.h"
+#include "play/port/navigator.h"
 #include "platform/desktop.h"
 #include "platform/file_dialogs.h"
 #include "platform/printers.h"

@@ -13,7 +13,7 @@
 
 #include "audio/sound.h"
 #include "board_view.h"
-#include "play/window/navigator.h"
+#include "play/port/navigator.h"
 #include "play/window/splash.h"
 #include "level/file_messages.h"
 #include "level/shared_state.h"

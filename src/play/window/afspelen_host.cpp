@@ -9,7 +9,7 @@
 #include "afspelen.h"
 #include "audio/sound.h"
 #include "board_view.h"
-#include "play/window/navigator.h"
+#include "play/port/navigator.h"
 #include "play/window/splash.h"
 #include "level/shared_state.h"
 #include "option_controls.h"
