@@ -59,8 +59,19 @@ std::string AudioTest::soundFile(int slot) const {
 
 std::string AudioTest::musicFile(const std::string& name) const { return folder + "/muziek/" + name; }
 
+// A busy machine runs the output's thread late: the wait lasts until most of `duration` has
+// been written (at the lowest rate the mixer opens with), for five seconds at most.
 std::vector<std::int16_t> AudioTest::samplesDuring(std::chrono::milliseconds duration) const {
-  return recorded([duration] { std::this_thread::sleep_for(duration); });
+  constexpr std::uintmax_t kLowestBytesPerSecond = 44100 * 4;
+  const auto wanted =
+      kLowestBytesPerSecond * static_cast<std::uintmax_t>(duration.count()) * 9 / 10000;
+  return recorded([this, duration, wanted] {
+    const auto from = fileSize(outputFile);
+    std::this_thread::sleep_for(duration);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (fileSize(outputFile) < from + wanted && std::chrono::steady_clock::now() < giveUp)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  });
 }
 
 std::vector<std::int16_t> AudioTest::recorded(const std::function<void()>& actions) const {
@@ -80,6 +91,14 @@ double AudioTest::listen(std::chrono::milliseconds duration) const {
   double sum = 0;
   for (std::int16_t sample : samples) sum += double(sample) * sample;
   return std::sqrt(sum / double(samples.size())) / 32768.0;
+}
+
+bool AudioTest::soundsWithin(std::chrono::milliseconds limit) const {
+  const auto giveUp = std::chrono::steady_clock::now() + limit;
+  do {
+    if (listen(std::chrono::milliseconds(150)) > kSounding) return true;
+  } while (std::chrono::steady_clock::now() < giveUp);
+  return false;
 }
 
 double AudioTest::peakDuring(std::chrono::milliseconds duration) const {

@@ -14,6 +14,10 @@
 
 namespace dwaalbos::audiotest {
 
+// Levels clearly above and below what the test files produce.
+constexpr double kSilent = 0.002;
+constexpr double kSounding = 0.02;
+
 // A game folder of its own (with geluid/ and muziek/) for every test, and the sound output
 // sent to a file in it, read back to measure what was heard.
 class AudioTest : public ::testing::Test {
@@ -29,6 +33,9 @@ class AudioTest : public ::testing::Test {
 
   // Waits and measures the level (RMS, 0..1) of what the output wrote meanwhile.
   double listen(std::chrono::milliseconds duration) const;
+  // Whether the output sounds clearly within `limit`: a piece read on its own thread may start
+  // late on a busy machine, but one left paused never sounds.
+  bool soundsWithin(std::chrono::milliseconds limit) const;
   // The largest sample (0..1) written while waiting.
   double peakDuring(std::chrono::milliseconds duration) const;
   // The samples (interleaved stereo) the output wrote while `actions` ran.
@@ -54,8 +61,5 @@ class AudioTest : public ::testing::Test {
   std::unique_ptr<SdlSound> sound_;
 };
 
-// Levels clearly above and below what the test files produce.
-constexpr double kSilent = 0.002;
-constexpr double kSounding = 0.02;
 
 }  // namespace dwaalbos::audiotest

@@ -292,8 +292,17 @@ TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
     for (int col = 1; col <= 12; ++col) walls += application.editor().veld().at(col, 2) == cell::kWall;
     return walls;
   };
-  int painted = -1;
-  int undone = -1;
+  // The player's thread reads the board from the window's thread, as often as it takes the
+  // events to arrive.
+  const auto rowBecomes = [&](int walls) {
+    return waitFor([&] {
+      int now = -1;
+      QMetaObject::invokeMethod(&editor, [&] { now = row(); }, Qt::BlockingQueuedConnection);
+      return now == walls;
+    }, 5000ms);
+  };
+  bool painted = false;
+  bool undone = false;
   QTimer::singleShot(0, [&] { application.showEditor(); });
   playerDoes([&] {
     waitUntilActive(editor);
@@ -310,15 +319,12 @@ TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
     keyboard.clickAt(wall.x(), wall.y());
     pause(200ms);
     keyboard.dragFromTo(from.x(), from.y(), to.x(), to.y());
-    pause(300ms);
-    QMetaObject::invokeMethod(&editor, [&] { painted = row(); });
+    painted = rowBecomes(10);  // columns 2 to 11
     keyboard.chord("Control_L", "z");
-    pause(300ms);
-    QMetaObject::invokeMethod(&editor, [&] { undone = row(); });
-    pause(100ms);
+    undone = rowBecomes(0);
   });
-  EXPECT_EQ(painted, 10);  // columns 2 to 11
-  EXPECT_EQ(undone, 0);
+  EXPECT_TRUE(painted);
+  EXPECT_TRUE(undone);
 }
 
 }  // namespace
