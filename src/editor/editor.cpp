@@ -85,9 +85,9 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
   paper->setGeometry(kBoardPixels, 0, kClientWidth - kBoardPixels, kClientHeight);
 
   Vak_ = new EditorBoard(client);
-  connect(Vak_, &EditorBoard::keyPressed, this, &Editor::Vak_KeyDown);
-  connect(Vak_, &EditorBoard::cellPressed, this, &Editor::Vak_Press);
-  connect(Vak_, &EditorBoard::cellDragged, this, &Editor::Vak_Drag);
+  connect(Vak_, &EditorBoard::keyPressed, this, &Editor::onBoardKey);
+  connect(Vak_, &EditorBoard::cellPressed, this, &Editor::onBoardPress);
+  connect(Vak_, &EditorBoard::cellDragged, this, &Editor::onBoardDrag);
   connect(Vak_, &EditorBoard::rescaled, this, [this] { edtekenen(); });
   buildLegend();
   buildProperties();
@@ -105,16 +105,16 @@ Editor::~Editor() = default;
 
 void Editor::buildMenu() {
   auto* level = menuBar()->addMenu("&Level");
-  level->addAction("&Nieuw", this, &Editor::Mnunew_Click);
-  level->addAction("&Openen", this, &Editor::mnuopen_Click);
-  level->addAction("O&pslaan", this, &Editor::Mnusave_Click);
+  level->addAction("&Nieuw", this, &Editor::onNew);
+  level->addAction("&Openen", this, &Editor::onOpen);
+  level->addAction("O&pslaan", this, &Editor::onSave);
   level->addSeparator();
-  level->addAction("&Exporten naar plaatje", this, &Editor::mnuexport_Click);
-  level->addAction("U&itprinten", this, &Editor::mnuprint_Click);
+  level->addAction("&Exporten naar plaatje", this, &Editor::onExport);
+  level->addAction("U&itprinten", this, &Editor::onPrint);
   level->addSeparator();
-  level->addAction("&Uittesten", this, &Editor::mnutest_Click);
+  level->addAction("&Uittesten", this, &Editor::onTest);
   level->addSeparator();
-  level->addAction("&Weg", this, &Editor::mnuexit_Click);
+  level->addAction("&Weg", this, &Editor::onExit);
   auto* options = menuBar()->addMenu("&Opties");
   QAction* grid = options->addAction("&Raster", Vak_, &EditorBoard::setGrid);
   grid->setCheckable(true);
@@ -204,7 +204,7 @@ void Editor::activate() {
 
 void Editor::metcommand(const std::string& best) {
   startSession();
-  if (!openen(best)) Mnunew_Click();
+  if (!openen(best)) onNew();
   bringForward();
 }
 
@@ -282,7 +282,7 @@ void Editor::changeEvent(QEvent* event) {
     updateLoop();
 }
 
-void Editor::Vak_KeyDown(QKeyEvent* event) {
+void Editor::onBoardKey(QKeyEvent* event) {
   const int k = event->key();
   const bool arrow = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
   if (arrow && loop_.isActive() && !event->isAutoRepeat()) cursorPass();
@@ -298,14 +298,14 @@ void Editor::Vak_KeyDown(QKeyEvent* event) {
 
 // A left press places the chosen object on the pressed cell, once the player has chosen one; a
 // right press empties it. The cursor goes to the cell either way.
-void Editor::Vak_Press(int column, int row, Qt::MouseButton button) {
+void Editor::onBoardPress(int column, int row, Qt::MouseButton button) {
   ++stroke_;
   paintCell(column, row, button);
 }
 
 // Dragging paints every cell passed. Start and end squares go only where the drag began: a
 // line of them is never meant, and a refused start would ask once per cell.
-void Editor::Vak_Drag(int column, int row, Qt::MouseButton button) {
+void Editor::onBoardDrag(int column, int row, Qt::MouseButton button) {
   if (button == Qt::LeftButton && (chosen_ == cell::kStart || chosen_ == cell::kEnd)) return;
   paintCell(column, row, button);
 }
@@ -341,10 +341,10 @@ void Editor::edtekenen(QRgb background) {
 // While a test play holds the input the editor waits for it and cannot be closed.
 void Editor::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (isEnabled()) mnuexit_Click();
+  if (isEnabled()) onExit();
 }
 
-void Editor::mnuexit_Click() {
+void Editor::onExit() {
   const bool sure = changed_ ? mayDiscard(texts::kNietOpgeslagen)
                              : askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None);
   if (!sure) return;

@@ -69,13 +69,13 @@ class Editor : public QMainWindow {
   const Doolhof& level() const { return Level_; }
 
   // The commands of the menu "&Level".
-  void Mnunew_Click();
-  void mnuopen_Click();
-  void Mnusave_Click();
-  void mnuexport_Click();
-  void mnuprint_Click();
-  void mnutest_Click();
-  void mnuexit_Click();
+  void onNew();
+  void onOpen();
+  void onSave();
+  void onExport();
+  void onPrint();
+  void onTest();
+  void onExit();
   // Ctrl+Z and Ctrl+Y: back and forward over the changes of the board and the texts.
   void undo();
   void redo();
@@ -107,9 +107,9 @@ class Editor : public QMainWindow {
   void buildMenu();
   void buildLegend();
   void buildProperties();
-  void Vak_KeyDown(QKeyEvent* event);
-  void Vak_Press(int column, int row, Qt::MouseButton button);
-  void Vak_Drag(int column, int row, Qt::MouseButton button);
+  void onBoardKey(QKeyEvent* event);
+  void onBoardPress(int column, int row, Qt::MouseButton button);
+  void onBoardDrag(int column, int row, Qt::MouseButton button);
   void paintCell(int column, int row, Qt::MouseButton button);
   // A change joins the one before when both have the same non-zero group.
   void place(int column, int row, std::int16_t code, int group);

@@ -37,7 +37,7 @@ FileDialogSpec Editor::levelDialog() const {
           {state_.paths.exampleLevels()}};
 }
 
-void Editor::Mnunew_Click() {
+void Editor::onNew() {
   if (mayDiscard("Het level is nog niet opgeslagen. Toch een nieuw level beginnen?")) clearLevel();
 }
 
@@ -52,7 +52,7 @@ void Editor::clearLevel() {
   edtekenen();
 }
 
-void Editor::mnuopen_Click() {
+void Editor::onOpen() {
   const auto best = dialogs_.askOpenFile(this, levelDialog());
   if (!best.empty()) openen(best);
 }
@@ -92,14 +92,14 @@ bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result
   return static_cast<bool>(result);
 }
 
-void Editor::Mnusave_Click() {
+void Editor::onSave() {
   const auto best = dialogs_.askSaveFile(this, levelDialog());
   if (best.empty()) return;
   levelFromEditor();
   if (reportIfNotSaved(best, writeLevelFile(best, Level_))) changed_ = false;
 }
 
-void Editor::mnuexport_Click() {
+void Editor::onExport() {
   const auto best =
       dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
   if (best.empty()) return;
@@ -109,7 +109,7 @@ void Editor::mnuexport_Click() {
   reportIfNotSaved(best, saved);
 }
 
-void Editor::mnuprint_Click() {
+void Editor::onPrint() {
   const auto printer = printers_.defaultPrinter();
   if (!printer) {
     showMessage(this, texts::kUitprintenTitle, texts::kGeenPrinter, BoxIcon::Exclamation);
@@ -121,7 +121,7 @@ void Editor::mnuprint_Click() {
   printLevel(*printer, board, Naam_->text(), Maker_->text());
 }
 
-void Editor::mnutest_Click() {
+void Editor::onTest() {
   setStoppen(true);
   levelFromEditor();
   const std::string path = state_.paths.testLevel();

@@ -45,23 +45,23 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
       title_(menuTitle({kWidth, kTitleHeight})),
       titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)),
       buttons_(pictures),
-      Label1(new QLabel(this)) {
+      descriptionLabel(new QLabel(this)) {
   setWindowTitle(texts::kMenuTitel);
   setFixedSize(kWidth, kHeight);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.fill(Qt::black);
 
-  Label1->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth, 44);  // under the buttons
-  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label1->setTextFormat(Qt::RichText);
-  Label1->setWordWrap(true);
-  Label1->setStyleSheet("QLabel { background: black; color: #d8efb0; }");
+  descriptionLabel->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth, 44);  // under the buttons
+  descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  descriptionLabel->setTextFormat(Qt::RichText);
+  descriptionLabel->setWordWrap(true);
+  descriptionLabel->setStyleSheet("QLabel { background: black; color: #d8efb0; }");
   QFont font("Comic Neue");
   font.setPixelSize(16);
   font.setBold(true);
-  Label1->setFont(font);
-  Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+  descriptionLabel->setFont(font);
+  descriptionLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kFrameMilliseconds);
@@ -151,7 +151,7 @@ void Menu::frame() {
 void Menu::typeDescription() {
   const QString text = QString::fromStdString(uitleg());
   const auto shown = std::min<qsizetype>(Teller / 4, text.size());
-  Label1->setText(text.left(shown).toHtmlEscaped() + "<span style=\"color: black\">" +
+  descriptionLabel->setText(text.left(shown).toHtmlEscaped() + "<span style=\"color: black\">" +
                   text.mid(shown).toHtmlEscaped() + "</span>");
 }
 

@@ -80,7 +80,7 @@ class Menu : public QWidget {
   QImage titleLarge_;  // four times as large, for a zoomed menu
   QImage titleShown_;  // the title at the pixels the menu last showed it with
   MenuButtons buttons_;
-  QLabel* Label1;
+  QLabel* descriptionLabel;
   QTimer timer_;
   std::mt19937 random_;
   Starfield Sterren{kWidth, kHeight};

@@ -43,22 +43,22 @@ constexpr int kHeight = 380;
 Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), play_(play) {
   setWindowTitle(texts::kKiesTitel);
   auto* grid = new QGridLayout(this);
-  List1 = newList(this);
-  List2 = newList(this);
-  List1->setIconSize(kMarkSize);
-  List2->setIconSize(kMarkSize);
+  set1List = newList(this);
+  set2List = newList(this);
+  set1List->setIconSize(kMarkSize);
+  set2List->setIconSize(kMarkSize);
   standing1 = new QLabel(this);
   standing2 = new QLabel(this);
-  Command1 = new QPushButton(QStringLiteral("Speel dit level"), this);
-  Command2 = new QPushButton(QStringLiteral("Speel dit level"), this);
+  playSet1Button = new QPushButton(QStringLiteral("Speel dit level"), this);
+  playSet2Button = new QPushButton(QStringLiteral("Speel dit level"), this);
   grid->addWidget(new QLabel(QStringLiteral("Level set 1:"), this), 0, 0);
   grid->addWidget(standing1, 0, 0, Qt::AlignRight);
-  grid->addWidget(List1, 1, 0);
-  grid->addWidget(Command1, 2, 0);
+  grid->addWidget(set1List, 1, 0);
+  grid->addWidget(playSet1Button, 2, 0);
   grid->addWidget(new QLabel(QStringLiteral("Level set 2:"), this), 0, 1);
   grid->addWidget(standing2, 0, 1, Qt::AlignRight);
-  grid->addWidget(List2, 1, 1);
-  grid->addWidget(Command2, 2, 1);
+  grid->addWidget(set2List, 1, 1);
+  grid->addWidget(playSet2Button, 2, 1);
   detail = new QLabel(this);
   grid->addWidget(detail, 3, 0, 1, 2);
   watchButton = new QPushButton(QString::fromUtf8(texts::kBekijkBesteOplossing), this);
@@ -66,22 +66,22 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   grid->addWidget(watchButton, 4, 0, 1, 2);
   resize(kWidth, kHeight);
 
-  connect(Command1, &QPushButton::clicked, this, [this] { playChosen(List1, kFirstOfSet1); });
-  connect(Command2, &QPushButton::clicked, this, [this] { playChosen(List2, kFirstOfSet2); });
+  connect(playSet1Button, &QPushButton::clicked, this, [this] { playChosen(set1List, kFirstOfSet1); });
+  connect(playSet2Button, &QPushButton::clicked, this, [this] { playChosen(set2List, kFirstOfSet2); });
   // A double click on a level plays it, as the button under its list would.
-  connect(List1, &QListWidget::itemActivated, this, [this] { playChosen(List1, kFirstOfSet1); });
-  connect(List2, &QListWidget::itemActivated, this, [this] { playChosen(List2, kFirstOfSet2); });
+  connect(set1List, &QListWidget::itemActivated, this, [this] { playChosen(set1List, kFirstOfSet1); });
+  connect(set2List, &QListWidget::itemActivated, this, [this] { playChosen(set2List, kFirstOfSet2); });
   connect(watchButton, &QPushButton::clicked, this, &Standaard::watchChosen);
-  connect(List1, &QListWidget::currentRowChanged, this,
+  connect(set1List, &QListWidget::currentRowChanged, this,
           [this](int row) { if (row >= 0) showDetail(row + kFirstOfSet1); });
-  connect(List2, &QListWidget::currentRowChanged, this,
+  connect(set2List, &QListWidget::currentRowChanged, this,
           [this](int row) { if (row >= 0) showDetail(row + kFirstOfSet2); });
 }
 
 void Standaard::setZoom(int percent) {
   zoomWidgets(*this, percent);
-  List1->setIconSize(zoomed(kMarkSize, percent));
-  List2->setIconSize(zoomed(kMarkSize, percent));
+  set1List->setIconSize(zoomed(kMarkSize, percent));
+  set2List->setIconSize(zoomed(kMarkSize, percent));
   resize(zoomed({kWidth, kHeight}, percent));
 }
 
@@ -98,10 +98,10 @@ void Standaard::formActivate() {
   best_ = readBestResults(shared_.paths.scores());
   solutions_ = readBestSolutions(shared_.paths.bestSolutions());
   standing1->setText(standing(
-      fillEntries(*List1, shared_.sets.Levelset1, kSet1Levels, progress.P1, kFirstOfSet1, best_),
+      fillEntries(*set1List, shared_.sets.Levelset1, kSet1Levels, progress.P1, kFirstOfSet1, best_),
       kSet1Levels));
   standing2->setText(standing(
-      fillEntries(*List2, shared_.sets.Levelset2, kSet2Levels, progress.P2, kFirstOfSet2, best_),
+      fillEntries(*set2List, shared_.sets.Levelset2, kSet2Levels, progress.P2, kFirstOfSet2, best_),
       kSet2Levels));
   layout()->activate();  // the counts are shown whole at once
   detail->clear();

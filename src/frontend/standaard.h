@@ -27,10 +27,10 @@ class Standaard : public QWidget {
   // Lays the window out at a zoom step (percent).
   void setZoom(int percent);
 
-  QListWidget* List1;
-  QListWidget* List2;
-  QPushButton* Command1;
-  QPushButton* Command2;
+  QListWidget* set1List;
+  QListWidget* set2List;
+  QPushButton* playSet1Button;
+  QPushButton* playSet2Button;
   QLabel* standing1;  // "N van 23 gehaald"
   QLabel* standing2;
   QLabel* detail;  // the highlighted level's best result and its shortest solution

@@ -14,7 +14,7 @@ namespace dwaalbos {
 struct Opties {
   bool rechterkant = true;      // right-hand panel shown
   int Loopvertraging = 0;       // ms after each step of the walking animation
-  bool volglijnen = true;       // follow lines played back (`Check1`)
+  bool volglijnen = true;       // follow lines played back
   int Lijnvertraging = 0;       // ms after each follow-line bar; 0 becomes 20 when first used
   bool MetBitBlt = false;       // draw with raster operations (true) or plain painting (false)
   bool overgang = false;        // ring transition at a new level

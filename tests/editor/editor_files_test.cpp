@@ -35,7 +35,7 @@ TEST_F(EditorFiles, OpenShowsTheLevelAndSaveWritesTheExactRecord) {
   level.Vakken.set(0, 5, 7);
   ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), level));
   dialogs.answer = levelPath("bron.dwb");
-  editor->mnuopen_Click();
+  editor->onOpen();
   EXPECT_EQ(editor->Commentaar().toPlainText(), QString::fromUtf8("Twee regels\nmet één é"));
   const QImage& picture = editor->Vak().picture();
   bool drawn = false;
@@ -44,7 +44,7 @@ TEST_F(EditorFiles, OpenShowsTheLevelAndSaveWritesTheExactRecord) {
   EXPECT_TRUE(drawn);
 
   dialogs.answer = levelPath("bewaard.dwb");
-  editor->Mnusave_Click();
+  editor->onSave();
   EXPECT_EQ(fileBytes(dialogs.answer), encodeLevel(level));
   EXPECT_EQ(dialogs.asked.back().folder, folder.path("levels"));
 }
@@ -75,9 +75,9 @@ TEST_F(EditorFiles, AFailedWriteNamesTheFileAndKeepsTheLevel) {
   const struct {
     void (Editor::*command)();
     std::string path;
-  } commands[] = {{&Editor::Mnusave_Click, folder.path("weg/level.dwb")},
-                  {&Editor::mnuexport_Click, folder.path("weg/bord.bmp")},
-                  {&Editor::mnutest_Click, state.paths.testLevel()}};
+  } commands[] = {{&Editor::onSave, folder.path("weg/level.dwb")},
+                  {&Editor::onExport, folder.path("weg/bord.bmp")},
+                  {&Editor::onTest, state.paths.testLevel()}};
   for (const auto& [command, path] : commands) {
     boxes.clear();
     dialogs.answer = path;
@@ -90,16 +90,16 @@ TEST_F(EditorFiles, AFailedWriteNamesTheFileAndKeepsTheLevel) {
   EXPECT_EQ(editor->Naam().text(), "Blijft");
   EXPECT_TRUE(editor->unsavedChanges());  // until a save succeeds
   dialogs.answer = levelPath("goed.dwb");
-  editor->Mnusave_Click();
+  editor->onSave();
   EXPECT_FALSE(editor->unsavedChanges());
 }
 
 TEST_F(EditorFiles, CancelledDialogsChangeNothing) {
   setTexts("Blijft", "", "");
   dialogs.answer.clear();
-  editor->mnuopen_Click();
-  editor->Mnusave_Click();
-  editor->mnuexport_Click();
+  editor->onOpen();
+  editor->onSave();
+  editor->onExport();
   EXPECT_EQ(dialogs.asked.size(), 3u);
   EXPECT_EQ(editor->Naam().text(), "Blijft");
   EXPECT_TRUE(std::filesystem::is_empty(folder.path("levels")));
@@ -108,7 +108,7 @@ TEST_F(EditorFiles, CancelledDialogsChangeNothing) {
 TEST_F(EditorFiles, ExportWritesA480By480BitmapOnWhite) {
   QTest::keyClick(&editor->Vak(), Qt::Key_1);
   dialogs.answer = folder.path("bord.bmp");
-  editor->mnuexport_Click();
+  editor->onExport();
   const Bytes bytes = fileBytes(folder.path("bord.bmp"));
   ASSERT_GT(bytes.size(), 54u);
   EXPECT_EQ(bytes[28], 24);  // bits per pixel
@@ -137,11 +137,11 @@ TEST_F(EditorFiles, ExportWritesA480By480BitmapOnWhite) {
 // To the default printer, one page; without a printer printing only tells so.
 TEST_F(EditorFiles, PrintSendsOnePageToTheDefaultPrinterIfThereIsOne) {
   answerNextBox(boxes);
-  editor->mnuprint_Click();
+  editor->onPrint();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].text.find("printer"), std::string::npos);
   printers.pdfPath = folder.path("afdruk.pdf");
-  editor->mnuprint_Click();
+  editor->onPrint();
   QFile pdf(QString::fromStdString(printers.pdfPath));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));

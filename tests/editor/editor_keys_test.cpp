@@ -189,12 +189,12 @@ TEST_F(EditorKeys, UndoAndRedoOverKeysDragsAndTexts) {
 TEST_F(EditorKeys, SavingKeepsTheHistoryNewAndOpenBeginAFreshOne) {
   press(Qt::Key_1);
   dialogs.answer = folder.path("levels/a.dwb");
-  editor->Mnusave_Click();
+  editor->onSave();
   editor->undo();
   EXPECT_EQ(editor->veld().at(1, 1), cell::kEmpty);
   editor->redo();
   answerNextBox(boxes, QMessageBox::Yes);
-  editor->Mnunew_Click();
+  editor->onNew();
   editor->undo();
   EXPECT_EQ(editor->veld().at(1, 1), cell::kEmpty);
   press(Qt::Key_2);
@@ -205,18 +205,18 @@ TEST_F(EditorKeys, SavingKeepsTheHistoryNewAndOpenBeginAFreshOne) {
 
 // Unsaved changes are asked about before "Nieuw" drops them; "Nieuw" keeps the cursor.
 TEST_F(EditorKeys, NewAsksBeforeLosingChangesAndKeepsTheCursor) {
-  editor->Mnunew_Click();
+  editor->onNew();
   EXPECT_TRUE(boxes.empty());
   arrow(Qt::Key_Right, 4);
   press(Qt::Key_9);
   setTexts("Naam", "Maker", "Iets");
   answerNextBox(boxes, QMessageBox::No);
-  editor->Mnunew_Click();
+  editor->onNew();
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_EQ(editor->veld().at(5, 1), cell::kPushBlock);
 
   answerNextBox(boxes, QMessageBox::Yes);
-  editor->Mnunew_Click();
+  editor->onNew();
   EXPECT_EQ(editor->veld().at(5, 1), cell::kEmpty);
   EXPECT_TRUE(editor->Naam().text().isEmpty());
   EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());

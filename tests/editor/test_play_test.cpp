@@ -23,7 +23,7 @@ class TestPlay : public EditorTest {
 
 TEST_F(TestPlay, TestCommandHandsTheLevelToThePlayWindowOnce) {
   drawSomething();
-  editor->mnutest_Click();
+  editor->onTest();
 
   EXPECT_FALSE(editor->isEnabled());
   // While the test play holds the input, the window manager cannot close the editor.
@@ -39,7 +39,7 @@ TEST_F(TestPlay, TestCommandHandsTheLevelToThePlayWindowOnce) {
 
 TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   drawSomething();
-  editor->mnutest_Click();
+  editor->onTest();
   QTest::keyPress(&editor->Vak(), Qt::Key_Right);  // the step onto the end square
   navigator.testBack(false);
   editor->cursorPass();
@@ -66,13 +66,13 @@ TEST_F(TestPlay, TheCompletedMarkGoesWithTheTestedLevel) {
   const std::vector<std::function<void()>> otherLevel = {
       [&] {
         answerNextBox(boxes, QMessageBox::Yes);
-        editor->Mnunew_Click();
+        editor->onNew();
       },
       [&] { editor->openen(folder.path("ander.dwb")); },
       [&] { editor->activate(); }};
   for (const auto& change : otherLevel) {
     drawSomething();
-    editor->mnutest_Click();
+    editor->onTest();
     navigator.testBack(true);
     EXPECT_EQ(editor->windowTitle().toStdString(), gehaald);
     change();

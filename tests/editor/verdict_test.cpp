@@ -59,7 +59,7 @@ TEST_F(EditorVerdict, ShowsTheShortestWayOnTheBoardUntilTheNextChange) {
 // The test play's tips follow the verdict's way.
 TEST_F(EditorVerdict, ATestPlayIsGivenTheShortestWay) {
   shownAfterOpening(levelFromRows({"S#E"}));
-  editor->mnutest_Click();
+  editor->onTest();
   EXPECT_EQ(navigator.tested.way, "DRRU");
 }
 

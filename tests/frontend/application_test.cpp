@@ -128,7 +128,7 @@ TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&application.editor()));
   application.editor().move(300, 200);
   QTest::keyClick(&application.editor().Vak(), Qt::Key_5);
-  application.editor().mnutest_Click();
+  application.editor().onTest();
   EXPECT_EQ(application.play().windowTitle(), "Dwaalbos 6.0");
   const QPoint offset = application.play().geometry().center() - application.editor().geometry().center();
   EXPECT_LE(offset.manhattanLength(), 40);
@@ -227,7 +227,7 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   Splash* splash = testsupport::visibleSplash();
   ASSERT_TRUE(splash);
   EXPECT_EQ(splash->Naam->text().toStdString(), level.Naam);
-  EXPECT_NE(splash->Label1->text().toStdString().find(level.Maker), std::string::npos);
+  EXPECT_NE(splash->makerLabel->text().toStdString().find(level.Maker), std::string::npos);
   EXPECT_NE(splash->Commentaar->toPlainText().toStdString().find(level.Commentaar),
             std::string::npos);
   splash->verder();
@@ -235,11 +235,11 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   const RightPanel& panel = application.play().panel();
   EXPECT_EQ(panel.Naamcaption->text().toStdString(), level.Naam);
   EXPECT_EQ(panel.Makercap->text().toStdString(), level.Maker);
-  for (const QLabel* label : {splash->Naam, splash->Label1, panel.Naamcaption, panel.Makercap})
+  for (const QLabel* label : {splash->Naam, splash->makerLabel, panel.Naamcaption, panel.Makercap})
     EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
 
   application.showChooser();
-  EXPECT_EQ(application.chooser().List1->item(0)->text().toStdString(),
+  EXPECT_EQ(application.chooser().set1List->item(0)->text().toStdString(),
             level.Naam + " door " + level.Maker);
   application.chooser().close();
 

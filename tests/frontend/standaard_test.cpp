@@ -50,13 +50,13 @@ class Chooser : public ::testing::Test {
 
 // The progress file holds the last level reached of each set; without one, level one of each.
 TEST_F(Chooser, ListsTheUnlockedLevelsUpToTheLastOfASet) {
-  EXPECT_EQ(entries(open().List1), std::vector<std::string>{"Een 1 door Wubbe"});
-  EXPECT_EQ(entries(chooser->List2), std::vector<std::string>{"Twee 1 door Wubbe"});
+  EXPECT_EQ(entries(open().set1List), std::vector<std::string>{"Een 1 door Wubbe"});
+  EXPECT_EQ(entries(chooser->set2List), std::vector<std::string>{"Twee 1 door Wubbe"});
   EXPECT_FALSE(rig.window().isEnabled());
   rig.folder.write("geluid/Niets.wav", {24, 0, 3, 0});
   Standaard& window = open();
-  EXPECT_EQ(window.List1->count(), 23);
-  EXPECT_EQ(entries(window.List2),
+  EXPECT_EQ(window.set1List->count(), 23);
+  EXPECT_EQ(entries(window.set2List),
             (std::vector<std::string>{"Twee 1 door Wubbe", "Twee 2 door Wubbe", "Twee 3 door Wubbe"}));
 }
 
@@ -65,12 +65,12 @@ TEST_F(Chooser, ListsUnnamedLevelsButNotMissingOnes) {
   rig.shared.sets.Levelset1 = LevelSet(std::vector<Doolhof>{
       rig::levelFromRows({""}), rig::levelFromRows({"S"}), rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
   rig.folder.write("geluid/Niets.wav", {5, 0, 1, 0});
-  EXPECT_EQ(entries(open().List1), (std::vector<std::string>{" door ", "Een 2 door Wubbe"}));
+  EXPECT_EQ(entries(open().set1List), (std::vector<std::string>{" door ", "Een 2 door Wubbe"}));
 }
 
 TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
   Standaard& window = open();
-  window.Command2->click();
+  window.playSet2Button->click();
   EXPECT_EQ(rig.window().engine().level().number, 24);
   EXPECT_FALSE(window.isVisible());
   // The level begins with its introduction, which holds the play window's input.
@@ -83,8 +83,8 @@ TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
 TEST_F(Chooser, TheThirdEntryOfTheSecondListIsLevelTwentySix) {
   rig.folder.write("geluid/Niets.wav", {1, 0, 5, 0});
   Standaard& window = open();
-  window.List2->setCurrentRow(2);
-  window.Command2->click();
+  window.set2List->setCurrentRow(2);
+  window.playSet2Button->click();
   EXPECT_EQ(rig.window().engine().level().number, 26);
 }
 
@@ -101,11 +101,11 @@ TEST_F(Chooser, TheHighlightedLevelShowsItsBestAndItsShortestSolution) {
   rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
   recordBestResult(rig.shared.paths.scores(), 2, 31);
   Standaard& window = open();
-  window.List1->setCurrentRow(1);
+  window.set1List->setCurrentRow(1);
   EXPECT_EQ(window.detail->text().toStdString(),
             "Jouw beste: 31 zetten — kortst mogelijk: " +
                 std::to_string(shortestSolution(2).size()) + " zetten");
-  window.List2->setCurrentRow(0);
+  window.set2List->setCurrentRow(0);
   EXPECT_EQ(window.detail->text().toStdString().substr(0, 28), "Jouw beste: nog niet gehaald");
 }
 
@@ -118,15 +118,15 @@ TEST_F(Chooser, EachLevelShowsWhetherItWasCompletedWithItsBestAndEachSetItsCount
   EXPECT_EQ(window.standing1->text(), "2 van 23 gehaald");
   EXPECT_EQ(window.standing2->text(), "1 van 20 gehaald");
   std::vector<std::string> best;
-  for (QListWidget* list : {window.List1, window.List2})
+  for (QListWidget* list : {window.set1List, window.set2List})
     for (int i = 0; i < list->count(); ++i)
       best.push_back(list->item(i)->data(kBestResultRole).toString().toStdString());
   EXPECT_EQ(best, (std::vector<std::string>{"", "31 zetten", "", "12 zetten"}));
   const auto mark = [&](QListWidget* list, int row) {
     return list->item(row)->icon().pixmap(16).toImage();
   };
-  EXPECT_EQ(mark(window.List1, 0), mark(window.List2, 0));
-  EXPECT_NE(mark(window.List1, 0), mark(window.List1, 2));
+  EXPECT_EQ(mark(window.set1List, 0), mark(window.set2List, 0));
+  EXPECT_NE(mark(window.set1List, 0), mark(window.set1List, 2));
 }
 
 // Only a level with a kept solution can be watched; watching it plays it once the
@@ -135,9 +135,9 @@ TEST_F(Chooser, ACompletedLevelsBestSolutionCanBeWatched) {
   ASSERT_TRUE(recordBestSolution(rig.shared.paths.bestSolutions(), 1, "RRL"));
   Standaard& window = open();
   EXPECT_FALSE(window.watchButton->isEnabled());
-  window.List2->setCurrentRow(0);
+  window.set2List->setCurrentRow(0);
   EXPECT_FALSE(window.watchButton->isEnabled());
-  window.List1->setCurrentRow(0);
+  window.set1List->setCurrentRow(0);
   ASSERT_TRUE(window.watchButton->isEnabled());
   window.watchButton->click();
   EXPECT_FALSE(window.isVisible());

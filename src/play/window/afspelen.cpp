@@ -79,7 +79,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
-  connect(panel_, &RightPanel::commentClicked, this, &Afspelen::Label9Click);
+  connect(panel_, &RightPanel::commentClicked, this, &Afspelen::onCommentClicked);
   // Opening a menu takes the input from the board; its shortcut keys do not.
   for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
     connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
@@ -340,7 +340,7 @@ void Afspelen::watch(int levelNumber, std::string_view moves) {
   engine_.start(LevelRef::standard(levelNumber));
 }
 
-void Afspelen::Label9Click() {
+void Afspelen::onCommentClicked() {
   engine_.pauze(true);
   showMessage(this, texts::kCommentaarTitle, engine_.state().commentaar, BoxIcon::Exclamation);
   engine_.toetsenleeg();

@@ -110,7 +110,7 @@ class Afspelen : public QMainWindow, public Host {
   void mnuoverClick();
   void mnuexitClick();
   void saveOptions();
-  void Label9Click();
+  void onCommentClicked();
   void mnutipClick();
   void mnuoplossingClick();
   void offerWayBack();

@@ -27,7 +27,7 @@ class MusicControls : public QObject {
 
  private:
   int chosenEntry() const;
-  void Command1Click();
+  void onPlayMusicClicked();
   void afterButton();
 
   Engine& engine_;

@@ -30,8 +30,8 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
           [this] { askDelay(kLoopDelay, panel_.loopcap, engine_.opties().Loopvertraging); });
   connect(menus_.mnuvertrlijn, &QAction::triggered, this,
           [this] { askDelay(kLineDelay, panel_.snelcap, engine_.opties().Lijnvertraging); });
-  connect(panel_.Check1, &QCheckBox::toggled, this, &OptionControls::Check1Click);
-  connect(panel_.Check2, &QCheckBox::toggled, this, &OptionControls::Check2Click);
+  connect(panel_.followLinesBox, &QCheckBox::toggled, this, &OptionControls::onFollowLinesToggled);
+  connect(panel_.transitionBox, &QCheckBox::toggled, this, &OptionControls::onTransitionToggled);
 
   for (QLineEdit* box : {panel_.loopcap, panel_.snelcap}) {
     // Typed keys are filtered below; the validator keeps pasted text to digits as well.
@@ -39,12 +39,12 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->installEventFilter(this);
   }
-  panel_.Check1->installEventFilter(this);
-  panel_.Check2->installEventFilter(this);
+  panel_.followLinesBox->installEventFilter(this);
+  panel_.transitionBox->installEventFilter(this);
 
   // Until the first load the engine plays with the marks as the window was designed.
   engine_.opties().rechterkant = menus_.mnurechts->isChecked();
-  engine_.opties().volglijnen = panel_.Check1->isChecked();
+  engine_.opties().volglijnen = panel_.followLinesBox->isChecked();
   engine_.opties().overgang = menus_.mnuovergang->isChecked();
 }
 
@@ -61,7 +61,7 @@ void OptionControls::laadopties(const std::string& path) {
   panel_.loopcap->setText(QString::number(opties.Loopvertraging));
 
   menus_.mnuvolg->setChecked(stored.volglijnen);
-  panel_.Check1->setChecked(stored.volglijnen);
+  panel_.followLinesBox->setChecked(stored.volglijnen);
 
   opties.Lijnvertraging = std::clamp(stored.Lijnvertraging, 0, kLineDelay.maximum);
   panel_.snelcap->setText(QString::number(opties.Lijnvertraging));
@@ -70,7 +70,7 @@ void OptionControls::laadopties(const std::string& path) {
 
   menus_.mnuovergang->setChecked(stored.overgang);
   opties.overgang = stored.overgang;
-  panel_.Check2->setChecked(stored.overgang);
+  panel_.transitionBox->setChecked(stored.overgang);
 }
 
 WriteResult OptionControls::slaoptiesop(const std::string& path) const {
@@ -91,11 +91,11 @@ void OptionControls::mnurechtsClick() {
   emit panelShown(menus_.mnurechts->isChecked());
 }
 
-void OptionControls::mnuvolgClick() { panel_.Check1->setChecked(menus_.mnuvolg->isChecked()); }
+void OptionControls::mnuvolgClick() { panel_.followLinesBox->setChecked(menus_.mnuvolg->isChecked()); }
 
 void OptionControls::mnuovergangClick() {
   engine_.opties().overgang = menus_.mnuovergang->isChecked();
-  panel_.Check2->setChecked(menus_.mnuovergang->isChecked());
+  panel_.transitionBox->setChecked(menus_.mnuovergang->isChecked());
 }
 
 void OptionControls::mnubitbltClick() { setMetBitBlt(menus_.mnubitblt->isChecked()); }
@@ -108,7 +108,7 @@ void OptionControls::setMetBitBlt(bool bitblt) {
   engine_.opties().MetBitBlt = bitblt;
 }
 
-void OptionControls::Check1Click(bool ticked) {
+void OptionControls::onFollowLinesToggled(bool ticked) {
   panel_.snelcap->setEnabled(ticked);
   menus_.mnuvolg->setChecked(ticked);
   engine_.opties().volglijnen = ticked;
@@ -116,7 +116,7 @@ void OptionControls::Check1Click(bool ticked) {
   engine_.pauze(false);
 }
 
-void OptionControls::Check2Click(bool ticked) {
+void OptionControls::onTransitionToggled(bool ticked) {
   menus_.mnuovergang->setChecked(ticked);
   engine_.opties().overgang = ticked;
   engine_.toetsenleeg();

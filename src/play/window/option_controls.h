@@ -44,8 +44,8 @@ class OptionControls : public QObject {
   void mnuovergangClick();
   void mnubitbltClick();
   void mnuppClick();
-  void Check1Click(bool ticked);
-  void Check2Click(bool ticked);
+  void onFollowLinesToggled(bool ticked);
+  void onTransitionToggled(bool ticked);
   void askDelay(const DelaySetting& setting, QLineEdit* box, int& variable);
   void setMetBitBlt(bool bitblt);
   bool digitBoxEvent(QLineEdit* box, QEvent* event);

@@ -47,10 +47,10 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
   label("Maker:", kLeft, 60, kValueX - kLeft, kLine);
   Makercap = label("", kValueX, 60, kRight - kValueX, 2 * kLine);
   Makercap->setWordWrap(true);
-  Label9 = label("Klik hier voor commentaar", kLeft, 94, kWidth, kLine);
-  Label9->setCursor(Qt::PointingHandCursor);
-  Label9->setStyleSheet(QStringLiteral("text-decoration: underline"));
-  Label9->installEventFilter(this);
+  commentLink = label("Klik hier voor commentaar", kLeft, 94, kWidth, kLine);
+  commentLink->setCursor(Qt::PointingHandCursor);
+  commentLink->setStyleSheet(QStringLiteral("text-decoration: underline"));
+  commentLink->installEventFilter(this);
 
   heading("Status:", kLeft, 118, 60);
   label("Zetten:", 96, 118, 40, kLine);
@@ -64,9 +64,9 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
   loopcap->setGeometry(kLeft, 270, kBoxWidth, 21);
   loopcap->setMaxLength(3);
   label("Milliseconden", kBesideBox, 273, kRight - kBesideBox, kLine);
-  Check1 = new QCheckBox(this);
-  Check1->setGeometry(kLeft, 298, 16, kLine);
-  Check1->setChecked(true);
+  followLinesBox = new QCheckBox(this);
+  followLinesBox->setGeometry(kLeft, 298, 16, kLine);
+  followLinesBox->setChecked(true);
   label("Volg pijlen met lijnen met een vertraging van", kBesideCheck, 298, kRight - kBesideCheck,
         2 * kLine)
       ->setWordWrap(true);
@@ -74,26 +74,26 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
   snelcap->setGeometry(kLeft, 334, kBoxWidth, 21);
   snelcap->setMaxLength(4);
   label("Milliseconden", kBesideBox, 337, kRight - kBesideBox, kLine);
-  Check2 = new QCheckBox(this);
-  Check2->setGeometry(kLeft, 362, 16, kLine);
-  Check2->setChecked(true);
+  transitionBox = new QCheckBox(this);
+  transitionBox->setGeometry(kLeft, 362, 16, kLine);
+  transitionBox->setChecked(true);
   label("Overgang bij nieuw level", kBesideCheck, 362, kRight - kBesideCheck, kLine);
 
   heading("Muziek:", kLeft, 388, kWidth);
   label("Kies een muziekje:", kLeft, 406, kWidth, kLine);
-  Combo1 = new QComboBox(this);
-  Combo1->setGeometry(kLeft, 424, kWidth, 22);
-  Combo1->setEditable(true);
-  Combo1->setInsertPolicy(QComboBox::NoInsert);
-  Combo1->setEditText(QStringLiteral("Muziekjes"));
+  musicList = new QComboBox(this);
+  musicList->setGeometry(kLeft, 424, kWidth, 22);
+  musicList->setEditable(true);
+  musicList->setInsertPolicy(QComboBox::NoInsert);
+  musicList->setEditText(QStringLiteral("Muziekjes"));
   constexpr int kGap = 3;
   constexpr int kButton = (kWidth - 2 * kGap) / 3;
-  Command1 = new QPushButton(QStringLiteral("Speel"), this);
-  Command1->setGeometry(kLeft, 454, kButton, 24);
-  Command2 = new QPushButton(QStringLiteral("Pause"), this);
-  Command2->setGeometry(kLeft + kButton + kGap, 454, kButton, 24);
-  Command5 = new QPushButton(QStringLiteral("Stop"), this);
-  Command5->setGeometry(kRight - kButton, 454, kButton, 24);
+  playMusicButton = new QPushButton(QStringLiteral("Speel"), this);
+  playMusicButton->setGeometry(kLeft, 454, kButton, 24);
+  pauseMusicButton = new QPushButton(QStringLiteral("Pause"), this);
+  pauseMusicButton->setGeometry(kLeft + kButton + kGap, 454, kButton, 24);
+  stopMusicButton = new QPushButton(QStringLiteral("Stop"), this);
+  stopMusicButton->setGeometry(kRight - kButton, 454, kButton, 24);
 }
 
 // A picture with "Sleutels:" and "Pijlen:" and their counts beside it; only the first pair's key
@@ -129,7 +129,7 @@ void RightPanel::picture(const Pictures& pictures, const char* name, int x, int 
 }
 
 bool RightPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Label9 && event->type() == QEvent::MouseButtonRelease &&
+  if (watched == commentLink && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     emit commentClicked();
     return true;

@@ -23,17 +23,17 @@ class RightPanel : public QWidget {
 
   QLabel* Naamcaption;
   QLabel* Makercap;
-  QLabel* Label9;      // "Klik hier voor commentaar"
-  QLabel* SleutelsJ;   // the key count
-  QLabel* zetten;      // the moves made in this attempt
-  QLineEdit* loopcap;  // walking delay
-  QCheckBox* Check1;   // follow lines
-  QLineEdit* snelcap;  // follow-line delay
-  QCheckBox* Check2;   // transition at a new level
-  QComboBox* Combo1;   // the music files
-  QPushButton* Command1;  // "Speel"
-  QPushButton* Command2;  // "Pause"
-  QPushButton* Command5;  // "Stop"
+  QLabel* commentLink;             // "Klik hier voor commentaar"
+  QLabel* SleutelsJ;               // the key count
+  QLabel* zetten;                  // the moves made in this attempt
+  QLineEdit* loopcap;              // walking delay
+  QCheckBox* followLinesBox;       // follow lines
+  QLineEdit* snelcap;              // follow-line delay
+  QCheckBox* transitionBox;        // transition at a new level
+  QComboBox* musicList;            // the music files
+  QPushButton* playMusicButton;    // "Speel"
+  QPushButton* pauseMusicButton;   // "Pause"
+  QPushButton* stopMusicButton;    // "Stop"
 
  signals:
   void commentClicked();

@@ -52,10 +52,10 @@ Splash::Splash(const Pictures& pictures, QWidget& owner)
   Naam->setAlignment(Qt::AlignCenter);
   Naam->setWordWrap(true);
 
-  Label1 = new QLabel(this);
-  Label1->setGeometry(20, 92, 360, 28);
-  Label1->setFont(titleFont(15));
-  Label1->setAlignment(Qt::AlignCenter);
+  makerLabel = new QLabel(this);
+  makerLabel->setGeometry(20, 92, 360, 28);
+  makerLabel->setFont(titleFont(15));
+  makerLabel->setAlignment(Qt::AlignCenter);
 
   Commentaar = new QPlainTextEdit(this);
   Commentaar->setGeometry(40, 132, 320, 118);
@@ -75,7 +75,7 @@ Splash::Splash(const Pictures& pictures, QWidget& owner)
   hint->setAlignment(Qt::AlignCenter);
   hint->setStyleSheet(QStringLiteral("color: #5a3214"));
 
-  for (QObject* part : std::initializer_list<QObject*>{this, background, Naam, Label1,
+  for (QObject* part : std::initializer_list<QObject*>{this, background, Naam, makerLabel,
                                                        Commentaar, Commentaar->viewport(), hint})
     part->installEventFilter(this);
 }
@@ -87,7 +87,7 @@ void Splash::setZoom(int percent) {
 
 void Splash::present(const QString& naam, const QString& maker, const QString& commentaar) {
   showPlain(*Naam, naam);
-  showPlain(*Label1, maker);
+  showPlain(*makerLabel, maker);
   Commentaar->setPlainText(commentaar);
   keysPressedHere_.clear();
   placeOverOwner();

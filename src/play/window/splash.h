@@ -26,7 +26,7 @@ class Splash : public QWidget {
   void setZoom(int percent);
 
   QLabel* Naam;
-  QLabel* Label1;
+  QLabel* makerLabel;
   QPlainTextEdit* Commentaar;
 
   // Hides the screen and hands over to the game.

@@ -105,10 +105,10 @@ TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
     EXPECT_EQ(panel.snelcap->text(), snelcap);
     EXPECT_EQ(window.engine().opties().Lijnvertraging, panel.snelcap->text().toInt());
     EXPECT_EQ(window.menus().mnurechts->isChecked(), on.rechterkant);
-    EXPECT_EQ(panel.Check1->isChecked(), on.volglijnen);
+    EXPECT_EQ(panel.followLinesBox->isChecked(), on.volglijnen);
     EXPECT_EQ(panel.snelcap->isEnabled(), on.volglijnen);
     EXPECT_EQ(window.menus().mnupp->isChecked(), !on.MetBitBlt);
-    EXPECT_EQ(panel.Check2->isChecked(), on.overgang);
+    EXPECT_EQ(panel.transitionBox->isChecked(), on.overgang);
   }
 }
 
@@ -135,16 +135,16 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   PlayMenus& m = window.menus();
   const auto& opties = window.engine().opties();
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-  EXPECT_FALSE(panel.Check1->isChecked());
-  QTest::mouseClick(panel.Check1, Qt::LeftButton);
+  EXPECT_FALSE(panel.followLinesBox->isChecked());
+  QTest::mouseClick(panel.followLinesBox, Qt::LeftButton);
   EXPECT_TRUE(m.mnuvolg->isChecked());
   EXPECT_TRUE(panel.snelcap->isEnabled());
   EXPECT_TRUE(opties.volglijnen);
   EXPECT_NE(window.engine().phase(), Phase::Paused);  // ticking the box gives the game its input back
 
   QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-  EXPECT_FALSE(panel.Check2->isChecked());
-  QTest::mouseClick(panel.Check2, Qt::LeftButton);
+  EXPECT_FALSE(panel.transitionBox->isChecked());
+  QTest::mouseClick(panel.transitionBox, Qt::LeftButton);
   EXPECT_TRUE(m.mnuovergang->isChecked());
   EXPECT_TRUE(opties.overgang);
   EXPECT_TRUE(window.board().hasFocus());
@@ -219,7 +219,7 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   window.engine().start(rig.chosen);  // only a game pauses
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
   EXPECT_NE(window.engine().phase(), Phase::Paused);
-  for (QWidget* control : std::initializer_list<QWidget*>{panel.loopcap, panel.Combo1}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{panel.loopcap, panel.musicList}) {
     window.engine().pauze(false);
     control->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(window.engine().phase(), Phase::Paused);

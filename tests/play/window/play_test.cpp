@@ -92,7 +92,7 @@ TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithItsResult) {
   rig.chooseFile(rig::levelFromRows({"SE"}, "", "", "Pas op voor de kisten"));
   bool hintInPlay = true;
   script.then([&] { return !(hintInPlay = rig.window().board().showsStartHint()); })
-      .act([&] { QTest::mouseClick(rig.window().panel().Label9, Qt::LeftButton); });
+      .act([&] { QTest::mouseClick(rig.window().panel().commentLink, Qt::LeftButton); });
   script.answer(QMessageBox::Ok).keyTap(&rig.window().board(), Qt::Key_Right);
   script.answer(QMessageBox::Ok);
   EXPECT_TRUE(rig.shown().board().showsStartHint());
@@ -222,18 +222,18 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   rig.folder.write("muziek/A.mid", {1});
   Afspelen& window = rig.shown();
   RightPanel& panel = window.panel();
-  ASSERT_EQ(panel.Combo1->count(), 2);
-  EXPECT_EQ(panel.Combo1->itemText(0), "A.mid");
-  EXPECT_EQ(panel.Combo1->currentText(), "Muziekjes");
-  panel.Command1->click();  // nothing chosen: the empty path
-  panel.Combo1->setCurrentIndex(1);
-  panel.Command1->click();
-  panel.Command2->click();
-  panel.Combo1->setCurrentIndex(0);
-  panel.Command1->click();  // resumes, whatever is chosen now
+  ASSERT_EQ(panel.musicList->count(), 2);
+  EXPECT_EQ(panel.musicList->itemText(0), "A.mid");
+  EXPECT_EQ(panel.musicList->currentText(), "Muziekjes");
+  panel.playMusicButton->click();  // nothing chosen: the empty path
+  panel.musicList->setCurrentIndex(1);
+  panel.playMusicButton->click();
+  panel.pauseMusicButton->click();
+  panel.musicList->setCurrentIndex(0);
+  panel.playMusicButton->click();  // resumes, whatever is chosen now
   rig.chooseFile(rig::levelFromRows({"S"}));
   window.engine().start(rig.chosen);  // only a game pauses
-  panel.Command5->click();
+  panel.stopMusicButton->click();
   EXPECT_EQ(rig.sound.music,
             (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"), "pauzeer",
                                       "hervat", "stop"}));
@@ -242,9 +242,9 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   rig.folder.write("muziek/beek.mid", {1});
   window.hide();
   rig.shown();
-  EXPECT_EQ(panel.Combo1->count(), 2);
+  EXPECT_EQ(panel.musicList->count(), 2);
   window.toEditor(false);
-  EXPECT_EQ(rig.shown().panel().Combo1->count(), 3);
+  EXPECT_EQ(rig.shown().panel().musicList->count(), 3);
 }
 
 TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangleAndTheKeyCountShowsTwice) {
@@ -336,7 +336,7 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
     (way == 0 ? rig.shown() : rig.window()).engine().start(rig.chosen);
     Splash* splash = rig::visibleSplash();
     ASSERT_NE(splash, nullptr);
-    EXPECT_EQ(splash->Label1->text(), "Gemaakt door Zoë");
+    EXPECT_EQ(splash->makerLabel->text(), "Gemaakt door Zoë");
     EXPECT_EQ(rig.window().panel().zetten->text(), "0");
     EXPECT_FALSE(rig.window().isEnabled());
     bool running = false;
