@@ -337,7 +337,8 @@ void Afspelen::mnuoplossingClick() {
 void Afspelen::watch(int levelNumber, std::string_view moves) {
   watching_ = keysOf(moves);
   regainInput();
-  engine_.start(LevelRef::standard(levelNumber));
+  // A level that cannot be read must not leave its moves for the next introduction.
+  if (!engine_.start(LevelRef::standard(levelNumber))) watching_.reset();
 }
 
 void Afspelen::onCommentClicked() {
