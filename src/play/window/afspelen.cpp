@@ -291,9 +291,12 @@ void Afspelen::mnutipClick() {
   }
 }
 
-// One step back to the last position from which the level can still be completed.
+// One step back to the last position from which the level can still be completed; the guided
+// search tells a lost position by its stuck blocks at once.
 void Afspelen::offerWayBack() {
-  const auto winnable = [](const GameState& game) { return solveFrom(game, kTipStates).solvable; };
+  const auto winnable = [](const GameState& game) {
+    return solveGuided(game, kTipStates).solvable;
+  };
   if (engine_.history().canUndo() &&
       askYesNo(this, texts::kTipTitle,
                std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon,
@@ -322,9 +325,9 @@ void Afspelen::mnuoplossingClick() {
   if (played) {
     moves = known.substr(*played);
   } else {
-    const Solution solution = solveFrom(now, kTipStates);
+    const Solution solution = solveGuided(now, kTipStates);
     if (!solution.solvable) {
-      if (solution.states < kTipStates) offerWayBack();
+      if (!solution.limitReached) offerWayBack();
       else showMessage(this, texts::kTipTitle, texts::kGeenSnelleTip, BoxIcon::Exclamation);
       return;
     }

@@ -369,3 +369,27 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   EXPECT_EQ(rig.col(), 1);
   EXPECT_EQ(window.engine().history().moves(), 0);
 }
+
+// A tip in a lost game offers the way back: one step to the last position from which the
+// level can still be completed, which Ctrl+Z takes back in turn.
+TEST_F(PlayWindow, ALostGameGoesBackWhereItCouldStillBeWonInOneUndoableStep) {
+  rig.chooseFile(rig::levelFromRows({"SkK.E", ".K.##", "#####"}));
+  Afspelen& window = rig.window();
+  const auto at = [&](int col, int row) {
+    return [&, col, row] { return rig.col() == col && window.engine().gameState().row == row; };
+  };
+  // The key taken, then spent on the wrong key block.
+  for (const auto& [key, col, row] : {std::tuple{Qt::Key_Right, 2, 1}, {Qt::Key_Left, 1, 1},
+                                      {Qt::Key_Down, 1, 2}, {Qt::Key_Right, 2, 2}}) {
+    script.keyTap(&window.board(), key);
+    waitFor(at(col, row));
+  }
+  script.shortcut(&window, Qt::Key_T).answer(QMessageBox::Yes);
+  waitFor(at(1, 2)).act([&] { EXPECT_EQ(window.engine().gameState().sleutels, 1); });
+  script.shortcut(&window, Qt::Key_Z);
+  waitFor(at(2, 2));
+  play();
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes.at(0).text,
+            "Vanaf hier kun je dit level niet meer halen.\nWil je terug naar waar het nog kon?");
+}
