@@ -84,8 +84,9 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
     connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
   connectLevelMenu();
-  // A test play hides the menus; taking moves back and asking a tip still work there.
-  addActions({menus_.mnuzetterug, menus_.mnuzetopnieuw, menus_.mnutip});
+  // A test play hides the menus; taking moves back, asking a tip and seeing the solution still
+  // work there.
+  addActions({menus_.mnuzetterug, menus_.mnuzetopnieuw, menus_.mnutip, menus_.mnuoplossing});
   menus_.Mnuoptie->addSeparator();
   zoomChoice_ = new ZoomChoice(*this, menus_.Mnuoptie,
                                [this](int percent) { services_.navigator.chooseZoom(percent); });

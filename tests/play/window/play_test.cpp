@@ -358,7 +358,7 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   rig.chooseFile(rig::levelFromRows({"S..E"}));
   Afspelen& window = rig.window();
   bool reachedEnd = false;
-  script.act([&] { window.menus().mnuoplossing->trigger(); }).answer(QMessageBox::Yes);
+  script.shortcut(&window, Qt::Key_K).answer(QMessageBox::Yes);
   waitFor([&] {
     reachedEnd = reachedEnd || rig.col() == 4;
     return reachedEnd && window.engine().phase() == Phase::Playing;
@@ -368,6 +368,28 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   EXPECT_EQ(script.boxes.at(0).text, "Zeker weten?");
   EXPECT_EQ(rig.col(), 1);
   EXPECT_EQ(window.engine().history().moves(), 0);
+}
+
+// The test play has no menus, but the solution's shortcut still shows it; reaching the end
+// square in it does not end the test play.
+TEST_F(PlayWindow, ATestPlayShowsTheSolutionToo) {
+  rig.writeOptions({true, 20, false, 0, true, false});
+  writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"S..E"}));
+  Afspelen& window = rig.window();
+  std::vector<bool> back;
+  window.armTestPlay(LevelRef::testPlay(rig.shared.paths.testLevel()),
+                     [&](bool completed) { back.push_back(completed); });
+  bool reachedEnd = false;
+  script.shortcut(&window, Qt::Key_K).answer(QMessageBox::Yes);
+  waitFor([&] {
+    reachedEnd = reachedEnd || rig.col() == 4;
+    return reachedEnd && window.engine().phase() == Phase::Playing;
+  });
+  window.show();
+  rig::runUntilDone(script, window);
+  EXPECT_EQ(rig.col(), 1);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(back.empty());
 }
 
 // A tip in a lost game offers the way back: one step to the last position from which the
