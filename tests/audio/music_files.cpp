@@ -6,7 +6,6 @@
 #include "musicgen/midi_writer.h"
 #include "musicgen/spc_writer.h"
 #include "musicgen/xm_writer.h"
-#include "synth/oscillators.h"
 #include "synth/wav_file.h"
 
 namespace dwaalbos::audiotest {
@@ -19,13 +18,6 @@ music::Song heldNote(double seconds) {
 }
 
 }  // namespace
-
-void writeTone(const std::string& path, double frequency, double seconds, double amplitude) {
-  synth::Signal signal = synth::sine(seconds, [=](double) { return frequency; });
-  synth::scale(signal, amplitude);
-  synth::fadeEdges(signal, 0.005, 0.005);
-  synth::writeWav(path, signal);
-}
 
 void writeLevel(const std::string& path, double seconds, double level) {
   synth::writeWav(path, synth::Signal(static_cast<std::size_t>(synth::sampleCount(seconds)), level));

@@ -17,7 +17,7 @@ class NoDeviceTest : public AudioTest {
 
 // Without a sound device the game runs on in silence; only the SPC player says so.
 TEST_F(NoDeviceTest, EverythingReturnsAtOnceInSilence) {
-  writeTone(soundFile(1), 440, 0.25, 0.5);
+  writeLevel(soundFile(1), 0.25, 0.5);
   writeXm(musicFile("bos.xm"));
   writeMidi(musicFile("bos.mid"), 1);
   writeSpc(musicFile("bos.spc"));

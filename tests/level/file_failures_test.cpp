@@ -138,15 +138,6 @@ INSTANTIATE_TEST_SUITE_P(Files, EveryWriter, ::testing::ValuesIn(kWriters),
 
 }  // namespace
 
-TEST(PlayersFiles, TheCopyOfAReadOnlyShippedFileIsThePlayersToWrite) {
-  TempFolder root;
-  root.write("data/Opties.dat", Bytes(12, 0));
-  fs::permissions(root.path("data/Opties.dat"), fs::perms::owner_read | fs::perms::others_read);
-  const GamePaths paths(root.path("data"), root.path("own"));
-  EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));
-  EXPECT_NE(fs::status(paths.options()).permissions() & fs::perms::owner_write, fs::perms::none);
-}
-
 TEST(PlayersFiles, AFailedCopyLeavesNothingAndTheShippedFileServes) {
   TempFolder root;
   root.write("data/Opties.dat", Bytes(12, 0xFF));

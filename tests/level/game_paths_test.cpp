@@ -71,10 +71,15 @@ class PlayersFolder : public ::testing::Test {
   GamePaths paths{root.path("data"), root.path("own")};
 };
 
+// The copy of a read-only shipped file is the player's to write.
 TEST_F(PlayersFolder, IsMadeOnFirstUseAndStartsFromTheShippedFiles) {
   root.write("data/Opties.dat", {1, 2, 3});
+  std::filesystem::permissions(root.path("data/Opties.dat"), std::filesystem::perms::owner_read);
   EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));
   EXPECT_EQ(root.read("own/Opties.dat"), (Bytes{1, 2, 3}));
+  EXPECT_NE(std::filesystem::status(paths.options()).permissions() &
+                std::filesystem::perms::owner_write,
+            std::filesystem::perms::none);
   EXPECT_EQ(paths.progress(), root.path("own/geluid/Niets.wav"));
   EXPECT_TRUE(std::filesystem::is_directory(root.path("own/geluid")));
   EXPECT_EQ(paths.levels(), root.path("own/levels"));

@@ -152,19 +152,8 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
 
 // Kept progress elsewhere (as a replay must) leaves the game folder's files alone.
 TEST(LevelEnd, AGameGivenItsOwnProgressPortWritesNoFiles) {
-  class Recorder : public ProgressPort {
-   public:
-    std::optional<std::string> recordBest(int level, int moves) override {
-      calls.push_back("best " + std::to_string(level) + " " + std::to_string(moves));
-      return std::nullopt;
-    }
-    Vordering stored() override { return {1, 1}; }
-    std::optional<std::string> open(bool second, std::int16_t next) override {
-      calls.push_back("open " + std::to_string(second) + " " + std::to_string(next));
-      return "kapot";
-    }
-    std::vector<std::string> calls;
-  } recorder;
+  RecordingProgress recorder;
+  recorder.openFails = "kapot";
   StandardGame game(5, 1);
   game.host.engine().keepProgressIn(recorder);
   game.complete(1);

@@ -2,12 +2,14 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "level/level_file.h"
 #include "level/level_text.h"
+#include "play/engine/progress_port.h"
 #include "play/headless/headless_host.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
@@ -29,6 +31,22 @@ class HookedHost : public dwaalbos::HeadlessHost {
   Hook hook_;
   std::set<dwaalbos::GameKey> held_;
   int passes_ = 0;
+};
+
+// Keeps what a game asks to record, and writes nothing.
+class RecordingProgress : public dwaalbos::ProgressPort {
+ public:
+  std::optional<std::string> recordBest(int level, int moves) override {
+    calls.push_back("best " + std::to_string(level) + " " + std::to_string(moves));
+    return std::nullopt;
+  }
+  dwaalbos::Vordering stored() override { return {1, 1}; }
+  std::optional<std::string> open(bool second, std::int16_t next) override {
+    calls.push_back("open " + std::to_string(second) + " " + std::to_string(next));
+    return openFails;
+  }
+  std::vector<std::string> calls;
+  std::optional<std::string> openFails;  // the reason open() gives, if any
 };
 
 // A level file made from a few board rows (padded with empty cells to 12 x 12), played

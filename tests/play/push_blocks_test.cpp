@@ -54,10 +54,13 @@ TEST(PushBlocks, AWayMeetingBlocksBehindAnArrowPushesThemToo) {
 
 TEST(PushBlocks, ABlockBroughtBackOntoThePlayerKillsHim) {
   PlayBoard game({"SXv", ".^<"});
-  game.play("R");
+  game.play("RZ");
   EXPECT_EQ(game.sounds(), (Sounds{1, 4, 5, 5, 3}));
   EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Zelfmoord"}));
   EXPECT_TRUE(game.host.boardCleared());
+  // Answered No, the attempt is over: nothing is left to take back, only a restart helps.
+  EXPECT_FALSE(game.host.engine().history().canUndo());
+  EXPECT_EQ(game.at(1, 1), cell::kEmpty);
 
   PlayBoard yes({"SXv", ".^<"}, true);
   yes.play("RD");
