@@ -47,11 +47,7 @@ TEST_F(SequencerTest, PathWithSpacesPlaysThroughTheCommandStrings) {
   std::this_thread::sleep_for(300ms);
   EXPECT_GT(listen(150ms), kSounding);
   EXPECT_EQ(send("pause " + piece), mci::kOk);
-  EXPECT_EQ(send("pause " + piece), mci::kOk);
-  std::this_thread::sleep_for(100ms);
-  EXPECT_LT(listen(150ms), kSilent);
-  EXPECT_EQ(send("play " + piece), mci::kOk);
-  EXPECT_EQ(send("close " + piece), mci::kOk);
+  EXPECT_EQ(send("pause " + piece), mci::kOk);  // a second pause is no resume
   std::this_thread::sleep_for(100ms);
   EXPECT_LT(listen(150ms), kSilent);
 }

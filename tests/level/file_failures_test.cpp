@@ -199,16 +199,6 @@ TEST(FileReads, AHugeFileIsReadOnlyAsFarAsAValidOneCanReach) {
   EXPECT_EQ(readLevelFile(folder.path("groot.dwb")), level);
 }
 
-TEST(FileReads, AGigabyteOfBestResultsIsRefusedAndRewrittenWhole) {
-  TempFolder folder;
-  const std::string path = folder.path("Scores.dat");
-  folder.write("Scores.dat", Bytes{'D', 'W', 'S', 'C'});
-  fs::resize_file(path, std::uintmax_t{1} << 30);
-  EXPECT_EQ(readBestResults(path).of(1), 0);
-  ASSERT_TRUE(recordBestResult(path, 1, 9));
-  EXPECT_EQ(fs::file_size(path), 90u);
-}
-
 // A pipe with no writer would block a reader for good; a folder or a device holds no file.
 TEST(FileReads, OnlyRegularFilesAreRead) {
   TempFolder folder;

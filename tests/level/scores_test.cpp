@@ -1,8 +1,10 @@
-// The best results file: round trip, only better results kept, damaged files never trusted.
+// The best results file: round trip, only better results kept, damaged or huge files never
+// trusted.
 #include "level/scores.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "support/temp_folder.h"
@@ -36,4 +38,8 @@ TEST(Scores, ADamagedFileReadsAsNoResultsAndIsRewrittenWhole) {
     EXPECT_EQ(readBestResults(path).of(2), 7);
     EXPECT_EQ(readBestResults(path).of(1), 0);
   }
+  std::filesystem::resize_file(path, std::uintmax_t{1} << 30);  // sparse: costs no disk
+  EXPECT_EQ(readBestResults(path).of(2), 0);
+  ASSERT_TRUE(recordBestResult(path, 1, 9));
+  EXPECT_EQ(std::filesystem::file_size(path), 90u);
 }
