@@ -12,14 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string makeFolder() {
-  std::string pattern = (fs::temp_directory_path() / "dwaalbos-audio-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary folder";
-  fs::create_directories(pattern + "/geluid");
-  fs::create_directories(pattern + "/muziek");
-  return pattern;
-}
-
 std::uintmax_t fileSize(const std::string& path) {
   std::error_code error;
   const auto size = fs::file_size(path, error);
@@ -28,15 +20,11 @@ std::uintmax_t fileSize(const std::string& path) {
 
 }  // namespace
 
-AudioTest::AudioTest() : folder(makeFolder()), outputFile(folder + "/output.raw") {
+AudioTest::AudioTest() : outputFile(folder + "/output.raw") {
+  fs::create_directories(folder + "/geluid");
+  fs::create_directories(folder + "/muziek");
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", outputFile.c_str(), 1);
-}
-
-AudioTest::~AudioTest() {
-  sound_.reset();
-  std::error_code error;
-  fs::remove_all(folder, error);
 }
 
 void AudioTest::spcSettings(SdlSound& sound, long channels, long bits, long frequency,

@@ -11,6 +11,7 @@
 
 #include "audio/sdl_sound.h"
 #include "music_files.h"
+#include "support/temp_folder.h"
 
 namespace dwaalbos::audiotest {
 
@@ -19,11 +20,11 @@ constexpr double kSilent = 0.002;
 constexpr double kSounding = 0.02;
 
 // A game folder of its own (with geluid/ and muziek/) for every test, and the sound output
-// sent to a file in it, read back to measure what was heard.
+// sent to a file in it, read back to measure what was heard. The sound closes before the
+// folder goes.
 class AudioTest : public ::testing::Test {
  protected:
   AudioTest();
-  ~AudioTest() override;
 
   // The game's sound on this folder, started.
   SdlSound& started();
@@ -52,7 +53,8 @@ class AudioTest : public ::testing::Test {
     };
   }
 
-  std::string folder;
+  TempFolder temp;
+  std::string folder = temp.root().string();
   std::vector<std::pair<std::string, std::string>> messages;
 
  private:

@@ -9,7 +9,7 @@
 
 using namespace dwaalbos;
 
-TEST(VolumeFile, KeepsBothLevelsFromMuteToFull) {
+TEST(VolumeFile, KeepsBothLevelsFromMuteToFullAndADamagedFileNone) {
   TempFolder folder;
   const std::string path = folder.path("Volume.dat");
   EXPECT_EQ(readVolume(path), std::nullopt);
@@ -22,11 +22,7 @@ TEST(VolumeFile, KeepsBothLevelsFromMuteToFull) {
   EXPECT_FALSE(writeVolume(path, {50, -1}));
   EXPECT_EQ(readVolume(path), (Geluidssterkte{37, 64}));
   EXPECT_FALSE(writeVolume(folder.path("geen/map/Volume.dat"), {}));
-}
-
-TEST(VolumeFile, ADamagedFileKnowsNothing) {
-  TempFolder folder;
-  const std::string path = folder.path("Volume.dat");
+  // A damaged file knows nothing.
   for (const std::string& damage :
        {std::string(), std::string("DWVL\x32\x00\x32", 7), std::string("DWVL\x65\x00\x32\x00", 8),
         std::string("DWVL\x32\x00\x00\x01", 8), std::string("DWVX\x32\x00\x32\x00", 8),

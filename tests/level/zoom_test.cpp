@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FitCase{{652, 512}, {3840, 2100}, 150, 150},   // a remembered step
                     FitCase{{440, 300}, {640, 486}, 300, 100}));   // the menu
 
-TEST(ZoomFile, KeepsTheChosenStep) {
+TEST(ZoomFile, KeepsTheChosenStepAndADamagedOneNone) {
   TempFolder folder;
   const std::string path = folder.path("Zoom.dat");
   EXPECT_EQ(readZoom(path), std::nullopt);
@@ -44,11 +44,7 @@ TEST(ZoomFile, KeepsTheChosenStep) {
   }
   EXPECT_FALSE(writeZoom(path, 120));
   EXPECT_EQ(readZoom(path), 300);
-}
-
-TEST(ZoomFile, ADamagedFileChoosesNothing) {
-  TempFolder folder;
-  const std::string path = folder.path("Zoom.dat");
+  // A damaged file chooses nothing.
   for (const std::string& damage :
        {std::string(), std::string("DWZM\x96"), std::string("DWZM\x78\x00", 6),
         std::string("DWZX\x96\x00", 6), std::string("DWZM\x96\x00\x00", 7),

@@ -26,25 +26,21 @@ TEST(GameFlow, OnlyANamedLevelShowsItsIntroductionFirst) {
   EXPECT_EQ(game.host.makerCaption(), "Anoniem");
 }
 
-TEST(GameFlow, TheLeftmostThenTopmostStartSquareIsUsed) {
-  PlayBoard game({"...S", ".S", ".S"});
-  game.play("");
-  EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(2, 2));
-}
-
 TEST(GameFlow, AnUnreadableLevelIsNotStarted) {
   PlayBoard game({"S"});
   EXPECT_FALSE(game.host.play(LevelRef::file(game.folder.path("weg.dwb")), "R"));
   EXPECT_FALSE(game.host.play(LevelRef::standard(44), "R"));
 }
 
-TEST(GameFlow, TheKeyCountAndTheFacingStartAfreshEveryGame) {
-  PlayBoard game({"Sk"});
+// The leftmost, then topmost start square is used; the key count and the facing start afresh.
+TEST(GameFlow, EveryGameStartsOnTheLeftmostThenTopmostStartSquareAfresh) {
+  PlayBoard game({"...S", ".Sk", ".S"});
   game.play("RD");
+  EXPECT_EQ(game.host.keyCount(), 1);
   EXPECT_EQ(game.richting(), Direction::Down);
   game.play("");
+  EXPECT_EQ(std::tuple(game.col(), game.row(), game.richting()), std::tuple(2, 2, Direction::Right));
   EXPECT_EQ(game.host.keyCount(), 0);
-  EXPECT_EQ(game.richting(), Direction::Right);
 }
 
 // Restarts from inside every pass, as the restart command would: every pass runs at the same
