@@ -51,8 +51,8 @@ TEST_F(DispatchTest, SecondPauseOfASongResumesItWhileThePauseStateStays) {
 }
 
 TEST_F(DispatchTest, MissingAndDamagedMusicIsSilentAndUnreported) {
-  writeBytes(musicFile("kapot.mod"), {'M', '.', 'K', '.'});
-  writeBytes(musicFile("kapot.mid"), {'M', 'T', 'h', 'd', 0, 0});
+  temp.write("muziek/kapot.mod", {'M', '.', 'K', '.'});
+  temp.write("muziek/kapot.mid", {'M', 'T', 'h', 'd', 0, 0});
   SdlSound& sound = started();
   for (const char* name : {"weg.mod", "weg.mid", "kapot.mod", "kapot.mid"}) {
     sound.speelmuziek(musicFile(name));

@@ -35,8 +35,4 @@ void writeSpc(const std::string& path, double seconds) {
   synth::writeFile(path, music::spcFile(heldNote(seconds)));
 }
 
-void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  synth::writeFile(path, bytes);
-}
-
 }  // namespace dwaalbos::audiotest

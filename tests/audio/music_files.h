@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace dwaalbos::audiotest {
 
@@ -15,7 +13,5 @@ void writeLevel(const std::string& path, double seconds, double level);
 void writeXm(const std::string& path, double seconds = 4);  // a module that loops
 void writeMidi(const std::string& path, double seconds);    // plays once
 void writeSpc(const std::string& path, double seconds = 4);  // loops
-
-void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace dwaalbos::audiotest

@@ -57,7 +57,7 @@ TEST_F(SoundEffectsTest, VariantsOfASlotNeverPlayTwiceInARow) {
 TEST_F(SoundEffectsTest, EmptySlotsDamagedFilesAndBadNumbersAreSilent) {
   writeLevel(soundFile(1), 0.25, 0.5);
   writeLevel(soundFile(6), 0.25, 0.5);  // not a slot that is loaded
-  writeBytes(soundFile(3), {'R', 'I', 'F', 'F', 1, 2, 3});
+  temp.write("geluid/3.wav", {'R', 'I', 'F', 'F', 1, 2, 3});
   SdlSound& sound = started();
   for (int slot : {-1, 0, 2, 3, 6, 13, 14, 1000}) sound.speelgeluid(slot);
   EXPECT_LT(listen(200ms), kSilent);

@@ -61,7 +61,7 @@ TEST_F(SpcTest, EveryOutputFormatSoundsAndTheMultiplierScalesTheLevel) {
 }
 
 TEST_F(SpcTest, DamagedFileStartsThePlayerButStaysSilent) {
-  writeBytes(musicFile("kapot.spc"), {'S', 'N', 'E', 'S', 1, 2, 3});
+  temp.write("muziek/kapot.spc", {'S', 'N', 'E', 'S', 1, 2, 3});
   SdlSound& sound = started();
   spcSettings(sound);
   sound.speelmuziek(musicFile("kapot.spc"));

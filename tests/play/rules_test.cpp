@@ -15,13 +15,6 @@ GameState startOf(std::initializer_list<const char*> rows) {
   return levelStart(levelFromRows(rows));
 }
 
-std::vector<Sample> soundsOf(const Step& step) {
-  std::vector<Sample> out;
-  for (const Shown& item : step.shown)
-    if (const auto* sound = std::get_if<shown::Sound>(&item)) out.push_back(sound->sample);
-  return out;
-}
-
 }  // namespace
 
 TEST(Rules, AStepLeavesItsArgumentAloneAndAQuietStepEndsTheSame) {
@@ -66,7 +59,10 @@ TEST(Rules, ACrushIsReturnedWithTheBlocksSetDownAfterIt) {
   EXPECT_TRUE(step.died);
   EXPECT_TRUE(step.crush->refused);
   EXPECT_TRUE(step.crush->setAfter.empty());
-  EXPECT_EQ(soundsOf(step).back(), Sample::Crushed);
+  std::vector<Sample> sounds;
+  for (const Shown& item : step.shown)
+    if (const auto* sound = std::get_if<shown::Sound>(&item)) sounds.push_back(sound->sample);
+  EXPECT_EQ(sounds.back(), Sample::Crushed);
   EXPECT_EQ(step.next.veld.at(2, 1), cell::kPushBlock);
 }
 
