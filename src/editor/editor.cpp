@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -27,6 +26,7 @@
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
 #include "platform/zoom_choice.h"
+#include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
 
 namespace dwaalbos {
@@ -94,7 +94,9 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
   buildMenu();
   buildHistory();
   buildVerdict();
-  setFixedSize(sizeHint());
+  stage_ = new ZoomedStage(takeCentralWidget(), {kClientWidth, kClientHeight}, this);
+  setCentralWidget(stage_);
+  stage_->sizeWindowFor(*this, zoom_);
 
   loop_.setInterval(kCursorPassMilliseconds);
   connect(&loop_, &QTimer::timeout, this, &Editor::cursorPass);
@@ -127,12 +129,9 @@ void Editor::buildMenu() {
 
 void Editor::setZoom(int percent) {
   zoom_ = percent;
-  centralWidget()->setFixedSize(zoomed({kClientWidth, kClientHeight}, percent));
-  zoomWidgets(*centralWidget(), percent);
   zoomWidgets(*menuBar(), percent);
   zoomChoice_->show(percent);
-  layout()->invalidate();
-  setFixedSize(sizeHint());
+  stage_->sizeWindowFor(*this, percent);
 }
 
 // Each key name stands under the picture of the object it places.

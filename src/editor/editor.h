@@ -35,6 +35,7 @@ class Navigator;
 class Pictures;
 class Printers;
 class ZoomChoice;
+class ZoomedStage;
 struct SharedState;
 
 // The level editor "Dwaalbos 6.0 level editor": the board with its cursor on the left, the
@@ -63,7 +64,7 @@ class Editor : public QMainWindow {
   // Loads a level file into the editor. A file that is missing or holds no whole level is
   // reported and leaves the editor as it was (false); opening never writes.
   bool openen(const std::string& best);
-  // Lays the window out at a zoom step (percent).
+  // Sizes the window for a zoom step (percent); the player may resize it from there.
   void setZoom(int percent);
   const Board& veld() const { return Veld_; }
   const Doolhof& level() const { return Level_; }
@@ -166,6 +167,7 @@ class Editor : public QMainWindow {
   std::array<CursorRepeat, 4> repeats_;  // left, right, up, down
   bool Stoppen = true;
   ZoomChoice* zoomChoice_ = nullptr;
+  ZoomedStage* stage_ = nullptr;
   int zoom_ = 100;
   EditHistory<EditedLevel> history_;
   int stroke_ = kFirstStroke;  // each mouse stroke is a group of its own

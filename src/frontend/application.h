@@ -8,6 +8,8 @@
 #include "level/shared_state.h"
 #include "platform/pictures.h"
 
+class QWidget;
+
 namespace dwaalbos {
 
 class Afspelen;
@@ -64,6 +66,8 @@ class Application : public Navigator {
  private:
   void reportUnreadable(const std::string& path);
   void reportShortLevelSets();
+  void watchScreen(QWidget& window);
+  void applyZoom(int percent);
 
   SharedState state_;
   Services services_;

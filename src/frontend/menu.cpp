@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <chrono>
 
@@ -13,6 +14,7 @@
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
+#include "level/zoom.h"
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
@@ -47,7 +49,7 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
       buttons_(pictures),
       descriptionLabel(new QLabel(this)) {
   setWindowTitle(texts::kMenuTitel);
-  setFixedSize(kWidth, kHeight);
+  resize(kWidth, kHeight);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.fill(Qt::black);
@@ -71,13 +73,24 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
 }
 
 void Menu::setZoom(int percent) {
-  zoom_ = percent;
-  setFixedSize(zoomed({kWidth, kHeight}, percent));
-  zoomWidgets(*this, percent);
+  setMinimumSize(zoomed({kWidth, kHeight}, kZoomSteps.front()));
+  resize(zoomed({kWidth, kHeight}, percent));
   zoomChoice_->show(percent);
 }
 
-QPoint Menu::unzoomed(QPointF point) const { return (point * 100.0 / zoom_).toPoint(); }
+// The menu keeps its layout at any size the window manager gives it, centred on black.
+void Menu::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  scale_ = fittingScale({kWidth, kHeight}, {width(), height()});
+  shown_.setSize(zoomed({kWidth, kHeight}, scale_));
+  shown_.moveCenter(rect().center());
+  zoomWidgets(*this, scale_);
+  descriptionLabel->move(descriptionLabel->pos() + shown_.topLeft());
+}
+
+QPoint Menu::unzoomed(QPointF point) const {
+  return ((point - shown_.topLeft()) * 100.0 / scale_).toPoint();
+}
 
 const std::string& Menu::uitleg() const { return kUitleg[static_cast<std::size_t>(Keuze - 1)]; }
 
@@ -214,9 +227,11 @@ void Menu::openHelp() {
 // Zoomed, the title and the buttons are drawn again over the enlarged canvas, sharp.
 void Menu::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  drawArt(painter, rect(), canvas_);
-  const qreal zoom = static_cast<qreal>(width()) / kWidth;
+  for (const QRect& margin : QRegion(rect()).subtracted(shown_)) painter.fillRect(margin, Qt::black);
+  drawArt(painter, shown_, canvas_);
+  const qreal zoom = scale_ / 100.0;
   if (zoom * devicePixelRatioF() <= 1) return;
+  painter.translate(shown_.topLeft());
   painter.scale(zoom, zoom);
   const QSize pixels = (QSizeF(title_.size()) * zoom * devicePixelRatioF()).toSize();
   if (titleShown_.size() != pixels) titleShown_ = artFor(title_, titleLarge_, pixels);

@@ -26,6 +26,7 @@
 #include "platform/pictures.h"
 #include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
+#include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
 #include "play/engine/move_letters.h"
 #include "play/solver/solver.h"
@@ -96,6 +97,8 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
 
   setWindowTitle(texts::kSpelTitel);
+  stage_ = new ZoomedStage(takeCentralWidget(), {geometry::kWidePlay, geometry::kPanelHeight}, this);
+  setCentralWidget(stage_);
   applySize();
 }
 
@@ -197,21 +200,21 @@ void Afspelen::startTestPlay() {
   engine_.naareditor();
 }
 
-// The window's size shows the panel or hides it; a test play shows the board alone.
+// The window's layout shows the panel or hides it; a test play shows the board alone. A
+// window the player made larger or smaller keeps its size until the layout or the step changes.
 void Afspelen::applySize() {
   const bool wide = !testLayout_ && menus_.mnurechts->isChecked();
   panel_->setVisible(wide);
-  const int width = wide ? geometry::kWidePlay : geometry::kNarrowPlay;
-  const int clientHeight = testLayout_ ? geometry::kTestHeight : geometry::kPanelHeight;
-  const int menuHeight = testLayout_ ? 0 : menuBar()->sizeHint().height();
-  const QSize client = zoomed({width, clientHeight}, zoom_);
-  centralWidget()->setFixedSize(client);
-  setFixedSize(client.width(), client.height() + menuHeight);
+  const QSize base(wide ? geometry::kWidePlay : geometry::kNarrowPlay,
+                   testLayout_ ? geometry::kTestHeight : geometry::kPanelHeight);
+  if (base == stage_->base() && zoom_ == sizedForZoom_) return;
+  stage_->setBase(base);
+  stage_->sizeWindowFor(*this, zoom_);
+  sizedForZoom_ = zoom_;
 }
 
 void Afspelen::setZoom(int percent) {
   zoom_ = percent;
-  zoomWidgets(*centralWidget(), percent);
   zoomWidgets(*menuBar(), percent);
   zoomChoice_->show(percent);
   if (splash_) splash_->setZoom(percent);

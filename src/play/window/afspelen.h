@@ -31,6 +31,7 @@ class RightPanel;
 class Sound;
 class Splash;
 class ZoomChoice;
+class ZoomedStage;
 struct SharedState;
 
 // What the play window uses of the program around it.
@@ -65,7 +66,7 @@ class Afspelen : public QMainWindow, public Host {
   // Starts a standard level whose `moves` then play for the player to watch, once its
   // introduction is dismissed.
   void watch(int levelNumber, std::string_view moves);
-  // Lays the window out at a zoom step (percent); the game itself stays in board pixels.
+  // Sizes the window for a zoom step (percent); the game itself stays in board pixels.
   void setZoom(int percent);
   int zoom() const { return zoom_; }
 
@@ -164,7 +165,9 @@ class Afspelen : public QMainWindow, public Host {
   std::optional<std::vector<GameKey>> watching_;  // a solution to replay once play begins
   bool optionsFailureTold_ = false;
   ZoomChoice* zoomChoice_;
+  ZoomedStage* stage_;
   int zoom_ = 100;
+  int sizedForZoom_ = 0;  // the step the window was last given the size of
 };
 
 }  // namespace dwaalbos
