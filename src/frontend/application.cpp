@@ -187,14 +187,14 @@ void Application::openInEditor(const char* path) { editor().metcommand(path); }
 
 void Application::enableEditor(bool enabled) { editor().setEnabled(enabled); }
 
-// Steps whose windows, in their frames, do not fit the screen a window is on are not offered,
-// and the windows leave such a step for the largest that fits. That is not the player's choice:
-// it is not kept.
+// Steps whose windows, in their frames, do not fit the screen a window is on are not offered.
+// The step taken at the start, or one a window brings to a smaller screen, is left for the
+// largest that fits; as that is not the player's choice, it is not kept.
 void Application::watchScreen(QWidget& window) {
   watchScreenRoom(window, [this](const ScreenRoom& room) {
     const int largest = largestFittingStep(room.frame, room.available);
     ZoomChoice::limitTo(largest);
-    if (zoom_ > largest) applyZoom(largest);
+    if (zoom_ > largest && (room.otherScreen || !zoomChosen_)) applyZoom(largest);
   });
 }
 
@@ -209,6 +209,7 @@ void Application::applyZoom(int percent) {
 
 // A choice that cannot be kept still holds for this run; the player learns why it will not last.
 void Application::chooseZoom(int percent) {
+  zoomChosen_ = true;
   applyZoom(percent);
   const std::string path = state_.paths.zoom();
   const WriteResult saved = state_.paths.explained(path, writeZoom(path, percent));

@@ -73,6 +73,7 @@ class Application : public Navigator {
   Services services_;
   Pictures pictures_;
   int zoom_;
+  bool zoomChosen_ = false;  // a step was chosen since the start
   std::unique_ptr<Menu> menu_;
   std::unique_ptr<Editor> editor_;
   std::unique_ptr<Afspelen> play_;

@@ -26,10 +26,12 @@ QString standing(int completed, int levels) {
   return QStringLiteral("%1 van %2 gehaald").arg(completed).arg(levels);
 }
 
-// A list whose entries show their mark and best result.
+// A list whose entries show their mark and best result; a name too long for it is shortened.
 QListWidget* newList(QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setItemDelegate(new EntryDelegate(list));
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setTextElideMode(Qt::ElideRight);
   return list;
 }
 

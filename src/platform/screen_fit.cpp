@@ -24,13 +24,13 @@ class FirstPaint : public QObject {
     done_ = true;
     window_.removeEventFilter(this);
     // The window handle exists once the window is shown.
-    connect(window_.windowHandle(), &QWindow::screenChanged, this, [this] { report(); });
-    QTimer::singleShot(0, this, [this] { report(); });
+    connect(window_.windowHandle(), &QWindow::screenChanged, this, [this] { report(true); });
+    QTimer::singleShot(0, this, [this] { report(false); });
     return false;
   }
 
  private:
-  void report() { measured_(screenRoom(window_)); }
+  void report(bool otherScreen) { measured_(screenRoom(window_, otherScreen)); }
 
   QWidget& window_;
   std::function<void(const ScreenRoom&)> measured_;
@@ -39,9 +39,9 @@ class FirstPaint : public QObject {
 
 }  // namespace
 
-ScreenRoom screenRoom(const QWidget& window) {
+ScreenRoom screenRoom(const QWidget& window, bool otherScreen) {
   return {window.frameGeometry().size() - window.geometry().size(),
-          window.screen()->availableGeometry()};
+          window.screen()->availableGeometry(), otherScreen};
 }
 
 void watchScreenRoom(QWidget& window, std::function<void(const ScreenRoom&)> measured) {

@@ -14,8 +14,9 @@ namespace dwaalbos {
 struct ScreenRoom {
   QSize frame;
   QRect available;
+  bool otherScreen = false;  // the window was moved to another screen
 };
-ScreenRoom screenRoom(const QWidget& window);
+ScreenRoom screenRoom(const QWidget& window, bool otherScreen = false);
 
 // Calls `measured` with the window's room once it is on the screen in its frame (after its
 // first paint: the window manager frames a window before it is drawn), and again each time

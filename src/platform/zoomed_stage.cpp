@@ -2,7 +2,8 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPalette>
+#include <QPainter>
+#include <QRegion>
 
 #include "level/zoom.h"
 #include "zoomed_widgets.h"
@@ -12,10 +13,6 @@ namespace dwaalbos {
 ZoomedStage::ZoomedStage(QWidget* content, QSize base, QWidget* parent)
     : QWidget(parent), content_(content), base_(base) {
   content_->setParent(this);
-  QPalette surround = palette();
-  surround.setColor(QPalette::Window, Qt::black);
-  setPalette(surround);
-  setAutoFillBackground(true);
   layOut();
 }
 
@@ -26,9 +23,20 @@ void ZoomedStage::setBase(QSize base) {
 }
 
 void ZoomedStage::sizeWindowFor(QMainWindow& window, int percent) {
-  const int menuHeight = window.menuBar()->isHidden() ? 0 : window.menuBar()->sizeHint().height();
-  setMinimumSize(zoomed(base_, kZoomSteps.front()));
-  window.resize(zoomed(base_, percent) + QSize(0, menuHeight));
+  const QSize menu(0, window.menuBar()->isHidden() ? 0 : window.menuBar()->sizeHint().height());
+  // Set on the window itself, so that its menu bar does not widen it.
+  window.setMinimumSize(zoomed(base_, kZoomSteps.front()) + menu);
+  window.resize(zoomed(base_, percent) + menu);
+  // A hidden window lays out its middle only when shown; what it shows is known now.
+  resize(zoomed(base_, percent));
+  layOut();
+}
+
+// Black around the content; the content keeps the window's own background.
+void ZoomedStage::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  for (const QRect& margin : QRegion(rect()).subtracted(content_->geometry()))
+    painter.fillRect(margin, Qt::black);
 }
 
 void ZoomedStage::resizeEvent(QResizeEvent* event) {

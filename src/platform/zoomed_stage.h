@@ -25,6 +25,7 @@ class ZoomedStage : public QWidget {
   void sizeWindowFor(QMainWindow& window, int percent);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

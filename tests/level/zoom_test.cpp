@@ -34,6 +34,17 @@ INSTANTIATE_TEST_SUITE_P(
                     FitCase{{652, 512}, {3840, 2100}, 150, 150},   // a remembered step
                     FitCase{{440, 300}, {640, 486}, 300, 100}));   // the menu
 
+// A resized window: the steps land on the zoom steps, in between a square is a whole number of
+// pixels, and a space short in either direction takes the scale down.
+TEST(ZoomFit, AnySpaceTakesTheLargestScaleOfWholeSquares) {
+  const Area play{652, 489};
+  EXPECT_DOUBLE_EQ(fittingScale(play, {652, 489}), 100.0);
+  EXPECT_DOUBLE_EQ(fittingScale(play, {1956, 1467}), 300.0);
+  EXPECT_DOUBLE_EQ(fittingScale(play, {1955, 1467}), 297.5);  // 119 pixels a square
+  EXPECT_DOUBLE_EQ(fittingScale(play, {5000, 733}), 147.5);   // height decides
+  EXPECT_DOUBLE_EQ(fittingScale(play, {0, 0}), 2.5);          // never nothing
+}
+
 TEST(ZoomFile, KeepsTheChosenStep) {
   TempFolder folder;
   const std::string path = folder.path("Zoom.dat");
