@@ -126,8 +126,8 @@ BENCHMARK(walkingFrames)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealT
 
 // The largest board a 3840 x 2160 screen takes: the play window at 300 % and then made as
 // large as the screen less a title bar of 30 pixels, the board as large as that leaves room
-// for (2028 x 2028 pixels). A level with every object, drawn whole and shown (`tekenen`), or
-// one walking frame of a step.
+// for (2040 x 2040 pixels offscreen). A level with every object, drawn whole and shown
+// (`tekenen`), or one walking frame of a step.
 constexpr QSize kFourKWindow(3840, 2160 - 30);
 
 Afspelen& largestBoard(rig::PlayWindowRig& rig) {
