@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
+#include "level/shared_state.h"
 #include "play/engine/rules.h"
 #include "play/solver/compact_state.h"
+#include "play/solver/end_estimate.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -89,6 +92,47 @@ TEST(Solver, TheGuidedSearchFindsWaysAsShortAsThePlainOne) {
   }
 }
 
+// Blocks stuck for good count as walls: from every position a wandering player reaches on the
+// standard levels where they lengthen the estimate, the full search agrees that the game is
+// lost when the estimate says so, and never completes it in fewer moves than estimated.
+TEST(Solver, AStuckBlockNeverMakesAWinnableGameLookLost) {
+  const char* folder = std::getenv("DWAALBOS_GAME_DIR");
+  SharedState shared(folder ? folder : "game");
+  shared.readLevelSets();
+  std::mt19937 random(43);
+  int lost = 0;
+  int longer = 0;
+  for (int number = 1; number <= kLastLevelNumber; ++number) {
+    const GameState start = levelStart(*shared.sets.byNumber(number));
+    for (int i = 0; i < 100; ++i) {
+      GameState position = start;
+      for (int keys = std::uniform_int_distribution(0, 200)(random); keys > 0; --keys) {
+        const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
+        const Step step = play(position, key, kQuietRules);
+        if (!step.died && !step.completed) position = step.next;
+      }
+      const CompactCodec codec(position);
+      std::vector<std::uint8_t> packed(codec.bytes());
+      codec.pack(position, packed);
+      const std::uint16_t estimate = EndEstimate(position, codec).from(packed);
+      const std::uint16_t free = EndDistance(position.veld).from(
+          CompactCodec::playerCell(packed), CompactCodec::schakelaar(packed));
+      if (estimate == free) continue;
+      const Solution solution = solveFrom(position);
+      ASSERT_FALSE(solution.limitReached) << number;
+      if (estimate == EndDistance::kNever) {
+        ++lost;
+        EXPECT_FALSE(solution.solvable) << number << ": " << solution.moves;
+      } else if (solution.solvable) {
+        ++longer;
+        EXPECT_LE(estimate, solution.moves.size()) << number;
+      }
+    }
+  }
+  EXPECT_GT(lost, 0);
+  EXPECT_GT(longer, 0);
+}
+
 // A tip from a game under way: the square to step to, a lost game, or a search given up.
 TEST(Tip, PointsAtTheNextSquareOrSaysTheGameIsLost) {
   PlayBoard game({"SkK.E", ".K.##", "#####"});
@@ -105,6 +149,11 @@ TEST(Tip, PointsAtTheNextSquareOrSaysTheGameIsLost) {
   EXPECT_EQ(tipFrom(game.host.engine().gameState(), known, 1).key, GameKey::Right);
   game.play("RLDR");  // the one key opened the wrong key block
   EXPECT_EQ(tipFrom(game.host.engine().gameState()).kind, Tip::Kind::Lost);
+  // A block pushed into the corner that is the only way to the end: lost without a search.
+  const GameState corner =
+      levelStart(levelFromRows({".XS...", ".#....", "E#....", "############"}));
+  EXPECT_EQ(tipFrom(corner, {}, 1).kind, Tip::Kind::TooHard);
+  EXPECT_EQ(tipFrom(play(corner, GameKey::Left, kQuietRules).next, {}, 1).kind, Tip::Kind::Lost);
 }
 
 // The search keeps only what moves; whatever a wandering player does to blocks, keys, key

@@ -17,9 +17,6 @@ bool fixed(std::int16_t code) {
          cell::isArrow(code);
 }
 
-// The player's cell, the switch and the keys come first, a byte each; the board's bits after.
-constexpr std::size_t kRestBytes = 3;
-
 void setBit(std::span<std::uint8_t> board, std::size_t bit) {
   board[bit / 8] = static_cast<std::uint8_t>(board[bit / 8] | 1u << (bit % 8));
 }

@@ -21,6 +21,12 @@ class CompactCodec {
   // The player's cell, numbered col - 1 + 12 * (row - 1), and the switch of a packed state.
   static std::size_t playerCell(std::span<const std::uint8_t> in) { return in[0]; }
   static bool schakelaar(std::span<const std::uint8_t> in) { return in[1] != 0; }
+  // The cells a block can stand on, in the board's flat layout; `hasBlock` tells whether the
+  // packed state has one on the i-th of them.
+  const std::vector<std::uint16_t>& blockCells() const { return blockCells_; }
+  static bool hasBlock(std::span<const std::uint8_t> in, std::size_t i) {
+    return (in[kRestBytes + i / 8] >> (i % 8) & 1) != 0;
+  }
   void pack(const GameState& state, std::span<std::uint8_t> out) const;
   // Packs `state` whose board is that of the packed `same`: only the rest is written again.
   void packSameBoard(const GameState& state, std::span<const std::uint8_t> same,
@@ -30,6 +36,9 @@ class CompactCodec {
   void unpack(std::span<const std::uint8_t> in, GameState& state) const;
 
  private:
+  // The player's cell, the switch and the keys come first, a byte each; the board's bits after.
+  static constexpr std::size_t kRestBytes = 3;
+
   struct Clearable {
     std::uint16_t index;  // in the board's flat layout
     std::int16_t start;   // a key, a key block or an odd code

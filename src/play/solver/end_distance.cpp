@@ -21,22 +21,26 @@ bool open(std::int16_t code, bool schakelaar) {
 // closed gate, or round a circle of arrows.
 std::optional<std::size_t> landing(const Board& board, int col, int row, Direction d,
                                    bool schakelaar) {
-  std::bitset<Board::kCells * 5> ridden;
-  int x = col + dir::dx(d);
-  int y = row + dir::dy(d);
-  while (Board::inPlay(x, y) && cell::isArrow(board.at(x, y))) {
-    const auto at = static_cast<std::size_t>((x + Board::kSide * y) * 5 + static_cast<int>(d));
-    if (ridden.test(at)) return std::nullopt;
-    ridden.set(at);
-    if (board.at(x, y) != cell::kFourWay) d = dir::ofArrow(board.at(x, y));
-    x += dir::dx(d);
-    y += dir::dy(d);
-  }
-  if (!Board::inPlay(x, y) || !open(board.at(x, y), schakelaar)) return std::nullopt;
-  return numbered(x, y);
+  const auto end = rideEnd(board, col + dir::dx(d), row + dir::dy(d), d);
+  if (!end || !open(board.at(end->first, end->second), schakelaar)) return std::nullopt;
+  return numbered(end->first, end->second);
 }
 
 }  // namespace
+
+std::optional<std::pair<int, int>> rideEnd(const Board& board, int col, int row, Direction d) {
+  std::bitset<Board::kCells * 5> ridden;
+  while (Board::inPlay(col, row) && cell::isArrow(board.at(col, row))) {
+    const auto at = static_cast<std::size_t>((col + Board::kSide * row) * 5 + static_cast<int>(d));
+    if (ridden.test(at)) return std::nullopt;
+    ridden.set(at);
+    if (board.at(col, row) != cell::kFourWay) d = dir::ofArrow(board.at(col, row));
+    col += dir::dx(d);
+    row += dir::dy(d);
+  }
+  if (!Board::inPlay(col, row)) return std::nullopt;
+  return std::pair(col, row);
+}
 
 // Backwards from the end squares over the moves that lead into each cell and switch state;
 // Space on the switch is the move between its two states.

@@ -3,10 +3,18 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "level/board.h"
+#include "level/cell_codes.h"
 
 namespace dwaalbos {
+
+// Where whatever enters (col, row) going `d` comes to rest if arrows carry it on, as they carry
+// the player and blocks alike: the first cell that is no arrow, (col, row) itself when it is
+// none. Nothing when the ride leaves the board or goes round a circle of arrows.
+std::optional<std::pair<int, int>> rideEnd(const Board& board, int col, int row, Direction d);
 
 // For every cell and either state of the switch, the fewest moves in which the player could
 // reach an end square if no block, key or key block were in his way: never more than he really

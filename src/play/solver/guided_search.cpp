@@ -1,11 +1,12 @@
 // A* over the compact states: the open state with the fewest moves so far plus the player's
-// distance to the end (EndDistance, which never overestimates) is played first; among equals
+// distance to the end (EndEstimate, which never overestimates) is played first; among equals
 // the one nearer the end. The first way to the end no open state can beat is the shortest.
+// States from which no end square can be reached, even past stuck blocks, are not kept.
 #include <cstdint>
 #include <queue>
 #include <vector>
 
-#include "end_distance.h"
+#include "end_estimate.h"
 #include "search_moves.h"
 #include "solver.h"
 
@@ -35,10 +36,8 @@ class OpenStates {
 
 Solution solveGuided(const GameState& start, std::size_t stateLimit) {
   const CompactCodec codec(start);
-  const EndDistance toEnd(start.veld);
-  const auto distance = [&](std::span<const std::uint8_t> packed) {
-    return toEnd.from(CompactCodec::playerCell(packed), CompactCodec::schakelaar(packed));
-  };
+  EndEstimate toEnd(start, codec);
+  const auto distance = [&](std::span<const std::uint8_t> packed) { return toEnd.from(packed); };
   StateStore store(codec.bytes());
   search::Children children(codec.bytes());
   std::vector<std::uint32_t> movesTo;  // the fewest moves found so far to each stored state

@@ -85,8 +85,9 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
     connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
   connectLevelMenu();
-  // A test play hides the menus; taking moves back and asking a tip still work there.
-  addActions({menus_.mnuzetterug, menus_.mnuzetopnieuw, menus_.mnutip});
+  // A test play hides the menus; taking moves back, asking a tip and seeing the solution still
+  // work there.
+  addActions({menus_.mnuzetterug, menus_.mnuzetopnieuw, menus_.mnutip, menus_.mnuoplossing});
   menus_.Mnuoptie->addSeparator();
   zoomChoice_ = new ZoomChoice(*this, menus_.Mnuoptie,
                                [this](int percent) { services_.navigator.chooseZoom(percent); });
@@ -294,9 +295,12 @@ void Afspelen::mnutipClick() {
   }
 }
 
-// One step back to the last position from which the level can still be completed.
+// One step back to the last position from which the level can still be completed; the guided
+// search tells a lost position by its stuck blocks at once.
 void Afspelen::offerWayBack() {
-  const auto winnable = [](const GameState& game) { return solveFrom(game, kTipStates).solvable; };
+  const auto winnable = [](const GameState& game) {
+    return solveGuided(game, kTipStates).solvable;
+  };
   if (engine_.history().canUndo() &&
       askYesNo(this, texts::kTipTitle,
                std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon,
@@ -325,9 +329,9 @@ void Afspelen::mnuoplossingClick() {
   if (played) {
     moves = known.substr(*played);
   } else {
-    const Solution solution = solveFrom(now, kTipStates);
+    const Solution solution = solveGuided(now, kTipStates);
     if (!solution.solvable) {
-      if (solution.states < kTipStates) offerWayBack();
+      if (!solution.limitReached) offerWayBack();
       else showMessage(this, texts::kTipTitle, texts::kGeenSnelleTip, BoxIcon::Exclamation);
       return;
     }

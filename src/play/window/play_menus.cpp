@@ -31,7 +31,7 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
   mnuzetterug = item(mnufile, "&Zet terug", Qt::Key_Z);
   mnuzetopnieuw = item(mnufile, "Zet op&nieuw", Qt::Key_Y);
   mnutip = item(mnufile, "&Tip", Qt::Key_T);
-  mnuoplossing = item(mnufile, "&Laat de oplossing zien");
+  mnuoplossing = item(mnufile, "&Laat de oplossing zien", Qt::Key_K);
   mnuzetterug->setEnabled(false);
   mnuzetopnieuw->setEnabled(false);
   mnufile->addSeparator();

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include <set>
+
 #include "play/window/board_view.h"
 #include "play/window/delay_setting.h"
 #include "play/window/right_panel.h"
@@ -22,6 +24,16 @@ TEST(PlayMenus, ItemsDisabledByDesignStaySoAroundADialog) {
   for (QAction* item : {m.mnuzetterug, m.mnuzetopnieuw, m.MnupijlenZev, m.mnuver->menuAction()})
     EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
   EXPECT_TRUE(m.mnupijlenver->isEnabled());
+}
+
+// A shortcut given twice would run only one of its items, or neither.
+TEST(PlayMenus, NoTwoItemsShareAShortcut) {
+  PlayWindowRig rig;
+  std::multiset<QString> shortcuts;
+  for (const QAction* action : rig.window().findChildren<QAction*>())
+    if (!action->shortcut().isEmpty()) shortcuts.insert(action->shortcut().toString());
+  EXPECT_GE(shortcuts.size(), 16u);
+  for (const QString& keys : shortcuts) EXPECT_EQ(shortcuts.count(keys), 1u) << keys.toStdString();
 }
 
 // The panel widens the window; showing the window again reloads the file over changes not saved.

@@ -358,7 +358,7 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   rig.chooseFile(rig::levelFromRows({"S..E"}));
   Afspelen& window = rig.window();
   bool reachedEnd = false;
-  script.act([&] { window.menus().mnuoplossing->trigger(); }).answer(QMessageBox::Yes);
+  script.shortcut(&window, Qt::Key_K).answer(QMessageBox::Yes);
   waitFor([&] {
     reachedEnd = reachedEnd || rig.col() == 4;
     return reachedEnd && window.engine().phase() == Phase::Playing;
@@ -368,4 +368,50 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   EXPECT_EQ(script.boxes.at(0).text, "Zeker weten?");
   EXPECT_EQ(rig.col(), 1);
   EXPECT_EQ(window.engine().history().moves(), 0);
+}
+
+// The test play has no menus, but the solution's shortcut still shows it; reaching the end
+// square in it does not end the test play.
+TEST_F(PlayWindow, ATestPlayShowsTheSolutionToo) {
+  rig.writeOptions({true, 20, false, 0, true, false});
+  writeLevelFile(rig.shared.paths.testLevel(), rig::levelFromRows({"S..E"}));
+  Afspelen& window = rig.window();
+  std::vector<bool> back;
+  window.armTestPlay(LevelRef::testPlay(rig.shared.paths.testLevel()),
+                     [&](bool completed) { back.push_back(completed); });
+  bool reachedEnd = false;
+  script.shortcut(&window, Qt::Key_K).answer(QMessageBox::Yes);
+  waitFor([&] {
+    reachedEnd = reachedEnd || rig.col() == 4;
+    return reachedEnd && window.engine().phase() == Phase::Playing;
+  });
+  window.show();
+  rig::runUntilDone(script, window);
+  EXPECT_EQ(rig.col(), 1);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(back.empty());
+}
+
+// A tip in a lost game offers the way back: one step to the last position from which the
+// level can still be completed, which Ctrl+Z takes back in turn.
+TEST_F(PlayWindow, ALostGameGoesBackWhereItCouldStillBeWonInOneUndoableStep) {
+  rig.chooseFile(rig::levelFromRows({"SkK.E", ".K.##", "#####"}));
+  Afspelen& window = rig.window();
+  const auto at = [&](int col, int row) {
+    return [&, col, row] { return rig.col() == col && window.engine().gameState().row == row; };
+  };
+  // The key taken, then spent on the wrong key block.
+  for (const auto& [key, col, row] : {std::tuple{Qt::Key_Right, 2, 1}, {Qt::Key_Left, 1, 1},
+                                      {Qt::Key_Down, 1, 2}, {Qt::Key_Right, 2, 2}}) {
+    script.keyTap(&window.board(), key);
+    waitFor(at(col, row));
+  }
+  script.shortcut(&window, Qt::Key_T).answer(QMessageBox::Yes);
+  waitFor(at(1, 2)).act([&] { EXPECT_EQ(window.engine().gameState().sleutels, 1); });
+  script.shortcut(&window, Qt::Key_Z);
+  waitFor(at(2, 2));
+  play();
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes.at(0).text,
+            "Vanaf hier kun je dit level niet meer halen.\nWil je terug naar waar het nog kon?");
 }
