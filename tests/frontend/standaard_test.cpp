@@ -147,3 +147,28 @@ TEST_F(Chooser, ACompletedLevelsBestSolutionCanBeWatched) {
   splash->verder();
   EXPECT_EQ(rig.window().engine().phase(), Phase::Replaying);
 }
+
+// A name too long for the list ends in "…" before the best result, which stays in view: the
+// right of the row shows the result's grey, none of the name's black.
+TEST_F(Chooser, ALongNameIsShortenedAndItsBestResultStaysInView) {
+  rig.shared.sets.Levelset1 = LevelSet(std::vector<Doolhof>{
+      rig::levelFromRows({""}),
+      rig::levelFromRows({"S"}, "Een heel erg lange naam die nooit in de lijst past", "Wubbe"),
+      rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
+  rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
+  recordBestResult(rig.shared.paths.scores(), 1, 31);
+  QListWidget& list = *open().set1List;
+  QApplication::processEvents();
+  const QImage shown = list.viewport()->grab().toImage();
+  const QRect row = list.visualItemRect(list.item(0)).intersected(list.viewport()->rect());
+  int black = 0;
+  int grey = 0;
+  for (int y = row.top(); y <= row.bottom(); ++y)
+    for (int x = row.right() - row.width() / 5; x <= row.right(); ++x) {
+      const int level = qGray(shown.pixel(x, y));
+      black += level < 60;
+      grey += level >= 60 && level < 200;
+    }
+  EXPECT_EQ(black, 0);
+  EXPECT_GT(grey, 0);
+}
