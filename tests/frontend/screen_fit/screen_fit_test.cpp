@@ -170,5 +170,22 @@ TEST_F(ScreenFit, AResizedPlayWindowKeepsItsBoardSquareAndWholeAndTakesClicksUpT
   EXPECT_EQ(clicks, 1);
 }
 
+// The menu keeps its layout centred in any size: a click on the middle of its editor button,
+// wherever that now is, opens the editor.
+TEST_F(ScreenFit, AResizedMenuTakesAClickOnItsButtonWhereItIsShown) {
+  application.start(parseCommandLine({}));
+  Menu& menu = application.menu();
+  ASSERT_TRUE(settles([&] { return fitsInItsFrame(menu); }));
+  const QSize room = available().size();
+  const QSize size(room.width() * 3 / 4, room.height() / 2);
+  resizeByWindowManager(menu, size);
+  const double scale = fittingScale({Menu::kWidth, Menu::kHeight}, {size.width(), size.height()}) / 100;
+  const QPointF origin((size.width() - Menu::kWidth * scale) / 2,
+                       (size.height() - Menu::kHeight * scale) / 2);
+  const QPoint editorButton = menu.mapToGlobal((origin + QPointF(220, 161) * scale).toPoint());
+  keyboard.clickAt(editorButton.x(), editorButton.y());
+  EXPECT_TRUE(settles([&] { return application.editor().isVisible(); }));
+}
+
 }  // namespace
 }  // namespace dwaalbos::testing
