@@ -61,7 +61,9 @@ class MoveRules {
   int doelX_ = 0;               // where the ride ends
   int doelY_ = 0;
   Sample naGeluid_ = Sample::None;  // sample to play after the walk
-  std::vector<int> blokrijen_;  // blocks per straight run of a pushed chain; element 0 unused
+  // Blocks per straight run of a pushed chain, the run in front of the player first (0 when the
+  // push ends a ride).
+  std::vector<int> blokrijen_;
   int blokteller_ = 0;
   std::vector<Lijnstuk> lijnen_;  // the way of this move
   // Cell and direction at each step of the walk over arrows under way: met twice, the walk
