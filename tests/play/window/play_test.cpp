@@ -225,7 +225,6 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   RightPanel& panel = window.panel();
   ASSERT_EQ(panel.musicList->count(), 2);
   EXPECT_EQ(panel.musicList->itemText(0), "A.mid");
-  EXPECT_EQ(panel.musicList->currentText(), "Muziekjes");
   panel.playMusicButton->click();  // nothing chosen: the empty path
   panel.musicList->setCurrentIndex(1);
   panel.playMusicButton->click();
