@@ -104,8 +104,7 @@ TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
     Opties stored;
     const char* loopcap;
     const char* snelcap;
-  } cases[] = {{rig::kAllOn, "40", "20"},
-               {{false, 32767, false, 9999, false, false}, "999", "9999"},
+  } cases[] = {{{false, 32767, false, 9999, false, false}, "999", "9999"},
                {{true, 300, true, -32768, true, true}, "300", "0"}};
   for (const auto& [on, loopcap, snelcap] : cases) {
     PlayWindowRig rig;
