@@ -171,24 +171,24 @@ void Editor::buildProperties() {
   auto* client = centralWidget();
   label(client, 240, "Eigenschappen level:")->setStyleSheet("font-weight: bold");
   label(client, 256, "Naam level:");
-  Naam_ = new QLineEdit(client);
-  Naam_->setGeometry(kPanelX, 272, kFieldWidth, 21);
+  nameBox_ = new QLineEdit(client);
+  nameBox_->setGeometry(kPanelX, 272, kFieldWidth, 21);
   label(client, 296, "Maker:");
-  Maker_ = new QLineEdit(client);
-  Maker_->setGeometry(kPanelX, 312, kFieldWidth, 21);
+  makerBox_ = new QLineEdit(client);
+  makerBox_->setGeometry(kPanelX, 312, kFieldWidth, 21);
   label(client, 336, "Commentaar:");
-  Commentaar_ = new QPlainTextEdit(client);
-  Commentaar_->setGeometry(kPanelX, 352, kFieldWidth, 57);
-  Commentaar_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Commentaar_->setTabChangesFocus(true);
-  for (QWidget* box : {static_cast<QWidget*>(Naam_), static_cast<QWidget*>(Maker_),
-                       static_cast<QWidget*>(Commentaar_)})
+  commentBox_ = new QPlainTextEdit(client);
+  commentBox_->setGeometry(kPanelX, 352, kFieldWidth, 57);
+  commentBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  commentBox_->setTabChangesFocus(true);
+  for (QWidget* box : {static_cast<QWidget*>(nameBox_), static_cast<QWidget*>(makerBox_),
+                       static_cast<QWidget*>(commentBox_)})
     makeTextBlue(*box);
   label(client, 408, "Achtergrond:");
   // Shown as the level's background choice; no level stores one, so it changes nothing.
-  Achtercombo_ = new QComboBox(client);
-  Achtercombo_->setGeometry(kPanelX, 424, kFieldWidth, 22);
-  Achtercombo_->addItems({"Water", "Zand", "Gras", "Grond", "Groene tegels", "Grijze tegels",
+  backgroundList_ = new QComboBox(client);
+  backgroundList_->setGeometry(kPanelX, 424, kFieldWidth, 22);
+  backgroundList_->addItems({"Water", "Zand", "Gras", "Grond", "Groene tegels", "Grijze tegels",
                           "Niets!"});
   Oordeel_ = label(client, 452, verdictText(verdict_->verdict()).c_str());
   Oordeel_->setStyleSheet("font-weight: bold");

@@ -94,9 +94,9 @@ class Editor : public QMainWindow {
   bool unsavedChanges() const { return changed_; }
 
   EditorBoard& Vak() { return *Vak_; }
-  QLineEdit& Naam() { return *Naam_; }
-  QLineEdit& Maker() { return *Maker_; }
-  QPlainTextEdit& Commentaar() { return *Commentaar_; }
+  QLineEdit& nameBox() { return *nameBox_; }
+  QLineEdit& Maker() { return *makerBox_; }
+  QPlainTextEdit& commentBox() { return *commentBox_; }
   // The solver's verdict on the level as it stands, beside the board.
   const QLabel& Oordeel() const { return *Oordeel_; }
 
@@ -153,10 +153,10 @@ class Editor : public QMainWindow {
   Printers& printers_;
 
   EditorBoard* Vak_;
-  QLineEdit* Naam_;
-  QLineEdit* Maker_;
-  QPlainTextEdit* Commentaar_;
-  QComboBox* Achtercombo_;
+  QLineEdit* nameBox_;
+  QLineEdit* makerBox_;
+  QPlainTextEdit* commentBox_;
+  QComboBox* backgroundList_;
   std::vector<LegendPicture*> legend_;
   int chosen_ = 1;
   // Until the player chooses an object, a click on the board only gives it the keyboard.

@@ -43,9 +43,9 @@ void Editor::onNew() {
 
 void Editor::clearLevel() {
   Veld_.clearPlayArea();
-  Naam_->clear();
-  Maker_->clear();
-  Commentaar_->clear();
+  nameBox_->clear();
+  makerBox_->clear();
+  commentBox_->clear();
   changed_ = false;
   freshHistory();
   showTitle();
@@ -74,16 +74,16 @@ bool Editor::openen(const std::string& best) {
 }
 
 void Editor::showTexts() {
-  Naam_->setText(forBox(Level_.Naam));
-  Maker_->setText(forBox(Level_.Maker));
-  Commentaar_->setPlainText(forBox(Level_.Commentaar));
+  nameBox_->setText(forBox(Level_.Naam));
+  makerBox_->setText(forBox(Level_.Maker));
+  commentBox_->setPlainText(forBox(Level_.Commentaar));
 }
 
 // `Level` takes the editor's texts and board; its cells with an index 0 keep their values.
 void Editor::levelFromEditor() {
-  Level_.Naam = fromBox(Naam_->text());
-  Level_.Maker = fromBox(Maker_->text());
-  Level_.Commentaar = fromBox(Commentaar_->toPlainText());
+  Level_.Naam = fromBox(nameBox_->text());
+  Level_.Maker = fromBox(makerBox_->text());
+  Level_.Commentaar = fromBox(commentBox_->toPlainText());
   Level_.Vakken.copyPlayAreaFrom(Veld_);
 }
 
@@ -118,7 +118,7 @@ void Editor::onPrint() {
   edtekenen(kWhite);
   const QImage board = Vak_->picture();
   edtekenen();
-  printLevel(*printer, board, Naam_->text(), Maker_->text());
+  printLevel(*printer, board, nameBox_->text(), makerBox_->text());
 }
 
 void Editor::onTest() {

@@ -36,7 +36,7 @@ TEST_F(EditorFiles, OpenShowsTheLevelAndSaveWritesTheExactRecord) {
   ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), level));
   dialogs.answer = levelPath("bron.dwb");
   editor->onOpen();
-  EXPECT_EQ(editor->Commentaar().toPlainText(), QString::fromUtf8("Twee regels\nmet één é"));
+  EXPECT_EQ(editor->commentBox().toPlainText(), QString::fromUtf8("Twee regels\nmet één é"));
   const QImage& picture = editor->Vak().picture();
   bool drawn = false;
   for (int y = 240; y < 280 && !drawn; ++y)
@@ -63,7 +63,7 @@ TEST_F(EditorFiles, OpeningAMissingOrBrokenFileIsToldAndChangesNothing) {
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_NE(boxes[1].text.find(levelPath("kapot.dwb")), std::string::npos);
   EXPECT_EQ(editor->veld(), before);
-  EXPECT_EQ(editor->Naam().text(), "Bospad");
+  EXPECT_EQ(editor->nameBox().text(), "Bospad");
 }
 
 // Save, export and test each into a place nobody can write: a missing folder, or a folder
@@ -87,7 +87,7 @@ TEST_F(EditorFiles, AFailedWriteNamesTheFileAndKeepsTheLevel) {
     EXPECT_NE(boxes[0].text.find(path), std::string::npos);
   }
   EXPECT_TRUE(navigator.calls.empty());
-  EXPECT_EQ(editor->Naam().text(), "Blijft");
+  EXPECT_EQ(editor->nameBox().text(), "Blijft");
   EXPECT_TRUE(editor->unsavedChanges());  // until a save succeeds
   dialogs.answer = levelPath("goed.dwb");
   editor->onSave();
@@ -101,7 +101,7 @@ TEST_F(EditorFiles, CancelledDialogsChangeNothing) {
   editor->onSave();
   editor->onExport();
   EXPECT_EQ(dialogs.asked.size(), 3u);
-  EXPECT_EQ(editor->Naam().text(), "Blijft");
+  EXPECT_EQ(editor->nameBox().text(), "Blijft");
   EXPECT_TRUE(std::filesystem::is_empty(folder.path("levels")));
 }
 

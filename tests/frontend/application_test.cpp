@@ -86,7 +86,7 @@ TEST_F(ApplicationStart, LetterAPlaysTheNamedFileWithTheStoredOptions) {
   start({"a" + folder.path("vrij.dwb")});
   Afspelen& play = application.play();
   EXPECT_TRUE(play.engine().gameRunning());
-  EXPECT_FALSE(play.menus().mnuovergang->isChecked());
+  EXPECT_FALSE(play.menus().transitionItem->isChecked());
   EXPECT_EQ(play.board().cursor().shape(), Qt::ArrowCursor);  // the ring shows an hourglass
 }
 
@@ -158,7 +158,7 @@ TEST_F(ApplicationStart, NoTwoItemsOfOneMenuShareAnAccessLetter) {
     }
     return found;
   };
-  const QMenu* playOptions = application.play().menus().Mnuoptie;
+  const QMenu* playOptions = application.play().menus().optionsMenu;
   int menus = 0;
   for (const QWidget* window : {static_cast<QWidget*>(&application.play()),
                                 static_cast<QWidget*>(&application.editor()),
@@ -226,16 +226,16 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   start({"a" + path});
   Splash* splash = testsupport::visibleSplash();
   ASSERT_TRUE(splash);
-  EXPECT_EQ(splash->Naam->text().toStdString(), level.Naam);
+  EXPECT_EQ(splash->nameLabel->text().toStdString(), level.Naam);
   EXPECT_NE(splash->makerLabel->text().toStdString().find(level.Maker), std::string::npos);
-  EXPECT_NE(splash->Commentaar->toPlainText().toStdString().find(level.Commentaar),
+  EXPECT_NE(splash->commentText->toPlainText().toStdString().find(level.Commentaar),
             std::string::npos);
   splash->verder();
   QTest::qWait(20);
   const RightPanel& panel = application.play().panel();
-  EXPECT_EQ(panel.Naamcaption->text().toStdString(), level.Naam);
-  EXPECT_EQ(panel.Makercap->text().toStdString(), level.Maker);
-  for (const QLabel* label : {splash->Naam, splash->makerLabel, panel.Naamcaption, panel.Makercap})
+  EXPECT_EQ(panel.levelNameLabel->text().toStdString(), level.Naam);
+  EXPECT_EQ(panel.levelMakerLabel->text().toStdString(), level.Maker);
+  for (const QLabel* label : {splash->nameLabel, splash->makerLabel, panel.levelNameLabel, panel.levelMakerLabel})
     EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
 
   application.showChooser();
@@ -244,7 +244,7 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   application.chooser().close();
 
   application.openInEditor(path.c_str());
-  EXPECT_EQ(application.editor().Naam().text().toStdString(), level.Naam);
+  EXPECT_EQ(application.editor().nameBox().text().toStdString(), level.Naam);
   EXPECT_EQ(application.editor().Maker().text().toStdString(), level.Maker);
   EXPECT_FALSE(pipe.opened());
 }

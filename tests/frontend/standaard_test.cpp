@@ -76,7 +76,7 @@ TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
   // The level begins with its introduction, which holds the play window's input.
   Splash* splash = rig::visibleSplash();
   ASSERT_NE(splash, nullptr);
-  EXPECT_EQ(splash->Naam->text(), "Twee 1");
+  EXPECT_EQ(splash->nameLabel->text(), "Twee 1");
   splash->hide();
 }
 

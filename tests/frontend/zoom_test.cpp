@@ -189,7 +189,7 @@ TEST_F(WholeGame, ABoxFollowsTheZoom) {
               [] {});
     ASSERT_TRUE(QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()); }));
     EXPECT_GE(box->font().pixelSize(),
-              application.play().panel().Naamcaption->font().pixelSize());
+              application.play().panel().levelNameLabel->font().pixelSize());
     EXPECT_TRUE(
         looksLike(box->grab().toImage(), QStringLiteral("box-%1").arg(percent), percent));
     box->close();
@@ -209,7 +209,7 @@ TEST_F(WholeGame, AZoomChosenInOneWindowEveryWindowFollowsAndTheStepIsKept) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&play));
 
   QMenu* zoomMenu = nullptr;
-  for (const QAction* item : play.menus().Mnuoptie->actions())
+  for (const QAction* item : play.menus().optionsMenu->actions())
     if (item->menu()) zoomMenu = item->menu();
   ASSERT_TRUE(zoomMenu);
   std::vector<bool> offered;

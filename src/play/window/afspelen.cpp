@@ -82,17 +82,17 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::onCommentClicked);
   // Opening a menu takes the input from the board; its shortcut keys do not.
-  for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
+  for (QMenu* title : {menus_.levelMenu, menus_.statusMenu, menus_.optionsMenu})
     connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
   connectLevelMenu();
   // A test play hides the menus; taking moves back, asking a tip and seeing the solution still
   // work there.
-  addActions({menus_.mnuzetterug, menus_.mnuzetopnieuw, menus_.mnutip, menus_.mnuoplossing});
-  menus_.Mnuoptie->addSeparator();
-  zoomChoice_ = new ZoomChoice(*this, menus_.Mnuoptie,
+  addActions({menus_.undoItem, menus_.redoItem, menus_.tipItem, menus_.showSolutionItem});
+  menus_.optionsMenu->addSeparator();
+  zoomChoice_ = new ZoomChoice(*this, menus_.optionsMenu,
                                [this](int percent) { services_.navigator.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
-  new VolumeChoice(*this, *menus_.Mnuoptie, services.sound, shared.paths.volume());
+  new VolumeChoice(*this, *menus_.optionsMenu, services.sound, shared.paths.volume());
   driver_.setSingleShot(true);
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
@@ -111,15 +111,15 @@ Afspelen::~Afspelen() {
 }
 
 void Afspelen::connectLevelMenu() {
-  whenStill(menus_.mnustandard, [this] { mnustandardClick(); });
-  whenStill(menus_.mnuopen, [this] { mnuopenClick(); });
-  whenStill(menus_.mnuover, [this] { mnuoverClick(); });
-  whenStill(menus_.mnuzetterug, [this] { engine_.zetTerug(); });
-  whenStill(menus_.mnuzetopnieuw, [this] { engine_.zetOpnieuw(); });
-  whenStill(menus_.mnutip, [this] { mnutipClick(); });
-  whenStill(menus_.mnuoplossing, [this] { mnuoplossingClick(); });
-  whenStill(menus_.mnumenu, [this] { formUnload(); });
-  whenStill(menus_.mnuexit, [this] { mnuexitClick(); });
+  whenStill(menus_.startStandardItem, [this] { onStartStandard(); });
+  whenStill(menus_.openLevelFileItem, [this] { onOpenLevelFile(); });
+  whenStill(menus_.restartItem, [this] { onRestart(); });
+  whenStill(menus_.undoItem, [this] { engine_.zetTerug(); });
+  whenStill(menus_.redoItem, [this] { engine_.zetOpnieuw(); });
+  whenStill(menus_.tipItem, [this] { onTip(); });
+  whenStill(menus_.showSolutionItem, [this] { onShowSolution(); });
+  whenStill(menus_.toMenuItem, [this] { formUnload(); });
+  whenStill(menus_.exitItem, [this] { onExit(); });
 }
 
 // A command chosen while a move is shown waits for its end, as it waited for a move that
@@ -204,7 +204,7 @@ void Afspelen::startTestPlay() {
 // The window's layout shows the panel or hides it; a test play shows the board alone. A
 // window the player made larger or smaller keeps its size until the layout or the step changes.
 void Afspelen::applySize() {
-  const bool wide = !testLayout_ && menus_.mnurechts->isChecked();
+  const bool wide = !testLayout_ && menus_.rightSideItem->isChecked();
   panel_->setVisible(wide);
   const QSize base(wide ? geometry::kWidePlay : geometry::kNarrowPlay,
                    testLayout_ ? geometry::kTestHeight : geometry::kPanelHeight);
@@ -235,12 +235,12 @@ void Afspelen::formUnload() {
   askPending();
 }
 
-void Afspelen::mnustandardClick() {
+void Afspelen::onStartStandard() {
   saveOptions();
   services_.navigator.showChooser();
 }
 
-void Afspelen::mnuopenClick() {
+void Afspelen::onOpenLevelFile() {
   saveOptions();
   const std::string path = services_.files.askOpenFile(
       this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), "",
@@ -266,17 +266,17 @@ void Afspelen::saveOptions() {
               BoxIcon::Exclamation);
 }
 
-void Afspelen::mnuoverClick() {
+void Afspelen::onRestart() {
   if (askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None)) engine_.overnieuw();
 }
 
-void Afspelen::mnuexitClick() {
+void Afspelen::onExit() {
   saveOptions();
   services_.sound.sluitgeluid();
   services_.navigator.quitProgram();
 }
 
-void Afspelen::mnutipClick() {
+void Afspelen::onTip() {
   if (!engine_.gameRunning()) return;
   const Tip tip = tipFrom(engine_.gameState(),
                           {engine_.levelStart(), knownWay(engine_.level())});
@@ -317,7 +317,7 @@ void Afspelen::offerWayBack() {
 
 // After "Zeker weten?" the shortest way from here plays at the walking pace; the player is
 // then back where he stood. A standard level's known way serves while he is on it.
-void Afspelen::mnuoplossingClick() {
+void Afspelen::onShowSolution() {
   if (!engine_.gameRunning() ||
       !askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None))
     return;

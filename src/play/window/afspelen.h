@@ -106,14 +106,14 @@ class Afspelen : public QMainWindow, public Host {
   void startTestPlay();
   void applySize();
   void formUnload();
-  void mnustandardClick();
-  void mnuopenClick();
-  void mnuoverClick();
-  void mnuexitClick();
+  void onStartStandard();
+  void onOpenLevelFile();
+  void onRestart();
+  void onExit();
   void saveOptions();
   void onCommentClicked();
-  void mnutipClick();
-  void mnuoplossingClick();
+  void onTip();
+  void onShowSolution();
   void offerWayBack();
   void verderFromSplash();
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }

@@ -280,8 +280,8 @@ void Afspelen::present(std::function<void()> shown) {
 
 void Afspelen::setKeyCount(int keys) {
   presentation_.add([this, keys] {
-    panel_->SleutelsJ->setText(QString::number(keys));
-    menus_.MnusleutelsZev->setText(QStringLiteral("Sleutels: %1").arg(keys));
+    panel_->keyCountLabel->setText(QString::number(keys));
+    menus_.firstKeysItem->setText(QStringLiteral("Sleutels: %1").arg(keys));
   });
 }
 
@@ -289,9 +289,9 @@ void Afspelen::setKeyCount(int keys) {
 void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
   presentation_.add([=, this] {
     tipCell_.reset();
-    panel_->zetten->setText(QString::number(moves));
-    menus_.mnuzetterug->setEnabled(canUndo);
-    menus_.mnuzetopnieuw->setEnabled(canRedo);
+    panel_->movesLabel->setText(QString::number(moves));
+    menus_.undoItem->setEnabled(canUndo);
+    menus_.redoItem->setEnabled(canRedo);
     moves_ = moves;
     showTitle();
   });
@@ -299,8 +299,8 @@ void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
   presentation_.add([this, naam, maker] {
-    showPlain(*panel_->Naamcaption, qText(naam));
-    showPlain(*panel_->Makercap, qText(maker));
+    showPlain(*panel_->levelNameLabel, qText(naam));
+    showPlain(*panel_->levelMakerLabel, qText(maker));
   });
 }
 

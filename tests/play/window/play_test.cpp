@@ -52,8 +52,8 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
   int pausedX = -1;
   bool veiled = false;
   script.act([&] {
-    window.menus().mnufile->popup({0, 0});
-    window.menus().mnufile->close();
+    window.menus().levelMenu->popup({0, 0});
+    window.menus().levelMenu->close();
   });
   waitFor([&] { return window.windowTitle() == "Klik op het speelvak om verder te gaan"; });
   script.keyTap(&window.board(), Qt::Key_Right);
@@ -93,7 +93,7 @@ TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithItsResult) {
   EXPECT_EQ(std::tuple(board.result()->moves, board.result()->shortest, board.result()->newBest),
             std::tuple(1, 0, false));
   EXPECT_FALSE(board.showsStartHint());
-  EXPECT_EQ(rig.window().panel().zetten->text(), "0");
+  EXPECT_EQ(rig.window().panel().movesLabel->text(), "0");
   EXPECT_EQ(rig.window().windowTitle(), "Dwaalbos 6.0");
   ASSERT_EQ(script.boxes.size(), 2u);
   EXPECT_EQ(script.boxes[0].text, "Pas op voor de kisten");
@@ -195,9 +195,9 @@ TEST_F(PlayWindow, UndoRedoAndTipWorkByTheirShortcutsAlsoInATestPlay) {
   std::vector<std::string> seen;
   const auto note = [&] {
     seen.push_back(window.windowTitle().toStdString() + " " +
-                   window.panel().zetten->text().toStdString() +
-                   (window.menus().mnuzetterug->isEnabled() ? "u" : "") +
-                   (window.menus().mnuzetopnieuw->isEnabled() ? "r" : ""));
+                   window.panel().movesLabel->text().toStdString() +
+                   (window.menus().undoItem->isEnabled() ? "u" : "") +
+                   (window.menus().redoItem->isEnabled() ? "r" : ""));
   };
   bool outlined = false;
   script.keyTap(&window.board(), Qt::Key_Right);
@@ -254,8 +254,8 @@ TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangleAndTheKeyCountShowsTw
       shown::Bars{{{3, 3, Direction::Up, false}, {3, 3, Direction::Right, true}}, 0},
       shown::KeyCount{3}};
   window.playShown(shown);
-  EXPECT_EQ(window.panel().SleutelsJ->text(), "3");
-  EXPECT_EQ(window.menus().MnusleutelsZev->text(), "Sleutels: 3");
+  EXPECT_EQ(window.panel().keyCountLabel->text(), "3");
+  EXPECT_EQ(window.menus().firstKeysItem->text(), "Sleutels: 3");
   const QImage& image = window.board().image();
   EXPECT_EQ(image.pixel(98, 58), 0xFFFFFFFFu);
   EXPECT_EQ(image.pixel(103, 80), 0xFF000000u);
@@ -316,16 +316,16 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
   rig.chooseFile(rig::levelFromRows({"S.."}, "", "Zoë", ""));
   for (int way = 0; way < 3; ++way) {
     SCOPED_TRACE(way);
-    rig.window().panel().zetten->setText("7");  // as a game played before would leave it
+    rig.window().panel().movesLabel->setText("7");  // as a game played before would leave it
     (way == 0 ? rig.shown() : rig.window()).engine().start(rig.chosen);
     Splash* splash = rig::visibleSplash();
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(splash->makerLabel->text(), "Gemaakt door Zoë");
-    EXPECT_EQ(rig.window().panel().zetten->text(), "0");
+    EXPECT_EQ(rig.window().panel().movesLabel->text(), "0");
     EXPECT_FALSE(rig.window().isEnabled());
     bool running = false;
     script.act([&] { running = rig.window().engine().gameRunning() && rig.window().isEnabled(); });
-    if (way == 0) QTest::keyClick(splash->Commentaar, Qt::Key_Right);
+    if (way == 0) QTest::keyClick(splash->commentText, Qt::Key_Right);
     else if (way == 1) QTest::mouseClick(splash, Qt::LeftButton, {}, {5, 5});
     else splash->close();
     rig::runUntilDone(script, rig.window());
