@@ -39,8 +39,7 @@ void measure(benchmark::State& state, Idle idle) {
     idle();
     cpu += processSeconds() - before;
   }
-  state.counters["core_percent"] =
-      100.0 * cpu / (double(state.iterations()) * kIdleMs / 1000.0);
+  state.counters["core_percent"] = 100.0 * cpu / (double(state.iterations()) * kIdleMs / 1000.0);
 }
 
 // A level under way, nobody touching a key.

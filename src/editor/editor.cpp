@@ -17,7 +17,6 @@
 #include "editor/live_verdict.h"
 #include "editor/object_keys.h"
 #include "editor/placement.h"
-#include "play/port/navigator.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
@@ -28,6 +27,7 @@
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
+#include "play/port/navigator.h"
 
 namespace dwaalbos {
 namespace {
@@ -46,8 +46,8 @@ struct LegendEntry {
 };
 
 constexpr LegendEntry kLegend[] = {
-    {1, "1"},   {2, "2"},   {3, "3"},   {4, "4"},   {5, "5"},  {6, "6"},  {7, "7"},  {8, "8"},
-    {9, "9"},   {10, "F1"}, {11, "F2"}, {12, "F3"}, {13, "F4"}, {14, "F5"}, {15, "F6"},
+    {1, "1"}, {2, "2"},   {3, "3"},   {4, "4"},   {5, "5"},   {6, "6"},   {7, "7"},   {8, "8"},
+    {9, "9"}, {10, "F1"}, {11, "F2"}, {12, "F3"}, {13, "F4"}, {14, "F5"}, {15, "F6"},
 };
 constexpr int kLegendRows[] = {0, 60, 120, 180};
 
@@ -122,8 +122,8 @@ void Editor::buildMenu() {
   grid->setCheckable(true);
   grid->setChecked(Vak_->grid());
   toonOplossing_ = options->addAction("&Toon oplossing", this, &Editor::toonOplossing);
-  zoomChoice_ = new ZoomChoice(*this, options,
-                               [this](int percent) { navigator_.chooseZoom(percent); });
+  zoomChoice_ =
+      new ZoomChoice(*this, options, [this](int percent) { navigator_.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
 }
 
@@ -188,8 +188,8 @@ void Editor::buildProperties() {
   // Shown as the level's background choice; no level stores one, so it changes nothing.
   backgroundList_ = new QComboBox(client);
   backgroundList_->setGeometry(kPanelX, 424, kFieldWidth, 22);
-  backgroundList_->addItems({"Water", "Zand", "Gras", "Grond", "Groene tegels", "Grijze tegels",
-                          "Niets!"});
+  backgroundList_->addItems(
+      {"Water", "Zand", "Gras", "Grond", "Groene tegels", "Grijze tegels", "Niets!"});
   Oordeel_ = label(client, 452, verdictText(verdict_->verdict()).c_str());
   Oordeel_->setStyleSheet("font-weight: bold");
 }
@@ -283,7 +283,8 @@ void Editor::changeEvent(QEvent* event) {
 
 void Editor::onBoardKey(QKeyEvent* event) {
   const int k = event->key();
-  const bool arrow = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
+  const bool arrow =
+      k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
   if (arrow && loop_.isActive() && !event->isAutoRepeat()) cursorPass();
   const auto key = objectKeyFor(event->key(), event->modifiers(), event->nativeScanCode());
   if (key.kind == ObjectKey::Kind::Nothing) return;
@@ -344,8 +345,9 @@ void Editor::closeEvent(QCloseEvent* event) {
 }
 
 void Editor::onExit() {
-  const bool sure = changed_ ? mayDiscard(texts::kNietOpgeslagen)
-                             : askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None);
+  const bool sure =
+      changed_ ? mayDiscard(texts::kNietOpgeslagen)
+               : askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None);
   if (!sure) return;
   setStoppen(true);
   hide();

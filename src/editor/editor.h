@@ -49,8 +49,8 @@ class Editor : public QMainWindow {
  public:
   static constexpr int kCursorPassMilliseconds = 85;
 
-  Editor(SharedState& state, Navigator& navigator, const Pictures& pictures,
-         FileDialogs& dialogs, Printers& printers);
+  Editor(SharedState& state, Navigator& navigator, const Pictures& pictures, FileDialogs& dialogs,
+         Printers& printers);
   ~Editor() override;
 
   // From the main menu (`Form_Activate`): an empty level, the window shown, the cursor loop on.

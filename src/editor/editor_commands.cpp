@@ -8,7 +8,6 @@
 #include "editor/editor_board.h"
 #include "editor/level_printout.h"
 #include "editor/live_verdict.h"
-#include "play/port/navigator.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/shared_state.h"
@@ -16,6 +15,7 @@
 #include "platform/bitmap_file.h"
 #include "platform/message_boxes.h"
 #include "platform/printers.h"
+#include "play/port/navigator.h"
 
 namespace dwaalbos {
 
@@ -33,7 +33,10 @@ std::string fromBox(QString text) { return text.replace("\n", "\r\n").toStdStrin
 }  // namespace
 
 FileDialogSpec Editor::levelDialog() const {
-  return {"Dwaalbos doolhof", "Dwaalbos Doolhof (*.dwb)", state_.paths.levels(), "dwb",
+  return {"Dwaalbos doolhof",
+          "Dwaalbos Doolhof (*.dwb)",
+          state_.paths.levels(),
+          "dwb",
           {state_.paths.exampleLevels()}};
 }
 
@@ -88,7 +91,8 @@ void Editor::levelFromEditor() {
 }
 
 bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result) {
-  if (!result) showMessage(this, texts::kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
+  if (!result)
+    showMessage(this, texts::kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
   return static_cast<bool>(result);
 }
 
@@ -100,8 +104,7 @@ void Editor::onSave() {
 }
 
 void Editor::onExport() {
-  const auto best =
-      dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
+  const auto best = dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
   if (best.empty()) return;
   edtekenen(kWhite);
   const WriteResult saved = saveBitmap(Vak_->picture(), best);

@@ -29,8 +29,8 @@ class UndoKeysToEditor : public QObject {
       return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const bool undo = key->matches(QKeySequence::Undo);
-    const bool redo = key->matches(QKeySequence::Redo) ||
-                      QKeySequence(key->keyCombination()) == kCtrlY;
+    const bool redo =
+        key->matches(QKeySequence::Redo) || QKeySequence(key->keyCombination()) == kCtrlY;
     if (!undo && !redo) return false;
     // Taken as a key press here, not as the window's shortcut, which the box would refuse.
     key->accept();
@@ -51,7 +51,8 @@ void Editor::buildHistory() {
     box->installEventFilter(keys);
   connect(nameBox_, &QLineEdit::textEdited, this, [this] { textChanged(kNaamGroup); });
   connect(makerBox_, &QLineEdit::textEdited, this, [this] { textChanged(kMakerGroup); });
-  connect(commentBox_, &QPlainTextEdit::textChanged, this, [this] { textChanged(kCommentaarGroup); });
+  connect(commentBox_, &QPlainTextEdit::textChanged, this,
+          [this] { textChanged(kCommentaarGroup); });
 
   // Between "Level" and "Opties", where desktop programs keep it.
   auto* edit = new QMenu("&Bewerken", this);

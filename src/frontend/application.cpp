@@ -1,9 +1,9 @@
 #include "application.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QIcon>
 #include <QPixmap>
+#include <QScreen>
 #include <QString>
 #include <QTimer>
 
@@ -14,7 +14,6 @@
 #include "editor/editor_layout.h"
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
-#include "platform/window_placement.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/texts.h"
@@ -22,6 +21,7 @@
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "platform/screen_fit.h"
+#include "platform/window_placement.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_style.h"
 #include "play/window/afspelen.h"
@@ -37,8 +37,8 @@ constexpr Area kLargestClient{editor_layout::kClientWidth, geometry::kPanelHeigh
 
 // The largest step at which the largest window, in a frame of `frame`, fits `available`.
 int largestFittingStep(QSize frame, QRect available) {
-  return largestFittingZoom(kLargestClient, {available.width() - frame.width(),
-                                             available.height() - frame.height()});
+  return largestFittingZoom(
+      kLargestClient, {available.width() - frame.width(), available.height() - frame.height()});
 }
 
 // The frame is not known before a window is shown in it: the first one shown lowers this
@@ -56,9 +56,7 @@ int zoomAtStart(const GamePaths& paths) {
 }  // namespace
 
 Application::Application(const GamePaths& paths, Services services)
-    : state_(paths),
-      services_(services),
-      pictures_(QString::fromStdString(paths.folder())),
+    : state_(paths), services_(services), pictures_(QString::fromStdString(paths.folder())),
       zoom_(zoomAtStart(paths)) {
   state_.readLevelSets();
   state_.Opdrachtregel = false;
@@ -85,13 +83,9 @@ void Application::start(const CommandLine& command) {
         showPlayWindow();
         play().engine().start(LevelRef::file(command.path));
         break;
-      case CommandLine::Action::Edit:
-        openInEditor(command.path.c_str());
-        break;
+      case CommandLine::Action::Edit: openInEditor(command.path.c_str()); break;
       case CommandLine::Action::None:
-      case CommandLine::Action::Unknown:
-        showMenu();
-        break;
+      case CommandLine::Action::Unknown: showMenu(); break;
     }
   });
 }
@@ -130,8 +124,8 @@ Menu& Application::menu() {
 
 Editor& Application::editor() {
   if (!editor_) {
-    editor_ = std::make_unique<Editor>(state_, *this, pictures_, services_.dialogs,
-                                       services_.printers);
+    editor_ =
+        std::make_unique<Editor>(state_, *this, pictures_, services_.dialogs, services_.printers);
     editor_->setZoom(zoom_);
     watchScreen(*editor_);
   }
@@ -141,8 +135,8 @@ Editor& Application::editor() {
 Afspelen& Application::play() {
   if (!play_) {
     play_ = std::make_unique<Afspelen>(
-        state_, PlayServices{services_.sound, *this, services_.dialogs, services_.desktop,
-                             pictures_});
+        state_,
+        PlayServices{services_.sound, *this, services_.dialogs, services_.desktop, pictures_});
     play_->setZoom(zoom_);
     watchScreen(*play_);
   }
@@ -184,7 +178,6 @@ void Application::showEditor() { editor().activate(); }
 
 void Application::openInEditor(const char* path) { editor().metcommand(path); }
 
-
 void Application::enableEditor(bool enabled) { editor().setEnabled(enabled); }
 
 // Steps whose windows, in their frames, do not fit the screen a window is on are not offered.
@@ -214,8 +207,8 @@ void Application::chooseZoom(int percent) {
   const std::string path = state_.paths.zoom();
   const WriteResult saved = state_.paths.explained(path, writeZoom(path, percent));
   if (!saved)
-    showMessage(QApplication::activeWindow(), texts::kNotSavedTitle,
-                notSavedText(path, saved), BoxIcon::Exclamation);
+    showMessage(QApplication::activeWindow(), texts::kNotSavedTitle, notSavedText(path, saved),
+                BoxIcon::Exclamation);
 }
 
 void Application::endOnRequest() {

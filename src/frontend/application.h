@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "play/port/navigator.h"
 #include "level/command_line.h"
 #include "level/shared_state.h"
 #include "platform/pictures.h"
+#include "play/port/navigator.h"
 
 class QWidget;
 

@@ -10,7 +10,6 @@
 
 #include "audio/sound.h"
 #include "frontend/menu_title.h"
-#include "play/port/navigator.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
@@ -20,6 +19,7 @@
 #include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
+#include "play/port/navigator.h"
 
 namespace dwaalbos {
 
@@ -32,21 +32,16 @@ const std::array<std::string, 3> kUitleg{
 };
 
 constexpr int kTitleHeight = 92;
-constexpr int kKlik = 9;              // the sample of a change of button
+constexpr int kKlik = 9;  // the sample of a change of button
 constexpr int kLaatsteLevelSet1 = 23;
 
 }  // namespace
 
 Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desktop,
            const Pictures& pictures)
-    : state_(state),
-      sound_(sound),
-      navigator_(navigator),
-      desktop_(desktop),
-      canvas_(kWidth, kHeight, QImage::Format_RGB32),
-      title_(menuTitle({kWidth, kTitleHeight})),
-      titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)),
-      buttons_(pictures),
+    : state_(state), sound_(sound), navigator_(navigator), desktop_(desktop),
+      canvas_(kWidth, kHeight, QImage::Format_RGB32), title_(menuTitle({kWidth, kTitleHeight})),
+      titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)), buttons_(pictures),
       descriptionLabel(new QLabel(this)) {
   setWindowTitle(texts::kMenuTitel);
   resize(kWidth, kHeight);
@@ -54,7 +49,8 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.fill(Qt::black);
 
-  descriptionLabel->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth, 44);  // under the buttons
+  descriptionLabel->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth,
+                                44);  // under the buttons
   descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   descriptionLabel->setTextFormat(Qt::RichText);
   descriptionLabel->setWordWrap(true);
@@ -68,8 +64,8 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kFrameMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &Menu::frame);
-  zoomChoice_ = new ZoomChoice(*this, nullptr,
-                               [this](int percent) { navigator_.chooseZoom(percent); });
+  zoomChoice_ =
+      new ZoomChoice(*this, nullptr, [this](int percent) { navigator_.chooseZoom(percent); });
 }
 
 void Menu::setZoom(int percent) {
@@ -140,7 +136,8 @@ void Menu::closeEvent(QCloseEvent* event) {
 void Menu::frame() {
   QPainter painter(&canvas_);
   Sterren.drift(Hoek, [this](int x, int y, int grey) {
-    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) canvas_.setPixel(x, y, qRgb(grey, grey, grey));
+    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight)
+      canvas_.setPixel(x, y, qRgb(grey, grey, grey));
   });
   painter.drawImage(0, 0, title_);
   buttons_.draw(painter, Keuze);
@@ -165,7 +162,7 @@ void Menu::typeDescription() {
   const QString text = QString::fromStdString(uitleg());
   const auto shown = std::min<qsizetype>(Teller / 4, text.size());
   descriptionLabel->setText(text.left(shown).toHtmlEscaped() + "<span style=\"color: black\">" +
-                  text.mid(shown).toHtmlEscaped() + "</span>");
+                            text.mid(shown).toHtmlEscaped() + "</span>");
 }
 
 void Menu::readArrowKeys() {
@@ -204,9 +201,7 @@ void Menu::actOnChoice() {
       hide();
       navigator_.showEditor();
       break;
-    default:
-      openHelp();
-      break;
+    default: openHelp(); break;
   }
 }
 
@@ -227,7 +222,8 @@ void Menu::openHelp() {
 // Zoomed, the title and the buttons are drawn again over the enlarged canvas, sharp.
 void Menu::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  for (const QRect& margin : QRegion(rect()).subtracted(shown_)) painter.fillRect(margin, Qt::black);
+  for (const QRect& margin : QRegion(rect()).subtracted(shown_))
+    painter.fillRect(margin, Qt::black);
   drawArt(painter, shown_, canvas_);
   const qreal zoom = scale_ / 100.0;
   if (zoom * devicePixelRatioF() <= 1) return;
@@ -267,15 +263,13 @@ void Menu::mouseReleaseEvent(QMouseEvent* event) {
 void Menu::pressOnHelpButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
   if (button == Qt::RightButton && modifiers == Qt::ShiftModifier && bonusUnlocked())
     startBonusProgram();
-  else
-    Gekozen = 3;
+  else Gekozen = 3;
 }
 
 // The bonus waits for the last level of the first set. A missing progress file stays missing.
 bool Menu::bonusUnlocked() const {
   const auto progress = readProgress(state_.paths.progress());
-  return (progress && progress->P1 >= kLaatsteLevelSet1) ||
-         state_.bereikt.P1 >= kLaatsteLevelSet1;
+  return (progress && progress->P1 >= kLaatsteLevelSet1) || state_.bereikt.P1 >= kLaatsteLevelSet1;
 }
 
 void Menu::startBonusProgram() {

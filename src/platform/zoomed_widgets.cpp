@@ -91,12 +91,13 @@ void zoomWidgets(QWidget& root, double percent) {
 
 QImage artAtSize(const QImage& art, QSize pixels) {
   if (art.isNull() || pixels.isEmpty() || pixels == art.size()) return art;
-  const int whole = static_cast<int>(std::ceil(std::max(
-      static_cast<double>(pixels.width()) / art.width(),
-      static_cast<double>(pixels.height()) / art.height()) - 1e-9));
-  QImage enlarged = whole <= 1 ? art
-                               : art.scaled(art.size() * whole, Qt::IgnoreAspectRatio,
-                                            Qt::FastTransformation);
+  const int whole =
+      static_cast<int>(std::ceil(std::max(static_cast<double>(pixels.width()) / art.width(),
+                                          static_cast<double>(pixels.height()) / art.height()) -
+                                 1e-9));
+  QImage enlarged =
+      whole <= 1 ? art
+                 : art.scaled(art.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   if (enlarged.size() == pixels) return enlarged;
   return enlarged.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

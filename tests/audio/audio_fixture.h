@@ -61,5 +61,4 @@ class AudioTest : public ::testing::Test {
   std::unique_ptr<SdlSound> sound_;
 };
 
-
 }  // namespace dwaalbos::audiotest

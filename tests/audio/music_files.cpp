@@ -28,7 +28,8 @@ void writeTone(const std::string& path, double frequency, double seconds, double
 }
 
 void writeLevel(const std::string& path, double seconds, double level) {
-  synth::writeWav(path, synth::Signal(static_cast<std::size_t>(synth::sampleCount(seconds)), level));
+  synth::writeWav(path,
+                  synth::Signal(static_cast<std::size_t>(synth::sampleCount(seconds)), level));
 }
 
 void writeXm(const std::string& path, double seconds) {

@@ -13,8 +13,8 @@ namespace dwaalbos::audiotest {
 void writeTone(const std::string& path, double frequency, double seconds, double amplitude);
 void writeLevel(const std::string& path, double seconds, double level);
 
-void writeXm(const std::string& path, double seconds = 4);  // a module that loops
-void writeMidi(const std::string& path, double seconds);    // plays once
+void writeXm(const std::string& path, double seconds = 4);   // a module that loops
+void writeMidi(const std::string& path, double seconds);     // plays once
 void writeSpc(const std::string& path, double seconds = 4);  // loops
 
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);

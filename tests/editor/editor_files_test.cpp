@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QTest>
 
-#include "editor_fixture.h"
 #include "editor/level_printout.h"
+#include "editor_fixture.h"
 #include "level/cell_codes.h"
 #include "level/level_file.h"
 
@@ -25,7 +25,9 @@ Doolhof sampleLevel() {
 
 class EditorFiles : public EditorTest {
  protected:
-  std::string levelPath(const char* name) const { return folder.path(std::string("levels/") + name); }
+  std::string levelPath(const char* name) const {
+    return folder.path(std::string("levels/") + name);
+  }
 };
 
 // Open shows board and texts, the enemy included; save writes the record exactly, the index-zero
@@ -158,8 +160,8 @@ TEST(LevelPrintout, BoardSitsInASevenPixelFrameWithTheTextsBelow) {
   painter.end();
 
   for (int k = 0; k < 7; ++k) {
-    EXPECT_EQ(page.pixel(k, 700), qRgb(0, 0, 0)) << k;          // left
-    EXPECT_EQ(page.pixel(700, 1449 + k), qRgb(0, 0, 0)) << k;   // bottom
+    EXPECT_EQ(page.pixel(k, 700), qRgb(0, 0, 0)) << k;         // left
+    EXPECT_EQ(page.pixel(700, 1449 + k), qRgb(0, 0, 0)) << k;  // bottom
   }
   EXPECT_EQ(page.pixel(7, 7), qRgb(0, 200, 0));
   EXPECT_EQ(page.pixel(1448, 1448), qRgb(0, 200, 0));

@@ -33,7 +33,8 @@ class EditorKeys : public EditorTest {
     QTest::mousePress(&editor->Vak(), button, {}, centre(first.x(), first.y()));
     for (const QPoint& cell : cells) {
       const QPointF at = centre(cell.x(), cell.y());
-      QMouseEvent move(QEvent::MouseMove, at, editor->Vak().mapToGlobal(at), Qt::NoButton, button, {});
+      QMouseEvent move(QEvent::MouseMove, at, editor->Vak().mapToGlobal(at), Qt::NoButton, button,
+                       {});
       QApplication::sendEvent(&editor->Vak(), &move);
     }
     const QPoint last = *std::prev(cells.end());

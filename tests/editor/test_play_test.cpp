@@ -68,8 +68,7 @@ TEST_F(TestPlay, TheCompletedMarkGoesWithTheTestedLevel) {
         answerNextBox(boxes, QMessageBox::Yes);
         editor->onNew();
       },
-      [&] { editor->openen(folder.path("ander.dwb")); },
-      [&] { editor->activate(); }};
+      [&] { editor->openen(folder.path("ander.dwb")); }, [&] { editor->activate(); }};
   for (const auto& change : otherLevel) {
     drawSomething();
     editor->onTest();

@@ -41,8 +41,7 @@ TEST_F(EditorVerdict, SaysWhetherAndInHowManyMovesTheLevelCanBeDone) {
 TEST_F(EditorVerdict, ShowsTheShortestWayOnTheBoardUntilTheNextChange) {
   shownAfterOpening(levelFromRows({"S#E"}));
   editor->toonOplossing();
-  EXPECT_EQ(editor->Vak().way(),
-            (std::vector<QPoint>{{1, 1}, {1, 2}, {2, 2}, {3, 2}, {3, 1}}));
+  EXPECT_EQ(editor->Vak().way(), (std::vector<QPoint>{{1, 1}, {1, 2}, {2, 2}, {3, 2}, {3, 1}}));
   EXPECT_EQ(editor->Vak().picture().pixel(60, 60), kBoardBackground);  // never in the picture
 
   QTest::keyClick(&editor->Vak(), Qt::Key_Down);

@@ -40,7 +40,8 @@ namespace {
 
 class ApplicationStart : public ::testing::Test {
  protected:
-  ApplicationStart() : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
+  ApplicationStart()
+      : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
 
   void start(std::vector<std::string> arguments) {
     application.start(parseCommandLine(arguments));
@@ -130,7 +131,8 @@ TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
   QTest::keyClick(&application.editor().Vak(), Qt::Key_5);
   application.editor().onTest();
   EXPECT_EQ(application.play().windowTitle(), "Dwaalbos 6.0");
-  const QPoint offset = application.play().geometry().center() - application.editor().geometry().center();
+  const QPoint offset =
+      application.play().geometry().center() - application.editor().geometry().center();
   EXPECT_LE(offset.manhattanLength(), 40);
 }
 
@@ -160,15 +162,16 @@ TEST_F(ApplicationStart, NoTwoItemsOfOneMenuShareAnAccessLetter) {
   };
   const QMenu* playOptions = application.play().menus().optionsMenu;
   int menus = 0;
-  for (const QWidget* window : {static_cast<QWidget*>(&application.play()),
-                                static_cast<QWidget*>(&application.editor()),
-                                static_cast<QWidget*>(&application.menu())}) {
+  for (const QWidget* window :
+       {static_cast<QWidget*>(&application.play()), static_cast<QWidget*>(&application.editor()),
+        static_cast<QWidget*>(&application.menu())}) {
     for (const QMenu* menu : window->findChildren<QMenu*>()) {
       ++menus;
       std::multiset<QChar> found = letters(*menu);
       if (const auto o = found.find('o'); menu == playOptions && o != found.end()) found.erase(o);
       for (const QChar letter : found)
-        EXPECT_EQ(found.count(letter), 1u) << menu->title().toStdString() << ": " << QString(letter).toStdString();
+        EXPECT_EQ(found.count(letter), 1u)
+            << menu->title().toStdString() << ": " << QString(letter).toStdString();
     }
   }
   EXPECT_GE(menus, 8);
@@ -235,7 +238,8 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   const RightPanel& panel = application.play().panel();
   EXPECT_EQ(panel.levelNameLabel->text().toStdString(), level.Naam);
   EXPECT_EQ(panel.levelMakerLabel->text().toStdString(), level.Maker);
-  for (const QLabel* label : {splash->nameLabel, splash->makerLabel, panel.levelNameLabel, panel.levelMakerLabel})
+  for (const QLabel* label :
+       {splash->nameLabel, splash->makerLabel, panel.levelNameLabel, panel.levelMakerLabel})
     EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
 
   application.showChooser();

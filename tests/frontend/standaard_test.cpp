@@ -5,12 +5,12 @@
 #include <QPushButton>
 
 #include "../play/window/play_window_rig.h"
-#include "play/window/splash.h"
 #include "frontend/level_entries.h"
 #include "frontend/standaard.h"
 #include "level/best_solutions.h"
 #include "level/scores.h"
 #include "play/solver/standard_solutions.h"
+#include "play/window/splash.h"
 
 using namespace dwaalbos;
 
@@ -56,14 +56,16 @@ TEST_F(Chooser, ListsTheUnlockedLevelsUpToTheLastOfASet) {
   rig.folder.write("geluid/Niets.wav", {24, 0, 3, 0});
   Standaard& window = open();
   EXPECT_EQ(window.set1List->count(), 23);
-  EXPECT_EQ(entries(window.set2List),
-            (std::vector<std::string>{"Twee 1 door Wubbe", "Twee 2 door Wubbe", "Twee 3 door Wubbe"}));
+  EXPECT_EQ(
+      entries(window.set2List),
+      (std::vector<std::string>{"Twee 1 door Wubbe", "Twee 2 door Wubbe", "Twee 3 door Wubbe"}));
 }
 
 // An unnamed level is listed as " door " alone; what a short set file lacks is not listed.
 TEST_F(Chooser, ListsUnnamedLevelsButNotMissingOnes) {
-  rig.shared.sets.Levelset1 = LevelSet(std::vector<Doolhof>{
-      rig::levelFromRows({""}), rig::levelFromRows({"S"}), rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
+  rig.shared.sets.Levelset1 =
+      LevelSet(std::vector<Doolhof>{rig::levelFromRows({""}), rig::levelFromRows({"S"}),
+                                    rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
   rig.folder.write("geluid/Niets.wav", {5, 0, 1, 0});
   EXPECT_EQ(entries(open().set1List), (std::vector<std::string>{" door ", "Een 2 door Wubbe"}));
 }
@@ -102,9 +104,9 @@ TEST_F(Chooser, TheHighlightedLevelShowsItsBestAndItsShortestSolution) {
   recordBestResult(rig.shared.paths.scores(), 2, 31);
   Standaard& window = open();
   window.set1List->setCurrentRow(1);
-  EXPECT_EQ(window.detail->text().toStdString(),
-            "Jouw beste: 31 zetten — kortst mogelijk: " +
-                std::to_string(shortestSolution(2).size()) + " zetten");
+  EXPECT_EQ(window.detail->text().toStdString(), "Jouw beste: 31 zetten — kortst mogelijk: " +
+                                                     std::to_string(shortestSolution(2).size()) +
+                                                     " zetten");
   window.set2List->setCurrentRow(0);
   EXPECT_EQ(window.detail->text().toStdString().substr(0, 28), "Jouw beste: nog niet gehaald");
 }

@@ -26,12 +26,12 @@ struct Machine {
 
 struct Placement {
   const char* name;
-  const char* program;   // the program's folder
-  bool writable;         // may the data folder be written
-  const char* xdg;       // $XDG_DATA_HOME below the machine, "" unset, "~x" the value x
-  const char* home;      // $HOME below the machine, "" unset
-  const char* data;      // expected data folder
-  const char* player;    // expected player's folder
+  const char* program;  // the program's folder
+  bool writable;        // may the data folder be written
+  const char* xdg;      // $XDG_DATA_HOME below the machine, "" unset, "~x" the value x
+  const char* home;     // $HOME below the machine, "" unset
+  const char* data;     // expected data folder
+  const char* player;   // expected player's folder
 };
 
 void PrintTo(const Placement& placement, std::ostream* out) { *out << placement.name; }

@@ -85,8 +85,8 @@ TEST(ZoomedBoard, WithoutTheLargePicturesItIsTheNormalBoardEnlarged) {
   const ManPose man{160, 0, 40, 80};
   // The switch, the start, a key and a wall.
   Board board;
-  for (const auto& [col, code] : {std::pair{2, cell::kSwitch}, {5, cell::kStart}, {7, cell::kKey},
-                                  {8, cell::kWall}})
+  for (const auto& [col, code] :
+       {std::pair{2, cell::kSwitch}, {5, cell::kStart}, {7, cell::kKey}, {8, cell::kWall}})
     board.set(col, 1, code);
   QImage drawn(QSize(480, 480) * 4, QImage::Format_RGB32);
   drawn.setDevicePixelRatio(4);

@@ -32,8 +32,8 @@ VirtualDisplay::VirtualDisplay(const std::string& screen) {
   if (pid_ == 0) {
     close(pipeEnds[0]);
     const std::string fd = std::to_string(pipeEnds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-           "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
+           "tcp", "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(pipeEnds[1]);

@@ -13,8 +13,6 @@
 
 #include "audio/sound.h"
 #include "board_view.h"
-#include "play/port/navigator.h"
-#include "play/window/splash.h"
 #include "level/file_messages.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
@@ -22,16 +20,18 @@
 #include "option_controls.h"
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
+#include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
-#include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
 #include "play/engine/move_letters.h"
+#include "play/port/navigator.h"
 #include "play/solver/solver.h"
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
+#include "play/window/splash.h"
 #include "right_panel.h"
 #include "volume_choice.h"
 #include "window_geometry.h"
@@ -49,12 +49,8 @@ std::string_view knownWay(const LevelRef& level) {
 }  // namespace
 
 Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent)
-    : QMainWindow(parent),
-      shared_(shared),
-      services_(services),
-      engine_(shared, *this),
-      painter_(services.pictures),
-      menus_(*menuBar()),
+    : QMainWindow(parent), shared_(shared), services_(services), engine_(shared, *this),
+      painter_(services.pictures), menus_(*menuBar()),
       picture1_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32) {
   auto* client = new QWidget(this);
   setCentralWidget(client);
@@ -98,7 +94,8 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
 
   setWindowTitle(texts::kSpelTitel);
-  stage_ = new ZoomedStage(takeCentralWidget(), {geometry::kWidePlay, geometry::kPanelHeight}, this);
+  stage_ =
+      new ZoomedStage(takeCentralWidget(), {geometry::kWidePlay, geometry::kPanelHeight}, this);
   setCentralWidget(stage_);
   applySize();
 }
@@ -242,9 +239,11 @@ void Afspelen::onStartStandard() {
 
 void Afspelen::onOpenLevelFile() {
   saveOptions();
-  const std::string path = services_.files.askOpenFile(
-      this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), "",
-             {shared_.paths.exampleLevels()}});
+  const std::string path = services_.files.askOpenFile(this, {"Dwaalbos level selecteren",
+                                                              "Dwaalbos levels (*.dwb)",
+                                                              shared_.paths.levels(),
+                                                              "",
+                                                              {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
   if (!engine_.start(LevelRef::file(path))) {
     showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
@@ -267,7 +266,8 @@ void Afspelen::saveOptions() {
 }
 
 void Afspelen::onRestart() {
-  if (askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None)) engine_.overnieuw();
+  if (askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None))
+    engine_.overnieuw();
 }
 
 void Afspelen::onExit() {
@@ -278,8 +278,7 @@ void Afspelen::onExit() {
 
 void Afspelen::onTip() {
   if (!engine_.gameRunning()) return;
-  const Tip tip = tipFrom(engine_.gameState(),
-                          {engine_.levelStart(), knownWay(engine_.level())});
+  const Tip tip = tipFrom(engine_.gameState(), {engine_.levelStart(), knownWay(engine_.level())});
   if (tip.kind == Tip::Kind::Lost) {
     offerWayBack();
   } else if (tip.kind == Tip::Kind::TooHard) {
@@ -303,14 +302,13 @@ void Afspelen::offerWayBack() {
   };
   if (engine_.history().canUndo() &&
       askYesNo(this, texts::kTipTitle,
-               std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon,
-               BoxIcon::Question) &&
+               std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon, BoxIcon::Question) &&
       engine_.rewind(winnable)) {
     return;
   }
   if (askYesNo(this, texts::kTipTitle,
-                      std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
-                      BoxIcon::Question)) {
+               std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
+               BoxIcon::Question)) {
     engine_.overnieuw();
   }
 }

@@ -159,9 +159,9 @@ class Afspelen : public QMainWindow, public Host {
   bool testLayout_ = false;
   QString title_;  // the game's title, without the move count a test play adds
   int moves_ = 0;
-  bool activated_ = false;    // the options were loaded since the window last lost the input
-  bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
-  std::optional<std::pair<int, int>> tipCell_;  // the square a tip points at, while shown
+  bool activated_ = false;  // the options were loaded since the window last lost the input
+  bool unloaded_ = false;   // closed after a test play: the next showing loads it anew
+  std::optional<std::pair<int, int>> tipCell_;    // the square a tip points at, while shown
   std::optional<std::vector<GameKey>> watching_;  // a solution to replay once play begins
   bool optionsFailureTold_ = false;
   ZoomChoice* zoomChoice_;

@@ -18,16 +18,20 @@
 
 namespace dwaalbos {
 
-OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel,
-                               QWidget& window)
+OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel, QWidget& window)
     : QObject(&window), engine_(engine), menus_(menus), panel_(panel), window_(window) {
   connect(menus_.rightSideItem, &QAction::triggered, this, &OptionControls::onRightSideItemToggled);
-  connect(menus_.followLinesItem, &QAction::triggered, this, &OptionControls::onFollowLinesItemToggled);
-  connect(menus_.transitionItem, &QAction::triggered, this, &OptionControls::onTransitionItemToggled);
-  connect(menus_.rasterDrawingItem, &QAction::triggered, this, &OptionControls::onRasterDrawingToggled);
-  connect(menus_.pictureDrawingItem, &QAction::triggered, this, &OptionControls::onPictureDrawingToggled);
-  connect(menus_.walkingDelayItem, &QAction::triggered, this,
-          [this] { askDelay(kLoopDelay, panel_.walkingDelayBox, engine_.opties().Loopvertraging); });
+  connect(menus_.followLinesItem, &QAction::triggered, this,
+          &OptionControls::onFollowLinesItemToggled);
+  connect(menus_.transitionItem, &QAction::triggered, this,
+          &OptionControls::onTransitionItemToggled);
+  connect(menus_.rasterDrawingItem, &QAction::triggered, this,
+          &OptionControls::onRasterDrawingToggled);
+  connect(menus_.pictureDrawingItem, &QAction::triggered, this,
+          &OptionControls::onPictureDrawingToggled);
+  connect(menus_.walkingDelayItem, &QAction::triggered, this, [this] {
+    askDelay(kLoopDelay, panel_.walkingDelayBox, engine_.opties().Loopvertraging);
+  });
   connect(menus_.lineDelayItem, &QAction::triggered, this,
           [this] { askDelay(kLineDelay, panel_.lineDelayBox, engine_.opties().Lijnvertraging); });
   connect(panel_.followLinesBox, &QCheckBox::toggled, this, &OptionControls::onFollowLinesToggled);
@@ -91,16 +95,22 @@ void OptionControls::onRightSideItemToggled() {
   emit panelShown(menus_.rightSideItem->isChecked());
 }
 
-void OptionControls::onFollowLinesItemToggled() { panel_.followLinesBox->setChecked(menus_.followLinesItem->isChecked()); }
+void OptionControls::onFollowLinesItemToggled() {
+  panel_.followLinesBox->setChecked(menus_.followLinesItem->isChecked());
+}
 
 void OptionControls::onTransitionItemToggled() {
   engine_.opties().overgang = menus_.transitionItem->isChecked();
   panel_.transitionBox->setChecked(menus_.transitionItem->isChecked());
 }
 
-void OptionControls::onRasterDrawingToggled() { setMetBitBlt(menus_.rasterDrawingItem->isChecked()); }
+void OptionControls::onRasterDrawingToggled() {
+  setMetBitBlt(menus_.rasterDrawingItem->isChecked());
+}
 
-void OptionControls::onPictureDrawingToggled() { setMetBitBlt(!menus_.pictureDrawingItem->isChecked()); }
+void OptionControls::onPictureDrawingToggled() {
+  setMetBitBlt(!menus_.pictureDrawingItem->isChecked());
+}
 
 void OptionControls::setMetBitBlt(bool bitblt) {
   menus_.rasterDrawingItem->setChecked(bitblt);
@@ -133,7 +143,7 @@ void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& 
 
 int& OptionControls::delayOf(QLineEdit* box) {
   return box == panel_.walkingDelayBox ? engine_.opties().Loopvertraging
-                               : engine_.opties().Lijnvertraging;
+                                       : engine_.opties().Lijnvertraging;
 }
 
 // The delay boxes take digits only: every other typed character, Backspace too, is dropped,
@@ -147,11 +157,8 @@ bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
       const QString typed = static_cast<QKeyEvent*>(event)->text();
       return !typed.isEmpty() && !(typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9');
     }
-    case QEvent::KeyRelease:
-      delayOf(box) = leadingNumber(box->text().toStdString());
-      return false;
-    default:
-      return false;
+    case QEvent::KeyRelease: delayOf(box) = leadingNumber(box->text().toStdString()); return false;
+    default: return false;
   }
 }
 

@@ -66,7 +66,8 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
 
 void PlayMenus::setTitlesVisible(bool visible) {
   // A hidden menu's shortcuts are out of reach as well.
-  for (QMenu* title : {levelMenu, statusMenu, optionsMenu}) title->menuAction()->setVisible(visible);
+  for (QMenu* title : {levelMenu, statusMenu, optionsMenu})
+    title->menuAction()->setVisible(visible);
 }
 
 }  // namespace dwaalbos

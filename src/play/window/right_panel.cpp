@@ -22,7 +22,7 @@ constexpr int kLeft = 10;
 constexpr int kRight = geometry::kPanelWidth - 10;
 constexpr int kWidth = kRight - kLeft;
 constexpr int kLine = 16;
-constexpr int kValueX = 56;   // beside "Naam:", "Maker:" and the status pictures
+constexpr int kValueX = 56;    // beside "Naam:", "Maker:" and the status pictures
 constexpr int kBoxWidth = 44;  // the delay boxes
 constexpr int kBesideBox = kLeft + kBoxWidth + 6;
 constexpr int kBesideCheck = kLeft + 20;
@@ -98,8 +98,7 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
 
 // A picture with "Sleutels:" and "Pijlen:" and their counts beside it; only the first pair's key
 // count is live.
-void RightPanel::statusPair(const Pictures& pictures, const char* name, int y,
-                            QLabel** keyCount) {
+void RightPanel::statusPair(const Pictures& pictures, const char* name, int y, QLabel** keyCount) {
   picture(pictures, name, kLeft, y, 42);
   label("Sleutels:", kValueX, y + 4, 60, kLine);
   label("Pijlen:", kValueX, y + 4 + kLine, 60, kLine);

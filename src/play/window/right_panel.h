@@ -23,17 +23,17 @@ class RightPanel : public QWidget {
 
   QLabel* levelNameLabel;
   QLabel* levelMakerLabel;
-  QLabel* commentLink;             // "Klik hier voor commentaar"
-  QLabel* keyCountLabel;               // the key count
-  QLabel* movesLabel;                  // the moves made in this attempt
-  QLineEdit* walkingDelayBox;              // walking delay
-  QCheckBox* followLinesBox;       // follow lines
-  QLineEdit* lineDelayBox;              // follow-line delay
-  QCheckBox* transitionBox;        // transition at a new level
-  QComboBox* musicList;            // the music files
-  QPushButton* playMusicButton;    // "Speel"
-  QPushButton* pauseMusicButton;   // "Pause"
-  QPushButton* stopMusicButton;    // "Stop"
+  QLabel* commentLink;            // "Klik hier voor commentaar"
+  QLabel* keyCountLabel;          // the key count
+  QLabel* movesLabel;             // the moves made in this attempt
+  QLineEdit* walkingDelayBox;     // walking delay
+  QCheckBox* followLinesBox;      // follow lines
+  QLineEdit* lineDelayBox;        // follow-line delay
+  QCheckBox* transitionBox;       // transition at a new level
+  QComboBox* musicList;           // the music files
+  QPushButton* playMusicButton;   // "Speel"
+  QPushButton* pauseMusicButton;  // "Pause"
+  QPushButton* stopMusicButton;   // "Stop"
 
  signals:
   void commentClicked();

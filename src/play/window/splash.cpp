@@ -118,9 +118,7 @@ void Splash::placeOverOwner() {
 // that dismissed the screen does not also walk the player once the level runs.
 bool Splash::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-      verder();
-      return true;
+    case QEvent::MouseButtonRelease: verder(); return true;
     case QEvent::KeyPress:
       keysPressedHere_.insert(static_cast<QKeyEvent*>(event)->key());
       return true;
@@ -131,8 +129,7 @@ bool Splash::eventFilter(QObject* watched, QEvent* event) {
       verder();
       return true;
     }
-    default:
-      return QWidget::eventFilter(watched, event);
+    default: return QWidget::eventFilter(watched, event);
   }
 }
 

@@ -110,7 +110,8 @@ TEST_F(ScreenFit, TheFirstStartTakesTheLargestStepThatFitsAndOnlyStepsThatFitAre
   Editor& editor = application.editor();
   for (const QWidget* window : {static_cast<QWidget*>(&application.menu()),
                                 static_cast<QWidget*>(&play), static_cast<QWidget*>(&editor)})
-    EXPECT_TRUE(settles([&] { return fitsInItsFrame(*window); })) << window->windowTitle().toStdString();
+    EXPECT_TRUE(settles([&] { return fitsInItsFrame(*window); }))
+        << window->windowTitle().toStdString();
   const int expected = available().height() >= 2000 ? 300 : 100;
   EXPECT_EQ(application.zoom(), expected);
   EXPECT_EQ(offered(play).back(), expected);
@@ -139,7 +140,8 @@ TEST_F(ScreenFit, AResizedEditorKeepsItsBoardSquareAndWholeAndAClickPaintsTheSqu
     const QPoint wallAt = wall->mapToGlobal(wall->rect().center());
     keyboard.clickAt(wallAt.x(), wallAt.y());
     // The middle of one square, and the last pixel of another.
-    const QPoint middle = editor.Vak().mapToGlobal(QPoint(5 * square + square / 2, 7 * square + square / 2));
+    const QPoint middle =
+        editor.Vak().mapToGlobal(QPoint(5 * square + square / 2, 7 * square + square / 2));
     const QPoint corner = editor.Vak().mapToGlobal(QPoint(11 * square - 1, 3 * square - 1));
     for (const QPoint at : {middle, corner}) {
       keyboard.clickAt(at.x(), at.y());
@@ -179,7 +181,8 @@ TEST_F(ScreenFit, AResizedMenuTakesAClickOnItsButtonWhereItIsShown) {
   const QSize room = available().size();
   const QSize size(room.width() * 3 / 4, room.height() / 2);
   resizeByWindowManager(menu, size);
-  const double scale = fittingScale({Menu::kWidth, Menu::kHeight}, {size.width(), size.height()}) / 100;
+  const double scale =
+      fittingScale({Menu::kWidth, Menu::kHeight}, {size.width(), size.height()}) / 100;
   const QPointF origin((size.width() - Menu::kWidth * scale) / 2,
                        (size.height() - Menu::kHeight * scale) / 2);
   const QPoint editorButton = menu.mapToGlobal((origin + QPointF(220, 161) * scale).toPoint());

@@ -21,7 +21,8 @@ TEST(PlayMenus, ItemsDisabledByDesignStaySoAroundADialog) {
   PlayMenus& m = rig.window().menus();
   rig.window().setEnabled(false);
   rig.window().setEnabled(true);
-  for (QAction* item : {m.undoItem, m.redoItem, m.firstArrowsItem, m.secondPlayerMenu->menuAction()})
+  for (QAction* item :
+       {m.undoItem, m.redoItem, m.firstArrowsItem, m.secondPlayerMenu->menuAction()})
     EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
   EXPECT_TRUE(m.secondArrowsItem->isEnabled());
 }
@@ -151,7 +152,8 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   EXPECT_TRUE(m.followLinesItem->isChecked());
   EXPECT_TRUE(panel.lineDelayBox->isEnabled());
   EXPECT_TRUE(opties.volglijnen);
-  EXPECT_NE(window.engine().phase(), Phase::Paused);  // ticking the box gives the game its input back
+  EXPECT_NE(window.engine().phase(),
+            Phase::Paused);  // ticking the box gives the game its input back
 
   QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
   EXPECT_FALSE(panel.transitionBox->isChecked());

@@ -33,7 +33,8 @@ class PlayWindow : public ::testing::Test {
   }
   Script& waitFor(std::function<bool()> condition) { return script.then(std::move(condition)); }
   // Arms a test play of the level; `back` hears how it ended.
-  Afspelen& armTestPlay(const Doolhof& level, std::function<void(bool)> back = [](bool) {}) {
+  Afspelen& armTestPlay(
+      const Doolhof& level, std::function<void(bool)> back = [](bool) {}) {
     writeLevelFile(rig.shared.paths.testLevel(), level);
     rig.window().armTestPlay(LevelRef::testPlay(rig.shared.paths.testLevel()), std::move(back));
     return rig.window();
@@ -81,8 +82,9 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
 TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithItsResult) {
   rig.chooseFile(rig::levelFromRows({"SE"}, "", "", "Pas op voor de kisten"));
   bool hintInPlay = true;
-  script.then([&] { return !(hintInPlay = rig.window().board().showsStartHint()); })
-      .act([&] { QTest::mouseClick(rig.window().panel().commentLink, Qt::LeftButton); });
+  script.then([&] { return !(hintInPlay = rig.window().board().showsStartHint()); }).act([&] {
+    QTest::mouseClick(rig.window().panel().commentLink, Qt::LeftButton);
+  });
   script.answer(QMessageBox::Ok).keyTap(&rig.window().board(), Qt::Key_Right);
   script.answer(QMessageBox::Ok);
   EXPECT_TRUE(rig.shown().board().showsStartHint());
@@ -234,9 +236,8 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   rig.chooseFile(rig::levelFromRows({"S"}));
   window.engine().start(rig.chosen);  // only a game pauses
   panel.stopMusicButton->click();
-  EXPECT_EQ(rig.sound.music,
-            (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"), "pauzeer",
-                                      "hervat", "stop"}));
+  EXPECT_EQ(rig.sound.music, (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"),
+                                                       "pauzeer", "hervat", "stop"}));
   EXPECT_EQ(window.engine().phase(), Phase::Paused);
   // The list is made anew only when a test play unloaded the window.
   rig.folder.write("muziek/beek.mid", {1});
@@ -368,8 +369,10 @@ TEST_F(PlayWindow, ALostGameGoesBackWhereItCouldStillBeWonInOneUndoableStep) {
     return [&, col, row] { return rig.col() == col && window.engine().gameState().row == row; };
   };
   // The key taken, then spent on the wrong key block.
-  for (const auto& [key, col, row] : {std::tuple{Qt::Key_Right, 2, 1}, {Qt::Key_Left, 1, 1},
-                                      {Qt::Key_Down, 1, 2}, {Qt::Key_Right, 2, 2}}) {
+  for (const auto& [key, col, row] : {std::tuple{Qt::Key_Right, 2, 1},
+                                      {Qt::Key_Left, 1, 1},
+                                      {Qt::Key_Down, 1, 2},
+                                      {Qt::Key_Right, 2, 2}}) {
     script.keyTap(&window.board(), key);
     waitFor(at(col, row));
   }
