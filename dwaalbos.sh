@@ -3,7 +3,8 @@
 #   ./dwaalbos.sh play   install what is missing, build, start the game
 #   ./dwaalbos.sh test   install what is missing, build, run every test, the library tests
 #                        again under the sanitizers, and the fuzzers; check that includes
-#                        point down the layers, the desktop files and the Debian package
+#                        point down the layers, the code's formatting, the desktop files and
+#                        the Debian package
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -16,6 +17,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont libebur128-dev        # MIDI, loudness checks
   libgtest-dev libgmock-dev libbenchmark-dev                 # tests and benchmarks
   clang libclang-rt-14-dev                                   # fuzzers, sanitizers
+  clang-format                                               # the formatting check
   fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-quattrocento
   libx11-dev libxtst-dev xvfb openbox                        # real-keyboard tests: Xvfb, openbox
   xdg-utils                                                  # opening the help page
@@ -102,6 +104,7 @@ case "${1:-}" in
   test)
     install_missing
     tools/check-layers.sh
+    tools/check-format.sh
     build
     (cd build && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
       ctest --output-on-failure -j "$(nproc)" --timeout 600)

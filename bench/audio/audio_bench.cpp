@@ -80,7 +80,10 @@ void BM_SampleLatencyDiskOutput(benchmark::State& state) {
   }
   state.counters["worst_ms"] = worst * 1000;
 }
-BENCHMARK(BM_SampleLatencyDiskOutput)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleLatencyDiskOutput)
+    ->Iterations(40)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The first loud sample as the mixer hands it to the output device: the time of that mix plus
 // the sample's place in its buffer. This is the delay the game adds before a device plays it.
@@ -167,10 +170,16 @@ void BM_StartMusic(benchmark::State& state, const char* tune) {
   state.counters["worst_ms"] = worst * 1000;
 }
 BENCHMARK_CAPTURE(BM_StartMusic, module, "Bospad.xm")
-    ->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Iterations(30)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartMusic, midi, "Dauw.mid")
-    ->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Iterations(30)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartMusic, spc, "Mos.spc")
-    ->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Iterations(30)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

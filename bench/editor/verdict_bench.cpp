@@ -1,7 +1,7 @@
 // The live verdict on each of the 43 standard levels as the editor gets it: the board changed,
 // the search on its thread, the answer back on the window's thread. The summary at the end
-// gives the median and the slowest of the levels' mean times; the aim is a median under 100 ms and every level
-// under a second.
+// gives the median and the slowest of the levels' mean times; the aim is a median under 100 ms and
+// every level under a second.
 #include <QCoreApplication>
 #include <QEventLoop>
 

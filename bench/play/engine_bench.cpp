@@ -46,7 +46,8 @@ void SolverStates(benchmark::State& bench) {
     states += solution.states;
     bytes = solution.bytes;
     benchmark::DoNotOptimize(solution.moves.data());
-    bench.counters["bytes_per_state"] = static_cast<double>(bytes) / static_cast<double>(solution.states);
+    bench.counters["bytes_per_state"] =
+        static_cast<double>(bytes) / static_cast<double>(solution.states);
   }
   bench.SetItemsProcessed(static_cast<std::int64_t>(states));
 }

@@ -92,8 +92,8 @@ bool measureLevel(int number, const GameState& start, int positions, std::mt1993
   }
   const Spread way = spreadOf(onWay);
   const Spread off = spreadOf(offWay);
-  std::printf("%5d %9.2f %9.3f %9.2f %9.3f %7d\n", number, way.max, way.median, off.max,
-              off.median, gaveUp);
+  std::printf("%5d %9.2f %9.3f %9.2f %9.3f %7d\n", number, way.max, way.median, off.max, off.median,
+              gaveUp);
   totals.onWay.insert(totals.onWay.end(), onWay.begin(), onWay.end());
   totals.random.insert(totals.random.end(), offWay.begin(), offWay.end());
   totals.gaveUp += gaveUp;
@@ -115,8 +115,10 @@ int main(int argc, char** argv) {
   std::size_t states = 0;
   std::size_t bytes = 0;
   double searchMs = 0;
-  std::printf("tip in ms; %d random positions a level\nlevel   way max way median  rnd max "
-              "rnd median gave up\n", positions);
+  std::printf(
+      "tip in ms; %d random positions a level\nlevel   way max way median  rnd max "
+      "rnd median gave up\n",
+      positions);
   for (int number = 1; number <= kLastLevelNumber; ++number) {
     const GameState start = levelStart(*shared.sets.byNumber(number));
     if (!measureLevel(number, start, positions, random, totals)) return 1;

@@ -13,9 +13,9 @@
 
 #include "frontend/application.h"
 #include "play/window/afspelen.h"
-#include "support/test_levels.h"
 #include "support/real_player.h"
 #include "support/temp_folder.h"
+#include "support/test_levels.h"
 #include "support/window_fakes.h"
 #include "support/x_display.h"
 
@@ -55,9 +55,7 @@ void idleAfterThreeLevels(benchmark::State& state) {
   double afterPercent = 0;
   for (auto _ : state) {
     application.showPlayWindow();
-    QTimer::singleShot(50, [&] {
-      play.engine().start(LevelRef::standard(1));
-    });
+    QTimer::singleShot(50, [&] { play.engine().start(LevelRef::standard(1)); });
     const auto startLevel = [&] {
       watch.waitUntilActiveKind("dwaalbos::Splash");
       keyboard.tap("space");

@@ -33,8 +33,8 @@ void clsSPC::PlaySPC() {
   if (IsPlaying_) return;
   if (!FileExists(filename_)) {
     if (melding_)
-      melding_(standaardTitel_, std::string("Bestandsfout!") + kCrLf + kCrLf + filename_ +
-                                    " bestaat niet!");
+      melding_(standaardTitel_,
+               std::string("Bestandsfout!") + kCrLf + kCrLf + filename_ + " bestaat niet!");
     return;
   }
   const int result =

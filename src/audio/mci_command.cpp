@@ -61,7 +61,8 @@ MciParse parseMciCommand(std::string_view text) {
   } else {
     parse.command.device = nextWord(text, at);
   }
-  if (parse.error == mci::kOk && parse.command.device.empty()) parse.error = mci::kMissingDeviceName;
+  if (parse.error == mci::kOk && parse.command.device.empty())
+    parse.error = mci::kMissingDeviceName;
   for (auto word = nextWord(text, at); !word.empty(); word = nextWord(text, at))
     parse.command.words.push_back(lowerCase(word));
   return parse;

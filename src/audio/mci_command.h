@@ -10,9 +10,9 @@ namespace dwaalbos {
 // path. A path with spaces or quotes is written in double quotes with every quote inside
 // doubled, so any path can name a device; a plain word needs no quotes.
 struct MciCommand {
-  std::string verb;                 // lower case
-  std::string device;               // exactly as named, quotes removed
-  std::vector<std::string> words;   // lower case
+  std::string verb;                // lower case
+  std::string device;              // exactly as named, quotes removed
+  std::vector<std::string> words;  // lower case
 };
 
 struct MciParse {

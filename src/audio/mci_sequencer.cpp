@@ -181,10 +181,8 @@ void MciSequencer::halt() {
 
 void MciSequencer::setPaused(bool paused) {
   std::lock_guard lock(mutex_);
-  if (paused)
-    fade_.fadeOut(output_.format().frequency);
-  else
-    fade_.fadeIn(output_.format().frequency);
+  if (paused) fade_.fadeOut(output_.format().frequency);
+  else fade_.fadeIn(output_.format().frequency);
 }
 
 void SDLCALL MciSequencer::hook(void* sequencer, Uint8* stream, int len) {

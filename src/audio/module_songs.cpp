@@ -23,8 +23,8 @@ bool isModule(const std::vector<char>& file) {
 
 openmpt_module* loadModule(std::vector<char> file) {
   openmpt_module* module =
-      openmpt_module_create_from_memory2(file.data(), file.size(), openmpt_log_func_silent,
-                                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+      openmpt_module_create_from_memory2(file.data(), file.size(), openmpt_log_func_silent, nullptr,
+                                         nullptr, nullptr, nullptr, nullptr, nullptr);
   if (module != nullptr) openmpt_module_set_repeat_count(module, kRepeatForever);
   return module;
 }
@@ -71,10 +71,8 @@ void ModuleSongs::pauzeersong(Handle song) {
   if (!isCurrent(song)) return;
   std::lock_guard lock(mutex_);
   paused_ = !paused_;
-  if (paused_)
-    fade_.fadeOut(device_.format().frequency);
-  else
-    fade_.fadeIn(device_.format().frequency);
+  if (paused_) fade_.fadeOut(device_.format().frequency);
+  else fade_.fadeIn(device_.format().frequency);
 }
 
 void ModuleSongs::release() {

@@ -13,13 +13,9 @@ constexpr const char* kProgramTitle = "Dwaalbos";
 }  // namespace
 
 SdlSound::SdlSound(const std::string& gameFolder, Melding melding)
-    : effects_(device_, GamePaths(gameFolder).sounds()),
-      songs_(device_, stream_),
-      sequencer_(device_, stream_),
-      midi_(sequencer_),
-      spcPlayer_(device_, stream_),
-      spc_(spcPlayer_, std::move(melding), kProgramTitle),
-      muziek_(songs_, midi_, spc_) {}
+    : effects_(device_, GamePaths(gameFolder).sounds()), songs_(device_, stream_),
+      sequencer_(device_, stream_), midi_(sequencer_), spcPlayer_(device_, stream_),
+      spc_(spcPlayer_, std::move(melding), kProgramTitle), muziek_(songs_, midi_, spc_) {}
 
 SdlSound::~SdlSound() { sluitgeluid(); }
 

@@ -28,7 +28,7 @@ class ZdSpcPlayer {
   // The mode is part of the library's calling convention; this player has one way of output.
   int InitialiseSPC(int mode, long channels, long bits, long frequency, long volumeMultiplier);
   bool LoadSPC(const std::string& path);
-  void PlaySPC();   // starts a loaded piece, or continues it after PauseSPC
+  void PlaySPC();  // starts a loaded piece, or continues it after PauseSPC
   void PauseSPC();
   int DeinitialiseSPC(int mode);
 

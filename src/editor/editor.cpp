@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -18,7 +17,6 @@
 #include "editor/live_verdict.h"
 #include "editor/object_keys.h"
 #include "editor/placement.h"
-#include "play/port/navigator.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
@@ -27,7 +25,9 @@
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
 #include "platform/zoom_choice.h"
+#include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
+#include "play/port/navigator.h"
 
 namespace dwaalbos {
 namespace {
@@ -46,8 +46,8 @@ struct LegendEntry {
 };
 
 constexpr LegendEntry kLegend[] = {
-    {1, "1"},   {2, "2"},   {3, "3"},   {4, "4"},   {5, "5"},  {6, "6"},  {7, "7"},  {8, "8"},
-    {9, "9"},   {10, "F1"}, {11, "F2"}, {12, "F3"}, {13, "F4"}, {14, "F5"}, {15, "F6"},
+    {1, "1"}, {2, "2"},   {3, "3"},   {4, "4"},   {5, "5"},   {6, "6"},   {7, "7"},   {8, "8"},
+    {9, "9"}, {10, "F1"}, {11, "F2"}, {12, "F3"}, {13, "F4"}, {14, "F5"}, {15, "F6"},
 };
 constexpr int kLegendRows[] = {0, 60, 120, 180};
 
@@ -94,7 +94,9 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
   buildMenu();
   buildHistory();
   buildVerdict();
-  setFixedSize(sizeHint());
+  stage_ = new ZoomedStage(takeCentralWidget(), {kClientWidth, kClientHeight}, this);
+  setCentralWidget(stage_);
+  stage_->sizeWindowFor(*this, zoom_);
 
   loop_.setInterval(kCursorPassMilliseconds);
   connect(&loop_, &QTimer::timeout, this, &Editor::cursorPass);
@@ -120,19 +122,16 @@ void Editor::buildMenu() {
   grid->setCheckable(true);
   grid->setChecked(Vak_->grid());
   toonOplossing_ = options->addAction("&Toon oplossing", this, &Editor::toonOplossing);
-  zoomChoice_ = new ZoomChoice(*this, options,
-                               [this](int percent) { navigator_.chooseZoom(percent); });
+  zoomChoice_ =
+      new ZoomChoice(*this, options, [this](int percent) { navigator_.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
 }
 
 void Editor::setZoom(int percent) {
   zoom_ = percent;
-  centralWidget()->setFixedSize(zoomed({kClientWidth, kClientHeight}, percent));
-  zoomWidgets(*centralWidget(), percent);
   zoomWidgets(*menuBar(), percent);
   zoomChoice_->show(percent);
-  layout()->invalidate();
-  setFixedSize(sizeHint());
+  stage_->sizeWindowFor(*this, percent);
 }
 
 // Each key name stands under the picture of the object it places.
@@ -172,25 +171,25 @@ void Editor::buildProperties() {
   auto* client = centralWidget();
   label(client, 240, "Eigenschappen level:")->setStyleSheet("font-weight: bold");
   label(client, 256, "Naam level:");
-  Naam_ = new QLineEdit(client);
-  Naam_->setGeometry(kPanelX, 272, kFieldWidth, 21);
+  nameBox_ = new QLineEdit(client);
+  nameBox_->setGeometry(kPanelX, 272, kFieldWidth, 21);
   label(client, 296, "Maker:");
-  Maker_ = new QLineEdit(client);
-  Maker_->setGeometry(kPanelX, 312, kFieldWidth, 21);
+  makerBox_ = new QLineEdit(client);
+  makerBox_->setGeometry(kPanelX, 312, kFieldWidth, 21);
   label(client, 336, "Commentaar:");
-  Commentaar_ = new QPlainTextEdit(client);
-  Commentaar_->setGeometry(kPanelX, 352, kFieldWidth, 57);
-  Commentaar_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Commentaar_->setTabChangesFocus(true);
-  for (QWidget* box : {static_cast<QWidget*>(Naam_), static_cast<QWidget*>(Maker_),
-                       static_cast<QWidget*>(Commentaar_)})
+  commentBox_ = new QPlainTextEdit(client);
+  commentBox_->setGeometry(kPanelX, 352, kFieldWidth, 57);
+  commentBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  commentBox_->setTabChangesFocus(true);
+  for (QWidget* box : {static_cast<QWidget*>(nameBox_), static_cast<QWidget*>(makerBox_),
+                       static_cast<QWidget*>(commentBox_)})
     makeTextBlue(*box);
   label(client, 408, "Achtergrond:");
   // Shown as the level's background choice; no level stores one, so it changes nothing.
-  Achtercombo_ = new QComboBox(client);
-  Achtercombo_->setGeometry(kPanelX, 424, kFieldWidth, 22);
-  Achtercombo_->addItems({"Water", "Zand", "Gras", "Grond", "Groene tegels", "Grijze tegels",
-                          "Niets!"});
+  backgroundList_ = new QComboBox(client);
+  backgroundList_->setGeometry(kPanelX, 424, kFieldWidth, 22);
+  backgroundList_->addItems(
+      {"Water", "Zand", "Gras", "Grond", "Groene tegels", "Grijze tegels", "Niets!"});
   Oordeel_ = label(client, 452, verdictText(verdict_->verdict()).c_str());
   Oordeel_->setStyleSheet("font-weight: bold");
 }
@@ -284,7 +283,8 @@ void Editor::changeEvent(QEvent* event) {
 
 void Editor::onBoardKey(QKeyEvent* event) {
   const int k = event->key();
-  const bool arrow = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
+  const bool arrow =
+      k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
   if (arrow && loop_.isActive() && !event->isAutoRepeat()) cursorPass();
   const auto key = objectKeyFor(event->key(), event->modifiers(), event->nativeScanCode());
   if (key.kind == ObjectKey::Kind::Nothing) return;
@@ -345,8 +345,9 @@ void Editor::closeEvent(QCloseEvent* event) {
 }
 
 void Editor::onExit() {
-  const bool sure = changed_ ? mayDiscard(texts::kNietOpgeslagen)
-                             : askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None);
+  const bool sure =
+      changed_ ? mayDiscard(texts::kNietOpgeslagen)
+               : askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None);
   if (!sure) return;
   setStoppen(true);
   hide();

@@ -35,6 +35,7 @@ class Navigator;
 class Pictures;
 class Printers;
 class ZoomChoice;
+class ZoomedStage;
 struct SharedState;
 
 // The level editor "Dwaalbos 6.0 level editor": the board with its cursor on the left, the
@@ -48,8 +49,8 @@ class Editor : public QMainWindow {
  public:
   static constexpr int kCursorPassMilliseconds = 85;
 
-  Editor(SharedState& state, Navigator& navigator, const Pictures& pictures,
-         FileDialogs& dialogs, Printers& printers);
+  Editor(SharedState& state, Navigator& navigator, const Pictures& pictures, FileDialogs& dialogs,
+         Printers& printers);
   ~Editor() override;
 
   // From the main menu (`Form_Activate`): an empty level, the window shown, the cursor loop on.
@@ -63,7 +64,7 @@ class Editor : public QMainWindow {
   // Loads a level file into the editor. A file that is missing or holds no whole level is
   // reported and leaves the editor as it was (false); opening never writes.
   bool openen(const std::string& best);
-  // Lays the window out at a zoom step (percent).
+  // Sizes the window for a zoom step (percent); the player may resize it from there.
   void setZoom(int percent);
   const Board& veld() const { return Veld_; }
   const Doolhof& level() const { return Level_; }
@@ -93,9 +94,9 @@ class Editor : public QMainWindow {
   bool unsavedChanges() const { return changed_; }
 
   EditorBoard& Vak() { return *Vak_; }
-  QLineEdit& Naam() { return *Naam_; }
-  QLineEdit& Maker() { return *Maker_; }
-  QPlainTextEdit& Commentaar() { return *Commentaar_; }
+  QLineEdit& nameBox() { return *nameBox_; }
+  QLineEdit& Maker() { return *makerBox_; }
+  QPlainTextEdit& commentBox() { return *commentBox_; }
   // The solver's verdict on the level as it stands, beside the board.
   const QLabel& Oordeel() const { return *Oordeel_; }
 
@@ -152,10 +153,10 @@ class Editor : public QMainWindow {
   Printers& printers_;
 
   EditorBoard* Vak_;
-  QLineEdit* Naam_;
-  QLineEdit* Maker_;
-  QPlainTextEdit* Commentaar_;
-  QComboBox* Achtercombo_;
+  QLineEdit* nameBox_;
+  QLineEdit* makerBox_;
+  QPlainTextEdit* commentBox_;
+  QComboBox* backgroundList_;
   std::vector<LegendPicture*> legend_;
   int chosen_ = 1;
   // Until the player chooses an object, a click on the board only gives it the keyboard.
@@ -166,6 +167,7 @@ class Editor : public QMainWindow {
   std::array<CursorRepeat, 4> repeats_;  // left, right, up, down
   bool Stoppen = true;
   ZoomChoice* zoomChoice_ = nullptr;
+  ZoomedStage* stage_ = nullptr;
   int zoom_ = 100;
   EditHistory<EditedLevel> history_;
   int stroke_ = kFirstStroke;  // each mouse stroke is a group of its own

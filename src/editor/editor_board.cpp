@@ -146,7 +146,8 @@ void EditorBoard::mouseMoveEvent(QMouseEvent* event) {
   if (!cell || dragButton_ == Qt::NoButton || !(event->buttons() & dragButton_)) return;
   QPoint at = cursor_ / kCellPixels;
   while (at != *cell) {
-    at += QPoint((cell->x() > at.x()) - (cell->x() < at.x()), (cell->y() > at.y()) - (cell->y() < at.y()));
+    at += QPoint((cell->x() > at.x()) - (cell->x() < at.x()),
+                 (cell->y() > at.y()) - (cell->y() < at.y()));
     putCursorOn(at);
     emit cellDragged(at.x() + 1, at.y() + 1, dragButton_);
   }

@@ -8,7 +8,6 @@
 #include "editor/editor_board.h"
 #include "editor/level_printout.h"
 #include "editor/live_verdict.h"
-#include "play/port/navigator.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/shared_state.h"
@@ -16,6 +15,7 @@
 #include "platform/bitmap_file.h"
 #include "platform/message_boxes.h"
 #include "platform/printers.h"
+#include "play/port/navigator.h"
 
 namespace dwaalbos {
 
@@ -33,7 +33,10 @@ std::string fromBox(QString text) { return text.replace("\n", "\r\n").toStdStrin
 }  // namespace
 
 FileDialogSpec Editor::levelDialog() const {
-  return {"Dwaalbos doolhof", "Dwaalbos Doolhof (*.dwb)", state_.paths.levels(), "dwb",
+  return {"Dwaalbos doolhof",
+          "Dwaalbos Doolhof (*.dwb)",
+          state_.paths.levels(),
+          "dwb",
           {state_.paths.exampleLevels()}};
 }
 
@@ -43,9 +46,9 @@ void Editor::onNew() {
 
 void Editor::clearLevel() {
   Veld_.clearPlayArea();
-  Naam_->clear();
-  Maker_->clear();
-  Commentaar_->clear();
+  nameBox_->clear();
+  makerBox_->clear();
+  commentBox_->clear();
   changed_ = false;
   freshHistory();
   showTitle();
@@ -74,21 +77,22 @@ bool Editor::openen(const std::string& best) {
 }
 
 void Editor::showTexts() {
-  Naam_->setText(forBox(Level_.Naam));
-  Maker_->setText(forBox(Level_.Maker));
-  Commentaar_->setPlainText(forBox(Level_.Commentaar));
+  nameBox_->setText(forBox(Level_.Naam));
+  makerBox_->setText(forBox(Level_.Maker));
+  commentBox_->setPlainText(forBox(Level_.Commentaar));
 }
 
 // `Level` takes the editor's texts and board; its cells with an index 0 keep their values.
 void Editor::levelFromEditor() {
-  Level_.Naam = fromBox(Naam_->text());
-  Level_.Maker = fromBox(Maker_->text());
-  Level_.Commentaar = fromBox(Commentaar_->toPlainText());
+  Level_.Naam = fromBox(nameBox_->text());
+  Level_.Maker = fromBox(makerBox_->text());
+  Level_.Commentaar = fromBox(commentBox_->toPlainText());
   Level_.Vakken.copyPlayAreaFrom(Veld_);
 }
 
 bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result) {
-  if (!result) showMessage(this, texts::kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
+  if (!result)
+    showMessage(this, texts::kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
   return static_cast<bool>(result);
 }
 
@@ -100,8 +104,7 @@ void Editor::onSave() {
 }
 
 void Editor::onExport() {
-  const auto best =
-      dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
+  const auto best = dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
   if (best.empty()) return;
   edtekenen(kWhite);
   const WriteResult saved = saveBitmap(Vak_->picture(), best);
@@ -118,7 +121,7 @@ void Editor::onPrint() {
   edtekenen(kWhite);
   const QImage board = Vak_->picture();
   edtekenen();
-  printLevel(*printer, board, Naam_->text(), Maker_->text());
+  printLevel(*printer, board, nameBox_->text(), makerBox_->text());
 }
 
 void Editor::onTest() {

@@ -29,8 +29,8 @@ class UndoKeysToEditor : public QObject {
       return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const bool undo = key->matches(QKeySequence::Undo);
-    const bool redo = key->matches(QKeySequence::Redo) ||
-                      QKeySequence(key->keyCombination()) == kCtrlY;
+    const bool redo =
+        key->matches(QKeySequence::Redo) || QKeySequence(key->keyCombination()) == kCtrlY;
     if (!undo && !redo) return false;
     // Taken as a key press here, not as the window's shortcut, which the box would refuse.
     key->accept();
@@ -46,12 +46,13 @@ class UndoKeysToEditor : public QObject {
 
 void Editor::buildHistory() {
   auto* keys = new UndoKeysToEditor(*this);
-  for (QWidget* box : {static_cast<QWidget*>(Naam_), static_cast<QWidget*>(Maker_),
-                       static_cast<QWidget*>(Commentaar_)})
+  for (QWidget* box : {static_cast<QWidget*>(nameBox_), static_cast<QWidget*>(makerBox_),
+                       static_cast<QWidget*>(commentBox_)})
     box->installEventFilter(keys);
-  connect(Naam_, &QLineEdit::textEdited, this, [this] { textChanged(kNaamGroup); });
-  connect(Maker_, &QLineEdit::textEdited, this, [this] { textChanged(kMakerGroup); });
-  connect(Commentaar_, &QPlainTextEdit::textChanged, this, [this] { textChanged(kCommentaarGroup); });
+  connect(nameBox_, &QLineEdit::textEdited, this, [this] { textChanged(kNaamGroup); });
+  connect(makerBox_, &QLineEdit::textEdited, this, [this] { textChanged(kMakerGroup); });
+  connect(commentBox_, &QPlainTextEdit::textChanged, this,
+          [this] { textChanged(kCommentaarGroup); });
 
   // Between "Level" and "Opties", where desktop programs keep it.
   auto* edit = new QMenu("&Bewerken", this);
@@ -66,7 +67,7 @@ void Editor::buildHistory() {
 }
 
 Editor::EditedLevel Editor::edited() const {
-  return {Veld_, Naam_->text(), Maker_->text(), Commentaar_->toPlainText()};
+  return {Veld_, nameBox_->text(), makerBox_->text(), commentBox_->toPlainText()};
 }
 
 void Editor::freshHistory() { history_.reset(edited()); }
@@ -84,11 +85,11 @@ void Editor::redo() { restore(history_.redo()); }
 void Editor::restore(const EditedLevel* level) {
   if (!level) return;
   Veld_.copyPlayAreaFrom(level->veld);
-  Naam_->setText(level->naam);
-  Maker_->setText(level->maker);
+  nameBox_->setText(level->naam);
+  makerBox_->setText(level->maker);
   {
-    const QSignalBlocker quiet(Commentaar_);
-    Commentaar_->setPlainText(level->commentaar);
+    const QSignalBlocker quiet(commentBox_);
+    commentBox_->setPlainText(level->commentaar);
   }
   changed_ = true;
   edtekenen();

@@ -7,8 +7,7 @@
 
 namespace dwaalbos {
 
-LegendPicture::LegendPicture(int code, const QImage& picture, const QImage& large,
-                             QWidget* parent)
+LegendPicture::LegendPicture(int code, const QImage& picture, const QImage& large, QWidget* parent)
     : QWidget(parent), picture_(picture), large_(large), code_(code) {
   setCursor(Qt::PointingHandCursor);
 }

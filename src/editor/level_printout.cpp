@@ -41,8 +41,7 @@ void drawPrintout(QPainter& painter, const QImage& board, const QString& naam,
   painter.drawText(0, baseline, naam + "  gemaakt door " + maker + " met dwaalbos 6.0");
 }
 
-bool printLevel(QPrinter& printer, const QImage& board, const QString& naam,
-                const QString& maker) {
+bool printLevel(QPrinter& printer, const QImage& board, const QString& naam, const QString& maker) {
   printer.setFullPage(false);
   QPainter painter;
   if (!painter.begin(&printer)) return false;

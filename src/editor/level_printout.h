@@ -15,7 +15,6 @@ void drawPrintout(QPainter& painter, const QImage& board, const QString& naam,
                   const QString& maker);
 
 // Prints that page on the printer as one job. False when the printer could not be used.
-bool printLevel(QPrinter& printer, const QImage& board, const QString& naam,
-                const QString& maker);
+bool printLevel(QPrinter& printer, const QImage& board, const QString& naam, const QString& maker);
 
 }  // namespace dwaalbos

@@ -48,7 +48,8 @@ void LiveVerdict::run(std::stop_token quit) {
     Verdict verdict = judge_(job.board, job.stop);
     if (job.stop.stop_requested()) continue;
     QMetaObject::invokeMethod(
-        this, [this, generation = job.generation, verdict = std::move(verdict)] {
+        this,
+        [this, generation = job.generation, verdict = std::move(verdict)] {
           deliver(generation, verdict);
         },
         Qt::QueuedConnection);

@@ -1,9 +1,9 @@
 #include "application.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QIcon>
 #include <QPixmap>
+#include <QScreen>
 #include <QString>
 #include <QTimer>
 
@@ -14,13 +14,14 @@
 #include "editor/editor_layout.h"
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
-#include "platform/window_placement.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/texts.h"
 #include "level/zoom.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
+#include "platform/screen_fit.h"
+#include "platform/window_placement.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_style.h"
 #include "play/window/afspelen.h"
@@ -29,40 +30,40 @@
 namespace dwaalbos {
 namespace {
 
-// Room for the largest windows at 100 %, with their menu bars and a window manager's frame:
-// the editor is the widest, the play window with its panel the tallest.
+// The largest client areas at 100 %, with their menu bars: the editor is the widest, the play
+// window with its panel the tallest.
 constexpr int kMenuBarHeight = 24;
-constexpr Area kFrameAllowance{12, 40};  // both side edges; the title bar and the bottom edge
-constexpr Area kLargestWindow{
-    editor_layout::kClientWidth + kFrameAllowance.width,
-    geometry::kPanelHeight + kMenuBarHeight + kFrameAllowance.height};
+constexpr Area kLargestClient{editor_layout::kClientWidth, geometry::kPanelHeight + kMenuBarHeight};
 
-// The largest step at which the largest window fits the screen.
-int largestFittingStep() {
+// The largest step at which the largest window, in a frame of `frame`, fits `available`.
+int largestFittingStep(QSize frame, QRect available) {
+  return largestFittingZoom(
+      kLargestClient, {available.width() - frame.width(), available.height() - frame.height()});
+}
+
+// The frame is not known before a window is shown in it: the first one shown lowers this
+// further if need be.
+int fittingAtStart() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return kDefaultZoom;
-  const QRect available = screen->availableGeometry();
-  return largestFittingZoom(kLargestWindow, {available.width(), available.height()});
+  return screen ? largestFittingStep({}, screen->availableGeometry()) : kDefaultZoom;
 }
 
 // The chosen step, or the largest one; lowered until the largest window fits the screen.
 int zoomAtStart(const GamePaths& paths) {
-  return std::min(readZoom(paths.zoom()).value_or(kZoomSteps.back()), largestFittingStep());
+  return std::min(readZoom(paths.zoom()).value_or(kZoomSteps.back()), fittingAtStart());
 }
 
 }  // namespace
 
 Application::Application(const GamePaths& paths, Services services)
-    : state_(paths),
-      services_(services),
-      pictures_(QString::fromStdString(paths.folder())),
+    : state_(paths), services_(services), pictures_(QString::fromStdString(paths.folder())),
       zoom_(zoomAtStart(paths)) {
   state_.readLevelSets();
   state_.Opdrachtregel = false;
   QApplication::setWindowIcon(
       QIcon(QPixmap::fromImage(pictures_.withMask(plaatje::kIcoon, plaatje::kIcoonmask))));
   zoomIndicators(zoom_);
-  ZoomChoice::limitTo(largestFittingStep());
+  ZoomChoice::limitTo(fittingAtStart());
 }
 
 // A game that ends during a test play leaves no test level behind.
@@ -82,13 +83,9 @@ void Application::start(const CommandLine& command) {
         showPlayWindow();
         play().engine().start(LevelRef::file(command.path));
         break;
-      case CommandLine::Action::Edit:
-        openInEditor(command.path.c_str());
-        break;
+      case CommandLine::Action::Edit: openInEditor(command.path.c_str()); break;
       case CommandLine::Action::None:
-      case CommandLine::Action::Unknown:
-        showMenu();
-        break;
+      case CommandLine::Action::Unknown: showMenu(); break;
     }
   });
 }
@@ -120,15 +117,17 @@ Menu& Application::menu() {
   if (!menu_) {
     menu_ = std::make_unique<Menu>(state_, services_.sound, *this, services_.desktop, pictures_);
     menu_->setZoom(zoom_);
+    watchScreen(*menu_);
   }
   return *menu_;
 }
 
 Editor& Application::editor() {
   if (!editor_) {
-    editor_ = std::make_unique<Editor>(state_, *this, pictures_, services_.dialogs,
-                                       services_.printers);
+    editor_ =
+        std::make_unique<Editor>(state_, *this, pictures_, services_.dialogs, services_.printers);
     editor_->setZoom(zoom_);
+    watchScreen(*editor_);
   }
   return *editor_;
 }
@@ -136,9 +135,10 @@ Editor& Application::editor() {
 Afspelen& Application::play() {
   if (!play_) {
     play_ = std::make_unique<Afspelen>(
-        state_, PlayServices{services_.sound, *this, services_.dialogs, services_.desktop,
-                             pictures_});
+        state_,
+        PlayServices{services_.sound, *this, services_.dialogs, services_.desktop, pictures_});
     play_->setZoom(zoom_);
+    watchScreen(*play_);
   }
   return *play_;
 }
@@ -178,22 +178,37 @@ void Application::showEditor() { editor().activate(); }
 
 void Application::openInEditor(const char* path) { editor().metcommand(path); }
 
-
 void Application::enableEditor(bool enabled) { editor().setEnabled(enabled); }
 
-// A choice that cannot be kept still holds for this run; the player learns why it will not last.
-void Application::chooseZoom(int percent) {
+// Steps whose windows, in their frames, do not fit the screen a window is on are not offered.
+// The step taken at the start, or one a window brings to a smaller screen, is left for the
+// largest that fits; as that is not the player's choice, it is not kept.
+void Application::watchScreen(QWidget& window) {
+  watchScreenRoom(window, [this](const ScreenRoom& room) {
+    const int largest = largestFittingStep(room.frame, room.available);
+    ZoomChoice::limitTo(largest);
+    if (zoom_ > largest && (room.otherScreen || !zoomChosen_)) applyZoom(largest);
+  });
+}
+
+void Application::applyZoom(int percent) {
   zoom_ = percent;
   zoomIndicators(percent);
   if (menu_) menu_->setZoom(percent);
   if (editor_) editor_->setZoom(percent);
   if (play_) play_->setZoom(percent);
   if (chooser_) chooser_->setZoom(percent);
+}
+
+// A choice that cannot be kept still holds for this run; the player learns why it will not last.
+void Application::chooseZoom(int percent) {
+  zoomChosen_ = true;
+  applyZoom(percent);
   const std::string path = state_.paths.zoom();
   const WriteResult saved = state_.paths.explained(path, writeZoom(path, percent));
   if (!saved)
-    showMessage(QApplication::activeWindow(), texts::kNotSavedTitle,
-                notSavedText(path, saved), BoxIcon::Exclamation);
+    showMessage(QApplication::activeWindow(), texts::kNotSavedTitle, notSavedText(path, saved),
+                BoxIcon::Exclamation);
 }
 
 void Application::endOnRequest() {

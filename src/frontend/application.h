@@ -3,10 +3,12 @@
 #include <memory>
 #include <string>
 
-#include "play/port/navigator.h"
 #include "level/command_line.h"
 #include "level/shared_state.h"
 #include "platform/pictures.h"
+#include "play/port/navigator.h"
+
+class QWidget;
 
 namespace dwaalbos {
 
@@ -64,11 +66,14 @@ class Application : public Navigator {
  private:
   void reportUnreadable(const std::string& path);
   void reportShortLevelSets();
+  void watchScreen(QWidget& window);
+  void applyZoom(int percent);
 
   SharedState state_;
   Services services_;
   Pictures pictures_;
   int zoom_;
+  bool zoomChosen_ = false;  // a step was chosen since the start
   std::unique_ptr<Menu> menu_;
   std::unique_ptr<Editor> editor_;
   std::unique_ptr<Afspelen> play_;

@@ -1,8 +1,11 @@
 #include "level_entries.h"
 
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 #include "level/level_sets.h"
 #include "level/scores.h"
@@ -52,18 +55,22 @@ int fillEntries(QListWidget& list, const LevelSet& set, int setLevels, int unloc
   return completed;
 }
 
+// A long name ends in "…" within the list's visible width, rather than being cut off by its edge.
 void EntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const {
+  QStyleOptionViewItem visible = option;
+  if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget))
+    visible.rect.setRight(std::min(option.rect.right(), view->viewport()->width() - 1));
   const QString best = index.data(kBestResultRole).toString();
   if (best.isEmpty()) {
-    QStyledItemDelegate::paint(painter, option, index);
+    QStyledItemDelegate::paint(painter, visible, index);
     return;
   }
   const int room = option.fontMetrics.horizontalAdvance(best) + option.fontMetrics.height();
-  QStyleOptionViewItem name = option;
-  name.rect.setRight(option.rect.right() - room);
+  QStyleOptionViewItem name = visible;
+  name.rect.setRight(visible.rect.right() - room);
   // The row's background reaches under the result too.
-  QStyleOptionViewItem row = option;
+  QStyleOptionViewItem row = visible;
   initStyleOption(&row, index);
   row.text.clear();
   row.icon = QIcon();
@@ -74,7 +81,7 @@ void EntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->save();
   painter->setPen(
       option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
-  painter->drawText(option.rect.adjusted(0, 0, -option.fontMetrics.height() / 2, 0),
+  painter->drawText(visible.rect.adjusted(0, 0, -option.fontMetrics.height() / 2, 0),
                     Qt::AlignRight | Qt::AlignVCenter, best);
   painter->restore();
 }

@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
   // The game ends only through the menu or the play window's quit command.
   QApplication::setQuitOnLastWindowClosed(false);
   dwaalbos::useDutchToolkitTexts();
-  const auto paths = dwaalbos::findGamePaths(
-      QCoreApplication::applicationDirPath().toStdString(), dwaalbos::systemSurroundings());
+  const auto paths = dwaalbos::findGamePaths(QCoreApplication::applicationDirPath().toStdString(),
+                                             dwaalbos::systemSurroundings());
 
   dwaalbos::SdlSound sound(paths.folder(), [](const std::string& titel, const std::string& tekst) {
     dwaalbos::showMessage(nullptr, titel, tekst, dwaalbos::BoxIcon::Critical);

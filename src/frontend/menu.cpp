@@ -4,20 +4,22 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <chrono>
 
 #include "audio/sound.h"
 #include "frontend/menu_title.h"
-#include "play/port/navigator.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
+#include "level/zoom.h"
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
+#include "play/port/navigator.h"
 
 namespace dwaalbos {
 
@@ -30,29 +32,25 @@ const std::array<std::string, 3> kUitleg{
 };
 
 constexpr int kTitleHeight = 92;
-constexpr int kKlik = 9;              // the sample of a change of button
+constexpr int kKlik = 9;  // the sample of a change of button
 constexpr int kLaatsteLevelSet1 = 23;
 
 }  // namespace
 
 Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desktop,
            const Pictures& pictures)
-    : state_(state),
-      sound_(sound),
-      navigator_(navigator),
-      desktop_(desktop),
-      canvas_(kWidth, kHeight, QImage::Format_RGB32),
-      title_(menuTitle({kWidth, kTitleHeight})),
-      titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)),
-      buttons_(pictures),
+    : state_(state), sound_(sound), navigator_(navigator), desktop_(desktop),
+      canvas_(kWidth, kHeight, QImage::Format_RGB32), title_(menuTitle({kWidth, kTitleHeight})),
+      titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)), buttons_(pictures),
       descriptionLabel(new QLabel(this)) {
   setWindowTitle(texts::kMenuTitel);
-  setFixedSize(kWidth, kHeight);
+  resize(kWidth, kHeight);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.fill(Qt::black);
 
-  descriptionLabel->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth, 44);  // under the buttons
+  descriptionLabel->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth,
+                                44);  // under the buttons
   descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   descriptionLabel->setTextFormat(Qt::RichText);
   descriptionLabel->setWordWrap(true);
@@ -66,18 +64,29 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kFrameMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &Menu::frame);
-  zoomChoice_ = new ZoomChoice(*this, nullptr,
-                               [this](int percent) { navigator_.chooseZoom(percent); });
+  zoomChoice_ =
+      new ZoomChoice(*this, nullptr, [this](int percent) { navigator_.chooseZoom(percent); });
 }
 
 void Menu::setZoom(int percent) {
-  zoom_ = percent;
-  setFixedSize(zoomed({kWidth, kHeight}, percent));
-  zoomWidgets(*this, percent);
+  setMinimumSize(zoomed({kWidth, kHeight}, kZoomSteps.front()));
+  resize(zoomed({kWidth, kHeight}, percent));
   zoomChoice_->show(percent);
 }
 
-QPoint Menu::unzoomed(QPointF point) const { return (point * 100.0 / zoom_).toPoint(); }
+// The menu keeps its layout at any size the window manager gives it, centred on black.
+void Menu::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  scale_ = fittingScale({kWidth, kHeight}, {width(), height()});
+  shown_.setSize(zoomed({kWidth, kHeight}, scale_));
+  shown_.moveCenter(rect().center());
+  zoomWidgets(*this, scale_);
+  descriptionLabel->move(descriptionLabel->pos() + shown_.topLeft());
+}
+
+QPoint Menu::unzoomed(QPointF point) const {
+  return ((point - shown_.topLeft()) * 100.0 / scale_).toPoint();
+}
 
 const std::string& Menu::uitleg() const { return kUitleg[static_cast<std::size_t>(Keuze - 1)]; }
 
@@ -127,7 +136,8 @@ void Menu::closeEvent(QCloseEvent* event) {
 void Menu::frame() {
   QPainter painter(&canvas_);
   Sterren.drift(Hoek, [this](int x, int y, int grey) {
-    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) canvas_.setPixel(x, y, qRgb(grey, grey, grey));
+    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight)
+      canvas_.setPixel(x, y, qRgb(grey, grey, grey));
   });
   painter.drawImage(0, 0, title_);
   buttons_.draw(painter, Keuze);
@@ -152,7 +162,7 @@ void Menu::typeDescription() {
   const QString text = QString::fromStdString(uitleg());
   const auto shown = std::min<qsizetype>(Teller / 4, text.size());
   descriptionLabel->setText(text.left(shown).toHtmlEscaped() + "<span style=\"color: black\">" +
-                  text.mid(shown).toHtmlEscaped() + "</span>");
+                            text.mid(shown).toHtmlEscaped() + "</span>");
 }
 
 void Menu::readArrowKeys() {
@@ -191,9 +201,7 @@ void Menu::actOnChoice() {
       hide();
       navigator_.showEditor();
       break;
-    default:
-      openHelp();
-      break;
+    default: openHelp(); break;
   }
 }
 
@@ -214,9 +222,12 @@ void Menu::openHelp() {
 // Zoomed, the title and the buttons are drawn again over the enlarged canvas, sharp.
 void Menu::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  drawArt(painter, rect(), canvas_);
-  const qreal zoom = static_cast<qreal>(width()) / kWidth;
+  for (const QRect& margin : QRegion(rect()).subtracted(shown_))
+    painter.fillRect(margin, Qt::black);
+  drawArt(painter, shown_, canvas_);
+  const qreal zoom = scale_ / 100.0;
   if (zoom * devicePixelRatioF() <= 1) return;
+  painter.translate(shown_.topLeft());
   painter.scale(zoom, zoom);
   const QSize pixels = (QSizeF(title_.size()) * zoom * devicePixelRatioF()).toSize();
   if (titleShown_.size() != pixels) titleShown_ = artFor(title_, titleLarge_, pixels);
@@ -252,15 +263,13 @@ void Menu::mouseReleaseEvent(QMouseEvent* event) {
 void Menu::pressOnHelpButton(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
   if (button == Qt::RightButton && modifiers == Qt::ShiftModifier && bonusUnlocked())
     startBonusProgram();
-  else
-    Gekozen = 3;
+  else Gekozen = 3;
 }
 
 // The bonus waits for the last level of the first set. A missing progress file stays missing.
 bool Menu::bonusUnlocked() const {
   const auto progress = readProgress(state_.paths.progress());
-  return (progress && progress->P1 >= kLaatsteLevelSet1) ||
-         state_.bereikt.P1 >= kLaatsteLevelSet1;
+  return (progress && progress->P1 >= kLaatsteLevelSet1) || state_.bereikt.P1 >= kLaatsteLevelSet1;
 }
 
 void Menu::startBonusProgram() {

@@ -43,7 +43,7 @@ class Menu : public QWidget {
   int keuze() const { return Keuze; }
   const std::string& uitleg() const;
   bool animating() const { return timer_.isActive(); }
-  // Lays the window out at a zoom step (percent); the animation stays in its own pixels.
+  // Sizes the window for a zoom step (percent); the animation stays in its own pixels.
   void setZoom(int percent);
 
  protected:
@@ -52,6 +52,7 @@ class Menu : public QWidget {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -93,7 +94,8 @@ class Menu : public QWidget {
   int pressedButton_ = 0;
   bool pausedForDialog_ = false;
   ZoomChoice* zoomChoice_;
-  int zoom_ = 100;
+  double scale_ = 100.0;  // the percent the menu is shown at in the window's present size
+  QRect shown_{0, 0, kWidth, kHeight};  // where in the window
 };
 
 }  // namespace dwaalbos

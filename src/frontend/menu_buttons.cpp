@@ -55,8 +55,8 @@ MenuButtons::MenuButtons(const Pictures& pictures) {
                  {},
                  {}};
   }
-  pointer_ = QCursor(QPixmap::fromImage(pictures.withMask(plaatje::kWijzer, plaatje::kWijzermask)),
-                     0, 0);
+  pointer_ =
+      QCursor(QPixmap::fromImage(pictures.withMask(plaatje::kWijzer, plaatje::kWijzermask)), 0, 0);
 }
 
 void MenuButtons::drawSharp(QPainter& painter, int keuze, qreal zoom) const {

@@ -11,10 +11,10 @@
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
-#include "play/solver/standard_solutions.h"
-#include "play/window/afspelen.h"
 #include "platform/window_placement.h"
 #include "platform/zoomed_widgets.h"
+#include "play/solver/standard_solutions.h"
+#include "play/window/afspelen.h"
 
 namespace dwaalbos {
 namespace {
@@ -26,10 +26,12 @@ QString standing(int completed, int levels) {
   return QStringLiteral("%1 van %2 gehaald").arg(completed).arg(levels);
 }
 
-// A list whose entries show their mark and best result.
+// A list whose entries show their mark and best result; a name too long for it is shortened.
 QListWidget* newList(QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setItemDelegate(new EntryDelegate(list));
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setTextElideMode(Qt::ElideRight);
   return list;
 }
 
@@ -66,16 +68,22 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   grid->addWidget(watchButton, 4, 0, 1, 2);
   resize(kWidth, kHeight);
 
-  connect(playSet1Button, &QPushButton::clicked, this, [this] { playChosen(set1List, kFirstOfSet1); });
-  connect(playSet2Button, &QPushButton::clicked, this, [this] { playChosen(set2List, kFirstOfSet2); });
+  connect(playSet1Button, &QPushButton::clicked, this,
+          [this] { playChosen(set1List, kFirstOfSet1); });
+  connect(playSet2Button, &QPushButton::clicked, this,
+          [this] { playChosen(set2List, kFirstOfSet2); });
   // A double click on a level plays it, as the button under its list would.
-  connect(set1List, &QListWidget::itemActivated, this, [this] { playChosen(set1List, kFirstOfSet1); });
-  connect(set2List, &QListWidget::itemActivated, this, [this] { playChosen(set2List, kFirstOfSet2); });
+  connect(set1List, &QListWidget::itemActivated, this,
+          [this] { playChosen(set1List, kFirstOfSet1); });
+  connect(set2List, &QListWidget::itemActivated, this,
+          [this] { playChosen(set2List, kFirstOfSet2); });
   connect(watchButton, &QPushButton::clicked, this, &Standaard::watchChosen);
-  connect(set1List, &QListWidget::currentRowChanged, this,
-          [this](int row) { if (row >= 0) showDetail(row + kFirstOfSet1); });
-  connect(set2List, &QListWidget::currentRowChanged, this,
-          [this](int row) { if (row >= 0) showDetail(row + kFirstOfSet2); });
+  connect(set1List, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) showDetail(row + kFirstOfSet1);
+  });
+  connect(set2List, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) showDetail(row + kFirstOfSet2);
+  });
 }
 
 void Standaard::setZoom(int percent) {
@@ -114,11 +122,10 @@ void Standaard::showDetail(int levelNumber) {
   watchButton->setEnabled(!solutions_.of(levelNumber).empty());
   const int best = best_.of(levelNumber);
   const std::size_t shortest = shortestSolution(levelNumber).size();
-  detail->setText(
-      QString::fromUtf8(texts::kBesteEnKortste)
-          .arg(best != 0 ? QString::fromUtf8(texts::kZetten).arg(best)
-                         : QString::fromUtf8(texts::kNogNietGehaald))
-          .arg(shortest));
+  detail->setText(QString::fromUtf8(texts::kBesteEnKortste)
+                      .arg(best != 0 ? QString::fromUtf8(texts::kZetten).arg(best)
+                                     : QString::fromUtf8(texts::kNogNietGehaald))
+                      .arg(shortest));
 }
 
 void Standaard::playChosen(QListWidget* list, int firstNumber) {

@@ -33,7 +33,7 @@ class Standaard : public QWidget {
   QPushButton* playSet2Button;
   QLabel* standing1;  // "N van 23 gehaald"
   QLabel* standing2;
-  QLabel* detail;  // the highlighted level's best result and its shortest solution
+  QLabel* detail;            // the highlighted level's best result and its shortest solution
   QPushButton* watchButton;  // replays the highlighted level's best solution
 
  protected:

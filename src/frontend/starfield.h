@@ -9,10 +9,10 @@ namespace dwaalbos {
 
 // One drifting dot of the main menu's background.
 struct Ster {
-  float X = 0;               // pixels from the left
-  float Y = 0;               // pixels from the top
-  std::uint8_t Grijs = 0;    // grey level
-  std::uint8_t Snelheid = 1; // pixels moved per frame, 1..16
+  float X = 0;                // pixels from the left
+  float Y = 0;                // pixels from the top
+  std::uint8_t Grijs = 0;     // grey level
+  std::uint8_t Snelheid = 1;  // pixels moved per frame, 1..16
 };
 
 // The menu's field of 500 dots drifting together in one slowly wandering direction, wrapping

@@ -28,7 +28,7 @@ inline constexpr std::size_t kLongestSolution = UINT16_MAX;
 
 struct BestSolutions {
   std::array<std::string, kLastLevelNumber> moves{};  // empty: none kept
-  bool damaged = false;  // the file was there but could not be trusted
+  bool damaged = false;                               // the file was there but could not be trusted
 
   // The moves kept for a standard level; empty when there are none (or for another number).
   std::string_view of(int levelNumber) const;

@@ -115,11 +115,9 @@ bool writeAll(int fd, std::span<const std::uint8_t> data) {
 
 // Writes the regular file at `path`, from `offset` on, to `out`. A missing file (or, with
 // O_NOFOLLOW, a link) has nothing to give: `missingIsEmpty` says whether that is fine.
-bool copyFrom(const std::string& path, int extraFlags, off_t offset, int out,
-              bool missingIsEmpty) {
+bool copyFrom(const std::string& path, int extraFlags, off_t offset, int out, bool missingIsEmpty) {
   const Descriptor in = openRegular(path, extraFlags);
-  if (!in.valid())
-    return missingIsEmpty && (errno == ENOENT || errno == ELOOP || errno == EINVAL);
+  if (!in.valid()) return missingIsEmpty && (errno == ENOENT || errno == ELOOP || errno == EINVAL);
   if (::lseek(in.get(), offset, SEEK_SET) < 0) return false;
   return readChunks(in.get(), std::numeric_limits<std::size_t>::max(),
                     [out](std::span<const std::uint8_t> chunk) { return writeAll(out, chunk); });
@@ -133,8 +131,8 @@ std::pair<std::string, Descriptor> createBeside(const fs::path& target) {
   // Short enough to stay within a file name's limit with what is added.
   const std::string base = target.filename().string().substr(0, 200);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string name = "." + base + "." + std::to_string(::getpid()) + "-" +
-                             std::to_string(counter++) + ".tmp";
+    const std::string name =
+        "." + base + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
     const std::string path = (folder / name).string();
     Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.valid()) return {path, std::move(file)};

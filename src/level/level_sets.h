@@ -24,8 +24,8 @@ class LevelSet {
   std::vector<Doolhof> elements_;
 };
 
-inline constexpr int kSet1Records = 24;   // elements 0..23
-inline constexpr int kSet2Records = 21;   // elements 0..20
+inline constexpr int kSet1Records = 24;  // elements 0..23
+inline constexpr int kSet2Records = 21;  // elements 0..20
 inline constexpr int kSet1Levels = kSet1Records - 1;
 inline constexpr int kSet2Levels = kSet2Records - 1;
 inline constexpr int kLastLevelNumber = kSet1Levels + kSet2Levels;  // 43

@@ -76,8 +76,8 @@ std::variant<Doolhof, LevelTextError> parseLevelText(std::string_view text) {
     if (trimmed(line).empty()) continue;
     const auto colon = line.find(':');
     const auto key = trimmed(line.substr(0, colon));
-    const auto value = colon == std::string_view::npos ? std::string_view{}
-                                                       : trimmed(line.substr(colon + 1));
+    const auto value =
+        colon == std::string_view::npos ? std::string_view{} : trimmed(line.substr(colon + 1));
     const int lineNumber = static_cast<int>(i) + 1;
     if (colon == std::string_view::npos) return LevelTextError{lineNumber, "expected 'key: value'"};
     if (key == "naam") level.Naam = value;

@@ -36,7 +36,8 @@ Bytes encodeOptions(const Opties& options) {
 Opties loadOptions(const std::string& path) {
   if (!fileExists(path)) overwriteFileStart(path, {});
   const auto data = readFileStart(path, kOptionsBytes);
-  return decodeOptions(data ? std::span<const std::uint8_t>(*data) : std::span<const std::uint8_t>());
+  return decodeOptions(data ? std::span<const std::uint8_t>(*data)
+                            : std::span<const std::uint8_t>());
 }
 
 WriteResult saveOptions(const std::string& path, const Opties& options) {

@@ -12,12 +12,12 @@ namespace dwaalbos {
 // `Opties.dat` holds them as six little-endian int16 values, no header, Booleans as -1 (true)
 // and 0 (false); the defaults are the window's marks before the first load.
 struct Opties {
-  bool rechterkant = true;      // right-hand panel shown
-  int Loopvertraging = 0;       // ms after each step of the walking animation
-  bool volglijnen = true;       // follow lines played back
-  int Lijnvertraging = 0;       // ms after each follow-line bar; 0 becomes 20 when first used
-  bool MetBitBlt = false;       // draw with raster operations (true) or plain painting (false)
-  bool overgang = false;        // ring transition at a new level
+  bool rechterkant = true;  // right-hand panel shown
+  int Loopvertraging = 0;   // ms after each step of the walking animation
+  bool volglijnen = true;   // follow lines played back
+  int Lijnvertraging = 0;   // ms after each follow-line bar; 0 becomes 20 when first used
+  bool MetBitBlt = false;   // draw with raster operations (true) or plain painting (false)
+  bool overgang = false;    // ring transition at a new level
 
   bool operator==(const Opties&) const = default;
 };

@@ -37,9 +37,7 @@ Vordering furthest(Vordering a, Vordering b) {
   return {std::max(a.P1, b.P1), std::max(a.P2, b.P2)};
 }
 
-std::int16_t clampFirstSet(std::int16_t p1) {
-  return std::clamp<std::int16_t>(p1, 1, kSet1Levels);
-}
+std::int16_t clampFirstSet(std::int16_t p1) { return std::clamp<std::int16_t>(p1, 1, kSet1Levels); }
 
 std::int16_t clampSecondSet(std::int16_t p2) {
   return std::clamp<std::int16_t>(p2, 1, kSet2Levels);

@@ -28,8 +28,7 @@ BestResults readBestResults(const std::string& path) {
   return results;
 }
 
-std::optional<WriteResult> recordBestResult(const std::string& path, int levelNumber,
-                                            int moves) {
+std::optional<WriteResult> recordBestResult(const std::string& path, int levelNumber, int moves) {
   if (!isStandard(levelNumber) || moves < 1 || moves > UINT16_MAX) return std::nullopt;
   BestResults results = readBestResults(path);
   const int best = results.of(levelNumber);

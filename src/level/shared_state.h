@@ -19,9 +19,9 @@ struct SharedState {
   explicit SharedState(GamePaths where) : paths(std::move(where)) {}
 
   GamePaths paths;
-  LevelSets sets;           // Levelset1 and Levelset2
+  LevelSets sets;  // Levelset1 and Levelset2
   bool Opdrachtregel = false;
-  Vordering bereikt;        // progress reached this session, whether or not the file took it
+  Vordering bereikt;  // progress reached this session, whether or not the file took it
 
   void readLevelSets();
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "cell_codes.h"
+
 namespace dwaalbos {
 namespace {
 
@@ -35,6 +37,13 @@ int largestFittingZoom(Area window, Area available, int ceiling) {
     if (*step <= ceiling && fits(window, available, *step)) return *step;
   }
   return kZoomSteps.front();
+}
+
+double fittingScale(Area content, Area space) {
+  if (content.width <= 0 || content.height <= 0) return 100.0;
+  const long square = std::min(static_cast<long>(space.width) * kCellPixels / content.width,
+                               static_cast<long>(space.height) * kCellPixels / content.height);
+  return std::max(1L, square) * 100.0 / kCellPixels;
 }
 
 std::optional<int> readZoom(const std::string& path) {

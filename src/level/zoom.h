@@ -28,6 +28,11 @@ struct Area {
 // fits `available`; the smallest step when none fits.
 int largestFittingZoom(Area window, Area available, int ceiling = kZoomSteps.back());
 
+// The scale in percent at which a layout of `content` (its size at 100 %) is shown in `space`
+// that the window manager gave it: the largest that fits, in steps of a pixel of a board's
+// 40-pixel square (2.5 %), so that every square stays whole pixels. At least one such step.
+double fittingScale(Area content, Area space);
+
 // The zoom file `Zoom.dat` among the player's files: the four letters "DWZM" and the chosen
 // step as a little-endian unsigned 16-bit percentage, six bytes in all. Nothing is chosen
 // while the file is absent; a file of another size, start or step is damaged and reads as

@@ -28,8 +28,7 @@ QPoint devicePoint(int x, int y, int cell) {
                 static_cast<int>(std::lround(y * cell / double(kCellPixels))));
 }
 
-void pasteAll(QPainter& painter, const std::array<QImage, 16>& cells, const Board& veld,
-              int cell) {
+void pasteAll(QPainter& painter, const std::array<QImage, 16>& cells, const Board& veld, int cell) {
   const auto& codes = veld.flat();
   for (int c = 1; c < Board::kSide; ++c) {
     for (int r = 1; r < Board::kSide; ++r) {
@@ -43,8 +42,7 @@ void pasteAll(QPainter& painter, const std::array<QImage, 16>& cells, const Boar
 }  // namespace
 
 BoardPainter::BoardPainter(const Pictures& pictures)
-    : pictures_(pictures),
-      man_(pictures.get(plaatje::kMan)),
+    : pictures_(pictures), man_(pictures.get(plaatje::kMan)),
       manmask_(pictures.get(plaatje::kManmask)) {
   using namespace plaatje;
   Names common{};
@@ -103,8 +101,8 @@ QImage BoardPainter::cutout(const Art& art, QPoint source, int cell) const {
   const auto large = [&](const char* name) {
     constexpr int kLargeCell = kCellPixels * plaatje::kLargeScale;
     if (!enlarged)
-      return pictures_.large(name).copy(QRect(source * plaatje::kLargeScale,
-                                              QSize(kLargeCell, kLargeCell)));
+      return pictures_.large(name).copy(
+          QRect(source * plaatje::kLargeScale, QSize(kLargeCell, kLargeCell)));
     return pictures_.get(name)
         .copy(QRect(source, QSize(kCellPixels, kCellPixels)))
         .scaled(kLargeCell, kLargeCell, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -137,8 +135,8 @@ const BoardPainter::Scaled& BoardPainter::scaledFor(const QImage& target) const 
   return *scaled_;
 }
 
-void BoardPainter::tekenen(QImage& target, const Board& veld, bool schakelaar,
-                           const ManPose& man, bool metBitBlt, QRgb background) const {
+void BoardPainter::tekenen(QImage& target, const Board& veld, bool schakelaar, const ManPose& man,
+                           bool metBitBlt, QRgb background) const {
   ensureBoardImage(target);
   if (zoomed(target)) {
     drawScaled(target, false, schakelaar, veld, &man, background);
@@ -218,8 +216,8 @@ void BoardPainter::drawScaled(QImage& target, bool editor, bool schakelaar, cons
   if (onSheet) {
     painter.drawImage(at, art.man[man->stap / kCellPixels + 2 * (man->kant / kCellPixels)]);
   } else {
-    painter.drawImage(
-        at, cutout({plaatje::kMan, plaatje::kManmask}, {man->stap, man->kant}, art.cell));
+    painter.drawImage(at,
+                      cutout({plaatje::kMan, plaatje::kManmask}, {man->stap, man->kant}, art.cell));
   }
 }
 

@@ -56,8 +56,7 @@ class BoardPainter {
 
   // One object as play shows it, pasted at pixel (x, y) without clearing anything (the push
   // animation's block). Codes without a play picture paste nothing.
-  void pasteObject(QImage& target, int code, int x, int y, bool schakelaar,
-                   bool metBitBlt) const;
+  void pasteObject(QImage& target, int code, int x, int y, bool schakelaar, bool metBitBlt) const;
 
   // A tip's outline around cell (col, row), drawn over what is there.
   static void outline(QImage& target, int col, int row);
@@ -103,8 +102,8 @@ class BoardPainter {
   void pasteMan(Blitter& blitter, const ManPose& man) const;
 
   const Pictures& pictures_;
-  Names redNames_;     // play, switch state red
-  Names blueNames_;    // play, switch state blue
+  Names redNames_;   // play, switch state red
+  Names blueNames_;  // play, switch state blue
   Names editorNames_;
   Table red_;
   Table blue_;

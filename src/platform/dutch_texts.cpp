@@ -10,8 +10,7 @@ void useDutchToolkitTexts() {
   auto* translator = new QTranslator(QCoreApplication::instance());
   if (translator->load("qtbase_nl", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(translator);
-  else
-    delete translator;
+  else delete translator;
 }
 
 }  // namespace dwaalbos

@@ -14,7 +14,8 @@ constexpr QSize kDialogSize{620, 410};  // at 100 %
 
 std::string ask(QWidget* parent, const FileDialogSpec& request, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent, QString::fromStdString(request.title),
-                     QString::fromStdString(request.folder), QString::fromStdString(request.filter));
+                     QString::fromStdString(request.folder),
+                     QString::fromStdString(request.filter));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);

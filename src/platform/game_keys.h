@@ -26,7 +26,8 @@ inline constexpr std::array<GameKeyCode, 7> kGameKeys = {{{Qt::Key_Left, XK_Left
                                                           {Qt::Key_Enter, XK_KP_Enter}}};
 
 inline bool isGameKey(int qtKey) {
-  return std::ranges::any_of(kGameKeys, [qtKey](const GameKeyCode& code) { return code.qt == qtKey; });
+  return std::ranges::any_of(kGameKeys,
+                             [qtKey](const GameKeyCode& code) { return code.qt == qtKey; });
 }
 
 }  // namespace dwaalbos

@@ -45,7 +45,8 @@ bool KeyState::query(int key) {
 bool KeyState::takePress(int key) { return pressed_.remove(key); }
 
 bool KeyState::anyDown() {
-  return std::ranges::any_of(kGameKeys, [this](const GameKeyCode& code) { return isDown(code.qt); });
+  return std::ranges::any_of(kGameKeys,
+                             [this](const GameKeyCode& code) { return isDown(code.qt); });
 }
 
 void KeyState::flush() {
@@ -115,8 +116,7 @@ bool KeyState::eventFilter(QObject* watched, QEvent* event) {
       down_.clear();
       pressed_.clear();
       break;
-    default:
-      break;
+    default: break;
   }
   return QObject::eventFilter(watched, event);
 }

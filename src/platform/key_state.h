@@ -61,9 +61,9 @@ class KeyState : public QObject {
   void keyPressed(int key, std::uint64_t stamp);
   void keyReleased(int key);
 
-  QSet<int> down_;     // by events, for window systems without a live keyboard
+  QSet<int> down_;  // by events, for window systems without a live keyboard
   QSet<int> pressed_;
-  QSet<int> heldOver_;  // down at the last change of hands and not yet released
+  QSet<int> heldOver_;                      // down at the last change of hands and not yet released
   std::optional<std::uint32_t> flushedAt_;  // the display's clock at the last flush
   // The key and time stamp of the last repeat that came as a plain release.
   struct HeldStamp {

@@ -27,8 +27,7 @@ Display* toolkitDisplay() {
 
 // Keys typed into another program are none of the game's business.
 Display* activeDisplay() {
-  return QGuiApplication::applicationState() == Qt::ApplicationActive ? toolkitDisplay()
-                                                                      : nullptr;
+  return QGuiApplication::applicationState() == Qt::ApplicationActive ? toolkitDisplay() : nullptr;
 }
 
 // A connection of our own with a hidden window whose property changes report the server's

@@ -12,8 +12,7 @@ enum class BoxIcon { None, Exclamation, Critical, Question };
 
 // The game's message boxes, modal over `parent`. Texts may break lines with CR LF. An empty
 // title shows the program's name.
-void showMessage(QWidget* parent, const std::string& title, const std::string& text,
-                 BoxIcon icon);
+void showMessage(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon);
 // The same box without waiting for it: `closed` runs from the event loop once it is closed.
 void tellLater(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon,
                std::function<void()> closed);
@@ -21,8 +20,8 @@ void tellLater(QWidget* parent, const std::string& title, const std::string& tex
 bool askYesNo(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon);
 // The same question without waiting for it: the box opens and `answered` runs with the answer
 // once the player gives it, from the event loop.
-void askYesNoLater(QWidget* parent, const std::string& title, const std::string& text,
-                   BoxIcon icon, std::function<void(bool)> answered);
+void askYesNoLater(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon,
+                   std::function<void(bool)> answered);
 // The one-line input box, its field starting with `initial`: the typed line, or nothing when
 // the box is cancelled.
 std::optional<std::string> askLine(QWidget* parent, const std::string& title,

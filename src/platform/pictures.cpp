@@ -18,8 +18,7 @@ QImage enlarged(const QImage& image) {
 }  // namespace
 
 Pictures::Pictures(const QString& gameFolder)
-    : folder_(gameFolder + QStringLiteral("/plaatjes/")),
-      unknown_(fallback(40, 40)),
+    : folder_(gameFolder + QStringLiteral("/plaatjes/")), unknown_(fallback(40, 40)),
       unknownLarge_(enlarged(unknown_)) {
   for (const auto& entry : plaatje::kAll) {
     const QString name = QString::fromLatin1(entry.name);
@@ -46,8 +45,9 @@ const QImage& Pictures::large(const QString& name) const {
   QImage large(folder_ + file);
   if (large.size() != get(name).size() * plaatje::kLargeScale) {
     missingLarge_.append(name);
-    std::fprintf(stderr, "dwaalbos: plaatjes/%s is missing or damaged; zoomed, %s is enlarged "
-                         "from the normal picture instead\n",
+    std::fprintf(stderr,
+                 "dwaalbos: plaatjes/%s is missing or damaged; zoomed, %s is enlarged "
+                 "from the normal picture instead\n",
                  qPrintable(file), qPrintable(name));
     large = enlarged(get(name));
   }

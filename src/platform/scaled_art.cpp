@@ -27,8 +27,7 @@ QImage cutOut(const QImage& picture, const QImage& mask) {
 
 QImage shrunk(const QImage& art, QSize pixels) {
   if (art.size() == pixels) return art;
-  if (pixels.width() > art.width() || pixels.height() > art.height())
-    return artAtSize(art, pixels);
+  if (pixels.width() > art.width() || pixels.height() > art.height()) return artAtSize(art, pixels);
   return art.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

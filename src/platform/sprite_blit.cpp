@@ -62,8 +62,8 @@ void combineRect(QImage& dest, QPoint to, const QImage& source, QRect area) {
   uchar* d = dest.bits() + to.y() * destStride + to.x() * 4;
   const uchar* s = source.constBits() + area.y() * sourceStride + area.x() * 4;
   for (int row = 0; row < area.height(); ++row, d += destStride, s += sourceStride) {
-    combineLine<op>(reinterpret_cast<std::uint32_t*>(d),
-                    reinterpret_cast<const std::uint32_t*>(s), area.width());
+    combineLine<op>(reinterpret_cast<std::uint32_t*>(d), reinterpret_cast<const std::uint32_t*>(s),
+                    area.width());
   }
 }
 
@@ -95,9 +95,9 @@ const QRect kWholeSprite(0, 0, kSpriteSide, kSpriteSide);
 // rectangles that touch still touch.
 QRect devicePixels(QRect logical, qreal scale) {
   const auto at = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
-  return QRect(QPoint(at(logical.left()), at(logical.top())),
-               QPoint(at(logical.left() + logical.width()) - 1,
-                      at(logical.top() + logical.height()) - 1));
+  return QRect(
+      QPoint(at(logical.left()), at(logical.top())),
+      QPoint(at(logical.left() + logical.width()) - 1, at(logical.top() + logical.height()) - 1));
 }
 
 }  // namespace
@@ -128,7 +128,7 @@ void Blitter::blitPixels(QPoint to, const QImage& source, QRect from, RasterOp o
   if (area.isEmpty()) return;
   if (source.format() != QImage::Format_RGB32) {
     blitPixels(to, source.copy(area).convertToFormat(QImage::Format_RGB32),
-         QRect(QPoint(0, 0), area.size()), op);
+               QRect(QPoint(0, 0), area.size()), op);
     return;
   }
   if (painter_) {
@@ -143,8 +143,7 @@ void Blitter::blitPixels(QPoint to, const QImage& source, QRect from, RasterOp o
   }
 }
 
-void Blitter::sprite(int x, int y, const QImage& image, int bronX, int bronY,
-                     const QImage* mask) {
+void Blitter::sprite(int x, int y, const QImage& image, int bronX, int bronY, const QImage* mask) {
   sprite(x, y, SpriteFrame{&image, mask, {bronX, bronY}, kWholeSprite, kWholeSprite});
 }
 
@@ -155,12 +154,12 @@ void Blitter::sprite(int x, int y, const SpriteFrame& frame) {
     return;
   }
   if (!frame.maskInk.isEmpty()) {
-    blit(at + frame.maskInk.topLeft(), *frame.mask,
-         frame.maskInk.translated(frame.source), RasterOp::MergePaint);
+    blit(at + frame.maskInk.topLeft(), *frame.mask, frame.maskInk.translated(frame.source),
+         RasterOp::MergePaint);
   }
   if (!frame.imageInk.isEmpty()) {
-    blit(at + frame.imageInk.topLeft(), *frame.image,
-         frame.imageInk.translated(frame.source), RasterOp::SrcAnd);
+    blit(at + frame.imageInk.topLeft(), *frame.image, frame.imageInk.translated(frame.source),
+         RasterOp::SrcAnd);
   }
 }
 

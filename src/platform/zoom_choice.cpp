@@ -14,11 +14,18 @@
 namespace dwaalbos {
 
 int ZoomChoice::largest_ = kZoomSteps.back();
+std::vector<ZoomChoice*> ZoomChoice::all_;
 
-void ZoomChoice::limitTo(int largest) { largest_ = largest; }
+void ZoomChoice::limitTo(int largest) {
+  largest_ = largest;
+  for (ZoomChoice* choice : all_) choice->show(choice->current_);
+}
+
+ZoomChoice::~ZoomChoice() { std::erase(all_, this); }
 
 ZoomChoice::ZoomChoice(QWidget& window, QMenu* menu, std::function<void(int percent)> choose)
     : QObject(&window), choose_(std::move(choose)), current_(kDefaultZoom) {
+  all_.push_back(this);
   if (menu) {
     QMenu* steps = menu->addMenu(QStringLiteral("&Zoom"));
     auto* group = new QActionGroup(steps);

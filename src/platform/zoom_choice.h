@@ -19,8 +19,9 @@ class ZoomChoice : public QObject {
  public:
   // Keys only, on `window`; a submenu too when `menu` is given.
   ZoomChoice(QWidget& window, QMenu* menu, std::function<void(int percent)> choose);
+  ~ZoomChoice() override;
 
-  // The largest step that fits, for every window's choice from now on.
+  // The largest step that fits, for every window's choice, those shown already too.
   static void limitTo(int largest);
 
   // Marks the current step, and offers the steps that fit.
@@ -32,6 +33,7 @@ class ZoomChoice : public QObject {
   std::vector<QAction*> items_;
   int current_;
   static int largest_;
+  static std::vector<ZoomChoice*> all_;
 };
 
 }  // namespace dwaalbos

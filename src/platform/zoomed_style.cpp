@@ -24,10 +24,8 @@ class ZoomedStyle : public QProxyStyle {
       case PM_ExclusiveIndicatorHeight:
       case PM_CheckBoxLabelSpacing:
       case PM_RadioButtonLabelSpacing:
-      case PM_MessageBoxIconSize:
-        return static_cast<int>(std::lround(base * percent_ / 100.0));
-      default:
-        return base;
+      case PM_MessageBoxIconSize: return static_cast<int>(std::lround(base * percent_ / 100.0));
+      default: return base;
     }
   }
 

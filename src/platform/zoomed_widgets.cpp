@@ -17,12 +17,12 @@ constexpr const char* kBaseMinimum = "dwaalbosBaseMinimum";
 constexpr const char* kBaseMaximum = "dwaalbosBaseMaximum";
 constexpr const char* kBaseFont = "dwaalbosBaseFont";
 
-int zoomed(int length, int percent) {
+int zoomed(int length, double percent) {
   if (length >= QWIDGETSIZE_MAX) return length;
   return static_cast<int>(std::lround(length * percent / 100.0));
 }
 
-QRect zoomed(const QRect& rect, int percent) {
+QRect zoomed(const QRect& rect, double percent) {
   // Edges, not sizes, are scaled, so that neighbours that touched at 100 % still touch.
   const int left = zoomed(rect.left(), percent);
   const int top = zoomed(rect.top(), percent);
@@ -38,15 +38,16 @@ T remembered(QWidget& widget, const char* name, const T& now) {
   return now;
 }
 
-void zoomFont(QWidget& widget, int percent) {
+void zoomFont(QWidget& widget, double percent) {
   QFont font = remembered(widget, kBaseFont, widget.font());
   // Rounded down, so that text keeps within the place laid out for it at 100 %.
-  if (font.pixelSize() > 0) font.setPixelSize(std::max(1, font.pixelSize() * percent / 100));
+  if (font.pixelSize() > 0)
+    font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * percent / 100)));
   else font.setPointSizeF(font.pointSizeF() * percent / 100.0);
   widget.setFont(font);
 }
 
-void zoomGeometry(QWidget& widget, int percent) {
+void zoomGeometry(QWidget& widget, double percent) {
   const QSize minimum = remembered(widget, kBaseMinimum, widget.minimumSize());
   const QSize maximum = remembered(widget, kBaseMaximum, widget.maximumSize());
   const QRect geometry = remembered(widget, kBaseGeometry, widget.geometry());
@@ -62,7 +63,7 @@ bool laysOutItsOwnInside(const QWidget& widget) {
          qobject_cast<const QAbstractButton*>(&widget);
 }
 
-void zoomChildren(QWidget& parent, int percent) {
+void zoomChildren(QWidget& parent, double percent) {
   for (QWidget* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (child->isWindow()) {
       zoomFont(*child, percent);
@@ -79,23 +80,24 @@ void zoomChildren(QWidget& parent, int percent) {
 
 }  // namespace
 
-QSize zoomed(QSize size, int percent) {
+QSize zoomed(QSize size, double percent) {
   return {zoomed(size.width(), percent), zoomed(size.height(), percent)};
 }
 
-void zoomWidgets(QWidget& root, int percent) {
+void zoomWidgets(QWidget& root, double percent) {
   zoomFont(root, percent);
   zoomChildren(root, percent);
 }
 
 QImage artAtSize(const QImage& art, QSize pixels) {
   if (art.isNull() || pixels.isEmpty() || pixels == art.size()) return art;
-  const int whole = static_cast<int>(std::ceil(std::max(
-      static_cast<double>(pixels.width()) / art.width(),
-      static_cast<double>(pixels.height()) / art.height()) - 1e-9));
-  QImage enlarged = whole <= 1 ? art
-                               : art.scaled(art.size() * whole, Qt::IgnoreAspectRatio,
-                                            Qt::FastTransformation);
+  const int whole =
+      static_cast<int>(std::ceil(std::max(static_cast<double>(pixels.width()) / art.width(),
+                                          static_cast<double>(pixels.height()) / art.height()) -
+                                 1e-9));
+  QImage enlarged =
+      whole <= 1 ? art
+                 : art.scaled(art.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   if (enlarged.size() == pixels) return enlarged;
   return enlarged.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

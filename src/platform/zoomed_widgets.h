@@ -10,13 +10,14 @@ class QPainter;
 namespace dwaalbos {
 
 // A size laid out at 100 %, at `percent`.
-QSize zoomed(QSize size, int percent);
+QSize zoomed(QSize size, double percent);
 
-// Lays out a window's widgets at `percent`: the geometry and size limits of every control
-// below `root` (not of `root` itself, which its window sizes) and every font set on `root`
-// or below it, as they were at 100 %, multiplied. The 100 % values are taken the first time
-// a widget is zoomed, so lay the window out at 100 % first and call this for every change.
-void zoomWidgets(QWidget& root, int percent);
+// Lays out a window's widgets at `percent` (a zoom step, or any scale a resized window has): the
+// geometry and size limits of every control below `root` (not of `root` itself, which its window
+// sizes) and every font set on `root` or below it, as they were at 100 %, multiplied. The 100 %
+// values are taken the first time a widget is zoomed, so lay the window out at 100 % first and call
+// this for every change.
+void zoomWidgets(QWidget& root, double percent);
 
 // `art`, made for 100 %, at `pixels`: at a whole multiple every pixel becomes a square of
 // pixels, so the edges stay sharp; between multiples it is enlarged to the next whole one

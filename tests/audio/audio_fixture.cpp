@@ -45,7 +45,9 @@ std::string AudioTest::soundFile(int slot) const {
   return folder + "/geluid/" + std::to_string(slot) + ".wav";
 }
 
-std::string AudioTest::musicFile(const std::string& name) const { return folder + "/muziek/" + name; }
+std::string AudioTest::musicFile(const std::string& name) const {
+  return folder + "/muziek/" + name;
+}
 
 // A busy machine runs the output's thread late: the wait lasts until most of `duration` has
 // been written (at the lowest rate the mixer opens with), for five seconds at most.

@@ -63,5 +63,4 @@ class AudioTest : public ::testing::Test {
   std::unique_ptr<SdlSound> sound_;
 };
 
-
 }  // namespace dwaalbos::audiotest

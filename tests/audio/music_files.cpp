@@ -20,7 +20,8 @@ music::Song heldNote(double seconds) {
 }  // namespace
 
 void writeLevel(const std::string& path, double seconds, double level) {
-  synth::writeWav(path, synth::Signal(static_cast<std::size_t>(synth::sampleCount(seconds)), level));
+  synth::writeWav(path,
+                  synth::Signal(static_cast<std::size_t>(synth::sampleCount(seconds)), level));
 }
 
 void writeXm(const std::string& path, double seconds) {

@@ -13,7 +13,8 @@ class MusicFolderTest : public AudioTest {};
 TEST_F(MusicFolderTest, ListsPlainVisibleFilesByNameIgnoringCase) {
   EXPECT_TRUE(allTunes(folder).empty());
   EXPECT_TRUE(allTunes(folder + "/bestaat niet").empty());
-  for (const char* name : {"b.mid", "Zee.spc", "a.xm", "B.mod", "A.XM", "leesmij.txt", ".verborgen.mid"})
+  for (const char* name :
+       {"b.mid", "Zee.spc", "a.xm", "B.mod", "A.XM", "leesmij.txt", ".verborgen.mid"})
     temp.write(std::string("muziek/") + name, {1});
   fs::create_directory(musicFile("map.mid"));
   fs::create_symlink(musicFile("a.xm"), musicFile("c.xm"));

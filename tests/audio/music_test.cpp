@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <utility>
 #include <thread>
+#include <utility>
 
 #include "audio/sdl_sound.h"
 #include "audio_fixture.h"
@@ -88,7 +88,8 @@ TEST_P(MusicTest, PlaysPausesResumesAndStopsWithoutATick) {
 INSTANTIATE_TEST_SUITE_P(
     EveryPlayer, MusicTest,
     ::testing::Values(MusicKind{"bos.xm", [](const auto& p) { writeXm(p); }, Muzieksoort::Song},
-                      MusicKind{"bos.mid", [](const auto& p) { writeMidi(p, 4); }, Muzieksoort::Midi},
+                      MusicKind{"bos.mid", [](const auto& p) { writeMidi(p, 4); },
+                                Muzieksoort::Midi},
                       MusicKind{"bos.spc", [](const auto& p) { writeSpc(p); }, Muzieksoort::Spc}),
     [](const auto& info) { return std::string(info.param.name).substr(4); });
 

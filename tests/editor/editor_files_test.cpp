@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QTest>
 
-#include "editor_fixture.h"
 #include "editor/level_printout.h"
+#include "editor_fixture.h"
 #include "level/cell_codes.h"
 #include "level/level_file.h"
 
@@ -25,7 +25,9 @@ Doolhof sampleLevel() {
 
 class EditorFiles : public EditorTest {
  protected:
-  std::string levelPath(const char* name) const { return folder.path(std::string("levels/") + name); }
+  std::string levelPath(const char* name) const {
+    return folder.path(std::string("levels/") + name);
+  }
 };
 
 // Open shows board and texts, the enemy included; save writes the record exactly, the index-zero
@@ -36,7 +38,7 @@ TEST_F(EditorFiles, OpenShowsTheLevelAndSaveWritesTheExactRecord) {
   ASSERT_TRUE(writeLevelFile(levelPath("bron.dwb"), level));
   dialogs.answer = levelPath("bron.dwb");
   editor->onOpen();
-  EXPECT_EQ(editor->Commentaar().toPlainText(), QString::fromUtf8("Twee regels\nmet één é"));
+  EXPECT_EQ(editor->commentBox().toPlainText(), QString::fromUtf8("Twee regels\nmet één é"));
   const QImage& picture = editor->Vak().picture();
   bool drawn = false;
   for (int y = 240; y < 280 && !drawn; ++y)
@@ -63,7 +65,7 @@ TEST_F(EditorFiles, OpeningAMissingOrBrokenFileIsToldAndChangesNothing) {
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_NE(boxes[1].text.find(levelPath("kapot.dwb")), std::string::npos);
   EXPECT_EQ(editor->veld(), before);
-  EXPECT_EQ(editor->Naam().text(), "Bospad");
+  EXPECT_EQ(editor->nameBox().text(), "Bospad");
 }
 
 // Save, export and test each into a place nobody can write: a missing folder, or a folder
@@ -87,7 +89,7 @@ TEST_F(EditorFiles, AFailedWriteNamesTheFileAndKeepsTheLevel) {
     EXPECT_NE(boxes[0].text.find(path), std::string::npos);
   }
   EXPECT_TRUE(navigator.calls.empty());
-  EXPECT_EQ(editor->Naam().text(), "Blijft");
+  EXPECT_EQ(editor->nameBox().text(), "Blijft");
   EXPECT_TRUE(editor->unsavedChanges());  // until a save succeeds
   dialogs.answer = levelPath("goed.dwb");
   editor->onSave();
@@ -101,7 +103,7 @@ TEST_F(EditorFiles, CancelledDialogsChangeNothing) {
   editor->onSave();
   editor->onExport();
   EXPECT_EQ(dialogs.asked.size(), 3u);
-  EXPECT_EQ(editor->Naam().text(), "Blijft");
+  EXPECT_EQ(editor->nameBox().text(), "Blijft");
   EXPECT_TRUE(std::filesystem::is_empty(folder.path("levels")));
 }
 
@@ -158,8 +160,8 @@ TEST(LevelPrintout, BoardSitsInASevenPixelFrameWithTheTextsBelow) {
   painter.end();
 
   for (int k = 0; k < 7; ++k) {
-    EXPECT_EQ(page.pixel(k, 700), qRgb(0, 0, 0)) << k;          // left
-    EXPECT_EQ(page.pixel(700, 1449 + k), qRgb(0, 0, 0)) << k;   // bottom
+    EXPECT_EQ(page.pixel(k, 700), qRgb(0, 0, 0)) << k;         // left
+    EXPECT_EQ(page.pixel(700, 1449 + k), qRgb(0, 0, 0)) << k;  // bottom
   }
   EXPECT_EQ(page.pixel(7, 7), qRgb(0, 200, 0));
   EXPECT_EQ(page.pixel(1448, 1448), qRgb(0, 200, 0));

@@ -32,9 +32,9 @@ class EditorTest : public ::testing::Test {
 
   // The editor's level as the editor holds it: board and texts.
   void setTexts(const char* naam, const char* maker, const char* commentaar) {
-    editor->Naam().setText(QString::fromUtf8(naam));
+    editor->nameBox().setText(QString::fromUtf8(naam));
     editor->Maker().setText(QString::fromUtf8(maker));
-    editor->Commentaar().setPlainText(QString::fromUtf8(commentaar));
+    editor->commentBox().setPlainText(QString::fromUtf8(commentaar));
   }
 
   TempFolder folder;

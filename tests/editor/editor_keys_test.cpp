@@ -33,7 +33,8 @@ class EditorKeys : public EditorTest {
     QTest::mousePress(&editor->Vak(), button, {}, centre(first.x(), first.y()));
     for (const QPoint& cell : cells) {
       const QPointF at = centre(cell.x(), cell.y());
-      QMouseEvent move(QEvent::MouseMove, at, editor->Vak().mapToGlobal(at), Qt::NoButton, button, {});
+      QMouseEvent move(QEvent::MouseMove, at, editor->Vak().mapToGlobal(at), Qt::NoButton, button,
+                       {});
       QApplication::sendEvent(&editor->Vak(), &move);
     }
     const QPoint last = *std::prev(cells.end());
@@ -156,15 +157,15 @@ TEST_F(EditorKeys, UndoAndRedoOverKeysDragsAndTexts) {
   press(Qt::Key_9);
   choose(cell::kWall);
   drag({{1, 3}, {12, 3}});
-  editor->Naam().setFocus();
-  QTest::keyClicks(&editor->Naam(), "Bos");
-  editor->Commentaar().setFocus();
-  QTest::keyClicks(&editor->Commentaar(), "Kort");
+  editor->nameBox().setFocus();
+  QTest::keyClicks(&editor->nameBox(), "Bos");
+  editor->commentBox().setFocus();
+  QTest::keyClicks(&editor->commentBox(), "Kort");
 
-  undo(&editor->Commentaar());
-  EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
-  undo(&editor->Commentaar());
-  EXPECT_TRUE(editor->Naam().text().isEmpty());
+  undo(&editor->commentBox());
+  EXPECT_TRUE(editor->commentBox().toPlainText().isEmpty());
+  undo(&editor->commentBox());
+  EXPECT_TRUE(editor->nameBox().text().isEmpty());
   EXPECT_EQ(editor->veld().at(12, 3), cell::kWall);
   undo(&editor->Vak());
   for (int col = 1; col <= 12; ++col) EXPECT_EQ(editor->veld().at(col, 3), cell::kEmpty) << col;
@@ -174,14 +175,14 @@ TEST_F(EditorKeys, UndoAndRedoOverKeysDragsAndTexts) {
   undo(&editor->Vak());  // nothing before the first change
 
   redo(&editor->Vak());
-  redo(&editor->Naam());
+  redo(&editor->nameBox());
   EXPECT_EQ(editor->veld().at(7, 3), cell::kWall);
   redo(&editor->Vak());
-  EXPECT_EQ(editor->Naam().text(), "Bos");
+  EXPECT_EQ(editor->nameBox().text(), "Bos");
   // A new change drops what could be redone.
   click(5, 5);
   redo(&editor->Vak());
-  EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
+  EXPECT_TRUE(editor->commentBox().toPlainText().isEmpty());
   EXPECT_TRUE(editor->unsavedChanges());
 }
 
@@ -218,8 +219,8 @@ TEST_F(EditorKeys, NewAsksBeforeLosingChangesAndKeepsTheCursor) {
   answerNextBox(boxes, QMessageBox::Yes);
   editor->onNew();
   EXPECT_EQ(editor->veld().at(5, 1), cell::kEmpty);
-  EXPECT_TRUE(editor->Naam().text().isEmpty());
-  EXPECT_TRUE(editor->Commentaar().toPlainText().isEmpty());
+  EXPECT_TRUE(editor->nameBox().text().isEmpty());
+  EXPECT_TRUE(editor->commentBox().toPlainText().isEmpty());
   EXPECT_EQ(editor->Vak().cursor(), QPoint(160, 0));
   EXPECT_FALSE(editor->unsavedChanges());
 }

@@ -19,7 +19,9 @@ struct KeyCase {
   int code;  // of a placed object
 };
 
-void PrintTo(const KeyCase& c, std::ostream* out) { *out << "key " << c.key << " scan " << c.scanCode; }
+void PrintTo(const KeyCase& c, std::ostream* out) {
+  *out << "key " << c.key << " scan " << c.scanCode;
+}
 
 class ObjectKeys : public ::testing::TestWithParam<KeyCase> {};
 
@@ -40,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Shift+1 arrives as '!' (US layout), an AZERTY 7 as 'è': the key decides.
                       KeyCase{Qt::Key_Exclam, Qt::ShiftModifier, 10, Kind::Place, 1},
                       KeyCase{Qt::Key_Egrave, kNone, 16, Kind::Place, 7},
-                      KeyCase{Qt::Key_5, Qt::ShiftModifier | Qt::ControlModifier, 0, Kind::Place, 5},
+                      KeyCase{Qt::Key_5, Qt::ShiftModifier | Qt::ControlModifier, 0, Kind::Place,
+                              5},
                       KeyCase{Qt::Key_F1, kNone, 0, Kind::NotReady, 0},
                       KeyCase{Qt::Key_F2, kNone, 0, Kind::Place, cell::kArrowLeft},
                       KeyCase{Qt::Key_F5, kNone, 0, Kind::Place, cell::kArrowRight},

@@ -47,7 +47,7 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   EXPECT_EQ(editor->Vak().cursor(), QPoint(40, 0));
   EXPECT_EQ(editor->veld().at(2, 1), cell::kEnd);
   EXPECT_EQ(editor->Maker().text(), "Ans");
-  EXPECT_EQ(editor->Commentaar().toPlainText(), "regel een\nregel twee");
+  EXPECT_EQ(editor->commentBox().toPlainText(), "regel een\nregel twee");
   EXPECT_TRUE(editor->unsavedChanges());
   EXPECT_FALSE(fileExists(state.paths.testLevel()));  // the test is over: its file goes
   ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
@@ -68,8 +68,7 @@ TEST_F(TestPlay, TheCompletedMarkGoesWithTheTestedLevel) {
         answerNextBox(boxes, QMessageBox::Yes);
         editor->onNew();
       },
-      [&] { editor->openen(folder.path("ander.dwb")); },
-      [&] { editor->activate(); }};
+      [&] { editor->openen(folder.path("ander.dwb")); }, [&] { editor->activate(); }};
   for (const auto& change : otherLevel) {
     drawSomething();
     editor->onTest();
@@ -90,7 +89,7 @@ TEST_F(TestPlay, CommandLineStartShowsTheNamedFile) {
   other.metcommand(folder.path("elders.dwb"));
   EXPECT_TRUE(other.isVisible());
   EXPECT_EQ(other.veld().at(4, 4), cell::kKey);
-  EXPECT_EQ(other.Naam().text(), "Van buiten");
+  EXPECT_EQ(other.nameBox().text(), "Van buiten");
   // While the command line rules, showing the editor again keeps that level.
   other.activate();
   EXPECT_EQ(other.veld().at(4, 4), cell::kKey);

@@ -40,7 +40,8 @@ namespace {
 
 class ApplicationStart : public ::testing::Test {
  protected:
-  ApplicationStart() : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
+  ApplicationStart()
+      : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
 
   void start(std::vector<std::string> arguments) {
     application.start(parseCommandLine(arguments));
@@ -86,7 +87,7 @@ TEST_F(ApplicationStart, LetterAPlaysTheNamedFileWithTheStoredOptions) {
   start({"a" + folder.path("vrij.dwb")});
   Afspelen& play = application.play();
   EXPECT_TRUE(play.engine().gameRunning());
-  EXPECT_FALSE(play.menus().mnuovergang->isChecked());
+  EXPECT_FALSE(play.menus().transitionItem->isChecked());
   EXPECT_EQ(play.board().cursor().shape(), Qt::ArrowCursor);  // the ring shows an hourglass
 }
 
@@ -130,7 +131,8 @@ TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
   QTest::keyClick(&application.editor().Vak(), Qt::Key_5);
   application.editor().onTest();
   EXPECT_EQ(application.play().windowTitle(), "Dwaalbos 6.0");
-  const QPoint offset = application.play().geometry().center() - application.editor().geometry().center();
+  const QPoint offset =
+      application.play().geometry().center() - application.editor().geometry().center();
   EXPECT_LE(offset.manhattanLength(), 40);
 }
 
@@ -158,17 +160,18 @@ TEST_F(ApplicationStart, NoTwoItemsOfOneMenuShareAnAccessLetter) {
     }
     return found;
   };
-  const QMenu* playOptions = application.play().menus().Mnuoptie;
+  const QMenu* playOptions = application.play().menus().optionsMenu;
   int menus = 0;
-  for (const QWidget* window : {static_cast<QWidget*>(&application.play()),
-                                static_cast<QWidget*>(&application.editor()),
-                                static_cast<QWidget*>(&application.menu())}) {
+  for (const QWidget* window :
+       {static_cast<QWidget*>(&application.play()), static_cast<QWidget*>(&application.editor()),
+        static_cast<QWidget*>(&application.menu())}) {
     for (const QMenu* menu : window->findChildren<QMenu*>()) {
       ++menus;
       std::multiset<QChar> found = letters(*menu);
       if (const auto o = found.find('o'); menu == playOptions && o != found.end()) found.erase(o);
       for (const QChar letter : found)
-        EXPECT_EQ(found.count(letter), 1u) << menu->title().toStdString() << ": " << QString(letter).toStdString();
+        EXPECT_EQ(found.count(letter), 1u)
+            << menu->title().toStdString() << ": " << QString(letter).toStdString();
     }
   }
   EXPECT_GE(menus, 8);
@@ -226,16 +229,17 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   start({"a" + path});
   Splash* splash = testsupport::visibleSplash();
   ASSERT_TRUE(splash);
-  EXPECT_EQ(splash->Naam->text().toStdString(), level.Naam);
+  EXPECT_EQ(splash->nameLabel->text().toStdString(), level.Naam);
   EXPECT_NE(splash->makerLabel->text().toStdString().find(level.Maker), std::string::npos);
-  EXPECT_NE(splash->Commentaar->toPlainText().toStdString().find(level.Commentaar),
+  EXPECT_NE(splash->commentText->toPlainText().toStdString().find(level.Commentaar),
             std::string::npos);
   splash->verder();
   QTest::qWait(20);
   const RightPanel& panel = application.play().panel();
-  EXPECT_EQ(panel.Naamcaption->text().toStdString(), level.Naam);
-  EXPECT_EQ(panel.Makercap->text().toStdString(), level.Maker);
-  for (const QLabel* label : {splash->Naam, splash->makerLabel, panel.Naamcaption, panel.Makercap})
+  EXPECT_EQ(panel.levelNameLabel->text().toStdString(), level.Naam);
+  EXPECT_EQ(panel.levelMakerLabel->text().toStdString(), level.Maker);
+  for (const QLabel* label :
+       {splash->nameLabel, splash->makerLabel, panel.levelNameLabel, panel.levelMakerLabel})
     EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
 
   application.showChooser();
@@ -244,7 +248,7 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   application.chooser().close();
 
   application.openInEditor(path.c_str());
-  EXPECT_EQ(application.editor().Naam().text().toStdString(), level.Naam);
+  EXPECT_EQ(application.editor().nameBox().text().toStdString(), level.Naam);
   EXPECT_EQ(application.editor().Maker().text().toStdString(), level.Maker);
   EXPECT_FALSE(pipe.opened());
 }

@@ -5,12 +5,12 @@
 #include <QPushButton>
 
 #include "../play/window/play_window_rig.h"
-#include "play/window/splash.h"
 #include "frontend/level_entries.h"
 #include "frontend/standaard.h"
 #include "level/best_solutions.h"
 #include "level/scores.h"
 #include "play/solver/standard_solutions.h"
+#include "play/window/splash.h"
 
 using namespace dwaalbos;
 
@@ -56,14 +56,16 @@ TEST_F(Chooser, ListsTheUnlockedLevelsUpToTheLastOfASet) {
   rig.folder.write("geluid/Niets.wav", {24, 0, 3, 0});
   Standaard& window = open();
   EXPECT_EQ(window.set1List->count(), 23);
-  EXPECT_EQ(entries(window.set2List),
-            (std::vector<std::string>{"Twee 1 door Wubbe", "Twee 2 door Wubbe", "Twee 3 door Wubbe"}));
+  EXPECT_EQ(
+      entries(window.set2List),
+      (std::vector<std::string>{"Twee 1 door Wubbe", "Twee 2 door Wubbe", "Twee 3 door Wubbe"}));
 }
 
 // An unnamed level is listed as " door " alone; what a short set file lacks is not listed.
 TEST_F(Chooser, ListsUnnamedLevelsButNotMissingOnes) {
-  rig.shared.sets.Levelset1 = LevelSet(std::vector<Doolhof>{
-      rig::levelFromRows({""}), rig::levelFromRows({"S"}), rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
+  rig.shared.sets.Levelset1 =
+      LevelSet(std::vector<Doolhof>{rig::levelFromRows({""}), rig::levelFromRows({"S"}),
+                                    rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
   rig.folder.write("geluid/Niets.wav", {5, 0, 1, 0});
   EXPECT_EQ(entries(open().set1List), (std::vector<std::string>{" door ", "Een 2 door Wubbe"}));
 }
@@ -76,7 +78,7 @@ TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
   // The level begins with its introduction, which holds the play window's input.
   Splash* splash = rig::visibleSplash();
   ASSERT_NE(splash, nullptr);
-  EXPECT_EQ(splash->Naam->text(), "Twee 1");
+  EXPECT_EQ(splash->nameLabel->text(), "Twee 1");
   splash->hide();
 }
 
@@ -102,9 +104,9 @@ TEST_F(Chooser, TheHighlightedLevelShowsItsBestAndItsShortestSolution) {
   recordBestResult(rig.shared.paths.scores(), 2, 31);
   Standaard& window = open();
   window.set1List->setCurrentRow(1);
-  EXPECT_EQ(window.detail->text().toStdString(),
-            "Jouw beste: 31 zetten — kortst mogelijk: " +
-                std::to_string(shortestSolution(2).size()) + " zetten");
+  EXPECT_EQ(window.detail->text().toStdString(), "Jouw beste: 31 zetten — kortst mogelijk: " +
+                                                     std::to_string(shortestSolution(2).size()) +
+                                                     " zetten");
   window.set2List->setCurrentRow(0);
   EXPECT_EQ(window.detail->text().toStdString().substr(0, 28), "Jouw beste: nog niet gehaald");
 }
@@ -146,4 +148,29 @@ TEST_F(Chooser, ACompletedLevelsBestSolutionCanBeWatched) {
   ASSERT_NE(splash, nullptr);
   splash->verder();
   EXPECT_EQ(rig.window().engine().phase(), Phase::Replaying);
+}
+
+// A name too long for the list ends in "…" before the best result, which stays in view: the
+// right of the row shows the result's grey, none of the name's black.
+TEST_F(Chooser, ALongNameIsShortenedAndItsBestResultStaysInView) {
+  rig.shared.sets.Levelset1 = LevelSet(std::vector<Doolhof>{
+      rig::levelFromRows({""}),
+      rig::levelFromRows({"S"}, "Een heel erg lange naam die nooit in de lijst past", "Wubbe"),
+      rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
+  rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
+  recordBestResult(rig.shared.paths.scores(), 1, 31);
+  QListWidget& list = *open().set1List;
+  QApplication::processEvents();
+  const QImage shown = list.viewport()->grab().toImage();
+  const QRect row = list.visualItemRect(list.item(0)).intersected(list.viewport()->rect());
+  int black = 0;
+  int grey = 0;
+  for (int y = row.top(); y <= row.bottom(); ++y)
+    for (int x = row.right() - row.width() / 5; x <= row.right(); ++x) {
+      const int level = qGray(shown.pixel(x, y));
+      black += level < 60;
+      grey += level >= 60 && level < 200;
+    }
+  EXPECT_EQ(black, 0);
+  EXPECT_GT(grey, 0);
 }

@@ -30,7 +30,8 @@ class OneDot : public ::testing::Test {
 TEST_F(OneDot, PaintsItsOldPlaceBlackAndItsNewPlaceInItsGrey) {
   ster() = {10, 20, 200, 3};
   EXPECT_EQ(move(0), (std::vector<Painted>{{10, 20, 0}, {13, 20, 200}}));
-  EXPECT_EQ(move(std::numbers::pi_v<float> / 2), (std::vector<Painted>{{13, 20, 0}, {13, 23, 200}}));
+  EXPECT_EQ(move(std::numbers::pi_v<float> / 2),
+            (std::vector<Painted>{{13, 20, 0}, {13, 23, 200}}));
 }
 
 // Exactly on the edge a dot stays for this frame; past it, it comes back on the other side.

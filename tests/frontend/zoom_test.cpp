@@ -1,10 +1,9 @@
 // The windows at zoom steps, against pictures kept in golden/. After a deliberate change of the
 // look, write them anew with DWAALBOS_WRITE_GOLDEN=1 and look at every picture before committing.
 #include <QApplication>
-#include <QLabel>
-#include <QMenu>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -26,10 +25,10 @@
 #include "level/zoom.h"
 #include "platform/board_painter.h"
 #include "platform/message_boxes.h"
+#include "play/solver/standard_solutions.h"
 #include "play/window/afspelen.h"
 #include "play/window/board_view.h"
 #include "play/window/right_panel.h"
-#include "play/solver/standard_solutions.h"
 #include "play/window/splash.h"
 #include "support/game_pictures.h"
 #include "support/temp_folder.h"
@@ -65,9 +64,9 @@ bool clearlyDifferent(QRgb a, QRgb b) {
         for (int x = left; x < std::min(left + square, shown.width()); ++x)
           differing += clearlyDifferent(shown.pixel(x, y), golden.pixel(x, y));
       if (differing > allowed)
-        return ::testing::AssertionFailure() << qPrintable(name) << ": the square at (" << left
-                                             << ", " << top << ") differs in " << differing
-                                             << " pixels";
+        return ::testing::AssertionFailure()
+               << qPrintable(name) << ": the square at (" << left << ", " << top << ") differs in "
+               << differing << " pixels";
     }
   }
   return ::testing::AssertionSuccess();
@@ -185,13 +184,11 @@ TEST_F(WholeGame, ABoxFollowsTheZoom) {
   for (int percent : {100, 300}) {
     application.chooseZoom(percent);
     QWidget* box = nullptr;
-    tellLater(&application.play(), texts::kVolgendeTitle, texts::kEersteKeer, BoxIcon::None,
-              [] {});
+    tellLater(&application.play(), texts::kVolgendeTitle, texts::kEersteKeer, BoxIcon::None, [] {});
     ASSERT_TRUE(QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()); }));
     EXPECT_GE(box->font().pixelSize(),
-              application.play().panel().Naamcaption->font().pixelSize());
-    EXPECT_TRUE(
-        looksLike(box->grab().toImage(), QStringLiteral("box-%1").arg(percent), percent));
+              application.play().panel().levelNameLabel->font().pixelSize());
+    EXPECT_TRUE(looksLike(box->grab().toImage(), QStringLiteral("box-%1").arg(percent), percent));
     box->close();
     QCoreApplication::processEvents();
   }
@@ -209,7 +206,7 @@ TEST_F(WholeGame, AZoomChosenInOneWindowEveryWindowFollowsAndTheStepIsKept) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&play));
 
   QMenu* zoomMenu = nullptr;
-  for (const QAction* item : play.menus().Mnuoptie->actions())
+  for (const QAction* item : play.menus().optionsMenu->actions())
     if (item->menu()) zoomMenu = item->menu();
   ASSERT_TRUE(zoomMenu);
   std::vector<bool> offered;

@@ -36,8 +36,8 @@ TEST(BestSolutions, KeepsTheShortestSolutionPerStandardLevelInItsDocumentedBytes
   EXPECT_EQ(read.of(43), "S");
   EXPECT_EQ(read.of(1), "");
   for (int number : {0, 44}) EXPECT_FALSE(recordBestSolution(path, number, "L")) << number;
-  for (const std::string& moves : {std::string(), std::string("LX"),
-                                   std::string(kLongestSolution + 1, 'L')})
+  for (const std::string& moves :
+       {std::string(), std::string("LX"), std::string(kLongestSolution + 1, 'L')})
     EXPECT_FALSE(recordBestSolution(path, 1, moves)) << moves.size();
   EXPECT_TRUE(recordBestSolution(path, 1, std::string(kLongestSolution, 'L')));
   EXPECT_EQ(readBestSolutions(path).of(1).size(), kLongestSolution);
@@ -51,14 +51,14 @@ TEST(BestSolutions, ADamagedOrHugeFileReadsAsNoneSaysSoAndIsRewrittenWhole) {
       kTwoLevels.substr(0, 7),                      // cut short in the header
       kTwoLevels + "L",                             // a byte after the last level
       "XWOP" + kTwoLevels.substr(4),
-      kTwoLevels.substr(0, 4) + '\x02' + kTwoLevels.substr(5),   // another version
-      kTwoLevels.substr(0, 6) + '\x03' + kTwoLevels.substr(7),   // counts a level too many
-      kTwoLevels.substr(0, 6) + '\x01' + kTwoLevels.substr(7),   // counts a level too few
-      kTwoLevels.substr(0, 15) + '\x02' + kTwoLevels.substr(16), // level 2 twice
-      kTwoLevels.substr(0, 15) + '\x2C' + kTwoLevels.substr(16), // level 44
-      kTwoLevels.substr(0, 12) + 'X' + kTwoLevels.substr(13),    // not a move letter
-      std::string("DWOP\x01\x00\x01\x00\x01\x00\x00\x00", 12),   // an empty solution
-      std::string("DWOP\x01\x00\x2C\x00", 8),                    // 44 levels
+      kTwoLevels.substr(0, 4) + '\x02' + kTwoLevels.substr(5),    // another version
+      kTwoLevels.substr(0, 6) + '\x03' + kTwoLevels.substr(7),    // counts a level too many
+      kTwoLevels.substr(0, 6) + '\x01' + kTwoLevels.substr(7),    // counts a level too few
+      kTwoLevels.substr(0, 15) + '\x02' + kTwoLevels.substr(16),  // level 2 twice
+      kTwoLevels.substr(0, 15) + '\x2C' + kTwoLevels.substr(16),  // level 44
+      kTwoLevels.substr(0, 12) + 'X' + kTwoLevels.substr(13),     // not a move letter
+      std::string("DWOP\x01\x00\x01\x00\x01\x00\x00\x00", 12),    // an empty solution
+      std::string("DWOP\x01\x00\x2C\x00", 8),                     // 44 levels
   };
   for (const std::string& damage : damages) {
     folder.write("Oplossingen.dat", bytesOf(damage));

@@ -26,12 +26,12 @@ struct Machine {
 
 struct Placement {
   const char* name;
-  const char* program;   // the program's folder
-  bool writable;         // may the data folder be written
-  const char* xdg;       // $XDG_DATA_HOME below the machine, "" unset, "~x" the value x
-  const char* home;      // $HOME below the machine, "" unset
-  const char* data;      // expected data folder
-  const char* player;    // expected player's folder
+  const char* program;  // the program's folder
+  bool writable;        // may the data folder be written
+  const char* xdg;      // $XDG_DATA_HOME below the machine, "" unset, "~x" the value x
+  const char* home;     // $HOME below the machine, "" unset
+  const char* data;     // expected data folder
+  const char* player;   // expected player's folder
 };
 
 void PrintTo(const Placement& placement, std::ostream* out) { *out << placement.name; }
@@ -77,9 +77,9 @@ TEST_F(PlayersFolder, IsMadeOnFirstUseStartsFromTheShippedFilesThenKeepsItsOwn) 
   std::filesystem::permissions(root.path("data/Opties.dat"), std::filesystem::perms::owner_read);
   EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));
   EXPECT_EQ(root.read("own/Opties.dat"), (Bytes{1, 2, 3}));
-  EXPECT_NE(std::filesystem::status(paths.options()).permissions() &
-                std::filesystem::perms::owner_write,
-            std::filesystem::perms::none);
+  EXPECT_NE(
+      std::filesystem::status(paths.options()).permissions() & std::filesystem::perms::owner_write,
+      std::filesystem::perms::none);
   EXPECT_EQ(paths.progress(), root.path("own/geluid/Niets.wav"));
   EXPECT_TRUE(std::filesystem::is_directory(root.path("own/geluid")));
   EXPECT_EQ(paths.levels(), root.path("own/levels"));

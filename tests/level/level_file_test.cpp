@@ -53,8 +53,8 @@ TEST(LevelFile, DamagedFilesAreRefused) {
   Doolhof level;
   level.Naam = "abc";
   Bytes whole = encodeLevel(level);
-  for (std::size_t cut : {std::size_t{1}, std::size_t{337}, std::size_t{339}, std::size_t{342},
-                          whole.size() - 1}) {
+  for (std::size_t cut :
+       {std::size_t{1}, std::size_t{337}, std::size_t{339}, std::size_t{342}, whole.size() - 1}) {
     folder.write("kort.dwb", Bytes(whole.begin(), whole.begin() + static_cast<long>(cut)));
     EXPECT_FALSE(readLevelFile(folder.path("kort.dwb"))) << "cut at " << cut;
   }

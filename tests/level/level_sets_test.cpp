@@ -50,4 +50,3 @@ TEST(LevelSets, AShortFileLacksOnlyTheLevelsItDoesNotHold) {
   EXPECT_EQ(sets.byNumber(3), nullptr);
   EXPECT_EQ(sets.byNumber(24), nullptr);
 }
-

@@ -7,16 +7,20 @@
 using namespace dwaalbos;
 
 TEST(OptionsFile, SixLittleEndianValuesWithMarksAsMinusOne) {
-  Opties options{.Loopvertraging = 40, .volglijnen = false, .Lijnvertraging = 300, .MetBitBlt = true};
-  EXPECT_EQ(encodeOptions(options),
-            (Bytes{0xFF, 0xFF, 40, 0, 0, 0, 0x2C, 0x01, 0xFF, 0xFF, 0, 0}));
+  Opties options{
+      .Loopvertraging = 40, .volglijnen = false, .Lijnvertraging = 300, .MetBitBlt = true};
+  EXPECT_EQ(encodeOptions(options), (Bytes{0xFF, 0xFF, 40, 0, 0, 0, 0x2C, 0x01, 0xFF, 0xFF, 0, 0}));
   EXPECT_EQ(decodeOptions(encodeOptions(options)), options);
 }
 
 // Any non-zero mark is set; what a short file lacks reads as zero.
 TEST(OptionsFile, AShortFileReadsItsMissingValuesAsZero) {
-  const Opties expected{.rechterkant = true, .Loopvertraging = 7, .volglijnen = false,
-                        .Lijnvertraging = 0, .MetBitBlt = false, .overgang = false};
+  const Opties expected{.rechterkant = true,
+                        .Loopvertraging = 7,
+                        .volglijnen = false,
+                        .Lijnvertraging = 0,
+                        .MetBitBlt = false,
+                        .overgang = false};
   EXPECT_EQ(decodeOptions(Bytes{1, 0, 7, 0, 1}), expected);
 }
 

@@ -30,8 +30,8 @@ TEST(Scores, KeepsTheFewestMovesPerStandardLevel) {
 TEST(Scores, ADamagedFileReadsAsNoResultsAndIsRewrittenWhole) {
   TempFolder folder;
   const std::string path = folder.path("Scores.dat");
-  for (const std::string& damage : {std::string("DWSC\x05"), std::string(90, 'x'),
-                                    "DWSC" + std::string(200, '\x01')}) {
+  for (const std::string& damage :
+       {std::string("DWSC\x05"), std::string(90, 'x'), "DWSC" + std::string(200, '\x01')}) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << damage;
     EXPECT_EQ(readBestResults(path).of(1), 0);
     EXPECT_TRUE(recordBestResult(path, 2, 7));

@@ -13,8 +13,8 @@ TEST(VolumeFile, KeepsBothLevelsFromMuteToFullAndADamagedFileNone) {
   TempFolder folder;
   const std::string path = folder.path("Volume.dat");
   EXPECT_EQ(readVolume(path), std::nullopt);
-  for (const Geluidssterkte volume : {Geluidssterkte{0, 100}, Geluidssterkte{100, 0},
-                                      Geluidssterkte{37, 64}}) {
+  for (const Geluidssterkte volume :
+       {Geluidssterkte{0, 100}, Geluidssterkte{100, 0}, Geluidssterkte{37, 64}}) {
     ASSERT_TRUE(writeVolume(path, volume));
     EXPECT_EQ(readVolume(path), volume);
   }

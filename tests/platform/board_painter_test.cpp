@@ -51,18 +51,19 @@ QImage cellOf(const QImage& image, int code) {
   return image.copy(QRect(cellAt(1 + code % 12, 1 + code / 12 * 11), QSize(40, 40)));
 }
 
-class Tekenen : public ::testing::TestWithParam<bool> {
+// Both blit paths draw alike (the blitter's tests); the board is drawn through one.
+class Tekenen : public ::testing::Test {
  protected:
   BoardPainter painter{gamePictures()};
 };
 
 // Which picture belongs to which object is the artwork's business; here every object has one
 // of its own, and the switch's state changes the switch and the gates only.
-TEST_P(Tekenen, EveryObjectHasAPictureOfItsOwnAndTheSwitchChangesOnlyItselfAndTheGates) {
+TEST_F(Tekenen, EveryObjectHasAPictureOfItsOwnAndTheSwitchChangesOnlyItselfAndTheGates) {
   QImage red;
   QImage blue;
-  painter.tekenen(red, everyCode(), true, ManPose{440, 440, 40, 120}, GetParam());
-  painter.tekenen(blue, everyCode(), false, ManPose{440, 440, 40, 120}, GetParam());
+  painter.tekenen(red, everyCode(), true, ManPose{440, 440, 40, 120}, true);
+  painter.tekenen(blue, everyCode(), false, ManPose{440, 440, 40, 120}, true);
   const QImage plain = background().copy(0, 0, 40, 40);
   for (int code = 1; code <= 15; ++code) {
     const bool drawn = code != cell::kUnused;
@@ -74,26 +75,23 @@ TEST_P(Tekenen, EveryObjectHasAPictureOfItsOwnAndTheSwitchChangesOnlyItselfAndTh
   }
 }
 
-TEST_P(Tekenen, APlayerBetweenCellsIsDrawnWhereHeIs) {
+TEST_F(Tekenen, APlayerBetweenCellsIsDrawnWhereHeIs) {
   QImage drawn;
-  painter.tekenen(drawn, Board{}, true, ManPose{16, 0, 40, 40}, GetParam());
+  painter.tekenen(drawn, Board{}, true, ManPose{16, 0, 40, 40}, true);
   QImage expected = background();
   expectPaste(expected, {16, 0}, plaatje::kMan, plaatje::kManmask, {40, 40});
   EXPECT_EQ(drawn, expected);
 }
 
-TEST_P(Tekenen, PasteObjectAddsOneObjectWithoutClearing) {
+TEST_F(Tekenen, PasteObjectAddsOneObjectWithoutClearing) {
   QImage drawn = background(qRgb(10, 20, 30));
-  painter.pasteObject(drawn, cell::kPushBlock, 100, 60, true, GetParam());
+  painter.pasteObject(drawn, cell::kPushBlock, 100, 60, true, true);
   QImage expected = background(qRgb(10, 20, 30));
   expectPaste(expected, {100, 60}, plaatje::kDuwblok, plaatje::kDuwblokmask);
   EXPECT_EQ(drawn, expected);
-  painter.pasteObject(drawn, 99, 0, 0, true, GetParam());
+  painter.pasteObject(drawn, 99, 0, 0, true, true);
   EXPECT_EQ(drawn, expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(BoardPainter, Tekenen, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "BitBlt" : "PaintPicture"; });
 
 TEST(Edtekenen, TheEditorShowsTheStartOfPlayAndTheEnemy) {
   const BoardPainter painter(gamePictures());

@@ -71,22 +71,6 @@ TEST(Pictures, WithMaskIsTransparentExactlyWhereTheMaskIsWhite) {
       }
 }
 
-QImage zoomedBoard(double ratio) {
-  QImage image(QSize(480, 480) * ratio, QImage::Format_RGB32);
-  image.setDevicePixelRatio(ratio);
-  return image;
-}
-
-// The switch at cell (2, 1), the start at (5, 1), a key at (7, 1) and a wall at (8, 1).
-Board someObjects() {
-  Board board;
-  board.set(2, 1, cell::kSwitch);
-  board.set(5, 1, cell::kStart);
-  board.set(7, 1, cell::kKey);
-  board.set(8, 1, cell::kWall);
-  return board;
-}
-
 // Without the large set a zoomed board is the normal board enlarged by whole pixels.
 TEST(ZoomedBoard, WithoutTheLargePicturesItIsTheNormalBoardEnlarged) {
   QTemporaryDir folder;
@@ -99,11 +83,17 @@ TEST(ZoomedBoard, WithoutTheLargePicturesItIsTheNormalBoardEnlarged) {
   ASSERT_FALSE(pictures.hasLarge(plaatje::kMuur));
   const BoardPainter painter(pictures);
   const ManPose man{160, 0, 40, 80};
-  QImage drawn = zoomedBoard(4);
-  painter.tekenen(drawn, someObjects(), false, man, true);
+  // The switch, the start, a key and a wall.
+  Board board;
+  for (const auto& [col, code] :
+       {std::pair{2, cell::kSwitch}, {5, cell::kStart}, {7, cell::kKey}, {8, cell::kWall}})
+    board.set(col, 1, code);
+  QImage drawn(QSize(480, 480) * 4, QImage::Format_RGB32);
+  drawn.setDevicePixelRatio(4);
+  painter.tekenen(drawn, board, false, man, true);
   drawn.setDevicePixelRatio(1);
   QImage normal;
-  painter.tekenen(normal, someObjects(), false, man, true);
+  painter.tekenen(normal, board, false, man, true);
   EXPECT_EQ(drawn, enlargedByFour(normal));
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-using dwaalbos::Blitter;
 using dwaalbos::BlitPath;
+using dwaalbos::Blitter;
 using dwaalbos::RasterOp;
 
 namespace {
@@ -68,21 +68,21 @@ TEST_P(BothPaths, AMeasuredFramePastesLikeTheWholeFrame) {
 TEST_P(BothPaths, PastesAreClippedToBothImages) {
   const QImage source = gradient(40, 40);
   const QImage before = filled(50, 50, qRgb(1, 2, 3));
-  const QImage left = blitOnce(GetParam(), before, {-30, -35}, source, {0, 0, 40, 40},
-                               RasterOp::SrcCopy);
+  const QImage left =
+      blitOnce(GetParam(), before, {-30, -35}, source, {0, 0, 40, 40}, RasterOp::SrcCopy);
   EXPECT_EQ(left.pixel(0, 0), source.pixel(30, 35));
   EXPECT_EQ(left.pixel(9, 4), source.pixel(39, 39));
   EXPECT_EQ(left.pixel(10, 5), qRgb(1, 2, 3));
 
-  const QImage right = blitOnce(GetParam(), before, {40, 40}, source, {-5, -5, 20, 20},
-                                RasterOp::SrcCopy);
+  const QImage right =
+      blitOnce(GetParam(), before, {40, 40}, source, {-5, -5, 20, 20}, RasterOp::SrcCopy);
   EXPECT_EQ(right.pixel(45, 45), source.pixel(0, 0));
   EXPECT_EQ(right.pixel(49, 49), source.pixel(4, 4));
   EXPECT_EQ(right.pixel(44, 45), qRgb(1, 2, 3));
   EXPECT_EQ(right.pixel(45, 44), qRgb(1, 2, 3));
 
-  const QImage away = blitOnce(GetParam(), before, {500, 500}, source, {0, 0, 40, 40},
-                               RasterOp::SrcAnd);
+  const QImage away =
+      blitOnce(GetParam(), before, {500, 500}, source, {0, 0, 40, 40}, RasterOp::SrcAnd);
   EXPECT_EQ(away, before);
 }
 

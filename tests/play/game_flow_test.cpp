@@ -39,7 +39,8 @@ TEST(GameFlow, EveryGameStartsOnTheLeftmostThenTopmostStartSquareAfresh) {
   EXPECT_EQ(game.host.keyCount(), 1);
   EXPECT_EQ(game.richting(), Direction::Down);
   game.play("");
-  EXPECT_EQ(std::tuple(game.col(), game.row(), game.richting()), std::tuple(2, 2, Direction::Right));
+  EXPECT_EQ(std::tuple(game.col(), game.row(), game.richting()),
+            std::tuple(2, 2, Direction::Right));
   EXPECT_EQ(game.host.keyCount(), 0);
 }
 

@@ -133,7 +133,7 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
   game.complete(2);
 
   EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Opslaan mislukt", "Volgende?",
-                                                          "Opslaan mislukt", "Volgende?"}));
+                                                           "Opslaan mislukt", "Volgende?"}));
   for (const auto& event : game.host.events()) {
     if (event.sound != 0) continue;
     // Level 2 counts as the newest although the file never learnt of level 1.

@@ -106,7 +106,7 @@ TEST(Arrows, ARideEndsOnTheFirstFreeCellOrIsRefusedAsAWhole) {
     const char* row;
     int col;
     Direction facing;
-  } cases[] = {{"S<", 1, Direction::Left},  {"S+++.", 5, Direction::Right},
+  } cases[] = {{"S<", 1, Direction::Left},    {"S+++.", 5, Direction::Right},
                {"S>b.", 3, Direction::Right},  // blue gates are open in the red state
                {"S>>#", 1, Direction::Right}, {"S>>>>>>>>>>>", 1, Direction::Right},
                {"S>>r.", 1, Direction::Right}};
@@ -176,12 +176,13 @@ TEST_P(UndoEveryMove, TakesTheWholeMoveBackAndPlaysItAgain) {
 
 // A step, a ride, a push over arrows, a key taken, a key block opened, the switch flipped and
 // a ride onto a key.
-INSTANTIATE_TEST_SUITE_P(
-    Moves, UndoEveryMove,
-    ::testing::Values(UndoCase{"S..E", "", "RR"}, UndoCase{"S>>.v", ".....", "DUR"},
-                      UndoCase{"SX>>v", "....>..", "R"}, UndoCase{"Sk.E", "", "R"},
-                      UndoCase{"SkK.E", "", "RR"}, UndoCase{"Ss.r.E", "", "RS"},
-                      UndoCase{"S>k", "...", "R"}));
+INSTANTIATE_TEST_SUITE_P(Moves, UndoEveryMove,
+                         ::testing::Values(UndoCase{"S..E", "", "RR"},
+                                           UndoCase{"S>>.v", ".....", "DUR"},
+                                           UndoCase{"SX>>v", "....>..", "R"},
+                                           UndoCase{"Sk.E", "", "R"}, UndoCase{"SkK.E", "", "RR"},
+                                           UndoCase{"Ss.r.E", "", "RS"},
+                                           UndoCase{"S>k", "...", "R"}));
 
 TEST(Undo, CountsMovesNotTurnsAndANewMoveDropsWhatWasTakenBack) {
   PlayBoard game({"S.#.E"});

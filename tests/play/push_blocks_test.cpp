@@ -26,8 +26,8 @@ TEST(PushBlocks, ChainsAndRunsBetweenArrowGroupsMoveOnByOne) {
 }
 
 TEST(PushBlocks, ChainsStopAtEveryObjectAndAtTheEdge) {
-  for (const char* row : {"SXXX#", "SXXXs", "SXXXb", "SXXXr", "SXXXE", "SXXXk", "SXXXK",
-                          "SXXXS", "SXXX!", "SXXXXXXXXXXX"}) {
+  for (const char* row : {"SXXX#", "SXXXs", "SXXXb", "SXXXr", "SXXXE", "SXXXk", "SXXXK", "SXXXS",
+                          "SXXX!", "SXXXXXXXXXXX"}) {
     PlayBoard game({row});
     game.play("R");
     EXPECT_EQ(game.board().substr(0, 12), (std::string(row) + std::string(12, '.')).substr(0, 12))

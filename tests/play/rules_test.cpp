@@ -25,8 +25,8 @@ TEST(Rules, AStepLeavesItsArgumentAloneAndAQuietStepEndsTheSame) {
     bool moved;
     bool completed;
   } cases[] = {
-      {"S.E", GameKey::Right, 2, true, false}, {"SE", GameKey::Right, 2, true, true},
-      {"S#", GameKey::Right, 1, true, false},  {"S", GameKey::Left, 1, false, false},
+      {"S.E", GameKey::Right, 2, true, false},  {"SE", GameKey::Right, 2, true, true},
+      {"S#", GameKey::Right, 1, true, false},   {"S", GameKey::Left, 1, false, false},
       {"S>>.", GameKey::Right, 4, true, false}, {"SX.", GameKey::Right, 2, true, false},
   };
   for (const auto& c : cases) {

@@ -109,8 +109,9 @@ TEST(Solver, AStuckBlockNeverMakesAWinnableGameLookLost) {
       std::vector<std::uint8_t> packed(codec.bytes());
       codec.pack(position, packed);
       const std::uint16_t estimate = EndEstimate(position, codec).from(packed);
-      const std::uint16_t free = EndDistance(position.veld).from(
-          CompactCodec::playerCell(packed), CompactCodec::schakelaar(packed));
+      const std::uint16_t free =
+          EndDistance(position.veld)
+              .from(CompactCodec::playerCell(packed), CompactCodec::schakelaar(packed));
       if (estimate == free) continue;
       const Solution solution = solveFrom(position);
       ASSERT_FALSE(solution.limitReached) << number;

@@ -1,10 +1,10 @@
 // dwaalbos-tool as level designers and outside checks run it.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
 
 #include "play_board.h"
 
@@ -17,12 +17,14 @@ struct ToolRun {
 
 ToolRun tool(const std::string& arguments) {
   const char* game = std::getenv("DWAALBOS_GAME_DIR");
-  const std::string command = std::string(game ? game : "game") + "/dwaalbos-tool " + arguments + " 2>/dev/null";
+  const std::string command =
+      std::string(game ? game : "game") + "/dwaalbos-tool " + arguments + " 2>/dev/null";
   ToolRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 4096> buffer;
-  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.out.append(buffer.data(), n);
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+    run.out.append(buffer.data(), n);
   run.exitCode = WEXITSTATUS(pclose(pipe));
   return run;
 }

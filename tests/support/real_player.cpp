@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTest>
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 

@@ -19,7 +19,8 @@ TempFolder::~TempFolder() {
 void TempFolder::write(const std::string& name, const dwaalbos::Bytes& bytes) const {
   std::filesystem::create_directories((root_ / name).parent_path());
   std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 dwaalbos::Bytes TempFolder::read(const std::string& name) const { return fileBytes(path(name)); }

@@ -30,8 +30,8 @@ inline Doolhof levelFromRows(std::initializer_list<const char*> rows, const std:
 // Both standard level set files, whole, so that a game starts without telling of a missing
 // set; every level of the first set is `first`, all else empty.
 inline void writeEmptyStandardSets(const TempFolder& folder, const Doolhof& first = {}) {
-  for (const auto& [name, records] : {std::pair{"standaardlevels", kSet1Records},
-                                      std::pair{"standaardlevels2", kSet2Records}}) {
+  for (const auto& [name, records] :
+       {std::pair{"standaardlevels", kSet1Records}, std::pair{"standaardlevels2", kSet2Records}}) {
     Bytes set;
     for (int i = 0; i < records; ++i) {
       const Bytes record = encodeLevel(records == kSet1Records ? first : Doolhof{});

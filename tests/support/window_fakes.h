@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "play/port/navigator.h"
 #include "platform/desktop.h"
 #include "platform/file_dialogs.h"
 #include "platform/printers.h"
+#include "play/port/navigator.h"
 
 namespace dwaalbos::testing {
 

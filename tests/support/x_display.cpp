@@ -25,15 +25,15 @@ std::string readDisplayNumber(int fd) {
 
 }  // namespace
 
-VirtualDisplay::VirtualDisplay() {
+VirtualDisplay::VirtualDisplay(const std::string& screen) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) return;
   pid_ = fork();
   if (pid_ == 0) {
     close(pipeEnds[0]);
     const std::string fd = std::to_string(pipeEnds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
-           "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
+           "tcp", "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(pipeEnds[1]);
@@ -123,6 +123,24 @@ void FakeKeyboard::dragFromTo(int x, int y, int toX, int toY) {
     XSync(display, False);
   }
   XTestFakeButtonEvent(display, 1, False, CurrentTime);
+  XSync(display, False);
+}
+
+// _NET_MOVERESIZE_WINDOW: gravity from the window, only width and height given, sent by a tool.
+void FakeKeyboard::resizeWindow(unsigned long id, int width, int height) {
+  auto* display = static_cast<Display*>(display_);
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = id;
+  event.xclient.message_type = XInternAtom(display, "_NET_MOVERESIZE_WINDOW", False);
+  event.xclient.format = 32;
+  constexpr long kWidthAndHeight = (1L << 10) | (1L << 11);
+  constexpr long kFromATool = 2L << 12;
+  event.xclient.data.l[0] = kWidthAndHeight | kFromATool;
+  event.xclient.data.l[3] = width;
+  event.xclient.data.l[4] = height;
+  XSendEvent(display, DefaultRootWindow(display), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &event);
   XSync(display, False);
 }
 

@@ -9,10 +9,10 @@ namespace dwaalbos::testing {
 
 // An X server of the tests' own: Xvfb on a display number it picks itself, with a window
 // manager as players have one (it gives the keyboard back to a window when its box closes).
-// DISPLAY names it while it runs.
+// DISPLAY names it while it runs. `screen` is the screen's size and depth, "1280x1024x24".
 class VirtualDisplay {
  public:
-  VirtualDisplay();
+  explicit VirtualDisplay(const std::string& screen = "1280x1024x24");
   ~VirtualDisplay();
   VirtualDisplay(const VirtualDisplay&) = delete;
   VirtualDisplay& operator=(const VirtualDisplay&) = delete;
@@ -47,6 +47,9 @@ class FakeKeyboard {
   // The main button held from one point to another, passing every few pixels on the way as
   // a hand does.
   void dragFromTo(int x, int y, int toX, int toY);
+  // Asks the window manager, as a pager or a player's drag of the frame would, to give the
+  // window `id` a client area of `width` x `height`.
+  void resizeWindow(unsigned long id, int width, int height);
 
  private:
   void send(const char* key, bool down);

@@ -36,7 +36,8 @@ TEST(FinishedSound, LosesItsInaudibleTail) {
   Signal ring = sine(3.0, constant(440.0));
   multiply(ring, decay(0.05));
   // 60 dB down after about 0.35 s; the rest is cut.
-  EXPECT_LT(finished(ring, Level::loudness(-20.0, -6.0)).size(), static_cast<std::size_t>(sampleCount(0.5)));
+  EXPECT_LT(finished(ring, Level::loudness(-20.0, -6.0)).size(),
+            static_cast<std::size_t>(sampleCount(0.5)));
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ Song smallBand() {
           {{Instrument::Flute, {{0, 8, 72, 90}, {8, 8, 74, 90}}},
            {Instrument::Strings, {{0, 32, 60, 70}, {0, 32, 64, 70}}},
            {Instrument::Shaker, {{2, 1, 60, 60}, {6, 1, 60, 60}}},
-           {Instrument::Drum, {{0, 1, 60, 60}}}}, {}};
+           {Instrument::Drum, {{0, 1, 60, 60}}}},
+          {}};
 }
 
 // Every track ends at the song's length; percussion plays on channel ten, the rest each on

@@ -10,7 +10,7 @@ namespace {
 
 TEST(Notation, PitchNamesCountOctavesFromTheLetter) {
   const std::pair<const char*, int> names[] = {{"c4", 60},  {"a4", 69},  {"b4", 71}, {"bb3", 58},
-                                                {"f#5", 78}, {"cb4", 59}, {"b#3", 60}};
+                                               {"f#5", 78}, {"cb4", 59}, {"b#3", 60}};
   for (const auto& [name, pitch] : names) EXPECT_EQ(parsePitch(name), pitch) << name;
   EXPECT_THROW(parsePitch("h4"), std::invalid_argument);
   EXPECT_THROW(parsePitch("c"), std::invalid_argument);

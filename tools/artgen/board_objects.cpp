@@ -165,9 +165,9 @@ Sprite vijand(int scale) {
       const double y = 13 + i * 5.0;
       const double reach = i < 2 ? -4.0 : 4.0;
       legs = legs.united(shapes::line({{20 + side * 4.0, y + 2},
-                                        {20 + side * 13.0, y - 3 + reach * 0.3},
-                                        {20 + side * 18.0, y + 2 + reach}},
-                                       2.6));
+                                       {20 + side * 13.0, y - 3 + reach * 0.3},
+                                       {20 + side * 18.0, y + 2 + reach}},
+                                      2.6));
     }
   }
   sprite.addPart(legs, {kPurple.darker(130), 130, 130});

@@ -44,8 +44,8 @@ void water(Sprite& sprite, double degrees) {
       const double x = noise.between(-10, 44);
       const double y = noise.between(-6, 46);
       const double length = noise.between(5, 11);
-      p.setPen(QPen(mix(kWater, kCream, noise.between(0.35, 0.6)), 1.4, Qt::SolidLine,
-                    Qt::RoundCap));
+      p.setPen(
+          QPen(mix(kWater, kCream, noise.between(0.35, 0.6)), 1.4, Qt::SolidLine, Qt::RoundCap));
       QPainterPath ripple;
       ripple.moveTo(x, y);
       ripple.quadTo(x + length / 2, y - 1.4, x + length, y);
@@ -76,8 +76,9 @@ QImage vierpijl(int scale) {
   water(sprite, 0);
   QPainterPath cross = shapes::circle(20, 20, 6.5);
   for (int quarter = 0; quarter < 4; ++quarter) {
-    const QPainterPath spoke = shapes::rect(20, 16.5, 9, 7).united(
-        shapes::polygon({{27.5, 12.5}, {38.5, 20}, {27.5, 27.5}}));
+    const QPainterPath spoke =
+        shapes::rect(20, 16.5, 9, 7)
+            .united(shapes::polygon({{27.5, 12.5}, {38.5, 20}, {27.5, 27.5}}));
     cross = cross.united(shapes::turned(spoke, 90.0 * quarter));
   }
   sprite.addPart(cross, {kCream, 108, 128});

@@ -16,13 +16,13 @@ struct Pair {
 };
 
 const Pair kMasked[] = {
-    {plaatje::kSchakr, plaatje::kSchakmask},     {plaatje::kSchakbl, plaatje::kSchakmask},
-    {plaatje::kBlauwin, plaatje::kInmask},       {plaatje::kRoodin, plaatje::kInmask},
-    {plaatje::kBlauwuit, plaatje::kUitmask},     {plaatje::kRooduit, plaatje::kUitmask},
-    {plaatje::kBegin, plaatje::kBeginmask},      {plaatje::kEind, plaatje::kBeginmask},
-    {plaatje::kSleutel, plaatje::kSleutelmask},  {plaatje::kSleutelblok, plaatje::kDuwblokmask},
-    {plaatje::kDuwblok, plaatje::kDuwblokmask},  {plaatje::kVijand, plaatje::kVijandmask},
-    {plaatje::kMan, plaatje::kManmask},          {plaatje::kWijzer, plaatje::kWijzermask},
+    {plaatje::kSchakr, plaatje::kSchakmask},    {plaatje::kSchakbl, plaatje::kSchakmask},
+    {plaatje::kBlauwin, plaatje::kInmask},      {plaatje::kRoodin, plaatje::kInmask},
+    {plaatje::kBlauwuit, plaatje::kUitmask},    {plaatje::kRooduit, plaatje::kUitmask},
+    {plaatje::kBegin, plaatje::kBeginmask},     {plaatje::kEind, plaatje::kBeginmask},
+    {plaatje::kSleutel, plaatje::kSleutelmask}, {plaatje::kSleutelblok, plaatje::kDuwblokmask},
+    {plaatje::kDuwblok, plaatje::kDuwblokmask}, {plaatje::kVijand, plaatje::kVijandmask},
+    {plaatje::kMan, plaatje::kManmask},         {plaatje::kWijzer, plaatje::kWijzermask},
     {plaatje::kIcoon, plaatje::kIcoonmask},
 };
 

@@ -10,8 +10,7 @@ void addMasked(Gallery& gallery, const char* name, const Sprite& sprite, const c
   gallery.emplace_back(maskName, sprite.mask());
 }
 
-void addSharingMask(Gallery& gallery, const char* name, const Sprite& sprite,
-                    const Sprite& owner) {
+void addSharingMask(Gallery& gallery, const char* name, const Sprite& sprite, const Sprite& owner) {
   if (sprite.mask() != owner.mask()) {
     throw std::runtime_error(std::string(name) + " does not fit the mask it shares");
   }

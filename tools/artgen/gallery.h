@@ -20,8 +20,7 @@ using Gallery = std::vector<std::pair<QString, QImage>>;
 void addMasked(Gallery& gallery, const char* name, const Sprite& sprite, const char* maskName);
 // Adds a picture that is pasted through another picture's mask. Throws when the outlines
 // differ: the board would show a fringe or lose part of the object.
-void addSharingMask(Gallery& gallery, const char* name, const Sprite& sprite,
-                    const Sprite& owner);
+void addSharingMask(Gallery& gallery, const char* name, const Sprite& sprite, const Sprite& owner);
 
 // Each adds its pictures drawn `scale` times as large as the catalogue gives.
 void addBoardTiles(Gallery& gallery, int scale);    // walls and arrows

@@ -51,9 +51,9 @@ bool matchesCatalogue(const Gallery& gallery, int scale) {
     }
   }
   for (const QString& name : drawn) {
-    const auto known = std::any_of(std::begin(dwaalbos::plaatje::kAll),
-                                   std::end(dwaalbos::plaatje::kAll),
-                                   [&](const auto& entry) { return name == entry.name; });
+    const auto known =
+        std::any_of(std::begin(dwaalbos::plaatje::kAll), std::end(dwaalbos::plaatje::kAll),
+                    [&](const auto& entry) { return name == entry.name; });
     if (!known) {
       std::fprintf(stderr, "artgen: %s is not in the catalogue\n", qPrintable(name));
       good = false;
@@ -103,8 +103,9 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
   if (argc != 2 && !icons) {
-    std::fprintf(stderr, "usage: dwaalbos-artgen <picture folder>\n"
-                         "       dwaalbos-artgen --icons <icon theme folder>\n");
+    std::fprintf(stderr,
+                 "usage: dwaalbos-artgen <picture folder>\n"
+                 "       dwaalbos-artgen --icons <icon theme folder>\n");
     return 2;
   }
   try {

@@ -112,8 +112,7 @@ QImage men(int scale) {
   constexpr double kHelp = 50.0 / 40.0;
   for (const bool highlighted : {false, true}) {
     drawFace(p, {QRectF(2, highlighted ? 38 : 0, 344, 37), kWide, "Spelen", highlighted}, 1);
-    drawFace(p, {QRectF(2, highlighted ? 115 : 75, 344, 37), kWide, "Level maken", highlighted},
-             2);
+    drawFace(p, {QRectF(2, highlighted ? 115 : 75, 344, 37), kWide, "Level maken", highlighted}, 2);
     drawFace(p, {QRectF(120, highlighted ? 202 : 156, 130, 42), kHelp, "Help", highlighted}, 0);
   }
   return sheet;

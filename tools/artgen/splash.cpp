@@ -40,8 +40,8 @@ void forest(QImage& image, int scale) {
   for (int layer = 0; layer < 2; ++layer) {
     for (double x = noise.between(-20, 0); x < 420; x += noise.between(16, 30)) {
       const double fromMiddle = qAbs(x - 200) / 200;
-      const double height = (40 + 150 * fromMiddle * fromMiddle) * (1 - 0.2 * layer) +
-                            noise.between(-8, 8);
+      const double height =
+          (40 + 150 * fromMiddle * fromMiddle) * (1 - 0.2 * layer) + noise.between(-8, 8);
       pine(p, x, 302, height, layers[layer]);
     }
   }

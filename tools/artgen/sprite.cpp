@@ -53,8 +53,8 @@ void harden(QImage& layer) {
         continue;
       }
       const auto channel = [alpha](int value) { return qMin(255, value * 255 / alpha); };
-      line[x] = qRgba(channel(qRed(line[x])), channel(qGreen(line[x])), channel(qBlue(line[x])),
-                      255);
+      line[x] =
+          qRgba(channel(qRed(line[x])), channel(qGreen(line[x])), channel(qBlue(line[x])), 255);
     }
   }
 }

@@ -40,8 +40,7 @@ class Sprite {
 
  private:
   QImage newLayer() const;
-  QImage paintPart(const QPainterPath& shape, const Material& material,
-                   const Detail& detail) const;
+  QImage paintPart(const QPainterPath& shape, const Material& material, const Detail& detail) const;
   void finishPart(QImage& part) const;
   void over(const QImage& part);
 

@@ -119,9 +119,8 @@ void side(Sprite& sprite, int frame, bool mirror) {
   }
   figure.part(shapes::rounded(8.5, 16, 9, 14, 3), {kHat.darker(105), 130, 130},
               [](QPainter& p) { p.fillRect(QRectF(8.5, 16, 9, 4.5), kHat.darker(130)); });
-  figure.part(shapes::rounded(14, 16.5, 13, 14.5, 5), {kTunic, 135, 135}, [](QPainter& p) {
-    p.fillRect(QRectF(14, 25.5, 13, 2.4), kBelt.darker(130));
-  });
+  figure.part(shapes::rounded(14, 16.5, 13, 14.5, 5), {kTunic, 135, 135},
+              [](QPainter& p) { p.fillRect(QRectF(14, 25.5, 13, 2.4), kBelt.darker(130)); });
   const QPointF hand = frame == 0 ? QPointF(25.5, 26.5) : QPointF(18, 27);
   figure.part(shapes::line({{20.5, 19.5}, hand}, 4.8), {kTunic.darker(112), 130, 130},
               [hand](QPainter& p) { dot(p, kSkin, hand.x(), hand.y(), 2.3); });

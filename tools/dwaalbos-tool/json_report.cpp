@@ -62,7 +62,8 @@ std::string playReport(HeadlessHost& host) {
       << ",\"row\":" << game.row << ",\"dir\":" << static_cast<int>(game.richting)
       << "},\"keys\":" << game.sleutels
       << ",\"switch\":" << (game.schakelaar ? "\"red\"" : "\"blue\"")
-      << ",\"level\":" << host.engine().level().number << ",\"ended\":" << (host.ended() ? "true" : "false")
+      << ",\"level\":" << host.engine().level().number
+      << ",\"ended\":" << (host.ended() ? "true" : "false")
       << ",\"events\":" << eventList(host.events()) << "}";
   return out.str();
 }
@@ -71,9 +72,8 @@ std::string solveReport(const Solution& solution) {
   std::ostringstream out;
   // null: the search gave up at its limit, so nobody knows.
   const char* solvable = solution.solvable ? "true" : solution.limitReached ? "null" : "false";
-  out << "{\"solvable\":" << solvable
-      << ",\"moves\":" << quoted(solution.moves) << ",\"length\":" << solution.moves.size()
-      << ",\"states\":" << solution.states << "}";
+  out << "{\"solvable\":" << solvable << ",\"moves\":" << quoted(solution.moves)
+      << ",\"length\":" << solution.moves.size() << ",\"states\":" << solution.states << "}";
   return out.str();
 }
 

@@ -21,8 +21,8 @@ namespace {
 
 struct Layer {
   QColor colour;
-  int foot;        // y of the trees' feet
-  int height;      // tallest tree
+  int foot;    // y of the trees' feet
+  int height;  // tallest tree
   int count;
   float speed;  // pixels per second of drift
 };
@@ -84,7 +84,7 @@ ForestScene::ForestScene(const QString& gameFolder) {
   std::uniform_real_distribution<float> unit(0, 1);
   for (int i = 0; i < 40; ++i)
     flies_.push_back({unit(random) * kWidth, 240 + unit(random) * 200, unit(random) * 6.28F,
-                        0.3F + unit(random) * 0.7F});
+                      0.3F + unit(random) * 0.7F});
 
   const Pictures pictures(gameFolder);
   man_ = pictures.withMask(plaatje::kMan, plaatje::kManmask);
@@ -148,7 +148,7 @@ void ForestScene::paintFireflies(QPainter& painter, qint64 ms) const {
   painter.setPen(Qt::NoPen);
   for (const auto& fly : flies_) {
     const QPointF place(fly.x + 40 * std::sin(t * fly.speed + fly.phase),
-                       fly.y + 18 * std::cos(t * fly.speed * 0.7F + fly.phase));
+                        fly.y + 18 * std::cos(t * fly.speed * 0.7F + fly.phase));
     const float light = 0.5F + 0.5F * std::sin(t * 2.3F + fly.phase * 3);
     QRadialGradient glow(place, 9);
     glow.setColorAt(0, QColor(230, 255, 120, static_cast<int>(220 * light)));
@@ -181,7 +181,8 @@ void ForestScene::paintTexts(QPainter& painter, qint64 ms) const {
   title.setItalic(true);
   painter.setFont(title);
   painter.setPen(QColor(246, 214, 110));
-  painter.drawText(sign.adjusted(0, 8, 0, 0), Qt::AlignHCenter | Qt::AlignTop, congratulationText());
+  painter.drawText(sign.adjusted(0, 8, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+                   congratulationText());
 
   QFont text("Comic Neue");
   text.setPixelSize(16);

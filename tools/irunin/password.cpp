@@ -14,8 +14,8 @@ bool isPassword(const QString& typed) { return typed.trimmed() == QStringLiteral
 bool askPassword(QWidget* parent) {
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
     bool ok = false;
-    const QString typed = QInputDialog::getText(parent, "Dwaalbos", "Wachtwoord:",
-                                                QLineEdit::Password, {}, &ok);
+    const QString typed =
+        QInputDialog::getText(parent, "Dwaalbos", "Wachtwoord:", QLineEdit::Password, {}, &ok);
     if (!ok) return false;
     if (isPassword(typed)) return true;
     if (attempt < kAttempts)

@@ -139,8 +139,7 @@ std::vector<std::string> levelSetProblems(const std::vector<Doolhof>& records, i
       problems.push_back(name + " cannot be completed, or in under 8 moves");
     else if (!completesWhenPlayed(level, solution.moves))
       problems.push_back(name + " is not completed by playing " + solution.moves);
-    else
-      checkThought(name, level, solution, problems);
+    else checkThought(name, level, solution, problems);
   }
   checkGrowth(solutions, set, problems);
   if (set == 2) checkClimb(solutions, problems);

@@ -22,7 +22,7 @@ constexpr double kLoudness = -28.0;  // LUFS, integrated
 // A pass shorter than this, or a phrase or melody heard more often in it, wears out while a
 // player sits over one level.
 constexpr double kShortestPass = 300.0;  // seconds
-constexpr int kMostPhraseRepeats = 3;     // of one 8-bar phrase
+constexpr int kMostPhraseRepeats = 3;    // of one 8-bar phrase
 constexpr int kMostSectionsOfOneMelody = 6;
 
 struct Tune {
@@ -49,7 +49,8 @@ std::vector<std::string> effectsOnTop(bool fanfares) {
 // Quiet passages are fine; silence is not, until a piece that plays once has ended.
 bool soundsThroughout(const Tune& tune, const Stereo& audio, double end) {
   for (double at = 0.0; at + 5.0 <= end; at += 5.0)
-    if (rmsDb(audio, at, 5.0) <= -45.0) return fault(tune.file, "silent from " + std::to_string(at) + " s");
+    if (rmsDb(audio, at, 5.0) <= -45.0)
+      return fault(tune.file, "silent from " + std::to_string(at) + " s");
   return true;
 }
 
@@ -58,7 +59,8 @@ bool loudnessRight(const Tune& tune, const Stereo& audio, double end) {
   const dwaalbos::synth::ProgrammeLoudness heard = loudnessOf(audio, 0.0, end);
   std::printf("%s: integrated %.1f LUFS, loudest 3 s %.1f LUFS, true peak %.1f dBTP\n", tune.file,
               heard.integrated, heard.maxShortTerm, heard.truePeak);
-  return std::abs(heard.integrated - kLoudness) <= 1.0 || fault(tune.file, "loudness off its target");
+  return std::abs(heard.integrated - kLoudness) <= 1.0 ||
+         fault(tune.file, "loudness off its target");
 }
 
 bool endsWell(const Tune& tune, const Stereo& audio) {
@@ -69,7 +71,8 @@ bool endsWell(const Tune& tune, const Stereo& audio) {
   return dip < 20.0 || fault(tune.file, "a dropout at the seam");
 }
 
-bool leavesRoomForEffects(const std::filesystem::path& game, const Tune& tune, const Stereo& audio) {
+bool leavesRoomForEffects(const std::filesystem::path& game, const Tune& tune,
+                          const Stereo& audio) {
   const double withFanfares = truePeakWithEffectsOnTop(game, audio, effectsOnTop(true));
   const double withOthers = truePeakWithEffectsOnTop(game, audio, effectsOnTop(false));
   std::printf("%s: true peak %.1f dBTP with fanfares, %.1f dBTP with other effects on top\n",
@@ -86,9 +89,11 @@ bool stepsHeardOver(const std::filesystem::path& game, const Tune& tune, const S
   bool good = true;
   for (const char* step : {"5.wav", "5_2.wav", "5_3.wav", "5_4.wav"}) {
     const std::vector<double> levels = presenceLevels(game, step);
-    const double above = (levels.empty() ? -200.0 : *std::max_element(levels.begin(), levels.end())) - median;
+    const double above =
+        (levels.empty() ? -200.0 : *std::max_element(levels.begin(), levels.end())) - median;
     std::printf("%s: %s %.1f dB above the music at 1-4 kHz\n", tune.file, step, above);
-    if (above < 6.0) good = fault(tune.file, std::string(step) + " lost under the music at 1-4 kHz");
+    if (above < 6.0)
+      good = fault(tune.file, std::string(step) + " lost under the music at 1-4 kHz");
   }
   return good;
 }
@@ -110,7 +115,8 @@ bool variedEnough(const Tune& tune) {
 bool heardRightly(const std::filesystem::path& game, const Tune& tune) {
   const double renderSeconds = tune.seconds + (tune.loops ? 5.0 : 45.0);
   const Stereo audio = renderThroughTheGame(game, tune.file, renderSeconds);
-  if (double(audio.size()) / 2 / kRate < renderSeconds - 1.0) return fault(tune.file, "did not play");
+  if (double(audio.size()) / 2 / kRate < renderSeconds - 1.0)
+    return fault(tune.file, "did not play");
   const double end = tune.loops ? double(audio.size()) / 2 / kRate : tune.seconds;
   return soundsThroughout(tune, audio, end) && loudnessRight(tune, audio, end) &&
          endsWell(tune, audio) && stepsHeardOver(game, tune, audio) &&

@@ -111,8 +111,9 @@ double deepestDip(const Stereo& audio, double at) {
   const auto power = [](double db) { return std::pow(10.0, db / 10.0); };
   double deepest = 0.0;
   for (double t = at - 1.0; t < at + 1.0; t += 0.01) {
-    const double around = 10.0 * std::log10(
-        (power(rmsDb(audio, t - 0.5, 0.5)) + power(rmsDb(audio, t + 0.01, 0.5))) / 2);
+    const double around =
+        10.0 *
+        std::log10((power(rmsDb(audio, t - 0.5, 0.5)) + power(rmsDb(audio, t + 0.01, 0.5))) / 2);
     deepest = std::max(deepest, around - rmsDb(audio, t, 0.01));
   }
   return deepest;
@@ -124,7 +125,8 @@ std::vector<double> windowLevels(const synth::Signal& signal) {
   const auto band = [](synth::Signal s, auto filter, double at) {
     return filter(filter(s, synth::constant(at), 0.7071), synth::constant(at), 0.7071);
   };
-  const synth::Signal presence = band(band(signal, synth::highpass, 1000.0), synth::lowpass, 4000.0);
+  const synth::Signal presence =
+      band(band(signal, synth::highpass, 1000.0), synth::lowpass, 4000.0);
   const auto window = static_cast<std::size_t>(0.14 * kRate);
   std::vector<double> levels;
   for (std::size_t at = 0; at + window <= presence.size(); at += window) {
@@ -160,7 +162,7 @@ synth::ProgrammeLoudness loudnessOf(const Stereo& audio, double from, double sec
 }
 
 double truePeakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
-                            const std::vector<std::string>& effects) {
+                                const std::vector<std::string>& effects) {
   std::vector<double> mix(music.begin(), music.end());
   std::vector<std::pair<int, std::size_t>> loudest;
   const std::size_t stretch = 2 * kRate * 2;  // a place for each effect, two seconds apart
@@ -172,7 +174,8 @@ double truePeakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
   for (std::size_t i = 0; i < effects.size() && i < loudest.size(); ++i) {
     const auto samples = effect(gameFolder, effects[i]);
     // The effect's own peak lands on the music's.
-    const auto lead = static_cast<std::size_t>(loudestSample(samples, 0, samples.size()) - samples.begin());
+    const auto lead =
+        static_cast<std::size_t>(loudestSample(samples, 0, samples.size()) - samples.begin());
     const std::size_t start = loudest[i].second - std::min(loudest[i].second / 2, lead) * 2;
     for (std::size_t s = 0; s < samples.size() && start + 2 * s + 1 < mix.size(); ++s) {
       mix[start + 2 * s] += samples[s];

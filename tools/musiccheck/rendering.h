@@ -33,12 +33,13 @@ synth::ProgrammeLoudness loudnessOf(const Stereo& audio, double from, double sec
 // are at their best and a step's crackle must stand above the music: of the music (both
 // channels together), or of a sample of the game's (geluid/).
 std::vector<double> presenceLevels(const Stereo& music);
-std::vector<double> presenceLevels(const std::filesystem::path& gameFolder, const std::string& effect);
+std::vector<double> presenceLevels(const std::filesystem::path& gameFolder,
+                                   const std::string& effect);
 
 // The true peak, in dBTP, of the music with the game's sound effects (geluid/) added where the
 // music is loudest (the worst case), one effect after another, as the mixer adds channels
 // before its clamp.
 double truePeakWithEffectsOnTop(const std::filesystem::path& gameFolder, const Stereo& music,
-                            const std::vector<std::string>& effects);
+                                const std::vector<std::string>& effects);
 
 }  // namespace dwaalbos::musiccheck

@@ -28,10 +28,7 @@ void separateRepeats(std::vector<Note>& notes) {
 }  // namespace
 
 Passage::Passage(Arranger& arranger, int start, std::vector<Chord> chords, int semitones)
-    : arranger_(arranger),
-      start_(start),
-      length_(lengthOf(chords)),
-      chords_(std::move(chords)),
+    : arranger_(arranger), start_(start), length_(lengthOf(chords)), chords_(std::move(chords)),
       semitones_(semitones) {}
 
 void Passage::add(Instrument instrument, Note note) {

@@ -22,17 +22,10 @@ int decodeSample(int nibble, int shift, int filter, const History& history) {
   const int p1 = history.last;
   const int p2 = history.older >> 1;
   switch (filter) {
-    case 1:
-      s += (p1 >> 1) + ((-p1) >> 5);
-      break;
-    case 2:
-      s += p1 - p2 + (p2 >> 4) + ((p1 * -3) >> 6);
-      break;
-    case 3:
-      s += p1 - p2 + ((p1 * -13) >> 7) + ((p2 * 3) >> 4);
-      break;
-    default:
-      break;
+    case 1: s += (p1 >> 1) + ((-p1) >> 5); break;
+    case 2: s += p1 - p2 + (p2 >> 4) + ((p1 * -3) >> 6); break;
+    case 3: s += p1 - p2 + ((p1 * -13) >> 7) + ((p2 * 3) >> 4); break;
+    default: break;
   }
   s = std::clamp(s, -32768, 32767);
   return static_cast<std::int16_t>(s * 2);

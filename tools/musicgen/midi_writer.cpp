@@ -19,20 +19,13 @@ constexpr int kDrumChannel = 9;
 // General MIDI program (0-based) of each pitched instrument, or the drum key of a percussion one.
 int generalMidiNumber(Instrument instrument) {
   switch (instrument) {
-    case Instrument::Flute:
-      return 73;
-    case Instrument::Clarinet:
-      return 71;
-    case Instrument::Strings:
-      return 49;  // slow strings
-    case Instrument::Harp:
-      return 46;
-    case Instrument::Bass:
-      return 32;  // acoustic bass
-    case Instrument::Shaker:
-      return 70;  // maracas
-    case Instrument::Drum:
-      return 41;  // low floor tom, played softly
+    case Instrument::Flute: return 73;
+    case Instrument::Clarinet: return 71;
+    case Instrument::Strings: return 49;  // slow strings
+    case Instrument::Harp: return 46;
+    case Instrument::Bass: return 32;    // acoustic bass
+    case Instrument::Shaker: return 70;  // maracas
+    case Instrument::Drum: return 41;    // low floor tom, played softly
   }
   return 0;
 }
@@ -41,20 +34,13 @@ int generalMidiNumber(Instrument instrument) {
 // the mix levels come out as in the module rendering.
 double loudnessTrimDb(Instrument instrument) {
   switch (instrument) {
-    case Instrument::Flute:
-      return 0.4;
-    case Instrument::Clarinet:
-      return 6.0;
-    case Instrument::Strings:
-      return 5.3;
-    case Instrument::Harp:
-      return 3.0;
-    case Instrument::Bass:
-      return 4.0;
-    case Instrument::Shaker:
-      return 5.1;
-    case Instrument::Drum:
-      return 0.4;
+    case Instrument::Flute: return 0.4;
+    case Instrument::Clarinet: return 6.0;
+    case Instrument::Strings: return 5.3;
+    case Instrument::Harp: return 3.0;
+    case Instrument::Bass: return 4.0;
+    case Instrument::Shaker: return 5.1;
+    case Instrument::Drum: return 0.4;
   }
   return 0.0;
 }

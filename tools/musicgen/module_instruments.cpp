@@ -145,20 +145,13 @@ ModuleInstrument drum() {
 
 ModuleInstrument moduleInstrument(Instrument instrument) {
   switch (instrument) {
-    case Instrument::Flute:
-      return flute();
-    case Instrument::Clarinet:
-      return clarinet();
-    case Instrument::Strings:
-      return strings();
-    case Instrument::Harp:
-      return harp();
-    case Instrument::Bass:
-      return bass();
-    case Instrument::Shaker:
-      return shaker();
-    case Instrument::Drum:
-      return drum();
+    case Instrument::Flute: return flute();
+    case Instrument::Clarinet: return clarinet();
+    case Instrument::Strings: return strings();
+    case Instrument::Harp: return harp();
+    case Instrument::Bass: return bass();
+    case Instrument::Shaker: return shaker();
+    case Instrument::Drum: return drum();
   }
   return flute();
 }

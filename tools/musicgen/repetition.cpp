@@ -72,9 +72,10 @@ int mostSectionsWithOneMelody(const Song& song) {
   for (const WrittenTune& tune : song.tunes) tunes.push_back(barsOf(tune, song.stepsPerBar));
   int most = 0;
   for (const auto& one : tunes)
-    most = std::max(most, static_cast<int>(std::count_if(
-                              tunes.begin(), tunes.end(),
-                              [&](const auto& other) { return alike(one, other); })));
+    most = std::max(
+        most, static_cast<int>(std::count_if(tunes.begin(), tunes.end(), [&](const auto& other) {
+          return alike(one, other);
+        })));
   return most;
 }
 

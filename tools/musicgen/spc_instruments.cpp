@@ -110,8 +110,7 @@ ChipInstrument chipInstrument(Instrument instrument) {
               .adsr2 = adsr2(0, 0x1C),
               .noise = true,
               .loudness = 0.31};
-    case Instrument::Drum:
-      break;
+    case Instrument::Drum: break;
   }
   throw std::invalid_argument(std::string("no chip instrument for ") + instrumentName(instrument));
 }

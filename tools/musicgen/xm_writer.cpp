@@ -69,8 +69,8 @@ std::vector<std::vector<Cell>> grid(const Song& song, const std::vector<Channel>
       Cell& cell = rows[static_cast<std::size_t>(note.start)][c];
       cell.note = moduleNote(channel.percussion ? kMiddleC : note.pitch);
       cell.instrument = channel.instrument;
-      cell.volume =
-          static_cast<int>(std::lround(64.0 * kHeadroom * channel.place.level * note.velocity / 127.0));
+      cell.volume = static_cast<int>(
+          std::lround(64.0 * kHeadroom * channel.place.level * note.velocity / 127.0));
     }
     if (channel.percussion) continue;
     // Let go of each key where its note ends, unless the next note takes over right there. A

@@ -8,8 +8,12 @@ int main(int argc, char** argv) {
     std::cerr << "usage: dwaalbos-opties <Opties.dat>\n";
     return 2;
   }
-  const dwaalbos::Opties design{.rechterkant = true, .Loopvertraging = 40, .volglijnen = true,
-                                .Lijnvertraging = 20, .MetBitBlt = true, .overgang = true};
+  const dwaalbos::Opties design{.rechterkant = true,
+                                .Loopvertraging = 40,
+                                .volglijnen = true,
+                                .Lijnvertraging = 20,
+                                .MetBitBlt = true,
+                                .overgang = true};
   if (!dwaalbos::saveOptions(argv[1], design)) {
     std::cerr << "dwaalbos-opties: cannot write " << argv[1] << "\n";
     return 1;

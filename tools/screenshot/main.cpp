@@ -38,9 +38,9 @@ int main(int argc, char** argv) {
   const GameState& game = host.engine().gameState();
   QImage board(960, 960, QImage::Format_RGB32);
   board.setDevicePixelRatio(2);
-  BoardPainter(pictures).tekenen(board, game.veld, game.schakelaar,
-                                 {(game.col - 1) * kCellPixels, (game.row - 1) * kCellPixels, 0,
-                                  facingRow(game.richting)},
-                                 true);
+  BoardPainter(pictures).tekenen(
+      board, game.veld, game.schakelaar,
+      {(game.col - 1) * kCellPixels, (game.row - 1) * kCellPixels, 0, facingRow(game.richting)},
+      true);
   return board.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
 }

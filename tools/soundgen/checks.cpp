@@ -79,10 +79,11 @@ std::vector<std::string> soundProblems(const std::vector<Written>& sounds) {
   for (const Written& sound : sounds) {
     const double loudness = loudestLoudness(sound.sound, sound.level.windowSeconds);
     const ProgrammeLoudness played = programmeLoudness(sound.sound, 1);
-    std::printf("%-8s %6.1f LUFS over %3.0f ms, integrated %6.1f LUFS, short-term %6.1f LUFS, "
-                "true peak %5.1f dBTP\n",
-                sound.file.c_str(), loudness, 1000 * sound.level.windowSeconds, played.integrated,
-                played.maxShortTerm, played.truePeak);
+    std::printf(
+        "%-8s %6.1f LUFS over %3.0f ms, integrated %6.1f LUFS, short-term %6.1f LUFS, "
+        "true peak %5.1f dBTP\n",
+        sound.file.c_str(), loudness, 1000 * sound.level.windowSeconds, played.integrated,
+        played.maxShortTerm, played.truePeak);
     if (std::abs(loudness - sound.level.loudnessDb) > sound.level.toleranceDb)
       problems.push_back(problem(sound, "LUFS, off its target", loudness));
     if (isStep(sound)) checkStep(sound, problems);

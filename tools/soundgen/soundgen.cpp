@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
       dwaalbos::synth::writeWav(folder / slot.file, written.back().sound);
     }
     const std::vector<std::string> problems = soundProblems(written);
-    for (const std::string& problem : problems) std::cerr << "dwaalbos-soundgen: " << problem << '\n';
+    for (const std::string& problem : problems)
+      std::cerr << "dwaalbos-soundgen: " << problem << '\n';
     if (!problems.empty()) return 1;
   } catch (const std::exception& error) {
     std::cerr << "dwaalbos-soundgen: " << error.what() << '\n';

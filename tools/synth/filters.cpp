@@ -23,8 +23,7 @@ Coefficients design(FilterKind kind, double cutoff, double q) {
       return {(1 - c) / 2 / a0, (1 - c) / a0, (1 - c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
     case FilterKind::Highpass:
       return {(1 + c) / 2 / a0, -(1 + c) / a0, (1 + c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
-    case FilterKind::Bandpass:
-      break;
+    case FilterKind::Bandpass: break;
   }
   return {alpha / a0, 0.0, -alpha / a0, -2 * c / a0, (1 - alpha) / a0};
 }

@@ -119,10 +119,10 @@ void Engine::doBegi() {
   history_.reset();
   showMoves();
   enter(Phase::Introduction);
-  host().showIntroduction({s_.naam.empty() ? "Geennaam" : s_.naam,
-                           "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
-                           s_.commentaar.empty() ? "Geen commentaar"
-                                                 : "Commentaar: " + s_.commentaar});
+  host().showIntroduction(
+      {s_.naam.empty() ? "Geennaam" : s_.naam,
+       "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
+       s_.commentaar.empty() ? "Geen commentaar" : "Commentaar: " + s_.commentaar});
 }
 
 void Engine::takeLevel(Doolhof level) {
@@ -469,8 +469,8 @@ void Engine::replayPass() {
 
 bool Engine::anyKey() {
   bool pressed = false;
-  for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space,
-                      GameKey::Enter})
+  for (GameKey key :
+       {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space, GameKey::Enter})
     pressed = host_.keyState(key) || pressed;  // every key is asked: each forgets its press
   return pressed;
 }

@@ -65,11 +65,11 @@ class Engine {
   bool start(const LevelRef& level);
   // The level being played, or last played.
   const LevelRef& level() const { return level_; }
-  void verder();                      // the introduction screen was dismissed: play
+  void verder();     // the introduction screen was dismissed: play
   void overnieuw();  // restart the level (after "Zeker weten?"); undone like a move
-  void leeg();                        // empty the board and its captions
+  void leeg();       // empty the board and its captions
   void naareditor(bool completed = false);  // leave test play for the editor
-  void stopGame();                    // end the running game without a new one
+  void stopGame();                          // end the running game without a new one
   Phase phase() const { return phase_; }
   // A game is on the board: started and not yet cleaned up.
   bool gameRunning() const;
@@ -193,13 +193,13 @@ class Engine {
   std::size_t handed_ = 0;  // items of outcome_.shown the host has had
   std::optional<Move> move_;
   std::optional<Replay> replay_;
-  CrushPending crush_;  // what the move does once "Zelfmoord" is answered
+  CrushPending crush_;                    // what the move does once "Zelfmoord" is answered
   std::optional<GameState> restartFrom_;  // the game the restart asked for leaves
   Asked asked_ = Asked::None;
   Start pending_ = Start::None;
   Phase phase_ = Phase::Idle;
   Phase resume_ = Phase::Idle;  // what Presenting and Asking return to
-  bool driving_ = false;  // a pass, an answer or a start runs: starts asked for wait for it
+  bool driving_ = false;        // a pass, an answer or a start runs: starts asked for wait for it
 };
 
 }  // namespace dwaalbos

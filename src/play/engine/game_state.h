@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "shown.h"
 #include "level/board.h"
 #include "level/cell_codes.h"
+#include "shown.h"
 
 namespace dwaalbos {
 
@@ -13,10 +13,10 @@ namespace dwaalbos {
 // Pixels, walking frames and everything else on screen are left to the hosts.
 struct GameState {
   Board veld;
-  int col = 1;            // the player's cell
+  int col = 1;  // the player's cell
   int row = 1;
   Direction richting = Direction::None;  // the way he faces
-  bool schakelaar = true; // true red
+  bool schakelaar = true;                // true red
   int sleutels = 0;
 
   bool operator==(const GameState&) const = default;
@@ -24,9 +24,9 @@ struct GameState {
 
 // How the last move ended, as far as hosts that search or count need to know.
 struct MoveOutcome {
-  bool died = false;       // a pushed block came to rest on the player
-  bool endless = false;    // the way circled and the move was refused ("Oneindig")
-  bool completed = false;  // the end square was reached
+  bool died = false;                 // a pushed block came to rest on the player
+  bool endless = false;              // the way circled and the move was refused ("Oneindig")
+  bool completed = false;            // the end square was reached
   std::optional<Question> question;  // the move waits for its answer
   std::vector<Shown> shown;          // what the move showed, in order
 };

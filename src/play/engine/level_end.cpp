@@ -93,8 +93,8 @@ void Engine::setEndAnswered(bool yes) {
     return;
   }
   host().openDocument(level_.number == kSet1Levels
-                         ? shared_.paths.folder() + "/" + texts::kSecretPage
-                         : texts::kProofMail);
+                          ? shared_.paths.folder() + "/" + texts::kSecretPage
+                          : texts::kProofMail);
 }
 
 void Engine::endedAndCleared() {

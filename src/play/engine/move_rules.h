@@ -51,17 +51,19 @@ class MoveRules {
   Step& step_;
   GameState& g_;
   RuleOptions options_;
-  bool refused_ = false;        // the first step was refused, or pushed without walking on
-  bool broken_ = false;         // a push ran off the board: the step is refused where it stands
-  bool meegevoerd_ = false;     // the player rides over arrows in this move
-  bool doorschuiven_ = false;   // the ride was accepted: jump to its end after walking
-  bool gehaald_ = false;        // the end square was reached
-  Direction looprichting_ = Direction::None;   // direction of the move being resolved
-  Direction nieuweRichting_ = Direction::None; // facing after the ride
-  int doelX_ = 0;               // where the ride ends
+  bool refused_ = false;       // the first step was refused, or pushed without walking on
+  bool broken_ = false;        // a push ran off the board: the step is refused where it stands
+  bool meegevoerd_ = false;    // the player rides over arrows in this move
+  bool doorschuiven_ = false;  // the ride was accepted: jump to its end after walking
+  bool gehaald_ = false;       // the end square was reached
+  Direction looprichting_ = Direction::None;    // direction of the move being resolved
+  Direction nieuweRichting_ = Direction::None;  // facing after the ride
+  int doelX_ = 0;                               // where the ride ends
   int doelY_ = 0;
   Sample naGeluid_ = Sample::None;  // sample to play after the walk
-  std::vector<int> blokrijen_;  // blocks per straight run of a pushed chain; element 0 unused
+  // Blocks per straight run of a pushed chain, the run in front of the player first (0 when the
+  // push ends a ride).
+  std::vector<int> blokrijen_;
   int blokteller_ = 0;
   std::vector<Lijnstuk> lijnen_;  // the way of this move
   // Cell and direction at each step of the walk over arrows under way: met twice, the walk

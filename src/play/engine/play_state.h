@@ -12,9 +12,9 @@ namespace dwaalbos {
 
 // The state of one game in the play window.
 struct PlayState {
-  bool Opnieuw = false;         // a restart is under way: no introduction, no transition
-  bool DirectOpnieuw = false;   // restart at once from inside the move
-  bool PauzeTitel = false;      // the title shows the pause text
+  bool Opnieuw = false;        // a restart is under way: no introduction, no transition
+  bool DirectOpnieuw = false;  // restart at once from inside the move
+  bool PauzeTitel = false;     // the title shows the pause text
 
   // The window's copies of the level's texts.
   std::string naam;

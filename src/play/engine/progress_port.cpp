@@ -13,8 +13,7 @@ std::optional<std::string> ProgressFiles::recordBest(int levelNumber, int moves)
   return notSavedText(path, paths_.explained(path, *saved));
 }
 
-std::optional<std::string> ProgressFiles::recordSolution(int levelNumber,
-                                                         std::string_view moves) {
+std::optional<std::string> ProgressFiles::recordSolution(int levelNumber, std::string_view moves) {
   const std::string path = paths_.bestSolutions();
   const auto saved = recordBestSolution(path, levelNumber, moves);
   if (!saved || *saved) return std::nullopt;

@@ -22,18 +22,18 @@ bool MoveRules::pushRule(int x, int y, Arrival arrival) {
     return false;
   }
   speelgeluid(Sample::Step);
-  walkPlayer(blokrijen_[1]);
-  const int n = blokrijen_[1];
+  walkPlayer(blokrijen_[0]);
+  const int n = blokrijen_[0];
   const int frontX = x + n * dir::dx(d);
   const int frontY = y + n * dir::dy(d);
-  if (blokrijen_.size() - 1 > 1) voerpbuit(frontX, frontY, d);
+  if (blokrijen_.size() > 1) voerpbuit(frontX, frontY, d);
   else if (Board::inPlay(frontX, frontY)) g_.veld.set(frontX, frontY, cell::kPushBlock);
   else broken_ = true;
   return true;
 }
 
 bool MoveRules::pbcollision(int pbX, int pbY, Direction& deRichting) {
-  blokrijen_.assign(meegevoerd_ ? 2 : 1, 0);
+  blokrijen_.assign(meegevoerd_ ? 1 : 0, 0);
   Board schaduwveld = g_.veld;  // the board the trial push walks on
   startWalk();
   for (bool first = true;; first = false) {
@@ -73,14 +73,14 @@ void MoveRules::voerpbuit(int vpbx, int vpby, Direction vpbrichting) {
   }
   if (vpbrichting == Direction::None) vpbrichting = g_.richting;
   if (!laatstepijl(vpbx, vpby, vpbrichting)) return;
-  const int n = static_cast<int>(blokrijen_.size()) - 1;
-  if (blokrijen_[2] == 0) {
+  const std::size_t last = blokrijen_.size() - 1;
+  if (blokrijen_[1] == 0) {
     duwblokken(vpbx, vpby, vpbrichting, 1, 0);
     return;
   }
-  for (int i = 2; i <= n; ++i) {
-    const int run = blokrijen_[static_cast<std::size_t>(i)];
-    duwblokken(vpbx, vpby, vpbrichting, run + 1, i == n ? 1 - f : 2 - f);
+  for (std::size_t i = 1; i <= last; ++i) {
+    const int run = blokrijen_[i];
+    duwblokken(vpbx, vpby, vpbrichting, run + 1, i == last ? 1 - f : 2 - f);
     vpbx += (run + f) * dir::dx(vpbrichting);
     vpby += (run + f) * dir::dy(vpbrichting);
     if (broken_ || !laatstepijl(vpbx, vpby, vpbrichting)) return;

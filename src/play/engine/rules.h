@@ -35,12 +35,12 @@ struct Step {
   explicit Step(const GameState& from) : next(from) {}
 
   GameState next;
-  std::vector<Shown> shown;  // in order; empty for a quiet step
-  bool moved = false;        // a move key was accepted (`Bewogen`)
-  bool died = false;         // a pushed block came to rest on the player
-  bool endless = false;      // the way circled and the move was refused ("Oneindig")
-  bool completed = false;    // the end square was reached
-  bool lineDelaySet = false; // the first playback made the line delay 20
+  std::vector<Shown> shown;   // in order; empty for a quiet step
+  bool moved = false;         // a move key was accepted (`Bewogen`)
+  bool died = false;          // a pushed block came to rest on the player
+  bool endless = false;       // the way circled and the move was refused ("Oneindig")
+  bool completed = false;     // the end square was reached
+  bool lineDelaySet = false;  // the first playback made the line delay 20
   std::optional<CrushPending> crush;
 };
 

@@ -129,10 +129,10 @@ struct Handlers : Each... {
 
 }  // namespace shown
 
-using Shown = std::variant<shown::Redraw, shown::Walk, shown::Face, shown::Refresh, shown::Bars,
-                           shown::Sound, shown::Wait, shown::KeyCount, shown::FlushKeys,
-                           shown::Tell, shown::Celebrate, shown::Reveal, shown::Cleared,
-                           shown::ShowWindow, shown::Captions, shown::Title, shown::Paused,
-                           shown::Moves, shown::FollowDelay, shown::Result, shown::LevelBegun>;
+using Shown =
+    std::variant<shown::Redraw, shown::Walk, shown::Face, shown::Refresh, shown::Bars, shown::Sound,
+                 shown::Wait, shown::KeyCount, shown::FlushKeys, shown::Tell, shown::Celebrate,
+                 shown::Reveal, shown::Cleared, shown::ShowWindow, shown::Captions, shown::Title,
+                 shown::Paused, shown::Moves, shown::FollowDelay, shown::Result, shown::LevelBegun>;
 
 }  // namespace dwaalbos

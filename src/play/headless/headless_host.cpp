@@ -42,7 +42,9 @@ void HeadlessHost::playShown(std::span<const Shown> items) {
                    [this](const shown::Sound& s) {
                      events_.push_back({static_cast<int>(s.sample), {}, {}, {}});
                    },
-                   [this](const shown::Tell& t) { events_.push_back({0, t.title, t.text, "ok"}); },
+                   [this](const shown::Tell& t) {
+                     events_.push_back({0, t.title, t.text, "ok"});
+                   },
                    [this](const shown::Redraw&) { ++redraws_; },
                    [this](const shown::Walk&) { redraws_ += 5; },
                    [this](const shown::Bars& b) { bars_ += static_cast<int>(b.pieces.size()); },

@@ -46,7 +46,7 @@ class CompactCodec {
 
   void packRest(const GameState& state, std::span<std::uint8_t> out) const;
 
-  Board empty_;  // the start board without its blocks
+  Board empty_;                            // the start board without its blocks
   std::vector<std::uint16_t> blockCells_;  // where a block can stand: one bit each
   std::vector<Clearable> clearable_;       // what can be emptied: one bit each
   std::size_t bytes_ = 0;

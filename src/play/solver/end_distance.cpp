@@ -9,7 +9,9 @@
 namespace dwaalbos {
 namespace {
 
-std::size_t numbered(int col, int row) { return static_cast<std::size_t>(col - 1 + 12 * (row - 1)); }
+std::size_t numbered(int col, int row) {
+  return static_cast<std::size_t>(col - 1 + 12 * (row - 1));
+}
 
 bool open(std::int16_t code, bool schakelaar) {
   return code != cell::kWall && !(code == cell::kBlueGate && !schakelaar) &&

@@ -34,7 +34,7 @@ class EndEstimate {
 
   Board board_;  // the start, where walls are added for the stuck blocks
   EndDistance free_;
-  std::vector<std::size_t> stuckCells_;  // where a block is stuck, by place in blockCells()
+  std::vector<std::size_t> stuckCells_;   // where a block is stuck, by place in blockCells()
   std::vector<std::uint16_t> flatCells_;  // the same cells in the board's flat layout
   std::map<Stuck, EndDistance> walled_;
 };

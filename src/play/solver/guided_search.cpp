@@ -46,8 +46,8 @@ Solution solveGuided(const GameState& start, std::size_t stateLimit) {
   // A state reached in `moves` moves from `parent` by `move`: opened when it is new or was
   // only reached in more moves before, and not played yet.
   const auto reached = [&](std::uint32_t moves, std::uint32_t parent) {
-    return [&, moves, parent](int move, std::span<const std::uint8_t> packed,
-                              std::uint32_t index, bool added) {
+    return [&, moves, parent](int move, std::span<const std::uint8_t> packed, std::uint32_t index,
+                              bool added) {
       if (added) {
         movesTo.push_back(moves);
         played.push_back(false);

@@ -71,10 +71,8 @@ bool explore(const CompactCodec& codec, const GameState& start, StateGraph& grap
     graph.firstEdge.push_back(static_cast<std::uint32_t>(graph.edges.size()));
     graph.completes.push_back(false);
     forEachMove(codec, graph.store.state(index), game, [&](bool completed, auto next) {
-      if (completed)
-        graph.completes.back() = true;
-      else
-        graph.edges.push_back(graph.indexOf(next));
+      if (completed) graph.completes.back() = true;
+      else graph.edges.push_back(graph.indexOf(next));
     });
   }
   graph.firstEdge.push_back(static_cast<std::uint32_t>(graph.edges.size()));
@@ -145,8 +143,8 @@ std::size_t forcedPositions(const CompactCodec& codec, const std::vector<Packed>
           std::any_of(solution.begin(), solution.begin() + static_cast<long>(at) + 1, same) ||
           std::any_of(sensible.begin(), sensible.end(), same))
         return;
-      const bool onWay = std::any_of(solution.begin() + static_cast<long>(at) + 1,
-                                     solution.end(), same);
+      const bool onWay =
+          std::any_of(solution.begin() + static_cast<long>(at) + 1, solution.end(), same);
       if (onWay || live(next)) sensible.emplace_back(next.begin(), next.end());
     });
     if (sensible.size() + (completes ? 1 : 0) <= 1) ++forced;

@@ -8,7 +8,6 @@
 
 namespace dwaalbos {
 
-
 // A stop is looked at about once a millisecond.
 constexpr std::uint32_t kStatesBetweenStopChecks = 4096;
 

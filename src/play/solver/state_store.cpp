@@ -62,7 +62,8 @@ std::uint32_t StateStore::insert(std::span<const std::uint8_t> state, std::uint6
     if (entry == 0) {
       const auto index = static_cast<std::uint32_t>(size_);
       if (index % kChunkStates == 0)
-        chunks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kChunkStates * recordBytes_));
+        chunks_.push_back(
+            std::make_unique_for_overwrite<std::uint8_t[]>(kChunkStates * recordBytes_));
       std::uint8_t* out = record(index);
       std::memcpy(out, state.data(), stateBytes_);
       ++size_;
@@ -93,8 +94,8 @@ void StateStore::grow() {
 }
 
 std::size_t StateStore::bytesUsed() const {
-  return chunks_.size() * kChunkStates * recordBytes_ +
-         chunks_.capacity() * sizeof(chunks_[0]) + slots_.capacity() * sizeof(std::uint32_t);
+  return chunks_.size() * kChunkStates * recordBytes_ + chunks_.capacity() * sizeof(chunks_[0]) +
+         slots_.capacity() * sizeof(std::uint32_t);
 }
 
 }  // namespace dwaalbos

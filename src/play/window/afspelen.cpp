@@ -13,8 +13,6 @@
 
 #include "audio/sound.h"
 #include "board_view.h"
-#include "play/port/navigator.h"
-#include "play/window/splash.h"
 #include "level/file_messages.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
@@ -22,15 +20,18 @@
 #include "option_controls.h"
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
+#include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
-#include "platform/message_boxes.h"
 #include "platform/zoom_choice.h"
+#include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
 #include "play/engine/move_letters.h"
+#include "play/port/navigator.h"
 #include "play/solver/solver.h"
 #include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
+#include "play/window/splash.h"
 #include "right_panel.h"
 #include "volume_choice.h"
 #include "window_geometry.h"
@@ -48,12 +49,8 @@ std::string_view knownWay(const LevelRef& level) {
 }  // namespace
 
 Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent)
-    : QMainWindow(parent),
-      shared_(shared),
-      services_(services),
-      engine_(shared, *this),
-      painter_(services.pictures),
-      menus_(*menuBar()),
+    : QMainWindow(parent), shared_(shared), services_(services), engine_(shared, *this),
+      painter_(services.pictures), menus_(*menuBar()),
       picture1_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32) {
   auto* client = new QWidget(this);
   setCentralWidget(client);
@@ -81,22 +78,25 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::onCommentClicked);
   // Opening a menu takes the input from the board; its shortcut keys do not.
-  for (QMenu* title : {menus_.mnufile, menus_.mnustat, menus_.Mnuoptie})
+  for (QMenu* title : {menus_.levelMenu, menus_.statusMenu, menus_.optionsMenu})
     connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
   connectLevelMenu();
   // A test play hides the menus; taking moves back, asking a tip and seeing the solution still
   // work there.
-  addActions({menus_.mnuzetterug, menus_.mnuzetopnieuw, menus_.mnutip, menus_.mnuoplossing});
-  menus_.Mnuoptie->addSeparator();
-  zoomChoice_ = new ZoomChoice(*this, menus_.Mnuoptie,
+  addActions({menus_.undoItem, menus_.redoItem, menus_.tipItem, menus_.showSolutionItem});
+  menus_.optionsMenu->addSeparator();
+  zoomChoice_ = new ZoomChoice(*this, menus_.optionsMenu,
                                [this](int percent) { services_.navigator.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
-  new VolumeChoice(*this, *menus_.Mnuoptie, services.sound, shared.paths.volume());
+  new VolumeChoice(*this, *menus_.optionsMenu, services.sound, shared.paths.volume());
   driver_.setSingleShot(true);
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
 
   setWindowTitle(texts::kSpelTitel);
+  stage_ =
+      new ZoomedStage(takeCentralWidget(), {geometry::kWidePlay, geometry::kPanelHeight}, this);
+  setCentralWidget(stage_);
   applySize();
 }
 
@@ -108,15 +108,15 @@ Afspelen::~Afspelen() {
 }
 
 void Afspelen::connectLevelMenu() {
-  whenStill(menus_.mnustandard, [this] { mnustandardClick(); });
-  whenStill(menus_.mnuopen, [this] { mnuopenClick(); });
-  whenStill(menus_.mnuover, [this] { mnuoverClick(); });
-  whenStill(menus_.mnuzetterug, [this] { engine_.zetTerug(); });
-  whenStill(menus_.mnuzetopnieuw, [this] { engine_.zetOpnieuw(); });
-  whenStill(menus_.mnutip, [this] { mnutipClick(); });
-  whenStill(menus_.mnuoplossing, [this] { mnuoplossingClick(); });
-  whenStill(menus_.mnumenu, [this] { formUnload(); });
-  whenStill(menus_.mnuexit, [this] { mnuexitClick(); });
+  whenStill(menus_.startStandardItem, [this] { onStartStandard(); });
+  whenStill(menus_.openLevelFileItem, [this] { onOpenLevelFile(); });
+  whenStill(menus_.restartItem, [this] { onRestart(); });
+  whenStill(menus_.undoItem, [this] { engine_.zetTerug(); });
+  whenStill(menus_.redoItem, [this] { engine_.zetOpnieuw(); });
+  whenStill(menus_.tipItem, [this] { onTip(); });
+  whenStill(menus_.showSolutionItem, [this] { onShowSolution(); });
+  whenStill(menus_.toMenuItem, [this] { formUnload(); });
+  whenStill(menus_.exitItem, [this] { onExit(); });
 }
 
 // A command chosen while a move is shown waits for its end, as it waited for a move that
@@ -198,21 +198,21 @@ void Afspelen::startTestPlay() {
   engine_.naareditor();
 }
 
-// The window's size shows the panel or hides it; a test play shows the board alone.
+// The window's layout shows the panel or hides it; a test play shows the board alone. A
+// window the player made larger or smaller keeps its size until the layout or the step changes.
 void Afspelen::applySize() {
-  const bool wide = !testLayout_ && menus_.mnurechts->isChecked();
+  const bool wide = !testLayout_ && menus_.rightSideItem->isChecked();
   panel_->setVisible(wide);
-  const int width = wide ? geometry::kWidePlay : geometry::kNarrowPlay;
-  const int clientHeight = testLayout_ ? geometry::kTestHeight : geometry::kPanelHeight;
-  const int menuHeight = testLayout_ ? 0 : menuBar()->sizeHint().height();
-  const QSize client = zoomed({width, clientHeight}, zoom_);
-  centralWidget()->setFixedSize(client);
-  setFixedSize(client.width(), client.height() + menuHeight);
+  const QSize base(wide ? geometry::kWidePlay : geometry::kNarrowPlay,
+                   testLayout_ ? geometry::kTestHeight : geometry::kPanelHeight);
+  if (base == stage_->base() && zoom_ == sizedForZoom_) return;
+  stage_->setBase(base);
+  stage_->sizeWindowFor(*this, zoom_);
+  sizedForZoom_ = zoom_;
 }
 
 void Afspelen::setZoom(int percent) {
   zoom_ = percent;
-  zoomWidgets(*centralWidget(), percent);
   zoomWidgets(*menuBar(), percent);
   zoomChoice_->show(percent);
   if (splash_) splash_->setZoom(percent);
@@ -232,16 +232,18 @@ void Afspelen::formUnload() {
   askPending();
 }
 
-void Afspelen::mnustandardClick() {
+void Afspelen::onStartStandard() {
   saveOptions();
   services_.navigator.showChooser();
 }
 
-void Afspelen::mnuopenClick() {
+void Afspelen::onOpenLevelFile() {
   saveOptions();
-  const std::string path = services_.files.askOpenFile(
-      this, {"Dwaalbos level selecteren", "Dwaalbos levels (*.dwb)", shared_.paths.levels(), "",
-             {shared_.paths.exampleLevels()}});
+  const std::string path = services_.files.askOpenFile(this, {"Dwaalbos level selecteren",
+                                                              "Dwaalbos levels (*.dwb)",
+                                                              shared_.paths.levels(),
+                                                              "",
+                                                              {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
   if (!engine_.start(LevelRef::file(path))) {
     showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
@@ -263,20 +265,20 @@ void Afspelen::saveOptions() {
               BoxIcon::Exclamation);
 }
 
-void Afspelen::mnuoverClick() {
-  if (askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None)) engine_.overnieuw();
+void Afspelen::onRestart() {
+  if (askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None))
+    engine_.overnieuw();
 }
 
-void Afspelen::mnuexitClick() {
+void Afspelen::onExit() {
   saveOptions();
   services_.sound.sluitgeluid();
   services_.navigator.quitProgram();
 }
 
-void Afspelen::mnutipClick() {
+void Afspelen::onTip() {
   if (!engine_.gameRunning()) return;
-  const Tip tip = tipFrom(engine_.gameState(),
-                          {engine_.levelStart(), knownWay(engine_.level())});
+  const Tip tip = tipFrom(engine_.gameState(), {engine_.levelStart(), knownWay(engine_.level())});
   if (tip.kind == Tip::Kind::Lost) {
     offerWayBack();
   } else if (tip.kind == Tip::Kind::TooHard) {
@@ -300,21 +302,20 @@ void Afspelen::offerWayBack() {
   };
   if (engine_.history().canUndo() &&
       askYesNo(this, texts::kTipTitle,
-               std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon,
-               BoxIcon::Question) &&
+               std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon, BoxIcon::Question) &&
       engine_.rewind(winnable)) {
     return;
   }
   if (askYesNo(this, texts::kTipTitle,
-                      std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
-                      BoxIcon::Question)) {
+               std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
+               BoxIcon::Question)) {
     engine_.overnieuw();
   }
 }
 
 // After "Zeker weten?" the shortest way from here plays at the walking pace; the player is
 // then back where he stood. A standard level's known way serves while he is on it.
-void Afspelen::mnuoplossingClick() {
+void Afspelen::onShowSolution() {
   if (!engine_.gameRunning() ||
       !askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None))
     return;

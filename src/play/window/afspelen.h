@@ -31,6 +31,7 @@ class RightPanel;
 class Sound;
 class Splash;
 class ZoomChoice;
+class ZoomedStage;
 struct SharedState;
 
 // What the play window uses of the program around it.
@@ -65,7 +66,7 @@ class Afspelen : public QMainWindow, public Host {
   // Starts a standard level whose `moves` then play for the player to watch, once its
   // introduction is dismissed.
   void watch(int levelNumber, std::string_view moves);
-  // Lays the window out at a zoom step (percent); the game itself stays in board pixels.
+  // Sizes the window for a zoom step (percent); the game itself stays in board pixels.
   void setZoom(int percent);
   int zoom() const { return zoom_; }
 
@@ -105,14 +106,14 @@ class Afspelen : public QMainWindow, public Host {
   void startTestPlay();
   void applySize();
   void formUnload();
-  void mnustandardClick();
-  void mnuopenClick();
-  void mnuoverClick();
-  void mnuexitClick();
+  void onStartStandard();
+  void onOpenLevelFile();
+  void onRestart();
+  void onExit();
   void saveOptions();
   void onCommentClicked();
-  void mnutipClick();
-  void mnuoplossingClick();
+  void onTip();
+  void onShowSolution();
   void offerWayBack();
   void verderFromSplash();
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
@@ -158,13 +159,15 @@ class Afspelen : public QMainWindow, public Host {
   bool testLayout_ = false;
   QString title_;  // the game's title, without the move count a test play adds
   int moves_ = 0;
-  bool activated_ = false;    // the options were loaded since the window last lost the input
-  bool unloaded_ = false;     // closed after a test play: the next showing loads it anew
-  std::optional<std::pair<int, int>> tipCell_;  // the square a tip points at, while shown
+  bool activated_ = false;  // the options were loaded since the window last lost the input
+  bool unloaded_ = false;   // closed after a test play: the next showing loads it anew
+  std::optional<std::pair<int, int>> tipCell_;    // the square a tip points at, while shown
   std::optional<std::vector<GameKey>> watching_;  // a solution to replay once play begins
   bool optionsFailureTold_ = false;
   ZoomChoice* zoomChoice_;
+  ZoomedStage* stage_;
   int zoom_ = 100;
+  int sizedForZoom_ = 0;  // the step the window was last given the size of
 };
 
 }  // namespace dwaalbos

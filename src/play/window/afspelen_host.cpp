@@ -9,8 +9,6 @@
 #include "afspelen.h"
 #include "audio/sound.h"
 #include "board_view.h"
-#include "play/port/navigator.h"
-#include "play/window/splash.h"
 #include "level/shared_state.h"
 #include "option_controls.h"
 #include "platform/desktop.h"
@@ -19,7 +17,9 @@
 #include "platform/plain_text.h"
 #include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
+#include "play/port/navigator.h"
 #include "play/solver/standard_solutions.h"
+#include "play/window/splash.h"
 #include "right_panel.h"
 #include "window_geometry.h"
 
@@ -58,56 +58,57 @@ void Afspelen::playShown(std::span<const Shown> items) {
   if (std::ranges::any_of(items, levelBegun)) engine_.opties().MetBitBlt = true;
   const bool bitBlt = engine_.opties().MetBitBlt;
   for (const Shown& item : items)
-    std::visit(
-        shown::Handlers{
-            [&](const shown::Redraw& r) {
-              presentation_.add([this, r, bitBlt] { drawAt(r.veld, r.schakelaar, r.col, r.row, r.refresh, bitBlt); });
-            },
-            [&](const shown::Walk& w) { walk(w, bitBlt); },
-            [&](const shown::Face& f) {
-              presentation_.add([this, f] {
-                pose_.kant = facingRow(f.richting);
-                if (f.firstFrame) pose_.stap = 0;
-              });
-            },
-            [&](const shown::Refresh&) { presentation_.add([this] { vak_->refresh(); }); },
-            [&](const shown::Bars& b) { followLines(b); },
-            [&](const shown::Sound& s) {
-              presentation_.add([this, slot = static_cast<int>(s.sample)] {
-                services_.sound.speelgeluid(slot);
-              });
-            },
-            [&](const shown::Wait& w) { presentation_.wait(w.ms); },
-            [&](const shown::KeyCount& k) { setKeyCount(k.keys); },
-            [&](const shown::FlushKeys&) {
-              presentation_.add([] { KeyState::instance().flush(); });
-            },
-            [&](const shown::Tell& t) { message(t.title, t.text, t.icon); },
-            [&](const shown::Celebrate& c) { celebrate(c.col, c.row); },
-            [&](const shown::Reveal& r) { revealBoard(r); },
-            [&](const shown::Cleared&) { clearBoard(); },
-            [&](const shown::ShowWindow&) { showAndFocus(); },
-            [&](const shown::Captions& c) { setLevelCaptions(c.naam, c.maker); },
-            [&](const shown::Title& t) { setTitle(t.text); },
-            [&](const shown::Paused& p) {
-              presentation_.add([this, on = p.on] { vak_->setPaused(on); });
-            },
-            [&](const shown::Result& r) { showResult(r); },
-            [&](const shown::Moves& m) { showMoves(m.moves, m.canUndo, m.canRedo); },
-            [&](const shown::FollowDelay&) {
-              presentation_.add([this] { options_->showFollowDelay(); });
-            },
-            [](const shown::LevelBegun&) {},
-        },
-        item);
+    std::visit(shown::Handlers{
+                   [&](const shown::Redraw& r) {
+                     presentation_.add([this, r, bitBlt] {
+                       drawAt(r.veld, r.schakelaar, r.col, r.row, r.refresh, bitBlt);
+                     });
+                   },
+                   [&](const shown::Walk& w) { walk(w, bitBlt); },
+                   [&](const shown::Face& f) {
+                     presentation_.add([this, f] {
+                       pose_.kant = facingRow(f.richting);
+                       if (f.firstFrame) pose_.stap = 0;
+                     });
+                   },
+                   [&](const shown::Refresh&) { presentation_.add([this] { vak_->refresh(); }); },
+                   [&](const shown::Bars& b) { followLines(b); },
+                   [&](const shown::Sound& s) {
+                     presentation_.add([this, slot = static_cast<int>(s.sample)] {
+                       services_.sound.speelgeluid(slot);
+                     });
+                   },
+                   [&](const shown::Wait& w) { presentation_.wait(w.ms); },
+                   [&](const shown::KeyCount& k) { setKeyCount(k.keys); },
+                   [&](const shown::FlushKeys&) {
+                     presentation_.add([] { KeyState::instance().flush(); });
+                   },
+                   [&](const shown::Tell& t) { message(t.title, t.text, t.icon); },
+                   [&](const shown::Celebrate& c) { celebrate(c.col, c.row); },
+                   [&](const shown::Reveal& r) { revealBoard(r); },
+                   [&](const shown::Cleared&) { clearBoard(); },
+                   [&](const shown::ShowWindow&) { showAndFocus(); },
+                   [&](const shown::Captions& c) { setLevelCaptions(c.naam, c.maker); },
+                   [&](const shown::Title& t) { setTitle(t.text); },
+                   [&](const shown::Paused& p) {
+                     presentation_.add([this, on = p.on] { vak_->setPaused(on); });
+                   },
+                   [&](const shown::Result& r) { showResult(r); },
+                   [&](const shown::Moves& m) { showMoves(m.moves, m.canUndo, m.canRedo); },
+                   [&](const shown::FollowDelay&) {
+                     presentation_.add([this] { options_->showFollowDelay(); });
+                   },
+                   [](const shown::LevelBegun&) {},
+               },
+               item);
 }
 
 // The game as it is now, for the window's own redraws (a tip shown and gone).
 void Afspelen::tekenen(bool verversen) {
-  presentation_.add([this, state = engine_.gameState(), bitBlt = engine_.opties().MetBitBlt,
-                     verversen] {
-    drawAt(state.veld, state.schakelaar, state.col, state.row, verversen, bitBlt);
-  });
+  presentation_.add(
+      [this, state = engine_.gameState(), bitBlt = engine_.opties().MetBitBlt, verversen] {
+        drawAt(state.veld, state.schakelaar, state.col, state.row, verversen, bitBlt);
+      });
 }
 
 void Afspelen::drawAt(const Board& veld, bool schakelaar, int col, int row, bool verversen,
@@ -280,8 +281,8 @@ void Afspelen::present(std::function<void()> shown) {
 
 void Afspelen::setKeyCount(int keys) {
   presentation_.add([this, keys] {
-    panel_->SleutelsJ->setText(QString::number(keys));
-    menus_.MnusleutelsZev->setText(QStringLiteral("Sleutels: %1").arg(keys));
+    panel_->keyCountLabel->setText(QString::number(keys));
+    menus_.firstKeysItem->setText(QStringLiteral("Sleutels: %1").arg(keys));
   });
 }
 
@@ -289,9 +290,9 @@ void Afspelen::setKeyCount(int keys) {
 void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
   presentation_.add([=, this] {
     tipCell_.reset();
-    panel_->zetten->setText(QString::number(moves));
-    menus_.mnuzetterug->setEnabled(canUndo);
-    menus_.mnuzetopnieuw->setEnabled(canRedo);
+    panel_->movesLabel->setText(QString::number(moves));
+    menus_.undoItem->setEnabled(canUndo);
+    menus_.redoItem->setEnabled(canRedo);
     moves_ = moves;
     showTitle();
   });
@@ -299,8 +300,8 @@ void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
   presentation_.add([this, naam, maker] {
-    showPlain(*panel_->Naamcaption, qText(naam));
-    showPlain(*panel_->Makercap, qText(maker));
+    showPlain(*panel_->levelNameLabel, qText(naam));
+    showPlain(*panel_->levelMakerLabel, qText(maker));
   });
 }
 
@@ -313,8 +314,8 @@ void Afspelen::setTitle(const std::string& title) {
 
 // A test play has no panel: its title counts the moves.
 void Afspelen::showTitle() {
-  setWindowTitle(plainTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_)
-                                        : title_));
+  setWindowTitle(
+      plainTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_) : title_));
 }
 
 void Afspelen::showIntroduction(const Introduction& texts) {

@@ -7,19 +7,18 @@
 #include <algorithm>
 #include <utility>
 
+#include "level/cell_codes.h"
+#include "level/texts.h"
 #include "platform/board_painter.h"
 #include "platform/game_keys.h"
 #include "platform/scaled_art.h"
 #include "platform/zoomed_widgets.h"
 #include "window_geometry.h"
-#include "level/cell_codes.h"
-#include "level/texts.h"
 
 namespace dwaalbos {
 
 BoardView::BoardView(QWidget* parent)
-    : QWidget(parent),
-      image_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32),
+    : QWidget(parent), image_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32),
       background_(kBoardBackground) {
   setFixedSize(geometry::kBoard, geometry::kBoard);
   setFocusPolicy(Qt::StrongFocus);
@@ -27,9 +26,7 @@ BoardView::BoardView(QWidget* parent)
   image_.fill(background_);
 }
 
-QString BoardView::startHint() {
-  return QString::fromUtf8(texts::kStartHint);
-}
+QString BoardView::startHint() { return QString::fromUtf8(texts::kStartHint); }
 
 // Only a level's start paints the board in its own colour; clearing to black ends the level.
 void BoardView::setBackground(QRgb colour) {
@@ -85,7 +82,8 @@ void BoardView::setPaused(bool paused) {
 bool BoardView::plain() const {
   for (int y = 0; y < image_.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-    if (!std::all_of(line, line + image_.width(), [this](QRgb pixel) { return pixel == background_; }))
+    if (!std::all_of(line, line + image_.width(),
+                     [this](QRgb pixel) { return pixel == background_; }))
       return false;
   }
   return true;
@@ -156,8 +154,7 @@ void BoardView::paintResult(QPainter& painter) {
     write(painter, {0, 92, geometry::kBoard, 32}, 20, kLightText,
           QString::fromUtf8(texts::kKortstMogelijk).arg(zetten(r.shortest)));
     if (r.moves <= r.shortest) {
-      write(painter, {0, 128, geometry::kBoard, 56}, 40, kGold,
-            QString::fromUtf8(texts::kPerfect));
+      write(painter, {0, 128, geometry::kBoard, 56}, 40, kGold, QString::fromUtf8(texts::kPerfect));
       paintStar(painter, {84, 136, kCellPixels, kCellPixels});
       paintStar(painter, {geometry::kBoard - 84 - kCellPixels, 136, kCellPixels, kCellPixels});
     } else
@@ -193,7 +190,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click) emit clicked();
 }

@@ -1,7 +1,7 @@
 #include "delay_setting.h"
 
-#include <climits>
 #include <cctype>
+#include <climits>
 
 namespace dwaalbos {
 

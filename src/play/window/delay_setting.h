@@ -14,12 +14,12 @@ struct DelaySetting {
   int maximum;
 };
 
-inline constexpr DelaySetting kLoopDelay{
-    "Vertraging lopen", "Wat is de vertraging van het lopen in miliseconden?",
-    "Het maximum is 999 miliseconden", 999};
-inline constexpr DelaySetting kLineDelay{
-    "Vertraging volgpijlen", "Wat is de vertraging van de volgpijlen in miliseconden?",
-    "Het maximum is 9999 miliseconden", 9999};
+inline constexpr DelaySetting kLoopDelay{"Vertraging lopen",
+                                         "Wat is de vertraging van het lopen in miliseconden?",
+                                         "Het maximum is 999 miliseconden", 999};
+inline constexpr DelaySetting kLineDelay{"Vertraging volgpijlen",
+                                         "Wat is de vertraging van de volgpijlen in miliseconden?",
+                                         "Het maximum is 9999 miliseconden", 9999};
 
 // The number at the start of a text: leading blanks and a sign are allowed, reading stops at
 // the first other character, no digits give 0. Values beyond the int range saturate.

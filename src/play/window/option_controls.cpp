@@ -18,22 +18,26 @@
 
 namespace dwaalbos {
 
-OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel,
-                               QWidget& window)
+OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel, QWidget& window)
     : QObject(&window), engine_(engine), menus_(menus), panel_(panel), window_(window) {
-  connect(menus_.mnurechts, &QAction::triggered, this, &OptionControls::mnurechtsClick);
-  connect(menus_.mnuvolg, &QAction::triggered, this, &OptionControls::mnuvolgClick);
-  connect(menus_.mnuovergang, &QAction::triggered, this, &OptionControls::mnuovergangClick);
-  connect(menus_.mnubitblt, &QAction::triggered, this, &OptionControls::mnubitbltClick);
-  connect(menus_.mnupp, &QAction::triggered, this, &OptionControls::mnuppClick);
-  connect(menus_.mnuloop, &QAction::triggered, this,
-          [this] { askDelay(kLoopDelay, panel_.loopcap, engine_.opties().Loopvertraging); });
-  connect(menus_.mnuvertrlijn, &QAction::triggered, this,
-          [this] { askDelay(kLineDelay, panel_.snelcap, engine_.opties().Lijnvertraging); });
+  connect(menus_.rightSideItem, &QAction::triggered, this, &OptionControls::onRightSideItemToggled);
+  connect(menus_.followLinesItem, &QAction::triggered, this,
+          &OptionControls::onFollowLinesItemToggled);
+  connect(menus_.transitionItem, &QAction::triggered, this,
+          &OptionControls::onTransitionItemToggled);
+  connect(menus_.rasterDrawingItem, &QAction::triggered, this,
+          &OptionControls::onRasterDrawingToggled);
+  connect(menus_.pictureDrawingItem, &QAction::triggered, this,
+          &OptionControls::onPictureDrawingToggled);
+  connect(menus_.walkingDelayItem, &QAction::triggered, this, [this] {
+    askDelay(kLoopDelay, panel_.walkingDelayBox, engine_.opties().Loopvertraging);
+  });
+  connect(menus_.lineDelayItem, &QAction::triggered, this,
+          [this] { askDelay(kLineDelay, panel_.lineDelayBox, engine_.opties().Lijnvertraging); });
   connect(panel_.followLinesBox, &QCheckBox::toggled, this, &OptionControls::onFollowLinesToggled);
   connect(panel_.transitionBox, &QCheckBox::toggled, this, &OptionControls::onTransitionToggled);
 
-  for (QLineEdit* box : {panel_.loopcap, panel_.snelcap}) {
+  for (QLineEdit* box : {panel_.walkingDelayBox, panel_.lineDelayBox}) {
     // Typed keys are filtered below; the validator keeps pasted text to digits as well.
     box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
     box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -43,81 +47,87 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
   panel_.transitionBox->installEventFilter(this);
 
   // Until the first load the engine plays with the marks as the window was designed.
-  engine_.opties().rechterkant = menus_.mnurechts->isChecked();
+  engine_.opties().rechterkant = menus_.rightSideItem->isChecked();
   engine_.opties().volglijnen = panel_.followLinesBox->isChecked();
-  engine_.opties().overgang = menus_.mnuovergang->isChecked();
+  engine_.opties().overgang = menus_.transitionItem->isChecked();
 }
 
 void OptionControls::laadopties(const std::string& path) {
   const Opties stored = loadOptions(path);
   Opties& opties = engine_.opties();
 
-  menus_.mnurechts->setChecked(stored.rechterkant);
+  menus_.rightSideItem->setChecked(stored.rechterkant);
   opties.rechterkant = stored.rechterkant;
   emit panelShown(stored.rechterkant);
 
   // A hand-edited file gets no delay the dialogs would refuse.
   opties.Loopvertraging = std::clamp(stored.Loopvertraging, 0, kLoopDelay.maximum);
-  panel_.loopcap->setText(QString::number(opties.Loopvertraging));
+  panel_.walkingDelayBox->setText(QString::number(opties.Loopvertraging));
 
-  menus_.mnuvolg->setChecked(stored.volglijnen);
+  menus_.followLinesItem->setChecked(stored.volglijnen);
   panel_.followLinesBox->setChecked(stored.volglijnen);
 
   opties.Lijnvertraging = std::clamp(stored.Lijnvertraging, 0, kLineDelay.maximum);
-  panel_.snelcap->setText(QString::number(opties.Lijnvertraging));
+  panel_.lineDelayBox->setText(QString::number(opties.Lijnvertraging));
 
   setMetBitBlt(stored.MetBitBlt);
 
-  menus_.mnuovergang->setChecked(stored.overgang);
+  menus_.transitionItem->setChecked(stored.overgang);
   opties.overgang = stored.overgang;
   panel_.transitionBox->setChecked(stored.overgang);
 }
 
 WriteResult OptionControls::slaoptiesop(const std::string& path) const {
   Opties stored = engine_.opties();
-  stored.rechterkant = menus_.mnurechts->isChecked();
-  stored.volglijnen = menus_.mnuvolg->isChecked();
-  stored.overgang = menus_.mnuovergang->isChecked();
+  stored.rechterkant = menus_.rightSideItem->isChecked();
+  stored.volglijnen = menus_.followLinesItem->isChecked();
+  stored.overgang = menus_.transitionItem->isChecked();
   return saveOptions(path, stored);
 }
 
 void OptionControls::showFollowDelay() {
-  panel_.snelcap->setText(QString::number(engine_.opties().Lijnvertraging));
+  panel_.lineDelayBox->setText(QString::number(engine_.opties().Lijnvertraging));
 }
 
 // Checkable menu items have inverted their own mark by the time these run.
-void OptionControls::mnurechtsClick() {
-  engine_.opties().rechterkant = menus_.mnurechts->isChecked();
-  emit panelShown(menus_.mnurechts->isChecked());
+void OptionControls::onRightSideItemToggled() {
+  engine_.opties().rechterkant = menus_.rightSideItem->isChecked();
+  emit panelShown(menus_.rightSideItem->isChecked());
 }
 
-void OptionControls::mnuvolgClick() { panel_.followLinesBox->setChecked(menus_.mnuvolg->isChecked()); }
-
-void OptionControls::mnuovergangClick() {
-  engine_.opties().overgang = menus_.mnuovergang->isChecked();
-  panel_.transitionBox->setChecked(menus_.mnuovergang->isChecked());
+void OptionControls::onFollowLinesItemToggled() {
+  panel_.followLinesBox->setChecked(menus_.followLinesItem->isChecked());
 }
 
-void OptionControls::mnubitbltClick() { setMetBitBlt(menus_.mnubitblt->isChecked()); }
+void OptionControls::onTransitionItemToggled() {
+  engine_.opties().overgang = menus_.transitionItem->isChecked();
+  panel_.transitionBox->setChecked(menus_.transitionItem->isChecked());
+}
 
-void OptionControls::mnuppClick() { setMetBitBlt(!menus_.mnupp->isChecked()); }
+void OptionControls::onRasterDrawingToggled() {
+  setMetBitBlt(menus_.rasterDrawingItem->isChecked());
+}
+
+void OptionControls::onPictureDrawingToggled() {
+  setMetBitBlt(!menus_.pictureDrawingItem->isChecked());
+}
 
 void OptionControls::setMetBitBlt(bool bitblt) {
-  menus_.mnubitblt->setChecked(bitblt);
-  menus_.mnupp->setChecked(!bitblt);
+  menus_.rasterDrawingItem->setChecked(bitblt);
+  menus_.pictureDrawingItem->setChecked(!bitblt);
   engine_.opties().MetBitBlt = bitblt;
 }
 
 void OptionControls::onFollowLinesToggled(bool ticked) {
-  panel_.snelcap->setEnabled(ticked);
-  menus_.mnuvolg->setChecked(ticked);
+  panel_.lineDelayBox->setEnabled(ticked);
+  menus_.followLinesItem->setChecked(ticked);
   engine_.opties().volglijnen = ticked;
   engine_.toetsenleeg();
   engine_.pauze(false);
 }
 
 void OptionControls::onTransitionToggled(bool ticked) {
-  menus_.mnuovergang->setChecked(ticked);
+  menus_.transitionItem->setChecked(ticked);
   engine_.opties().overgang = ticked;
   engine_.toetsenleeg();
   emit boardFocusWanted();
@@ -132,8 +142,8 @@ void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& 
 }
 
 int& OptionControls::delayOf(QLineEdit* box) {
-  return box == panel_.loopcap ? engine_.opties().Loopvertraging
-                               : engine_.opties().Lijnvertraging;
+  return box == panel_.walkingDelayBox ? engine_.opties().Loopvertraging
+                                       : engine_.opties().Lijnvertraging;
 }
 
 // The delay boxes take digits only: every other typed character, Backspace too, is dropped,
@@ -147,20 +157,17 @@ bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
       const QString typed = static_cast<QKeyEvent*>(event)->text();
       return !typed.isEmpty() && !(typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9');
     }
-    case QEvent::KeyRelease:
-      delayOf(box) = leadingNumber(box->text().toStdString());
-      return false;
-    default:
-      return false;
+    case QEvent::KeyRelease: delayOf(box) = leadingNumber(box->text().toStdString()); return false;
+    default: return false;
   }
 }
 
 bool OptionControls::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && watched != panel_.snelcap &&
+  if (event->type() == QEvent::FocusIn && watched != panel_.lineDelayBox &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
     engine_.pauze(true);
   }
-  if (watched == panel_.loopcap || watched == panel_.snelcap)
+  if (watched == panel_.walkingDelayBox || watched == panel_.lineDelayBox)
     return digitBoxEvent(static_cast<QLineEdit*>(watched), event);
   return QObject::eventFilter(watched, event);
 }

@@ -39,11 +39,11 @@ class OptionControls : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void mnurechtsClick();
-  void mnuvolgClick();
-  void mnuovergangClick();
-  void mnubitbltClick();
-  void mnuppClick();
+  void onRightSideItemToggled();
+  void onFollowLinesItemToggled();
+  void onTransitionItemToggled();
+  void onRasterDrawingToggled();
+  void onPictureDrawingToggled();
   void onFollowLinesToggled(bool ticked);
   void onTransitionToggled(bool ticked);
   void askDelay(const DelaySetting& setting, QLineEdit* box, int& variable);

@@ -23,50 +23,51 @@ QAction* mark(QMenu* menu, const char* caption, Qt::Key shortcut, bool checked) 
 }  // namespace
 
 PlayMenus::PlayMenus(QMenuBar& bar) {
-  mnufile = bar.addMenu(QStringLiteral("&Level"));
-  mnustandard = item(mnufile, "&Start met standaard levels", Qt::Key_S);
-  mnufile->addSeparator();
-  mnuopen = item(mnufile, "O&pen zelfgemaakt level", Qt::Key_E);
-  mnuover = item(mnufile, "&Overnieuw", Qt::Key_O);
-  mnuzetterug = item(mnufile, "&Zet terug", Qt::Key_Z);
-  mnuzetopnieuw = item(mnufile, "Zet op&nieuw", Qt::Key_Y);
-  mnutip = item(mnufile, "&Tip", Qt::Key_T);
-  mnuoplossing = item(mnufile, "&Laat de oplossing zien", Qt::Key_K);
-  mnuzetterug->setEnabled(false);
-  mnuzetopnieuw->setEnabled(false);
-  mnufile->addSeparator();
-  mnumenu = item(mnufile, "&Afsluiten naar menu", Qt::Key_M);
-  mnuexit = item(mnufile, "&Helemaal afsluiten", Qt::Key_H);
+  levelMenu = bar.addMenu(QStringLiteral("&Level"));
+  startStandardItem = item(levelMenu, "&Start met standaard levels", Qt::Key_S);
+  levelMenu->addSeparator();
+  openLevelFileItem = item(levelMenu, "O&pen zelfgemaakt level", Qt::Key_E);
+  restartItem = item(levelMenu, "&Overnieuw", Qt::Key_O);
+  undoItem = item(levelMenu, "&Zet terug", Qt::Key_Z);
+  redoItem = item(levelMenu, "Zet op&nieuw", Qt::Key_Y);
+  tipItem = item(levelMenu, "&Tip", Qt::Key_T);
+  showSolutionItem = item(levelMenu, "&Laat de oplossing zien", Qt::Key_K);
+  undoItem->setEnabled(false);
+  redoItem->setEnabled(false);
+  levelMenu->addSeparator();
+  toMenuItem = item(levelMenu, "&Afsluiten naar menu", Qt::Key_M);
+  exitItem = item(levelMenu, "&Helemaal afsluiten", Qt::Key_H);
 
   // The status of the two players: only the first key count is live; the rest is decoration.
-  mnustat = bar.addMenu(QStringLiteral("&Status"));
-  mnujan = mnustat->addMenu(QStringLiteral("Status &Zev Dizoz"));
-  MnusleutelsZev = item(mnujan, "Sleutels: 0");
-  MnupijlenZev = item(mnujan, "Pijlen:     0");
-  MnupijlenZev->setEnabled(false);
-  mnuver = mnustat->addMenu(QStringLiteral("Status &Rud Dizoz"));
+  statusMenu = bar.addMenu(QStringLiteral("&Status"));
+  firstPlayerMenu = statusMenu->addMenu(QStringLiteral("Status &Zev Dizoz"));
+  firstKeysItem = item(firstPlayerMenu, "Sleutels: 0");
+  firstArrowsItem = item(firstPlayerMenu, "Pijlen:     0");
+  firstArrowsItem->setEnabled(false);
+  secondPlayerMenu = statusMenu->addMenu(QStringLiteral("Status &Rud Dizoz"));
   // Disabled as a widget, not only as an action: re-enabling the window then leaves it be.
-  mnuver->setEnabled(false);
-  Mnusleutelsver = item(mnuver, "Sleutels: 0");
-  mnupijlenver = item(mnuver, "Pijlen:     0");
+  secondPlayerMenu->setEnabled(false);
+  secondKeysItem = item(secondPlayerMenu, "Sleutels: 0");
+  secondArrowsItem = item(secondPlayerMenu, "Pijlen:     0");
 
-  Mnuoptie = bar.addMenu(QStringLiteral("&Opties"));
-  mnurechts = mark(Mnuoptie, "&Rechterkant", Qt::Key_R, true);
-  Mnuoptie->addSeparator();
-  mnuloop = item(Mnuoptie, "&Vertraging met lopen", Qt::Key_L);
-  Mnuoptie->addSeparator();
-  mnuvolg = mark(Mnuoptie, "V&olg pijlen met lijnen", Qt::Key_P, true);
-  mnuvertrlijn = item(Mnuoptie, "V&ertraging van lijnen", Qt::Key_V);
-  Mnuoptie->addSeparator();
-  mnubitblt = mark(Mnuoptie, "Teken met &Bitblt", Qt::Key_B, true);
-  mnupp = mark(Mnuoptie, "Teken met &Paintpicture", Qt::Key_A, false);
-  Mnuoptie->addSeparator();
-  mnuovergang = mark(Mnuoptie, "&Overvang bij nieuw level", Qt::Key_N, true);
+  optionsMenu = bar.addMenu(QStringLiteral("&Opties"));
+  rightSideItem = mark(optionsMenu, "&Rechterkant", Qt::Key_R, true);
+  optionsMenu->addSeparator();
+  walkingDelayItem = item(optionsMenu, "&Vertraging met lopen", Qt::Key_L);
+  optionsMenu->addSeparator();
+  followLinesItem = mark(optionsMenu, "V&olg pijlen met lijnen", Qt::Key_P, true);
+  lineDelayItem = item(optionsMenu, "V&ertraging van lijnen", Qt::Key_V);
+  optionsMenu->addSeparator();
+  rasterDrawingItem = mark(optionsMenu, "Teken met &Bitblt", Qt::Key_B, true);
+  pictureDrawingItem = mark(optionsMenu, "Teken met &Paintpicture", Qt::Key_A, false);
+  optionsMenu->addSeparator();
+  transitionItem = mark(optionsMenu, "&Overvang bij nieuw level", Qt::Key_N, true);
 }
 
 void PlayMenus::setTitlesVisible(bool visible) {
   // A hidden menu's shortcuts are out of reach as well.
-  for (QMenu* title : {mnufile, mnustat, Mnuoptie}) title->menuAction()->setVisible(visible);
+  for (QMenu* title : {levelMenu, statusMenu, optionsMenu})
+    title->menuAction()->setVisible(visible);
 }
 
 }  // namespace dwaalbos

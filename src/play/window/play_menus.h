@@ -14,33 +14,33 @@ struct PlayMenus {
   // The three titles, hidden during a test play.
   void setTitlesVisible(bool visible);
 
-  QMenu* mnufile;
-  QAction* mnustandard;
-  QAction* mnuopen;
-  QAction* mnuover;
-  QAction* mnuzetterug;
-  QAction* mnuzetopnieuw;
-  QAction* mnutip;
-  QAction* mnuoplossing;
-  QAction* mnumenu;
-  QAction* mnuexit;
+  QMenu* levelMenu;
+  QAction* startStandardItem;
+  QAction* openLevelFileItem;
+  QAction* restartItem;
+  QAction* undoItem;
+  QAction* redoItem;
+  QAction* tipItem;
+  QAction* showSolutionItem;
+  QAction* toMenuItem;
+  QAction* exitItem;
 
-  QMenu* mnustat;
-  QMenu* mnujan;
-  QAction* MnusleutelsZev;
-  QAction* MnupijlenZev;
-  QMenu* mnuver;
-  QAction* Mnusleutelsver;
-  QAction* mnupijlenver;
+  QMenu* statusMenu;
+  QMenu* firstPlayerMenu;
+  QAction* firstKeysItem;
+  QAction* firstArrowsItem;
+  QMenu* secondPlayerMenu;
+  QAction* secondKeysItem;
+  QAction* secondArrowsItem;
 
-  QMenu* Mnuoptie;
-  QAction* mnurechts;
-  QAction* mnuloop;
-  QAction* mnuvolg;
-  QAction* mnuvertrlijn;
-  QAction* mnubitblt;
-  QAction* mnupp;
-  QAction* mnuovergang;
+  QMenu* optionsMenu;
+  QAction* rightSideItem;
+  QAction* walkingDelayItem;
+  QAction* followLinesItem;
+  QAction* lineDelayItem;
+  QAction* rasterDrawingItem;
+  QAction* pictureDrawingItem;
+  QAction* transitionItem;
 };
 
 }  // namespace dwaalbos

@@ -22,7 +22,7 @@ constexpr int kLeft = 10;
 constexpr int kRight = geometry::kPanelWidth - 10;
 constexpr int kWidth = kRight - kLeft;
 constexpr int kLine = 16;
-constexpr int kValueX = 56;   // beside "Naam:", "Maker:" and the status pictures
+constexpr int kValueX = 56;    // beside "Naam:", "Maker:" and the status pictures
 constexpr int kBoxWidth = 44;  // the delay boxes
 constexpr int kBesideBox = kLeft + kBoxWidth + 6;
 constexpr int kBesideCheck = kLeft + 20;
@@ -42,11 +42,11 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
 
   heading("Gegevens level:", kLeft, 8, kWidth);
   label("Naam:", kLeft, 28, kValueX - kLeft, kLine);
-  Naamcaption = label("", kValueX, 28, kRight - kValueX, 2 * kLine);
-  Naamcaption->setWordWrap(true);
+  levelNameLabel = label("", kValueX, 28, kRight - kValueX, 2 * kLine);
+  levelNameLabel->setWordWrap(true);
   label("Maker:", kLeft, 60, kValueX - kLeft, kLine);
-  Makercap = label("", kValueX, 60, kRight - kValueX, 2 * kLine);
-  Makercap->setWordWrap(true);
+  levelMakerLabel = label("", kValueX, 60, kRight - kValueX, 2 * kLine);
+  levelMakerLabel->setWordWrap(true);
   commentLink = label("Klik hier voor commentaar", kLeft, 94, kWidth, kLine);
   commentLink->setCursor(Qt::PointingHandCursor);
   commentLink->setStyleSheet(QStringLiteral("text-decoration: underline"));
@@ -54,15 +54,15 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
 
   heading("Status:", kLeft, 118, 60);
   label("Zetten:", 96, 118, 40, kLine);
-  zetten = label("0", 136, 118, kRight - 136, kLine);
-  statusPair(pictures, plaatje::kImage2, 138, &SleutelsJ);
+  movesLabel = label("0", 136, 118, kRight - 136, kLine);
+  statusPair(pictures, plaatje::kImage2, 138, &keyCountLabel);
   statusPair(pictures, plaatje::kImage3, 186, nullptr);
 
   heading("Opties:", kLeft, 234, kWidth);
   label("Vertraging bij lopen:", kLeft, 252, kWidth, kLine);
-  loopcap = new QLineEdit(QStringLiteral("40"), this);
-  loopcap->setGeometry(kLeft, 270, kBoxWidth, 21);
-  loopcap->setMaxLength(3);
+  walkingDelayBox = new QLineEdit(QStringLiteral("40"), this);
+  walkingDelayBox->setGeometry(kLeft, 270, kBoxWidth, 21);
+  walkingDelayBox->setMaxLength(3);
   label("Milliseconden", kBesideBox, 273, kRight - kBesideBox, kLine);
   followLinesBox = new QCheckBox(this);
   followLinesBox->setGeometry(kLeft, 298, 16, kLine);
@@ -70,9 +70,9 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
   label("Volg pijlen met lijnen met een vertraging van", kBesideCheck, 298, kRight - kBesideCheck,
         2 * kLine)
       ->setWordWrap(true);
-  snelcap = new QLineEdit(QStringLiteral("20"), this);
-  snelcap->setGeometry(kLeft, 334, kBoxWidth, 21);
-  snelcap->setMaxLength(4);
+  lineDelayBox = new QLineEdit(QStringLiteral("20"), this);
+  lineDelayBox->setGeometry(kLeft, 334, kBoxWidth, 21);
+  lineDelayBox->setMaxLength(4);
   label("Milliseconden", kBesideBox, 337, kRight - kBesideBox, kLine);
   transitionBox = new QCheckBox(this);
   transitionBox->setGeometry(kLeft, 362, 16, kLine);
@@ -98,8 +98,7 @@ RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(pare
 
 // A picture with "Sleutels:" and "Pijlen:" and their counts beside it; only the first pair's key
 // count is live.
-void RightPanel::statusPair(const Pictures& pictures, const char* name, int y,
-                            QLabel** keyCount) {
+void RightPanel::statusPair(const Pictures& pictures, const char* name, int y, QLabel** keyCount) {
   picture(pictures, name, kLeft, y, 42);
   label("Sleutels:", kValueX, y + 4, 60, kLine);
   label("Pijlen:", kValueX, y + 4 + kLine, 60, kLine);

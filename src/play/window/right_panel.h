@@ -21,19 +21,19 @@ class RightPanel : public QWidget {
  public:
   RightPanel(const Pictures& pictures, QWidget* parent);
 
-  QLabel* Naamcaption;
-  QLabel* Makercap;
-  QLabel* commentLink;             // "Klik hier voor commentaar"
-  QLabel* SleutelsJ;               // the key count
-  QLabel* zetten;                  // the moves made in this attempt
-  QLineEdit* loopcap;              // walking delay
-  QCheckBox* followLinesBox;       // follow lines
-  QLineEdit* snelcap;              // follow-line delay
-  QCheckBox* transitionBox;        // transition at a new level
-  QComboBox* musicList;            // the music files
-  QPushButton* playMusicButton;    // "Speel"
-  QPushButton* pauseMusicButton;   // "Pause"
-  QPushButton* stopMusicButton;    // "Stop"
+  QLabel* levelNameLabel;
+  QLabel* levelMakerLabel;
+  QLabel* commentLink;            // "Klik hier voor commentaar"
+  QLabel* keyCountLabel;          // the key count
+  QLabel* movesLabel;             // the moves made in this attempt
+  QLineEdit* walkingDelayBox;     // walking delay
+  QCheckBox* followLinesBox;      // follow lines
+  QLineEdit* lineDelayBox;        // follow-line delay
+  QCheckBox* transitionBox;       // transition at a new level
+  QComboBox* musicList;           // the music files
+  QPushButton* playMusicButton;   // "Speel"
+  QPushButton* pauseMusicButton;  // "Pause"
+  QPushButton* stopMusicButton;   // "Stop"
 
  signals:
   void commentClicked();

@@ -46,25 +46,25 @@ Splash::Splash(const Pictures& pictures, QWidget& owner)
                                  pictures.large(plaatje::kSplashachtergrond), this);
   background->setGeometry(0, 0, kWidth, kHeight);
 
-  Naam = new QLabel(this);
-  Naam->setGeometry(20, 24, 360, 64);
-  Naam->setFont(titleFont(26));
-  Naam->setAlignment(Qt::AlignCenter);
-  Naam->setWordWrap(true);
+  nameLabel = new QLabel(this);
+  nameLabel->setGeometry(20, 24, 360, 64);
+  nameLabel->setFont(titleFont(26));
+  nameLabel->setAlignment(Qt::AlignCenter);
+  nameLabel->setWordWrap(true);
 
   makerLabel = new QLabel(this);
   makerLabel->setGeometry(20, 92, 360, 28);
   makerLabel->setFont(titleFont(15));
   makerLabel->setAlignment(Qt::AlignCenter);
 
-  Commentaar = new QPlainTextEdit(this);
-  Commentaar->setGeometry(40, 132, 320, 118);
-  Commentaar->setFont(commentFont(15));
-  Commentaar->setReadOnly(true);
-  Commentaar->setFrameShape(QFrame::NoFrame);
-  Commentaar->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 150)"));
-  Commentaar->setTextInteractionFlags(Qt::NoTextInteraction);
-  Commentaar->setFocusPolicy(Qt::StrongFocus);
+  commentText = new QPlainTextEdit(this);
+  commentText->setGeometry(40, 132, 320, 118);
+  commentText->setFont(commentFont(15));
+  commentText->setReadOnly(true);
+  commentText->setFrameShape(QFrame::NoFrame);
+  commentText->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 150)"));
+  commentText->setTextInteractionFlags(Qt::NoTextInteraction);
+  commentText->setFocusPolicy(Qt::StrongFocus);
 
   // New players waited here for the level to start by itself.
   auto* hint = new QLabel(QStringLiteral("Klik of druk op een toets om te beginnen"), this);
@@ -75,8 +75,8 @@ Splash::Splash(const Pictures& pictures, QWidget& owner)
   hint->setAlignment(Qt::AlignCenter);
   hint->setStyleSheet(QStringLiteral("color: #5a3214"));
 
-  for (QObject* part : std::initializer_list<QObject*>{this, background, Naam, makerLabel,
-                                                       Commentaar, Commentaar->viewport(), hint})
+  for (QObject* part : std::initializer_list<QObject*>{this, background, nameLabel, makerLabel,
+                                                       commentText, commentText->viewport(), hint})
     part->installEventFilter(this);
 }
 
@@ -86,15 +86,15 @@ void Splash::setZoom(int percent) {
 }
 
 void Splash::present(const QString& naam, const QString& maker, const QString& commentaar) {
-  showPlain(*Naam, naam);
+  showPlain(*nameLabel, naam);
   showPlain(*makerLabel, maker);
-  Commentaar->setPlainText(commentaar);
+  commentText->setPlainText(commentaar);
   keysPressedHere_.clear();
   placeOverOwner();
   show();
   raise();
   activateWindow();
-  Commentaar->setFocus();
+  commentText->setFocus();
 }
 
 void Splash::verder() {
@@ -118,9 +118,7 @@ void Splash::placeOverOwner() {
 // that dismissed the screen does not also walk the player once the level runs.
 bool Splash::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-      verder();
-      return true;
+    case QEvent::MouseButtonRelease: verder(); return true;
     case QEvent::KeyPress:
       keysPressedHere_.insert(static_cast<QKeyEvent*>(event)->key());
       return true;
@@ -131,8 +129,7 @@ bool Splash::eventFilter(QObject* watched, QEvent* event) {
       verder();
       return true;
     }
-    default:
-      return QWidget::eventFilter(watched, event);
+    default: return QWidget::eventFilter(watched, event);
   }
 }
 

@@ -25,9 +25,9 @@ class Splash : public QWidget {
   // Lays the screen out at a zoom step (percent).
   void setZoom(int percent);
 
-  QLabel* Naam;
+  QLabel* nameLabel;
   QLabel* makerLabel;
-  QPlainTextEdit* Commentaar;
+  QPlainTextEdit* commentText;
 
   // Hides the screen and hands over to the game.
   void verder();

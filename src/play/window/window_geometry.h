@@ -13,9 +13,9 @@ inline constexpr int kTitleBar = 19;
 constexpr int clientWidth(int twips) { return twips / kTwipsPerPixel - kBorder; }
 constexpr int clientHeight(int twips) { return twips / kTwipsPerPixel - kBorder - kTitleBar; }
 
-inline constexpr int kWidePlay = clientWidth(9870);    // board and panel: 652
-inline constexpr int kNarrowPlay = clientWidth(7350);  // the board alone: 484
-inline constexpr int kTestHeight = clientHeight(7755); // test play, no menu bar: 492
+inline constexpr int kWidePlay = clientWidth(9870);     // board and panel: 652
+inline constexpr int kNarrowPlay = clientWidth(7350);   // the board alone: 484
+inline constexpr int kTestHeight = clientHeight(7755);  // test play, no menu bar: 492
 
 // Below the menu bar: the panel's background picture is the tallest thing in the window.
 inline constexpr int kPanelX = 484;

@@ -22,9 +22,9 @@
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
+#include "support/real_player.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
-#include "support/real_player.h"
 #include "support/window_fakes.h"
 #include "support/x_display.h"
 
@@ -35,9 +35,11 @@ using namespace std::chrono_literals;
 
 class RealKeyboard : public ::testing::Test {
  protected:
-  RealKeyboard() : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
+  RealKeyboard()
+      : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
 
-  void playerDoes(const std::function<void()>& keys, const std::function<void()>& finally = [] {}) {
+  void playerDoes(
+      const std::function<void()>& keys, const std::function<void()>& finally = [] {}) {
     EXPECT_TRUE(whilePlayerTypes(keys, finally)) << "the windows did not come back";
   }
   void waitUntilActive(const QWidget& window) {
@@ -53,7 +55,8 @@ class RealKeyboard : public ::testing::Test {
     const Opties options{.rechterkant = false, .Loopvertraging = delay, .volglijnen = false};
     ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), options));
     application.showPlayWindow();
-    QTimer::singleShot(50, [this, path] { application.play().engine().start(LevelRef::file(path)); });
+    QTimer::singleShot(50,
+                       [this, path] { application.play().engine().start(LevelRef::file(path)); });
   }
   // Ends the game still waiting for keys, noting the square the player stands on.
   std::function<void()> stopGameNoting(QPoint& square) {
@@ -148,9 +151,7 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
   std::filesystem::create_directories(folder.path("geluid"));
   application.state().readLevelSets();
   application.showPlayWindow();
-  QTimer::singleShot(50, [this] {
-    application.play().engine().start(LevelRef::standard(1));
-  });
+  QTimer::singleShot(50, [this] { application.play().engine().start(LevelRef::standard(1)); });
   playerDoes(
       [&] {
         dismissIntroduction();
@@ -174,13 +175,15 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
 TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackFromItsPlayWindow) {
   openLevel({"S.."}, 0);
   const Afspelen& play = application.play();
-  playerDoes([&] {
-    EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
-    const QPoint corner = play.mapToGlobal(QPoint(4, 4));
-    keyboard.clickAt(corner.x(), corner.y());
-    pause(500ms);
-    dismissIntroduction();
-  }, [&] { application.play().engine().stopGame(); });
+  playerDoes(
+      [&] {
+        EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
+        const QPoint corner = play.mapToGlobal(QPoint(4, 4));
+        keyboard.clickAt(corner.x(), corner.y());
+        pause(500ms);
+        dismissIntroduction();
+      },
+      [&] { application.play().engine().stopGame(); });
 }
 
 // The end square is two steps away, and the player taps the arrows twice behind each of the
@@ -289,17 +292,21 @@ TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
   Editor& editor = application.editor();
   const auto row = [this] {
     int walls = 0;
-    for (int col = 1; col <= 12; ++col) walls += application.editor().veld().at(col, 2) == cell::kWall;
+    for (int col = 1; col <= 12; ++col)
+      walls += application.editor().veld().at(col, 2) == cell::kWall;
     return walls;
   };
   // The player's thread reads the board from the window's thread, as often as it takes the
   // events to arrive.
   const auto rowBecomes = [&](int walls) {
-    return waitFor([&] {
-      int now = -1;
-      QMetaObject::invokeMethod(&editor, [&] { now = row(); }, Qt::BlockingQueuedConnection);
-      return now == walls;
-    }, 5000ms);
+    return waitFor(
+        [&] {
+          int now = -1;
+          QMetaObject::invokeMethod(
+              &editor, [&] { now = row(); }, Qt::BlockingQueuedConnection);
+          return now == walls;
+        },
+        5000ms);
   };
   bool painted = false;
   bool undone = false;
@@ -310,12 +317,16 @@ TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
       return widget.mapToGlobal(at * application.zoom() / 100);
     };
     QPoint wall, from, to;
-    QMetaObject::invokeMethod(&editor, [&] {
-      for (auto* picture : editor.findChildren<LegendPicture*>())
-        if (picture->code() == cell::kWall) wall = picture->mapToGlobal(picture->rect().center());
-      from = screen(editor.Vak(), QPoint(60, 60));
-      to = screen(editor.Vak(), QPoint(420, 60));
-    }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &editor,
+        [&] {
+          for (auto* picture : editor.findChildren<LegendPicture*>())
+            if (picture->code() == cell::kWall)
+              wall = picture->mapToGlobal(picture->rect().center());
+          from = screen(editor.Vak(), QPoint(60, 60));
+          to = screen(editor.Vak(), QPoint(420, 60));
+        },
+        Qt::BlockingQueuedConnection);
     keyboard.clickAt(wall.x(), wall.y());
     pause(200ms);
     keyboard.dragFromTo(from.x(), from.y(), to.x(), to.y());

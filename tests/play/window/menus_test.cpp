@@ -21,9 +21,10 @@ TEST(PlayMenus, ItemsDisabledByDesignStaySoAroundADialog) {
   PlayMenus& m = rig.window().menus();
   rig.window().setEnabled(false);
   rig.window().setEnabled(true);
-  for (QAction* item : {m.mnuzetterug, m.mnuzetopnieuw, m.MnupijlenZev, m.mnuver->menuAction()})
+  for (QAction* item :
+       {m.undoItem, m.redoItem, m.firstArrowsItem, m.secondPlayerMenu->menuAction()})
     EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
-  EXPECT_TRUE(m.mnupijlenver->isEnabled());
+  EXPECT_TRUE(m.secondArrowsItem->isEnabled());
 }
 
 // A shortcut given twice would run only one of its items, or neither.
@@ -46,13 +47,13 @@ TEST(PlayMenus, ThePanelWidensTheWindowAndTheMarkFollowsTheFile) {
   EXPECT_EQ(window.width(), 484);
   EXPECT_FALSE(window.panel().isVisible());
   QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
-  EXPECT_TRUE(window.menus().mnurechts->isChecked());
+  EXPECT_TRUE(window.menus().rightSideItem->isChecked());
   EXPECT_EQ(window.width(), 652);
   EXPECT_TRUE(window.panel().isVisible());
   EXPECT_EQ(window.panel().geometry().topLeft(), QPoint(484, 0));
   window.hide();
   rig.shown();
-  EXPECT_FALSE(window.menus().mnurechts->isChecked());
+  EXPECT_FALSE(window.menus().rightSideItem->isChecked());
   EXPECT_EQ(window.width(), 484);
 }
 
@@ -72,7 +73,7 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   rig.writeOptions(slower);
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  EXPECT_EQ(window.panel().loopcap->text(), "300");
+  EXPECT_EQ(window.panel().walkingDelayBox->text(), "300");
 
   rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
   window.engine().start(rig.chosen);
@@ -102,24 +103,23 @@ TEST(PlayMenus, ALevelBeginsDrawnWithRasterOperations) {
 TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
   const struct {
     Opties stored;
-    const char* loopcap;
-    const char* snelcap;
-  } cases[] = {{rig::kAllOn, "40", "20"},
-               {{false, 32767, false, 9999, false, false}, "999", "9999"},
+    const char* walkingDelayBox;
+    const char* lineDelayBox;
+  } cases[] = {{{false, 32767, false, 9999, false, false}, "999", "9999"},
                {{true, 300, true, -32768, true, true}, "300", "0"}};
-  for (const auto& [on, loopcap, snelcap] : cases) {
+  for (const auto& [on, walkingDelayBox, lineDelayBox] : cases) {
     PlayWindowRig rig;
     rig.writeOptions(on);
     Afspelen& window = rig.shown();
     RightPanel& panel = window.panel();
-    EXPECT_EQ(panel.loopcap->text(), loopcap);
-    EXPECT_EQ(window.engine().opties().Loopvertraging, panel.loopcap->text().toInt());
-    EXPECT_EQ(panel.snelcap->text(), snelcap);
-    EXPECT_EQ(window.engine().opties().Lijnvertraging, panel.snelcap->text().toInt());
-    EXPECT_EQ(window.menus().mnurechts->isChecked(), on.rechterkant);
+    EXPECT_EQ(panel.walkingDelayBox->text(), walkingDelayBox);
+    EXPECT_EQ(window.engine().opties().Loopvertraging, panel.walkingDelayBox->text().toInt());
+    EXPECT_EQ(panel.lineDelayBox->text(), lineDelayBox);
+    EXPECT_EQ(window.engine().opties().Lijnvertraging, panel.lineDelayBox->text().toInt());
+    EXPECT_EQ(window.menus().rightSideItem->isChecked(), on.rechterkant);
     EXPECT_EQ(panel.followLinesBox->isChecked(), on.volglijnen);
-    EXPECT_EQ(panel.snelcap->isEnabled(), on.volglijnen);
-    EXPECT_EQ(window.menus().mnupp->isChecked(), !on.MetBitBlt);
+    EXPECT_EQ(panel.lineDelayBox->isEnabled(), on.volglijnen);
+    EXPECT_EQ(window.menus().pictureDrawingItem->isChecked(), !on.MetBitBlt);
     EXPECT_EQ(panel.transitionBox->isChecked(), on.overgang);
   }
 }
@@ -135,7 +135,7 @@ TEST(PlayMenus, OptionsThatCannotBeSavedAreToldOnceAndStayInForce) {
   QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].text.find(rig.path("Opties.dat")), std::string::npos);
-  EXPECT_TRUE(window.menus().mnurechts->isChecked());
+  EXPECT_TRUE(window.menus().rightSideItem->isChecked());
 }
 
 // Each pair of controls for one option agrees, whichever of the two the player works.
@@ -149,22 +149,23 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   EXPECT_FALSE(panel.followLinesBox->isChecked());
   QTest::mouseClick(panel.followLinesBox, Qt::LeftButton);
-  EXPECT_TRUE(m.mnuvolg->isChecked());
-  EXPECT_TRUE(panel.snelcap->isEnabled());
+  EXPECT_TRUE(m.followLinesItem->isChecked());
+  EXPECT_TRUE(panel.lineDelayBox->isEnabled());
   EXPECT_TRUE(opties.volglijnen);
-  EXPECT_NE(window.engine().phase(), Phase::Paused);  // ticking the box gives the game its input back
+  EXPECT_NE(window.engine().phase(),
+            Phase::Paused);  // ticking the box gives the game its input back
 
   QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
   EXPECT_FALSE(panel.transitionBox->isChecked());
   QTest::mouseClick(panel.transitionBox, Qt::LeftButton);
-  EXPECT_TRUE(m.mnuovergang->isChecked());
+  EXPECT_TRUE(m.transitionItem->isChecked());
   EXPECT_TRUE(opties.overgang);
   EXPECT_TRUE(window.board().hasFocus());
 
   QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_FALSE(m.mnubitblt->isChecked());
+  EXPECT_FALSE(m.rasterDrawingItem->isChecked());
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
-  EXPECT_FALSE(m.mnupp->isChecked());
+  EXPECT_FALSE(m.pictureDrawingItem->isChecked());
   EXPECT_TRUE(opties.MetBitBlt);
 }
 
@@ -193,7 +194,7 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   Afspelen& window = rig.shown();
   RightPanel& panel = window.panel();
   for (const auto& [shortcut, box] :
-       {std::pair{Qt::Key_L, panel.loopcap}, std::pair{Qt::Key_V, panel.snelcap}}) {
+       {std::pair{Qt::Key_L, panel.walkingDelayBox}, std::pair{Qt::Key_V, panel.lineDelayBox}}) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     // Runs inside the dialog's own loop.
@@ -208,16 +209,16 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   EXPECT_EQ(window.engine().opties().Loopvertraging, 120);
   EXPECT_EQ(window.engine().opties().Lijnvertraging, 120);
 
-  panel.loopcap->setFocus();
-  panel.loopcap->selectAll();
-  QTest::keyClicks(panel.loopcap, "7x.5");
+  panel.walkingDelayBox->setFocus();
+  panel.walkingDelayBox->selectAll();
+  QTest::keyClicks(panel.walkingDelayBox, "7x.5");
   EXPECT_EQ(window.engine().opties().Loopvertraging, 75);
-  QTest::keyClicks(panel.loopcap, "123");
-  EXPECT_EQ(panel.loopcap->text(), "751");  // three digits at most
+  QTest::keyClicks(panel.walkingDelayBox, "123");
+  EXPECT_EQ(panel.walkingDelayBox->text(), "751");  // three digits at most
 
-  panel.snelcap->setFocus();
-  panel.snelcap->selectAll();
-  QTest::keyClicks(panel.snelcap, "12345");
+  panel.lineDelayBox->setFocus();
+  panel.lineDelayBox->selectAll();
+  QTest::keyClicks(panel.lineDelayBox, "12345");
   EXPECT_EQ(window.engine().opties().Lijnvertraging, 1234);
 }
 
@@ -231,14 +232,14 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   window.engine().start(rig.chosen);  // only a game pauses
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
   EXPECT_NE(window.engine().phase(), Phase::Paused);
-  for (QWidget* control : std::initializer_list<QWidget*>{panel.loopcap, panel.musicList}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{panel.walkingDelayBox, panel.musicList}) {
     window.engine().pauze(false);
     control->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(window.engine().phase(), Phase::Paused);
   }
   // The follow-line box does not pause.
   window.engine().pauze(false);
-  panel.snelcap->setFocus(Qt::TabFocusReason);
+  panel.lineDelayBox->setFocus(Qt::TabFocusReason);
   EXPECT_NE(window.engine().phase(), Phase::Paused);
 }
 

@@ -33,8 +33,8 @@ std::string describe(const QWidget& widget) {
 TEST(PanelLayout, NothingOverlapsAnotherOrTheFrameAndEveryTextFits) {
   QWidget window;
   RightPanel panel(rig::gamePictures(), &window);
-  panel.Naamcaption->setText("Een vrij lange naam");
-  panel.Makercap->setText("Wubbe");
+  panel.levelNameLabel->setText("Een vrij lange naam");
+  panel.levelMakerLabel->setText("Wubbe");
   const QRect inside = panel.rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
   std::vector<const QWidget*> parts;
   for (const QWidget* child : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

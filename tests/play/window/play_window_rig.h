@@ -38,10 +38,18 @@ using dwaalbos::testsupport::visibleSplash;
 // Panel shown and drawn with raster operations; no delays, no follow lines, no transition.
 inline const Opties kQuickOptions{.volglijnen = false, .MetBitBlt = true};
 // Everything on, with the usual delays; everything off, as an options file of zeros.
-inline const Opties kAllOn{.rechterkant = true, .Loopvertraging = 40, .volglijnen = true,
-                          .Lijnvertraging = 20, .MetBitBlt = true, .overgang = true};
-inline const Opties kAllOff{.rechterkant = false, .Loopvertraging = 0, .volglijnen = false,
-                           .Lijnvertraging = 0, .MetBitBlt = false, .overgang = false};
+inline const Opties kAllOn{.rechterkant = true,
+                           .Loopvertraging = 40,
+                           .volglijnen = true,
+                           .Lijnvertraging = 20,
+                           .MetBitBlt = true,
+                           .overgang = true};
+inline const Opties kAllOff{.rechterkant = false,
+                            .Loopvertraging = 0,
+                            .volglijnen = false,
+                            .Lijnvertraging = 0,
+                            .MetBitBlt = false,
+                            .overgang = false};
 
 // Steps run one after the other from a timer, also inside the game's loops and inside modal
 // boxes. A step answers false to be tried again a little later.
