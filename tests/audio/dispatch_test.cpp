@@ -50,15 +50,19 @@ TEST_F(DispatchTest, SecondPauseOfASongResumesItWhileThePauseStateStays) {
   EXPECT_LT(listen(150ms), kSilent);
 }
 
+// A damaged SPC file starts its player all the same.
 TEST_F(DispatchTest, MissingAndDamagedMusicIsSilentAndUnreported) {
   temp.write("muziek/kapot.mod", {'M', '.', 'K', '.'});
   temp.write("muziek/kapot.mid", {'M', 'T', 'h', 'd', 0, 0});
+  temp.write("muziek/kapot.spc", {'S', 'N', 'E', 'S', 1, 2, 3});
   SdlSound& sound = started();
-  for (const char* name : {"weg.mod", "weg.mid", "kapot.mod", "kapot.mid"}) {
+  spcSettings(sound);
+  for (const char* name : {"weg.mod", "weg.mid", "kapot.mod", "kapot.mid", "kapot.spc"}) {
     sound.speelmuziek(musicFile(name));
     sound.pauzeermuziek();
     sound.hervatmuziek();
   }
+  EXPECT_TRUE(sound.Spc().IsPlaying());
   EXPECT_LT(listen(300ms), kSilent);
   EXPECT_TRUE(messages.empty());
 }

@@ -60,15 +60,5 @@ TEST_F(SpcTest, EveryOutputFormatSoundsAndTheMultiplierScalesTheLevel) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(SpcTest, DamagedFileStartsThePlayerButStaysSilent) {
-  temp.write("muziek/kapot.spc", {'S', 'N', 'E', 'S', 1, 2, 3});
-  SdlSound& sound = started();
-  spcSettings(sound);
-  sound.speelmuziek(musicFile("kapot.spc"));
-  EXPECT_TRUE(sound.Spc().IsPlaying());
-  EXPECT_TRUE(messages.empty());
-  EXPECT_LT(listen(200ms), kSilent);
-}
-
 }  // namespace
 }  // namespace dwaalbos::audiotest

@@ -25,9 +25,10 @@ TEST(PushBlocks, ChainsAndRunsBetweenArrowGroupsMoveOnByOne) {
   }
 }
 
+// Also where the push would take a block off the board.
 TEST(PushBlocks, ChainsStopAtEveryObjectAndAtTheEdge) {
   for (const char* row : {"SXXX#", "SXXXs", "SXXXb", "SXXXr", "SXXXE", "SXXXk", "SXXXK", "SXXXS",
-                          "SXXX!", "SXXXXXXXXXXX"}) {
+                          "SXXX!", "SXXXXXXXXXXX", ".........SX>"}) {
     PlayBoard game({row});
     game.play("R");
     EXPECT_EQ(game.board().substr(0, 12), (std::string(row) + std::string(12, '.')).substr(0, 12))

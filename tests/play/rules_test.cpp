@@ -66,16 +66,6 @@ TEST(Rules, ACrushIsReturnedWithTheBlocksSetDownAfterIt) {
   EXPECT_EQ(step.next.veld.at(2, 1), cell::kPushBlock);
 }
 
-// Rides and pushes that would leave the board are refused where they stand.
-TEST(Rules, WaysOffTheBoardAreRefused) {
-  for (const char* row : {"..........S>", ".........SX>", "..........SX"}) {
-    const GameState start = startOf({row});
-    const Step step = play(start, GameKey::Right, {});
-    EXPECT_EQ(step.next.col, start.col) << row;
-    EXPECT_FALSE(step.crush) << row;
-  }
-}
-
 TEST(Rules, TheFirstPlaybackOfTheWaySetsTheLineDelay) {
   const Step first = play(startOf({"S>."}), GameKey::Right, {true, 0, 0, false});
   EXPECT_TRUE(first.lineDelaySet);
