@@ -11,19 +11,6 @@ using namespace dwaalbos;
 
 namespace {
 
-// A machine in a temporary folder: a game folder game/, an installed game below usr/, and a
-// home folder. Whether the data folder may be written is the test's to say, so that the
-// read-only cases hold also for root, who may write anywhere.
-struct Machine {
-  TempFolder root;
-  Machine() {
-    root.write("game/standaardlevels", {1});
-    root.write("usr/share/dwaalbos/standaardlevels", {1});
-    root.write("usr/games/dwaalbos", {});
-  }
-  std::string at(const std::string& name) const { return root.path(name); }
-};
-
 struct Placement {
   const char* name;
   const char* program;  // the program's folder
@@ -38,16 +25,24 @@ void PrintTo(const Placement& placement, std::ostream* out) { *out << placement.
 
 class GamePathsPlacement : public ::testing::TestWithParam<Placement> {};
 
+// A machine in a temporary folder: a game folder game/, an installed game below usr/, and a
+// home folder. Whether the data folder may be written is the test's to say, so that the
+// read-only cases hold also for root, who may write anywhere.
 TEST_P(GamePathsPlacement, PutsDataAndThePlayersFilesInTheirFolders) {
   const Placement& p = GetParam();
-  Machine machine;
+  TempFolder machine;
+  machine.write("game/standaardlevels", {1});
+  machine.write("usr/share/dwaalbos/standaardlevels", {1});
+  machine.write("usr/games/dwaalbos", {});
   const auto below = [&](const char* name) {
-    return *name == '\0' ? std::string() : *name == '~' ? std::string(name + 1) : machine.at(name);
+    return *name == '\0'  ? std::string()
+           : *name == '~' ? std::string(name + 1)
+                          : machine.path(name);
   };
   const Surroundings around{below(p.xdg), below(p.home),
                             [&](const std::string&) { return p.writable; }};
-  const GamePaths paths = findGamePaths(machine.at(p.program), around);
-  EXPECT_EQ(paths.folder(), machine.at(p.data));
+  const GamePaths paths = findGamePaths(machine.path(p.program), around);
+  EXPECT_EQ(paths.folder(), machine.path(p.data));
   EXPECT_EQ(paths.playerFolder(), below(p.player));
 }
 
