@@ -97,21 +97,17 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
 // result that beats an earlier one as a new best.
 TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMovesAndTheirKeys) {
   StandardGame game(5, 1);
-  const auto result = [&] {
-    const auto& r = game.host.result();
-    return r ? std::tuple(r->levelNumber, r->moves, r->newBest) : std::tuple(-1, -1, false);
+  // The kept moves and keys, and what the cleared board was told.
+  const auto kept = [&](const std::string& keys) {
+    game.complete(7, keys);
+    const auto& r = game.host.result().value();
+    return std::tuple(readBestResults(game.shared.paths.scores()).of(7),
+                      readBestSolutions(game.shared.paths.bestSolutions()).of(7), r.levelNumber,
+                      r.moves, r.newBest);
   };
-  game.complete(7, "DUR");
-  EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 3);
-  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "DUR");
-  EXPECT_EQ(result(), std::tuple(7, 3, false));
-  game.complete(7, "DZR");
-  EXPECT_EQ(readBestResults(game.shared.paths.scores()).of(7), 1);
-  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "R");
-  EXPECT_EQ(result(), std::tuple(7, 1, true));
-  game.complete(7, "LR");  // a turn at the edge is no move
-  EXPECT_EQ(readBestSolutions(game.shared.paths.bestSolutions()).of(7), "R");
-  EXPECT_EQ(result(), std::tuple(7, 1, false));
+  EXPECT_EQ(kept("DUR"), std::tuple(3, "DUR", 7, 3, false));
+  EXPECT_EQ(kept("DZR"), std::tuple(1, "R", 7, 1, true));
+  EXPECT_EQ(kept("LR"), std::tuple(1, "R", 7, 1, false));  // a turn at the edge is no move
 
   std::filesystem::remove(game.shared.paths.scores());
   std::filesystem::create_directory(game.shared.paths.scores());  // refuses even root
