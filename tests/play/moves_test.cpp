@@ -1,6 +1,6 @@
-// Walking, the board's edges, key priority, keys, key blocks, gates, the switch, rides over
-// arrows with their follow lines, and undo and redo: every kind of move is taken back whole and
-// played again, and the count follows.
+// Walking, the board's edges, key priority, keys, key blocks, gates, stuck chains, the switch,
+// rides over arrows with their follow lines, and undo and redo: every kind of move is taken back
+// whole and played again, and the count follows.
 #include <gtest/gtest.h>
 
 #include "play_board.h"
@@ -48,12 +48,16 @@ TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
   EXPECT_TRUE(host.engine().gameState().schakelaar);  // the move went first, no flip
 }
 
-TEST(Moves, WallsClosedGatesAndKeyBlocksWithoutAKeyBarSilently) {
-  for (const char* row : {"S#", "Sr", "SK"}) {
-    PlayBoard game({row});
+// A chain of push blocks stops at every object, at the edge, and where a push would take a
+// block off the board.
+TEST(Moves, WallsClosedGatesKeyBlocksWithoutAKeyAndStuckChainsBarSilently) {
+  for (const std::string row :
+       {"S#", "Sr", "SK", "SXXX#", "SXXXs", "SXXXb", "SXXXr", "SXXXE", "SXXXk", "SXXXK", "SXXXS",
+        "SXXX!", "SXXXXXXXXXXX", ".........SX>"}) {
+    PlayBoard game({row.c_str()});
     game.play("R");
-    EXPECT_EQ(game.col(), 1) << row;
-    EXPECT_EQ(game.board().substr(0, 2), row);
+    EXPECT_EQ(game.col(), static_cast<int>(row.find('S')) + 1) << row;
+    EXPECT_EQ(game.board().substr(0, 12), (row + std::string(12, '.')).substr(0, 12)) << row;
     EXPECT_EQ(game.sounds(), (Sounds{1})) << row;
   }
 }

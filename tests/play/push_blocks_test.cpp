@@ -25,18 +25,6 @@ TEST(PushBlocks, ChainsAndRunsBetweenArrowGroupsMoveOnByOne) {
   }
 }
 
-// Also where the push would take a block off the board.
-TEST(PushBlocks, ChainsStopAtEveryObjectAndAtTheEdge) {
-  for (const char* row : {"SXXX#", "SXXXs", "SXXXb", "SXXXr", "SXXXE", "SXXXk", "SXXXK", "SXXXS",
-                          "SXXX!", "SXXXXXXXXXXX", ".........SX>"}) {
-    PlayBoard game({row});
-    game.play("R");
-    EXPECT_EQ(game.board().substr(0, 12), (std::string(row) + std::string(12, '.')).substr(0, 12))
-        << row;
-    EXPECT_EQ(game.sounds(), (Sounds{1})) << row;
-  }
-}
-
 TEST(PushBlocks, ABlockRidesTheArrowsToTheFirstFreeCellBehindThem) {
   PlayBoard game({"SX>>v", "....>.."});
   game.play("R");
