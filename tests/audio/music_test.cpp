@@ -2,7 +2,6 @@
 #include <cstdlib>
 #include <functional>
 #include <thread>
-#include <utility>
 
 #include "audio/sdl_sound.h"
 #include "audio_fixture.h"
@@ -44,17 +43,6 @@ TEST_P(MusicTest, TheMusicVolumeScalesThePlayingPieceAndZeroMutesIt) {
   EXPECT_LT(listen(200ms), kSilent);
 }
 
-// The largest change from one sample to the next in either channel, and the largest sample.
-std::pair<int, int> stepAndPeak(const std::vector<std::int16_t>& samples) {
-  int step = 0;
-  int peak = 0;
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    peak = std::max(peak, std::abs(int{samples[i]}));
-    if (i >= 2) step = std::max(step, std::abs(samples[i] - samples[i - 2]));
-  }
-  return {step, peak};
-}
-
 // Every wait leaves room for the output's buffers and a song read on a thread of its own.
 // Music cut off in one sample ticks: pause, resume, a change of piece and stop glide instead.
 // A smooth tone moves by a small part of its height from one sample to the next; a cut moves
@@ -79,7 +67,13 @@ TEST_P(MusicTest, PlaysPausesResumesAndStopsWithoutATick) {
     std::this_thread::sleep_for(100ms);
     EXPECT_LT(listen(200ms), kSilent) << "stopped";
   });
-  const auto [step, peak] = stepAndPeak(samples);
+  // The largest change from one sample to the next in either channel, and the largest sample.
+  int step = 0;
+  int peak = 0;
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    peak = std::max(peak, std::abs(int{samples[i]}));
+    if (i >= 2) step = std::max(step, std::abs(samples[i] - samples[i - 2]));
+  }
   EXPECT_GT(peak, 0.02 * 32768);
   EXPECT_LT(step, peak / 5) << "largest step " << step << " at a peak of " << peak;
   EXPECT_TRUE(messages.empty());

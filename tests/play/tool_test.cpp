@@ -79,7 +79,6 @@ TEST(Tool, SolveAnswersTheShortestMovesAndItsExitCode) {
 }
 
 TEST(Tool, BadInputIsRefused) {
-  EXPECT_EQ(tool("play /nonexistent.dwb R").exitCode, 2);
   EXPECT_EQ(tool("solve /nonexistent.dwb").exitCode, 2);
   EXPECT_EQ(tool("play").exitCode, 64);
   EXPECT_EQ(tool("play x.dwb RQ").exitCode, 64);
