@@ -84,6 +84,7 @@ TEST_F(PlayersFolder, IsMadeOnFirstUseStartsFromTheShippedFilesThenKeepsItsOwn) 
   root.write("own/Opties.dat", {9});
   EXPECT_EQ(paths.options(), root.path("own/Opties.dat"));
   EXPECT_EQ(root.read("own/Opties.dat"), Bytes{9});
+  EXPECT_EQ(root.read("data/Opties.dat"), (Bytes{1, 2, 3}));
 }
 
 }  // namespace
