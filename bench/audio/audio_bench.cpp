@@ -31,8 +31,8 @@ struct GameFolder {
     path = mkdtemp(pattern.data());
     fs::create_directories(path + "/geluid");
     for (std::size_t i = 0; i < std::size(kSlots); ++i)
-      dwaalbos::audiotest::writeTone(path + "/geluid/" + std::to_string(kSlots[i]) + ".wav", 660,
-                                     kSeconds[i], 0.5);
+      dwaalbos::audiotest::writeLevel(path + "/geluid/" + std::to_string(kSlots[i]) + ".wav",
+                                      kSeconds[i], 0.5);
   }
   ~GameFolder() { fs::remove_all(path); }
   std::string path;
