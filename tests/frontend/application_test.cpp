@@ -80,7 +80,8 @@ TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
 
 // The stored options hold from the first level on: with the transition off, no ring plays.
 TEST_F(ApplicationStart, LetterAPlaysTheNamedFileWithTheStoredOptions) {
-  folder.write("Opties.dat", encodeOptions({true, 0, false, 0, true, false}));
+  folder.write("Opties.dat",
+               encodeOptions({.volglijnen = false, .MetBitBlt = true, .overgang = false}));
   Doolhof level;
   level.Vakken.set(2, 1, cell::kStart);
   ASSERT_TRUE(writeLevelFile(folder.path("vrij.dwb"), level));

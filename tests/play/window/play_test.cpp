@@ -340,7 +340,8 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
 // back: the level does not end and no move counts. Its shortcut works in a test play too, where
 // the menus are hidden.
 TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
-  rig.writeOptions({true, 20, false, 0, true, false});  // each walk is seen for 100 ms
+  // Each walk is seen for 100 ms.
+  rig.writeOptions({.Loopvertraging = 20, .volglijnen = false, .MetBitBlt = true});
   std::vector<bool> back;
   Afspelen& window =
       armTestPlay(rig::levelFromRows({"S..E"}), [&](bool completed) { back.push_back(completed); });
