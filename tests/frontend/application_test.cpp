@@ -30,6 +30,7 @@
 #include "play/window/play_menus.h"
 #include "play/window/right_panel.h"
 #include "play/window/splash.h"
+#include "support/game_on_temp_folder.h"
 #include "support/introduction_screen.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
@@ -38,24 +39,14 @@
 namespace dwaalbos::testing {
 namespace {
 
-class ApplicationStart : public ::testing::Test {
+class ApplicationStart : public ::testing::Test, protected GameOnTempFolder<AnsweringDialogs> {
  protected:
-  ApplicationStart()
-      : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
-
   void start(std::vector<std::string> arguments) {
     application.start(parseCommandLine(arguments));
     QTest::qWait(20);
   }
 
-  TempFolder folder;
-  bool setsWritten = (writeEmptyStandardSets(folder), true);
   std::vector<SeenBox> boxes;
-  RecordingSound sound;
-  RecordingDesktop desktop;
-  AnsweringDialogs dialogs;
-  PdfPrinters printers;
-  Application application;
 };
 
 TEST_F(ApplicationStart, WithoutArgumentsOrWithUnknownOnesTheMenuComesFirst) {

@@ -22,6 +22,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
+#include "support/game_on_temp_folder.h"
 #include "support/real_player.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
@@ -33,11 +34,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class RealKeyboard : public ::testing::Test {
+class RealKeyboard : public ::testing::Test, protected GameOnTempFolder<SystemFileDialogs> {
  protected:
-  RealKeyboard()
-      : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
-
   void playerDoes(
       const std::function<void()>& keys, const std::function<void()>& finally = [] {}) {
     EXPECT_TRUE(whilePlayerTypes(keys, finally)) << "the windows did not come back";
@@ -72,13 +70,6 @@ class RealKeyboard : public ::testing::Test {
     waitUntilActive(application.play());
   }
 
-  TempFolder folder;
-  bool setsWritten = (writeEmptyStandardSets(folder), true);
-  RecordingSound sound;
-  RecordingDesktop desktop;
-  SystemFileDialogs dialogs;
-  PdfPrinters printers;
-  Application application;
   WindowWatch watch;
   FakeKeyboard keyboard;
 };

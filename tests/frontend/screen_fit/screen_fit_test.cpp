@@ -26,6 +26,7 @@
 #include "play/window/afspelen.h"
 #include "play/window/board_view.h"
 #include "play/window/window_geometry.h"
+#include "support/game_on_temp_folder.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 #include "support/window_fakes.h"
@@ -34,11 +35,8 @@
 namespace dwaalbos::testing {
 namespace {
 
-class ScreenFit : public ::testing::Test {
+class ScreenFit : public ::testing::Test, protected GameOnTempFolder<SystemFileDialogs> {
  protected:
-  ScreenFit()
-      : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
-
   static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
   // The window in the frame the window manager gave it fits the screen's free area.
@@ -92,13 +90,6 @@ class ScreenFit : public ::testing::Test {
     EXPECT_LE(std::abs(content.top() - (middle.height() - content.bottom() - 1)), 1);
   }
 
-  TempFolder folder;
-  bool setsWritten = (writeEmptyStandardSets(folder), true);
-  RecordingSound sound;
-  RecordingDesktop desktop;
-  SystemFileDialogs dialogs;
-  PdfPrinters printers;
-  Application application;
   FakeKeyboard keyboard;
 };
 
