@@ -128,18 +128,6 @@ TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
   EXPECT_LE(offset.manhattanLength(), 40);
 }
 
-TEST_F(ApplicationStart, MenuChoiceOfTheEditorShowsAnEmptyLevelAndClearsTheCommandLineFlag) {
-  start({"x"});
-  QTest::keyClick(&application.menu(), Qt::Key_Down);
-  for (int i = 0; i < 16 && application.menu().keuze() != 2; ++i) application.menu().frame();
-  QTest::keyClick(&application.menu(), Qt::Key_Return);
-  for (int i = 0; i < 8 && application.menu().isVisible(); ++i) application.menu().frame();
-
-  EXPECT_TRUE(application.editor().isVisible());
-  EXPECT_FALSE(application.state().Opdrachtregel);
-  EXPECT_EQ(application.editor().veld().at(1, 1), cell::kEmpty);
-}
-
 // Alt and a letter must run one item, not cycle between two. The play window's options keep
 // the one pair their captions were given with ("V&olg pijlen…", "&Overvang…").
 TEST_F(ApplicationStart, NoTwoItemsOfOneMenuShareAnAccessLetter) {

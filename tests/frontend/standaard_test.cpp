@@ -49,10 +49,16 @@ class Chooser : public ::testing::Test {
 }  // namespace
 
 // The progress file holds the last level reached of each set; without one, level one of each.
-TEST_F(Chooser, ListsTheUnlockedLevelsUpToTheLastOfASet) {
+TEST_F(Chooser, ListsTheUnlockedLevelsUpToTheLastOfASetAndClosingStartsNothing) {
   EXPECT_EQ(entries(open().set1List), std::vector<std::string>{"Een 1 door Wubbe"});
   EXPECT_EQ(entries(chooser->set2List), std::vector<std::string>{"Twee 1 door Wubbe"});
   EXPECT_FALSE(rig.window().isEnabled());
+  // Closing returns to the play window and starts nothing.
+  chooser->close();
+  EXPECT_TRUE(rig.window().isEnabled());
+  EXPECT_EQ(rig.window().engine().level().number, 0);
+  EXPECT_TRUE(rig.sound.played.empty());
+
   rig.folder.write("geluid/Niets.wav", {24, 0, 3, 0});
   Standaard& window = open();
   EXPECT_EQ(window.set1List->count(), 23);
@@ -70,7 +76,8 @@ TEST_F(Chooser, ListsUnnamedLevelsButNotMissingOnes) {
   EXPECT_EQ(entries(open().set1List), (std::vector<std::string>{" door ", "Een 2 door Wubbe"}));
 }
 
-TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
+TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSetAndTheThirdEntryLevelTwentySix) {
+  rig.folder.write("geluid/Niets.wav", {1, 0, 5, 0});
   Standaard& window = open();
   window.playSet2Button->click();
   EXPECT_EQ(rig.window().engine().level().number, 24);
@@ -80,38 +87,14 @@ TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSet) {
   ASSERT_NE(splash, nullptr);
   EXPECT_EQ(splash->nameLabel->text(), "Twee 1");
   splash->hide();
-}
 
-TEST_F(Chooser, TheThirdEntryOfTheSecondListIsLevelTwentySix) {
-  rig.folder.write("geluid/Niets.wav", {1, 0, 5, 0});
-  Standaard& window = open();
-  window.set2List->setCurrentRow(2);
-  window.playSet2Button->click();
+  open().set2List->setCurrentRow(2);
+  chooser->playSet2Button->click();
   EXPECT_EQ(rig.window().engine().level().number, 26);
 }
 
-TEST_F(Chooser, ClosingReturnsToThePlayWindowAndStartsNothing) {
-  Standaard& window = open();
-  window.close();
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_TRUE(rig.window().isEnabled());
-  EXPECT_EQ(rig.window().engine().level().number, 0);
-  EXPECT_TRUE(rig.sound.played.empty());
-}
-
-TEST_F(Chooser, TheHighlightedLevelShowsItsBestAndItsShortestSolution) {
-  rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
-  recordBestResult(rig.shared.paths.scores(), 2, 31);
-  Standaard& window = open();
-  window.set1List->setCurrentRow(1);
-  EXPECT_EQ(window.detail->text().toStdString(), "Jouw beste: 31 zetten — kortst mogelijk: " +
-                                                     std::to_string(shortestSolution(2).size()) +
-                                                     " zetten");
-  window.set2List->setCurrentRow(0);
-  EXPECT_EQ(window.detail->text().toStdString().substr(0, 28), "Jouw beste: nog niet gehaald");
-}
-
-// Completed: every level before the newest, and any with a best result kept.
+// Completed: every level before the newest, and any with a best result kept. The highlighted
+// level shows its best and its shortest solution.
 TEST_F(Chooser, EachLevelShowsWhetherItWasCompletedWithItsBestAndEachSetItsCount) {
   rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
   recordBestResult(rig.shared.paths.scores(), 2, 31);
@@ -129,6 +112,13 @@ TEST_F(Chooser, EachLevelShowsWhetherItWasCompletedWithItsBestAndEachSetItsCount
   };
   EXPECT_EQ(mark(window.set1List, 0), mark(window.set2List, 0));
   EXPECT_NE(mark(window.set1List, 0), mark(window.set1List, 2));
+
+  window.set1List->setCurrentRow(1);
+  EXPECT_EQ(window.detail->text().toStdString(), "Jouw beste: 31 zetten — kortst mogelijk: " +
+                                                     std::to_string(shortestSolution(2).size()) +
+                                                     " zetten");
+  window.set1List->setCurrentRow(0);
+  EXPECT_EQ(window.detail->text().toStdString().substr(0, 28), "Jouw beste: nog niet gehaald");
 }
 
 // Only a level with a kept solution can be watched; watching it plays it once the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "frontend/application.h"
 #include "level/game_paths.h"
 #include "support/temp_folder.h"
@@ -9,11 +11,14 @@
 namespace dwaalbos::testing {
 
 // The whole game with real windows on a player's folder of its own, holding empty standard
-// sets; sound, desktop and printers are fakes, the file dialogs `Dialogs`.
+// sets, or with the data of `dataFolder` when one is given; sound, desktop and printers are
+// fakes, the file dialogs `Dialogs`.
 template <class Dialogs>
 struct GameOnTempFolder {
-  GameOnTempFolder()
-      : application(GamePaths(folder.root().string()), {sound, desktop, dialogs, printers}) {}
+  explicit GameOnTempFolder(const std::string& dataFolder = "")
+      : application(GamePaths(dataFolder.empty() ? folder.root().string() : dataFolder,
+                              folder.root().string()),
+                    {sound, desktop, dialogs, printers}) {}
 
   TempFolder folder;
   bool setsWritten = (writeEmptyStandardSets(folder), true);

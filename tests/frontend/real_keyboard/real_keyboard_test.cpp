@@ -74,8 +74,11 @@ class RealKeyboard : public ::testing::Test, protected GameOnTempFolder<SystemFi
   FakeKeyboard keyboard;
 };
 
-// The Enter that answers a box is still held when the menu appears: the menu must not act on it.
-TEST_F(RealKeyboard, TheEnterThatAnswersALeaveQuestionDoesNotActOnTheMenu) {
+// The Enter that answers a box is still held when the menu appears: the menu must not act on
+// it. The boxes: the play window's and the editor's leave questions, and the bonus notice.
+TEST_F(RealKeyboard, TheEnterThatAnswersALeaveQuestionOrTheBonusNoticeDoesNotActOnTheMenu) {
+  std::filesystem::create_directories(folder.path("geluid"));
+  ASSERT_TRUE(writeFirstSetProgress(folder.path("geluid/Niets.wav"), 23));
   application.start(parseCommandLine({}));
   Menu& menu = application.menu();
   Afspelen& play = application.play();
@@ -103,35 +106,19 @@ TEST_F(RealKeyboard, TheEnterThatAnswersALeaveQuestionDoesNotActOnTheMenu) {
     pause(300ms);
     keyboard.tap("w");
     answerWithHeldEnter();
-  });
-  EXPECT_TRUE(menu.isVisible());
-  EXPECT_FALSE(play.isVisible());
-  EXPECT_FALSE(editor.isVisible());
-  EXPECT_EQ(watch.boxesShown, 2);
-}
-
-TEST_F(RealKeyboard, TheEnterThatClosesTheBonusNoticeDoesNotActOnTheMenu) {
-  std::filesystem::create_directories(folder.path("geluid"));
-  ASSERT_TRUE(writeFirstSetProgress(folder.path("geluid/Niets.wav"), 23));
-  application.start(parseCommandLine({}));
-  Menu& menu = application.menu();
-  playerDoes([&] {
-    waitUntilActive(menu);
     QTimer::singleShot(0, &menu, [&] {
       // The help button, at whatever zoom fits the test display.
       QTest::mousePress(&menu, Qt::RightButton, Qt::ShiftModifier,
                         QPoint(184, 208) * application.zoom() / 100);
     });
-    waitForBox();
-    keyboard.press("Return");
-    pause(500ms);
-    keyboard.release("Return");
-    pause(300ms);
+    answerWithHeldEnter();
   });
+  EXPECT_TRUE(menu.isVisible());
+  EXPECT_FALSE(play.isVisible());
+  EXPECT_FALSE(editor.isVisible());
+  EXPECT_EQ(watch.boxesShown, 3);
   ASSERT_EQ(desktop.started.size(), 1u);
   EXPECT_TRUE(desktop.opened.empty());
-  EXPECT_TRUE(menu.isVisible());
-  EXPECT_FALSE(application.play().isVisible());
 }
 
 // Walking onto the end square with the arrow held on into "Volgende?", past the keyboard's own
