@@ -8,13 +8,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <sys/inotify.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <set>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -157,40 +154,13 @@ TEST_F(ApplicationStart, NoTwoItemsOfOneMenuShareAnAccessLetter) {
   EXPECT_GE(menus, 8);
 }
 
-// A pipe that tells whether anyone opened it to read. Each reader finds a writer waiting that
-// closes at once, so that a reader sees an empty file instead of waiting for good.
-class WatchedPipe {
- public:
-  explicit WatchedPipe(std::string path) : path_(std::move(path)) {
-    mkfifo(path_.c_str(), 0600);
-    writer_ = std::thread([this] {
-      while (!released_) {
-        const int end = open(path_.c_str(), O_WRONLY);
-        if (!released_) opened_ = true;
-        close(end);
-      }
-    });
-  }
-  ~WatchedPipe() {
-    released_ = true;
-    const int end = open(path_.c_str(), O_RDONLY | O_NONBLOCK);  // lets the writer's open end
-    writer_.join();
-    close(end);
-  }
-  bool opened() const { return opened_; }
-
- private:
-  std::string path_;
-  std::atomic<bool> released_ = false;
-  std::atomic<bool> opened_ = false;
-  std::thread writer_;
-};
-
 // A level's texts and a file's name are shown as written in every window, never read as
 // markup: a picture they name is not opened.
 TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
-  const WatchedPipe pipe(folder.path("pijp"));
-  const std::string picture = "<img src=\"" + folder.path("pijp") + "\">";
+  folder.write("plaatje", {});
+  const int opened = inotify_init1(IN_NONBLOCK);
+  ASSERT_GE(inotify_add_watch(opened, folder.path("plaatje").c_str(), IN_OPEN), 0);
+  const std::string picture = "<img src=\"" + folder.path("plaatje") + "\">";
   Doolhof level = levelFromRows({"SE"});
   level.Naam = "a<b en c>d [*]" + picture;
   level.Maker = "<b>Ik</b>\x01\x07";
@@ -230,7 +200,9 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   application.openInEditor(path.c_str());
   EXPECT_EQ(application.editor().nameBox().text().toStdString(), level.Naam);
   EXPECT_EQ(application.editor().Maker().text().toStdString(), level.Maker);
-  EXPECT_FALSE(pipe.opened());
+  char event[256];
+  EXPECT_LT(read(opened, event, sizeof event), 0) << "the picture was opened";
+  close(opened);
 }
 
 }  // namespace

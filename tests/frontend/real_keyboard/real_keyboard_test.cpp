@@ -150,24 +150,10 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
 
 // A click on the play window while it waits under the introduction gives the keyboard back to
 // the introduction, which the player then dismisses with a key.
-TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackFromItsPlayWindow) {
-  openLevel({"S.."}, 0);
-  const Afspelen& play = application.play();
-  playerDoes(
-      [&] {
-        EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
-        const QPoint corner = play.mapToGlobal(QPoint(4, 4));
-        keyboard.clickAt(corner.x(), corner.y());
-        pause(500ms);
-        dismissIntroduction();
-      },
-      [&] { application.play().engine().stopGame(); });
-}
-
 // The end square is two steps away, and the player taps the arrows twice behind each of the
 // window's own boxes and dialogs: the player stays on the start square, and nothing ends.
 // Alt+L, O asks the restart question at once: no other item of the menu has that letter.
-TEST_F(RealKeyboard, ArrowsBehindTheWindowsOwnBoxesAndDialogsDoNotMove) {
+TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackAndArrowsBehindTheWindowsBoxesDoNotMove) {
   openLevel({"S.E"}, 0);
   const Afspelen& play = application.play();
   QPoint square;
@@ -182,6 +168,10 @@ TEST_F(RealKeyboard, ArrowsBehindTheWindowsOwnBoxesAndDialogsDoNotMove) {
   };
   playerDoes(
       [&] {
+        EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
+        const QPoint corner = play.mapToGlobal(QPoint(4, 4));
+        keyboard.clickAt(corner.x(), corner.y());
+        pause(500ms);
         dismissIntroduction();
         tapBehind("Control_L", "o");  // "Zeker weten?", answered No
         tapBehind("Control_L", "l");  // the walking delay
@@ -231,43 +221,15 @@ TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
   EXPECT_EQ(square.x(), 4);
 }
 
-TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardAndATapMovesTheCursorOnFromIt) {
+// The click that gives the board the keyboard places nothing; a tap then moves the cursor on
+// from it, a held arrow repeats. A real mouse drag paints a row of walls, and Ctrl+Z takes the
+// whole row back at once.
+TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardKeysMoveItsCursorAndCtrlZTakesADragBack) {
   application.start(parseCommandLine({}));
   Editor& editor = application.editor();
   int afterTap = -1;
   int afterHold = -1;
   std::int16_t clicked = -1;
-  QTimer::singleShot(0, [&] { application.showEditor(); });
-  playerDoes([&] {
-    waitUntilActive(editor);
-    // The click that gives the board the keyboard places nothing.
-    const QPoint cell = editor.Vak().mapToGlobal(QPoint(100, 100) * application.zoom() / 100);
-    keyboard.clickAt(cell.x(), cell.y());
-    pause(300ms);
-    QMetaObject::invokeMethod(&editor, [&] { clicked = application.editor().veld().at(3, 3); });
-    keyboard.tap("Right", 140ms);
-    pause(300ms);
-    QMetaObject::invokeMethod(&editor, [&] { afterTap = editor.Vak().column(); });
-    pause(100ms);
-    keyboard.press("Right");
-    pause(700ms);
-    keyboard.release("Right");
-    pause(200ms);
-    QMetaObject::invokeMethod(&editor, [&] { afterHold = editor.Vak().column(); });
-    pause(100ms);
-  });
-  EXPECT_EQ(clicked, cell::kEmpty);
-  EXPECT_EQ(afterTap, 4);  // the click put the cursor on column 3
-  // One at the press, then one every 85 ms from 250 ms on, as far as a busy machine keeps
-  // the loop's pace.
-  EXPECT_GE(afterHold - afterTap, 3);
-  EXPECT_LE(afterHold - afterTap, 8);
-}
-
-// A real mouse drag paints a row of walls, and Ctrl+Z takes the whole row back at once.
-TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
-  application.start(parseCommandLine({}));
-  Editor& editor = application.editor();
   const auto row = [this] {
     int walls = 0;
     for (int col = 1; col <= 12; ++col)
@@ -294,6 +256,21 @@ TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
     const auto screen = [&](const QWidget& widget, QPoint at) {
       return widget.mapToGlobal(at * application.zoom() / 100);
     };
+    const QPoint cell = screen(editor.Vak(), QPoint(100, 100));
+    keyboard.clickAt(cell.x(), cell.y());
+    pause(300ms);
+    QMetaObject::invokeMethod(&editor, [&] { clicked = application.editor().veld().at(3, 3); });
+    keyboard.tap("Right", 140ms);
+    pause(300ms);
+    QMetaObject::invokeMethod(&editor, [&] { afterTap = editor.Vak().column(); });
+    pause(100ms);
+    keyboard.press("Right");
+    pause(700ms);
+    keyboard.release("Right");
+    pause(200ms);
+    QMetaObject::invokeMethod(&editor, [&] { afterHold = editor.Vak().column(); });
+    pause(100ms);
+
     QPoint wall, from, to;
     QMetaObject::invokeMethod(
         &editor,
@@ -312,6 +289,12 @@ TEST_F(RealKeyboard, AMouseDragPaintsARowThatCtrlZTakesBack) {
     keyboard.chord("Control_L", "z");
     undone = rowBecomes(0);
   });
+  EXPECT_EQ(clicked, cell::kEmpty);
+  EXPECT_EQ(afterTap, 4);  // the click put the cursor on column 3
+  // One at the press, then one every 85 ms from 250 ms on, as far as a busy machine keeps
+  // the loop's pace.
+  EXPECT_GE(afterHold - afterTap, 3);
+  EXPECT_LE(afterHold - afterTap, 8);
   EXPECT_TRUE(painted);
   EXPECT_TRUE(undone);
 }
