@@ -19,26 +19,22 @@ WindowWatch::~WindowWatch() { qApp->removeEventFilter(this); }
 
 // A player reads what appeared before typing; the window manager may still be moving the
 // keyboard about in the first moments.
-constexpr auto kSettle = std::chrono::milliseconds(150);
+static bool settlesOn(const std::function<bool()>& ready) {
+  const bool up = waitFor(ready);
+  pause(std::chrono::milliseconds(150));
+  return up && ready();
+}
 
 bool WindowWatch::waitUntilActive(const QWidget& window) const {
-  const auto isActive = [&] { return active == &window; };
-  const bool up = waitFor(isActive);
-  pause(kSettle);
-  return up && isActive();
+  return settlesOn([&] { return active == &window; });
 }
 
 bool WindowWatch::waitUntilActiveKind(const char* className) const {
-  const auto matches = [&] { return std::strcmp(activeKind.load(), className) == 0; };
-  const bool active = waitFor(matches);
-  pause(kSettle);
-  return active && matches();
+  return settlesOn([&] { return std::strcmp(activeKind.load(), className) == 0; });
 }
 
 bool WindowWatch::waitForBox() const {
-  const bool up = waitFor([&] { return boxUp.load(); });
-  pause(kSettle);
-  return up && boxUp;
+  return settlesOn([&] { return boxUp.load(); });
 }
 
 bool WindowWatch::eventFilter(QObject* watched, QEvent* event) {
