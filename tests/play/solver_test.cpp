@@ -90,14 +90,17 @@ TEST(Solver, TheGuidedSearchFindsWaysAsShortAsThePlainOne) {
 // standard levels where they lengthen the estimate, the full search agrees that the game is
 // lost when the estimate says so, and never completes it in fewer moves than estimated.
 TEST(Solver, AStuckBlockNeverMakesAWinnableGameLookLost) {
-  const char* folder = std::getenv("DWAALBOS_GAME_DIR");
-  SharedState shared(folder ? folder : "game");
+  const char* given = std::getenv("DWAALBOS_GAME_DIR");
+  const std::string folder = given ? given : "game";
+  SharedState shared(folder);
   shared.readLevelSets();
   std::mt19937 random(43);
   int lost = 0;
   int longer = 0;
   for (int number = 1; number <= kLastLevelNumber; ++number) {
-    const GameState start = levelStart(*shared.sets.byNumber(number));
+    const Doolhof* level = shared.sets.byNumber(number);
+    ASSERT_NE(level, nullptr) << "standard level " << number << " is not in " << folder;
+    const GameState start = levelStart(*level);
     for (int i = 0; i < 100; ++i) {
       GameState position = start;
       for (int keys = std::uniform_int_distribution(0, 200)(random); keys > 0; --keys) {
