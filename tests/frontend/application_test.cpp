@@ -46,15 +46,6 @@ class ApplicationStart : public ::testing::Test, protected GameOnTempFolder<Answ
   std::vector<SeenBox> boxes;
 };
 
-TEST_F(ApplicationStart, WithoutArgumentsOrWithUnknownOnesTheMenuComesFirst) {
-  start({"zomaar", "iets"});
-  EXPECT_TRUE(application.menu().isVisible());
-  application.menu().hide();
-  start({});
-  EXPECT_TRUE(application.menu().animating());
-  EXPECT_FALSE(application.state().Opdrachtregel);
-}
-
 TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
   Doolhof level;
   level.Vakken.set(3, 9, cell::kPushBlock);
@@ -99,16 +90,22 @@ TEST_F(ApplicationStart, AnUnreadableLevelOnTheCommandLineIsToldThenTheGameGoesO
   EXPECT_NE(boxes[1].text.find(folder.path("kapot.dwb")), std::string::npos);
 }
 
-TEST_F(ApplicationStart, AMissingSetIsToldAtStartAndTheOtherStillPlays) {
+// Without arguments, or with unknown ones, the menu comes first.
+TEST_F(ApplicationStart, TheMenuComesFirstAndAMissingSetIsToldAtStartAndTheOtherStillPlays) {
   std::filesystem::remove(folder.path("standaardlevels2"));
   application.state().readLevelSets();
-  answerNextBox(boxes);
+  answerNextBox(boxes, QMessageBox::Ok, 2);
   start({});
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].text.find(folder.path("standaardlevels2")), std::string::npos);
   EXPECT_NE(boxes[0].text.find("0 van de 20"), std::string::npos);
   EXPECT_NE(application.state().sets.byNumber(23), nullptr);
+  EXPECT_TRUE(application.menu().animating());
+  EXPECT_FALSE(application.state().Opdrachtregel);
+  application.menu().hide();
+  start({"zomaar", "iets"});
   EXPECT_TRUE(application.menu().isVisible());
+  EXPECT_EQ(boxes.size(), 2u);
 }
 
 TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
