@@ -18,6 +18,21 @@ using namespace dwaalbos;
 
 using dwaalbos::testing::levelFromRows;
 
+namespace {
+
+// Where a player who presses up to `most` random keys ends, alive and still playing.
+GameState wander(const GameState& start, int most, std::mt19937& random) {
+  GameState position = start;
+  for (int keys = std::uniform_int_distribution(0, most)(random); keys > 0; --keys) {
+    const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
+    const Step step = play(position, key, kQuietRules);
+    if (!step.died && !step.completed) position = step.next;
+  }
+  return position;
+}
+
+}  // namespace
+
 TEST(Solver, UsesTheSwitchKeysAndBlocksWhenTheyAreNeeded) {
   // Shortest: the red gate opens once the switch is blue; the key opens the block.
   const auto gates = solve(levelFromRows({"Ssr.", "###E"}));
@@ -64,12 +79,7 @@ TEST(Solver, TheGuidedSearchFindsWaysAsShortAsThePlainOne) {
   for (const Doolhof& board : boards) {
     const GameState start = levelStart(board);
     for (int i = 0; i < 60; ++i) {
-      GameState position = start;
-      for (int keys = std::uniform_int_distribution(0, 40)(random); keys > 0; --keys) {
-        const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
-        const Step step = play(position, key, kQuietRules);
-        if (!step.died && !step.completed) position = step.next;
-      }
+      const GameState position = wander(start, 40, random);
       const Solution plain = solveFrom(position);
       const Solution guided = solveGuided(position);
       ASSERT_EQ(guided.solvable, plain.solvable) << i;
@@ -102,12 +112,7 @@ TEST(Solver, AStuckBlockNeverMakesAWinnableGameLookLost) {
     ASSERT_NE(level, nullptr) << "standard level " << number << " is not in " << folder;
     const GameState start = levelStart(*level);
     for (int i = 0; i < 100; ++i) {
-      GameState position = start;
-      for (int keys = std::uniform_int_distribution(0, 200)(random); keys > 0; --keys) {
-        const auto key = static_cast<GameKey>(std::uniform_int_distribution(0, 4)(random));
-        const Step step = play(position, key, kQuietRules);
-        if (!step.died && !step.completed) position = step.next;
-      }
+      const GameState position = wander(start, 200, random);
       const CompactCodec codec(position);
       std::vector<std::uint8_t> packed(codec.bytes());
       codec.pack(position, packed);
