@@ -14,7 +14,7 @@ namespace {
 
 music::Song heldNote(double seconds) {
   const int steps = std::max(1, static_cast<int>(std::lround(seconds * 8)));  // 120 beats a minute
-  return {"Test", 120, 16, steps, {{music::Instrument::Flute, {{0, steps, 72, 110}}}}};
+  return {"Test", 120, 16, steps, {{music::Instrument::Flute, {{0, steps, 72, 110}}}}, {}};
 }
 
 }  // namespace

@@ -62,7 +62,8 @@ int play(const PlayRequest& request) {
   SharedState shared(request.game);
   if (request.number != 0) shared.readLevelSets();
   HeadlessHost host(shared, request.answerYes);
-  const LevelRef level{request.number, request.level};
+  const LevelRef level =
+      request.number != 0 ? LevelRef::standard(request.number) : LevelRef::file(request.level);
   if (!host.play(level, request.keys)) {
     std::cerr << "dwaalbos-tool: cannot read the level\n";
     return 2;
