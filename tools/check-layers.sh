@@ -38,13 +38,14 @@ while IFS= read -r file; do
   done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
 done < <(find . -name '*.cpp' -o -name '*.h' | sed 's#^\./##' | sort)
 
-# Concepts that leak down: the player's sheet rows belong with the painter, the drawing options
-# with the window.
+# Concepts that leak: the player's sheet rows belong with the painter, the drawing options with
+# the window, and the editor reaches the play window only through the windows' port.
 leak() {
   local pattern=$1 what=$2; shift 2
   if grep -nE "$pattern" "$@"; then echo "  ^ $what"; faults=1; fi
 }
 leak 'facingRow|sheet row|[Pp]ixel rows?' "a level header names the picture sheet's rows" level/*.h
 leak 'MetBitBlt|bitBlt|[Bb]it[Bb]lt' "the engine names a drawing option" play/engine/*.h play/engine/*.cpp
+leak '#include "play/window/' "the editor includes the play window" editor/*.h editor/*.cpp
 
 exit $faults
