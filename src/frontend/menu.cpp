@@ -49,8 +49,8 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.fill(Qt::black);
 
-  descriptionLabel->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth,
-                                44);  // under the buttons
+  // Under the buttons.
+  descriptionLabel->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth, 44);
   descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   descriptionLabel->setTextFormat(Qt::RichText);
   descriptionLabel->setWordWrap(true);

@@ -152,8 +152,8 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   EXPECT_TRUE(m.followLinesItem->isChecked());
   EXPECT_TRUE(panel.lineDelayBox->isEnabled());
   EXPECT_TRUE(opties.volglijnen);
-  EXPECT_NE(window.engine().phase(),
-            Phase::Paused);  // ticking the box gives the game its input back
+  // Ticking the box gives the game its input back.
+  EXPECT_NE(window.engine().phase(), Phase::Paused);
 
   QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
   EXPECT_FALSE(panel.transitionBox->isChecked());
