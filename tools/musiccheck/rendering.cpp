@@ -20,6 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// How long the output may stand still before a piece counts as stopped.
+constexpr auto kStalled = std::chrono::seconds(30);
+
 std::uintmax_t sizeOf(const fs::path& file) {
   std::error_code error;
   const auto size = fs::file_size(file, error);
@@ -56,9 +59,17 @@ void play(const fs::path& gameFolder, const std::string& tune, const fs::path& o
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     sounding = firstSoundAfter(output, from);
   }
+  // A busy machine renders a long piece more slowly than it plays: wait while the output grows.
   const auto wanted = sounding + static_cast<std::uintmax_t>(seconds * kRate) * 4;
-  while (sizeOf(output) < wanted && std::chrono::steady_clock::now() < deadline)
+  std::uintmax_t written = sizeOf(output);
+  auto grew = std::chrono::steady_clock::now();
+  while (written < wanted && std::chrono::steady_clock::now() - grew < kStalled) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (const auto now = sizeOf(output); now != written) {
+      written = now;
+      grew = std::chrono::steady_clock::now();
+    }
+  }
 }
 
 // A sample of the game's, as mono 16-bit samples.
