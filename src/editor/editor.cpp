@@ -164,7 +164,8 @@ void Editor::chooseObject(int code) {
 }
 
 void Editor::markChosen() {
-  for (LegendPicture* picture : legend_) picture->setChosen(picture->code() == chosen_);
+  for (LegendPicture* picture : legend_)
+    picture->setChosen(chosenByPlayer_ && picture->code() == chosen_);
 }
 
 void Editor::buildProperties() {
@@ -210,6 +211,7 @@ void Editor::metcommand(const std::string& best) {
 // The editor opened from outside: no object chosen yet, no test play's result in the title.
 void Editor::startSession() {
   chosenByPlayer_ = false;
+  markChosen();
   showTitle();
 }
 

@@ -1,5 +1,6 @@
 #include "editor_board.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -128,8 +129,15 @@ void EditorBoard::setHover(std::optional<QPoint> cell) {
   update();
 }
 
+// The toolkit hands the board the keyboard just before it delivers the press that asked for it.
+void EditorBoard::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  focusPress_ = event->reason() == Qt::MouseFocusReason;
+}
+
 void EditorBoard::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
+  if (std::exchange(focusPress_, false)) return;
   const auto cell = cellAt(event->position());
   const Qt::MouseButton button = event->button();
   if (!cell || (button != Qt::LeftButton && button != Qt::RightButton)) return;

@@ -15,7 +15,8 @@ namespace dwaalbos {
 
 // The editor's board `Vak`: the drawn level and the blue square cursor that the object keys
 // act on. The cursor moves with the arrow keys and follows a click or drag of the mouse; the cell
-// under the hovering mouse is lit, since that is the one a click changes.
+// under the hovering mouse is lit, since that is the one a click changes. A press that gives the
+// board the keyboard (the player was typing a name, say) does nothing else.
 class EditorBoard : public QWidget {
   Q_OBJECT
 
@@ -57,6 +58,7 @@ class EditorBoard : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -78,6 +80,7 @@ class EditorBoard : public QWidget {
   bool grid_ = true;
   std::vector<QPoint> way_;
   Qt::MouseButton dragButton_ = Qt::NoButton;
+  bool focusPress_ = false;  // the press under way gave the board the keyboard
 };
 
 }  // namespace dwaalbos

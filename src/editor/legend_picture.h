@@ -15,6 +15,7 @@ class LegendPicture : public QWidget {
 
   int code() const { return code_; }
   void setChosen(bool chosen);
+  bool chosen() const { return chosen_; }
 
  signals:
   void clicked(int code);

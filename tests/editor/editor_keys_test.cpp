@@ -77,9 +77,16 @@ TEST_F(EditorKeys, AHeldArrowWalksTheCursorOnByItself) {
   QTest::keyRelease(&editor->Vak(), Qt::Key_Right);
 }
 
-// A click before any object was chosen only gives the board the keyboard; once one is chosen,
-// by its picture or its key, clicks place it. The cursor follows the clicks.
+// A click before any object was chosen only gives the board the keyboard, and no picture is
+// framed as chosen; once one is chosen, by its picture or its key, clicks place it. The cursor
+// follows the clicks.
 TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClear) {
+  const auto framed = [this] {
+    int count = 0;
+    for (const auto* picture : editor->findChildren<LegendPicture*>()) count += picture->chosen();
+    return count;
+  };
+  EXPECT_EQ(framed(), 0);
   click(3, 2);
   EXPECT_EQ(editor->veld().at(3, 2), cell::kEmpty);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(80, 40));
@@ -89,10 +96,12 @@ TEST_F(EditorKeys, ClicksPlaceTheChosenObjectAndRightClicksClear) {
   choose(cell::kArrowUp);
   click(12, 12);
   EXPECT_EQ(editor->veld().at(12, 12), cell::kArrowUp);
+  EXPECT_EQ(framed(), 1);
   click(4, 4, Qt::RightButton);
   EXPECT_EQ(editor->veld().at(4, 4), cell::kEmpty);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(120, 120));
   editor->activate();  // a new session from the menu: nothing chosen yet
+  EXPECT_EQ(framed(), 0);
   click(3, 2);
   drag({{3, 3}, {6, 3}});
   EXPECT_EQ(editor->veld().at(3, 2), cell::kEmpty);
