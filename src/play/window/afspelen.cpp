@@ -76,6 +76,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
+  connect(options_, &OptionControls::changedByPlayer, this, &Afspelen::saveOptions);
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::onCommentClicked);
   // Opening a menu takes the input from the board; its shortcut keys do not.
   for (QMenu* title : {menus_.levelMenu, menus_.statusMenu, menus_.optionsMenu})
@@ -180,10 +181,11 @@ void Afspelen::regainInput() {
   formActivate();
 }
 
-// `Form_Activate`: the options as stored; loading them lays the window out.
+// `Form_Activate`: the options as stored; loading them lays the window out. Every change is
+// saved as it is made, so the file holds what the player chose, unless it could not be written.
 void Afspelen::formActivate() {
   activated_ = true;
-  options_->laadopties(shared_.paths.options());
+  if (optionsInFile_) options_->laadopties(shared_.paths.options());
 }
 
 void Afspelen::armTestPlay(const LevelRef& level, std::function<void(bool completed)> back) {
@@ -258,6 +260,7 @@ WriteResult Afspelen::writeOptions() {
 // The options stay in force for this run either way; a folder that refuses them is told once.
 void Afspelen::saveOptions() {
   const WriteResult saved = writeOptions();
+  optionsInFile_ = static_cast<bool>(saved);
   if (saved || optionsFailureTold_) return;
   optionsFailureTold_ = true;
   showMessage(this, texts::kNotSavedTitle,

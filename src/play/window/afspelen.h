@@ -164,6 +164,7 @@ class Afspelen : public QMainWindow, public Host {
   std::optional<std::pair<int, int>> tipCell_;    // the square a tip points at, while shown
   std::optional<std::vector<GameKey>> watching_;  // a solution to replay once play begins
   bool optionsFailureTold_ = false;
+  bool optionsInFile_ = true;  // the options file holds the options in force
   ZoomChoice* zoomChoice_;
   ZoomedStage* stage_;
   int zoom_ = 100;

@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 
 #include <algorithm>
+#include <utility>
 
 #include "delay_setting.h"
 #include "level/options_file.h"
@@ -55,6 +57,7 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
 void OptionControls::laadopties(const std::string& path) {
   const Opties stored = loadOptions(path);
   Opties& opties = engine_.opties();
+  const QScopedValueRollback loading(loading_, true);
 
   menus_.rightSideItem->setChecked(stored.rechterkant);
   opties.rechterkant = stored.rechterkant;
@@ -82,7 +85,12 @@ WriteResult OptionControls::slaoptiesop(const std::string& path) const {
   stored.rechterkant = menus_.rightSideItem->isChecked();
   stored.volglijnen = menus_.followLinesItem->isChecked();
   stored.overgang = menus_.transitionItem->isChecked();
+  stored.MetBitBlt = menus_.rasterDrawingItem->isChecked();
   return saveOptions(path, stored);
+}
+
+void OptionControls::changed() {
+  if (!loading_) emit changedByPlayer();
 }
 
 void OptionControls::showFollowDelay() {
@@ -93,6 +101,7 @@ void OptionControls::showFollowDelay() {
 void OptionControls::onRightSideItemToggled() {
   engine_.opties().rechterkant = menus_.rightSideItem->isChecked();
   emit panelShown(menus_.rightSideItem->isChecked());
+  changed();
 }
 
 void OptionControls::onFollowLinesItemToggled() {
@@ -106,10 +115,12 @@ void OptionControls::onTransitionItemToggled() {
 
 void OptionControls::onRasterDrawingToggled() {
   setMetBitBlt(menus_.rasterDrawingItem->isChecked());
+  changed();
 }
 
 void OptionControls::onPictureDrawingToggled() {
   setMetBitBlt(!menus_.pictureDrawingItem->isChecked());
+  changed();
 }
 
 void OptionControls::setMetBitBlt(bool bitblt) {
@@ -124,6 +135,7 @@ void OptionControls::onFollowLinesToggled(bool ticked) {
   engine_.opties().volglijnen = ticked;
   engine_.toetsenleeg();
   engine_.pauze(false);
+  changed();
 }
 
 void OptionControls::onTransitionToggled(bool ticked) {
@@ -132,6 +144,7 @@ void OptionControls::onTransitionToggled(bool ticked) {
   engine_.toetsenleeg();
   emit boardFocusWanted();
   engine_.pauze(false);
+  changed();
 }
 
 void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& variable) {
@@ -139,6 +152,7 @@ void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& 
   const auto answer = askLine(&window_, setting.title, delayPrompt(setting, shown), shown);
   box->setText(QString::fromStdString(delayBoxText(setting, answer)));
   variable = leadingNumber(box->text().toStdString());
+  changed();
 }
 
 int& OptionControls::delayOf(QLineEdit* box) {
@@ -147,17 +161,24 @@ int& OptionControls::delayOf(QLineEdit* box) {
 }
 
 // The delay boxes take digits only: every other typed character, Backspace too, is dropped,
-// and a Ctrl key goes to the menu's shortcut instead of the box. Each key release sets the
+// and a Ctrl key goes to the menu's shortcut instead of the box. Delete types no character, so
+// it works as in any box, and so does a digit typed over a selection. Each key release sets the
 // delay from the box.
 bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       return static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier;
     case QEvent::KeyPress: {
-      const QString typed = static_cast<QKeyEvent*>(event)->text();
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Delete) return false;
+      const QString typed = key->text();
       return !typed.isEmpty() && !(typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9');
     }
-    case QEvent::KeyRelease: delayOf(box) = leadingNumber(box->text().toStdString()); return false;
+    case QEvent::KeyRelease: {
+      const int typed = leadingNumber(box->text().toStdString());
+      if (std::exchange(delayOf(box), typed) != typed) changed();
+      return false;
+    }
     default: return false;
   }
 }

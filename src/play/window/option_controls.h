@@ -18,7 +18,8 @@ class RightPanel;
 
 // The play window's six options: the "&Opties" menu, their controls on the panel, the
 // values the engine plays with, and the options file. Menu marks and panel boxes are kept in
-// step both ways.
+// step both ways. Every change the player makes is announced, so that it can be saved at once:
+// the file is read again whenever the window gets the input back.
 class OptionControls : public QObject {
   Q_OBJECT
 
@@ -26,6 +27,8 @@ class OptionControls : public QObject {
   OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel, QWidget& window);
 
   void laadopties(const std::string& path);
+  // The drawing method stored is the player's mark, not the raster drawing each level begins
+  // with.
   WriteResult slaoptiesop(const std::string& path) const;
 
   // The follow-line delay was changed by the game itself.
@@ -34,6 +37,7 @@ class OptionControls : public QObject {
  signals:
   void panelShown(bool shown);
   void boardFocusWanted();
+  void changedByPlayer();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,11 +54,13 @@ class OptionControls : public QObject {
   void setMetBitBlt(bool bitblt);
   bool digitBoxEvent(QLineEdit* box, QEvent* event);
   int& delayOf(QLineEdit* box);
+  void changed();
 
   Engine& engine_;
   PlayMenus& menus_;
   RightPanel& panel_;
   QWidget& window_;
+  bool loading_ = false;  // the controls are being set from the file, not by the player
 };
 
 }  // namespace dwaalbos

@@ -37,8 +37,9 @@ TEST(PlayMenus, NoTwoItemsShareAShortcut) {
   for (const QString& keys : shortcuts) EXPECT_EQ(shortcuts.count(keys), 1u) << keys.toStdString();
 }
 
-// The panel widens the window; showing the window again reloads the file over changes not saved.
-TEST(PlayMenus, ThePanelWidensTheWindowAndTheMarkFollowsTheFile) {
+// The panel widens the window; the mark is saved at once, so showing the window again, which
+// reads the file, keeps it.
+TEST(PlayMenus, ThePanelWidensTheWindowAndTheMarkIsKept) {
   PlayWindowRig rig;
   Opties options = rig::kAllOn;
   options.rechterkant = false;
@@ -53,8 +54,8 @@ TEST(PlayMenus, ThePanelWidensTheWindowAndTheMarkFollowsTheFile) {
   EXPECT_EQ(window.panel().geometry().topLeft(), QPoint(484, 0));
   window.hide();
   rig.shown();
-  EXPECT_FALSE(window.menus().rightSideItem->isChecked());
-  EXPECT_EQ(window.width(), 484);
+  EXPECT_TRUE(window.menus().rightSideItem->isChecked());
+  EXPECT_EQ(window.width(), 652);
 }
 
 // A change to the file made while another program had the input holds once the window has it
@@ -136,6 +137,10 @@ TEST(PlayMenus, OptionsThatCannotBeSavedAreToldOnceAndStayInForce) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].text.find(rig.path("Opties.dat")), std::string::npos);
   EXPECT_TRUE(window.menus().rightSideItem->isChecked());
+  // The file does not hold them, so showing the window again does not read them back.
+  window.hide();
+  rig.shown();
+  EXPECT_TRUE(window.menus().rightSideItem->isChecked());
 }
 
 // Each pair of controls for one option agrees, whichever of the two the player works.
@@ -169,22 +174,42 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   EXPECT_TRUE(opties.MetBitBlt);
 }
 
-TEST(PlayMenus, OptionsAreSavedOnTheCommandsThatLeaveOrStartLevels) {
+// Every change the player makes is in the file at once, the bytes after the options kept; a
+// level start's raster drawing is not the player's choice and is not stored.
+TEST(PlayMenus, EveryChangeOfAnOptionIsSavedAtOnce) {
   PlayWindowRig rig;
   Bytes file = encodeOptions(rig::kAllOn);
   file.insert(file.end(), {9, 9});
   rig.folder.write("Opties.dat", file);
   Afspelen& window = rig.shown();
-  QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);  // transition off
-  QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);  // the chooser: saves
-  EXPECT_EQ(rig.navigator.calls, std::vector<std::string>{"chooser"});
-  file[10] = file[11] = 0;
-  EXPECT_EQ(rig.folder.read("Opties.dat"), file);
-  QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);  // panel off
-  QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);  // quit: saves, closes the sound
-  EXPECT_EQ(rig.folder.read("Opties.dat")[0], 0);
-  EXPECT_TRUE(rig.sound.closed);
-  EXPECT_EQ(rig.navigator.calls.back(), "quit");
+  RightPanel& panel = window.panel();
+  const auto ctrl = [&](Qt::Key key) { QTest::keyClick(&window, key, Qt::ControlModifier); };
+  const auto type = [](QLineEdit* box, Qt::Key digit) {
+    box->setFocus();
+    QTest::keyClick(box, digit);
+  };
+  const std::function<void()> changes[] = {
+      [&] { ctrl(Qt::Key_P); },
+      [&] { QTest::mouseClick(panel.followLinesBox, Qt::LeftButton); },
+      [&] { ctrl(Qt::Key_N); },
+      [&] { QTest::mouseClick(panel.transitionBox, Qt::LeftButton); },
+      [&] { ctrl(Qt::Key_A); },
+      [&] { type(panel.walkingDelayBox, Qt::Key_7); },
+      [&] { type(panel.lineDelayBox, Qt::Key_3); },
+      [&] { ctrl(Qt::Key_R); }};
+  Bytes before = rig.folder.read("Opties.dat");
+  for (std::size_t i = 0; i < std::size(changes); ++i) {
+    changes[i]();
+    EXPECT_NE(rig.folder.read("Opties.dat"), before) << i;
+    before = rig.folder.read("Opties.dat");
+  }
+  rig.chooseFile(rig::levelFromRows({"S"}));
+  window.engine().start(rig.chosen);
+  ctrl(Qt::Key_S);  // the chooser saves too
+  Bytes expected = encodeOptions({false, 407, true, 203, false, true});
+  expected.insert(expected.end(), {9, 9});
+  EXPECT_EQ(rig.folder.read("Opties.dat"), expected);
+  window.engine().stopGame();
 }
 
 // The answers' arithmetic has tests of its own; these see it reach the panel and the game.
@@ -208,6 +233,7 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   }
   EXPECT_EQ(window.engine().opties().Loopvertraging, 120);
   EXPECT_EQ(window.engine().opties().Lijnvertraging, 120);
+  EXPECT_EQ(decodeOptions(rig.folder.read("Opties.dat")).Lijnvertraging, 120);
 
   panel.walkingDelayBox->setFocus();
   panel.walkingDelayBox->selectAll();
@@ -215,9 +241,19 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   EXPECT_EQ(window.engine().opties().Loopvertraging, 75);
   QTest::keyClicks(panel.walkingDelayBox, "123");
   EXPECT_EQ(panel.walkingDelayBox->text(), "751");  // three digits at most
+  // Backspace is dropped; Delete takes the character after the cursor.
+  QTest::keyClick(panel.walkingDelayBox, Qt::Key_Backspace);
+  QTest::keyClick(panel.walkingDelayBox, Qt::Key_Home);
+  QTest::keyClick(panel.walkingDelayBox, Qt::Key_Delete);
+  EXPECT_EQ(panel.walkingDelayBox->text(), "51");
+  EXPECT_EQ(window.engine().opties().Loopvertraging, 51);
 
+  // A digit typed over a selection made with the mouse replaces it.
   panel.lineDelayBox->setFocus();
-  panel.lineDelayBox->selectAll();
+  QTest::mousePress(panel.lineDelayBox, Qt::LeftButton, {}, {2, 10});
+  QTest::mouseMove(panel.lineDelayBox, {40, 10});
+  QTest::mouseRelease(panel.lineDelayBox, Qt::LeftButton, {}, {40, 10});
+  ASSERT_EQ(panel.lineDelayBox->selectedText(), "120");
   QTest::keyClicks(panel.lineDelayBox, "12345");
   EXPECT_EQ(window.engine().opties().Lijnvertraging, 1234);
 }
