@@ -70,7 +70,10 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
     });
   });
   // A cleared board has no level, so no level's name in the title either.
-  connect(vak_, &BoardView::emptied, this, [this] { setWindowTitle(texts::kSpelTitel); });
+  connect(vak_, &BoardView::emptied, this, [this] {
+    title_.clear();
+    showTitle();
+  });
   connect(vak_, &BoardView::rescaled, this, [this] {
     if (engine_.gameRunning()) tekenen(true);
   });

@@ -10,6 +10,7 @@
 #include "audio/sound.h"
 #include "board_view.h"
 #include "level/shared_state.h"
+#include "level/texts.h"
 #include "option_controls.h"
 #include "platform/desktop.h"
 #include "platform/key_state.h"
@@ -312,13 +313,22 @@ void Afspelen::setTitle(const std::string& title) {
   });
 }
 
-// A test play has no panel: its title counts the moves.
+// A test play has no panel: its title counts the moves. Until play begins, the window has only
+// the game's name for a title.
 void Afspelen::showTitle() {
+  if (title_.isEmpty()) {
+    setWindowTitle(texts::kSpelTitel);
+    return;
+  }
   setWindowTitle(
       plainTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_) : title_));
 }
 
 void Afspelen::showIntroduction(const Introduction& texts) {
+  presentation_.add([this] {
+    title_.clear();
+    showTitle();
+  });
   setEnabled(false);
   if (!splash_) {
     splash_ = std::make_unique<Splash>(services_.pictures, *this);
