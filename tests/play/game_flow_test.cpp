@@ -81,6 +81,10 @@ TEST(GameFlow, ACrushAtTheEndOfARideAsksWhetherToLeave) {
   EXPECT_FALSE(game.host.ended());  // "No": the game went on, on the emptied board,
   EXPECT_EQ(game.host.title(), texts::kPauzeTitel);  // paused as the close handler leaves it
   EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(3, 2));  // the keys after it did nothing
+  // Undo brings back the board before the ride.
+  EXPECT_TRUE(game.host.engine().zetTerug());
+  EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(1, 1));
+  EXPECT_EQ(game.at(3, 2), cell::kPushBlock);
 }
 
 namespace {

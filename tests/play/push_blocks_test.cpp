@@ -43,12 +43,10 @@ TEST(PushBlocks, AWayMeetingBlocksBehindAnArrowPushesThemToo) {
 
 TEST(PushBlocks, ABlockBroughtBackOntoThePlayerKillsHim) {
   PlayBoard game({"SXv", ".^<"});
-  game.play("RZ");
+  game.play("R");
   EXPECT_EQ(game.sounds(), (Sounds{1, 4, 5, 5, 3}));
   EXPECT_EQ(game.dialogTitles(), (std::vector<std::string>{"Zelfmoord"}));
   EXPECT_TRUE(game.host.boardCleared());
-  // Answered No, the attempt is over: nothing is left to take back, only a restart helps.
-  EXPECT_FALSE(game.host.engine().history().canUndo());
   EXPECT_EQ(game.at(1, 1), cell::kEmpty);
 
   PlayBoard yes({"SXv", ".^<"}, true);
@@ -56,6 +54,26 @@ TEST(PushBlocks, ABlockBroughtBackOntoThePlayerKillsHim) {
   EXPECT_EQ(yes.at(2, 1), cell::kPushBlock);  // reloaded, then the player stepped down
   EXPECT_EQ(std::pair(yes.col(), yes.row()), std::pair(1, 2));
   EXPECT_EQ(yes.host.introductions(), 0);
+}
+
+// Whatever the answer, undo brings back the game before the crushing push, its count with it:
+// after Yes it takes the restart back, after No it brings back the level the board was cleared
+// of.
+TEST(PushBlocks, UndoAfterACrushBringsBackTheGameBeforeThePush) {
+  for (const bool yes : {false, true}) {
+    SCOPED_TRACE(yes);
+    PlayBoard game({"S.Xv", "..^<"}, yes);
+    game.play(yes ? "RRZ" : "RR");
+    if (!yes) {
+      EXPECT_FALSE(game.host.engine().gameRunning());
+      EXPECT_TRUE(game.host.engine().zetTerug());
+      EXPECT_TRUE(game.host.engine().gameRunning());
+      EXPECT_EQ(game.host.nameCaption(), "Geennaam");
+    }
+    EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(2, 1));
+    EXPECT_EQ(game.at(3, 1), cell::kPushBlock);
+    EXPECT_EQ(game.host.engine().history().moves(), 1);
+  }
 }
 
 TEST(PushBlocks, ALoopNotThroughTheFirstBlocksCellIsRefusedAsEndless) {

@@ -105,6 +105,7 @@ void Engine::verder() { request(Start::Beginnen); }
 void Engine::doBegi() {
   auto level = read(level_);
   if (!level) return;  // a level past the last one, or a file gone since it was chosen
+  crushed_.reset();
   show(shown::LevelBegun{});
   g_.sleutels = 0;
   show(shown::KeyCount{0});
@@ -136,8 +137,7 @@ void Engine::takeLevel(Doolhof level) {
 void Engine::beginnen() {
   placeOnStart();
   g_.schakelaar = true;
-  show(shown::Captions{s_.naam.empty() ? "Geennaam" : s_.naam,
-                       s_.maker.empty() ? "Anoniem" : s_.maker});
+  showCaptions();
   show(shown::ShowWindow{});
   show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && opties_.overgang});
   const bool restart = s_.Opnieuw;
@@ -150,6 +150,11 @@ void Engine::beginnen() {
   restartFrom_.reset();
   showMoves();
   startGame();
+}
+
+void Engine::showCaptions() {
+  show(shown::Captions{s_.naam.empty() ? "Geennaam" : s_.naam,
+                       s_.maker.empty() ? "Anoniem" : s_.maker});
 }
 
 void Engine::placeOnStart() {
@@ -294,6 +299,10 @@ bool Engine::mayTakeBack() {
 }
 
 bool Engine::zetTerug() {
+  if (crushed_ && phase_ != Phase::Asking) {
+    undoCrush();
+    return true;
+  }
   if (!mayTakeBack()) return false;
   restoreMove(history_.undo(gameState()));
   return true;
@@ -324,7 +333,7 @@ void Engine::restoreMove(const std::optional<GameState>& state) {
 }
 
 void Engine::showMoves() {
-  show(shown::Moves{history_.moves(), history_.canUndo(), history_.canRedo()});
+  show(shown::Moves{history_.moves(), history_.canUndo() || crushed_, history_.canRedo()});
 }
 
 void Engine::setGameState(const GameState& state) {
@@ -421,6 +430,7 @@ void Engine::leave() {
 // Asked in a move (the crush answered No), the move ends after the answer; a No plays on.
 void Engine::settleLeave(bool yes) {
   if (yes) {
+    crushed_.reset();
     leeg();
     stopGame();
     host().toMenu();

@@ -83,7 +83,8 @@ class Engine {
   // asks "Zeker weten?"; a Yes ends the game and sends the host to the menu (Host::toMenu).
   void leave();
   // Takes the last move back, or plays the move last taken back again; false when there is
-  // none or no game runs.
+  // none or no game runs. After a crush answered "Nee", taking back brings the game back as it
+  // was before the crushing move, as after "Ja" it takes the restart back.
   bool zetTerug();
   bool zetOpnieuw();
   // Goes back to the most recent position of this attempt that `winnable` accepts, in one
@@ -125,6 +126,12 @@ class Engine {
     std::vector<GameKey> keys;
     std::size_t next = 0;
   };
+  // The game as it was before the push that crushed the player, kept after "Nee" cleared the
+  // board, for the undo that brings it back.
+  struct Crushed {
+    GameState before;
+    History history;
+  };
 
   // Everything shown goes through show(); the host gets it before any other call (host()).
   void show(Shown item);
@@ -163,6 +170,8 @@ class Engine {
   void ask(Asked what, const std::string& title, const std::string& text);
   void settleAnswer(Asked asked, bool yes);
   void settleCrush(bool yes);
+  void undoCrush();
+  void showCaptions();
   void settleLeave(bool yes);
   void playKey(GameKey key);
   void takeStep(Step step);
@@ -195,6 +204,7 @@ class Engine {
   std::optional<Replay> replay_;
   CrushPending crush_;                    // what the move does once "Zelfmoord" is answered
   std::optional<GameState> restartFrom_;  // the game the restart asked for leaves
+  std::optional<Crushed> crushed_;
   Asked asked_ = Asked::None;
   Start pending_ = Start::None;
   Phase phase_ = Phase::Idle;

@@ -105,15 +105,34 @@ void Engine::endedAndCleared() {
 }
 
 // Yes restarts the level from the move's end; No empties the board the push was crushing
-// on, and the blocks it set down after the crush stay on the empty board.
+// on, and the blocks it set down after the crush stay on the empty board. Either way the game
+// before the crushing move can be taken back.
 void Engine::settleCrush(bool yes) {
+  const GameState before = move_ && move_->start ? *move_->start : g_;
   if (yes) {
+    restartFrom_ = before;
     s_.Opnieuw = true;
     s_.DirectOpnieuw = true;
   } else {
+    crushed_ = Crushed{before, std::move(history_)};
     leeg();
     for (const auto& [x, y] : crush_.setAfter) g_.veld.set(x, y, cell::kPushBlock);
   }
+}
+
+// The cleared board shows the level again, as it was before the crushing move, count and all;
+// a game ended by the crush plays on.
+void Engine::undoCrush() {
+  if (life() == Phase::Replaying) endReplay();
+  Crushed crushed = std::move(*crushed_);
+  crushed_.reset();
+  history_ = std::move(crushed.history);
+  s_.commentaar = doolhof_.Commentaar;
+  showCaptions();
+  setGameState(crushed.before);
+  show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, false});
+  showMoves();
+  if (!gameRunning()) startGame();
 }
 
 }  // namespace dwaalbos
