@@ -55,7 +55,8 @@ void Editor::buildHistory() {
           [this] { textChanged(kCommentaarGroup); });
 
   // Between "Level" and "Opties", where desktop programs keep it.
-  auto* edit = new QMenu("&Bewerken", this);
+  // A child of the menu bar, as the other menus are, so that it is zoomed with them.
+  auto* edit = new QMenu("&Bewerken", menuBar());
   menuBar()->insertMenu(menuBar()->actions().value(1), edit);
   edit->addAction("&Ongedaan maken", QKeySequence::Undo, this, &Editor::undo);
   QAction* redo = edit->addAction("Opnieuw &doen", this, &Editor::redo);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <tuple>
 
 #include "editor/editor.h"
@@ -103,6 +105,11 @@ TEST_P(Zoomed, MenuEditorAndPlayWindowLookAsKept) {
   menu.hide();
 
   Editor& editor = application.editor();
+  // Every menu of the editor in one font, whatever the step.
+  std::set<QString> menuFonts;
+  for (const QAction* title : editor.menuBar()->actions())
+    if (title->menu()) menuFonts.insert(title->menu()->font().toString());
+  EXPECT_EQ(menuFonts.size(), 1u);
   folder.write("level.dwb", encodeLevel(kLevel));
   ASSERT_TRUE(editor.openen(folder.path("level.dwb")));
   // The solver's verdict, not the search under way.
