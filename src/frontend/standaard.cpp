@@ -1,5 +1,6 @@
 #include "standaard.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -78,6 +79,11 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   connect(set2List, &QListWidget::itemActivated, this,
           [this] { playChosen(set2List, kFirstOfSet2); });
   connect(watchButton, &QPushButton::clicked, this, &Standaard::watchChosen);
+  // Escape closes the chooser as its close box does.
+  auto* escape = new QAction(this);
+  escape->setShortcut(Qt::Key_Escape);
+  connect(escape, &QAction::triggered, this, &QWidget::close);
+  addAction(escape);
   connect(set1List, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) showDetail(row + kFirstOfSet1);
   });
