@@ -39,6 +39,7 @@ using editor_layout::kClientWidth;
 using editor_layout::kLegendStep;
 using editor_layout::kPanelX;
 constexpr int kFieldWidth = 137;
+constexpr int kLongestText = 65535;  // what a level text's 16-bit length can count
 
 struct LegendEntry {
   int code;
@@ -177,6 +178,7 @@ void Editor::buildProperties() {
   label(client, 296, "Maker:");
   makerBox_ = new QLineEdit(client);
   makerBox_->setGeometry(kPanelX, 312, kFieldWidth, 21);
+  for (QLineEdit* box : {nameBox_, makerBox_}) box->setMaxLength(kLongestText);
   label(client, 336, "Commentaar:");
   commentBox_ = new QPlainTextEdit(client);
   commentBox_->setGeometry(kPanelX, 352, kFieldWidth, 57);

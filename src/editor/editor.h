@@ -129,6 +129,14 @@ class Editor : public QMainWindow {
   void updateLoop();
   FileDialogSpec levelDialog() const;
 
+  // A level text as read from its file beside what its box showed of it: while the box still
+  // shows that, the text is saved as read, line ends and all.
+  struct ReadText {
+    QString shown;
+    std::string read;
+  };
+  static std::string forFile(const ReadText& text, const QString& now);
+
   struct EditedLevel {
     Board veld;
     QString naam, maker, commentaar;
@@ -157,6 +165,7 @@ class Editor : public QMainWindow {
   QLineEdit* makerBox_;
   QPlainTextEdit* commentBox_;
   QComboBox* backgroundList_;
+  std::array<ReadText, 3> readTexts_;  // name, maker, comment
   std::vector<LegendPicture*> legend_;
   int chosen_ = 1;
   // Until the player chooses an object, a click on the board only gives it the keyboard.

@@ -49,6 +49,7 @@ void Editor::clearLevel() {
   nameBox_->clear();
   makerBox_->clear();
   commentBox_->clear();
+  readTexts_ = {};
   changed_ = false;
   freshHistory();
   showTitle();
@@ -80,13 +81,22 @@ void Editor::showTexts() {
   nameBox_->setText(forBox(Level_.Naam));
   makerBox_->setText(forBox(Level_.Maker));
   commentBox_->setPlainText(forBox(Level_.Commentaar));
+  readTexts_ = {{{nameBox_->text(), Level_.Naam},
+                 {makerBox_->text(), Level_.Maker},
+                 {commentBox_->toPlainText(), Level_.Commentaar}}};
+}
+
+// A text the player did not change keeps the bytes it was read with: the boxes show a lone CR or
+// LF as a line break, which would be saved as CR LF.
+std::string Editor::forFile(const ReadText& text, const QString& now) {
+  return now == text.shown ? text.read : fromBox(now);
 }
 
 // `Level` takes the editor's texts and board; its cells with an index 0 keep their values.
 void Editor::levelFromEditor() {
-  Level_.Naam = fromBox(nameBox_->text());
-  Level_.Maker = fromBox(makerBox_->text());
-  Level_.Commentaar = fromBox(commentBox_->toPlainText());
+  Level_.Naam = forFile(readTexts_[0], nameBox_->text());
+  Level_.Maker = forFile(readTexts_[1], makerBox_->text());
+  Level_.Commentaar = forFile(readTexts_[2], commentBox_->toPlainText());
   Level_.Vakken.copyPlayAreaFrom(Veld_);
 }
 

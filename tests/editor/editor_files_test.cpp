@@ -31,7 +31,8 @@ class EditorFiles : public EditorTest {
 };
 
 // Open shows board and texts, the enemy included; save writes the record exactly, the index-zero
-// cells kept as the file had them.
+// cells kept as the file had them. Texts the player left alone keep their bytes, a lone CR or LF
+// and a name longer than a text box takes by itself too; an edited text has CR LF line breaks.
 TEST_F(EditorFiles, OpenShowsTheLevelAndSaveWritesTheExactRecord) {
   Doolhof level = sampleLevel();
   level.Vakken.set(0, 5, 7);
@@ -49,6 +50,18 @@ TEST_F(EditorFiles, OpenShowsTheLevelAndSaveWritesTheExactRecord) {
   editor->onSave();
   EXPECT_EQ(fileBytes(dialogs.answer), encodeLevel(level));
   EXPECT_EQ(dialogs.asked.back().folder, folder.path("levels"));
+
+  level.Naam = std::string(40000, 'n');
+  level.Maker = "Ria\nen Wim";
+  level.Commentaar = "een\rtwee\r\ndrie\n";
+  ASSERT_TRUE(writeLevelFile(levelPath("vreemd.dwb"), level));
+  ASSERT_TRUE(editor->openen(levelPath("vreemd.dwb")));
+  editor->onSave();
+  EXPECT_EQ(fileBytes(dialogs.answer), encodeLevel(level));
+  editor->commentBox().setPlainText(editor->commentBox().toPlainText() + "!");
+  editor->onSave();
+  level.Commentaar = "een\r\ntwee\r\ndrie\r\n!";
+  EXPECT_EQ(readLevelFile(dialogs.answer), level);
 }
 
 TEST_F(EditorFiles, OpeningAMissingOrBrokenFileIsToldAndChangesNothing) {
