@@ -1,6 +1,8 @@
 // The game's windows on a real X server, played with real key events: what a player's fingers
 // do to the boxes, the moves and the editor's cursor.
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -8,12 +10,15 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "editor/editor.h"
 #include "editor/editor_board.h"
 #include "editor/legend_picture.h"
 #include "frontend/application.h"
 #include "frontend/menu.h"
+#include "frontend/standaard.h"
 #include "level/cell_codes.h"
 #include "level/command_line.h"
 #include "level/level_file.h"
@@ -22,6 +27,8 @@
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
 #include "play/window/afspelen.h"
+#include "play/window/board_view.h"
+#include "play/window/right_panel.h"
 #include "support/game_on_temp_folder.h"
 #include "support/real_player.h"
 #include "support/temp_folder.h"
@@ -221,10 +228,100 @@ TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
   EXPECT_EQ(square.x(), 4);
 }
 
-// The click that gives the board the keyboard places nothing; a tap then moves the cursor on
-// from it, a held arrow repeats. A real mouse drag paints a row of walls, and Ctrl+Z takes the
-// whole row back at once.
-TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardKeysMoveItsCursorAndCtrlZTakesADragBack) {
+// A walking delay chosen with Ctrl+L is in the file at once and holds when the window gets the
+// keyboard back, from the level chooser (closed with Escape, which starts nothing) or from
+// another window.
+TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscapeClosesTheChooser) {
+  ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), {.Loopvertraging = 40}));
+  application.showPlayWindow();
+  Afspelen& play = application.play();
+  QWidget other;
+  other.resize(200, 100);
+  QString afterChooser;
+  bool chooserShown = true;
+  playerDoes([&] {
+    waitUntilActive(play);
+    keyboard.chord("Control_L", "l");
+    waitForBox();
+    keyboard.chord("Control_L", "a");
+    keyboard.tap("1");
+    keyboard.tap("0");
+    keyboard.tap("Return");
+    waitUntilActive(play);
+    keyboard.chord("Control_L", "s");
+    EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Standaard"));
+    keyboard.tap("Escape");
+    waitUntilActive(play);
+    QPoint board;
+    QMetaObject::invokeMethod(
+        &play,
+        [&] {
+          afterChooser = play.panel().walkingDelayBox->text();
+          chooserShown = application.chooser().isVisible();
+          board = play.board().mapToGlobal(QPoint(100, 100));
+          other.show();
+          other.activateWindow();
+        },
+        Qt::BlockingQueuedConnection);
+    waitUntilActive(other);
+    keyboard.clickAt(board.x(), board.y());
+    waitUntilActive(play);
+  });
+  EXPECT_EQ(afterChooser, "10");
+  EXPECT_FALSE(chooserShown);
+  EXPECT_EQ(play.engine().phase(), Phase::Idle);
+  EXPECT_EQ(play.panel().walkingDelayBox->text(), "10");
+  EXPECT_EQ(play.engine().opties().Loopvertraging, 10);
+  EXPECT_EQ(loadOptions(folder.path("Opties.dat")).Loopvertraging, 10);
+}
+
+// A crush answered "Nee" clears the board, and Ctrl+Z brings back the game before the push,
+// its count with it; answered "Ja", the level starts again, and Ctrl+Z takes that back.
+TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
+  openLevel({"S.Xv", "..^<"}, 0);
+  Afspelen& play = application.play();
+  std::vector<std::string> seen;
+  const auto note = [&] {
+    pause(300ms);
+    QMetaObject::invokeMethod(
+        &play,
+        [&] {
+          const GameState& game = play.engine().gameState();
+          seen.push_back(std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
+                         play.panel().movesLabel->text().toStdString());
+        },
+        Qt::BlockingQueuedConnection);
+  };
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        keyboard.tap("Right");
+        pause(300ms);
+        keyboard.tap("Right");
+        waitForBox();
+        keyboard.tap("Escape");
+        waitUntilActive(play);
+        note();
+        keyboard.chord("Control_L", "z");
+        note();
+        keyboard.tap("Right");
+        waitForBox();
+        keyboard.tap("Return");
+        waitUntilActive(play);
+        note();
+        keyboard.chord("Control_L", "z");
+        note();
+      },
+      [&] { application.play().engine().stopGame(); });
+  EXPECT_EQ(seen, (std::vector<std::string>{"3 0 0", "2 9 1", "1 9 0", "2 9 1"}));
+  EXPECT_EQ(watch.boxesShown, 2);
+}
+
+// A click before any object is chosen places nothing; a tap then moves the cursor on from it,
+// a held arrow repeats. A real mouse drag paints a row of walls, and Ctrl+Z takes the whole row
+// back at once. After typing the maker's name, the click that gives the board the keyboard back
+// neither paints nor moves the cursor; the next one paints.
+TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursorAndCtrlZUndoes) {
   application.start(parseCommandLine({}));
   Editor& editor = application.editor();
   int afterTap = -1;
@@ -250,6 +347,9 @@ TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardKeysMoveItsCursorAndCt
   };
   bool painted = false;
   bool undone = false;
+  std::int16_t afterFocusingClick = -1;
+  QPoint cursorBefore, cursorAfter;
+  bool paintedAfterFocus = false;
   QTimer::singleShot(0, [&] { application.showEditor(); });
   playerDoes([&] {
     waitUntilActive(editor);
@@ -288,6 +388,37 @@ TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardKeysMoveItsCursorAndCt
     painted = rowBecomes(10);  // columns 2 to 11
     keyboard.chord("Control_L", "z");
     undone = rowBecomes(0);
+
+    QPoint makerBox, empty;
+    QMetaObject::invokeMethod(
+        &editor,
+        [&] {
+          makerBox = editor.Maker().mapToGlobal(editor.Maker().rect().center());
+          empty = screen(editor.Vak(), QPoint(220, 300));  // column 6, row 8
+          cursorBefore = editor.Vak().cursor();
+        },
+        Qt::BlockingQueuedConnection);
+    keyboard.clickAt(makerBox.x(), makerBox.y());
+    pause(200ms);
+    for (const char* letter : {"w", "i", "m"}) keyboard.tap(letter);
+    keyboard.clickAt(empty.x(), empty.y());
+    pause(300ms);
+    QMetaObject::invokeMethod(
+        &editor,
+        [&] {
+          afterFocusingClick = editor.veld().at(6, 8);
+          cursorAfter = editor.Vak().cursor();
+        },
+        Qt::BlockingQueuedConnection);
+    keyboard.clickAt(empty.x(), empty.y());
+    paintedAfterFocus = waitFor(
+        [&] {
+          std::int16_t now = -1;
+          QMetaObject::invokeMethod(
+              &editor, [&] { now = editor.veld().at(6, 8); }, Qt::BlockingQueuedConnection);
+          return now == cell::kWall;
+        },
+        5000ms);
   });
   EXPECT_EQ(clicked, cell::kEmpty);
   EXPECT_EQ(afterTap, 4);  // the click put the cursor on column 3
@@ -297,6 +428,10 @@ TEST_F(RealKeyboard, AFirstClickOnlyFocusesTheEditorsBoardKeysMoveItsCursorAndCt
   EXPECT_LE(afterHold - afterTap, 8);
   EXPECT_TRUE(painted);
   EXPECT_TRUE(undone);
+  EXPECT_EQ(editor.Maker().text(), "wim");
+  EXPECT_EQ(afterFocusingClick, cell::kEmpty);
+  EXPECT_EQ(cursorAfter, cursorBefore);
+  EXPECT_TRUE(paintedAfterFocus);
 }
 
 }  // namespace
