@@ -327,7 +327,7 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
   int afterTap = -1;
   int afterHold = -1;
   std::int16_t clicked = -1;
-  const auto row = [this] {
+  const std::function<int()> wallsInRow2 = [this] {
     int walls = 0;
     for (int col = 1; col <= 12; ++col)
       walls += application.editor().veld().at(col, 2) == cell::kWall;
@@ -335,13 +335,13 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
   };
   // The player's thread reads the board from the window's thread, as often as it takes the
   // events to arrive.
-  const auto rowBecomes = [&](int walls) {
+  const auto becomes = [&](const std::function<int()>& read, int value) {
     return waitFor(
         [&] {
           int now = -1;
           QMetaObject::invokeMethod(
-              &editor, [&] { now = row(); }, Qt::BlockingQueuedConnection);
-          return now == walls;
+              &editor, [&] { now = read(); }, Qt::BlockingQueuedConnection);
+          return now == value;
         },
         5000ms);
   };
@@ -385,9 +385,9 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
     keyboard.clickAt(wall.x(), wall.y());
     pause(200ms);
     keyboard.dragFromTo(from.x(), from.y(), to.x(), to.y());
-    painted = rowBecomes(10);  // columns 2 to 11
+    painted = becomes(wallsInRow2, 10);  // columns 2 to 11
     keyboard.chord("Control_L", "z");
-    undone = rowBecomes(0);
+    undone = becomes(wallsInRow2, 0);
 
     QPoint makerBox, empty;
     QMetaObject::invokeMethod(
@@ -411,14 +411,7 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
         },
         Qt::BlockingQueuedConnection);
     keyboard.clickAt(empty.x(), empty.y());
-    paintedAfterFocus = waitFor(
-        [&] {
-          std::int16_t now = -1;
-          QMetaObject::invokeMethod(
-              &editor, [&] { now = editor.veld().at(6, 8); }, Qt::BlockingQueuedConnection);
-          return now == cell::kWall;
-        },
-        5000ms);
+    paintedAfterFocus = becomes([&] { return editor.veld().at(6, 8); }, cell::kWall);
   });
   EXPECT_EQ(clicked, cell::kEmpty);
   EXPECT_EQ(afterTap, 4);  // the click put the cursor on column 3
