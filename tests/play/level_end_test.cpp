@@ -140,10 +140,29 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
   EXPECT_EQ(game.host.engine().level().number, 3);
 }
 
+// The file is always both values: a missing one starts the other set at 1, a link keeps the
+// other set's value as read through it and is replaced by a file of its own.
+TEST(LevelEnd, AFirstCompletionWritesBothProgressValuesWithoutAFileOrThroughALink) {
+  StandardGame missing(1, 1);
+  std::filesystem::remove(missing.folder.path("geluid/Niets.wav"));
+  missing.complete(1);
+  EXPECT_EQ(missing.progress(), (Bytes{2, 0, 1, 0}));
+  EXPECT_EQ(missing.host.events().back().text.rfind("Je hebt dit level voor het eerst", 0), 0u);
+
+  StandardGame linked(1, 1);
+  const std::string path = linked.folder.path("geluid/Niets.wav");
+  linked.folder.write("elders.wav", {1, 0, 5, 0});
+  std::filesystem::remove(path);
+  std::filesystem::create_symlink(linked.folder.path("elders.wav"), path);
+  linked.complete(1);
+  EXPECT_EQ(linked.progress(), (Bytes{2, 0, 5, 0}));
+  EXPECT_FALSE(std::filesystem::is_symlink(path));
+}
+
 // Kept progress elsewhere (as a replay must) leaves the game folder's files alone.
 TEST(LevelEnd, AGameGivenItsOwnProgressPortWritesNoFiles) {
   RecordingProgress recorder;
-  recorder.openFails = "kapot";
+  recorder.told = shown::Tell{"Opslaan mislukt", "kapot", Icon::Critical};
   StandardGame game(5, 1);
   game.host.engine().keepProgressIn(recorder);
   game.complete(1);
@@ -151,7 +170,6 @@ TEST(LevelEnd, AGameGivenItsOwnProgressPortWritesNoFiles) {
   EXPECT_EQ(game.progress(), (Bytes{5, 0, 1, 0}));
   EXPECT_FALSE(std::filesystem::exists(game.folder.path("Scores.dat")));
   const auto& events = game.host.events();
-  EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const auto& event) {
-    return event.text == std::string("kapot") + texts::kVorderingTijdelijk;
-  }));
+  EXPECT_TRUE(std::any_of(events.begin(), events.end(),
+                          [](const auto& event) { return event.text == "kapot"; }));
 }

@@ -258,6 +258,7 @@ WriteResult Afspelen::writeOptions() {
 // The options stay in force for this run either way; a folder that refuses them is told once.
 void Afspelen::saveOptions() {
   const WriteResult saved = writeOptions();
+  tellIfCut(this, shared_.paths.options(), saved);
   if (saved || optionsFailureTold_) return;
   optionsFailureTold_ = true;
   showMessage(this, texts::kNotSavedTitle,
