@@ -137,9 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Files, EveryWriter, ::testing::ValuesIn(kWriters),
 // The common reasons in Dutch, the rest in the system's words.
 TEST(PlayersFiles, TheCommonReasonsAreToldInDutch) {
   EXPECT_EQ(systemReason(ENOSPC), "Er is geen ruimte meer op de schijf");
-  EXPECT_EQ(systemReason(EACCES), "Je hebt er geen toestemming voor");
   EXPECT_EQ(systemReason(EROFS), "Het bestandssysteem is alleen-lezen");
-  EXPECT_EQ(systemReason(EMLINK), "Te veel links");
   EXPECT_EQ(systemReason(EFBIG), std::strerror(EFBIG));
 }
 

@@ -38,16 +38,6 @@ TEST(Progress, OtherValuesOutOfRangeAreClampedButNotRewritten) {
   EXPECT_EQ(folder.read("Niets.wav"), (Bytes{0xF6, 0xFF, 99, 0}));
 }
 
-TEST(Progress, AShortFileReadsItsMissingValuesAsZero) {
-  TempFolder folder;
-  folder.write("Niets.wav", {7});
-  const auto values = readProgress(folder.path("Niets.wav"));
-  ASSERT_TRUE(values);
-  EXPECT_EQ(values->P1, 0);
-  EXPECT_EQ(values->P2, 0);
-  EXPECT_FALSE(readProgress(folder.path("weg.wav")));
-}
-
 // Both values are always written and nothing after them: the other set's value byte for byte
 // (1 when the file holds none), this set's never lowered.
 TEST(Progress, OpeningALevelWritesBothValuesAndKeepsTheOtherSets) {
