@@ -1,6 +1,6 @@
 // libFuzzer target over every file the game writes, through real files: what a reader takes
 // from a file its writer writes back, the reader reads the same again, and the bytes beyond
-// what a writer owns stay as they were.
+// what a writer owns stay as they were, as far as a valid file reaches.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -61,12 +61,19 @@ Bytes contentOf(const std::string& path) {
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The file is `written` followed by what the old file held beyond it.
-void keptTail(const std::string& path, std::size_t written, std::span<const std::uint8_t> old) {
+// The file is `written` followed by what the old file held beyond it, up to `largest` bytes in
+// all.
+void keptTail(const std::string& path, std::size_t written, std::span<const std::uint8_t> old,
+              std::size_t largest) {
   const Bytes now = contentOf(path);
-  check(now.size() == std::max(written, old.size()));
-  if (old.size() > written)
-    check(std::equal(old.begin() + written, old.end(), now.begin() + written));
+  check(now.size() == std::max(written, std::min(old.size(), largest)));
+  if (now.size() > written)
+    check(std::equal(now.begin() + written, now.end(), old.begin() + written));
+}
+
+// A change under the folder's lock.
+dwaalbos::PlayerFile locked(const std::string& path) {
+  return {path, (folder() / ".dwaalbos.lock").string()};
 }
 
 void levelFiles(std::span<const std::uint8_t> bytes) {
@@ -76,7 +83,7 @@ void levelFiles(std::span<const std::uint8_t> bytes) {
   check(dwaalbos::writeLevelFile(path, *level));
   check(dwaalbos::readLevelFile(path) == level);
   const std::size_t record = dwaalbos::encodeLevel(*level).size();
-  keptTail(path, record, bytes);
+  keptTail(path, record, bytes, dwaalbos::kLargestRecordBytes);
   check(dwaalbos::writeTestLevel(path, *level));
   check(dwaalbos::readLevelFile(path) == level && contentOf(path).size() == record);
 }
@@ -85,11 +92,13 @@ void progress(std::span<const std::uint8_t> bytes) {
   const std::string path = planted("Niets.wav", bytes);
   const auto read = dwaalbos::readProgress(path);
   check(read.has_value());
-  check(dwaalbos::writeFirstSetProgress(path, read->P1));
-  check(dwaalbos::writeSecondSetProgress(path, read->P2));
+  check(dwaalbos::openLevel(locked(path), false, read->P1));
+  check(dwaalbos::openLevel(locked(path), true, read->P2));
+  // Both values are written; one the file did not hold starts at 1.
   const auto again = dwaalbos::readProgress(path);
-  check(again && again->P1 == read->P1 && again->P2 == read->P2);
-  keptTail(path, 4, bytes);
+  check(again && contentOf(path).size() == dwaalbos::kProgressBytes);
+  check(again->P1 == (bytes.size() >= 2 ? read->P1 : 1));
+  check(again->P2 == (bytes.size() >= 4 ? read->P2 : 1));
 }
 
 void options(std::span<const std::uint8_t> bytes) {
@@ -97,7 +106,7 @@ void options(std::span<const std::uint8_t> bytes) {
   const auto read = dwaalbos::loadOptions(path);
   check(dwaalbos::saveOptions(path, read));
   check(dwaalbos::loadOptions(path) == read);
-  keptTail(path, dwaalbos::kOptionsBytes, bytes);
+  keptTail(path, dwaalbos::kOptionsBytes, bytes, dwaalbos::kLargestOptionsFile);
 }
 
 // A new best of one move is kept for one level; every other stays as it was.
@@ -105,7 +114,7 @@ void scores(std::span<const std::uint8_t> bytes) {
   const std::string path = planted("Scores.dat", bytes);
   const auto read = dwaalbos::readBestResults(path);
   const int level = (bytes.empty() ? 0 : bytes[0]) % dwaalbos::kLastLevelNumber + 1;
-  const auto saved = dwaalbos::recordBestResult(path, level, 1);
+  const auto saved = dwaalbos::recordBestResult(locked(path), level, 1);
   check(!saved || *saved);
   auto expected = read;
   expected.moves[static_cast<std::size_t>(level - 1)] = 1;
@@ -117,7 +126,7 @@ void solutions(std::span<const std::uint8_t> bytes) {
   const std::string path = planted("Oplossingen.dat", bytes);
   const auto read = dwaalbos::readBestSolutions(path);
   const int level = (bytes.empty() ? 0 : bytes[0]) % dwaalbos::kLastLevelNumber + 1;
-  const auto saved = dwaalbos::recordBestSolution(path, level, "S");
+  const auto saved = dwaalbos::recordBestSolution(locked(path), level, "S");
   check(!saved || *saved);
   auto expected = read.moves;
   if (expected[static_cast<std::size_t>(level - 1)].size() != 1)

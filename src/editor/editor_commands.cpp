@@ -103,6 +103,7 @@ void Editor::levelFromEditor() {
 bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result) {
   if (!result)
     showMessage(this, texts::kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
+  tellIfCut(this, path, result);
   return static_cast<bool>(result);
 }
 

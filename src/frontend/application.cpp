@@ -14,6 +14,7 @@
 #include "editor/editor_layout.h"
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
+#include "level/best_solutions.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
 #include "level/texts.h"
@@ -72,7 +73,7 @@ Application::~Application() { removeFile(state_.paths.testLevel()); }
 void Application::start(const CommandLine& command) {
   state_.Opdrachtregel = command.action != CommandLine::Action::None;
   QTimer::singleShot(0, qApp, [this, command] {
-    reportShortLevelSets();
+    reportDamagedFiles();
     switch (command.action) {
       case CommandLine::Action::Play:
         if (!readLevelFile(command.path)) {
@@ -98,7 +99,8 @@ void Application::reportUnreadable(const std::string& path) {
 }
 
 // The levels a damaged set file still holds play; the player learns why the others are missing.
-void Application::reportShortLevelSets() {
+// A best solutions file that cannot be trusted is told before the game writes it anew.
+void Application::reportDamagedFiles() {
   const struct {
     const LevelSet& set;
     std::string path;
@@ -111,6 +113,10 @@ void Application::reportShortLevelSets() {
                 levelSetShortText(file.path, std::max(file.set.size() - 1, 0), file.records - 1),
                 BoxIcon::Exclamation);
   }
+  const std::string solutions = state_.paths.bestSolutions();
+  if (readBestSolutions(solutions).damaged)
+    showMessage(nullptr, texts::kNotReadTitle,
+                damagedFileText(solutions) + texts::kOplossingenKwijt, BoxIcon::Exclamation);
 }
 
 Menu& Application::menu() {

@@ -65,7 +65,7 @@ class Application : public Navigator {
 
  private:
   void reportUnreadable(const std::string& path);
-  void reportShortLevelSets();
+  void reportDamagedFiles();
   void watchScreen(QWidget& window);
   void applyZoom(int percent);
 

@@ -8,6 +8,7 @@
 #include "frontend/application.h"
 #include "level/command_line.h"
 #include "level/game_paths.h"
+#include "level/leftovers.h"
 #include "level/volume_file.h"
 #include "platform/desktop.h"
 #include "platform/dutch_texts.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   dwaalbos::useDutchToolkitTexts();
   const auto paths = dwaalbos::findGamePaths(QCoreApplication::applicationDirPath().toStdString(),
                                              dwaalbos::systemSurroundings());
+  dwaalbos::removeLeftovers(paths);
 
   dwaalbos::SdlSound sound(paths.folder(), [](const std::string& titel, const std::string& tekst) {
     dwaalbos::showMessage(nullptr, titel, tekst, dwaalbos::BoxIcon::Critical);

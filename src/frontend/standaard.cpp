@@ -107,8 +107,8 @@ void Standaard::showEvent(QShowEvent* event) {
 void Standaard::formActivate() {
   placeOver(*this, play_);
   play_.setEnabled(false);
-  const Vordering progress =
-      furthest(openProgressForChooser(shared_.paths.progress()), shared_.bereikt);
+  const Vordering progress = furthest(
+      openProgressForChooser(shared_.paths.locked(shared_.paths.progress())), shared_.bereikt);
   best_ = readBestResults(shared_.paths.scores());
   solutions_ = readBestSolutions(shared_.paths.bestSolutions());
   standing1->setText(standing(

@@ -72,14 +72,17 @@ BestSolutions readBestSolutions(const std::string& path) {
   return decodeBestSolutions(*data);
 }
 
-std::optional<WriteResult> recordBestSolution(const std::string& path, int levelNumber,
+// What cannot be read is rewritten whole, as a damaged file is.
+std::optional<WriteResult> recordBestSolution(const PlayerFile& file, int levelNumber,
                                               std::string_view moves) {
   if (!isStandard(levelNumber) || !validMoves(moves)) return std::nullopt;
-  BestSolutions solutions = readBestSolutions(path);
-  std::string& kept = solutions.moves[static_cast<std::size_t>(levelNumber - 1)];
-  if (!kept.empty() && kept.size() <= moves.size()) return std::nullopt;
-  kept = moves;
-  return writeWholeFile(path, encodeBestSolutions(solutions));
+  return changeFile(file, kLargestFile + 1, 0, [&](const std::optional<Bytes>& now) {
+    BestSolutions solutions = now ? decodeBestSolutions(*now) : BestSolutions{};
+    std::string& kept = solutions.moves[static_cast<std::size_t>(levelNumber - 1)];
+    if (!kept.empty() && kept.size() <= moves.size()) return std::optional<Bytes>();
+    kept = moves;
+    return std::optional(encodeBestSolutions(solutions));
+  });
 }
 
 }  // namespace dwaalbos

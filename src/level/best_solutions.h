@@ -9,6 +9,7 @@
 
 #include "byte_io.h"
 #include "level_sets.h"
+#include "player_file.h"
 
 namespace dwaalbos {
 
@@ -41,10 +42,10 @@ BestSolutions decodeBestSolutions(std::span<const std::uint8_t> data);
 Bytes encodeBestSolutions(const BestSolutions& solutions);
 // A missing file reads as no solutions and is not damaged.
 BestSolutions readBestSolutions(const std::string& path);
-// Keeps `moves` for the level when none is kept yet or it is shorter than the one kept: the
+// Keeps `moves` for the level when none is kept by now or it is shorter than the one kept: the
 // write's result then, nothing when there was nothing better to keep (or the number or the
 // moves are not valid).
-std::optional<WriteResult> recordBestSolution(const std::string& path, int levelNumber,
+std::optional<WriteResult> recordBestSolution(const PlayerFile& file, int levelNumber,
                                               std::string_view moves);
 
 }  // namespace dwaalbos

@@ -8,10 +8,11 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <utility>
+
+#include "system_reason.h"
 
 namespace dwaalbos {
 
@@ -42,10 +43,7 @@ void putU16(Bytes& out, std::uint16_t value) {
 
 void putI16(Bytes& out, std::int16_t value) { putU16(out, static_cast<std::uint16_t>(value)); }
 
-WriteResult WriteResult::failedFromErrno() {
-  const int error = errno;
-  return WriteResult(error != 0 ? std::strerror(error) : "onbekende fout");
-}
+WriteResult WriteResult::failedFromErrno() { return failed(systemReason(errno)); }
 
 namespace {
 
@@ -113,13 +111,29 @@ bool writeAll(int fd, std::span<const std::uint8_t> data) {
   return true;
 }
 
-// Writes the regular file at `path`, from `offset` on, to `out`. A missing file (or, with
-// O_NOFOLLOW, a link) has nothing to give: `missingIsEmpty` says whether that is fine.
-bool copyFrom(const std::string& path, int extraFlags, off_t offset, int out, bool missingIsEmpty) {
-  const Descriptor in = openRegular(path, extraFlags);
-  if (!in.valid()) return missingIsEmpty && (errno == ENOENT || errno == ELOOP || errno == EINVAL);
-  if (::lseek(in.get(), offset, SEEK_SET) < 0) return false;
-  return readChunks(in.get(), std::numeric_limits<std::size_t>::max(),
+// Writes the regular file at `path` to `out`, all of it; a missing file fails.
+bool copyWhole(const std::string& path, int out) {
+  const Descriptor in = openRegular(path, 0);
+  return in.valid() &&
+         readChunks(in.get(), std::numeric_limits<std::size_t>::max(),
+                    [out](std::span<const std::uint8_t> chunk) { return writeAll(out, chunk); });
+}
+
+// Writes at most `limit` bytes of the old file at `path`, from `offset` on, to `out` and counts
+// those beyond them in `dropped`. The old file is never read through a link at the name: the
+// link is what gets replaced, and a missing file or a link has nothing to keep.
+bool copyTail(const std::string& path, std::size_t offset, std::size_t limit, int out,
+              std::uint64_t& dropped) {
+  const Descriptor in = openRegular(path, O_NOFOLLOW);
+  if (!in.valid()) return errno == ENOENT || errno == ELOOP || errno == EINVAL;
+  struct stat about {};
+  if (::fstat(in.get(), &about) != 0) return false;
+  const auto size = static_cast<std::uint64_t>(about.st_size);
+  if (size <= offset) return true;
+  const std::uint64_t kept = std::min<std::uint64_t>(size - offset, limit);
+  dropped = size - offset - kept;
+  if (::lseek(in.get(), static_cast<off_t>(offset), SEEK_SET) < 0) return false;
+  return readChunks(in.get(), static_cast<std::size_t>(kept),
                     [out](std::span<const std::uint8_t> chunk) { return writeAll(out, chunk); });
 }
 
@@ -180,12 +194,13 @@ std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit) {
   return data;
 }
 
-// The old file is read past its link never: the link is what gets replaced.
-WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data) {
-  return replaceFile(path, [&](int out) {
-    return writeAll(out, data) &&
-           copyFrom(path, O_NOFOLLOW, static_cast<off_t>(data.size()), out, true);
+WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data,
+                               std::size_t tailKept) {
+  std::uint64_t dropped = 0;
+  const WriteResult written = replaceFile(path, [&](int out) {
+    return writeAll(out, data) && copyTail(path, data.size(), tailKept, out, dropped);
   });
+  return written ? WriteResult::done(dropped) : written;
 }
 
 WriteResult writeWholeFile(const std::string& path, std::span<const std::uint8_t> data) {
@@ -193,13 +208,13 @@ WriteResult writeWholeFile(const std::string& path, std::span<const std::uint8_t
 }
 
 WriteResult copyFile(const std::string& from, const std::string& to) {
-  return replaceFile(to, [&](int out) { return copyFrom(from, 0, 0, out, false); });
+  return replaceFile(to, [&](int out) { return copyWhole(from, out); });
 }
 
 WriteResult makeFolders(const std::string& folder) {
   std::error_code ec;
   fs::create_directories(folder, ec);
-  return ec ? WriteResult::failed(ec.message()) : WriteResult::done();
+  return ec ? WriteResult::failed(systemReason(ec.value())) : WriteResult::done();
 }
 
 bool fileExists(const std::string& path) {

@@ -30,19 +30,23 @@ class ByteReader {
 void putU16(Bytes& out, std::uint16_t value);
 void putI16(Bytes& out, std::int16_t value);
 
-// How a write ended: true when it succeeded, else false with the system's reason.
+// How a write ended: true when it succeeded, else false with the reason for the player.
 class WriteResult {
  public:
-  static WriteResult done() { return WriteResult(""); }
+  // `dropped`: bytes of the old file that a valid file could not hold, left out.
+  static WriteResult done(std::uint64_t dropped = 0) { return WriteResult("", dropped); }
   // From `errno` as the failing call left it.
   static WriteResult failedFromErrno();
-  static WriteResult failed(std::string reason) { return WriteResult(std::move(reason)); }
+  static WriteResult failed(std::string reason) { return WriteResult(std::move(reason), 0); }
   explicit operator bool() const { return reason_.empty(); }
   const std::string& reason() const { return reason_; }
+  std::uint64_t dropped() const { return dropped_; }
 
  private:
-  explicit WriteResult(std::string reason) : reason_(std::move(reason)) {}
+  WriteResult(std::string reason, std::uint64_t dropped)
+      : reason_(std::move(reason)), dropped_(dropped) {}
   std::string reason_;
+  std::uint64_t dropped_;
 };
 
 // The file's first `limit` bytes (all of it when shorter), or nothing when it cannot be
@@ -55,9 +59,11 @@ std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit);
 // the new file and leaves the old one as it was; a link at the name is replaced, never the
 // file it points to. New files get the mode the user's umask allows.
 //
-// Writes `data` from offset 0 and never shortens the file: bytes of the old file beyond the
-// new data are kept.
-WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data);
+// Writes `data` from offset 0 and keeps up to `tailKept` bytes of the old file beyond it, so
+// that a huge file of the right name costs no more than a valid one; the result tells how many
+// were left out.
+WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data,
+                               std::size_t tailKept);
 // Replaces the file's whole content with `data`.
 WriteResult writeWholeFile(const std::string& path, std::span<const std::uint8_t> data);
 // A copy of a regular file at `to`; a failed copy leaves no file there.

@@ -11,6 +11,10 @@ std::string notSavedText(const std::string& path, const WriteResult& result) {
   return named(path) + texts::kNietOpgeslagenReden + result.reason();
 }
 
+std::string droppedTailText(const std::string& path, const WriteResult& result) {
+  return named(path) + texts::kTeLang + std::to_string(result.dropped()) + texts::kBytesWeggelaten;
+}
+
 std::string levelNotReadText(const std::string& path) {
   const std::string why = fileExists(path) ? texts::kGeenLevel : texts::kBestaatNiet;
   return named(path) + texts::kNietGelezen + why;

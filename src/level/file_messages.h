@@ -12,6 +12,9 @@ namespace dwaalbos {
 // `texts::kNotSavedTitle` and `texts::kNotReadTitle`.
 // Names the file and gives the system's reason on a line of its own.
 std::string notSavedText(const std::string& path, const WriteResult& result);
+// A file written whole whose old content went on beyond what such a file can hold: how much was
+// left out (WriteResult::dropped). Told in a box titled `texts::kIngekortTitle`.
+std::string droppedTailText(const std::string& path, const WriteResult& result);
 // A level file that is missing or does not hold a whole level.
 std::string levelNotReadText(const std::string& path);
 // A file of the game's own that is there but does not hold what it should.

@@ -19,6 +19,12 @@ std::string GamePaths::levels() const {
   return folder;
 }
 
+// Made where the player's files are, so that it guards them for every game that uses them.
+std::string GamePaths::lockFile() const {
+  if (separate()) makeFolders(player_);
+  return player_ + "/.dwaalbos.lock";
+}
+
 std::string GamePaths::testLevel() const {
   return playerFile("test-" + std::to_string(::getpid()) + ".dwb");
 }

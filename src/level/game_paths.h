@@ -4,6 +4,7 @@
 #include <string>
 
 #include "byte_io.h"
+#include "player_file.h"
 
 namespace dwaalbos {
 
@@ -38,6 +39,9 @@ class GamePaths {
   std::string zoom() const { return playerFile("Zoom.dat"); }
   std::string volume() const { return playerFile("Volume.dat"); }
   std::string levels() const;  // where the player's own levels are saved
+  // The lock every change of a file that other games may change too holds (PlayerFile).
+  std::string lockFile() const;
+  PlayerFile locked(std::string path) const { return {std::move(path), lockFile()}; }
 
   // A file the game writes, by its name below the data folder. A separate player's folder
   // is made on first use, and a shipped file the player has no copy of yet is copied there

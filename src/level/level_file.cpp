@@ -61,7 +61,8 @@ std::optional<Doolhof> readLevelFile(const std::string& path) {
 }
 
 WriteResult writeLevelFile(const std::string& path, const Doolhof& level) {
-  return overwriteFileStart(path, encodeLevel(level));
+  const Bytes record = encodeLevel(level);
+  return overwriteFileStart(path, record, kLargestRecordBytes - record.size());
 }
 
 WriteResult writeTestLevel(const std::string& path, const Doolhof& level) {

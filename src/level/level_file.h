@@ -25,8 +25,8 @@ std::optional<Doolhof> decodeLevel(ByteReader& reader);
 // missing or does not hold a whole record.
 std::optional<Doolhof> readLevelFile(const std::string& path);
 
-// Writes the record from the start of the file without shortening it (a longer old file keeps
-// its tail, which readers ignore).
+// Writes the record from the start of the file and keeps what a longer old file holds after
+// it, which readers ignore, up to the largest record's length.
 WriteResult writeLevelFile(const std::string& path, const Doolhof& level);
 
 // The editor's test level: the file holds exactly this one record.

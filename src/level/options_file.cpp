@@ -34,14 +34,14 @@ Bytes encodeOptions(const Opties& options) {
 }
 
 Opties loadOptions(const std::string& path) {
-  if (!fileExists(path)) overwriteFileStart(path, {});
+  if (!fileExists(path)) writeWholeFile(path, {});
   const auto data = readFileStart(path, kOptionsBytes);
   return decodeOptions(data ? std::span<const std::uint8_t>(*data)
                             : std::span<const std::uint8_t>());
 }
 
 WriteResult saveOptions(const std::string& path, const Opties& options) {
-  return overwriteFileStart(path, encodeOptions(options));
+  return overwriteFileStart(path, encodeOptions(options), kLargestOptionsFile - kOptionsBytes);
 }
 
 }  // namespace dwaalbos

@@ -23,6 +23,9 @@ struct Opties {
 };
 
 inline constexpr std::size_t kOptionsBytes = 12;
+// Bytes after the twelve are never read but kept, as far as an options file of a later game
+// with more options could reach.
+inline constexpr std::size_t kLargestOptionsFile = 4096;
 
 // Values the data is too short to hold read as 0 (false); any non-zero mark reads as true.
 Opties decodeOptions(std::span<const std::uint8_t> data);
@@ -31,8 +34,8 @@ Bytes encodeOptions(const Opties& options);
 // `laadopties`' file part: an absent file is created empty, so every value reads as 0. A file
 // that can be neither read nor created also reads as all 0 (not as the defaults above).
 Opties loadOptions(const std::string& path);
-// `slaoptiesop`: writes the twelve bytes from the start of the file and keeps any bytes after
-// them. On failure the caller plays on with what it has.
+// `slaoptiesop`: writes the twelve bytes from the start of the file and keeps the bytes after
+// them up to kLargestOptionsFile. On failure the caller plays on with what it has.
 WriteResult saveOptions(const std::string& path, const Opties& options);
 
 }  // namespace dwaalbos

@@ -2,19 +2,26 @@
 
 #include <algorithm>
 
-#include "byte_io.h"
 #include "level_sets.h"
 
 namespace dwaalbos {
 namespace {
 
-constexpr std::size_t kProgressBytes = 4;
-
-WriteResult writeBoth(const std::string& path, std::int16_t p1, std::int16_t p2) {
+Bytes encodeProgress(Vordering values) {
   Bytes out;
-  putI16(out, p1);
-  putI16(out, p2);
-  return overwriteFileStart(path, out);
+  putI16(out, values.P1);
+  putI16(out, values.P2);
+  return out;
+}
+
+// The values a write keeps: a value the file does not hold starts at 1.
+Vordering kept(const std::optional<Bytes>& now) {
+  Vordering values;
+  if (!now) return values;
+  ByteReader reader(*now);
+  values.P1 = reader.i16().value_or(1);
+  values.P2 = reader.i16().value_or(1);
+  return values;
 }
 
 }  // namespace
@@ -43,35 +50,28 @@ std::int16_t clampSecondSet(std::int16_t p2) {
   return std::clamp<std::int16_t>(p2, 1, kSet2Levels);
 }
 
-WriteResult writeFirstSetProgress(const std::string& path, std::int16_t p1) {
-  Bytes out;
-  putI16(out, p1);
-  return overwriteFileStart(path, out);
+// Another game may have opened a further level since this one read the file.
+WriteResult openLevel(const PlayerFile& file, bool secondSet, std::int16_t next) {
+  return *changeFile(file, kProgressBytes, 0, [&](const std::optional<Bytes>& now) {
+    Vordering values = kept(now);
+    std::int16_t& value = secondSet ? values.P2 : values.P1;
+    value = std::max(value, next);
+    return std::optional(encodeProgress(values));
+  });
 }
 
-WriteResult writeSecondSetProgress(const std::string& path, std::int16_t p2) {
-  const auto data = readFileStart(path, kProgressBytes);
-  Bytes out;
-  if (data && data->size() >= 2) {
-    out.assign(data->begin(), data->begin() + 2);
-  } else {
-    putI16(out, 1);
-  }
-  putI16(out, p2);
-  return overwriteFileStart(path, out);
-}
-
-Vordering openProgressForChooser(const std::string& path) {
-  if (!fileExists(path)) writeBoth(path, 1, 1);
-  Vordering stored = readProgress(path).value_or(Vordering{});
-  if (stored.P1 == kSet1Records) {
-    stored.P1 = kSet1Levels;
-    writeFirstSetProgress(path, stored.P1);
-  }
-  if (stored.P2 == kSet2Records) {
-    stored.P2 = kSet2Levels;
-    writeBoth(path, stored.P1, stored.P2);
-  }
+Vordering openProgressForChooser(const PlayerFile& file) {
+  changeFile(file, kProgressBytes, 0, [&](const std::optional<Bytes>& now) -> std::optional<Bytes> {
+    const bool missing = !fileExists(file.path);
+    Vordering values = missing ? Vordering{} : kept(now);
+    const bool full = values.P1 == kSet1Records || values.P2 == kSet2Records;
+    if (values.P1 == kSet1Records) values.P1 = kSet1Levels;
+    if (values.P2 == kSet2Records) values.P2 = kSet2Levels;
+    if (!missing && !full) return std::nullopt;
+    return encodeProgress(values);
+  });
+  // Read again: a file that could not be corrected or made is listed as it stands.
+  const Vordering stored = readProgress(file.path).value_or(Vordering{});
   return {clampFirstSet(stored.P1), clampSecondSet(stored.P2)};
 }
 

@@ -18,9 +18,10 @@ int BestResults::of(int levelNumber) const {
   return isStandard(levelNumber) ? moves[static_cast<std::size_t>(levelNumber - 1)] : 0;
 }
 
-BestResults readBestResults(const std::string& path) {
+namespace {
+
+BestResults decodeBestResults(const std::optional<Bytes>& data) {
   BestResults results;
-  const auto data = readFileStart(path, kFileSize + 1);
   if (!data || data->size() != kFileSize) return results;
   ByteReader reader(*data);
   if (reader.bytes(kMagic.size()) != std::string(kMagic)) return results;
@@ -28,15 +29,23 @@ BestResults readBestResults(const std::string& path) {
   return results;
 }
 
-std::optional<WriteResult> recordBestResult(const std::string& path, int levelNumber, int moves) {
+}  // namespace
+
+BestResults readBestResults(const std::string& path) {
+  return decodeBestResults(readFileStart(path, kFileSize + 1));
+}
+
+std::optional<WriteResult> recordBestResult(const PlayerFile& file, int levelNumber, int moves) {
   if (!isStandard(levelNumber) || moves < 1 || moves > UINT16_MAX) return std::nullopt;
-  BestResults results = readBestResults(path);
-  const int best = results.of(levelNumber);
-  if (best != 0 && best <= moves) return std::nullopt;
-  results.moves[static_cast<std::size_t>(levelNumber - 1)] = static_cast<std::uint16_t>(moves);
-  Bytes out(kMagic.begin(), kMagic.end());
-  for (std::uint16_t value : results.moves) putU16(out, value);
-  return writeWholeFile(path, out);
+  return changeFile(file, kFileSize + 1, 0, [&](const std::optional<Bytes>& now) {
+    BestResults results = decodeBestResults(now);
+    const int best = results.of(levelNumber);
+    if (best != 0 && best <= moves) return std::optional<Bytes>();
+    results.moves[static_cast<std::size_t>(levelNumber - 1)] = static_cast<std::uint16_t>(moves);
+    Bytes out(kMagic.begin(), kMagic.end());
+    for (std::uint16_t value : results.moves) putU16(out, value);
+    return std::optional(out);
+  });
 }
 
 }  // namespace dwaalbos

@@ -7,6 +7,7 @@
 
 #include "byte_io.h"
 #include "level_sets.h"
+#include "player_file.h"
 
 namespace dwaalbos {
 
@@ -22,8 +23,8 @@ struct BestResults {
 };
 
 BestResults readBestResults(const std::string& path);
-// Keeps `moves` for the level when it beats the stored best: the write's result then, nothing
-// when there was no better result to keep.
-std::optional<WriteResult> recordBestResult(const std::string& path, int levelNumber, int moves);
+// Keeps `moves` for the level when it beats the best stored by now: the write's result then,
+// nothing when there was no better result to keep.
+std::optional<WriteResult> recordBestResult(const PlayerFile& file, int levelNumber, int moves);
 
 }  // namespace dwaalbos

@@ -71,6 +71,23 @@ inline constexpr const char* kErZijn = "\r\nEr zijn ";
 inline constexpr const char* kVanDe = " van de ";
 inline constexpr const char* kLevelsTeSpelen = " levels te spelen.";
 inline constexpr const char* kOptiesTijdelijk = "\r\nDe opties gelden tot je het spel afsluit.";
+// A file longer than one of its kind can be: the rest was left out when it was written.
+inline constexpr const char* kIngekortTitle = "Bestand ingekort";
+inline constexpr const char* kTeLang = " was langer dan zo'n bestand kan zijn.\r\nDe ";
+inline constexpr const char* kBytesWeggelaten = " bytes aan het eind zijn weggelaten.";
+// The system's reasons a write failed, as the player reads them after "Reden: ".
+inline constexpr const char* kOnbekendeFout = "Onbekende fout";
+inline constexpr const char* kSchijfVol = "Er is geen ruimte meer op de schijf";
+inline constexpr const char* kGeenToestemming = "Je hebt er geen toestemming voor";
+inline constexpr const char* kAlleenLezen = "Het bestandssysteem is alleen-lezen";
+inline constexpr const char* kBestaatNietReden = "Het bestand of de map bestaat niet";
+inline constexpr const char* kTeVeelLinks = "Te veel links";
+inline constexpr const char* kBezet =
+    "Een ander Dwaalbos-spel is er al langer dan een seconde mee bezig";
+// A best solutions file that cannot be trusted, after the file's name and kBeschadigd.
+inline constexpr const char* kOplossingenKwijt =
+    "\r\nDe oplossingen erin worden niet gebruikt; bij je volgende record wordt het opnieuw "
+    "geschreven.";
 inline constexpr const char* kLevelOpenenTitle = "Level openen";
 inline constexpr const char* kGeenLevelBestand =
     "Dit bestand is geen Dwaalbos level of kan niet gelezen worden:\r\n";

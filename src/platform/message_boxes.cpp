@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "level/file_messages.h"
+#include "level/texts.h"
 #include "platform/plain_text.h"
 #include "platform/zoomed_dialogs.h"
 #include "platform/zoomed_style.h"
@@ -116,6 +118,12 @@ std::optional<std::string> askLine(QWidget* parent, const std::string& boxTitle,
   zoomDialog(box);
   if (box.exec() != QDialog::Accepted) return std::nullopt;
   return box.textValue().toStdString();
+}
+
+void tellIfCut(QWidget* parent, const std::string& path, const WriteResult& written) {
+  if (written && written.dropped() != 0)
+    showMessage(parent, texts::kIngekortTitle, droppedTailText(path, written),
+                BoxIcon::Exclamation);
 }
 
 }  // namespace dwaalbos

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "level/byte_io.h"
+
 class QWidget;
 
 namespace dwaalbos {
@@ -13,7 +15,10 @@ enum class BoxIcon { None, Exclamation, Critical, Question };
 // The game's message boxes, modal over `parent`. Texts may break lines with CR LF. An empty
 // title shows the program's name.
 void showMessage(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon);
-// The same box without waiting for it: `closed` runs from the event loop once it is closed.
+// After a write that succeeded but left out the end of a file too long for its kind: says so.
+void tellIfCut(QWidget* parent, const std::string& path, const WriteResult& written);
+// The same box as showMessage without waiting for it: `closed` runs from the event loop once it is
+// closed.
 void tellLater(QWidget* parent, const std::string& title, const std::string& text, BoxIcon icon,
                std::function<void()> closed);
 // A question with Yes and No buttons: true for Yes. Escape and the close box answer No.

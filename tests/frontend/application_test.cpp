@@ -90,22 +90,25 @@ TEST_F(ApplicationStart, AnUnreadableLevelOnTheCommandLineIsToldThenTheGameGoesO
   EXPECT_NE(boxes[1].text.find(folder.path("kapot.dwb")), std::string::npos);
 }
 
-// Without arguments, or with unknown ones, the menu comes first.
+// Without arguments, or with unknown ones, the menu comes first. Damaged files are told first.
 TEST_F(ApplicationStart, TheMenuComesFirstAndAMissingSetIsToldAtStartAndTheOtherStillPlays) {
   std::filesystem::remove(folder.path("standaardlevels2"));
+  folder.write("Oplossingen.dat", {'D', 'W', 'O', 'P'});
   application.state().readLevelSets();
-  answerNextBox(boxes, QMessageBox::Ok, 2);
+  answerNextBox(boxes, QMessageBox::Ok, 4);
   start({});
-  ASSERT_EQ(boxes.size(), 1u);
+  ASSERT_EQ(boxes.size(), 2u);
   EXPECT_NE(boxes[0].text.find(folder.path("standaardlevels2")), std::string::npos);
   EXPECT_NE(boxes[0].text.find("0 van de 20"), std::string::npos);
+  EXPECT_NE(boxes[1].text.find(folder.path("Oplossingen.dat") + "\" is beschadigd"),
+            std::string::npos);
   EXPECT_NE(application.state().sets.byNumber(23), nullptr);
   EXPECT_TRUE(application.menu().animating());
   EXPECT_FALSE(application.state().Opdrachtregel);
   application.menu().hide();
   start({"zomaar", "iets"});
   EXPECT_TRUE(application.menu().isVisible());
-  EXPECT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes.size(), 4u);
 }
 
 TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {

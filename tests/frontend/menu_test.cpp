@@ -49,7 +49,8 @@ class MenuTest : public ::testing::Test {
   // The typed part: the rest is laid out already, in the background's colour.
   QString description() const { return menu.findChild<QLabel*>()->text().section("<span", 0, 0); }
   void setFirstSetProgress(std::int16_t p1) {
-    ASSERT_TRUE(writeFirstSetProgress(state.paths.progress(), p1));
+    ASSERT_TRUE(
+        writeWholeFile(state.paths.progress(), Bytes{static_cast<std::uint8_t>(p1), 0, 1, 0}));
   }
 
   TempFolder folder;

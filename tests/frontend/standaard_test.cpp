@@ -97,8 +97,8 @@ TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSetAndTheThirdEntryLevelTw
 // level shows its best and its shortest solution.
 TEST_F(Chooser, EachLevelShowsWhetherItWasCompletedWithItsBestAndEachSetItsCount) {
   rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
-  recordBestResult(rig.shared.paths.scores(), 2, 31);
-  recordBestResult(rig.shared.paths.scores(), 24, 12);
+  recordBestResult(rig.shared.paths.locked(rig.shared.paths.scores()), 2, 31);
+  recordBestResult(rig.shared.paths.locked(rig.shared.paths.scores()), 24, 12);
   Standaard& window = open();
   EXPECT_EQ(window.standing1->text(), "2 van 23 gehaald");
   EXPECT_EQ(window.standing2->text(), "1 van 20 gehaald");
@@ -124,7 +124,8 @@ TEST_F(Chooser, EachLevelShowsWhetherItWasCompletedWithItsBestAndEachSetItsCount
 // Only a level with a kept solution can be watched; watching it plays it once the
 // introduction is dismissed.
 TEST_F(Chooser, ACompletedLevelsBestSolutionCanBeWatched) {
-  ASSERT_TRUE(recordBestSolution(rig.shared.paths.bestSolutions(), 1, "RRL"));
+  ASSERT_TRUE(
+      recordBestSolution(rig.shared.paths.locked(rig.shared.paths.bestSolutions()), 1, "RRL"));
   Standaard& window = open();
   EXPECT_FALSE(window.watchButton->isEnabled());
   window.set2List->setCurrentRow(0);
@@ -148,7 +149,7 @@ TEST_F(Chooser, ALongNameIsShortenedAndItsBestResultStaysInView) {
       rig::levelFromRows({"S"}, "Een heel erg lange naam die nooit in de lijst past", "Wubbe"),
       rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
   rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
-  recordBestResult(rig.shared.paths.scores(), 1, 31);
+  recordBestResult(rig.shared.paths.locked(rig.shared.paths.scores()), 1, 31);
   QListWidget& list = *open().set1List;
   QApplication::processEvents();
   const QImage shown = list.viewport()->grab().toImage();

@@ -141,7 +141,7 @@ TEST_P(ZoomedScreens, IntroductionAndLevelChooserLookAsKept) {
 
   // Progress of our own: a game folder someone has played from would open more levels.
   const std::string progress = application.state().paths.progress();
-  ASSERT_TRUE(writeFirstSetProgress(progress, 1) && writeSecondSetProgress(progress, 1));
+  ASSERT_TRUE(writeWholeFile(progress, Bytes{1, 0, 1, 0}));
   Standaard& chooser = application.chooser();
   chooser.show();
   EXPECT_TRUE(looksAsKept(chooser.grab().toImage(), "chooser"));
@@ -168,9 +168,10 @@ TEST_F(WholeGame, LevelEndPauseAndProgressLookAsKept) {
   EXPECT_TRUE(looksLike(play.grab().toImage(), QStringLiteral("paused"), 100));
 
   const std::string progress = application.state().paths.progress();
-  ASSERT_TRUE(writeFirstSetProgress(progress, 4) && writeSecondSetProgress(progress, 1));
-  recordBestResult(application.state().paths.scores(), 2, 41);
-  recordBestResult(application.state().paths.scores(), 3, 17);
+  ASSERT_TRUE(writeWholeFile(progress, Bytes{4, 0, 1, 0}));
+  const GamePaths& paths = application.state().paths;
+  recordBestResult(paths.locked(paths.scores()), 2, 41);
+  recordBestResult(paths.locked(paths.scores()), 3, 17);
   Standaard& chooser = application.chooser();
   chooser.show();
   EXPECT_TRUE(looksLike(chooser.grab().toImage(), QStringLiteral("chooser-progress"), 100));

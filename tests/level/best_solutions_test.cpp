@@ -23,29 +23,31 @@ const std::string kTwoLevels = std::string("DWOP\x01\x00\x02\x00", 8) +
 TEST(BestSolutions, KeepsTheShortestSolutionPerStandardLevelInItsDocumentedBytes) {
   TempFolder folder;
   const std::string path = folder.path("Oplossingen.dat");
+  const PlayerFile file{path, folder.path(".dwaalbos.lock")};
   EXPECT_FALSE(readBestSolutions(path).damaged);
-  EXPECT_TRUE(recordBestSolution(path, 2, "RRDL"));
-  EXPECT_TRUE(recordBestSolution(path, 43, "S"));
-  EXPECT_FALSE(recordBestSolution(path, 2, "RRDLU"));
-  EXPECT_FALSE(recordBestSolution(path, 2, "UUDD"));
-  EXPECT_TRUE(recordBestSolution(path, 2, "RRD"));
+  EXPECT_TRUE(recordBestSolution(file, 2, "RRDL"));
+  EXPECT_TRUE(recordBestSolution(file, 43, "S"));
+  EXPECT_FALSE(recordBestSolution(file, 2, "RRDLU"));
+  EXPECT_FALSE(recordBestSolution(file, 2, "UUDD"));
+  EXPECT_TRUE(recordBestSolution(file, 2, "RRD"));
   EXPECT_EQ(folder.read("Oplossingen.dat"), bytesOf(kTwoLevels));
   const BestSolutions read = readBestSolutions(path);
   EXPECT_FALSE(read.damaged);
   EXPECT_EQ(read.of(2), "RRD");
   EXPECT_EQ(read.of(43), "S");
   EXPECT_EQ(read.of(1), "");
-  for (int number : {0, 44}) EXPECT_FALSE(recordBestSolution(path, number, "L")) << number;
+  for (int number : {0, 44}) EXPECT_FALSE(recordBestSolution(file, number, "L")) << number;
   for (const std::string& moves :
        {std::string(), std::string("LX"), std::string(kLongestSolution + 1, 'L')})
-    EXPECT_FALSE(recordBestSolution(path, 1, moves)) << moves.size();
-  EXPECT_TRUE(recordBestSolution(path, 1, std::string(kLongestSolution, 'L')));
+    EXPECT_FALSE(recordBestSolution(file, 1, moves)) << moves.size();
+  EXPECT_TRUE(recordBestSolution(file, 1, std::string(kLongestSolution, 'L')));
   EXPECT_EQ(readBestSolutions(path).of(1).size(), kLongestSolution);
 }
 
 TEST(BestSolutions, ADamagedOrHugeFileReadsAsNoneSaysSoAndIsRewrittenWhole) {
   TempFolder folder;
   const std::string path = folder.path("Oplossingen.dat");
+  const PlayerFile file{path, folder.path(".dwaalbos.lock")};
   const std::string damages[] = {
       kTwoLevels.substr(0, kTwoLevels.size() - 1),  // cut short in a move string
       kTwoLevels.substr(0, 7),                      // cut short in the header
@@ -65,13 +67,13 @@ TEST(BestSolutions, ADamagedOrHugeFileReadsAsNoneSaysSoAndIsRewrittenWhole) {
     const BestSolutions read = readBestSolutions(path);
     EXPECT_TRUE(read.damaged) << damage;
     EXPECT_EQ(read.of(2), "") << damage;
-    EXPECT_TRUE(recordBestSolution(path, 5, "UU"));
+    EXPECT_TRUE(recordBestSolution(file, 5, "UU"));
     EXPECT_FALSE(readBestSolutions(path).damaged);
     EXPECT_EQ(readBestSolutions(path).of(5), "UU");
   }
   // A huge file is read only as far as a valid one can reach.
   std::filesystem::resize_file(path, std::uintmax_t{1} << 30);  // sparse: costs no disk
   EXPECT_TRUE(readBestSolutions(path).damaged);
-  ASSERT_TRUE(recordBestSolution(path, 1, "D"));
+  ASSERT_TRUE(recordBestSolution(file, 1, "D"));
   EXPECT_EQ(std::filesystem::file_size(path), 13u);
 }

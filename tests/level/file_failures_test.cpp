@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -20,6 +21,7 @@
 #include "level/options_file.h"
 #include "level/progress.h"
 #include "level/scores.h"
+#include "level/system_reason.h"
 #include "level/zoom.h"
 #include "support/temp_folder.h"
 
@@ -35,16 +37,16 @@ struct NamedWriter {
   Writer write;
 };
 
-// The shipped file a copy starts from lies beside the copy's place.
+// The shipped file a copy starts from lies beside the copy's place, and so does the lock.
 std::string shippedFor(const std::string& path) { return path + ".bron"; }
+PlayerFile locked(const std::string& path) { return {path, path + ".lock"}; }
 
 const NamedWriter kWriters[] = {
-    {"FirstSetProgress", [](const std::string& p) { return writeFirstSetProgress(p, 3); }},
-    {"SecondSetProgress", [](const std::string& p) { return writeSecondSetProgress(p, 3); }},
+    {"Progress", [](const std::string& p) { return openLevel(locked(p), true, 3); }},
     {"LevelFile", [](const std::string& p) { return writeLevelFile(p, Doolhof{}); }},
     {"TestLevel", [](const std::string& p) { return writeTestLevel(p, Doolhof{}); }},
     {"Options", [](const std::string& p) { return saveOptions(p, Opties{}); }},
-    {"Scores", [](const std::string& p) { return *recordBestResult(p, 5, 12); }},
+    {"Scores", [](const std::string& p) { return *recordBestResult(locked(p), 5, 12); }},
     {"Zoom", [](const std::string& p) { return writeZoom(p, 150); }},
     {"Copy", [](const std::string& p) { return copyFile(shippedFor(p), p); }},
 };
@@ -77,6 +79,7 @@ class EveryWriter : public ::testing::TestWithParam<NamedWriter> {
   void SetUp() override {
     for (const char* shipped : {"bestand.bron", "los.bron"})
       folder.write(shipped, Bytes(300, 0x5A));
+    folder.write("bestand.lock", {});
   }
 };
 
@@ -84,7 +87,7 @@ TEST_P(EveryWriter, AWriteIntoAMissingFolderFailsAndTheMessageSaysWhereAndWhy) {
   const std::string missing = folder.path("weg/bestand");
   const WriteResult result = GetParam().write(missing);
   ASSERT_FALSE(result);
-  EXPECT_FALSE(result.reason().empty());
+  EXPECT_EQ(result.reason(), "Het bestand of de map bestaat niet");
   const std::string text = notSavedText(missing, result);
   EXPECT_NE(text.find(missing), std::string::npos);
   EXPECT_NE(text.find(result.reason()), std::string::npos);
@@ -131,6 +134,46 @@ INSTANTIATE_TEST_SUITE_P(Files, EveryWriter, ::testing::ValuesIn(kWriters),
 
 }  // namespace
 
+// The common reasons in Dutch, the rest in the system's words.
+TEST(PlayersFiles, TheCommonReasonsAreToldInDutch) {
+  EXPECT_EQ(systemReason(ENOSPC), "Er is geen ruimte meer op de schijf");
+  EXPECT_EQ(systemReason(EROFS), "Het bestandssysteem is alleen-lezen");
+  EXPECT_EQ(systemReason(EFBIG), std::strerror(EFBIG));
+}
+
+// A file of a kind the game writes from its start, grown huge (sparse: no disk): its end
+// beyond what a valid one holds is left out at once, and the write says how much.
+TEST(PlayersFiles, AHugeFileWrittenFromItsStartShrinksToWhatAValidOneHolds) {
+  const struct {
+    const char* name;
+    Writer write;
+    std::size_t largest;
+  } kinds[] = {
+      {"Opties.dat", [](const std::string& p) { return saveOptions(p, Opties{}); },
+       kLargestOptionsFile},
+      {"Niets.wav", [](const std::string& p) { return openLevel(locked(p), false, 3); },
+       kProgressBytes},
+      {"groot.dwb", [](const std::string& p) { return writeLevelFile(p, Doolhof{}); },
+       kLargestRecordBytes},
+  };
+  constexpr std::uintmax_t kHuge = std::uintmax_t{1} << 30;
+  TempFolder folder;
+  for (const auto& kind : kinds) {
+    const std::string path = folder.path(kind.name);
+    folder.write(kind.name, {});
+    fs::resize_file(path, kHuge);
+    const auto start = std::chrono::steady_clock::now();
+    const WriteResult written = kind.write(path);
+    const auto took = std::chrono::steady_clock::now() - start;
+    ASSERT_TRUE(written) << kind.name;
+    EXPECT_LT(took, std::chrono::milliseconds(50)) << kind.name;
+    EXPECT_EQ(fs::file_size(path), kind.largest) << kind.name;
+    EXPECT_EQ(written.dropped(), kHuge - kind.largest) << kind.name;
+    EXPECT_NE(droppedTailText(path, written).find(std::to_string(kHuge - kind.largest)),
+              std::string::npos);
+  }
+}
+
 TEST(PlayersFiles, AFailedCopyLeavesNothingAndTheShippedFileServes) {
   TempFolder root;
   root.write("data/Opties.dat", Bytes(12, 0xFF));
@@ -154,7 +197,7 @@ TEST(PlayersFiles, AFolderThatCannotBeMadeIsToldWithItsOwnReason) {
   const WriteResult written = paths.explained(path, saveOptions(path, Opties{}));
   ASSERT_FALSE(written);
   ASSERT_NE(mkdir("/sys/dwaalbos-speler", 0777), 0);
-  EXPECT_EQ(written.reason(), std::strerror(errno));
+  EXPECT_EQ(written.reason(), systemReason(errno));
   EXPECT_NE(written.reason(), std::strerror(ENOENT));
 }
 

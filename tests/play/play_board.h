@@ -41,12 +41,12 @@ class RecordingProgress : public dwaalbos::ProgressPort {
     return std::nullopt;
   }
   dwaalbos::Vordering stored() override { return {1, 1}; }
-  std::optional<std::string> open(bool second, std::int16_t next) override {
+  std::optional<dwaalbos::shown::Tell> open(bool second, std::int16_t next) override {
     calls.push_back("open " + std::to_string(second) + " " + std::to_string(next));
-    return openFails;
+    return told;
   }
   std::vector<std::string> calls;
-  std::optional<std::string> openFails;  // the reason open() gives, if any
+  std::optional<dwaalbos::shown::Tell> told;  // what open() tells, if anything
 };
 
 // A level file made from a few board rows (padded with empty cells to 12 x 12), played

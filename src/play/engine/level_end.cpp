@@ -75,13 +75,11 @@ void Engine::levelEnd() {
   offerNext(texts::kEersteKeer);
 }
 
-// The next level opens even when the file refuses the new value; the player is told that it
-// stays open only until the game ends.
+// The next level opens even when the file refuses the new value.
 void Engine::saveProgress(bool secondSet, std::int16_t next) {
-  const auto failure = progress_->open(secondSet, next);
+  const auto told = progress_->open(secondSet, next);
   shared_.bereikt = furthest(shared_.bereikt, secondSet ? Vordering{1, next} : Vordering{next, 1});
-  if (failure)
-    show(shown::Tell{texts::kNotSavedTitle, *failure + texts::kVorderingTijdelijk, Icon::Critical});
+  if (told) show(*told);
 }
 
 void Engine::offerNext(const std::string& text) { ask(Asked::Next, texts::kVolgendeTitle, text); }

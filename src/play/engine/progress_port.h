@@ -7,6 +7,7 @@
 
 #include "level/game_paths.h"
 #include "level/progress.h"
+#include "shown.h"
 
 namespace dwaalbos {
 
@@ -29,9 +30,9 @@ class ProgressPort {
   virtual int best(int /*levelNumber*/) { return 0; }
   // The furthest level of each set opened as stored.
   virtual Vordering stored() = 0;
-  // Opens level `next` of the set. Returns the text telling why that could not be saved, or
-  // nothing.
-  virtual std::optional<std::string> open(bool secondSet, std::int16_t next) = 0;
+  // Opens level `next` of the set. Returns what the player is to be told of the write: why
+  // it failed, or what it left out of a file too long; nothing when there is nothing to tell.
+  virtual std::optional<shown::Tell> open(bool secondSet, std::int16_t next) = 0;
 };
 
 // Best results in Scores.dat, their moves in Oplossingen.dat, progress in its file of the
@@ -44,7 +45,7 @@ class ProgressFiles : public ProgressPort {
   std::optional<std::string> recordSolution(int levelNumber, std::string_view moves) override;
   int best(int levelNumber) override;
   Vordering stored() override;
-  std::optional<std::string> open(bool secondSet, std::int16_t next) override;
+  std::optional<shown::Tell> open(bool secondSet, std::int16_t next) override;
 
  private:
   const GamePaths& paths_;

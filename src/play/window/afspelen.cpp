@@ -264,6 +264,7 @@ WriteResult Afspelen::writeOptions() {
 void Afspelen::saveOptions() {
   const WriteResult saved = writeOptions();
   optionsInFile_ = static_cast<bool>(saved);
+  tellIfCut(this, shared_.paths.options(), saved);
   if (saved || optionsFailureTold_) return;
   optionsFailureTold_ = true;
   showMessage(this, texts::kNotSavedTitle,

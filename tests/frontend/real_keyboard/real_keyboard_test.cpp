@@ -84,8 +84,7 @@ class RealKeyboard : public ::testing::Test, protected GameOnTempFolder<SystemFi
 // The Enter that answers a box is still held when the menu appears: the menu must not act on
 // it. The boxes: the play window's and the editor's leave questions, and the bonus notice.
 TEST_F(RealKeyboard, TheEnterThatAnswersALeaveQuestionOrTheBonusNoticeDoesNotActOnTheMenu) {
-  std::filesystem::create_directories(folder.path("geluid"));
-  ASSERT_TRUE(writeFirstSetProgress(folder.path("geluid/Niets.wav"), 23));
+  folder.write("geluid/Niets.wav", {23, 0, 1, 0});
   application.start(parseCommandLine({}));
   Menu& menu = application.menu();
   Afspelen& play = application.play();
