@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Sample, GeneratedLevels,
                          ::testing::Values(Seeded{Difficulty::Makkelijk, 1},
                                            Seeded{Difficulty::Makkelijk, 2},
                                            Seeded{Difficulty::Gemiddeld, 3},
-                                           Seeded{Difficulty::Moeilijk, 2},
-                                           Seeded{Difficulty::Meester, 3}));
+                                           Seeded{Difficulty::Moeilijk, 3},
+                                           Seeded{Difficulty::Meester, 2}));
 
 TEST(Generator, AStopRequestedEndsTheWorkWithoutALevel) {
   std::stop_source stop;

@@ -22,6 +22,8 @@ std::size_t positionLimit(const Band& band) { return 3 * (band.traps.high + band
 // that the same seed stops at the same place on every machine; how many changes in a row that
 // bring the board no closer, and how many whole measures that find it wanting, before a new
 // board is begun.
+constexpr int kFreshChoices = 4;
+
 struct Budget {
   std::size_t positions;
   int stale;
@@ -165,7 +167,7 @@ class Climb {
 
   Generation run() {
     while (spent_ < budget_.positions) {
-      if (std::optional<GeneratedLevel> level = climbFrom(maker_.fresh()))
+      if (std::optional<GeneratedLevel> level = climbFrom(bestFresh()))
         return {GenerateOutcome::Made, std::move(level)};
       if (stop_.stop_requested()) return {GenerateOutcome::Stopped, std::nullopt};
     }
@@ -180,6 +182,19 @@ class Climb {
     return candidate;
   }
 
+  // The closest of a few new boards that can be completed: climbs from a poor one seldom
+  // arrive.
+  Candidate bestFresh() {
+    Candidate best;
+    for (int solvable = 0; solvable < kFreshChoices && spent_ < budget_.positions;) {
+      if (stop_.stop_requested()) break;
+      Candidate fresh = judge(maker_.fresh());
+      if (!fresh.solution.solvable) continue;
+      if (solvable++ == 0 || fresh.distance < best.distance) best = std::move(fresh);
+    }
+    return best;
+  }
+
   // Late in the budget any level inside the band will do.
   bool nearAim(const Solution& solution) const {
     if (!band_.moves.contains(solution.moves.size()) || !band_.states.contains(solution.states))
@@ -189,8 +204,7 @@ class Climb {
             apart(static_cast<double>(solution.moves.size()), aim_.moves) <= 0.14);
   }
 
-  std::optional<GeneratedLevel> climbFrom(const Board& board) {
-    Candidate current = judge(board);
+  std::optional<GeneratedLevel> climbFrom(Candidate current) {
     if (!current.solution.solvable) return std::nullopt;
     bool measured = false;  // the current board was measured whole and found wanting
     int wanting = 0;
