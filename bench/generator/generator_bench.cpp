@@ -1,6 +1,7 @@
 // New levels per difficulty over seeds 1..N (100 when left out): median and slowest time to a
-// finished level, wall clock and CPU time of the thread, the share inside the difficulty's
-// band, how many are distinct, which object kinds they use, and their middle figures beside
+// finished level (or to the answer that the budget ran out), wall clock and CPU time of the
+// thread, how many seeds gave a level, the share of those inside the difficulty's band, how
+// many are distinct, which object kinds they use, and their middle figures beside
 // the band of the standard levels.
 //   generator_bench [benchmark flags] [SEEDS]
 #include <benchmark/benchmark.h>
@@ -37,6 +38,7 @@ T middle(std::vector<T> values) {
 
 struct Summary {
   std::vector<double> wallMs, cpuMs;
+  int made = 0;
   int inBand = 0;
   std::set<std::string> boards;  // the boards, cell by cell
   std::set<int> kinds;           // object codes used
@@ -60,6 +62,7 @@ void Generate(benchmark::State& bench) {
               .count());
       summary.cpuMs.push_back(cpuMs() - cpuBegan);
       if (!generation.made) continue;
+      ++summary.made;
       const GeneratedLevel& made = *generation.made;
       summary.inBand += inside(bandOf(difficulty), made.figures);
       const auto& cells = made.level.Vakken.flat();
@@ -79,7 +82,8 @@ void Generate(benchmark::State& bench) {
   bench.counters["slowest_ms"] = *std::max_element(summary.wallMs.begin(), summary.wallMs.end());
   bench.counters["median_cpu_ms"] = middle(summary.cpuMs);
   bench.counters["slowest_cpu_ms"] = *std::max_element(summary.cpuMs.begin(), summary.cpuMs.end());
-  bench.counters["in_band_pct"] = 100.0 * summary.inBand / seeds;
+  bench.counters["made"] = summary.made;
+  bench.counters["in_band_pct"] = summary.made == 0 ? 0.0 : 100.0 * summary.inBand / summary.made;
   bench.counters["distinct"] = static_cast<double>(summary.boards.size());
   bench.counters["kinds"] = static_cast<double>(summary.kinds.size());
 }
@@ -95,18 +99,18 @@ void printTable() {
       "used; middle figures: moves, states, traps, forced %%\n\n",
       seeds);
   std::printf(
-      "| difficulty | median | slowest | in band | distinct | kinds | middle figures | band "
-      "of the standard levels |\n|---|---:|---:|---:|---:|---:|---|---|\n");
+      "| difficulty | median | slowest | made | in band | distinct | kinds | middle figures | "
+      "band of the standard levels |\n|---|---:|---:|---:|---:|---:|---:|---|---|\n");
   for (const Difficulty difficulty : kDifficulties) {
     const Summary& s = summaries[static_cast<int>(difficulty)];
     if (s.wallMs.empty()) continue;
     std::printf(
-        "| %s | %.0f / %.0f | %.0f / %.0f | %d %% | %zu | %zu | %zu, %zu, %zu, %d %% | %s |\n",
+        "| %s | %.0f / %.0f | %.0f / %.0f | %d | %d %% | %zu | %zu | %zu, %zu, %zu, %d %% | %s |\n",
         std::string(difficultyName(difficulty)).c_str(), middle(s.wallMs), middle(s.cpuMs),
         *std::max_element(s.wallMs.begin(), s.wallMs.end()),
-        *std::max_element(s.cpuMs.begin(), s.cpuMs.end()), s.inBand * 100 / seeds, s.boards.size(),
-        s.kinds.size(), middle(s.moves), middle(s.states), middle(s.traps), middle(s.forced),
-        bandText(bandOf(difficulty)).c_str());
+        *std::max_element(s.cpuMs.begin(), s.cpuMs.end()), s.made,
+        s.made == 0 ? 0 : s.inBand * 100 / s.made, s.boards.size(), s.kinds.size(), middle(s.moves),
+        middle(s.states), middle(s.traps), middle(s.forced), bandText(bandOf(difficulty)).c_str());
   }
 }
 
