@@ -9,14 +9,15 @@ declare -A level=(
   [level]=0
   [platform]=1 [audio]=1 [play/engine]=1
   [play/solver]=2 [play/headless]=2 [play/port]=2
-  [play/window]=3
-  [editor]=4
-  [frontend]=5
+  [play/generator]=3
+  [play/window]=4
+  [editor]=5
+  [frontend]=6
 )
 
 area_of() {
   local path=$1
-  for area in play/engine play/solver play/headless play/port play/window level platform audio editor frontend; do
+  for area in play/engine play/solver play/generator play/headless play/port play/window level platform audio editor frontend; do
     [[ $path == "$area"/* ]] && { echo "$area"; return; }
   done
   echo "?"

@@ -85,3 +85,25 @@ TEST(Tool, BadInputIsRefused) {
   EXPECT_EQ(tool("play /nonexistent.dwb RZY").exitCode, 2);  // undo and redo are keys
   EXPECT_EQ(tool("play --level 0 R").exitCode, 64);
 }
+
+TEST(Tool, GenerateWritesTheLevelAndPrintsItsFigures) {
+  TempFolder folder;
+  const std::string path = folder.path("nieuw.dwb");
+  const ToolRun run = tool("generate --difficulty makkelijk --seed 48213 --out " + path);
+  ASSERT_EQ(run.exitCode, 0);
+  const auto level = dwaalbos::readLevelFile(path);
+  ASSERT_TRUE(level);
+  EXPECT_EQ(level->Commentaar, "Makkelijk 48213");
+  for (const char* field :
+       {"\"name\":", "\"seed\":48213,", "\"difficulty\":\"Makkelijk\"",
+        "\"moves\":", "\"positions\":", "\"traps\":", "\"forced\":", "\"milliseconds\":"})
+    EXPECT_NE(run.out.find(field), std::string::npos) << field;
+}
+
+TEST(Tool, GenerateRefusesAWrongDifficultyOrSeed) {
+  for (const char* arguments :
+       {"--difficulty zwaar --seed 5", "--difficulty meester --seed 0",
+        "--difficulty meester --seed 1000000", "--difficulty meester --seed 12x",
+        "--difficulty meester --seed -3"})
+    EXPECT_EQ(tool(std::string("generate ") + arguments).exitCode, 2) << arguments;
+}

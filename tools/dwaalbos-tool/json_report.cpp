@@ -77,4 +77,16 @@ std::string solveReport(const Solution& solution) {
   return out.str();
 }
 
+std::string generateReport(const GeneratedLevel& made, std::uint32_t seed, Difficulty difficulty,
+                           long milliseconds) {
+  std::ostringstream out;
+  out << "{\"name\":" << quoted(made.level.Naam) << ",\"seed\":" << seed
+      << ",\"difficulty\":" << quoted(std::string(difficultyName(difficulty)))
+      << ",\"moves\":" << made.figures.moves << ",\"positions\":" << made.figures.states
+      << ",\"traps\":" << made.figures.traps.value_or(0)
+      << ",\"forced\":" << made.figures.forcedPercent << ",\"milliseconds\":" << milliseconds
+      << ",\"solution\":" << quoted(made.solution) << "}";
+  return out.str();
+}
+
 }  // namespace dwaalbos

@@ -2,7 +2,12 @@
 //   dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]
 //   dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]
 //   dwaalbos-tool solve LEVEL.dwb   exit 0 solvable, 1 proven unsolvable, 3 search limit reached
+//   dwaalbos-tool generate --difficulty makkelijk|gemiddeld|moeilijk|meester --seed N
+//                 [--out FILE.dwb]   exit 2 for a wrong difficulty or seed, 3 when no level
+//                                    was found for the seed
 // KEYS: L R U D walk, S space, Z undo, Y redo; one letter per pass of the main loop.
+#include <charconv>
+#include <chrono>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -17,7 +22,9 @@ namespace {
 int usage() {
   std::cerr << "usage: dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]\n"
                "       dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]\n"
-               "       dwaalbos-tool solve LEVEL.dwb\n";
+               "       dwaalbos-tool solve LEVEL.dwb\n"
+               "       dwaalbos-tool generate --difficulty makkelijk|gemiddeld|moeilijk|meester "
+               "--seed N [--out FILE.dwb]\n";
   return 64;
 }
 
@@ -84,6 +91,59 @@ int solve(const std::string& path) {
   return solution.limitReached ? 3 : 1;
 }
 
+struct GenerateRequest {
+  std::string difficulty;
+  std::string seed;
+  std::string out;
+};
+
+bool parseGenerate(const std::vector<std::string>& args, GenerateRequest& request) {
+  for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+    const std::string& value = args[i + 1];
+    if (args[i] == "--difficulty") request.difficulty = value;
+    else if (args[i] == "--seed") request.seed = value;
+    else if (args[i] == "--out") request.out = value;
+    else return false;
+  }
+  return args.size() % 2 == 0 && !request.difficulty.empty() && !request.seed.empty();
+}
+
+int generate(const GenerateRequest& request) {
+  const auto difficulty = difficultyNamed(request.difficulty);
+  if (!difficulty) {
+    std::cerr << "dwaalbos-tool: unknown difficulty \"" << request.difficulty
+              << "\"; use makkelijk, gemiddeld, moeilijk or meester\n";
+    return 2;
+  }
+  std::uint32_t seed = 0;
+  const char* end = request.seed.data() + request.seed.size();
+  const auto [past, error] = std::from_chars(request.seed.data(), end, seed);
+  if (error != std::errc() || past != end || seed < 1 || seed > kLargestSeed) {
+    std::cerr << "dwaalbos-tool: the seed must be a whole number from 1 to " << kLargestSeed
+              << ", not \"" << request.seed << "\"\n";
+    return 2;
+  }
+  const auto began = std::chrono::steady_clock::now();
+  const Generation generation = generateLevel(*difficulty, seed);
+  const auto took =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began);
+  if (!generation.made) {
+    std::cerr << "dwaalbos-tool: no " << difficultyName(*difficulty) << " level was found for seed "
+              << seed << "; try another number\n";
+    return 3;
+  }
+  if (!request.out.empty()) {
+    if (const WriteResult written = writeLevelFile(request.out, generation.made->level); !written) {
+      std::cerr << "dwaalbos-tool: cannot write " << request.out << ": " << written.reason()
+                << '\n';
+      return 1;
+    }
+  }
+  std::cout << generateReport(*generation.made, seed, *difficulty, static_cast<long>(took.count()))
+            << '\n';
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,6 +151,8 @@ int main(int argc, char** argv) {
   if (args.empty()) return usage();
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (args[0] == "solve" && rest.size() == 1) return solve(rest[0]);
+  GenerateRequest generation;
+  if (args[0] == "generate" && parseGenerate(rest, generation)) return generate(generation);
   PlayRequest request;
   if (args[0] == "play" && parsePlay(rest, request)) return play(request);
   return usage();

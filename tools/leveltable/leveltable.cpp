@@ -10,6 +10,7 @@
 #include "level/level_sets.h"
 #include "level/shared_state.h"
 #include "play/engine/rules.h"
+#include "play/generator/difficulty.h"
 #include "play/solver/quality.h"
 #include "play/solver/solver.h"
 
@@ -32,7 +33,7 @@ std::string qualityCells(const LevelQuality& quality) {
 
 // One row per playable level; false when a level is missing or cannot be completed.
 bool appendSet(std::ostream& out, const LevelSet& set, int setNumber, int levels, bool measure,
-               std::vector<std::string>& moves) {
+               std::vector<std::string>& moves, std::vector<LevelFigures>& figures) {
   bool complete = true;
   for (int n = 1; n <= levels; ++n) {
     const Doolhof* level = set.element(n);
@@ -40,6 +41,7 @@ bool appendSet(std::ostream& out, const LevelSet& set, int setNumber, int levels
       std::cerr << "dwaalbos-leveltable: set " << setNumber << " has no level " << n << '\n';
       complete = false;
       moves.emplace_back();
+      figures.emplace_back();
       continue;
     }
     const Solution solution = solve(*level);
@@ -52,6 +54,9 @@ bool appendSet(std::ostream& out, const LevelSet& set, int setNumber, int levels
             : solution.limitReached ? std::string("onbekend")
                                     : std::string("onoplosbaar"))
         << " | " << solution.states << " | " << qualityCells(quality) << " |\n";
+    figures.push_back({solution.moves.size(), solution.states,
+                       quality.complete ? std::optional(quality.traps) : std::nullopt,
+                       quality.forcedPercent()});
     if (!solution.solvable) {
       std::cerr << "dwaalbos-leveltable: set " << setNumber << " level " << n
                 << (solution.limitReached ? " was not solved within the search limit\n"
@@ -71,6 +76,41 @@ std::string sourceOf(const std::vector<std::string>& moves) {
   for (const std::string& line : moves) out += "      \"" + line + "\",\n";
   return out + "  };\n  if (levelNumber < 1 || levelNumber > " + std::to_string(moves.size()) +
          ") return {};\n  return kMoves[levelNumber - 1];\n}\n\n}  // namespace dwaalbos\n";
+}
+
+std::string rangeCell(const FigureRange& range) {
+  return std::to_string(range.low) + "–" + std::to_string(range.high);
+}
+
+// The band of each difficulty of new levels, from its reference levels' rows; false when the
+// game's own table of bands differs from it.
+bool appendBands(std::ostream& out, const std::vector<LevelFigures>& set1,
+                 const std::vector<LevelFigures>& set2) {
+  out << "\n# Difficulties of new levels\n\n"
+         "A new level of a difficulty lies inside its band: every figure from the lowest to the "
+         "highest of its standard levels (traps over those whose traps were counted). It aims at "
+         "moves from a third of the way up from the lowest to the middle level's, and at the "
+         "middle level's states, give or take half.\n\n"
+         "| difficulty | like | minimal moves | states explored | traps | forced | middle moves | "
+         "middle states |\n|---|---|---|---|---|---|---:|---:|\n";
+  bool same = true;
+  for (const Difficulty difficulty : kDifficulties) {
+    const ReferenceLevels like = referenceLevels(difficulty);
+    const auto& figures = like.set == 1 ? set1 : set2;
+    const auto first = figures.begin() + like.first - 1;
+    const Band band = bandOf(std::span(first, first + (like.last - like.first + 1)));
+    out << "| " << difficultyName(difficulty) << " | set " << like.set << " levels " << like.first
+        << "–" << like.last << " | " << rangeCell(band.moves) << " | " << rangeCell(band.states)
+        << " | " << rangeCell(band.traps) << " | " << rangeCell(band.forcedPercent) << " % | "
+        << band.middleMoves << " | " << band.middleStates << " |\n";
+    if (band != bandOf(difficulty)) {
+      std::cerr << "dwaalbos-leveltable: the game's band of " << difficultyName(difficulty)
+                << " is " << bandText(bandOf(difficulty)) << ", the levels give " << bandText(band)
+                << '\n';
+      same = false;
+    }
+  }
+  return same;
 }
 
 bool write(const char* path, const std::string& text) {
@@ -93,6 +133,7 @@ int main(int argc, char** argv) {
   SharedState shared(argv[source ? 2 : 1]);
   shared.readLevelSets();
   std::vector<std::string> moves;
+  std::vector<LevelFigures> set1, set2;
 
   std::ostringstream table;
   table
@@ -112,14 +153,15 @@ int main(int argc, char** argv) {
          "neither the end nor the solution again.\n\n"
       << "| set | level | name | maker | minimal moves | states explored | traps | forced |\n"
       << "|---:|---:|---|---|---:|---:|---:|---:|\n";
-  const bool first = appendSet(table, shared.sets.Levelset1, 1, kSet1Levels, !source, moves);
-  const bool second = appendSet(table, shared.sets.Levelset2, 2, kSet2Levels, !source, moves);
+  const bool first = appendSet(table, shared.sets.Levelset1, 1, kSet1Levels, !source, moves, set1);
+  const bool second = appendSet(table, shared.sets.Levelset2, 2, kSet2Levels, !source, moves, set2);
   if (source) return write(argv[3], sourceOf(moves)) && first && second ? 0 : 1;
+  const bool bands = first && second && appendBands(table, set1, set2);
 
   if (argc == 3) {
     if (!write(argv[2], table.str())) return 1;
   } else {
     std::cout << table.str();
   }
-  return first && second ? 0 : 1;
+  return bands ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "quality.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <numeric>
@@ -58,6 +59,8 @@ struct StateGraph {
   std::vector<std::uint32_t> firstEdge;  // one more than there are positions
   std::vector<std::uint32_t> edges;
   std::vector<bool> completes;  // a move from here completes the level
+  std::bitset<144> playerCells;
+  Packed anyBlocks;  // the packed positions or-ed together: a block bit set stood somewhere
 };
 
 bool explore(const CompactCodec& codec, const GameState& start, StateGraph& graph,
@@ -66,14 +69,18 @@ bool explore(const CompactCodec& codec, const GameState& start, StateGraph& grap
   codec.pack(start, packed);
   graph.indexOf(packed);
   GameState game = start;
+  graph.anyBlocks.assign(codec.bytes(), 0);
   for (std::uint32_t index = 0; index < graph.store.size(); ++index) {
     if (graph.store.size() > limit) return false;
     graph.firstEdge.push_back(static_cast<std::uint32_t>(graph.edges.size()));
     graph.completes.push_back(false);
-    forEachMove(codec, graph.store.state(index), game, [&](bool completed, auto next) {
+    const auto position = graph.store.state(index);
+    forEachMove(codec, position, game, [&](bool completed, auto next) {
       if (completed) graph.completes.back() = true;
       else graph.edges.push_back(graph.indexOf(next));
     });
+    graph.playerCells.set(static_cast<std::size_t>(game.col - 1 + 12 * (game.row - 1)));
+    for (std::size_t i = 0; i < position.size(); ++i) graph.anyBlocks[i] |= position[i];
   }
   graph.firstEdge.push_back(static_cast<std::uint32_t>(graph.edges.size()));
   return true;
@@ -174,6 +181,12 @@ LevelQuality measureQuality(const GameState& start, std::string_view solution,
   quality.complete = explore(codec, start, graph, positionLimit);
   quality.positions = graph.store.size();
   quality.solutionMoves = solution.size();
+  quality.playerCells = graph.playerCells;
+  for (std::size_t i = 0; i < codec.blockCells().size(); ++i) {
+    const int flat = codec.blockCells()[i];
+    if (CompactCodec::hasBlock(graph.anyBlocks, i))
+      quality.blockCells.set(static_cast<std::size_t>(flat % 13 - 1 + 12 * (flat / 13 - 1)));
+  }
   if (!quality.complete) {
     const std::set<Packed> solutionSet(onSolution.begin(), onSolution.end());
     GameState scratch = start;

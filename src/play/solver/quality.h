@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <string_view>
 
@@ -22,6 +23,10 @@ struct LevelQuality {
   // a bounded search from it finds neither the end nor the solution again.
   std::size_t forced = 0;
   std::size_t solutionMoves = 0;
+  // The cells, numbered col - 1 + 12 * (row - 1), where the player or a block stands in some
+  // position counted.
+  std::bitset<144> playerCells;
+  std::bitset<144> blockCells;
 
   // forced / solutionMoves in whole percents, rounded down; 0 without a solution.
   int forcedPercent() const;

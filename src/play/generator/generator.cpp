@@ -1,0 +1,259 @@
+#include "generator.h"
+
+#include <algorithm>
+#include <bitset>
+#include <cmath>
+
+#include "board_maker.h"
+#include "level_name.h"
+#include "play/engine/rules.h"
+#include "play/solver/quality.h"
+#include "play/solver/solver.h"
+#include "seeded_random.h"
+
+namespace dwaalbos {
+namespace {
+
+// Positions a level of the band may have at most, all of them counted to find its traps: so
+// many that more traps than the band allows are nearly certain.
+std::size_t positionLimit(const Band& band) { return 3 * (band.traps.high + band.states.high); }
+
+// How long one seed is tried, counted in the positions the solver and the measure visit so
+// that the same seed stops at the same place on every machine; how many changes in a row that
+// bring the board no closer, and how many whole measures that find it wanting, before a new
+// board is begun.
+constexpr int kFreshChoices = 4;
+
+struct Budget {
+  std::size_t positions;
+  int stale;
+  int wanting;
+};
+
+Budget budgetOf(Difficulty difficulty) {
+  switch (difficulty) {
+    case Difficulty::Makkelijk: return {1'000'000, 200, 3};
+    case Difficulty::Gemiddeld: return {3'000'000, 250, 3};
+    case Difficulty::Moeilijk: return {8'000'000, 250, 2};
+    case Difficulty::Meester: return {20'000'000, 250, 2};
+  }
+  return {};
+}
+
+constexpr std::array<std::pair<int, int>, 4> kSteps = {{{0, -1}, {-1, 0}, {0, 1}, {1, 0}}};
+
+std::size_t bitOf(int col, int row) { return static_cast<std::size_t>(col - 1 + 12 * (row - 1)); }
+
+// Cells something reaches: where the player or a block stands, what the player walks into,
+// arrows blocks run onto, and every cell arrows lead on to from there.
+std::bitset<144> touchedCells(const Board& board, const LevelQuality& quality) {
+  std::bitset<144> touched = quality.playerCells | quality.blockCells;
+  std::bitset<144> arrows;
+  for (int r = 1; r <= 12; ++r)
+    for (int c = 1; c <= 12; ++c) {
+      if (!quality.playerCells[bitOf(c, r)] && !quality.blockCells[bitOf(c, r)]) continue;
+      for (const auto& [dc, dr] : kSteps) {
+        if (!Board::inPlay(c + dc, r + dr)) continue;
+        if (quality.playerCells[bitOf(c, r)]) touched.set(bitOf(c + dc, r + dr));
+        if (cell::isArrow(board.at(c + dc, r + dr))) arrows.set(bitOf(c + dc, r + dr));
+      }
+    }
+  // Along the arrows; a four-way arrow may lead on to any side.
+  for (bool grew = true; grew;) {
+    grew = false;
+    for (int r = 1; r <= 12; ++r)
+      for (int c = 1; c <= 12; ++c) {
+        if (!arrows[bitOf(c, r)]) continue;
+        touched.set(bitOf(c, r));
+        const std::int16_t code = board.at(c, r);
+        for (const auto& [dc, dr] : kSteps) {
+          const Direction way = dir::ofArrow(code);
+          const bool leads = code == cell::kFourWay || (dir::dx(way) == dc && dir::dy(way) == dr);
+          if (!leads || !Board::inPlay(c + dc, r + dr)) continue;
+          touched.set(bitOf(c + dc, r + dr));
+          if (cell::isArrow(board.at(c + dc, r + dr)) && !arrows[bitOf(c + dc, r + dr)]) {
+            arrows.set(bitOf(c + dc, r + dr));
+            grew = true;
+          }
+        }
+      }
+  }
+  return touched;
+}
+
+// Turns every cell that nothing reaches into wall; whether there was one.
+bool wallUpUnreached(Board& board, const LevelQuality& quality) {
+  const std::bitset<144> touched = touchedCells(board, quality);
+  bool walled = false;
+  for (int r = 1; r <= 12; ++r)
+    for (int c = 1; c <= 12; ++c)
+      if (board.at(c, r) != cell::kWall && !touched[bitOf(c, r)]) {
+        board.set(c, r, cell::kWall);
+        walled = true;
+      }
+  return walled;
+}
+
+// A board under way: the solver's answer and how far its figures lie from the aim.
+struct Candidate {
+  Board board;
+  Solution solution;
+  double distance = 0;
+};
+
+// Where the level aims: the middle of the band, moved a little by the seed so that the levels
+// of one difficulty spread over it.
+struct Aim {
+  double moves;
+  double states;
+};
+
+// How far apart two positive figures are as a ratio, zero when equal. Square roots are
+// rounded alike on every machine, unlike logarithms.
+double apart(double value, double aim) {
+  const double ratio = value > aim ? value / aim : aim / value;
+  return std::sqrt(ratio) - 1;
+}
+
+double distanceOf(const Solution& solution, const Aim& aim) {
+  return apart(static_cast<double>(solution.states), aim.states) +
+         8 * apart(static_cast<double>(solution.moves.size()), aim.moves);
+}
+
+Doolhof levelOf(const Board& board) {
+  Doolhof level;
+  level.Vakken = board;
+  return level;
+}
+
+// The figures of a level, once every cell that nothing reaches is walled up; nothing when it
+// cannot be completed or has more positions than a level of the band would have. `spent`
+// grows by the positions visited.
+std::optional<GeneratedLevel> judgeLevel(const Doolhof& level, const Band& band, std::size_t& spent,
+                                         std::stop_token stop) {
+  GeneratedLevel judged{level, {}, {}};
+  for (int round = 0; round < 2; ++round) {
+    const Solution solution = solve(judged.level, band.states.high + 1, stop);
+    spent += solution.states;
+    if (!solution.solvable) return std::nullopt;
+    const LevelQuality quality =
+        measureQuality(levelStart(judged.level), solution.moves, positionLimit(band));
+    spent += quality.positions;
+    if (!quality.complete) return std::nullopt;
+    if (wallUpUnreached(judged.level.Vakken, quality)) continue;  // judged again as it is now
+    judged.figures = {solution.moves.size(), solution.states, quality.traps,
+                      quality.forcedPercent()};
+    judged.solution = solution.moves;
+    return judged;
+  }
+  return std::nullopt;
+}
+
+// One seed's search: boards climb towards the aim, one change at a time.
+class Climb {
+ public:
+  Climb(Difficulty difficulty, std::uint32_t seed, std::stop_token stop)
+      : random_(std::uint64_t{seed} << 8 | static_cast<std::uint64_t>(difficulty)),
+        band_(bandOf(difficulty)), budget_(budgetOf(difficulty)), maker_(difficulty, random_),
+        stop_(std::move(stop)) {
+    // Moves from a third of the way up from the band's fewest to its middle: the longest
+    // ways take a board hand-made for them.
+    const std::size_t fewest = band_.moves.low + (band_.middleMoves - band_.moves.low) / 3;
+    aim_ = {static_cast<double>(
+                random_.between(static_cast<int>(fewest), static_cast<int>(band_.middleMoves))),
+            static_cast<double>(band_.middleStates) * random_.between(50, 150) / 100};
+    stateLimit_ = std::min(band_.states.high, static_cast<std::size_t>(aim_.states * 2)) + 1;
+  }
+
+  Generation run() {
+    while (spent_ < budget_.positions) {
+      if (std::optional<GeneratedLevel> level = climbFrom(bestFresh()))
+        return {GenerateOutcome::Made, std::move(level)};
+      if (stop_.stop_requested()) return {GenerateOutcome::Stopped, std::nullopt};
+    }
+    return {GenerateOutcome::BudgetSpent, std::nullopt};
+  }
+
+ private:
+  Candidate judge(const Board& board) {
+    Candidate candidate{board, solve(levelOf(board), stateLimit_, stop_), 0};
+    spent_ += candidate.solution.states;
+    candidate.distance = distanceOf(candidate.solution, aim_);
+    return candidate;
+  }
+
+  // The closest of a few new boards that can be completed: climbs from a poor one seldom
+  // arrive.
+  Candidate bestFresh() {
+    Candidate best;
+    for (int solvable = 0; solvable < kFreshChoices && spent_ < budget_.positions;) {
+      if (stop_.stop_requested()) break;
+      Candidate fresh = judge(maker_.fresh());
+      if (!fresh.solution.solvable) continue;
+      if (solvable++ == 0 || fresh.distance < best.distance) best = std::move(fresh);
+    }
+    return best;
+  }
+
+  // Late in the budget any level inside the band will do.
+  bool nearAim(const Solution& solution) const {
+    if (!band_.moves.contains(solution.moves.size()) || !band_.states.contains(solution.states))
+      return false;
+    return spent_ > budget_.positions / 3 ||
+           (apart(static_cast<double>(solution.states), aim_.states) <= 0.42 &&
+            apart(static_cast<double>(solution.moves.size()), aim_.moves) <= 0.14);
+  }
+
+  std::optional<GeneratedLevel> climbFrom(Candidate current) {
+    if (!current.solution.solvable) return std::nullopt;
+    bool measured = false;  // the current board was measured whole and found wanting
+    int wanting = 0;
+    for (int stale = 0; stale < budget_.stale && wanting < budget_.wanting;) {
+      if (spent_ >= budget_.positions || stop_.stop_requested()) return std::nullopt;
+      if (!measured && nearAim(current.solution)) {
+        measured = true;
+        auto level = judgeLevel(levelOf(current.board), band_, spent_, stop_);
+        if (level && inside(band_, level->figures)) return level;
+        ++wanting;
+      }
+      Board next = current.board;
+      if (!maker_.mutate(next) || !maker_.keepsKinds(next)) {
+        ++stale;
+        continue;
+      }
+      Candidate candidate = judge(next);
+      if (!candidate.solution.solvable || candidate.distance > current.distance) {
+        ++stale;
+        continue;
+      }
+      stale = candidate.distance < current.distance ? 0 : stale + 1;
+      current = std::move(candidate);
+      measured = false;
+    }
+    return std::nullopt;
+  }
+
+  SeededRandom random_;
+  const Band& band_;
+  Budget budget_;
+  BoardMaker maker_;
+  std::stop_token stop_;
+  Aim aim_{};
+  std::size_t stateLimit_ = 0;
+  std::size_t spent_ = 0;
+};
+
+}  // namespace
+
+Generation generateLevel(Difficulty difficulty, std::uint32_t seed, std::stop_token stop) {
+  Generation generation = Climb(difficulty, seed, std::move(stop)).run();
+  if (generation.made) {
+    Doolhof& level = generation.made->level;
+    level.Naam = levelName(difficulty, seed);
+    level.Maker = "Dwaalbos";
+    level.Commentaar = std::string(difficultyName(difficulty)) + " " + std::to_string(seed);
+  }
+  return generation;
+}
+
+}  // namespace dwaalbos
