@@ -51,7 +51,7 @@ ModuleSongs::Handle ModuleSongs::speelsong(const std::string& naam) {
     fade_.fadeIn(device_.format().frequency);
   }
   current_ = song;
-  Mix_HookMusic(&ModuleSongs::hook, this);
+  device_.hookMusic(&ModuleSongs::hook, this);
   return song;
 }
 
@@ -69,6 +69,7 @@ void ModuleSongs::stopsong(Handle song) {
 
 void ModuleSongs::pauzeersong(Handle song) {
   if (!isCurrent(song)) return;
+  device_.wake();
   std::lock_guard lock(mutex_);
   paused_ = !paused_;
   if (paused_) fade_.fadeOut(device_.format().frequency);
@@ -82,8 +83,7 @@ void ModuleSongs::release() {
 // Unhooking waits for a running fill, so the song can be freed safely afterwards.
 void ModuleSongs::halt() {
   if (device_.isOpen()) {
-    fadeOutAndUnhook(mutex_, fade_, device_.format().frequency,
-                     [this] { return playing_ != nullptr; });
+    fadeOutAndUnhook(device_, mutex_, fade_, [this] { return playing_ != nullptr; });
   }
   std::lock_guard lock(mutex_);
   loading_ = {};
@@ -106,6 +106,7 @@ void ModuleSongs::fill(Uint8* stream, int len) {
   openmpt_module_read_interleaved_stereo(playing_, device_.format().frequency,
                                          static_cast<std::size_t>(len) / 4, out);
   fade_.apply(out, len / 4, 2, stream_.level());
+  device_.heard();
 }
 
 bool ModuleSongs::isCurrent(Handle song) const {
