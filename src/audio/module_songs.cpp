@@ -98,15 +98,16 @@ void SDLCALL ModuleSongs::hook(void* songs, Uint8* stream, int len) {
 // The output is 16-bit stereo (mixer_device.cpp), so the song renders straight into it.
 void ModuleSongs::fill(Uint8* stream, int len) {
   std::lock_guard lock(mutex_);
-  if (playing_ == nullptr && loading_.valid() &&
-      loading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-    playing_ = loading_.get();
-  if (playing_ == nullptr || fade_.silent()) return;
+  const bool read =
+      loading_.valid() && loading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+  if (playing_ == nullptr && read) playing_ = loading_.get();
+  if (!loading_.valid() || fade_.silent() || (read && playing_ == nullptr)) return;
+  device_.heard();  // a song still being read is about to sound
+  if (playing_ == nullptr) return;
   auto* out = reinterpret_cast<std::int16_t*>(stream);
   openmpt_module_read_interleaved_stereo(playing_, device_.format().frequency,
                                          static_cast<std::size_t>(len) / 4, out);
   fade_.apply(out, len / 4, 2, stream_.level());
-  device_.heard();
 }
 
 bool ModuleSongs::isCurrent(Handle song) const {
