@@ -165,7 +165,9 @@ bool heardRightly(const fs::path& game, const Tune& tune, double& integrated) {
   // A piece that plays once may end the output early, as the game lets it rest then.
   if (double(audio.size()) / 2 / kRate < (tune.loops ? renderSeconds : tune.seconds) - 1.0)
     return fault(tune.file, "did not play");
-  const double end = tune.loops ? double(audio.size()) / 2 / kRate : tune.seconds;
+  // What the output wrote while the piece was stopped is no part of it.
+  const double end =
+      tune.loops ? std::min(double(audio.size()) / 2 / kRate, renderSeconds) : tune.seconds;
   const dwaalbos::synth::ProgrammeLoudness heard = loudnessOf(audio, 0.0, end);
   std::printf("%s: integrated %.1f LUFS, loudest 3 s %.1f LUFS, true peak %.1f dBTP\n", tune.file,
               heard.integrated, heard.maxShortTerm, heard.truePeak);

@@ -49,7 +49,7 @@ double loudnessTrimDb(Instrument instrument) {
 // becomes its square root on that scale. The headroom keeps the music 8-10 dB under the sound
 // effects.
 double controllerScale(Instrument instrument) {
-  constexpr double kHeadroom = 0.57;
+  constexpr double kHeadroom = 0.54;
   return std::sqrt(kHeadroom * mixPlace(instrument).level *
                    std::pow(10.0, loudnessTrimDb(instrument) / 20.0));
 }

@@ -23,7 +23,7 @@ constexpr int kMiddleC = 60;
 constexpr double kHeadroom = 0.7;
 // The music lies 8-10 dB under the sound effects. The samples are stored that much softer, so
 // the notes keep the volume column's whole range.
-constexpr double kSampleLevel = 0.71;
+constexpr double kSampleLevel = 0.67;
 
 struct Cell {
   int note = 0;  // 1..96, or kKeyOff

@@ -17,7 +17,7 @@ namespace {
 
 // What the sounds of one move may reach together, leaving the music room to the -1 dBTP that
 // keeps any mix of them from clipping.
-constexpr double kStackPeakLimit = -3.0;
+constexpr double kStackPeakLimit = -3.5;
 
 bool isStep(const Written& sound) { return sound.file.starts_with("5"); }
 

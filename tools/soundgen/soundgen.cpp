@@ -25,9 +25,9 @@ struct Slot {
 // knock starts with a step every time: its peak is held lower so the two together do not clip.
 constexpr double kEffect = -15.0;
 constexpr double kStep = -23.0;
-constexpr double kPeakLimit = -5.0;
-constexpr double kKnockPeakLimit = -7.0;
-constexpr double kStepPeakLimit = -9.0;
+constexpr double kPeakLimit = -6.0;
+constexpr double kKnockPeakLimit = -8.5;
+constexpr double kStepPeakLimit = -10.0;
 
 Level step() { return Level::loudness(kStep, kStepPeakLimit, 2.0); }
 
