@@ -50,10 +50,10 @@ Song mos() {
   // The opening is also where each pass comes back to, straight from the closing bars: it
   // carries on at their strength, so the return is heard as the tune going on.
   song.passage("Am | G | D | Am")
-      .descant(Instrument::Flute, 69, 81, 8, 50)
-      .held(Instrument::Strings, 57, 72, 58)
-      .broken(Instrument::Harp, kStream, 2, 4, 57, 60)
-      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 58);
+      .descant(Instrument::Flute, 69, 81, 8, 44)
+      .held(Instrument::Strings, 57, 72, 52)
+      .broken(Instrument::Harp, kStream, 2, 4, 57, 54)
+      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 54);
 
   song.passage(kVerseChords)
       .melody(Instrument::Flute, kVerse, 86)
