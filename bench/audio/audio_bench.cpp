@@ -1,5 +1,6 @@
 // Sound timing: how soon a requested sample reaches the output, how long loading all samples
-// at start-up takes, and how long the window waits when a piece of music starts.
+// at start-up takes, how long the window waits when a piece of music starts, and what a game
+// waiting in silence costs.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -7,6 +8,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -130,6 +132,52 @@ void BM_SampleLatencyMixed(benchmark::State& state) {
   state.counters["worst_ms"] = worst * 1000;
 }
 BENCHMARK(BM_SampleLatencyMixed)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+double processSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// A step, then a minute in which nothing sounds, as while a level waits for a key: the share of
+// a core the sound costs meanwhile ("idle_percent", the target under 0.1), and how soon the
+// next step sounds after that silence, from the call the key makes: to the first loud sample
+// the mixer hands the device ("first_mixed_ms", the target under 30), and to the first one in
+// the output file, which the output starts anew when it wakes ("first_in_file_ms", with the
+// disk driver's own buffering as in BM_SampleLatencyDiskOutput).
+void BM_IdleOutput(benchmark::State& state) {
+  GameFolder folder;
+  const std::string output = folder.path + "/output.raw";
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+  dwaalbos::SdlSound sound(folder.path, {});
+  sound.initgeluid();
+  for (auto _ : state) {
+    sound.speelgeluid(5);
+    std::this_thread::sleep_for(2s);  // the step ends and the output comes to rest
+    const double before = processSeconds();
+    std::this_thread::sleep_for(60s);
+    state.counters["idle_percent"] = 100.0 * (processSeconds() - before) / 60.0;
+    state.counters["rested"] = sound.resting() ? 1 : 0;
+    mixedAt = 0;
+    Mix_SetPostMix(findLoudSample, nullptr);
+    const auto start = Clock::now();
+    sound.speelgeluid(5);
+    const bool sounded = waitForSound(output, 0, start + 1s);
+    Mix_SetPostMix(nullptr, nullptr);
+    if (!sounded || mixedAt.load() == 0) {
+      state.SkipWithError("the step never sounded");
+      break;
+    }
+    state.counters["first_in_file_ms"] =
+        std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    state.counters["first_mixed_ms"] =
+        std::chrono::duration<double, std::milli>(Clock::duration(mixedAt.load()) -
+                                                  start.time_since_epoch())
+            .count();
+  }
+}
+BENCHMARK(BM_IdleOutput)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // initgeluid: open the output and load the nine samples.
 void BM_LoadAllSamples(benchmark::State& state) {

@@ -3,6 +3,7 @@
 #include <SDL2/SDL_mixer.h>
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 
@@ -146,7 +147,7 @@ void MciSequencer::start(const std::string& name, Device& device) {
     synthesiser_ = synth;
     fade_.fadeIn(output_.format().frequency);
   }
-  Mix_HookMusic(&MciSequencer::hook, this);
+  output_.hookMusic(&MciSequencer::hook, this);
 }
 
 void MciSequencer::closeDevice(std::map<std::string, Device>::iterator device) {
@@ -168,8 +169,7 @@ bool MciSequencer::sounding(const std::string& name) {
 void MciSequencer::halt() {
   current_.clear();
   if (output_.isOpen()) {
-    fadeOutAndUnhook(mutex_, fade_, output_.format().frequency,
-                     [this] { return player_ != nullptr; });
+    fadeOutAndUnhook(output_, mutex_, fade_, [this] { return player_ != nullptr; });
   }
   std::lock_guard lock(mutex_);
   if (player_ == nullptr) return;
@@ -180,6 +180,7 @@ void MciSequencer::halt() {
 }
 
 void MciSequencer::setPaused(bool paused) {
+  if (!paused) output_.wake();
   std::lock_guard lock(mutex_);
   if (paused) fade_.fadeOut(output_.format().frequency);
   else fade_.fadeIn(output_.format().frequency);
@@ -196,6 +197,10 @@ void MciSequencer::fill(Uint8* stream, int len) {
   auto* out = reinterpret_cast<std::int16_t*>(stream);
   fluid_synth_write_s16(synthesiser_, len / 4, out, 0, 2, out, 1, 2);
   fade_.apply(out, len / 4, 2, stream_.level());
+  // A piece that has ended keeps the device awake only while its last notes ring.
+  if (fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING ||
+      std::any_of(out, out + len / 2, [](std::int16_t s) { return s != 0; }))
+    output_.heard();
 }
 
 }  // namespace dwaalbos

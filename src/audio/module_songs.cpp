@@ -51,7 +51,7 @@ ModuleSongs::Handle ModuleSongs::speelsong(const std::string& naam) {
     fade_.fadeIn(device_.format().frequency);
   }
   current_ = song;
-  Mix_HookMusic(&ModuleSongs::hook, this);
+  device_.hookMusic(&ModuleSongs::hook, this);
   return song;
 }
 
@@ -69,6 +69,7 @@ void ModuleSongs::stopsong(Handle song) {
 
 void ModuleSongs::pauzeersong(Handle song) {
   if (!isCurrent(song)) return;
+  device_.wake();
   std::lock_guard lock(mutex_);
   paused_ = !paused_;
   if (paused_) fade_.fadeOut(device_.format().frequency);
@@ -82,8 +83,7 @@ void ModuleSongs::release() {
 // Unhooking waits for a running fill, so the song can be freed safely afterwards.
 void ModuleSongs::halt() {
   if (device_.isOpen()) {
-    fadeOutAndUnhook(mutex_, fade_, device_.format().frequency,
-                     [this] { return playing_ != nullptr; });
+    fadeOutAndUnhook(device_, mutex_, fade_, [this] { return playing_ != nullptr; });
   }
   std::lock_guard lock(mutex_);
   loading_ = {};
@@ -98,10 +98,12 @@ void SDLCALL ModuleSongs::hook(void* songs, Uint8* stream, int len) {
 // The output is 16-bit stereo (mixer_device.cpp), so the song renders straight into it.
 void ModuleSongs::fill(Uint8* stream, int len) {
   std::lock_guard lock(mutex_);
-  if (playing_ == nullptr && loading_.valid() &&
-      loading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-    playing_ = loading_.get();
-  if (playing_ == nullptr || fade_.silent()) return;
+  const bool read =
+      loading_.valid() && loading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+  if (playing_ == nullptr && read) playing_ = loading_.get();
+  if (!loading_.valid() || fade_.silent() || (read && playing_ == nullptr)) return;
+  device_.heard();  // a song still being read is about to sound
+  if (playing_ == nullptr) return;
   auto* out = reinterpret_cast<std::int16_t*>(stream);
   openmpt_module_read_interleaved_stereo(playing_, device_.format().frequency,
                                          static_cast<std::size_t>(len) / 4, out);

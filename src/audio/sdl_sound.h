@@ -40,6 +40,8 @@ class SdlSound : public Sound {
   // `Spc`, whose settings are given once at start-up.
   clsSPC& Spc() { return spc_; }
   const MusicPlayer& muziek() const { return muziek_; }
+  // Whether the output rests because nothing has sounded for a moment.
+  bool resting() const { return device_.resting(); }
 
  private:
   MixerDevice device_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ namespace dwaalbos {
 class SoundEffects {
  public:
   static constexpr int kSlots = 14;
+  static constexpr int kMixChannels = 50;
 
   SoundEffects(MixerDevice& device, std::string soundFolder);
   SoundEffects(const SoundEffects&) = delete;
@@ -27,21 +29,25 @@ class SoundEffects {
 
   void initgeluid();
   void speelgeluid(int n);
-  // The effects' level, a gain of 0..1, for every sound from now on.
+  // The effects' level, a gain of 0..1: sounds that play now glide to it within 20 ms, so a
+  // slider moved in a jump does not tick; later ones start at it.
   void volume(double level);
   // Every other user of the output must have let go of it before this.
   void sluitgeluid();
 
  private:
   void load(int slot);
-  void applyVolume();
   void freeSamples();
+  static void SDLCALL applyLevel(int channel, void* stream, int len, void* effects);
 
   MixerDevice& device_;
   std::string folder_;
   std::array<std::vector<Mix_Chunk*>, kSlots> Geluiden;
   std::array<VariantChoice, kSlots> choice_;
-  double level_ = 1.0;
+  std::atomic<double> level_{1.0};
+  double glide_ = 0.0;  // the level's largest change per frame
+  // Each channel's level now, on its way to `level_`; the mixer's thread's own.
+  std::array<double, kMixChannels> channelLevels_{};
 };
 
 }  // namespace dwaalbos

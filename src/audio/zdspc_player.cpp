@@ -95,7 +95,7 @@ int ZdSpcPlayer::InitialiseSPC(int, long channels, long bits, long frequency,
   }
   stream_.take(this, [this] { DeinitialiseSPC(0); });
   initialised_ = true;
-  Mix_HookMusic(&ZdSpcPlayer::hook, this);
+  device_.hookMusic(&ZdSpcPlayer::hook, this);
   return waveout::kOk;
 }
 
@@ -115,6 +115,7 @@ bool ZdSpcPlayer::LoadSPC(const std::string& path) {
 }
 
 void ZdSpcPlayer::PlaySPC() {
+  device_.wake();
   std::lock_guard lock(mutex_);
   if (emu_ == nullptr) return;
   playing_ = true;
@@ -131,8 +132,7 @@ int ZdSpcPlayer::DeinitialiseSPC(int) {
   initialised_ = false;
   // Unhooking waits for a running fill, so the emulator can go safely afterwards.
   if (device_.isOpen()) {
-    fadeOutAndUnhook(mutex_, fade_, device_.format().frequency,
-                     [this] { return emu_ != nullptr && playing_; });
+    fadeOutAndUnhook(device_, mutex_, fade_, [this] { return emu_ != nullptr && playing_; });
   }
   stream_.leave(this);
   std::lock_guard lock(mutex_);
@@ -164,6 +164,7 @@ void ZdSpcPlayer::fill(Uint8* stream, int len) {
               stream_.level());
   SDL_MixAudioFormat(stream, converted_.data(), device_.format().format, static_cast<Uint32>(got),
                      SDL_MIX_MAXVOLUME);
+  device_.heard();
 }
 
 bool ZdSpcPlayer::convertMore() {

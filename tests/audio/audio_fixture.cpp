@@ -20,6 +20,19 @@ std::uintmax_t fileSize(const std::string& path) {
 
 }  // namespace
 
+int largestStep(const std::vector<std::int16_t>& samples) {
+  int step = 0;
+  for (std::size_t i = 2; i < samples.size(); ++i)
+    step = std::max(step, std::abs(samples[i] - samples[i - 2]));
+  return step;
+}
+
+int loudest(const std::vector<std::int16_t>& samples) {
+  int peak = 0;
+  for (std::int16_t sample : samples) peak = std::max(peak, std::abs(int{sample}));
+  return peak;
+}
+
 AudioTest::AudioTest() : outputFile(folder + "/output.raw") {
   fs::create_directories(folder + "/geluid");
   fs::create_directories(folder + "/muziek");
@@ -92,9 +105,7 @@ bool AudioTest::soundsWithin(std::chrono::milliseconds limit) const {
 }
 
 double AudioTest::peakDuring(std::chrono::milliseconds duration) const {
-  int peak = 0;
-  for (std::int16_t sample : samplesDuring(duration)) peak = std::max(peak, std::abs(int{sample}));
-  return peak / 32768.0;
+  return loudest(samplesDuring(duration)) / 32768.0;
 }
 
 }  // namespace dwaalbos::audiotest

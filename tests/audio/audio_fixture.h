@@ -19,6 +19,11 @@ namespace dwaalbos::audiotest {
 constexpr double kSilent = 0.002;
 constexpr double kSounding = 0.02;
 
+// The largest change from one sample to the next in either channel of interleaved stereo: a
+// smooth tone or a glide moves by a small part of its height, a cut by all of it.
+int largestStep(const std::vector<std::int16_t>& samples);
+int loudest(const std::vector<std::int16_t>& samples);
+
 // A game folder of its own (with geluid/ and muziek/) for every test, and the sound output
 // sent to a file in it, read back to measure what was heard. The sound closes before the
 // folder goes.

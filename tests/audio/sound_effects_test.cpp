@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <thread>
 
 #include "audio/sdl_sound.h"
@@ -27,16 +28,47 @@ TEST_F(SoundEffectsTest, RepeatsOverlapInsteadOfRestartingAndFallSilent) {
   EXPECT_LT(listen(150ms), kSilent);  // played once, not repeated
 }
 
-// The level is a gain of the square of the percentage; it holds for sounds asked for later.
-TEST_F(SoundEffectsTest, TheVolumeScalesEveryEffectAndZeroMutes) {
+// The level is a gain of the square of the percentage; it holds for sounds asked for later,
+// and a sound that plays glides to a new level instead of jumping, which would tick.
+TEST_F(SoundEffectsTest, TheVolumeScalesEveryEffectGlidesAndZeroMutes) {
   writeLevel(soundFile(4), 0.1, 8000 / 32768.0);
+  writeLevel(soundFile(12), 1.5, 8000 / 32768.0);
   SdlSound& sound = started();
   sound.geluidssterkte(100, 50);
   sound.speelgeluid(4);
   EXPECT_NEAR(peakDuring(150ms), 2000 / 32768.0, 0.005);
+  sound.geluidssterkte(100, 100);
+  sound.speelgeluid(12);
+  std::this_thread::sleep_for(200ms);
+  const auto samples = recorded([&] {
+    sound.geluidssterkte(100, 0);
+    std::this_thread::sleep_for(150ms);
+    sound.geluidssterkte(100, 100);
+    std::this_thread::sleep_for(150ms);
+  });
+  ASSERT_GT(samples.size(), 1000u);
+  EXPECT_EQ(*std::min_element(samples.begin(), samples.end()), 0);
+  EXPECT_EQ(samples.back(), 8000);
+  EXPECT_LT(largestStep(samples), 8000 / 20);
   sound.geluidssterkte(100, 0);
+  std::this_thread::sleep_for(50ms);
   sound.speelgeluid(4);
   EXPECT_LT(peakDuring(150ms), kSilent);
+}
+
+// A game waiting in silence leaves the output at rest; the next sound wakes it at once.
+TEST_F(SoundEffectsTest, TheOutputRestsWhileNothingSoundsAndWakesForTheNextSound) {
+  writeLevel(soundFile(9), 0.1, 0.5);
+  SdlSound& sound = started();
+  sound.speelgeluid(9);
+  EXPECT_FALSE(sound.resting());
+  const auto giveUp = std::chrono::steady_clock::now() + 5s;
+  while (!sound.resting() && std::chrono::steady_clock::now() < giveUp)
+    std::this_thread::sleep_for(20ms);
+  ASSERT_TRUE(sound.resting());
+  sound.speelgeluid(9);
+  EXPECT_FALSE(sound.resting());
+  EXPECT_NEAR(peakDuring(150ms), 0.5, 0.01);
 }
 
 // Of two variants, the one not heard last is the only choice.

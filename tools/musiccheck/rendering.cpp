@@ -29,13 +29,11 @@ std::uintmax_t sizeOf(const fs::path& file) {
   return error ? 0 : size;
 }
 
-// Where in the output file the first sample that is not silence lies, after `from`; 0 while
-// there is none yet.
-std::uintmax_t firstSoundAfter(const fs::path& output, std::uintmax_t from) {
+// Where in the output file the first sample that is not silence lies; 0 while there is none.
+std::uintmax_t firstSound(const fs::path& output) {
   std::ifstream file(output, std::ios::binary);
-  file.seekg(static_cast<std::streamoff>(from));
   std::int16_t sample = 0;
-  for (std::uintmax_t at = from; file.read(reinterpret_cast<char*>(&sample), 2); at += 2)
+  for (std::uintmax_t at = 0; file.read(reinterpret_cast<char*>(&sample), 2); at += 2)
     if (sample != 0) return at;
   return 0;
 }
@@ -50,20 +48,22 @@ void play(const fs::path& gameFolder, const std::string& tune, const fs::path& o
   sound.Spc().Bits(16);
   sound.Spc().Frequency(48000);
   sound.Spc().VolumeMultiplier(2);
-  const auto from = sizeOf(output);
+  // The output rests until the music starts, and starts its file anew then.
   sound.speelmuziek((gameFolder / "muziek" / tune).string());
   // Until the music sounds the output races through silence; that is cut off afterwards.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
   std::uintmax_t sounding = 0;
   while (sounding == 0 && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    sounding = firstSoundAfter(output, from);
+    sounding = firstSound(output);
   }
   // A busy machine renders a long piece more slowly than it plays: wait while the output grows.
+  // A piece that has ended lets the output rest.
   const auto wanted = sounding + static_cast<std::uintmax_t>(seconds * kRate) * 4;
   std::uintmax_t written = sizeOf(output);
   auto grew = std::chrono::steady_clock::now();
-  while (written < wanted && std::chrono::steady_clock::now() - grew < kStalled) {
+  while (written < wanted && !sound.resting() &&
+         std::chrono::steady_clock::now() - grew < kStalled) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     if (const auto now = sizeOf(output); now != written) {
       written = now;
@@ -172,19 +172,34 @@ synth::ProgrammeLoudness loudnessOf(const Stereo& audio, double from, double sec
   return synth::programmeLoudness(scaled, 2);
 }
 
+namespace {
+
+// A stack's sounds added up, as mono samples.
+std::vector<double> stackSamples(const fs::path& gameFolder, const Stack& stack) {
+  std::vector<double> sum;
+  for (const std::string& file : stack) {
+    const auto samples = effect(gameFolder, file);
+    if (sum.size() < samples.size()) sum.resize(samples.size(), 0.0);
+    for (std::size_t i = 0; i < samples.size(); ++i) sum[i] += samples[i];
+  }
+  return sum;
+}
+
+}  // namespace
+
 double truePeakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
-                                const std::vector<std::string>& effects) {
+                                const std::vector<Stack>& stacks) {
   std::vector<double> mix(music.begin(), music.end());
   std::vector<std::pair<int, std::size_t>> loudest;
-  const std::size_t stretch = 2 * kRate * 2;  // a place for each effect, two seconds apart
+  const std::size_t stretch = 2 * kRate * 2;  // a place for each stack, two seconds apart
   for (std::size_t at = 0; at + stretch <= music.size(); at += stretch) {
     const auto top = loudestSample(music, at, at + stretch);
     loudest.emplace_back(std::abs(*top), (top - music.begin()) & ~std::size_t{1});
   }
   std::sort(loudest.rbegin(), loudest.rend());
-  for (std::size_t i = 0; i < effects.size() && i < loudest.size(); ++i) {
-    const auto samples = effect(gameFolder, effects[i]);
-    // The effect's own peak lands on the music's.
+  for (std::size_t i = 0; i < stacks.size() && i < loudest.size(); ++i) {
+    const auto samples = stackSamples(gameFolder, stacks[i]);
+    // The stack's own peak lands on the music's.
     const auto lead =
         static_cast<std::size_t>(loudestSample(samples, 0, samples.size()) - samples.begin());
     const std::size_t start = loudest[i].second - std::min(loudest[i].second / 2, lead) * 2;
@@ -195,6 +210,21 @@ double truePeakWithEffectsOnTop(const fs::path& gameFolder, const Stereo& music,
   }
   for (double& s : mix) s /= 32768.0;
   return synth::programmeLoudness(mix, 2).truePeak;
+}
+
+double effectLoudness(const fs::path& gameFolder, const std::string& file) {
+  const auto samples = effect(gameFolder, file);
+  synth::Signal sound(samples.begin(), samples.end());
+  for (double& s : sound) s /= 32768.0;
+  return synth::loudestLoudness(sound, 0.4);
+}
+
+std::vector<double> momentaryLoudness(const Stereo& audio, double from, double seconds) {
+  const auto first = std::min(audio.size(), static_cast<std::size_t>(from * kRate) * 2);
+  const auto last = std::min(audio.size(), first + static_cast<std::size_t>(seconds * kRate) * 2);
+  std::vector<double> scaled(audio.begin() + long(first), audio.begin() + long(last));
+  for (double& s : scaled) s /= 32768.0;
+  return synth::momentaryLoudness(scaled, 2);
 }
 
 }  // namespace dwaalbos::musiccheck

@@ -37,9 +37,16 @@ std::vector<double> presenceLevels(const std::filesystem::path& gameFolder,
                                    const std::string& effect);
 
 // The true peak, in dBTP, of the music with the game's sound effects (geluid/) added where the
-// music is loudest (the worst case), one effect after another, as the mixer adds channels
-// before its clamp.
+// music is loudest (the worst case), one stack after another, as the mixer adds channels
+// before its clamp. The sounds of a stack start together.
+using Stack = std::vector<std::string>;
 double truePeakWithEffectsOnTop(const std::filesystem::path& gameFolder, const Stereo& music,
-                                const std::vector<std::string>& effects);
+                                const std::vector<Stack>& stacks);
+
+// The loudness of a sample of the game's (geluid/) as played, over its loudest 400 ms (LUFS).
+double effectLoudness(const std::filesystem::path& gameFolder, const std::string& effect);
+
+// The loudness over 400 ms (LUFS) every 100 ms of `seconds` of both channels from `from`.
+std::vector<double> momentaryLoudness(const Stereo& audio, double from, double seconds);
 
 }  // namespace dwaalbos::musiccheck

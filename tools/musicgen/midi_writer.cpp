@@ -46,10 +46,10 @@ double loudnessTrimDb(Instrument instrument) {
 }
 
 // Channel volume and velocity act on loudness along a 40 log10 curve, so an amplitude factor
-// becomes its square root on that scale. The headroom keeps the music about 10 dB under the sound
+// becomes its square root on that scale. The headroom keeps the music 8-10 dB under the sound
 // effects.
 double controllerScale(Instrument instrument) {
-  constexpr double kHeadroom = 0.39;
+  constexpr double kHeadroom = 0.54;
   return std::sqrt(kHeadroom * mixPlace(instrument).level *
                    std::pow(10.0, loudnessTrimDb(instrument) / 20.0));
 }

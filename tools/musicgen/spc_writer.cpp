@@ -107,8 +107,8 @@ std::array<std::uint8_t, 128> dspRegisters(const std::vector<ChipVoice>& voices)
   std::array<std::uint8_t, 128> dsp{};
   // The game's SPC player doubles what the chip puts out, so the chip itself plays well below
   // the level the other music files have: the loudest chords leave room for the fanfare.
-  dsp[kMainVolumeLeft] = dsp[kMainVolumeRight] = 0x16;
-  dsp[kEchoVolumeLeft] = dsp[kEchoVolumeRight] = 0x0A;
+  dsp[kMainVolumeLeft] = dsp[kMainVolumeRight] = 0x1E;
+  dsp[kEchoVolumeLeft] = dsp[kEchoVolumeRight] = 0x0E;
   dsp[kFlags] = 0x1D;  // echo writes on, not muted, a high noise clock for the shaker
   dsp[kEchoFeedback] = 0x38;
   for (std::size_t v = 0; v < voices.size(); ++v)

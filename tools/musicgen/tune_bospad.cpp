@@ -41,9 +41,13 @@ const std::vector<BassHit> kWalk = {{0, 7, BassHit::Bass}, {8, 7, BassHit::Fifth
 Song bospad() {
   Arranger song("Bospad", 76, 16);
 
+  // The opening is also where each pass comes back to, straight from the closing bars: it
+  // carries on at their strength, so the return is heard as the tune going on.
   song.passage("Gadd9 | Cmaj7 | Em7 | Dsus4")
+      .descant(Instrument::Flute, 67, 79, 8, 64)
       .held(Instrument::Strings, 55, 71, 58)
-      .broken(Instrument::Harp, kRipple, 2, 8, 55, 60);
+      .broken(Instrument::Harp, kRipple, 2, 8, 55, 60)
+      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 66);
 
   song.passage(kVerseChords)
       .melody(Instrument::Flute, kVerse, 84)
@@ -138,10 +142,12 @@ Song bospad() {
       .bass(Instrument::Bass, kWalk, 40, 70)
       .rhythm(Instrument::Shaker, "..x...x...x...x.", 76);
 
+  // The closing bars hold their last note into the opening.
   song.passage("C | G/B | Am7 | G")
-      .melody(Instrument::Flute, "g5:16 | d5:16 | c5:8 a4:8 | g4:12 r:4", 70)
+      .melody(Instrument::Flute, "g5:16 | d5:16 | c5:8 a4:8 | g4:16", 70)
       .held(Instrument::Strings, 55, 71, 54)
-      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 54);
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 8, 55, 54)
+      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 62);
   return song.song();
 }
 

@@ -47,9 +47,13 @@ const std::vector<BassHit> kSteady = {{0, 7, BassHit::Bass}, {8, 7, BassHit::Fif
 Song mos() {
   Arranger song("Mos", 72, 16);
 
+  // The opening is also where each pass comes back to, straight from the closing bars: it
+  // carries on at their strength, so the return is heard as the tune going on.
   song.passage("Am | G | D | Am")
-      .held(Instrument::Strings, 57, 72, 58)
-      .broken(Instrument::Harp, kStream, 2, 4, 57, 60);
+      .descant(Instrument::Flute, 69, 81, 8, 44)
+      .held(Instrument::Strings, 57, 72, 52)
+      .broken(Instrument::Harp, kStream, 2, 4, 57, 54)
+      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 54);
 
   song.passage(kVerseChords)
       .melody(Instrument::Flute, kVerse, 86)
@@ -107,7 +111,7 @@ Song mos() {
   song.passage(kStoneChords)
       .melody(Instrument::Harp, kStone, 82)
       .held(Instrument::Strings, 57, 72, 50)
-      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 64);
+      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 58);
 
   song.passage(kFernTurnChords)
       .melody(Instrument::Flute, kFernTurn, 86)
@@ -122,10 +126,12 @@ Song mos() {
       .held(Instrument::Strings, 57, 72, 50)
       .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 4, 57, 52);
 
+  // The closing bars hold their last note into the opening.
   song.passage("F | G | Am | Am")
-      .melody(Instrument::Flute, "c5:8 a4 | b4:8 d5 | c5:16 | a4:12 r:4", 70)
-      .held(Instrument::Strings, 57, 72, 54)
-      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 4, 57, 54);
+      .melody(Instrument::Flute, "c5:8 a4 | b4:8 d5 | c5:16 | a4:16", 84)
+      .held(Instrument::Strings, 57, 72, 62)
+      .broken(Instrument::Harp, {0, 2, 4, 2}, 4, 4, 57, 62)
+      .bass(Instrument::Bass, {{0, 15, BassHit::Bass}}, 40, 68);
   return song.song();
 }
 

@@ -21,9 +21,9 @@ constexpr int kMaxChannels = 32;
 constexpr int kMiddleC = 60;
 // Every note a little softer than full, so the loudest chords leave room for the fanfare on top.
 constexpr double kHeadroom = 0.7;
-// The music lies about 10 dB under the sound effects. The samples are stored that much softer,
-// so the notes keep the volume column's whole range.
-constexpr double kSampleLevel = 0.49;
+// The music lies 8-10 dB under the sound effects. The samples are stored that much softer, so
+// the notes keep the volume column's whole range.
+constexpr double kSampleLevel = 0.67;
 
 struct Cell {
   int note = 0;  // 1..96, or kKeyOff

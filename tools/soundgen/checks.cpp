@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "soundgen/stacks.h"
 #include "synth/envelopes.h"
 #include "synth/filters.h"
 #include "synth/loudness.h"
@@ -13,6 +14,10 @@ namespace dwaalbos::soundgen {
 using namespace synth;
 
 namespace {
+
+// What the sounds of one move may reach together, leaving the music room to the -1 dBTP that
+// keeps any mix of them from clipping.
+constexpr double kStackPeakLimit = -3.5;
 
 bool isStep(const Written& sound) { return sound.file.starts_with("5"); }
 
@@ -72,13 +77,38 @@ void checkCreak(const Written& lock, std::vector<std::string>& problems) {
   std::printf("%-8s the creak %.1f dB under the clunk\n", lock.file.c_str(), under);
 }
 
+// The sounds one move starts together must leave the music room on top of them.
+void checkStacks(const std::vector<Written>& sounds, std::vector<std::string>& problems) {
+  std::vector<std::string> files;
+  for (const Written& sound : sounds) files.push_back(sound.file);
+  const auto find = [&](const std::string& file) {
+    return std::find_if(sounds.begin(), sounds.end(),
+                        [&](const Written& s) { return s.file == file; });
+  };
+  for (const Stack& stack : stacksStartedAtOnce()) {
+    double worst = -200.0;
+    for (const auto& way : stackFiles(stack, files)) {
+      Signal together;
+      for (const std::string& file : way) mixInto(together, find(file)->sound, 0.0);
+      worst = std::max(worst, programmeLoudness(inBothChannels(together), 2).truePeak);
+    }
+    std::printf("%-16s started together peak at %5.1f dBTP\n", stack.what, worst);
+    if (worst > kStackPeakLimit) {
+      char text[160];
+      std::snprintf(text, sizeof text, "%s: dBTP of the sounds started together (%.2f)", stack.what,
+                    worst);
+      problems.push_back(text);
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> soundProblems(const std::vector<Written>& sounds) {
   std::vector<std::string> problems;
   for (const Written& sound : sounds) {
     const double loudness = loudestLoudness(sound.sound, sound.level.windowSeconds);
-    const ProgrammeLoudness played = programmeLoudness(sound.sound, 1);
+    const ProgrammeLoudness played = programmeLoudness(inBothChannels(sound.sound), 2);
     std::printf(
         "%-8s %6.1f LUFS over %3.0f ms, integrated %6.1f LUFS, short-term %6.1f LUFS, "
         "true peak %5.1f dBTP\n",
@@ -90,6 +120,7 @@ std::vector<std::string> soundProblems(const std::vector<Written>& sounds) {
     if (sound.file == "11.wav") checkCreak(sound, problems);
     checkBalance(sound, problems);
   }
+  checkStacks(sounds, problems);
   return problems;
 }
 

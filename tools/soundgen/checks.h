@@ -14,8 +14,8 @@ struct Written {
 };
 
 // What a player would hear wrongly in the finished sounds: a sound that missed its loudness,
-// a step that is not about 12 dB under the others or sits where small speakers and music hide
-// it, a creak too faint to hear. Empty when all is well.
+// a step that sits where small speakers and music hide it, a creak too faint to hear, sounds
+// started together that would clip. Empty when all is well.
 std::vector<std::string> soundProblems(const std::vector<Written>& sounds);
 
 }  // namespace dwaalbos::soundgen

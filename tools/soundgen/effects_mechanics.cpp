@@ -48,7 +48,8 @@ Signal lockAndCreak() {
   multiply(creak, segments({{0.0, 0.0}, {0.15, 1.0}, {0.7, 0.8}, {length, 0.0}}));
   // Resonances this narrow hold little energy: the creak is brought up to stand beside the clunk.
   mixInto(out, creak, 0.42, peak(out) / peak(creak));
-  return out;
+  // The ticks' noise reaches up to the highest frequencies, where it would peak between samples.
+  return lowpass(out, constant(12000.0));
 }
 
 }  // namespace dwaalbos::soundgen

@@ -27,8 +27,12 @@ void cutSilentTail(Signal& sound) {
 Signal finished(Signal sound, const Level& level) {
   removeDc(sound);
   cutSilentTail(sound);
-  const double target = gainOf(level.loudnessDb - loudestLoudness(sound, level.windowSeconds));
-  scale(sound, std::min(target, gainOf(level.peakLimitDb) / peak(sound)));
+  // A peak the loudness would push past the limit is turned down on its own, so the sound keeps
+  // its loudness; the limiting itself softens it a little, which a second pass makes up.
+  for (int pass = 0; pass < 2; ++pass) {
+    scale(sound, gainOf(level.loudnessDb - loudestLoudness(sound, level.windowSeconds)));
+    limitPeaks(sound, gainOf(level.peakLimitDb));
+  }
   fadeEdges(sound, 0.0005, 0.015);
   return sound;
 }

@@ -5,13 +5,14 @@
 namespace dwaalbos::soundgen {
 
 // How loud a finished sound is: its loudest stretch of `windowSeconds` brought to `loudnessDb`
-// as people hear it (K-weighted, LUFS), but its peak never above `peakLimitDb` (dBFS). A sound
-// is taken in over 400 ms; a click is over sooner and is judged by its loudest 100 ms.
+// as people hear it (K-weighted, LUFS) when the game plays it in both channels, its peaks held
+// at `peakLimitDb` (dBFS). A sound is taken in over 400 ms; a click is over sooner and is judged
+// by its loudest 100 ms.
 struct Level {
   double loudnessDb;
   double peakLimitDb;
   double windowSeconds = 0.4;
-  double toleranceDb = 1.5;  // how far a peak held at its limit may leave it short
+  double toleranceDb = 1.5;
 
   static Level loudness(double db, double peakLimitDb, double toleranceDb = 1.5) {
     return {db, peakLimitDb, 0.4, toleranceDb};

@@ -19,20 +19,23 @@ struct Slot {
   Level level;
 };
 
-// Loudness as people hear it, about 10 dB above the music. The step sounds with every square
-// walked, so it sits 8 dB under the other effects; the click and the knock are over within
-// 100 ms and are judged by that. The step's variants share the one slot.
-constexpr double kEffect = -18.0;
-constexpr double kStep = -26.0;
-constexpr double kPeakLimit = -3.5;
+// Loudness as people hear it, played in both channels, 8-10 dB above the music. The step sounds
+// with every square walked, so it sits 8 dB under the other effects; the click and the knock
+// are over within 100 ms and are judged by that. The step's variants share the one slot. The
+// knock starts with a step every time: its peak is held lower so the two together do not clip.
+constexpr double kEffect = -15.0;
+constexpr double kStep = -23.0;
+constexpr double kPeakLimit = -6.0;
+constexpr double kKnockPeakLimit = -8.5;
+constexpr double kStepPeakLimit = -10.0;
 
-Level step() { return Level::loudness(kStep, kPeakLimit, 2.0); }
+Level step() { return Level::loudness(kStep, kStepPeakLimit, 2.0); }
 
 const Slot kSlots[] = {
     {"1.wav", levelStart, Level::loudness(kEffect, kPeakLimit)},
     {"2.wav", arrowWhoosh, Level::loudness(kEffect, kPeakLimit)},
     {"3.wav", crushed, Level::loudness(kEffect, kPeakLimit)},
-    {"4.wav", pushKnock, Level::click(kEffect, kPeakLimit)},
+    {"4.wav", pushKnock, Level::click(kEffect, kKnockPeakLimit)},
     {"5.wav", [] { return footstep(0); }, step()},
     {"5_2.wav", [] { return footstep(1); }, step()},
     {"5_3.wav", [] { return footstep(2); }, step()},

@@ -43,6 +43,20 @@ double peak(const Signal& signal) {
   return highest;
 }
 
+void limitPeaks(Signal& signal, double ceiling) {
+  std::vector<double> gain(signal.size(), 1.0);
+  for (std::size_t i = 0; i < signal.size(); ++i)
+    if (std::abs(signal[i]) > ceiling) gain[i] = ceiling / std::abs(signal[i]);
+  // Bounded slopes: backwards the gain may rise by 1 in a millisecond, forwards in 20 ms.
+  const double attack = 1.0 / sampleCount(0.001);
+  const double release = 1.0 / sampleCount(0.02);
+  for (std::size_t i = signal.size(); i-- > 1;)
+    gain[i - 1] = std::min(gain[i - 1], gain[i] + attack);
+  for (std::size_t i = 1; i < signal.size(); ++i)
+    gain[i] = std::min(gain[i], gain[i - 1] + release);
+  for (std::size_t i = 0; i < signal.size(); ++i) signal[i] *= gain[i];
+}
+
 double decibels(double gain) { return 20.0 * std::log10(std::max(gain, 1e-12)); }
 
 double gainOf(double decibels) { return std::pow(10.0, decibels / 20.0); }

@@ -26,6 +26,10 @@ void scale(Signal& signal, double gain);
 void fadeEdges(Signal& signal, double fadeInSeconds, double fadeOutSeconds);
 
 double peak(const Signal& signal);
+// Turns the sound down where it would pass `ceiling` (a gain), and only there: the gain falls
+// within a millisecond before each such peak and comes back over 20 ms, too quickly to be heard
+// as a change of loudness, too slowly to be heard as a click.
+void limitPeaks(Signal& signal, double ceiling);
 double decibels(double gain);
 double gainOf(double decibels);
 
