@@ -18,10 +18,9 @@ QImage titleAndButtons(QSize size) {
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
-  painter.fillRect(QRectF(0.1, 0.2, 0.8, 0.1) * QTransform::fromScale(size.width(), size.height()),
-                   QColor(40, 160, 60));
-  painter.fillRect(QRectF(0.1, 0.5, 0.8, 0.1) * QTransform::fromScale(size.width(), size.height()),
-                   QColor(230, 196, 120, 128));
+  painter.scale(size.width(), size.height());
+  painter.fillRect(QRectF(0.1, 0.2, 0.8, 0.1), QColor(40, 160, 60));
+  painter.fillRect(QRectF(0.1, 0.5, 0.8, 0.1), QColor(230, 196, 120, 128));
   return image;
 }
 
@@ -58,8 +57,9 @@ TEST_P(ShownAt, HandsOutEveryChangedPixelAndEndsAsDrawnAnew) {
     const QRect changed = picture.takeChanged();
     for (int y = 0; y < before.height(); ++y)
       for (int x = 0; x < before.width(); ++x)
-        if (picture.shown().pixel(x, y) != before.pixel(x, y))
+        if (picture.shown().pixel(x, y) != before.pixel(x, y)) {
           ASSERT_TRUE(changed.contains(QPoint(x, y))) << x << ", " << y;
+        }
   }
   anew.layout(titleAndButtons(kMenu), pixels(), sharp());
   EXPECT_EQ(picture.shown(), anew.shown());
