@@ -22,7 +22,7 @@ packages=(
   libx11-dev libxtst-dev xvfb openbox                        # real-keyboard tests: Xvfb, openbox
   xdg-utils                                                  # opening the help page
   desktop-file-utils appstream                               # desktop-file-validate, appstreamcli
-  dpkg-dev file                                              # cpack's deb: dpkg-shlibdeps, file
+  dpkg-dev file lintian                                      # cpack's deb, Debian's package checker
 )
 
 install_missing() {

@@ -40,14 +40,12 @@ constexpr int kLaatsteLevelSet1 = 23;
 Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desktop,
            const Pictures& pictures)
     : state_(state), sound_(sound), navigator_(navigator), desktop_(desktop),
-      canvas_(kWidth, kHeight, QImage::Format_RGB32), title_(menuTitle({kWidth, kTitleHeight})),
-      titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)), buttons_(pictures),
-      descriptionLabel(new QLabel(this)) {
+      title_(menuTitle({kWidth, kTitleHeight})), titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)),
+      buttons_(pictures), descriptionLabel(new QLabel(this)) {
   setWindowTitle(texts::kMenuTitel);
   resize(kWidth, kHeight);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  canvas_.fill(Qt::black);
 
   // Under the buttons.
   descriptionLabel->setGeometry(MenuButtons::kLeft, 246, MenuButtons::kWidth, 44);
@@ -82,6 +80,7 @@ void Menu::resizeEvent(QResizeEvent* event) {
   shown_.moveCenter(rect().center());
   zoomWidgets(*this, scale_);
   descriptionLabel->move(descriptionLabel->pos() + shown_.topLeft());
+  drawAnew();
 }
 
 QPoint Menu::unzoomed(QPointF point) const {
@@ -104,7 +103,8 @@ void Menu::activate() {
   random_.seed(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
   Hoek = 0;
   Sterren.scatter(random_);
-  canvas_.fill(Qt::black);
+  picture_.clearDots();
+  update();
   runWhileVisible();
 }
 
@@ -134,15 +134,9 @@ void Menu::closeEvent(QCloseEvent* event) {
 }
 
 void Menu::frame() {
-  QPainter painter(&canvas_);
-  Sterren.drift(Hoek, [this](int x, int y, int grey) {
-    if (x >= 0 && x < kWidth && y >= 0 && y < kHeight)
-      canvas_.setPixel(x, y, qRgb(grey, grey, grey));
-  });
-  painter.drawImage(0, 0, title_);
-  buttons_.draw(painter, Keuze);
-  painter.end();
-  update();
+  if (drawnKeuze_ != Keuze) drawAnew();
+  Sterren.drift(Hoek, [this](int x, int y, int grey) { picture_.paintDot(x, y, grey); });
+  showChanges();
 
   ++Teller;
   if (Teller % 4 == 0) {
@@ -219,21 +213,56 @@ void Menu::openHelp() {
   runWhileVisible();
 }
 
-// Zoomed, the title and the buttons are drawn again over the enlarged canvas, sharp.
+// The title and the buttons, with button `Keuze` highlighted, over the dots at the window's
+// present size.
+void Menu::drawAnew() {
+  QImage overlay(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  overlay.fill(Qt::transparent);
+  QPainter painter(&overlay);
+  painter.drawImage(0, 0, title_);
+  buttons_.draw(painter, Keuze);
+  painter.end();
+  const QSize pixels = (QSizeF(shown_.size()) * devicePixelRatioF()).toSize();
+  picture_.layout(overlay, pixels, sharpTitleAndButtons(pixels));
+  drawnKeuze_ = Keuze;
+  update();
+}
+
+// Zoomed, the title and the buttons are drawn again over the enlarged menu, sharp; none at
+// the menu's own size or smaller.
+QImage Menu::sharpTitleAndButtons(QSize pixels) {
+  const qreal zoom = scale_ / 100.0;
+  if (zoom * devicePixelRatioF() <= 1) return {};
+  QImage sharp(pixels, QImage::Format_ARGB32_Premultiplied);
+  sharp.setDevicePixelRatio(devicePixelRatioF());
+  sharp.fill(Qt::transparent);
+  QPainter painter(&sharp);
+  painter.scale(zoom, zoom);
+  const QSize titlePixels = (QSizeF(title_.size()) * zoom * devicePixelRatioF()).toSize();
+  if (titleShown_.size() != titlePixels) titleShown_ = artFor(title_, titleLarge_, titlePixels);
+  painter.drawImage(QRectF(QPointF(0, 0), QSizeF(title_.size())), titleShown_,
+                    QRectF(titleShown_.rect()));
+  buttons_.drawSharp(painter, Keuze, zoom);
+  return sharp;
+}
+
+// Only the part of the window where dots moved is painted again, at once: the frame's timer
+// waits for nothing else.
+void Menu::showChanges() {
+  const QRect pixels = picture_.takeChanged();
+  if (pixels.isEmpty()) return;
+  const qreal ratio = devicePixelRatioF();
+  repaint(QRectF(QPointF(pixels.topLeft()) / ratio, QSizeF(pixels.size()) / ratio)
+              .toAlignedRect()
+              .translated(shown_.topLeft()));
+}
+
 void Menu::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   for (const QRect& margin : QRegion(rect()).subtracted(shown_))
     painter.fillRect(margin, Qt::black);
-  drawArt(painter, shown_, canvas_);
-  const qreal zoom = scale_ / 100.0;
-  if (zoom * devicePixelRatioF() <= 1) return;
-  painter.translate(shown_.topLeft());
-  painter.scale(zoom, zoom);
-  const QSize pixels = (QSizeF(title_.size()) * zoom * devicePixelRatioF()).toSize();
-  if (titleShown_.size() != pixels) titleShown_ = artFor(title_, titleLarge_, pixels);
-  painter.drawImage(QRectF(QPointF(0, 0), QSizeF(title_.size())), titleShown_,
-                    QRectF(titleShown_.rect()));
-  buttons_.drawSharp(painter, Keuze, zoom);
+  const QImage& shown = picture_.shown();
+  painter.drawImage(QRectF(shown_), shown, QRectF(shown.rect()));
 }
 
 void Menu::mouseMoveEvent(QMouseEvent* event) {

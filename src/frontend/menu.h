@@ -9,6 +9,7 @@
 #include <string>
 
 #include "frontend/menu_buttons.h"
+#include "frontend/menu_picture.h"
 #include "frontend/starfield.h"
 
 class QLabel;
@@ -70,13 +71,17 @@ class Menu : public QWidget {
   void startBonusProgram();
   void toetsenleeg();
   QPoint unzoomed(QPointF point) const;
+  void drawAnew();
+  QImage sharpTitleAndButtons(QSize pixels);
+  void showChanges();
 
   SharedState& state_;
   Sound& sound_;
   Navigator& navigator_;
   Desktop& desktop_;
 
-  QImage canvas_;
+  MenuPicture picture_{{kWidth, kHeight}};
+  int drawnKeuze_ = 0;  // the highlighted button in `picture_`
   QImage title_;
   QImage titleLarge_;  // four times as large, for a zoomed menu
   QImage titleShown_;  // the title at the pixels the menu last showed it with

@@ -75,12 +75,14 @@ Surroundings systemSurroundings() {
 }
 
 GamePaths findGamePaths(const std::string& programFolder, const Surroundings& around) {
-  const fs::path installed = fs::path(programFolder).parent_path() / "share" / "dwaalbos";
+  const fs::path prefix = fs::path(programFolder).parent_path();
+  const fs::path installed = prefix / "share" / "dwaalbos";
   const bool isInstalled = !holdsData(programFolder) && holdsData(installed);
   const std::string data = isInstalled ? installed.string() : programFolder;
   if (!isInstalled && around.mayWrite(data)) return GamePaths(data);
   const std::string own = playersOwnFolder(around);
-  return own.empty() ? GamePaths(data) : GamePaths(data, own);
+  const std::string programs = isInstalled ? (prefix / "lib" / "dwaalbos").string() : data;
+  return GamePaths(data, own.empty() ? data : own, programs);
 }
 
 }  // namespace dwaalbos

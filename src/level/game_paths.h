@@ -15,8 +15,10 @@ class GamePaths {
  public:
   // Data and the player's files in one folder.
   explicit GamePaths(std::string folder) : GamePaths(folder, folder) {}
-  GamePaths(std::string dataFolder, std::string playerFolder)
-      : data_(std::move(dataFolder)), player_(std::move(playerFolder)) {}
+  // The bonus program lies with the data unless it is given a folder of its own.
+  GamePaths(std::string dataFolder, std::string playerFolder, std::string programFolder = {})
+      : data_(std::move(dataFolder)), player_(std::move(playerFolder)),
+        programs_(programFolder.empty() ? data_ : std::move(programFolder)) {}
 
   const std::string& folder() const { return data_; }  // the shipped data
   const std::string& playerFolder() const { return player_; }
@@ -27,7 +29,7 @@ class GamePaths {
   std::string sounds() const { return data("geluid"); }
   std::string music() const { return data("muziek"); }
   std::string helpPage() const { return data("help/help.htm"); }
-  std::string bonusProgram() const { return data("irunin.bin"); }
+  std::string bonusProgram() const { return programs_ + "/irunin.bin"; }
 
   std::string progress() const { return playerFile("geluid/Niets.wav"); }
   std::string options() const { return playerFile("Opties.dat"); }
@@ -58,6 +60,7 @@ class GamePaths {
 
   std::string data_;
   std::string player_;
+  std::string programs_;
 };
 
 // What the choice of folders depends on besides the folders themselves.
@@ -71,9 +74,10 @@ struct Surroundings {
 Surroundings systemSurroundings();
 
 // The data lies beside the program (a game folder, copied anywhere) or in ../share/dwaalbos
-// (an installed game). A game folder the player may write to keeps his files; otherwise, and
-// always for an installed game, whose files belong to the system's package manager, they go
-// to $XDG_DATA_HOME/dwaalbos (by default ~/.local/share/dwaalbos).
+// (an installed game, whose bonus program is in ../lib/dwaalbos). A game folder the player may
+// write to keeps his files; otherwise, and always for an installed game, whose files belong to the
+// system's package manager, they go to $XDG_DATA_HOME/dwaalbos (by default
+// ~/.local/share/dwaalbos).
 GamePaths findGamePaths(const std::string& programFolder, const Surroundings& around);
 
 }  // namespace dwaalbos

@@ -19,6 +19,7 @@ struct Placement {
   const char* home;     // $HOME below the machine, "" unset
   const char* data;     // expected data folder
   const char* player;   // expected player's folder
+  const char* bonus;    // expected folder of irunin.bin
 };
 
 void PrintTo(const Placement& placement, std::ostream* out) { *out << placement.name; }
@@ -44,20 +45,23 @@ TEST_P(GamePathsPlacement, PutsDataAndThePlayersFilesInTheirFolders) {
   const GamePaths paths = findGamePaths(machine.path(p.program), around);
   EXPECT_EQ(paths.folder(), machine.path(p.data));
   EXPECT_EQ(paths.playerFolder(), below(p.player));
+  EXPECT_EQ(paths.bonusProgram(), machine.path(p.bonus) + "/irunin.bin");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, GamePathsPlacement,
     ::testing::Values(
-        Placement{"WritableGameFolder", "game", true, "", "home", "game", "game"},
+        Placement{"WritableGameFolder", "game", true, "", "home", "game", "game", "game"},
         Placement{"ReadOnlyGameFolder", "game", false, "", "home", "game",
-                  "home/.local/share/dwaalbos"},
-        Placement{"XdgDataHomeSet", "game", false, "xdg", "home", "game", "xdg/dwaalbos"},
+                  "home/.local/share/dwaalbos", "game"},
+        Placement{"XdgDataHomeSet", "game", false, "xdg", "home", "game", "xdg/dwaalbos", "game"},
         Placement{"XdgDataHomeRelativeIsIgnored", "game", false, "~relative", "home", "game",
-                  "home/.local/share/dwaalbos"},
+                  "home/.local/share/dwaalbos", "game"},
         Placement{"InstalledGameNeverWritesItsShare", "usr/games", true, "", "home",
-                  "usr/share/dwaalbos", "home/.local/share/dwaalbos"},
-        Placement{"NoHomeAtAllKeepsTheDataFolder", "game", false, "", "", "game", "game"}),
+                  "usr/share/dwaalbos", "home/.local/share/dwaalbos", "usr/lib/dwaalbos"},
+        Placement{"InstalledWithoutHome", "usr/games", false, "", "", "usr/share/dwaalbos",
+                  "usr/share/dwaalbos", "usr/lib/dwaalbos"},
+        Placement{"NoHomeAtAllKeepsTheDataFolder", "game", false, "", "", "game", "game", "game"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class PlayersFolder : public ::testing::Test {

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+#include <vector>
+
+namespace dwaalbos {
+
+// The main menu as the window shows it: the drifting dots with the title and the buttons over
+// them, at the window's pixels. A dot that moves changes only the few pixels it covers: only
+// those are drawn anew, and the part of the picture that holds them is handed out to be shown.
+class MenuPicture {
+ public:
+  // The menu's own size, in which the dots move.
+  explicit MenuPicture(QSize size);
+
+  // Draws everything anew: `overlay` (the title and the buttons at the menu's own size) over
+  // the dots, shown at `pixels`, with `sharp` (the same drawn sharp at that size) over that,
+  // or nothing more when `sharp` is null. An enlarged menu shows each of its pixels as a block,
+  // and a reduced one blends its pixels, as a smooth scaling would.
+  void layout(const QImage& overlay, QSize pixels, const QImage& sharp);
+  // Every dot black, drawn anew.
+  void clearDots();
+  // One pixel of the dots at (x, y) in the menu's own size, in grey (0 is black); a pixel off
+  // the menu is ignored.
+  void paintDot(int x, int y, int grey);
+
+  const QImage& shown() const { return shown_; }
+  // The rectangle of `shown()` that holds every pixel changed since the last call.
+  QRect takeChanged();
+
+ private:
+  // How the shown pixels of one row or column take the menu's: pixel i blends `taps` from
+  // first[i] to first[i + 1]; a menu pixel j reaches the shown pixels reach[j].
+  struct Tap {
+    int from;
+    int weight;  // out of 256
+  };
+  struct Axis {
+    std::vector<int> first;
+    std::vector<Tap> taps;
+    std::vector<std::pair<int, int>> reach;
+  };
+  static Axis axis(int menu, int shown);
+
+  void rebuild();
+  void compose(int x, int y);
+  void showPixel(int column, int row);
+
+  QSize size_;
+  std::vector<std::uint8_t> dots_;
+  QImage overlay_;
+  QImage composed_;
+  QImage sharp_;
+  QImage shown_;
+  Axis columns_;
+  Axis rows_;
+  QRect changed_;
+};
+
+}  // namespace dwaalbos
