@@ -2,11 +2,14 @@
 //   dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]
 //   dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]
 //   dwaalbos-tool solve LEVEL.dwb   exit 0 solvable, 1 proven unsolvable, 3 search limit reached
+//   dwaalbos-tool collect OUT.dws --title T --maker M [--comment C] LEVEL.dwb...
+//   dwaalbos-tool check FILE.dws
 // KEYS: L R U D walk, S space, Z undo, Y redo; one letter per pass of the main loop.
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "collection_commands.h"
 #include "json_report.h"
 #include "level/level_file.h"
 
@@ -17,7 +20,10 @@ namespace {
 int usage() {
   std::cerr << "usage: dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]\n"
                "       dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]\n"
-               "       dwaalbos-tool solve LEVEL.dwb\n";
+               "       dwaalbos-tool solve LEVEL.dwb\n"
+               "       dwaalbos-tool collect OUT.dws --title T --maker M [--comment C] "
+               "LEVEL.dwb...\n"
+               "       dwaalbos-tool check FILE.dws\n";
   return 64;
 }
 
@@ -91,6 +97,8 @@ int main(int argc, char** argv) {
   if (args.empty()) return usage();
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (args[0] == "solve" && rest.size() == 1) return solve(rest[0]);
+  if (args[0] == "collect") return collectCommand(rest);
+  if (args[0] == "check") return checkCommand(rest);
   PlayRequest request;
   if (args[0] == "play" && parsePlay(rest, request)) return play(request);
   return usage();
