@@ -9,9 +9,9 @@ namespace dwaalbos {
 
 // "Mijn levels": the collection the game makes by itself from the player's saved levels.
 struct MyLevels {
-  Collection collection;             // titled "Mijn levels"
-  std::vector<std::string> files;    // the file each level was read from, in the same order
-  std::vector<std::string> problems; // for the player, in Dutch: files left out and why
+  Collection collection;              // titled "Mijn levels"
+  std::vector<std::string> files;     // the file each level was read from, in the same order
+  std::vector<std::string> problems;  // for the player, in Dutch: files left out and why
 };
 
 // Every .dwb file directly in `folder`, sorted by file name, at most as many as a collection

@@ -70,8 +70,7 @@ int collectCommand(const std::vector<std::string>& args) {
   }
   const WriteResult written = writeCollection(request.output, collection);
   if (written) return 0;
-  std::cerr << "dwaalbos-tool: cannot write " << request.output << ": " << written.reason()
-            << '\n';
+  std::cerr << "dwaalbos-tool: cannot write " << request.output << ": " << written.reason() << '\n';
   return 1;
 }
 

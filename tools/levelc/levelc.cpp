@@ -81,8 +81,9 @@ bool writeRecords(const char* path, const std::vector<dwaalbos::Doolhof>& levels
 int main(int argc, char** argv) {
   Request request;
   if (!parseOptions(argc, argv, request) || argc < 3) {
-    std::cerr << "usage: dwaalbos-levelc [--set 1|2] OUTPUT SOURCE...\n"
-                 "       dwaalbos-levelc --collection [--unlike SETFILE]... OUTPUT TITLE LEVEL...\n";
+    std::cerr
+        << "usage: dwaalbos-levelc [--set 1|2] OUTPUT SOURCE...\n"
+           "       dwaalbos-levelc --collection [--unlike SETFILE]... OUTPUT TITLE LEVEL...\n";
     return 2;
   }
   std::vector<dwaalbos::Doolhof> levels;
@@ -90,8 +91,7 @@ int main(int argc, char** argv) {
     if (!readSource(argv[i], levels)) return 1;
   std::vector<std::string> problems;
   if (request.set != 0) problems = dwaalbos::levelc::levelSetProblems(levels, request.set);
-  if (request.collection)
-    problems = dwaalbos::levelc::collectionProblems(levels, request.unlike);
+  if (request.collection) problems = dwaalbos::levelc::collectionProblems(levels, request.unlike);
   for (const std::string& problem : problems) std::cerr << "levelc: " << problem << '\n';
   if (!problems.empty()) return 1;
   if (!writeRecords(argv[1], levels)) {

@@ -166,8 +166,7 @@ std::vector<std::string> collectionProblems(const std::vector<Doolhof>& records,
   }
   if (records.front().Naam.empty() || records.front().Maker.empty())
     problems.push_back("the title record lacks a title or an author");
-  for (std::size_t i = 1; i < records.size(); ++i)
-    checkLevel(records, i, others, problems);
+  for (std::size_t i = 1; i < records.size(); ++i) checkLevel(records, i, others, problems);
   return problems;
 }
 
