@@ -127,7 +127,8 @@ Solution checkLevel(const std::vector<Doolhof>& records, std::size_t i,
       problems.push_back(name + " repeats level " + std::to_string(j));
   }
   for (const Doolhof& other : others) {
-    if (other.Vakken == level.Vakken) problems.push_back(name + " copies " + other.Naam);
+    if (other.Vakken == level.Vakken || other.Naam == level.Naam)
+      problems.push_back(name + " copies the board or name of " + other.Naam);
   }
   Solution solution = solve(level);
   if (!solution.solvable || solution.moves.size() < 8)

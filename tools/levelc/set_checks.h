@@ -15,7 +15,7 @@ namespace dwaalbos::levelc {
 std::vector<std::string> levelSetProblems(const std::vector<Doolhof>& records, int set);
 
 // What would make a shipped collection wrong: no title or author, no levels or over 999, or
-// a level that fails as a level of a set does or copies the board of one of `others`.
+// a level that fails as a level of a set does or copies the board or the name of one of `others`.
 std::vector<std::string> collectionProblems(const std::vector<Doolhof>& records,
                                             const std::vector<Doolhof>& others);
 
