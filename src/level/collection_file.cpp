@@ -1,6 +1,7 @@
 #include "collection_file.h"
 
 #include "file_messages.h"
+#include "texts.h"
 
 namespace dwaalbos {
 
@@ -41,7 +42,7 @@ std::optional<Bytes> encodeCollection(const Collection& collection) {
 
 WriteResult writeCollection(const std::string& path, const Collection& collection) {
   const auto data = encodeCollection(collection);
-  if (!data) return WriteResult::failed("een verzameling heeft hoogstens 999 levels");
+  if (!data) return WriteResult::failed(texts::kHoogstens999);
   return writeWholeFile(path, *data);
 }
 

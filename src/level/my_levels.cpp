@@ -1,6 +1,7 @@
 #include "my_levels.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "file_messages.h"

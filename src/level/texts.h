@@ -73,6 +73,7 @@ inline constexpr const char* kLevelsTeSpelen = " levels te spelen.";
 // Collections: a damaged one still offers the levels before the damage.
 inline constexpr const char* kGeenVerzameling = "Het is geen Dwaalbos-verzameling.";
 inline constexpr const char* kLevelAfgebroken = "\r\nLevel %1 is afgebroken.";
+inline constexpr const char* kHoogstens999 = "een verzameling heeft hoogstens 999 levels";
 inline constexpr const char* kMeerDan999 = "\r\nEen verzameling heeft hoogstens 999 levels.";
 inline constexpr const char* kGeenLevelTeSpelen = "\r\nEr is geen level te spelen.";
 inline constexpr const char* kEenLevelTeSpelen = "\r\nEr is 1 level te spelen.";
