@@ -62,7 +62,8 @@ fuzz() {
     corpus="$out/corpus/$name"
     mkdir -p "$corpus"
     case "$name" in
-      level_readers_fuzz) cp build/game/standaardlevels build/game/levels/*.dwb "$corpus/" 2>/dev/null || true ;;
+      level_readers_fuzz) cp build/game/standaardlevels build/game/levels/*.dwb \
+        build/game/verzamelingen/*.dws "$corpus/" 2>/dev/null || true ;;
       options_reader_fuzz) cp build/game/Opties.dat "$corpus/" 2>/dev/null || true ;;
       file_round_trip_fuzz) cp build/game/levels/*.dwb build/game/Opties.dat "$corpus/" 2>/dev/null || true ;;
       level_text_fuzz) cp data/levels/*/*.txt "$corpus/" 2>/dev/null || true ;;

@@ -5,6 +5,7 @@
 
 #include "level/best_solutions.h"
 #include "level/byte_io.h"
+#include "level/collection_file.h"
 #include "level/level_file.h"
 #include "level/level_sets.h"
 #include "level/progress.h"
@@ -18,6 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!dwaalbos::decodeLevel(back)) __builtin_trap();
   }
   dwaalbos::decodeLevelSet(bytes, dwaalbos::kSet1Records);
+  // A whole collection is written back exactly as it was read.
+  const auto collection = dwaalbos::decodeCollection(bytes, "fuzz.dws");
+  if (collection.whole() && dwaalbos::encodeCollection(collection.collection) !=
+                                dwaalbos::Bytes(bytes.begin(), bytes.end()))
+    __builtin_trap();
   dwaalbos::decodeProgress(bytes);
   const auto solutions = dwaalbos::decodeBestSolutions(bytes);
   if (!solutions.damaged &&

@@ -21,5 +21,13 @@ std::string levelNotReadText(const std::string& path);
 std::string damagedFileText(const std::string& path);
 // A standard level set that is missing or shorter than it should be.
 std::string levelSetShortText(const std::string& path, int levelsFound, int levelsWanted);
+// A collection that is missing, unreadable or does not begin with a whole title record.
+std::string collectionNotReadText(const std::string& path);
+// A collection whose level `brokenLevel` (counted from 1) is cut short or unreadable.
+std::string collectionBrokenText(const std::string& path, std::size_t brokenLevel);
+// A collection with more levels than a collection may hold.
+std::string collectionTooLongText(const std::string& path);
+// A folder of level files with more levels than a collection may hold.
+std::string folderTooFullText(const std::string& folder);
 
 }  // namespace dwaalbos

@@ -53,6 +53,16 @@ std::optional<Doolhof> decodeLevel(ByteReader& reader) {
   return level;
 }
 
+std::vector<Doolhof> decodeLevels(ByteReader& reader, std::size_t most) {
+  std::vector<Doolhof> levels;
+  while (levels.size() < most) {
+    auto level = decodeLevel(reader);
+    if (!level) break;
+    levels.push_back(std::move(*level));
+  }
+  return levels;
+}
+
 std::optional<Doolhof> readLevelFile(const std::string& path) {
   const auto data = readFileStart(path, kLargestRecordBytes);
   if (!data) return std::nullopt;

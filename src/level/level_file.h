@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "byte_io.h"
 #include "doolhof.h"
@@ -20,6 +21,10 @@ Bytes encodeLevel(const Doolhof& level);
 // Decodes one record from the reader's position. Nothing when the data ends before the record
 // does; the reader then stays where it was.
 std::optional<Doolhof> decodeLevel(ByteReader& reader);
+
+// Up to `most` whole records one after another from the reader's position; the reader stops
+// after the last whole one, so what remains is what could not be read.
+std::vector<Doolhof> decodeLevels(ByteReader& reader, std::size_t most);
 
 // The first record of a level file; bytes after it are ignored. Nothing when the file is
 // missing or does not hold a whole record.

@@ -1,5 +1,7 @@
 #include "level_sets.h"
 
+#include <algorithm>
+
 #include "byte_io.h"
 #include "level_file.h"
 
@@ -16,14 +18,8 @@ LevelSet readLevelSet(const std::string& path, int records) {
 }
 
 LevelSet decodeLevelSet(std::span<const std::uint8_t> data, int records) {
-  std::vector<Doolhof> elements;
   ByteReader reader(data);
-  while (static_cast<int>(elements.size()) < records) {
-    auto level = decodeLevel(reader);
-    if (!level) break;
-    elements.push_back(std::move(*level));
-  }
-  return LevelSet(std::move(elements));
+  return LevelSet(decodeLevels(reader, static_cast<std::size_t>(std::max(records, 0))));
 }
 
 const Doolhof* LevelSets::byNumber(int levelNummer) const {

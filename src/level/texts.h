@@ -70,6 +70,18 @@ inline constexpr const char* kBeschadigd = " is beschadigd.";
 inline constexpr const char* kErZijn = "\r\nEr zijn ";
 inline constexpr const char* kVanDe = " van de ";
 inline constexpr const char* kLevelsTeSpelen = " levels te spelen.";
+// Collections: a damaged one still offers the levels before the damage.
+inline constexpr const char* kGeenVerzameling = "Het is geen Dwaalbos-verzameling.";
+inline constexpr const char* kLevelAfgebroken = "\r\nLevel %1 is afgebroken.";
+inline constexpr const char* kHoogstens999 = "een verzameling heeft hoogstens 999 levels";
+inline constexpr const char* kMeerDan999 = "\r\nEen verzameling heeft hoogstens 999 levels.";
+inline constexpr const char* kGeenLevelTeSpelen = "\r\nEr is geen level te spelen.";
+inline constexpr const char* kEenLevelTeSpelen = "\r\nEr is 1 level te spelen.";
+inline constexpr const char* kLevelsTeSpelenN = "\r\nEr zijn %1 levels te spelen.";
+inline constexpr const char* kMijnLevels = "Mijn levels";
+inline constexpr const char* kDeMap = "De map \"";
+inline constexpr const char* kMeerDan999InMap =
+    "\" heeft meer dan 999 levels; alleen de eerste 999 staan in \"Mijn levels\".";
 inline constexpr const char* kOptiesTijdelijk = "\r\nDe opties gelden tot je het spel afsluit.";
 // A file longer than one of its kind can be: the rest was left out when it was written.
 inline constexpr const char* kIngekortTitle = "Bestand ingekort";

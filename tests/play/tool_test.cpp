@@ -86,6 +86,7 @@ TEST(Tool, BadInputIsRefused) {
   EXPECT_EQ(tool("play --level 0 R").exitCode, 64);
 }
 
+<<<<<<< HEAD
 TEST(Tool, GenerateWritesTheLevelAndPrintsItsFigures) {
   TempFolder folder;
   const std::string path = folder.path("nieuw.dwb");
@@ -106,4 +107,43 @@ TEST(Tool, GenerateRefusesAWrongDifficultyOrSeed) {
         "--difficulty meester --seed 1000000", "--difficulty meester --seed 12x",
         "--difficulty meester --seed -3"})
     EXPECT_EQ(tool(std::string("generate ") + arguments).exitCode, 2) << arguments;
+=======
+TEST(Tool, CollectAndCheckACollection) {
+  PlayBoard first({"S.E"});
+  PlayBoard walled({"S#E", "##."});
+  const std::string out = first.folder.path("set.dws");
+  const std::string solvable = first.level.path;
+  EXPECT_EQ(
+      tool("collect " + out + " --title Bos --maker Ik " + solvable + " " + solvable).exitCode, 0);
+  const ToolRun check = tool("check " + out);
+  EXPECT_EQ(check.exitCode, 0);
+  EXPECT_NE(check.out.find("2\t2\t3\t0\t"), std::string::npos) << check.out;
+  EXPECT_EQ(tool("collect " + out + " --title Bos --maker Ik " + solvable + " " + walled.level.path)
+                .exitCode,
+            0);
+  EXPECT_EQ(tool("check " + out).exitCode, 1);
+
+  // A damaged file is told of, and the level before the damage is still checked.
+  dwaalbos::Bytes cut = fileBytes(out);
+  cut.resize(cut.size() - 1);
+  first.folder.write("cut.dws", cut);
+  const ToolRun damaged = tool("check " + first.folder.path("cut.dws"));
+  EXPECT_EQ(damaged.exitCode, 1);
+  EXPECT_NE(damaged.out.find("\n1\t2\t"), std::string::npos) << damaged.out;
+}
+
+TEST(Tool, CollectAndCheckRefuseBadArguments) {
+  PlayBoard level({"S.E"});
+  const std::string out = level.folder.path("set.dws");
+  for (const std::string& arguments : std::vector<std::string>{
+           "collect " + out + " --title T " + level.level.path,  // no maker
+           "collect " + out + " --title T --maker M",            // no level
+           "collect " + out + " --title T --maker M --colour x " + level.level.path,
+           "collect " + out + " --title T --maker M /nonexistent.dwb",
+           "check",
+           "check /nonexistent.dws",
+       })
+    EXPECT_EQ(tool(arguments).exitCode, 2) << arguments;
+  EXPECT_FALSE(dwaalbos::fileExists(out));
+>>>>>>> collections
 }

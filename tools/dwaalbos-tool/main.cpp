@@ -5,6 +5,8 @@
 //   dwaalbos-tool generate --difficulty makkelijk|gemiddeld|moeilijk|meester --seed N
 //                 [--out FILE.dwb]   exit 2 for a wrong difficulty or seed, 3 when no level
 //                                    was found for the seed
+//   dwaalbos-tool collect OUT.dws --title T --maker M [--comment C] LEVEL.dwb...
+//   dwaalbos-tool check FILE.dws
 // KEYS: L R U D walk, S space, Z undo, Y redo; one letter per pass of the main loop.
 #include <charconv>
 #include <chrono>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "collection_commands.h"
 #include "json_report.h"
 #include "level/level_file.h"
 
@@ -24,7 +27,11 @@ int usage() {
                "       dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]\n"
                "       dwaalbos-tool solve LEVEL.dwb\n"
                "       dwaalbos-tool generate --difficulty makkelijk|gemiddeld|moeilijk|meester "
-               "--seed N [--out FILE.dwb]\n";
+               "--seed N [--out FILE.dwb]\n"
+
+               "       dwaalbos-tool collect OUT.dws --title T --maker M [--comment C] "
+               "LEVEL.dwb...\n"
+               "       dwaalbos-tool check FILE.dws\n";
   return 64;
 }
 
@@ -153,6 +160,8 @@ int main(int argc, char** argv) {
   if (args[0] == "solve" && rest.size() == 1) return solve(rest[0]);
   GenerateRequest generation;
   if (args[0] == "generate" && parseGenerate(rest, generation)) return generate(generation);
+  if (args[0] == "collect") return collectCommand(rest);
+  if (args[0] == "check") return checkCommand(rest);
   PlayRequest request;
   if (args[0] == "play" && parsePlay(rest, request)) return play(request);
   return usage();

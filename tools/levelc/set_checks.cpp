@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "level/collection_file.h"
 #include "level/level_file.h"
 #include "level/level_sets.h"
 #include "level/shared_state.h"
@@ -112,6 +113,32 @@ void checkThought(const std::string& name, const Doolhof& level, const Solution&
                        " % of its solution is forced");
 }
 
+// A level of a set or a collection: it has its texts, no board or name of a level before it
+// or of `others`, a shortest solution of 8 moves or more that the game accepts when played,
+// and asks for thought.
+Solution checkLevel(const std::vector<Doolhof>& records, std::size_t i,
+                    const std::vector<Doolhof>& others, std::vector<std::string>& problems) {
+  const Doolhof& level = records[i];
+  const std::string name = "level " + std::to_string(i) + " (" + level.Naam + ")";
+  if (level.Naam.empty() || level.Maker.empty() || level.Commentaar.empty())
+    problems.push_back(name + " lacks a name, maker or comment");
+  for (std::size_t j = 1; j < i; ++j) {
+    if (records[j].Vakken == level.Vakken || records[j].Naam == level.Naam)
+      problems.push_back(name + " repeats level " + std::to_string(j));
+  }
+  for (const Doolhof& other : others) {
+    if (other.Vakken == level.Vakken || other.Naam == level.Naam)
+      problems.push_back(name + " copies the board or name of " + other.Naam);
+  }
+  Solution solution = solve(level);
+  if (!solution.solvable || solution.moves.size() < 8)
+    problems.push_back(name + " cannot be completed, or in under 8 moves");
+  else if (!completesWhenPlayed(level, solution.moves))
+    problems.push_back(name + " is not completed by playing " + solution.moves);
+  else checkThought(name, level, solution, problems);
+  return solution;
+}
+
 }  // namespace
 
 std::vector<std::string> levelSetProblems(const std::vector<Doolhof>& records, int set) {
@@ -124,25 +151,23 @@ std::vector<std::string> levelSetProblems(const std::vector<Doolhof>& records, i
   }
   if (records.front().Naam.empty()) problems.push_back("the title record has no name");
   std::vector<Solution> solutions;
-  for (std::size_t i = 1; i < records.size(); ++i) {
-    const Doolhof& level = records[i];
-    const std::string name = "level " + std::to_string(i) + " (" + level.Naam + ")";
-    if (level.Naam.empty() || level.Maker.empty() || level.Commentaar.empty())
-      problems.push_back(name + " lacks a name, maker or comment");
-    for (std::size_t j = 1; j < i; ++j) {
-      if (records[j].Vakken == level.Vakken || records[j].Naam == level.Naam)
-        problems.push_back(name + " repeats level " + std::to_string(j));
-    }
-    solutions.push_back(solve(level));
-    const Solution& solution = solutions.back();
-    if (!solution.solvable || solution.moves.size() < 8)
-      problems.push_back(name + " cannot be completed, or in under 8 moves");
-    else if (!completesWhenPlayed(level, solution.moves))
-      problems.push_back(name + " is not completed by playing " + solution.moves);
-    else checkThought(name, level, solution, problems);
-  }
+  for (std::size_t i = 1; i < records.size(); ++i)
+    solutions.push_back(checkLevel(records, i, {}, problems));
   checkGrowth(solutions, set, problems);
   if (set == 2) checkClimb(solutions, problems);
+  return problems;
+}
+
+std::vector<std::string> collectionProblems(const std::vector<Doolhof>& records,
+                                            const std::vector<Doolhof>& others) {
+  std::vector<std::string> problems;
+  if (records.size() < 2 || records.size() > kMostCollectionLevels + 1) {
+    problems.push_back("a collection holds a title and 1 to 999 levels");
+    return problems;
+  }
+  if (records.front().Naam.empty() || records.front().Maker.empty())
+    problems.push_back("the title record lacks a title or an author");
+  for (std::size_t i = 1; i < records.size(); ++i) checkLevel(records, i, others, problems);
   return problems;
 }
 

@@ -14,4 +14,9 @@ namespace dwaalbos::levelc {
 // one board, or a set that does not grow harder as it goes. Empty when all is well.
 std::vector<std::string> levelSetProblems(const std::vector<Doolhof>& records, int set);
 
+// What would make a shipped collection wrong: no title or author, no levels or over 999, or
+// a level that fails as a level of a set does or copies the board or the name of one of `others`.
+std::vector<std::string> collectionProblems(const std::vector<Doolhof>& records,
+                                            const std::vector<Doolhof>& others);
+
 }  // namespace dwaalbos::levelc

@@ -1,12 +1,15 @@
 // dwaalbos-leveltable GAME_DIR [OUTPUT.md]: solves every playable level of the two standard
 // sets and writes a Markdown table of their shortest solutions (standard output without OUTPUT).
 // dwaalbos-leveltable --source GAME_DIR OUTPUT.cpp: the same solutions as the game's source.
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "level/collection_file.h"
 #include "level/level_sets.h"
 #include "level/shared_state.h"
 #include "play/engine/rules.h"
@@ -17,6 +20,10 @@
 using namespace dwaalbos;
 
 namespace {
+
+constexpr const char* kTableHead =
+    "| set | level | name | maker | minimal moves | states explored | traps | forced |\n"
+    "|---:|---:|---|---|---:|---:|---:|---:|\n";
 
 // A '|' inside a cell would end it early.
 std::string cellText(const std::string& text) {
@@ -32,8 +39,8 @@ std::string qualityCells(const LevelQuality& quality) {
 }
 
 // One row per playable level; false when a level is missing or cannot be completed.
-bool appendSet(std::ostream& out, const LevelSet& set, int setNumber, int levels, bool measure,
-               std::vector<std::string>& moves, std::vector<LevelFigures>& figures) {
+bool appendSet(std::ostream& out, const LevelSet& set, const std::string& setNumber, int levels,
+               bool measure, std::vector<std::string>& moves, std::vector<LevelFigures>& figures) {
   bool complete = true;
   for (int n = 1; n <= levels; ++n) {
     const Doolhof* level = set.element(n);
@@ -63,6 +70,37 @@ bool appendSet(std::ostream& out, const LevelSet& set, int setNumber, int levels
                                           : " cannot be completed\n");
       complete = false;
     }
+  }
+  return complete;
+}
+
+// A table for each collection the game ships, by file name; false when one is damaged or has
+// a level that cannot be completed.
+bool appendCollections(std::ostream& out, const std::string& gameFolder) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(gameFolder + "/verzamelingen", error))
+    if (entry.path().extension() == ".dws") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  bool complete = true;
+  for (const auto& file : files) {
+    const CollectionRead read = readCollection(file.string());
+    if (!read.whole()) {
+      std::cerr << "dwaalbos-leveltable: " << read.problem << '\n';
+      complete = false;
+    }
+    const Collection& collection = read.collection;
+    out << "\n# " << cellText(collection.title.Naam) << " (verzamelingen/"
+        << file.filename().string() << ")\n\n"
+        << kTableHead;
+    std::vector<Doolhof> records{collection.title};
+    records.insert(records.end(), collection.levels.begin(), collection.levels.end());
+    std::vector<std::string> moves;
+    std::vector<LevelFigures> figures;
+    complete = appendSet(out, LevelSet(std::move(records)), file.stem().string(),
+                         static_cast<int>(collection.levels.size()), true, moves, figures) &&
+               complete;
   }
   return complete;
 }
@@ -151,17 +189,19 @@ int main(int argc, char** argv) {
          "onbekend: over ten million reachable positions, too many to count; a step off its "
          "solution then counts as a trap when a search of 200,000 positions from it finds "
          "neither the end nor the solution again.\n\n"
-      << "| set | level | name | maker | minimal moves | states explored | traps | forced |\n"
-      << "|---:|---:|---|---|---:|---:|---:|---:|\n";
-  const bool first = appendSet(table, shared.sets.Levelset1, 1, kSet1Levels, !source, moves, set1);
-  const bool second = appendSet(table, shared.sets.Levelset2, 2, kSet2Levels, !source, moves, set2);
+      << kTableHead;
+  const bool first =
+      appendSet(table, shared.sets.Levelset1, "1", kSet1Levels, !source, moves, set1);
+  const bool second =
+      appendSet(table, shared.sets.Levelset2, "2", kSet2Levels, !source, moves, set2);
   if (source) return write(argv[3], sourceOf(moves)) && first && second ? 0 : 1;
   const bool bands = first && second && appendBands(table, set1, set2);
+  const bool collections = appendCollections(table, argv[1]);
 
   if (argc == 3) {
     if (!write(argv[2], table.str())) return 1;
   } else {
     std::cout << table.str();
   }
-  return bands ? 0 : 1;
+  return bands && collections ? 0 : 1;
 }
