@@ -86,7 +86,6 @@ TEST(Tool, BadInputIsRefused) {
   EXPECT_EQ(tool("play --level 0 R").exitCode, 64);
 }
 
-<<<<<<< HEAD
 TEST(Tool, GenerateWritesTheLevelAndPrintsItsFigures) {
   TempFolder folder;
   const std::string path = folder.path("nieuw.dwb");
@@ -107,7 +106,8 @@ TEST(Tool, GenerateRefusesAWrongDifficultyOrSeed) {
         "--difficulty meester --seed 1000000", "--difficulty meester --seed 12x",
         "--difficulty meester --seed -3"})
     EXPECT_EQ(tool(std::string("generate ") + arguments).exitCode, 2) << arguments;
-=======
+}
+
 TEST(Tool, CollectAndCheckACollection) {
   PlayBoard first({"S.E"});
   PlayBoard walled({"S#E", "##."});
@@ -145,5 +145,4 @@ TEST(Tool, CollectAndCheckRefuseBadArguments) {
        })
     EXPECT_EQ(tool(arguments).exitCode, 2) << arguments;
   EXPECT_FALSE(dwaalbos::fileExists(out));
->>>>>>> collections
 }
