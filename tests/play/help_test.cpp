@@ -39,8 +39,8 @@ Asked ask(PlayBoard& game, const std::string& keys, HelpQuestion::Kind kind) {
 // Winnable up to a place of the way and lost after it: the place is found in about log2 of the
 // way's length searches, and a way whose first position is lost has none.
 TEST(Help, TheLastWinnablePositionIsFoundByHalving) {
-  for (const auto& [length, last] : {std::pair{1000, 337}, {1000, 999}, {1000, 0}, {1, 0},
-                                     {1000, -1}, {0, -1}}) {
+  for (const auto& [length, last] :
+       {std::pair{1000, 337}, {1000, 999}, {1000, 0}, {1, 0}, {1000, -1}, {0, -1}}) {
     std::vector<GameState> way(static_cast<std::size_t>(length));
     for (int i = 0; i < length; ++i) way[static_cast<std::size_t>(i)].col = i;
     int searches = 0;
@@ -87,8 +87,8 @@ TEST(Help, TheJobAnswersOnItsOwnThreadOrStopsAtOnce) {
 
   // An open board the search cannot settle quickly: its end lies behind a key block, and no
   // key is left.
-  PlayBoard open({"S.X.X.X.X...", "..X.X.X.X.X.", ".X.X.X.X.X..", "..X.X.X.X.X.",
-                  ".X.X.X.X.X..", "###########K", "...........E"});
+  PlayBoard open({"S.X.X.X.X...", "..X.X.X.X.X.", ".X.X.X.X.X..", "..X.X.X.X.X.", ".X.X.X.X.X..",
+                  "###########K", "...........E"});
   bool called = false;
   job.start(ask(open, "", HelpQuestion::Kind::Solution).question, [&] { called = true; });
   std::this_thread::sleep_for(50ms);

@@ -61,14 +61,13 @@ HelpQuestion helpQuestion(HelpQuestion::Kind kind, const Engine& engine, std::st
 }
 
 HelpAnswer answerHelp(const HelpQuestion& question, std::stop_token stop) {
-  return question.kind == HelpQuestion::Kind::Tip ? tip(question, stop)
-                                                  : solution(question, stop);
+  return question.kind == HelpQuestion::Kind::Tip ? tip(question, stop) : solution(question, stop);
 }
 
 std::optional<std::size_t> lastWinnable(std::span<const GameState> way,
                                         const std::function<bool(const GameState&)>& winnable) {
   if (way.empty() || !winnable(way.front())) return std::nullopt;
-  std::size_t won = 0;           // can still be won from here
+  std::size_t won = 0;            // can still be won from here
   std::size_t lost = way.size();  // cannot from here on (the game as it stands, past the end)
   while (lost - won > 1) {
     const std::size_t middle = won + (lost - won) / 2;
@@ -83,17 +82,17 @@ void HelpJob::start(HelpQuestion question, std::function<void()> done) {
     const std::lock_guard lock(mutex_);
     busy_ = true;
   }
-  worker_ = std::jthread([this, question = std::move(question),
-                          done = std::move(done)](std::stop_token stop) {
-    HelpAnswer answer = answerHelp(question, stop);
-    {
-      const std::lock_guard lock(mutex_);
-      busy_ = false;
-      if (stop.stop_requested()) return;
-      answer_ = std::move(answer);
-    }
-    done();
-  });
+  worker_ = std::jthread(
+      [this, question = std::move(question), done = std::move(done)](std::stop_token stop) {
+        HelpAnswer answer = answerHelp(question, stop);
+        {
+          const std::lock_guard lock(mutex_);
+          busy_ = false;
+          if (stop.stop_requested()) return;
+          answer_ = std::move(answer);
+        }
+        done();
+      });
 }
 
 // An answer that came just before the stop is dropped too.

@@ -32,7 +32,7 @@ struct KnownWay {
 };
 
 // A game on the known way gets its next key at once; any other is searched, until `stop`.
-Tip tipFrom(const GameState& state, const KnownWay& known = {},
-            std::size_t stateLimit = kTipStates, std::stop_token stop = {});
+Tip tipFrom(const GameState& state, const KnownWay& known = {}, std::size_t stateLimit = kTipStates,
+            std::stop_token stop = {});
 
 }  // namespace dwaalbos
