@@ -25,6 +25,7 @@
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
 #include "platform/zoom_choice.h"
+#include "platform/zoomed_dialogs.h"
 #include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
 #include "play/engine/move_letters.h"
@@ -308,6 +309,7 @@ void Afspelen::showHelpNote() {
   helpNote_->setAutoClose(false);
   helpNote_->setAutoReset(false);
   helpNote_->setMinimumDuration(0);
+  zoomDialog(*helpNote_);
   connect(helpNote_, &QProgressDialog::canceled, this, &Afspelen::stopHelp);
   helpNote_->show();
 }
