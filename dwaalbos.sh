@@ -2,7 +2,8 @@
 # Sets up, builds and starts Dwaalbos, or runs every test, on Debian 12.
 #   ./dwaalbos.sh play   install what is missing, build, start the game
 #   ./dwaalbos.sh test   install what is missing, build, run every test, the library tests
-#                        again under the sanitizers, and the fuzzers; check that includes
+#                        again under the sanitizers (the help searches under ThreadSanitizer),
+#                        and the fuzzers; check that includes
 #                        point down the layers, the code's formatting, the desktop files and
 #                        the Debian package
 set -euo pipefail
@@ -88,6 +89,18 @@ sanitized_tests() {
   echo "The library tests pass under AddressSanitizer and UndefinedBehaviorSanitizer."
 }
 
+# The help searches that run beside the play window, built and run once more under
+# ThreadSanitizer. The window tests stay out: Qt's own locks are not instrumented, so its queued
+# calls between threads would be reported as races.
+thread_tests() {
+  cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-fsanitize=thread \
+    -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread >/dev/null
+  cmake --build build-tsan -j "$(nproc)" --target engine_tests
+  env TSAN_OPTIONS=halt_on_error=1 DWAALBOS_GAME_DIR=build-tsan/game \
+    build-tsan/bin/engine_tests --gtest_brief=1 --gtest_filter='Help.*'
+  echo "The help searches pass under ThreadSanitizer."
+}
+
 package() {
   desktop-file-validate data/linux/dwaalbos.desktop
   appstreamcli validate --no-net build/data/linux/*.metainfo.xml
@@ -110,6 +123,7 @@ case "${1:-}" in
     (cd build && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
       ctest --output-on-failure -j "$(nproc)" --timeout 600)
     sanitized_tests
+    thread_tests
     fuzz
     package
     ;;

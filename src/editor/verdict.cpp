@@ -30,7 +30,8 @@ std::optional<Verdict> verdictAtSight(const Board& veld) {
 
 Verdict judgeLevel(const Board& veld, std::stop_token stop) {
   if (auto atSight = verdictAtSight(veld)) return *atSight;
-  Solution solution = solve(levelOf(veld), kVerdictStates, stop);
+  // Led towards the end, an open board with many blocks is settled long before the cap.
+  Solution solution = solveGuided(levelStart(levelOf(veld)), kVerdictStates, stop);
   if (solution.solvable) return {Verdict::Kind::Solvable, std::move(solution.moves)};
   if (stop.stop_requested()) return {};
   return {solution.limitReached ? Verdict::Kind::TooLarge : Verdict::Kind::Unsolvable, {}};

@@ -119,6 +119,12 @@ inline constexpr const char* kGeenSnelleTip = "Hier kan ik zo snel geen tip vind
 inline constexpr const char* kNietMeerTeHalen = "Vanaf hier kun je dit level niet meer halen.\r\n";
 inline constexpr const char* kTerugWaarHetKon = "Wil je terug naar waar het nog kon?";
 inline constexpr const char* kOvernieuwBeginnen = "Wil je overnieuw beginnen?";
+inline constexpr const char* kOplossingVraagTitle = "Oplossing";
+inline constexpr const char* kOplossingZien =
+    "Wil je de oplossing zien? Je gaat daarna verder waar je was.";
+// While a search for help runs.
+inline constexpr const char* kEvenDenken = "Even denken...";
+inline constexpr const char* kStoppen = "Stoppen";
 
 // The level chooser's line on the highlighted level: best result, then the shortest possible.
 inline constexpr const char* kBesteEnKortste = "Jouw beste: %1 — kortst mogelijk: %2 zetten";

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -52,6 +53,17 @@ TEST_F(EditorVerdict, ShowsTheShortestWayOnTheBoardUntilTheNextChange) {
   EXPECT_EQ(shownAfterOpening(levelFromRows({"S#E", "##."})), "Niet oplosbaar");
   editor->toonOplossing();
   EXPECT_TRUE(editor->Vak().way().empty());
+}
+
+// An open board with twenty blocks, its shortest way along the edge: settled well within the
+// second the verdict may take, where a search of every position within 22 moves gave up.
+TEST(Verdict, AnOpenBoardWithManyBlocksIsSettledWithinASecond) {
+  const Doolhof open = levelFromRows({"S", "", "..X.X.X.X", "...X.X.X.X", "..X.X.X.X", "...X.X.X.X",
+                                      "..X.X.X.X", "", "", "", "", "...........E"});
+  const auto started = std::chrono::steady_clock::now();
+  const Verdict verdict = judgeLevel(open.Vakken, {});
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+  EXPECT_EQ(verdictText(verdict), "Oplosbaar in 22 zetten");
 }
 
 // The test play's tips follow the verdict's way.

@@ -1,7 +1,9 @@
 // Starting, restarting and leaving games, and the introduction screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "level/texts.h"
 #include "play/engine/null_host.h"
@@ -98,7 +100,12 @@ class HandHost : public NullHost {
   void playShown(std::span<const Shown> items) override {
     for (const Shown& item : items) {
       if (const auto* title = std::get_if<shown::Title>(&item)) this->title = title->text;
-      if (std::holds_alternative<shown::Walk>(item)) ++walks;
+      if (const auto* walk = std::get_if<shown::Walk>(&item)) {
+        ++walks;
+        paces.push_back(walk->frameMs);
+      }
+      if (const auto* moves = std::get_if<shown::Moves>(&item)) counts.push_back(moves->moves);
+      if (const auto* wait = std::get_if<shown::Wait>(&item)) waits.push_back(wait->ms);
     }
   }
   void present(std::function<void()> shown) override { shown_ = std::move(shown); }
@@ -114,6 +121,9 @@ class HandHost : public NullHost {
   Engine engine;
   std::string title;
   int walks = 0;
+  std::vector<int> paces;   // each walk's frame time
+  std::vector<int> counts;  // the move counter as shown
+  std::vector<int> waits;
   Phase phaseLeaving = Phase::Idle;
 
  private:
@@ -160,7 +170,7 @@ TEST(GamePhases, NothingActsWhileAQuestionIsPending) {
   const GameState asked = host.engine.gameState();
   host.pass(GameKey::Down);
   EXPECT_FALSE(host.engine.zetTerug());
-  EXPECT_FALSE(host.engine.rewind([](const GameState&) { return true; }));
+  EXPECT_FALSE(host.engine.rewind(0));
   host.engine.overnieuw();
   host.engine.pauze(true);
   host.engine.leave();
@@ -185,16 +195,20 @@ TEST(GamePhases, AGameLeftIsEndedThenGone) {
   EXPECT_FALSE(host.engine.gameRunning());
 }
 
-// A replay walks the given moves one a pass, the level's end included, then puts the player
-// back where he stood; it records nothing: no undo, no best result, no progress.
+// A replay walks the given moves one a pass at the walking pace, the level's end included,
+// each followed by a pause the player can follow, and counts them on from the game's count;
+// then it puts the player back where he stood, with the game's count; it records nothing: no
+// undo, no best result, no progress.
 TEST(GamePhases, AReplayShowsTheMovesAndLeavesNoTrace) {
   RecordingProgress recorder;
   PlayBoard game({"S..E"});
   HandHost host(game.shared);
   host.engine.keepProgressIn(recorder);
+  host.engine.opties().Loopvertraging = 7;
   host.engine.start(game.level);
   host.pass(GameKey::Right);
   host.seen();
+  host.counts.clear();
   ASSERT_TRUE(host.engine.replay({GameKey::Right, GameKey::Right}));
   EXPECT_EQ(host.title, "De oplossing: druk op een toets om te stoppen");
   for (int col : {3, 4}) {
@@ -208,6 +222,10 @@ TEST(GamePhases, AReplayShowsTheMovesAndLeavesNoTrace) {
   EXPECT_EQ(host.engine.phase(), Phase::Playing);
   EXPECT_EQ(host.engine.gameState().col, 2);
   EXPECT_EQ(host.walks, 3);
+  EXPECT_EQ(host.paces, (std::vector<int>{7, 7, 7}));
+  EXPECT_EQ(host.counts, (std::vector<int>{2, 3, 1}));
+  ASSERT_EQ(host.waits.size(), 2u);
+  EXPECT_GE(*std::min_element(host.waits.begin(), host.waits.end()), 300);
   EXPECT_EQ(host.engine.history().moves(), 1);
   EXPECT_EQ(host.title, "Dwaalbos 6.0:  door ");
   EXPECT_TRUE(recorder.calls.empty());

@@ -8,6 +8,12 @@
 #include "rules.h"
 
 namespace dwaalbos {
+namespace {
+
+// How long a replayed move stays before the next one starts.
+constexpr int kReplayPauseMs = 300;
+
+}  // namespace
 
 Engine::Engine(SharedState& shared, Host& host)
     : shared_(shared), host_(host), files_(shared.paths), progress_(&files_) {}
@@ -314,14 +320,10 @@ bool Engine::zetOpnieuw() {
   return true;
 }
 
-bool Engine::rewind(const std::function<bool(const GameState&)>& winnable) {
-  if (!mayTakeBack()) return false;
-  for (std::size_t steps = 0; steps < history_.depth(); ++steps) {
-    if (!winnable(history_.back(steps))) continue;
-    restoreMove(history_.rewind(steps, gameState()));
-    return true;
-  }
-  return false;
+bool Engine::rewind(std::size_t steps) {
+  if (steps >= history_.depth() || !mayTakeBack()) return false;
+  restoreMove(history_.rewind(steps, gameState()));
+  return true;
 }
 
 void Engine::restoreMove(const std::optional<GameState>& state) {
@@ -457,8 +459,10 @@ bool Engine::replay(std::vector<GameKey> keys) {
   return true;
 }
 
-// Each move is shown as the rules show it, but forgets no keys: a key pressed while it walks
-// stops the replay at the next pass. The level's end is only seen, never run.
+// Each move is shown as the rules show it, at the walking pace, and then stays a moment so
+// that the player can follow; the counter counts it on from the game's count. No key is
+// forgotten: a key pressed while it walks stops the replay at the next pass. The level's end
+// is only seen, never run.
 void Engine::replayPass() {
   if (anyKey() || replay_->next == replay_->keys.size()) {
     endReplay();
@@ -467,6 +471,7 @@ void Engine::replayPass() {
   beginMove();
   move_->start.reset();  // nothing to take back
   Step step = play(g_, replay_->keys[replay_->next++], ruleOptions());
+  const int counted = history_.moves() + static_cast<int>(replay_->next);
   g_ = std::move(step.next);
   if (step.lineDelaySet) opties_.Lijnvertraging = 20;
   for (Shown& item : step.shown)
@@ -474,6 +479,8 @@ void Engine::replayPass() {
   if (step.completed) show(shown::Celebrate{g_.col, g_.row});
   if (step.completed || step.crush) replay_->next = replay_->keys.size();
   tekenen(true);
+  show(shown::Moves{counted, history_.canUndo(), history_.canRedo()});
+  show(shown::Wait{kReplayPauseMs});
   closePass();
 }
 
@@ -492,6 +499,7 @@ void Engine::endReplay() {
   enter(Phase::Playing);
   setGameState(from);
   tekenen(true);
+  showMoves();
   toetsenleeg();
   show(shown::Title{levelTitle()});
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -87,9 +86,9 @@ class Engine {
   // was before the crushing move, as after "Ja" it takes the restart back.
   bool zetTerug();
   bool zetOpnieuw();
-  // Goes back to the most recent position of this attempt that `winnable` accepts, in one
-  // step that can be taken back; false when there is none or no game runs.
-  bool rewind(const std::function<bool(const GameState&)>& winnable);
+  // Goes back to the state `steps` steps before the last one (History::back), in one step that
+  // can be taken back; false when there is none or no game runs.
+  bool rewind(std::size_t steps);
   // Plays `keys` from the position now, one move a pass at the walking pace, then puts the
   // player back where he stood; any key stops it sooner. Nothing of it is kept: no history,
   // no progress, no best result, no level end. False when no game is being played.

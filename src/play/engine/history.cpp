@@ -41,16 +41,23 @@ GameState History::rewind(std::size_t steps, const GameState& now) {
 
 // Counts before each move run 0, 1, ... up the stack; a restart or a rewind pushes a step
 // with the count it left, below the moves made after it.
-std::optional<std::vector<GameState>> History::way() const {
-  std::vector<GameState> states;
+std::vector<std::size_t> History::waySteps() const {
+  std::vector<std::size_t> steps;
   int wanted = moves_ - 1;
-  for (auto entry = undo_.rbegin(); entry != undo_.rend() && wanted >= 0; ++entry) {
-    if (entry->moves != wanted) continue;
-    states.push_back(entry->state);
+  for (std::size_t step = 0; step < undo_.size() && wanted >= 0; ++step) {
+    if (undo_[undo_.size() - 1 - step].moves != wanted) continue;
+    steps.push_back(step);
     --wanted;
   }
-  if (wanted >= 0) return std::nullopt;
-  std::reverse(states.begin(), states.end());
+  std::reverse(steps.begin(), steps.end());
+  return steps;
+}
+
+std::optional<std::vector<GameState>> History::way() const {
+  const std::vector<std::size_t> steps = waySteps();
+  if (steps.size() != static_cast<std::size_t>(std::max(moves_, 0))) return std::nullopt;
+  std::vector<GameState> states;
+  for (const std::size_t step : steps) states.push_back(back(step));
   return states;
 }
 

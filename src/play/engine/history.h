@@ -33,6 +33,8 @@ class History {
   // The states this attempt went through to its `moves()` moves, one before each move from
   // the first; nothing when the oldest of them is no longer kept.
   std::optional<std::vector<GameState>> way() const;
+  // The steps (for back() and rewind()) of those states, oldest first, as far as they are kept.
+  std::vector<std::size_t> waySteps() const;
 
   int moves() const { return moves_; }
   bool canUndo() const { return !undo_.empty(); }

@@ -34,7 +34,7 @@ class OpenStates {
 
 }  // namespace
 
-Solution solveGuided(const GameState& start, std::size_t stateLimit) {
+Solution solveGuided(const GameState& start, std::size_t stateLimit, std::stop_token stop) {
   const CompactCodec codec(start);
   EndEstimate toEnd(start, codec);
   const auto distance = [&](std::span<const std::uint8_t> packed) { return toEnd.from(packed); };
@@ -70,12 +70,14 @@ Solution solveGuided(const GameState& start, std::size_t stateLimit) {
   }
   stateLimit = std::min(stateLimit, StateStore::kMostStates);
   GameState before = start;
+  std::uint32_t playedCount = 0;
   while (!open.empty() && open.estimate() < best) {
     const std::uint32_t index = open.index();
     const std::uint32_t moves = open.estimate() - open.toEnd();
     open.pop();
     if (played[index] || movesTo[index] != moves) continue;  // played, or reached shorter since
-    if (store.size() >= stateLimit) {
+    if (store.size() >= stateLimit ||
+        (playedCount++ % search::kStatesBetweenStopChecks == 0 && stop.stop_requested())) {
       result.limitReached = true;
       break;
     }

@@ -15,6 +15,9 @@
 // What the searches share: the moves from one stored state, and the way back to the start.
 namespace dwaalbos::search {
 
+// A stop is looked at about once a millisecond.
+inline constexpr std::uint32_t kStatesBetweenStopChecks = 4096;
+
 // The letters from the search's start to the state `index`, then that of move `last`.
 inline std::string pathTo(const StateStore& store, std::uint32_t index, int last) {
   std::string moves(1, kMoveLetters[static_cast<std::size_t>(last)].second);

@@ -8,9 +8,6 @@
 
 namespace dwaalbos {
 
-// A stop is looked at about once a millisecond.
-constexpr std::uint32_t kStatesBetweenStopChecks = 4096;
-
 Solution solve(const Doolhof& level, std::size_t stateLimit, std::stop_token stop) {
   return solveFrom(levelStart(level), stateLimit, stop);
 }
@@ -42,7 +39,7 @@ Solution solveFrom(const GameState& start, std::size_t stateLimit, std::stop_tok
   std::uint32_t next = 0;
   stateLimit = std::min(stateLimit, StateStore::kMostStates);
   for (; next < store.size() && store.size() < stateLimit; ++next) {
-    if (next % kStatesBetweenStopChecks == 0 && stop.stop_requested()) break;
+    if (next % search::kStatesBetweenStopChecks == 0 && stop.stop_requested()) break;
     const auto stored = store.state(next);  // stays where it is while the store grows
     codec.unpack(stored, before);
     const bool open = search::expand(

@@ -39,7 +39,8 @@ Solution solveFrom(const GameState& start, std::size_t stateLimit = 20'000'000,
                    std::stop_token stop = {});
 // The same search led towards the end square (A*, by the player's distance to it): as short
 // a solution, mostly after far fewer states, though among solutions as short it may pick
-// another than solveFrom.
-Solution solveGuided(const GameState& start, std::size_t stateLimit = 20'000'000);
+// another than solveFrom. A stop ends it as it ends solveFrom.
+Solution solveGuided(const GameState& start, std::size_t stateLimit = 20'000'000,
+                     std::stop_token stop = {});
 
 }  // namespace dwaalbos

@@ -24,12 +24,13 @@ Tip stepTo(const GameState& state, char letter) {
 
 }  // namespace
 
-Tip tipFrom(const GameState& state, const KnownWay& known, std::size_t stateLimit) {
+Tip tipFrom(const GameState& state, const KnownWay& known, std::size_t stateLimit,
+            std::stop_token stop) {
   if (!known.moves.empty()) {
     const auto played = placeOnWay(state, known.start, known.moves);
     if (played && *played < known.moves.size()) return stepTo(state, known.moves[*played]);
   }
-  const Solution solution = solveGuided(state, stateLimit);
+  const Solution solution = solveGuided(state, stateLimit, stop);
   if (!solution.solvable) return {solution.limitReached ? Tip::Kind::TooHard : Tip::Kind::Lost};
   return stepTo(state, solution.moves.front());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <stop_token>
 #include <string_view>
 
 #include "play/engine/game_state.h"
@@ -30,8 +31,8 @@ struct KnownWay {
   std::string_view moves;
 };
 
-// A game on the known way gets its next key at once; any other is searched.
-Tip tipFrom(const GameState& state, const KnownWay& known = {},
-            std::size_t stateLimit = kTipStates);
+// A game on the known way gets its next key at once; any other is searched, until `stop`.
+Tip tipFrom(const GameState& state, const KnownWay& known = {}, std::size_t stateLimit = kTipStates,
+            std::stop_token stop = {});
 
 }  // namespace dwaalbos

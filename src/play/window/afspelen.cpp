@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -24,13 +25,12 @@
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
 #include "platform/zoom_choice.h"
+#include "platform/zoomed_dialogs.h"
 #include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
 #include "play/engine/move_letters.h"
 #include "play/port/navigator.h"
-#include "play/solver/solver.h"
 #include "play/solver/standard_solutions.h"
-#include "play/solver/tip.h"
 #include "play/window/splash.h"
 #include "right_panel.h"
 #include "volume_choice.h"
@@ -40,6 +40,7 @@ namespace dwaalbos {
 namespace {
 
 constexpr int kTipMs = 1000;
+constexpr int kHelpNoteMs = 300;  // a search for help shorter than this goes unannounced
 
 // The shortest way of a standard level, or the one the editor found for the level it tests.
 std::string_view knownWay(const LevelRef& level) {
@@ -93,6 +94,8 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
                                [this](int percent) { services_.navigator.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
   new VolumeChoice(*this, *menus_.optionsMenu, services.sound, shared.paths.volume());
+  helpNoteDelay_.setSingleShot(true);
+  connect(&helpNoteDelay_, &QTimer::timeout, this, &Afspelen::showHelpNote);
   driver_.setSingleShot(true);
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
@@ -283,34 +286,104 @@ void Afspelen::onExit() {
   services_.navigator.quitProgram();
 }
 
-void Afspelen::onTip() {
-  if (!engine_.gameRunning()) return;
-  const Tip tip = tipFrom(engine_.gameState(), {engine_.levelStart(), knownWay(engine_.level())});
-  if (tip.kind == Tip::Kind::Lost) {
-    offerWayBack();
-  } else if (tip.kind == Tip::Kind::TooHard) {
-    showMessage(this, texts::kTipTitle, texts::kGeenSnelleTip, BoxIcon::Exclamation);
-  } else {
-    tipCell_ = {tip.col, tip.row};
-    tekenen(true);
-    QTimer::singleShot(kTipMs, this, [this, shown = *tipCell_] {
-      if (tipCell_ != shown) return;
-      tipCell_.reset();
-      if (engine_.gameRunning()) tekenen(true);
-    });
+void Afspelen::onTip() { askHelp(HelpQuestion::Kind::Tip); }
+
+// After its question the way from here plays at the walking pace; the player is then back
+// where he stood.
+void Afspelen::onShowSolution() {
+  if (engine_.gameRunning() &&
+      askYesNo(this, texts::kOplossingVraagTitle, texts::kOplossingZien, BoxIcon::Question))
+    askHelp(HelpQuestion::Kind::Solution);
+}
+
+// The search runs beside the window, which goes on drawing and answering; the game waits for
+// it. A search that takes a while says so and can be stopped.
+void Afspelen::askHelp(HelpQuestion::Kind kind) {
+  if (!engine_.gameRunning() || helpAsked_) return;
+  helpAsked_ = HelpAsked{engine_.gameState(), engine_.history().depth()};
+  help_.start(helpQuestion(kind, engine_, std::string(knownWay(engine_.level()))), [this] {
+    QMetaObject::invokeMethod(this, &Afspelen::helpAnswered, Qt::QueuedConnection);
+  });
+  helpNoteDelay_.start(kHelpNoteMs);
+}
+
+void Afspelen::showHelpNote() {
+  if (!helpAsked_ || helpNote_) return;
+  helpNote_ = new QProgressDialog(QString::fromUtf8(texts::kEvenDenken),
+                                  QString::fromUtf8(texts::kStoppen), 0, 0, this);
+  helpNote_->setWindowTitle(QString::fromUtf8(texts::kSpelTitel));
+  helpNote_->setWindowModality(Qt::WindowModal);
+  helpNote_->setAutoClose(false);
+  helpNote_->setAutoReset(false);
+  helpNote_->setMinimumDuration(0);
+  zoomDialog(*helpNote_);
+  connect(helpNote_, &QProgressDialog::canceled, this, &Afspelen::stopHelp);
+  helpNote_->show();
+}
+
+void Afspelen::stopHelp() {
+  help_.stop();
+  endHelp();
+}
+
+// Keys pressed while it searched do nothing.
+void Afspelen::endHelp() {
+  helpAsked_.reset();
+  helpNoteDelay_.stop();
+  if (helpNote_) {
+    helpNote_->disconnect(this);
+    helpNote_->hide();
+    helpNote_->deleteLater();
+    helpNote_ = nullptr;
+  }
+  engine_.toetsenleeg();
+  drive();
+}
+
+// An answer about a game that changed meanwhile (a move taken back, another level) is dropped.
+void Afspelen::helpAnswered() {
+  const std::optional<HelpAnswer> answer = help_.take();
+  if (!answer) return;
+  const std::optional<HelpAsked> asked = helpAsked_;
+  endHelp();
+  if (asked && engine_.gameRunning() && engine_.gameState() == asked->now &&
+      engine_.history().depth() == asked->depth)
+    takeHelp(*answer);
+}
+
+void Afspelen::takeHelp(const HelpAnswer& answer) {
+  switch (answer.kind) {
+    case HelpAnswer::Kind::Tip: showTip(answer.tip); break;
+    case HelpAnswer::Kind::Moves:
+      vak_->setFocus();
+      if (engine_.replay(keysOf(answer.moves))) drive();
+      break;
+    case HelpAnswer::Kind::WayBack: offerWayBack(answer.steps); break;
+    case HelpAnswer::Kind::Lost: offerWayBack(std::nullopt); break;
+    case HelpAnswer::Kind::TooHard:
+      showMessage(this, texts::kTipTitle, texts::kGeenSnelleTip, BoxIcon::Exclamation);
+      break;
+    case HelpAnswer::Kind::Stopped: break;
   }
 }
 
-// One step back to the last position from which the level can still be completed; the guided
-// search tells a lost position by its stuck blocks at once.
-void Afspelen::offerWayBack() {
-  const auto winnable = [](const GameState& game) {
-    return solveGuided(game, kTipStates).solvable;
-  };
-  if (engine_.history().canUndo() &&
+void Afspelen::showTip(const Tip& tip) {
+  tipCell_ = {tip.col, tip.row};
+  tekenen(true);
+  QTimer::singleShot(kTipMs, this, [this, shown = *tipCell_] {
+    if (tipCell_ != shown) return;
+    tipCell_.reset();
+    if (engine_.gameRunning()) tekenen(true);
+  });
+}
+
+// One step back to the last position from which the level can still be completed, when there
+// is one; otherwise a new start.
+void Afspelen::offerWayBack(std::optional<std::size_t> steps) {
+  if (steps &&
       askYesNo(this, texts::kTipTitle,
                std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon, BoxIcon::Question) &&
-      engine_.rewind(winnable)) {
+      engine_.rewind(*steps)) {
     return;
   }
   if (askYesNo(this, texts::kTipTitle,
@@ -318,32 +391,6 @@ void Afspelen::offerWayBack() {
                BoxIcon::Question)) {
     engine_.overnieuw();
   }
-}
-
-// After "Zeker weten?" the shortest way from here plays at the walking pace; the player is
-// then back where he stood. A standard level's known way serves while he is on it.
-void Afspelen::onShowSolution() {
-  if (!engine_.gameRunning() ||
-      !askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None))
-    return;
-  const GameState now = engine_.gameState();
-  const std::string_view known = knownWay(engine_.level());
-  std::optional<std::size_t> played;
-  if (!known.empty()) played = placeOnWay(now, engine_.levelStart(), known);
-  std::string moves;
-  if (played) {
-    moves = known.substr(*played);
-  } else {
-    const Solution solution = solveGuided(now, kTipStates);
-    if (!solution.solvable) {
-      if (!solution.limitReached) offerWayBack();
-      else showMessage(this, texts::kTipTitle, texts::kGeenSnelleTip, BoxIcon::Exclamation);
-      return;
-    }
-    moves = solution.moves;
-  }
-  vak_->setFocus();
-  if (engine_.replay(keysOf(moves))) drive();
 }
 
 void Afspelen::watch(int levelNumber, std::string_view moves) {

@@ -14,9 +14,12 @@
 #include "platform/board_painter.h"
 #include "play/engine/engine.h"
 #include "play/engine/host.h"
+#include "play/solver/help.h"
 #include "play_menus.h"
 #include "presentation.h"
 #include "ring_effect.h"
+
+class QProgressDialog;
 
 namespace dwaalbos {
 
@@ -114,7 +117,14 @@ class Afspelen : public QMainWindow, public Host {
   void onCommentClicked();
   void onTip();
   void onShowSolution();
-  void offerWayBack();
+  void askHelp(HelpQuestion::Kind kind);
+  void showHelpNote();
+  void helpAnswered();
+  void stopHelp();
+  void endHelp();
+  void takeHelp(const HelpAnswer& answer);
+  void showTip(const Tip& tip);
+  void offerWayBack(std::optional<std::size_t> steps);
   void verderFromSplash();
   QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
   QImage& vakImage();
@@ -169,6 +179,15 @@ class Afspelen : public QMainWindow, public Host {
   ZoomedStage* stage_;
   int zoom_ = 100;
   int sizedForZoom_ = 0;  // the step the window was last given the size of
+  // The game a help search was asked about, while it runs: its answer is for that game only.
+  struct HelpAsked {
+    GameState now;
+    std::size_t depth = 0;
+  };
+  std::optional<HelpAsked> helpAsked_;
+  QTimer helpNoteDelay_;
+  QProgressDialog* helpNote_ = nullptr;  // "Even denken...", while a search takes long
+  HelpJob help_;                         // last: its search ends before the rest goes
 };
 
 }  // namespace dwaalbos

@@ -395,10 +395,11 @@ void Afspelen::drive(int afterMilliseconds) {
 }
 
 // The game stands still while anything else holds the input: a box or dialog of this window
-// (its own nested loop still delivers key events), the chooser or the introduction screen.
+// (its own nested loop still delivers key events), the chooser or the introduction screen, or
+// while help is searched for.
 bool Afspelen::mayPlay() const {
   return engine_.gameRunning() && !presentation_.holding() && !engine_.lastMove().question &&
-         isEnabled() && !QApplication::activeModalWidget();
+         !helpAsked_ && isEnabled() && !QApplication::activeModalWidget();
 }
 
 // A held key that did nothing (an arrow against a wall, space beside the switch) is looked at

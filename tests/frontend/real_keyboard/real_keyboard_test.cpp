@@ -8,8 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -314,6 +317,73 @@ TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
       [&] { application.play().engine().stopGame(); });
   EXPECT_EQ(seen, (std::vector<std::string>{"3 0 0", "2 9 1", "1 9 0", "2 9 1"}));
   EXPECT_EQ(watch.boxesShown, 2);
+}
+
+// The key spent on the wrong key block loses the level, and the player walks on for 1,000 moves
+// at walking delay 0. Ctrl+T then searches the way back, beside the window, which never keeps
+// a 5 ms timer waiting 100 ms; "Ja" lands where the key was still held.
+TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCouldStillBeWon) {
+  openLevel({"SkK.E#######", "#K.#########", "......######", "..X...######", "...X..######",
+             "......######", "############"},
+            0);
+  Afspelen& play = application.play();
+  const auto onWindow = [&](auto read) {
+    decltype(read()) value{};
+    QMetaObject::invokeMethod(
+        &play, [&] { value = read(); }, Qt::BlockingQueuedConnection);
+    return value;
+  };
+  const auto game = [&] { return onWindow([&] { return play.engine().gameState(); }); };
+  QTimer ticks;
+  ticks.setInterval(5);
+  std::chrono::steady_clock::time_point last;
+  std::chrono::steady_clock::duration longest{};
+  QObject::connect(&ticks, &QTimer::timeout, [&] {
+    const auto now = std::chrono::steady_clock::now();
+    longest = std::max(longest, now - last);
+    last = now;
+  });
+  GameState landed;
+  int walked = 0;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        for (const char* key : {"Right", "Down", "Down", "Down", "Down", "Down"}) {
+          keyboard.tap(key, 0ms);  // held longer, it would walk on at this pace
+          waitFor(
+              [&] { return onWindow([&] { return play.engine().phase() == Phase::Playing; }); });
+          pause(50ms);
+        }
+        // To and fro along the room's bottom row.
+        for (int sweeps = 0; walked < 1000 && sweeps < 400; ++sweeps) {
+          for (const auto& [key, col] : {std::pair{"Right", 6}, {"Left", 1}}) {
+            keyboard.press(key);
+            waitFor([&] { return game().col == col; }, 5000ms);
+            keyboard.release(key);
+          }
+          walked = onWindow([&] { return play.engine().history().moves(); });
+        }
+        pause(300ms);
+        onWindow([&] {
+          last = std::chrono::steady_clock::now();
+          ticks.start();
+          return true;
+        });
+        keyboard.chord("Control_L", "t");
+        waitForBox();
+        keyboard.tap("Return");
+        waitFor([&] { return game().sleutels == 1; }, 20000ms);
+        landed = onWindow([&] {
+          ticks.stop();
+          return play.engine().gameState();
+        });
+      },
+      [&] { play.engine().stopGame(); });
+  EXPECT_GE(walked, 1000);
+  EXPECT_EQ(std::tuple(landed.col, landed.row, landed.sleutels), std::tuple(2, 1, 1));
+  std::cout << "The window's thread waited at most "
+            << std::chrono::duration_cast<std::chrono::milliseconds>(longest).count() << " ms\n";
+  EXPECT_LT(longest, 100ms);
 }
 
 // A click before any object is chosen places nothing; a tap then moves the cursor on from it,

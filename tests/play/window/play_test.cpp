@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include "level/cell_codes.h"
@@ -214,8 +215,8 @@ TEST_F(PlayWindow, UndoRedoAndTipWorkByTheirShortcutsAlsoInATestPlay) {
   waitFor([this] { return rig.col() == 1; }).act(note);
   script.shortcut(&window, Qt::Key_Y);
   waitFor([this] { return rig.col() == 2; }).act(note);
-  script.shortcut(&window, Qt::Key_T).act([&] {
-    outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
+  script.shortcut(&window, Qt::Key_T).then([&] {
+    return outlined = window.board().image().pixel(80 + 2, 20) == qRgb(255, 255, 0);
   });
   window.show();
   rig::runUntilDone(script, window);
@@ -344,8 +345,8 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
 }
 
 // "Laat de oplossing zien" asks first, then walks the way to the end square and puts the player
-// back: the level does not end and no move counts. Its shortcut works in a test play too, where
-// the menus are hidden.
+// back: the level does not end and no move counts. The way is searched beside the window. Its
+// shortcut works in a test play too, where the menus are hidden.
 TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   // Each walk is seen for 100 ms.
   rig.writeOptions({.Loopvertraging = 20, .volglijnen = false, .MetBitBlt = true});
@@ -361,7 +362,8 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   window.show();
   rig::runUntilDone(script, window);
   EXPECT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes.at(0).text, "Zeker weten?");
+  EXPECT_EQ(script.boxes.at(0).text,
+            "Wil je de oplossing zien? Je gaat daarna verder waar je was.");
   EXPECT_EQ(rig.col(), 1);
   EXPECT_EQ(window.engine().history().moves(), 0);
   EXPECT_TRUE(window.isVisible());
@@ -392,4 +394,34 @@ TEST_F(PlayWindow, ALostGameGoesBackWhereItCouldStillBeWonInOneUndoableStep) {
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes.at(0).text,
             "Vanaf hier kun je dit level niet meer halen.\nWil je terug naar waar het nog kon?");
+}
+
+// A tip that takes a while says so, and stopping it gives the game back at once, without an
+// answer. The key is spent on the wrong key block, then the player walks on: every position
+// since needs a search of the whole room to be known lost.
+TEST_F(PlayWindow, ALongSearchForATipSaysSoAndCanBeStopped) {
+  rig.chooseFile(
+      rig::levelFromRows({"SkK.E#######", "#K.#########", "......######", "..X...######",
+                          "...X..######", "..X...######", "......######", "############"}));
+  Afspelen& window = rig.window();
+  int moves = 0;
+  for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                            Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}) {
+    script.keyTap(&window.board(), key);
+    waitFor([&, after = ++moves] { return window.engine().history().moves() == after; });
+  }
+  QString note;
+  script.shortcut(&window, Qt::Key_T).then([&] {
+    auto* shown = window.findChild<QProgressDialog*>();
+    if (!shown || !shown->isVisible()) return false;
+    note = shown->labelText();
+    shown->findChild<QPushButton*>()->click();
+    return true;
+  });
+  script.keyTap(&window.board(), Qt::Key_Up);
+  waitFor([&] { return window.engine().gameState().row == 6; });
+  play();
+  EXPECT_EQ(note, "Even denken...");
+  EXPECT_TRUE(script.boxes.empty());
 }

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <stop_token>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "play/engine/engine.h"
+#include "tip.h"
+
+namespace dwaalbos {
+
+// What the player asks of a game under way: a tip or the way to the end. Everything the
+// searches need is copied, so that they can run while the game's window goes on.
+struct HelpQuestion {
+  enum class Kind { Tip, Solution };
+  Kind kind = Kind::Tip;
+  GameState now;
+  GameState levelStart;
+  std::string known;  // a way known to complete the level from its start, or empty
+  // The states this attempt went through to `now`, oldest first, as far as they are kept, and
+  // the steps Engine::rewind takes to each.
+  std::vector<GameState> way;
+  std::vector<std::size_t> steps;
+};
+
+struct HelpAnswer {
+  enum class Kind {
+    Tip,      // `tip` is a step
+    Moves,    // `moves` completes the level from here
+    WayBack,  // the level is lost from here; Engine::rewind(`steps`) goes back to where it can
+              // still be won
+    Lost,     // lost, and no position of this attempt can still be won
+    TooHard,  // the search gave up before it knew
+    Stopped,  // the player stopped it
+  };
+  Kind kind = Kind::Stopped;
+  Tip tip;
+  std::string moves;
+  std::size_t steps = 0;
+};
+
+// The question about the engine's game as it stands.
+HelpQuestion helpQuestion(HelpQuestion::Kind kind, const Engine& engine, std::string known);
+// Answers it; a stop requested ends it within a few milliseconds.
+HelpAnswer answerHelp(const HelpQuestion& question, std::stop_token stop);
+
+// The last of `way` from which `winnable` accepts, when the first is one: a position reached
+// from a lost one is lost too, so halving the range each time finds it in about log2 searches.
+std::optional<std::size_t> lastWinnable(std::span<const GameState> way,
+                                        const std::function<bool(const GameState&)>& winnable);
+
+// One help search at a time, on a thread of its own, so that the window that asked keeps
+// answering; the window only starts it, stops it and collects the answer.
+class HelpJob {
+ public:
+  // Stops a search under way (waiting for it to end), then answers `question`; `done` runs on
+  // the search's thread once its answer can be taken, unless it was stopped.
+  void start(HelpQuestion question, std::function<void()> done);
+  void stop();
+  bool busy() const;
+  // The answer of the search that ran `done`, once.
+  std::optional<HelpAnswer> take();
+
+ private:
+  mutable std::mutex mutex_;  // guards the two below, shared with the search
+  std::optional<HelpAnswer> answer_;
+  bool busy_ = false;
+  std::jthread worker_;  // last: stopped and joined before the rest goes
+};
+
+}  // namespace dwaalbos
