@@ -1,5 +1,7 @@
 #pragma once
 
+#include "level/cell_kinds.h"
+
 // Every picture of the game: its name (the file plaatjes/<name>.png in the game folder) and
 // its size. Pictures hold their object on white; a mask is black where its picture's object is
 // and white elsewhere. No Qt here: the art generator shares this list.
@@ -16,33 +18,7 @@ struct Entry {
   int height;
 };
 
-// Board objects (40 x 40). A gate's picture shows what the gate does: "in" is open (you can
-// go in), "uit" is closed.
-inline constexpr const char* kMuur = "Muur";
-inline constexpr const char* kSchakr = "Schakr";    // switch, red state
-inline constexpr const char* kSchakbl = "Schakbl";  // switch, blue state
-inline constexpr const char* kSchakmask = "schakmask";
-inline constexpr const char* kBlauwin = "Blauwin";    // blue gate, open
-inline constexpr const char* kBlauwuit = "Blauwuit";  // blue gate, closed
-inline constexpr const char* kRoodin = "Roodin";      // red gate, open
-inline constexpr const char* kRooduit = "Rooduit";    // red gate, closed
-inline constexpr const char* kInmask = "inmask";      // both open gates
-inline constexpr const char* kUitmask = "uitmask";    // both closed gates
-inline constexpr const char* kBegin = "Begin";
-inline constexpr const char* kEind = "eind";
-inline constexpr const char* kBeginmask = "beginmask";  // start and end square
-inline constexpr const char* kSleutel = "sleutel";
-inline constexpr const char* kSleutelmask = "sleutelmask";
-inline constexpr const char* kSleutelblok = "sleutelblok";
-inline constexpr const char* kDuwblok = "duwblok";
-inline constexpr const char* kDuwblokmask = "Duwblokmask";  // key block and push block
-inline constexpr const char* kPijllinks = "pijllinks";
-inline constexpr const char* kPijlomhoog = "pijlomhoog";
-inline constexpr const char* kPijlomlaag = "pijlomlaag";
-inline constexpr const char* kPijlrechts = "pijlrechts";
-inline constexpr const char* kVierpijl = "vierpijl";
-inline constexpr const char* kVijand = "Vijand";
-inline constexpr const char* kVijandmask = "Vijandmask";
+// Board objects (40 x 40) are named with the cell kinds they show, in level/cell_kinds.h.
 
 // The mark of a level completed in the fewest moves possible.
 inline constexpr const char* kSter = "Ster";
