@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 
 #include "editor/object_keys.h"
 #include "level/level_text.h"
-#include "platform/picture_names.h"
+#include "platform/board_painter.h"
+#include "support/game_pictures.h"
 
 namespace dwaalbos {
 namespace {
@@ -23,14 +23,9 @@ int qtKeyNamed(const std::string& name) {
   return Qt::Key_unknown;
 }
 
-bool isCellPicture(const char* name) {
-  return std::any_of(std::begin(plaatje::kAll), std::end(plaatje::kAll), [&](const auto& entry) {
-    return std::string(entry.name) == name && entry.width == kCellPixels &&
-           entry.height == kCellPixels;
-  });
-}
-
 TEST(CellKinds, EveryCodeHasASymbolAPictureAndAKeyThatPlacesIt) {
+  const Pictures& pictures = testsupport::gamePictures();
+  const BoardPainter painter(pictures);
   std::set<char> symbols;
   std::set<std::string> keys;
   std::set<int> places;
@@ -49,10 +44,11 @@ TEST(CellKinds, EveryCodeHasASymbolAPictureAndAKeyThatPlacesIt) {
 
     if (kind.code == cell::kEmpty) continue;
     ASSERT_NE(kind.art.picture, nullptr);
+    EXPECT_EQ(&painter.editorPicture(kind.code), &pictures.get(kind.art.picture));
     for (const CellArt& art : {kind.art, kind.blueArt})
       for (const char* name : {art.picture, art.mask}) {
         if (name) {
-          EXPECT_TRUE(isCellPicture(name)) << name;
+          EXPECT_FALSE(pictures.missing().contains(name)) << name;
         }
       }
     EXPECT_TRUE(places.insert(kind.legendPlace).second);
