@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <utility>
 
 #include "editor/editor_board.h"
@@ -42,6 +43,9 @@ constexpr int kFieldWidth = 137;
 constexpr int kLongestText = 65535;  // what a level text's 16-bit length can count
 
 constexpr int kLegendRows[] = {0, 60, 120, 180};
+static_assert(std::ranges::all_of(kCellKinds, [](const CellKind& kind) {
+  return kind.legendPlace < 4 * static_cast<int>(std::size(kLegendRows));
+}));
 
 QLabel* label(QWidget* parent, int y, const char* text) {
   auto* created = new QLabel(QString::fromUtf8(text), parent);
