@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <utility>
 
 #include "editor/editor_board.h"
@@ -17,7 +18,7 @@
 #include "editor/live_verdict.h"
 #include "editor/object_keys.h"
 #include "editor/placement.h"
-#include "level/cell_codes.h"
+#include "level/cell_kinds.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
 #include "platform/key_state.h"
@@ -41,16 +42,10 @@ using editor_layout::kPanelX;
 constexpr int kFieldWidth = 137;
 constexpr int kLongestText = 65535;  // what a level text's 16-bit length can count
 
-struct LegendEntry {
-  int code;
-  const char* key;
-};
-
-constexpr LegendEntry kLegend[] = {
-    {1, "1"}, {2, "2"},   {3, "3"},   {4, "4"},   {5, "5"},   {6, "6"},   {7, "7"},   {8, "8"},
-    {9, "9"}, {10, "F1"}, {11, "F2"}, {12, "F3"}, {13, "F4"}, {14, "F5"}, {15, "F6"},
-};
 constexpr int kLegendRows[] = {0, 60, 120, 180};
+static_assert(std::ranges::all_of(kCellKinds, [](const CellKind& kind) {
+  return kind.legendPlace < 4 * static_cast<int>(std::size(kLegendRows));
+}));
 
 QLabel* label(QWidget* parent, int y, const char* text) {
   auto* created = new QLabel(QString::fromUtf8(text), parent);
@@ -138,16 +133,16 @@ void Editor::setZoom(int percent) {
 // Each key name stands under the picture of the object it places.
 void Editor::buildLegend() {
   auto* client = centralWidget();
-  for (std::size_t i = 0; i < std::size(kLegend); ++i) {
-    const LegendEntry& entry = kLegend[i];
-    const int x = kPanelX + static_cast<int>(i % 4) * kLegendStep;
-    const int y = kLegendRows[i / 4];
-    auto* picture = new LegendPicture(entry.code, painter_.editorPicture(entry.code),
-                                      painter_.editorLargePicture(entry.code), client);
+  for (const CellKind& kind : kCellKinds) {
+    if (kind.legendPlace < 0) continue;
+    const int x = kPanelX + kind.legendPlace % 4 * kLegendStep;
+    const int y = kLegendRows[kind.legendPlace / 4];
+    auto* picture = new LegendPicture(kind.code, painter_.editorPicture(kind.code),
+                                      painter_.editorLargePicture(kind.code), client);
     picture->setGeometry(x, y, kCellPixels, kCellPixels);
     connect(picture, &LegendPicture::clicked, this, &Editor::chooseObject);
     legend_.push_back(picture);
-    auto* key = new QLabel(QString::fromUtf8(entry.key), client);
+    auto* key = new QLabel(QString::fromUtf8(kind.editorKey), client);
     key->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     key->setGeometry(x, y + kCellPixels + 1, kCellPixels, 17);
   }
@@ -155,7 +150,7 @@ void Editor::buildLegend() {
 }
 
 void Editor::chooseObject(int code) {
-  if (code == cell::kUnused) {
+  if (!cellKind(code).inPlay) {
     showMessage(this, texts::kEffeWachtenTitle, texts::kNogNietKlaar, BoxIcon::Exclamation);
     return;
   }
@@ -293,7 +288,7 @@ void Editor::onBoardKey(QKeyEvent* event) {
   const auto key = objectKeyFor(event->key(), event->modifiers(), event->nativeScanCode());
   if (key.kind == ObjectKey::Kind::Nothing) return;
   if (key.kind == ObjectKey::Kind::NotReady) {
-    chooseObject(cell::kUnused);
+    chooseObject(key.code);
     return;
   }
   if (key.code != cell::kEmpty) chooseObject(key.code);

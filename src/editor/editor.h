@@ -53,7 +53,7 @@ class Editor : public QMainWindow {
          Printers& printers);
   ~Editor() override;
 
-  // From the main menu (`Form_Activate`): an empty level, the window shown, the cursor loop on.
+  // From the main menu: an empty level, the window shown, the cursor loop on.
   void activate();
   // From the command line: the window shown with the level file `best`, or with an empty
   // level after a message when that file cannot be read.
@@ -83,7 +83,7 @@ class Editor : public QMainWindow {
   // Options > "Toon oplossing": the shortest solution drawn over the board until it changes.
   void toonOplossing();
 
-  // One pass of the cursor loop (`edmainloop`): the arrow keys move the cursor. The loop's
+  // One pass of the cursor loop: the arrow keys move the cursor. The loop's
   // timer calls it while the editor is the active window and not stopped.
   void cursorPass();
   bool cursorLoopRunning() const { return loop_.isActive(); }

@@ -1,6 +1,8 @@
 #include "object_keys.h"
 
-#include "level/cell_codes.h"
+#include <string>
+
+#include "level/cell_kinds.h"
 
 namespace dwaalbos {
 
@@ -18,23 +20,25 @@ int mainKeyboardDigit(int key, Qt::KeyboardModifiers modifiers, unsigned nativeS
   return 0;
 }
 
-ObjectKey place(std::int16_t code) { return {ObjectKey::Kind::Place, code}; }
+// The key's name as the legend shows it; empty for keys that place nothing.
+std::string keyName(int key, Qt::KeyboardModifiers modifiers, unsigned nativeScanCode) {
+  if (const int digit = mainKeyboardDigit(key, modifiers, nativeScanCode); digit != 0)
+    return std::to_string(digit);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F35) return "F" + std::to_string(key - Qt::Key_F1 + 1);
+  if (key == Qt::Key_Delete) return "Delete";
+  return {};
+}
 
 }  // namespace
 
 ObjectKey objectKeyFor(int key, Qt::KeyboardModifiers modifiers, unsigned nativeScanCode) {
-  if (const int digit = mainKeyboardDigit(key, modifiers, nativeScanCode); digit != 0)
-    return place(static_cast<std::int16_t>(digit));
-  switch (key) {
-    case Qt::Key_F1: return {ObjectKey::Kind::NotReady, cell::kUnused};
-    case Qt::Key_F2: return place(cell::kArrowLeft);
-    case Qt::Key_F3: return place(cell::kArrowUp);
-    case Qt::Key_F4: return place(cell::kArrowDown);
-    case Qt::Key_F5: return place(cell::kArrowRight);
-    case Qt::Key_F6: return place(cell::kFourWay);
-    case Qt::Key_Delete: return place(cell::kEmpty);
-    default: return {};
+  const std::string name = keyName(key, modifiers, nativeScanCode);
+  if (name.empty()) return {};
+  for (const CellKind& kind : kCellKinds) {
+    if (name != kind.editorKey) continue;
+    return {kind.inPlay ? ObjectKey::Kind::Place : ObjectKey::Kind::NotReady, kind.code};
   }
+  return {};
 }
 
 }  // namespace dwaalbos

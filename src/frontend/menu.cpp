@@ -89,7 +89,7 @@ QPoint Menu::unzoomed(QPointF point) const {
 
 const std::string& Menu::uitleg() const { return kUitleg[static_cast<std::size_t>(Keuze - 1)]; }
 
-// Every showing of the menu starts it afresh (`Form_Activate`).
+// Every showing of the menu starts it afresh.
 void Menu::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!event->spontaneous()) activate();

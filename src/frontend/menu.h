@@ -37,7 +37,7 @@ class Menu : public QWidget {
   Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desktop,
        const Pictures& pictures);
 
-  // One pass of the menu loop (`menuloop`): one frame of dots and buttons, the typing of the
+  // One pass of the menu loop: one frame of dots and buttons, the typing of the
   // description, and the keys and mouse choices. The menu's timer calls it while it is shown.
   void frame();
 

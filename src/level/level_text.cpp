@@ -3,10 +3,10 @@
 #include <sstream>
 #include <vector>
 
+#include "cell_kinds.h"
+
 namespace dwaalbos {
 namespace {
-
-constexpr std::string_view kSymbols = ".#sbrSEkKX!<^v>+";
 
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
@@ -57,15 +57,12 @@ std::variant<Doolhof, LevelTextError> parseBoard(const std::vector<std::string_v
 
 }  // namespace
 
-char symbolOfCode(int code) {
-  return code >= 0 && code < static_cast<int>(kSymbols.size())
-             ? kSymbols[static_cast<std::size_t>(code)]
-             : '?';
-}
+char symbolOfCode(int code) { return cellKind(code).symbol; }
 
 int codeOfSymbol(char symbol) {
-  const auto at = kSymbols.find(symbol);
-  return at == std::string_view::npos ? -1 : static_cast<int>(at);
+  for (const CellKind& kind : kCellKinds)
+    if (kind.symbol == symbol) return kind.code;
+  return -1;
 }
 
 std::variant<Doolhof, LevelTextError> parseLevelText(std::string_view text) {

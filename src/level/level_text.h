@@ -16,8 +16,7 @@ namespace dwaalbos {
 //   bord:
 //   ############   twelve rows of twelve symbols, top row first
 //
-// Symbols: . empty  # wall  s switch  b blue gate  r red gate  S start  E end  k key
-// K key block  X push block  ! enemy  < ^ v > arrows  + four-way arrow.
+// Each cell is written as its kind's symbol, as the table in cell_kinds.h lists them.
 struct LevelTextError {
   int line;
   std::string message;

@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
-#include "level/cell_codes.h"
+#include "level/cell_kinds.h"
 #include "picture_names.h"
 #include "scaled_art.h"
 
@@ -28,7 +29,7 @@ QPoint devicePoint(int x, int y, int cell) {
                 static_cast<int>(std::lround(y * cell / double(kCellPixels))));
 }
 
-void pasteAll(QPainter& painter, const std::array<QImage, 16>& cells, const Board& veld, int cell) {
+void pasteAll(QPainter& painter, std::span<const QImage> cells, const Board& veld, int cell) {
   const auto& codes = veld.flat();
   for (int c = 1; c < Board::kSide; ++c) {
     for (int r = 1; r < Board::kSide; ++r) {
@@ -44,33 +45,13 @@ void pasteAll(QPainter& painter, const std::array<QImage, 16>& cells, const Boar
 BoardPainter::BoardPainter(const Pictures& pictures)
     : pictures_(pictures), man_(pictures.get(plaatje::kMan)),
       manmask_(pictures.get(plaatje::kManmask)) {
-  using namespace plaatje;
-  Names common{};
-  common[cell::kWall] = {kMuur, nullptr};
-  common[cell::kStart] = {kBegin, kBeginmask};
-  common[cell::kEnd] = {kEind, kBeginmask};
-  common[cell::kKey] = {kSleutel, kSleutelmask};
-  common[cell::kKeyBlock] = {kSleutelblok, kDuwblokmask};
-  common[cell::kPushBlock] = {kDuwblok, kDuwblokmask};
-  common[cell::kArrowLeft] = {kPijllinks, nullptr};
-  common[cell::kArrowUp] = {kPijlomhoog, nullptr};
-  common[cell::kArrowDown] = {kPijlomlaag, nullptr};
-  common[cell::kArrowRight] = {kPijlrechts, nullptr};
-  common[cell::kFourWay] = {kVierpijl, nullptr};
-
-  // A gate of the switch's colour is closed, the other one open.
-  redNames_ = common;
-  redNames_[cell::kSwitch] = {kSchakr, kSchakmask};
-  redNames_[cell::kBlueGate] = {kBlauwin, kInmask};
-  redNames_[cell::kRedGate] = {kRooduit, kUitmask};
-
-  blueNames_ = common;
-  blueNames_[cell::kSwitch] = {kSchakbl, kSchakmask};
-  blueNames_[cell::kBlueGate] = {kBlauwuit, kUitmask};
-  blueNames_[cell::kRedGate] = {kRoodin, kInmask};
-
-  editorNames_ = redNames_;
-  editorNames_[cell::kUnused] = {kVijand, kVijandmask};
+  for (const CellKind& kind : kCellKinds) {
+    const auto code = static_cast<std::size_t>(kind.code);
+    editorNames_[code] = kind.art;
+    if (!kind.inPlay) continue;
+    redNames_[code] = playArt(kind, true);
+    blueNames_[code] = playArt(kind, false);
+  }
 
   red_ = frames(redNames_);
   blue_ = frames(blueNames_);
@@ -84,7 +65,7 @@ BoardPainter::BoardPainter(const Pictures& pictures)
 BoardPainter::Table BoardPainter::frames(const Names& names) const {
   Table table{};
   for (std::size_t code = 0; code < names.size(); ++code) {
-    const Art& art = names[code];
+    const CellArt& art = names[code];
     if (!art.picture) continue;
     table[code] = SpriteFrame::of(pictures_.get(art.picture), {0, 0},
                                   art.mask ? &pictures_.get(art.mask) : nullptr);
@@ -95,7 +76,7 @@ BoardPainter::Table BoardPainter::frames(const Names& names) const {
 // A picture of the large set (from `source` in 40-pixel units) brought down to `cell`.
 // A picture and its mask come both from the large set or, when either is missing there, both
 // enlarged from the normal one, so that their outlines match.
-QImage BoardPainter::cutout(const Art& art, QPoint source, int cell) const {
+QImage BoardPainter::cutout(const CellArt& art, QPoint source, int cell) const {
   const bool enlarged =
       !pictures_.hasLarge(art.picture) || (art.mask && !pictures_.hasLarge(art.mask));
   const auto large = [&](const char* name) {

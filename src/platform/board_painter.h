@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "level/board.h"
-#include "level/cell_codes.h"
+#include "level/cell_kinds.h"
 #include "pictures.h"
 #include "sprite_blit.h"
 
@@ -72,13 +72,10 @@ class BoardPainter {
   const QImage& editorLargePicture(int code) const;
 
  private:
-  using Table = std::array<SpriteFrame, 16>;  // by cell code; no image: nothing drawn
-  using Cutouts = std::array<QImage, 16>;     // by cell code, at one cell size
-  struct Art {
-    const char* picture = nullptr;
-    const char* mask = nullptr;
-  };
-  using Names = std::array<Art, 16>;  // by cell code
+  static constexpr std::size_t kCodes = std::size(kCellKinds);
+  using Table = std::array<SpriteFrame, kCodes>;  // by cell code; no image: nothing drawn
+  using Cutouts = std::array<QImage, kCodes>;     // by cell code, at one cell size
+  using Names = std::array<CellArt, kCodes>;      // by cell code
 
   // The pictures at one cell size above 40 pixels.
   struct Scaled {
@@ -93,7 +90,7 @@ class BoardPainter {
   const Scaled& scaledFor(const QImage& target) const;
   Table frames(const Names& names) const;
   Cutouts cutouts(const Names& names, int cell) const;
-  QImage cutout(const Art& art, QPoint source, int cell) const;
+  QImage cutout(const CellArt& art, QPoint source, int cell) const;
   // The board above a device pixel ratio of 1: the editor's look or play's, with `man` if any.
   void drawScaled(QImage& target, bool editor, bool schakelaar, const Board& veld,
                   const ManPose* man, QRgb background) const;

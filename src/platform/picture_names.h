@@ -1,5 +1,11 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "level/cell_kinds.h"
+
 // Every picture of the game: its name (the file plaatjes/<name>.png in the game folder) and
 // its size. Pictures hold their object on white; a mask is black where its picture's object is
 // and white elsewhere. No Qt here: the art generator shares this list.
@@ -11,38 +17,12 @@ inline constexpr int kLargeScale = 4;
 inline constexpr const char* kLargeSuffix = "@4x";
 
 struct Entry {
-  const char* name;
-  int width;
-  int height;
+  const char* name = nullptr;
+  int width = 0;
+  int height = 0;
 };
 
-// Board objects (40 x 40). A gate's picture shows what the gate does: "in" is open (you can
-// go in), "uit" is closed.
-inline constexpr const char* kMuur = "Muur";
-inline constexpr const char* kSchakr = "Schakr";    // switch, red state
-inline constexpr const char* kSchakbl = "Schakbl";  // switch, blue state
-inline constexpr const char* kSchakmask = "schakmask";
-inline constexpr const char* kBlauwin = "Blauwin";    // blue gate, open
-inline constexpr const char* kBlauwuit = "Blauwuit";  // blue gate, closed
-inline constexpr const char* kRoodin = "Roodin";      // red gate, open
-inline constexpr const char* kRooduit = "Rooduit";    // red gate, closed
-inline constexpr const char* kInmask = "inmask";      // both open gates
-inline constexpr const char* kUitmask = "uitmask";    // both closed gates
-inline constexpr const char* kBegin = "Begin";
-inline constexpr const char* kEind = "eind";
-inline constexpr const char* kBeginmask = "beginmask";  // start and end square
-inline constexpr const char* kSleutel = "sleutel";
-inline constexpr const char* kSleutelmask = "sleutelmask";
-inline constexpr const char* kSleutelblok = "sleutelblok";
-inline constexpr const char* kDuwblok = "duwblok";
-inline constexpr const char* kDuwblokmask = "Duwblokmask";  // key block and push block
-inline constexpr const char* kPijllinks = "pijllinks";
-inline constexpr const char* kPijlomhoog = "pijlomhoog";
-inline constexpr const char* kPijlomlaag = "pijlomlaag";
-inline constexpr const char* kPijlrechts = "pijlrechts";
-inline constexpr const char* kVierpijl = "vierpijl";
-inline constexpr const char* kVijand = "Vijand";
-inline constexpr const char* kVijandmask = "Vijandmask";
+// Board objects (40 x 40) are named with the cell kinds they show, in level/cell_kinds.h.
 
 // The mark of a level completed in the fewest moves possible.
 inline constexpr const char* kSter = "Ster";
@@ -75,27 +55,55 @@ inline constexpr const char* kWijzermask = "Wijzermask";
 inline constexpr const char* kIcoon = "Icoon";
 inline constexpr const char* kIcoonmask = "Icoonmask";
 
-inline constexpr Entry kAll[] = {
-    {kMuur, 40, 40},           {kSchakr, 40, 40},
-    {kSchakbl, 40, 40},        {kSchakmask, 40, 40},
-    {kBlauwin, 40, 40},        {kBlauwuit, 40, 40},
-    {kRoodin, 40, 40},         {kRooduit, 40, 40},
-    {kInmask, 40, 40},         {kUitmask, 40, 40},
-    {kBegin, 40, 40},          {kEind, 40, 40},
-    {kBeginmask, 40, 40},      {kSleutel, 40, 40},
-    {kSleutelmask, 40, 40},    {kSleutelblok, 40, 40},
-    {kDuwblok, 40, 40},        {kDuwblokmask, 40, 40},
-    {kPijllinks, 40, 40},      {kPijlomhoog, 40, 40},
-    {kPijlomlaag, 40, 40},     {kPijlrechts, 40, 40},
-    {kVierpijl, 40, 40},       {kVijand, 40, 40},
-    {kVijandmask, 40, 40},     {kMan, 80, 160},
-    {kManmask, 80, 160},       {kImage1, 167, 489},
-    {kImage2, 37, 42},         {kImage3, 38, 40},
-    {kEditorpaneel, 186, 480}, {kSplashachtergrond, 400, 300},
-    {kMen, 375, 248},          {kWijzer, 32, 32},
-    {kWijzermask, 32, 32},     {kIcoon, 64, 64},
-    {kIcoonmask, 64, 64},      {kSter, 40, 40},
+namespace detail {
+inline constexpr Entry kOthers[] = {
+    {kMan, 80, 160},
+    {kManmask, 80, 160},
+    {kImage1, 167, 489},
+    {kImage2, 37, 42},
+    {kImage3, 38, 40},
+    {kEditorpaneel, 186, 480},
+    {kSplashachtergrond, 400, 300},
+    {kMen, 375, 248},
+    {kWijzer, 32, 32},
+    {kWijzermask, 32, 32},
+    {kIcoon, 64, 64},
+    {kIcoonmask, 64, 64},
+    {kSter, 40, 40},
     {kStermask, 40, 40},
 };
+
+// Every picture and mask the cell kinds name, each once, a cell large.
+struct CellPictures {
+  std::array<Entry, 4 * std::size(kCellKinds)> entries{};
+  std::size_t count = 0;
+};
+
+constexpr CellPictures cellPictures() {
+  CellPictures found;
+  for (const CellKind& kind : kCellKinds)
+    for (const CellArt& art : {kind.art, kind.blueArt})
+      for (const char* name : {art.picture, art.mask}) {
+        if (!name) continue;
+        const auto known = found.entries.begin() + static_cast<std::ptrdiff_t>(found.count);
+        if (std::find_if(found.entries.begin(), known, [&](const Entry& entry) {
+              return std::string_view(entry.name) == name;
+            }) == known)
+          found.entries[found.count++] = {name, kCellPixels, kCellPixels};
+      }
+  return found;
+}
+
+constexpr auto allPictures() {
+  constexpr CellPictures cells = cellPictures();
+  std::array<Entry, cells.count + std::size(kOthers)> all{};
+  const auto next = std::copy_n(cells.entries.begin(), cells.count, all.begin());
+  std::copy(std::begin(kOthers), std::end(kOthers), next);
+  return all;
+}
+}  // namespace detail
+
+// The board objects' pictures come from the cell kinds, so a new kind needs no entry here.
+inline constexpr auto kAll = detail::allPictures();
 
 }  // namespace dwaalbos::plaatje

@@ -55,7 +55,7 @@ class Blitter {
   // The same paste of a measured frame.
   void sprite(int x, int y, const SpriteFrame& frame);
 
-  // Fills the whole destination with one colour (`Cls`).
+  // Fills the whole destination with one colour.
   void clear(QRgb colour);
 
  private:

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "level/cell_codes.h"
-
 namespace dwaalbos {
 namespace {
 
@@ -44,12 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{Qt::Key_Egrave, kNone, 16, Kind::Place, 7},
                       KeyCase{Qt::Key_5, Qt::ShiftModifier | Qt::ControlModifier, 0, Kind::Place,
                               5},
-                      KeyCase{Qt::Key_F1, kNone, 0, Kind::NotReady, 0},
-                      KeyCase{Qt::Key_F2, kNone, 0, Kind::Place, cell::kArrowLeft},
-                      KeyCase{Qt::Key_F5, kNone, 0, Kind::Place, cell::kArrowRight},
-                      KeyCase{Qt::Key_F6, kNone, 0, Kind::Place, cell::kFourWay},
                       KeyCase{Qt::Key_F7, kNone, 0, Kind::Nothing, 0},
-                      KeyCase{Qt::Key_Delete, kNone, 0, Kind::Place, cell::kEmpty},
                       // Keypad digits place nothing, even with a main-keyboard digit's key code.
                       KeyCase{Qt::Key_5, Qt::KeypadModifier, 0, Kind::Nothing, 0},
                       KeyCase{Qt::Key_1, Qt::KeypadModifier, 10, Kind::Nothing, 0},

@@ -1,6 +1,7 @@
 #include "checks.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace artgen {
 
@@ -9,22 +10,23 @@ namespace {
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 
-// A picture and the mask it is pasted through.
-struct Pair {
-  const char* picture;
-  const char* mask;
-};
+using dwaalbos::CellArt;
 
-const Pair kMasked[] = {
-    {plaatje::kSchakr, plaatje::kSchakmask},    {plaatje::kSchakbl, plaatje::kSchakmask},
-    {plaatje::kBlauwin, plaatje::kInmask},      {plaatje::kRoodin, plaatje::kInmask},
-    {plaatje::kBlauwuit, plaatje::kUitmask},    {plaatje::kRooduit, plaatje::kUitmask},
-    {plaatje::kBegin, plaatje::kBeginmask},     {plaatje::kEind, plaatje::kBeginmask},
-    {plaatje::kSleutel, plaatje::kSleutelmask}, {plaatje::kSleutelblok, plaatje::kDuwblokmask},
-    {plaatje::kDuwblok, plaatje::kDuwblokmask}, {plaatje::kVijand, plaatje::kVijandmask},
-    {plaatje::kMan, plaatje::kManmask},         {plaatje::kWijzer, plaatje::kWijzermask},
+// The masked pictures besides those of the cell kinds.
+const CellArt kOtherMasked[] = {
+    {plaatje::kMan, plaatje::kManmask},
+    {plaatje::kWijzer, plaatje::kWijzermask},
     {plaatje::kIcoon, plaatje::kIcoonmask},
 };
+
+// Every picture of a cell kind, in the editor's look and play's.
+std::vector<CellArt> cellArt() {
+  std::vector<CellArt> all;
+  for (const auto& kind : dwaalbos::kCellKinds)
+    for (const CellArt& art : {kind.art, kind.blueArt})
+      if (art.picture) all.push_back(art);
+  return all;
+}
 
 QImage find(const Gallery& gallery, const QString& name) {
   const auto found = std::find_if(gallery.begin(), gallery.end(),
@@ -93,9 +95,17 @@ QStringList pictureProblems(const Gallery& gallery, int scale) {
         !isPureMask(image.convertToFormat(QImage::Format_RGB32)))
       problems << name + " is not a black and white mask with an object";
   }
-  for (const Pair& pair : kMasked) {
-    if (!fitsItsMask(find(gallery, pair.picture), find(gallery, pair.mask)))
-      problems << QString("%1 does not fit %2").arg(pair.picture, pair.mask);
+  std::vector<CellArt> masked = cellArt();
+  const QSize cell = QSize(dwaalbos::kCellPixels, dwaalbos::kCellPixels) * scale;
+  for (const CellArt& art : masked)
+    for (const char* name : {art.picture, art.mask})
+      if (name && find(gallery, name).size() != cell)
+        problems << QString("%1, a cell kind's picture, is not drawn at a cell's size").arg(name);
+  std::erase_if(masked, [](const CellArt& art) { return !art.mask; });
+  masked.insert(masked.end(), std::begin(kOtherMasked), std::end(kOtherMasked));
+  for (const CellArt& art : masked) {
+    if (!fitsItsMask(find(gallery, art.picture), find(gallery, art.mask)))
+      problems << QString("%1 does not fit %2").arg(art.picture, art.mask);
   }
   if (!menuButtonsWork(find(gallery, plaatje::kMen), scale))
     problems << QStringLiteral("the menu buttons' looks are blank, alike or overlap");

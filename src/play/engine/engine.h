@@ -110,7 +110,6 @@ class Engine {
   void toetsenleeg();
 
  private:
-  friend class EngineTestAccess;
   enum class Start { None, Begi, Beginnen };
   // What the pending question decides.
   enum class Asked { None, Crush, Next, SetEnd, Leave };
@@ -172,7 +171,6 @@ class Engine {
   void undoCrush();
   void showCaptions();
   void settleLeave(bool yes);
-  void playKey(GameKey key);
   void takeStep(Step step);
   void walkAfterCrush();
   RuleOptions ruleOptions() const;

@@ -5,17 +5,18 @@
 #include <bit>
 #include <cstring>
 
-#include "level/cell_codes.h"
+#include "level/cell_kinds.h"
 
 namespace dwaalbos {
 namespace {
 
-// Cells whose content no move changes: a block never comes to rest on them and nothing
-// empties them.
-bool fixed(std::int16_t code) {
-  return (code >= cell::kWall && code <= cell::kEnd) || code == cell::kUnused ||
-         cell::isArrow(code);
+// One bit a cell says whether a block stands there, so the blocks must all be of one kind.
+constexpr bool onlyPushBlocksMove() {
+  for (const CellKind& kind : kCellKinds)
+    if (kind.pushable != (kind.code == cell::kPushBlock)) return false;
+  return true;
 }
+static_assert(onlyPushBlocksMove());
 
 void setBit(std::span<std::uint8_t> board, std::size_t bit) {
   board[bit / 8] = static_cast<std::uint8_t>(board[bit / 8] | 1u << (bit % 8));
@@ -48,11 +49,11 @@ CompactCodec::CompactCodec(const GameState& start) : empty_(start.veld) {
   for (int r = 1; r <= 12; ++r)
     for (int c = 1; c <= 12; ++c) {
       const std::int16_t code = start.veld.at(c, r);
-      if (fixed(code)) continue;
+      if (cellKind(code).fixed) continue;
       const auto index = static_cast<std::uint16_t>(c + Board::kSide * r);
       blockCells_.push_back(index);
-      if (code != cell::kEmpty && code != cell::kPushBlock) clearable_.push_back({index, code});
-      if (code == cell::kPushBlock) empty_.set(c, r, cell::kEmpty);
+      if (cellKind(code).pushable) empty_.set(c, r, cell::kEmpty);
+      else if (code != cell::kEmpty) clearable_.push_back({index, code});
     }
   // At most 2 x 144 bits: the board's bytes always fit the words unpack reads them into.
   bytes_ = kRestBytes + (blockCells_.size() + clearable_.size() + 7) / 8;
@@ -63,7 +64,7 @@ void CompactCodec::pack(const GameState& state, std::span<std::uint8_t> out) con
   const auto board = out.subspan(kRestBytes);
   const auto& flat = state.veld.flat();
   for (std::size_t i = 0; i < blockCells_.size(); ++i)
-    if (flat[blockCells_[i]] == cell::kPushBlock) setBit(board, i);
+    if (cellKind(flat[blockCells_[i]]).pushable) setBit(board, i);
   for (std::size_t i = 0; i < clearable_.size(); ++i)
     if (flat[clearable_[i].index] != clearable_[i].start) setBit(board, blockCells_.size() + i);
   packRest(state, out);

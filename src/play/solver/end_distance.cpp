@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "level/cell_codes.h"
+#include "level/cell_kinds.h"
 
 namespace dwaalbos {
 namespace {
@@ -13,18 +13,14 @@ std::size_t numbered(int col, int row) {
   return static_cast<std::size_t>(col - 1 + 12 * (row - 1));
 }
 
-bool open(std::int16_t code, bool schakelaar) {
-  return code != cell::kWall && !(code == cell::kBlueGate && !schakelaar) &&
-         !(code == cell::kRedGate && schakelaar);
-}
-
 // Where a move in direction `d` from (col, row) can end: the next cell, or the end of the ride
 // when that is an arrow. Nothing when the move always fails: off the board, into a wall or a
 // closed gate, or round a circle of arrows.
 std::optional<std::size_t> landing(const Board& board, int col, int row, Direction d,
                                    bool schakelaar) {
   const auto end = rideEnd(board, col + dir::dx(d), row + dir::dy(d), d);
-  if (!end || !open(board.at(end->first, end->second), schakelaar)) return std::nullopt;
+  if (!end || !openNow(cellKind(board.at(end->first, end->second)), schakelaar))
+    return std::nullopt;
   return numbered(end->first, end->second);
 }
 

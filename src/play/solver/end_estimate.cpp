@@ -1,6 +1,6 @@
 #include "end_estimate.h"
 
-#include "level/cell_codes.h"
+#include "level/cell_kinds.h"
 
 namespace dwaalbos {
 namespace {
@@ -8,14 +8,12 @@ namespace {
 constexpr Direction kWays[] = {Direction::Left, Direction::Right, Direction::Up, Direction::Down};
 
 // A chain that reaches (col, row) going `d` stops there, now and after any move: at the edge,
-// round a circle of arrows, or at a wall, a switch, a gate, a start or end square or the
-// unused code where the arrows leave it. Keys and key blocks can be taken away and blocks
-// pushed on, so those do not count.
+// round a circle of arrows, or at a fixed cell where the arrows leave it. Keys and key blocks
+// can be taken away and blocks pushed on, so those do not count.
 bool stopsChainsForGood(const Board& board, int col, int row, Direction d) {
   const auto end = rideEnd(board, col, row, d);
   if (!end) return true;
-  const std::int16_t code = board.at(end->first, end->second);
-  return (code >= cell::kWall && code <= cell::kEnd) || code == cell::kUnused;
+  return cellKind(board.at(end->first, end->second)).fixed;
 }
 
 // The player can push a block going `d` from (col, row): standing there, or riding an arrow
@@ -23,7 +21,7 @@ bool stopsChainsForGood(const Board& board, int col, int row, Direction d) {
 bool canPushFrom(const Board& board, int col, int row, Direction d) {
   if (!Board::inPlay(col, row)) return false;
   const std::int16_t code = board.at(col, row);
-  if (!cell::isArrow(code)) return code != cell::kWall;
+  if (!cell::isArrow(code)) return cellKind(code).passable;
   return code == cell::kFourWay || dir::ofArrow(code) == d;
 }
 

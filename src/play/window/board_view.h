@@ -27,7 +27,7 @@ class BoardView : public QWidget {
   QImage& image();
   const QImage& image() const { return image_; }
 
-  // The colour `Cls` clears to: the board colour in play, black after `leeg`.
+  // The colour `clear` fills the board with: the board colour in play, black after `leeg`.
   QRgb background() const { return background_; }
   void setBackground(QRgb colour);
   void clear();
