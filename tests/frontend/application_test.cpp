@@ -29,6 +29,7 @@
 #include "play/window/splash.h"
 #include "support/game_on_temp_folder.h"
 #include "support/introduction_screen.h"
+#include "support/named_child.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 #include "support/window_fakes.h"
@@ -186,10 +187,12 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   splash->verder();
   QTest::qWait(20);
   const RightPanel& panel = application.play().panel();
-  EXPECT_EQ(panel.levelNameLabel->text().toStdString(), level.Naam);
-  EXPECT_EQ(panel.levelMakerLabel->text().toStdString(), level.Maker);
-  for (const QLabel* label :
-       {splash->nameLabel, splash->makerLabel, panel.levelNameLabel, panel.levelMakerLabel})
+  const auto& panelName = testsupport::namedChild<QLabel>(panel, "levelNameLabel");
+  const auto& panelMaker = testsupport::namedChild<QLabel>(panel, "levelMakerLabel");
+  EXPECT_EQ(panelName.text().toStdString(), level.Naam);
+  EXPECT_EQ(panelMaker.text().toStdString(), level.Maker);
+  for (const QLabel* label : std::initializer_list<const QLabel*>{
+           splash->nameLabel, splash->makerLabel, &panelName, &panelMaker})
     EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
 
   application.showChooser();
