@@ -192,10 +192,9 @@ void Editor::buildProperties() {
   Oordeel_->setStyleSheet("font-weight: bold");
 }
 
-// While the command line's level is being edited, showing the editor keeps it.
 void Editor::activate() {
   startSession();
-  if (!state_.Opdrachtregel) clearLevel();
+  clearLevel();
   bringForward();
 }
 

@@ -60,7 +60,6 @@ Application::Application(const GamePaths& paths, Services services)
     : state_(paths), services_(services), pictures_(QString::fromStdString(paths.folder())),
       zoom_(zoomAtStart(paths)) {
   state_.readLevelSets();
-  state_.Opdrachtregel = false;
   QApplication::setWindowIcon(
       QIcon(QPixmap::fromImage(pictures_.withMask(plaatje::kIcoon, plaatje::kIcoonmask))));
   zoomIndicators(zoom_);
@@ -71,7 +70,6 @@ Application::Application(const GamePaths& paths, Services services)
 Application::~Application() { removeFile(state_.paths.testLevel()); }
 
 void Application::start(const CommandLine& command) {
-  state_.Opdrachtregel = command.action != CommandLine::Action::None;
   QTimer::singleShot(0, qApp, [this, command] {
     reportDamagedFiles();
     switch (command.action) {
@@ -94,7 +92,6 @@ void Application::start(const CommandLine& command) {
 // A level the command line named but nobody can play: the player is told which file, and the
 // game goes on as if started without it.
 void Application::reportUnreadable(const std::string& path) {
-  state_.Opdrachtregel = false;
   showMessage(nullptr, texts::kNotReadTitle, levelNotReadText(path), BoxIcon::Exclamation);
 }
 

@@ -181,7 +181,6 @@ void Menu::highlight(int button) {
 }
 
 void Menu::actOnChoice() {
-  state_.Opdrachtregel = false;
   if (Gekozen != 0) Keuze = Gekozen;
   Gekozen = 0;
   Weg = true;

@@ -82,7 +82,9 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
   connect(options_, &OptionControls::changedByPlayer, this, &Afspelen::saveOptions);
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::onCommentClicked);
-  // Opening a menu takes the input from the board; its shortcut keys do not.
+  // Opening a menu or entering a control of the panel takes the input from the board; a menu's
+  // shortcut keys do not.
+  connect(panel_, &RightPanel::controlEntered, this, [this] { engine_.pauze(true); });
   for (QMenu* title : {menus_.levelMenu, menus_.statusMenu, menus_.optionsMenu})
     connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
   connectLevelMenu();

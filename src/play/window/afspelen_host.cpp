@@ -1,7 +1,6 @@
 // The play window as the engine's host: drawing, dialogs, captions and the event loop.
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -282,7 +281,7 @@ void Afspelen::present(std::function<void()> shown) {
 
 void Afspelen::setKeyCount(int keys) {
   presentation_.add([this, keys] {
-    panel_->keyCountLabel->setText(QString::number(keys));
+    panel_->setKeyCount(keys);
     menus_.firstKeysItem->setText(QStringLiteral("Sleutels: %1").arg(keys));
   });
 }
@@ -291,7 +290,7 @@ void Afspelen::setKeyCount(int keys) {
 void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
   presentation_.add([=, this] {
     tipCell_.reset();
-    panel_->movesLabel->setText(QString::number(moves));
+    panel_->setMoves(moves);
     menus_.undoItem->setEnabled(canUndo);
     menus_.redoItem->setEnabled(canRedo);
     moves_ = moves;
@@ -300,10 +299,7 @@ void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
 }
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
-  presentation_.add([this, naam, maker] {
-    showPlain(*panel_->levelNameLabel, qText(naam));
-    showPlain(*panel_->levelMakerLabel, qText(maker));
-  });
+  presentation_.add([this, naam, maker] { panel_->setLevelTitle(qText(naam), qText(maker)); });
 }
 
 void Afspelen::setTitle(const std::string& title) {

@@ -1,11 +1,6 @@
 #include "option_controls.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -32,25 +27,18 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
   connect(menus_.pictureDrawingItem, &QAction::triggered, this,
           &OptionControls::onPictureDrawingToggled);
   connect(menus_.walkingDelayItem, &QAction::triggered, this, [this] {
-    askDelay(kLoopDelay, panel_.walkingDelayBox, engine_.opties().Loopvertraging);
+    askDelay(kLoopDelay, RightPanel::Delay::walking, engine_.opties().Loopvertraging);
   });
-  connect(menus_.lineDelayItem, &QAction::triggered, this,
-          [this] { askDelay(kLineDelay, panel_.lineDelayBox, engine_.opties().Lijnvertraging); });
-  connect(panel_.followLinesBox, &QCheckBox::toggled, this, &OptionControls::onFollowLinesToggled);
-  connect(panel_.transitionBox, &QCheckBox::toggled, this, &OptionControls::onTransitionToggled);
-
-  for (QLineEdit* box : {panel_.walkingDelayBox, panel_.lineDelayBox}) {
-    // Typed keys are filtered below; the validator keeps pasted text to digits as well.
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
-    box->setContextMenuPolicy(Qt::NoContextMenu);
-    box->installEventFilter(this);
-  }
-  panel_.followLinesBox->installEventFilter(this);
-  panel_.transitionBox->installEventFilter(this);
+  connect(menus_.lineDelayItem, &QAction::triggered, this, [this] {
+    askDelay(kLineDelay, RightPanel::Delay::line, engine_.opties().Lijnvertraging);
+  });
+  connect(&panel_, &RightPanel::followLinesToggled, this, &OptionControls::onFollowLinesToggled);
+  connect(&panel_, &RightPanel::transitionToggled, this, &OptionControls::onTransitionToggled);
+  connect(&panel_, &RightPanel::delayTyped, this, &OptionControls::onDelayTyped);
 
   // Until the first load the engine plays with the marks as the window was designed.
   engine_.opties().rechterkant = menus_.rightSideItem->isChecked();
-  engine_.opties().volglijnen = panel_.followLinesBox->isChecked();
+  engine_.opties().volglijnen = panel_.followsLines();
   engine_.opties().overgang = menus_.transitionItem->isChecked();
 }
 
@@ -65,19 +53,19 @@ void OptionControls::laadopties(const std::string& path) {
 
   // A hand-edited file gets no delay the dialogs would refuse.
   opties.Loopvertraging = std::clamp(stored.Loopvertraging, 0, kLoopDelay.maximum);
-  panel_.walkingDelayBox->setText(QString::number(opties.Loopvertraging));
+  panel_.setDelayText(RightPanel::Delay::walking, QString::number(opties.Loopvertraging));
 
   menus_.followLinesItem->setChecked(stored.volglijnen);
-  panel_.followLinesBox->setChecked(stored.volglijnen);
+  panel_.setFollowLines(stored.volglijnen);
 
   opties.Lijnvertraging = std::clamp(stored.Lijnvertraging, 0, kLineDelay.maximum);
-  panel_.lineDelayBox->setText(QString::number(opties.Lijnvertraging));
+  panel_.setDelayText(RightPanel::Delay::line, QString::number(opties.Lijnvertraging));
 
   setMetBitBlt(stored.MetBitBlt);
 
   menus_.transitionItem->setChecked(stored.overgang);
   opties.overgang = stored.overgang;
-  panel_.transitionBox->setChecked(stored.overgang);
+  panel_.setTransition(stored.overgang);
 }
 
 WriteResult OptionControls::slaoptiesop(const std::string& path) const {
@@ -94,7 +82,7 @@ void OptionControls::changed() {
 }
 
 void OptionControls::showFollowDelay() {
-  panel_.lineDelayBox->setText(QString::number(engine_.opties().Lijnvertraging));
+  panel_.setDelayText(RightPanel::Delay::line, QString::number(engine_.opties().Lijnvertraging));
 }
 
 // Checkable menu items have inverted their own mark by the time these run.
@@ -105,12 +93,12 @@ void OptionControls::onRightSideItemToggled() {
 }
 
 void OptionControls::onFollowLinesItemToggled() {
-  panel_.followLinesBox->setChecked(menus_.followLinesItem->isChecked());
+  panel_.setFollowLines(menus_.followLinesItem->isChecked());
 }
 
 void OptionControls::onTransitionItemToggled() {
   engine_.opties().overgang = menus_.transitionItem->isChecked();
-  panel_.transitionBox->setChecked(menus_.transitionItem->isChecked());
+  panel_.setTransition(menus_.transitionItem->isChecked());
 }
 
 void OptionControls::onRasterDrawingToggled() {
@@ -130,7 +118,6 @@ void OptionControls::setMetBitBlt(bool bitblt) {
 }
 
 void OptionControls::onFollowLinesToggled(bool ticked) {
-  panel_.lineDelayBox->setEnabled(ticked);
   menus_.followLinesItem->setChecked(ticked);
   engine_.opties().volglijnen = ticked;
   engine_.toetsenleeg();
@@ -147,50 +134,23 @@ void OptionControls::onTransitionToggled(bool ticked) {
   changed();
 }
 
-void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& variable) {
-  const std::string shown = box->text().toStdString();
+void OptionControls::askDelay(const DelaySetting& setting, RightPanel::Delay box, int& variable) {
+  const std::string shown = panel_.delayText(box).toStdString();
   const auto answer = askLine(&window_, setting.title, delayPrompt(setting, shown), shown);
-  box->setText(QString::fromStdString(delayBoxText(setting, answer)));
-  variable = leadingNumber(box->text().toStdString());
+  panel_.setDelayText(box, QString::fromStdString(delayBoxText(setting, answer)));
+  variable = leadingNumber(panel_.delayText(box).toStdString());
   changed();
 }
 
-int& OptionControls::delayOf(QLineEdit* box) {
-  return box == panel_.walkingDelayBox ? engine_.opties().Loopvertraging
-                                       : engine_.opties().Lijnvertraging;
+int& OptionControls::delayOf(RightPanel::Delay box) {
+  return box == RightPanel::Delay::walking ? engine_.opties().Loopvertraging
+                                           : engine_.opties().Lijnvertraging;
 }
 
-// The delay boxes take digits only: every other typed character, Backspace too, is dropped,
-// and a Ctrl key goes to the menu's shortcut instead of the box. Delete types no character, so
-// it works as in any box, and so does a digit typed over a selection. Each key release sets the
-// delay from the box.
-bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::ShortcutOverride:
-      return static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier;
-    case QEvent::KeyPress: {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() == Qt::Key_Delete) return false;
-      const QString typed = key->text();
-      return !typed.isEmpty() && !(typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9');
-    }
-    case QEvent::KeyRelease: {
-      const int typed = leadingNumber(box->text().toStdString());
-      if (std::exchange(delayOf(box), typed) != typed) changed();
-      return false;
-    }
-    default: return false;
-  }
-}
-
-bool OptionControls::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && watched != panel_.lineDelayBox &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-    engine_.pauze(true);
-  }
-  if (watched == panel_.walkingDelayBox || watched == panel_.lineDelayBox)
-    return digitBoxEvent(static_cast<QLineEdit*>(watched), event);
-  return QObject::eventFilter(watched, event);
+// Each key let go in a delay box sets the delay from the box.
+void OptionControls::onDelayTyped(RightPanel::Delay box, const QString& text) {
+  const int typed = leadingNumber(text.toStdString());
+  if (std::exchange(delayOf(box), typed) != typed) changed();
 }
 
 }  // namespace dwaalbos

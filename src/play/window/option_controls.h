@@ -5,8 +5,8 @@
 #include <string>
 
 #include "level/byte_io.h"
+#include "right_panel.h"
 
-class QLineEdit;
 class QWidget;
 
 namespace dwaalbos {
@@ -14,7 +14,6 @@ namespace dwaalbos {
 class Engine;
 struct DelaySetting;
 struct PlayMenus;
-class RightPanel;
 
 // The play window's six options: the "&Opties" menu, their controls on the panel, the
 // values the engine plays with, and the options file. Menu marks and panel boxes are kept in
@@ -39,9 +38,6 @@ class OptionControls : public QObject {
   void boardFocusWanted();
   void changedByPlayer();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void onRightSideItemToggled();
   void onFollowLinesItemToggled();
@@ -50,10 +46,10 @@ class OptionControls : public QObject {
   void onPictureDrawingToggled();
   void onFollowLinesToggled(bool ticked);
   void onTransitionToggled(bool ticked);
-  void askDelay(const DelaySetting& setting, QLineEdit* box, int& variable);
+  void onDelayTyped(RightPanel::Delay box, const QString& text);
+  void askDelay(const DelaySetting& setting, RightPanel::Delay box, int& variable);
   void setMetBitBlt(bool bitblt);
-  bool digitBoxEvent(QLineEdit* box, QEvent* event);
-  int& delayOf(QLineEdit* box);
+  int& delayOf(RightPanel::Delay box);
   void changed();
 
   Engine& engine_;

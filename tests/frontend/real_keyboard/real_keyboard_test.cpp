@@ -33,6 +33,7 @@
 #include "play/window/board_view.h"
 #include "play/window/right_panel.h"
 #include "support/game_on_temp_folder.h"
+#include "support/named_child.h"
 #include "support/real_player.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
@@ -258,7 +259,7 @@ TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscape
     QMetaObject::invokeMethod(
         &play,
         [&] {
-          afterChooser = play.panel().walkingDelayBox->text();
+          afterChooser = testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text();
           chooserShown = application.chooser().isVisible();
           board = play.board().mapToGlobal(QPoint(100, 100));
           other.show();
@@ -272,7 +273,7 @@ TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscape
   EXPECT_EQ(afterChooser, "10");
   EXPECT_FALSE(chooserShown);
   EXPECT_EQ(play.engine().phase(), Phase::Idle);
-  EXPECT_EQ(play.panel().walkingDelayBox->text(), "10");
+  EXPECT_EQ(testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text(), "10");
   EXPECT_EQ(play.engine().opties().Loopvertraging, 10);
   EXPECT_EQ(loadOptions(folder.path("Opties.dat")).Loopvertraging, 10);
 }
@@ -289,8 +290,9 @@ TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
         &play,
         [&] {
           const GameState& game = play.engine().gameState();
-          seen.push_back(std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
-                         play.panel().movesLabel->text().toStdString());
+          seen.push_back(
+              std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
+              testsupport::namedChild<QLabel>(play.panel(), "movesLabel").text().toStdString());
         },
         Qt::BlockingQueuedConnection);
   };
