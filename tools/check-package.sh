@@ -19,6 +19,9 @@ for file in games/dwaalbos games/dwaalbos-tool share/dwaalbos/standaardlevels \
             share/dwaalbos/help/help.htm share/dwaalbos/geluid/1.wav \
             share/dwaalbos/verzamelingen/bosrand.dws \
             share/applications/dwaalbos.desktop share/icons/hicolor/48x48/apps/dwaalbos.png \
+            share/mime/packages/dwaalbos.xml \
+            share/icons/hicolor/48x48/mimetypes/application-x-dwaalbos-level.png \
+            share/icons/hicolor/48x48/mimetypes/application-x-dwaalbos-collection.png \
             share/man/man6/dwaalbos.6.gz share/man/man6/dwaalbos-tool.6.gz \
             share/doc/dwaalbos/copyright share/doc/dwaalbos/changelog.gz; do
   [[ -s $root/usr/$file ]] || { echo "check-package: /usr/$file is missing" >&2; exit 1; }
