@@ -136,7 +136,7 @@ class Editor : public QMainWindow {
   void setStoppen(bool stoppen);
   void updateLoop();
   FileDialogSpec levelDialog() const;
-  FileDialogSpec collectionDialog() const;
+  FileDialogSpec collectionFileDialog() const;
   // The verdict on the board as it stands; a search under way is waited for.
   Verdict settledVerdict();
   // The collection in the file, or nothing after telling the player why it cannot be changed.

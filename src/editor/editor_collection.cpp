@@ -23,7 +23,7 @@ std::string collectionPath(const std::string& chosen) {
 
 }  // namespace
 
-FileDialogSpec Editor::collectionDialog() const {
+FileDialogSpec Editor::collectionFileDialog() const {
   return {"Dwaalbos verzameling", "Dwaalbos Verzameling (*.dws)", state_.paths.collections(),
           "dws"};
 }
@@ -57,7 +57,7 @@ void Editor::onAddToCollection() {
                 BoxIcon::Exclamation);
     return;
   }
-  const std::string chosen = dialogs_.askFileToExtend(this, collectionDialog());
+  const std::string chosen = dialogs_.askFileToExtend(this, collectionFileDialog());
   if (chosen.empty()) return;
   const std::string path = collectionPath(chosen);
   levelFromEditor();
@@ -81,7 +81,7 @@ void Editor::onAddToCollection() {
 }
 
 void Editor::onEditCollection() {
-  const std::string path = dialogs_.askOpenFile(this, collectionDialog());
+  const std::string path = dialogs_.askOpenFile(this, collectionFileDialog());
   if (path.empty()) return;
   auto collection = changeableCollection(path);
   if (!collection) return;
