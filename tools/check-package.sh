@@ -34,7 +34,7 @@ fi
 
 # The file types register: a MIME database built from the package's own file knows them, by the
 # names the desktop entry gives.
-update-mime-database "$root/usr/share/mime"
+update-mime-database "$root/usr/share/mime" >/dev/null 2>&1  # it warns of a folder outside XDG_DATA_DIRS
 for type in application/x-dwaalbos-level:'*.dwb' application/x-dwaalbos-collection:'*.dws'; do
   if ! grep -qxF "50:$type" "$root/usr/share/mime/globs2" ||
      ! grep -q "^MimeType=.*${type%%:*};" "$root/usr/share/applications/dwaalbos.desktop"; then
