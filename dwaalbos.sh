@@ -22,7 +22,8 @@ packages=(
   fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-quattrocento
   libx11-dev libxtst-dev xvfb openbox                        # real-keyboard tests: Xvfb, openbox
   xdg-utils                                                  # opening the help page
-  desktop-file-utils appstream                               # desktop-file-validate, appstreamcli
+  desktop-file-utils appstream shared-mime-info              # desktop-file-validate, appstreamcli,
+                                                             # update-mime-database
   dpkg-dev file lintian                                      # cpack's deb, Debian's package checker
 )
 

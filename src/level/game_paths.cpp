@@ -12,8 +12,12 @@ namespace dwaalbos {
 
 namespace fs = std::filesystem;
 
-std::string GamePaths::levels() const {
-  const std::string folder = player_ + "/levels";
+std::string GamePaths::levels() const { return ownFolder("levels"); }
+
+std::string GamePaths::collections() const { return ownFolder("verzamelingen"); }
+
+std::string GamePaths::ownFolder(const char* name) const {
+  const std::string folder = player_ + "/" + name;
   std::error_code ignored;
   if (separate()) fs::create_directories(folder, ignored);
   return folder;

@@ -40,7 +40,8 @@ class GamePaths {
   std::string testLevel() const;
   std::string zoom() const { return playerFile("Zoom.dat"); }
   std::string volume() const { return playerFile("Volume.dat"); }
-  std::string levels() const;  // where the player's own levels are saved
+  std::string levels() const;       // where the player's own levels are saved
+  std::string collections() const;  // where the player's own collections are saved
   // The lock every change of a file that other games may change too holds (PlayerFile).
   std::string lockFile() const;
   PlayerFile locked(std::string path) const { return {std::move(path), lockFile()}; }
@@ -56,6 +57,8 @@ class GamePaths {
 
  private:
   std::string data(const char* name) const { return data_ + "/" + name; }
+  // A folder of the player's, made when it lies apart from the data.
+  std::string ownFolder(const char* name) const;
   bool separate() const { return player_ != data_; }
 
   std::string data_;

@@ -141,6 +141,14 @@ inline constexpr const char* kAlEenBegin = "Er bestaat al een begin!";
 inline constexpr const char* kUitprintenTitle = "Uitprinten";
 inline constexpr const char* kGeenPrinter =
     "Er is geen printer gevonden. Stel eerst een printer in en probeer het dan opnieuw.";
+// The editor's collections: only a level proved solvable goes in, and a damaged collection is
+// left alone so that the levels after the damage are not lost.
+inline constexpr const char* kVerzamelingTitle = "Verzameling";
+inline constexpr const char* kAlleenOplosbaar =
+    "Alleen een level dat oplosbaar is, kan in een verzameling.\r\nDit level: ";
+inline constexpr const char* kBeschadigdBlijft =
+    "\r\nDe editor verandert een beschadigde verzameling niet, zodat er niets van verloren gaat.";
+inline constexpr const char* kToegevoegd = "Het level is nu level %1 van \"%2\".";
 
 // The main menu's bonus program.
 inline constexpr const char* kWachtwoordHint =
