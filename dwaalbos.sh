@@ -14,6 +14,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 packages=(
   cmake g++ make pkg-config                                  # the build, ctest
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n         # the windows, offscreen tests
+  qt6-tools-dev qt6-l10n-tools                               # the English: lupdate, lrelease
   libsdl2-dev libsdl2-mixer-dev libgme-dev libopenmpt-dev    # sound and music
   libfluidsynth-dev timgm6mb-soundfont libebur128-dev        # MIDI, loudness checks
   libgtest-dev libgmock-dev libbenchmark-dev                 # tests and benchmarks

@@ -15,6 +15,7 @@
 
 #include "level/best_solutions.h"
 #include "level/byte_io.h"
+#include "level/language_file.h"
 #include "level/level_file.h"
 #include "level/options_file.h"
 #include "level/progress.h"
@@ -142,6 +143,13 @@ void zoom(std::span<const std::uint8_t> bytes) {
   check(dwaalbos::readZoom(path) == percent);
 }
 
+void language(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("Taal.dat", bytes);
+  const auto chosen = dwaalbos::readLanguage(path).value_or(dwaalbos::Language::Dutch);
+  check(dwaalbos::writeLanguage(path, chosen));
+  check(dwaalbos::readLanguage(path) == chosen);
+}
+
 void copies(std::span<const std::uint8_t> bytes) {
   const std::string from = planted("bron", bytes);
   const std::string to = (folder() / "kopie").string();
@@ -159,6 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   scores(bytes);
   solutions(bytes);
   zoom(bytes);
+  language(bytes);
   copies(bytes);
   return 0;
 }

@@ -17,7 +17,8 @@ dpkg -x "$1" "$root"
 
 for file in games/dwaalbos games/dwaalbos-tool share/dwaalbos/standaardlevels \
             share/dwaalbos/standaardlevels2 share/dwaalbos/Opties.dat lib/dwaalbos/irunin.bin \
-            share/dwaalbos/help/help.htm share/dwaalbos/geluid/1.wav \
+            share/dwaalbos/help/help.htm share/dwaalbos/help/help_en.htm \
+            share/dwaalbos/translations/dwaalbos_en.qm share/dwaalbos/geluid/1.wav \
             share/dwaalbos/verzamelingen/bosrand.dws \
             share/applications/dwaalbos.desktop share/icons/hicolor/48x48/apps/dwaalbos.png \
             share/mime/packages/dwaalbos.xml \

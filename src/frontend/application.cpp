@@ -16,9 +16,11 @@
 #include "frontend/standaard.h"
 #include "level/best_solutions.h"
 #include "level/file_messages.h"
+#include "level/language_file.h"
 #include "level/level_file.h"
 #include "level/texts.h"
 #include "level/zoom.h"
+#include "platform/language.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "platform/screen_fit.h"
@@ -92,7 +94,8 @@ void Application::start(const CommandLine& command) {
 // A level the command line named but nobody can play: the player is told which file, and the
 // game goes on as if started without it.
 void Application::reportUnreadable(const std::string& path) {
-  showMessage(nullptr, texts::kNotReadTitle, levelNotReadText(path), BoxIcon::Exclamation);
+  showMessage(nullptr, texts::tr(texts::kNotReadTitle), levelNotReadText(path),
+              BoxIcon::Exclamation);
 }
 
 // The levels a damaged set file still holds play; the player learns why the others are missing.
@@ -106,14 +109,15 @@ void Application::reportDamagedFiles() {
                {state_.sets.Levelset2, state_.paths.standaardlevels2(), kSet2Records}};
   for (const auto& file : files) {
     if (file.set.size() >= file.records) continue;
-    showMessage(nullptr, texts::kNotReadTitle,
+    showMessage(nullptr, texts::tr(texts::kNotReadTitle),
                 levelSetShortText(file.path, std::max(file.set.size() - 1, 0), file.records - 1),
                 BoxIcon::Exclamation);
   }
   const std::string solutions = state_.paths.bestSolutions();
   if (readBestSolutions(solutions).damaged)
-    showMessage(nullptr, texts::kNotReadTitle,
-                damagedFileText(solutions) + texts::kOplossingenKwijt, BoxIcon::Exclamation);
+    showMessage(nullptr, texts::tr(texts::kNotReadTitle),
+                damagedFileText(solutions) + texts::tr(texts::kOplossingenKwijt),
+                BoxIcon::Exclamation);
 }
 
 Menu& Application::menu() {
@@ -170,7 +174,7 @@ void Application::showPlayWindow() { bringForward(play()); }
 // tested level starts. It is placed once shown, when it has the size of a test play.
 void Application::testPlay(const LevelRef& level, std::function<void(bool completed)> back) {
   play().armTestPlay(level, std::move(back));
-  play().setWindowTitle(texts::kSpelTitel);
+  play().setWindowTitle(QString::fromStdString(texts::tr(texts::kSpelTitel)));
   bringForward(play());
   placeOver(play(), editor());
 }
@@ -208,10 +212,20 @@ void Application::chooseZoom(int percent) {
   zoomChosen_ = true;
   applyZoom(percent);
   const std::string path = state_.paths.zoom();
-  const WriteResult saved = state_.paths.explained(path, writeZoom(path, percent));
+  tellIfNotKept(path, writeZoom(path, percent));
+}
+
+void Application::chooseLanguage(Language language) {
+  speakLanguage(language, state_.paths.translations());
+  const std::string path = state_.paths.language();
+  tellIfNotKept(path, writeLanguage(path, language));
+}
+
+void Application::tellIfNotKept(const std::string& path, const WriteResult& written) {
+  const WriteResult saved = state_.paths.explained(path, written);
   if (!saved)
-    showMessage(QApplication::activeWindow(), texts::kNotSavedTitle, notSavedText(path, saved),
-                BoxIcon::Exclamation);
+    showMessage(QApplication::activeWindow(), texts::tr(texts::kNotSavedTitle),
+                notSavedText(path, saved), BoxIcon::Exclamation);
 }
 
 void Application::endOnRequest() {

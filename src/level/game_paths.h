@@ -5,6 +5,7 @@
 
 #include "byte_io.h"
 #include "player_file.h"
+#include "translation.h"
 
 namespace dwaalbos {
 
@@ -28,7 +29,11 @@ class GamePaths {
   std::string exampleLevels() const { return data("levels"); }
   std::string sounds() const { return data("geluid"); }
   std::string music() const { return data("muziek"); }
-  std::string helpPage() const { return data("help/help.htm"); }
+  // The help page in the language the game speaks.
+  std::string helpPage() const {
+    return data(currentLanguage() == Language::English ? "help/help_en.htm" : "help/help.htm");
+  }
+  std::string translations() const { return data("translations"); }
   std::string bonusProgram() const { return programs_ + "/irunin.bin"; }
 
   std::string progress() const { return playerFile("geluid/Niets.wav"); }
@@ -40,6 +45,7 @@ class GamePaths {
   std::string testLevel() const;
   std::string zoom() const { return playerFile("Zoom.dat"); }
   std::string volume() const { return playerFile("Volume.dat"); }
+  std::string language() const { return playerFile("Taal.dat"); }
   std::string levels() const;       // where the player's own levels are saved
   std::string collections() const;  // where the player's own collections are saved
   // The lock every change of a file that other games may change too holds (PlayerFile).
