@@ -943,5 +943,25 @@ Je vindt de pagina hier:<byte value="xd"/>
 You will find the page here:<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>Verzameling</source>
+        <translation>Collection</translation>
+    </message>
+    <message>
+        <source>Alleen een level dat oplosbaar is, kan in een verzameling.<byte value="xd"/>
+Dit level: </source>
+        <translation>Only a level that can be solved can go into a collection.<byte value="xd"/>
+This level: </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+De editor verandert een beschadigde verzameling niet, zodat er niets van verloren gaat.</source>
+        <translation><byte value="xd"/>
+The editor does not change a damaged collection, so that nothing in it is lost.</translation>
+    </message>
+    <message>
+        <source>Het level is nu level %1 van &quot;%2&quot;.</source>
+        <translation>The level is now level %1 of &quot;%2&quot;.</translation>
+    </message>
 </context>
 </TS>
