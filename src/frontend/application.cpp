@@ -17,6 +17,7 @@
 #include "level/best_solutions.h"
 #include "level/file_messages.h"
 #include "level/level_file.h"
+#include "level/level_results.h"
 #include "level/texts.h"
 #include "level/zoom.h"
 #include "platform/message_boxes.h"
@@ -117,6 +118,10 @@ void Application::reportDamagedFiles() {
   if (readBestSolutions(solutions).damaged)
     showMessage(nullptr, texts::kNotReadTitle,
                 damagedFileText(solutions) + texts::kOplossingenKwijt, BoxIcon::Exclamation);
+  const std::string results = state_.paths.levelResults();
+  if (readLevelResults(results).damaged)
+    showMessage(nullptr, texts::kNotReadTitle, damagedFileText(results) + texts::kResultatenKwijt,
+                BoxIcon::Exclamation);
 }
 
 Menu& Application::menu() {

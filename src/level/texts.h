@@ -100,6 +100,9 @@ inline constexpr const char* kBezet =
 inline constexpr const char* kOplossingenKwijt =
     "\r\nDe oplossingen erin worden niet gebruikt; bij je volgende record wordt het opnieuw "
     "geschreven.";
+inline constexpr const char* kResultatenKwijt =
+    "\r\nDe resultaten erin worden niet gebruikt; bij je volgende record wordt het opnieuw "
+    "geschreven.";
 inline constexpr const char* kLevelOpenenTitle = "Level openen";
 inline constexpr const char* kGeenLevelBestand =
     "Dit bestand is geen Dwaalbos level of kan niet gelezen worden:\r\n";
