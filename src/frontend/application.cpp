@@ -26,6 +26,7 @@
 #include "platform/window_placement.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_style.h"
+#include "play/engine/own_levels.h"
 #include "play/window/afspelen.h"
 #include "play/window/window_geometry.h"
 
@@ -77,13 +78,13 @@ void Application::start(const CommandLine& command) {
     reportDamagedFiles();
     switch (command.action) {
       case CommandLine::Action::Play:
-        if (!readLevelFile(command.path)) {
+        if (!readOwnLevel(levelAt(command.path))) {
           reportUnreadable(command.path);
           showMenu();
           break;
         }
         showPlayWindow();
-        play().engine().start(LevelRef::file(command.path));
+        play().engine().start(levelAt(command.path));
         break;
       case CommandLine::Action::Edit: openInEditor(command.path.c_str()); break;
       case CommandLine::Action::None:

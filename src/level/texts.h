@@ -39,6 +39,7 @@ inline constexpr const char* kPauzeTitel = "Klik op het speelvak om verder te ga
 // How the level went, on the cleared board behind the box; the counts read "%1 zetten".
 inline constexpr const char* kGehaaldIn = "Gehaald in %1";
 inline constexpr const char* kKortstMogelijk = "Kortst mogelijk: %1";
+inline constexpr const char* kTeGroot = "Te groot om na te gaan";
 inline constexpr const char* kPerfect = "Perfect!";
 inline constexpr const char* kKanKorter = "Het kan nog %1 korter";
 inline constexpr const char* kNieuwRecord = "Nieuw record!";
@@ -104,6 +105,9 @@ inline constexpr const char* kResultatenKwijt =
     "\r\nDe resultaten erin worden niet gebruikt; bij je volgende record wordt het opnieuw "
     "geschreven.";
 inline constexpr const char* kLevelOpenenTitle = "Level openen";
+inline constexpr const char* kLevelFilter =
+    "Dwaalbos levels en verzamelingen (*.dwb *.dws);;Dwaalbos levels (*.dwb);;"
+    "Dwaalbos verzamelingen (*.dws)";
 inline constexpr const char* kGeenLevelBestand =
     "Dit bestand is geen Dwaalbos level of kan niet gelezen worden:\r\n";
 inline constexpr const char* kTestenTitle = "Testen";
@@ -130,6 +134,8 @@ inline constexpr const char* kEvenDenken = "Even denken...";
 inline constexpr const char* kStoppen = "Stoppen";
 
 // The level chooser's line on the highlighted level: best result, then the shortest possible.
+inline constexpr const char* kJouwBeste = "Jouw beste: %1";
+inline constexpr const char* kVerzamelingen = "Verzamelingen:";
 inline constexpr const char* kBesteEnKortste = "Jouw beste: %1 — kortst mogelijk: %2 zetten";
 inline constexpr const char* kZetten = "%1 zetten";
 inline constexpr const char* kEenZet = "%1 zet";

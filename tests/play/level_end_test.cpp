@@ -11,6 +11,7 @@
 #include "level/level_results.h"
 #include "level/scores.h"
 #include "level/texts.h"
+#include "play/engine/own_levels.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -68,9 +69,9 @@ TEST(LevelEnd, ACollectionLevelOffersItsNextAndKeepsItsBestByItsContent) {
   const Collection collection{dwaalbos::testing::levelFromRows({"SE"}, "Proef"),
                               {dwaalbos::testing::levelFromRows({"SE"}, "een"),
                                dwaalbos::testing::levelFromRows({"S", "E"}, "twee")}};
-  const std::string path = game.folder.path("proef.dws");
+  const std::string path = game.folder.path("proef.DWS");
   ASSERT_TRUE(writeCollection(path, collection));
-  ASSERT_TRUE(game.host.play(LevelRef::inCollection(path, 1), "RD"));
+  ASSERT_TRUE(game.host.play(levelAt(path), "RD"));
   const auto boxes = [&game] {
     std::vector<std::string> texts;
     for (const auto& event : game.host.events())
