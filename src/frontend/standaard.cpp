@@ -40,7 +40,7 @@ QListWidget* newList(QWidget* parent) {
 constexpr QSize kMarkSize{14, 14};
 
 constexpr int kWidth = 560;
-constexpr int kHeight = 710;
+constexpr int kHeight = 696;
 
 }  // namespace
 
