@@ -963,5 +963,27 @@ The editor does not change a damaged collection, so that nothing in it is lost.<
         <source>Het level is nu level %1 van &quot;%2&quot;.</source>
         <translation>The level is now level %1 of &quot;%2&quot;.</translation>
     </message>
+    <message>
+        <source>Te groot om na te gaan</source>
+        <translation>Too large to check</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+De resultaten erin worden niet gebruikt; bij je volgende record wordt het opnieuw geschreven.</source>
+        <translation><byte value="xd"/>
+The results in it are not used; it is written anew at your next record.</translation>
+    </message>
+    <message>
+        <source>Dwaalbos levels en verzamelingen (*.dwb *.dws);;Dwaalbos levels (*.dwb);;Dwaalbos verzamelingen (*.dws)</source>
+        <translation>Dwaalbos levels and collections (*.dwb *.dws);;Dwaalbos levels (*.dwb);;Dwaalbos collections (*.dws)</translation>
+    </message>
+    <message>
+        <source>Jouw beste: %1</source>
+        <translation>Your best: %1</translation>
+    </message>
+    <message>
+        <source>Verzamelingen:</source>
+        <translation>Collections:</translation>
+    </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 #include "level/file_messages.h"
 #include "level/language_file.h"
 #include "level/level_file.h"
+#include "level/level_results.h"
 #include "level/texts.h"
 #include "level/zoom.h"
 #include "platform/language.h"
@@ -27,6 +28,7 @@
 #include "platform/window_placement.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_style.h"
+#include "play/engine/own_levels.h"
 #include "play/window/afspelen.h"
 #include "play/window/window_geometry.h"
 
@@ -76,13 +78,13 @@ void Application::start(const CommandLine& command) {
     reportDamagedFiles();
     switch (command.action) {
       case CommandLine::Action::Play:
-        if (!readLevelFile(command.path)) {
+        if (!readOwnLevel(levelAt(command.path))) {
           reportUnreadable(command.path);
           showMenu();
           break;
         }
         showPlayWindow();
-        play().engine().start(LevelRef::file(command.path));
+        play().engine().start(levelAt(command.path));
         break;
       case CommandLine::Action::Edit: openInEditor(command.path.c_str()); break;
       case CommandLine::Action::None:
@@ -117,6 +119,11 @@ void Application::reportDamagedFiles() {
   if (readBestSolutions(solutions).damaged)
     showMessage(nullptr, texts::tr(texts::kNotReadTitle),
                 damagedFileText(solutions) + texts::tr(texts::kOplossingenKwijt),
+                BoxIcon::Exclamation);
+  const std::string results = state_.paths.levelResults();
+  if (readLevelResults(results).damaged)
+    showMessage(nullptr, texts::tr(texts::kNotReadTitle),
+                damagedFileText(results) + texts::tr(texts::kResultatenKwijt),
                 BoxIcon::Exclamation);
 }
 

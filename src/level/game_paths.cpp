@@ -23,6 +23,12 @@ std::string GamePaths::ownFolder(const char* name) const {
   return folder;
 }
 
+std::vector<std::string> GamePaths::collectionFolders() const {
+  std::vector<std::string> folders{data("verzamelingen")};
+  if (separate()) folders.push_back(collections());
+  return folders;
+}
+
 // Made where the player's files are, so that it guards them for every game that uses them.
 std::string GamePaths::lockFile() const {
   if (separate()) makeFolders(player_);

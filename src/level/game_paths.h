@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "byte_io.h"
 #include "player_file.h"
@@ -40,6 +41,8 @@ class GamePaths {
   std::string options() const { return playerFile("Opties.dat"); }
   std::string scores() const { return playerFile("Scores.dat"); }
   std::string bestSolutions() const { return playerFile("Oplossingen.dat"); }
+  // Best results and solutions of every level that is not a standard one.
+  std::string levelResults() const { return playerFile("Resultaten.dat"); }
   // Private to this running game, so that two games testing at once keep their own levels;
   // the game removes it when the test is over.
   std::string testLevel() const;
@@ -48,6 +51,8 @@ class GamePaths {
   std::string language() const { return playerFile("Taal.dat"); }
   std::string levels() const;       // where the player's own levels are saved
   std::string collections() const;  // where the player's own collections are saved
+  // Where collections lie: the shipped ones' folder, then the player's own when it is another.
+  std::vector<std::string> collectionFolders() const;
   // The lock every change of a file that other games may change too holds (PlayerFile).
   std::string lockFile() const;
   PlayerFile locked(std::string path) const { return {std::move(path), lockFile()}; }

@@ -55,6 +55,7 @@ inline constexpr const char* kPauzeTitel =
 // How the level went, on the cleared board behind the box; the counts read "%1 zetten".
 inline constexpr const char* kGehaaldIn = DWAALBOS_TR("texts", "Gehaald in %1");
 inline constexpr const char* kKortstMogelijk = DWAALBOS_TR("texts", "Kortst mogelijk: %1");
+inline constexpr const char* kTeGroot = DWAALBOS_TR("texts", "Te groot om na te gaan");
 inline constexpr const char* kPerfect = DWAALBOS_TR("texts", "Perfect!");
 inline constexpr const char* kKanKorter = DWAALBOS_TR("texts", "Het kan nog %1 korter");
 inline constexpr const char* kNieuwRecord = DWAALBOS_TR("texts", "Nieuw record!");
@@ -134,7 +135,15 @@ inline constexpr const char* kOplossingenKwijt = DWAALBOS_TR(
     "texts",
     "\r\nDe oplossingen erin worden niet gebruikt; bij je volgende record wordt het opnieuw "
     "geschreven.");
+inline constexpr const char* kResultatenKwijt = DWAALBOS_TR(
+    "texts",
+    "\r\nDe resultaten erin worden niet gebruikt; bij je volgende record wordt het opnieuw "
+    "geschreven.");
 inline constexpr const char* kLevelOpenenTitle = DWAALBOS_TR("texts", "Level openen");
+inline constexpr const char* kLevelFilter =
+    DWAALBOS_TR("texts",
+                "Dwaalbos levels en verzamelingen (*.dwb *.dws);;Dwaalbos levels (*.dwb);;"
+                "Dwaalbos verzamelingen (*.dws)");
 inline constexpr const char* kGeenLevelBestand =
     DWAALBOS_TR("texts", "Dit bestand is geen Dwaalbos level of kan niet gelezen worden:\r\n");
 inline constexpr const char* kTestenTitle = DWAALBOS_TR("texts", "Testen");
@@ -168,6 +177,8 @@ inline constexpr const char* kEvenDenken = DWAALBOS_TR("texts", "Even denken..."
 inline constexpr const char* kStoppen = DWAALBOS_TR("texts", "Stoppen");
 
 // The level chooser's line on the highlighted level: best result, then the shortest possible.
+inline constexpr const char* kJouwBeste = DWAALBOS_TR("texts", "Jouw beste: %1");
+inline constexpr const char* kVerzamelingen = DWAALBOS_TR("texts", "Verzamelingen:");
 inline constexpr const char* kBesteEnKortste =
     DWAALBOS_TR("texts", "Jouw beste: %1 — kortst mogelijk: %2 zetten");
 inline constexpr const char* kZetten = DWAALBOS_TR("texts", "%1 zetten");

@@ -1,5 +1,6 @@
 // Help for a game under way, as the play window asks for it beside its own thread.
 #include "play/solver/help.h"
+#include "play/solver/shortest_search.h"
 
 #include <gtest/gtest.h>
 
@@ -96,4 +97,25 @@ TEST(Help, TheJobAnswersOnItsOwnThreadOrStopsAtOnce) {
   EXPECT_FALSE(job.busy());
   EXPECT_FALSE(job.take());
   EXPECT_FALSE(called);
+}
+
+// A level's shortest way is searched once beside the game; what is known is for that level.
+TEST(Help, TheShortestWayOfALevelIsSearchedOnceBesideTheGame) {
+  PlayBoard game({"S.#", "..E"});
+  const GameState start = levelStart(readLevelFile(game.level.path).value());
+  ShortestSearch search;
+  std::promise<void> found;
+  search.begin(7, start, [&] { found.set_value(); });
+  EXPECT_FALSE(search.of(7));
+  ASSERT_EQ(found.get_future().wait_for(5s), std::future_status::ready);
+  search.collect();
+  ASSERT_TRUE(search.of(7));
+  EXPECT_EQ(search.of(7)->moves, 3);
+  EXPECT_FALSE(search.of(7)->tooLarge);
+  EXPECT_FALSE(search.of(8));
+  bool again = false;
+  search.begin(7, start, [&] { again = true; });
+  std::this_thread::sleep_for(20ms);
+  EXPECT_FALSE(again);
+  EXPECT_EQ(search.of(7)->moves, 3);
 }

@@ -51,6 +51,16 @@ HelpAnswer solution(const HelpQuestion& question, std::stop_token stop) {
   return answer;
 }
 
+HelpAnswer shortest(const HelpQuestion& question, std::stop_token stop) {
+  Solution found = solveGuided(question.levelStart, kShortestStates, stop);
+  if (stop.stop_requested()) return {};
+  if (found.limitReached) return answered(HelpAnswer::Kind::TooHard);
+  if (!found.solvable) return answered(HelpAnswer::Kind::Lost);
+  HelpAnswer answer = answered(HelpAnswer::Kind::Moves);
+  answer.moves = std::move(found.moves);
+  return answer;
+}
+
 }  // namespace
 
 HelpQuestion helpQuestion(HelpQuestion::Kind kind, const Engine& engine, std::string known) {
@@ -61,7 +71,12 @@ HelpQuestion helpQuestion(HelpQuestion::Kind kind, const Engine& engine, std::st
 }
 
 HelpAnswer answerHelp(const HelpQuestion& question, std::stop_token stop) {
-  return question.kind == HelpQuestion::Kind::Tip ? tip(question, stop) : solution(question, stop);
+  switch (question.kind) {
+    case HelpQuestion::Kind::Tip: return tip(question, stop);
+    case HelpQuestion::Kind::Solution: return solution(question, stop);
+    case HelpQuestion::Kind::Shortest: break;
+  }
+  return shortest(question, stop);
 }
 
 std::optional<std::size_t> lastWinnable(std::span<const GameState> way,

@@ -15,10 +15,14 @@
 
 namespace dwaalbos {
 
-// What the player asks of a game under way: a tip or the way to the end. Everything the
-// searches need is copied, so that they can run while the game's window goes on.
+// The states a search for a level's shortest way looks at before it gives up.
+inline constexpr std::size_t kShortestStates = 4'000'000;
+
+// What the player asks of a game under way: a tip or the way to the end; or what the game
+// asks of a level that starts: its shortest way from its start. Everything the searches need
+// is copied, so that they can run while the game's window goes on.
 struct HelpQuestion {
-  enum class Kind { Tip, Solution };
+  enum class Kind { Tip, Solution, Shortest };
   Kind kind = Kind::Tip;
   GameState now;
   GameState levelStart;
@@ -32,10 +36,12 @@ struct HelpQuestion {
 struct HelpAnswer {
   enum class Kind {
     Tip,      // `tip` is a step
-    Moves,    // `moves` completes the level from here
+    Moves,    // `moves` completes the level from here (from its start, when the shortest was
+              // asked)
     WayBack,  // the level is lost from here; Engine::rewind(`steps`) goes back to where it can
               // still be won
-    Lost,     // lost, and no position of this attempt can still be won
+    Lost,     // lost, and no position of this attempt can still be won (or the level cannot
+              // be completed at all, when the shortest was asked)
     TooHard,  // the search gave up before it knew
     Stopped,  // the player stopped it
   };

@@ -29,6 +29,7 @@
 #include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
 #include "play/engine/move_letters.h"
+#include "play/engine/own_levels.h"
 #include "play/port/navigator.h"
 #include "play/solver/standard_solutions.h"
 #include "play/window/splash.h"
@@ -250,12 +251,12 @@ void Afspelen::onStartStandard() {
 void Afspelen::onOpenLevelFile() {
   saveOptions();
   const std::string path = services_.files.askOpenFile(this, {"Dwaalbos level selecteren",
-                                                              "Dwaalbos levels (*.dwb)",
+                                                              texts::kLevelFilter,
                                                               shared_.paths.levels(),
                                                               "",
                                                               {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
-  if (!engine_.start(LevelRef::file(path))) {
+  if (!engine_.start(levelAt(path))) {
     showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
   }
 }
@@ -395,11 +396,11 @@ void Afspelen::offerWayBack(std::optional<std::size_t> steps) {
   }
 }
 
-void Afspelen::watch(int levelNumber, std::string_view moves) {
+void Afspelen::watch(const LevelRef& level, std::string_view moves) {
   watching_ = keysOf(moves);
   regainInput();
   // A level that cannot be read must not leave its moves for the next introduction.
-  if (!engine_.start(LevelRef::standard(levelNumber))) watching_.reset();
+  if (!engine_.start(level)) watching_.reset();
 }
 
 void Afspelen::onCommentClicked() {

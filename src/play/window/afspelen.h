@@ -15,6 +15,7 @@
 #include "play/engine/engine.h"
 #include "play/engine/host.h"
 #include "play/solver/help.h"
+#include "play/solver/shortest_search.h"
 #include "play_menus.h"
 #include "presentation.h"
 #include "ring_effect.h"
@@ -66,9 +67,9 @@ class Afspelen : public QMainWindow, public Host {
   void armTestPlay(const LevelRef& level, std::function<void(bool completed)> back);
   // Gives the window its input back after another of the game's windows had it.
   void regainInput();
-  // Starts a standard level whose `moves` then play for the player to watch, once its
-  // introduction is dismissed.
-  void watch(int levelNumber, std::string_view moves);
+  // Starts a level whose `moves` then play for the player to watch, once its introduction is
+  // dismissed.
+  void watch(const LevelRef& level, std::string_view moves);
   // Sizes the window for a zoom step (percent); the game itself stays in board pixels.
   void setZoom(int percent);
   int zoom() const { return zoom_; }
@@ -119,6 +120,8 @@ class Afspelen : public QMainWindow, public Host {
   void onShowSolution();
   void askHelp(HelpQuestion::Kind kind);
   void showHelpNote();
+  void searchShortest();
+  void shortestFound();
   void helpAnswered();
   void stopHelp();
   void endHelp();
@@ -187,7 +190,9 @@ class Afspelen : public QMainWindow, public Host {
   std::optional<HelpAsked> helpAsked_;
   QTimer helpNoteDelay_;
   QProgressDialog* helpNote_ = nullptr;  // "Even denken...", while a search takes long
-  HelpJob help_;                         // last: its search ends before the rest goes
+  std::uint64_t resultKey_ = 0;  // the level whose result the board shows, when not standard
+  ShortestSearch shortest_;
+  HelpJob help_;  // last: its search ends before the rest goes
 };
 
 }  // namespace dwaalbos

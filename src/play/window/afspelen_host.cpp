@@ -8,6 +8,7 @@
 #include "afspelen.h"
 #include "audio/sound.h"
 #include "board_view.h"
+#include "level/content_key.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
 #include "option_controls.h"
@@ -55,7 +56,10 @@ void Afspelen::playShown(std::span<const Shown> items) {
     return std::holds_alternative<shown::LevelBegun>(item);
   };
   // Before `bitBlt` is read: the new level's first pictures come in the same items.
-  if (std::ranges::any_of(items, levelBegun)) engine_.opties().MetBitBlt = true;
+  if (std::ranges::any_of(items, levelBegun)) {
+    engine_.opties().MetBitBlt = true;
+    searchShortest();
+  }
   const bool bitBlt = engine_.opties().MetBitBlt;
   for (const Shown& item : items)
     std::visit(shown::Handlers{
@@ -250,9 +254,37 @@ void Afspelen::clearBoard() {
 
 void Afspelen::showResult(const shown::Result& result) {
   presentation_.add([this, result] {
-    vak_->showResult({result.moves, static_cast<int>(shortestSolution(result.levelNumber).size()),
-                      result.newBest});
+    resultKey_ = result.key;
+    BoardView::Result shown{result.moves,
+                            static_cast<int>(shortestSolution(result.levelNumber).size()),
+                            result.newBest};
+    if (const auto known = shortest_.of(result.key); known && result.levelNumber == 0) {
+      shown.shortest = known->moves;
+      shown.tooLarge = known->tooLarge;
+    }
+    vak_->showResult(shown);
   });
+}
+
+// A level that is not standard is searched for its shortest way while it is played; the
+// standard ones' are known.
+void Afspelen::searchShortest() {
+  const LevelRef& level = engine_.level();
+  if (level.number != 0 || level.test) return;
+  shortest_.begin(contentKey(engine_.doolhof()), engine_.levelStart(), [this] {
+    QMetaObject::invokeMethod(this, &Afspelen::shortestFound, Qt::QueuedConnection);
+  });
+}
+
+// Found after the level's end: the result on the board gets it.
+void Afspelen::shortestFound() {
+  shortest_.collect();
+  const auto known = shortest_.of(resultKey_);
+  if (!known || !vak_->result() || resultKey_ == 0) return;
+  BoardView::Result shown = *vak_->result();
+  shown.shortest = known->moves;
+  shown.tooLarge = known->tooLarge;
+  vak_->showResult(shown);
 }
 
 void Afspelen::showAndFocus() {
