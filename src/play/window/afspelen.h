@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "level/byte_io.h"
+#include "new_maze.h"
 #include "platform/board_painter.h"
 #include "play/engine/engine.h"
 #include "play/engine/host.h"
@@ -18,8 +19,7 @@
 #include "play_menus.h"
 #include "presentation.h"
 #include "ring_effect.h"
-
-class QProgressDialog;
+#include "wait_note.h"
 
 namespace dwaalbos {
 
@@ -57,6 +57,7 @@ class Afspelen : public QMainWindow, public Host {
 
   Engine& engine() { return engine_; }
   PlayMenus& menus() { return menus_; }
+  NewMaze& newMaze() { return newMaze_; }
   RightPanel& panel() { return *panel_; }
   BoardView& board() { return *vak_; }
   const QImage& picture1() const { return picture1_; }
@@ -118,7 +119,6 @@ class Afspelen : public QMainWindow, public Host {
   void onTip();
   void onShowSolution();
   void askHelp(HelpQuestion::Kind kind);
-  void showHelpNote();
   void helpAnswered();
   void stopHelp();
   void endHelp();
@@ -185,9 +185,13 @@ class Afspelen : public QMainWindow, public Host {
     std::size_t depth = 0;
   };
   std::optional<HelpAsked> helpAsked_;
-  QTimer helpNoteDelay_;
-  QProgressDialog* helpNote_ = nullptr;  // "Even denken...", while a search takes long
-  HelpJob help_;                         // last: its search ends before the rest goes
+  WaitNote helpNote_{*this, [this] { stopHelp(); }};  // "Even denken..."
+  // A new maze starts with its introduction, as a level file does; its shortest way is known.
+  NewMaze newMaze_{
+      *this, [this](GeneratedLevel made) {
+        engine_.start(LevelRef::newMaze(std::move(made.level), std::move(made.solution)));
+      }};
+  HelpJob help_;  // last: its search ends before the rest goes
 };
 
 }  // namespace dwaalbos
