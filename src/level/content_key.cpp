@@ -1,7 +1,6 @@
 #include "content_key.h"
 
 #include <span>
-#include <string_view>
 
 #include "level_file.h"
 
@@ -27,16 +26,6 @@ std::uint64_t contentKey(const Doolhof& level) {
   played.Vakken = Board{};
   played.Vakken.copyPlayAreaFrom(level.Vakken);
   return fnv1a(encodeLevel(played));
-}
-
-std::uint64_t generatedKey(int difficulty, std::uint64_t seed) {
-  constexpr std::string_view kLabel = "generated";
-  Bytes bytes(kLabel.begin(), kLabel.end());
-  const auto level = static_cast<std::uint32_t>(difficulty);
-  putU16(bytes, static_cast<std::uint16_t>(level & 0xFFFF));
-  putU16(bytes, static_cast<std::uint16_t>(level >> 16));
-  putU64(bytes, seed);
-  return fnv1a(bytes);
 }
 
 }  // namespace dwaalbos

@@ -11,10 +11,4 @@ namespace dwaalbos {
 // they lie or however their file is named; any change of a cell or a text changes the key.
 std::uint64_t contentKey(const Doolhof& level);
 
-// The key of the level the generator makes from `difficulty` and `seed`, which always make the
-// same level: the same FNV-1a hash over the nine letters "generated", then `difficulty` as 4
-// and `seed` as 8 little-endian bytes. No level record is that short, so it never meets the
-// key of a level read from a file by anything but chance.
-std::uint64_t generatedKey(int difficulty, std::uint64_t seed);
-
 }  // namespace dwaalbos

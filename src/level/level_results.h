@@ -16,7 +16,7 @@ namespace dwaalbos {
 // The results file `Resultaten.dat` in the player's folder: for every level that is not a
 // standard one (a collection's, a level file's, a generated one's) the fewest moves that
 // completed it and the shortest way the player completed it, found by the level's key
-// (contentKey, generatedKey), so that a moved or renamed file keeps them. Little-endian:
+// (contentKey), so that a moved or renamed file keeps them. Little-endian:
 //   4 bytes  the letters "DWRE"
 //   2 bytes  version, 1
 //   2 bytes  count, how many levels follow (0..kMostKeptLevels)

@@ -176,6 +176,20 @@ inline constexpr const char* kOplossingZien =
 inline constexpr const char* kEvenDenken = DWAALBOS_TR("texts", "Even denken...");
 inline constexpr const char* kStoppen = DWAALBOS_TR("texts", "Stoppen");
 
+// A new maze made on request.
+inline constexpr const char* kNieuwDoolhofTitle = "Nieuw doolhof";
+inline constexpr const char* kMoeilijkheid = "&Moeilijkheid:";
+inline constexpr const char* kNummer = "&Nummer (leeg: een nieuw):";
+inline constexpr const char* kMaken = "Maken";
+inline constexpr const char* kPuzzelVanDeDag = "&Puzzel van de dag";
+inline constexpr const char* kAnnuleren = "Annuleren";
+inline constexpr const char* kDoolhofMaken = "Doolhof maken...";
+// %1 the difficulty, %2 the number.
+inline constexpr const char* kGeenDoolhof =
+    "Voor %1 %2 is op tijd geen doolhof gevonden dat echt zo moeilijk is.\r\n"
+    "Wil je een ander nummer proberen?";
+inline constexpr const char* kBewaarAlsLevelTitle = "Bewaar als level";
+
 // The level chooser's line on the highlighted level: best result, then the shortest possible.
 inline constexpr const char* kJouwBeste = DWAALBOS_TR("texts", "Jouw beste: %1");
 inline constexpr const char* kVerzamelingen = DWAALBOS_TR("texts", "Verzamelingen:");

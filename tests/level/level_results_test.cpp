@@ -109,13 +109,3 @@ TEST(LevelResults, ADamagedOrHugeFileReadsAsNoneSaysSoAndIsRewrittenWhole) {
   ASSERT_TRUE(results.record(1, 1, "D"));
   EXPECT_EQ(std::filesystem::file_size(results.path), 21u);
 }
-
-// Keys are what find a player's results again: they must never change between versions.
-TEST(LevelResults, AGeneratedLevelsKeyDependsOnDifficultyAndSeedAlone) {
-  EXPECT_EQ(generatedKey(3, 12345), generatedKey(3, 12345));
-  EXPECT_EQ(generatedKey(3, 12345), 0x2d37faadb6299478ULL);
-  EXPECT_NE(generatedKey(3, 12345), generatedKey(4, 12345));
-  EXPECT_NE(generatedKey(3, 12345), generatedKey(3, 12346));
-  EXPECT_NE(generatedKey(0, 1ULL << 32), generatedKey(1, 0));
-  EXPECT_NE(generatedKey(0, 0), contentKey(Doolhof{}));
-}

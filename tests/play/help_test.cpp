@@ -77,7 +77,8 @@ TEST(Help, TheJobAnswersOnItsOwnThreadOrStopsAtOnce) {
   PlayBoard game({"SkK.E", ".K.##", "#####"});
   HelpJob job;
   std::promise<void> answered;
-  job.start(ask(game, "R", HelpQuestion::Kind::Tip).question, [&] { answered.set_value(); });
+  job.start(helpWork(ask(game, "R", HelpQuestion::Kind::Tip).question),
+            [&] { answered.set_value(); });
   ASSERT_EQ(answered.get_future().wait_for(5s), std::future_status::ready);
   EXPECT_FALSE(job.busy());
   ASSERT_TRUE(job.take());
@@ -88,7 +89,7 @@ TEST(Help, TheJobAnswersOnItsOwnThreadOrStopsAtOnce) {
   PlayBoard open({"S.X.X.X.X...", "..X.X.X.X.X.", ".X.X.X.X.X..", "..X.X.X.X.X.", ".X.X.X.X.X..",
                   "###########K", "...........E"});
   bool called = false;
-  job.start(ask(open, "", HelpQuestion::Kind::Solution).question, [&] { called = true; });
+  job.start(helpWork(ask(open, "", HelpQuestion::Kind::Solution).question), [&] { called = true; });
   std::this_thread::sleep_for(50ms);
   EXPECT_TRUE(job.busy());
   const auto before = std::chrono::steady_clock::now();

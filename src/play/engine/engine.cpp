@@ -95,6 +95,7 @@ void Engine::settle() {
 }
 
 std::optional<Doolhof> Engine::read(const LevelRef& level) const {
+  if (level.made) return *level.made;
   if (level.number == 0) return readOwnLevel(level);
   if (const Doolhof* standard = shared_.sets.byNumber(level.number)) return *standard;
   return std::nullopt;
@@ -394,7 +395,7 @@ void Engine::overnieuw() {
   std::optional<GameState> before;
   if (gameRunning()) before = g_;
   if (level_.number == 0) {
-    auto level = readOwnLevel(level_);
+    auto level = read(level_);
     if (!level) return;  // the file is gone: nothing to start again
     takeLevel(std::move(*level));
   }

@@ -2,14 +2,13 @@
 
 #include <cstddef>
 #include <functional>
-#include <mutex>
 #include <optional>
 #include <span>
 #include <stop_token>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "background_job.h"
 #include "play/engine/engine.h"
 #include "tip.h"
 
@@ -61,23 +60,9 @@ HelpAnswer answerHelp(const HelpQuestion& question, std::stop_token stop);
 std::optional<std::size_t> lastWinnable(std::span<const GameState> way,
                                         const std::function<bool(const GameState&)>& winnable);
 
-// One help search at a time, on a thread of its own, so that the window that asked keeps
-// answering; the window only starts it, stops it and collects the answer.
-class HelpJob {
- public:
-  // Stops a search under way (waiting for it to end), then answers `question`; `done` runs on
-  // the search's thread once its answer can be taken, unless it was stopped.
-  void start(HelpQuestion question, std::function<void()> done);
-  void stop();
-  bool busy() const;
-  // The answer of the search that ran `done`, once.
-  std::optional<HelpAnswer> take();
-
- private:
-  mutable std::mutex mutex_;  // guards the two below, shared with the search
-  std::optional<HelpAnswer> answer_;
-  bool busy_ = false;
-  std::jthread worker_;  // last: stopped and joined before the rest goes
-};
+// One help search at a time, beside the window that asked, and the work of answering
+// `question` there.
+using HelpJob = BackgroundJob<HelpAnswer>;
+HelpJob::Work helpWork(HelpQuestion question);
 
 }  // namespace dwaalbos

@@ -11,7 +11,13 @@ void ShortestSearch::begin(std::uint64_t key, const GameState& start, std::funct
   HelpQuestion question;
   question.kind = HelpQuestion::Kind::Shortest;
   question.levelStart = start;
-  job_.start(std::move(question), std::move(found));
+  job_.start(helpWork(std::move(question)), std::move(found));
+}
+
+void ShortestSearch::know(std::uint64_t key, Known known) {
+  job_.stop();
+  key_ = key;
+  known_ = known;
 }
 
 void ShortestSearch::collect() {

@@ -21,6 +21,8 @@ class ShortestSearch {
   // Searches the level of `key` from `start` unless it is the level searched already; `found`
   // runs on the search's thread when the answer can be collected.
   void begin(std::uint64_t key, const GameState& start, std::function<void()> found);
+  // A level whose shortest way came with it (a made maze) needs no search.
+  void know(std::uint64_t key, Known known);
   // Takes a found answer in; on the thread that begins the searches.
   void collect();
   // What is known of the level of `key`: nothing while it is searched or another was.

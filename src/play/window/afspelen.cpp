@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -41,7 +41,6 @@ namespace dwaalbos {
 namespace {
 
 constexpr int kTipMs = 1000;
-constexpr int kHelpNoteMs = 300;  // a search for help shorter than this goes unannounced
 
 // The shortest way of a standard level, or the one the editor found for the level it tests.
 std::string_view knownWay(const LevelRef& level) {
@@ -97,8 +96,6 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
                                [this](int percent) { services_.navigator.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
   new VolumeChoice(*this, *menus_.optionsMenu, services.sound, shared.paths.volume());
-  helpNoteDelay_.setSingleShot(true);
-  connect(&helpNoteDelay_, &QTimer::timeout, this, &Afspelen::showHelpNote);
   driver_.setSingleShot(true);
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
@@ -120,6 +117,13 @@ Afspelen::~Afspelen() {
 void Afspelen::connectLevelMenu() {
   whenStill(menus_.startStandardItem, [this] { onStartStandard(); });
   whenStill(menus_.openLevelFileItem, [this] { onOpenLevelFile(); });
+  whenStill(menus_.newMazeItem, [this] { newMaze_.ask(); });
+  whenStill(menus_.saveMazeItem, [this] {
+    if (const auto made = engine_.level().made)
+      saveAsLevel(*this, services_.files, shared_.paths.levels(), *made);
+  });
+  connect(menus_.levelMenu, &QMenu::aboutToShow, this,
+          [this] { menus_.saveMazeItem->setEnabled(engine_.level().made != nullptr); });
   whenStill(menus_.restartItem, [this] { onRestart(); });
   whenStill(menus_.undoItem, [this] { engine_.zetTerug(); });
   whenStill(menus_.redoItem, [this] { engine_.zetOpnieuw(); });
@@ -304,24 +308,10 @@ void Afspelen::onShowSolution() {
 void Afspelen::askHelp(HelpQuestion::Kind kind) {
   if (!engine_.gameRunning() || helpAsked_) return;
   helpAsked_ = HelpAsked{engine_.gameState(), engine_.history().depth()};
-  help_.start(helpQuestion(kind, engine_, std::string(knownWay(engine_.level()))), [this] {
-    QMetaObject::invokeMethod(this, &Afspelen::helpAnswered, Qt::QueuedConnection);
-  });
-  helpNoteDelay_.start(kHelpNoteMs);
-}
-
-void Afspelen::showHelpNote() {
-  if (!helpAsked_ || helpNote_) return;
-  helpNote_ = new QProgressDialog(QString::fromUtf8(texts::kEvenDenken),
-                                  QString::fromUtf8(texts::kStoppen), 0, 0, this);
-  helpNote_->setWindowTitle(QString::fromUtf8(texts::kSpelTitel));
-  helpNote_->setWindowModality(Qt::WindowModal);
-  helpNote_->setAutoClose(false);
-  helpNote_->setAutoReset(false);
-  helpNote_->setMinimumDuration(0);
-  zoomDialog(*helpNote_);
-  connect(helpNote_, &QProgressDialog::canceled, this, &Afspelen::stopHelp);
-  helpNote_->show();
+  help_.start(
+      helpWork(helpQuestion(kind, engine_, std::string(knownWay(engine_.level())))),
+      [this] { QMetaObject::invokeMethod(this, &Afspelen::helpAnswered, Qt::QueuedConnection); });
+  helpNote_.begin(texts::kEvenDenken, texts::kStoppen);
 }
 
 void Afspelen::stopHelp() {
@@ -332,13 +322,7 @@ void Afspelen::stopHelp() {
 // Keys pressed while it searched do nothing.
 void Afspelen::endHelp() {
   helpAsked_.reset();
-  helpNoteDelay_.stop();
-  if (helpNote_) {
-    helpNote_->disconnect(this);
-    helpNote_->hide();
-    helpNote_->deleteLater();
-    helpNote_ = nullptr;
-  }
+  helpNote_.end();
   engine_.toetsenleeg();
   drive();
 }

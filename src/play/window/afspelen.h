@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "level/byte_io.h"
+#include "new_maze.h"
 #include "platform/board_painter.h"
 #include "play/engine/engine.h"
 #include "play/engine/host.h"
@@ -19,8 +20,7 @@
 #include "play_menus.h"
 #include "presentation.h"
 #include "ring_effect.h"
-
-class QProgressDialog;
+#include "wait_note.h"
 
 namespace dwaalbos {
 
@@ -58,6 +58,7 @@ class Afspelen : public QMainWindow, public Host {
 
   Engine& engine() { return engine_; }
   PlayMenus& menus() { return menus_; }
+  NewMaze& newMaze() { return newMaze_; }
   RightPanel& panel() { return *panel_; }
   BoardView& board() { return *vak_; }
   const QImage& picture1() const { return picture1_; }
@@ -119,7 +120,6 @@ class Afspelen : public QMainWindow, public Host {
   void onTip();
   void onShowSolution();
   void askHelp(HelpQuestion::Kind kind);
-  void showHelpNote();
   void searchShortest();
   void shortestFound();
   void helpAnswered();
@@ -188,10 +188,14 @@ class Afspelen : public QMainWindow, public Host {
     std::size_t depth = 0;
   };
   std::optional<HelpAsked> helpAsked_;
-  QTimer helpNoteDelay_;
-  QProgressDialog* helpNote_ = nullptr;  // "Even denken...", while a search takes long
+  WaitNote helpNote_{*this, [this] { stopHelp(); }};  // "Even denken..."
   std::uint64_t resultKey_ = 0;  // the level whose result the board shows, when not standard
   ShortestSearch shortest_;
+  // A new maze starts with its introduction, as a level file does; its shortest way is known.
+  NewMaze newMaze_{
+      *this, [this](GeneratedLevel made) {
+        engine_.start(LevelRef::newMaze(std::move(made.level), std::move(made.solution)));
+      }};
   HelpJob help_;  // last: its search ends before the rest goes
 };
 

@@ -271,7 +271,9 @@ void Afspelen::showResult(const shown::Result& result) {
 void Afspelen::searchShortest() {
   const LevelRef& level = engine_.level();
   if (level.number != 0 || level.test) return;
-  shortest_.begin(contentKey(engine_.doolhof()), engine_.levelStart(), [this] {
+  const std::uint64_t key = contentKey(engine_.doolhof());
+  if (level.made) return shortest_.know(key, {static_cast<int>(level.way.size()), false});
+  shortest_.begin(key, engine_.levelStart(), [this] {
     QMetaObject::invokeMethod(this, &Afspelen::shortestFound, Qt::QueuedConnection);
   });
 }
