@@ -985,5 +985,43 @@ The results in it are not used; it is written anew at your next record.</transla
         <source>Verzamelingen:</source>
         <translation>Collections:</translation>
     </message>
+    <message>
+        <source>Nieuw doolhof</source>
+        <translation>New maze</translation>
+    </message>
+    <message>
+        <source>&amp;Moeilijkheid:</source>
+        <translation>&amp;Difficulty:</translation>
+    </message>
+    <message>
+        <source>&amp;Nummer (leeg: een nieuw):</source>
+        <translation>&amp;Number (empty: a new one):</translation>
+    </message>
+    <message>
+        <source>Maken</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzel van de dag</source>
+        <translation>&amp;Puzzle of the day</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Doolhof maken...</source>
+        <translation>Making a maze...</translation>
+    </message>
+    <message>
+        <source>Voor %1 %2 is op tijd geen doolhof gevonden dat echt zo moeilijk is.<byte value="xd"/>
+Wil je een ander nummer proberen?</source>
+        <translation>No maze that is truly this hard was found in time for %1 %2.<byte value="xd"/>
+Do you want to try another number?</translation>
+    </message>
+    <message>
+        <source>Bewaar als level</source>
+        <translation>Save as level</translation>
+    </message>
 </context>
 </TS>

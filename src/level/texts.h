@@ -177,18 +177,19 @@ inline constexpr const char* kEvenDenken = DWAALBOS_TR("texts", "Even denken..."
 inline constexpr const char* kStoppen = DWAALBOS_TR("texts", "Stoppen");
 
 // A new maze made on request.
-inline constexpr const char* kNieuwDoolhofTitle = "Nieuw doolhof";
-inline constexpr const char* kMoeilijkheid = "&Moeilijkheid:";
-inline constexpr const char* kNummer = "&Nummer (leeg: een nieuw):";
-inline constexpr const char* kMaken = "Maken";
-inline constexpr const char* kPuzzelVanDeDag = "&Puzzel van de dag";
-inline constexpr const char* kAnnuleren = "Annuleren";
-inline constexpr const char* kDoolhofMaken = "Doolhof maken...";
+inline constexpr const char* kNieuwDoolhofTitle = DWAALBOS_TR("texts", "Nieuw doolhof");
+inline constexpr const char* kMoeilijkheid = DWAALBOS_TR("texts", "&Moeilijkheid:");
+inline constexpr const char* kNummer = DWAALBOS_TR("texts", "&Nummer (leeg: een nieuw):");
+inline constexpr const char* kMaken = DWAALBOS_TR("texts", "Maken");
+inline constexpr const char* kPuzzelVanDeDag = DWAALBOS_TR("texts", "&Puzzel van de dag");
+inline constexpr const char* kAnnuleren = DWAALBOS_TR("texts", "Annuleren");
+inline constexpr const char* kDoolhofMaken = DWAALBOS_TR("texts", "Doolhof maken...");
 // %1 the difficulty, %2 the number.
 inline constexpr const char* kGeenDoolhof =
-    "Voor %1 %2 is op tijd geen doolhof gevonden dat echt zo moeilijk is.\r\n"
-    "Wil je een ander nummer proberen?";
-inline constexpr const char* kBewaarAlsLevelTitle = "Bewaar als level";
+    DWAALBOS_TR("texts",
+                "Voor %1 %2 is op tijd geen doolhof gevonden dat echt zo moeilijk is.\r\n"
+                "Wil je een ander nummer proberen?");
+inline constexpr const char* kBewaarAlsLevelTitle = DWAALBOS_TR("texts", "Bewaar als level");
 
 // The level chooser's line on the highlighted level: best result, then the shortest possible.
 inline constexpr const char* kJouwBeste = DWAALBOS_TR("texts", "Jouw beste: %1");
