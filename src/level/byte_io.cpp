@@ -206,6 +206,17 @@ std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit) {
   return data;
 }
 
+std::optional<Bytes> readTaggedFile(const std::string& path, std::string_view magic,
+                                    std::size_t size) {
+  auto data = readFileStart(path, size + 1);
+  if (!data || data->size() != size ||
+      !std::equal(magic.begin(), magic.end(), data->begin(),
+                  [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; }))
+    return std::nullopt;
+  data->erase(data->begin(), data->begin() + static_cast<std::ptrdiff_t>(magic.size()));
+  return data;
+}
+
 WriteResult overwriteFileStart(const std::string& path, std::span<const std::uint8_t> data,
                                std::size_t tailKept) {
   std::uint64_t dropped = 0;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dwaalbos {
@@ -56,6 +57,10 @@ class WriteResult {
 // the largest size a valid file can have, so that a huge file of the right name costs no
 // more memory than a valid one.
 std::optional<Bytes> readFileStart(const std::string& path, std::size_t limit);
+// What follows `magic` in a small file of ours that holds exactly `size` bytes and begins with
+// it; nothing when the file is missing, unreadable, of another size or of another kind.
+std::optional<Bytes> readTaggedFile(const std::string& path, std::string_view magic,
+                                    std::size_t size);
 // Every write of a file goes the same way: the new content is written to a file of its own
 // beside the old one and flushed to disk, then renamed over the old name. A failure removes
 // the new file and leaves the old one as it was; a link at the name is replaced, never the

@@ -30,10 +30,9 @@ std::optional<Language> firstListed(std::string_view list) {
 }  // namespace
 
 std::optional<Language> readLanguage(const std::string& path) {
-  const auto data = readFileStart(path, kFileSize + 1);
-  if (!data || data->size() != kFileSize) return std::nullopt;
+  const auto data = readTaggedFile(path, kMagic, kFileSize);
+  if (!data) return std::nullopt;
   ByteReader reader(*data);
-  if (reader.bytes(kMagic.size()) != std::string(kMagic)) return std::nullopt;
   const auto value = reader.u16();
   if (!value || *value > 1) return std::nullopt;
   return *value == 1 ? Language::English : Language::Dutch;

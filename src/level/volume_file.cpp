@@ -13,10 +13,9 @@ bool isPercentage(int value) { return value >= 0 && value <= kMaxVolume; }
 }  // namespace
 
 std::optional<Geluidssterkte> readVolume(const std::string& path) {
-  const auto data = readFileStart(path, kFileSize + 1);
-  if (!data || data->size() != kFileSize) return std::nullopt;
+  const auto data = readTaggedFile(path, kMagic, kFileSize);
+  if (!data) return std::nullopt;
   ByteReader reader(*data);
-  if (reader.bytes(kMagic.size()) != std::string(kMagic)) return std::nullopt;
   const auto muziek = reader.u16();
   const auto geluid = reader.u16();
   if (!muziek || !geluid || !isPercentage(*muziek) || !isPercentage(*geluid)) return std::nullopt;

@@ -47,10 +47,9 @@ double fittingScale(Area content, Area space) {
 }
 
 std::optional<int> readZoom(const std::string& path) {
-  const auto data = readFileStart(path, kFileSize + 1);
-  if (!data || data->size() != kFileSize) return std::nullopt;
+  const auto data = readTaggedFile(path, kMagic, kFileSize);
+  if (!data) return std::nullopt;
   ByteReader reader(*data);
-  if (reader.bytes(kMagic.size()) != std::string(kMagic)) return std::nullopt;
   const auto percent = reader.u16();
   if (!percent || !isZoomStep(*percent)) return std::nullopt;
   return *percent;
