@@ -14,7 +14,7 @@
 #include "level/texts.h"
 #include "platform/window_placement.h"
 #include "platform/zoomed_widgets.h"
-#include "play/solver/standard_solutions.h"
+#include "level/standard_solutions.h"
 #include "play/window/afspelen.h"
 
 namespace dwaalbos {

@@ -9,7 +9,7 @@
 #include "frontend/standaard.h"
 #include "level/best_solutions.h"
 #include "level/scores.h"
-#include "play/solver/standard_solutions.h"
+#include "level/standard_solutions.h"
 #include "play/window/splash.h"
 
 using namespace dwaalbos;

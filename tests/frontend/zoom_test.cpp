@@ -27,7 +27,7 @@
 #include "level/zoom.h"
 #include "platform/board_painter.h"
 #include "platform/message_boxes.h"
-#include "play/solver/standard_solutions.h"
+#include "level/standard_solutions.h"
 #include "play/window/afspelen.h"
 #include "play/window/board_view.h"
 #include "play/window/right_panel.h"

@@ -1,5 +1,5 @@
 // Help for a game under way, as the play window asks for it beside its own thread.
-#include "play/solver/help.h"
+#include "play/session/help.h"
 
 #include <gtest/gtest.h>
 

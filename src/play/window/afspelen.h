@@ -12,9 +12,9 @@
 
 #include "level/byte_io.h"
 #include "platform/board_painter.h"
-#include "play/engine/engine.h"
-#include "play/engine/host.h"
-#include "play/solver/help.h"
+#include "play/session/engine.h"
+#include "play/session/host.h"
+#include "play/session/help.h"
 #include "play_menus.h"
 #include "presentation.h"
 #include "ring_effect.h"

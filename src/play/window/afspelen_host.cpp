@@ -19,7 +19,7 @@
 #include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
 #include "play/port/navigator.h"
-#include "play/solver/standard_solutions.h"
+#include "level/standard_solutions.h"
 #include "play/window/splash.h"
 #include "right_panel.h"
 #include "window_geometry.h"

@@ -6,7 +6,7 @@
 
 #include "audio/music_folder.h"
 #include "audio/sound.h"
-#include "play/engine/engine.h"
+#include "play/session/engine.h"
 #include "right_panel.h"
 
 namespace dwaalbos {

@@ -14,7 +14,7 @@
 #include "delay_setting.h"
 #include "level/options_file.h"
 #include "platform/message_boxes.h"
-#include "play/engine/engine.h"
+#include "play/session/engine.h"
 #include "play_menus.h"
 #include "right_panel.h"
 

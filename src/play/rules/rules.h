@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "game_state.h"
-#include "host_types.h"
+#include "play_types.h"
 #include "level/doolhof.h"
 #include "shown.h"
 

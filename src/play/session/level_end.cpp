@@ -1,7 +1,7 @@
 // How a game ends: the level completed, or the player crushed by his own block.
 #include "engine.h"
 #include "level/texts.h"
-#include "move_letters.h"
+#include "play/rules/move_letters.h"
 
 namespace dwaalbos {
 namespace {
@@ -90,9 +90,9 @@ void Engine::setEndAnswered(bool yes) {
     endedAndCleared();
     return;
   }
-  host().openDocument(level_.number == kSet1Levels
-                          ? shared_.paths.folder() + "/" + texts::kSecretPage
-                          : texts::kProofMail);
+  show(shown::OpenDocument{level_.number == kSet1Levels
+                               ? shared_.paths.folder() + "/" + texts::kSecretPage
+                               : texts::kProofMail});
 }
 
 void Engine::endedAndCleared() {

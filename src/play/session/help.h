@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "play/engine/engine.h"
-#include "tip.h"
+#include "engine.h"
+#include "play/solver/tip.h"
 
 namespace dwaalbos {
 
