@@ -82,7 +82,7 @@ void Application::start(const CommandLine& command) {
           break;
         }
         showPlayWindow();
-        play().engine().start(LevelRef::file(command.path));
+        play().start(LevelRef::file(command.path));
         break;
       case CommandLine::Action::Edit: openInEditor(command.path.c_str()); break;
       case CommandLine::Action::None:

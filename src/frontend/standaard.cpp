@@ -11,10 +11,10 @@
 #include "frontend/level_entries.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
+#include "level/standard_solutions.h"
 #include "level/texts.h"
 #include "platform/window_placement.h"
 #include "platform/zoomed_widgets.h"
-#include "level/standard_solutions.h"
 #include "play/window/afspelen.h"
 
 namespace dwaalbos {
@@ -140,7 +140,7 @@ void Standaard::playChosen(QListWidget* list, int firstNumber) {
   const int number = list->currentRow() + firstNumber;
   hide();
   play_.regainInput();
-  play_.engine().start(LevelRef::standard(number));
+  play_.start(LevelRef::standard(number));
 }
 
 void Standaard::watchChosen() {

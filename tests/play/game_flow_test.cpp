@@ -57,7 +57,7 @@ TEST(GameFlow, TenThousandRestartsInARowRunInConstantStack) {
     deepest = std::min(deepest, depth);
     shallowest = std::max(shallowest, depth);
     if (pass < 10000) engine.overnieuw();
-    else engine.stopGame();
+    else engine.end();
   });
   host.play(game.level, std::string(10001, '.'));
   EXPECT_EQ(shallowest - deepest, 0u);

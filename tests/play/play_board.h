@@ -9,8 +9,8 @@
 
 #include "level/level_file.h"
 #include "level/level_text.h"
-#include "play/session/progress_port.h"
 #include "play/headless/headless_host.h"
+#include "play/session/progress_port.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 

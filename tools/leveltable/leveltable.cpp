@@ -12,8 +12,8 @@
 #include "level/collection_file.h"
 #include "level/level_sets.h"
 #include "level/shared_state.h"
-#include "play/rules/rules.h"
 #include "play/generator/difficulty.h"
+#include "play/rules/rules.h"
 #include "play/solver/quality.h"
 #include "play/solver/solver.h"
 

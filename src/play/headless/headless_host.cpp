@@ -29,7 +29,7 @@ void HeadlessHost::playLetter() {
   answerQuestions();
   if (next_ >= keys_.size()) {
     keysExhausted_ = true;
-    engine_.stopGame();
+    engine_.end();
     follow();
     return;
   }

@@ -4,9 +4,9 @@
 #include <variant>
 #include <vector>
 
-#include "play_types.h"
 #include "level/board.h"
 #include "level/cell_codes.h"
+#include "play_types.h"
 
 namespace dwaalbos {
 

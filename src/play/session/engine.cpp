@@ -26,7 +26,7 @@ void Engine::tekenen(bool verversen) {
 // it, so games started from inside games never nest.
 void Engine::request(Start start) {
   pending_ = start;
-  stop();
+  markEnded();
   settle();
 }
 
@@ -47,7 +47,7 @@ bool Engine::gameRunning() const {
 }
 
 // A game stopped during a replay ends where the player stood, not where the replay got to.
-void Engine::stop() {
+void Engine::markEnded() {
   if (life() == Phase::Replaying) endReplay();
   if (gameRunning()) enter(Phase::Ended);
 }
@@ -63,7 +63,7 @@ void Engine::settle() {
   if (driving_ || phase_ == Phase::Asking) return;
   driving_ = true;
   for (;;) {
-    if (life() == Phase::Ended) endGame();
+    if (life() == Phase::Ended) cleanUp();
     if (pending_ == Start::None) break;
     const Start next = pending_;
     pending_ = Start::None;
@@ -167,7 +167,7 @@ void Engine::startGame() {
   s_.PauzeTitel = false;
 }
 
-void Engine::endGame() {
+void Engine::cleanUp() {
   enter(Phase::Idle);
   if (s_.Opnieuw && pending_ == Start::None) pending_ = Start::Begi;
 }
@@ -254,7 +254,7 @@ void Engine::settleAnswer(Asked asked, bool yes) {
       break;
     case Asked::Next:
       if (yes) start(level_);
-      else endedAndCleared();
+      else endAndClear();
       endMove();
       break;
     case Asked::SetEnd:
@@ -355,7 +355,7 @@ void Engine::takeStep(Step step) {
 // restarts at once or is left.
 void Engine::walkAfterCrush() {
   if (crush_.refused) {
-    stop();
+    markEnded();
     return;
   }
   if (s_.DirectOpnieuw) {
@@ -386,7 +386,7 @@ void Engine::overnieuw() {
   restartFrom_ = std::move(before);
   s_.DirectOpnieuw = true;
   s_.Opnieuw = true;
-  stop();
+  markEnded();
   // A running game restarts the level as it ends; with none running, start it now.
   if (!gameRunning()) request(Start::Begi);
   else settle();
@@ -403,7 +403,7 @@ void Engine::leeg() {
 }
 
 void Engine::naareditor(bool completed) {
-  stop();
+  markEnded();
   show(shown::ToEditor{completed});
   settle();
 }
@@ -421,7 +421,7 @@ void Engine::settleLeave(bool yes) {
   if (yes) {
     crushed_.reset();
     leeg();
-    stopGame();
+    end();
     show(shown::ToMenu{});
   } else {
     showPause();
@@ -429,9 +429,9 @@ void Engine::settleLeave(bool yes) {
   if (inMove()) endMove();
 }
 
-void Engine::stopGame() {
+void Engine::end() {
   restartFrom_.reset();
-  stop();
+  markEnded();
   pending_ = Start::None;
   settle();
 }

@@ -5,16 +5,16 @@
 #include <utility>
 #include <vector>
 
-#include "play/rules/game_state.h"
 #include "history.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "level_ref.h"
-#include "play_state.h"
-#include "progress_port.h"
+#include "play/rules/game_state.h"
 #include "play/rules/play_types.h"
 #include "play/rules/rules.h"
 #include "play/rules/shown.h"
+#include "play_state.h"
+#include "progress_port.h"
 
 namespace dwaalbos {
 
@@ -87,7 +87,7 @@ class Engine {
   void overnieuw();  // restart the level (after "Zeker weten?"); undone like a move
   void leeg();       // empty the board and its captions
   void naareditor(bool completed = false);  // leave test play for the editor
-  void stopGame();                          // end the running game without a new one
+  void end();                               // end the running game without a new one
   Phase phase() const { return phase_; }
   // A game is on the board: started and not yet cleaned up.
   bool gameRunning() const;
@@ -159,7 +159,7 @@ class Engine {
   // The phase the game is in under a presentation or a question, and the one it returns to.
   Phase life() const;
   void enter(Phase phase);
-  void stop();
+  void markEnded();
   void setPaused(bool on);
   bool mayTakeBack();
   void replayPass(KeySet keys);
@@ -180,7 +180,7 @@ class Engine {
   // row. Without one he stays where he stood.
   void placeOnStart();
   void startGame();
-  void endGame();
+  void cleanUp();
   void playPass(KeySet keys);
   void showPause();
   void endMove();
@@ -202,7 +202,7 @@ class Engine {
   void saveProgress(bool secondSet, std::int16_t next);
   void offerNext(const std::string& text);
   void setEndAnswered(bool yes);
-  void endedAndCleared();
+  void endAndClear();
   std::string levelTitle() const;
 
   SharedState& shared_;

@@ -37,7 +37,7 @@ void Engine::levelEnd() {
   const shown::Result result{level_.number, moves, before != 0 && moves < before};
   // The board is cleared for the boxes; how it went stays on it behind them.
   const auto endedWithResult = [&] {
-    endedAndCleared();
+    endAndClear();
     show(result);
   };
   speelgeluid(Sample::Completed);
@@ -87,7 +87,7 @@ void Engine::offerNext(const std::string& text) { ask(Asked::Next, texts::kVolge
 // The level number is still the set's last: it tells which set was played out.
 void Engine::setEndAnswered(bool yes) {
   if (!yes) {
-    endedAndCleared();
+    endAndClear();
     return;
   }
   show(shown::OpenDocument{level_.number == kSet1Levels
@@ -95,9 +95,9 @@ void Engine::setEndAnswered(bool yes) {
                                : texts::kProofMail});
 }
 
-void Engine::endedAndCleared() {
+void Engine::endAndClear() {
   restartFrom_.reset();
-  stop();
+  markEnded();
   s_.Opnieuw = false;
   leeg();
 }

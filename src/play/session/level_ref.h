@@ -7,7 +7,7 @@ namespace dwaalbos {
 
 // Which level a game plays: standard level `number` (1..43), or the level file `path` when
 // the number is 0. A test play's level is the editor's: its game goes back to the editor
-// (Host::toEditor) when it ends or is left.
+// (shown::ToEditor) when it ends or is left.
 struct LevelRef {
   int number = 0;
   std::string path;

@@ -8,8 +8,8 @@
 
 #include "level/doolhof.h"
 #include "play/rules/game_state.h"
-#include "play/rules/play_types.h"
 #include "play/rules/move_letters.h"
+#include "play/rules/play_types.h"
 
 namespace dwaalbos {
 

@@ -6,16 +6,16 @@
 
 #include "audio/music_folder.h"
 #include "audio/sound.h"
-#include "play/session/engine.h"
+#include "play_input.h"
 #include "right_panel.h"
 
 namespace dwaalbos {
 
-MusicControls::MusicControls(Engine& engine, Sound& sound, RightPanel& panel,
+MusicControls::MusicControls(PlayInput& game, Sound& sound, RightPanel& panel,
                              const std::string& gameFolder)
-    : QObject(&panel), engine_(engine), sound_(sound), panel_(panel), gameFolder_(gameFolder) {
+    : QObject(&panel), game_(game), sound_(sound), panel_(panel), gameFolder_(gameFolder) {
   allemuziekjes();
-  connect(panel_.musicList, &QComboBox::activated, this, [this] { engine_.toetsenleeg(); });
+  connect(panel_.musicList, &QComboBox::activated, this, [this] { game_.forgetKeys(); });
   connect(panel_.playMusicButton, &QPushButton::clicked, this, &MusicControls::onPlayMusicClicked);
   connect(panel_.pauseMusicButton, &QPushButton::clicked, this, [this] {
     sound_.pauzeermuziek();
@@ -56,14 +56,14 @@ void MusicControls::onPlayMusicClicked() {
 }
 
 void MusicControls::afterButton() {
-  engine_.toetsenleeg();
-  engine_.pauze(true);
+  game_.forgetKeys();
+  game_.pause(true);
 }
 
 bool MusicControls::eventFilter(QObject* watched, QEvent* event) {
   if (watched == panel_.musicList && event->type() == QEvent::FocusIn &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-    engine_.pauze(true);
+    game_.pause(true);
   }
   return QObject::eventFilter(watched, event);
 }

@@ -14,14 +14,16 @@
 #include "delay_setting.h"
 #include "level/options_file.h"
 #include "platform/message_boxes.h"
-#include "play/session/engine.h"
+#include "play/session/play_state.h"
+#include "play_input.h"
 #include "play_menus.h"
 #include "right_panel.h"
 
 namespace dwaalbos {
 
-OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel, QWidget& window)
-    : QObject(&window), engine_(engine), menus_(menus), panel_(panel), window_(window) {
+OptionControls::OptionControls(PlayInput& game, PlayMenus& menus, RightPanel& panel,
+                               QWidget& window)
+    : QObject(&window), game_(game), menus_(menus), panel_(panel), window_(window) {
   connect(menus_.rightSideItem, &QAction::triggered, this, &OptionControls::onRightSideItemToggled);
   connect(menus_.followLinesItem, &QAction::triggered, this,
           &OptionControls::onFollowLinesItemToggled);
@@ -31,11 +33,10 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
           &OptionControls::onRasterDrawingToggled);
   connect(menus_.pictureDrawingItem, &QAction::triggered, this,
           &OptionControls::onPictureDrawingToggled);
-  connect(menus_.walkingDelayItem, &QAction::triggered, this, [this] {
-    askDelay(kLoopDelay, panel_.walkingDelayBox, engine_.opties().Loopvertraging);
-  });
+  connect(menus_.walkingDelayItem, &QAction::triggered, this,
+          [this] { askDelay(kLoopDelay, panel_.walkingDelayBox, opties_.Loopvertraging); });
   connect(menus_.lineDelayItem, &QAction::triggered, this,
-          [this] { askDelay(kLineDelay, panel_.lineDelayBox, engine_.opties().Lijnvertraging); });
+          [this] { askDelay(kLineDelay, panel_.lineDelayBox, opties_.Lijnvertraging); });
   connect(panel_.followLinesBox, &QCheckBox::toggled, this, &OptionControls::onFollowLinesToggled);
   connect(panel_.transitionBox, &QCheckBox::toggled, this, &OptionControls::onTransitionToggled);
 
@@ -48,40 +49,43 @@ OptionControls::OptionControls(Engine& engine, PlayMenus& menus, RightPanel& pan
   panel_.followLinesBox->installEventFilter(this);
   panel_.transitionBox->installEventFilter(this);
 
-  // Until the first load the engine plays with the marks as the window was designed.
-  engine_.opties().rechterkant = menus_.rightSideItem->isChecked();
-  engine_.opties().volglijnen = panel_.followLinesBox->isChecked();
-  engine_.opties().overgang = menus_.transitionItem->isChecked();
+  // Until the first load the game plays with the marks as the window was designed.
+  opties_.rechterkant = menus_.rightSideItem->isChecked();
+  opties_.volglijnen = panel_.followLinesBox->isChecked();
+  opties_.overgang = menus_.transitionItem->isChecked();
+  playChanged();
 }
+
+void OptionControls::playChanged() { game_.playWith(playOptionsOf(opties_)); }
 
 void OptionControls::laadopties(const std::string& path) {
   const Opties stored = loadOptions(path);
-  Opties& opties = engine_.opties();
   const QScopedValueRollback loading(loading_, true);
 
   menus_.rightSideItem->setChecked(stored.rechterkant);
-  opties.rechterkant = stored.rechterkant;
+  opties_.rechterkant = stored.rechterkant;
   emit panelShown(stored.rechterkant);
 
   // A hand-edited file gets no delay the dialogs would refuse.
-  opties.Loopvertraging = std::clamp(stored.Loopvertraging, 0, kLoopDelay.maximum);
-  panel_.walkingDelayBox->setText(QString::number(opties.Loopvertraging));
+  opties_.Loopvertraging = std::clamp(stored.Loopvertraging, 0, kLoopDelay.maximum);
+  panel_.walkingDelayBox->setText(QString::number(opties_.Loopvertraging));
 
   menus_.followLinesItem->setChecked(stored.volglijnen);
   panel_.followLinesBox->setChecked(stored.volglijnen);
 
-  opties.Lijnvertraging = std::clamp(stored.Lijnvertraging, 0, kLineDelay.maximum);
-  panel_.lineDelayBox->setText(QString::number(opties.Lijnvertraging));
+  opties_.Lijnvertraging = std::clamp(stored.Lijnvertraging, 0, kLineDelay.maximum);
+  panel_.lineDelayBox->setText(QString::number(opties_.Lijnvertraging));
 
   setMetBitBlt(stored.MetBitBlt);
 
   menus_.transitionItem->setChecked(stored.overgang);
-  opties.overgang = stored.overgang;
+  opties_.overgang = stored.overgang;
   panel_.transitionBox->setChecked(stored.overgang);
+  playChanged();
 }
 
 WriteResult OptionControls::slaoptiesop(const std::string& path) const {
-  Opties stored = engine_.opties();
+  Opties stored = opties_;
   stored.rechterkant = menus_.rightSideItem->isChecked();
   stored.volglijnen = menus_.followLinesItem->isChecked();
   stored.overgang = menus_.transitionItem->isChecked();
@@ -93,13 +97,14 @@ void OptionControls::changed() {
   if (!loading_) emit changedByPlayer();
 }
 
-void OptionControls::showFollowDelay() {
-  panel_.lineDelayBox->setText(QString::number(engine_.opties().Lijnvertraging));
+void OptionControls::showFollowDelay(int delay) {
+  opties_.Lijnvertraging = delay;
+  panel_.lineDelayBox->setText(QString::number(opties_.Lijnvertraging));
 }
 
 // Checkable menu items have inverted their own mark by the time these run.
 void OptionControls::onRightSideItemToggled() {
-  engine_.opties().rechterkant = menus_.rightSideItem->isChecked();
+  opties_.rechterkant = menus_.rightSideItem->isChecked();
   emit panelShown(menus_.rightSideItem->isChecked());
   changed();
 }
@@ -109,7 +114,8 @@ void OptionControls::onFollowLinesItemToggled() {
 }
 
 void OptionControls::onTransitionItemToggled() {
-  engine_.opties().overgang = menus_.transitionItem->isChecked();
+  opties_.overgang = menus_.transitionItem->isChecked();
+  playChanged();
   panel_.transitionBox->setChecked(menus_.transitionItem->isChecked());
 }
 
@@ -126,24 +132,26 @@ void OptionControls::onPictureDrawingToggled() {
 void OptionControls::setMetBitBlt(bool bitblt) {
   menus_.rasterDrawingItem->setChecked(bitblt);
   menus_.pictureDrawingItem->setChecked(!bitblt);
-  engine_.opties().MetBitBlt = bitblt;
+  opties_.MetBitBlt = bitblt;
 }
 
 void OptionControls::onFollowLinesToggled(bool ticked) {
   panel_.lineDelayBox->setEnabled(ticked);
   menus_.followLinesItem->setChecked(ticked);
-  engine_.opties().volglijnen = ticked;
-  engine_.toetsenleeg();
-  engine_.pauze(false);
+  opties_.volglijnen = ticked;
+  playChanged();
+  game_.forgetKeys();
+  game_.pause(false);
   changed();
 }
 
 void OptionControls::onTransitionToggled(bool ticked) {
   menus_.transitionItem->setChecked(ticked);
-  engine_.opties().overgang = ticked;
-  engine_.toetsenleeg();
+  opties_.overgang = ticked;
+  playChanged();
+  game_.forgetKeys();
   emit boardFocusWanted();
-  engine_.pauze(false);
+  game_.pause(false);
   changed();
 }
 
@@ -152,12 +160,12 @@ void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& 
   const auto answer = askLine(&window_, setting.title, delayPrompt(setting, shown), shown);
   box->setText(QString::fromStdString(delayBoxText(setting, answer)));
   variable = leadingNumber(box->text().toStdString());
+  playChanged();
   changed();
 }
 
 int& OptionControls::delayOf(QLineEdit* box) {
-  return box == panel_.walkingDelayBox ? engine_.opties().Loopvertraging
-                                       : engine_.opties().Lijnvertraging;
+  return box == panel_.walkingDelayBox ? opties_.Loopvertraging : opties_.Lijnvertraging;
 }
 
 // The delay boxes take digits only: every other typed character, Backspace too, is dropped,
@@ -176,7 +184,9 @@ bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
     }
     case QEvent::KeyRelease: {
       const int typed = leadingNumber(box->text().toStdString());
-      if (std::exchange(delayOf(box), typed) != typed) changed();
+      if (std::exchange(delayOf(box), typed) == typed) return false;
+      playChanged();
+      changed();
       return false;
     }
     default: return false;
@@ -186,7 +196,7 @@ bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
 bool OptionControls::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn && watched != panel_.lineDelayBox &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-    engine_.pauze(true);
+    game_.pause(true);
   }
   if (watched == panel_.walkingDelayBox || watched == panel_.lineDelayBox)
     return digitBoxEvent(static_cast<QLineEdit*>(watched), event);

@@ -77,7 +77,7 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   EXPECT_EQ(window.panel().walkingDelayBox->text(), "300");
 
   rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
-  window.engine().start(rig.chosen);
+  window.start(rig.chosen);
   Splash* splash = rig::visibleSplash();
   ASSERT_NE(splash, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowActive(splash));
@@ -85,7 +85,7 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   splash->close();
   EXPECT_EQ(window.board().cursor().shape(), Qt::WaitCursor);  // the ring plays
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
-  window.engine().stopGame();
+  window.end();
 }
 
 // Whatever the player chose, a new level is drawn with raster operations.
@@ -93,11 +93,11 @@ TEST(PlayMenus, ALevelBeginsDrawnWithRasterOperations) {
   PlayWindowRig rig;
   rig.writeOptions(rig::kAllOff);
   Afspelen& window = rig.shown();
-  ASSERT_FALSE(window.engine().opties().MetBitBlt);
+  ASSERT_FALSE(window.opties().MetBitBlt);
   rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
-  window.engine().start(rig.chosen);
-  EXPECT_TRUE(window.engine().opties().MetBitBlt);
-  window.engine().stopGame();
+  window.start(rig.chosen);
+  EXPECT_TRUE(window.opties().MetBitBlt);
+  window.end();
 }
 
 // Every mark and box shows the options as loaded; the delays are held to the dialogs' limits.
@@ -114,9 +114,9 @@ TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
     Afspelen& window = rig.shown();
     RightPanel& panel = window.panel();
     EXPECT_EQ(panel.walkingDelayBox->text(), walkingDelayBox);
-    EXPECT_EQ(window.engine().opties().Loopvertraging, panel.walkingDelayBox->text().toInt());
+    EXPECT_EQ(window.opties().Loopvertraging, panel.walkingDelayBox->text().toInt());
     EXPECT_EQ(panel.lineDelayBox->text(), lineDelayBox);
-    EXPECT_EQ(window.engine().opties().Lijnvertraging, panel.lineDelayBox->text().toInt());
+    EXPECT_EQ(window.opties().Lijnvertraging, panel.lineDelayBox->text().toInt());
     EXPECT_EQ(window.menus().rightSideItem->isChecked(), on.rechterkant);
     EXPECT_EQ(panel.followLinesBox->isChecked(), on.volglijnen);
     EXPECT_EQ(panel.lineDelayBox->isEnabled(), on.volglijnen);
@@ -150,7 +150,7 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   Afspelen& window = rig.shown();
   RightPanel& panel = window.panel();
   PlayMenus& m = window.menus();
-  const auto& opties = window.engine().opties();
+  const auto& opties = window.opties();
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   EXPECT_FALSE(panel.followLinesBox->isChecked());
   QTest::mouseClick(panel.followLinesBox, Qt::LeftButton);
@@ -204,12 +204,12 @@ TEST(PlayMenus, EveryChangeOfAnOptionIsSavedAtOnce) {
     before = rig.folder.read("Opties.dat");
   }
   rig.chooseFile(rig::levelFromRows({"S"}));
-  window.engine().start(rig.chosen);
+  window.start(rig.chosen);
   ctrl(Qt::Key_S);  // the chooser saves too
   Bytes expected = encodeOptions({false, 407, true, 203, false, true});
   expected.insert(expected.end(), {9, 9});
   EXPECT_EQ(rig.folder.read("Opties.dat"), expected);
-  window.engine().stopGame();
+  window.end();
 }
 
 // The answers' arithmetic has tests of its own; these see it reach the panel and the game.
@@ -231,14 +231,14 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
     QTest::keyClick(&window, shortcut, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "120");
   }
-  EXPECT_EQ(window.engine().opties().Loopvertraging, 120);
-  EXPECT_EQ(window.engine().opties().Lijnvertraging, 120);
+  EXPECT_EQ(window.opties().Loopvertraging, 120);
+  EXPECT_EQ(window.opties().Lijnvertraging, 120);
   EXPECT_EQ(decodeOptions(rig.folder.read("Opties.dat")).Lijnvertraging, 120);
 
   panel.walkingDelayBox->setFocus();
   panel.walkingDelayBox->selectAll();
   QTest::keyClicks(panel.walkingDelayBox, "7x.5");
-  EXPECT_EQ(window.engine().opties().Loopvertraging, 75);
+  EXPECT_EQ(window.opties().Loopvertraging, 75);
   QTest::keyClicks(panel.walkingDelayBox, "123");
   EXPECT_EQ(panel.walkingDelayBox->text(), "751");  // three digits at most
   // Backspace is dropped; Delete takes the character after the cursor.
@@ -246,7 +246,7 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   QTest::keyClick(panel.walkingDelayBox, Qt::Key_Home);
   QTest::keyClick(panel.walkingDelayBox, Qt::Key_Delete);
   EXPECT_EQ(panel.walkingDelayBox->text(), "51");
-  EXPECT_EQ(window.engine().opties().Loopvertraging, 51);
+  EXPECT_EQ(window.opties().Loopvertraging, 51);
 
   // A digit typed over a selection made with the mouse replaces it.
   panel.lineDelayBox->setFocus();
@@ -255,7 +255,7 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   QTest::mouseRelease(panel.lineDelayBox, Qt::LeftButton, {}, {40, 10});
   ASSERT_EQ(panel.lineDelayBox->selectedText(), "120");
   QTest::keyClicks(panel.lineDelayBox, "12345");
-  EXPECT_EQ(window.engine().opties().Lijnvertraging, 1234);
+  EXPECT_EQ(window.opties().Lijnvertraging, 1234);
 }
 
 // Opening a menu pauses (played through in the play tests); a shortcut does not.
@@ -265,16 +265,16 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   Afspelen& window = rig.shown();
   RightPanel& panel = window.panel();
   rig.chooseFile(rig::levelFromRows({"S"}));
-  window.engine().start(rig.chosen);  // only a game pauses
+  window.start(rig.chosen);  // only a game pauses
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
   EXPECT_NE(window.engine().phase(), Phase::Paused);
   for (QWidget* control : std::initializer_list<QWidget*>{panel.walkingDelayBox, panel.musicList}) {
-    window.engine().pauze(false);
+    window.pause(false);
     control->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(window.engine().phase(), Phase::Paused);
   }
   // The follow-line box does not pause.
-  window.engine().pauze(false);
+  window.pause(false);
   panel.lineDelayBox->setFocus(Qt::TabFocusReason);
   EXPECT_NE(window.engine().phase(), Phase::Paused);
 }

@@ -29,7 +29,7 @@ class PlayWindow : public ::testing::Test {
   // Starts the chosen level and runs the script against its game until it is done.
   void play() {
     Afspelen& window = rig.shown();
-    window.engine().start(rig.chosen);
+    window.start(rig.chosen);
     rig::runUntilDone(script, window);
   }
   Script& waitFor(std::function<bool()> condition) { return script.then(std::move(condition)); }
@@ -242,7 +242,7 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   panel.musicList->setCurrentIndex(0);
   panel.playMusicButton->click();  // resumes, whatever is chosen now
   rig.chooseFile(rig::levelFromRows({"S"}));
-  window.engine().start(rig.chosen);  // only a game pauses
+  window.start(rig.chosen);  // only a game pauses
   panel.stopMusicButton->click();
   EXPECT_EQ(rig.sound.music, (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"),
                                                        "pauzeer", "hervat", "stop"}));
@@ -252,7 +252,8 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   window.hide();
   rig.shown();
   EXPECT_EQ(panel.musicList->count(), 2);
-  window.toEditor(false);
+  const Shown back[] = {shown::ToEditor{false}};
+  window.playShown(back);
   EXPECT_EQ(rig.shown().panel().musicList->count(), 3);
 }
 
@@ -295,7 +296,7 @@ TEST_F(PlayWindow, ANewBoardShowsThePlayerAsHeLastStoodThenTurnsHimRight) {
         QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
     EXPECT_EQ(window.board().image(), expected);
     if (transition) {
-      EXPECT_EQ(window.picture1(), expected);
+      EXPECT_EQ(window.transitionBuffer(), expected);
     }
     EXPECT_EQ(window.pose().kant, 40);
     EXPECT_EQ(window.pose().stap, 0);
@@ -326,7 +327,7 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
   for (int way = 0; way < 3; ++way) {
     SCOPED_TRACE(way);
     rig.window().panel().movesLabel->setText("7");  // as a game played before would leave it
-    (way == 0 ? rig.shown() : rig.window()).engine().start(rig.chosen);
+    (way == 0 ? rig.shown() : rig.window()).start(rig.chosen);
     Splash* splash = rig::visibleSplash();
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(splash->makerLabel->text(), "Gemaakt door Zoë");
