@@ -14,6 +14,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 packages=(
   cmake g++ make pkg-config                                  # the build, ctest
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n         # the windows, offscreen tests
+  qt6-tools-dev qt6-l10n-tools                               # the English: lupdate, lrelease
   libsdl2-dev libsdl2-mixer-dev libgme-dev libopenmpt-dev    # sound and music
   libfluidsynth-dev timgm6mb-soundfont libebur128-dev        # MIDI, loudness checks
   libgtest-dev libgmock-dev libbenchmark-dev                 # tests and benchmarks
@@ -22,7 +23,8 @@ packages=(
   fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-quattrocento
   libx11-dev libxtst-dev xvfb openbox                        # real-keyboard tests: Xvfb, openbox
   xdg-utils                                                  # opening the help page
-  desktop-file-utils appstream                               # desktop-file-validate, appstreamcli
+  desktop-file-utils appstream shared-mime-info              # desktop-file-validate, appstreamcli,
+                                                             # update-mime-database
   dpkg-dev file lintian                                      # cpack's deb, Debian's package checker
 )
 

@@ -15,7 +15,9 @@
 
 #include "level/best_solutions.h"
 #include "level/byte_io.h"
+#include "level/language_file.h"
 #include "level/level_file.h"
+#include "level/level_results.h"
 #include "level/options_file.h"
 #include "level/progress.h"
 #include "level/scores.h"
@@ -135,11 +137,37 @@ void solutions(std::span<const std::uint8_t> bytes) {
   check(!again.damaged && again.moves == expected);
 }
 
+// A result of one move is kept for one key: it becomes the newest; every other stays, unless
+// the file was full and the oldest had to go.
+void levelResults(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("Resultaten.dat", bytes);
+  const auto read = dwaalbos::readLevelResults(path);
+  const std::uint64_t key = bytes.empty() ? 0 : bytes[0];
+  const auto saved = dwaalbos::recordLevelResult(locked(path), key, 1, "S");
+  check(!saved || *saved);
+  auto expected = read.levels;
+  const auto kept = read.of(key);
+  if (!kept || kept->best != 1 || kept->solution.size() != 1) {
+    std::erase_if(expected, [key](const auto& level) { return level.key == key; });
+    if (expected.size() == dwaalbos::kMostKeptLevels) expected.erase(expected.begin());
+    expected.push_back({key, 1, kept && kept->solution.size() == 1 ? kept->solution : "S"});
+  }
+  const auto again = dwaalbos::readLevelResults(path);
+  check(!again.damaged && again.levels == expected);
+}
+
 void zoom(std::span<const std::uint8_t> bytes) {
   const std::string path = planted("Zoom.dat", bytes);
   const int percent = dwaalbos::readZoom(path).value_or(dwaalbos::kDefaultZoom);
   check(dwaalbos::writeZoom(path, percent));
   check(dwaalbos::readZoom(path) == percent);
+}
+
+void language(std::span<const std::uint8_t> bytes) {
+  const std::string path = planted("Taal.dat", bytes);
+  const auto chosen = dwaalbos::readLanguage(path).value_or(dwaalbos::Language::Dutch);
+  check(dwaalbos::writeLanguage(path, chosen));
+  check(dwaalbos::readLanguage(path) == chosen);
 }
 
 void copies(std::span<const std::uint8_t> bytes) {
@@ -158,7 +186,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options(bytes);
   scores(bytes);
   solutions(bytes);
+  levelResults(bytes);
   zoom(bytes);
+  language(bytes);
   copies(bytes);
   return 0;
 }

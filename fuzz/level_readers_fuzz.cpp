@@ -7,6 +7,7 @@
 #include "level/byte_io.h"
 #include "level/collection_file.h"
 #include "level/level_file.h"
+#include "level/level_results.h"
 #include "level/level_sets.h"
 #include "level/progress.h"
 
@@ -29,6 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!solutions.damaged &&
       dwaalbos::decodeBestSolutions(dwaalbos::encodeBestSolutions(solutions)).moves !=
           solutions.moves)
+    __builtin_trap();
+  const auto results = dwaalbos::decodeLevelResults(bytes);
+  if (!results.damaged &&
+      dwaalbos::encodeLevelResults(results) != dwaalbos::Bytes(bytes.begin(), bytes.end()))
     __builtin_trap();
   return 0;
 }

@@ -40,6 +40,19 @@ struct GameFolder {
   std::string path;
 };
 
+// The game's sound on SDL's disk driver, writing what it plays to `output` in a fresh folder.
+struct DiskOutputSound {
+  DiskOutputSound() { sound.initgeluid(); }
+  static std::string chooseDiskDriver(const std::string& output) {
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+    return output;
+  }
+  GameFolder folder;
+  std::string output = chooseDiskDriver(folder.path + "/output.raw");
+  dwaalbos::SdlSound sound{folder.path, {}};
+};
+
 // Reads the disk driver's file as it grows and returns when a sample past `from` is loud.
 bool waitForSound(const std::string& file, std::uintmax_t from, Clock::time_point deadline) {
   std::ifstream in(file, std::ios::binary);
@@ -60,12 +73,9 @@ bool waitForSound(const std::string& file, std::uintmax_t from, Clock::time_poin
 // mixer buffer per period through a stdio buffer that holds back two more, so this is the
 // wait for the next mix plus that file buffer.
 void BM_SampleLatencyDiskOutput(benchmark::State& state) {
-  GameFolder folder;
-  const std::string output = folder.path + "/output.raw";
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-  dwaalbos::SdlSound sound(folder.path, {});
-  sound.initgeluid();
+  DiskOutputSound disk;
+  const std::string& output = disk.output;
+  dwaalbos::SdlSound& sound = disk.sound;
   double worst = 0;
   for (auto _ : state) {
     std::this_thread::sleep_for(150ms);  // the click before has ended
@@ -105,11 +115,8 @@ void SDLCALL findLoudSample(void*, Uint8* stream, int len) {
 }
 
 void BM_SampleLatencyMixed(benchmark::State& state) {
-  GameFolder folder;
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", (folder.path + "/output.raw").c_str(), 1);
-  dwaalbos::SdlSound sound(folder.path, {});
-  sound.initgeluid();
+  DiskOutputSound disk;
+  dwaalbos::SdlSound& sound = disk.sound;
   double worst = 0;
   for (auto _ : state) {
     std::this_thread::sleep_for(150ms);
@@ -146,12 +153,9 @@ double processSeconds() {
 // the output file, which the output starts anew when it wakes ("first_in_file_ms", with the
 // disk driver's own buffering as in BM_SampleLatencyDiskOutput).
 void BM_IdleOutput(benchmark::State& state) {
-  GameFolder folder;
-  const std::string output = folder.path + "/output.raw";
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-  dwaalbos::SdlSound sound(folder.path, {});
-  sound.initgeluid();
+  DiskOutputSound disk;
+  const std::string& output = disk.output;
+  dwaalbos::SdlSound& sound = disk.sound;
   for (auto _ : state) {
     sound.speelgeluid(5);
     std::this_thread::sleep_for(2s);  // the step ends and the output comes to rest

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "audio/wave_out_errors.h"
+#include "level/translation.h"
 
 namespace dwaalbos {
 
@@ -14,10 +15,12 @@ constexpr int kSpcMode = 3;
 constexpr const char* kCrLf = "\r\n";
 
 std::string initialisationText(int code) {
-  return std::string("Ik kan Zd-spc niet initialiseren!") + kCrLf + kCrLf +
+  return translated("sound", "Ik kan Zd-spc niet initialiseren!") + kCrLf + kCrLf +
          waveout::waveOutGetErrorText(code) + kCrLf +
-         "Jammer, maar je kan Dwaalbos gelukkig toch nog doen!" + kCrLf +
-         "Waarschijnlijk ligt het aan je MCI-driver, maar ik weet niet wat je eraan kan doen.";
+         translated("sound", "Jammer, maar je kan Dwaalbos gelukkig toch nog doen!") + kCrLf +
+         translated("sound",
+                    "Waarschijnlijk ligt het aan je MCI-driver, maar ik weet niet wat "
+                    "je eraan kan doen.");
 }
 
 }  // namespace
@@ -33,8 +36,8 @@ void clsSPC::PlaySPC() {
   if (IsPlaying_) return;
   if (!FileExists(filename_)) {
     if (melding_)
-      melding_(standaardTitel_,
-               std::string("Bestandsfout!") + kCrLf + kCrLf + filename_ + " bestaat niet!");
+      melding_(standaardTitel_, translated("sound", "Bestandsfout!") + kCrLf + kCrLf + filename_ +
+                                    translated("sound", " bestaat niet!"));
     return;
   }
   const int result =

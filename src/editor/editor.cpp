@@ -40,7 +40,6 @@ using editor_layout::kClientWidth;
 using editor_layout::kLegendStep;
 using editor_layout::kPanelX;
 constexpr int kFieldWidth = 137;
-constexpr int kLongestText = 65535;  // what a level text's 16-bit length can count
 
 constexpr int kLegendRows[] = {0, 60, 120, 180};
 static_assert(std::ranges::all_of(kCellKinds, [](const CellKind& kind) {
@@ -113,6 +112,9 @@ void Editor::buildMenu() {
   level->addAction("&Uittesten", this, &Editor::onTest);
   level->addSeparator();
   level->addAction("&Weg", this, &Editor::onExit);
+  auto* collection = menuBar()->addMenu("&Verzameling");
+  collection->addAction("&Voeg toe aan verzameling...", this, &Editor::onAddToCollection);
+  collection->addAction("Verzameling &bewerken...", this, &Editor::onEditCollection);
   auto* options = menuBar()->addMenu("&Opties");
   QAction* grid = options->addAction("&Raster", Vak_, &EditorBoard::setGrid);
   grid->setCheckable(true);
@@ -192,10 +194,9 @@ void Editor::buildProperties() {
   Oordeel_->setStyleSheet("font-weight: bold");
 }
 
-// While the command line's level is being edited, showing the editor keeps it.
 void Editor::activate() {
   startSession();
-  if (!state_.Opdrachtregel) clearLevel();
+  clearLevel();
   bringForward();
 }
 

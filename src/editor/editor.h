@@ -8,16 +8,20 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "box_text.h"
 #include "cursor_repeat.h"
 #include "edit_history.h"
 #include "level/board.h"
 #include "level/byte_io.h"
+#include "level/collection_file.h"
 #include "level/doolhof.h"
 #include "platform/board_painter.h"
 #include "platform/file_dialogs.h"
+#include "verdict.h"
 
 class QAction;
 class QComboBox;
@@ -77,6 +81,10 @@ class Editor : public QMainWindow {
   void onPrint();
   void onTest();
   void onExit();
+  // The commands of the menu "&Verzameling": the level, once proved solvable, added to a new or
+  // an existing collection; a collection's texts and order of levels edited.
+  void onAddToCollection();
+  void onEditCollection();
   // Ctrl+Z and Ctrl+Y: back and forward over the changes of the board and the texts.
   void undo();
   void redo();
@@ -128,14 +136,11 @@ class Editor : public QMainWindow {
   void setStoppen(bool stoppen);
   void updateLoop();
   FileDialogSpec levelDialog() const;
-
-  // A level text as read from its file beside what its box showed of it: while the box still
-  // shows that, the text is saved as read, line ends and all.
-  struct ReadText {
-    QString shown;
-    std::string read;
-  };
-  static std::string forFile(const ReadText& text, const QString& now);
+  FileDialogSpec collectionFileDialog() const;
+  // The verdict on the board as it stands; a search under way is waited for.
+  Verdict settledVerdict();
+  // The collection in the file, or nothing after telling the player why it cannot be changed.
+  std::optional<Collection> changeableCollection(const std::string& path);
 
   struct EditedLevel {
     Board veld;

@@ -23,13 +23,6 @@ namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFFu;
 
-// Level texts keep their line breaks as CR LF; the comment box works with LF.
-QString forBox(const std::string& text) {
-  return QString::fromStdString(text).replace("\r\n", "\n");
-}
-
-std::string fromBox(QString text) { return text.replace("\n", "\r\n").toStdString(); }
-
 }  // namespace
 
 FileDialogSpec Editor::levelDialog() const {
@@ -86,17 +79,11 @@ void Editor::showTexts() {
                  {commentBox_->toPlainText(), Level_.Commentaar}}};
 }
 
-// A text the player did not change keeps the bytes it was read with: the boxes show a lone CR or
-// LF as a line break, which would be saved as CR LF.
-std::string Editor::forFile(const ReadText& text, const QString& now) {
-  return now == text.shown ? text.read : fromBox(now);
-}
-
 // `Level` takes the editor's texts and board; its cells with an index 0 keep their values.
 void Editor::levelFromEditor() {
-  Level_.Naam = forFile(readTexts_[0], nameBox_->text());
-  Level_.Maker = forFile(readTexts_[1], makerBox_->text());
-  Level_.Commentaar = forFile(readTexts_[2], commentBox_->toPlainText());
+  Level_.Naam = readTexts_[0].forFile(nameBox_->text());
+  Level_.Maker = readTexts_[1].forFile(makerBox_->text());
+  Level_.Commentaar = readTexts_[2].forFile(commentBox_->toPlainText());
   Level_.Vakken.copyPlayAreaFrom(Veld_);
 }
 

@@ -16,15 +16,19 @@
 #include "frontend/standaard.h"
 #include "level/best_solutions.h"
 #include "level/file_messages.h"
+#include "level/language_file.h"
 #include "level/level_file.h"
+#include "level/level_results.h"
 #include "level/texts.h"
 #include "level/zoom.h"
+#include "platform/language.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "platform/screen_fit.h"
 #include "platform/window_placement.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_style.h"
+#include "play/session/own_levels.h"
 #include "play/window/afspelen.h"
 #include "play/window/window_geometry.h"
 
@@ -60,7 +64,6 @@ Application::Application(const GamePaths& paths, Services services)
     : state_(paths), services_(services), pictures_(QString::fromStdString(paths.folder())),
       zoom_(zoomAtStart(paths)) {
   state_.readLevelSets();
-  state_.Opdrachtregel = false;
   QApplication::setWindowIcon(
       QIcon(QPixmap::fromImage(pictures_.withMask(plaatje::kIcoon, plaatje::kIcoonmask))));
   zoomIndicators(zoom_);
@@ -71,18 +74,17 @@ Application::Application(const GamePaths& paths, Services services)
 Application::~Application() { removeFile(state_.paths.testLevel()); }
 
 void Application::start(const CommandLine& command) {
-  state_.Opdrachtregel = command.action != CommandLine::Action::None;
   QTimer::singleShot(0, qApp, [this, command] {
     reportDamagedFiles();
     switch (command.action) {
       case CommandLine::Action::Play:
-        if (!readLevelFile(command.path)) {
+        if (!readOwnLevel(levelAt(command.path))) {
           reportUnreadable(command.path);
           showMenu();
           break;
         }
         showPlayWindow();
-        play().start(LevelRef::file(command.path));
+        play().start(levelAt(command.path));
         break;
       case CommandLine::Action::Edit: openInEditor(command.path.c_str()); break;
       case CommandLine::Action::None:
@@ -94,8 +96,8 @@ void Application::start(const CommandLine& command) {
 // A level the command line named but nobody can play: the player is told which file, and the
 // game goes on as if started without it.
 void Application::reportUnreadable(const std::string& path) {
-  state_.Opdrachtregel = false;
-  showMessage(nullptr, texts::kNotReadTitle, levelNotReadText(path), BoxIcon::Exclamation);
+  showMessage(nullptr, texts::tr(texts::kNotReadTitle), levelNotReadText(path),
+              BoxIcon::Exclamation);
 }
 
 // The levels a damaged set file still holds play; the player learns why the others are missing.
@@ -109,14 +111,20 @@ void Application::reportDamagedFiles() {
                {state_.sets.Levelset2, state_.paths.standaardlevels2(), kSet2Records}};
   for (const auto& file : files) {
     if (file.set.size() >= file.records) continue;
-    showMessage(nullptr, texts::kNotReadTitle,
+    showMessage(nullptr, texts::tr(texts::kNotReadTitle),
                 levelSetShortText(file.path, std::max(file.set.size() - 1, 0), file.records - 1),
                 BoxIcon::Exclamation);
   }
   const std::string solutions = state_.paths.bestSolutions();
   if (readBestSolutions(solutions).damaged)
-    showMessage(nullptr, texts::kNotReadTitle,
-                damagedFileText(solutions) + texts::kOplossingenKwijt, BoxIcon::Exclamation);
+    showMessage(nullptr, texts::tr(texts::kNotReadTitle),
+                damagedFileText(solutions) + texts::tr(texts::kOplossingenKwijt),
+                BoxIcon::Exclamation);
+  const std::string results = state_.paths.levelResults();
+  if (readLevelResults(results).damaged)
+    showMessage(nullptr, texts::tr(texts::kNotReadTitle),
+                damagedFileText(results) + texts::tr(texts::kResultatenKwijt),
+                BoxIcon::Exclamation);
 }
 
 Menu& Application::menu() {
@@ -173,7 +181,7 @@ void Application::showPlayWindow() { bringForward(play()); }
 // tested level starts. It is placed once shown, when it has the size of a test play.
 void Application::testPlay(const LevelRef& level, std::function<void(bool completed)> back) {
   play().armTestPlay(level, std::move(back));
-  play().setWindowTitle(texts::kSpelTitel);
+  play().setWindowTitle(QString::fromStdString(texts::tr(texts::kSpelTitel)));
   bringForward(play());
   placeOver(play(), editor());
 }
@@ -211,10 +219,20 @@ void Application::chooseZoom(int percent) {
   zoomChosen_ = true;
   applyZoom(percent);
   const std::string path = state_.paths.zoom();
-  const WriteResult saved = state_.paths.explained(path, writeZoom(path, percent));
+  tellIfNotKept(path, writeZoom(path, percent));
+}
+
+void Application::chooseLanguage(Language language) {
+  speakLanguage(language, state_.paths.translations());
+  const std::string path = state_.paths.language();
+  tellIfNotKept(path, writeLanguage(path, language));
+}
+
+void Application::tellIfNotKept(const std::string& path, const WriteResult& written) {
+  const WriteResult saved = state_.paths.explained(path, written);
   if (!saved)
-    showMessage(QApplication::activeWindow(), texts::kNotSavedTitle, notSavedText(path, saved),
-                BoxIcon::Exclamation);
+    showMessage(QApplication::activeWindow(), texts::tr(texts::kNotSavedTitle),
+                notSavedText(path, saved), BoxIcon::Exclamation);
 }
 
 void Application::endOnRequest() {

@@ -5,6 +5,7 @@
 
 #include "level/command_line.h"
 #include "level/shared_state.h"
+#include "level/translation.h"
 #include "platform/pictures.h"
 #include "play/port/navigator.h"
 
@@ -59,6 +60,8 @@ class Application : public Navigator {
   void quitProgram() override;
   void chooseZoom(int percent) override;
   int zoom() const { return zoom_; }
+  // Every window speaks `language` at once, and the game starts in it from now on.
+  void chooseLanguage(Language language);
   // A request from outside to end (a signal): the options are written, then the program ends
   // as its quit command ends it.
   void endOnRequest();
@@ -68,6 +71,8 @@ class Application : public Navigator {
   void reportDamagedFiles();
   void watchScreen(QWidget& window);
   void applyZoom(int percent);
+  // A choice written to `path`: the player learns when it will not last beyond this run.
+  void tellIfNotKept(const std::string& path, const WriteResult& written);
 
   SharedState state_;
   Services services_;

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 
+#include "level/collection_file.h"
+#include "level/content_key.h"
+#include "level/level_results.h"
 #include "level/level_sets.h"
 #include "level/scores.h"
 #include "level/texts.h"
@@ -35,6 +38,18 @@ QIcon mark(bool completed) {
   return QIcon(pixmap);
 }
 
+void addEntry(QListWidget& list, const Doolhof& level, bool done, int moves) {
+  auto* entry =
+      new QListWidgetItem(mark(done), QString::fromStdString(level.Naam + " door " + level.Maker));
+  if (moves != 0) entry->setData(kBestResultRole, QString::fromUtf8(texts::kZetten).arg(moves));
+  list.addItem(entry);
+}
+
+int bestIn(const LevelResults& results, const Doolhof& level) {
+  const LevelResult* kept = results.of(contentKey(level));
+  return kept ? kept->best : 0;
+}
+
 }  // namespace
 
 int fillEntries(QListWidget& list, const LevelSet& set, int setLevels, int unlocked,
@@ -46,13 +61,24 @@ int fillEntries(QListWidget& list, const LevelSet& set, int setLevels, int unloc
     const bool done = i < unlocked || moves != 0;
     completed += done;
     const Doolhof* level = i <= unlocked ? set.element(i) : nullptr;
-    if (!level) continue;
-    auto* entry = new QListWidgetItem(
-        mark(done), QString::fromStdString(level->Naam + " door " + level->Maker));
-    if (moves != 0) entry->setData(kBestResultRole, QString::fromUtf8(texts::kZetten).arg(moves));
-    list.addItem(entry);
+    if (level) addEntry(list, *level, done, moves);
   }
   return completed;
+}
+
+int fillCollectionEntries(QListWidget& list, const Collection& collection,
+                          const LevelResults& results) {
+  list.clear();
+  for (const Doolhof& level : collection.levels) {
+    const int moves = bestIn(results, level);
+    addEntry(list, level, moves != 0, moves);
+  }
+  return completedIn(collection, results);
+}
+
+int completedIn(const Collection& collection, const LevelResults& results) {
+  return static_cast<int>(std::ranges::count_if(
+      collection.levels, [&](const Doolhof& level) { return bestIn(results, level) != 0; }));
 }
 
 // A long name ends in "…" within the list's visible width, rather than being cut off by its edge.

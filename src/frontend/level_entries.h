@@ -8,6 +8,8 @@ namespace dwaalbos {
 
 class LevelSet;
 struct BestResults;
+struct Collection;
+struct LevelResults;
 
 // The chooser's lists at a glance: each entry reads "Naam door Maker" as ever, with a mark
 // before it when the level was completed and its best result at the right.
@@ -20,6 +22,13 @@ inline constexpr int kBestResultRole = Qt::UserRole;
 
 int fillEntries(QListWidget& list, const LevelSet& set, int setLevels, int unlocked,
                 int firstNumber, const BestResults& best);
+
+// The same for a collection's levels, all open, marked when a result was kept for them:
+// answers how many are.
+int fillCollectionEntries(QListWidget& list, const Collection& collection,
+                          const LevelResults& results);
+// How many of the collection's levels a result was kept for.
+int completedIn(const Collection& collection, const LevelResults& results);
 
 // Draws an entry with its best result right-aligned beside the name.
 class EntryDelegate : public QStyledItemDelegate {

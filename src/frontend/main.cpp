@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -8,11 +9,12 @@
 #include "frontend/application.h"
 #include "level/command_line.h"
 #include "level/game_paths.h"
+#include "level/language_file.h"
 #include "level/leftovers.h"
 #include "level/volume_file.h"
 #include "platform/desktop.h"
-#include "platform/dutch_texts.h"
 #include "platform/file_dialogs.h"
+#include "platform/language.h"
 #include "platform/message_boxes.h"
 #include "platform/printers.h"
 #include "platform/termination_signals.h"
@@ -22,9 +24,11 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Dwaalbos");
   // The game ends only through the menu or the play window's quit command.
   QApplication::setQuitOnLastWindowClosed(false);
-  dwaalbos::useDutchToolkitTexts();
   const auto paths = dwaalbos::findGamePaths(QCoreApplication::applicationDirPath().toStdString(),
                                              dwaalbos::systemSurroundings());
+  dwaalbos::speakLanguage(dwaalbos::languageAtStart(
+                              paths.language(), [](const char* name) { return std::getenv(name); }),
+                          paths.translations());
   dwaalbos::removeLeftovers(paths);
 
   dwaalbos::SdlSound sound(paths.folder(), [](const std::string& titel, const std::string& tekst) {

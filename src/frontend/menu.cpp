@@ -147,7 +147,8 @@ void Menu::frame() {
     return;
   }
   auto& keys = KeyState::instance();
-  if (keys.query(Qt::Key_Return) || keys.query(Qt::Key_Enter) || Gekozen != 0) actOnChoice();
+  if (keys.queryIfPressed(Qt::Key_Return) || keys.queryIfPressed(Qt::Key_Enter) || Gekozen != 0)
+    actOnChoice();
 }
 
 // The whole description is laid out from the start, its untyped rest in the background's
@@ -161,11 +162,11 @@ void Menu::typeDescription() {
 
 void Menu::readArrowKeys() {
   auto& keys = KeyState::instance();
-  if (keys.query(Qt::Key_Down)) {
+  if (keys.queryIfPressed(Qt::Key_Down)) {
     Teller = 0;
     sound_.speelgeluid(kKlik);
     Keuze = Keuze % 3 + 1;
-  } else if (keys.query(Qt::Key_Up)) {
+  } else if (keys.queryIfPressed(Qt::Key_Up)) {
     Teller = 0;
     sound_.speelgeluid(kKlik);
     Keuze = (Keuze + 1) % 3 + 1;
@@ -181,7 +182,6 @@ void Menu::highlight(int button) {
 }
 
 void Menu::actOnChoice() {
-  state_.Opdrachtregel = false;
   if (Gekozen != 0) Keuze = Gekozen;
   Gekozen = 0;
   Weg = true;
@@ -247,14 +247,17 @@ QImage Menu::sharpTitleAndButtons(QSize pixels) {
 }
 
 // Only the part of the window where dots moved is painted again, at once: the frame's timer
-// waits for nothing else.
+// waits for nothing else. The description covers the dots under it, so it is left out: painting
+// its text again every frame cost more than the dots. Each band around it is painted on its own,
+// as a plain rectangle; one region with a hole would be blended through the slow clipped path.
 void Menu::showChanges() {
   const QRect pixels = picture_.takeChanged();
   if (pixels.isEmpty()) return;
   const qreal ratio = devicePixelRatioF();
-  repaint(QRectF(QPointF(pixels.topLeft()) / ratio, QSizeF(pixels.size()) / ratio)
-              .toAlignedRect()
-              .translated(shown_.topLeft()));
+  const QRect area = QRectF(QPointF(pixels.topLeft()) / ratio, QSizeF(pixels.size()) / ratio)
+                         .toAlignedRect()
+                         .translated(shown_.topLeft());
+  for (const QRect& band : QRegion(area).subtracted(descriptionLabel->geometry())) repaint(band);
 }
 
 void Menu::paintEvent(QPaintEvent*) {

@@ -25,8 +25,7 @@ QRgb read(const QImage& image, int x, int y) {
 }  // namespace
 
 MenuPicture::MenuPicture(QSize size)
-    : size_(size), dots_(static_cast<std::size_t>(size.width() * size.height()), 0),
-      composed_(size, QImage::Format_RGB32) {}
+    : size_(size), cells_(static_cast<std::size_t>(size.width() * size.height())) {}
 
 // Shown pixel i covers [i, i + 1) × menu / shown of the menu's pixels, each of which counts
 // as much as it is covered.
@@ -57,7 +56,11 @@ MenuPicture::Axis MenuPicture::axis(int menu, int shown) {
 }
 
 void MenuPicture::layout(const QImage& overlay, QSize pixels, const QImage& sharp) {
-  overlay_ = overlay.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage above = overlay.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  laidOut_ = above.size() == size_;
+  if (laidOut_)
+    for (int y = 0; y < size_.height(); ++y)
+      for (int x = 0; x < size_.width(); ++x) cell(x, y).overlay = read(above, x, y);
   sharp_ = sharp.isNull() ? QImage() : sharp.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   shown_ = QImage(pixels, QImage::Format_RGB32);
   columns_ = axis(size_.width(), pixels.width());
@@ -66,22 +69,20 @@ void MenuPicture::layout(const QImage& overlay, QSize pixels, const QImage& shar
 }
 
 void MenuPicture::clearDots() {
-  std::fill(dots_.begin(), dots_.end(), 0);
+  for (Cell& each : cells_) each.grey = 0;
   rebuild();
 }
 
 void MenuPicture::rebuild() {
-  if (overlay_.size() != size_) return;
-  for (int y = 0; y < size_.height(); ++y)
-    for (int x = 0; x < size_.width(); ++x) compose(x, y);
+  if (!laidOut_) return;
+  for (Cell& each : cells_) compose(each);
   for (int row = 0; row < shown_.height(); ++row)
     for (int column = 0; column < shown_.width(); ++column) showPixel(column, row);
   changed_ = shown_.rect();
 }
 
-void MenuPicture::compose(int x, int y) {
-  const int grey = dots_[static_cast<std::size_t>(y * size_.width() + x)];
-  pixelOf(composed_, x, y) = over(read(overlay_, x, y), qRgb(grey, grey, grey));
+void MenuPicture::compose(Cell& cell) {
+  cell.composed = over(cell.overlay, qRgb(cell.grey, cell.grey, cell.grey));
 }
 
 void MenuPicture::showPixel(int column, int row) {
@@ -91,11 +92,11 @@ void MenuPicture::showPixel(int column, int row) {
   const auto* rowTap = &rows_.taps[static_cast<std::size_t>(rows_.first[row])];
   const auto* rowEnd = &rows_.taps[0] + rows_.first[row + 1];
   for (; rowTap != rowEnd; ++rowTap) {
-    const QRgb* line = reinterpret_cast<const QRgb*>(composed_.constScanLine(rowTap->from));
+    const Cell* line = &cells_[static_cast<std::size_t>(rowTap->from * size_.width())];
     for (int c = columns_.first[column]; c < columns_.first[column + 1]; ++c) {
       const Tap& tap = columns_.taps[static_cast<std::size_t>(c)];
       const int weight = rowTap->weight * tap.weight;
-      const QRgb pixel = line[tap.from];
+      const QRgb pixel = line[tap.from].composed;
       red += weight * qRed(pixel);
       green += weight * qGreen(pixel);
       blue += weight * qBlue(pixel);
@@ -107,11 +108,12 @@ void MenuPicture::showPixel(int column, int row) {
 
 void MenuPicture::paintDot(int x, int y, int grey) {
   if (x < 0 || y < 0 || x >= size_.width() || y >= size_.height()) return;
-  dots_[static_cast<std::size_t>(y * size_.width() + x)] = static_cast<std::uint8_t>(grey);
-  if (overlay_.size() != size_) return;
-  const QRgb before = read(composed_, x, y);
-  compose(x, y);
-  if (read(composed_, x, y) == before) return;
+  Cell& changed = cell(x, y);
+  changed.grey = static_cast<std::uint8_t>(grey);
+  if (!laidOut_) return;
+  const QRgb before = changed.composed;
+  compose(changed);
+  if (changed.composed == before) return;
   const auto [left, right] = columns_.reach[static_cast<std::size_t>(x)];
   const auto [top, bottom] = rows_.reach[static_cast<std::size_t>(y)];
   for (int row = top; row <= bottom; ++row)

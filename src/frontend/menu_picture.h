@@ -46,14 +46,22 @@ class MenuPicture {
   };
   static Axis axis(int menu, int shown);
 
+  // Everything about one of the menu's pixels side by side: a moving dot then costs one trip
+  // to memory for its pixel, not one for each layer.
+  struct Cell {
+    QRgb overlay = 0;   // premultiplied
+    QRgb composed = 0;  // the overlay over the dot
+    std::uint8_t grey = 0;
+  };
+
+  Cell& cell(int x, int y) { return cells_[static_cast<std::size_t>(y * size_.width() + x)]; }
   void rebuild();
-  void compose(int x, int y);
+  void compose(Cell& cell);
   void showPixel(int column, int row);
 
   QSize size_;
-  std::vector<std::uint8_t> dots_;
-  QImage overlay_;
-  QImage composed_;
+  std::vector<Cell> cells_;
+  bool laidOut_ = false;
   QImage sharp_;
   QImage shown_;
   Axis columns_;

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "frontend/level_entries.h"
+#include "level/content_key.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/standard_solutions.h"
@@ -39,7 +40,7 @@ QListWidget* newList(QWidget* parent) {
 constexpr QSize kMarkSize{14, 14};
 
 constexpr int kWidth = 560;
-constexpr int kHeight = 380;
+constexpr int kHeight = 696;
 
 }  // namespace
 
@@ -67,7 +68,22 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   watchButton = new QPushButton(QString::fromUtf8(texts::kBekijkBesteOplossing), this);
   watchButton->setEnabled(false);
   grid->addWidget(watchButton, 4, 0, 1, 2);
+  collectionList = newList(this);
+  collectionLevels = newList(this);
+  collectionLevels->setIconSize(kMarkSize);
+  playCollectionButton = new QPushButton(QStringLiteral("Speel dit level"), this);
+  grid->addWidget(new QLabel(QString::fromUtf8(texts::kVerzamelingen), this), 5, 0);
+  grid->addWidget(collectionList, 6, 0);
+  grid->addWidget(collectionLevels, 6, 1);
+  grid->addWidget(playCollectionButton, 7, 1);
+  grid->setRowStretch(1, 1);
+  grid->setRowStretch(6, 1);
   resize(kWidth, kHeight);
+  connect(collectionList, &QListWidget::currentRowChanged, this, &Standaard::showCollection);
+  connect(collectionLevels, &QListWidget::currentRowChanged, this,
+          &Standaard::showCollectionDetail);
+  connect(playCollectionButton, &QPushButton::clicked, this, &Standaard::playCollectionLevel);
+  connect(collectionLevels, &QListWidget::itemActivated, this, &Standaard::playCollectionLevel);
 
   connect(playSet1Button, &QPushButton::clicked, this,
           [this] { playChosen(set1List, kFirstOfSet1); });
@@ -96,6 +112,7 @@ void Standaard::setZoom(int percent) {
   zoomWidgets(*this, percent);
   set1List->setIconSize(zoomed(kMarkSize, percent));
   set2List->setIconSize(zoomed(kMarkSize, percent));
+  collectionLevels->setIconSize(zoomed(kMarkSize, percent));
   resize(zoomed({kWidth, kHeight}, percent));
 }
 
@@ -117,15 +134,18 @@ void Standaard::formActivate() {
   standing2->setText(standing(
       fillEntries(*set2List, shared_.sets.Levelset2, kSet2Levels, progress.P2, kFirstOfSet2, best_),
       kSet2Levels));
+  fillCollections();
   layout()->activate();  // the counts are shown whole at once
   detail->clear();
-  highlighted_ = 0;
+  highlighted_ = {};
+  watchMoves_.clear();
   watchButton->setEnabled(false);
 }
 
 void Standaard::showDetail(int levelNumber) {
-  highlighted_ = levelNumber;
-  watchButton->setEnabled(!solutions_.of(levelNumber).empty());
+  highlighted_ = LevelRef::standard(levelNumber);
+  watchMoves_ = solutions_.of(levelNumber);
+  watchButton->setEnabled(!watchMoves_.empty());
   const int best = best_.of(levelNumber);
   const std::size_t shortest = shortestSolution(levelNumber).size();
   detail->setText(QString::fromUtf8(texts::kBesteEnKortste)
@@ -144,10 +164,63 @@ void Standaard::playChosen(QListWidget* list, int firstNumber) {
 }
 
 void Standaard::watchChosen() {
-  const std::string_view moves = solutions_.of(highlighted_);
-  if (moves.empty()) return;
+  if (watchMoves_.empty()) return;
   hide();
-  play_.watch(highlighted_, moves);
+  play_.watch(highlighted_, watchMoves_);
+}
+
+// Read anew at every showing: a collection saved or completed since is shown as it is now.
+void Standaard::fillCollections() {
+  results_ = readLevelResults(shared_.paths.levelResults());
+  shelf_ = collectionShelf(shared_.paths.collectionFolders(), shared_.paths.levels());
+  collectionList->clear();
+  for (const ShelvedCollection& shelved : shelf_) {
+    const Collection& collection = shelved.read.collection;
+    const Doolhof& title = collection.title;
+    auto* entry = new QListWidgetItem(QString::fromStdString(
+        title.Maker.empty() ? title.Naam : title.Naam + " door " + title.Maker));
+    entry->setData(kBestResultRole, standing(completedIn(collection, results_),
+                                             static_cast<int>(collection.levels.size())));
+    collectionList->addItem(entry);
+  }
+  shownCollection_ = -1;
+  collectionLevels->clear();
+}
+
+// Its description shows, or what is wrong with its file.
+void Standaard::showCollection(int row) {
+  if (row < 0 || static_cast<std::size_t>(row) >= shelf_.size()) return;
+  shownCollection_ = row;
+  const CollectionRead& read = shelf_[static_cast<std::size_t>(row)].read;
+  fillCollectionEntries(*collectionLevels, read.collection, results_);
+  detail->setText(
+      QString::fromStdString(read.whole() ? read.collection.title.Commentaar : read.problem));
+  highlighted_ = {};
+  watchMoves_.clear();
+  watchButton->setEnabled(false);
+}
+
+void Standaard::showCollectionDetail(int row) {
+  if (row < 0 || shownCollection_ < 0) return;
+  const ShelvedCollection& shelved = shelf_[static_cast<std::size_t>(shownCollection_)];
+  const LevelResult* kept =
+      results_.of(contentKey(shelved.read.collection.levels.at(static_cast<std::size_t>(row))));
+  highlighted_ = LevelRef::inCollection(shelved.path, row + 1);
+  watchMoves_ = kept ? kept->solution : std::string();
+  watchButton->setEnabled(!watchMoves_.empty());
+  detail->setText(QString::fromUtf8(texts::kJouwBeste)
+                      .arg(kept ? QString::fromUtf8(texts::kZetten).arg(kept->best)
+                                : QString::fromUtf8(texts::kNogNietGehaald)));
+}
+
+void Standaard::playCollectionLevel() {
+  if (shownCollection_ < 0 || collectionLevels->count() == 0) return;
+  if (collectionLevels->currentRow() < 0) collectionLevels->setCurrentRow(0);
+  const LevelRef level = LevelRef::inCollection(
+      shelf_[static_cast<std::size_t>(shownCollection_)].path, collectionLevels->currentRow() + 1);
+  hide();
+  play_.regainInput();
+  play_.start(level);
 }
 
 // Closing only hides the chooser; the play window gets its input back and nothing starts.

@@ -2,8 +2,13 @@
 
 #include <QWidget>
 
+#include <vector>
+
 #include "level/best_solutions.h"
+#include "level/collection_shelf.h"
+#include "level/level_results.h"
 #include "level/scores.h"
+#include "play/session/level_ref.h"
 
 class QLabel;
 class QListWidget;
@@ -17,7 +22,9 @@ struct SharedState;
 
 // `Standaard`, the standard level chooser: per level set the levels the player has unlocked,
 // each as its name, " door " and its maker, marked when completed, and a button that plays the
-// chosen one; a completed level's best solution can be watched. A window of its own; the play
+// chosen one; a completed level's best solution can be watched. Below them the collections,
+// shipped and the player's own, each with how many of its levels were completed; the chosen
+// one's levels, all open, marked and played the same way. A window of its own; the play
 // window takes no input while the chooser is up.
 class Standaard : public QWidget {
   Q_OBJECT
@@ -33,8 +40,11 @@ class Standaard : public QWidget {
   QPushButton* playSet2Button;
   QLabel* standing1;  // "N van 23 gehaald"
   QLabel* standing2;
-  QLabel* detail;            // the highlighted level's best result and its shortest solution
-  QPushButton* watchButton;  // replays the highlighted level's best solution
+  QLabel* detail;               // the highlighted level's best result and its shortest solution
+  QPushButton* watchButton;     // replays the highlighted level's best solution
+  QListWidget* collectionList;  // "Titel door Maker", with "N van M gehaald"
+  QListWidget* collectionLevels;
+  QPushButton* playCollectionButton;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -45,12 +55,20 @@ class Standaard : public QWidget {
   void playChosen(QListWidget* list, int firstNumber);
   void showDetail(int levelNumber);
   void watchChosen();
+  void fillCollections();
+  void showCollection(int row);
+  void showCollectionDetail(int row);
+  void playCollectionLevel();
 
   SharedState& shared_;
   Afspelen& play_;
   BestResults best_;
   BestSolutions solutions_;
-  int highlighted_ = 0;  // the level whose detail is shown; 0 for none
+  LevelResults results_;
+  std::vector<ShelvedCollection> shelf_;
+  int shownCollection_ = -1;  // the row of collectionList whose levels are listed
+  LevelRef highlighted_;      // the level whose detail is shown
+  std::string watchMoves_;    // its best solution, empty for none
 };
 
 }  // namespace dwaalbos

@@ -29,6 +29,14 @@ std::optional<std::int16_t> ByteReader::i16() {
   return static_cast<std::int16_t>(*value);
 }
 
+std::optional<std::uint64_t> ByteReader::u64() {
+  if (remaining() < 8) return std::nullopt;
+  std::uint64_t value = 0;
+  for (std::size_t i = 8; i-- > 0;) value = value << 8 | data_[pos_ + i];
+  pos_ += 8;
+  return value;
+}
+
 std::optional<std::string> ByteReader::bytes(std::size_t count) {
   if (remaining() < count) return std::nullopt;
   std::string out(reinterpret_cast<const char*>(data_.data() + pos_), count);
@@ -42,6 +50,10 @@ void putU16(Bytes& out, std::uint16_t value) {
 }
 
 void putI16(Bytes& out, std::int16_t value) { putU16(out, static_cast<std::uint16_t>(value)); }
+
+void putU64(Bytes& out, std::uint64_t value) {
+  for (int i = 0; i < 8; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
 
 WriteResult WriteResult::failedFromErrno() { return failed(systemReason(errno)); }
 

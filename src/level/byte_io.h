@@ -18,6 +18,7 @@ class ByteReader {
 
   std::optional<std::uint16_t> u16();
   std::optional<std::int16_t> i16();
+  std::optional<std::uint64_t> u64();
   std::optional<std::string> bytes(std::size_t count);
   std::size_t position() const { return pos_; }
   std::size_t remaining() const { return data_.size() - pos_; }
@@ -29,6 +30,7 @@ class ByteReader {
 
 void putU16(Bytes& out, std::uint16_t value);
 void putI16(Bytes& out, std::int16_t value);
+void putU64(Bytes& out, std::uint64_t value);
 
 // How a write ended: true when it succeeded, else false with the reason for the player.
 class WriteResult {

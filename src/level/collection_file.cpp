@@ -42,7 +42,7 @@ std::optional<Bytes> encodeCollection(const Collection& collection) {
 
 WriteResult writeCollection(const std::string& path, const Collection& collection) {
   const auto data = encodeCollection(collection);
-  if (!data) return WriteResult::failed(texts::kHoogstens999);
+  if (!data) return WriteResult::failed(texts::tr(texts::kHoogstens999));
   return writeWholeFile(path, *data);
 }
 

@@ -14,6 +14,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     case 'A': return {CommandLine::Action::Play, line.substr(1)};
     case 'b':
     case 'B': return {CommandLine::Action::Edit, line.substr(1)};
+    // A whole path by itself, as a file manager opens a file with the game.
+    case '/': return {CommandLine::Action::Play, line};
     default: return {CommandLine::Action::Unknown, {}};
   }
 }

@@ -5,60 +5,68 @@
 namespace dwaalbos {
 namespace {
 
-std::string named(const std::string& path) { return texts::kHetBestand + path + "\""; }
+std::string named(const std::string& path) { return texts::tr(texts::kHetBestand) + path + "\""; }
 
-// "%1" in `text` becomes `value`.
-std::string filled(const char* text, std::size_t value) {
-  std::string out = text;
-  out.replace(out.find("%1"), 2, std::to_string(value));
-  return out;
+// "%1" in `text` becomes `value`; a translation without it is shown as it stands.
+std::string filled(std::string text, std::size_t value) {
+  if (const auto at = text.find("%1"); at != std::string::npos)
+    text.replace(at, 2, std::to_string(value));
+  return text;
 }
 
 std::string playable(std::size_t levels) {
-  if (levels == 0) return texts::kGeenLevelTeSpelen;
-  if (levels == 1) return texts::kEenLevelTeSpelen;
-  return filled(texts::kLevelsTeSpelenN, levels);
+  if (levels == 0) return texts::tr(texts::kGeenLevelTeSpelen);
+  if (levels == 1) return texts::tr(texts::kEenLevelTeSpelen);
+  return filled(texts::tr(texts::kLevelsTeSpelenN), levels);
 }
 
 }  // namespace
 
 std::string notSavedText(const std::string& path, const WriteResult& result) {
-  return named(path) + texts::kNietOpgeslagenReden + result.reason();
+  return named(path) + texts::tr(texts::kNietOpgeslagenReden) + result.reason();
 }
 
 std::string droppedTailText(const std::string& path, const WriteResult& result) {
-  return named(path) + texts::kTeLang + std::to_string(result.dropped()) + texts::kBytesWeggelaten;
+  return named(path) + texts::tr(texts::kTeLang) + std::to_string(result.dropped()) +
+         texts::tr(texts::kBytesWeggelaten);
 }
 
 std::string levelNotReadText(const std::string& path) {
-  const std::string why = fileExists(path) ? texts::kGeenLevel : texts::kBestaatNiet;
-  return named(path) + texts::kNietGelezen + why;
+  const std::string why =
+      fileExists(path) ? texts::tr(texts::kGeenLevel) : texts::tr(texts::kBestaatNiet);
+  return named(path) + texts::tr(texts::kNietGelezen) + why;
 }
 
-std::string damagedFileText(const std::string& path) { return named(path) + texts::kBeschadigd; }
+std::string damagedFileText(const std::string& path) {
+  return named(path) + texts::tr(texts::kBeschadigd);
+}
 
 std::string levelSetShortText(const std::string& path, int levelsFound, int levelsWanted) {
-  const std::string what = !fileExists(path) ? texts::kOntbreekt : texts::kBeschadigd;
-  return named(path) + what + texts::kErZijn + std::to_string(levelsFound) + texts::kVanDe +
-         std::to_string(levelsWanted) + texts::kLevelsTeSpelen;
+  const std::string what =
+      !fileExists(path) ? texts::tr(texts::kOntbreekt) : texts::tr(texts::kBeschadigd);
+  return named(path) + what + texts::tr(texts::kErZijn) + std::to_string(levelsFound) +
+         texts::tr(texts::kVanDe) + std::to_string(levelsWanted) +
+         texts::tr(texts::kLevelsTeSpelen);
 }
 
 std::string collectionNotReadText(const std::string& path) {
-  const std::string why = fileExists(path) ? texts::kGeenVerzameling : texts::kBestaatNiet;
-  return named(path) + texts::kNietGelezen + why;
+  const std::string why =
+      fileExists(path) ? texts::tr(texts::kGeenVerzameling) : texts::tr(texts::kBestaatNiet);
+  return named(path) + texts::tr(texts::kNietGelezen) + why;
 }
 
 std::string collectionBrokenText(const std::string& path, std::size_t brokenLevel) {
-  return named(path) + texts::kBeschadigd + filled(texts::kLevelAfgebroken, brokenLevel) +
-         playable(brokenLevel - 1);
+  return named(path) + texts::tr(texts::kBeschadigd) +
+         filled(texts::tr(texts::kLevelAfgebroken), brokenLevel) + playable(brokenLevel - 1);
 }
 
 std::string collectionTooLongText(const std::string& path) {
-  return named(path) + texts::kBeschadigd + texts::kMeerDan999 + playable(kMostCollectionLevels);
+  return named(path) + texts::tr(texts::kBeschadigd) + texts::tr(texts::kMeerDan999) +
+         playable(kMostCollectionLevels);
 }
 
 std::string folderTooFullText(const std::string& folder) {
-  return texts::kDeMap + folder + texts::kMeerDan999InMap;
+  return texts::tr(texts::kDeMap) + folder + texts::tr(texts::kMeerDan999InMap);
 }
 
 }  // namespace dwaalbos

@@ -12,11 +12,21 @@ namespace dwaalbos {
 
 namespace fs = std::filesystem;
 
-std::string GamePaths::levels() const {
-  const std::string folder = player_ + "/levels";
+std::string GamePaths::levels() const { return ownFolder("levels"); }
+
+std::string GamePaths::collections() const { return ownFolder("verzamelingen"); }
+
+std::string GamePaths::ownFolder(const char* name) const {
+  const std::string folder = player_ + "/" + name;
   std::error_code ignored;
   if (separate()) fs::create_directories(folder, ignored);
   return folder;
+}
+
+std::vector<std::string> GamePaths::collectionFolders() const {
+  std::vector<std::string> folders{data("verzamelingen")};
+  if (separate()) folders.push_back(collections());
+  return folders;
 }
 
 // Made where the player's files are, so that it guards them for every game that uses them.

@@ -2,9 +2,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "byte_io.h"
 #include "player_file.h"
+#include "translation.h"
 
 namespace dwaalbos {
 
@@ -28,19 +30,29 @@ class GamePaths {
   std::string exampleLevels() const { return data("levels"); }
   std::string sounds() const { return data("geluid"); }
   std::string music() const { return data("muziek"); }
-  std::string helpPage() const { return data("help/help.htm"); }
+  // The help page in the language the game speaks.
+  std::string helpPage() const {
+    return data(currentLanguage() == Language::English ? "help/help_en.htm" : "help/help.htm");
+  }
+  std::string translations() const { return data("translations"); }
   std::string bonusProgram() const { return programs_ + "/irunin.bin"; }
 
   std::string progress() const { return playerFile("geluid/Niets.wav"); }
   std::string options() const { return playerFile("Opties.dat"); }
   std::string scores() const { return playerFile("Scores.dat"); }
   std::string bestSolutions() const { return playerFile("Oplossingen.dat"); }
+  // Best results and solutions of every level that is not a standard one.
+  std::string levelResults() const { return playerFile("Resultaten.dat"); }
   // Private to this running game, so that two games testing at once keep their own levels;
   // the game removes it when the test is over.
   std::string testLevel() const;
   std::string zoom() const { return playerFile("Zoom.dat"); }
   std::string volume() const { return playerFile("Volume.dat"); }
-  std::string levels() const;  // where the player's own levels are saved
+  std::string language() const { return playerFile("Taal.dat"); }
+  std::string levels() const;       // where the player's own levels are saved
+  std::string collections() const;  // where the player's own collections are saved
+  // Where collections lie: the shipped ones' folder, then the player's own when it is another.
+  std::vector<std::string> collectionFolders() const;
   // The lock every change of a file that other games may change too holds (PlayerFile).
   std::string lockFile() const;
   PlayerFile locked(std::string path) const { return {std::move(path), lockFile()}; }
@@ -56,6 +68,8 @@ class GamePaths {
 
  private:
   std::string data(const char* name) const { return data_ + "/" + name; }
+  // A folder of the player's, made when it lies apart from the data.
+  std::string ownFolder(const char* name) const;
   bool separate() const { return player_ != data_; }
 
   std::string data_;

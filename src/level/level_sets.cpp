@@ -4,12 +4,18 @@
 
 #include "byte_io.h"
 #include "level_file.h"
+#include "translation.h"
 
 namespace dwaalbos {
 
 const Doolhof* LevelSet::element(int index) const {
   if (index < 0 || index >= size()) return nullptr;
   return &elements_[static_cast<std::size_t>(index)];
+}
+
+// The texts are marked where they are written, in the level sources the sets are compiled from.
+std::string standaardTekst(const std::string& dutch) {
+  return translated("standaardlevels", dutch.c_str());
 }
 
 LevelSet readLevelSet(const std::string& path, int records) {

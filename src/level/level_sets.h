@@ -42,6 +42,10 @@ struct LevelSets {
   const Doolhof* byNumber(int levelNummer) const;
 };
 
+// A standard level's name or comment in the language the game speaks. Only the standard sets'
+// texts are translated: a level file's or a collection's are shown as their makers wrote them.
+std::string standaardTekst(const std::string& dutch);
+
 // A level number's place within its set: 1..23 for the first set, 1..20 for the second.
 int numberWithinSet(int levelNummer);
 bool isSecondSet(int levelNummer);

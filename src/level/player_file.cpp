@@ -34,7 +34,7 @@ FileLock::FileLock(FileLock&& other) noexcept
 std::optional<WriteResult> changeFile(const PlayerFile& file, std::size_t readLimit,
                                       std::size_t tailKept, const FileChange& change) {
   const FileLock lock = FileLock::take(file.lock);
-  if (!lock) return WriteResult::failed(texts::kBezet);
+  if (!lock) return WriteResult::failed(texts::tr(texts::kBezet));
   const auto now = readFileStart(file.path, readLimit);
   const auto changed = change(now);
   if (!changed) return std::nullopt;

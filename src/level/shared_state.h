@@ -10,17 +10,15 @@
 
 namespace dwaalbos {
 
-// What every window shares: where files live, the level sets, the progress reached and
-// whether the command line named a level. The play engine reads its level itself; the editor
-// keeps its own.
+// What every window shares: where files live, the level sets and the progress reached. The
+// play engine reads its level itself; the editor keeps its own.
 // One object owned by the application and passed to the windows that need it.
 struct SharedState {
   explicit SharedState(std::string programFolder) : paths(std::move(programFolder)) {}
   explicit SharedState(GamePaths where) : paths(std::move(where)) {}
 
   GamePaths paths;
-  LevelSets sets;  // Levelset1 and Levelset2
-  bool Opdrachtregel = false;
+  LevelSets sets;     // Levelset1 and Levelset2
   Vordering bereikt;  // progress reached this session, whether or not the file took it
 
   void readLevelSets();

@@ -12,11 +12,13 @@ namespace {
 
 constexpr QSize kDialogSize{620, 410};  // at 100 %
 
-std::string ask(QWidget* parent, const FileDialogSpec& request, QFileDialog::AcceptMode mode) {
+std::string ask(QWidget* parent, const FileDialogSpec& request, QFileDialog::AcceptMode mode,
+                QFileDialog::Options options = {}) {
   QFileDialog dialog(parent, QString::fromStdString(request.title),
                      QString::fromStdString(request.folder),
                      QString::fromStdString(request.filter));
   dialog.setAcceptMode(mode);
+  dialog.setOptions(dialog.options() | options);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
@@ -37,6 +39,10 @@ std::string SystemFileDialogs::askOpenFile(QWidget* parent, const FileDialogSpec
 
 std::string SystemFileDialogs::askSaveFile(QWidget* parent, const FileDialogSpec& request) {
   return ask(parent, request, QFileDialog::AcceptSave);
+}
+
+std::string SystemFileDialogs::askFileToExtend(QWidget* parent, const FileDialogSpec& request) {
+  return ask(parent, request, QFileDialog::AcceptSave, QFileDialog::DontConfirmOverwrite);
 }
 
 }  // namespace dwaalbos

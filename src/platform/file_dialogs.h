@@ -25,12 +25,15 @@ class FileDialogs {
   virtual ~FileDialogs() = default;
   virtual std::string askOpenFile(QWidget* parent, const FileDialogSpec& request) = 0;
   virtual std::string askSaveFile(QWidget* parent, const FileDialogSpec& request) = 0;
+  // A file to add to: an existing one or a new name, never asked to be overwritten.
+  virtual std::string askFileToExtend(QWidget* parent, const FileDialogSpec& request) = 0;
 };
 
 class SystemFileDialogs : public FileDialogs {
  public:
   std::string askOpenFile(QWidget* parent, const FileDialogSpec& request) override;
   std::string askSaveFile(QWidget* parent, const FileDialogSpec& request) override;
+  std::string askFileToExtend(QWidget* parent, const FileDialogSpec& request) override;
 };
 
 }  // namespace dwaalbos

@@ -57,6 +57,10 @@ bool KeyState::query(int key) {
   return takePress(key) || down;
 }
 
+bool KeyState::queryIfPressed(int key) {
+  return (down_.contains(key) || pressed_.contains(key)) && query(key);
+}
+
 bool KeyState::takePress(int key) { return pressed_.remove(key); }
 
 bool KeyState::anyDown() {

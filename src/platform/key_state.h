@@ -47,6 +47,10 @@ class KeyState : public QObject {
   bool isDown(int key);
   // Down now, or pressed since the last query; the query forgets the press.
   bool query(int key);
+  // As `query`, but without asking the display while no event has shown the key going down
+  // since it was last released: a loop that asks every frame costs the display nothing while
+  // nobody types. A press still on its way is answered one frame later.
+  bool queryIfPressed(int key);
   // Pressed since the last query, whether or not still down; forgets the press.
   bool takePress(int key);
   // Whether any key the game polls is down now.

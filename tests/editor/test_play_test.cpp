@@ -79,21 +79,5 @@ TEST_F(TestPlay, TheCompletedMarkGoesWithTheTestedLevel) {
   }
 }
 
-TEST_F(TestPlay, CommandLineStartShowsTheNamedFile) {
-  Doolhof level;
-  level.Vakken.set(4, 4, cell::kKey);
-  level.Naam = "Van buiten";
-  ASSERT_TRUE(writeLevelFile(folder.path("elders.dwb"), level));
-  Editor other(state, navigator, testsupport::gamePictures(), dialogs, printers);
-  state.Opdrachtregel = true;
-  other.metcommand(folder.path("elders.dwb"));
-  EXPECT_TRUE(other.isVisible());
-  EXPECT_EQ(other.veld().at(4, 4), cell::kKey);
-  EXPECT_EQ(other.nameBox().text(), "Van buiten");
-  // While the command line rules, showing the editor again keeps that level.
-  other.activate();
-  EXPECT_EQ(other.veld().at(4, 4), cell::kKey);
-}
-
 }  // namespace
 }  // namespace dwaalbos::testing

@@ -29,6 +29,7 @@
 #include "play/window/splash.h"
 #include "support/game_on_temp_folder.h"
 #include "support/introduction_screen.h"
+#include "support/named_child.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 #include "support/window_fakes.h"
@@ -46,6 +47,7 @@ class ApplicationStart : public ::testing::Test, protected GameOnTempFolder<Answ
   std::vector<SeenBox> boxes;
 };
 
+// The editor chosen in the menu later starts empty, as it always does from there.
 TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
   Doolhof level;
   level.Vakken.set(3, 9, cell::kPushBlock);
@@ -53,8 +55,9 @@ TEST_F(ApplicationStart, LetterBOpensTheNamedFileInTheEditor) {
   start({"B" + folder.path("mijn"), "level.dwb"});
   EXPECT_TRUE(application.editor().isVisible());
   EXPECT_EQ(application.editor().veld().at(3, 9), cell::kPushBlock);
-  EXPECT_TRUE(application.state().Opdrachtregel);
   EXPECT_FALSE(application.menu().isVisible());
+  application.showEditor();
+  EXPECT_EQ(application.editor().veld().at(3, 9), cell::kEmpty);
 }
 
 // The stored options hold from the first level on: with the transition off, no ring plays.
@@ -78,7 +81,6 @@ TEST_F(ApplicationStart, AnUnreadableLevelOnTheCommandLineIsToldThenTheGameGoesO
   start({"a" + folder.path("weg.dwb")});
   EXPECT_TRUE(application.menu().isVisible());
   EXPECT_FALSE(application.play().isVisible());
-  EXPECT_FALSE(application.state().Opdrachtregel);
   application.menu().hide();
 
   start({"b" + folder.path("kapot.dwb")});
@@ -104,7 +106,6 @@ TEST_F(ApplicationStart, TheMenuComesFirstAndAMissingSetIsToldAtStartAndTheOther
             std::string::npos);
   EXPECT_NE(application.state().sets.byNumber(23), nullptr);
   EXPECT_TRUE(application.menu().animating());
-  EXPECT_FALSE(application.state().Opdrachtregel);
   application.menu().hide();
   start({"zomaar", "iets"});
   EXPECT_TRUE(application.menu().isVisible());
@@ -186,10 +187,12 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
   splash->verder();
   QTest::qWait(20);
   const RightPanel& panel = application.play().panel();
-  EXPECT_EQ(panel.levelNameLabel->text().toStdString(), level.Naam);
-  EXPECT_EQ(panel.levelMakerLabel->text().toStdString(), level.Maker);
-  for (const QLabel* label :
-       {splash->nameLabel, splash->makerLabel, panel.levelNameLabel, panel.levelMakerLabel})
+  const auto& panelName = testsupport::namedChild<QLabel>(panel, "levelNameLabel");
+  const auto& panelMaker = testsupport::namedChild<QLabel>(panel, "levelMakerLabel");
+  EXPECT_EQ(panelName.text().toStdString(), level.Naam);
+  EXPECT_EQ(panelMaker.text().toStdString(), level.Maker);
+  for (const QLabel* label : std::initializer_list<const QLabel*>{
+           splash->nameLabel, splash->makerLabel, &panelName, &panelMaker})
     EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
 
   application.showChooser();
@@ -199,7 +202,7 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
 
   application.openInEditor(path.c_str());
   EXPECT_EQ(application.editor().nameBox().text().toStdString(), level.Naam);
-  EXPECT_EQ(application.editor().Maker().text().toStdString(), level.Maker);
+  EXPECT_EQ(application.editor().makerBox().text().toStdString(), level.Maker);
   char event[256];
   EXPECT_LT(read(opened, event, sizeof event), 0) << "the picture was opened";
   close(opened);

@@ -4,10 +4,15 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <filesystem>
+
 #include "../play/window/play_window_rig.h"
 #include "frontend/level_entries.h"
 #include "frontend/standaard.h"
 #include "level/best_solutions.h"
+#include "level/collection_file.h"
+#include "level/content_key.h"
+#include "level/level_results.h"
 #include "level/scores.h"
 #include "level/standard_solutions.h"
 #include "play/window/splash.h"
@@ -164,4 +169,63 @@ TEST_F(Chooser, ALongNameIsShortenedAndItsBestResultStaysInView) {
     }
   EXPECT_EQ(black, 0);
   EXPECT_GT(grey, 0);
+}
+
+// Below the sets the collections, shipped ones first and "Mijn levels" last, each with how many
+// of its levels were completed; a chosen one lists all its levels, marked, with their bests;
+// a damaged one its levels before the damage and what is wrong.
+TEST_F(Chooser, CollectionsListTheirLevelsAllOpenWithTheirMarksAndBests) {
+  const Collection proef{rig::levelFromRows({"S"}, "Proef", "Tante Truus", "Twee korte"),
+                         {rig::levelFromRows({"SE"}, "een", "Wubbe"),
+                          rig::levelFromRows({"S", "E"}, "twee", "Wubbe")}};
+  std::filesystem::create_directories(rig.path("verzamelingen"));
+  ASSERT_TRUE(writeCollection(rig.path("verzamelingen/proef.dws"), proef));
+  Bytes broken = encodeCollection(proef).value();
+  broken.resize(broken.size() - 5);
+  rig.folder.write("verzamelingen/kapot.dws", broken);
+  rig.folder.write("verzamelingen/geen.dws", Bytes{1, 2, 3});
+  const GamePaths& paths = rig.shared.paths;
+  recordLevelResult(paths.locked(paths.levelResults()), contentKey(proef.levels[1]), 3, "DUD");
+  Standaard& window = open();
+  std::vector<std::string> standings;
+  for (int i = 0; i < window.collectionList->count(); ++i)
+    standings.push_back(
+        window.collectionList->item(i)->data(kBestResultRole).toString().toStdString());
+  EXPECT_EQ(entries(window.collectionList),
+            (std::vector<std::string>{"Proef door Tante Truus", "Proef door Tante Truus",
+                                      "Mijn levels"}));
+  EXPECT_EQ(standings,
+            (std::vector<std::string>{"0 van 1 gehaald", "1 van 2 gehaald", "0 van 0 gehaald"}));
+
+  window.collectionList->setCurrentRow(0);
+  EXPECT_EQ(entries(window.collectionLevels), std::vector<std::string>{"een door Wubbe"});
+  EXPECT_NE(window.detail->text().indexOf(QStringLiteral("kapot.dws")), -1);
+  window.collectionList->setCurrentRow(1);
+  EXPECT_EQ(window.detail->text(), "Twee korte");
+  EXPECT_EQ(entries(window.collectionLevels),
+            (std::vector<std::string>{"een door Wubbe", "twee door Wubbe"}));
+  EXPECT_EQ(window.collectionLevels->item(1)->data(kBestResultRole).toString(), "3 zetten");
+  window.collectionLevels->setCurrentRow(0);
+  EXPECT_FALSE(window.watchButton->isEnabled());
+  window.collectionLevels->setCurrentRow(1);
+  EXPECT_EQ(window.detail->text(), "Jouw beste: 3 zetten");
+  ASSERT_TRUE(window.watchButton->isEnabled());
+  window.watchButton->click();
+  EXPECT_EQ(rig.window().engine().level().element, 2);
+  rig::visibleSplash()->verder();
+  EXPECT_EQ(rig.window().engine().phase(), Phase::Replaying);
+  rig.window().end();
+
+  // A level saved since is in "Mijn levels" the next time; any level plays from its list.
+  ASSERT_TRUE(writeLevelFile(rig.shared.paths.levels() + "/nieuw.dwb",
+                             rig::levelFromRows({"SE"}, "nieuw", "ik")));
+  Standaard& again = open();
+  again.collectionList->setCurrentRow(2);
+  EXPECT_EQ(entries(again.collectionLevels), std::vector<std::string>{"nieuw door ik"});
+  again.collectionList->setCurrentRow(1);
+  again.collectionLevels->setCurrentRow(1);
+  again.playCollectionButton->click();
+  EXPECT_FALSE(again.isVisible());
+  EXPECT_EQ(rig.window().engine().level().path, rig.path("verzamelingen/proef.dws"));
+  EXPECT_EQ(rig.window().engine().level().element, 2);
 }

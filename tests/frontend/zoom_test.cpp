@@ -34,6 +34,7 @@
 #include "play/window/splash.h"
 #include "support/game_on_temp_folder.h"
 #include "support/game_pictures.h"
+#include "support/named_child.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 #include "support/window_fakes.h"
@@ -185,7 +186,9 @@ TEST_F(WholeGame, ABoxFollowsTheZoom) {
     tellLater(&application.play(), texts::kVolgendeTitle, texts::kEersteKeer, BoxIcon::None, [] {});
     ASSERT_TRUE(QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()); }));
     EXPECT_GE(box->font().pixelSize(),
-              application.play().panel().levelNameLabel->font().pixelSize());
+              testsupport::namedChild<QLabel>(application.play().panel(), "levelNameLabel")
+                  .font()
+                  .pixelSize());
     EXPECT_TRUE(looksLike(box->grab().toImage(), QStringLiteral("box-%1").arg(percent), percent));
     box->close();
     QCoreApplication::processEvents();

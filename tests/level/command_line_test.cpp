@@ -14,6 +14,13 @@ TEST(CommandLine, FirstLetterChoosesPlayOrEditInEitherCase) {
   EXPECT_EQ(edit.path, "/levels/mijn.dwb");
 }
 
+// What a file manager passes when the player opens a file with the game.
+TEST(CommandLine, AnAbsolutePathByItselfPlaysThatFile) {
+  const auto play = parseCommandLine({"/home/mijn", "levels/een.dws"});
+  EXPECT_EQ(play.action, CommandLine::Action::Play);
+  EXPECT_EQ(play.path, "/home/mijn levels/een.dws");
+}
+
 TEST(CommandLine, ArgumentsAreJoinedWithSingleSpaces) {
   const auto play = parseCommandLine({"a/home/mijn", "levels/een", "level.dwb"});
   EXPECT_EQ(play.path, "/home/mijn levels/een level.dwb");
@@ -23,6 +30,6 @@ TEST(CommandLine, ArgumentsAreJoinedWithSingleSpaces) {
 TEST(CommandLine, NothingIsNoneAndAnyOtherFirstCharacterIsUnknown) {
   EXPECT_EQ(parseCommandLine({}).action, CommandLine::Action::None);
   EXPECT_EQ(parseCommandLine({"c/tmp/x.dwb"}).action, CommandLine::Action::Unknown);
-  EXPECT_EQ(parseCommandLine({"/tmp/x.dwb"}).action, CommandLine::Action::Unknown);
+  EXPECT_EQ(parseCommandLine({"x.dwb"}).action, CommandLine::Action::Unknown);
   EXPECT_EQ(parseCommandLine({"", "a"}).action, CommandLine::Action::Unknown);
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <utility>
 
 #include "support/temp_folder.h"
 
@@ -81,8 +82,11 @@ TEST_F(PlayersFolder, IsMadeOnFirstUseStartsFromTheShippedFilesThenKeepsItsOwn) 
       std::filesystem::perms::none);
   EXPECT_EQ(paths.progress(), root.path("own/geluid/Niets.wav"));
   EXPECT_TRUE(std::filesystem::is_directory(root.path("own/geluid")));
-  EXPECT_EQ(paths.levels(), root.path("own/levels"));
-  EXPECT_TRUE(std::filesystem::is_directory(root.path("own/levels")));
+  for (const auto& [folder, name] :
+       {std::pair{paths.levels(), "own/levels"}, {paths.collections(), "own/verzamelingen"}}) {
+    EXPECT_EQ(folder, root.path(name));
+    EXPECT_TRUE(std::filesystem::is_directory(root.path(name)));
+  }
   EXPECT_EQ(paths.exampleLevels(), root.path("data/levels"));
   // From then on the player's own file wins over the shipped one.
   root.write("own/Opties.dat", {9});

@@ -40,6 +40,21 @@ TEST_F(KeyStateTest, ATapCountsOnceAndAHeldKeyUntilItIsReleased) {
   EXPECT_FALSE(keys.anyDown());
 }
 
+// The menu asks every frame, and asks the display only after a press: a tap between two frames
+// still counts once, a held key keeps counting, and one held over from a change of hands does not.
+TEST_F(KeyStateTest, AskingOnlyAfterAPressMissesNoTapAndNoHeldKey) {
+  EXPECT_FALSE(keys.queryIfPressed(Qt::Key_Down));
+  QTest::keyClick(&widget, Qt::Key_Down);
+  EXPECT_TRUE(keys.queryIfPressed(Qt::Key_Down));
+  EXPECT_FALSE(keys.queryIfPressed(Qt::Key_Down));
+  QTest::keyPress(&widget, Qt::Key_Up);
+  EXPECT_TRUE(keys.queryIfPressed(Qt::Key_Up));
+  EXPECT_TRUE(keys.queryIfPressed(Qt::Key_Up));
+  keys.changeHands();
+  EXPECT_FALSE(keys.queryIfPressed(Qt::Key_Up));
+  QTest::keyRelease(&widget, Qt::Key_Up);
+}
+
 TEST_F(KeyStateTest, AFlushForgetsPressesButAHeldKeyKeepsWalking) {
   QTest::keyClick(&widget, Qt::Key_Space);
   QTest::keyPress(&widget, Qt::Key_Right);

@@ -1,5 +1,6 @@
 // Help for a game under way, as the play window asks for it beside its own thread.
 #include "play/session/help.h"
+#include "play/session/shortest_search.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +77,8 @@ TEST(Help, TheJobAnswersOnItsOwnThreadOrStopsAtOnce) {
   PlayBoard game({"SkK.E", ".K.##", "#####"});
   HelpJob job;
   std::promise<void> answered;
-  job.start(ask(game, "R", HelpQuestion::Kind::Tip).question, [&] { answered.set_value(); });
+  job.start(helpWork(ask(game, "R", HelpQuestion::Kind::Tip).question),
+            [&] { answered.set_value(); });
   ASSERT_EQ(answered.get_future().wait_for(5s), std::future_status::ready);
   EXPECT_FALSE(job.busy());
   ASSERT_TRUE(job.take());
@@ -87,7 +89,7 @@ TEST(Help, TheJobAnswersOnItsOwnThreadOrStopsAtOnce) {
   PlayBoard open({"S.X.X.X.X...", "..X.X.X.X.X.", ".X.X.X.X.X..", "..X.X.X.X.X.", ".X.X.X.X.X..",
                   "###########K", "...........E"});
   bool called = false;
-  job.start(ask(open, "", HelpQuestion::Kind::Solution).question, [&] { called = true; });
+  job.start(helpWork(ask(open, "", HelpQuestion::Kind::Solution).question), [&] { called = true; });
   std::this_thread::sleep_for(50ms);
   EXPECT_TRUE(job.busy());
   const auto before = std::chrono::steady_clock::now();
@@ -96,4 +98,25 @@ TEST(Help, TheJobAnswersOnItsOwnThreadOrStopsAtOnce) {
   EXPECT_FALSE(job.busy());
   EXPECT_FALSE(job.take());
   EXPECT_FALSE(called);
+}
+
+// A level's shortest way is searched once beside the game; what is known is for that level.
+TEST(Help, TheShortestWayOfALevelIsSearchedOnceBesideTheGame) {
+  PlayBoard game({"S.#", "..E"});
+  const GameState start = levelStart(readLevelFile(game.level.path).value());
+  ShortestSearch search;
+  std::promise<void> found;
+  search.begin(7, start, [&] { found.set_value(); });
+  EXPECT_FALSE(search.of(7));
+  ASSERT_EQ(found.get_future().wait_for(5s), std::future_status::ready);
+  search.collect();
+  ASSERT_TRUE(search.of(7));
+  EXPECT_EQ(search.of(7)->moves, 3);
+  EXPECT_FALSE(search.of(7)->tooLarge);
+  EXPECT_FALSE(search.of(8));
+  bool again = false;
+  search.begin(7, start, [&] { again = true; });
+  std::this_thread::sleep_for(20ms);
+  EXPECT_FALSE(again);
+  EXPECT_EQ(search.of(7)->moves, 3);
 }

@@ -6,8 +6,12 @@
 #include <tuple>
 
 #include "level/best_solutions.h"
+#include "level/collection_file.h"
+#include "level/content_key.h"
+#include "level/level_results.h"
 #include "level/scores.h"
 #include "level/texts.h"
+#include "play/session/own_levels.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -56,6 +60,42 @@ TEST(LevelEnd, AFileLevelEndsWithAMessageAndAnEmptyBoard) {
   game.host.play(LevelRef::testPlay(game.level.path), "R");
   EXPECT_TRUE(game.host.wentToEditor());
   EXPECT_TRUE(game.dialogTitles().empty());
+}
+
+// A collection's levels follow each other through "Volgende?" with the standard texts; each
+// keeps its best and its way by what it is, so that a renamed file still finds them.
+TEST(LevelEnd, ACollectionLevelOffersItsNextAndKeepsItsBestByItsContent) {
+  PlayBoard game({"SE"}, true);
+  const Collection collection{dwaalbos::testing::levelFromRows({"SE"}, "Proef"),
+                              {dwaalbos::testing::levelFromRows({"SE"}, "een"),
+                               dwaalbos::testing::levelFromRows({"S", "E"}, "twee")}};
+  const std::string path = game.folder.path("proef.DWS");
+  ASSERT_TRUE(writeCollection(path, collection));
+  ASSERT_TRUE(game.host.play(levelAt(path), "RD"));
+  const auto boxes = [&game] {
+    std::vector<std::string> texts;
+    for (const auto& event : game.host.events())
+      if (event.sound == 0) texts.push_back(event.title + ": " + event.text);
+    return texts;
+  };
+  EXPECT_EQ(boxes(), (std::vector<std::string>{std::string("Volgende?: ") + texts::kEersteKeer,
+                                               std::string("Klaar!: ") + texts::kGehaald}));
+  EXPECT_EQ(game.host.engine().level().element, 2);
+  const LevelResults kept = readLevelResults(game.folder.path("Resultaten.dat"));
+  EXPECT_EQ(kept.levels, (std::vector<LevelResult>{{contentKey(collection.levels[0]), 1, "R"},
+                                                   {contentKey(collection.levels[1]), 1, "D"}}));
+
+  std::filesystem::rename(path, game.folder.path("elders.dws"));
+  game.host.clearEvents();
+  game.host.play(LevelRef::inCollection(game.folder.path("elders.dws"), 1), "R");
+  EXPECT_EQ(boxes().front(), std::string("Volgende?: ") + texts::kNogEens);
+  ASSERT_TRUE(game.host.result());
+  EXPECT_EQ(game.host.result()->key, contentKey(collection.levels[0]));
+  // A level file is kept the same way; a test play keeps nothing.
+  game.host.play(game.level, "R");
+  game.host.play(LevelRef::testPlay(game.folder.path("elders.dws")), "R");
+  EXPECT_EQ(readLevelResults(game.folder.path("Resultaten.dat")).levels.size(), 3u);
+  EXPECT_FALSE(game.host.play(LevelRef::inCollection(game.folder.path("elders.dws"), 3), ""));
 }
 
 // Only the newest level of a set unlocks the next; the last level of each set offers its

@@ -93,16 +93,23 @@ class RecordingDesktop : public Desktop {
 class AnsweringDialogs : public FileDialogs {
  public:
   std::string askOpenFile(QWidget*, const FileDialogSpec& request) override {
-    asked.push_back(request);
-    return answer;
+    return answered(request);
   }
   std::string askSaveFile(QWidget*, const FileDialogSpec& request) override {
-    asked.push_back(request);
-    return answer;
+    return answered(request);
+  }
+  std::string askFileToExtend(QWidget*, const FileDialogSpec& request) override {
+    return answered(request);
   }
 
   std::string answer;
   std::vector<FileDialogSpec> asked;
+
+ private:
+  std::string answered(const FileDialogSpec& request) {
+    asked.push_back(request);
+    return answer;
+  }
 };
 
 // A "default printer" that prints into a PDF file, or none at all.

@@ -33,5 +33,8 @@ void addSplash(Gallery& gallery, int scale);        // the introduction screen
 
 // The window icon at size x size for the desktop's icon theme, transparent around it.
 QImage desktopIcon(int size);
+// The icons of a level file and of a collection file, likewise.
+QImage levelFileIcon(int size);
+QImage collectionFileIcon(int size);
 
 }  // namespace artgen

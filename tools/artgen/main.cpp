@@ -84,13 +84,24 @@ int drawPictures(const QString& folder) {
                       QString::fromLatin1(dwaalbos::plaatje::kLargeSuffix));
 }
 
-// The sizes of the hicolor icon theme that desktops look for.
+// The program's and its file types' icons at the sizes of the hicolor icon theme that desktops
+// look for; a file type's icon is named after the type.
 int drawDesktopIcons(const QString& theme) {
+  const struct {
+    const char* folder;
+    const char* name;
+    QImage (*draw)(int size);
+  } icons[] = {{"apps", "dwaalbos", artgen::desktopIcon},
+               {"mimetypes", "application-x-dwaalbos-level", artgen::levelFileIcon},
+               {"mimetypes", "application-x-dwaalbos-collection", artgen::collectionFileIcon}};
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-    const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size);
-    if (!QDir().mkpath(folder) || !artgen::desktopIcon(size).save(folder + "/dwaalbos.png")) {
-      std::fprintf(stderr, "artgen: cannot write the icons in %s\n", qPrintable(folder));
-      return 1;
+    for (const auto& icon : icons) {
+      const QString folder = QStringLiteral("%1/%2x%2/%3").arg(theme).arg(size).arg(icon.folder);
+      const QString file = folder + "/" + icon.name + ".png";
+      if (!QDir().mkpath(folder) || !icon.draw(size).save(file)) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(file));
+        return 1;
+      }
     }
   }
   return 0;

@@ -5,7 +5,7 @@
 
 #include "forest_scene.h"
 #include "password.h"
-#include "platform/dutch_texts.h"
+#include "platform/language.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ QString gameFolder() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  dwaalbos::useDutchToolkitTexts();
+  dwaalbos::speakLanguage(dwaalbos::Language::Dutch, {});
   if (!dwaalbos::irunin::askPassword(nullptr)) return 0;
   dwaalbos::irunin::ForestScene scene(gameFolder());
   scene.show();

@@ -73,7 +73,7 @@ std::pair<int, int> farthestFrom(const Board& board, int col, int row) {
 BoardMaker::BoardMaker(Difficulty difficulty, SeededRandom& random)
     : difficulty_(difficulty), random_(random) {}
 
-Board BoardMaker::fresh() {
+Board BoardMaker::fresh(KindSet& kinds) {
   const Recipe recipe = recipeOf(difficulty_);
   Board board;
   for (int r = 1; r <= 12; ++r)
@@ -81,15 +81,15 @@ Board BoardMaker::fresh() {
   carveMaze(board);
   placeStartAndEnd(board);
 
-  kinds_ = {};
-  kinds_[static_cast<std::size_t>(ObjectKind::Blocks)] = recipe.blocks;
-  const int kinds = random_.between(recipe.kindsLow, recipe.kindsHigh);
-  for (int chosen = recipe.blocks ? 1 : 0; chosen < kinds;) {
-    bool& kind = kinds_[static_cast<std::size_t>(random_.below(kObjectKinds))];
+  kinds = {};
+  kinds[static_cast<std::size_t>(ObjectKind::Blocks)] = recipe.blocks;
+  const int kindCount = random_.between(recipe.kindsLow, recipe.kindsHigh);
+  for (int chosen = recipe.blocks ? 1 : 0; chosen < kindCount;) {
+    bool& kind = kinds[static_cast<std::size_t>(random_.below(kObjectKinds))];
     if (!kind) kind = true, ++chosen;
   }
   for (std::size_t k = 0; k < kObjectKinds; ++k) {
-    if (!kinds_[k]) continue;
+    if (!kinds[k]) continue;
     const int objects = random_.between(recipe.objectsLow, recipe.objectsHigh);
     for (int i = 0; i < objects; ++i) addObject(board, static_cast<ObjectKind>(k));
   }
@@ -231,7 +231,7 @@ std::optional<BoardMaker::Cell> BoardMaker::randomCell(const Board& board, std::
   return cells[static_cast<std::size_t>(random_.below(static_cast<int>(cells.size())))];
 }
 
-bool BoardMaker::mutate(Board& board) {
+bool BoardMaker::mutate(Board& board, const KindSet& kinds) {
   const int what = random_.below(100);
   if (what < 35) {  // open a wall beside the open board, or wall up an empty cell
     const Cell at{random_.between(1, 12), random_.between(1, 12)};
@@ -266,7 +266,7 @@ bool BoardMaker::mutate(Board& board) {
   if (what < 80) {  // one more object of the level's kinds
     std::vector<ObjectKind> chosen;
     for (std::size_t k = 0; k < kObjectKinds; ++k)
-      if (kinds_[k]) chosen.push_back(static_cast<ObjectKind>(k));
+      if (kinds[k]) chosen.push_back(static_cast<ObjectKind>(k));
     addObject(board,
               chosen[static_cast<std::size_t>(random_.below(static_cast<int>(chosen.size())))]);
     return true;
@@ -283,7 +283,7 @@ bool BoardMaker::mutate(Board& board) {
   return true;
 }
 
-bool BoardMaker::keepsKinds(const Board& board) const {
+bool BoardMaker::keepsKinds(const Board& board, const KindSet& kinds) {
   if (count(board, cell::kStart, cell::kStart) != 1 || count(board, cell::kEnd, cell::kEnd) != 1)
     return false;
   const auto has = [&](ObjectKind kind) {
@@ -300,7 +300,7 @@ bool BoardMaker::keepsKinds(const Board& board) const {
     return false;
   };
   for (std::size_t k = 0; k < kObjectKinds; ++k)
-    if (kinds_[k] && !has(static_cast<ObjectKind>(k))) return false;
+    if (kinds[k] && !has(static_cast<ObjectKind>(k))) return false;
   return true;
 }
 

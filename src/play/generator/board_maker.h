@@ -21,14 +21,13 @@ class BoardMaker {
   BoardMaker(Difficulty difficulty, SeededRandom& random);
 
   // A new board: a maze carved from a wall of rock, some of its walls taken out again, a few
-  // rooms opened, the start and the end far apart, then objects of the level's kinds.
-  Board fresh();
-  // The board with one small change: a wall opened or closed, an object moved, added,
-  // removed or turned, the start or the end moved. Nothing when the change came to nothing.
-  bool mutate(Board& board);
-  // The kinds the level is about: every board keeps at least one object of each.
-  const KindSet& kinds() const { return kinds_; }
-  bool keepsKinds(const Board& board) const;
+  // rooms opened, the start and the end far apart, then objects of the kinds it picks.
+  Board fresh(KindSet& kinds);
+  // The board with one small change: a wall opened or closed, an object moved, added (of
+  // `kinds`), removed or turned, the start or the end moved. False when it came to nothing.
+  bool mutate(Board& board, const KindSet& kinds);
+  // Whether the board has one start, one end and at least one object of each of `kinds`.
+  static bool keepsKinds(const Board& board, const KindSet& kinds);
 
  private:
   struct Cell {
@@ -49,7 +48,6 @@ class BoardMaker {
 
   Difficulty difficulty_;
   SeededRandom& random_;
-  KindSet kinds_{};
 };
 
 }  // namespace dwaalbos

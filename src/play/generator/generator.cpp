@@ -22,20 +22,20 @@ std::size_t positionLimit(const Band& band) { return 3 * (band.traps.high + band
 // that the same seed stops at the same place on every machine; how many changes in a row that
 // bring the board no closer, and how many whole measures that find it wanting, before a new
 // board is begun.
-constexpr int kFreshChoices = 4;
-
 struct Budget {
   std::size_t positions;
   int stale;
   int wanting;
+  int freshChoices;  // new boards solved to begin one climb from the closest
+  int changes;       // tried in one climb at most: one that creeps closer seldom arrives
 };
 
 Budget budgetOf(Difficulty difficulty) {
   switch (difficulty) {
-    case Difficulty::Makkelijk: return {1'000'000, 200, 3};
-    case Difficulty::Gemiddeld: return {3'000'000, 250, 3};
-    case Difficulty::Moeilijk: return {8'000'000, 250, 2};
-    case Difficulty::Meester: return {20'000'000, 250, 2};
+    case Difficulty::Makkelijk: return {1'000'000, 200, 2, 4, 80};
+    case Difficulty::Gemiddeld: return {3'000'000, 250, 1, 8, 100};
+    case Difficulty::Moeilijk: return {8'000'000, 250, 1, 16, 200};
+    case Difficulty::Meester: return {20'000'000, 250, 2, 24, 300};
   }
   return {};
 }
@@ -97,6 +97,7 @@ bool wallUpUnreached(Board& board, const LevelQuality& quality) {
 // A board under way: the solver's answer and how far its figures lie from the aim.
 struct Candidate {
   Board board;
+  KindSet kinds;  // the objects the level is about
   Solution solution;
   double distance = 0;
 };
@@ -175,8 +176,8 @@ class Climb {
   }
 
  private:
-  Candidate judge(const Board& board) {
-    Candidate candidate{board, solve(levelOf(board), stateLimit_, stop_), 0};
+  Candidate judge(const Board& board, const KindSet& kinds, std::size_t stateLimit) {
+    Candidate candidate{board, kinds, solve(levelOf(board), stateLimit, stop_), 0};
     spent_ += candidate.solution.states;
     candidate.distance = distanceOf(candidate.solution, aim_);
     return candidate;
@@ -186,42 +187,57 @@ class Climb {
   // arrive.
   Candidate bestFresh() {
     Candidate best;
-    for (int solvable = 0; solvable < kFreshChoices && spent_ < budget_.positions;) {
+    for (int solvable = 0; solvable < budget_.freshChoices && spent_ < budget_.positions;) {
       if (stop_.stop_requested()) break;
-      Candidate fresh = judge(maker_.fresh());
+      KindSet kinds;
+      const Board board = maker_.fresh(kinds);
+      if (!BoardMaker::keepsKinds(board, kinds)) continue;  // an object found no place
+      Candidate fresh = judge(board, kinds, stateLimit_);
       if (!fresh.solution.solvable) continue;
       if (solvable++ == 0 || fresh.distance < best.distance) best = std::move(fresh);
     }
     return best;
   }
 
-  // Late in the budget any level inside the band will do.
-  bool nearAim(const Solution& solution) const {
+  // A board with more states than this lies farther from the aim than `current` whatever its
+  // moves: its search can stop there.
+  std::size_t limitBeside(const Candidate& current) const {
+    const double within = aim_.states * (1 + current.distance) * (1 + current.distance);
+    return within >= static_cast<double>(stateLimit_) ? stateLimit_
+                                                      : static_cast<std::size_t>(within) + 1;
+  }
+
+  // Near enough to be measured whole: the longer a climb goes on, the wider; late in the
+  // budget any level inside the band will do.
+  bool nearAim(const Solution& solution, int changes) const {
     if (!band_.moves.contains(solution.moves.size()) || !band_.states.contains(solution.states))
       return false;
+    const double widen = 1 + static_cast<double>(changes) / budget_.changes;
     return spent_ > budget_.positions / 3 ||
-           (apart(static_cast<double>(solution.states), aim_.states) <= 0.42 &&
-            apart(static_cast<double>(solution.moves.size()), aim_.moves) <= 0.14);
+           (apart(static_cast<double>(solution.states), aim_.states) <= 0.42 * widen &&
+            apart(static_cast<double>(solution.moves.size()), aim_.moves) <= 0.14 * widen);
   }
 
   std::optional<GeneratedLevel> climbFrom(Candidate current) {
     if (!current.solution.solvable) return std::nullopt;
     bool measured = false;  // the current board was measured whole and found wanting
     int wanting = 0;
-    for (int stale = 0; stale < budget_.stale && wanting < budget_.wanting;) {
+    for (int stale = 0, changes = 0;
+         stale < budget_.stale && wanting < budget_.wanting && changes < budget_.changes;
+         ++changes) {
       if (spent_ >= budget_.positions || stop_.stop_requested()) return std::nullopt;
-      if (!measured && nearAim(current.solution)) {
+      if (!measured && nearAim(current.solution, changes)) {
         measured = true;
         auto level = judgeLevel(levelOf(current.board), band_, spent_, stop_);
         if (level && inside(band_, level->figures)) return level;
         ++wanting;
       }
       Board next = current.board;
-      if (!maker_.mutate(next) || !maker_.keepsKinds(next)) {
+      if (!maker_.mutate(next, current.kinds) || !BoardMaker::keepsKinds(next, current.kinds)) {
         ++stale;
         continue;
       }
-      Candidate candidate = judge(next);
+      Candidate candidate = judge(next, current.kinds, limitBeside(current));
       if (!candidate.solution.solvable || candidate.distance > current.distance) {
         ++stale;
         continue;

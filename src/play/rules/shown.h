@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
@@ -110,12 +111,13 @@ struct Moves {
   bool canRedo = false;
 };
 // How the level just completed went, for the cleared board: the moves made and, for a
-// standard level, its number (0: a level file), so that they can be set beside the shortest
-// possible; `newBest` when they beat the best kept from before.
+// standard level, its number (0: another level, whose key is given), so that they can be set
+// beside the shortest possible; `newBest` when they beat the best kept from before.
 struct Result {
   int levelNumber = 0;
   int moves = 0;
   bool newBest = false;
+  std::uint64_t key = 0;
 };
 // The follow-line delay was set to 20 by the first playback: the panel's box shows it.
 struct FollowDelay {};

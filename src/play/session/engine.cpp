@@ -5,6 +5,7 @@
 
 #include "level/level_file.h"
 #include "level/texts.h"
+#include "own_levels.h"
 #include "play/rules/rules.h"
 
 namespace dwaalbos {
@@ -74,7 +75,8 @@ void Engine::settle() {
 }
 
 std::optional<Doolhof> Engine::read(const LevelRef& level) const {
-  if (level.number == 0) return readLevelFile(level.path);
+  if (level.made) return *level.made;
+  if (level.number == 0) return readOwnLevel(level);
   if (const Doolhof* standard = shared_.sets.byNumber(level.number)) return *standard;
   return std::nullopt;
 }
@@ -379,7 +381,7 @@ void Engine::overnieuw() {
   std::optional<GameState> before;
   if (gameRunning()) before = g_;
   if (level_.number == 0) {
-    auto level = readLevelFile(level_.path);
+    auto level = read(level_);
     if (!level) return;  // the file is gone: nothing to start again
     takeLevel(std::move(*level));
   }

@@ -78,11 +78,12 @@ class Engine {
   // Starts `level`, ending any game under way; false (and nothing changed) when it cannot be
   // read or a question waits for its answer.
   bool start(const LevelRef& level);
-  // The level being played, or last played.
+  // The level being played, or last played, and its content as read when it started.
   const LevelRef& level() const { return level_; }
   // A way known to complete it from its start: a standard level's shortest, or the one the
   // editor found for the level it tests; empty when none is known.
   std::string_view knownWay() const;
+  const Doolhof& doolhof() const { return doolhof_; }
   void verder();     // the introduction screen was dismissed: play
   void overnieuw();  // restart the level (after "Zeker weten?"); undone like a move
   void leeg();       // empty the board and its captions

@@ -51,6 +51,16 @@ HelpAnswer solution(const HelpQuestion& question, std::stop_token stop) {
   return answer;
 }
 
+HelpAnswer shortest(const HelpQuestion& question, std::stop_token stop) {
+  Solution found = solveGuided(question.levelStart, kShortestStates, stop);
+  if (stop.stop_requested()) return {};
+  if (found.limitReached) return answered(HelpAnswer::Kind::TooHard);
+  if (!found.solvable) return answered(HelpAnswer::Kind::Lost);
+  HelpAnswer answer = answered(HelpAnswer::Kind::Moves);
+  answer.moves = std::move(found.moves);
+  return answer;
+}
+
 }  // namespace
 
 HelpQuestion helpQuestion(HelpQuestion::Kind kind, const Engine& engine, std::string known) {
@@ -61,7 +71,12 @@ HelpQuestion helpQuestion(HelpQuestion::Kind kind, const Engine& engine, std::st
 }
 
 HelpAnswer answerHelp(const HelpQuestion& question, std::stop_token stop) {
-  return question.kind == HelpQuestion::Kind::Tip ? tip(question, stop) : solution(question, stop);
+  switch (question.kind) {
+    case HelpQuestion::Kind::Tip: return tip(question, stop);
+    case HelpQuestion::Kind::Solution: return solution(question, stop);
+    case HelpQuestion::Kind::Shortest: break;
+  }
+  return shortest(question, stop);
 }
 
 std::optional<std::size_t> lastWinnable(std::span<const GameState> way,
@@ -76,44 +91,9 @@ std::optional<std::size_t> lastWinnable(std::span<const GameState> way,
   return won;
 }
 
-void HelpJob::start(HelpQuestion question, std::function<void()> done) {
-  stop();
-  {
-    const std::lock_guard lock(mutex_);
-    busy_ = true;
-  }
-  worker_ = std::jthread(
-      [this, question = std::move(question), done = std::move(done)](std::stop_token stop) {
-        HelpAnswer answer = answerHelp(question, stop);
-        {
-          const std::lock_guard lock(mutex_);
-          busy_ = false;
-          if (stop.stop_requested()) return;
-          answer_ = std::move(answer);
-        }
-        done();
-      });
-}
-
-// An answer that came just before the stop is dropped too.
-void HelpJob::stop() {
-  if (worker_.joinable()) {
-    worker_.request_stop();
-    worker_.join();
-  }
-  const std::lock_guard lock(mutex_);
-  busy_ = false;
-  answer_.reset();
-}
-
-bool HelpJob::busy() const {
-  const std::lock_guard lock(mutex_);
-  return busy_;
-}
-
-std::optional<HelpAnswer> HelpJob::take() {
-  const std::lock_guard lock(mutex_);
-  return std::exchange(answer_, std::nullopt);
+HelpJob::Work helpWork(HelpQuestion question) {
+  return
+      [question = std::move(question)](std::stop_token stop) { return answerHelp(question, stop); };
 }
 
 }  // namespace dwaalbos

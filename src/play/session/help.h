@@ -2,23 +2,26 @@
 
 #include <cstddef>
 #include <functional>
-#include <mutex>
 #include <optional>
 #include <span>
 #include <stop_token>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "background_job.h"
 #include "engine.h"
 #include "play/solver/tip.h"
 
 namespace dwaalbos {
 
-// What the player asks of a game under way: a tip or the way to the end. Everything the
-// searches need is copied, so that they can run while the game's window goes on.
+// The states a search for a level's shortest way looks at before it gives up.
+inline constexpr std::size_t kShortestStates = 4'000'000;
+
+// What the player asks of a game under way: a tip or the way to the end; or what the game
+// asks of a level that starts: its shortest way from its start. Everything the searches need
+// is copied, so that they can run while the game's window goes on.
 struct HelpQuestion {
-  enum class Kind { Tip, Solution };
+  enum class Kind { Tip, Solution, Shortest };
   Kind kind = Kind::Tip;
   GameState now;
   GameState levelStart;
@@ -32,10 +35,12 @@ struct HelpQuestion {
 struct HelpAnswer {
   enum class Kind {
     Tip,      // `tip` is a step
-    Moves,    // `moves` completes the level from here
+    Moves,    // `moves` completes the level from here (from its start, when the shortest was
+              // asked)
     WayBack,  // the level is lost from here; Engine::rewind(`steps`) goes back to where it can
               // still be won
-    Lost,     // lost, and no position of this attempt can still be won
+    Lost,     // lost, and no position of this attempt can still be won (or the level cannot
+              // be completed at all, when the shortest was asked)
     TooHard,  // the search gave up before it knew
     Stopped,  // the player stopped it
   };
@@ -55,23 +60,9 @@ HelpAnswer answerHelp(const HelpQuestion& question, std::stop_token stop);
 std::optional<std::size_t> lastWinnable(std::span<const GameState> way,
                                         const std::function<bool(const GameState&)>& winnable);
 
-// One help search at a time, on a thread of its own, so that the window that asked keeps
-// answering; the window only starts it, stops it and collects the answer.
-class HelpJob {
- public:
-  // Stops a search under way (waiting for it to end), then answers `question`; `done` runs on
-  // the search's thread once its answer can be taken, unless it was stopped.
-  void start(HelpQuestion question, std::function<void()> done);
-  void stop();
-  bool busy() const;
-  // The answer of the search that ran `done`, once.
-  std::optional<HelpAnswer> take();
-
- private:
-  mutable std::mutex mutex_;  // guards the two below, shared with the search
-  std::optional<HelpAnswer> answer_;
-  bool busy_ = false;
-  std::jthread worker_;  // last: stopped and joined before the rest goes
-};
+// One help search at a time, beside the window that asked, and the work of answering
+// `question` there.
+using HelpJob = BackgroundJob<HelpAnswer>;
+HelpJob::Work helpWork(HelpQuestion question);
 
 }  // namespace dwaalbos

@@ -1,6 +1,8 @@
 // How a game ends: the level completed, or the player crushed by his own block.
 #include "engine.h"
+#include "level/content_key.h"
 #include "level/texts.h"
+#include "own_levels.h"
 #include "play/rules/move_letters.h"
 
 namespace dwaalbos {
@@ -30,11 +32,15 @@ void Engine::levelEnd() {
   recordMove();
   outcome_.completed = true;
   const int moves = history_.moves();
-  const int before = progress_->best(level_.number);
-  const auto failure =
-      joined(progress_->recordBest(level_.number, moves),
-             progress_->recordSolution(level_.number, wayFromStart(history_, levelStart(), g_)));
-  const shown::Result result{level_.number, moves, before != 0 && moves < before};
+  const std::string way = wayFromStart(history_, levelStart(), g_);
+  // A test play's level is still being made: its results are not the player's to keep.
+  const bool own = level_.number == 0;
+  const std::uint64_t key = own && !level_.test ? contentKey(doolhof_) : 0;
+  const int before = own ? (key ? progress_->bestOf(key) : 0) : progress_->best(level_.number);
+  const auto failure = own ? (key ? progress_->recordResult(key, moves, way) : std::nullopt)
+                           : joined(progress_->recordBest(level_.number, moves),
+                                    progress_->recordSolution(level_.number, way));
+  const shown::Result result{level_.number, moves, before != 0 && moves < before, key};
   // The board is cleared for the boxes; how it went stays on it behind them.
   const auto endedWithResult = [&] {
     endAndClear();
@@ -44,10 +50,15 @@ void Engine::levelEnd() {
   show(shown::Celebrate{g_.col, g_.row});
   // The level end is heard and seen first; a refused write is told after it.
   if (failure) show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
-  if (level_.number == 0) {
+  if (own) {
     endedWithResult();
+    const auto next = nextInCollection(level_);
     if (level_.test) naareditor(true);
-    else show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
+    else if (!next) show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
+    else {
+      level_ = *next;
+      offerNext(before == 0 ? texts::kEersteKeer : texts::kNogEens);
+    }
     return;
   }
   const bool second = isSecondSet(level_.number);

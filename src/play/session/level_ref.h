@@ -1,23 +1,35 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 
+#include "level/doolhof.h"
+
 namespace dwaalbos {
 
-// Which level a game plays: standard level `number` (1..43), or the level file `path` when
-// the number is 0. A test play's level is the editor's: its game goes back to the editor
-// (shown::ToEditor) when it ends or is left.
+// Which level a game plays: standard level `number` (1..43), or when the number is 0 the
+// level file `path`, or level `element` (1..) of the collection at `path`. A test play's level
+// is the editor's: its game goes back to the editor (shown::ToEditor) when it ends or is left.
+// A new maze is played from memory, as a file is.
 struct LevelRef {
   int number = 0;
   std::string path;
   bool test = false;
-  std::string way;  // a test play's way known to complete it from its start, if any
+  std::string way;                      // a way known to complete it from its start, if any
+  int element = 0;                      // 0: `path` is a level file
+  std::shared_ptr<const Doolhof> made;  // a level made for this game, instead of the file
 
-  static LevelRef standard(int number) { return {number, {}, false, {}}; }
-  static LevelRef file(std::string path) { return {0, std::move(path), false, {}}; }
+  static LevelRef standard(int number) { return {number, {}, false, {}, 0, {}}; }
+  static LevelRef file(std::string path) { return {0, std::move(path), false, {}, 0, {}}; }
+  static LevelRef inCollection(std::string path, int element) {
+    return {0, std::move(path), false, {}, element, {}};
+  }
   static LevelRef testPlay(std::string path, std::string way = {}) {
-    return {0, std::move(path), true, std::move(way)};
+    return {0, std::move(path), true, std::move(way), 0, {}};
+  }
+  static LevelRef newMaze(Doolhof level, std::string way) {
+    return {0, {}, false, std::move(way), 0, std::make_shared<const Doolhof>(std::move(level))};
   }
 };
 

@@ -9,7 +9,8 @@ namespace dwaalbos {
 bool PlayerHelp::ask(HelpQuestion::Kind kind, std::function<void()> answered) {
   if (!engine_.gameRunning() || asked_) return false;
   asked_ = Asked{engine_.gameState(), engine_.history().depth()};
-  job_.start(helpQuestion(kind, engine_, std::string(engine_.knownWay())), std::move(answered));
+  job_.start(helpWork(helpQuestion(kind, engine_, std::string(engine_.knownWay()))),
+             std::move(answered));
   return true;
 }
 

@@ -2,27 +2,44 @@
 
 #include "level/best_solutions.h"
 #include "level/file_messages.h"
+#include "level/level_results.h"
 #include "level/scores.h"
 #include "level/texts.h"
 
 namespace dwaalbos {
+namespace {
+
+std::optional<std::string> failure(const GamePaths& paths, const std::string& path,
+                                   const std::optional<WriteResult>& saved) {
+  if (!saved || *saved) return std::nullopt;
+  return notSavedText(path, paths.explained(path, *saved));
+}
+
+}  // namespace
 
 std::optional<std::string> ProgressFiles::recordBest(int levelNumber, int moves) {
   const std::string path = paths_.scores();
-  const auto saved = recordBestResult(paths_.locked(path), levelNumber, moves);
-  if (!saved || *saved) return std::nullopt;
-  return notSavedText(path, paths_.explained(path, *saved));
+  return failure(paths_, path, recordBestResult(paths_.locked(path), levelNumber, moves));
 }
 
 std::optional<std::string> ProgressFiles::recordSolution(int levelNumber, std::string_view moves) {
   const std::string path = paths_.bestSolutions();
-  const auto saved = recordBestSolution(paths_.locked(path), levelNumber, moves);
-  if (!saved || *saved) return std::nullopt;
-  return notSavedText(path, paths_.explained(path, *saved));
+  return failure(paths_, path, recordBestSolution(paths_.locked(path), levelNumber, moves));
 }
 
 int ProgressFiles::best(int levelNumber) {
   return readBestResults(paths_.scores()).of(levelNumber);
+}
+
+int ProgressFiles::bestOf(std::uint64_t key) {
+  const LevelResult* kept = readLevelResults(paths_.levelResults()).of(key);
+  return kept ? kept->best : 0;
+}
+
+std::optional<std::string> ProgressFiles::recordResult(std::uint64_t key, int moves,
+                                                       std::string_view way) {
+  const std::string path = paths_.levelResults();
+  return failure(paths_, path, recordLevelResult(paths_.locked(path), key, moves, way));
 }
 
 Vordering ProgressFiles::stored() { return readProgress(paths_.progress()).value_or(Vordering{}); }

@@ -28,6 +28,15 @@ class ProgressPort {
   }
   // The fewest moves kept for standard level `levelNumber`, 0 for none.
   virtual int best(int /*levelNumber*/) { return 0; }
+  // The same for the levels that are not standard, found by their key (contentKey): the
+  // fewest moves kept, 0 for none, and a completion in `moves` by `way` (empty when not known)
+  // to be kept where it is better. Returns the text telling why it could not be saved, or
+  // nothing.
+  virtual int bestOf(std::uint64_t /*key*/) { return 0; }
+  virtual std::optional<std::string> recordResult(std::uint64_t /*key*/, int /*moves*/,
+                                                  std::string_view /*way*/) {
+    return std::nullopt;
+  }
   // The furthest level of each set opened as stored.
   virtual Vordering stored() = 0;
   // Opens level `next` of the set. Returns what the player is to be told of the write: why
@@ -35,8 +44,8 @@ class ProgressPort {
   virtual std::optional<shown::Tell> open(bool secondSet, std::int16_t next) = 0;
 };
 
-// Best results in Scores.dat, their moves in Oplossingen.dat, progress in its file of the
-// game folder.
+// Best results in Scores.dat, their moves in Oplossingen.dat, those of other levels in
+// Resultaten.dat, progress in its file of the game folder.
 class ProgressFiles : public ProgressPort {
  public:
   explicit ProgressFiles(const GamePaths& paths) : paths_(paths) {}
@@ -44,6 +53,9 @@ class ProgressFiles : public ProgressPort {
   std::optional<std::string> recordBest(int levelNumber, int moves) override;
   std::optional<std::string> recordSolution(int levelNumber, std::string_view moves) override;
   int best(int levelNumber) override;
+  int bestOf(std::uint64_t key) override;
+  std::optional<std::string> recordResult(std::uint64_t key, int moves,
+                                          std::string_view way) override;
   Vordering stored() override;
   std::optional<shown::Tell> open(bool secondSet, std::int16_t next) override;
 

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -31,6 +31,7 @@
 #include "platform/zoomed_widgets.h"
 #include "play/port/navigator.h"
 #include "play/rules/move_letters.h"
+#include "play/session/own_levels.h"
 #include "play/window/splash.h"
 #include "right_panel.h"
 #include "volume_choice.h"
@@ -40,7 +41,6 @@ namespace dwaalbos {
 namespace {
 
 constexpr int kTipMs = 1000;
-constexpr int kHelpNoteMs = 300;  // a search for help shorter than this goes unannounced
 
 }  // namespace
 
@@ -77,7 +77,9 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
   connect(options_, &OptionControls::changedByPlayer, this, &Afspelen::saveOptions);
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::onCommentClicked);
-  // Opening a menu takes the input from the board; its shortcut keys do not.
+  // Opening a menu or entering a control of the panel takes the input from the board; a menu's
+  // shortcut keys do not.
+  connect(panel_, &RightPanel::controlEntered, this, [this] { pause(true); });
   for (QMenu* title : {menus_.levelMenu, menus_.statusMenu, menus_.optionsMenu})
     connect(title, &QMenu::aboutToShow, this, [this] { pause(true); });
   connectLevelMenu();
@@ -89,8 +91,6 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
                                [this](int percent) { services_.navigator.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
   new VolumeChoice(*this, *menus_.optionsMenu, services.sound, shared.paths.volume());
-  helpNoteDelay_.setSingleShot(true);
-  connect(&helpNoteDelay_, &QTimer::timeout, this, &Afspelen::showHelpNote);
   driver_.setSingleShot(true);
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
@@ -112,6 +112,13 @@ Afspelen::~Afspelen() {
 void Afspelen::connectLevelMenu() {
   whenStill(menus_.startStandardItem, [this] { onStartStandard(); });
   whenStill(menus_.openLevelFileItem, [this] { onOpenLevelFile(); });
+  whenStill(menus_.newMazeItem, [this] { newMaze_.ask(); });
+  whenStill(menus_.saveMazeItem, [this] {
+    if (const auto made = engine_.level().made)
+      saveAsLevel(*this, services_.files, shared_.paths.levels(), *made);
+  });
+  connect(menus_.levelMenu, &QMenu::aboutToShow, this,
+          [this] { menus_.saveMazeItem->setEnabled(engine_.level().made != nullptr); });
   whenStill(menus_.restartItem, [this] { onRestart(); });
   whenStill(menus_.undoItem, [this] {
     engine_.zetTerug();
@@ -263,12 +270,12 @@ void Afspelen::onStartStandard() {
 void Afspelen::onOpenLevelFile() {
   saveOptions();
   const std::string path = services_.files.askOpenFile(this, {"Dwaalbos level selecteren",
-                                                              "Dwaalbos levels (*.dwb)",
+                                                              texts::kLevelFilter,
                                                               shared_.paths.levels(),
                                                               "",
                                                               {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
-  if (!start(LevelRef::file(path))) {
+  if (!start(levelAt(path))) {
     showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
   }
 }
@@ -318,21 +325,7 @@ void Afspelen::askHelp(HelpQuestion::Kind kind) {
   const bool asked = help_.ask(kind, [this] {
     QMetaObject::invokeMethod(this, &Afspelen::helpAnswered, Qt::QueuedConnection);
   });
-  if (asked) helpNoteDelay_.start(kHelpNoteMs);
-}
-
-void Afspelen::showHelpNote() {
-  if (!help_.searching() || helpNote_) return;
-  helpNote_ = new QProgressDialog(QString::fromUtf8(texts::kEvenDenken),
-                                  QString::fromUtf8(texts::kStoppen), 0, 0, this);
-  helpNote_->setWindowTitle(QString::fromUtf8(texts::kSpelTitel));
-  helpNote_->setWindowModality(Qt::WindowModal);
-  helpNote_->setAutoClose(false);
-  helpNote_->setAutoReset(false);
-  helpNote_->setMinimumDuration(0);
-  zoomDialog(*helpNote_);
-  connect(helpNote_, &QProgressDialog::canceled, this, &Afspelen::stopHelp);
-  helpNote_->show();
+  if (asked) helpNote_.begin(texts::kEvenDenken, texts::kStoppen);
 }
 
 void Afspelen::stopHelp() {
@@ -342,13 +335,7 @@ void Afspelen::stopHelp() {
 
 // Keys pressed while it searched do nothing.
 void Afspelen::endHelp() {
-  helpNoteDelay_.stop();
-  if (helpNote_) {
-    helpNote_->disconnect(this);
-    helpNote_->hide();
-    helpNote_->deleteLater();
-    helpNote_ = nullptr;
-  }
+  helpNote_.end();
   forgetKeys();
   drive();
 }
@@ -407,11 +394,11 @@ void Afspelen::offerWayBack(std::optional<std::size_t> steps) {
   }
 }
 
-void Afspelen::watch(int levelNumber, std::string_view moves) {
+void Afspelen::watch(const LevelRef& level, std::string_view moves) {
   watching_ = keysOf(moves);
   regainInput();
   // A level that cannot be read must not leave its moves for the next introduction.
-  if (!start(LevelRef::standard(levelNumber))) watching_.reset();
+  if (!start(level)) watching_.reset();
 }
 
 void Afspelen::onCommentClicked() {

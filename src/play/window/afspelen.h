@@ -11,15 +11,16 @@
 #include <vector>
 
 #include "level/byte_io.h"
+#include "new_maze.h"
 #include "platform/board_painter.h"
 #include "play/session/engine.h"
 #include "play/session/player_help.h"
+#include "play/session/shortest_search.h"
 #include "play_input.h"
 #include "play_menus.h"
 #include "presentation.h"
 #include "ring_effect.h"
-
-class QProgressDialog;
+#include "wait_note.h"
 
 namespace dwaalbos {
 
@@ -58,6 +59,7 @@ class Afspelen : public QMainWindow, private PlayInput {
 
   const Engine& engine() const { return engine_; }
   PlayMenus& menus() { return menus_; }
+  NewMaze& newMaze() { return newMaze_; }
   RightPanel& panel() { return *panel_; }
   BoardView& board() { return *vak_; }
   const QImage& transitionBuffer() const { return transitionBuffer_; }
@@ -75,9 +77,9 @@ class Afspelen : public QMainWindow, private PlayInput {
   void armTestPlay(const LevelRef& level, std::function<void(bool completed)> back);
   // Gives the window its input back after another of the game's windows had it.
   void regainInput();
-  // Starts a standard level whose `moves` then play for the player to watch, once its
-  // introduction is dismissed.
-  void watch(int levelNumber, std::string_view moves);
+  // Starts a level whose `moves` then play for the player to watch, once its introduction is
+  // dismissed.
+  void watch(const LevelRef& level, std::string_view moves);
   // Sizes the window for a zoom step (percent); the game itself stays in board pixels.
   void setZoom(int percent);
   int zoom() const { return zoom_; }
@@ -126,7 +128,8 @@ class Afspelen : public QMainWindow, private PlayInput {
   void onTip();
   void onShowSolution();
   void askHelp(HelpQuestion::Kind kind);
-  void showHelpNote();
+  void searchShortest();
+  void shortestFound();
   void helpAnswered();
   void stopHelp();
   void endHelp();
@@ -187,9 +190,14 @@ class Afspelen : public QMainWindow, private PlayInput {
   ZoomedStage* stage_;
   int zoom_ = 100;
   int sizedForZoom_ = 0;  // the step the window was last given the size of
-  QTimer helpNoteDelay_;
-  QProgressDialog* helpNote_ = nullptr;  // "Even denken...", while a search takes long
-  PlayerHelp help_;                      // last: its search ends before the rest goes
+  WaitNote helpNote_{*this, [this] { stopHelp(); }};  // "Even denken..."
+  std::uint64_t resultKey_ = 0;  // the level whose result the board shows, when not standard
+  ShortestSearch shortest_;
+  // A new maze starts with its introduction, as a level file does; its shortest way is known.
+  NewMaze newMaze_{*this, [this](GeneratedLevel made) {
+                     start(LevelRef::newMaze(std::move(made.level), std::move(made.solution)));
+                   }};
+  PlayerHelp help_;  // last: its search ends before the rest goes
 };
 
 }  // namespace dwaalbos

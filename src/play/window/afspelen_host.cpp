@@ -2,7 +2,6 @@
 // run from the event loop.
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -93,7 +92,10 @@ void Afspelen::playShown(std::span<const Shown> items) {
     return std::holds_alternative<shown::LevelBegun>(item);
   };
   // Before `bitBlt` is read: the new level's first pictures come in the same items.
-  if (std::ranges::any_of(items, levelBegun)) options_->levelBegun();
+  if (std::ranges::any_of(items, levelBegun)) {
+    options_->levelBegun();
+    searchShortest();
+  }
   const bool bitBlt = opties().MetBitBlt;
   for (const Shown& item : items)
     std::visit(shown::Handlers{
@@ -297,9 +299,34 @@ void Afspelen::clearBoard() {
 
 void Afspelen::showResult(const shown::Result& result) {
   presentation_.add([this, result] {
-    vak_->showResult({result.moves, static_cast<int>(shortestSolution(result.levelNumber).size()),
-                      result.newBest});
+    resultKey_ = result.key;
+    BoardView::Result shown{result.moves,
+                            static_cast<int>(shortestSolution(result.levelNumber).size()),
+                            result.newBest};
+    if (const auto known = shortest_.of(result.key); known && result.levelNumber == 0) {
+      shown.shortest = known->moves;
+      shown.tooLarge = known->tooLarge;
+    }
+    vak_->showResult(shown);
   });
+}
+
+// A level that is not standard is searched for its shortest way while it is played.
+void Afspelen::searchShortest() {
+  shortest_.follow(engine_, [this] {
+    QMetaObject::invokeMethod(this, &Afspelen::shortestFound, Qt::QueuedConnection);
+  });
+}
+
+// Found after the level's end: the result on the board gets it.
+void Afspelen::shortestFound() {
+  shortest_.collect();
+  const auto known = shortest_.of(resultKey_);
+  if (!known || !vak_->result() || resultKey_ == 0) return;
+  BoardView::Result shown = *vak_->result();
+  shown.shortest = known->moves;
+  shown.tooLarge = known->tooLarge;
+  vak_->showResult(shown);
 }
 
 void Afspelen::showAndFocus() {
@@ -319,7 +346,7 @@ void Afspelen::message(const std::string& title, const std::string& text, Icon i
 
 void Afspelen::setKeyCount(int keys) {
   presentation_.add([this, keys] {
-    panel_->keyCountLabel->setText(QString::number(keys));
+    panel_->setKeyCount(keys);
     menus_.firstKeysItem->setText(QStringLiteral("Sleutels: %1").arg(keys));
   });
 }
@@ -328,7 +355,7 @@ void Afspelen::setKeyCount(int keys) {
 void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
   presentation_.add([=, this] {
     tipCell_.reset();
-    panel_->movesLabel->setText(QString::number(moves));
+    panel_->setMoves(moves);
     menus_.undoItem->setEnabled(canUndo);
     menus_.redoItem->setEnabled(canRedo);
     moves_ = moves;
@@ -337,10 +364,7 @@ void Afspelen::showMoves(int moves, bool canUndo, bool canRedo) {
 }
 
 void Afspelen::setLevelCaptions(const std::string& naam, const std::string& maker) {
-  presentation_.add([this, naam, maker] {
-    showPlain(*panel_->levelNameLabel, qText(naam));
-    showPlain(*panel_->levelMakerLabel, qText(maker));
-  });
+  presentation_.add([this, naam, maker] { panel_->setLevelTitle(qText(naam), qText(maker)); });
 }
 
 void Afspelen::setTitle(const std::string& title) {

@@ -160,7 +160,9 @@ void BoardView::paintResult(QPainter& painter) {
     } else
       write(painter, {0, 132, geometry::kBoard, 40}, 18, kLightText,
             QString::fromUtf8(texts::kKanKorter).arg(zetten(r.moves - r.shortest)));
-  }
+  } else if (r.tooLarge)
+    write(painter, {0, 92, geometry::kBoard, 32}, 20, kLightText,
+          QString::fromUtf8(texts::kKortstMogelijk).arg(QString::fromUtf8(texts::kTeGroot)));
   if (r.newBest)
     write(painter, {0, 372, geometry::kBoard, 64}, 36, kGold,
           QString::fromUtf8(texts::kNieuwRecord));

@@ -35,12 +35,14 @@ class BoardView : public QWidget {
   bool showsStartHint() const { return startHint_ && !result_; }
   static QString startHint();
 
-  // How a completed level went: the moves made, the shortest possible (0: not known), and
-  // whether they beat the best kept from before. Shown until the next level or clearing.
+  // How a completed level went: the moves made, the shortest possible (0: not known, or too
+  // large a level to find it), and whether they beat the best kept from before. Shown until
+  // the next level or clearing.
   struct Result {
     int moves = 0;
     int shortest = 0;
     bool newBest = false;
+    bool tooLarge = false;
   };
   void showResult(const Result& result);
   // The star beside a perfect result, transparent around it, and the same four times as large.

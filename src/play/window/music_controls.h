@@ -22,11 +22,7 @@ class MusicControls : public QObject {
   // `Allemuziekjes`: lists the music folder afresh.
   void allemuziekjes();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  int chosenEntry() const;
   void onPlayMusicClicked();
   void afterButton();
 

@@ -1,11 +1,6 @@
 #include "option_controls.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -34,24 +29,16 @@ OptionControls::OptionControls(PlayInput& game, PlayMenus& menus, RightPanel& pa
   connect(menus_.pictureDrawingItem, &QAction::triggered, this,
           &OptionControls::onPictureDrawingToggled);
   connect(menus_.walkingDelayItem, &QAction::triggered, this,
-          [this] { askDelay(kLoopDelay, panel_.walkingDelayBox, opties_.Loopvertraging); });
+          [this] { askDelay(kLoopDelay, RightPanel::Delay::walking, opties_.Loopvertraging); });
   connect(menus_.lineDelayItem, &QAction::triggered, this,
-          [this] { askDelay(kLineDelay, panel_.lineDelayBox, opties_.Lijnvertraging); });
-  connect(panel_.followLinesBox, &QCheckBox::toggled, this, &OptionControls::onFollowLinesToggled);
-  connect(panel_.transitionBox, &QCheckBox::toggled, this, &OptionControls::onTransitionToggled);
-
-  for (QLineEdit* box : {panel_.walkingDelayBox, panel_.lineDelayBox}) {
-    // Typed keys are filtered below; the validator keeps pasted text to digits as well.
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
-    box->setContextMenuPolicy(Qt::NoContextMenu);
-    box->installEventFilter(this);
-  }
-  panel_.followLinesBox->installEventFilter(this);
-  panel_.transitionBox->installEventFilter(this);
+          [this] { askDelay(kLineDelay, RightPanel::Delay::line, opties_.Lijnvertraging); });
+  connect(&panel_, &RightPanel::followLinesToggled, this, &OptionControls::onFollowLinesToggled);
+  connect(&panel_, &RightPanel::transitionToggled, this, &OptionControls::onTransitionToggled);
+  connect(&panel_, &RightPanel::delayTyped, this, &OptionControls::onDelayTyped);
 
   // Until the first load the game plays with the marks as the window was designed.
   opties_.rechterkant = menus_.rightSideItem->isChecked();
-  opties_.volglijnen = panel_.followLinesBox->isChecked();
+  opties_.volglijnen = panel_.followsLines();
   opties_.overgang = menus_.transitionItem->isChecked();
   playChanged();
 }
@@ -68,19 +55,19 @@ void OptionControls::laadopties(const std::string& path) {
 
   // A hand-edited file gets no delay the dialogs would refuse.
   opties_.Loopvertraging = std::clamp(stored.Loopvertraging, 0, kLoopDelay.maximum);
-  panel_.walkingDelayBox->setText(QString::number(opties_.Loopvertraging));
+  panel_.setDelayText(RightPanel::Delay::walking, QString::number(opties_.Loopvertraging));
 
   menus_.followLinesItem->setChecked(stored.volglijnen);
-  panel_.followLinesBox->setChecked(stored.volglijnen);
+  panel_.setFollowLines(stored.volglijnen);
 
   opties_.Lijnvertraging = std::clamp(stored.Lijnvertraging, 0, kLineDelay.maximum);
-  panel_.lineDelayBox->setText(QString::number(opties_.Lijnvertraging));
+  panel_.setDelayText(RightPanel::Delay::line, QString::number(opties_.Lijnvertraging));
 
   setMetBitBlt(stored.MetBitBlt);
 
   menus_.transitionItem->setChecked(stored.overgang);
   opties_.overgang = stored.overgang;
-  panel_.transitionBox->setChecked(stored.overgang);
+  panel_.setTransition(stored.overgang);
   playChanged();
 }
 
@@ -99,7 +86,7 @@ void OptionControls::changed() {
 
 void OptionControls::showFollowDelay(int delay) {
   opties_.Lijnvertraging = delay;
-  panel_.lineDelayBox->setText(QString::number(opties_.Lijnvertraging));
+  panel_.setDelayText(RightPanel::Delay::line, QString::number(opties_.Lijnvertraging));
 }
 
 // Checkable menu items have inverted their own mark by the time these run.
@@ -110,13 +97,13 @@ void OptionControls::onRightSideItemToggled() {
 }
 
 void OptionControls::onFollowLinesItemToggled() {
-  panel_.followLinesBox->setChecked(menus_.followLinesItem->isChecked());
+  panel_.setFollowLines(menus_.followLinesItem->isChecked());
 }
 
 void OptionControls::onTransitionItemToggled() {
   opties_.overgang = menus_.transitionItem->isChecked();
   playChanged();
-  panel_.transitionBox->setChecked(menus_.transitionItem->isChecked());
+  panel_.setTransition(menus_.transitionItem->isChecked());
 }
 
 void OptionControls::onRasterDrawingToggled() {
@@ -136,7 +123,6 @@ void OptionControls::setMetBitBlt(bool bitblt) {
 }
 
 void OptionControls::onFollowLinesToggled(bool ticked) {
-  panel_.lineDelayBox->setEnabled(ticked);
   menus_.followLinesItem->setChecked(ticked);
   opties_.volglijnen = ticked;
   playChanged();
@@ -155,52 +141,25 @@ void OptionControls::onTransitionToggled(bool ticked) {
   changed();
 }
 
-void OptionControls::askDelay(const DelaySetting& setting, QLineEdit* box, int& variable) {
-  const std::string shown = box->text().toStdString();
+void OptionControls::askDelay(const DelaySetting& setting, RightPanel::Delay box, int& variable) {
+  const std::string shown = panel_.delayText(box).toStdString();
   const auto answer = askLine(&window_, setting.title, delayPrompt(setting, shown), shown);
-  box->setText(QString::fromStdString(delayBoxText(setting, answer)));
-  variable = leadingNumber(box->text().toStdString());
+  panel_.setDelayText(box, QString::fromStdString(delayBoxText(setting, answer)));
+  variable = leadingNumber(panel_.delayText(box).toStdString());
   playChanged();
   changed();
 }
 
-int& OptionControls::delayOf(QLineEdit* box) {
-  return box == panel_.walkingDelayBox ? opties_.Loopvertraging : opties_.Lijnvertraging;
+int& OptionControls::delayOf(RightPanel::Delay box) {
+  return box == RightPanel::Delay::walking ? opties_.Loopvertraging : opties_.Lijnvertraging;
 }
 
-// The delay boxes take digits only: every other typed character, Backspace too, is dropped,
-// and a Ctrl key goes to the menu's shortcut instead of the box. Delete types no character, so
-// it works as in any box, and so does a digit typed over a selection. Each key release sets the
-// delay from the box.
-bool OptionControls::digitBoxEvent(QLineEdit* box, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::ShortcutOverride:
-      return static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier;
-    case QEvent::KeyPress: {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() == Qt::Key_Delete) return false;
-      const QString typed = key->text();
-      return !typed.isEmpty() && !(typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9');
-    }
-    case QEvent::KeyRelease: {
-      const int typed = leadingNumber(box->text().toStdString());
-      if (std::exchange(delayOf(box), typed) == typed) return false;
-      playChanged();
-      changed();
-      return false;
-    }
-    default: return false;
-  }
-}
-
-bool OptionControls::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && watched != panel_.lineDelayBox &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-    game_.pause(true);
-  }
-  if (watched == panel_.walkingDelayBox || watched == panel_.lineDelayBox)
-    return digitBoxEvent(static_cast<QLineEdit*>(watched), event);
-  return QObject::eventFilter(watched, event);
+// Each key let go in a delay box sets the delay from the box.
+void OptionControls::onDelayTyped(RightPanel::Delay box, const QString& text) {
+  const int typed = leadingNumber(text.toStdString());
+  if (std::exchange(delayOf(box), typed) == typed) return;
+  playChanged();
+  changed();
 }
 
 }  // namespace dwaalbos

@@ -6,8 +6,8 @@
 
 #include "level/byte_io.h"
 #include "level/options_file.h"
+#include "right_panel.h"
 
-class QLineEdit;
 class QWidget;
 
 namespace dwaalbos {
@@ -15,7 +15,6 @@ namespace dwaalbos {
 class PlayInput;
 struct DelaySetting;
 struct PlayMenus;
-class RightPanel;
 
 // The play window's six options: the "&Opties" menu, their controls on the panel, the
 // values in force, and the options file. Those that change play go to the game by value. Menu marks
@@ -44,9 +43,6 @@ class OptionControls : public QObject {
   void boardFocusWanted();
   void changedByPlayer();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void onRightSideItemToggled();
   void onFollowLinesItemToggled();
@@ -55,10 +51,10 @@ class OptionControls : public QObject {
   void onPictureDrawingToggled();
   void onFollowLinesToggled(bool ticked);
   void onTransitionToggled(bool ticked);
-  void askDelay(const DelaySetting& setting, QLineEdit* box, int& variable);
+  void onDelayTyped(RightPanel::Delay box, const QString& text);
+  void askDelay(const DelaySetting& setting, RightPanel::Delay box, int& variable);
   void setMetBitBlt(bool bitblt);
-  bool digitBoxEvent(QLineEdit* box, QEvent* event);
-  int& delayOf(QLineEdit* box);
+  int& delayOf(RightPanel::Delay box);
   void changed();
   void playChanged();
 

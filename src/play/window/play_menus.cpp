@@ -27,6 +27,9 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
   startStandardItem = item(levelMenu, "&Start met standaard levels", Qt::Key_S);
   levelMenu->addSeparator();
   openLevelFileItem = item(levelMenu, "O&pen zelfgemaakt level", Qt::Key_E);
+  newMazeItem = item(levelMenu, "Nieuw &doolhof", Qt::Key_D);
+  saveMazeItem = item(levelMenu, "&Bewaar als level...");
+  saveMazeItem->setEnabled(false);
   restartItem = item(levelMenu, "&Overnieuw", Qt::Key_O);
   undoItem = item(levelMenu, "&Zet terug", Qt::Key_Z);
   redoItem = item(levelMenu, "Zet op&nieuw", Qt::Key_Y);

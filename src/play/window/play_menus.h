@@ -17,6 +17,8 @@ struct PlayMenus {
   QMenu* levelMenu;
   QAction* startStandardItem;
   QAction* openLevelFileItem;
+  QAction* newMazeItem;
+  QAction* saveMazeItem;  // enabled while a new maze is played
   QAction* restartItem;
   QAction* undoItem;
   QAction* redoItem;

@@ -34,6 +34,7 @@
 #include "play/window/board_view.h"
 #include "play/window/right_panel.h"
 #include "support/game_on_temp_folder.h"
+#include "support/named_child.h"
 #include "support/real_player.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
@@ -284,7 +285,7 @@ TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscape
     QMetaObject::invokeMethod(
         &play,
         [&] {
-          afterChooser = play.panel().walkingDelayBox->text();
+          afterChooser = testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text();
           chooserShown = application.chooser().isVisible();
           board = play.board().mapToGlobal(QPoint(100, 100));
           other.show();
@@ -298,7 +299,7 @@ TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscape
   EXPECT_EQ(afterChooser, "10");
   EXPECT_FALSE(chooserShown);
   EXPECT_EQ(play.engine().phase(), Phase::Idle);
-  EXPECT_EQ(play.panel().walkingDelayBox->text(), "10");
+  EXPECT_EQ(testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text(), "10");
   EXPECT_EQ(play.opties().Loopvertraging, 10);
   EXPECT_EQ(loadOptions(folder.path("Opties.dat")).Loopvertraging, 10);
 }
@@ -315,8 +316,9 @@ TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
         &play,
         [&] {
           const GameState& game = play.engine().gameState();
-          seen.push_back(std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
-                         play.panel().movesLabel->text().toStdString());
+          seen.push_back(
+              std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
+              testsupport::namedChild<QLabel>(play.panel(), "movesLabel").text().toStdString());
         },
         Qt::BlockingQueuedConnection);
   };
@@ -488,7 +490,7 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
     QMetaObject::invokeMethod(
         &editor,
         [&] {
-          makerBox = editor.Maker().mapToGlobal(editor.Maker().rect().center());
+          makerBox = editor.makerBox().mapToGlobal(editor.makerBox().rect().center());
           empty = screen(editor.Vak(), QPoint(220, 300));  // column 6, row 8
           cursorBefore = editor.Vak().cursor();
         },
@@ -516,7 +518,7 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
   EXPECT_LE(afterHold - afterTap, 8);
   EXPECT_TRUE(painted);
   EXPECT_TRUE(undone);
-  EXPECT_EQ(editor.Maker().text(), "wim");
+  EXPECT_EQ(editor.makerBox().text(), "wim");
   EXPECT_EQ(afterFocusingClick, cell::kEmpty);
   EXPECT_EQ(cursorAfter, cursorBefore);
   EXPECT_TRUE(paintedAfterFocus);

@@ -74,7 +74,7 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   rig.writeOptions(slower);
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  EXPECT_EQ(window.panel().walkingDelayBox->text(), "300");
+  EXPECT_EQ(rig::namedChild<QLineEdit>(window.panel(), "walkingDelayBox").text(), "300");
 
   rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
   window.start(rig.chosen);
@@ -112,16 +112,18 @@ TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
     PlayWindowRig rig;
     rig.writeOptions(on);
     Afspelen& window = rig.shown();
-    RightPanel& panel = window.panel();
-    EXPECT_EQ(panel.walkingDelayBox->text(), walkingDelayBox);
-    EXPECT_EQ(window.opties().Loopvertraging, panel.walkingDelayBox->text().toInt());
-    EXPECT_EQ(panel.lineDelayBox->text(), lineDelayBox);
-    EXPECT_EQ(window.opties().Lijnvertraging, panel.lineDelayBox->text().toInt());
+    const auto& walkingBox = rig::namedChild<QLineEdit>(window.panel(), "walkingDelayBox");
+    const auto& lineBox = rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox");
+    EXPECT_EQ(walkingBox.text(), walkingDelayBox);
+    EXPECT_EQ(window.opties().Loopvertraging, walkingBox.text().toInt());
+    EXPECT_EQ(lineBox.text(), lineDelayBox);
+    EXPECT_EQ(window.opties().Lijnvertraging, lineBox.text().toInt());
     EXPECT_EQ(window.menus().rightSideItem->isChecked(), on.rechterkant);
-    EXPECT_EQ(panel.followLinesBox->isChecked(), on.volglijnen);
-    EXPECT_EQ(panel.lineDelayBox->isEnabled(), on.volglijnen);
+    EXPECT_EQ(rig::namedChild<QCheckBox>(window.panel(), "followLinesBox").isChecked(),
+              on.volglijnen);
+    EXPECT_EQ(lineBox.isEnabled(), on.volglijnen);
     EXPECT_EQ(window.menus().pictureDrawingItem->isChecked(), !on.MetBitBlt);
-    EXPECT_EQ(panel.transitionBox->isChecked(), on.overgang);
+    EXPECT_EQ(rig::namedChild<QCheckBox>(window.panel(), "transitionBox").isChecked(), on.overgang);
   }
 }
 
@@ -148,21 +150,23 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   PlayWindowRig rig;
   rig.writeOptions(rig::kAllOn);
   Afspelen& window = rig.shown();
-  RightPanel& panel = window.panel();
+  auto& followLinesBox = rig::namedChild<QCheckBox>(window.panel(), "followLinesBox");
+  auto& transitionBox = rig::namedChild<QCheckBox>(window.panel(), "transitionBox");
   PlayMenus& m = window.menus();
   const auto& opties = window.opties();
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-  EXPECT_FALSE(panel.followLinesBox->isChecked());
-  QTest::mouseClick(panel.followLinesBox, Qt::LeftButton);
+  EXPECT_FALSE(followLinesBox.isChecked());
+  EXPECT_FALSE(rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox").isEnabled());
+  QTest::mouseClick(&followLinesBox, Qt::LeftButton);
   EXPECT_TRUE(m.followLinesItem->isChecked());
-  EXPECT_TRUE(panel.lineDelayBox->isEnabled());
+  EXPECT_TRUE(rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox").isEnabled());
   EXPECT_TRUE(opties.volglijnen);
   // Ticking the box gives the game its input back.
   EXPECT_NE(window.engine().phase(), Phase::Paused);
 
   QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-  EXPECT_FALSE(panel.transitionBox->isChecked());
-  QTest::mouseClick(panel.transitionBox, Qt::LeftButton);
+  EXPECT_FALSE(transitionBox.isChecked());
+  QTest::mouseClick(&transitionBox, Qt::LeftButton);
   EXPECT_TRUE(m.transitionItem->isChecked());
   EXPECT_TRUE(opties.overgang);
   EXPECT_TRUE(window.board().hasFocus());
@@ -182,21 +186,23 @@ TEST(PlayMenus, EveryChangeOfAnOptionIsSavedAtOnce) {
   file.insert(file.end(), {9, 9});
   rig.folder.write("Opties.dat", file);
   Afspelen& window = rig.shown();
-  RightPanel& panel = window.panel();
   const auto ctrl = [&](Qt::Key key) { QTest::keyClick(&window, key, Qt::ControlModifier); };
-  const auto type = [](QLineEdit* box, Qt::Key digit) {
-    box->setFocus();
-    QTest::keyClick(box, digit);
+  const auto click = [&](const char* box) {
+    QTest::mouseClick(&rig::namedChild<QCheckBox>(window.panel(), box), Qt::LeftButton);
   };
-  const std::function<void()> changes[] = {
-      [&] { ctrl(Qt::Key_P); },
-      [&] { QTest::mouseClick(panel.followLinesBox, Qt::LeftButton); },
-      [&] { ctrl(Qt::Key_N); },
-      [&] { QTest::mouseClick(panel.transitionBox, Qt::LeftButton); },
-      [&] { ctrl(Qt::Key_A); },
-      [&] { type(panel.walkingDelayBox, Qt::Key_7); },
-      [&] { type(panel.lineDelayBox, Qt::Key_3); },
-      [&] { ctrl(Qt::Key_R); }};
+  const auto type = [&](const char* name, Qt::Key digit) {
+    auto& box = rig::namedChild<QLineEdit>(window.panel(), name);
+    box.setFocus();
+    QTest::keyClick(&box, digit);
+  };
+  const std::function<void()> changes[] = {[&] { ctrl(Qt::Key_P); },
+                                           [&] { click("followLinesBox"); },
+                                           [&] { ctrl(Qt::Key_N); },
+                                           [&] { click("transitionBox"); },
+                                           [&] { ctrl(Qt::Key_A); },
+                                           [&] { type("walkingDelayBox", Qt::Key_7); },
+                                           [&] { type("lineDelayBox", Qt::Key_3); },
+                                           [&] { ctrl(Qt::Key_R); }};
   Bytes before = rig.folder.read("Opties.dat");
   for (std::size_t i = 0; i < std::size(changes); ++i) {
     changes[i]();
@@ -217,9 +223,10 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   PlayWindowRig rig;
   rig.writeOptions(rig::kAllOn);
   Afspelen& window = rig.shown();
-  RightPanel& panel = window.panel();
+  auto& walkingBox = rig::namedChild<QLineEdit>(window.panel(), "walkingDelayBox");
+  auto& lineBox = rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox");
   for (const auto& [shortcut, box] :
-       {std::pair{Qt::Key_L, panel.walkingDelayBox}, std::pair{Qt::Key_V, panel.lineDelayBox}}) {
+       {std::pair{Qt::Key_L, &walkingBox}, std::pair{Qt::Key_V, &lineBox}}) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     // Runs inside the dialog's own loop.
@@ -235,26 +242,26 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   EXPECT_EQ(window.opties().Lijnvertraging, 120);
   EXPECT_EQ(decodeOptions(rig.folder.read("Opties.dat")).Lijnvertraging, 120);
 
-  panel.walkingDelayBox->setFocus();
-  panel.walkingDelayBox->selectAll();
-  QTest::keyClicks(panel.walkingDelayBox, "7x.5");
+  walkingBox.setFocus();
+  walkingBox.selectAll();
+  QTest::keyClicks(&walkingBox, "7x.5");
   EXPECT_EQ(window.opties().Loopvertraging, 75);
-  QTest::keyClicks(panel.walkingDelayBox, "123");
-  EXPECT_EQ(panel.walkingDelayBox->text(), "751");  // three digits at most
+  QTest::keyClicks(&walkingBox, "123");
+  EXPECT_EQ(walkingBox.text(), "751");  // three digits at most
   // Backspace is dropped; Delete takes the character after the cursor.
-  QTest::keyClick(panel.walkingDelayBox, Qt::Key_Backspace);
-  QTest::keyClick(panel.walkingDelayBox, Qt::Key_Home);
-  QTest::keyClick(panel.walkingDelayBox, Qt::Key_Delete);
-  EXPECT_EQ(panel.walkingDelayBox->text(), "51");
+  QTest::keyClick(&walkingBox, Qt::Key_Backspace);
+  QTest::keyClick(&walkingBox, Qt::Key_Home);
+  QTest::keyClick(&walkingBox, Qt::Key_Delete);
+  EXPECT_EQ(walkingBox.text(), "51");
   EXPECT_EQ(window.opties().Loopvertraging, 51);
 
   // A digit typed over a selection made with the mouse replaces it.
-  panel.lineDelayBox->setFocus();
-  QTest::mousePress(panel.lineDelayBox, Qt::LeftButton, {}, {2, 10});
-  QTest::mouseMove(panel.lineDelayBox, {40, 10});
-  QTest::mouseRelease(panel.lineDelayBox, Qt::LeftButton, {}, {40, 10});
-  ASSERT_EQ(panel.lineDelayBox->selectedText(), "120");
-  QTest::keyClicks(panel.lineDelayBox, "12345");
+  lineBox.setFocus();
+  QTest::mousePress(&lineBox, Qt::LeftButton, {}, {2, 10});
+  QTest::mouseMove(&lineBox, {40, 10});
+  QTest::mouseRelease(&lineBox, Qt::LeftButton, {}, {40, 10});
+  ASSERT_EQ(lineBox.selectedText(), "120");
+  QTest::keyClicks(&lineBox, "12345");
   EXPECT_EQ(window.opties().Lijnvertraging, 1234);
 }
 
@@ -263,20 +270,21 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   PlayWindowRig rig;
   rig.writeOptions(rig::kAllOn);
   Afspelen& window = rig.shown();
-  RightPanel& panel = window.panel();
   rig.chooseFile(rig::levelFromRows({"S"}));
   window.start(rig.chosen);  // only a game pauses
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
   EXPECT_NE(window.engine().phase(), Phase::Paused);
-  for (QWidget* control : std::initializer_list<QWidget*>{panel.walkingDelayBox, panel.musicList}) {
-    window.pause(false);
-    control->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(window.engine().phase(), Phase::Paused);
-  }
   // The follow-line box does not pause.
-  window.pause(false);
-  panel.lineDelayBox->setFocus(Qt::TabFocusReason);
-  EXPECT_NE(window.engine().phase(), Phase::Paused);
+  const std::pair<const char*, bool> controls[] = {{"walkingDelayBox", true},
+                                                   {"followLinesBox", true},
+                                                   {"transitionBox", true},
+                                                   {"musicList", true},
+                                                   {"lineDelayBox", false}};
+  for (const auto& [name, pauses] : controls) {
+    window.pause(false);
+    rig::namedChild<QWidget>(window.panel(), name).setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window.engine().phase() == Phase::Paused, pauses) << name;
+  }
 }
 
 // The dialogs' arithmetic: the number is read from the start of the answer; answers outside

@@ -33,8 +33,7 @@ std::string describe(const QWidget& widget) {
 TEST(PanelLayout, NothingOverlapsAnotherOrTheFrameAndEveryTextFits) {
   QWidget window;
   RightPanel panel(rig::gamePictures(), &window);
-  panel.levelNameLabel->setText("Een vrij lange naam");
-  panel.levelMakerLabel->setText("Wubbe");
+  panel.setLevelTitle("Een vrij lange naam", "Wubbe");
   const QRect inside = panel.rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
   std::vector<const QWidget*> parts;
   for (const QWidget* child : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

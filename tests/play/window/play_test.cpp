@@ -79,12 +79,14 @@ TEST_F(PlayWindow, APausedGameIgnoresKeysUntilTheBoardIsClicked) {
 }
 
 // The comment label shows the maker's comment; the completed level clears the board, which
-// shows the moves made until the next level or clearing brings the start hint back.
+// shows the moves made, and the shortest way once its search beside the game has found it,
+// until the next level or clearing brings the start hint back.
 TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithItsResult) {
   rig.chooseFile(rig::levelFromRows({"SE"}, "", "", "Pas op voor de kisten"));
   bool hintInPlay = true;
   script.then([&] { return !(hintInPlay = rig.window().board().showsStartHint()); }).act([&] {
-    QTest::mouseClick(rig.window().panel().commentLink, Qt::LeftButton);
+    QTest::mouseClick(&rig::namedChild<QLabel>(rig.window().panel(), "commentLink"),
+                      Qt::LeftButton);
   });
   script.answer(QMessageBox::Ok).keyTap(&rig.window().board(), Qt::Key_Right);
   script.answer(QMessageBox::Ok);
@@ -93,10 +95,11 @@ TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithItsResult) {
   EXPECT_FALSE(hintInPlay);
   BoardView& board = rig.window().board();
   ASSERT_TRUE(board.result());
+  QTest::qWaitFor([&] { return board.result()->shortest != 0; }, 5000);
   EXPECT_EQ(std::tuple(board.result()->moves, board.result()->shortest, board.result()->newBest),
-            std::tuple(1, 0, false));
+            std::tuple(1, 1, false));
   EXPECT_FALSE(board.showsStartHint());
-  EXPECT_EQ(rig.window().panel().movesLabel->text(), "0");
+  EXPECT_EQ(rig::namedChild<QLabel>(rig.window().panel(), "movesLabel").text(), "0");
   EXPECT_EQ(rig.window().windowTitle(), "Dwaalbos 6.0");
   ASSERT_EQ(script.boxes.size(), 2u);
   EXPECT_EQ(script.boxes[0].text, "Pas op voor de kisten");
@@ -204,7 +207,7 @@ TEST_F(PlayWindow, UndoRedoAndTipWorkByTheirShortcutsAlsoInATestPlay) {
   std::vector<std::string> seen;
   const auto note = [&] {
     seen.push_back(window.windowTitle().toStdString() + " " +
-                   window.panel().movesLabel->text().toStdString() +
+                   rig::namedChild<QLabel>(window.panel(), "movesLabel").text().toStdString() +
                    (window.menus().undoItem->isEnabled() ? "u" : "") +
                    (window.menus().redoItem->isEnabled() ? "r" : ""));
   };
@@ -232,18 +235,21 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   rig.folder.write("muziek/b.xm", {1});
   rig.folder.write("muziek/A.mid", {1});
   Afspelen& window = rig.shown();
-  RightPanel& panel = window.panel();
-  ASSERT_EQ(panel.musicList->count(), 2);
-  EXPECT_EQ(panel.musicList->itemText(0), "A.mid");
-  panel.playMusicButton->click();  // nothing chosen: the empty path
-  panel.musicList->setCurrentIndex(1);
-  panel.playMusicButton->click();
-  panel.pauseMusicButton->click();
-  panel.musicList->setCurrentIndex(0);
-  panel.playMusicButton->click();  // resumes, whatever is chosen now
+  const auto list = [&] { return &rig::namedChild<QComboBox>(window.panel(), "musicList"); };
+  const auto click = [&](const char* button) {
+    rig::namedChild<QPushButton>(window.panel(), button).click();
+  };
+  ASSERT_EQ(list()->count(), 2);
+  EXPECT_EQ(list()->itemText(0), "A.mid");
+  click("playMusicButton");  // nothing chosen: the empty path
+  list()->setCurrentIndex(1);
+  click("playMusicButton");
+  click("pauseMusicButton");
+  list()->setCurrentIndex(0);
+  click("playMusicButton");  // resumes, whatever is chosen now
   rig.chooseFile(rig::levelFromRows({"S"}));
   window.start(rig.chosen);  // only a game pauses
-  panel.stopMusicButton->click();
+  click("stopMusicButton");
   EXPECT_EQ(rig.sound.music, (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"),
                                                        "pauzeer", "hervat", "stop"}));
   EXPECT_EQ(window.engine().phase(), Phase::Paused);
@@ -251,10 +257,11 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   rig.folder.write("muziek/beek.mid", {1});
   window.hide();
   rig.shown();
-  EXPECT_EQ(panel.musicList->count(), 2);
+  EXPECT_EQ(list()->count(), 2);
   const Shown back[] = {shown::ToEditor{false}};
   window.playShown(back);
-  EXPECT_EQ(rig.shown().panel().musicList->count(), 3);
+  rig.shown();
+  EXPECT_EQ(list()->count(), 3);
 }
 
 TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangleAndTheKeyCountShowsTwice) {
@@ -264,7 +271,7 @@ TEST_F(PlayWindow, FollowLineBarsCoverTheirCornersRectangleAndTheKeyCountShowsTw
       shown::Bars{{{3, 3, Direction::Up, false}, {3, 3, Direction::Right, true}}, 0},
       shown::KeyCount{3}};
   window.playShown(shown);
-  EXPECT_EQ(window.panel().keyCountLabel->text(), "3");
+  EXPECT_EQ(rig::namedChild<QLabel>(window.panel(), "keyCountLabel").text(), "3");
   EXPECT_EQ(window.menus().firstKeysItem->text(), "Sleutels: 3");
   const QImage& image = window.board().image();
   EXPECT_EQ(image.pixel(98, 58), 0xFFFFFFFFu);
@@ -326,12 +333,12 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
   rig.chooseFile(rig::levelFromRows({"S.."}, "", "Zoë", ""));
   for (int way = 0; way < 3; ++way) {
     SCOPED_TRACE(way);
-    rig.window().panel().movesLabel->setText("7");  // as a game played before would leave it
+    rig.window().panel().setMoves(7);  // as a game played before would leave it
     (way == 0 ? rig.shown() : rig.window()).start(rig.chosen);
     Splash* splash = rig::visibleSplash();
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(splash->makerLabel->text(), "Gemaakt door Zoë");
-    EXPECT_EQ(rig.window().panel().movesLabel->text(), "0");
+    EXPECT_EQ(rig::namedChild<QLabel>(rig.window().panel(), "movesLabel").text(), "0");
     EXPECT_FALSE(rig.window().isEnabled());
     bool running = false;
     script.act([&] { running = rig.window().engine().gameRunning() && rig.window().isEnabled(); });

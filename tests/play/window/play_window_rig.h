@@ -23,6 +23,7 @@
 #include "play/window/afspelen.h"
 #include "support/game_pictures.h"
 #include "support/introduction_screen.h"
+#include "support/named_child.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 #include "support/window_fakes.h"
@@ -33,6 +34,7 @@ using namespace dwaalbos;
 
 using dwaalbos::testing::levelFromRows;
 using dwaalbos::testsupport::gamePictures;
+using dwaalbos::testsupport::namedChild;
 using dwaalbos::testsupport::visibleSplash;
 
 // Panel shown and drawn with raster operations; no delays, no follow lines, no transition.

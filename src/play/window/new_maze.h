@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+
+#include "new_maze_dialog.h"
+#include "play/generator/generator.h"
+#include "play/session/background_job.h"
+#include "wait_note.h"
+
+class QWidget;
+
+namespace dwaalbos {
+
+class FileDialogs;
+
+// New mazes for the play window: asks which, makes it beside the window (a note with
+// "Annuleren" when that takes long; cancelling changes nothing) and hands the level to `play`.
+// A number whose budget ran out is said so, and another offered.
+class NewMaze : public QObject {
+ public:
+  NewMaze(QWidget& window, std::function<void(GeneratedLevel)> play);
+
+  // The dialog, then the making; nothing when the player cancels it.
+  void ask();
+  void make(MazeRequest request);
+  bool busy() const { return job_.busy(); }
+
+ private:
+  void made();
+  void cancel();
+
+  QWidget& window_;
+  std::function<void(GeneratedLevel)> play_;
+  WaitNote note_;
+  MazeRequest asked_;
+  BackgroundJob<Generation> job_;  // last: its work ends before the rest goes
+};
+
+// "Bewaar als level...": `level` as a level file where the player chooses, in `folder` first;
+// a refused write is told.
+void saveAsLevel(QWidget& window, FileDialogs& files, const std::string& folder,
+                 const Doolhof& level);
+
+}  // namespace dwaalbos

@@ -1,0 +1,265 @@
+// Choosing the game's language: every open window is told at once, the texts, the toolkit's
+// buttons and the standard levels' texts follow, and the choice is kept for the next start.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "audio/wave_out_errors.h"
+#include "editor/editor.h"
+#include "frontend/application.h"
+#include "frontend/menu.h"
+#include "frontend/standaard.h"
+#include "level/file_messages.h"
+#include "level/language_file.h"
+#include "level/level_sets.h"
+#include "level/texts.h"
+#include "platform/language.h"
+#include "platform/message_boxes.h"
+#include "play/window/afspelen.h"
+#include "support/game_on_temp_folder.h"
+#include "support/game_pictures.h"
+#include "support/window_fakes.h"
+
+namespace dwaalbos::testing {
+namespace {
+
+// Counts the times the toolkit tells a window to show its texts anew.
+class LanguageChanges : public QObject {
+ public:
+  explicit LanguageChanges(QWidget& window) { window.installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::LanguageChange) ++count;
+    return false;
+  }
+};
+
+class LanguageChoice : public ::testing::Test, protected GameOnTempFolder<AnsweringDialogs> {
+ protected:
+  // As the game starts when nothing is chosen and the desktop speaks no English.
+  LanguageChoice() : GameOnTempFolder(testsupport::gameFolder().toStdString()) {
+    speakLanguage(Language::Dutch, application.state().paths.translations());
+  }
+  ~LanguageChoice() override { speakLanguage(Language::Dutch, {}); }
+
+  // The title, text and Yes button of a question as the player sees it.
+  std::vector<std::string> question() {
+    askYesNoLater(nullptr, texts::tr(texts::kBevestigingTitle), texts::tr(texts::kZekerWeten),
+                  BoxIcon::Question, [](bool) {});
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return {};
+    std::vector<std::string> seen{box->windowTitle().toStdString(), box->text().toStdString(),
+                                  box->button(QMessageBox::Yes)->text().toStdString()};
+    box->close();
+    QTest::qWait(1);
+    return seen;
+  }
+
+  const Doolhof& firstLevel() { return *application.state().sets.Levelset1.element(1); }
+};
+
+TEST_F(LanguageChoice, EnglishReachesEveryOpenWindowAtOnceAndDutchBringsEveryTextBack) {
+  application.showMenu();
+  LanguageChanges menuTold(application.menu());
+  const std::vector<std::string> dutch = question();
+  ASSERT_EQ(dutch.size(), 3U);
+  EXPECT_EQ(dutch[0], "Bevestiging");
+  EXPECT_EQ(dutch[1], "Zeker weten?");
+  EXPECT_EQ(dutch[2], "&Ja");
+
+  application.chooseLanguage(Language::English);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_GE(menuTold.count, 1);
+  EXPECT_EQ(question(), (std::vector<std::string>{"Confirmation", "Are you sure?", "&Yes"}));
+  EXPECT_EQ(levelNotReadText(folder.path("weg.dwb")),
+            "The file \"" + folder.path("weg.dwb") + "\" could not be read.\r\nIt does not exist.");
+  EXPECT_EQ(waveout::waveOutGetErrorText(waveout::kNoDriver), "No sound device is available.");
+  EXPECT_EQ(waveout::waveOutGetErrorText(99), "Unknown error 99 in the sound output.");
+  // A comment's lines are joined as the game holds them.
+  EXPECT_EQ(standaardTekst(firstLevel().Naam), "The first step");
+  EXPECT_EQ(standaardTekst(firstLevel().Commentaar),
+            "Walk to the exit square with the arrow keys.\r\n"
+            "Not every path in the forest leads somewhere.");
+  EXPECT_EQ(standaardTekst("Een eigen level"), "Een eigen level");
+
+  const int toldBefore = menuTold.count;
+  application.chooseLanguage(Language::Dutch);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_GT(menuTold.count, toldBefore);
+  EXPECT_EQ(question(), dutch);
+  EXPECT_EQ(standaardTekst(firstLevel().Naam), "De eerste stap");
+  EXPECT_EQ(waveout::waveOutGetErrorText(waveout::kNoDriver),
+            "Er is geen geluidsapparaat beschikbaar.");
+}
+
+TEST_F(LanguageChoice, TheChoiceIsKeptAndOneThatCannotBeKeptIsTold) {
+  const std::string path = application.state().paths.language();
+  application.chooseLanguage(Language::English);
+  EXPECT_EQ(readLanguage(path), Language::English);
+  application.chooseLanguage(Language::Dutch);
+  EXPECT_EQ(readLanguage(path), Language::Dutch);
+
+  // A folder where the file should be: the choice holds for this run and the player is told.
+  removeFile(path);
+  std::filesystem::create_directory(path);
+  std::vector<SeenBox> boxes;
+  answerNextBox(boxes);
+  application.chooseLanguage(Language::English);
+  ASSERT_EQ(boxes.size(), 1U);
+  EXPECT_EQ(boxes[0].title, "Saving failed");
+  EXPECT_NE(boxes[0].text.find("could not be saved"), std::string::npos) << boxes[0].text;
+  EXPECT_EQ(texts::tr(texts::kZekerWeten), "Are you sure?");
+}
+
+// A text's place markers (%1, %2) and what it begins and ends with of spaces, line breaks and
+// quotes: the pieces a message is composed of must fit together in both languages.
+struct Joints {
+  QStringList markers;
+  QString front;
+  QString back;
+  bool operator==(const Joints&) const = default;
+};
+
+Joints jointsOf(const QString& text) {
+  // Not a URL's escaped character ("%20").
+  static const QRegularExpression marker(QStringLiteral("%\\d(?![0-9A-Fa-f])"));
+  static const QRegularExpression front(QStringLiteral("^[\\s\"]*"));
+  static const QRegularExpression back(QStringLiteral("[\\s\"]*$"));
+  Joints joints{{}, front.match(text).captured(), back.match(text).captured()};
+  for (const auto& found : marker.globalMatch(text)) joints.markers << found.captured();
+  joints.markers.sort();
+  return joints;
+}
+
+TEST(Translation, EveryEnglishTextJoinsOnAsItsDutchOne) {
+  QFile file(QStringLiteral(DWAALBOS_TRANSLATION_SOURCE));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&file);
+  QString dutch;
+  int compared = 0;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    // A line break's carriage return is an element of its own, the same in both languages.
+    const auto text = [&xml] {
+      return xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    };
+    if (xml.name() == QLatin1String("source")) {
+      dutch = text();
+    } else if (xml.name() == QLatin1String("translation")) {
+      const QString english = text();
+      EXPECT_TRUE(jointsOf(english) == jointsOf(dutch))
+          << dutch.toStdString() << " -> " << english.toStdString();
+      ++compared;
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_GT(compared, 150);
+}
+
+// What of a help page is not its language: its sections, its links and its pictures.
+std::set<std::string> anchorsAndPictures(const std::filesystem::path& page) {
+  std::ifstream in(page);
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string html = text.str();
+  std::set<std::string> found;
+  const std::regex reference(R"#((id|href|src)="([^"]*)"|url\(([^)]*)\))#");
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), reference);
+       it != std::sregex_iterator(); ++it)
+    found.insert(it->str());
+  return found;
+}
+
+TEST(HelpPages, TheEnglishPageHasTheDutchPagesSectionsLinksAndPicturesAndTheyExist) {
+  const std::filesystem::path help = testsupport::gameFolder().toStdString() + "/help";
+  const auto dutch = anchorsAndPictures(help / "help.htm");
+  EXPECT_GT(dutch.size(), 30U);
+  EXPECT_EQ(anchorsAndPictures(help / "help_en.htm"), dutch);
+  for (const std::string& reference : dutch) {
+    const auto quote = reference.find_first_of("\"(");
+    const std::string target = reference.substr(quote + 1, reference.size() - quote - 2);
+    if (target.starts_with("../")) {
+      EXPECT_TRUE(std::filesystem::exists(help / target)) << target;
+    }
+  }
+}
+
+// The access letters of one menu, or of a menu bar's titles, by letter.
+std::map<QChar, QStringList> accessLetters(const QList<QAction*>& actions) {
+  std::map<QChar, QStringList> letters;
+  for (const QAction* action : actions) {
+    const QString text = action->text();
+    for (qsizetype at = text.indexOf('&'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf('&', at + 2)) {
+      if (text[at + 1] == '&') continue;
+      letters[text[at + 1].toLower()].append(text);
+      break;
+    }
+  }
+  return letters;
+}
+
+// Every menu and menu bar of `window` whose access letters clash, and every shortcut two of its
+// commands share.
+QStringList clashes(const QWidget& window) {
+  QStringList found;
+  const auto check = [&found, &window](const QString& where, const QList<QAction*>& actions) {
+    for (const auto& [letter, texts] : accessLetters(actions))
+      if (texts.size() > 1)
+        found << QStringLiteral("%1, %2: %3").arg(window.windowTitle(), where, texts.join(" / "));
+  };
+  for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) check("menu bar", bar->actions());
+  for (const QMenu* menu : window.findChildren<QMenu*>()) check(menu->title(), menu->actions());
+  std::map<QKeySequence, QStringList> shortcuts;
+  for (const QAction* action : window.findChildren<QAction*>())
+    for (const QKeySequence& key : action->shortcuts()) shortcuts[key].append(action->text());
+  for (const auto& [key, texts] : shortcuts)
+    if (texts.size() > 1)
+      found << QStringLiteral("%1, %2: %3")
+                   .arg(window.windowTitle(), key.toString(), texts.join(" / "));
+  return found;
+}
+
+// The Dutch options menu has always had two commands on its O, between which the toolkit
+// alternates; until the menus speak English, English shows the same.
+const QString kOldClash =
+    QStringLiteral("Dwaalbos 6.0, &Opties: V&olg pijlen met lijnen / &Overvang bij nieuw level");
+
+class MenusIn : public LanguageChoice, public ::testing::WithParamInterface<Language> {};
+
+TEST_P(MenusIn, NoTwoCommandsOfAMenuShareAnAccessLetterOrAWindowAShortcut) {
+  application.chooseLanguage(GetParam());
+  QCoreApplication::sendPostedEvents();
+  for (const QWidget* window :
+       std::initializer_list<const QWidget*>{&application.menu(), &application.play(),
+                                             &application.editor(), &application.chooser()}) {
+    QStringList found = clashes(*window);
+    found.removeAll(kOldClash);
+    EXPECT_TRUE(found.isEmpty()) << found.join('\n').toStdString();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MenusIn, ::testing::Values(Language::Dutch, Language::English),
+                         [](const auto& info) {
+                           return info.param == Language::Dutch ? "Dutch" : "English";
+                         });
+
+}  // namespace
+}  // namespace dwaalbos::testing
