@@ -7,17 +7,18 @@ cd "$(dirname "$(readlink -f "$0")")/../src"
 
 declare -A level=(
   [level]=0
-  [platform]=1 [audio]=1 [play/engine]=1
-  [play/solver]=2 [play/headless]=2 [play/port]=2
-  [play/generator]=3
-  [play/window]=4
-  [editor]=5
-  [frontend]=6
+  [platform]=1 [audio]=1 [play/rules]=1
+  [play/solver]=2
+  [play/session]=3 [play/generator]=3
+  [play/headless]=4 [play/port]=4
+  [play/window]=5
+  [editor]=6
+  [frontend]=7
 )
 
 area_of() {
   local path=$1
-  for area in play/engine play/solver play/generator play/headless play/port play/window level platform audio editor frontend; do
+  for area in play/rules play/session play/solver play/generator play/headless play/port play/window level platform audio editor frontend; do
     [[ $path == "$area"/* ]] && { echo "$area"; return; }
   done
   echo "?"
@@ -46,7 +47,12 @@ leak() {
   if grep -nE "$pattern" "$@"; then echo "  ^ $what"; faults=1; fi
 }
 leak 'facingRow|sheet row|[Pp]ixel rows?' "a level header names the picture sheet's rows" level/*.h
-leak 'MetBitBlt|bitBlt|[Bb]it[Bb]lt' "the engine names a drawing option" play/engine/*.h play/engine/*.cpp
+leak 'MetBitBlt|bitBlt|[Bb]it[Bb]lt' "the rules or the session name a drawing option" \
+  play/rules/* play/session/*
+# The window asks the session for help and never searches itself; the session hands out what it
+# showed and never calls a front end back.
+leak '#include "play/solver/' "the play window includes a solver header" play/window/*
+leak '\bHost\b|#include <Q' "the session calls back into a front end" play/session/*
 leak '#include "play/window/' "the editor includes the play window" editor/*.h editor/*.cpp
 
 exit $faults

@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "level/level_text.h"
-#include "play/engine/rules.h"
+#include "play/rules/rules.h"
 #include "play/solver/solver.h"
 
 using namespace dwaalbos;

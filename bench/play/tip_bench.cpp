@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "level/shared_state.h"
-#include "play/engine/rules.h"
+#include "level/standard_solutions.h"
+#include "play/rules/rules.h"
 #include "play/solver/solver.h"
-#include "play/solver/standard_solutions.h"
 #include "play/solver/tip.h"
 
 using namespace dwaalbos;

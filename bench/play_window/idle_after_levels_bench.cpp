@@ -55,7 +55,7 @@ void idleAfterThreeLevels(benchmark::State& state) {
   double afterPercent = 0;
   for (auto _ : state) {
     application.showPlayWindow();
-    QTimer::singleShot(50, [&] { play.engine().start(LevelRef::standard(1)); });
+    QTimer::singleShot(50, [&] { play.start(LevelRef::standard(1)); });
     const auto startLevel = [&] {
       watch.waitUntilActiveKind("dwaalbos::Splash");
       keyboard.tap("space");
@@ -76,7 +76,7 @@ void idleAfterThreeLevels(benchmark::State& state) {
           }
           afterPercent = idleCorePercent();
         },
-        [&] { play.engine().stopGame(); });
+        [&] { play.end(); });
   }
   state.counters["before_percent"] = beforePercent;
   state.counters["after_percent"] = afterPercent;

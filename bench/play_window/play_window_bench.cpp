@@ -48,8 +48,8 @@ void idleGame(benchmark::State& state) {
   rig.chooseFile(rig::levelFromRows({"S.E"}));
   Afspelen& window = rig.shown();
   measure(state, [&] {
-    QTimer::singleShot(kIdleMs, &window, [&] { window.engine().stopGame(); });
-    window.engine().start(rig.chosen);
+    QTimer::singleShot(kIdleMs, &window, [&] { window.end(); });
+    window.start(rig.chosen);
   });
 }
 BENCHMARK(idleGame)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -104,14 +104,14 @@ void walkingFrames(benchmark::State& state) {
   double shortest = kDelayMs * 10;
   double longest = 0;
   for (auto _ : state) {
-    window.engine().start(rig.chosen);
+    window.start(rig.chosen);
     QTest::qWait(50);
     frames.at.clear();
     frames.clock.start();
     QTest::keyClick(&window.board(), Qt::Key_Right);
     const bool walked = QTest::qWaitFor([&] { return frames.at.size() >= 5; }, 10 * kDelayMs);
     QTest::qWait(2 * kDelayMs);  // the step's last frame and its pause
-    window.engine().stopGame();
+    window.end();
     if (!walked) state.SkipWithError("the step was not shown");
     for (std::size_t i = 1; i < std::min<std::size_t>(frames.at.size(), 5); ++i) {
       shortest = std::min(shortest, frames.at[i] - frames.at[i - 1]);
@@ -134,7 +134,7 @@ Afspelen& largestBoard(rig::PlayWindowRig& rig) {
   Afspelen& window = rig.shown();
   window.setZoom(300);
   window.resize(kFourKWindow);
-  window.engine().start(rig.chosen);
+  window.start(rig.chosen);
   QTest::qWait(50);
   return window;
 }

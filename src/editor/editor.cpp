@@ -200,9 +200,9 @@ void Editor::activate() {
   bringForward();
 }
 
-void Editor::metcommand(const std::string& best) {
+void Editor::metcommand(const std::string& path) {
   startSession();
-  if (!openen(best)) onNew();
+  if (!openen(path)) onNew();
   bringForward();
 }
 

@@ -59,15 +59,15 @@ class Editor : public QMainWindow {
 
   // From the main menu: an empty level, the window shown, the cursor loop on.
   void activate();
-  // From the command line: the window shown with the level file `best`, or with an empty
+  // From the command line: the window shown with the level file `path`, or with an empty
   // level after a message when that file cannot be read.
-  void metcommand(const std::string& best);
+  void metcommand(const std::string& path);
   // Back from a test play (`naareditor`): enabled again, showing the tested level and whether
   // it was completed.
   void terugVanTest(bool completed);
   // Loads a level file into the editor. A file that is missing or holds no whole level is
   // reported and leaves the editor as it was (false); opening never writes.
-  bool openen(const std::string& best);
+  bool openen(const std::string& path);
   // Sizes the window for a zoom step (percent); the player may resize it from there.
   void setZoom(int percent);
   const Board& veld() const { return Veld_; }
@@ -103,7 +103,7 @@ class Editor : public QMainWindow {
 
   EditorBoard& Vak() { return *Vak_; }
   QLineEdit& nameBox() { return *nameBox_; }
-  QLineEdit& Maker() { return *makerBox_; }
+  QLineEdit& makerBox() { return *makerBox_; }
   QPlainTextEdit& commentBox() { return *commentBox_; }
   // The solver's verdict on the level as it stands, beside the board.
   const QLabel& Oordeel() const { return *Oordeel_; }

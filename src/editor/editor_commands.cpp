@@ -50,14 +50,14 @@ void Editor::clearLevel() {
 }
 
 void Editor::onOpen() {
-  const auto best = dialogs_.askOpenFile(this, levelDialog());
-  if (!best.empty()) openen(best);
+  const auto path = dialogs_.askOpenFile(this, levelDialog());
+  if (!path.empty()) openen(path);
 }
 
-bool Editor::openen(const std::string& best) {
-  const auto level = readLevelFile(best);
+bool Editor::openen(const std::string& path) {
+  const auto level = readLevelFile(path);
   if (!level) {
-    showMessage(this, texts::kNotReadTitle, levelNotReadText(best), BoxIcon::Exclamation);
+    showMessage(this, texts::kNotReadTitle, levelNotReadText(path), BoxIcon::Exclamation);
     return false;
   }
   Level_ = *level;
@@ -95,19 +95,19 @@ bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result
 }
 
 void Editor::onSave() {
-  const auto best = dialogs_.askSaveFile(this, levelDialog());
-  if (best.empty()) return;
+  const auto path = dialogs_.askSaveFile(this, levelDialog());
+  if (path.empty()) return;
   levelFromEditor();
-  if (reportIfNotSaved(best, writeLevelFile(best, Level_))) changed_ = false;
+  if (reportIfNotSaved(path, writeLevelFile(path, Level_))) changed_ = false;
 }
 
 void Editor::onExport() {
-  const auto best = dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
-  if (best.empty()) return;
+  const auto path = dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
+  if (path.empty()) return;
   edtekenen(kWhite);
-  const WriteResult saved = saveBitmap(Vak_->picture(), best);
+  const WriteResult saved = saveBitmap(Vak_->picture(), path);
   edtekenen();
-  reportIfNotSaved(best, saved);
+  reportIfNotSaved(path, saved);
 }
 
 void Editor::onPrint() {

@@ -1,7 +1,7 @@
 #include "verdict.h"
 
 #include "level/cell_codes.h"
-#include "play/engine/rules.h"
+#include "play/rules/rules.h"
 #include "play/solver/solver.h"
 
 namespace dwaalbos {

@@ -28,7 +28,7 @@
 #include "platform/window_placement.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_style.h"
-#include "play/engine/own_levels.h"
+#include "play/session/own_levels.h"
 #include "play/window/afspelen.h"
 #include "play/window/window_geometry.h"
 
@@ -84,7 +84,7 @@ void Application::start(const CommandLine& command) {
           break;
         }
         showPlayWindow();
-        play().engine().start(levelAt(command.path));
+        play().start(levelAt(command.path));
         break;
       case CommandLine::Action::Edit: openInEditor(command.path.c_str()); break;
       case CommandLine::Action::None:

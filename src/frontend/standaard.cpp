@@ -12,10 +12,10 @@
 #include "level/content_key.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
+#include "level/standard_solutions.h"
 #include "level/texts.h"
 #include "platform/window_placement.h"
 #include "platform/zoomed_widgets.h"
-#include "play/solver/standard_solutions.h"
 #include "play/window/afspelen.h"
 
 namespace dwaalbos {
@@ -160,7 +160,7 @@ void Standaard::playChosen(QListWidget* list, int firstNumber) {
   const int number = list->currentRow() + firstNumber;
   hide();
   play_.regainInput();
-  play_.engine().start(LevelRef::standard(number));
+  play_.start(LevelRef::standard(number));
 }
 
 void Standaard::watchChosen() {
@@ -220,7 +220,7 @@ void Standaard::playCollectionLevel() {
       shelf_[static_cast<std::size_t>(shownCollection_)].path, collectionLevels->currentRow() + 1);
   hide();
   play_.regainInput();
-  play_.engine().start(level);
+  play_.start(level);
 }
 
 // Closing only hides the chooser; the play window gets its input back and nothing starts.

@@ -8,7 +8,7 @@
 #include "level/collection_shelf.h"
 #include "level/level_results.h"
 #include "level/scores.h"
-#include "play/engine/level_ref.h"
+#include "play/session/level_ref.h"
 
 class QLabel;
 class QListWidget;

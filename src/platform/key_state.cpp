@@ -29,12 +29,27 @@ KeyState& KeyState::instance() {
 
 bool KeyState::rawDown(int key) const { return keyDownNow(key).value_or(down_.contains(key)); }
 
-bool KeyState::isDown(int key) {
-  if (!rawDown(key)) {
+bool KeyState::isDown(int key) { return heldNow(key, rawDown(key)); }
+
+// A key held over from the window before counts as up until it has been released.
+bool KeyState::heldNow(int key, bool raw) {
+  if (!raw) {
     heldOver_.remove(key);
     return false;
   }
   return !heldOver_.contains(key);
+}
+
+KeyState::Now KeyState::now() {
+  const auto live = gameKeysDownNow();
+  Now now;
+  for (std::size_t i = 0; i < kGameKeys.size(); ++i) {
+    const int key = kGameKeys[i].qt;
+    const bool down = heldNow(key, live ? (*live)[i] : down_.contains(key));
+    now.anyDown = now.anyDown || down;
+    if (down || pressed_.contains(key)) now.active.insert(key);
+  }
+  return now;
 }
 
 bool KeyState::query(int key) {

@@ -36,6 +36,14 @@ class KeyState : public QObject {
   // The one instance, installed on the application when first asked for.
   static KeyState& instance();
 
+  // The game keys (Qt::Key) down now or pressed since their last query, from one query of the
+  // display; it forgets no press.
+  struct Now {
+    QSet<int> active;
+    bool anyDown = false;
+  };
+  Now now();
+
   bool isDown(int key);
   // Down now, or pressed since the last query; the query forgets the press.
   bool query(int key);
@@ -60,6 +68,7 @@ class KeyState : public QObject {
  private:
   KeyState() = default;
   bool rawDown(int key) const;
+  bool heldNow(int key, bool raw);
   bool madeBeforeFlush(std::uint64_t stamp) const;
   bool isRepeatOfHeldOver(const QKeyEvent& key);
   void keyPressed(int key, std::uint64_t stamp);

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include <atomic>
+
 #include "game_keys.h"
 
 // After Qt: the X headers define macros that Qt's names would clash with.
@@ -55,6 +57,14 @@ class Clock {
   Atom atom_ = 0;
 };
 
+// Counted from whichever thread asks; read by the checks from theirs.
+std::atomic<std::uint64_t> oneKeyQueries = 0;
+std::atomic<std::uint64_t> allKeysQueries = 0;
+
+bool isDownIn(const char (&keys)[32], KeyCode code) {
+  return (keys[code / 8] & (1 << (code % 8))) != 0;
+}
+
 }  // namespace
 
 std::optional<bool> keyDownNow(int key) {
@@ -65,8 +75,25 @@ std::optional<bool> keyDownNow(int key) {
   if (code == 0) return std::nullopt;
   char keys[32];
   XQueryKeymap(server, keys);
-  return (keys[code / 8] & (1 << (code % 8))) != 0;
+  ++oneKeyQueries;
+  return isDownIn(keys, code);
 }
+
+std::optional<std::vector<bool>> gameKeysDownNow() {
+  Display* server = activeDisplay();
+  if (!server) return std::nullopt;
+  char keys[32];
+  XQueryKeymap(server, keys);
+  ++allKeysQueries;
+  std::vector<bool> down;
+  for (const GameKeyCode& key : kGameKeys) {
+    const KeyCode code = XKeysymToKeycode(server, key.x11);
+    down.push_back(code != 0 && isDownIn(keys, code));
+  }
+  return down;
+}
+
+KeyboardQueries keyboardQueries() { return {oneKeyQueries, allKeysQueries}; }
 
 std::optional<std::uint32_t> displayTimeNow() {
   Display* server = toolkitDisplay();

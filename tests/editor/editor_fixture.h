@@ -33,7 +33,7 @@ class EditorTest : public ::testing::Test {
   // The editor's level as the editor holds it: board and texts.
   void setTexts(const char* naam, const char* maker, const char* commentaar) {
     editor->nameBox().setText(QString::fromUtf8(naam));
-    editor->Maker().setText(QString::fromUtf8(maker));
+    editor->makerBox().setText(QString::fromUtf8(maker));
     editor->commentBox().setPlainText(QString::fromUtf8(commentaar));
   }
 

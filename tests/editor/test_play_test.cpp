@@ -46,7 +46,7 @@ TEST_F(TestPlay, ComingBackShowsExactlyTheTestedLevelWithItsTexts) {
   QTest::keyRelease(&editor->Vak(), Qt::Key_Right);
   EXPECT_EQ(editor->Vak().cursor(), QPoint(40, 0));
   EXPECT_EQ(editor->veld().at(2, 1), cell::kEnd);
-  EXPECT_EQ(editor->Maker().text(), "Ans");
+  EXPECT_EQ(editor->makerBox().text(), "Ans");
   EXPECT_EQ(editor->commentBox().toPlainText(), "regel een\nregel twee");
   EXPECT_TRUE(editor->unsavedChanges());
   EXPECT_FALSE(fileExists(state.paths.testLevel()));  // the test is over: its file goes

@@ -202,7 +202,7 @@ TEST_F(ApplicationStart, WhatAFileHoldsIsShownAsWrittenEverywhere) {
 
   application.openInEditor(path.c_str());
   EXPECT_EQ(application.editor().nameBox().text().toStdString(), level.Naam);
-  EXPECT_EQ(application.editor().Maker().text().toStdString(), level.Maker);
+  EXPECT_EQ(application.editor().makerBox().text().toStdString(), level.Maker);
   char event[256];
   EXPECT_LT(read(opened, event, sizeof event), 0) << "the picture was opened";
   close(opened);

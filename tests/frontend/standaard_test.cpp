@@ -14,7 +14,7 @@
 #include "level/content_key.h"
 #include "level/level_results.h"
 #include "level/scores.h"
-#include "play/solver/standard_solutions.h"
+#include "level/standard_solutions.h"
 #include "play/window/splash.h"
 
 using namespace dwaalbos;
@@ -214,7 +214,7 @@ TEST_F(Chooser, CollectionsListTheirLevelsAllOpenWithTheirMarksAndBests) {
   EXPECT_EQ(rig.window().engine().level().element, 2);
   rig::visibleSplash()->verder();
   EXPECT_EQ(rig.window().engine().phase(), Phase::Replaying);
-  rig.window().engine().stopGame();
+  rig.window().end();
 
   // A level saved since is in "Mijn levels" the next time; any level plays from its list.
   ASSERT_TRUE(writeLevelFile(rig.shared.paths.levels() + "/nieuw.dwb",

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "level/texts.h"
-#include "play/engine/null_host.h"
 #include "play_board.h"
 
 using namespace dwaalbos;
@@ -58,7 +57,7 @@ TEST(GameFlow, TenThousandRestartsInARowRunInConstantStack) {
     deepest = std::min(deepest, depth);
     shallowest = std::max(shallowest, depth);
     if (pass < 10000) engine.overnieuw();
-    else engine.stopGame();
+    else engine.end();
   });
   host.play(game.level, std::string(10001, '.'));
   EXPECT_EQ(shallowest - deepest, 0u);
@@ -70,6 +69,7 @@ TEST(GameFlow, ARestartWhenNoGameRunsStartsTheLevelAtOnce) {
   ASSERT_TRUE(game.host.ended());
   game.host.clearEvents();
   game.host.engine().overnieuw();
+  game.host.follow();
   EXPECT_EQ(game.at(2, 1), cell::kEnd);
   EXPECT_EQ(game.sounds(), (std::vector<int>{1}));
 }
@@ -91,44 +91,47 @@ TEST(GameFlow, ACrushAtTheEndOfARideAsksWhetherToLeave) {
 
 namespace {
 
-// Plays by hand: the test holds a key and runs a pass; the host keeps the end of a move's
-// presentation until the test lets it go.
-class HandHost : public NullHost {
+// Plays by hand: the test holds a key and runs a pass, and says when a move has been seen.
+// What the session showed is taken whenever the test looks.
+class HandHost {
  public:
-  explicit HandHost(SharedState& shared) : engine(shared, *this) {}
-  bool keyState(GameKey key) override { return key == held_; }
-  void playShown(std::span<const Shown> items) override {
-    for (const Shown& item : items) {
-      if (const auto* title = std::get_if<shown::Title>(&item)) this->title = title->text;
-      if (const auto* walk = std::get_if<shown::Walk>(&item)) {
-        ++walks;
-        paces.push_back(walk->frameMs);
-      }
-      if (const auto* moves = std::get_if<shown::Moves>(&item)) counts.push_back(moves->moves);
-      if (const auto* wait = std::get_if<shown::Wait>(&item)) waits.push_back(wait->ms);
-    }
-  }
-  void present(std::function<void()> shown) override { shown_ = std::move(shown); }
-  void toEditor(bool) override { phaseLeaving = engine.phase(); }
+  explicit HandHost(SharedState& shared) : engine(shared) {}
   // One pass, with `key` held if given; the move is not yet seen.
   void pass(std::optional<GameKey> key = std::nullopt) {
-    held_ = key;
-    engine.pass();
-    held_.reset();
+    take(engine.pass(key ? KeySet{*key} : KeySet{}).shown);
   }
-  void seen() { std::exchange(shown_, nullptr)(); }
+  void seen() { engine.presented(); }
+  const std::string& title() { return take().title_; }
+  int walks() { return take().walks_; }
+  const std::vector<int>& paces() { return take().paces_; }  // each walk's frame time
+  std::vector<int>& counts() { return take().counts_; }      // the move counter as shown
+  const std::vector<int>& waits() { return take().waits_; }
+  bool wentToEditor() { return take().toEditor_; }
 
   Engine engine;
-  std::string title;
-  int walks = 0;
-  std::vector<int> paces;   // each walk's frame time
-  std::vector<int> counts;  // the move counter as shown
-  std::vector<int> waits;
-  Phase phaseLeaving = Phase::Idle;
 
  private:
-  std::optional<GameKey> held_;
-  std::function<void()> shown_;
+  HandHost& take(const std::vector<Shown>& items) {
+    for (const Shown& item : items) {
+      if (const auto* title = std::get_if<shown::Title>(&item)) title_ = title->text;
+      if (const auto* walk = std::get_if<shown::Walk>(&item)) {
+        ++walks_;
+        paces_.push_back(walk->frameMs);
+      }
+      if (const auto* moves = std::get_if<shown::Moves>(&item)) counts_.push_back(moves->moves);
+      if (const auto* wait = std::get_if<shown::Wait>(&item)) waits_.push_back(wait->ms);
+      if (std::holds_alternative<shown::ToEditor>(item)) toEditor_ = true;
+    }
+    return *this;
+  }
+  HandHost& take() { return take(engine.takeShown()); }
+
+  std::string title_;
+  int walks_ = 0;
+  std::vector<int> paces_;
+  std::vector<int> counts_;
+  std::vector<int> waits_;
+  bool toEditor_ = false;
 };
 
 }  // namespace
@@ -149,14 +152,14 @@ TEST(GamePhases, APresentedMoveAndAPauseHoldTheKeys) {
 
   host.engine.pauze(true);
   EXPECT_EQ(host.engine.phase(), Phase::Paused);
-  EXPECT_EQ(host.title, "Klik op het speelvak om verder te gaan");
+  EXPECT_EQ(host.title(), "Klik op het speelvak om verder te gaan");
   host.pass(GameKey::Right);
   EXPECT_EQ(host.engine.gameState().col, 2);
   host.engine.pauze(false);
   host.pass(GameKey::Right);
   host.seen();
   EXPECT_EQ(host.engine.gameState().col, 3);
-  EXPECT_EQ(host.title, "Dwaalbos 6.0:  door ");
+  EXPECT_EQ(host.title(), "Dwaalbos 6.0:  door ");
 }
 
 // While "Zelfmoord" waits for its answer no key, command or second question acts; the answer
@@ -184,13 +187,13 @@ TEST(GamePhases, NothingActsWhileAQuestionIsPending) {
   EXPECT_EQ(host.engine.gameState().veld.at(1, 1), cell::kEmpty);
 }
 
-// A test play left for the editor has ended when the editor is told; the game is gone after.
+// A test play left goes back to the editor, its game gone.
 TEST(GamePhases, AGameLeftIsEndedThenGone) {
   PlayBoard game({"S."});
   HandHost host(game.shared);
   host.engine.start(LevelRef::testPlay(game.level.path));
   host.engine.leave();
-  EXPECT_EQ(host.phaseLeaving, Phase::Ended);
+  EXPECT_TRUE(host.wentToEditor());
   EXPECT_EQ(host.engine.phase(), Phase::Idle);
   EXPECT_FALSE(host.engine.gameRunning());
 }
@@ -204,13 +207,13 @@ TEST(GamePhases, AReplayShowsTheMovesAndLeavesNoTrace) {
   PlayBoard game({"S..E"});
   HandHost host(game.shared);
   host.engine.keepProgressIn(recorder);
-  host.engine.opties().Loopvertraging = 7;
+  host.engine.setPlayOptions({.Loopvertraging = 7});
   host.engine.start(game.level);
   host.pass(GameKey::Right);
   host.seen();
-  host.counts.clear();
+  host.counts().clear();
   ASSERT_TRUE(host.engine.replay({GameKey::Right, GameKey::Right}));
-  EXPECT_EQ(host.title, "De oplossing: druk op een toets om te stoppen");
+  EXPECT_EQ(host.title(), "De oplossing: druk op een toets om te stoppen");
   for (int col : {3, 4}) {
     host.pass();
     EXPECT_EQ(host.engine.phase(), Phase::Presenting);
@@ -221,13 +224,13 @@ TEST(GamePhases, AReplayShowsTheMovesAndLeavesNoTrace) {
   host.pass();
   EXPECT_EQ(host.engine.phase(), Phase::Playing);
   EXPECT_EQ(host.engine.gameState().col, 2);
-  EXPECT_EQ(host.walks, 3);
-  EXPECT_EQ(host.paces, (std::vector<int>{7, 7, 7}));
-  EXPECT_EQ(host.counts, (std::vector<int>{2, 3, 1}));
-  ASSERT_EQ(host.waits.size(), 2u);
-  EXPECT_GE(*std::min_element(host.waits.begin(), host.waits.end()), 300);
+  EXPECT_EQ(host.walks(), 3);
+  EXPECT_EQ(host.paces(), (std::vector<int>{7, 7, 7}));
+  EXPECT_EQ(host.counts(), (std::vector<int>{2, 3, 1}));
+  ASSERT_EQ(host.waits().size(), 2u);
+  EXPECT_GE(*std::min_element(host.waits().begin(), host.waits().end()), 300);
   EXPECT_EQ(host.engine.history().moves(), 1);
-  EXPECT_EQ(host.title, "Dwaalbos 6.0:  door ");
+  EXPECT_EQ(host.title(), "Dwaalbos 6.0:  door ");
   EXPECT_TRUE(recorder.calls.empty());
 }
 
@@ -243,7 +246,7 @@ TEST(GamePhases, AKeyOrAnUndoStopsAReplay) {
   host.pass(GameKey::Space);
   EXPECT_EQ(host.engine.phase(), Phase::Playing);
   EXPECT_EQ(host.engine.gameState().col, 1);
-  EXPECT_EQ(host.walks, 1);
+  EXPECT_EQ(host.walks(), 1);
 
   host.pass(GameKey::Right);
   host.seen();

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "level/level_file.h"
-#include "play/engine/rules.h"
 #include "play/generator/daily_seed.h"
+#include "play/rules/rules.h"
 #include "play/solver/solver.h"
 
 using namespace dwaalbos;

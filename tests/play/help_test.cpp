@@ -1,6 +1,6 @@
 // Help for a game under way, as the play window asks for it beside its own thread.
-#include "play/solver/help.h"
-#include "play/solver/shortest_search.h"
+#include "play/session/help.h"
+#include "play/session/shortest_search.h"
 
 #include <gtest/gtest.h>
 

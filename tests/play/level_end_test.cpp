@@ -11,7 +11,7 @@
 #include "level/level_results.h"
 #include "level/scores.h"
 #include "level/texts.h"
-#include "play/engine/own_levels.h"
+#include "play/session/own_levels.h"
 #include "play_board.h"
 
 using namespace dwaalbos;

@@ -140,14 +140,14 @@ TEST(Arrows, ARideEndingOnAKeyCountsItAtOnceAndSoundsItAfterTheWalk) {
 
 TEST(Arrows, FollowLinesCanBeSwitchedOffAndAnUnsetLineDelayBecomesTwenty) {
   PlayBoard off({"S>>."});
-  off.host.engine().opties().volglijnen = false;
+  off.host.engine().setPlayOptions({.volglijnen = false});
   off.play("R");
   EXPECT_EQ(off.host.barsDrawn(), 0);
   EXPECT_EQ(off.sounds(), (Sounds{1, 5, 2}));
   PlayBoard unset({"S>."});
-  unset.host.engine().opties().Lijnvertraging = 0;
+  unset.host.engine().setPlayOptions({.Lijnvertraging = 0});
   unset.play("R");
-  EXPECT_EQ(unset.host.engine().opties().Lijnvertraging, 20);
+  EXPECT_EQ(unset.host.engine().playOptions().Lijnvertraging, 20);
 }
 
 namespace {

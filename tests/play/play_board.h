@@ -9,22 +9,25 @@
 
 #include "level/level_file.h"
 #include "level/level_text.h"
-#include "play/engine/progress_port.h"
 #include "play/headless/headless_host.h"
+#include "play/session/progress_port.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 
-// A headless host that runs `hook` at the start of every pass (when the first key is read), as
-// a menu command chosen between two passes would, and holds the `held` keys down besides the
-// letter of the pass.
+// A headless host that runs `hook` before every pass that reads keys, as a menu command chosen
+// between two passes would, and holds the `held` keys down besides the letter of the pass.
 class HookedHost : public dwaalbos::HeadlessHost {
  public:
   using Hook = std::function<void(dwaalbos::Engine&, int pass)>;
   HookedHost(dwaalbos::SharedState& shared, Hook hook, std::set<dwaalbos::GameKey> held = {})
       : HeadlessHost(shared, false), hook_(std::move(hook)), held_(std::move(held)) {}
-  bool keyState(dwaalbos::GameKey key) override {
-    if (key == dwaalbos::GameKey::Left && hook_) hook_(engine(), passes_++);
-    return held_.contains(key) || HeadlessHost::keyState(key);
+  dwaalbos::KeySet keysOfPass() override {
+    const dwaalbos::Phase phase = engine().phase();
+    if (hook_ && (phase == dwaalbos::Phase::Playing || phase == dwaalbos::Phase::Replaying))
+      hook_(engine(), passes_++);
+    dwaalbos::KeySet keys = HeadlessHost::keysOfPass();
+    for (dwaalbos::GameKey key : held_) keys.add(key);
+    return keys;
   }
 
  private:

@@ -67,6 +67,7 @@ TEST(PushBlocks, UndoAfterACrushBringsBackTheGameBeforeThePush) {
     if (!yes) {
       EXPECT_FALSE(game.host.engine().gameRunning());
       EXPECT_TRUE(game.host.engine().zetTerug());
+      game.host.follow();
       EXPECT_TRUE(game.host.engine().gameRunning());
       EXPECT_EQ(game.host.nameCaption(), "Geennaam");
     }

@@ -1,6 +1,6 @@
 // The rules as a function of the game: the same step whatever plays it, nothing kept between
 // calls, and the crush handed back as data for the caller to ask about.
-#include "play/engine/rules.h"
+#include "play/rules/rules.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "level/shared_state.h"
-#include "play/engine/rules.h"
+#include "play/rules/rules.h"
 #include "play/solver/compact_state.h"
 #include "play/solver/end_estimate.h"
 #include "play_board.h"

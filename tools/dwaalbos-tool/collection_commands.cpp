@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "level/collection_file.h"
-#include "play/engine/rules.h"
+#include "play/rules/rules.h"
 #include "play/solver/quality.h"
 #include "play/solver/solver.h"
 

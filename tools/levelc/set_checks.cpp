@@ -9,8 +9,8 @@
 #include "level/level_sets.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
-#include "play/engine/rules.h"
 #include "play/headless/headless_host.h"
+#include "play/rules/rules.h"
 #include "play/solver/quality.h"
 #include "play/solver/solver.h"
 

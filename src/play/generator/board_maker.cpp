@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "level/cell_codes.h"
-#include "play/engine/rules.h"
+#include "play/rules/rules.h"
 
 namespace dwaalbos {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "board_maker.h"
 #include "level_name.h"
-#include "play/engine/rules.h"
+#include "play/rules/rules.h"
 #include "play/solver/quality.h"
 #include "play/solver/solver.h"
 #include "seeded_random.h"

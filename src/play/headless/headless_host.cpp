@@ -1,13 +1,13 @@
 #include "headless_host.h"
 
-#include "play/engine/move_letters.h"
+#include "play/rules/move_letters.h"
 
 namespace dwaalbos {
 
 HeadlessHost::HeadlessHost(SharedState& shared, bool answerYes)
-    : engine_(shared, *this), answerYes_(answerYes) {
+    : engine_(shared), answerYes_(answerYes) {
   // No transition, follow lines on; the delays do not matter, nothing sleeps here.
-  engine_.opties() = Opties{.rechterkant = false, .MetBitBlt = true};
+  engine_.setPlayOptions(PlayOptions{});
 }
 
 bool HeadlessHost::play(const LevelRef& level, const std::string& keys) {
@@ -15,6 +15,7 @@ bool HeadlessHost::play(const LevelRef& level, const std::string& keys) {
   next_ = 0;
   keysExhausted_ = false;
   if (!engine_.start(level)) return false;
+  follow();
   while (engine_.gameRunning()) playLetter();
   ended_ = !keysExhausted_;
   return true;
@@ -23,20 +24,28 @@ bool HeadlessHost::play(const LevelRef& level, const std::string& keys) {
 // Each pass takes one letter; with none left the session ends. Z and Y stand for the menu's
 // undo and redo, chosen in a pass that found no key pressed.
 void HeadlessHost::playLetter() {
-  engine_.pass();
+  playShown(engine_.pass(keysOfPass()).shown);
+  follow();
   answerQuestions();
   if (next_ >= keys_.size()) {
     keysExhausted_ = true;
-    engine_.stopGame();
+    engine_.end();
+    follow();
     return;
   }
   const char letter = keys_[next_++];
   if (letter == 'Z') engine_.zetTerug();
   if (letter == 'Y') engine_.zetOpnieuw();
+  follow();
+}
+
+void HeadlessHost::follow() {
+  for (std::vector<Shown> items; !(items = engine_.takeShown()).empty();) playShown(items);
+  engine_.presented();
 }
 
 // The sounds and the boxes are the events; the pictures are only counted.
-void HeadlessHost::playShown(std::span<const Shown> items) {
+void HeadlessHost::playShown(const std::vector<Shown>& items) {
   for (const Shown& item : items)
     std::visit(shown::Handlers{
                    [this](const shown::Sound& s) {
@@ -57,6 +66,13 @@ void HeadlessHost::playShown(std::span<const Shown> items) {
                      makerCaption_ = c.maker;
                    },
                    [this](const shown::Title& t) { title_ = t.text; },
+                   [this](const shown::Introduce& i) {
+                     introduction_ = i.texts;
+                     ++introductions_;
+                     engine_.verder();
+                   },
+                   [this](const shown::ToEditor&) { toEditor_ = true; },
+                   [this](const shown::OpenDocument& o) { opened_.push_back(o.address); },
                    [](const auto&) {},
                },
                item);
@@ -68,21 +84,14 @@ void HeadlessHost::answerQuestions() {
     const Question question = *engine_.lastMove().question;
     events_.push_back({0, question.title, question.text, answerYes_ ? "yes" : "no"});
     engine_.answer(answerYes_);
+    follow();
   }
 }
 
-void HeadlessHost::showIntroduction(const Introduction& texts) {
-  introduction_ = texts;
-  ++introductions_;
-  engine_.verder();
-}
-
-void HeadlessHost::closeWindow() { engine_.leave(); }
-
-bool HeadlessHost::keyState(GameKey key) {
-  if (next_ >= keys_.size()) return false;
-  // Enter is no move: a letter of no move reads as no key at all.
-  return key != GameKey::Enter && letterKey(keys_[next_]) == key;
+// Enter is no move: a letter of no move reads as no key at all.
+KeySet HeadlessHost::keysOfPass() {
+  if (next_ >= keys_.size() || letterKey(keys_[next_]) == GameKey::Enter) return {};
+  return {letterKey(keys_[next_])};
 }
 
 }  // namespace dwaalbos

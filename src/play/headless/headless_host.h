@@ -4,15 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "play/engine/engine.h"
-#include "play/engine/null_host.h"
+#include "play/session/engine.h"
 
 namespace dwaalbos {
 
 // A play window without a window: it plays a list of keys, answers every question the same
 // way and records what the player would have heard and read. The command-line tool and the
 // tests play through it.
-class HeadlessHost : public NullHost {
+class HeadlessHost {
  public:
   struct Event {
     int sound = 0;  // a sample slot, or 0 for a dialog
@@ -22,6 +21,7 @@ class HeadlessHost : public NullHost {
   };
 
   HeadlessHost(SharedState& shared, bool answerYes);
+  virtual ~HeadlessHost() = default;
 
   Engine& engine() { return engine_; }
   const Engine& engine() const { return engine_; }
@@ -48,14 +48,16 @@ class HeadlessHost : public NullHost {
   const std::vector<std::string>& opened() const { return opened_; }
   void clearEvents() { events_.clear(); }
 
-  void playShown(std::span<const Shown> items) override;
-  void showIntroduction(const Introduction& texts) override;
-  void closeWindow() override;
-  void toEditor(bool) override { toEditor_ = true; }
-  void openDocument(const std::string& address) override { opened_.push_back(address); }
-  bool keyState(GameKey key) override;
+  // Plays what the session showed since it was last asked: a window's introduction is
+  // dismissed at once and a move counts as seen at once.
+  void follow();
+
+ protected:
+  // The keys found pressed in the pass about to run: the letter's.
+  virtual KeySet keysOfPass();
 
  private:
+  void playShown(const std::vector<Shown>& items);
   void playLetter();
   void answerQuestions();
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "play/engine/level_ref.h"
+#include "play/session/level_ref.h"
 
 namespace dwaalbos {
 

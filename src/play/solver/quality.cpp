@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "compact_state.h"
-#include "play/engine/rules.h"
+#include "play/rules/rules.h"
 #include "solver.h"
 #include "state_store.h"
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "play/engine/game_state.h"
+#include "play/rules/game_state.h"
 
 namespace dwaalbos {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "compact_state.h"
-#include "play/engine/move_letters.h"
-#include "play/engine/rules.h"
+#include "play/rules/move_letters.h"
+#include "play/rules/rules.h"
 #include "state_store.h"
 
 // What the searches share: the moves from one stored state, and the way back to the start.

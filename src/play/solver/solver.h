@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "level/doolhof.h"
-#include "play/engine/game_state.h"
-#include "play/engine/host.h"
-#include "play/engine/move_letters.h"
+#include "play/rules/game_state.h"
+#include "play/rules/move_letters.h"
+#include "play/rules/play_types.h"
 
 namespace dwaalbos {
 

@@ -4,8 +4,8 @@
 #include <stop_token>
 #include <string_view>
 
-#include "play/engine/game_state.h"
-#include "play/engine/host.h"
+#include "play/rules/game_state.h"
+#include "play/rules/play_types.h"
 
 namespace dwaalbos {
 

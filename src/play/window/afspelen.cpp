@@ -16,6 +16,7 @@
 #include "board_view.h"
 #include "level/file_messages.h"
 #include "level/shared_state.h"
+#include "level/standard_solutions.h"
 #include "level/texts.h"
 #include "music_controls.h"
 #include "option_controls.h"
@@ -28,10 +29,9 @@
 #include "platform/zoomed_dialogs.h"
 #include "platform/zoomed_stage.h"
 #include "platform/zoomed_widgets.h"
-#include "play/engine/move_letters.h"
-#include "play/engine/own_levels.h"
 #include "play/port/navigator.h"
-#include "play/solver/standard_solutions.h"
+#include "play/rules/move_letters.h"
+#include "play/session/own_levels.h"
 #include "play/window/splash.h"
 #include "right_panel.h"
 #include "volume_choice.h"
@@ -42,32 +42,27 @@ namespace {
 
 constexpr int kTipMs = 1000;
 
-// The shortest way of a standard level, or the one the editor found for the level it tests.
-std::string_view knownWay(const LevelRef& level) {
-  return level.number != 0 ? shortestSolution(level.number) : std::string_view(level.way);
-}
-
 }  // namespace
 
 Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent)
-    : QMainWindow(parent), shared_(shared), services_(services), engine_(shared, *this),
+    : QMainWindow(parent), shared_(shared), services_(services), engine_(shared, &shortestSolution),
       painter_(services.pictures), menus_(*menuBar()),
-      picture1_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32) {
+      transitionBuffer_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32), help_(engine_) {
   auto* client = new QWidget(this);
   setCentralWidget(client);
   vak_ = new BoardView(client);
   vak_->setStar(services.pictures.withMask(plaatje::kSter, plaatje::kStermask),
                 services.pictures.withMask(plaatje::kSter, plaatje::kStermask, true));
   panel_ = new RightPanel(services.pictures, client);
-  options_ = new OptionControls(engine_, menus_, *panel_, *this);
-  music_ = new MusicControls(engine_, services.sound, *panel_, shared.paths.folder());
-  picture1_.fill(kBoardBackground);
+  options_ = new OptionControls(*this, menus_, *panel_, *this);
+  music_ = new MusicControls(*this, services.sound, *panel_, shared.paths.folder());
+  transitionBuffer_.fill(kBoardBackground);
 
   // Keys pressed while the game was paused had no effect, and keep having none.
   connect(vak_, &BoardView::clicked, this, [this] {
     presentation_.afterwards([this] {
-      engine_.toetsenleeg();
-      engine_.pauze(false);
+      forgetKeys();
+      pause(false);
     });
   });
   // A cleared board has no level, so no level's name in the title either.
@@ -84,9 +79,9 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(panel_, &RightPanel::commentClicked, this, &Afspelen::onCommentClicked);
   // Opening a menu or entering a control of the panel takes the input from the board; a menu's
   // shortcut keys do not.
-  connect(panel_, &RightPanel::controlEntered, this, [this] { engine_.pauze(true); });
+  connect(panel_, &RightPanel::controlEntered, this, [this] { pause(true); });
   for (QMenu* title : {menus_.levelMenu, menus_.statusMenu, menus_.optionsMenu})
-    connect(title, &QMenu::aboutToShow, this, [this] { engine_.pauze(true); });
+    connect(title, &QMenu::aboutToShow, this, [this] { pause(true); });
   connectLevelMenu();
   // A test play hides the menus; taking moves back, asking a tip and seeing the solution still
   // work there.
@@ -125,11 +120,17 @@ void Afspelen::connectLevelMenu() {
   connect(menus_.levelMenu, &QMenu::aboutToShow, this,
           [this] { menus_.saveMazeItem->setEnabled(engine_.level().made != nullptr); });
   whenStill(menus_.restartItem, [this] { onRestart(); });
-  whenStill(menus_.undoItem, [this] { engine_.zetTerug(); });
-  whenStill(menus_.redoItem, [this] { engine_.zetOpnieuw(); });
+  whenStill(menus_.undoItem, [this] {
+    engine_.zetTerug();
+    playSession();
+  });
+  whenStill(menus_.redoItem, [this] {
+    engine_.zetOpnieuw();
+    playSession();
+  });
   whenStill(menus_.tipItem, [this] { onTip(); });
   whenStill(menus_.showSolutionItem, [this] { onShowSolution(); });
-  whenStill(menus_.toMenuItem, [this] { formUnload(); });
+  whenStill(menus_.toMenuItem, [this] { leave(); });
   whenStill(menus_.exitItem, [this] { onExit(); });
 }
 
@@ -152,7 +153,7 @@ void Afspelen::showEvent(QShowEvent* event) {
   testLayout_ = testPending_ = static_cast<bool>(testBack_);
   menus_.setTitlesVisible(!testLayout_);
   menuBar()->setVisible(!testLayout_);
-  formActivate();
+  activate();
   if (testPending_) QTimer::singleShot(0, this, &Afspelen::startTestPlay);
 }
 
@@ -168,7 +169,7 @@ void Afspelen::changeEvent(QEvent* event) {
     if (!ownBoxActive()) activated_ = false;
     return;
   }
-  if (!activated_) formActivate();
+  if (!activated_) activate();
   if (splash_ && splash_->isVisible())
     QTimer::singleShot(0, splash_.get(), [splash = splash_.get()] {
       if (splash->isVisible()) splash->activateWindow();
@@ -191,12 +192,13 @@ void Afspelen::regainInput() {
   activateWindow();
   raise();
   vak_->setFocus();
-  formActivate();
+  activate();
 }
 
-// `Form_Activate`: the options as stored; loading them lays the window out. Every change is
-// saved as it is made, so the file holds what the player chose, unless it could not be written.
-void Afspelen::formActivate() {
+// On activation the options are read as stored; loading them lays the window out. Every change
+// is saved as it is made, so the file holds what the player chose, unless it could not be
+// written.
+void Afspelen::activate() {
   activated_ = true;
   if (optionsInFile_) options_->laadopties(shared_.paths.options());
 }
@@ -208,9 +210,21 @@ void Afspelen::armTestPlay(const LevelRef& level, std::function<void(bool comple
 
 void Afspelen::startTestPlay() {
   if (!std::exchange(testPending_, false)) return;
-  if (engine_.start(testLevel_)) return;
+  if (start(testLevel_)) return;
   showMessage(this, texts::kTestenTitle, texts::kTestlevelOnleesbaar, BoxIcon::Critical);
   engine_.naareditor();
+  playSession();
+}
+
+bool Afspelen::start(const LevelRef& level) {
+  const bool started = engine_.start(level);
+  playSession();
+  return started;
+}
+
+void Afspelen::end() {
+  engine_.end();
+  playSession();
 }
 
 // The window's layout shows the panel or hides it; a test play shows the board alone. A
@@ -237,13 +251,14 @@ void Afspelen::setZoom(int percent) {
 // While the introduction screen or the chooser holds the input, the window cannot be closed.
 void Afspelen::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (isEnabled()) presentation_.afterwards([this] { formUnload(); });
+  if (isEnabled()) presentation_.afterwards([this] { leave(); });
 }
 
-// `Form_Unload`: the window is hidden, never destroyed.
-void Afspelen::formUnload() {
+// The player leaves the level; the window is hidden, never destroyed.
+void Afspelen::leave() {
   if (engine_.lastMove().question) return;  // a box asks already
-  closeWindow();
+  engine_.leave();
+  playSession();
   askPending();
 }
 
@@ -260,7 +275,7 @@ void Afspelen::onOpenLevelFile() {
                                                               "",
                                                               {shared_.paths.exampleLevels()}});
   if (path.empty()) return;
-  if (!engine_.start(levelAt(path))) {
+  if (!start(levelAt(path))) {
     showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
   }
 }
@@ -283,8 +298,9 @@ void Afspelen::saveOptions() {
 }
 
 void Afspelen::onRestart() {
-  if (askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None))
-    engine_.overnieuw();
+  if (!askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None)) return;
+  engine_.overnieuw();
+  playSession();
 }
 
 void Afspelen::onExit() {
@@ -306,12 +322,10 @@ void Afspelen::onShowSolution() {
 // The search runs beside the window, which goes on drawing and answering; the game waits for
 // it. A search that takes a while says so and can be stopped.
 void Afspelen::askHelp(HelpQuestion::Kind kind) {
-  if (!engine_.gameRunning() || helpAsked_) return;
-  helpAsked_ = HelpAsked{engine_.gameState(), engine_.history().depth()};
-  help_.start(
-      helpWork(helpQuestion(kind, engine_, std::string(knownWay(engine_.level())))),
-      [this] { QMetaObject::invokeMethod(this, &Afspelen::helpAnswered, Qt::QueuedConnection); });
-  helpNote_.begin(texts::kEvenDenken, texts::kStoppen);
+  const bool asked = help_.ask(kind, [this] {
+    QMetaObject::invokeMethod(this, &Afspelen::helpAnswered, Qt::QueuedConnection);
+  });
+  if (asked) helpNote_.begin(texts::kEvenDenken, texts::kStoppen);
 }
 
 void Afspelen::stopHelp() {
@@ -321,21 +335,18 @@ void Afspelen::stopHelp() {
 
 // Keys pressed while it searched do nothing.
 void Afspelen::endHelp() {
-  helpAsked_.reset();
   helpNote_.end();
-  engine_.toetsenleeg();
+  forgetKeys();
   drive();
 }
 
-// An answer about a game that changed meanwhile (a move taken back, another level) is dropped.
+// An answer about a game that changed meanwhile is dropped; a solution found already plays.
 void Afspelen::helpAnswered() {
+  if (!help_.searching()) return;  // stopped meanwhile
   const std::optional<HelpAnswer> answer = help_.take();
-  if (!answer) return;
-  const std::optional<HelpAsked> asked = helpAsked_;
+  if (help_.searching()) return;  // not yet answered
   endHelp();
-  if (asked && engine_.gameRunning() && engine_.gameState() == asked->now &&
-      engine_.history().depth() == asked->depth)
-    takeHelp(*answer);
+  if (answer) takeHelp(*answer);
 }
 
 void Afspelen::takeHelp(const HelpAnswer& answer) {
@@ -343,7 +354,8 @@ void Afspelen::takeHelp(const HelpAnswer& answer) {
     case HelpAnswer::Kind::Tip: showTip(answer.tip); break;
     case HelpAnswer::Kind::Moves:
       vak_->setFocus();
-      if (engine_.replay(keysOf(answer.moves))) drive();
+      playSession();
+      drive();
       break;
     case HelpAnswer::Kind::WayBack: offerWayBack(answer.steps); break;
     case HelpAnswer::Kind::Lost: offerWayBack(std::nullopt); break;
@@ -371,12 +383,14 @@ void Afspelen::offerWayBack(std::optional<std::size_t> steps) {
       askYesNo(this, texts::kTipTitle,
                std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon, BoxIcon::Question) &&
       engine_.rewind(*steps)) {
+    playSession();
     return;
   }
   if (askYesNo(this, texts::kTipTitle,
                std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
                BoxIcon::Question)) {
     engine_.overnieuw();
+    playSession();
   }
 }
 
@@ -384,14 +398,28 @@ void Afspelen::watch(const LevelRef& level, std::string_view moves) {
   watching_ = keysOf(moves);
   regainInput();
   // A level that cannot be read must not leave its moves for the next introduction.
-  if (!engine_.start(level)) watching_.reset();
+  if (!start(level)) watching_.reset();
 }
 
 void Afspelen::onCommentClicked() {
-  engine_.pauze(true);
+  pause(true);
   showMessage(this, texts::kCommentaarTitle, engine_.state().commentaar, BoxIcon::Exclamation);
-  engine_.toetsenleeg();
-  engine_.pauze(false);
+  forgetKeys();
+  pause(false);
 }
+
+void Afspelen::forgetKeys() {
+  engine_.toetsenleeg();
+  playSession();
+}
+
+void Afspelen::pause(bool on) {
+  engine_.pauze(on);
+  playSession();
+}
+
+void Afspelen::playWith(const PlayOptions& options) { engine_.setPlayOptions(options); }
+
+const Opties& Afspelen::opties() const { return options_->opties(); }
 
 }  // namespace dwaalbos

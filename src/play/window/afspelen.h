@@ -13,10 +13,10 @@
 #include "level/byte_io.h"
 #include "new_maze.h"
 #include "platform/board_painter.h"
-#include "play/engine/engine.h"
-#include "play/engine/host.h"
-#include "play/solver/help.h"
-#include "play/solver/shortest_search.h"
+#include "play/session/engine.h"
+#include "play/session/player_help.h"
+#include "play/session/shortest_search.h"
+#include "play_input.h"
 #include "play_menus.h"
 #include "presentation.h"
 #include "ring_effect.h"
@@ -47,21 +47,30 @@ struct PlayServices {
   const Pictures& pictures;
 };
 
-// `Afspelen`, the play window: the board, the menus and the panel, and the host of the play
-// engine, whose games run inside this window's event handlers.
-class Afspelen : public QMainWindow, public Host {
+// `Afspelen`, the play window: the board, the menus and the panel. It runs the session's games
+// from its event handlers: it hands in the keys and the commands and plays what the session
+// showed.
+class Afspelen : public QMainWindow, private PlayInput {
   Q_OBJECT
 
  public:
   Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent = nullptr);
   ~Afspelen() override;
 
-  Engine& engine() { return engine_; }
+  const Engine& engine() const { return engine_; }
   PlayMenus& menus() { return menus_; }
   NewMaze& newMaze() { return newMaze_; }
   RightPanel& panel() { return *panel_; }
   BoardView& board() { return *vak_; }
-  const QImage& picture1() const { return picture1_; }
+  const QImage& transitionBuffer() const { return transitionBuffer_; }
+  const Opties& opties() const;
+
+  // Starts `level`, ending any game under way; false when it cannot be read.
+  bool start(const LevelRef& level);
+  // Ends the game under way without a new one.
+  void end();
+  // Another control takes the input (true) or gives it back.
+  void pause(bool on) override;
 
   // The next showing plays `level` alone on the board, as a test play; `back` runs once the
   // game has gone back to the editor, telling whether the level was completed.
@@ -82,22 +91,13 @@ class Afspelen : public QMainWindow, public Host {
   void clearBoard();
   // How the completed level went, on the cleared board.
   void showResult(const shown::Result& result);
+  // Plays what the session showed, in order: at once, or at the move's pace while a move is held.
+  void playShown(std::span<const Shown> items);
   // Draws the game as it is now (a tip shown or gone); refreshes when asked.
   void tekenen(bool verversen);
 
   // `slaoptiesop` without a word to the player, for a program that is ending.
   WriteResult writeOptions();
-
-  // Host: what the engine asks of the window.
-  void playShown(std::span<const Shown> items) override;
-  void showIntroduction(const Introduction& texts) override;
-  void closeWindow() override;
-  void toMenu() override;
-  void toEditor(bool completed) override;
-  void openDocument(const std::string& address) override;
-  bool keyState(GameKey key) override;
-  void holdPresentation() override;
-  void present(std::function<void()> shown) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -105,12 +105,20 @@ class Afspelen : public QMainWindow, public Host {
   void changeEvent(QEvent* event) override;
 
  private:
+  void forgetKeys() override;
+  void playWith(const PlayOptions& options) override;
+
+  void playSession();
+  void playMove(const std::vector<Shown>& shown);
+  void showIntroduction(const Introduction& texts);
+  void toMenu();
+  void toEditor(bool completed);
   void connectLevelMenu();
-  void formActivate();
+  void activate();
   bool ownBoxActive() const;
   void startTestPlay();
   void applySize();
-  void formUnload();
+  void leave();
   void onStartStandard();
   void onOpenLevelFile();
   void onRestart();
@@ -129,7 +137,7 @@ class Afspelen : public QMainWindow, public Host {
   void showTip(const Tip& tip);
   void offerWayBack(std::optional<std::size_t> steps);
   void verderFromSplash();
-  QImage& target() { return inBuffer_ ? picture1_ : vakImage(); }
+  QImage& target() { return inBuffer_ ? transitionBuffer_ : vakImage(); }
   QImage& vakImage();
   void drawAt(const Board& veld, bool schakelaar, int col, int row, bool verversen, bool bitBlt);
   void draw(const Board& veld, bool schakelaar, const ManPose& man, bool bitBlt);
@@ -163,8 +171,8 @@ class Afspelen : public QMainWindow, public Host {
   OptionControls* options_;
   MusicControls* music_;
   std::unique_ptr<Splash> splash_;
-  QImage picture1_;           // `Picture1`: where the transition's board is drawn first
-  bool inBuffer_ = false;     // `InBuffer`
+  QImage transitionBuffer_;   // where the transition's board is drawn first
+  bool inBuffer_ = false;     // drawing goes to the transition's buffer
   ManPose pose_;              // the player as the board last showed him
   bool testPending_ = false;  // a test play waits to start for this showing
   LevelRef testLevel_;
@@ -182,21 +190,14 @@ class Afspelen : public QMainWindow, public Host {
   ZoomedStage* stage_;
   int zoom_ = 100;
   int sizedForZoom_ = 0;  // the step the window was last given the size of
-  // The game a help search was asked about, while it runs: its answer is for that game only.
-  struct HelpAsked {
-    GameState now;
-    std::size_t depth = 0;
-  };
-  std::optional<HelpAsked> helpAsked_;
   WaitNote helpNote_{*this, [this] { stopHelp(); }};  // "Even denken..."
   std::uint64_t resultKey_ = 0;  // the level whose result the board shows, when not standard
   ShortestSearch shortest_;
   // A new maze starts with its introduction, as a level file does; its shortest way is known.
-  NewMaze newMaze_{
-      *this, [this](GeneratedLevel made) {
-        engine_.start(LevelRef::newMaze(std::move(made.level), std::move(made.solution)));
-      }};
-  HelpJob help_;  // last: its search ends before the rest goes
+  NewMaze newMaze_{*this, [this](GeneratedLevel made) {
+                     start(LevelRef::newMaze(std::move(made.level), std::move(made.solution)));
+                   }};
+  PlayerHelp help_;  // last: its search ends before the rest goes
 };
 
 }  // namespace dwaalbos

@@ -1,4 +1,5 @@
-// The play window as the engine's host: drawing, dialogs, captions and the event loop.
+// The play window playing what the session showed: drawing, dialogs, captions, and the passes
+// run from the event loop.
 #include <QAction>
 #include <QApplication>
 #include <QPainter>
@@ -8,8 +9,8 @@
 #include "afspelen.h"
 #include "audio/sound.h"
 #include "board_view.h"
-#include "level/content_key.h"
 #include "level/shared_state.h"
+#include "level/standard_solutions.h"
 #include "level/texts.h"
 #include "option_controls.h"
 #include "platform/desktop.h"
@@ -19,7 +20,6 @@
 #include "platform/scaled_art.h"
 #include "platform/sprite_blit.h"
 #include "play/port/navigator.h"
-#include "play/solver/standard_solutions.h"
 #include "play/window/splash.h"
 #include "right_panel.h"
 #include "window_geometry.h"
@@ -46,9 +46,45 @@ BoxIcon boxIcon(Icon icon) {
 
 QString qText(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// The keys of the game a pass reads: Enter is either of the two.
+constexpr std::pair<GameKey, int> kKeyCodes[] = {
+    {GameKey::Left, Qt::Key_Left},   {GameKey::Right, Qt::Key_Right},
+    {GameKey::Up, Qt::Key_Up},       {GameKey::Down, Qt::Key_Down},
+    {GameKey::Space, Qt::Key_Space}, {GameKey::Enter, Qt::Key_Return},
+    {GameKey::Enter, Qt::Key_Enter}};
+
+KeySet gameKeys(const QSet<int>& active) {
+  KeySet keys;
+  for (const auto& [key, code] : kKeyCodes)
+    if (active.contains(code)) keys.add(key);
+  return keys;
+}
+
+// The presses a pass used up are forgotten; the others wait for the next pass.
+void forgetPresses(KeySet used) {
+  for (const auto& [key, code] : kKeyCodes)
+    if (used.has(key)) KeyState::instance().takePress(code);
+}
+
 }  // namespace
 
 QImage& Afspelen::vakImage() { return vak_->image(); }
+
+// What a command of the session showed plays now, or after the move under way.
+void Afspelen::playSession() { playShown(engine_.takeShown()); }
+
+// A move is kept and played at its own pace; the session hears when it has been seen. A
+// question opens once the move so far has been seen.
+void Afspelen::playMove(const std::vector<Shown>& shown) {
+  const bool moved = engine_.phase() == Phase::Presenting;
+  if (moved || engine_.lastMove().question) presentation_.hold();
+  playShown(shown);
+  if (askPending() || !moved) return;
+  presentation_.play([this] {
+    engine_.presented();
+    drive();
+  });
+}
 
 // What the rules showed plays in order, at the move's pace when the move is held.
 void Afspelen::playShown(std::span<const Shown> items) {
@@ -57,10 +93,10 @@ void Afspelen::playShown(std::span<const Shown> items) {
   };
   // Before `bitBlt` is read: the new level's first pictures come in the same items.
   if (std::ranges::any_of(items, levelBegun)) {
-    engine_.opties().MetBitBlt = true;
+    options_->levelBegun();
     searchShortest();
   }
-  const bool bitBlt = engine_.opties().MetBitBlt;
+  const bool bitBlt = opties().MetBitBlt;
   for (const Shown& item : items)
     std::visit(shown::Handlers{
                    [&](const shown::Redraw& r) {
@@ -100,19 +136,28 @@ void Afspelen::playShown(std::span<const Shown> items) {
                    [&](const shown::Result& r) { showResult(r); },
                    [&](const shown::Moves& m) { showMoves(m.moves, m.canUndo, m.canRedo); },
                    [&](const shown::FollowDelay&) {
-                     presentation_.add([this] { options_->showFollowDelay(); });
+                     presentation_.add([this, delay = engine_.playOptions().Lijnvertraging] {
+                       options_->showFollowDelay(delay);
+                     });
                    },
                    [](const shown::LevelBegun&) {},
+                   [&](const shown::Introduce& i) { showIntroduction(i.texts); },
+                   [&](const shown::Leaving&) { saveOptions(); },
+                   [&](const shown::ToMenu&) { toMenu(); },
+                   [&](const shown::ToEditor& e) { toEditor(e.completed); },
+                   [&](const shown::OpenDocument& o) {
+                     presentation_.add(
+                         [this, address = o.address] { services_.desktop.openDocument(address); });
+                   },
                },
                item);
 }
 
 // The game as it is now, for the window's own redraws (a tip shown and gone).
 void Afspelen::tekenen(bool verversen) {
-  presentation_.add(
-      [this, state = engine_.gameState(), bitBlt = engine_.opties().MetBitBlt, verversen] {
-        drawAt(state.veld, state.schakelaar, state.col, state.row, verversen, bitBlt);
-      });
+  presentation_.add([this, state = engine_.gameState(), bitBlt = opties().MetBitBlt, verversen] {
+    drawAt(state.veld, state.schakelaar, state.col, state.row, verversen, bitBlt);
+  });
 }
 
 void Afspelen::drawAt(const Board& veld, bool schakelaar, int col, int row, bool verversen,
@@ -204,7 +249,7 @@ void Afspelen::celebrate(int col, int row) {
 // The new board shows the player as he last stood, with or without the ring; he turns to the
 // right, feet together, only after it (the Face that follows).
 void Afspelen::revealBoard(const shown::Reveal& start) {
-  const bool bitBlt = engine_.opties().MetBitBlt;
+  const bool bitBlt = opties().MetBitBlt;
   if (!start.transition) {
     presentation_.add([this, start, bitBlt] { showNewBoard(start, bitBlt); });
     return;
@@ -212,7 +257,7 @@ void Afspelen::revealBoard(const shown::Reveal& start) {
   const bool ownPace = !presentation_.holding();
   presentation_.hold();
   presentation_.add([this, start, bitBlt] {
-    rescale(picture1_, vakImage().devicePixelRatio());
+    rescale(transitionBuffer_, vakImage().devicePixelRatio());
     inBuffer_ = true;
     drawAt(start.veld, start.schakelaar, start.col, start.row, false, bitBlt);
     inBuffer_ = false;
@@ -233,8 +278,8 @@ void Afspelen::copyRing(const std::vector<RingBlock>& ring) {
   {
     Blitter blitter(vakImage(), BlitPath::Scanlines);
     for (const RingBlock& block : ring)
-      blitter.blit({block.x, block.y}, picture1_, {block.x, block.y, block.size, block.size},
-                   RasterOp::SrcCopy);
+      blitter.blit({block.x, block.y}, transitionBuffer_,
+                   {block.x, block.y, block.size, block.size}, RasterOp::SrcCopy);
   }
   vak_->refresh();
 }
@@ -266,14 +311,9 @@ void Afspelen::showResult(const shown::Result& result) {
   });
 }
 
-// A level that is not standard is searched for its shortest way while it is played; the
-// standard ones' are known.
+// A level that is not standard is searched for its shortest way while it is played.
 void Afspelen::searchShortest() {
-  const LevelRef& level = engine_.level();
-  if (level.number != 0 || level.test) return;
-  const std::uint64_t key = contentKey(engine_.doolhof());
-  if (level.made) return shortest_.know(key, {static_cast<int>(level.way.size()), false});
-  shortest_.begin(key, engine_.levelStart(), [this] {
+  shortest_.follow(engine_, [this] {
     QMetaObject::invokeMethod(this, &Afspelen::shortestFound, Qt::QueuedConnection);
   });
 }
@@ -301,15 +341,6 @@ void Afspelen::showAndFocus() {
 void Afspelen::message(const std::string& title, const std::string& text, Icon icon) {
   presentation_.box([this, title, text, icon](Presentation::Step closed) {
     tellLater(this, title, text, boxIcon(icon), std::move(closed));
-  });
-}
-
-void Afspelen::holdPresentation() { presentation_.hold(); }
-
-void Afspelen::present(std::function<void()> shown) {
-  presentation_.play([this, shown = std::move(shown)] {
-    shown();
-    drive();
   });
 }
 
@@ -373,12 +404,9 @@ void Afspelen::verderFromSplash() {
   regainInput();
   engine_.toetsenleeg();
   engine_.verder();
-  if (watching_ && engine_.replay(*std::exchange(watching_, std::nullopt))) drive();
-}
-
-void Afspelen::closeWindow() {
-  saveOptions();
-  engine_.leave();
+  const bool watch = watching_ && engine_.replay(*std::exchange(watching_, std::nullopt));
+  playSession();
+  if (watch) drive();
 }
 
 void Afspelen::toMenu() {
@@ -398,26 +426,6 @@ void Afspelen::toEditor(bool completed) {
   });
 }
 
-void Afspelen::openDocument(const std::string& address) {
-  presentation_.add([this, address] { services_.desktop.openDocument(address); });
-}
-
-bool Afspelen::keyState(GameKey key) {
-  KeyState& keys = KeyState::instance();
-  switch (key) {
-    case GameKey::Left: return keys.query(Qt::Key_Left);
-    case GameKey::Right: return keys.query(Qt::Key_Right);
-    case GameKey::Up: return keys.query(Qt::Key_Up);
-    case GameKey::Down: return keys.query(Qt::Key_Down);
-    case GameKey::Space: return keys.query(Qt::Key_Space);
-    case GameKey::Enter: {
-      const bool main = keys.query(Qt::Key_Return);
-      return keys.query(Qt::Key_Enter) || main;
-    }
-  }
-  return false;
-}
-
 // A pass runs when a key went down or up and after a move has been shown; a held key keeps
 // the game passing, and without one the game waits for the next event.
 void Afspelen::drive(int afterMilliseconds) {
@@ -429,15 +437,19 @@ void Afspelen::drive(int afterMilliseconds) {
 // while help is searched for.
 bool Afspelen::mayPlay() const {
   return engine_.gameRunning() && !presentation_.holding() && !engine_.lastMove().question &&
-         !helpAsked_ && isEnabled() && !QApplication::activeModalWidget();
+         !help_.searching() && isEnabled() && !QApplication::activeModalWidget();
 }
 
-// A held key that did nothing (an arrow against a wall, space beside the switch) is looked at
-// again a little later rather than at once, so that holding it does not keep a core busy.
+// One pass: the keys are read once and handed in, and what the session showed plays. A held
+// key that did nothing (an arrow against a wall, space beside the switch) is looked at again a
+// little later rather than at once, so that holding it does not keep a core busy.
 void Afspelen::drivePass() {
   if (!mayPlay()) return;
-  engine_.pass();
-  if (!askPending() && KeyState::instance().anyDown()) drive(kHeldKeyPollMs);
+  const KeyState::Now keys = KeyState::instance().now();
+  PassResult pass = engine_.pass(gameKeys(keys.active));
+  forgetPresses(pass.used);
+  playMove(pass.shown);
+  if (!engine_.lastMove().question && keys.anyDown) drive(kHeldKeyPollMs);
 }
 
 // A question that stopped the game opens once the move so far has been seen; the window's
@@ -450,7 +462,7 @@ bool Afspelen::askPending() {
                   [this, closed = std::move(closed)](bool yes) {
                     closed();
                     engine_.answer(yes);
-                    askPending();
+                    playMove(engine_.takeShown());
                   });
   });
   presentation_.resume();

@@ -2,16 +2,16 @@
 
 #include "audio/music_folder.h"
 #include "audio/sound.h"
-#include "play/engine/engine.h"
+#include "play_input.h"
 #include "right_panel.h"
 
 namespace dwaalbos {
 
-MusicControls::MusicControls(Engine& engine, Sound& sound, RightPanel& panel,
+MusicControls::MusicControls(PlayInput& game, Sound& sound, RightPanel& panel,
                              const std::string& gameFolder)
-    : QObject(&panel), engine_(engine), sound_(sound), panel_(panel), gameFolder_(gameFolder) {
+    : QObject(&panel), game_(game), sound_(sound), panel_(panel), gameFolder_(gameFolder) {
   allemuziekjes();
-  connect(&panel_, &RightPanel::tuneActivated, this, [this] { engine_.toetsenleeg(); });
+  connect(&panel_, &RightPanel::tuneActivated, this, [this] { game_.forgetKeys(); });
   connect(&panel_, &RightPanel::playMusicClicked, this, &MusicControls::onPlayMusicClicked);
   connect(&panel_, &RightPanel::pauseMusicClicked, this, [this] {
     sound_.pauzeermuziek();
@@ -43,8 +43,8 @@ void MusicControls::onPlayMusicClicked() {
 }
 
 void MusicControls::afterButton() {
-  engine_.toetsenleeg();
-  engine_.pauze(true);
+  game_.forgetKeys();
+  game_.pause(true);
 }
 
 }  // namespace dwaalbos

@@ -7,7 +7,7 @@
 
 namespace dwaalbos {
 
-class Engine;
+class PlayInput;
 class RightPanel;
 class Sound;
 
@@ -17,7 +17,7 @@ class MusicControls : public QObject {
   Q_OBJECT
 
  public:
-  MusicControls(Engine& engine, Sound& sound, RightPanel& panel, const std::string& gameFolder);
+  MusicControls(PlayInput& game, Sound& sound, RightPanel& panel, const std::string& gameFolder);
 
   // `Allemuziekjes`: lists the music folder afresh.
   void allemuziekjes();
@@ -26,7 +26,7 @@ class MusicControls : public QObject {
   void onPlayMusicClicked();
   void afterButton();
 
-  Engine& engine_;
+  PlayInput& game_;
   Sound& sound_;
   RightPanel& panel_;
   std::string gameFolder_;

@@ -7,7 +7,7 @@
 
 #include "new_maze_dialog.h"
 #include "play/generator/generator.h"
-#include "play/solver/background_job.h"
+#include "play/session/background_job.h"
 #include "wait_note.h"
 
 class QWidget;

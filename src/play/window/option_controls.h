@@ -5,33 +5,38 @@
 #include <string>
 
 #include "level/byte_io.h"
+#include "level/options_file.h"
 #include "right_panel.h"
 
 class QWidget;
 
 namespace dwaalbos {
 
-class Engine;
+class PlayInput;
 struct DelaySetting;
 struct PlayMenus;
 
 // The play window's six options: the "&Opties" menu, their controls on the panel, the
-// values the engine plays with, and the options file. Menu marks and panel boxes are kept in
-// step both ways. Every change the player makes is announced, so that it can be saved at once:
-// the file is read again whenever the window gets the input back.
+// values in force, and the options file. Those that change play go to the game by value. Menu marks
+// and panel boxes are kept in step both ways. Every change the player makes is announced, so that
+// it can be saved at once: the file is read again whenever the window gets the input back.
 class OptionControls : public QObject {
   Q_OBJECT
 
  public:
-  OptionControls(Engine& engine, PlayMenus& menus, RightPanel& panel, QWidget& window);
+  OptionControls(PlayInput& game, PlayMenus& menus, RightPanel& panel, QWidget& window);
+
+  const Opties& opties() const { return opties_; }
+  // Each level begins drawn with raster operations, whatever was chosen before.
+  void levelBegun() { opties_.MetBitBlt = true; }
 
   void laadopties(const std::string& path);
   // The drawing method stored is the player's mark, not the raster drawing each level begins
   // with.
   WriteResult slaoptiesop(const std::string& path) const;
 
-  // The follow-line delay was changed by the game itself.
-  void showFollowDelay();
+  // The game's first playback of follow lines made their delay `delay`.
+  void showFollowDelay(int delay);
 
  signals:
   void panelShown(bool shown);
@@ -51,8 +56,10 @@ class OptionControls : public QObject {
   void setMetBitBlt(bool bitblt);
   int& delayOf(RightPanel::Delay box);
   void changed();
+  void playChanged();
 
-  Engine& engine_;
+  PlayInput& game_;
+  Opties opties_;
   PlayMenus& menus_;
   RightPanel& panel_;
   QWidget& window_;

@@ -29,6 +29,7 @@
 #include "level/progress.h"
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
+#include "platform/live_keys.h"
 #include "play/window/afspelen.h"
 #include "play/window/board_view.h"
 #include "play/window/right_panel.h"
@@ -64,15 +65,14 @@ class RealKeyboard : public ::testing::Test, protected GameOnTempFolder<SystemFi
     const Opties options{.rechterkant = false, .Loopvertraging = delay, .volglijnen = false};
     ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), options));
     application.showPlayWindow();
-    QTimer::singleShot(50,
-                       [this, path] { application.play().engine().start(LevelRef::file(path)); });
+    QTimer::singleShot(50, [this, path] { application.play().start(LevelRef::file(path)); });
   }
   // Ends the game still waiting for keys, noting the square the player stands on.
   std::function<void()> stopGameNoting(QPoint& square) {
     return [this, &square] {
       const auto& game = application.play().engine().gameState();
       square = {game.col, game.row};
-      application.play().engine().stopGame();
+      application.play().end();
     };
   }
   void dismissIntroduction() {
@@ -139,7 +139,7 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
   std::filesystem::create_directories(folder.path("geluid"));
   application.state().readLevelSets();
   application.showPlayWindow();
-  QTimer::singleShot(50, [this] { application.play().engine().start(LevelRef::standard(1)); });
+  QTimer::singleShot(50, [this] { application.play().start(LevelRef::standard(1)); });
   playerDoes(
       [&] {
         dismissIntroduction();
@@ -214,6 +214,32 @@ TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
   EXPECT_EQ(square, QPoint(2, 1));
 }
 
+// One arrow tapped on a still game: every pass asks the display for the keyboard once, all the
+// game's keys in one query, and none asks for a single key. Two passes at least: the one that
+// moves and the one after the move has been shown.
+TEST_F(RealKeyboard, EachPassAsksTheDisplayForTheKeyboardOnce) {
+  openLevel({"S.."}, 20);
+  QPoint square;
+  KeyboardQueries before;
+  KeyboardQueries after;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        pause(300ms);
+        before = keyboardQueries();
+        keyboard.tap("Right");
+        pause(600ms);
+        after = keyboardQueries();
+      },
+      stopGameNoting(square));
+  EXPECT_EQ(square, QPoint(2, 1));
+  const std::uint64_t passes = after.allKeys - before.allKeys;
+  std::cout << "passes for one tap: " << passes << "\n";
+  EXPECT_GE(passes, 2u);
+  EXPECT_LE(passes, 4u);
+  EXPECT_EQ(after.oneKey, before.oneKey);
+}
+
 // Held past the keyboard's own repeat delay and let go during the third move (each takes
 // 0.5 s): the walk ends where that move ends, not one square further.
 TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
@@ -274,7 +300,7 @@ TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscape
   EXPECT_FALSE(chooserShown);
   EXPECT_EQ(play.engine().phase(), Phase::Idle);
   EXPECT_EQ(testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text(), "10");
-  EXPECT_EQ(play.engine().opties().Loopvertraging, 10);
+  EXPECT_EQ(play.opties().Loopvertraging, 10);
   EXPECT_EQ(loadOptions(folder.path("Opties.dat")).Loopvertraging, 10);
 }
 
@@ -316,7 +342,7 @@ TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
         keyboard.chord("Control_L", "z");
         note();
       },
-      [&] { application.play().engine().stopGame(); });
+      [&] { application.play().end(); });
   EXPECT_EQ(seen, (std::vector<std::string>{"3 0 0", "2 9 1", "1 9 0", "2 9 1"}));
   EXPECT_EQ(watch.boxesShown, 2);
 }
@@ -380,7 +406,7 @@ TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCou
           return play.engine().gameState();
         });
       },
-      [&] { play.engine().stopGame(); });
+      [&] { play.end(); });
   EXPECT_GE(walked, 1000);
   EXPECT_EQ(std::tuple(landed.col, landed.row, landed.sleutels), std::tuple(2, 1, 1));
   std::cout << "The window's thread waited at most "
@@ -464,7 +490,7 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
     QMetaObject::invokeMethod(
         &editor,
         [&] {
-          makerBox = editor.Maker().mapToGlobal(editor.Maker().rect().center());
+          makerBox = editor.makerBox().mapToGlobal(editor.makerBox().rect().center());
           empty = screen(editor.Vak(), QPoint(220, 300));  // column 6, row 8
           cursorBefore = editor.Vak().cursor();
         },
@@ -492,7 +518,7 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
   EXPECT_LE(afterHold - afterTap, 8);
   EXPECT_TRUE(painted);
   EXPECT_TRUE(undone);
-  EXPECT_EQ(editor.Maker().text(), "wim");
+  EXPECT_EQ(editor.makerBox().text(), "wim");
   EXPECT_EQ(afterFocusingClick, cell::kEmpty);
   EXPECT_EQ(cursorAfter, cursorBefore);
   EXPECT_TRUE(paintedAfterFocus);

@@ -77,7 +77,7 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   EXPECT_EQ(rig::namedChild<QLineEdit>(window.panel(), "walkingDelayBox").text(), "300");
 
   rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
-  window.engine().start(rig.chosen);
+  window.start(rig.chosen);
   Splash* splash = rig::visibleSplash();
   ASSERT_NE(splash, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowActive(splash));
@@ -85,7 +85,7 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   splash->close();
   EXPECT_EQ(window.board().cursor().shape(), Qt::WaitCursor);  // the ring plays
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.board().cursor().shape() == Qt::ArrowCursor; }));
-  window.engine().stopGame();
+  window.end();
 }
 
 // Whatever the player chose, a new level is drawn with raster operations.
@@ -93,11 +93,11 @@ TEST(PlayMenus, ALevelBeginsDrawnWithRasterOperations) {
   PlayWindowRig rig;
   rig.writeOptions(rig::kAllOff);
   Afspelen& window = rig.shown();
-  ASSERT_FALSE(window.engine().opties().MetBitBlt);
+  ASSERT_FALSE(window.opties().MetBitBlt);
   rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
-  window.engine().start(rig.chosen);
-  EXPECT_TRUE(window.engine().opties().MetBitBlt);
-  window.engine().stopGame();
+  window.start(rig.chosen);
+  EXPECT_TRUE(window.opties().MetBitBlt);
+  window.end();
 }
 
 // Every mark and box shows the options as loaded; the delays are held to the dialogs' limits.
@@ -115,9 +115,9 @@ TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
     const auto& walkingBox = rig::namedChild<QLineEdit>(window.panel(), "walkingDelayBox");
     const auto& lineBox = rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox");
     EXPECT_EQ(walkingBox.text(), walkingDelayBox);
-    EXPECT_EQ(window.engine().opties().Loopvertraging, walkingBox.text().toInt());
+    EXPECT_EQ(window.opties().Loopvertraging, walkingBox.text().toInt());
     EXPECT_EQ(lineBox.text(), lineDelayBox);
-    EXPECT_EQ(window.engine().opties().Lijnvertraging, lineBox.text().toInt());
+    EXPECT_EQ(window.opties().Lijnvertraging, lineBox.text().toInt());
     EXPECT_EQ(window.menus().rightSideItem->isChecked(), on.rechterkant);
     EXPECT_EQ(rig::namedChild<QCheckBox>(window.panel(), "followLinesBox").isChecked(),
               on.volglijnen);
@@ -153,7 +153,7 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   auto& followLinesBox = rig::namedChild<QCheckBox>(window.panel(), "followLinesBox");
   auto& transitionBox = rig::namedChild<QCheckBox>(window.panel(), "transitionBox");
   PlayMenus& m = window.menus();
-  const auto& opties = window.engine().opties();
+  const auto& opties = window.opties();
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   EXPECT_FALSE(followLinesBox.isChecked());
   EXPECT_FALSE(rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox").isEnabled());
@@ -210,12 +210,12 @@ TEST(PlayMenus, EveryChangeOfAnOptionIsSavedAtOnce) {
     before = rig.folder.read("Opties.dat");
   }
   rig.chooseFile(rig::levelFromRows({"S"}));
-  window.engine().start(rig.chosen);
+  window.start(rig.chosen);
   ctrl(Qt::Key_S);  // the chooser saves too
   Bytes expected = encodeOptions({false, 407, true, 203, false, true});
   expected.insert(expected.end(), {9, 9});
   EXPECT_EQ(rig.folder.read("Opties.dat"), expected);
-  window.engine().stopGame();
+  window.end();
 }
 
 // The answers' arithmetic has tests of its own; these see it reach the panel and the game.
@@ -238,14 +238,14 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
     QTest::keyClick(&window, shortcut, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "120");
   }
-  EXPECT_EQ(window.engine().opties().Loopvertraging, 120);
-  EXPECT_EQ(window.engine().opties().Lijnvertraging, 120);
+  EXPECT_EQ(window.opties().Loopvertraging, 120);
+  EXPECT_EQ(window.opties().Lijnvertraging, 120);
   EXPECT_EQ(decodeOptions(rig.folder.read("Opties.dat")).Lijnvertraging, 120);
 
   walkingBox.setFocus();
   walkingBox.selectAll();
   QTest::keyClicks(&walkingBox, "7x.5");
-  EXPECT_EQ(window.engine().opties().Loopvertraging, 75);
+  EXPECT_EQ(window.opties().Loopvertraging, 75);
   QTest::keyClicks(&walkingBox, "123");
   EXPECT_EQ(walkingBox.text(), "751");  // three digits at most
   // Backspace is dropped; Delete takes the character after the cursor.
@@ -253,7 +253,7 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   QTest::keyClick(&walkingBox, Qt::Key_Home);
   QTest::keyClick(&walkingBox, Qt::Key_Delete);
   EXPECT_EQ(walkingBox.text(), "51");
-  EXPECT_EQ(window.engine().opties().Loopvertraging, 51);
+  EXPECT_EQ(window.opties().Loopvertraging, 51);
 
   // A digit typed over a selection made with the mouse replaces it.
   lineBox.setFocus();
@@ -262,7 +262,7 @@ TEST(DelayDialog, EachDialogSetsItsBoxAndTheGamesDelayAndTheBoxesTakeDigitsOnly)
   QTest::mouseRelease(&lineBox, Qt::LeftButton, {}, {40, 10});
   ASSERT_EQ(lineBox.selectedText(), "120");
   QTest::keyClicks(&lineBox, "12345");
-  EXPECT_EQ(window.engine().opties().Lijnvertraging, 1234);
+  EXPECT_EQ(window.opties().Lijnvertraging, 1234);
 }
 
 // Opening a menu pauses (played through in the play tests); a shortcut does not.
@@ -271,7 +271,7 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   rig.writeOptions(rig::kAllOn);
   Afspelen& window = rig.shown();
   rig.chooseFile(rig::levelFromRows({"S"}));
-  window.engine().start(rig.chosen);  // only a game pauses
+  window.start(rig.chosen);  // only a game pauses
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
   EXPECT_NE(window.engine().phase(), Phase::Paused);
   // The follow-line box does not pause.
@@ -281,7 +281,7 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
                                                    {"musicList", true},
                                                    {"lineDelayBox", false}};
   for (const auto& [name, pauses] : controls) {
-    window.engine().pauze(false);
+    window.pause(false);
     rig::namedChild<QWidget>(window.panel(), name).setFocus(Qt::TabFocusReason);
     EXPECT_EQ(window.engine().phase() == Phase::Paused, pauses) << name;
   }

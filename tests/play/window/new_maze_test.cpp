@@ -29,7 +29,7 @@ class NewMazeWindow : public ::testing::Test {
   }
   void play(int limitMs = 20000) {
     Afspelen& window = rig.shown();
-    window.engine().start(rig.chosen);
+    window.start(rig.chosen);
     rig::runUntilDone(script, window, limitMs);
   }
   // Waits for the dialog that Ctrl+D opens, then fills it in and closes it with `button`.

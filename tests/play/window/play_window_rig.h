@@ -186,7 +186,7 @@ inline void runUntilDone(Script& script, Afspelen& window, int limitMs = 10000) 
   script.start();
   if (!QTest::qWaitFor([&] { return script.finished(); }, limitMs))
     ADD_FAILURE() << "script did not finish";
-  window.engine().stopGame();
+  window.end();
 }
 
 }  // namespace rig

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "solver.h"
+#include "play/solver/solver.h"
 
 namespace dwaalbos {
 namespace {

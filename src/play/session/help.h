@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "background_job.h"
-#include "play/engine/engine.h"
-#include "tip.h"
+#include "engine.h"
+#include "play/solver/tip.h"
 
 namespace dwaalbos {
 

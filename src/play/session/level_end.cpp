@@ -2,8 +2,8 @@
 #include "engine.h"
 #include "level/content_key.h"
 #include "level/texts.h"
-#include "move_letters.h"
 #include "own_levels.h"
+#include "play/rules/move_letters.h"
 
 namespace dwaalbos {
 namespace {
@@ -43,7 +43,7 @@ void Engine::levelEnd() {
   const shown::Result result{level_.number, moves, before != 0 && moves < before, key};
   // The board is cleared for the boxes; how it went stays on it behind them.
   const auto endedWithResult = [&] {
-    endedAndCleared();
+    endAndClear();
     show(result);
   };
   speelgeluid(Sample::Completed);
@@ -98,17 +98,17 @@ void Engine::offerNext(const std::string& text) { ask(Asked::Next, texts::kVolge
 // The level number is still the set's last: it tells which set was played out.
 void Engine::setEndAnswered(bool yes) {
   if (!yes) {
-    endedAndCleared();
+    endAndClear();
     return;
   }
-  host().openDocument(level_.number == kSet1Levels
-                          ? shared_.paths.folder() + "/" + texts::kSecretPage
-                          : texts::kProofMail);
+  show(shown::OpenDocument{level_.number == kSet1Levels
+                               ? shared_.paths.folder() + "/" + texts::kSecretPage
+                               : texts::kProofMail});
 }
 
-void Engine::endedAndCleared() {
+void Engine::endAndClear() {
   restartFrom_.reset();
-  stop();
+  markEnded();
   s_.Opnieuw = false;
   leeg();
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game_state.h"
-#include "host_types.h"
+#include "play_types.h"
 
 namespace dwaalbos {
 

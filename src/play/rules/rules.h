@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "game_state.h"
-#include "host_types.h"
 #include "level/doolhof.h"
+#include "play_types.h"
 #include "shown.h"
 
 namespace dwaalbos {

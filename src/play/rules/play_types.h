@@ -1,10 +1,28 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace dwaalbos {
 
 enum class GameKey { Left, Right, Up, Down, Space, Enter };
+
+// Some of the game keys, as a front end found them at the start of a pass.
+class KeySet {
+ public:
+  KeySet() = default;
+  KeySet(std::initializer_list<GameKey> keys) {
+    for (GameKey key : keys) add(key);
+  }
+  void add(GameKey key) { bits_ |= bit(key); }
+  bool has(GameKey key) const { return (bits_ & bit(key)) != 0; }
+  bool empty() const { return bits_ == 0; }
+  bool operator==(const KeySet&) const = default;
+
+ private:
+  static unsigned bit(GameKey key) { return 1u << static_cast<unsigned>(key); }
+  unsigned bits_ = 0;
+};
 enum class Icon { None, Exclamation, Critical };
 // The sample slots the rules play.
 enum class Sample {
@@ -20,8 +38,7 @@ enum class Sample {
   Completed = 12,
 };
 
-// A Yes/No question that stops the game until the host gives the player's answer
-// (Engine::answer).
+// A Yes/No question that stops the game until the front end gives the player's answer.
 struct Question {
   std::string title;
   std::string text;

@@ -10,7 +10,7 @@ namespace dwaalbos {
 
 // Which level a game plays: standard level `number` (1..43), or when the number is 0 the
 // level file `path`, or level `element` (1..) of the collection at `path`. A test play's level
-// is the editor's: its game goes back to the editor (Host::toEditor) when it ends or is left.
+// is the editor's: its game goes back to the editor (shown::ToEditor) when it ends or is left.
 // A new maze is played from memory, as a file is.
 struct LevelRef {
   int number = 0;

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "host.h"
 #include "level/board.h"
 #include "level/cell_codes.h"
 #include "level/options_file.h"
@@ -21,5 +20,17 @@ struct PlayState {
   std::string maker;
   std::string commentaar;
 };
+
+// The player's options that change play; the drawing options stay with the window.
+struct PlayOptions {
+  bool volglijnen = true;  // the way over arrows is played back as bars
+  int Lijnvertraging = 0;  // ms between the bars; the first playback makes 0 into 20
+  int Loopvertraging = 0;  // ms between the walking frames
+  bool overgang = false;   // a new level appears through the ring transition
+};
+
+inline PlayOptions playOptionsOf(const Opties& opties) {
+  return {opties.volglijnen, opties.Lijnvertraging, opties.Loopvertraging, opties.overgang};
+}
 
 }  // namespace dwaalbos

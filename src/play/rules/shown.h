@@ -5,9 +5,9 @@
 #include <variant>
 #include <vector>
 
-#include "host_types.h"
 #include "level/board.h"
 #include "level/cell_codes.h"
+#include "play_types.h"
 
 namespace dwaalbos {
 
@@ -19,7 +19,8 @@ struct Lijnstuk {
   bool Isblok = false;
 };
 
-// What the rules show and play, item by item in the order they happen. A host plays them at
+// What the rules and the session show and play, item by item in the order they happen. A front
+// end plays them at
 // its own pace (the play window), records them (the command-line tool) or drops them.
 namespace shown {
 
@@ -122,6 +123,24 @@ struct Result {
 struct FollowDelay {};
 // A level begins: the window draws it with raster operations, whatever was chosen before.
 struct LevelBegun {};
+// The level's introduction screen, with play disabled under it; dismissing it is
+// Engine::verder.
+struct Introduce {
+  Introduction texts;
+};
+// The player leaves the level: the window keeps what it keeps (its options) before the rest.
+struct Leaving {};
+// The player left the game outside a test play: the play window goes, the menu shows.
+struct ToMenu {};
+// A test play is over: the play window goes and the editor runs again, told whether the level
+// was completed.
+struct ToEditor {
+  bool completed = false;
+};
+// A page or a mail link, for the desktop's handler.
+struct OpenDocument {
+  std::string address;
+};
 
 // Lambdas for std::visit, one per kind of item.
 template <class... Each>
@@ -135,6 +154,8 @@ using Shown =
     std::variant<shown::Redraw, shown::Walk, shown::Face, shown::Refresh, shown::Bars, shown::Sound,
                  shown::Wait, shown::KeyCount, shown::FlushKeys, shown::Tell, shown::Celebrate,
                  shown::Reveal, shown::Cleared, shown::ShowWindow, shown::Captions, shown::Title,
-                 shown::Paused, shown::Moves, shown::FollowDelay, shown::Result, shown::LevelBegun>;
+                 shown::Paused, shown::Moves, shown::FollowDelay, shown::Result, shown::LevelBegun,
+                 shown::Introduce, shown::Leaving, shown::ToMenu, shown::ToEditor,
+                 shown::OpenDocument>;
 
 }  // namespace dwaalbos

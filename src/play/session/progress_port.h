@@ -7,7 +7,7 @@
 
 #include "level/game_paths.h"
 #include "level/progress.h"
-#include "shown.h"
+#include "play/rules/shown.h"
 
 namespace dwaalbos {
 

@@ -22,13 +22,12 @@ struct GameState {
   bool operator==(const GameState&) const = default;
 };
 
-// How the last move ended, as far as hosts that search or count need to know.
+// How the last move ended, as far as front ends that search or count need to know.
 struct MoveOutcome {
   bool died = false;                 // a pushed block came to rest on the player
   bool endless = false;              // the way circled and the move was refused ("Oneindig")
   bool completed = false;            // the end square was reached
   std::optional<Question> question;  // the move waits for its answer
-  std::vector<Shown> shown;          // what the move showed, in order
 };
 
 }  // namespace dwaalbos

@@ -5,15 +5,16 @@
 #include <utility>
 #include <vector>
 
-#include "game_state.h"
 #include "history.h"
-#include "host.h"
 #include "level/cell_codes.h"
 #include "level/shared_state.h"
 #include "level_ref.h"
+#include "play/rules/game_state.h"
+#include "play/rules/play_types.h"
+#include "play/rules/rules.h"
+#include "play/rules/shown.h"
 #include "play_state.h"
 #include "progress_port.h"
-#include "rules.h"
 
 namespace dwaalbos {
 
@@ -24,15 +25,17 @@ namespace dwaalbos {
 //   way back), the flow from introduction to the level's end, its questions and answers, the
 //   history (undo, redo, restart), the replay of a solution at the walking pace, and the
 //   writes of progress and best results through a port;
-// - the front ends (the Qt play window, dwaalbos-tool, the tests): a Host that hands in keys
-//   and answers and shows what the session gives it.
+// - the front ends (the Qt play window, dwaalbos-tool, the tests): they hand in the keys and
+//   the answers and play what the session showed, which they take after every call.
 //
 // The session's flow is one Phase: a level is introduced, played pass by pass, paused while
 // another control has the input, presented by the host after each move, stopped by a question
 // until it is answered, and ended. A replay plays given moves for the player to watch and puts
 // him back where he stood.
 //
-// The host runs the game pass by pass from its own event loop. Games started from inside a
+// The session never calls a front end: everything it wants done (a box, the introduction, the
+// menu, the editor) is a shown item. A front end runs the game pass by pass from its own event
+// loop, each pass one call with the keys found pressed. Games started from inside a
 // game (restart, next level, a level opened while one runs) do not nest: the request ends the
 // running game and the engine starts the new one once the pass is over, so any number of
 // games in a row run in constant stack.
@@ -42,19 +45,32 @@ enum class Phase {
   Introduction,  // the level's introduction is shown; verder() plays it
   Playing,       // each pass reads the keys
   Paused,        // another control has the input: keys are not read
-  Presenting,    // the host still shows the last move; the next pass waits for it
+  Presenting,    // the front end still shows the last move; presented() ends it
   Asking,        // a question waits for its answer: no key and no command acts
   Ended,         // the game was stopped; it is cleaned up once the call under way returns
   Replaying,     // given moves play one a pass for the player to watch; any key stops them
 };
 
+// The shortest way known for standard level `number`, or nothing.
+using KnownWays = std::string_view (*)(int number);
+
+// What a pass played: what it showed and the presses it used up (the keys it read as a move or
+// that stopped a replay); the presses of the others wait for the next pass.
+struct PassResult {
+  std::vector<Shown> shown;
+  KeySet used;
+};
+
 class Engine {
  public:
-  Engine(SharedState& shared, Host& host);
+  explicit Engine(SharedState& shared, KnownWays known = nullptr);
 
-  PlayState& state() { return s_; }
   const PlayState& state() const { return s_; }
-  Opties& opties() { return opties_; }
+  // The options that change play; the next move plays with them.
+  void setPlayOptions(const PlayOptions& options) { options_ = options; }
+  const PlayOptions& playOptions() const { return options_; }
+  // What the session showed since this was last asked, in order, for the front end to play.
+  std::vector<Shown> takeShown() { return std::exchange(shown_, {}); }
   // Best results and progress go to `port` from now on instead of the game folder's files.
   void keepProgressIn(ProgressPort& port) { progress_ = &port; }
 
@@ -64,23 +80,30 @@ class Engine {
   bool start(const LevelRef& level);
   // The level being played, or last played, and its content as read when it started.
   const LevelRef& level() const { return level_; }
+  // A way known to complete it from its start: a standard level's shortest, or the one the
+  // editor found for the level it tests; empty when none is known.
+  std::string_view knownWay() const;
   const Doolhof& doolhof() const { return doolhof_; }
   void verder();     // the introduction screen was dismissed: play
   void overnieuw();  // restart the level (after "Zeker weten?"); undone like a move
   void leeg();       // empty the board and its captions
   void naareditor(bool completed = false);  // leave test play for the editor
-  void stopGame();                          // end the running game without a new one
+  void end();                               // end the running game without a new one
   Phase phase() const { return phase_; }
   // A game is on the board: started and not yet cleaned up.
   bool gameRunning() const;
-  // One pass of the game, run by the host whenever a key may have changed, a move has been
-  // shown or the pause ended: a move when a key is found pressed. A game ended in the pass is
-  // cleaned up and a start asked for in it runs before the pass returns.
-  void pass();
+  // One pass of the game, run by the front end whenever a key may have changed, a move has
+  // been shown or the pause ended, with the keys it found down or pressed: a move when one of
+  // them moves. A game ended in the pass is cleaned up and a start asked for in it runs before
+  // the pass returns. A pass that moved leaves the phase Presenting until presented().
+  PassResult pass(KeySet keys);
+  // The front end has shown the last move: the next pass may read keys.
+  void presented();
   // Another control takes the input (true) or gives it back; the title says so.
   void pauze(bool on);
-  // The play window's close handler: pauses, then returns to the editor during a test play or
-  // asks "Zeker weten?"; a Yes ends the game and sends the host to the menu (Host::toMenu).
+  // The player leaves the level (the play window's close handler, or the crush answered No):
+  // shows Leaving, pauses, then returns to the editor during a test play or asks
+  // "Zeker weten?"; a Yes ends the game and shows ToMenu.
   void leave();
   // Takes the last move back, or plays the move last taken back again; false when there is
   // none or no game runs. After a crush answered "Nee", taking back brings the game back as it
@@ -132,19 +155,16 @@ class Engine {
     History history;
   };
 
-  // Everything shown goes through show(); the host gets it before any other call (host()).
-  void show(Shown item);
-  void handOver();
-  Host& host();
+  void show(Shown item) { shown_.push_back(std::move(item)); }
   bool inMove() const { return move_.has_value(); }
   // The phase the game is in under a presentation or a question, and the one it returns to.
   Phase life() const;
   void enter(Phase phase);
-  void stop();
+  void markEnded();
   void setPaused(bool on);
   bool mayTakeBack();
-  void replayPass();
-  bool anyKey();
+  void replayPass(KeySet keys);
+
   void endReplay();
   void tekenen(bool verversen);
   void speelgeluid(Sample sample) { show(shown::Sound{sample}); }
@@ -161,8 +181,8 @@ class Engine {
   // row. Without one he stays where he stood.
   void placeOnStart();
   void startGame();
-  void endGame();
-  void playPass();
+  void cleanUp();
+  void playPass(KeySet keys);
   void showPause();
   void endMove();
   void closePass();
@@ -183,21 +203,22 @@ class Engine {
   void saveProgress(bool secondSet, std::int16_t next);
   void offerNext(const std::string& text);
   void setEndAnswered(bool yes);
-  void endedAndCleared();
+  void endAndClear();
   std::string levelTitle() const;
 
   SharedState& shared_;
-  Host& host_;
+  KnownWays known_;
   LevelRef level_;
   Doolhof doolhof_;  // the level as read when it started
   PlayState s_;
-  Opties opties_;
+  PlayOptions options_;
   History history_;
   ProgressFiles files_;
   ProgressPort* progress_;
   GameState g_;
   MoveOutcome outcome_;
-  std::size_t handed_ = 0;  // items of outcome_.shown the host has had
+  std::vector<Shown> shown_;  // what the front end has not taken yet
+  KeySet used_;
   std::optional<Move> move_;
   std::optional<Replay> replay_;
   CrushPending crush_;                    // what the move does once "Zelfmoord" is answered

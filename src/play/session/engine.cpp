@@ -6,7 +6,7 @@
 #include "level/level_file.h"
 #include "level/texts.h"
 #include "own_levels.h"
-#include "rules.h"
+#include "play/rules/rules.h"
 
 namespace dwaalbos {
 namespace {
@@ -16,28 +16,8 @@ constexpr int kReplayPauseMs = 300;
 
 }  // namespace
 
-Engine::Engine(SharedState& shared, Host& host)
-    : shared_(shared), host_(host), files_(shared.paths), progress_(&files_) {}
-
-// A move keeps what it shows in its outcome; anything else goes to the host at once.
-void Engine::show(Shown item) {
-  if (!inMove()) {
-    host_.playShown({&item, 1});
-    return;
-  }
-  outcome_.shown.push_back(std::move(item));
-}
-
-void Engine::handOver() {
-  const auto& items = outcome_.shown;
-  if (handed_ < items.size()) host_.playShown(std::span(items).subspan(handed_));
-  handed_ = items.size();
-}
-
-Host& Engine::host() {
-  handOver();
-  return host_;
-}
+Engine::Engine(SharedState& shared, KnownWays known)
+    : shared_(shared), known_(known), files_(shared.paths), progress_(&files_) {}
 
 void Engine::tekenen(bool verversen) {
   show(shown::Redraw{g_.veld, g_.schakelaar, g_.col, g_.row, verversen});
@@ -47,7 +27,7 @@ void Engine::tekenen(bool verversen) {
 // it, so games started from inside games never nest.
 void Engine::request(Start start) {
   pending_ = start;
-  stop();
+  markEnded();
   settle();
 }
 
@@ -68,7 +48,7 @@ bool Engine::gameRunning() const {
 }
 
 // A game stopped during a replay ends where the player stood, not where the replay got to.
-void Engine::stop() {
+void Engine::markEnded() {
   if (life() == Phase::Replaying) endReplay();
   if (gameRunning()) enter(Phase::Ended);
 }
@@ -84,7 +64,7 @@ void Engine::settle() {
   if (driving_ || phase_ == Phase::Asking) return;
   driving_ = true;
   for (;;) {
-    if (life() == Phase::Ended) endGame();
+    if (life() == Phase::Ended) cleanUp();
     if (pending_ == Start::None) break;
     const Start next = pending_;
     pending_ = Start::None;
@@ -99,6 +79,11 @@ std::optional<Doolhof> Engine::read(const LevelRef& level) const {
   if (level.number == 0) return readOwnLevel(level);
   if (const Doolhof* standard = shared_.sets.byNumber(level.number)) return *standard;
   return std::nullopt;
+}
+
+std::string_view Engine::knownWay() const {
+  if (level_.number == 0) return level_.way;
+  return known_ ? known_(level_.number) : std::string_view();
 }
 
 bool Engine::start(const LevelRef& level) {
@@ -128,10 +113,10 @@ void Engine::doBegi() {
   history_.reset();
   showMoves();
   enter(Phase::Introduction);
-  host().showIntroduction(
+  show(shown::Introduce{
       {s_.naam.empty() ? "Geennaam" : s_.naam,
        "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
-       s_.commentaar.empty() ? "Geen commentaar" : "Commentaar: " + s_.commentaar});
+       s_.commentaar.empty() ? "Geen commentaar" : "Commentaar: " + s_.commentaar}});
 }
 
 void Engine::takeLevel(Doolhof level) {
@@ -147,7 +132,7 @@ void Engine::beginnen() {
   g_.schakelaar = true;
   showCaptions();
   show(shown::ShowWindow{});
-  show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && opties_.overgang});
+  show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, !s_.Opnieuw && options_.overgang});
   const bool restart = s_.Opnieuw;
   s_.Opnieuw = false;
   // Drawn as he last stood, he faces right from here on, with or without the ring.
@@ -184,21 +169,26 @@ void Engine::startGame() {
   s_.PauzeTitel = false;
 }
 
-void Engine::endGame() {
+void Engine::cleanUp() {
   enter(Phase::Idle);
   if (s_.Opnieuw && pending_ == Start::None) pending_ = Start::Begi;
 }
 
-void Engine::pass() {
+PassResult Engine::pass(KeySet keys) {
+  used_ = {};
   if (driving_ ||
       (phase_ != Phase::Playing && phase_ != Phase::Paused && phase_ != Phase::Replaying))
-    return;
+    return {takeShown(), used_};
   driving_ = true;
-  if (phase_ == Phase::Replaying) replayPass();
-  else playPass();
-  handOver();
+  if (phase_ == Phase::Replaying) replayPass(keys);
+  else playPass(keys);
   driving_ = false;
   settle();
+  return {takeShown(), used_};
+}
+
+void Engine::presented() {
+  if (phase_ == Phase::Presenting) phase_ = resume_;
 }
 
 void Engine::pauze(bool on) {
@@ -215,11 +205,13 @@ void Engine::showPause() {
   s_.PauzeTitel = paused;
 }
 
-void Engine::playPass() {
+// The first move key found is the move; the others' presses wait for the next pass.
+void Engine::playPass(KeySet keys) {
   showPause();
   if (phase_ == Phase::Paused) return;
   for (GameKey key : {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space})
-    if (host_.keyState(key)) {
+    if (keys.has(key)) {
+      used_.add(key);
       beginMove();
       takeStep(play(g_, key, ruleOptions()));
       break;
@@ -233,9 +225,6 @@ void Engine::closePass() {
   if (!std::exchange(move_, std::nullopt)) return;
   resume_ = life();
   phase_ = Phase::Presenting;
-  host().present([this] {
-    if (phase_ == Phase::Presenting) phase_ = resume_;
-  });
 }
 
 void Engine::ask(Asked what, const std::string& title, const std::string& text) {
@@ -250,7 +239,6 @@ void Engine::answer(bool yes) {
   driving_ = true;
   settleAnswer(asked_, yes);
   if (phase_ != Phase::Asking) closePass();
-  handOver();
   driving_ = false;
   settle();
 }
@@ -268,7 +256,7 @@ void Engine::settleAnswer(Asked asked, bool yes) {
       break;
     case Asked::Next:
       if (yes) start(level_);
-      else endedAndCleared();
+      else endAndClear();
       endMove();
       break;
     case Asked::SetEnd:
@@ -281,9 +269,7 @@ void Engine::settleAnswer(Asked asked, bool yes) {
 }
 
 void Engine::beginMove() {
-  host_.holdPresentation();
   outcome_ = {};
-  handed_ = 0;
   move_ = Move{gameState()};
 }
 
@@ -347,13 +333,13 @@ void Engine::setGameState(const GameState& state) {
 }
 
 RuleOptions Engine::ruleOptions() const {
-  return {opties_.volglijnen, opties_.Lijnvertraging, opties_.Loopvertraging, false};
+  return {options_.volglijnen, options_.Lijnvertraging, options_.Loopvertraging, false};
 }
 
 // The rules' step becomes the game; a crush waits for its answer, a completed level ends.
 void Engine::takeStep(Step step) {
   g_ = std::move(step.next);
-  if (step.lineDelaySet) opties_.Lijnvertraging = 20;
+  if (step.lineDelaySet) options_.Lijnvertraging = 20;
   for (Shown& item : step.shown) show(std::move(item));
   outcome_.died = step.died;
   outcome_.endless = step.endless;
@@ -371,7 +357,7 @@ void Engine::takeStep(Step step) {
 // restarts at once or is left.
 void Engine::walkAfterCrush() {
   if (crush_.refused) {
-    stop();
+    markEnded();
     return;
   }
   if (s_.DirectOpnieuw) {
@@ -379,7 +365,7 @@ void Engine::walkAfterCrush() {
     request(Start::Beginnen);
     return;
   }
-  host().closeWindow();
+  leave();
 }
 
 void Engine::endMove() {
@@ -402,7 +388,7 @@ void Engine::overnieuw() {
   restartFrom_ = std::move(before);
   s_.DirectOpnieuw = true;
   s_.Opnieuw = true;
-  stop();
+  markEnded();
   // A running game restarts the level as it ends; with none running, start it now.
   if (!gameRunning()) request(Start::Begi);
   else settle();
@@ -419,13 +405,14 @@ void Engine::leeg() {
 }
 
 void Engine::naareditor(bool completed) {
-  stop();
-  host().toEditor(completed);
+  markEnded();
+  show(shown::ToEditor{completed});
   settle();
 }
 
 void Engine::leave() {
   if (phase_ == Phase::Asking) return;
+  show(shown::Leaving{});
   setPaused(true);
   if (level_.test) naareditor();
   else ask(Asked::Leave, texts::kBevestigingTitle, texts::kZekerWeten);
@@ -436,17 +423,17 @@ void Engine::settleLeave(bool yes) {
   if (yes) {
     crushed_.reset();
     leeg();
-    stopGame();
-    host().toMenu();
+    end();
+    show(shown::ToMenu{});
   } else {
     showPause();
   }
   if (inMove()) endMove();
 }
 
-void Engine::stopGame() {
+void Engine::end() {
   restartFrom_.reset();
-  stop();
+  markEnded();
   pending_ = Start::None;
   settle();
 }
@@ -465,8 +452,9 @@ bool Engine::replay(std::vector<GameKey> keys) {
 // that the player can follow; the counter counts it on from the game's count. No key is
 // forgotten: a key pressed while it walks stops the replay at the next pass. The level's end
 // is only seen, never run.
-void Engine::replayPass() {
-  if (anyKey() || replay_->next == replay_->keys.size()) {
+void Engine::replayPass(KeySet keys) {
+  used_ = keys;
+  if (!keys.empty() || replay_->next == replay_->keys.size()) {
     endReplay();
     return;
   }
@@ -475,7 +463,7 @@ void Engine::replayPass() {
   Step step = play(g_, replay_->keys[replay_->next++], ruleOptions());
   const int counted = history_.moves() + static_cast<int>(replay_->next);
   g_ = std::move(step.next);
-  if (step.lineDelaySet) opties_.Lijnvertraging = 20;
+  if (step.lineDelaySet) options_.Lijnvertraging = 20;
   for (Shown& item : step.shown)
     if (!std::holds_alternative<shown::FlushKeys>(item)) show(std::move(item));
   if (step.completed) show(shown::Celebrate{g_.col, g_.row});
@@ -484,14 +472,6 @@ void Engine::replayPass() {
   show(shown::Moves{counted, history_.canUndo(), history_.canRedo()});
   show(shown::Wait{kReplayPauseMs});
   closePass();
-}
-
-bool Engine::anyKey() {
-  bool pressed = false;
-  for (GameKey key :
-       {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space, GameKey::Enter})
-    pressed = host_.keyState(key) || pressed;  // every key is asked: each forgets its press
-  return pressed;
 }
 
 // The key that stopped the replay does not move the player.

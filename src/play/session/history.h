@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "game_state.h"
+#include "play/rules/game_state.h"
 
 namespace dwaalbos {
 
