@@ -53,7 +53,7 @@ std::optional<LevelResult> improved(LevelResult kept, int moves, std::string_vie
 
 }  // namespace
 
-const LevelResult* LevelResults::of(std::uint64_t key) const {
+const LevelResult* LevelResults::of(std::uint64_t key) const& {
   const auto found =
       std::find_if(levels.begin(), levels.end(), [key](const auto& l) { return l.key == key; });
   return found == levels.end() ? nullptr : &*found;

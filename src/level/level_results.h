@@ -43,8 +43,9 @@ struct LevelResults {
   std::vector<LevelResult> levels;  // oldest change first
   bool damaged = false;             // the file was there but could not be trusted
 
-  // The result kept for the level, or nothing.
-  const LevelResult* of(std::uint64_t key) const;
+  // The result kept for the level, or nothing; only of results that outlive the pointer.
+  const LevelResult* of(std::uint64_t key) const&;
+  const LevelResult* of(std::uint64_t key) const&& = delete;
 };
 
 LevelResults decodeLevelResults(std::span<const std::uint8_t> data);

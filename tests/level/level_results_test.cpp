@@ -35,6 +35,13 @@ struct ResultsFile {
   }
 };
 
+// The result the file keeps for `key`; an empty one when it keeps none.
+LevelResult keptOf(const std::string& path, std::uint64_t key) {
+  const LevelResults results = readLevelResults(path);
+  const LevelResult* kept = results.of(key);
+  return kept ? *kept : LevelResult{};
+}
+
 }  // namespace
 
 TEST(LevelResults, KeepsTheFewestMovesAndShortestWayPerKeyInItsDocumentedBytes) {
@@ -56,12 +63,12 @@ TEST(LevelResults, KeepsTheFewestMovesAndShortestWayPerKeyInItsDocumentedBytes) 
   EXPECT_EQ(read.of(42), nullptr);
   // A way known later is kept beside the best that came without one.
   EXPECT_TRUE(results.record(kSecond, 9, "LLLLLLLLL"));
-  EXPECT_EQ(*readLevelResults(results.path).of(kSecond), (LevelResult{kSecond, 7, "LLLLLLLLL"}));
+  EXPECT_EQ(keptOf(results.path, kSecond), (LevelResult{kSecond, 7, "LLLLLLLLL"}));
   // What cannot be a result is not recorded; a way too long to keep leaves the count alone.
   for (int moves : {0, -1, 65536}) EXPECT_FALSE(results.record(kFirst, moves, "")) << moves;
   EXPECT_FALSE(results.record(kFirst, 2, "LX"));
   EXPECT_TRUE(results.record(kFirst, 1, std::string(kLongestKeptSolution + 1, 'L')));
-  EXPECT_EQ(*readLevelResults(results.path).of(kFirst), (LevelResult{kFirst, 1, "RRD"}));
+  EXPECT_EQ(keptOf(results.path, kFirst), (LevelResult{kFirst, 1, "RRD"}));
 }
 
 TEST(LevelResults, AFullFilePushesOutTheLevelWhoseResultChangedLongestAgo) {

@@ -32,7 +32,8 @@ int ProgressFiles::best(int levelNumber) {
 }
 
 int ProgressFiles::bestOf(std::uint64_t key) {
-  const LevelResult* kept = readLevelResults(paths_.levelResults()).of(key);
+  const LevelResults results = readLevelResults(paths_.levelResults());
+  const LevelResult* kept = results.of(key);
   return kept ? kept->best : 0;
 }
 
