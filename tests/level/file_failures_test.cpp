@@ -134,13 +134,6 @@ INSTANTIATE_TEST_SUITE_P(Files, EveryWriter, ::testing::ValuesIn(kWriters),
 
 }  // namespace
 
-// The common reasons in Dutch, the rest in the system's words.
-TEST(PlayersFiles, TheCommonReasonsAreToldInDutch) {
-  EXPECT_EQ(systemReason(ENOSPC), "Er is geen ruimte meer op de schijf");
-  EXPECT_EQ(systemReason(EROFS), "Het bestandssysteem is alleen-lezen");
-  EXPECT_EQ(systemReason(EFBIG), std::strerror(EFBIG));
-}
-
 // A file of a kind the game writes from its start, grown huge (sparse: no disk): its end
 // beyond what a valid one holds is left out at once, and the write says how much.
 TEST(PlayersFiles, AHugeFileWrittenFromItsStartShrinksToWhatAValidOneHolds) {
