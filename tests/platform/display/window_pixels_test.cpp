@@ -46,7 +46,8 @@ TEST(ShowPixelsAtOnce, ChangedPixelsReachTheDisplayAndAChildsPartStays) {
   PictureWindow window;
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  QTest::qWait(200);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return onServer(window).pixel(kAt + QPoint(1, 1)) == qRgb(30, 60, 90); }, 5000));
 
   const std::vector<QRect> blocks{{5, 6, 1, 1}, {40, 30, 3, 2}, {105, 5, 1, 1}, {119, 79, 4, 4}};
   for (const QRect& block : blocks)
