@@ -17,6 +17,7 @@
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
+#include "platform/window_pixels.h"
 #include "platform/zoom_choice.h"
 #include "platform/zoomed_widgets.h"
 #include "play/port/navigator.h"
@@ -59,6 +60,7 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
   descriptionLabel->setFont(font);
   descriptionLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+  dots_.reserve(2 * Starfield::kCount);
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kFrameMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &Menu::frame);
@@ -135,7 +137,9 @@ void Menu::closeEvent(QCloseEvent* event) {
 
 void Menu::frame() {
   if (drawnKeuze_ != Keuze) drawAnew();
-  Sterren.drift(Hoek, [this](int x, int y, int grey) { picture_.paintDot(x, y, grey); });
+  dots_.clear();
+  Sterren.drift(Hoek, [this](int x, int y, int grey) { dots_.push_back({x, y, grey}); });
+  picture_.paintDots(dots_);
   showChanges();
 
   ++Teller;
@@ -246,13 +250,17 @@ QImage Menu::sharpTitleAndButtons(QSize pixels) {
   return sharp;
 }
 
-// Only the part of the window where dots moved is painted again, at once: the frame's timer
-// waits for nothing else. The description covers the dots under it, so it is left out: painting
+// The changed pixels go straight to the display where it can take them so. Otherwise only the
+// part of the window where dots moved is painted again, at once: the frame's timer waits for
+// nothing else. The description covers the dots under it, so it is left out: painting
 // its text again every frame cost more than the dots. Each band around it is painted on its own,
 // as a plain rectangle; one region with a hole would be blended through the slow clipped path.
 void Menu::showChanges() {
+  const std::vector<QRect>* blocks = picture_.changedBlocks();
+  const bool sent = blocks != nullptr && showPixelsAtOnce(*this, picture_.shown(), shown_.topLeft(),
+                                                          *blocks, descriptionLabel->geometry());
   const QRect pixels = picture_.takeChanged();
-  if (pixels.isEmpty()) return;
+  if (sent || pixels.isEmpty()) return;
   const qreal ratio = devicePixelRatioF();
   const QRect area = QRectF(QPointF(pixels.topLeft()) / ratio, QSizeF(pixels.size()) / ratio)
                          .toAlignedRect()

@@ -7,6 +7,7 @@
 #include <array>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "frontend/menu_buttons.h"
 #include "frontend/menu_picture.h"
@@ -90,6 +91,7 @@ class Menu : public QWidget {
   QTimer timer_;
   std::mt19937 random_;
   Starfield Sterren{kWidth, kHeight};
+  std::vector<MenuPicture::Dot> dots_;  // one frame's paints, kept for the next frame
 
   float Hoek = 0;
   long Teller = 0;

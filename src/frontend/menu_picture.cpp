@@ -7,6 +7,11 @@ namespace dwaalbos {
 
 namespace {
 
+// More changed pixels than a few frames of dots: then the changed rectangle stands for them.
+constexpr std::size_t kMostBlocks = 4096;
+// How many dots ahead their memory is asked for.
+constexpr std::size_t kAhead = 16;
+
 // Alpha blending as the painter does it: a premultiplied colour over an opaque one.
 int div255(int value) { return (value + (value >> 8) + 0x80) >> 8; }
 
@@ -79,6 +84,8 @@ void MenuPicture::rebuild() {
   for (int row = 0; row < shown_.height(); ++row)
     for (int column = 0; column < shown_.width(); ++column) showPixel(column, row);
   changed_ = shown_.rect();
+  blocks_.clear();
+  listed_ = false;
 }
 
 void MenuPicture::compose(Cell& cell) {
@@ -107,7 +114,7 @@ void MenuPicture::showPixel(int column, int row) {
 }
 
 void MenuPicture::paintDot(int x, int y, int grey) {
-  if (x < 0 || y < 0 || x >= size_.width() || y >= size_.height()) return;
+  if (!onMenu(x, y)) return;
   Cell& changed = cell(x, y);
   changed.grey = static_cast<std::uint8_t>(grey);
   if (!laidOut_) return;
@@ -118,9 +125,31 @@ void MenuPicture::paintDot(int x, int y, int grey) {
   const auto [top, bottom] = rows_.reach[static_cast<std::size_t>(y)];
   for (int row = top; row <= bottom; ++row)
     for (int column = left; column <= right; ++column) showPixel(column, row);
-  changed_ |= QRect(QPoint(left, top), QPoint(right, bottom));
+  const QRect block(QPoint(left, top), QPoint(right, bottom));
+  changed_ |= block;
+  if (blocks_.size() == kMostBlocks) listed_ = false;
+  if (listed_) blocks_.push_back(block);
 }
 
-QRect MenuPicture::takeChanged() { return std::exchange(changed_, {}); }
+void MenuPicture::paintDots(const std::vector<Dot>& dots) {
+  for (std::size_t i = 0; i < dots.size(); ++i) {
+    if (i + kAhead < dots.size() && laidOut_) {
+      const Dot& later = dots[i + kAhead];
+      if (onMenu(later.x, later.y)) {
+        __builtin_prefetch(&cell(later.x, later.y), 1);
+        const int column = columns_.reach[static_cast<std::size_t>(later.x)].first;
+        const int row = rows_.reach[static_cast<std::size_t>(later.y)].first;
+        __builtin_prefetch(shown_.constScanLine(row) + column * 4, 1);
+      }
+    }
+    paintDot(dots[i].x, dots[i].y, dots[i].grey);
+  }
+}
+
+QRect MenuPicture::takeChanged() {
+  blocks_.clear();
+  listed_ = true;
+  return std::exchange(changed_, {});
+}
 
 }  // namespace dwaalbos

@@ -27,10 +27,21 @@ class MenuPicture {
   // One pixel of the dots at (x, y) in the menu's own size, in grey (0 is black); a pixel off
   // the menu is ignored.
   void paintDot(int x, int y, int grey);
+  struct Dot {
+    int x;
+    int y;
+    int grey;
+  };
+  // paintDot for each in turn, with the memory of the dots further on asked for ahead: the
+  // dots lie far apart, and each one waited for in turn cost more than all the drawing.
+  void paintDots(const std::vector<Dot>& dots);
 
   const QImage& shown() const { return shown_; }
   // The rectangle of `shown()` that holds every pixel changed since the last call.
   QRect takeChanged();
+  // The same pixels as blocks of `shown()`, one for each changed pixel of the menu, or nothing
+  // when all was drawn anew or they became too many to list.
+  const std::vector<QRect>* changedBlocks() const { return listed_ ? &blocks_ : nullptr; }
 
  private:
   // How the shown pixels of one row or column take the menu's: pixel i blends `taps` from
@@ -58,6 +69,9 @@ class MenuPicture {
   void rebuild();
   void compose(Cell& cell);
   void showPixel(int column, int row);
+  bool onMenu(int x, int y) const {
+    return x >= 0 && y >= 0 && x < size_.width() && y < size_.height();
+  }
 
   QSize size_;
   std::vector<Cell> cells_;
@@ -67,6 +81,8 @@ class MenuPicture {
   Axis columns_;
   Axis rows_;
   QRect changed_;
+  std::vector<QRect> blocks_;
+  bool listed_ = true;
 };
 
 }  // namespace dwaalbos
