@@ -45,7 +45,8 @@ QImage onServer(const QWidget& window) {
 TEST(ShowPixelsAtOnce, ChangedPixelsReachTheDisplayAndAChildsPartStays) {
   PictureWindow window;
   window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, 30000));  // the window manager may be slow under load
+  // The window manager may take seconds to show it on a loaded machine.
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, 30000));
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return onServer(window).pixel(kAt + QPoint(1, 1)) == qRgb(30, 60, 90); }, 30000));
 
