@@ -44,6 +44,32 @@ VirtualDisplay::VirtualDisplay(const std::string& screen) {
   if (startWindowManager()) name_ = ":" + number;
 }
 
+namespace {
+
+// Openbox claims the screen a moment before it handles map requests, and a window shown in
+// that moment is never mapped: a small window of our own is shown until the manager maps it.
+bool mapsWindows(Display* display) {
+  const Window probe =
+      XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 8, 8, 0, 0, 0);
+  bool mapped = false;
+  for (int attempt = 0; attempt < 20 && !mapped; ++attempt) {
+    XMapWindow(display, probe);
+    mapped = waitFor(
+        [&] {
+          XWindowAttributes attributes;
+          return XGetWindowAttributes(display, probe, &attributes) &&
+                 attributes.map_state == IsViewable;
+        },
+        std::chrono::milliseconds(500));
+    if (!mapped) XUnmapWindow(display, probe);
+  }
+  XDestroyWindow(display, probe);
+  XSync(display, False);
+  return mapped;
+}
+
+}  // namespace
+
 // Ready once it has claimed the screen: the root window then names its check window.
 bool VirtualDisplay::startWindowManager() {
   windowManager_ = fork();
@@ -62,8 +88,9 @@ bool VirtualDisplay::startWindowManager() {
     if (properties) XFree(properties);
     return found;
   });
+  const bool managing = ready && mapsWindows(display);
   XCloseDisplay(display);
-  return ready;
+  return managing;
 }
 
 VirtualDisplay::~VirtualDisplay() {
