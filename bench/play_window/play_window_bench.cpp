@@ -72,7 +72,7 @@ void ringTransition(benchmark::State& state) {
   Afspelen& window = rig.shown();
   for (auto _ : state) {
     window.clearBoard();
-    window.revealBoard({window.engine().gameState().veld, true, 1, 1, true});
+    window.revealBoard({window.game().play().gameState().veld, true, 1, 1, true});
   }
 }
 BENCHMARK(ringTransition)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -155,7 +155,7 @@ BENCHMARK(largestRedraw)->Unit(benchmark::kMillisecond);
 void largestWalkingFrame(benchmark::State& state) {
   rig::PlayWindowRig rig;
   Afspelen& window = largestBoard(rig);
-  const GameState game = window.engine().gameState();
+  const GameState game = window.game().play().gameState();
   const Shown step[] = {shown::Walk{game.veld, game.schakelaar, 1, 1, Direction::Down, 0, 0}};
   for (auto _ : state) window.playShown(step);
   state.SetItemsProcessed(state.iterations() * 5);  // five frames a step

@@ -77,15 +77,17 @@ void Application::start(const CommandLine& command) {
   QTimer::singleShot(0, qApp, [this, command] {
     reportDamagedFiles();
     switch (command.action) {
-      case CommandLine::Action::Play:
-        if (!readOwnLevel(levelAt(command.path))) {
+      case CommandLine::Action::Play: {
+        const auto level = loaded(levelAt(command.path), state_.sets);
+        if (!level) {
           reportUnreadable(command.path);
           showMenu();
           break;
         }
         showPlayWindow();
-        play().start(levelAt(command.path));
+        play().start(*level);
         break;
+      }
       case CommandLine::Action::Edit: openInEditor(command.path.c_str()); break;
       case CommandLine::Action::None:
       case CommandLine::Action::Unknown: showMenu(); break;

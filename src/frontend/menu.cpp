@@ -127,7 +127,7 @@ void Menu::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) runWhileVisible();
 }
 
-// Closing the menu ends the program (`Form_Unload`).
+// Closing the menu ends the program: the starfield stops first, then every window goes.
 void Menu::closeEvent(QCloseEvent* event) {
   Weg = true;
   timer_.stop();

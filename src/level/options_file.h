@@ -8,7 +8,7 @@
 
 namespace dwaalbos {
 
-// The play window's six options, edited by the window and read by the engine as it plays.
+// The play window's six options, edited by the window and read by the game as it plays.
 // `Opties.dat` holds them as six little-endian int16 values, no header, Booleans as -1 (true)
 // and 0 (false); the defaults are the window's marks before the first load.
 struct Opties {

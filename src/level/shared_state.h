@@ -10,8 +10,8 @@
 
 namespace dwaalbos {
 
-// What every window shares: where files live, the level sets and the progress reached. The
-// play engine reads its level itself; the editor keeps its own.
+// What every window shares: where files live, the level sets and the progress reached. A
+// window reads the level it plays and hands it to the game; the editor keeps its own.
 // One object owned by the application and passed to the windows that need it.
 struct SharedState {
   explicit SharedState(std::string programFolder) : paths(std::move(programFolder)) {}

@@ -4,7 +4,7 @@
 
 #include "translation.h"
 
-// The Dutch texts of the game's boxes, titles and hints, for every window and the engine, in
+// The Dutch texts of the game's boxes, titles and hints, for every window and the game, in
 // one place; line breaks are CR LF as the message boxes expect. The captions of controls stay
 // with the tables that build those controls. Each is marked for translation and shown through
 // `texts::tr`.

@@ -69,7 +69,7 @@ TEST_F(ApplicationStart, LetterAPlaysTheNamedFileWithTheStoredOptions) {
   ASSERT_TRUE(writeLevelFile(folder.path("vrij.dwb"), level));
   start({"a" + folder.path("vrij.dwb")});
   Afspelen& play = application.play();
-  EXPECT_TRUE(play.engine().gameRunning());
+  EXPECT_TRUE(play.game().play().gameRunning());
   EXPECT_FALSE(play.menus().transitionItem->isChecked());
   EXPECT_EQ(play.board().cursor().shape(), Qt::ArrowCursor);  // the ring shows an hourglass
 }

@@ -61,7 +61,7 @@ TEST_F(Chooser, ListsTheUnlockedLevelsUpToTheLastOfASetAndClosingStartsNothing) 
   // Closing returns to the play window and starts nothing.
   chooser->close();
   EXPECT_TRUE(rig.window().isEnabled());
-  EXPECT_EQ(rig.window().engine().level().number, 0);
+  EXPECT_EQ(rig.window().game().level().number, 0);
   EXPECT_TRUE(rig.sound.played.empty());
 
   rig.folder.write("geluid/Niets.wav", {24, 0, 3, 0});
@@ -85,7 +85,7 @@ TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSetAndTheThirdEntryLevelTw
   rig.folder.write("geluid/Niets.wav", {1, 0, 5, 0});
   Standaard& window = open();
   window.playSet2Button->click();
-  EXPECT_EQ(rig.window().engine().level().number, 24);
+  EXPECT_EQ(rig.window().game().level().number, 24);
   EXPECT_FALSE(window.isVisible());
   // The level begins with its introduction, which holds the play window's input.
   Splash* splash = rig::visibleSplash();
@@ -95,7 +95,7 @@ TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSetAndTheThirdEntryLevelTw
 
   open().set2List->setCurrentRow(2);
   chooser->playSet2Button->click();
-  EXPECT_EQ(rig.window().engine().level().number, 26);
+  EXPECT_EQ(rig.window().game().level().number, 26);
 }
 
 // Completed: every level before the newest, and any with a best result kept. The highlighted
@@ -139,11 +139,11 @@ TEST_F(Chooser, ACompletedLevelsBestSolutionCanBeWatched) {
   ASSERT_TRUE(window.watchButton->isEnabled());
   window.watchButton->click();
   EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(rig.window().engine().level().number, 1);
+  EXPECT_EQ(rig.window().game().level().number, 1);
   Splash* splash = rig::visibleSplash();
   ASSERT_NE(splash, nullptr);
   splash->verder();
-  EXPECT_EQ(rig.window().engine().phase(), Phase::Replaying);
+  EXPECT_EQ(rig.window().game().play().phase(), Phase::Replaying);
 }
 
 // A name too long for the list ends in "…" before the best result, which stays in view: the
@@ -211,9 +211,9 @@ TEST_F(Chooser, CollectionsListTheirLevelsAllOpenWithTheirMarksAndBests) {
   EXPECT_EQ(window.detail->text(), "Jouw beste: 3 zetten");
   ASSERT_TRUE(window.watchButton->isEnabled());
   window.watchButton->click();
-  EXPECT_EQ(rig.window().engine().level().element, 2);
+  EXPECT_EQ(rig.window().game().level().element, 2);
   rig::visibleSplash()->verder();
-  EXPECT_EQ(rig.window().engine().phase(), Phase::Replaying);
+  EXPECT_EQ(rig.window().game().play().phase(), Phase::Replaying);
   rig.window().end();
 
   // A level saved since is in "Mijn levels" the next time; any level plays from its list.
@@ -226,6 +226,6 @@ TEST_F(Chooser, CollectionsListTheirLevelsAllOpenWithTheirMarksAndBests) {
   again.collectionLevels->setCurrentRow(1);
   again.playCollectionButton->click();
   EXPECT_FALSE(again.isVisible());
-  EXPECT_EQ(rig.window().engine().level().path, rig.path("verzamelingen/proef.dws"));
-  EXPECT_EQ(rig.window().engine().level().element, 2);
+  EXPECT_EQ(rig.window().game().level().path, rig.path("verzamelingen/proef.dws"));
+  EXPECT_EQ(rig.window().game().level().element, 2);
 }

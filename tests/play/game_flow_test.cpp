@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -51,27 +52,35 @@ TEST(GameFlow, TenThousandRestartsInARowRunInConstantStack) {
   PlayBoard game({"S"});
   std::uintptr_t deepest = UINTPTR_MAX;
   std::uintptr_t shallowest = 0;
-  HookedHost host(game.shared, [&](Engine& engine, int pass) {
+  HookedHost host(game.shared, [&](Game& session, int pass) {
     int here = 0;
     const auto depth = reinterpret_cast<std::uintptr_t>(&here);
     deepest = std::min(deepest, depth);
     shallowest = std::max(shallowest, depth);
-    if (pass < 10000) engine.overnieuw();
-    else engine.end();
+    if (pass < 10000) session.overnieuw();
+    else session.end();
   });
   host.play(game.level, std::string(10001, '.'));
   EXPECT_EQ(shallowest - deepest, 0u);
 }
 
-TEST(GameFlow, ARestartWhenNoGameRunsStartsTheLevelAtOnce) {
+// The level is read once, when it is chosen: a restart, also one when no game runs, plays it
+// as it began, whatever became of its file since.
+TEST(GameFlow, ARestartStartsTheLevelAsItWasReadAtItsStart) {
   PlayBoard game({"SE"});
   game.play("R");
   ASSERT_TRUE(game.host.ended());
+  game.editFile([](Doolhof& level) { level.Vakken.set(2, 1, cell::kWall); });
   game.host.clearEvents();
-  game.host.engine().overnieuw();
+  game.host.game().overnieuw();
   game.host.follow();
   EXPECT_EQ(game.at(2, 1), cell::kEnd);
   EXPECT_EQ(game.sounds(), (std::vector<int>{1}));
+  std::filesystem::remove(game.level.path);
+  game.host.game().overnieuw();
+  game.host.follow();
+  EXPECT_TRUE(game.host.game().play().gameRunning());
+  EXPECT_EQ(game.at(2, 1), cell::kEnd);
 }
 
 TEST(GameFlow, ACrushAtTheEndOfARideAsksWhetherToLeave) {
@@ -84,7 +93,7 @@ TEST(GameFlow, ACrushAtTheEndOfARideAsksWhetherToLeave) {
   EXPECT_EQ(game.host.title(), texts::kPauzeTitel);  // paused as the close handler leaves it
   EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(3, 2));  // the keys after it did nothing
   // Undo brings back the board before the ride.
-  EXPECT_TRUE(game.host.engine().zetTerug());
+  EXPECT_TRUE(game.host.game().zetTerug());
   EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(1, 1));
   EXPECT_EQ(game.at(3, 2), cell::kPushBlock);
 }
@@ -95,12 +104,12 @@ namespace {
 // What the session showed is taken whenever the test looks.
 class HandHost {
  public:
-  explicit HandHost(SharedState& shared) : engine(shared) {}
+  explicit HandHost(SharedState& shared) : session(shared) {}
   // One pass, with `key` held if given; the move is not yet seen.
   void pass(std::optional<GameKey> key = std::nullopt) {
-    take(engine.pass(key ? KeySet{*key} : KeySet{}).shown);
+    take(session.pass(key ? KeySet{*key} : KeySet{}).shown);
   }
-  void seen() { engine.presented(); }
+  void seen() { session.presented(); }
   const std::string& title() { return take().title_; }
   int walks() { return take().walks_; }
   const std::vector<int>& paces() { return take().paces_; }  // each walk's frame time
@@ -108,7 +117,7 @@ class HandHost {
   const std::vector<int>& waits() { return take().waits_; }
   bool wentToEditor() { return take().toEditor_; }
 
-  Engine engine;
+  Game session;
 
  private:
   HandHost& take(const std::vector<Shown>& items) {
@@ -124,7 +133,7 @@ class HandHost {
     }
     return *this;
   }
-  HandHost& take() { return take(engine.takeShown()); }
+  HandHost& take() { return take(session.takeShown()); }
 
   std::string title_;
   int walks_ = 0;
@@ -141,24 +150,24 @@ class HandHost {
 TEST(GamePhases, APresentedMoveAndAPauseHoldTheKeys) {
   PlayBoard game({"S..."});
   HandHost host(game.shared);
-  ASSERT_TRUE(host.engine.start(game.level));
-  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  ASSERT_TRUE(host.session.start(game.read(game.level)));
+  EXPECT_EQ(host.session.play().phase(), Phase::Playing);
   host.pass(GameKey::Right);
-  EXPECT_EQ(host.engine.phase(), Phase::Presenting);
+  EXPECT_EQ(host.session.play().phase(), Phase::Presenting);
   host.pass(GameKey::Right);
-  EXPECT_EQ(host.engine.gameState().col, 2);
+  EXPECT_EQ(host.session.play().gameState().col, 2);
   host.seen();
-  EXPECT_EQ(host.engine.phase(), Phase::Playing);
+  EXPECT_EQ(host.session.play().phase(), Phase::Playing);
 
-  host.engine.pauze(true);
-  EXPECT_EQ(host.engine.phase(), Phase::Paused);
+  host.session.pauze(true);
+  EXPECT_EQ(host.session.play().phase(), Phase::Paused);
   EXPECT_EQ(host.title(), "Klik op het speelvak om verder te gaan");
   host.pass(GameKey::Right);
-  EXPECT_EQ(host.engine.gameState().col, 2);
-  host.engine.pauze(false);
+  EXPECT_EQ(host.session.play().gameState().col, 2);
+  host.session.pauze(false);
   host.pass(GameKey::Right);
   host.seen();
-  EXPECT_EQ(host.engine.gameState().col, 3);
+  EXPECT_EQ(host.session.play().gameState().col, 3);
   EXPECT_EQ(host.title(), "Dwaalbos 6.0:  door ");
 }
 
@@ -167,35 +176,35 @@ TEST(GamePhases, APresentedMoveAndAPauseHoldTheKeys) {
 TEST(GamePhases, NothingActsWhileAQuestionIsPending) {
   PlayBoard game({"SXv", ".^<"});
   HandHost host(game.shared);
-  host.engine.start(game.level);
+  host.session.start(game.read(game.level));
   host.pass(GameKey::Right);
-  ASSERT_EQ(host.engine.phase(), Phase::Asking);
-  const GameState asked = host.engine.gameState();
+  ASSERT_EQ(host.session.play().phase(), Phase::Asking);
+  const GameState asked = host.session.play().gameState();
   host.pass(GameKey::Down);
-  EXPECT_FALSE(host.engine.zetTerug());
-  EXPECT_FALSE(host.engine.rewind(0));
-  host.engine.overnieuw();
-  host.engine.pauze(true);
-  host.engine.leave();
-  EXPECT_EQ(host.engine.gameState(), asked);
-  EXPECT_EQ(host.engine.lastMove().question->title, "Zelfmoord");
-  EXPECT_EQ(host.engine.phase(), Phase::Asking);
-  host.engine.answer(false);  // the game ends on the emptied board once the move is seen
-  EXPECT_EQ(host.engine.phase(), Phase::Presenting);
+  EXPECT_FALSE(host.session.zetTerug());
+  EXPECT_FALSE(host.session.rewind(0));
+  host.session.overnieuw();
+  host.session.pauze(true);
+  host.session.leave();
+  EXPECT_EQ(host.session.play().gameState(), asked);
+  EXPECT_EQ(host.session.play().lastMove().question->title, "Zelfmoord");
+  EXPECT_EQ(host.session.play().phase(), Phase::Asking);
+  host.session.answer(false);  // the game ends on the emptied board once the move is seen
+  EXPECT_EQ(host.session.play().phase(), Phase::Presenting);
   host.seen();
-  EXPECT_EQ(host.engine.phase(), Phase::Idle);
-  EXPECT_EQ(host.engine.gameState().veld.at(1, 1), cell::kEmpty);
+  EXPECT_EQ(host.session.play().phase(), Phase::Idle);
+  EXPECT_EQ(host.session.play().gameState().veld.at(1, 1), cell::kEmpty);
 }
 
 // A test play left goes back to the editor, its game gone.
 TEST(GamePhases, AGameLeftIsEndedThenGone) {
   PlayBoard game({"S."});
   HandHost host(game.shared);
-  host.engine.start(LevelRef::testPlay(game.level.path));
-  host.engine.leave();
+  host.session.start(game.read(LevelRef::testPlay(game.level.path)));
+  host.session.leave();
   EXPECT_TRUE(host.wentToEditor());
-  EXPECT_EQ(host.engine.phase(), Phase::Idle);
-  EXPECT_FALSE(host.engine.gameRunning());
+  EXPECT_EQ(host.session.play().phase(), Phase::Idle);
+  EXPECT_FALSE(host.session.play().gameRunning());
 }
 
 // A replay walks the given moves one a pass at the walking pace, the level's end included,
@@ -206,30 +215,30 @@ TEST(GamePhases, AReplayShowsTheMovesAndLeavesNoTrace) {
   RecordingProgress recorder;
   PlayBoard game({"S..E"});
   HandHost host(game.shared);
-  host.engine.keepProgressIn(recorder);
-  host.engine.setPlayOptions({.Loopvertraging = 7});
-  host.engine.start(game.level);
+  host.session.keepProgressIn(recorder);
+  host.session.setPlayOptions({.Loopvertraging = 7});
+  host.session.start(game.read(game.level));
   host.pass(GameKey::Right);
   host.seen();
   host.counts().clear();
-  ASSERT_TRUE(host.engine.replay({GameKey::Right, GameKey::Right}));
+  ASSERT_TRUE(host.session.replay({GameKey::Right, GameKey::Right}));
   EXPECT_EQ(host.title(), "De oplossing: druk op een toets om te stoppen");
   for (int col : {3, 4}) {
     host.pass();
-    EXPECT_EQ(host.engine.phase(), Phase::Presenting);
-    EXPECT_EQ(host.engine.gameState().col, col);
+    EXPECT_EQ(host.session.play().phase(), Phase::Presenting);
+    EXPECT_EQ(host.session.play().gameState().col, col);
     host.seen();
-    EXPECT_EQ(host.engine.phase(), Phase::Replaying);
+    EXPECT_EQ(host.session.play().phase(), Phase::Replaying);
   }
   host.pass();
-  EXPECT_EQ(host.engine.phase(), Phase::Playing);
-  EXPECT_EQ(host.engine.gameState().col, 2);
+  EXPECT_EQ(host.session.play().phase(), Phase::Playing);
+  EXPECT_EQ(host.session.play().gameState().col, 2);
   EXPECT_EQ(host.walks(), 3);
   EXPECT_EQ(host.paces(), (std::vector<int>{7, 7, 7}));
   EXPECT_EQ(host.counts(), (std::vector<int>{2, 3, 1}));
   ASSERT_EQ(host.waits().size(), 2u);
   EXPECT_GE(*std::min_element(host.waits().begin(), host.waits().end()), 300);
-  EXPECT_EQ(host.engine.history().moves(), 1);
+  EXPECT_EQ(host.session.play().history().moves(), 1);
   EXPECT_EQ(host.title(), "Dwaalbos 6.0:  door ");
   EXPECT_TRUE(recorder.calls.empty());
 }
@@ -239,21 +248,21 @@ TEST(GamePhases, AReplayShowsTheMovesAndLeavesNoTrace) {
 TEST(GamePhases, AKeyOrAnUndoStopsAReplay) {
   PlayBoard game({"S...E"});
   HandHost host(game.shared);
-  host.engine.start(game.level);
-  host.engine.replay({GameKey::Right, GameKey::Right, GameKey::Right});
+  host.session.start(game.read(game.level));
+  host.session.replay({GameKey::Right, GameKey::Right, GameKey::Right});
   host.pass();
   host.seen();
   host.pass(GameKey::Space);
-  EXPECT_EQ(host.engine.phase(), Phase::Playing);
-  EXPECT_EQ(host.engine.gameState().col, 1);
+  EXPECT_EQ(host.session.play().phase(), Phase::Playing);
+  EXPECT_EQ(host.session.play().gameState().col, 1);
   EXPECT_EQ(host.walks(), 1);
 
   host.pass(GameKey::Right);
   host.seen();
-  host.engine.replay({GameKey::Right, GameKey::Right});
+  host.session.replay({GameKey::Right, GameKey::Right});
   host.pass();
   host.seen();
-  EXPECT_TRUE(host.engine.zetTerug());
-  EXPECT_EQ(host.engine.phase(), Phase::Playing);
-  EXPECT_EQ(host.engine.gameState().col, 1);
+  EXPECT_TRUE(host.session.zetTerug());
+  EXPECT_EQ(host.session.play().phase(), Phase::Playing);
+  EXPECT_EQ(host.session.play().gameState().col, 1);
 }

@@ -24,12 +24,12 @@ struct Asked {
 
 Asked ask(PlayBoard& game, const std::string& keys, HelpQuestion::Kind kind) {
   Asked asked;
-  HookedHost host(game.shared, [&](Engine& engine, int pass) {
+  HookedHost host(game.shared, [&](Game& session, int pass) {
     if (pass != static_cast<int>(keys.size())) return;
-    asked.question = helpQuestion(kind, engine, "");
+    asked.question = helpQuestion(kind, session.play(), "");
     asked.answer = answerHelp(asked.question, {});
-    if (asked.answer.kind == HelpAnswer::Kind::WayBack && engine.rewind(asked.answer.steps))
-      asked.back = engine.gameState();
+    if (asked.answer.kind == HelpAnswer::Kind::WayBack && session.rewind(asked.answer.steps))
+      asked.back = session.play().gameState();
   });
   host.play(game.level, keys + ".");
   return asked;

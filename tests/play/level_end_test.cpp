@@ -80,7 +80,7 @@ TEST(LevelEnd, ACollectionLevelOffersItsNextAndKeepsItsBestByItsContent) {
   };
   EXPECT_EQ(boxes(), (std::vector<std::string>{std::string("Volgende?: ") + texts::kEersteKeer,
                                                std::string("Klaar!: ") + texts::kGehaald}));
-  EXPECT_EQ(game.host.engine().level().element, 2);
+  EXPECT_EQ(game.host.game().level().element, 2);
   const LevelResults kept = readLevelResults(game.folder.path("Resultaten.dat"));
   EXPECT_EQ(kept.levels, (std::vector<LevelResult>{{contentKey(collection.levels[0]), 1, "R"},
                                                    {contentKey(collection.levels[1]), 1, "D"}}));
@@ -96,6 +96,24 @@ TEST(LevelEnd, ACollectionLevelOffersItsNextAndKeepsItsBestByItsContent) {
   game.host.play(LevelRef::testPlay(game.folder.path("elders.dws")), "R");
   EXPECT_EQ(readLevelResults(game.folder.path("Resultaten.dat")).levels.size(), 3u);
   EXPECT_FALSE(game.host.play(LevelRef::inCollection(game.folder.path("elders.dws"), 3), ""));
+}
+
+// A generated level's end offers the next maze of its difficulty: Yes asks the front end to
+// make it, No ends as a file level's end does.
+TEST(LevelEnd, AGeneratedLevelOffersTheNextNumberOfItsDifficulty) {
+  for (const bool yes : {true, false}) {
+    PlayBoard game({"SE"}, yes);
+    const LevelRef made =
+        LevelRef::newMaze(dwaalbos::testing::levelFromRows({"SE"}, "Nieuw"), "R", {2, 41});
+    ASSERT_TRUE(game.host.play(made, "R"));
+    EXPECT_EQ(game.dialogTitles(), std::vector<std::string>{"Volgende?"}) << yes;
+    EXPECT_TRUE(game.host.ended());
+    EXPECT_EQ(game.at(2, 1), cell::kEmpty);
+    const auto& next = game.host.nextMaze();
+    ASSERT_EQ(next.has_value(), yes);
+    EXPECT_EQ(next.value_or(shown::NextMaze{2, 42}).seed, 42u);
+    EXPECT_EQ(next.value_or(shown::NextMaze{2, 42}).difficulty, 2);
+  }
 }
 
 // Only the newest level of a set unlocks the next; the last level of each set offers its
@@ -125,7 +143,7 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
   StandardGame next(1, 1, true);
   next.complete(1);
   EXPECT_EQ(next.host.introductions(), 2);
-  EXPECT_EQ(next.host.engine().level().number, 2);
+  EXPECT_EQ(next.host.game().level().number, 2);
   EXPECT_FALSE(next.host.ended());  // the second level waits for keys
   StandardGame last(23, 20, true);
   last.complete(23);
@@ -177,7 +195,7 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
     else EXPECT_EQ(event.text.rfind("Je hebt dit level voor", 0), 0u);
   }
   EXPECT_EQ(game.shared.bereikt.P1, 3);
-  EXPECT_EQ(game.host.engine().level().number, 3);
+  EXPECT_EQ(game.host.game().level().number, 3);
 }
 
 // The file is always both values: without one, the other set starts at 1.
@@ -194,7 +212,7 @@ TEST(LevelEnd, AGameGivenItsOwnProgressPortWritesNoFiles) {
   RecordingProgress recorder;
   recorder.told = shown::Tell{"Opslaan mislukt", "kapot", Icon::Critical};
   StandardGame game(5, 1);
-  game.host.engine().keepProgressIn(recorder);
+  game.host.game().keepProgressIn(recorder);
   game.complete(1);
   EXPECT_EQ(recorder.calls, (std::vector<std::string>{"best 1 1", "open 0 2"}));
   EXPECT_EQ(game.progress(), (Bytes{5, 0, 1, 0}));

@@ -40,12 +40,13 @@ TEST(Moves, TheFirstKeyFoundPressedWinsInTheOrderLeftRightUpDownSpace) {
     PlayBoard game({"...", ".S."});
     HookedHost host(game.shared, nullptr, held);
     host.play(game.level, "");
-    EXPECT_EQ(std::pair(host.engine().gameState().col, host.engine().gameState().row), where);
+    EXPECT_EQ(std::pair(host.game().play().gameState().col, host.game().play().gameState().row),
+              where);
   }
   PlayBoard onSwitch({"s", "S"});
   HookedHost host(onSwitch.shared, nullptr, {GameKey::Up, GameKey::Space});
   host.play(onSwitch.level, "");
-  EXPECT_TRUE(host.engine().gameState().schakelaar);  // the move went first, no flip
+  EXPECT_TRUE(host.game().play().gameState().schakelaar);  // the move went first, no flip
 }
 
 // A chain of push blocks stops at every object, at the edge, and where a push would take a
@@ -73,18 +74,18 @@ TEST(Moves, KeysAreCountedAndOpenAnyKeyBlockOneEach) {
 TEST(Moves, TheSwitchTurnsWhichGatesAreOpen) {
   PlayBoard blue({"s", "Sbr"});
   blue.play("USDRR");
-  EXPECT_FALSE(blue.host.engine().gameState().schakelaar);
+  EXPECT_FALSE(blue.host.game().play().gameState().schakelaar);
   EXPECT_EQ(blue.col(), 1);  // blue state: the blue gate bars
   EXPECT_EQ(blue.sounds(), (Sounds{1, 5, 9, 5}));
 
   PlayBoard back({"s", "S.r"});
   back.play("USSDRR");
-  EXPECT_TRUE(back.host.engine().gameState().schakelaar);
+  EXPECT_TRUE(back.host.game().play().gameState().schakelaar);
   EXPECT_EQ(back.col(), 2);
 
   PlayBoard away({"S"});
   away.play("S");
-  EXPECT_TRUE(away.host.engine().gameState().schakelaar);
+  EXPECT_TRUE(away.host.game().play().gameState().schakelaar);
 }
 
 TEST(Moves, EnemyAndUnknownCodesAreWalkedOver) {
@@ -140,14 +141,14 @@ TEST(Arrows, ARideEndingOnAKeyCountsItAtOnceAndSoundsItAfterTheWalk) {
 
 TEST(Arrows, FollowLinesCanBeSwitchedOffAndAnUnsetLineDelayBecomesTwenty) {
   PlayBoard off({"S>>."});
-  off.host.engine().setPlayOptions({.volglijnen = false});
+  off.host.game().setPlayOptions({.volglijnen = false});
   off.play("R");
   EXPECT_EQ(off.host.barsDrawn(), 0);
   EXPECT_EQ(off.sounds(), (Sounds{1, 5, 2}));
   PlayBoard unset({"S>."});
-  unset.host.engine().setPlayOptions({.Lijnvertraging = 0});
+  unset.host.game().setPlayOptions({.Lijnvertraging = 0});
   unset.play("R");
-  EXPECT_EQ(unset.host.engine().playOptions().Lijnvertraging, 20);
+  EXPECT_EQ(unset.host.game().play().playOptions().Lijnvertraging, 20);
 }
 
 namespace {
@@ -161,7 +162,7 @@ struct UndoCase {
 GameState after(const UndoCase& c, const std::string& keys) {
   PlayBoard game({c.top, c.below});
   game.play(keys);
-  return game.host.engine().gameState();
+  return game.host.game().play().gameState();
 }
 
 class UndoEveryMove : public ::testing::TestWithParam<UndoCase> {};
@@ -191,14 +192,14 @@ INSTANTIATE_TEST_SUITE_P(Moves, UndoEveryMove,
 TEST(Undo, CountsMovesNotTurnsAndANewMoveDropsWhatWasTakenBack) {
   PlayBoard game({"S.#.E"});
   game.play("LURRR");  // two turns at the edges, one step, two refused steps
-  EXPECT_EQ(game.host.engine().history().moves(), 1);
+  EXPECT_EQ(game.host.game().play().history().moves(), 1);
   game.play("RZRD");
   EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(2, 2));
-  EXPECT_EQ(game.host.engine().history().moves(), 2);
-  EXPECT_FALSE(game.host.engine().history().canRedo());
+  EXPECT_EQ(game.host.game().play().history().moves(), 2);
+  EXPECT_FALSE(game.host.game().play().history().canRedo());
   game.play("RZZZ");  // more undo than moves changes nothing further
   EXPECT_EQ(game.col(), 1);
-  EXPECT_EQ(game.host.engine().history().moves(), 0);
+  EXPECT_EQ(game.host.game().play().history().moves(), 0);
 }
 
 // Undo after a restart returns to the game the restart left, with its count and keys; redo
@@ -213,12 +214,12 @@ TEST(Undo, ARestartIsTakenBackLikeAMove) {
   for (const auto& c : cases) {
     PlayBoard game({"S.k.E"});
     // The restart pass's letter presses no key.
-    HookedHost host(game.shared, [](Engine& engine, int pass) {
-      if (pass == 2) engine.overnieuw();
+    HookedHost host(game.shared, [](Game& session, int pass) {
+      if (pass == 2) session.overnieuw();
     });
     host.play(game.level, c.keys);
-    EXPECT_EQ(host.engine().gameState().col, c.col) << c.keys;
-    EXPECT_EQ(host.engine().history().moves(), c.moves) << c.keys;
+    EXPECT_EQ(host.game().play().gameState().col, c.col) << c.keys;
+    EXPECT_EQ(host.game().play().history().moves(), c.moves) << c.keys;
     EXPECT_EQ(host.keyCount(), c.keysHeld) << c.keys;
   }
 }
@@ -248,14 +249,14 @@ TEST(Undo, TheWayOfAnAttemptIsTheStatesBeforeItsMoves) {
 TEST(Undo, RewindGoesBackInOneStep) {
   PlayBoard game({"S...E"});
   bool checked = false;
-  HookedHost host(game.shared, [&](Engine& engine, int pass) {
+  HookedHost host(game.shared, [&](Game& session, int pass) {
     if (pass != 3) return;
-    EXPECT_TRUE(engine.rewind(1));
-    EXPECT_EQ(engine.gameState().col, 2);
-    engine.zetTerug();
-    EXPECT_EQ(engine.gameState().col, 4);
-    EXPECT_EQ(engine.history().moves(), 3);
-    EXPECT_FALSE(engine.rewind(engine.history().depth()));
+    EXPECT_TRUE(session.rewind(1));
+    EXPECT_EQ(session.play().gameState().col, 2);
+    session.zetTerug();
+    EXPECT_EQ(session.play().gameState().col, 4);
+    EXPECT_EQ(session.play().history().moves(), 3);
+    EXPECT_FALSE(session.rewind(session.play().history().depth()));
     checked = true;
   });
   host.play(game.level, "RRR.");

@@ -10,6 +10,7 @@
 #include "level/level_file.h"
 #include "level/level_text.h"
 #include "play/headless/headless_host.h"
+#include "play/session/own_levels.h"
 #include "play/session/progress_port.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
@@ -18,13 +19,13 @@
 // between two passes would, and holds the `held` keys down besides the letter of the pass.
 class HookedHost : public dwaalbos::HeadlessHost {
  public:
-  using Hook = std::function<void(dwaalbos::Engine&, int pass)>;
+  using Hook = std::function<void(dwaalbos::Game&, int pass)>;
   HookedHost(dwaalbos::SharedState& shared, Hook hook, std::set<dwaalbos::GameKey> held = {})
       : HeadlessHost(shared, false), hook_(std::move(hook)), held_(std::move(held)) {}
   dwaalbos::KeySet keysOfPass() override {
-    const dwaalbos::Phase phase = engine().phase();
+    const dwaalbos::Phase phase = game().play().phase();
     if (hook_ && (phase == dwaalbos::Phase::Playing || phase == dwaalbos::Phase::Replaying))
-      hook_(engine(), passes_++);
+      hook_(game(), passes_++);
     dwaalbos::KeySet keys = HeadlessHost::keysOfPass();
     for (dwaalbos::GameKey key : held_) keys.add(key);
     return keys;
@@ -61,6 +62,10 @@ class PlayBoard {
     dwaalbos::writeLevelFile(level.path, dwaalbos::testing::levelFromRows(rows));
   }
 
+  // `ref` with its content read, as a front end hands it to the game.
+  dwaalbos::LevelRef read(dwaalbos::LevelRef ref) const {
+    return dwaalbos::loaded(std::move(ref), shared.sets).value();
+  }
   // Plays the keys from the start of the level (L R U D S).
   bool play(const std::string& keys) { return host.play(level, keys); }
 
@@ -70,7 +75,7 @@ class PlayBoard {
     edit(doolhof);
     dwaalbos::writeLevelFile(level.path, doolhof);
   }
-  const dwaalbos::GameState& game() const { return host.engine().gameState(); }
+  const dwaalbos::GameState& game() const { return host.game().play().gameState(); }
   int at(int col, int row) const { return game().veld.at(col, row); }
   int col() const { return game().col; }
   int row() const { return game().row; }

@@ -65,15 +65,15 @@ TEST(PushBlocks, UndoAfterACrushBringsBackTheGameBeforeThePush) {
     PlayBoard game({"S.Xv", "..^<"}, yes);
     game.play(yes ? "RRZ" : "RR");
     if (!yes) {
-      EXPECT_FALSE(game.host.engine().gameRunning());
-      EXPECT_TRUE(game.host.engine().zetTerug());
+      EXPECT_FALSE(game.host.game().play().gameRunning());
+      EXPECT_TRUE(game.host.game().zetTerug());
       game.host.follow();
-      EXPECT_TRUE(game.host.engine().gameRunning());
+      EXPECT_TRUE(game.host.game().play().gameRunning());
       EXPECT_EQ(game.host.nameCaption(), "Geennaam");
     }
     EXPECT_EQ(std::pair(game.col(), game.row()), std::pair(2, 1));
     EXPECT_EQ(game.at(3, 1), cell::kPushBlock);
-    EXPECT_EQ(game.host.engine().history().moves(), 1);
+    EXPECT_EQ(game.host.game().play().history().moves(), 1);
   }
 }
 

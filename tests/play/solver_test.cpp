@@ -140,7 +140,7 @@ TEST(Solver, AStuckBlockNeverMakesAWinnableGameLookLost) {
 TEST(Tip, PointsAtTheNextSquareOrSaysTheGameIsLost) {
   PlayBoard game({"SkK.E", ".K.##", "#####"});
   game.play("");
-  const GameState start = game.host.engine().gameState();
+  const GameState start = game.host.game().play().gameState();
   const Tip step = tipFrom(start);
   EXPECT_EQ(step.kind, Tip::Kind::Step);
   EXPECT_EQ(step.key, GameKey::Right);
@@ -149,9 +149,9 @@ TEST(Tip, PointsAtTheNextSquareOrSaysTheGameIsLost) {
   // On a way known to complete the level the next key needs no search.
   const KnownWay known{start, "RRRR"};
   game.play("R");
-  EXPECT_EQ(tipFrom(game.host.engine().gameState(), known, 1).key, GameKey::Right);
+  EXPECT_EQ(tipFrom(game.host.game().play().gameState(), known, 1).key, GameKey::Right);
   game.play("RLDR");  // the one key opened the wrong key block
-  EXPECT_EQ(tipFrom(game.host.engine().gameState()).kind, Tip::Kind::Lost);
+  EXPECT_EQ(tipFrom(game.host.game().play().gameState()).kind, Tip::Kind::Lost);
   // A block pushed into the corner that is the only way to the end: lost without a search.
   const GameState corner =
       levelStart(levelFromRows({".XS...", ".#....", "E#....", "############"}));

@@ -56,13 +56,13 @@ std::string eventList(const std::vector<HeadlessHost::Event>& events) {
 }  // namespace
 
 std::string playReport(HeadlessHost& host) {
-  const GameState& game = host.engine().gameState();
+  const GameState& game = host.game().play().gameState();
   std::ostringstream out;
   out << "{\"board\":" << boardRows(game.veld) << ",\"player\":{\"col\":" << game.col
       << ",\"row\":" << game.row << ",\"dir\":" << static_cast<int>(game.richting)
       << "},\"keys\":" << game.sleutels
       << ",\"switch\":" << (game.schakelaar ? "\"red\"" : "\"blue\"")
-      << ",\"level\":" << host.engine().level().number
+      << ",\"level\":" << host.game().level().number
       << ",\"ended\":" << (host.ended() ? "true" : "false")
       << ",\"events\":" << eventList(host.events()) << "}";
   return out.str();

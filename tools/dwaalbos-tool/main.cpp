@@ -1,4 +1,4 @@
-// dwaalbos-tool: the play engine without a window, for level designers and for testing.
+// dwaalbos-tool: the game without a window, for level designers and for testing.
 //   dwaalbos-tool play LEVEL.dwb KEYS [--answer yes|no]
 //   dwaalbos-tool play --game DIR --level N KEYS [--answer yes|no]
 //   dwaalbos-tool solve LEVEL.dwb   exit 0 solvable, 1 proven unsolvable, 3 search limit reached

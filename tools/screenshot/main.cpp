@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   if (!host.play(LevelRef::standard(number), moves.substr(0, moves.size() / 2))) return 1;
 
   // The player stands still, facing the way of his last move.
-  const GameState& game = host.engine().gameState();
+  const GameState& game = host.game().play().gameState();
   QImage board(960, 960, QImage::Format_RGB32);
   board.setDevicePixelRatio(2);
   BoardPainter(pictures).tekenen(

@@ -1,22 +1,24 @@
 #include "headless_host.h"
 
 #include "play/rules/move_letters.h"
+#include "play/session/own_levels.h"
 
 namespace dwaalbos {
 
 HeadlessHost::HeadlessHost(SharedState& shared, bool answerYes)
-    : engine_(shared), answerYes_(answerYes) {
+    : sets_(shared.sets), game_(shared), answerYes_(answerYes) {
   // No transition, follow lines on; the delays do not matter, nothing sleeps here.
-  engine_.setPlayOptions(PlayOptions{});
+  game_.setPlayOptions(PlayOptions{});
 }
 
 bool HeadlessHost::play(const LevelRef& level, const std::string& keys) {
   keys_ = keys;
   next_ = 0;
   keysExhausted_ = false;
-  if (!engine_.start(level)) return false;
+  const auto read = loaded(level, sets_);
+  if (!read || !game_.start(*read)) return false;
   follow();
-  while (engine_.gameRunning()) playLetter();
+  while (game_.play().gameRunning()) playLetter();
   ended_ = !keysExhausted_;
   return true;
 }
@@ -24,24 +26,24 @@ bool HeadlessHost::play(const LevelRef& level, const std::string& keys) {
 // Each pass takes one letter; with none left the session ends. Z and Y stand for the menu's
 // undo and redo, chosen in a pass that found no key pressed.
 void HeadlessHost::playLetter() {
-  playShown(engine_.pass(keysOfPass()).shown);
+  playShown(game_.pass(keysOfPass()).shown);
   follow();
   answerQuestions();
   if (next_ >= keys_.size()) {
     keysExhausted_ = true;
-    engine_.end();
+    game_.end();
     follow();
     return;
   }
   const char letter = keys_[next_++];
-  if (letter == 'Z') engine_.zetTerug();
-  if (letter == 'Y') engine_.zetOpnieuw();
+  if (letter == 'Z') game_.zetTerug();
+  if (letter == 'Y') game_.zetOpnieuw();
   follow();
 }
 
 void HeadlessHost::follow() {
-  for (std::vector<Shown> items; !(items = engine_.takeShown()).empty();) playShown(items);
-  engine_.presented();
+  for (std::vector<Shown> items; !(items = game_.takeShown()).empty();) playShown(items);
+  game_.presented();
 }
 
 // The sounds and the boxes are the events; the pictures are only counted.
@@ -69,10 +71,11 @@ void HeadlessHost::playShown(const std::vector<Shown>& items) {
                    [this](const shown::Introduce& i) {
                      introduction_ = i.texts;
                      ++introductions_;
-                     engine_.verder();
+                     game_.verder();
                    },
                    [this](const shown::ToEditor&) { toEditor_ = true; },
                    [this](const shown::OpenDocument& o) { opened_.push_back(o.address); },
+                   [this](const shown::NextMaze& n) { nextMaze_ = n; },
                    [](const auto&) {},
                },
                item);
@@ -80,10 +83,10 @@ void HeadlessHost::playShown(const std::vector<Shown>& items) {
 
 // An answer may lead to the next question, as a crush answered No leads to "Zeker weten?".
 void HeadlessHost::answerQuestions() {
-  while (engine_.lastMove().question) {
-    const Question question = *engine_.lastMove().question;
+  while (game_.play().lastMove().question) {
+    const Question question = *game_.play().lastMove().question;
     events_.push_back({0, question.title, question.text, answerYes_ ? "yes" : "no"});
-    engine_.answer(answerYes_);
+    game_.answer(answerYes_);
     follow();
   }
 }

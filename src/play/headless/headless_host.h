@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "play/session/engine.h"
+#include "play/session/game.h"
 
 namespace dwaalbos {
 
@@ -23,10 +23,10 @@ class HeadlessHost {
   HeadlessHost(SharedState& shared, bool answerYes);
   virtual ~HeadlessHost() = default;
 
-  Engine& engine() { return engine_; }
-  const Engine& engine() const { return engine_; }
+  Game& game() { return game_; }
+  const Game& game() const { return game_; }
   // Starts `level` and plays the keys: L left, R right, U up, D down, S space, Z undo,
-  // Y redo; each letter is one pass. False when the level cannot be read.
+  // Y redo; each letter is one pass. False when the level cannot be read or started.
   bool play(const LevelRef& level, const std::string& keys);
   // True when the game ended by its own rules rather than by running out of keys.
   bool ended() const { return ended_; }
@@ -46,6 +46,8 @@ class HeadlessHost {
   const std::optional<shown::Result>& result() const { return result_; }
   bool wentToEditor() const { return toEditor_; }
   const std::vector<std::string>& opened() const { return opened_; }
+  // The new maze asked for after a generated level, which a window would make now.
+  const std::optional<shown::NextMaze>& nextMaze() const { return nextMaze_; }
   void clearEvents() { events_.clear(); }
 
   // Plays what the session showed since it was last asked: a window's introduction is
@@ -61,7 +63,8 @@ class HeadlessHost {
   void playLetter();
   void answerQuestions();
 
-  Engine engine_;
+  const LevelSets& sets_;
+  Game game_;
   bool answerYes_;
   std::string keys_;
   std::size_t next_ = 0;
@@ -80,6 +83,7 @@ class HeadlessHost {
   std::optional<shown::Result> result_;
   bool toEditor_ = false;
   std::vector<std::string> opened_;
+  std::optional<shown::NextMaze> nextMaze_;
 };
 
 }  // namespace dwaalbos

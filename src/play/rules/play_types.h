@@ -44,7 +44,7 @@ struct Question {
   std::string text;
 };
 
-// The three texts of the introduction screen, composed by the engine.
+// The three texts of the introduction screen, composed by the level play.
 struct Introduction {
   std::string naam;        // the level name, or "Geennaam"
   std::string maker;       // "Gemaakt door " and the maker, or "Gemaakt door anoniem"

@@ -124,7 +124,7 @@ struct FollowDelay {};
 // A level begins: the window draws it with raster operations, whatever was chosen before.
 struct LevelBegun {};
 // The level's introduction screen, with play disabled under it; dismissing it is
-// Engine::verder.
+// Game::verder.
 struct Introduce {
   Introduction texts;
 };
@@ -136,6 +136,12 @@ struct ToMenu {};
 // was completed.
 struct ToEditor {
   bool completed = false;
+};
+// The player wants the next new maze after a generated level: the front end makes it (it
+// takes a while) and starts it. `difficulty` is the generator's number.
+struct NextMaze {
+  int difficulty = 0;
+  std::uint32_t seed = 0;
 };
 // A page or a mail link, for the desktop's handler.
 struct OpenDocument {
@@ -155,7 +161,7 @@ using Shown =
                  shown::Wait, shown::KeyCount, shown::FlushKeys, shown::Tell, shown::Celebrate,
                  shown::Reveal, shown::Cleared, shown::ShowWindow, shown::Captions, shown::Title,
                  shown::Paused, shown::Moves, shown::FollowDelay, shown::Result, shown::LevelBegun,
-                 shown::Introduce, shown::Leaving, shown::ToMenu, shown::ToEditor,
+                 shown::Introduce, shown::Leaving, shown::ToMenu, shown::ToEditor, shown::NextMaze,
                  shown::OpenDocument>;
 
 }  // namespace dwaalbos

@@ -63,10 +63,10 @@ HelpAnswer shortest(const HelpQuestion& question, std::stop_token stop) {
 
 }  // namespace
 
-HelpQuestion helpQuestion(HelpQuestion::Kind kind, const Engine& engine, std::string known) {
-  HelpQuestion question{kind, engine.gameState(), engine.levelStart(), std::move(known), {}, {}};
-  question.steps = engine.history().waySteps();
-  for (const std::size_t step : question.steps) question.way.push_back(engine.history().back(step));
+HelpQuestion helpQuestion(HelpQuestion::Kind kind, const LevelPlay& play, std::string known) {
+  HelpQuestion question{kind, play.gameState(), play.levelStart(), std::move(known), {}, {}};
+  question.steps = play.history().waySteps();
+  for (const std::size_t step : question.steps) question.way.push_back(play.history().back(step));
   return question;
 }
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "background_job.h"
-#include "engine.h"
+#include "level_play.h"
 #include "play/solver/tip.h"
 
 namespace dwaalbos {
@@ -27,7 +27,7 @@ struct HelpQuestion {
   GameState levelStart;
   std::string known;  // a way known to complete the level from its start, or empty
   // The states this attempt went through to `now`, oldest first, as far as they are kept, and
-  // the steps Engine::rewind takes to each.
+  // the steps Game::rewind takes to each.
   std::vector<GameState> way;
   std::vector<std::size_t> steps;
 };
@@ -37,7 +37,7 @@ struct HelpAnswer {
     Tip,      // `tip` is a step
     Moves,    // `moves` completes the level from here (from its start, when the shortest was
               // asked)
-    WayBack,  // the level is lost from here; Engine::rewind(`steps`) goes back to where it can
+    WayBack,  // the level is lost from here; Game::rewind(`steps`) goes back to where it can
               // still be won
     Lost,     // lost, and no position of this attempt can still be won (or the level cannot
               // be completed at all, when the shortest was asked)
@@ -50,8 +50,8 @@ struct HelpAnswer {
   std::size_t steps = 0;
 };
 
-// The question about the engine's game as it stands.
-HelpQuestion helpQuestion(HelpQuestion::Kind kind, const Engine& engine, std::string known);
+// The question about the level's play as it stands.
+HelpQuestion helpQuestion(HelpQuestion::Kind kind, const LevelPlay& play, std::string known);
 // Answers it; a stop requested ends it within a few milliseconds.
 HelpAnswer answerHelp(const HelpQuestion& question, std::stop_token stop);
 

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <memory>
 
 #include "level/collection_shelf.h"
 #include "level/level_file.h"
@@ -17,6 +18,32 @@ std::optional<Doolhof> readOwnLevel(const LevelRef& level) {
   return std::move(read.collection.levels[index]);
 }
 
+namespace {
+
+std::optional<LevelRef> readInto(LevelRef level) {
+  auto read = readOwnLevel(level);
+  if (!read) return std::nullopt;
+  level.content = std::make_shared<const Doolhof>(std::move(*read));
+  return level;
+}
+
+}  // namespace
+
+std::optional<LevelRef> loaded(LevelRef level, const LevelSets& sets) {
+  if (level.content) return level;
+  if (level.number == 0) return readInto(std::move(level));
+  level = standardLevel(level.number, sets);
+  if (!level.content) return std::nullopt;
+  return level;
+}
+
+LevelRef standardLevel(int number, const LevelSets& sets) {
+  LevelRef level = LevelRef::standard(number);
+  if (const Doolhof* content = sets.byNumber(number))
+    level.content = std::make_shared<const Doolhof>(*content);
+  return level;
+}
+
 LevelRef levelAt(const std::string& path) {
   std::string extension = std::filesystem::path(path).extension().string();
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -25,9 +52,7 @@ LevelRef levelAt(const std::string& path) {
 
 std::optional<LevelRef> nextInCollection(const LevelRef& level) {
   if (level.element == 0) return std::nullopt;
-  LevelRef next = LevelRef::inCollection(level.path, level.element + 1);
-  if (!readOwnLevel(next)) return std::nullopt;
-  return next;
+  return readInto(LevelRef::inCollection(level.path, level.element + 1));
 }
 
 }  // namespace dwaalbos

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "level/doolhof.h"
+#include "level/level_sets.h"
 #include "level_ref.h"
 
 namespace dwaalbos {
@@ -14,11 +15,18 @@ namespace dwaalbos {
 // Nothing when it cannot be read.
 std::optional<Doolhof> readOwnLevel(const LevelRef& level);
 
+// `level` with its content, for a game to start: a standard level's from the sets read at
+// startup, another's read from its file now. Nothing when it has none.
+std::optional<LevelRef> loaded(LevelRef level, const LevelSets& sets);
+
+// Standard level `number` with its content from `sets`; none past the last level.
+LevelRef standardLevel(int number, const LevelSets& sets);
+
 // What a file names for play: a collection file (.dws, in any case) its first level, any
 // other a level file.
 LevelRef levelAt(const std::string& path);
 
-// The level after `level` in its collection, when it has one.
+// The level after `level` in its collection, read, when it has one.
 std::optional<LevelRef> nextInCollection(const LevelRef& level);
 
 }  // namespace dwaalbos

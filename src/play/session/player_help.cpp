@@ -7,9 +7,10 @@
 namespace dwaalbos {
 
 bool PlayerHelp::ask(HelpQuestion::Kind kind, std::function<void()> answered) {
-  if (!engine_.gameRunning() || asked_) return false;
-  asked_ = Asked{engine_.gameState(), engine_.history().depth()};
-  job_.start(helpWork(helpQuestion(kind, engine_, std::string(engine_.knownWay()))),
+  const LevelPlay& play = game_.play();
+  if (!play.gameRunning() || asked_) return false;
+  asked_ = Asked{play.gameState(), play.history().depth()};
+  job_.start(helpWork(helpQuestion(kind, play, std::string(game_.knownWay()))),
              std::move(answered));
   return true;
 }
@@ -23,10 +24,11 @@ std::optional<HelpAnswer> PlayerHelp::take() {
   std::optional<HelpAnswer> answer = job_.take();
   if (!answer) return std::nullopt;
   const std::optional<Asked> asked = std::exchange(asked_, std::nullopt);
-  if (!asked || !engine_.gameRunning() || engine_.gameState() != asked->now ||
-      engine_.history().depth() != asked->depth)
+  const LevelPlay& play = game_.play();
+  if (!asked || !play.gameRunning() || play.gameState() != asked->now ||
+      play.history().depth() != asked->depth)
     return std::nullopt;
-  if (answer->kind == HelpAnswer::Kind::Moves && !engine_.replay(keysOf(answer->moves)))
+  if (answer->kind == HelpAnswer::Kind::Moves && !game_.replay(keysOf(answer->moves)))
     return std::nullopt;
   return answer;
 }

@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "engine.h"
+#include "game.h"
 #include "help.h"
 
 namespace dwaalbos {
@@ -14,7 +14,7 @@ namespace dwaalbos {
 // goes on drawing; its answer is for the game it was asked about only.
 class PlayerHelp {
  public:
-  explicit PlayerHelp(Engine& engine) : engine_(engine) {}
+  explicit PlayerHelp(Game& game) : game_(game) {}
 
   // Searches about the game as it stands; `answered` runs on the search's thread once take()
   // has the answer. False when no game runs or a search is under way.
@@ -23,7 +23,7 @@ class PlayerHelp {
   // The player stopped the search, or the game went.
   void stop();
   // Ends the search and gives its answer, unless the game changed meanwhile (a move taken
-  // back, another level). A solution found already plays (Engine::replay).
+  // back, another level). A solution found already plays (Game::replay).
   std::optional<HelpAnswer> take();
 
  private:
@@ -33,7 +33,7 @@ class PlayerHelp {
     std::size_t depth = 0;
   };
 
-  Engine& engine_;
+  Game& game_;
   std::optional<Asked> asked_;
   HelpJob job_;  // last: its search ends before the rest goes
 };

@@ -12,7 +12,7 @@
 namespace dwaalbos {
 
 // Where the game keeps what the player achieved. The game folder's files are the usual place;
-// a game that must leave no trace (a replay, a test) gives the engine a port of its own.
+// a game that must leave no trace (a replay, a test) gives the game a port of its own.
 class ProgressPort {
  public:
   virtual ~ProgressPort() = default;

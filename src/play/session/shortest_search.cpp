@@ -6,12 +6,12 @@
 
 namespace dwaalbos {
 
-void ShortestSearch::follow(const Engine& engine, std::function<void()> found) {
-  const LevelRef& level = engine.level();
+void ShortestSearch::follow(const Game& game, std::function<void()> found) {
+  const LevelRef& level = game.level();
   if (level.number != 0 || level.test) return;
-  const std::uint64_t key = contentKey(engine.doolhof());
-  if (level.made) return know(key, {static_cast<int>(level.way.size()), false});
-  begin(key, engine.levelStart(), std::move(found));
+  const std::uint64_t key = contentKey(game.play().doolhof());
+  if (level.generated) return know(key, {static_cast<int>(level.way.size()), false});
+  begin(key, game.play().levelStart(), std::move(found));
 }
 
 void ShortestSearch::begin(std::uint64_t key, const GameState& start, std::function<void()> found) {

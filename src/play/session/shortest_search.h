@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "engine.h"
+#include "game.h"
 #include "help.h"
 
 namespace dwaalbos {
@@ -19,10 +19,10 @@ class ShortestSearch {
     bool tooLarge = false;  // the search gave up at its cap
   };
 
-  // Follows the level `engine` just began: a level that is not standard is searched (a made
+  // Follows the level `game` just began: a level that is not standard is searched (a made
   // maze's way came with it); the standard ones' are known beforehand, and a test play's level
   // is still being made.
-  void follow(const Engine& engine, std::function<void()> found);
+  void follow(const Game& game, std::function<void()> found);
   // Searches the level of `key` from `start` unless it is the level searched already; `found`
   // runs on the search's thread when the answer can be collected.
   void begin(std::uint64_t key, const GameState& start, std::function<void()> found);

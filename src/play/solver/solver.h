@@ -24,7 +24,7 @@ struct Solution {
 };
 
 // Breadth-first search over (board, player cell, switch, keys held), playing every move with
-// the real engine; moves that crush the player are not followed. The level is played as a
+// the real rules; moves that crush the player are not followed. The level is played as a
 // file level from its start square. A stop requested through `stop` ends the search within a
 // few thousand states, as if its limit were reached.
 Solution solve(const Doolhof& level, std::size_t stateLimit = 20'000'000,

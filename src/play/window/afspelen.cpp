@@ -45,9 +45,9 @@ constexpr int kTipMs = 1000;
 }  // namespace
 
 Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent)
-    : QMainWindow(parent), shared_(shared), services_(services), engine_(shared, &shortestSolution),
+    : QMainWindow(parent), shared_(shared), services_(services), game_(shared, &shortestSolution),
       painter_(services.pictures), menus_(*menuBar()),
-      transitionBuffer_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32), help_(engine_) {
+      transitionBuffer_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32), help_(game_) {
   auto* client = new QWidget(this);
   setCentralWidget(client);
   vak_ = new BoardView(client);
@@ -71,7 +71,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
     showTitle();
   });
   connect(vak_, &BoardView::rescaled, this, [this] {
-    if (engine_.gameRunning()) tekenen(true);
+    if (game_.play().gameRunning()) tekenen(true);
   });
   connect(options_, &OptionControls::panelShown, this, [this] { applySize(); });
   connect(options_, &OptionControls::boardFocusWanted, this, [this] { vak_->setFocus(); });
@@ -102,8 +102,8 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   applySize();
 }
 
-// The controls watch the panel's widgets and reach into the engine; they go first, so that no
-// event sent while the panel and the engine are torn down reaches them.
+// The controls watch the panel's widgets and reach into the game; they go first, so that no
+// event sent while the panel and the game are torn down reaches them.
 Afspelen::~Afspelen() {
   delete music_;
   delete options_;
@@ -114,18 +114,18 @@ void Afspelen::connectLevelMenu() {
   whenStill(menus_.openLevelFileItem, [this] { onOpenLevelFile(); });
   whenStill(menus_.newMazeItem, [this] { newMaze_.ask(); });
   whenStill(menus_.saveMazeItem, [this] {
-    if (const auto made = engine_.level().made)
-      saveAsLevel(*this, services_.files, shared_.paths.levels(), *made);
+    if (game_.level().generated)
+      saveAsLevel(*this, services_.files, shared_.paths.levels(), game_.play().doolhof());
   });
   connect(menus_.levelMenu, &QMenu::aboutToShow, this,
-          [this] { menus_.saveMazeItem->setEnabled(engine_.level().made != nullptr); });
+          [this] { menus_.saveMazeItem->setEnabled(game_.level().generated.has_value()); });
   whenStill(menus_.restartItem, [this] { onRestart(); });
   whenStill(menus_.undoItem, [this] {
-    engine_.zetTerug();
+    game_.zetTerug();
     playSession();
   });
   whenStill(menus_.redoItem, [this] {
-    engine_.zetOpnieuw();
+    game_.zetOpnieuw();
     playSession();
   });
   whenStill(menus_.tipItem, [this] { onTip(); });
@@ -212,18 +212,20 @@ void Afspelen::startTestPlay() {
   if (!std::exchange(testPending_, false)) return;
   if (start(testLevel_)) return;
   showMessage(this, texts::kTestenTitle, texts::kTestlevelOnleesbaar, BoxIcon::Critical);
-  engine_.naareditor();
+  game_.naareditor();
   playSession();
 }
 
+// The level is read here, once: the game plays and restarts what it is handed.
 bool Afspelen::start(const LevelRef& level) {
-  const bool started = engine_.start(level);
+  const auto read = loaded(level, shared_.sets);
+  const bool started = read && game_.start(*read);
   playSession();
   return started;
 }
 
 void Afspelen::end() {
-  engine_.end();
+  game_.end();
   playSession();
 }
 
@@ -256,8 +258,8 @@ void Afspelen::closeEvent(QCloseEvent* event) {
 
 // The player leaves the level; the window is hidden, never destroyed.
 void Afspelen::leave() {
-  if (engine_.lastMove().question) return;  // a box asks already
-  engine_.leave();
+  if (game_.play().lastMove().question) return;  // a box asks already
+  game_.leave();
   playSession();
   askPending();
 }
@@ -299,7 +301,7 @@ void Afspelen::saveOptions() {
 
 void Afspelen::onRestart() {
   if (!askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None)) return;
-  engine_.overnieuw();
+  game_.overnieuw();
   playSession();
 }
 
@@ -314,7 +316,7 @@ void Afspelen::onTip() { askHelp(HelpQuestion::Kind::Tip); }
 // After its question the way from here plays at the walking pace; the player is then back
 // where he stood.
 void Afspelen::onShowSolution() {
-  if (engine_.gameRunning() &&
+  if (game_.play().gameRunning() &&
       askYesNo(this, texts::kOplossingVraagTitle, texts::kOplossingZien, BoxIcon::Question))
     askHelp(HelpQuestion::Kind::Solution);
 }
@@ -372,7 +374,7 @@ void Afspelen::showTip(const Tip& tip) {
   QTimer::singleShot(kTipMs, this, [this, shown = *tipCell_] {
     if (tipCell_ != shown) return;
     tipCell_.reset();
-    if (engine_.gameRunning()) tekenen(true);
+    if (game_.play().gameRunning()) tekenen(true);
   });
 }
 
@@ -382,14 +384,14 @@ void Afspelen::offerWayBack(std::optional<std::size_t> steps) {
   if (steps &&
       askYesNo(this, texts::kTipTitle,
                std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon, BoxIcon::Question) &&
-      engine_.rewind(*steps)) {
+      game_.rewind(*steps)) {
     playSession();
     return;
   }
   if (askYesNo(this, texts::kTipTitle,
                std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
                BoxIcon::Question)) {
-    engine_.overnieuw();
+    game_.overnieuw();
     playSession();
   }
 }
@@ -403,22 +405,22 @@ void Afspelen::watch(const LevelRef& level, std::string_view moves) {
 
 void Afspelen::onCommentClicked() {
   pause(true);
-  showMessage(this, texts::kCommentaarTitle, engine_.state().commentaar, BoxIcon::Exclamation);
+  showMessage(this, texts::kCommentaarTitle, game_.play().state().commentaar, BoxIcon::Exclamation);
   forgetKeys();
   pause(false);
 }
 
 void Afspelen::forgetKeys() {
-  engine_.toetsenleeg();
+  game_.toetsenleeg();
   playSession();
 }
 
 void Afspelen::pause(bool on) {
-  engine_.pauze(on);
+  game_.pauze(on);
   playSession();
 }
 
-void Afspelen::playWith(const PlayOptions& options) { engine_.setPlayOptions(options); }
+void Afspelen::playWith(const PlayOptions& options) { game_.setPlayOptions(options); }
 
 const Opties& Afspelen::opties() const { return options_->opties(); }
 

@@ -13,7 +13,7 @@
 #include "level/byte_io.h"
 #include "new_maze.h"
 #include "platform/board_painter.h"
-#include "play/session/engine.h"
+#include "play/session/game.h"
 #include "play/session/player_help.h"
 #include "play/session/shortest_search.h"
 #include "play_input.h"
@@ -57,7 +57,7 @@ class Afspelen : public QMainWindow, private PlayInput {
   Afspelen(SharedState& shared, const PlayServices& services, QWidget* parent = nullptr);
   ~Afspelen() override;
 
-  const Engine& engine() const { return engine_; }
+  const Game& game() const { return game_; }
   PlayMenus& menus() { return menus_; }
   NewMaze& newMaze() { return newMaze_; }
   RightPanel& panel() { return *panel_; }
@@ -161,7 +161,7 @@ class Afspelen : public QMainWindow, private PlayInput {
 
   SharedState& shared_;
   PlayServices services_;
-  Engine engine_;
+  Game game_;
   BoardPainter painter_;
   PlayMenus menus_;
   Presentation presentation_;
@@ -194,8 +194,9 @@ class Afspelen : public QMainWindow, private PlayInput {
   std::uint64_t resultKey_ = 0;  // the level whose result the board shows, when not standard
   ShortestSearch shortest_;
   // A new maze starts with its introduction, as a level file does; its shortest way is known.
-  NewMaze newMaze_{*this, [this](GeneratedLevel made) {
-                     start(LevelRef::newMaze(std::move(made.level), std::move(made.solution)));
+  NewMaze newMaze_{*this, [this](GeneratedLevel made, MazeRequest asked) {
+                     start(LevelRef::newMaze(std::move(made.level), std::move(made.solution),
+                                             {static_cast<int>(asked.difficulty), *asked.seed}));
                    }};
   PlayerHelp help_;  // last: its search ends before the rest goes
 };

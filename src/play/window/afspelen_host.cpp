@@ -71,17 +71,17 @@ void forgetPresses(KeySet used) {
 QImage& Afspelen::vakImage() { return vak_->image(); }
 
 // What a command of the session showed plays now, or after the move under way.
-void Afspelen::playSession() { playShown(engine_.takeShown()); }
+void Afspelen::playSession() { playShown(game_.takeShown()); }
 
 // A move is kept and played at its own pace; the session hears when it has been seen. A
 // question opens once the move so far has been seen.
 void Afspelen::playMove(const std::vector<Shown>& shown) {
-  const bool moved = engine_.phase() == Phase::Presenting;
-  if (moved || engine_.lastMove().question) presentation_.hold();
+  const bool moved = game_.play().phase() == Phase::Presenting;
+  if (moved || game_.play().lastMove().question) presentation_.hold();
   playShown(shown);
   if (askPending() || !moved) return;
   presentation_.play([this] {
-    engine_.presented();
+    game_.presented();
     drive();
   });
 }
@@ -136,7 +136,7 @@ void Afspelen::playShown(std::span<const Shown> items) {
                    [&](const shown::Result& r) { showResult(r); },
                    [&](const shown::Moves& m) { showMoves(m.moves, m.canUndo, m.canRedo); },
                    [&](const shown::FollowDelay&) {
-                     presentation_.add([this, delay = engine_.playOptions().Lijnvertraging] {
+                     presentation_.add([this, delay = game_.play().playOptions().Lijnvertraging] {
                        options_->showFollowDelay(delay);
                      });
                    },
@@ -145,6 +145,12 @@ void Afspelen::playShown(std::span<const Shown> items) {
                    [&](const shown::Leaving&) { saveOptions(); },
                    [&](const shown::ToMenu&) { toMenu(); },
                    [&](const shown::ToEditor& e) { toEditor(e.completed); },
+                   [&](const shown::NextMaze& n) {
+                     presentation_.add([this, n] {
+                       newMaze_.make({static_cast<Difficulty>(n.difficulty),
+                                      n.seed > kLargestSeed ? 1 : n.seed});
+                     });
+                   },
                    [&](const shown::OpenDocument& o) {
                      presentation_.add(
                          [this, address = o.address] { services_.desktop.openDocument(address); });
@@ -155,9 +161,10 @@ void Afspelen::playShown(std::span<const Shown> items) {
 
 // The game as it is now, for the window's own redraws (a tip shown and gone).
 void Afspelen::tekenen(bool verversen) {
-  presentation_.add([this, state = engine_.gameState(), bitBlt = opties().MetBitBlt, verversen] {
-    drawAt(state.veld, state.schakelaar, state.col, state.row, verversen, bitBlt);
-  });
+  presentation_.add(
+      [this, state = game_.play().gameState(), bitBlt = opties().MetBitBlt, verversen] {
+        drawAt(state.veld, state.schakelaar, state.col, state.row, verversen, bitBlt);
+      });
 }
 
 void Afspelen::drawAt(const Board& veld, bool schakelaar, int col, int row, bool verversen,
@@ -313,7 +320,7 @@ void Afspelen::showResult(const shown::Result& result) {
 
 // A level that is not standard is searched for its shortest way while it is played.
 void Afspelen::searchShortest() {
-  shortest_.follow(engine_, [this] {
+  shortest_.follow(game_, [this] {
     QMetaObject::invokeMethod(this, &Afspelen::shortestFound, Qt::QueuedConnection);
   });
 }
@@ -402,9 +409,9 @@ void Afspelen::showIntroduction(const Introduction& texts) {
 // `verder`: the introduction screen is gone; the level starts.
 void Afspelen::verderFromSplash() {
   regainInput();
-  engine_.toetsenleeg();
-  engine_.verder();
-  const bool watch = watching_ && engine_.replay(*std::exchange(watching_, std::nullopt));
+  game_.toetsenleeg();
+  game_.verder();
+  const bool watch = watching_ && game_.replay(*std::exchange(watching_, std::nullopt));
   playSession();
   if (watch) drive();
 }
@@ -436,8 +443,9 @@ void Afspelen::drive(int afterMilliseconds) {
 // (its own nested loop still delivers key events), the chooser or the introduction screen, or
 // while help is searched for.
 bool Afspelen::mayPlay() const {
-  return engine_.gameRunning() && !presentation_.holding() && !engine_.lastMove().question &&
-         !help_.searching() && isEnabled() && !QApplication::activeModalWidget();
+  return game_.play().gameRunning() && !presentation_.holding() &&
+         !game_.play().lastMove().question && !help_.searching() && isEnabled() &&
+         !QApplication::activeModalWidget();
 }
 
 // One pass: the keys are read once and handed in, and what the session showed plays. A held
@@ -446,23 +454,23 @@ bool Afspelen::mayPlay() const {
 void Afspelen::drivePass() {
   if (!mayPlay()) return;
   const KeyState::Now keys = KeyState::instance().now();
-  PassResult pass = engine_.pass(gameKeys(keys.active));
+  PassResult pass = game_.pass(gameKeys(keys.active));
   forgetPresses(pass.used);
   playMove(pass.shown);
-  if (!engine_.lastMove().question && keys.anyDown) drive(kHeldKeyPollMs);
+  if (!game_.play().lastMove().question && keys.anyDown) drive(kHeldKeyPollMs);
 }
 
 // A question that stopped the game opens once the move so far has been seen; the window's
 // event loop runs on meanwhile, and the answer lets the game go on, maybe to the next one.
 bool Afspelen::askPending() {
-  const auto& pending = engine_.lastMove().question;
+  const auto& pending = game_.play().lastMove().question;
   if (!pending) return false;
   presentation_.box([this, question = *pending](Presentation::Step closed) {
     askYesNoLater(this, question.title, question.text, BoxIcon::None,
                   [this, closed = std::move(closed)](bool yes) {
                     closed();
-                    engine_.answer(yes);
-                    playMove(engine_.takeShown());
+                    game_.answer(yes);
+                    playMove(game_.takeShown());
                   });
   });
   presentation_.resume();

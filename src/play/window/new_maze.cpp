@@ -21,7 +21,7 @@ std::uint32_t freshSeed() {
 
 }  // namespace
 
-NewMaze::NewMaze(QWidget& window, std::function<void(GeneratedLevel)> play)
+NewMaze::NewMaze(QWidget& window, std::function<void(GeneratedLevel, MazeRequest)> play)
     : window_(window), play_(std::move(play)), note_(window, [this] { cancel(); }) {}
 
 void NewMaze::ask() {
@@ -50,7 +50,7 @@ void NewMaze::made() {
   if (!generation) return;  // cancelled as it came
   note_.end();
   switch (generation->outcome) {
-    case GenerateOutcome::Made: play_(std::move(*generation->made)); break;
+    case GenerateOutcome::Made: play_(std::move(*generation->made), asked_); break;
     case GenerateOutcome::BudgetSpent: {
       const std::string text =
           QString::fromUtf8(texts::kGeenDoolhof)

@@ -17,11 +17,12 @@ namespace dwaalbos {
 class FileDialogs;
 
 // New mazes for the play window: asks which, makes it beside the window (a note with
-// "Annuleren" when that takes long; cancelling changes nothing) and hands the level to `play`.
+// "Annuleren" when that takes long; cancelling changes nothing) and hands the level to `play`
+// with the request it was made for.
 // A number whose budget ran out is said so, and another offered.
 class NewMaze : public QObject {
  public:
-  NewMaze(QWidget& window, std::function<void(GeneratedLevel)> play);
+  NewMaze(QWidget& window, std::function<void(GeneratedLevel, MazeRequest)> play);
 
   // The dialog, then the making; nothing when the player cancels it.
   void ask();
@@ -33,7 +34,7 @@ class NewMaze : public QObject {
   void cancel();
 
   QWidget& window_;
-  std::function<void(GeneratedLevel)> play_;
+  std::function<void(GeneratedLevel, MazeRequest)> play_;
   WaitNote note_;
   MazeRequest asked_;
   BackgroundJob<Generation> job_;  // last: its work ends before the rest goes

@@ -74,7 +74,7 @@ void Presentation::waited() {
   else timer_.start(static_cast<int>((waitEnds_.remainingTimeNSecs() + 999'999) / 1'000'000));
 }
 
-// Commands put off during the move run from the event loop, after the engine's own pass.
+// Commands put off during the move run from the event loop, after the session's own pass.
 void Presentation::done() {
   released_ = false;
   holding_ = false;

@@ -70,7 +70,7 @@ class RealKeyboard : public ::testing::Test, protected GameOnTempFolder<SystemFi
   // Ends the game still waiting for keys, noting the square the player stands on.
   std::function<void()> stopGameNoting(QPoint& square) {
     return [this, &square] {
-      const auto& game = application.play().engine().gameState();
+      const auto& game = application.play().game().play().gameState();
       square = {game.col, game.row};
       application.play().end();
     };
@@ -153,7 +153,7 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
       },
       [&] {
         EXPECT_FALSE(KeyState::instance().anyDown());
-        EXPECT_EQ(application.play().engine().level().number, 2);
+        EXPECT_EQ(application.play().game().level().number, 2);
       });
   EXPECT_EQ(watch.boxesShown, 1);
 }
@@ -298,7 +298,7 @@ TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscape
   });
   EXPECT_EQ(afterChooser, "10");
   EXPECT_FALSE(chooserShown);
-  EXPECT_EQ(play.engine().phase(), Phase::Idle);
+  EXPECT_EQ(play.game().play().phase(), Phase::Idle);
   EXPECT_EQ(testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text(), "10");
   EXPECT_EQ(play.opties().Loopvertraging, 10);
   EXPECT_EQ(loadOptions(folder.path("Opties.dat")).Loopvertraging, 10);
@@ -315,7 +315,7 @@ TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
     QMetaObject::invokeMethod(
         &play,
         [&] {
-          const GameState& game = play.engine().gameState();
+          const GameState& game = play.game().play().gameState();
           seen.push_back(
               std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
               testsupport::namedChild<QLabel>(play.panel(), "movesLabel").text().toStdString());
@@ -361,7 +361,7 @@ TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCou
         &play, [&] { value = read(); }, Qt::BlockingQueuedConnection);
     return value;
   };
-  const auto game = [&] { return onWindow([&] { return play.engine().gameState(); }); };
+  const auto game = [&] { return onWindow([&] { return play.game().play().gameState(); }); };
   QTimer ticks;
   ticks.setInterval(5);
   std::chrono::steady_clock::time_point last;
@@ -378,8 +378,9 @@ TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCou
         dismissIntroduction();
         for (const char* key : {"Right", "Down", "Down", "Down", "Down", "Down"}) {
           keyboard.tap(key, 0ms);  // held longer, it would walk on at this pace
-          waitFor(
-              [&] { return onWindow([&] { return play.engine().phase() == Phase::Playing; }); });
+          waitFor([&] {
+            return onWindow([&] { return play.game().play().phase() == Phase::Playing; });
+          });
           pause(50ms);
         }
         // To and fro along the room's bottom row.
@@ -389,7 +390,7 @@ TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCou
             waitFor([&] { return game().col == col; }, 5000ms);
             keyboard.release(key);
           }
-          walked = onWindow([&] { return play.engine().history().moves(); });
+          walked = onWindow([&] { return play.game().play().history().moves(); });
         }
         pause(300ms);
         onWindow([&] {
@@ -403,7 +404,7 @@ TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCou
         waitFor([&] { return game().sleutels == 1; }, 20000ms);
         landed = onWindow([&] {
           ticks.stop();
-          return play.engine().gameState();
+          return play.game().play().gameState();
         });
       },
       [&] { play.end(); });

@@ -162,7 +162,7 @@ TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
   EXPECT_TRUE(rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox").isEnabled());
   EXPECT_TRUE(opties.volglijnen);
   // Ticking the box gives the game its input back.
-  EXPECT_NE(window.engine().phase(), Phase::Paused);
+  EXPECT_NE(window.game().play().phase(), Phase::Paused);
 
   QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
   EXPECT_FALSE(transitionBox.isChecked());
@@ -273,7 +273,7 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   rig.chooseFile(rig::levelFromRows({"S"}));
   window.start(rig.chosen);  // only a game pauses
   QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
-  EXPECT_NE(window.engine().phase(), Phase::Paused);
+  EXPECT_NE(window.game().play().phase(), Phase::Paused);
   // The follow-line box does not pause.
   const std::pair<const char*, bool> controls[] = {{"walkingDelayBox", true},
                                                    {"followLinesBox", true},
@@ -283,7 +283,7 @@ TEST(PlayPause, TheOptionControlsPauseWhenTheyTakeTheInputAShortcutDoesNot) {
   for (const auto& [name, pauses] : controls) {
     window.pause(false);
     rig::namedChild<QWidget>(window.panel(), name).setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(window.engine().phase() == Phase::Paused, pauses) << name;
+    EXPECT_EQ(window.game().play().phase() == Phase::Paused, pauses) << name;
   }
 }
 

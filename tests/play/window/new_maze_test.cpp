@@ -46,8 +46,8 @@ class NewMazeWindow : public ::testing::Test {
     });
   }
   bool playsTheFile() {
-    const LevelRef& level = rig.window().engine().level();
-    return !level.made && level.path == rig.chosen.path && !rig.window().newMaze().busy();
+    const LevelRef& level = rig.window().game().level();
+    return !level.generated && level.path == rig.chosen.path && !rig.window().newMaze().busy();
   }
 
   PlayWindowRig rig;
@@ -98,7 +98,7 @@ TEST_F(NewMazeWindow, TheMadeMazeStartsWithItsIntroductionAndIsSavedAsALevel) {
     comment = rig::visibleSplash()->commentText->toPlainText();
     rig::visibleSplash()->close();
   });
-  script.then([&] { return rig.window().engine().gameRunning(); }).act([&] {
+  script.then([&] { return rig.window().game().play().gameRunning(); }).act([&] {
     rig.files.answer = rig.path("levels/bewaard.dwb");
     if (offered()) rig.window().menus().saveMazeItem->trigger();
   });
@@ -112,6 +112,24 @@ TEST_F(NewMazeWindow, TheMadeMazeStartsWithItsIntroductionAndIsSavedAsALevel) {
   ASSERT_TRUE(saved);
   EXPECT_EQ(encodeLevel(*saved), encodeLevel(expected.made->level));
   EXPECT_EQ(rig.files.asked.at(0).folder, rig.path("levels"));
+}
+
+// "Ja" to "Volgende?" after a generated level makes the next number of its difficulty beside
+// the window and starts it; its introduction comes up as any new maze's does.
+TEST_F(NewMazeWindow, YesAfterAGeneratedLevelMakesAndStartsTheNextNumber) {
+  Afspelen& window = rig.shown();
+  script.keyTap(&window.board(), Qt::Key_Right).answer(QMessageBox::Yes);
+  script.then([&] { return rig::visibleSplash() != nullptr; }).act([] {
+    rig::visibleSplash()->close();
+  });
+  window.start(LevelRef::newMaze(rig::levelFromRows({"SE"}), "R", {0, 7}));
+  rig::runUntilDone(script, window, 20000);
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_EQ(script.boxes[0].title, "Volgende?");
+  const LevelRef& level = window.game().level();
+  ASSERT_TRUE(level.generated && level.content);
+  EXPECT_EQ(std::pair(level.generated->difficulty, level.generated->seed), std::pair(0, 8u));
+  EXPECT_EQ(level.content->Commentaar, "Makkelijk 8");
 }
 
 // "Puzzel van de dag" makes today's number of the chosen difficulty; a number out of range

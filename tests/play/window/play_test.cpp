@@ -156,7 +156,7 @@ TEST_F(PlayWindow, OpeningALevelFileStartsItOrReportsItAndTheGameGoesOn) {
     rig.files.answer = rig.path("levels/ander.dwb");
   });
   script.shortcut(&window, Qt::Key_E);
-  waitFor([&] { return window.engine().gameState().row == 2; });
+  waitFor([&] { return window.game().play().gameState().row == 2; });
   play();
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_NE(script.boxes[0].text.find("kapot.dwb"), std::string::npos);
@@ -252,7 +252,7 @@ TEST_F(PlayWindow, TheMusicButtonsPlayPauseAndStopAndTheListIsReadOnce) {
   click("stopMusicButton");
   EXPECT_EQ(rig.sound.music, (std::vector<std::string>{"speel ", "speel " + rig.path("muziek/b.xm"),
                                                        "pauzeer", "hervat", "stop"}));
-  EXPECT_EQ(window.engine().phase(), Phase::Paused);
+  EXPECT_EQ(window.game().play().phase(), Phase::Paused);
   // The list is made anew only when a test play unloaded the window.
   rig.folder.write("muziek/beek.mid", {1});
   window.hide();
@@ -317,14 +317,14 @@ TEST_F(PlayWindow, ACrushIsAskedAfterTheMoveStopsAndYesRestartsTheLevel) {
   bool waited = false;
   script.keyTap(&rig.window().board(), Qt::Key_Right)
       .then([&] {
-        waited = rig.window().engine().lastMove().question.has_value();
+        waited = rig.window().game().play().lastMove().question.has_value();
         return QApplication::activeModalWidget() != nullptr;
       })
       .answer(QMessageBox::Yes);
-  waitFor([&] { return rig.window().engine().gameRunning() && rig.sound.played.size() == 6; });
+  waitFor([&] { return rig.window().game().play().gameRunning() && rig.sound.played.size() == 6; });
   play();
   EXPECT_TRUE(waited);
-  EXPECT_EQ(rig.window().engine().gameState().veld.at(2, 1), cell::kPushBlock);
+  EXPECT_EQ(rig.window().game().play().gameState().veld.at(2, 1), cell::kPushBlock);
 }
 
 // A key let go, a click anywhere, or closing the introduction screen by the window manager
@@ -341,7 +341,8 @@ TEST_F(PlayWindow, TheIntroductionShowsTheMakerAndAKeyAClickOrClosingStartsTheLe
     EXPECT_EQ(rig::namedChild<QLabel>(rig.window().panel(), "movesLabel").text(), "0");
     EXPECT_FALSE(rig.window().isEnabled());
     bool running = false;
-    script.act([&] { running = rig.window().engine().gameRunning() && rig.window().isEnabled(); });
+    script.act(
+        [&] { running = rig.window().game().play().gameRunning() && rig.window().isEnabled(); });
     if (way == 0) QTest::keyClick(splash->commentText, Qt::Key_Right);
     else if (way == 1) QTest::mouseClick(splash, Qt::LeftButton, {}, {5, 5});
     else splash->close();
@@ -365,7 +366,7 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   script.shortcut(&window, Qt::Key_K).answer(QMessageBox::Yes);
   waitFor([&] {
     reachedEnd = reachedEnd || rig.col() == 4;
-    return reachedEnd && window.engine().phase() == Phase::Playing;
+    return reachedEnd && window.game().play().phase() == Phase::Playing;
   });
   window.show();
   rig::runUntilDone(script, window);
@@ -373,7 +374,7 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   EXPECT_EQ(script.boxes.at(0).text,
             "Wil je de oplossing zien? Je gaat daarna verder waar je was.");
   EXPECT_EQ(rig.col(), 1);
-  EXPECT_EQ(window.engine().history().moves(), 0);
+  EXPECT_EQ(window.game().play().history().moves(), 0);
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(back.empty());
 }
@@ -384,7 +385,8 @@ TEST_F(PlayWindow, ALostGameGoesBackWhereItCouldStillBeWonInOneUndoableStep) {
   rig.chooseFile(rig::levelFromRows({"SkK.E", ".K.##", "#####"}));
   Afspelen& window = rig.window();
   const auto at = [&](int col, int row) {
-    return [&, col, row] { return rig.col() == col && window.engine().gameState().row == row; };
+    return
+        [&, col, row] { return rig.col() == col && window.game().play().gameState().row == row; };
   };
   // The key taken, then spent on the wrong key block.
   for (const auto& [key, col, row] : {std::tuple{Qt::Key_Right, 2, 1},
@@ -395,7 +397,7 @@ TEST_F(PlayWindow, ALostGameGoesBackWhereItCouldStillBeWonInOneUndoableStep) {
     waitFor(at(col, row));
   }
   script.shortcut(&window, Qt::Key_T).answer(QMessageBox::Yes);
-  waitFor(at(1, 2)).act([&] { EXPECT_EQ(window.engine().gameState().sleutels, 1); });
+  waitFor(at(1, 2)).act([&] { EXPECT_EQ(window.game().play().gameState().sleutels, 1); });
   script.shortcut(&window, Qt::Key_Z);
   waitFor(at(2, 2));
   play();
@@ -417,7 +419,7 @@ TEST_F(PlayWindow, ALongSearchForATipSaysSoAndCanBeStopped) {
                             Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
                             Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}) {
     script.keyTap(&window.board(), key);
-    waitFor([&, after = ++moves] { return window.engine().history().moves() == after; });
+    waitFor([&, after = ++moves] { return window.game().play().history().moves() == after; });
   }
   QString note;
   script.shortcut(&window, Qt::Key_T).then([&] {
@@ -428,7 +430,7 @@ TEST_F(PlayWindow, ALongSearchForATipSaysSoAndCanBeStopped) {
     return true;
   });
   script.keyTap(&window.board(), Qt::Key_Up);
-  waitFor([&] { return window.engine().gameState().row == 6; });
+  waitFor([&] { return window.game().play().gameState().row == 6; });
   play();
   EXPECT_EQ(note, "Even denken...");
   EXPECT_TRUE(script.boxes.empty());

@@ -150,7 +150,7 @@ struct PlayWindowRig {
     return *window_;
   }
   // The player's column as the rules have it.
-  int col() { return window().engine().gameState().col; }
+  int col() { return window().game().play().gameState().col; }
   // Shows the window and lets its activation run.
   Afspelen& shown() {
     window().show();
