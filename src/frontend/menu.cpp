@@ -42,12 +42,13 @@ Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desk
            const Pictures& pictures)
     : state_(state), sound_(sound), navigator_(navigator), desktop_(desktop), buttons_(pictures),
       descriptionLabel(new QLabel(this)) {
-  // The title speaks the game's language too; the next frame shows it.
+  // The title and the buttons speak the game's language too; the next frame shows them.
   (new Captions(*this, "Menu"))->follow([this] {
     setWindowTitle(QString::fromStdString(texts::tr(texts::kMenuTitel)));
     title_ = menuTitle({kWidth, kTitleHeight});
     titleLarge_ = menuTitle({kWidth, kTitleHeight}, 4);
     titleShown_ = {};
+    buttons_.speak(currentLanguage());
     drawnKeuze_ = 0;
   });
   resize(kWidth, kHeight);

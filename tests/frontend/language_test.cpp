@@ -24,6 +24,7 @@
 #include "editor/editor.h"
 #include "frontend/application.h"
 #include "frontend/menu.h"
+#include "frontend/menu_buttons.h"
 #include "frontend/standaard.h"
 #include "level/file_messages.h"
 #include "level/language_file.h"
@@ -268,6 +269,24 @@ TEST_F(LanguageItems, EnglishFromThePlayWindowReachesEveryWindowAndDutchBringsEv
   EXPECT_EQ(captions(), dutch);
   EXPECT_TRUE(playChoice().item(Language::Dutch).isChecked());
   EXPECT_EQ(readLanguage(application.state().paths.language()), Language::Dutch);
+}
+
+// The main menu's buttons are pictures with their captions drawn in; they follow the language.
+TEST_F(LanguageChoice, TheMainMenusButtonsSpeakTheLanguage) {
+  Menu& menu = application.menu();
+  menu.show();
+  // Inside the first button's face, where no dot passes.
+  const auto buttons = [&menu] {
+    menu.frame();
+    return menu.grab(QRect(MenuButtons::kLeft + 20, 104, 300, 22)).toImage();
+  };
+  const QImage dutch = buttons();
+  application.chooseLanguage(Language::English);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_NE(buttons(), dutch);
+  application.chooseLanguage(Language::Dutch);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(buttons(), dutch);
 }
 
 // A count the window shows keeps its number when the language changes under it.
