@@ -2,6 +2,498 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DelaySetting</name>
+    <message>
+        <source>Deze vertraging is nu </source>
+        <translation>This delay is now </translation>
+    </message>
+    <message>
+        <source>Vertraging lopen</source>
+        <translation>Walking delay</translation>
+    </message>
+    <message>
+        <source>Wat is de vertraging van het lopen in miliseconden?</source>
+        <translation>How long should the walking delay be, in milliseconds?</translation>
+    </message>
+    <message>
+        <source>Het maximum is 999 miliseconden</source>
+        <translation>The maximum is 999 milliseconds</translation>
+    </message>
+    <message>
+        <source>Vertraging volgpijlen</source>
+        <translation>Follow-arrow delay</translation>
+    </message>
+    <message>
+        <source>Wat is de vertraging van de volgpijlen in miliseconden?</source>
+        <translation>How long should the follow-arrow delay be, in milliseconds?</translation>
+    </message>
+    <message>
+        <source>Het maximum is 9999 miliseconden</source>
+        <translation>The maximum is 9999 milliseconds</translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>Water</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Zand</source>
+        <translation>Sand</translation>
+    </message>
+    <message>
+        <source>Gras</source>
+        <translation>Grass</translation>
+    </message>
+    <message>
+        <source>Grond</source>
+        <translation>Earth</translation>
+    </message>
+    <message>
+        <source>Groene tegels</source>
+        <translation>Green tiles</translation>
+    </message>
+    <message>
+        <source>Grijze tegels</source>
+        <translation>Grey tiles</translation>
+    </message>
+    <message>
+        <source>Niets!</source>
+        <translation>Nothing!</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Level</translation>
+    </message>
+    <message>
+        <source>&amp;Nieuw</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Openen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>O&amp;pslaan</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Exporten naar plaatje</source>
+        <translation>&amp;Export as picture</translation>
+    </message>
+    <message>
+        <source>U&amp;itprinten</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Uittesten</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>&amp;Weg</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Verzameling</source>
+        <translation>&amp;Collection</translation>
+    </message>
+    <message>
+        <source>&amp;Voeg toe aan verzameling...</source>
+        <translation>&amp;Add to a collection...</translation>
+    </message>
+    <message>
+        <source>Verzameling &amp;bewerken...</source>
+        <translation>&amp;Edit a collection...</translation>
+    </message>
+    <message>
+        <source>&amp;Opties</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Raster</source>
+        <translation>&amp;Grid</translation>
+    </message>
+    <message>
+        <source>&amp;Toon oplossing</source>
+        <translation>&amp;Show the solution</translation>
+    </message>
+    <message>
+        <source>Eigenschappen level:</source>
+        <translation>Level properties:</translation>
+    </message>
+    <message>
+        <source>Naam level:</source>
+        <translation>Level name:</translation>
+    </message>
+    <message>
+        <source>Maker:</source>
+        <translation>Maker:</translation>
+    </message>
+    <message>
+        <source>Commentaar:</source>
+        <translation>Comment:</translation>
+    </message>
+    <message>
+        <source>Achtergrond:</source>
+        <translation>Background:</translation>
+    </message>
+    <message>
+        <source>Dwaalbos verzameling</source>
+        <translation>Dwaalbos collection</translation>
+    </message>
+    <message>
+        <source>Dwaalbos Verzameling (*.dws)</source>
+        <translation>Dwaalbos collection (*.dws)</translation>
+    </message>
+    <message>
+        <source>Dwaalbos doolhof</source>
+        <translation>Dwaalbos maze</translation>
+    </message>
+    <message>
+        <source>Dwaalbos Doolhof (*.dwb)</source>
+        <translation>Dwaalbos maze (*.dwb)</translation>
+    </message>
+    <message>
+        <source>Het level is nog niet opgeslagen. Toch een nieuw level beginnen?</source>
+        <translation>The level has not been saved yet. Start a new level anyway?</translation>
+    </message>
+    <message>
+        <source>Exporteer plaatje</source>
+        <translation>Export picture</translation>
+    </message>
+    <message>
+        <source>&amp;Bewerken</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Ongedaan maken</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Opnieuw &amp;doen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>T&amp;aal</source>
+        <translation>&amp;Language</translation>
+    </message>
+</context>
+<context>
+    <name>LevelPrintout</name>
+    <message>
+        <source>Naam level:</source>
+        <translation>Level name:</translation>
+    </message>
+    <message>
+        <source>%1  gemaakt door %2 met dwaalbos 6.0</source>
+        <translation>%1  made by %2 with Dwaalbos 6.0</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Speel een Dwaalbos level af door het openen van een bestand</source>
+        <translation>Play a Dwaalbos level by opening its file</translation>
+    </message>
+    <message>
+        <source>Maak een Dwaalbos level en speel hem met de eerste optie</source>
+        <translation>Make a Dwaalbos level and play it with the first option</translation>
+    </message>
+    <message>
+        <source>Voor als je uitleg wilt over een object of info over de maker</source>
+        <translation>For an explanation of an object or about the maker</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTitle</name>
+    <message>
+        <source>versie 6.0</source>
+        <translation>version 6.0</translation>
+    </message>
+</context>
+<context>
+    <name>PlayMenus</name>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Level</translation>
+    </message>
+    <message>
+        <source>&amp;Start met standaard levels</source>
+        <translation>&amp;Start with the standard levels</translation>
+    </message>
+    <message>
+        <source>O&amp;pen zelfgemaakt level</source>
+        <translation>&amp;Open a home-made level</translation>
+    </message>
+    <message>
+        <source>Nieuw &amp;doolhof</source>
+        <translation>New ma&amp;ze</translation>
+    </message>
+    <message>
+        <source>&amp;Bewaar als level...</source>
+        <translation>Save as &amp;level...</translation>
+    </message>
+    <message>
+        <source>&amp;Overnieuw</source>
+        <translation>&amp;Restart</translation>
+    </message>
+    <message>
+        <source>&amp;Zet terug</source>
+        <translation>&amp;Undo move</translation>
+    </message>
+    <message>
+        <source>Zet op&amp;nieuw</source>
+        <translation>Re&amp;do move</translation>
+    </message>
+    <message>
+        <source>&amp;Tip</source>
+        <translation>&amp;Tip</translation>
+    </message>
+    <message>
+        <source>&amp;Laat de oplossing zien</source>
+        <translation>Sho&amp;w the solution</translation>
+    </message>
+    <message>
+        <source>&amp;Afsluiten naar menu</source>
+        <translation>Back to the &amp;menu</translation>
+    </message>
+    <message>
+        <source>&amp;Helemaal afsluiten</source>
+        <translation>&amp;Quit the game</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>&amp;Status</translation>
+    </message>
+    <message>
+        <source>Status &amp;Zev Dizoz</source>
+        <translation>Status of &amp;Zev Dizoz</translation>
+    </message>
+    <message>
+        <source>Pijlen:     0</source>
+        <translation>Arrows:     0</translation>
+    </message>
+    <message>
+        <source>Status &amp;Rud Dizoz</source>
+        <translation>Status of &amp;Rud Dizoz</translation>
+    </message>
+    <message>
+        <source>Sleutels: 0</source>
+        <translation>Keys: 0</translation>
+    </message>
+    <message>
+        <source>&amp;Opties</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Rechterkant</source>
+        <translation>&amp;Right-hand panel</translation>
+    </message>
+    <message>
+        <source>&amp;Vertraging met lopen</source>
+        <translation>&amp;Walking delay</translation>
+    </message>
+    <message>
+        <source>V&amp;olg pijlen met lijnen</source>
+        <translation>&amp;Follow arrows with lines</translation>
+    </message>
+    <message>
+        <source>V&amp;ertraging van lijnen</source>
+        <translation>L&amp;ine delay</translation>
+    </message>
+    <message>
+        <source>Teken met &amp;Bitblt</source>
+        <translation>Draw with &amp;Bitblt</translation>
+    </message>
+    <message>
+        <source>Teken met &amp;Paintpicture</source>
+        <translation>Draw with &amp;Paintpicture</translation>
+    </message>
+    <message>
+        <source>&amp;Overvang bij nieuw level</source>
+        <translation>&amp;Transition to a new level</translation>
+    </message>
+    <message>
+        <source>Sleutels: %1</source>
+        <translation>Keys: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RightPanel</name>
+    <message>
+        <source>Muziekjes</source>
+        <translation>Tunes</translation>
+    </message>
+    <message>
+        <source>Gegevens level:</source>
+        <translation>Level details:</translation>
+    </message>
+    <message>
+        <source>Naam:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Maker:</source>
+        <translation>Maker:</translation>
+    </message>
+    <message>
+        <source>Klik hier voor commentaar</source>
+        <translation>Click here for the comment</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Zetten:</source>
+        <translation>Moves:</translation>
+    </message>
+    <message>
+        <source>Opties:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Vertraging bij lopen:</source>
+        <translation>Walking delay:</translation>
+    </message>
+    <message>
+        <source>Milliseconden</source>
+        <translation>Milliseconds</translation>
+    </message>
+    <message>
+        <source>Volg pijlen met lijnen met een vertraging van</source>
+        <translation>Follow arrows with lines with a delay of</translation>
+    </message>
+    <message>
+        <source>Overgang bij nieuw level</source>
+        <translation>Transition to a new level</translation>
+    </message>
+    <message>
+        <source>Muziek:</source>
+        <translation>Music:</translation>
+    </message>
+    <message>
+        <source>Kies een muziekje:</source>
+        <translation>Choose a tune:</translation>
+    </message>
+    <message>
+        <source>Speel</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Sleutels:</source>
+        <translation>Keys:</translation>
+    </message>
+    <message>
+        <source>Pijlen:</source>
+        <translation>Arrows:</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>Klik of druk op een toets om te beginnen</source>
+        <translation>Click or press a key to begin</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Nog bezig…</source>
+        <translation>Still working…</translation>
+    </message>
+    <message>
+        <source>Geen begin</source>
+        <translation>No start</translation>
+    </message>
+    <message>
+        <source>Geen eind</source>
+        <translation>No end</translation>
+    </message>
+    <message>
+        <source>Niet oplosbaar</source>
+        <translation>Not solvable</translation>
+    </message>
+    <message>
+        <source>Te groot om na te gaan</source>
+        <translation>Too large to check</translation>
+    </message>
+    <message>
+        <source>Oplosbaar in %1 zet</source>
+        <translation>Solvable in %1 move</translation>
+    </message>
+    <message>
+        <source>Oplosbaar in %1 zetten</source>
+        <translation>Solvable in %1 moves</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeChoice</name>
+    <message>
+        <source>Geluidssterkte</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Muziek</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Geluid</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>&amp;Geluidssterkte...</source>
+        <translation>&amp;Volume...</translation>
+    </message>
+</context>
+<context>
+    <name>dwaalbos::CollectionDialog</name>
+    <message>
+        <source>Verzameling bewerken</source>
+        <translation>Edit collection</translation>
+    </message>
+    <message>
+        <source>&amp;Titel:</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>&amp;Maker:</source>
+        <translation>&amp;Maker:</translation>
+    </message>
+    <message>
+        <source>&amp;Beschrijving:</source>
+        <translation>&amp;Description:</translation>
+    </message>
+    <message>
+        <source>Le&amp;vels:</source>
+        <translation>Le&amp;vels:</translation>
+    </message>
+    <message>
+        <source>Om&amp;hoog</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>Om&amp;laag</source>
+        <translation>Move do&amp;wn</translation>
+    </message>
+    <message>
+        <source>&amp;Eruit halen</source>
+        <translation>&amp;Remove</translation>
+    </message>
+</context>
+<context>
     <name>sound</name>
     <message>
         <source>Ik kan Zd-spc niet initialiseren!</source>

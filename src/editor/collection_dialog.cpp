@@ -30,7 +30,7 @@ QString levelLine(std::size_t place, const Doolhof& level) {
 
 CollectionDialog::CollectionDialog(Collection collection, QWidget* parent)
     : QDialog(parent), collection_(std::move(collection)) {
-  setWindowTitle("Verzameling bewerken");
+  setWindowTitle(tr("Verzameling bewerken"));
   titleBox_ = new QLineEdit(forBox(collection_.title.Naam));
   makerBox_ = new QLineEdit(forBox(collection_.title.Maker));
   for (QLineEdit* box : {titleBox_, makerBox_}) box->setMaxLength(kLongestText);
@@ -41,16 +41,16 @@ CollectionDialog::CollectionDialog(Collection collection, QWidget* parent)
                  {descriptionBox_->toPlainText(), collection_.title.Commentaar}}};
 
   auto* form = new QFormLayout;
-  form->addRow("&Titel:", titleBox_);
-  form->addRow("&Maker:", makerBox_);
-  form->addRow("&Beschrijving:", descriptionBox_);
+  form->addRow(tr("&Titel:"), titleBox_);
+  form->addRow(tr("&Maker:"), makerBox_);
+  form->addRow(tr("&Beschrijving:"), descriptionBox_);
 
   levelList_ = new QListWidget;
-  auto* levelsLabel = new QLabel("Le&vels:");
+  auto* levelsLabel = new QLabel(tr("Le&vels:"));
   levelsLabel->setBuddy(levelList_);
-  upButton_ = new QPushButton("Om&hoog");
-  downButton_ = new QPushButton("Om&laag");
-  outButton_ = new QPushButton("&Eruit halen");
+  upButton_ = new QPushButton(tr("Om&hoog"));
+  downButton_ = new QPushButton(tr("Om&laag"));
+  outButton_ = new QPushButton(tr("&Eruit halen"));
   connect(upButton_, &QPushButton::clicked, this, &CollectionDialog::moveUp);
   connect(downButton_, &QPushButton::clicked, this, &CollectionDialog::moveDown);
   connect(outButton_, &QPushButton::clicked, this, &CollectionDialog::takeOut);

@@ -21,7 +21,10 @@
 #include "level/cell_kinds.h"
 #include "level/shared_state.h"
 #include "level/texts.h"
+#include "level/translation.h"
+#include "platform/captions.h"
 #include "platform/key_state.h"
+#include "platform/language_menu.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
@@ -32,8 +35,6 @@
 
 namespace dwaalbos {
 namespace {
-
-const QString kTitle = QString::fromUtf8(texts::kEditorTitel);
 
 using editor_layout::kClientHeight;
 using editor_layout::kClientWidth;
@@ -46,14 +47,21 @@ static_assert(std::ranges::all_of(kCellKinds, [](const CellKind& kind) {
   return kind.legendPlace < 4 * static_cast<int>(std::size(kLegendRows));
 }));
 
-QLabel* label(QWidget* parent, int y, const char* text) {
-  auto* created = new QLabel(QString::fromUtf8(text), parent);
+// As wide as the panel: text grows a little more than its zoom at some steps.
+QLabel* label(QWidget* parent, int y) {
+  auto* created = new QLabel(QStringLiteral(" "), parent);
   created->move(kPanelX, y);
   created->adjustSize();
-  // As wide as the panel: text grows a little more than its zoom at some steps.
   created->resize(kClientWidth - kPanelX, created->height());
   return created;
 }
+
+// The background choices, in the list's order.
+constexpr const char* kBackgrounds[] = {
+    DWAALBOS_TR("Editor", "Water"),         DWAALBOS_TR("Editor", "Zand"),
+    DWAALBOS_TR("Editor", "Gras"),          DWAALBOS_TR("Editor", "Grond"),
+    DWAALBOS_TR("Editor", "Groene tegels"), DWAALBOS_TR("Editor", "Grijze tegels"),
+    DWAALBOS_TR("Editor", "Niets!")};
 
 void makeTextBlue(QWidget& box) {
   QPalette palette = box.palette();
@@ -66,8 +74,9 @@ void makeTextBlue(QWidget& box) {
 Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& pictures,
                FileDialogs& dialogs, Printers& printers)
     : state_(state), navigator_(navigator), painter_(pictures), dialogs_(dialogs),
-      printers_(printers), verdict_(new LiveVerdict(judgeLevel, this)) {
-  setWindowTitle(kTitle);
+      printers_(printers), verdict_(new LiveVerdict(judgeLevel, this)),
+      captions_(new Captions(*this, "Editor")) {
+  showTitle();
   auto* client = new QWidget(this);
   client->setFixedSize(kClientWidth, kClientHeight);
   // The play window's panel font, on the play window's paper.
@@ -100,29 +109,42 @@ Editor::Editor(SharedState& state, Navigator& navigator, const Pictures& picture
 
 Editor::~Editor() = default;
 
+QMenu* Editor::menuTitled(const char* dutch) {
+  return captions_->menu(menuBar()->addMenu(QString()), dutch);
+}
+
+template <class Receiver, class Command>
+QAction* Editor::command(QMenu* menu, const char* dutch, Receiver* receiver, Command command) {
+  return captions_->action(menu->addAction(QString(), receiver, command), dutch);
+}
+
 void Editor::buildMenu() {
-  auto* level = menuBar()->addMenu("&Level");
-  level->addAction("&Nieuw", this, &Editor::onNew);
-  level->addAction("&Openen", this, &Editor::onOpen);
-  level->addAction("O&pslaan", this, &Editor::onSave);
+  QMenu* level = menuTitled(DWAALBOS_TR("Editor", "&Level"));
+  command(level, DWAALBOS_TR("Editor", "&Nieuw"), this, &Editor::onNew);
+  command(level, DWAALBOS_TR("Editor", "&Openen"), this, &Editor::onOpen);
+  command(level, DWAALBOS_TR("Editor", "O&pslaan"), this, &Editor::onSave);
   level->addSeparator();
-  level->addAction("&Exporten naar plaatje", this, &Editor::onExport);
-  level->addAction("U&itprinten", this, &Editor::onPrint);
+  command(level, DWAALBOS_TR("Editor", "&Exporten naar plaatje"), this, &Editor::onExport);
+  command(level, DWAALBOS_TR("Editor", "U&itprinten"), this, &Editor::onPrint);
   level->addSeparator();
-  level->addAction("&Uittesten", this, &Editor::onTest);
+  command(level, DWAALBOS_TR("Editor", "&Uittesten"), this, &Editor::onTest);
   level->addSeparator();
-  level->addAction("&Weg", this, &Editor::onExit);
-  auto* collection = menuBar()->addMenu("&Verzameling");
-  collection->addAction("&Voeg toe aan verzameling...", this, &Editor::onAddToCollection);
-  collection->addAction("Verzameling &bewerken...", this, &Editor::onEditCollection);
-  auto* options = menuBar()->addMenu("&Opties");
-  QAction* grid = options->addAction("&Raster", Vak_, &EditorBoard::setGrid);
+  command(level, DWAALBOS_TR("Editor", "&Weg"), this, &Editor::onExit);
+  QMenu* collection = menuTitled(DWAALBOS_TR("Editor", "&Verzameling"));
+  command(collection, DWAALBOS_TR("Editor", "&Voeg toe aan verzameling..."), this,
+          &Editor::onAddToCollection);
+  command(collection, DWAALBOS_TR("Editor", "Verzameling &bewerken..."), this,
+          &Editor::onEditCollection);
+  QMenu* options = menuTitled(DWAALBOS_TR("Editor", "&Opties"));
+  QAction* grid = command(options, DWAALBOS_TR("Editor", "&Raster"), Vak_, &EditorBoard::setGrid);
   grid->setCheckable(true);
   grid->setChecked(Vak_->grid());
-  toonOplossing_ = options->addAction("&Toon oplossing", this, &Editor::toonOplossing);
+  toonOplossing_ =
+      command(options, DWAALBOS_TR("Editor", "&Toon oplossing"), this, &Editor::toonOplossing);
   zoomChoice_ =
       new ZoomChoice(*this, options, [this](int percent) { navigator_.chooseZoom(percent); });
   zoomChoice_->show(zoom_);
+  languageMenu_ = new LanguageMenu(*options);
 }
 
 void Editor::setZoom(int percent) {
@@ -153,7 +175,8 @@ void Editor::buildLegend() {
 
 void Editor::chooseObject(int code) {
   if (!cellKind(code).inPlay) {
-    showMessage(this, texts::kEffeWachtenTitle, texts::kNogNietKlaar, BoxIcon::Exclamation);
+    showMessage(this, texts::tr(texts::kEffeWachtenTitle), texts::tr(texts::kNogNietKlaar),
+                BoxIcon::Exclamation);
     return;
   }
   chosen_ = code;
@@ -168,15 +191,18 @@ void Editor::markChosen() {
 
 void Editor::buildProperties() {
   auto* client = centralWidget();
-  label(client, 240, "Eigenschappen level:")->setStyleSheet("font-weight: bold");
-  label(client, 256, "Naam level:");
+  auto caption = [this, client](int y, const char* dutch) {
+    return captions_->label(label(client, y), dutch);
+  };
+  caption(240, DWAALBOS_TR("Editor", "Eigenschappen level:"))->setStyleSheet("font-weight: bold");
+  caption(256, DWAALBOS_TR("Editor", "Naam level:"));
   nameBox_ = new QLineEdit(client);
   nameBox_->setGeometry(kPanelX, 272, kFieldWidth, 21);
-  label(client, 296, "Maker:");
+  caption(296, DWAALBOS_TR("Editor", "Maker:"));
   makerBox_ = new QLineEdit(client);
   makerBox_->setGeometry(kPanelX, 312, kFieldWidth, 21);
   for (QLineEdit* box : {nameBox_, makerBox_}) box->setMaxLength(kLongestText);
-  label(client, 336, "Commentaar:");
+  caption(336, DWAALBOS_TR("Editor", "Commentaar:"));
   commentBox_ = new QPlainTextEdit(client);
   commentBox_->setGeometry(kPanelX, 352, kFieldWidth, 57);
   commentBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -184,13 +210,16 @@ void Editor::buildProperties() {
   for (QWidget* box : {static_cast<QWidget*>(nameBox_), static_cast<QWidget*>(makerBox_),
                        static_cast<QWidget*>(commentBox_)})
     makeTextBlue(*box);
-  label(client, 408, "Achtergrond:");
+  caption(408, DWAALBOS_TR("Editor", "Achtergrond:"));
   // Shown as the level's background choice; no level stores one, so it changes nothing.
   backgroundList_ = new QComboBox(client);
   backgroundList_->setGeometry(kPanelX, 424, kFieldWidth, 22);
-  backgroundList_->addItems(
-      {"Water", "Zand", "Gras", "Grond", "Groene tegels", "Grijze tegels", "Niets!"});
-  Oordeel_ = label(client, 452, verdictText(verdict_->verdict()).c_str());
+  for (std::size_t i = 0; i < std::size(kBackgrounds); ++i) backgroundList_->addItem(QString());
+  captions_->follow([this] {
+    for (std::size_t i = 0; i < std::size(kBackgrounds); ++i)
+      backgroundList_->setItemText(static_cast<int>(i), captions_->text(kBackgrounds[i]));
+  });
+  Oordeel_ = label(client, 452);
   Oordeel_->setStyleSheet("font-weight: bold");
 }
 
@@ -216,7 +245,10 @@ void Editor::startSession() {
 // A completed test play says so in the title, without a box to click away, until the level
 // changes for another.
 void Editor::showTitle(bool testCompleted) {
-  setWindowTitle(testCompleted ? kTitle + texts::kTestGehaald : kTitle);
+  testCompleted_ = testCompleted;
+  const std::string title = texts::tr(texts::kEditorTitel);
+  setWindowTitle(
+      QString::fromStdString(testCompleted ? title + texts::tr(texts::kTestGehaald) : title));
 }
 
 // The tested level is the edited one: its changes are still unsaved and can still be undone.
@@ -279,6 +311,13 @@ void Editor::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange || event->type() == QEvent::EnabledChange)
     updateLoop();
+  if (event->type() == QEvent::LanguageChange) retranslate();
+}
+
+// The captions follow by themselves; what is composed is composed anew.
+void Editor::retranslate() {
+  showTitle(testCompleted_);
+  showVerdict();
 }
 
 void Editor::onBoardKey(QKeyEvent* event) {
@@ -318,7 +357,8 @@ void Editor::paintCell(int column, int row, Qt::MouseButton button) {
 
 void Editor::place(int column, int row, std::int16_t code, int group) {
   if (!placeObject(Veld_, column, row, code)) {
-    showMessage(this, texts::kAlEenBeginTitle, texts::kAlEenBegin, BoxIcon::Critical);
+    showMessage(this, texts::tr(texts::kAlEenBeginTitle), texts::tr(texts::kAlEenBegin),
+                BoxIcon::Critical);
     return;
   }
   changed_ = true;
@@ -326,8 +366,9 @@ void Editor::place(int column, int row, std::int16_t code, int group) {
   edtekenen();
 }
 
-bool Editor::mayDiscard(const char* question) {
-  return !changed_ || askYesNo(this, texts::kBevestigingTitle, question, BoxIcon::Exclamation);
+bool Editor::mayDiscard(const std::string& question) {
+  return !changed_ ||
+         askYesNo(this, texts::tr(texts::kBevestigingTitle), question, BoxIcon::Exclamation);
 }
 
 void Editor::edtekenen(QRgb background) {
@@ -345,9 +386,9 @@ void Editor::closeEvent(QCloseEvent* event) {
 }
 
 void Editor::onExit() {
-  const bool sure =
-      changed_ ? mayDiscard(texts::kNietOpgeslagen)
-               : askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None);
+  const bool sure = changed_ ? mayDiscard(texts::tr(texts::kNietOpgeslagen))
+                             : askYesNo(this, texts::tr(texts::kBevestigingTitle),
+                                        texts::tr(texts::kZekerWeten), BoxIcon::None);
   if (!sure) return;
   setStoppen(true);
   hide();

@@ -28,11 +28,14 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 
 namespace dwaalbos {
 
+class Captions;
 class EditorBoard;
+class LanguageMenu;
 class LegendPicture;
 class LiveVerdict;
 class Navigator;
@@ -107,6 +110,8 @@ class Editor : public QMainWindow {
   QPlainTextEdit& commentBox() { return *commentBox_; }
   // The solver's verdict on the level as it stands, beside the board.
   const QLabel& Oordeel() const { return *Oordeel_; }
+  // Options > "T&aal": the application makes every window speak the language chosen.
+  LanguageMenu& languageMenu() const { return *languageMenu_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -114,6 +119,10 @@ class Editor : public QMainWindow {
 
  private:
   void buildMenu();
+  QMenu* menuTitled(const char* dutch);
+  template <class Receiver, class Command>
+  QAction* command(QMenu* menu, const char* dutch, Receiver* receiver, Command command);
+  void retranslate();
   void buildLegend();
   void buildProperties();
   void onBoardKey(QKeyEvent* event);
@@ -122,7 +131,8 @@ class Editor : public QMainWindow {
   void paintCell(int column, int row, Qt::MouseButton button);
   // A change joins the one before when both have the same non-zero group.
   void place(int column, int row, std::int16_t code, int group);
-  bool mayDiscard(const char* question);
+  // `question` is in the language the game speaks.
+  bool mayDiscard(const std::string& question);
   void clearLevel();
   void edtekenen(QRgb background = kBoardBackground);
   void levelFromEditor();
@@ -186,6 +196,9 @@ class Editor : public QMainWindow {
   EditHistory<EditedLevel> history_;
   int stroke_ = kFirstStroke;  // each mouse stroke is a group of its own
   LiveVerdict* verdict_;
+  Captions* captions_;
+  LanguageMenu* languageMenu_ = nullptr;
+  bool testCompleted_ = false;
   QLabel* Oordeel_ = nullptr;
   QAction* toonOplossing_ = nullptr;
 };

@@ -24,8 +24,8 @@ std::string collectionPath(const std::string& chosen) {
 }  // namespace
 
 FileDialogSpec Editor::collectionFileDialog() const {
-  return {"Dwaalbos verzameling", "Dwaalbos Verzameling (*.dws)", state_.paths.collections(),
-          "dws"};
+  return {translated("Editor", "Dwaalbos verzameling"),
+          translated("Editor", "Dwaalbos Verzameling (*.dws)"), state_.paths.collections(), "dws"};
 }
 
 // The live verdict is searched within a little more than a second; when it is still under way the
@@ -43,8 +43,8 @@ Verdict Editor::settledVerdict() {
 std::optional<Collection> Editor::changeableCollection(const std::string& path) {
   CollectionRead read = readCollection(path);
   if (read.whole()) return std::move(read.collection);
-  showMessage(this, texts::kNotReadTitle, read.problem + texts::kBeschadigdBlijft,
-              BoxIcon::Exclamation);
+  showMessage(this, texts::tr(texts::kNotReadTitle),
+              read.problem + texts::tr(texts::kBeschadigdBlijft), BoxIcon::Exclamation);
   return std::nullopt;
 }
 
@@ -53,8 +53,8 @@ std::optional<Collection> Editor::changeableCollection(const std::string& path) 
 void Editor::onAddToCollection() {
   const Verdict verdict = settledVerdict();
   if (verdict.kind != Verdict::Kind::Solvable) {
-    showMessage(this, texts::kVerzamelingTitle, texts::kAlleenOplosbaar + verdictText(verdict),
-                BoxIcon::Exclamation);
+    showMessage(this, texts::tr(texts::kVerzamelingTitle),
+                texts::tr(texts::kAlleenOplosbaar) + verdictText(verdict), BoxIcon::Exclamation);
     return;
   }
   const std::string chosen = dialogs_.askFileToExtend(this, collectionFileDialog());
@@ -74,10 +74,10 @@ void Editor::onAddToCollection() {
   collection.levels.push_back(Level_);
   if (!reportIfNotSaved(path, state_.paths.explained(path, writeCollection(path, collection))))
     return;
-  const QString added = QString::fromUtf8(texts::kToegevoegd)
+  const QString added = QString::fromStdString(texts::tr(texts::kToegevoegd))
                             .arg(collection.levels.size())
                             .arg(QString::fromStdString(collection.title.Naam));
-  showMessage(this, texts::kVerzamelingTitle, added.toStdString(), BoxIcon::None);
+  showMessage(this, texts::tr(texts::kVerzamelingTitle), added.toStdString(), BoxIcon::None);
 }
 
 void Editor::onEditCollection() {

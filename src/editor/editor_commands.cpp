@@ -26,15 +26,17 @@ constexpr QRgb kWhite = 0xFFFFFFFFu;
 }  // namespace
 
 FileDialogSpec Editor::levelDialog() const {
-  return {"Dwaalbos doolhof",
-          "Dwaalbos Doolhof (*.dwb)",
+  return {translated("Editor", "Dwaalbos doolhof"),
+          translated("Editor", "Dwaalbos Doolhof (*.dwb)"),
           state_.paths.levels(),
           "dwb",
           {state_.paths.exampleLevels()}};
 }
 
 void Editor::onNew() {
-  if (mayDiscard("Het level is nog niet opgeslagen. Toch een nieuw level beginnen?")) clearLevel();
+  if (mayDiscard(
+          translated("Editor", "Het level is nog niet opgeslagen. Toch een nieuw level beginnen?")))
+    clearLevel();
 }
 
 void Editor::clearLevel() {
@@ -57,7 +59,8 @@ void Editor::onOpen() {
 bool Editor::openen(const std::string& path) {
   const auto level = readLevelFile(path);
   if (!level) {
-    showMessage(this, texts::kNotReadTitle, levelNotReadText(path), BoxIcon::Exclamation);
+    showMessage(this, texts::tr(texts::kNotReadTitle), levelNotReadText(path),
+                BoxIcon::Exclamation);
     return false;
   }
   Level_ = *level;
@@ -89,7 +92,8 @@ void Editor::levelFromEditor() {
 
 bool Editor::reportIfNotSaved(const std::string& path, const WriteResult& result) {
   if (!result)
-    showMessage(this, texts::kNotSavedTitle, notSavedText(path, result), BoxIcon::Critical);
+    showMessage(this, texts::tr(texts::kNotSavedTitle), notSavedText(path, result),
+                BoxIcon::Critical);
   tellIfCut(this, path, result);
   return static_cast<bool>(result);
 }
@@ -102,7 +106,8 @@ void Editor::onSave() {
 }
 
 void Editor::onExport() {
-  const auto path = dialogs_.askSaveFile(this, {"Exporteer plaatje", "Bitmap (*.bmp)", "", "bmp"});
+  const auto path = dialogs_.askSaveFile(
+      this, {translated("Editor", "Exporteer plaatje"), "Bitmap (*.bmp)", "", "bmp"});
   if (path.empty()) return;
   edtekenen(kWhite);
   const WriteResult saved = saveBitmap(Vak_->picture(), path);
@@ -113,7 +118,8 @@ void Editor::onExport() {
 void Editor::onPrint() {
   const auto printer = printers_.defaultPrinter();
   if (!printer) {
-    showMessage(this, texts::kUitprintenTitle, texts::kGeenPrinter, BoxIcon::Exclamation);
+    showMessage(this, texts::tr(texts::kUitprintenTitle), texts::tr(texts::kGeenPrinter),
+                BoxIcon::Exclamation);
     return;
   }
   edtekenen(kWhite);

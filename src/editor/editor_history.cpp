@@ -9,6 +9,8 @@
 
 #include "editor/editor.h"
 #include "level/shared_state.h"
+#include "level/translation.h"
+#include "platform/captions.h"
 
 namespace dwaalbos {
 
@@ -56,10 +58,12 @@ void Editor::buildHistory() {
 
   // Between "Level" and "Opties", where desktop programs keep it.
   // A child of the menu bar, as the other menus are, so that it is zoomed with them.
-  auto* edit = new QMenu("&Bewerken", menuBar());
+  auto* edit = captions_->menu(new QMenu(menuBar()), DWAALBOS_TR("Editor", "&Bewerken"));
   menuBar()->insertMenu(menuBar()->actions().value(1), edit);
-  edit->addAction("&Ongedaan maken", QKeySequence::Undo, this, &Editor::undo);
-  QAction* redo = edit->addAction("Opnieuw &doen", this, &Editor::redo);
+  captions_->action(edit->addAction(QString(), QKeySequence::Undo, this, &Editor::undo),
+                    DWAALBOS_TR("Editor", "&Ongedaan maken"));
+  QAction* redo = captions_->action(edit->addAction(QString(), this, &Editor::redo),
+                                    DWAALBOS_TR("Editor", "Opnieuw &doen"));
   // Ctrl+Y everywhere, beside what the desktop calls redo; a key listed twice would be ambiguous.
   QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
   if (!redoKeys.contains(kCtrlY)) redoKeys.prepend(kCtrlY);

@@ -1,5 +1,6 @@
 #include "level_printout.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -35,10 +36,14 @@ void drawPrintout(QPainter& painter, const QImage& board, const QString& naam,
   const QFontMetrics metrics(painter.font());
   int baseline = kFrameOuter + metrics.lineSpacing() + metrics.ascent() / 2;
   painter.setPen(Qt::red);
-  painter.drawText(0, baseline, "Naam level:");
+  painter.drawText(0, baseline, QCoreApplication::translate("LevelPrintout", "Naam level:"));
   baseline += metrics.lineSpacing();
   painter.setPen(Qt::blue);
-  painter.drawText(0, baseline, naam + "  gemaakt door " + maker + " met dwaalbos 6.0");
+  // Both at once, so that a name holding "%2" stays as it is.
+  painter.drawText(
+      0, baseline,
+      QCoreApplication::translate("LevelPrintout", "%1  gemaakt door %2 met dwaalbos 6.0")
+          .arg(naam, maker));
 }
 
 bool printLevel(QPrinter& printer, const QImage& board, const QString& naam, const QString& maker) {

@@ -1,6 +1,7 @@
 #include "verdict.h"
 
 #include "level/cell_codes.h"
+#include "level/translation.h"
 #include "play/rules/rules.h"
 #include "play/solver/solver.h"
 
@@ -39,15 +40,17 @@ Verdict judgeLevel(const Board& veld, std::stop_token stop) {
 
 std::string verdictText(const Verdict& verdict) {
   switch (verdict.kind) {
-    case Verdict::Kind::Busy: return "Nog bezig\u2026";
-    case Verdict::Kind::NoStart: return "Geen begin";
-    case Verdict::Kind::NoEnd: return "Geen eind";
-    case Verdict::Kind::Unsolvable: return "Niet oplosbaar";
-    case Verdict::Kind::TooLarge: return "Te groot om na te gaan";
+    case Verdict::Kind::Busy: return translated("Verdict", "Nog bezig\u2026");
+    case Verdict::Kind::NoStart: return translated("Verdict", "Geen begin");
+    case Verdict::Kind::NoEnd: return translated("Verdict", "Geen eind");
+    case Verdict::Kind::Unsolvable: return translated("Verdict", "Niet oplosbaar");
+    case Verdict::Kind::TooLarge: return translated("Verdict", "Te groot om na te gaan");
     case Verdict::Kind::Solvable: break;
   }
   const std::size_t n = verdict.moves.size();
-  return "Oplosbaar in " + std::to_string(n) + (n == 1 ? " zet" : " zetten");
+  return filled(n == 1 ? translated("Verdict", "Oplosbaar in %1 zet")
+                       : translated("Verdict", "Oplosbaar in %1 zetten"),
+                n);
 }
 
 std::vector<std::pair<int, int>> wayCells(const Board& veld, std::string_view moves) {

@@ -22,6 +22,7 @@
 #include "level/texts.h"
 #include "level/zoom.h"
 #include "platform/language.h"
+#include "platform/language_menu.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_names.h"
 #include "platform/screen_fit.h"
@@ -144,6 +145,8 @@ Editor& Application::editor() {
         std::make_unique<Editor>(state_, *this, pictures_, services_.dialogs, services_.printers);
     editor_->setZoom(zoom_);
     watchScreen(*editor_);
+    QObject::connect(&editor_->languageMenu(), &LanguageMenu::chosen, editor_.get(),
+                     [this](Language language) { chooseLanguage(language); });
   }
   return *editor_;
 }
@@ -155,6 +158,8 @@ Afspelen& Application::play() {
         PlayServices{services_.sound, *this, services_.dialogs, services_.desktop, pictures_});
     play_->setZoom(zoom_);
     watchScreen(*play_);
+    QObject::connect(play_->menus().languageMenu, &LanguageMenu::chosen, play_.get(),
+                     [this](Language language) { chooseLanguage(language); });
   }
   return *play_;
 }

@@ -14,6 +14,7 @@
 #include "level/shared_state.h"
 #include "level/texts.h"
 #include "level/zoom.h"
+#include "platform/captions.h"
 #include "platform/desktop.h"
 #include "platform/key_state.h"
 #include "platform/message_boxes.h"
@@ -26,10 +27,10 @@ namespace dwaalbos {
 
 namespace {
 
-const std::array<std::string, 3> kUitleg{
-    "Speel een Dwaalbos level af door het openen van een bestand",
-    "Maak een Dwaalbos level en speel hem met de eerste optie",
-    "Voor als je uitleg wilt over een object of info over de maker",
+constexpr std::array<const char*, 3> kUitleg{
+    DWAALBOS_TR("Menu", "Speel een Dwaalbos level af door het openen van een bestand"),
+    DWAALBOS_TR("Menu", "Maak een Dwaalbos level en speel hem met de eerste optie"),
+    DWAALBOS_TR("Menu", "Voor als je uitleg wilt over een object of info over de maker"),
 };
 
 constexpr int kTitleHeight = 92;
@@ -40,10 +41,17 @@ constexpr int kLaatsteLevelSet1 = 23;
 
 Menu::Menu(SharedState& state, Sound& sound, Navigator& navigator, Desktop& desktop,
            const Pictures& pictures)
-    : state_(state), sound_(sound), navigator_(navigator), desktop_(desktop),
-      title_(menuTitle({kWidth, kTitleHeight})), titleLarge_(menuTitle({kWidth, kTitleHeight}, 4)),
-      buttons_(pictures), descriptionLabel(new QLabel(this)) {
-  setWindowTitle(texts::kMenuTitel);
+    : state_(state), sound_(sound), navigator_(navigator), desktop_(desktop), buttons_(pictures),
+      descriptionLabel(new QLabel(this)) {
+  // The title and the buttons speak the game's language too; the next frame shows them.
+  (new Captions(*this, "Menu"))->follow([this] {
+    setWindowTitle(QString::fromStdString(texts::tr(texts::kMenuTitel)));
+    title_ = menuTitle({kWidth, kTitleHeight});
+    titleLarge_ = menuTitle({kWidth, kTitleHeight}, 4);
+    titleShown_ = {};
+    buttons_.speak(currentLanguage());
+    drawnKeuze_ = 0;
+  });
   resize(kWidth, kHeight);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -89,7 +97,9 @@ QPoint Menu::unzoomed(QPointF point) const {
   return ((point - shown_.topLeft()) * 100.0 / scale_).toPoint();
 }
 
-const std::string& Menu::uitleg() const { return kUitleg[static_cast<std::size_t>(Keuze - 1)]; }
+std::string Menu::uitleg() const {
+  return translated("Menu", kUitleg[static_cast<std::size_t>(Keuze - 1)]);
+}
 
 // Every showing of the menu starts it afresh.
 void Menu::showEvent(QShowEvent* event) {
@@ -210,8 +220,8 @@ void Menu::openHelp() {
     navigator_.quitProgram();
     return;
   }
-  showMessage(this, texts::kProgramTitle, texts::kGeenHelpOpener + state_.paths.helpPage(),
-              BoxIcon::Exclamation);
+  showMessage(this, texts::tr(texts::kProgramTitle),
+              texts::tr(texts::kGeenHelpOpener) + state_.paths.helpPage(), BoxIcon::Exclamation);
   Weg = false;
   toetsenleeg();
   runWhileVisible();

@@ -43,7 +43,7 @@ class Menu : public QWidget {
   void frame();
 
   int keuze() const { return Keuze; }
-  const std::string& uitleg() const;
+  std::string uitleg() const;
   bool animating() const { return timer_.isActive(); }
   // Sizes the window for a zoom step (percent); the animation stays in its own pixels.
   void setZoom(int percent);

@@ -41,9 +41,16 @@ QRect enlarged(const QRect& rect) {
 
 }  // namespace
 
-MenuButtons::MenuButtons(const Pictures& pictures) {
-  const QImage& sheet = pictures.get(plaatje::kMen);
-  const QImage& large = pictures.large(plaatje::kMen);
+MenuButtons::MenuButtons(const Pictures& pictures) : pictures_(pictures) {
+  speak(currentLanguage());
+  pointer_ =
+      QCursor(QPixmap::fromImage(pictures.withMask(plaatje::kWijzer, plaatje::kWijzermask)), 0, 0);
+}
+
+void MenuButtons::speak(Language language) {
+  const char* name = language == Language::English ? plaatje::kMenEnglish : plaatje::kMen;
+  const QImage& sheet = pictures_.get(name);
+  const QImage& large = pictures_.large(name);
   for (std::size_t i = 0; i < looks_.size(); ++i) {
     const auto& layout = kLayout[i];
     const QSize largeSize = layout.target.size() * plaatje::kLargeScale;
@@ -55,8 +62,6 @@ MenuButtons::MenuButtons(const Pictures& pictures) {
                  {},
                  {}};
   }
-  pointer_ =
-      QCursor(QPixmap::fromImage(pictures.withMask(plaatje::kWijzer, plaatje::kWijzermask)), 0, 0);
 }
 
 void MenuButtons::drawSharp(QPainter& painter, int keuze, qreal zoom) const {

@@ -7,14 +7,17 @@
 
 #include <array>
 
+#include "level/translation.h"
+
 class QPainter;
 
 namespace dwaalbos {
 
 class Pictures;
 
-// The main menu's three picture buttons: their two looks cut from the button sheet `Men` and
-// scaled into their places, and the areas that take the mouse.
+// The main menu's three picture buttons: their two looks cut from the button sheet of the
+// language the game speaks (`Men` in Dutch) and scaled into their places, and the areas that take
+// the mouse.
 class MenuButtons {
  public:
   // The buttons are 375 pixels wide, centred in the 440-pixel menu.
@@ -22,6 +25,9 @@ class MenuButtons {
   static constexpr int kLeft = (440 - kWidth) / 2;
 
   explicit MenuButtons(const Pictures& pictures);
+
+  // The buttons' captions in the language the game speaks from now on.
+  void speak(Language language);
 
   // Button 1..3, highlighted when it is `keuze`.
   void draw(QPainter& painter, int keuze) const;
@@ -43,6 +49,7 @@ class MenuButtons {
     mutable QImage sharpNormal;  // the last size drawn sharp
     mutable QImage sharpHighlighted;
   };
+  const Pictures& pictures_;
   std::array<Look, 3> looks_;
   QCursor pointer_;
 };

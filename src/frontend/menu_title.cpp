@@ -1,5 +1,6 @@
 #include "menu_title.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -37,7 +38,8 @@ QImage menuTitle(QSize size, int scale) {
   small.setBold(true);
   painter.setFont(small);
   painter.setPen(QColor(230, 196, 120));
-  painter.drawText(QRect(0, 68, size.width(), 22), Qt::AlignHCenter, "versie 6.0");
+  painter.drawText(QRect(0, 68, size.width(), 22), Qt::AlignHCenter,
+                   QCoreApplication::translate("MenuTitle", "versie 6.0"));
   return title;
 }
 

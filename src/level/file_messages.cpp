@@ -7,13 +7,6 @@ namespace {
 
 std::string named(const std::string& path) { return texts::tr(texts::kHetBestand) + path + "\""; }
 
-// "%1" in `text` becomes `value`; a translation without it is shown as it stands.
-std::string filled(std::string text, std::size_t value) {
-  if (const auto at = text.find("%1"); at != std::string::npos)
-    text.replace(at, 2, std::to_string(value));
-  return text;
-}
-
 std::string playable(std::size_t levels) {
   if (levels == 0) return texts::tr(texts::kGeenLevelTeSpelen);
   if (levels == 1) return texts::tr(texts::kEenLevelTeSpelen);

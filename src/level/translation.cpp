@@ -24,4 +24,10 @@ std::string translated(const char* context, const char* dutch) {
   return lookup(context, dutch);
 }
 
+std::string filled(std::string text, std::size_t value) {
+  if (const auto at = text.find("%1"); at != std::string::npos)
+    text.replace(at, 2, std::to_string(value));
+  return text;
+}
+
 }  // namespace dwaalbos

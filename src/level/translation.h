@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Marks a Dutch text for the English translation where it is defined: the program still sees
@@ -20,5 +21,7 @@ Language currentLanguage();
 // A text marked in `context`, in the current language: the Dutch text itself when it is Dutch
 // or when no translation is known.
 std::string translated(const char* context, const char* dutch);
+// "%1" in a translated `text` becomes `value`; a translation without it is shown as it stands.
+std::string filled(std::string text, std::size_t value);
 
 }  // namespace dwaalbos

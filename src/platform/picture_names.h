@@ -47,6 +47,8 @@ inline constexpr const char* kSplashachtergrond = "Splashachtergrond";
 // the source rectangles the menu copies from (button 3 shares rows 198..201 of both looks,
 // which are black).
 inline constexpr const char* kMen = "Men";
+// The same with the buttons' captions in English.
+inline constexpr const char* kMenEnglish = "MenEnglish";
 
 // The mouse pointer over the menu buttons (its tip, the hot spot, is pixel 0, 0) and the window
 // icon, each with a mask; `Pictures::withMask` makes them transparent.
@@ -65,6 +67,7 @@ inline constexpr Entry kOthers[] = {
     {kEditorpaneel, 186, 480},
     {kSplashachtergrond, 400, 300},
     {kMen, 375, 248},
+    {kMenEnglish, 375, 248},
     {kWijzer, 32, 32},
     {kWijzermask, 32, 32},
     {kIcoon, 64, 64},

@@ -107,8 +107,10 @@ QStringList pictureProblems(const Gallery& gallery, int scale) {
     if (!fitsItsMask(find(gallery, art.picture), find(gallery, art.mask)))
       problems << QString("%1 does not fit %2").arg(art.picture, art.mask);
   }
-  if (!menuButtonsWork(find(gallery, plaatje::kMen), scale))
-    problems << QStringLiteral("the menu buttons' looks are blank, alike or overlap");
+  for (const char* sheet : {plaatje::kMen, plaatje::kMenEnglish})
+    if (!menuButtonsWork(find(gallery, sheet), scale))
+      problems << QStringLiteral("the menu buttons' looks in %1 are blank, alike or overlap")
+                      .arg(QString::fromUtf8(sheet));
   return problems;
 }
 

@@ -100,8 +100,13 @@ void drawFace(QPainter& p, const Face& face, int symbolKind) {
   p.restore();
 }
 
+// The captions of the three buttons, in one language.
+struct ButtonTexts {
+  QString play, make, help;
+};
+
 // Source rectangles as the menu copies them; faces leave the shared rows of button 3 black.
-QImage men(int scale) {
+QImage men(int scale, const ButtonTexts& texts) {
   QImage sheet(375 * scale, 248 * scale, QImage::Format_RGB32);
   sheet.fill(Qt::black);
   QPainter p(&sheet);
@@ -111,9 +116,9 @@ QImage men(int scale) {
   constexpr double kWide = 37.0 / 30.0;
   constexpr double kHelp = 50.0 / 40.0;
   for (const bool highlighted : {false, true}) {
-    drawFace(p, {QRectF(2, highlighted ? 38 : 0, 344, 37), kWide, "Spelen", highlighted}, 1);
-    drawFace(p, {QRectF(2, highlighted ? 115 : 75, 344, 37), kWide, "Level maken", highlighted}, 2);
-    drawFace(p, {QRectF(120, highlighted ? 202 : 156, 130, 42), kHelp, "Help", highlighted}, 0);
+    drawFace(p, {QRectF(2, highlighted ? 38 : 0, 344, 37), kWide, texts.play, highlighted}, 1);
+    drawFace(p, {QRectF(2, highlighted ? 115 : 75, 344, 37), kWide, texts.make, highlighted}, 2);
+    drawFace(p, {QRectF(120, highlighted ? 202 : 156, 130, 42), kHelp, texts.help, highlighted}, 0);
   }
   return sheet;
 }
@@ -156,7 +161,8 @@ QImage desktopIcon(int size) {
 }
 
 void addMenuArt(Gallery& gallery, int scale) {
-  gallery.emplace_back(plaatje::kMen, men(scale));
+  gallery.emplace_back(plaatje::kMen, men(scale, {"Spelen", "Level maken", "Help"}));
+  gallery.emplace_back(plaatje::kMenEnglish, men(scale, {"Play", "Make a level", "Help"}));
   addMasked(gallery, plaatje::kWijzer, wijzer(scale), plaatje::kWijzermask);
   addMasked(gallery, plaatje::kIcoon, icoon(1, scale), plaatje::kIcoonmask);
 }

@@ -18,9 +18,14 @@ int leadingNumber(std::string_view text) {
   return static_cast<int>(negative ? -value : value);
 }
 
+std::string delayTitle(const DelaySetting& setting) {
+  return translated("DelaySetting", setting.title);
+}
+
 std::string delayPrompt(const DelaySetting& setting, const std::string& boxText) {
-  return std::string(setting.question) + "\r\n" + setting.limitLine + "\r\n" +
-         "Deze vertraging is nu " + boxText;
+  return translated("DelaySetting", setting.question) + "\r\n" +
+         translated("DelaySetting", setting.limitLine) + "\r\n" +
+         translated("DelaySetting", "Deze vertraging is nu ") + boxText;
 }
 
 std::string delayBoxText(const DelaySetting& setting, const std::optional<std::string>& answer) {

@@ -29,7 +29,7 @@ std::chrono::year_month_day today() {
 }  // namespace
 
 NewMazeDialog::NewMazeDialog(QWidget* parent, Difficulty difficulty) : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8(texts::kNieuwDoolhofTitle));
+  setWindowTitle(QString::fromStdString(texts::tr(texts::kNieuwDoolhofTitle)));
   difficultyBox = new QComboBox(this);
   for (const Difficulty each : kDifficulties)
     difficultyBox->addItem(QString::fromStdString(std::string(difficultyName(each))));
@@ -38,15 +38,17 @@ NewMazeDialog::NewMazeDialog(QWidget* parent, Difficulty difficulty) : QDialog(p
   seedBox->setValidator(new QIntValidator(1, static_cast<int>(kLargestSeed), seedBox));
 
   auto* form = new QFormLayout;
-  form->addRow(QString::fromUtf8(texts::kMoeilijkheid), difficultyBox);
-  form->addRow(QString::fromUtf8(texts::kNummer), seedBox);
+  form->addRow(QString::fromStdString(texts::tr(texts::kMoeilijkheid)), difficultyBox);
+  form->addRow(QString::fromStdString(texts::tr(texts::kNummer)), seedBox);
 
   auto* buttons = new QDialogButtonBox(this);
-  makeButton = buttons->addButton(QString::fromUtf8(texts::kMaken), QDialogButtonBox::AcceptRole);
+  makeButton = buttons->addButton(QString::fromStdString(texts::tr(texts::kMaken)),
+                                  QDialogButtonBox::AcceptRole);
   makeButton->setDefault(true);
-  dailyButton =
-      buttons->addButton(QString::fromUtf8(texts::kPuzzelVanDeDag), QDialogButtonBox::ActionRole);
-  buttons->addButton(QString::fromUtf8(texts::kAnnuleren), QDialogButtonBox::RejectRole);
+  dailyButton = buttons->addButton(QString::fromStdString(texts::tr(texts::kPuzzelVanDeDag)),
+                                   QDialogButtonBox::ActionRole);
+  buttons->addButton(QString::fromStdString(texts::tr(texts::kAnnuleren)),
+                     QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   // A number out of range makes nothing rather than a fresh maze the player did not ask for.

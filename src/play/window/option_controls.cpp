@@ -143,7 +143,7 @@ void OptionControls::onTransitionToggled(bool ticked) {
 
 void OptionControls::askDelay(const DelaySetting& setting, RightPanel::Delay box, int& variable) {
   const std::string shown = panel_.delayText(box).toStdString();
-  const auto answer = askLine(&window_, setting.title, delayPrompt(setting, shown), shown);
+  const auto answer = askLine(&window_, delayTitle(setting), delayPrompt(setting, shown), shown);
   panel_.setDelayText(box, QString::fromStdString(delayBoxText(setting, answer)));
   variable = leadingNumber(panel_.delayText(box).toStdString());
   playChanged();

@@ -4,67 +4,100 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "level/translation.h"
+#include "platform/captions.h"
+#include "platform/language_menu.h"
+
 namespace dwaalbos {
 namespace {
 
-QAction* item(QMenu* menu, const char* caption, Qt::Key shortcut = Qt::Key_unknown) {
-  QAction* action = menu->addAction(QString::fromUtf8(caption));
+QAction* item(Captions& captions, QMenu* menu, const char* caption,
+              Qt::Key shortcut = Qt::Key_unknown) {
+  QAction* action = captions.action(menu->addAction(QString()), caption);
   if (shortcut != Qt::Key_unknown) action->setShortcut(QKeySequence(Qt::CTRL | shortcut));
   return action;
 }
 
-QAction* mark(QMenu* menu, const char* caption, Qt::Key shortcut, bool checked) {
-  QAction* action = item(menu, caption, shortcut);
+QAction* mark(Captions& captions, QMenu* menu, const char* caption, Qt::Key shortcut,
+              bool checked) {
+  QAction* action = item(captions, menu, caption, shortcut);
   action->setCheckable(true);
   action->setChecked(checked);
   return action;
 }
 
+QMenu* submenu(Captions& captions, QMenu* menu, const char* title) {
+  return captions.menu(menu->addMenu(QString()), title);
+}
+
+QMenu* title(Captions& captions, QMenuBar& bar, const char* caption) {
+  return captions.menu(bar.addMenu(QString()), caption);
+}
+
 }  // namespace
 
 PlayMenus::PlayMenus(QMenuBar& bar) {
-  levelMenu = bar.addMenu(QStringLiteral("&Level"));
-  startStandardItem = item(levelMenu, "&Start met standaard levels", Qt::Key_S);
+  auto& captions = *new Captions(bar, "PlayMenus");
+  levelMenu = title(captions, bar, DWAALBOS_TR("PlayMenus", "&Level"));
+  startStandardItem =
+      item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Start met standaard levels"), Qt::Key_S);
   levelMenu->addSeparator();
-  openLevelFileItem = item(levelMenu, "O&pen zelfgemaakt level", Qt::Key_E);
-  newMazeItem = item(levelMenu, "Nieuw &doolhof", Qt::Key_D);
-  saveMazeItem = item(levelMenu, "&Bewaar als level...");
+  openLevelFileItem =
+      item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "O&pen zelfgemaakt level"), Qt::Key_E);
+  newMazeItem = item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "Nieuw &doolhof"), Qt::Key_D);
+  saveMazeItem = item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Bewaar als level..."));
   saveMazeItem->setEnabled(false);
-  restartItem = item(levelMenu, "&Overnieuw", Qt::Key_O);
-  undoItem = item(levelMenu, "&Zet terug", Qt::Key_Z);
-  redoItem = item(levelMenu, "Zet op&nieuw", Qt::Key_Y);
-  tipItem = item(levelMenu, "&Tip", Qt::Key_T);
-  showSolutionItem = item(levelMenu, "&Laat de oplossing zien", Qt::Key_K);
+  restartItem = item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Overnieuw"), Qt::Key_O);
+  undoItem = item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Zet terug"), Qt::Key_Z);
+  redoItem = item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "Zet op&nieuw"), Qt::Key_Y);
+  tipItem = item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Tip"), Qt::Key_T);
+  showSolutionItem =
+      item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Laat de oplossing zien"), Qt::Key_K);
   undoItem->setEnabled(false);
   redoItem->setEnabled(false);
   levelMenu->addSeparator();
-  toMenuItem = item(levelMenu, "&Afsluiten naar menu", Qt::Key_M);
-  exitItem = item(levelMenu, "&Helemaal afsluiten", Qt::Key_H);
+  toMenuItem =
+      item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Afsluiten naar menu"), Qt::Key_M);
+  exitItem = item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Helemaal afsluiten"), Qt::Key_H);
 
   // The status of the two players: only the first key count is live; the rest is decoration.
-  statusMenu = bar.addMenu(QStringLiteral("&Status"));
-  firstPlayerMenu = statusMenu->addMenu(QStringLiteral("Status &Zev Dizoz"));
-  firstKeysItem = item(firstPlayerMenu, "Sleutels: 0");
-  firstArrowsItem = item(firstPlayerMenu, "Pijlen:     0");
+  statusMenu = title(captions, bar, DWAALBOS_TR("PlayMenus", "&Status"));
+  firstPlayerMenu = submenu(captions, statusMenu, DWAALBOS_TR("PlayMenus", "Status &Zev Dizoz"));
+  firstKeysItem = firstPlayerMenu->addAction(QString());
+  // The live count stays as the window last showed it.
+  captions.follow([this, &captions] {
+    const QString shown = firstKeysItem->text().section(' ', -1);
+    firstKeysItem->setText(captions.text(DWAALBOS_TR("PlayMenus", "Sleutels: %1"))
+                               .arg(shown.isEmpty() ? QStringLiteral("0") : shown));
+  });
+  firstArrowsItem = item(captions, firstPlayerMenu, DWAALBOS_TR("PlayMenus", "Pijlen:     0"));
   firstArrowsItem->setEnabled(false);
-  secondPlayerMenu = statusMenu->addMenu(QStringLiteral("Status &Rud Dizoz"));
+  secondPlayerMenu = submenu(captions, statusMenu, DWAALBOS_TR("PlayMenus", "Status &Rud Dizoz"));
   // Disabled as a widget, not only as an action: re-enabling the window then leaves it be.
   secondPlayerMenu->setEnabled(false);
-  secondKeysItem = item(secondPlayerMenu, "Sleutels: 0");
-  secondArrowsItem = item(secondPlayerMenu, "Pijlen:     0");
+  secondKeysItem = item(captions, secondPlayerMenu, DWAALBOS_TR("PlayMenus", "Sleutels: 0"));
+  secondArrowsItem = item(captions, secondPlayerMenu, DWAALBOS_TR("PlayMenus", "Pijlen:     0"));
 
-  optionsMenu = bar.addMenu(QStringLiteral("&Opties"));
-  rightSideItem = mark(optionsMenu, "&Rechterkant", Qt::Key_R, true);
+  optionsMenu = title(captions, bar, DWAALBOS_TR("PlayMenus", "&Opties"));
+  rightSideItem =
+      mark(captions, optionsMenu, DWAALBOS_TR("PlayMenus", "&Rechterkant"), Qt::Key_R, true);
   optionsMenu->addSeparator();
-  walkingDelayItem = item(optionsMenu, "&Vertraging met lopen", Qt::Key_L);
+  walkingDelayItem =
+      item(captions, optionsMenu, DWAALBOS_TR("PlayMenus", "&Vertraging met lopen"), Qt::Key_L);
   optionsMenu->addSeparator();
-  followLinesItem = mark(optionsMenu, "V&olg pijlen met lijnen", Qt::Key_P, true);
-  lineDelayItem = item(optionsMenu, "V&ertraging van lijnen", Qt::Key_V);
+  followLinesItem = mark(captions, optionsMenu, DWAALBOS_TR("PlayMenus", "V&olg pijlen met lijnen"),
+                         Qt::Key_P, true);
+  lineDelayItem =
+      item(captions, optionsMenu, DWAALBOS_TR("PlayMenus", "V&ertraging van lijnen"), Qt::Key_V);
   optionsMenu->addSeparator();
-  rasterDrawingItem = mark(optionsMenu, "Teken met &Bitblt", Qt::Key_B, true);
-  pictureDrawingItem = mark(optionsMenu, "Teken met &Paintpicture", Qt::Key_A, false);
+  rasterDrawingItem =
+      mark(captions, optionsMenu, DWAALBOS_TR("PlayMenus", "Teken met &Bitblt"), Qt::Key_B, true);
+  pictureDrawingItem = mark(captions, optionsMenu,
+                            DWAALBOS_TR("PlayMenus", "Teken met &Paintpicture"), Qt::Key_A, false);
   optionsMenu->addSeparator();
-  transitionItem = mark(optionsMenu, "&Overvang bij nieuw level", Qt::Key_N, true);
+  transitionItem = mark(captions, optionsMenu,
+                        DWAALBOS_TR("PlayMenus", "&Overvang bij nieuw level"), Qt::Key_N, true);
+  languageMenu = new LanguageMenu(*optionsMenu);
 }
 
 void PlayMenus::setTitlesVisible(bool visible) {

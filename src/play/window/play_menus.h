@@ -6,8 +6,11 @@ class QMenuBar;
 
 namespace dwaalbos {
 
+class LanguageMenu;
+
 // The play window's menu bar: "&Level", "&Status" and "&Opties", with their items as the
-// window was designed (captions, Ctrl shortcuts, check marks, disabled items).
+// window was designed (captions, Ctrl shortcuts, check marks, disabled items), in the language
+// the game speaks.
 struct PlayMenus {
   explicit PlayMenus(QMenuBar& bar);
 
@@ -43,6 +46,7 @@ struct PlayMenus {
   QAction* rasterDrawingItem;
   QAction* pictureDrawingItem;
   QAction* transitionItem;
+  LanguageMenu* languageMenu;
 };
 
 }  // namespace dwaalbos

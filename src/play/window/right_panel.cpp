@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "level/translation.h"
+#include "platform/captions.h"
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
 #include "platform/plain_text.h"
@@ -31,6 +33,8 @@ constexpr int kBoxWidth = 44;  // the delay boxes
 constexpr int kBesideBox = kLeft + kBoxWidth + 6;
 constexpr int kBesideCheck = kLeft + 20;
 
+constexpr const char* kMuziekjes = DWAALBOS_TR("RightPanel", "Muziekjes");
+
 QFont panelFont() {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(10);
@@ -39,83 +43,92 @@ QFont panelFont() {
 
 }  // namespace
 
-RightPanel::RightPanel(const Pictures& pictures, QWidget* parent) : QWidget(parent) {
+RightPanel::RightPanel(const Pictures& pictures, QWidget* parent)
+    : QWidget(parent), captions_(new Captions(*this, "RightPanel")) {
   setGeometry(geometry::kPanelX, 0, geometry::kPanelWidth, geometry::kPanelHeight);
   setFont(panelFont());
   picture(pictures, plaatje::kImage1, 0, 0, geometry::kPanelHeight);
 
-  heading("Gegevens level:", kLeft, 8, kWidth);
-  label("Naam:", kLeft, 28, kValueX - kLeft, kLine);
-  levelNameLabel_ = label("", kValueX, 28, kRight - kValueX, 2 * kLine);
+  heading(DWAALBOS_TR("RightPanel", "Gegevens level:"), kLeft, 8, kWidth);
+  label(DWAALBOS_TR("RightPanel", "Naam:"), kLeft, 28, kValueX - kLeft, kLine);
+  levelNameLabel_ = value(kValueX, 28, kRight - kValueX, 2 * kLine);
   levelNameLabel_->setObjectName("levelNameLabel");
   levelNameLabel_->setWordWrap(true);
-  label("Maker:", kLeft, 60, kValueX - kLeft, kLine);
-  levelMakerLabel_ = label("", kValueX, 60, kRight - kValueX, 2 * kLine);
+  label(DWAALBOS_TR("RightPanel", "Maker:"), kLeft, 60, kValueX - kLeft, kLine);
+  levelMakerLabel_ = value(kValueX, 60, kRight - kValueX, 2 * kLine);
   levelMakerLabel_->setObjectName("levelMakerLabel");
   levelMakerLabel_->setWordWrap(true);
-  commentLink_ = label("Klik hier voor commentaar", kLeft, 94, kWidth, kLine);
+  commentLink_ =
+      label(DWAALBOS_TR("RightPanel", "Klik hier voor commentaar"), kLeft, 94, kWidth, kLine);
   commentLink_->setObjectName("commentLink");
   commentLink_->setCursor(Qt::PointingHandCursor);
   commentLink_->setStyleSheet(QStringLiteral("text-decoration: underline"));
   commentLink_->installEventFilter(this);
 
-  heading("Status:", kLeft, 118, 60);
-  label("Zetten:", 96, 118, 40, kLine);
-  movesLabel_ = label("0", 136, 118, kRight - 136, kLine);
+  heading(DWAALBOS_TR("RightPanel", "Status:"), kLeft, 118, 60);
+  label(DWAALBOS_TR("RightPanel", "Zetten:"), 96, 118, 40, kLine);
+  movesLabel_ = value(136, 118, kRight - 136, kLine);
+  movesLabel_->setText(QStringLiteral("0"));
   movesLabel_->setObjectName("movesLabel");
   keyCountLabel_ = statusPair(pictures, plaatje::kImage2, 138);
   keyCountLabel_->setObjectName("keyCountLabel");
   statusPair(pictures, plaatje::kImage3, 186);
 
-  heading("Opties:", kLeft, 234, kWidth);
-  label("Vertraging bij lopen:", kLeft, 252, kWidth, kLine);
+  heading(DWAALBOS_TR("RightPanel", "Opties:"), kLeft, 234, kWidth);
+  label(DWAALBOS_TR("RightPanel", "Vertraging bij lopen:"), kLeft, 252, kWidth, kLine);
   walkingDelayBox_ = new QLineEdit(QStringLiteral("40"), this);
   walkingDelayBox_->setObjectName("walkingDelayBox");
   walkingDelayBox_->setGeometry(kLeft, 270, kBoxWidth, 21);
   walkingDelayBox_->setMaxLength(3);
   makeDigitBox(walkingDelayBox_);
-  label("Milliseconden", kBesideBox, 273, kRight - kBesideBox, kLine);
+  label(DWAALBOS_TR("RightPanel", "Milliseconden"), kBesideBox, 273, kRight - kBesideBox, kLine);
   followLinesBox_ = new QCheckBox(this);
   followLinesBox_->setObjectName("followLinesBox");
   followLinesBox_->setGeometry(kLeft, 298, 16, kLine);
   followLinesBox_->setChecked(true);
   followLinesBox_->installEventFilter(this);
-  label("Volg pijlen met lijnen met een vertraging van", kBesideCheck, 298, kRight - kBesideCheck,
-        2 * kLine)
+  label(DWAALBOS_TR("RightPanel", "Volg pijlen met lijnen met een vertraging van"), kBesideCheck,
+        298, kRight - kBesideCheck, 2 * kLine)
       ->setWordWrap(true);
   lineDelayBox_ = new QLineEdit(QStringLiteral("20"), this);
   lineDelayBox_->setObjectName("lineDelayBox");
   lineDelayBox_->setGeometry(kLeft, 334, kBoxWidth, 21);
   lineDelayBox_->setMaxLength(4);
   makeDigitBox(lineDelayBox_);
-  label("Milliseconden", kBesideBox, 337, kRight - kBesideBox, kLine);
+  label(DWAALBOS_TR("RightPanel", "Milliseconden"), kBesideBox, 337, kRight - kBesideBox, kLine);
   transitionBox_ = new QCheckBox(this);
   transitionBox_->setObjectName("transitionBox");
   transitionBox_->setGeometry(kLeft, 362, 16, kLine);
   transitionBox_->setChecked(true);
   transitionBox_->installEventFilter(this);
-  label("Overgang bij nieuw level", kBesideCheck, 362, kRight - kBesideCheck, kLine);
+  label(DWAALBOS_TR("RightPanel", "Overgang bij nieuw level"), kBesideCheck, 362,
+        kRight - kBesideCheck, kLine);
   // The follow-line delay box is usable only while lines are followed.
   connect(followLinesBox_, &QCheckBox::toggled, lineDelayBox_, &QWidget::setEnabled);
   connect(followLinesBox_, &QCheckBox::toggled, this, &RightPanel::followLinesToggled);
   connect(transitionBox_, &QCheckBox::toggled, this, &RightPanel::transitionToggled);
 
-  heading("Muziek:", kLeft, 388, kWidth);
-  label("Kies een muziekje:", kLeft, 406, kWidth, kLine);
+  heading(DWAALBOS_TR("RightPanel", "Muziek:"), kLeft, 388, kWidth);
+  label(DWAALBOS_TR("RightPanel", "Kies een muziekje:"), kLeft, 406, kWidth, kLine);
   musicList_ = new QComboBox(this);
   musicList_->setObjectName("musicList");
   musicList_->setGeometry(kLeft, 424, kWidth, 22);
   musicList_->setEditable(true);
   musicList_->setInsertPolicy(QComboBox::NoInsert);
-  musicList_->setEditText(QStringLiteral("Muziekjes"));
   musicList_->installEventFilter(this);
+  // Over the names until the player picks one.
+  captions_->follow([this] {
+    if (musicList_->currentIndex() < 0) musicList_->setEditText(captions_->text(kMuziekjes));
+  });
   connect(musicList_, &QComboBox::activated, this, &RightPanel::tuneActivated);
   constexpr int kGap = 3;
   constexpr int kButton = (kWidth - 2 * kGap) / 3;
-  button("Speel", "playMusicButton", kLeft, kButton, &RightPanel::playMusicClicked);
-  button("Pause", "pauseMusicButton", kLeft + kButton + kGap, kButton,
+  button(DWAALBOS_TR("RightPanel", "Speel"), "playMusicButton", kLeft, kButton,
+         &RightPanel::playMusicClicked);
+  button(DWAALBOS_TR("RightPanel", "Pause"), "pauseMusicButton", kLeft + kButton + kGap, kButton,
          &RightPanel::pauseMusicClicked);
-  button("Stop", "stopMusicButton", kRight - kButton, kButton, &RightPanel::stopMusicClicked);
+  button(DWAALBOS_TR("RightPanel", "Stop"), "stopMusicButton", kRight - kButton, kButton,
+         &RightPanel::stopMusicClicked);
 }
 
 void RightPanel::setLevelTitle(const QString& naam, const QString& maker) {
@@ -145,7 +158,7 @@ void RightPanel::setTunes(const QStringList& names) {
   musicList_->clear();
   musicList_->addItems(names);
   musicList_->setCurrentIndex(-1);
-  musicList_->setEditText(QStringLiteral("Muziekjes"));
+  musicList_->setEditText(captions_->text(kMuziekjes));
 }
 
 int RightPanel::chosenTune() const {
@@ -158,16 +171,18 @@ int RightPanel::chosenTune() const {
 // which only the first pair keeps up to date.
 QLabel* RightPanel::statusPair(const Pictures& pictures, const char* name, int y) {
   picture(pictures, name, kLeft, y, 42);
-  label("Sleutels:", kValueX, y + 4, 60, kLine);
-  label("Pijlen:", kValueX, y + 4 + kLine, 60, kLine);
-  QLabel* keys = label("0", 120, y + 4, kRight - 120, kLine);
-  label("0", 120, y + 4 + kLine, kRight - 120, kLine);
+  label(DWAALBOS_TR("RightPanel", "Sleutels:"), kValueX, y + 4, 60, kLine);
+  label(DWAALBOS_TR("RightPanel", "Pijlen:"), kValueX, y + 4 + kLine, 60, kLine);
+  QLabel* keys = value(120, y + 4, kRight - 120, kLine);
+  keys->setText(QStringLiteral("0"));
+  value(120, y + 4 + kLine, kRight - 120, kLine)->setText(QStringLiteral("0"));
   return keys;
 }
 
 void RightPanel::button(const char* text, const char* name, int x, int width,
                         void (RightPanel::*clicked)()) {
-  auto* made = new QPushButton(QString::fromUtf8(text), this);
+  auto* made = new QPushButton(this);
+  captions_->button(made, text);
   made->setObjectName(name);
   made->setGeometry(x, 454, width, 24);
   connect(made, &QPushButton::clicked, this, clicked);
@@ -179,8 +194,12 @@ QLabel* RightPanel::heading(const char* text, int x, int y, int width) {
   return made;
 }
 
-QLabel* RightPanel::label(const char* text, int x, int y, int width, int height) {
-  auto* made = new QLabel(QString::fromUtf8(text), this);
+QLabel* RightPanel::label(const char* dutch, int x, int y, int width, int height) {
+  return captions_->label(value(x, y, width, height), dutch);
+}
+
+QLabel* RightPanel::value(int x, int y, int width, int height) {
+  auto* made = new QLabel(this);
   made->setGeometry(x, y, width, height);
   made->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return made;

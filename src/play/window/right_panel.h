@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace dwaalbos {
 
+class Captions;
 class Pictures;
 
 // The panel to the right of the board: the level's data, the status, the options and the
@@ -58,7 +59,10 @@ class RightPanel : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLabel* label(const char* text, int x, int y, int width, int height);
+  // A caption, in the language the game speaks.
+  QLabel* label(const char* dutch, int x, int y, int width, int height);
+  // A place for what the game shows there.
+  QLabel* value(int x, int y, int width, int height);
   QLabel* heading(const char* text, int x, int y, int width);
   QLabel* statusPair(const Pictures& pictures, const char* name, int y);
   void picture(const Pictures& pictures, const char* name, int x, int y, int height);
@@ -67,6 +71,7 @@ class RightPanel : public QWidget {
   QLineEdit* box(Delay delay) const;
   void button(const char* text, const char* name, int x, int width, void (RightPanel::*clicked)());
 
+  Captions* captions_;
   QLabel* levelNameLabel_;
   QLabel* levelMakerLabel_;
   QLabel* commentLink_;

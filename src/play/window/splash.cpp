@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QWindow>
 
+#include "level/translation.h"
+#include "platform/captions.h"
 #include "platform/picture_names.h"
 #include "platform/pictures.h"
 #include "platform/plain_text.h"
@@ -67,7 +69,9 @@ Splash::Splash(const Pictures& pictures, QWidget& owner)
   commentText->setFocusPolicy(Qt::StrongFocus);
 
   // New players waited here for the level to start by itself.
-  auto* hint = new QLabel(QStringLiteral("Klik of druk op een toets om te beginnen"), this);
+  auto* hint = new QLabel(this);
+  (new Captions(*this, "Splash"))
+      ->label(hint, DWAALBOS_TR("Splash", "Klik of druk op een toets om te beginnen"));
   hint->setGeometry(20, 256, 360, 22);
   QFont hintFont = commentFont(13);
   hintFont.setBold(true);

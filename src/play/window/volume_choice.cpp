@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QDialog>
 #include <QFormLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QSlider>
 
 #include "audio/sound.h"
+#include "level/translation.h"
 #include "level/volume_file.h"
+#include "platform/captions.h"
 
 namespace dwaalbos {
 namespace {
@@ -28,17 +31,19 @@ VolumeChoice::VolumeChoice(QWidget& window, QMenu& menu, Sound& sound, std::stri
   // A missing or damaged file leaves both at full, as the game starts without one.
   const Geluidssterkte stored = readVolume(file_).value_or(Geluidssterkte{});
   dialog_ = new QDialog(&window);
-  dialog_->setWindowTitle(QStringLiteral("Geluidssterkte"));
+  auto& captions = *new Captions(*dialog_, "VolumeChoice");
+  captions.windowTitle(*dialog_, DWAALBOS_TR("VolumeChoice", "Geluidssterkte"));
   muziek_ = slider(stored.muziek, dialog_);
   geluid_ = slider(stored.geluid, dialog_);
   auto* form = new QFormLayout(dialog_);
-  form->addRow(QStringLiteral("Muziek"), muziek_);
-  form->addRow(QStringLiteral("Geluid"), geluid_);
+  form->addRow(captions.label(new QLabel(dialog_), DWAALBOS_TR("VolumeChoice", "Muziek")), muziek_);
+  form->addRow(captions.label(new QLabel(dialog_), DWAALBOS_TR("VolumeChoice", "Geluid")), geluid_);
   for (QSlider* each : {muziek_, geluid_}) {
     connect(each, &QSlider::valueChanged, this, [this, each] { changed(!each->isSliderDown()); });
     connect(each, &QSlider::sliderReleased, this, [this] { changed(true); });
   }
-  QAction* item = menu.addAction(QStringLiteral("&Geluidssterkte..."));
+  QAction* item =
+      captions.action(menu.addAction(QString()), DWAALBOS_TR("VolumeChoice", "&Geluidssterkte..."));
   connect(item, &QAction::triggered, dialog_, &QDialog::show);
 }
 

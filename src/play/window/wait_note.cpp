@@ -26,9 +26,9 @@ void WaitNote::begin(const char* text, const char* stopLabel) {
 
 void WaitNote::show() {
   if (note_) return;
-  note_ =
-      new QProgressDialog(QString::fromUtf8(text_), QString::fromUtf8(stopLabel_), 0, 0, &window_);
-  note_->setWindowTitle(QString::fromUtf8(texts::kSpelTitel));
+  note_ = new QProgressDialog(QString::fromStdString(texts::tr(text_)),
+                              QString::fromStdString(texts::tr(stopLabel_)), 0, 0, &window_);
+  note_->setWindowTitle(QString::fromStdString(texts::tr(texts::kSpelTitel)));
   note_->setWindowModality(Qt::WindowModal);
   note_->setAutoClose(false);
   note_->setAutoReset(false);

@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include <set>
-
 #include "play/window/board_view.h"
 #include "play/window/delay_setting.h"
 #include "play/window/right_panel.h"
@@ -25,16 +23,6 @@ TEST(PlayMenus, ItemsDisabledByDesignStaySoAroundADialog) {
        {m.undoItem, m.redoItem, m.firstArrowsItem, m.secondPlayerMenu->menuAction()})
     EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
   EXPECT_TRUE(m.secondArrowsItem->isEnabled());
-}
-
-// A shortcut given twice would run only one of its items, or neither.
-TEST(PlayMenus, NoTwoItemsShareAShortcut) {
-  PlayWindowRig rig;
-  std::multiset<QString> shortcuts;
-  for (const QAction* action : rig.window().findChildren<QAction*>())
-    if (!action->shortcut().isEmpty()) shortcuts.insert(action->shortcut().toString());
-  EXPECT_GE(shortcuts.size(), 16u);
-  for (const QString& keys : shortcuts) EXPECT_EQ(shortcuts.count(keys), 1u) << keys.toStdString();
 }
 
 // The panel widens the window; the mark is saved at once, so showing the window again, which
