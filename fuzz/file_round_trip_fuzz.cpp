@@ -157,8 +157,8 @@ void levelResults(std::span<const std::uint8_t> bytes) {
   check(!again.damaged && again.levels == expected && again.made == read.made);
   // The level made from `key` finds that result from now on.
   const std::uint64_t made = key + 1;
-  const auto kept = dwaalbos::recordMadeLevel(locked(path), made, key);
-  check(!kept || *kept);
+  const auto madeSaved = dwaalbos::recordMadeLevel(locked(path), made, key);
+  check(!madeSaved || *madeSaved);
   const auto found = dwaalbos::readLevelResults(path);
   check(!found.damaged && found.levels == expected && found.ofMade(made) == found.of(key) &&
         found.made.size() <= dwaalbos::kMostMadeLevels);
