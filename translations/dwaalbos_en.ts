@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>difficulty</name>
+    <message>
+        <source>Makkelijk</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Gemiddeld</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Moeilijk</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Meester</source>
+        <translation>Master</translation>
+    </message>
+</context>
+<context>
     <name>sound</name>
     <message>
         <source>Ik kan Zd-spc niet initialiseren!</source>
@@ -1022,6 +1041,14 @@ Do you want to try another number?</translation>
     <message>
         <source>Bewaar als level</source>
         <translation>Save as level</translation>
+    </message>
+    <message>
+        <source>Puzzel van de dag:</source>
+        <translation>Puzzle of the day:</translation>
+    </message>
+    <message>
+        <source>Nieuw doolhof...</source>
+        <translation>New maze...</translation>
     </message>
 </context>
 </TS>

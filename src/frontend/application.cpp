@@ -152,6 +152,7 @@ Afspelen& Application::play() {
         state_,
         PlayServices{services_.sound, *this, services_.dialogs, services_.desktop, pictures_});
     play_->setZoom(zoom_);
+    play_->newMaze().keepMadeIn(state_.paths);
     watchScreen(*play_);
   }
   return *play_;

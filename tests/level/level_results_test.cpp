@@ -143,11 +143,11 @@ TEST(LevelResults, ADamagedOrHugeFileReadsAsNoneSaysSoAndIsRewrittenWhole) {
       kTwoLevels.substr(0, 7),                      // cut short in the header
       kTwoLevels + "L",                             // a byte after the last level
       "DWOP" + kTwoLevels.substr(4),
-      kTwoLevels.substr(0, 4) + '\x03' + kTwoLevels.substr(5),    // another version
-      kOlderTwoLevels + std::string(2, '\0'),                  // made levels in the older version
+      kTwoLevels.substr(0, 4) + '\x03' + kTwoLevels.substr(5),  // another version
+      kOlderTwoLevels + std::string(2, '\0'),                   // made levels in the older version
       kWithMade.substr(0, kWithMade.size() - 1),                // cut short in a made level
-      kTwoLevels.substr(0, 35) + std::string("\x01\x00", 2),   // counts a made level too many
-      kTwoLevels.substr(0, 35) + std::string("\x01\x10", 2),   // more than may be kept
+      kTwoLevels.substr(0, 35) + std::string("\x01\x00", 2),    // counts a made level too many
+      kTwoLevels.substr(0, 35) + std::string("\x01\x10", 2),    // more than may be kept
       kWithMade.substr(0, 37) + std::string(16, '\0'),          // made from 0
       kWithMade.substr(0, 35) + std::string("\x02\x00", 2) + kWithMade.substr(37) +
           kWithMade.substr(37),  // made from one number twice

@@ -261,6 +261,10 @@ class Climb {
 
 }  // namespace
 
+std::uint64_t madeFrom(Difficulty difficulty, std::uint32_t seed) {
+  return (static_cast<std::uint64_t>(difficulty) + 1) << 32 | seed;
+}
+
 Generation generateLevel(Difficulty difficulty, std::uint32_t seed, std::stop_token stop) {
   Generation generation = Climb(difficulty, seed, std::move(stop)).run();
   if (generation.made) {
