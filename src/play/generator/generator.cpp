@@ -35,7 +35,7 @@ Budget budgetOf(Difficulty difficulty) {
   switch (difficulty) {
     case Difficulty::Makkelijk: return {1'000'000, 200, 2, 12, 80};
     case Difficulty::Gemiddeld: return {3'000'000, 250, 1, 24, 100};
-    case Difficulty::Moeilijk: return {8'000'000, 250, 1, 48, 200};
+    case Difficulty::Moeilijk: return {8'000'000, 250, 1, 96, 200};
     case Difficulty::Meester: return {20'000'000, 250, 2, 72, 300};
   }
   return {};
