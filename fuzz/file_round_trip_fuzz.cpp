@@ -138,7 +138,8 @@ void solutions(std::span<const std::uint8_t> bytes) {
 }
 
 // A result of one move is kept for one key: it becomes the newest; every other stays, unless
-// the file was full and the oldest had to go.
+// the file was full and the oldest had to go. The made levels stay as they were until one is
+// kept beside them.
 void levelResults(std::span<const std::uint8_t> bytes) {
   const std::string path = planted("Resultaten.dat", bytes);
   const auto read = dwaalbos::readLevelResults(path);
@@ -153,7 +154,14 @@ void levelResults(std::span<const std::uint8_t> bytes) {
     expected.push_back({key, 1, kept && kept->solution.size() == 1 ? kept->solution : "S"});
   }
   const auto again = dwaalbos::readLevelResults(path);
-  check(!again.damaged && again.levels == expected);
+  check(!again.damaged && again.levels == expected && again.made == read.made);
+  // The level made from `key` finds that result from now on.
+  const std::uint64_t made = key + 1;
+  const auto madeSaved = dwaalbos::recordMadeLevel(locked(path), made, key);
+  check(!madeSaved || *madeSaved);
+  const auto found = dwaalbos::readLevelResults(path);
+  check(!found.damaged && found.levels == expected && found.ofMade(made) == found.of(key) &&
+        found.made.size() <= dwaalbos::kMostMadeLevels);
 }
 
 void zoom(std::span<const std::uint8_t> bytes) {

@@ -31,9 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       dwaalbos::decodeBestSolutions(dwaalbos::encodeBestSolutions(solutions)).moves !=
           solutions.moves)
     __builtin_trap();
+  // A file of the older version is written back as the newer one, with the same results.
   const auto results = dwaalbos::decodeLevelResults(bytes);
-  if (!results.damaged &&
-      dwaalbos::encodeLevelResults(results) != dwaalbos::Bytes(bytes.begin(), bytes.end()))
-    __builtin_trap();
+  if (!results.damaged) {
+    const auto again = dwaalbos::encodeLevelResults(results);
+    const auto back = dwaalbos::decodeLevelResults(again);
+    if (back.damaged || back.levels != results.levels || back.made != results.made)
+      __builtin_trap();
+    if (bytes[4] == 2 && again != dwaalbos::Bytes(bytes.begin(), bytes.end())) __builtin_trap();
+  }
   return 0;
 }

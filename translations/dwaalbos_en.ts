@@ -459,6 +459,25 @@
     </message>
 </context>
 <context>
+    <name>difficulty</name>
+    <message>
+        <source>Makkelijk</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Gemiddeld</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Moeilijk</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Meester</source>
+        <translation>Master</translation>
+    </message>
+</context>
+<context>
     <name>dwaalbos::CollectionDialog</name>
     <message>
         <source>Verzameling bewerken</source>
@@ -1514,6 +1533,14 @@ Do you want to try another number?</translation>
     <message>
         <source>Bewaar als level</source>
         <translation>Save as level</translation>
+    </message>
+    <message>
+        <source>Puzzel van de dag:</source>
+        <translation>Puzzle of the day:</translation>
+    </message>
+    <message>
+        <source>Nieuw doolhof...</source>
+        <translation>New maze...</translation>
     </message>
 </context>
 </TS>

@@ -157,6 +157,7 @@ Afspelen& Application::play() {
         state_,
         PlayServices{services_.sound, *this, services_.dialogs, services_.desktop, pictures_});
     play_->setZoom(zoom_);
+    play_->newMaze().keepMadeIn(state_.paths);
     watchScreen(*play_);
     QObject::connect(play_->menus().languageMenu, &LanguageMenu::chosen, play_.get(),
                      [this](Language language) { chooseLanguage(language); });

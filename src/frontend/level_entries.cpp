@@ -13,6 +13,8 @@
 #include "level/level_sets.h"
 #include "level/scores.h"
 #include "level/texts.h"
+#include "play/generator/generator.h"
+#include "play/window/new_maze_dialog.h"
 
 namespace dwaalbos {
 namespace {
@@ -38,11 +40,14 @@ QIcon mark(bool completed) {
   return QIcon(pixmap);
 }
 
-void addEntry(QListWidget& list, const Doolhof& level, bool done, int moves) {
-  auto* entry =
-      new QListWidgetItem(mark(done), QString::fromStdString(level.Naam + " door " + level.Maker));
+void addEntry(QListWidget& list, const QString& text, bool done, int moves) {
+  auto* entry = new QListWidgetItem(mark(done), text);
   if (moves != 0) entry->setData(kBestResultRole, QString::fromUtf8(texts::kZetten).arg(moves));
   list.addItem(entry);
+}
+
+void addEntry(QListWidget& list, const Doolhof& level, bool done, int moves) {
+  addEntry(list, QString::fromStdString(level.Naam + " door " + level.Maker), done, moves);
 }
 
 int bestIn(const LevelResults& results, const Doolhof& level) {
@@ -79,6 +84,15 @@ int fillCollectionEntries(QListWidget& list, const Collection& collection,
 int completedIn(const Collection& collection, const LevelResults& results) {
   return static_cast<int>(std::ranges::count_if(
       collection.levels, [&](const Doolhof& level) { return bestIn(results, level) != 0; }));
+}
+
+void fillDailyEntries(QListWidget& list, const LevelResults& results) {
+  list.clear();
+  for (const Difficulty difficulty : kDifficulties) {
+    const LevelResult* kept = results.ofMade(madeFrom(difficulty, todaysSeed(difficulty)));
+    addEntry(list, QString::fromStdString(shownName(difficulty)), kept != nullptr,
+             kept ? kept->best : 0);
+  }
 }
 
 // A long name ends in "…" within the list's visible width, rather than being cut off by its edge.

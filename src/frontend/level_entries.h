@@ -30,6 +30,11 @@ int fillCollectionEntries(QListWidget& list, const Collection& collection,
 // How many of the collection's levels a result was kept for.
 int completedIn(const Collection& collection, const LevelResults& results);
 
+// Today's puzzle of each difficulty, in the order of kDifficulties: its name, marked when a
+// result was kept for it, with that result. The levels are not made for this: they are found
+// by what they are made from.
+void fillDailyEntries(QListWidget& list, const LevelResults& results);
+
 // Draws an entry with its best result right-aligned beside the name.
 class EntryDelegate : public QStyledItemDelegate {
  public:

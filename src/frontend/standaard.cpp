@@ -16,7 +16,9 @@
 #include "level/texts.h"
 #include "platform/window_placement.h"
 #include "platform/zoomed_widgets.h"
+#include "play/generator/generator.h"
 #include "play/window/afspelen.h"
+#include "play/window/new_maze_dialog.h"
 
 namespace dwaalbos {
 namespace {
@@ -76,6 +78,7 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   grid->addWidget(collectionList, 6, 0);
   grid->addWidget(collectionLevels, 6, 1);
   grid->addWidget(playCollectionButton, 7, 1);
+  addNewMazes(*grid, 8);
   grid->setRowStretch(1, 1);
   grid->setRowStretch(6, 1);
   resize(kWidth, kHeight);
@@ -113,6 +116,8 @@ void Standaard::setZoom(int percent) {
   set1List->setIconSize(zoomed(kMarkSize, percent));
   set2List->setIconSize(zoomed(kMarkSize, percent));
   collectionLevels->setIconSize(zoomed(kMarkSize, percent));
+  dailyList->setIconSize(zoomed(kMarkSize, percent));
+  fillDaily();
   resize(zoomed({kWidth, kHeight}, percent));
 }
 
@@ -135,6 +140,7 @@ void Standaard::formActivate() {
       fillEntries(*set2List, shared_.sets.Levelset2, kSet2Levels, progress.P2, kFirstOfSet2, best_),
       kSet2Levels));
   fillCollections();
+  fillDaily();
   layout()->activate();  // the counts are shown whole at once
   detail->clear();
   highlighted_ = {};
@@ -221,6 +227,59 @@ void Standaard::playCollectionLevel() {
   hide();
   play_.regainInput();
   play_.start(level);
+}
+
+// Today's puzzles from `row` down, "Nieuw doolhof..." beside the button that plays them.
+void Standaard::addNewMazes(QGridLayout& grid, int row) {
+  dailyList = newList(this);
+  dailyList->setIconSize(kMarkSize);
+  dailyList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  playDailyButton = new QPushButton(QStringLiteral("Speel dit level"), this);
+  newMazeButton =
+      new QPushButton(QString::fromStdString(texts::tr(texts::kNieuwDoolhofKnop)), this);
+  grid.addWidget(new QLabel(QString::fromStdString(texts::tr(texts::kPuzzelsVanDeDag)), this), row,
+                 0);
+  grid.addWidget(dailyList, row + 1, 0);
+  grid.addWidget(playDailyButton, row + 2, 0);
+  grid.addWidget(newMazeButton, row + 2, 1);
+  connect(dailyList, &QListWidget::currentRowChanged, this, &Standaard::showDailyDetail);
+  connect(dailyList, &QListWidget::itemActivated, this, &Standaard::playDaily);
+  connect(playDailyButton, &QPushButton::clicked, this, &Standaard::playDaily);
+  connect(newMazeButton, &QPushButton::clicked, this, &Standaard::askNewMaze);
+}
+
+// Shown whole: one row for each difficulty, no more.
+void Standaard::fillDaily() {
+  fillDailyEntries(*dailyList, results_);
+  dailyList->setFixedHeight(dailyList->sizeHintForRow(0) * dailyList->count() +
+                            2 * dailyList->frameWidth());
+}
+
+void Standaard::showDailyDetail(int row) {
+  if (row < 0) return;
+  const Difficulty difficulty = kDifficulties.at(static_cast<std::size_t>(row));
+  const LevelResult* kept = results_.ofMade(madeFrom(difficulty, todaysSeed(difficulty)));
+  highlighted_ = {};
+  watchMoves_.clear();
+  watchButton->setEnabled(false);
+  detail->setText(QString::fromUtf8(texts::kJouwBeste)
+                      .arg(kept ? QString::fromUtf8(texts::kZetten).arg(kept->best)
+                                : QString::fromUtf8(texts::kNogNietGehaald)));
+}
+
+// Made beside the play window as its own "Nieuw doolhof" makes one, then played.
+void Standaard::playDaily() {
+  if (dailyList->currentRow() < 0) dailyList->setCurrentRow(0);
+  const Difficulty difficulty = kDifficulties.at(static_cast<std::size_t>(dailyList->currentRow()));
+  hide();
+  play_.regainInput();
+  play_.newMaze().make({difficulty, todaysSeed(difficulty)});
+}
+
+void Standaard::askNewMaze() {
+  hide();
+  play_.regainInput();
+  play_.newMaze().ask();
 }
 
 // Closing only hides the chooser; the play window gets its input back and nothing starts.

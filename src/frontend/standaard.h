@@ -10,6 +10,7 @@
 #include "level/scores.h"
 #include "play/session/level_ref.h"
 
+class QGridLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -45,6 +46,9 @@ class Standaard : public QWidget {
   QListWidget* collectionList;  // "Titel door Maker", with "N van M gehaald"
   QListWidget* collectionLevels;
   QPushButton* playCollectionButton;
+  QListWidget* dailyList;  // today's puzzle of each difficulty, in the order of kDifficulties
+  QPushButton* playDailyButton;
+  QPushButton* newMazeButton;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -59,6 +63,11 @@ class Standaard : public QWidget {
   void showCollection(int row);
   void showCollectionDetail(int row);
   void playCollectionLevel();
+  void addNewMazes(QGridLayout& grid, int row);
+  void fillDaily();
+  void showDailyDetail(int row);
+  void playDaily();
+  void askNewMaze();
 
   SharedState& shared_;
   Afspelen& play_;

@@ -9,11 +9,14 @@ namespace dwaalbos {
 namespace {
 
 constexpr std::string_view kMagic = "DWRE";
-constexpr std::uint16_t kVersion = 1;
+constexpr std::uint16_t kVersion = 2;
+constexpr std::uint16_t kVersionWithoutMade = 1;
 constexpr std::size_t kHeaderBytes = kMagic.size() + 4;
 constexpr std::size_t kEntryBytes = 12;
-constexpr std::size_t kLargestFile =
-    kHeaderBytes + kMostKeptLevels * (kEntryBytes + kLongestKeptSolution);
+constexpr std::size_t kMadeBytes = 16;
+constexpr std::size_t kLargestFile = kHeaderBytes +
+                                     kMostKeptLevels * (kEntryBytes + kLongestKeptSolution) + 2 +
+                                     kMostMadeLevels * kMadeBytes;
 
 LevelResults damaged() {
   LevelResults none;
@@ -33,6 +36,32 @@ std::optional<LevelResult> decodeEntry(ByteReader& reader) {
   auto solution = reader.bytes(*length);
   if (!solution || !keptSolution(*solution)) return std::nullopt;
   return LevelResult{*key, *best, std::move(*solution)};
+}
+
+// The made levels of a file of version 2, after its levels; nothing when they break the format.
+std::optional<std::vector<MadeLevel>> decodeMade(ByteReader& reader) {
+  const auto count = reader.u16();
+  if (!count || *count > kMostMadeLevels) return std::nullopt;
+  std::vector<MadeLevel> made;
+  std::unordered_set<std::uint64_t> seen;
+  for (int i = 0; i < *count; ++i) {
+    const auto from = reader.u64();
+    const auto key = reader.u64();
+    if (!from || !key || *from == 0 || !seen.insert(*from).second) return std::nullopt;
+    made.push_back({*from, *key});
+  }
+  return made;
+}
+
+// The file as it is now, with `change` made to its results; no write when the change answers
+// false (nothing to keep). What cannot be read is rewritten whole, as a damaged file is.
+template <class Change>
+std::optional<WriteResult> changeResults(const PlayerFile& file, const Change& change) {
+  return changeFile(file, kLargestFile + 1, 0, [&](const std::optional<Bytes>& now) {
+    LevelResults results = now ? decodeLevelResults(*now) : LevelResults{};
+    if (!change(results)) return std::optional<Bytes>();
+    return std::optional(encodeLevelResults(results));
+  });
 }
 
 // The level's result with `moves` and `solution` in it; nothing when neither beats it.
@@ -59,10 +88,16 @@ const LevelResult* LevelResults::of(std::uint64_t key) const& {
   return found == levels.end() ? nullptr : &*found;
 }
 
+const LevelResult* LevelResults::ofMade(std::uint64_t from) const& {
+  const auto found = std::ranges::find(made, from, &MadeLevel::made);
+  return found == made.end() ? nullptr : of(found->key);
+}
+
 LevelResults decodeLevelResults(std::span<const std::uint8_t> data) {
   ByteReader reader(data);
-  if (reader.bytes(kMagic.size()) != std::string(kMagic) || reader.u16() != kVersion)
-    return damaged();
+  if (reader.bytes(kMagic.size()) != std::string(kMagic)) return damaged();
+  const auto version = reader.u16();
+  if (version != kVersion && version != kVersionWithoutMade) return damaged();
   const auto count = reader.u16();
   if (!count || *count > kMostKeptLevels) return damaged();
   LevelResults results;
@@ -71,6 +106,11 @@ LevelResults decodeLevelResults(std::span<const std::uint8_t> data) {
     auto entry = decodeEntry(reader);
     if (!entry || !keys.insert(entry->key).second) return damaged();
     results.levels.push_back(std::move(*entry));
+  }
+  if (version == kVersion) {
+    auto made = decodeMade(reader);
+    if (!made) return damaged();
+    results.made = std::move(*made);
   }
   if (reader.remaining() != 0) return damaged();
   return results;
@@ -86,6 +126,11 @@ Bytes encodeLevelResults(const LevelResults& results) {
     putU16(out, static_cast<std::uint16_t>(level.solution.size()));
     out.insert(out.end(), level.solution.begin(), level.solution.end());
   }
+  putU16(out, static_cast<std::uint16_t>(results.made.size()));
+  for (const MadeLevel& made : results.made) {
+    putU64(out, made.made);
+    putU64(out, made.key);
+  }
   return out;
 }
 
@@ -96,21 +141,32 @@ LevelResults readLevelResults(const std::string& path) {
   return decodeLevelResults(*data);
 }
 
-// What cannot be read is rewritten whole, as a damaged file is.
 std::optional<WriteResult> recordLevelResult(const PlayerFile& file, std::uint64_t key, int moves,
                                              std::string_view solution) {
   if (moves < 1 || moves > UINT16_MAX ||
       solution.find_first_not_of("LRUDS") != std::string_view::npos)
     return std::nullopt;
-  return changeFile(file, kLargestFile + 1, 0, [&](const std::optional<Bytes>& now) {
-    LevelResults results = now ? decodeLevelResults(*now) : LevelResults{};
+  return changeResults(file, [&](LevelResults& results) {
     const LevelResult* kept = results.of(key);
     auto changed = improved(kept ? *kept : LevelResult{key, 0, {}}, moves, solution);
-    if (!changed) return std::optional<Bytes>();
+    if (!changed) return false;
     std::erase_if(results.levels, [key](const LevelResult& l) { return l.key == key; });
     if (results.levels.size() >= kMostKeptLevels) results.levels.erase(results.levels.begin());
     results.levels.push_back(std::move(*changed));
-    return std::optional(encodeLevelResults(results));
+    return true;
+  });
+}
+
+std::optional<WriteResult> recordMadeLevel(const PlayerFile& file, std::uint64_t made,
+                                           std::uint64_t key) {
+  if (made == 0) return std::nullopt;
+  return changeResults(file, [&](LevelResults& results) {
+    const MadeLevel entry{made, key};
+    if (std::ranges::find(results.made, entry) != results.made.end()) return false;
+    std::erase_if(results.made, [made](const MadeLevel& m) { return m.made == made; });
+    if (results.made.size() >= kMostMadeLevels) results.made.erase(results.made.begin());
+    results.made.push_back(entry);
+    return true;
   });
 }
 

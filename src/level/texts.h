@@ -190,6 +190,9 @@ inline constexpr const char* kGeenDoolhof =
                 "Voor %1 %2 is op tijd geen doolhof gevonden dat echt zo moeilijk is.\r\n"
                 "Wil je een ander nummer proberen?");
 inline constexpr const char* kBewaarAlsLevelTitle = DWAALBOS_TR("texts", "Bewaar als level");
+// The level chooser's new mazes: today's puzzles and a button that asks for any other.
+inline constexpr const char* kPuzzelsVanDeDag = DWAALBOS_TR("texts", "Puzzel van de dag:");
+inline constexpr const char* kNieuwDoolhofKnop = DWAALBOS_TR("texts", "Nieuw doolhof...");
 
 // The level chooser's line on the highlighted level: best result, then the shortest possible.
 inline constexpr const char* kJouwBeste = DWAALBOS_TR("texts", "Jouw beste: %1");

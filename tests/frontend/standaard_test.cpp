@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -15,6 +16,8 @@
 #include "level/level_results.h"
 #include "level/scores.h"
 #include "level/standard_solutions.h"
+#include "play/generator/generator.h"
+#include "play/window/new_maze_dialog.h"
 #include "play/window/splash.h"
 
 using namespace dwaalbos;
@@ -228,4 +231,61 @@ TEST_F(Chooser, CollectionsListTheirLevelsAllOpenWithTheirMarksAndBests) {
   EXPECT_FALSE(again.isVisible());
   EXPECT_EQ(rig.window().game().level().path, rig.path("verzamelingen/proef.dws"));
   EXPECT_EQ(rig.window().game().level().element, 2);
+}
+
+// Today's puzzles are listed by difficulty without being made; one is marked with its best once
+// a result is kept for the level made from its number, and none for another day's.
+TEST_F(Chooser, TodaysPuzzlesShowTheirResultsAndChoosingOneMakesAndPlaysIt) {
+  const GamePaths& paths = rig.shared.paths;
+  rig.window().newMaze().keepMadeIn(paths);  // as the game does
+  const auto today = [](Difficulty difficulty) {
+    return madeFrom(difficulty, todaysSeed(difficulty));
+  };
+  recordMadeLevel(paths.locked(paths.levelResults()), today(Difficulty::Meester), 77);
+  recordLevelResult(paths.locked(paths.levelResults()), 77, 120, "");
+  recordMadeLevel(paths.locked(paths.levelResults()),
+                  madeFrom(Difficulty::Gemiddeld, todaysSeed(Difficulty::Gemiddeld) % 999'999 + 1),
+                  78);
+  recordLevelResult(paths.locked(paths.levelResults()), 78, 40, "");
+  Standaard& window = open();
+  EXPECT_EQ(entries(window.dailyList),
+            (std::vector<std::string>{"Makkelijk", "Gemiddeld", "Moeilijk", "Meester"}));
+  const auto bests = [&] {
+    std::vector<std::string> best;
+    for (int i = 0; i < chooser->dailyList->count(); ++i)
+      best.push_back(chooser->dailyList->item(i)->data(kBestResultRole).toString().toStdString());
+    return best;
+  };
+  EXPECT_EQ(bests(), (std::vector<std::string>{"", "", "", "120 zetten"}));
+  window.dailyList->setCurrentRow(3);
+  EXPECT_EQ(window.detail->text(), "Jouw beste: 120 zetten");
+  EXPECT_FALSE(window.watchButton->isEnabled());
+
+  window.dailyList->setCurrentRow(0);
+  window.playDailyButton->click();
+  EXPECT_FALSE(window.isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return rig.window().engine().level().made != nullptr; }));
+  const Doolhof made = *rig.window().engine().level().made;
+  EXPECT_EQ(made.Commentaar, "Makkelijk " + std::to_string(todaysSeed(Difficulty::Makkelijk)));
+  // Its result, once kept, shows the next time without the level being made again.
+  recordLevelResult(paths.locked(paths.levelResults()), contentKey(made), 15, "");
+  rig.window().end();
+  open();
+  EXPECT_EQ(bests(), (std::vector<std::string>{"15 zetten", "", "", "120 zetten"}));
+}
+
+// "Nieuw doolhof..." asks the play window's question; cancelling it starts nothing.
+TEST_F(Chooser, NewMazeAsksForADifficultyOverThePlayWindow) {
+  Standaard& window = open();
+  QTimer::singleShot(0, [this] {
+    auto* dialog = dynamic_cast<NewMazeDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->parentWidget(), &rig.window());
+    dialog->reject();
+  });
+  window.newMazeButton->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(rig.window().isEnabled());
+  EXPECT_EQ(rig.window().engine().level().made, nullptr);
+  EXPECT_FALSE(rig.window().newMaze().busy());
 }

@@ -18,11 +18,19 @@ Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end());
 constexpr std::uint64_t kFirst = 0x0123456789ABCDEFULL;
 constexpr std::uint64_t kSecond = 0xFEDCBA9876543210ULL;
 
-// kSecond completed in 7 moves whose way is not known, then kFirst in 3 moves by "RRD".
-const std::string kTwoLevels =
-    std::string("DWRE\x01\x00\x02\x00", 8) +
+// kSecond completed in 7 moves whose way is not known, then kFirst in 3 moves by "RRD"; no
+// made levels.
+const std::string kLevelsOnly =
+    std::string("\x02\x00", 2) +
     std::string("\x10\x32\x54\x76\x98\xBA\xDC\xFE\x07\x00\x00\x00", 12) +
     std::string("\xEF\xCD\xAB\x89\x67\x45\x23\x01\x03\x00\x03\x00RRD", 15);
+const std::string kTwoLevels = std::string("DWRE\x02\x00", 6) + kLevelsOnly + std::string(2, '\0');
+// The same in the older version, which keeps no made levels.
+const std::string kOlderTwoLevels = std::string("DWRE\x01\x00", 6) + kLevelsOnly;
+// kTwoLevels, and the level made from 5 is kFirst.
+const std::string kWithMade = std::string("DWRE\x02\x00", 6) + kLevelsOnly +
+                              std::string("\x01\x00\x05\0\0\0\0\0\0\0", 10) +
+                              std::string("\xEF\xCD\xAB\x89\x67\x45\x23\x01", 8);
 
 struct ResultsFile {
   TempFolder folder;
@@ -30,6 +38,11 @@ struct ResultsFile {
   PlayerFile file{path, folder.path(".dwaalbos.lock")};
   bool record(std::uint64_t key, int moves, std::string_view way) {
     const auto written = recordLevelResult(file, key, moves, way);
+    EXPECT_TRUE(!written || *written);
+    return written.has_value();
+  }
+  bool recordMade(std::uint64_t made, std::uint64_t key) {
+    const auto written = recordMadeLevel(file, made, key);
     EXPECT_TRUE(!written || *written);
     return written.has_value();
   }
@@ -71,6 +84,41 @@ TEST(LevelResults, KeepsTheFewestMovesAndShortestWayPerKeyInItsDocumentedBytes) 
   EXPECT_EQ(keptOf(results.path, kFirst), (LevelResult{kFirst, 1, "RRD"}));
 }
 
+// A generated level's result is found by what it was made from, without making it again.
+TEST(LevelResults, FindsAMadeLevelsResultByWhatItWasMadeFrom) {
+  ResultsFile results;
+  results.folder.write("Resultaten.dat", bytesOf(kOlderTwoLevels));
+  const LevelResults older = readLevelResults(results.path);
+  ASSERT_FALSE(older.damaged);
+  EXPECT_EQ(*older.of(kFirst), (LevelResult{kFirst, 3, "RRD"}));
+  EXPECT_EQ(older.ofMade(5), nullptr);
+
+  EXPECT_FALSE(results.recordMade(0, kFirst));
+  EXPECT_TRUE(results.recordMade(5, kFirst));
+  EXPECT_FALSE(results.recordMade(5, kFirst));
+  EXPECT_EQ(results.folder.read("Resultaten.dat"), bytesOf(kWithMade));
+  EXPECT_TRUE(results.recordMade(6, 42));  // made, not completed yet
+  const LevelResults read = readLevelResults(results.path);
+  ASSERT_FALSE(read.damaged);
+  EXPECT_EQ(read.ofMade(5), read.of(kFirst));
+  EXPECT_EQ(read.ofMade(6), nullptr);
+  EXPECT_EQ(read.ofMade(7), nullptr);
+  // A result recorded later keeps what was made.
+  EXPECT_TRUE(results.record(42, 8, "UUUUDDDD"));
+  EXPECT_EQ(keptOf(results.path, 42).best, 8);
+  EXPECT_EQ(readLevelResults(results.path).made, read.made);
+
+  // When full, the one kept first goes.
+  LevelResults full;
+  for (std::uint64_t made = 1; made <= kMostMadeLevels; ++made) full.made.push_back({made, made});
+  results.folder.write("Resultaten.dat", encodeLevelResults(full));
+  EXPECT_TRUE(results.recordMade(kMostMadeLevels + 1, 9));
+  const auto made = readLevelResults(results.path).made;
+  EXPECT_EQ(made.size(), kMostMadeLevels);
+  EXPECT_EQ(made.front(), (MadeLevel{2, 2}));
+  EXPECT_EQ(made.back(), (MadeLevel{kMostMadeLevels + 1, 9}));
+}
+
 TEST(LevelResults, AFullFilePushesOutTheLevelWhoseResultChangedLongestAgo) {
   ResultsFile results;
   LevelResults full;
@@ -95,11 +143,14 @@ TEST(LevelResults, ADamagedOrHugeFileReadsAsNoneSaysSoAndIsRewrittenWhole) {
       kTwoLevels.substr(0, 7),                      // cut short in the header
       kTwoLevels + "L",                             // a byte after the last level
       "DWOP" + kTwoLevels.substr(4),
-      kTwoLevels.substr(0, 4) + '\x02' + kTwoLevels.substr(5),    // another version
-      kTwoLevels.substr(0, 6) + '\x03' + kTwoLevels.substr(7),    // counts a level too many
-      kTwoLevels.substr(0, 6) + '\x01' + kTwoLevels.substr(7),    // counts a level too few
-      kTwoLevels.substr(0, 16) + '\x00' + kTwoLevels.substr(17),  // a best of 0 moves
-      kTwoLevels.substr(0, 33) + 'X' + kTwoLevels.substr(34),     // not a move letter
+      kTwoLevels.substr(0, 4) + '\x03' + kTwoLevels.substr(5),  // another version
+      kOlderTwoLevels + std::string(2, '\0'),                   // made levels in the older version
+      kWithMade.substr(0, kWithMade.size() - 1),                // cut short in a made level
+      kTwoLevels.substr(0, 35) + std::string("\x01\x00", 2),    // counts a made level too many
+      kTwoLevels.substr(0, 35) + std::string("\x01\x10", 2),    // more than may be kept
+      kWithMade.substr(0, 37) + std::string(16, '\0'),          // made from 0
+      kWithMade.substr(0, 35) + std::string("\x02\x00", 2) + kWithMade.substr(37) +
+          kWithMade.substr(37),  // made from one number twice
       keyTwice,
       std::string("DWRE\x01\x00\x01\x10", 8),  // more levels than the file may keep
   };
@@ -114,5 +165,5 @@ TEST(LevelResults, ADamagedOrHugeFileReadsAsNoneSaysSoAndIsRewrittenWhole) {
   std::filesystem::resize_file(results.path, std::uintmax_t{1} << 30);  // sparse: costs no disk
   EXPECT_TRUE(readLevelResults(results.path).damaged);
   ASSERT_TRUE(results.record(1, 1, "D"));
-  EXPECT_EQ(std::filesystem::file_size(results.path), 21u);
+  EXPECT_EQ(std::filesystem::file_size(results.path), 23u);
 }

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "level/translation.h"
+
 namespace dwaalbos {
 namespace {
 
@@ -33,12 +35,16 @@ std::size_t middleOf(std::vector<std::size_t> values) {
 
 std::string_view difficultyName(Difficulty difficulty) {
   switch (difficulty) {
-    case Difficulty::Makkelijk: return "Makkelijk";
-    case Difficulty::Gemiddeld: return "Gemiddeld";
-    case Difficulty::Moeilijk: return "Moeilijk";
-    case Difficulty::Meester: return "Meester";
+    case Difficulty::Makkelijk: return DWAALBOS_TR("difficulty", "Makkelijk");
+    case Difficulty::Gemiddeld: return DWAALBOS_TR("difficulty", "Gemiddeld");
+    case Difficulty::Moeilijk: return DWAALBOS_TR("difficulty", "Moeilijk");
+    case Difficulty::Meester: return DWAALBOS_TR("difficulty", "Meester");
   }
   return {};
+}
+
+std::string shownName(Difficulty difficulty) {
+  return translated("difficulty", difficultyName(difficulty).data());
 }
 
 std::optional<Difficulty> difficultyNamed(std::string_view name) {

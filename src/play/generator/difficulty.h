@@ -14,8 +14,10 @@ enum class Difficulty { Makkelijk, Gemiddeld, Moeilijk, Meester };
 inline constexpr std::array<Difficulty, 4> kDifficulties = {
     Difficulty::Makkelijk, Difficulty::Gemiddeld, Difficulty::Moeilijk, Difficulty::Meester};
 
-// "Makkelijk" .. "Meester", as the player reads them.
+// "Makkelijk" .. "Meester", as levels and tools name them.
 std::string_view difficultyName(Difficulty difficulty);
+// The name in the language the game is shown in.
+std::string shownName(Difficulty difficulty);
 // A difficulty by its name in any case ("meester", "Meester"); nothing for anything else.
 std::optional<Difficulty> difficultyNamed(std::string_view name);
 

@@ -14,9 +14,10 @@
 namespace dwaalbos {
 namespace {
 
-// Positions a level of the band may have at most, all of them counted to find its traps: so
-// many that more traps than the band allows are nearly certain.
-std::size_t positionLimit(const Band& band) { return 3 * (band.traps.high + band.states.high); }
+// Positions a level of the band may have at most, all of them counted to find its traps: a
+// level with more than the band's most traps and states together seldom lies in the band, and
+// counting on costs more than a new climb.
+std::size_t positionLimit(const Band& band) { return band.traps.high + band.states.high; }
 
 // How long one seed is tried, counted in the positions the solver and the measure visit so
 // that the same seed stops at the same place on every machine; how many changes in a row that
@@ -32,10 +33,10 @@ struct Budget {
 
 Budget budgetOf(Difficulty difficulty) {
   switch (difficulty) {
-    case Difficulty::Makkelijk: return {1'000'000, 200, 2, 4, 80};
-    case Difficulty::Gemiddeld: return {3'000'000, 250, 1, 8, 100};
-    case Difficulty::Moeilijk: return {8'000'000, 250, 1, 16, 200};
-    case Difficulty::Meester: return {20'000'000, 250, 2, 24, 300};
+    case Difficulty::Makkelijk: return {1'000'000, 200, 2, 12, 80};
+    case Difficulty::Gemiddeld: return {3'000'000, 250, 1, 24, 100};
+    case Difficulty::Moeilijk: return {8'000'000, 250, 1, 96, 200};
+    case Difficulty::Meester: return {20'000'000, 250, 2, 72, 300};
   }
   return {};
 }
@@ -260,6 +261,10 @@ class Climb {
 };
 
 }  // namespace
+
+std::uint64_t madeFrom(Difficulty difficulty, std::uint32_t seed) {
+  return (static_cast<std::uint64_t>(difficulty) + 1) << 32 | seed;
+}
 
 Generation generateLevel(Difficulty difficulty, std::uint32_t seed, std::stop_token stop) {
   Generation generation = Climb(difficulty, seed, std::move(stop)).run();

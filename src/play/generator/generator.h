@@ -30,6 +30,10 @@ struct Generation {
   std::optional<GeneratedLevel> made;  // with Made only
 };
 
+// What a level is made from as one number, never 0, another for every difficulty and seed:
+// what a player's results find a generated level by without making it again.
+std::uint64_t madeFrom(Difficulty difficulty, std::uint32_t seed);
+
 // A new level of `difficulty`, the same for the same seed on every machine and every run: a
 // maze with objects is changed one cell at a time while the solver judges every change, and
 // kept when its figures come closer to those the difficulty aims at. The level returned lies

@@ -4,8 +4,11 @@
 
 #include <random>
 
+#include "level/content_key.h"
 #include "level/file_messages.h"
+#include "level/game_paths.h"
 #include "level/level_file.h"
+#include "level/level_results.h"
 #include "level/texts.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
@@ -50,19 +53,29 @@ void NewMaze::made() {
   if (!generation) return;  // cancelled as it came
   note_.end();
   switch (generation->outcome) {
-    case GenerateOutcome::Made: play_(std::move(*generation->made), asked_); break;
+    case GenerateOutcome::Made:
+      keep(*generation->made);
+      play_(std::move(*generation->made), asked_);
+      break;
     case GenerateOutcome::BudgetSpent: {
-      const std::string text =
-          QString::fromUtf8(texts::kGeenDoolhof)
-              .arg(QString::fromStdString(std::string(difficultyName(asked_.difficulty))))
-              .arg(*asked_.seed)
-              .toStdString();
+      const std::string text = QString::fromUtf8(texts::kGeenDoolhof)
+                                   .arg(QString::fromStdString(shownName(asked_.difficulty)))
+                                   .arg(*asked_.seed)
+                                   .toStdString();
       if (askYesNo(&window_, texts::kNieuwDoolhofTitle, text, BoxIcon::Question))
         make({asked_.difficulty, std::nullopt});
       break;
     }
     case GenerateOutcome::Stopped: break;
   }
+}
+
+// A refusal is not told: the level plays and its result is kept all the same; only the
+// chooser cannot show that result before the level is made again.
+void NewMaze::keep(const GeneratedLevel& made) const {
+  if (!paths_) return;
+  recordMadeLevel(paths_->locked(paths_->levelResults()), madeFrom(asked_.difficulty, *asked_.seed),
+                  contentKey(made.level));
 }
 
 void saveAsLevel(QWidget& window, FileDialogs& files, const std::string& folder,

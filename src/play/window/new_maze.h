@@ -15,6 +15,7 @@ class QWidget;
 namespace dwaalbos {
 
 class FileDialogs;
+class GamePaths;
 
 // New mazes for the play window: asks which, makes it beside the window (a note with
 // "Annuleren" when that takes long; cancelling changes nothing) and hands the level to `play`
@@ -28,12 +29,17 @@ class NewMaze : public QObject {
   void ask();
   void make(MazeRequest request);
   bool busy() const { return job_.busy(); }
+  // From now on every level made is kept in the player's results by what it was made from, so
+  // that its result can be shown without making it again.
+  void keepMadeIn(const GamePaths& paths) { paths_ = &paths; }
 
  private:
   void made();
   void cancel();
+  void keep(const GeneratedLevel& made) const;
 
   QWidget& window_;
+  const GamePaths* paths_ = nullptr;
   std::function<void(GeneratedLevel, MazeRequest)> play_;
   WaitNote note_;
   MazeRequest asked_;

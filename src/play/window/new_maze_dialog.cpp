@@ -28,11 +28,13 @@ std::chrono::year_month_day today() {
 
 }  // namespace
 
+std::uint32_t todaysSeed(Difficulty difficulty) { return dailySeed(today(), difficulty); }
+
 NewMazeDialog::NewMazeDialog(QWidget* parent, Difficulty difficulty) : QDialog(parent) {
   setWindowTitle(QString::fromStdString(texts::tr(texts::kNieuwDoolhofTitle)));
   difficultyBox = new QComboBox(this);
   for (const Difficulty each : kDifficulties)
-    difficultyBox->addItem(QString::fromStdString(std::string(difficultyName(each))));
+    difficultyBox->addItem(QString::fromStdString(shownName(each)));
   difficultyBox->setCurrentIndex(static_cast<int>(difficulty));
   seedBox = new QLineEdit(this);
   seedBox->setValidator(new QIntValidator(1, static_cast<int>(kLargestSeed), seedBox));
@@ -56,7 +58,7 @@ NewMazeDialog::NewMazeDialog(QWidget* parent, Difficulty difficulty) : QDialog(p
     makeButton->setEnabled(seedBox->text().isEmpty() || seedBox->hasAcceptableInput());
   });
   connect(dailyButton, &QPushButton::clicked, this, [this] {
-    seedBox->setText(QString::number(dailySeed(today(), request().difficulty)));
+    seedBox->setText(QString::number(todaysSeed(request().difficulty)));
     accept();
   });
 

@@ -19,6 +19,9 @@ struct MazeRequest {
   std::optional<std::uint32_t> seed;
 };
 
+// The number of today's puzzle of `difficulty`, by the local calendar date.
+std::uint32_t todaysSeed(Difficulty difficulty);
+
 // "Nieuw doolhof": the difficulty, the number a friend may have told (1..999999, empty for a
 // fresh one), and "Puzzel van de dag", which makes today's maze of the chosen difficulty.
 class NewMazeDialog : public QDialog {
