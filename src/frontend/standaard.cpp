@@ -10,6 +10,7 @@
 
 #include "frontend/level_entries.h"
 #include "level/content_key.h"
+#include "level/level_file.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/standard_solutions.h"
@@ -177,8 +178,7 @@ void Standaard::fillCollections() {
   for (const ShelvedCollection& shelved : shelf_) {
     const Collection& collection = shelved.read.collection;
     const Doolhof& title = collection.title;
-    auto* entry = new QListWidgetItem(QString::fromStdString(
-        title.Maker.empty() ? title.Naam : title.Naam + " door " + title.Maker));
+    auto* entry = new QListWidgetItem(QString::fromStdString(nameAndMaker(title)));
     entry->setData(kBestResultRole, standing(completedIn(collection, results_),
                                              static_cast<int>(collection.levels.size())));
     collectionList->addItem(entry);

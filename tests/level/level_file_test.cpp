@@ -74,6 +74,31 @@ TEST(LevelFile, OverlongTextsAreCutToWhatTheLengthFieldHolds) {
   const auto read = decodeLevel(reader);
   ASSERT_TRUE(read);
   EXPECT_EQ(read->Commentaar.size(), 65535u);
+
+  // From a file too: the file is read beyond its first few kilobytes only when it must be.
+  TempFolder folder;
+  folder.write("lang.dwb", bytes);
+  EXPECT_EQ(readLevelFile(folder.path("lang.dwb")), read);
+  folder.write("kort.dwb", Bytes(bytes.begin(), bytes.begin() + 5000));
+  EXPECT_FALSE(readLevelFile(folder.path("kort.dwb")));
+}
+
+// What the open dialog shows beside a file's name; a collection's first record names it.
+TEST(LevelFile, HeadingIsNameAndMakerOrNothingForAFileWithoutAWholeRecord) {
+  TempFolder folder;
+  const auto heading = [&](const std::string& naam, const std::string& maker) {
+    Doolhof level;
+    level.Naam = naam;
+    level.Maker = maker;
+    EXPECT_TRUE(writeLevelFile(folder.path("x.dwb"), level));
+    return levelFileHeading(folder.path("x.dwb"));
+  };
+  EXPECT_EQ(heading("Beek", "Wim"), "Beek door Wim");
+  EXPECT_EQ(heading("Beek", ""), "Beek");
+  EXPECT_EQ(heading("", "Wim"), " door Wim");
+  folder.write("kapot.dwb", Bytes(300, 0));
+  EXPECT_EQ(levelFileHeading(folder.path("kapot.dwb")), "");
+  EXPECT_EQ(levelFileHeading(folder.path("bestaat-niet.dws")), "");
 }
 
 // That every byte string survives the way through UTF-8 is the fuzzer's to check.
