@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
+
+#include <algorithm>
 
 #include "frontend/level_entries.h"
 #include "level/content_key.h"
@@ -110,11 +113,20 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
 }
 
 void Standaard::setZoom(int percent) {
+  zoom_ = percent;
   zoomWidgets(*this, percent);
   set1List->setIconSize(zoomed(kMarkSize, percent));
   set2List->setIconSize(zoomed(kMarkSize, percent));
   collectionLevels->setIconSize(zoomed(kMarkSize, percent));
   resize(zoomed({kWidth, kHeight}, percent));
+  fitCollectionsWidth();
+}
+
+// A collection's title, author and count show whole at every zoom: the window grows for them,
+// as far as two thirds of the screen, which a zoom above 100 % enlarges as it does the window.
+void Standaard::fitCollectionsWidth() {
+  const int room = screen()->availableGeometry().width() * 2 / 3 * std::max(zoom_, 100) / 100;
+  collectionList->setMinimumWidth(std::min(wholeEntriesWidth(*collectionList), room));
 }
 
 void Standaard::showEvent(QShowEvent* event) {
@@ -123,7 +135,6 @@ void Standaard::showEvent(QShowEvent* event) {
 }
 
 void Standaard::formActivate() {
-  placeOver(*this, play_);
   play_.setEnabled(false);
   const Vordering progress = furthest(
       openProgressForChooser(shared_.paths.locked(shared_.paths.progress())), shared_.bereikt);
@@ -136,7 +147,9 @@ void Standaard::formActivate() {
       fillEntries(*set2List, shared_.sets.Levelset2, kSet2Levels, progress.P2, kFirstOfSet2, best_),
       kSet2Levels));
   fillCollections();
+  fitCollectionsWidth();
   layout()->activate();  // the counts are shown whole at once
+  placeOver(*this, play_);
   detail->clear();
   highlighted_ = {};
   watchMoves_.clear();

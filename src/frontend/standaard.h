@@ -59,6 +59,7 @@ class Standaard : public QWidget {
   void showCollection(int row);
   void showCollectionDetail(int row);
   void playCollectionLevel();
+  void fitCollectionsWidth();
 
   SharedState& shared_;
   Afspelen& play_;
@@ -69,6 +70,7 @@ class Standaard : public QWidget {
   int shownCollection_ = -1;  // the row of collectionList whose levels are listed
   LevelRef highlighted_;      // the level whose detail is shown
   std::string watchMoves_;    // its best solution, empty for none
+  int zoom_ = 100;
 };
 
 }  // namespace dwaalbos
