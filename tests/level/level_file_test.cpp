@@ -83,24 +83,6 @@ TEST(LevelFile, OverlongTextsAreCutToWhatTheLengthFieldHolds) {
   EXPECT_FALSE(readLevelFile(folder.path("kort.dwb")));
 }
 
-// What the open dialog shows beside a file's name; a collection's first record names it.
-TEST(LevelFile, HeadingIsNameAndMakerOrNothingForAFileWithoutAWholeRecord) {
-  TempFolder folder;
-  const auto heading = [&](const std::string& naam, const std::string& maker) {
-    Doolhof level;
-    level.Naam = naam;
-    level.Maker = maker;
-    EXPECT_TRUE(writeLevelFile(folder.path("x.dwb"), level));
-    return levelFileHeading(folder.path("x.dwb"));
-  };
-  EXPECT_EQ(heading("Beek", "Wim"), "Beek door Wim");
-  EXPECT_EQ(heading("Beek", ""), "Beek");
-  EXPECT_EQ(heading("", "Wim"), " door Wim");
-  folder.write("kapot.dwb", Bytes(300, 0));
-  EXPECT_EQ(levelFileHeading(folder.path("kapot.dwb")), "");
-  EXPECT_EQ(levelFileHeading(folder.path("bestaat-niet.dws")), "");
-}
-
 // That every byte string survives the way through UTF-8 is the fuzzer's to check.
 TEST(Cp1252, UnknownAndMalformedCharactersBecomeQuestionMarks) {
   EXPECT_EQ(cp1252ToUtf8("\x80\xEB"), "€ë");
