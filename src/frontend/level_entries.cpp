@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -53,6 +54,11 @@ void addEntry(QListWidget& list, const Doolhof& level, bool done, int moves) {
 int bestIn(const LevelResults& results, const Doolhof& level) {
   const LevelResult* kept = results.of(contentKey(level));
   return kept ? kept->best : 0;
+}
+
+// The room an entry's best result takes at the right, a gap before it included.
+int resultRoom(const QFontMetrics& metrics, const QString& best) {
+  return best.isEmpty() ? 0 : metrics.horizontalAdvance(best) + metrics.height();
 }
 
 }  // namespace
@@ -106,7 +112,7 @@ void EntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QStyledItemDelegate::paint(painter, visible, index);
     return;
   }
-  const int room = option.fontMetrics.horizontalAdvance(best) + option.fontMetrics.height();
+  const int room = resultRoom(option.fontMetrics, best);
   QStyleOptionViewItem name = visible;
   name.rect.setRight(visible.rect.right() - room);
   // The row's background reaches under the result too.
@@ -124,6 +130,25 @@ void EntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->drawText(visible.rect.adjusted(0, 0, -option.fontMetrics.height() / 2, 0),
                     Qt::AlignRight | Qt::AlignVCenter, best);
   painter->restore();
+}
+
+QSize EntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  const QSize name = QStyledItemDelegate::sizeHint(option, index);
+  return {name.width() + resultRoom(option.fontMetrics, index.data(kBestResultRole).toString()),
+          name.height()};
+}
+
+int wholeEntriesWidth(const QListWidget& list) {
+  QStyleOptionViewItem option;
+  option.initFrom(&list);
+  option.font = list.font();
+  option.decorationSize = list.iconSize();
+  int widest = 0;
+  for (int row = 0; row < list.count(); ++row) {
+    const QModelIndex index = list.model()->index(row, 0);
+    widest = std::max(widest, list.itemDelegateForIndex(index)->sizeHint(option, index).width());
+  }
+  return widest + 2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width();
 }
 
 }  // namespace dwaalbos

@@ -41,6 +41,11 @@ class EntryDelegate : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
+
+// The width `list` takes to show every entry whole, its result too, frame and scroll bar
+// included.
+int wholeEntriesWidth(const QListWidget& list);
 
 }  // namespace dwaalbos

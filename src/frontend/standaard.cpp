@@ -6,10 +6,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
+
+#include <algorithm>
 
 #include "frontend/level_entries.h"
 #include "level/content_key.h"
+#include "level/level_file.h"
 #include "level/progress.h"
 #include "level/shared_state.h"
 #include "level/standard_solutions.h"
@@ -112,6 +116,7 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
 }
 
 void Standaard::setZoom(int percent) {
+  zoom_ = percent;
   zoomWidgets(*this, percent);
   set1List->setIconSize(zoomed(kMarkSize, percent));
   set2List->setIconSize(zoomed(kMarkSize, percent));
@@ -119,6 +124,14 @@ void Standaard::setZoom(int percent) {
   dailyList->setIconSize(zoomed(kMarkSize, percent));
   fillDaily();
   resize(zoomed({kWidth, kHeight}, percent));
+  fitCollectionsWidth();
+}
+
+// A collection's title, author and count show whole at every zoom: the window grows for them,
+// as far as two thirds of the screen, which a zoom above 100 % enlarges as it does the window.
+void Standaard::fitCollectionsWidth() {
+  const int room = screen()->availableGeometry().width() * 2 / 3 * std::max(zoom_, 100) / 100;
+  collectionList->setMinimumWidth(std::min(wholeEntriesWidth(*collectionList), room));
 }
 
 void Standaard::showEvent(QShowEvent* event) {
@@ -127,7 +140,6 @@ void Standaard::showEvent(QShowEvent* event) {
 }
 
 void Standaard::formActivate() {
-  placeOver(*this, play_);
   play_.setEnabled(false);
   const Vordering progress = furthest(
       openProgressForChooser(shared_.paths.locked(shared_.paths.progress())), shared_.bereikt);
@@ -141,7 +153,9 @@ void Standaard::formActivate() {
       kSet2Levels));
   fillCollections();
   fillDaily();
+  fitCollectionsWidth();
   layout()->activate();  // the counts are shown whole at once
+  placeOver(*this, play_);
   detail->clear();
   highlighted_ = {};
   watchMoves_.clear();
@@ -183,8 +197,7 @@ void Standaard::fillCollections() {
   for (const ShelvedCollection& shelved : shelf_) {
     const Collection& collection = shelved.read.collection;
     const Doolhof& title = collection.title;
-    auto* entry = new QListWidgetItem(QString::fromStdString(
-        title.Maker.empty() ? title.Naam : title.Naam + " door " + title.Maker));
+    auto* entry = new QListWidgetItem(QString::fromStdString(nameAndMaker(title)));
     entry->setData(kBestResultRole, standing(completedIn(collection, results_),
                                              static_cast<int>(collection.levels.size())));
     collectionList->addItem(entry);

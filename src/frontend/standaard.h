@@ -68,6 +68,7 @@ class Standaard : public QWidget {
   void showDailyDetail(int row);
   void playDaily();
   void askNewMaze();
+  void fitCollectionsWidth();
 
   SharedState& shared_;
   Afspelen& play_;
@@ -78,6 +79,7 @@ class Standaard : public QWidget {
   int shownCollection_ = -1;  // the row of collectionList whose levels are listed
   LevelRef highlighted_;      // the level whose detail is shown
   std::string watchMoves_;    // its best solution, empty for none
+  int zoom_ = 100;
 };
 
 }  // namespace dwaalbos

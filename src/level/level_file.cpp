@@ -63,11 +63,27 @@ std::vector<Doolhof> decodeLevels(ByteReader& reader, std::size_t most) {
   return levels;
 }
 
+// Names are short in nearly every file: a short read first, so that a list of many files
+// reads little of each, and the largest record's length only when that was not enough.
 std::optional<Doolhof> readLevelFile(const std::string& path) {
-  const auto data = readFileStart(path, kLargestRecordBytes);
-  if (!data) return std::nullopt;
-  ByteReader reader(*data);
-  return decodeLevel(reader);
+  constexpr std::size_t kUsualRecordBytes = 4096;
+  for (const std::size_t limit : {kUsualRecordBytes, kLargestRecordBytes}) {
+    const auto data = readFileStart(path, limit);
+    if (!data) return std::nullopt;
+    ByteReader reader(*data);
+    if (auto level = decodeLevel(reader)) return level;
+    if (data->size() < limit) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::string nameAndMaker(const Doolhof& level) {
+  return level.Maker.empty() ? level.Naam : level.Naam + " door " + level.Maker;
+}
+
+std::string levelFileHeading(const std::string& path) {
+  const auto level = readLevelFile(path);
+  return level ? nameAndMaker(*level) : std::string();
 }
 
 WriteResult writeLevelFile(const std::string& path, const Doolhof& level) {

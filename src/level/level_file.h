@@ -30,6 +30,12 @@ std::vector<Doolhof> decodeLevels(ByteReader& reader, std::size_t most);
 // missing or does not hold a whole record.
 std::optional<Doolhof> readLevelFile(const std::string& path);
 
+// "Naam door Maker", or the name alone when the maker is not named.
+std::string nameAndMaker(const Doolhof& level);
+// The name and maker of a level file's first record, which in a collection file names the
+// collection; empty when the file holds no whole record.
+std::string levelFileHeading(const std::string& path);
+
 // Writes the record from the start of the file and keeps what a longer old file holds after
 // it, which readers ignore, up to the largest record's length.
 WriteResult writeLevelFile(const std::string& path, const Doolhof& level);

@@ -144,6 +144,8 @@ inline constexpr const char* kLevelFilter =
     DWAALBOS_TR("texts",
                 "Dwaalbos levels en verzamelingen (*.dwb *.dws);;Dwaalbos levels (*.dwb);;"
                 "Dwaalbos verzamelingen (*.dws)");
+// The open dialog's column beside the file names.
+inline constexpr const char* kNaamEnMaker = DWAALBOS_TR("texts", "Naam en maker");
 inline constexpr const char* kGeenLevelBestand =
     DWAALBOS_TR("texts", "Dit bestand is geen Dwaalbos level of kan niet gelezen worden:\r\n");
 inline constexpr const char* kTestenTitle = DWAALBOS_TR("texts", "Testen");

@@ -27,6 +27,8 @@ std::string ask(QWidget* parent, const FileDialogSpec& request, QFileDialog::Acc
     sidebar.append(QUrl::fromLocalFile(QString::fromStdString(place)));
   dialog.setSidebarUrls(sidebar);
   zoomDialog(dialog, kDialogSize);
+  if (request.describe)
+    describeFiles(dialog, QString::fromStdString(request.describedAs), request.describe);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst().toStdString();
 }

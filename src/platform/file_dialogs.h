@@ -3,19 +3,24 @@
 #include <string>
 #include <vector>
 
+#include "described_files.h"
+
 class QWidget;
 
 namespace dwaalbos {
 
 // One of the game's file dialogs: its title, its filter in the toolkit's form
 // ("Bitmap (*.bmp)"), the folder it starts in (empty: the toolkit's choice) and the
-// extension a typed name without one gets, and folders offered beside it.
+// extension a typed name without one gets, and folders offered beside it. With `describe`,
+// the list shows what it says of each file in a column headed `describedAs`.
 struct FileDialogSpec {
   std::string title;
   std::string filter;
   std::string folder;
   std::string defaultSuffix;
   std::vector<std::string> places = {};
+  std::string describedAs = {};
+  FileDescriber describe = {};
 };
 
 // The standard open and save dialogs. Both answer the chosen full path, or an empty string

@@ -289,3 +289,32 @@ TEST_F(Chooser, NewMazeAsksForADifficultyOverThePlayWindow) {
   EXPECT_EQ(rig.window().engine().level().made, nullptr);
   EXPECT_FALSE(rig.window().newMaze().busy());
 }
+
+// A collection's title, author and count are never shortened, at any zoom step: the window
+// grows for them.
+TEST_F(Chooser, ACollectionsTitleAuthorAndCountShowWholeAtEveryZoomStep) {
+  std::filesystem::create_directories(rig.path("verzamelingen"));
+  for (const auto& [file, title, maker] :
+       {std::tuple("bosrand.dws", "Bosrand", "Dwaalbos"),
+        std::tuple("beek.dws", "Langs de beek naar het hoge bos", "Tante Truus")})
+    ASSERT_TRUE(writeCollection(rig.path("verzamelingen") + "/" + file,
+                                {rig::levelFromRows({"S"}, title, maker),
+                                 std::vector<Doolhof>(12, rig::levelFromRows({"SE"}))}));
+  Standaard& window = open();
+  QListWidget& list = *window.collectionList;
+  for (const int percent : {100, 150, 200, 300}) {
+    window.setZoom(percent);
+    window.hide();
+    window.show();
+    QApplication::processEvents();
+    const QFontMetrics metrics = list.fontMetrics();
+    ASSERT_EQ(list.count(), 3);
+    for (int row = 0; row < list.count(); ++row) {
+      const QListWidgetItem& entry = *list.item(row);
+      const int shown = metrics.horizontalAdvance(entry.text()) +
+                        metrics.horizontalAdvance(entry.data(kBestResultRole).toString()) +
+                        metrics.height();
+      EXPECT_LE(shown, list.viewport()->width()) << percent << " %: " << entry.text().toStdString();
+    }
+  }
+}

@@ -74,6 +74,13 @@ TEST(LevelFile, OverlongTextsAreCutToWhatTheLengthFieldHolds) {
   const auto read = decodeLevel(reader);
   ASSERT_TRUE(read);
   EXPECT_EQ(read->Commentaar.size(), 65535u);
+
+  // From a file too: the file is read beyond its first few kilobytes only when it must be.
+  TempFolder folder;
+  folder.write("lang.dwb", bytes);
+  EXPECT_EQ(readLevelFile(folder.path("lang.dwb")), read);
+  folder.write("kort.dwb", Bytes(bytes.begin(), bytes.begin() + 5000));
+  EXPECT_FALSE(readLevelFile(folder.path("kort.dwb")));
 }
 
 // That every byte string survives the way through UTF-8 is the fuzzer's to check.

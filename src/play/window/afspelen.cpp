@@ -15,6 +15,7 @@
 #include "audio/sound.h"
 #include "board_view.h"
 #include "level/file_messages.h"
+#include "level/level_file.h"
 #include "level/shared_state.h"
 #include "level/standard_solutions.h"
 #include "level/texts.h"
@@ -275,7 +276,9 @@ void Afspelen::onOpenLevelFile() {
                                                               texts::kLevelFilter,
                                                               shared_.paths.levels(),
                                                               "",
-                                                              {shared_.paths.exampleLevels()}});
+                                                              {shared_.paths.exampleLevels()},
+                                                              texts::tr(texts::kNaamEnMaker),
+                                                              levelFileHeading});
   if (path.empty()) return;
   if (!start(levelAt(path))) {
     showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);

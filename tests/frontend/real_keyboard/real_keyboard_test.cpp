@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -20,11 +21,15 @@
 #include "editor/editor_board.h"
 #include "editor/legend_picture.h"
 #include "frontend/application.h"
+#include "frontend/level_entries.h"
 #include "frontend/menu.h"
 #include "frontend/standaard.h"
 #include "level/cell_codes.h"
+#include "level/collection_file.h"
 #include "level/command_line.h"
+#include "level/content_key.h"
 #include "level/level_file.h"
+#include "level/level_results.h"
 #include "level/options_file.h"
 #include "level/progress.h"
 #include "platform/file_dialogs.h"
@@ -156,6 +161,66 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
         EXPECT_EQ(application.play().game().level().number, 2);
       });
   EXPECT_EQ(watch.boxesShown, 1);
+}
+
+// A collection of the player's own, opened from the command line ("a" and the path, as the
+// game is started with one): its first level played with
+// the arrows, "Volgende?" answered "Ja" with Enter, the second played too. Both results are
+// kept, and the chooser counts the collection done.
+TEST_F(RealKeyboard, ACollectionsFirstTwoLevelsArePlayedThroughVolgende) {
+  const Collection proef{levelFromRows({"S"}, "Proef", "Wim"),
+                         {levelFromRows({"S.E"}, "Oost"), levelFromRows({"S", ".", "E"}, "Zuid")}};
+  std::filesystem::create_directories(folder.path("verzamelingen"));
+  const std::string path = folder.path("verzamelingen/proef.dws");
+  ASSERT_TRUE(writeCollection(path, proef));
+  ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), {.rechterkant = false, .Loopvertraging = 0}));
+  application.start(parseCommandLine({"a" + path}));
+  Afspelen& play = application.play();
+  int firstElement = 0;
+  int secondElement = 0;
+  QString standing;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        QMetaObject::invokeMethod(
+            &play, [&] { firstElement = play.engine().level().element; },
+            Qt::BlockingQueuedConnection);
+        keyboard.tap("Right");
+        pause(200ms);
+        keyboard.tap("Right");
+        waitForBox();  // "Volgende?"
+        keyboard.tap("Return");
+        dismissIntroduction();
+        QMetaObject::invokeMethod(
+            &play, [&] { secondElement = play.engine().level().element; },
+            Qt::BlockingQueuedConnection);
+        keyboard.tap("Down");
+        pause(200ms);
+        keyboard.tap("Down");
+        waitForBox();  // the collection is done
+        keyboard.tap("Return");
+        waitUntilActive(play);
+      },
+      [&] {
+        Standaard& chooser = application.chooser();
+        chooser.show();
+        for (int row = 0; row < chooser.collectionList->count(); ++row)
+          if (chooser.collectionList->item(row)->text() == "Proef door Wim")
+            standing = chooser.collectionList->item(row)->data(kBestResultRole).toString();
+        chooser.close();
+        play.end();
+      });
+  EXPECT_EQ(firstElement, 1);
+  EXPECT_EQ(secondElement, 2);
+  EXPECT_EQ(watch.boxesShown, 2);
+  const LevelResults results = readLevelResults(application.state().paths.levelResults());
+  for (const Doolhof& level : proef.levels) {
+    const LevelResult* kept = results.of(contentKey(level));
+    ASSERT_NE(kept, nullptr) << level.Naam;
+    EXPECT_EQ(kept->best, 2) << level.Naam;
+    EXPECT_EQ(kept->solution.size(), 2u) << level.Naam;
+  }
+  EXPECT_EQ(standing, "2 van 2 gehaald");
 }
 
 // A click on the play window while it waits under the introduction gives the keyboard back to
