@@ -13,7 +13,8 @@ struct CommandLine {
 };
 
 // The arguments joined with single spaces form the command line; "a" or "A" followed by a path
-// plays that file, "b" or "B" opens it in the editor, and an absolute path by itself plays it too.
+// plays that file, "b" or "B" opens it in the editor (the letter may be a word of its own:
+// "a /x.dwb"), and an absolute path by itself plays it too.
 // Any other non-empty line is Unknown.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 

@@ -24,7 +24,8 @@ TEST(CommandLine, AnAbsolutePathByItselfPlaysThatFile) {
 TEST(CommandLine, ArgumentsAreJoinedWithSingleSpaces) {
   const auto play = parseCommandLine({"a/home/mijn", "levels/een", "level.dwb"});
   EXPECT_EQ(play.path, "/home/mijn levels/een level.dwb");
-  EXPECT_EQ(parseCommandLine({"a", "/x.dwb"}).path, " /x.dwb");
+  EXPECT_EQ(parseCommandLine({"a", "/x.dwb"}).path, "/x.dwb");
+  EXPECT_EQ(parseCommandLine({"B", "/mijn", "x.dwb"}).path, "/mijn x.dwb");
 }
 
 TEST(CommandLine, NothingIsNoneAndAnyOtherFirstCharacterIsUnknown) {
