@@ -1542,5 +1542,29 @@ Do you want to try another number?</translation>
         <source>Nieuw doolhof...</source>
         <translation>New maze...</translation>
     </message>
+    <message>
+        <source>Naam en maker</source>
+        <translation>Name and maker</translation>
+    </message>
+    <message>
+        <source>%1 van %2 gehaald</source>
+        <translation>%1 of %2 completed</translation>
+    </message>
+    <message>
+        <source>Speel dit level</source>
+        <translation>Play this level</translation>
+    </message>
+    <message>
+        <source>Level set 1:</source>
+        <translation>Level set 1:</translation>
+    </message>
+    <message>
+        <source>Level set 2:</source>
+        <translation>Level set 2:</translation>
+    </message>
+    <message>
+        <source>%1 door %2</source>
+        <translation>%1 by %2</translation>
+    </message>
 </context>
 </TS>

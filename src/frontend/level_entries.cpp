@@ -10,6 +10,7 @@
 
 #include "level/collection_file.h"
 #include "level/content_key.h"
+#include "level/level_file.h"
 #include "level/level_results.h"
 #include "level/level_sets.h"
 #include "level/scores.h"
@@ -43,12 +44,13 @@ QIcon mark(bool completed) {
 
 void addEntry(QListWidget& list, const QString& text, bool done, int moves) {
   auto* entry = new QListWidgetItem(mark(done), text);
-  if (moves != 0) entry->setData(kBestResultRole, QString::fromUtf8(texts::kZetten).arg(moves));
+  if (moves != 0)
+    entry->setData(kBestResultRole, QString::fromStdString(texts::tr(texts::kZetten)).arg(moves));
   list.addItem(entry);
 }
 
 void addEntry(QListWidget& list, const Doolhof& level, bool done, int moves) {
-  addEntry(list, QString::fromStdString(level.Naam + " door " + level.Maker), done, moves);
+  addEntry(list, QString::fromStdString(nameAndMaker(level)), done, moves);
 }
 
 int bestIn(const LevelResults& results, const Doolhof& level) {
@@ -72,7 +74,11 @@ int fillEntries(QListWidget& list, const LevelSet& set, int setLevels, int unloc
     const bool done = i < unlocked || moves != 0;
     completed += done;
     const Doolhof* level = i <= unlocked ? set.element(i) : nullptr;
-    if (level) addEntry(list, *level, done, moves);
+    if (!level) continue;
+    // A standard level's name is shown in the chosen language; its maker is a name.
+    Doolhof shown = *level;
+    shown.Naam = standaardTekst(level->Naam);
+    addEntry(list, shown, done, moves);
   }
   return completed;
 }

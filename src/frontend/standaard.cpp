@@ -18,6 +18,7 @@
 #include "level/shared_state.h"
 #include "level/standard_solutions.h"
 #include "level/texts.h"
+#include "platform/captions.h"
 #include "platform/window_placement.h"
 #include "platform/zoomed_widgets.h"
 #include "play/generator/generator.h"
@@ -31,7 +32,7 @@ constexpr int kFirstOfSet1 = 1;
 constexpr int kFirstOfSet2 = kSet1Levels + 1;
 
 QString standing(int completed, int levels) {
-  return QStringLiteral("%1 van %2 gehaald").arg(completed).arg(levels);
+  return QString::fromStdString(texts::tr(texts::kGehaaldVan)).arg(completed).arg(levels);
 }
 
 // A list whose entries show their mark and best result; a name too long for it is shortened.
@@ -43,6 +44,16 @@ QListWidget* newList(QWidget* parent) {
   return list;
 }
 
+// A best result in moves, or that the level is not done yet.
+QString bestText(int best) {
+  return best != 0 ? QString::fromStdString(texts::tr(texts::kZetten)).arg(best)
+                   : QString::fromStdString(texts::tr(texts::kNogNietGehaald));
+}
+
+QString yourBest(const LevelResult* kept) {
+  return QString::fromStdString(texts::tr(texts::kJouwBeste)).arg(bestText(kept ? kept->best : 0));
+}
+
 constexpr QSize kMarkSize{14, 14};
 
 constexpr int kWidth = 560;
@@ -51,7 +62,8 @@ constexpr int kHeight = 696;
 }  // namespace
 
 Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), play_(play) {
-  setWindowTitle(texts::kKiesTitel);
+  auto* captions = new Captions(*this, "texts");
+  captions->windowTitle(*this, texts::kKiesTitel);
   auto* grid = new QGridLayout(this);
   set1List = newList(this);
   set2List = newList(this);
@@ -59,30 +71,34 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   set2List->setIconSize(kMarkSize);
   standing1 = new QLabel(this);
   standing2 = new QLabel(this);
-  playSet1Button = new QPushButton(QStringLiteral("Speel dit level"), this);
-  playSet2Button = new QPushButton(QStringLiteral("Speel dit level"), this);
-  grid->addWidget(new QLabel(QStringLiteral("Level set 1:"), this), 0, 0);
+  playSet1Button = captions->button(new QPushButton(this), texts::kSpeelDitLevel);
+  playSet2Button = captions->button(new QPushButton(this), texts::kSpeelDitLevel);
+  grid->addWidget(captions->label(new QLabel(this), texts::kLevelSet1), 0, 0);
   grid->addWidget(standing1, 0, 0, Qt::AlignRight);
   grid->addWidget(set1List, 1, 0);
   grid->addWidget(playSet1Button, 2, 0);
-  grid->addWidget(new QLabel(QStringLiteral("Level set 2:"), this), 0, 1);
+  grid->addWidget(captions->label(new QLabel(this), texts::kLevelSet2), 0, 1);
   grid->addWidget(standing2, 0, 1, Qt::AlignRight);
   grid->addWidget(set2List, 1, 1);
   grid->addWidget(playSet2Button, 2, 1);
   detail = new QLabel(this);
   grid->addWidget(detail, 3, 0, 1, 2);
-  watchButton = new QPushButton(QString::fromUtf8(texts::kBekijkBesteOplossing), this);
+  watchButton = captions->button(new QPushButton(this), texts::kBekijkBesteOplossing);
   watchButton->setEnabled(false);
   grid->addWidget(watchButton, 4, 0, 1, 2);
   collectionList = newList(this);
   collectionLevels = newList(this);
   collectionLevels->setIconSize(kMarkSize);
-  playCollectionButton = new QPushButton(QStringLiteral("Speel dit level"), this);
-  grid->addWidget(new QLabel(QString::fromUtf8(texts::kVerzamelingen), this), 5, 0);
+  playCollectionButton = captions->button(new QPushButton(this), texts::kSpeelDitLevel);
+  grid->addWidget(captions->label(new QLabel(this), texts::kVerzamelingen), 5, 0);
   grid->addWidget(collectionList, 6, 0);
   grid->addWidget(collectionLevels, 6, 1);
   grid->addWidget(playCollectionButton, 7, 1);
-  addNewMazes(*grid, 8);
+  addNewMazes(*captions, *grid, 8);
+  // The lists and counts are filled anew in the new language.
+  captions->follow([this] {
+    if (isVisible()) formActivate();
+  });
   grid->setRowStretch(1, 1);
   grid->setRowStretch(6, 1);
   resize(kWidth, kHeight);
@@ -168,10 +184,8 @@ void Standaard::showDetail(int levelNumber) {
   watchButton->setEnabled(!watchMoves_.empty());
   const int best = best_.of(levelNumber);
   const std::size_t shortest = shortestSolution(levelNumber).size();
-  detail->setText(QString::fromUtf8(texts::kBesteEnKortste)
-                      .arg(best != 0 ? QString::fromUtf8(texts::kZetten).arg(best)
-                                     : QString::fromUtf8(texts::kNogNietGehaald))
-                      .arg(shortest));
+  detail->setText(
+      QString::fromStdString(texts::tr(texts::kBesteEnKortste)).arg(bestText(best)).arg(shortest));
 }
 
 void Standaard::playChosen(QListWidget* list, int firstNumber) {
@@ -227,9 +241,7 @@ void Standaard::showCollectionDetail(int row) {
   highlighted_ = LevelRef::inCollection(shelved.path, row + 1);
   watchMoves_ = kept ? kept->solution : std::string();
   watchButton->setEnabled(!watchMoves_.empty());
-  detail->setText(QString::fromUtf8(texts::kJouwBeste)
-                      .arg(kept ? QString::fromUtf8(texts::kZetten).arg(kept->best)
-                                : QString::fromUtf8(texts::kNogNietGehaald)));
+  detail->setText(yourBest(kept));
 }
 
 void Standaard::playCollectionLevel() {
@@ -243,15 +255,13 @@ void Standaard::playCollectionLevel() {
 }
 
 // Today's puzzles from `row` down, "Nieuw doolhof..." beside the button that plays them.
-void Standaard::addNewMazes(QGridLayout& grid, int row) {
+void Standaard::addNewMazes(Captions& captions, QGridLayout& grid, int row) {
   dailyList = newList(this);
   dailyList->setIconSize(kMarkSize);
   dailyList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  playDailyButton = new QPushButton(QStringLiteral("Speel dit level"), this);
-  newMazeButton =
-      new QPushButton(QString::fromStdString(texts::tr(texts::kNieuwDoolhofKnop)), this);
-  grid.addWidget(new QLabel(QString::fromStdString(texts::tr(texts::kPuzzelsVanDeDag)), this), row,
-                 0);
+  playDailyButton = captions.button(new QPushButton(this), texts::kSpeelDitLevel);
+  newMazeButton = captions.button(new QPushButton(this), texts::kNieuwDoolhofKnop);
+  grid.addWidget(captions.label(new QLabel(this), texts::kPuzzelsVanDeDag), row, 0);
   grid.addWidget(dailyList, row + 1, 0);
   grid.addWidget(playDailyButton, row + 2, 0);
   grid.addWidget(newMazeButton, row + 2, 1);
@@ -275,9 +285,7 @@ void Standaard::showDailyDetail(int row) {
   highlighted_ = {};
   watchMoves_.clear();
   watchButton->setEnabled(false);
-  detail->setText(QString::fromUtf8(texts::kJouwBeste)
-                      .arg(kept ? QString::fromUtf8(texts::kZetten).arg(kept->best)
-                                : QString::fromUtf8(texts::kNogNietGehaald)));
+  detail->setText(yourBest(kept));
 }
 
 // Made beside the play window as its own "Nieuw doolhof" makes one, then played.

@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace dwaalbos {
 
+class Captions;
+
 class Afspelen;
 class LevelSet;
 struct SharedState;
@@ -63,7 +65,7 @@ class Standaard : public QWidget {
   void showCollection(int row);
   void showCollectionDetail(int row);
   void playCollectionLevel();
-  void addNewMazes(QGridLayout& grid, int row);
+  void addNewMazes(Captions& captions, QGridLayout& grid, int row);
   void fillDaily();
   void showDailyDetail(int row);
   void playDaily();

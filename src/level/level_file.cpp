@@ -3,6 +3,8 @@
 #include <limits>
 
 #include "cp1252.h"
+#include "texts.h"
+#include "translation.h"
 
 namespace dwaalbos {
 namespace {
@@ -78,7 +80,8 @@ std::optional<Doolhof> readLevelFile(const std::string& path) {
 }
 
 std::string nameAndMaker(const Doolhof& level) {
-  return level.Maker.empty() ? level.Naam : level.Naam + " door " + level.Maker;
+  if (level.Maker.empty()) return level.Naam;
+  return filled(texts::tr(texts::kNaamDoorMaker), {level.Naam, level.Maker});
 }
 
 std::string levelFileHeading(const std::string& path) {

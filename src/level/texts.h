@@ -204,6 +204,12 @@ inline constexpr const char* kBesteEnKortste =
 inline constexpr const char* kZetten = DWAALBOS_TR("texts", "%1 zetten");
 inline constexpr const char* kEenZet = DWAALBOS_TR("texts", "%1 zet");
 inline constexpr const char* kNogNietGehaald = DWAALBOS_TR("texts", "nog niet gehaald");
+inline constexpr const char* kGehaaldVan = DWAALBOS_TR("texts", "%1 van %2 gehaald");
+inline constexpr const char* kSpeelDitLevel = DWAALBOS_TR("texts", "Speel dit level");
+inline constexpr const char* kLevelSet1 = DWAALBOS_TR("texts", "Level set 1:");
+inline constexpr const char* kLevelSet2 = DWAALBOS_TR("texts", "Level set 2:");
+// A level by its name and maker, in lists and the open dialog.
+inline constexpr const char* kNaamDoorMaker = DWAALBOS_TR("texts", "%1 door %2");
 
 // The editor.
 inline constexpr const char* kEffeWachtenTitle = DWAALBOS_TR("texts", "Effe wachten");

@@ -25,9 +25,22 @@ std::string translated(const char* context, const char* dutch) {
 }
 
 std::string filled(std::string text, std::size_t value) {
-  if (const auto at = text.find("%1"); at != std::string::npos)
-    text.replace(at, 2, std::to_string(value));
-  return text;
+  return filled(text, {std::to_string(value)});
+}
+
+// One pass over the text, so that a value holding "%2" itself is left as it is.
+std::string filled(const std::string& text, std::initializer_list<std::string_view> values) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t place = i + 1 < text.size() ? text[i + 1] - '1' : values.size();
+    if (text[i] == '%' && place < values.size()) {
+      out += values.begin()[place];
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
 }
 
 }  // namespace dwaalbos

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // Marks a Dutch text for the English translation where it is defined: the program still sees
 // the Dutch text, and the translation tools find it by this name, its context first.
@@ -23,5 +25,7 @@ Language currentLanguage();
 std::string translated(const char* context, const char* dutch);
 // "%1" in a translated `text` becomes `value`; a translation without it is shown as it stands.
 std::string filled(std::string text, std::size_t value);
+// "%1", "%2", ... become the values in their order.
+std::string filled(const std::string& text, std::initializer_list<std::string_view> values);
 
 }  // namespace dwaalbos

@@ -8,6 +8,7 @@
 #include "level/file_messages.h"
 #include "level/game_paths.h"
 #include "level/language_file.h"
+#include "level/level_file.h"
 #include "level/texts.h"
 #include "level/translation.h"
 #include "support/temp_folder.h"
@@ -102,6 +103,8 @@ TEST_F(ChosenLanguage, ComposedTextsAreLookedUpPieceByPieceAroundTheirValues) {
   EXPECT_EQ(collectionBrokenText("v.dws", 3),
             "[Het bestand \"]v.dws\"[ is beschadigd.][\r\nLevel 3 is afgebroken.]"
             "[\r\nEr zijn 2 levels te spelen.]");
+  // A level's own name may hold a place mark; it is shown as written, not filled in.
+  EXPECT_EQ(nameAndMaker(Doolhof{.Naam = "50%2", .Maker = "Ik"}), "[50%2 door Ik]");
 }
 
 TEST_F(ChosenLanguage, TheHelpPageIsTheChosenLanguages) {
