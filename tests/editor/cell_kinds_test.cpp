@@ -57,20 +57,5 @@ TEST(CellKinds, EveryCodeHasASymbolAPictureAndAKeyThatPlacesIt) {
   EXPECT_EQ(*places.rbegin(), static_cast<int>(places.size()) - 1);
 }
 
-// Only a gate closes and opens with the switch, each at its own colour.
-TEST(CellKinds, AGateIsOpenWhileTheSwitchShowsTheOtherColour) {
-  const CellKind& blue = cellKind(cell::kBlueGate);
-  const CellKind& red = cellKind(cell::kRedGate);
-  EXPECT_TRUE(openNow(blue, true));
-  EXPECT_FALSE(openNow(blue, false));
-  EXPECT_FALSE(openNow(red, true));
-  EXPECT_TRUE(openNow(red, false));
-  for (const CellKind& kind : kCellKinds) {
-    if (kind.gate == GateColour::None) {
-      EXPECT_EQ(openNow(kind, true), openNow(kind, false)) << kind.code;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace dwaalbos

@@ -18,22 +18,16 @@ using namespace dwaalbos;
 
 namespace {
 
-// A game folder whose standard levels are all a named start square beside an end square.
+// A game folder whose standard levels are all a named start square beside an end square,
+// with `progress` as its progress file, or none when it is empty.
 class StandardGame : public PlayBoard {
  public:
-  StandardGame(std::int16_t p1, std::int16_t p2, bool answerYes = false)
+  explicit StandardGame(const Bytes& progress, bool answerYes = false)
       : PlayBoard({"SE"}, answerYes) {
-    const Bytes record = encodeLevel(dwaalbos::testing::levelFromRows({"SE"}, "bos"));
-    for (const auto& [name, records] : {std::pair{"standaardlevels", kSet1Records},
-                                        std::pair{"standaardlevels2", kSet2Records}}) {
-      Bytes set;
-      for (int i = 0; i < records; ++i) set.insert(set.end(), record.begin(), record.end());
-      folder.write(name, set);
-    }
-    Bytes progress;
-    putI16(progress, p1);
-    putI16(progress, p2);
-    folder.write("geluid/Niets.wav", progress);
+    const Doolhof level = dwaalbos::testing::levelFromRows({"SE"}, "bos");
+    dwaalbos::testing::writeEmptyStandardSets(folder, level, level);
+    std::filesystem::create_directory(folder.path("geluid"));
+    if (!progress.empty()) folder.write("geluid/Niets.wav", progress);
     shared.readLevelSets();
   }
 
@@ -120,19 +114,24 @@ TEST(LevelEnd, AGeneratedLevelOffersTheNextNumberOfItsDifficulty) {
 // reward instead; progress out of its range counts as the nearest valid value.
 TEST(LevelEnd, ACompletedStandardLevelMovesItsSetsProgressOnlyWhenItWasTheNewest) {
   const struct {
-    std::int16_t p1, p2;
+    Bytes before;
     int level;
     Bytes after;
     const char* text;
   } cases[] = {
-      {5, 7, 5, {6, 0, 7, 0}, "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\r\nWil je"},
-      {6, 1, 5, {6, 0, 1, 0}, "Je hebt het level gehaald!\r\nVolgende?"},
-      {0x1234, 3, 26, {0x34, 0x12, 4, 0}, "Je hebt dit level voor het eerst"},
-      {23, 20, 23, {23, 0, 20, 0}, "Je hebt alle levels gehaald!\r\nHartstikke goed!\r\n"},
-      {23, 20, 43, {23, 0, 20, 0}, "Je hebt alle levels van de tweede levelset uitgespeeld!"},
-      {24, 21, 23, {24, 0, 21, 0}, "Je hebt alle levels gehaald!"}};
+      {{5, 0, 7, 0},
+       5,
+       {6, 0, 7, 0},
+       "Je hebt dit level voor het eerst gehaald, gefeliciteerd!\r\nWil je"},
+      {{6, 0, 1, 0}, 5, {6, 0, 1, 0}, "Je hebt het level gehaald!\r\nVolgende?"},
+      {{0x34, 0x12, 3, 0}, 26, {0x34, 0x12, 4, 0}, "Je hebt dit level voor het eerst"},
+      {{23, 0, 20, 0}, 23, {23, 0, 20, 0}, "Je hebt alle levels gehaald!\r\nHartstikke goed!\r\n"},
+      {{23, 0, 20, 0}, 43, {23, 0, 20, 0}, "Je hebt alle levels van de tweede levelset"},
+      {{24, 0, 21, 0}, 23, {24, 0, 21, 0}, "Je hebt alle levels gehaald!"},
+      // The file is always both values: without one, the other set starts at 1.
+      {{}, 1, {2, 0, 1, 0}, "Je hebt dit level voor het eerst"}};
   for (const auto& c : cases) {
-    StandardGame game(c.p1, c.p2);
+    StandardGame game(c.before);
     game.complete(c.level);
     EXPECT_EQ(game.progress(), c.after) << c.level;
     EXPECT_EQ(game.host.events().back().text.rfind(c.text, 0), 0u) << c.level;
@@ -140,12 +139,12 @@ TEST(LevelEnd, ACompletedStandardLevelMovesItsSetsProgressOnlyWhenItWasTheNewest
 }
 
 TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
-  StandardGame next(1, 1, true);
+  StandardGame next({1, 0, 1, 0}, true);
   next.complete(1);
   EXPECT_EQ(next.host.introductions(), 2);
   EXPECT_EQ(next.host.game().level().number, 2);
   EXPECT_FALSE(next.host.ended());  // the second level waits for keys
-  StandardGame last(23, 20, true);
+  StandardGame last({23, 0, 20, 0}, true);
   last.complete(23);
   EXPECT_EQ(last.host.opened().size(), 1u);
 }
@@ -154,7 +153,7 @@ TEST(LevelEnd, YesStartsTheNextLevelOrOpensTheReward) {
 // the keys that made them its best solution; the cleared board is told how it went, and a
 // result that beats an earlier one as a new best.
 TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMovesAndTheirKeys) {
-  StandardGame game(5, 1);
+  StandardGame game({5, 0, 1, 0});
   // The kept moves and keys, and what the cleared board was told.
   const auto kept = [&](const std::string& keys) {
     game.complete(7, keys);
@@ -179,9 +178,8 @@ TEST(LevelEnd, ACompletedStandardLevelKeepsItsFewestMovesAndTheirKeys) {
 }
 
 TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInMemory) {
-  StandardGame game(1, 1, true);
+  StandardGame game({}, true);
   const std::string path = game.folder.path("geluid/Niets.wav");
-  std::filesystem::remove(path);
   std::filesystem::create_directory(path);  // no write goes through, not even as root
   game.complete(1);
   game.complete(2);
@@ -198,20 +196,11 @@ TEST(LevelEnd, AProgressFileThatCannotBeWrittenIsToldAndTheNextLevelsStayOpenInM
   EXPECT_EQ(game.host.game().level().number, 3);
 }
 
-// The file is always both values: without one, the other set starts at 1.
-TEST(LevelEnd, AFirstCompletionWithoutAProgressFileWritesBothValues) {
-  StandardGame game(1, 1);
-  std::filesystem::remove(game.folder.path("geluid/Niets.wav"));
-  game.complete(1);
-  EXPECT_EQ(game.progress(), (Bytes{2, 0, 1, 0}));
-  EXPECT_EQ(game.host.events().back().text.rfind("Je hebt dit level voor het eerst", 0), 0u);
-}
-
 // Kept progress elsewhere (as a replay must) leaves the game folder's files alone.
 TEST(LevelEnd, AGameGivenItsOwnProgressPortWritesNoFiles) {
   RecordingProgress recorder;
   recorder.told = shown::Tell{"Opslaan mislukt", "kapot", Icon::Critical};
-  StandardGame game(5, 1);
+  StandardGame game({5, 0, 1, 0});
   game.host.game().keepProgressIn(recorder);
   game.complete(1);
   EXPECT_EQ(recorder.calls, (std::vector<std::string>{"best 1 1", "open 0 2"}));

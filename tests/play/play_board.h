@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "level/level_file.h"
-#include "level/level_text.h"
 #include "play/headless/headless_host.h"
 #include "play/session/own_levels.h"
 #include "play/session/progress_port.h"
@@ -95,10 +94,7 @@ class PlayBoard {
   // The rows of the working board, as symbols.
   std::string board() const {
     std::string out;
-    for (int r = 1; r <= 12; ++r) {
-      for (int c = 1; c <= 12; ++c) out += dwaalbos::symbolOfCode(at(c, r));
-      out += '\n';
-    }
+    for (int r = 1; r <= 12; ++r) out += dwaalbos::testing::symbolRow(game().veld, r) + '\n';
     return out;
   }
 

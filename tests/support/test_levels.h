@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <variant>
 
@@ -27,16 +28,22 @@ inline Doolhof levelFromRows(std::initializer_list<const char*> rows, const std:
   return std::get<Doolhof>(parseLevelText(text));
 }
 
+// One row of a board in the level text's symbols, left to right.
+inline std::string symbolRow(const Board& board, int row) {
+  std::string out;
+  for (int col = 1; col <= 12; ++col) out += symbolOfCode(board.at(col, row));
+  return out;
+}
+
 // Both standard level set files, whole, so that a game starts without telling of a missing
-// set; every level of the first set is `first`, all else empty.
-inline void writeEmptyStandardSets(const TempFolder& folder, const Doolhof& first = {}) {
-  for (const auto& [name, records] :
-       {std::pair{"standaardlevels", kSet1Records}, std::pair{"standaardlevels2", kSet2Records}}) {
+// set; every level of the first set is `first`, every level of the second `second`.
+inline void writeEmptyStandardSets(const TempFolder& folder, const Doolhof& first = {},
+                                   const Doolhof& second = {}) {
+  for (const auto& [name, records, level] : {std::tuple{"standaardlevels", kSet1Records, &first},
+                                             {"standaardlevels2", kSet2Records, &second}}) {
+    const Bytes record = encodeLevel(*level);
     Bytes set;
-    for (int i = 0; i < records; ++i) {
-      const Bytes record = encodeLevel(records == kSet1Records ? first : Doolhof{});
-      set.insert(set.end(), record.begin(), record.end());
-    }
+    for (int i = 0; i < records; ++i) set.insert(set.end(), record.begin(), record.end());
     folder.write(name, set);
   }
 }

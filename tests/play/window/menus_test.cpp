@@ -76,18 +76,6 @@ TEST(PlayMenus, TheFileIsReadAgainWheneverTheWindowGetsTheInputBack) {
   window.end();
 }
 
-// Whatever the player chose, a new level is drawn with raster operations.
-TEST(PlayMenus, ALevelBeginsDrawnWithRasterOperations) {
-  PlayWindowRig rig;
-  rig.writeOptions(rig::kAllOff);
-  Afspelen& window = rig.shown();
-  ASSERT_FALSE(window.opties().MetBitBlt);
-  rig.chooseFile(rig::levelFromRows({"S.."}, "bos"));
-  window.start(rig.chosen);
-  EXPECT_TRUE(window.opties().MetBitBlt);
-  window.end();
-}
-
 // Every mark and box shows the options as loaded; the delays are held to the dialogs' limits.
 TEST(PlayMenus, LoadedOptionsShowInEveryMarkAndBox) {
   const struct {
@@ -133,72 +121,59 @@ TEST(PlayMenus, OptionsThatCannotBeSavedAreToldOnceAndStayInForce) {
   EXPECT_TRUE(window.menus().rightSideItem->isChecked());
 }
 
-// Each pair of controls for one option agrees, whichever of the two the player works.
-TEST(PlayMenus, MarksAndCheckBoxesOfOneOptionAlwaysAgree) {
-  PlayWindowRig rig;
-  rig.writeOptions(rig::kAllOn);
-  Afspelen& window = rig.shown();
-  auto& followLinesBox = rig::namedChild<QCheckBox>(window.panel(), "followLinesBox");
-  auto& transitionBox = rig::namedChild<QCheckBox>(window.panel(), "transitionBox");
-  PlayMenus& m = window.menus();
-  const auto& opties = window.opties();
-  QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-  EXPECT_FALSE(followLinesBox.isChecked());
-  EXPECT_FALSE(rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox").isEnabled());
-  QTest::mouseClick(&followLinesBox, Qt::LeftButton);
-  EXPECT_TRUE(m.followLinesItem->isChecked());
-  EXPECT_TRUE(rig::namedChild<QLineEdit>(window.panel(), "lineDelayBox").isEnabled());
-  EXPECT_TRUE(opties.volglijnen);
-  // Ticking the box gives the game its input back.
-  EXPECT_NE(window.game().play().phase(), Phase::Paused);
-
-  QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-  EXPECT_FALSE(transitionBox.isChecked());
-  QTest::mouseClick(&transitionBox, Qt::LeftButton);
-  EXPECT_TRUE(m.transitionItem->isChecked());
-  EXPECT_TRUE(opties.overgang);
-  EXPECT_TRUE(window.board().hasFocus());
-
-  QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_FALSE(m.rasterDrawingItem->isChecked());
-  QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
-  EXPECT_FALSE(m.pictureDrawingItem->isChecked());
-  EXPECT_TRUE(opties.MetBitBlt);
-}
-
-// Every change the player makes is in the file at once, the bytes after the options kept; a
-// level start's raster drawing is not the player's choice and is not stored.
-TEST(PlayMenus, EveryChangeOfAnOptionIsSavedAtOnce) {
+// Every change the player makes, by a mark or by a box, shows in the other control of its
+// option, gives the board its input back and is in the file at once, the bytes after the
+// options kept. A level start's raster drawing is not the player's choice and is not stored.
+TEST(PlayMenus, EveryChangeOfAnOptionShowsInBothControlsAndIsSavedAtOnce) {
   PlayWindowRig rig;
   Bytes file = encodeOptions(rig::kAllOn);
   file.insert(file.end(), {9, 9});
   rig.folder.write("Opties.dat", file);
   Afspelen& window = rig.shown();
+  PlayMenus& m = window.menus();
+  const Opties& opties = window.opties();
   const auto ctrl = [&](Qt::Key key) { QTest::keyClick(&window, key, Qt::ControlModifier); };
-  const auto click = [&](const char* box) {
-    QTest::mouseClick(&rig::namedChild<QCheckBox>(window.panel(), box), Qt::LeftButton);
+  const auto box = [&](const char* name) -> QWidget& {
+    return rig::namedChild<QWidget>(window.panel(), name);
   };
+  const auto click = [&](const char* name) { QTest::mouseClick(&box(name), Qt::LeftButton); };
   const auto type = [&](const char* name, Qt::Key digit) {
-    auto& box = rig::namedChild<QLineEdit>(window.panel(), name);
-    box.setFocus();
-    QTest::keyClick(&box, digit);
+    box(name).setFocus();
+    QTest::keyClick(&box(name), digit);
+  };
+  const auto checked = [&](const char* name) {
+    return rig::namedChild<QCheckBox>(window.panel(), name).isChecked();
   };
   const std::function<void()> changes[] = {[&] { ctrl(Qt::Key_P); },
                                            [&] { click("followLinesBox"); },
                                            [&] { ctrl(Qt::Key_N); },
-                                           [&] { click("transitionBox"); },
+                                           [&] {
+                                             click("transitionBox");
+                                             EXPECT_TRUE(window.board().hasFocus());
+                                           },
+                                           [&] { ctrl(Qt::Key_A); },
+                                           [&] { ctrl(Qt::Key_B); },
                                            [&] { ctrl(Qt::Key_A); },
                                            [&] { type("walkingDelayBox", Qt::Key_7); },
                                            [&] { type("lineDelayBox", Qt::Key_3); },
                                            [&] { ctrl(Qt::Key_R); }};
   Bytes before = rig.folder.read("Opties.dat");
   for (std::size_t i = 0; i < std::size(changes); ++i) {
+    SCOPED_TRACE(i);
     changes[i]();
-    EXPECT_NE(rig.folder.read("Opties.dat"), before) << i;
+    EXPECT_EQ(m.followLinesItem->isChecked(), opties.volglijnen);
+    EXPECT_EQ(checked("followLinesBox"), opties.volglijnen);
+    EXPECT_EQ(box("lineDelayBox").isEnabled(), opties.volglijnen);
+    EXPECT_EQ(m.transitionItem->isChecked(), opties.overgang);
+    EXPECT_EQ(checked("transitionBox"), opties.overgang);
+    EXPECT_EQ(m.rasterDrawingItem->isChecked(), opties.MetBitBlt);
+    EXPECT_EQ(m.pictureDrawingItem->isChecked(), !opties.MetBitBlt);
+    EXPECT_NE(rig.folder.read("Opties.dat"), before);
     before = rig.folder.read("Opties.dat");
   }
   rig.chooseFile(rig::levelFromRows({"S"}));
   window.start(rig.chosen);
+  EXPECT_TRUE(opties.MetBitBlt);
   ctrl(Qt::Key_S);  // the chooser saves too
   Bytes expected = encodeOptions({false, 407, true, 203, false, true});
   expected.insert(expected.end(), {9, 9});

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 
 #include "play/generator/daily_seed.h"
@@ -16,21 +15,14 @@
 #include "play_window_rig.h"
 
 using namespace dwaalbos;
-using rig::PlayWindowRig;
-using rig::Script;
 
 namespace {
 
-class NewMazeWindow : public ::testing::Test {
+class NewMazeWindow : public rig::PlayWindowTest {
  protected:
   void SetUp() override {
-    rig.writeOptions(rig::kQuickOptions);
+    PlayWindowTest::SetUp();
     rig.chooseFile(rig::levelFromRows({"S.."}));
-  }
-  void play(int limitMs = 20000) {
-    Afspelen& window = rig.shown();
-    window.start(rig.chosen);
-    rig::runUntilDone(script, window, limitMs);
   }
   // Waits for the dialog that Ctrl+D opens, then fills it in and closes it with `button`.
   void chooseInDialog(int difficulty, const char* seed,
@@ -49,9 +41,6 @@ class NewMazeWindow : public ::testing::Test {
     const LevelRef& level = rig.window().game().level();
     return !level.generated && level.path == rig.chosen.path && !rig.window().newMaze().busy();
   }
-
-  PlayWindowRig rig;
-  Script script;
 };
 
 }  // namespace
@@ -63,17 +52,10 @@ TEST_F(NewMazeWindow, CancellingTheDialogOrTheMakingChangesNothing) {
   script.then([&] { return playsTheFile(); });
   chooseInDialog(3, "1");
   QString note;
-  script.then([&] {
-    auto* shown = rig.window().findChild<QProgressDialog*>();
-    if (!shown || !shown->isVisible()) return false;
-    note = shown->labelText();
-    shown->findChild<QPushButton*>()->click();
-    return true;
-  });
-  script.then([&] { return playsTheFile(); });
+  script.stopJob(rig.window(), note).then([&] { return playsTheFile(); });
   script.keyTap(&rig.window().board(), Qt::Key_Right);
-  script.then([&] { return rig.col() == 2; });
-  play();
+  waitFor([&] { return rig.col() == 2; });
+  play(20000);
   EXPECT_EQ(note, "Doolhof maken...");
   EXPECT_TRUE(script.boxes.empty());
   EXPECT_TRUE(playsTheFile());
@@ -93,10 +75,9 @@ TEST_F(NewMazeWindow, TheMadeMazeStartsWithItsIntroductionAndIsSavedAsALevel) {
   script.act([&] { offeredBefore = offered(); });
   chooseInDialog(1, "48213");
   QString name, comment;
-  script.then([&] { return rig::visibleSplash() != nullptr; }).act([&] {
-    name = rig::visibleSplash()->nameLabel->text();
-    comment = rig::visibleSplash()->commentText->toPlainText();
-    rig::visibleSplash()->close();
+  script.closeSplash([&](Splash& splash) {
+    name = splash.nameLabel->text();
+    comment = splash.commentText->toPlainText();
   });
   script.then([&] { return rig.window().game().play().gameRunning(); }).act([&] {
     rig.files.answer = rig.path("levels/bewaard.dwb");
@@ -104,7 +85,7 @@ TEST_F(NewMazeWindow, TheMadeMazeStartsWithItsIntroductionAndIsSavedAsALevel) {
   });
   script.then(
       [&] { return QFile::exists(QString::fromStdString(rig.path("levels/bewaard.dwb"))); });
-  play();
+  play(20000);
   EXPECT_FALSE(offeredBefore);
   EXPECT_EQ(name.toStdString(), expected.made->level.Naam);
   EXPECT_EQ(comment, "Commentaar: Gemiddeld 48213");
@@ -119,9 +100,7 @@ TEST_F(NewMazeWindow, TheMadeMazeStartsWithItsIntroductionAndIsSavedAsALevel) {
 TEST_F(NewMazeWindow, YesAfterAGeneratedLevelMakesAndStartsTheNextNumber) {
   Afspelen& window = rig.shown();
   script.keyTap(&window.board(), Qt::Key_Right).answer(QMessageBox::Yes);
-  script.then([&] { return rig::visibleSplash() != nullptr; }).act([] {
-    rig::visibleSplash()->close();
-  });
+  script.closeSplash();
   window.start(LevelRef::newMaze(rig::levelFromRows({"SE"}), "R", {0, 7}));
   rig::runUntilDone(script, window, 20000);
   ASSERT_EQ(script.boxes.size(), 1u);

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 
 #include "level/cell_codes.h"
@@ -17,22 +16,11 @@
 #include "play_window_rig.h"
 
 using namespace dwaalbos;
-using rig::PlayWindowRig;
-using rig::Script;
 
 namespace {
 
-class PlayWindow : public ::testing::Test {
+class PlayWindow : public rig::PlayWindowTest {
  protected:
-  void SetUp() override { rig.writeOptions(rig::kQuickOptions); }
-
-  // Starts the chosen level and runs the script against its game until it is done.
-  void play() {
-    Afspelen& window = rig.shown();
-    window.start(rig.chosen);
-    rig::runUntilDone(script, window);
-  }
-  Script& waitFor(std::function<bool()> condition) { return script.then(std::move(condition)); }
   // Arms a test play of the level; `back` hears how it ended.
   Afspelen& armTestPlay(
       const Doolhof& level, std::function<void(bool)> back = [](bool) {}) {
@@ -40,9 +28,6 @@ class PlayWindow : public ::testing::Test {
     rig.window().armTestPlay(LevelRef::testPlay(rig.shared.paths.testLevel()), std::move(back));
     return rig.window();
   }
-
-  PlayWindowRig rig;
-  Script script;
 };
 
 }  // namespace
@@ -200,10 +185,7 @@ TEST_F(PlayWindow, ATestPlayStartsOncePerShowingAndReturnsToTheEditor) {
 TEST_F(PlayWindow, UndoRedoAndTipWorkByTheirShortcutsAlsoInATestPlay) {
   Afspelen& window = armTestPlay(rig::levelFromRows({"S..E"}, "Proef"));
   std::string introductionTitle;
-  script.then([] { return rig::visibleSplash() != nullptr; }).act([&] {
-    introductionTitle = window.windowTitle().toStdString();
-    rig::visibleSplash()->close();
-  });
+  script.closeSplash([&](Splash&) { introductionTitle = window.windowTitle().toStdString(); });
   std::vector<std::string> seen;
   const auto note = [&] {
     seen.push_back(window.windowTitle().toStdString() + " " +
@@ -379,33 +361,6 @@ TEST_F(PlayWindow, TheSolutionIsShownAfterAskingAndThePlayerIsPutBack) {
   EXPECT_TRUE(back.empty());
 }
 
-// A tip in a lost game offers the way back: one step to the last position from which the
-// level can still be completed, which Ctrl+Z takes back in turn.
-TEST_F(PlayWindow, ALostGameGoesBackWhereItCouldStillBeWonInOneUndoableStep) {
-  rig.chooseFile(rig::levelFromRows({"SkK.E", ".K.##", "#####"}));
-  Afspelen& window = rig.window();
-  const auto at = [&](int col, int row) {
-    return
-        [&, col, row] { return rig.col() == col && window.game().play().gameState().row == row; };
-  };
-  // The key taken, then spent on the wrong key block.
-  for (const auto& [key, col, row] : {std::tuple{Qt::Key_Right, 2, 1},
-                                      {Qt::Key_Left, 1, 1},
-                                      {Qt::Key_Down, 1, 2},
-                                      {Qt::Key_Right, 2, 2}}) {
-    script.keyTap(&window.board(), key);
-    waitFor(at(col, row));
-  }
-  script.shortcut(&window, Qt::Key_T).answer(QMessageBox::Yes);
-  waitFor(at(1, 2)).act([&] { EXPECT_EQ(window.game().play().gameState().sleutels, 1); });
-  script.shortcut(&window, Qt::Key_Z);
-  waitFor(at(2, 2));
-  play();
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes.at(0).text,
-            "Vanaf hier kun je dit level niet meer halen.\nWil je terug naar waar het nog kon?");
-}
-
 // A tip that takes a while says so, and stopping it gives the game back at once, without an
 // answer. The key is spent on the wrong key block, then the player walks on: every position
 // since needs a search of the whole room to be known lost.
@@ -422,13 +377,7 @@ TEST_F(PlayWindow, ALongSearchForATipSaysSoAndCanBeStopped) {
     waitFor([&, after = ++moves] { return window.game().play().history().moves() == after; });
   }
   QString note;
-  script.shortcut(&window, Qt::Key_T).then([&] {
-    auto* shown = window.findChild<QProgressDialog*>();
-    if (!shown || !shown->isVisible()) return false;
-    note = shown->labelText();
-    shown->findChild<QPushButton*>()->click();
-    return true;
-  });
+  script.shortcut(&window, Qt::Key_T).stopJob(window, note);
   script.keyTap(&window.board(), Qt::Key_Up);
   waitFor([&] { return window.game().play().gameState().row == 6; });
   play();

@@ -4,6 +4,7 @@
 // that acts on the window's games from its event loop.
 #include <QApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -101,6 +102,23 @@ class Script : public QObject {
       return true;
     });
   }
+  // Waits for the introduction screen, hands it to `look`, and closes it.
+  Script& closeSplash(std::function<void(Splash&)> look = [](Splash&) {}) {
+    return then([] { return visibleSplash() != nullptr; }).act([look] {
+      look(*visibleSplash());
+      visibleSplash()->close();
+    });
+  }
+  // Waits for `window`'s note of a long job, keeps its text and presses its button.
+  Script& stopJob(QWidget& window, QString& note) {
+    return then([&window, &note] {
+      auto* shown = window.findChild<QProgressDialog*>();
+      if (!shown || !shown->isVisible()) return false;
+      note = shown->labelText();
+      shown->findChild<QPushButton*>()->click();
+      return true;
+    });
+  }
   bool finished() const { return steps_.empty() && !dispatched_; }
 
   struct Seen {
@@ -188,5 +206,22 @@ inline void runUntilDone(Script& script, Afspelen& window, int limitMs = 10000) 
     ADD_FAILURE() << "script did not finish";
   window.end();
 }
+
+// A started level in the play window, and a script to run against its game.
+class PlayWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { rig.writeOptions(kQuickOptions); }
+
+  // Starts the chosen level and runs the script against its game until it is done.
+  void play(int limitMs = 10000) {
+    Afspelen& window = rig.shown();
+    window.start(rig.chosen);
+    runUntilDone(script, window, limitMs);
+  }
+  Script& waitFor(std::function<bool()> condition) { return script.then(std::move(condition)); }
+
+  PlayWindowRig rig;
+  Script script;
+};
 
 }  // namespace rig
