@@ -44,6 +44,12 @@ QListWidget* newList(QWidget* parent) {
   return list;
 }
 
+QPushButton* button(Captions& captions, const char* dutch, QWidget* parent) {
+  auto* control = new QPushButton(parent);
+  captions.button(control, dutch);
+  return control;
+}
+
 // A best result in moves, or that the level is not done yet.
 QString bestText(int best) {
   return best != 0 ? QString::fromStdString(texts::tr(texts::kZetten)).arg(best)
@@ -71,8 +77,8 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   set2List->setIconSize(kMarkSize);
   standing1 = new QLabel(this);
   standing2 = new QLabel(this);
-  playSet1Button = captions->button(new QPushButton(this), texts::kSpeelDitLevel);
-  playSet2Button = captions->button(new QPushButton(this), texts::kSpeelDitLevel);
+  playSet1Button = button(*captions, texts::kSpeelDitLevel, this);
+  playSet2Button = button(*captions, texts::kSpeelDitLevel, this);
   grid->addWidget(captions->label(new QLabel(this), texts::kLevelSet1), 0, 0);
   grid->addWidget(standing1, 0, 0, Qt::AlignRight);
   grid->addWidget(set1List, 1, 0);
@@ -83,13 +89,13 @@ Standaard::Standaard(SharedState& shared, Afspelen& play) : shared_(shared), pla
   grid->addWidget(playSet2Button, 2, 1);
   detail = new QLabel(this);
   grid->addWidget(detail, 3, 0, 1, 2);
-  watchButton = captions->button(new QPushButton(this), texts::kBekijkBesteOplossing);
+  watchButton = button(*captions, texts::kBekijkBesteOplossing, this);
   watchButton->setEnabled(false);
   grid->addWidget(watchButton, 4, 0, 1, 2);
   collectionList = newList(this);
   collectionLevels = newList(this);
   collectionLevels->setIconSize(kMarkSize);
-  playCollectionButton = captions->button(new QPushButton(this), texts::kSpeelDitLevel);
+  playCollectionButton = button(*captions, texts::kSpeelDitLevel, this);
   grid->addWidget(captions->label(new QLabel(this), texts::kVerzamelingen), 5, 0);
   grid->addWidget(collectionList, 6, 0);
   grid->addWidget(collectionLevels, 6, 1);
@@ -259,8 +265,8 @@ void Standaard::addNewMazes(Captions& captions, QGridLayout& grid, int row) {
   dailyList = newList(this);
   dailyList->setIconSize(kMarkSize);
   dailyList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  playDailyButton = captions.button(new QPushButton(this), texts::kSpeelDitLevel);
-  newMazeButton = captions.button(new QPushButton(this), texts::kNieuwDoolhofKnop);
+  playDailyButton = button(captions, texts::kSpeelDitLevel, this);
+  newMazeButton = button(captions, texts::kNieuwDoolhofKnop, this);
   grid.addWidget(captions.label(new QLabel(this), texts::kPuzzelsVanDeDag), row, 0);
   grid.addWidget(dailyList, row + 1, 0);
   grid.addWidget(playDailyButton, row + 2, 0);
