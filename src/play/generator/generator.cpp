@@ -39,7 +39,7 @@ Budget budgetOf(Difficulty difficulty) {
     case Difficulty::Makkelijk: return {1'000'000, 200, 2, 12, 80, 3};
     case Difficulty::Gemiddeld: return {3'000'000, 250, 1, 24, 100, 3};
     case Difficulty::Moeilijk: return {8'000'000, 250, 1, 96, 200, 3};
-    case Difficulty::Meester: return {20'000'000, 250, 2, 72, 300, 3};
+    case Difficulty::Meester: return {20'000'000, 250, 2, 72, 300, 1};
   }
   return {};
 }
