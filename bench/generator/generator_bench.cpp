@@ -1,9 +1,9 @@
 // New levels per difficulty over seeds 1..N (100 when left out): median and slowest time to a
 // finished level (or to the answer that the budget ran out), wall clock and CPU time of the
-// thread, how many seeds gave a level, the share of those inside the difficulty's band, how
-// many are distinct, which object kinds they use, and their middle figures beside
-// the band of the standard levels.
-//   generator_bench [benchmark flags] [SEEDS]
+// process (every thread that made it), how many seeds gave a level, the share of those inside the
+// difficulty's band, how many are distinct, which object kinds they use, and their middle figures
+// beside the band of the standard levels.
+//   generator_bench [benchmark flags] [SEEDS [THREADS]]   (threads: as the game uses when left out)
 #include <benchmark/benchmark.h>
 #include <time.h>
 
@@ -22,10 +22,11 @@ using namespace dwaalbos;
 namespace {
 
 int seeds = 100;
+int threads = generatorThreads();
 
 double cpuMs() {
   timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
@@ -56,7 +57,8 @@ void Generate(benchmark::State& bench) {
     for (int seed = 1; seed <= seeds; ++seed) {
       const double cpuBegan = cpuMs();
       const auto began = std::chrono::steady_clock::now();
-      const Generation generation = generateLevel(difficulty, static_cast<std::uint32_t>(seed));
+      const Generation generation =
+          generateLevel(difficulty, static_cast<std::uint32_t>(seed), {}, threads);
       summary.wallMs.push_back(
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began)
               .count());
@@ -95,9 +97,10 @@ BENCHMARK(Generate)
 
 void printTable() {
   std::printf(
-      "\n%d seeds a difficulty; times in ms (wall / thread CPU); kinds of the 11 object codes "
+      "\n%d seeds a difficulty, %d thread(s); times in ms (wall / process CPU); kinds of the 11 "
+      "object codes "
       "used; middle figures: moves, states, traps, forced %%\n\n",
-      seeds);
+      seeds, threads);
   std::printf(
       "| difficulty | median | slowest | made | in band | distinct | kinds | middle figures | "
       "band of the standard levels |\n|---|---:|---:|---:|---:|---:|---:|---|---|\n");
@@ -119,6 +122,7 @@ void printTable() {
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (argc > 1) seeds = std::max(1, std::atoi(argv[1]));
+  if (argc > 2) threads = std::max(1, std::atoi(argv[2]));
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   printTable();

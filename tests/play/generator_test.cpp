@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "level/level_file.h"
+#include "play/generator/attempts.h"
 #include "play/generator/daily_seed.h"
 #include "play/rules/rules.h"
 #include "play/solver/solver.h"
@@ -49,6 +52,39 @@ TEST(Generator, TheSameSeedGivesTheSameLevelByteForByte) {
   EXPECT_EQ(first.made->level.Maker, "Dwaalbos");
   EXPECT_EQ(first.made->level.Commentaar, "Gemiddeld 48213");
   EXPECT_FALSE(first.made->level.Naam.empty());
+}
+
+TEST(Generator, TakesTheFirstAttemptInOrderWhicheverThreadFinishesFirst) {
+  // Attempt 0 fails slowly, every later one makes a level at once.
+  const Attempt attempt = [](int number, std::stop_token) {
+    if (number > 0) return AttemptResult{GeneratedLevel{{}, {}, std::to_string(number)}, 1};
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return AttemptResult{std::nullopt, 5};
+  };
+  for (const int threads : {1, 2, 3}) {
+    const Generation made = firstMade(attempt, 6, threads, {});
+    ASSERT_TRUE(made.made) << threads;
+    EXPECT_EQ(made.made->solution, "1") << threads;
+    // Attempt 0 spent the budget: what the faster attempt 1 made does not count.
+    const Generation spent = firstMade(attempt, 5, threads, {});
+    EXPECT_EQ(spent.outcome, GenerateOutcome::BudgetSpent) << threads;
+    EXPECT_FALSE(spent.made) << threads;
+  }
+}
+
+TEST(Generator, GivesTheSameLevelOnOneThreadAsOnMore) {
+  // Seeds whose first attempts come to nothing.
+  for (const auto& [difficulty, seed] : {std::pair(Difficulty::Makkelijk, 48u),
+                                         {Difficulty::Gemiddeld, 30u},
+                                         {Difficulty::Gemiddeld, 42u}}) {
+    const Generation alone = generateLevel(difficulty, seed, {}, 1);
+    ASSERT_TRUE(alone.made) << seed;
+    for (const int threads : {2, 3}) {
+      const Generation together = generateLevel(difficulty, seed, {}, threads);
+      ASSERT_TRUE(together.made) << seed;
+      EXPECT_EQ(encodeLevel(together.made->level), encodeLevel(alone.made->level)) << seed;
+    }
+  }
 }
 
 struct Seeded {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <bitset>
 #include <cmath>
+#include <thread>
 
+#include "attempts.h"
 #include "board_maker.h"
 #include "level_name.h"
 #include "play/rules/rules.h"
@@ -29,14 +31,15 @@ struct Budget {
   int wanting;
   int freshChoices;  // new boards solved to begin one climb from the closest
   int changes;       // tried in one climb at most: one that creeps closer seldom arrives
+  int lenientFrom;   // from this attempt on, any level inside the band will do
 };
 
 Budget budgetOf(Difficulty difficulty) {
   switch (difficulty) {
-    case Difficulty::Makkelijk: return {1'000'000, 200, 2, 12, 80};
-    case Difficulty::Gemiddeld: return {3'000'000, 250, 1, 24, 100};
-    case Difficulty::Moeilijk: return {8'000'000, 250, 1, 96, 200};
-    case Difficulty::Meester: return {20'000'000, 250, 2, 72, 300};
+    case Difficulty::Makkelijk: return {1'000'000, 200, 2, 12, 80, 3};
+    case Difficulty::Gemiddeld: return {3'000'000, 250, 1, 24, 100, 3};
+    case Difficulty::Moeilijk: return {8'000'000, 250, 1, 96, 200, 3};
+    case Difficulty::Meester: return {20'000'000, 250, 2, 72, 300, 1};
   }
   return {};
 }
@@ -151,29 +154,43 @@ std::optional<GeneratedLevel> judgeLevel(const Doolhof& level, const Band& band,
   return std::nullopt;
 }
 
-// One seed's search: boards climb towards the aim, one change at a time.
+// What every attempt at one seed shares.
+struct Plan {
+  Difficulty difficulty;
+  std::uint64_t seed;  // the seed and the difficulty as one number
+  const Band& band;
+  Budget budget;
+  Aim aim;
+  std::size_t stateLimit;  // a board with more states lies too far from the aim
+};
+
+Plan planOf(Difficulty difficulty, std::uint32_t seed) {
+  const std::uint64_t both = std::uint64_t{seed} << 8 | static_cast<std::uint64_t>(difficulty);
+  SeededRandom random(both);
+  const Band& band = bandOf(difficulty);
+  // Moves from a third of the way up from the band's fewest to its middle: the longest ways
+  // take a board hand-made for them.
+  const std::size_t fewest = band.moves.low + (band.middleMoves - band.moves.low) / 3;
+  const Aim aim{static_cast<double>(
+                    random.between(static_cast<int>(fewest), static_cast<int>(band.middleMoves))),
+                static_cast<double>(band.middleStates) * random.between(50, 150) / 100};
+  const std::size_t stateLimit =
+      std::min(band.states.high, static_cast<std::size_t>(aim.states * 2)) + 1;
+  return {difficulty, both, band, budgetOf(difficulty), aim, stateLimit};
+}
+
+// One attempt at a seed: the closest of a few new boards climbs towards the aim, one change at
+// a time. Every choice comes from the seed and the attempt's number alone.
 class Climb {
  public:
-  Climb(Difficulty difficulty, std::uint32_t seed, std::stop_token stop)
-      : random_(std::uint64_t{seed} << 8 | static_cast<std::uint64_t>(difficulty)),
-        band_(bandOf(difficulty)), budget_(budgetOf(difficulty)), maker_(difficulty, random_),
-        stop_(std::move(stop)) {
-    // Moves from a third of the way up from the band's fewest to its middle: the longest
-    // ways take a board hand-made for them.
-    const std::size_t fewest = band_.moves.low + (band_.middleMoves - band_.moves.low) / 3;
-    aim_ = {static_cast<double>(
-                random_.between(static_cast<int>(fewest), static_cast<int>(band_.middleMoves))),
-            static_cast<double>(band_.middleStates) * random_.between(50, 150) / 100};
-    stateLimit_ = std::min(band_.states.high, static_cast<std::size_t>(aim_.states * 2)) + 1;
-  }
+  Climb(const Plan& plan, int attempt, std::stop_token stop)
+      : random_(SeededRandom(plan.seed ^ std::uint64_t(attempt + 1) << 40).next()), plan_(plan),
+        band_(plan.band), budget_(plan.budget), aim_(plan.aim), maker_(plan.difficulty, random_),
+        attempt_(attempt), stop_(std::move(stop)) {}
 
-  Generation run() {
-    while (spent_ < budget_.positions) {
-      if (std::optional<GeneratedLevel> level = climbFrom(bestFresh()))
-        return {GenerateOutcome::Made, std::move(level)};
-      if (stop_.stop_requested()) return {GenerateOutcome::Stopped, std::nullopt};
-    }
-    return {GenerateOutcome::BudgetSpent, std::nullopt};
+  AttemptResult run() {
+    std::optional<GeneratedLevel> level = climbFrom(bestFresh());
+    return {std::move(level), spent_};
   }
 
  private:
@@ -193,7 +210,7 @@ class Climb {
       KindSet kinds;
       const Board board = maker_.fresh(kinds);
       if (!BoardMaker::keepsKinds(board, kinds)) continue;  // an object found no place
-      Candidate fresh = judge(board, kinds, stateLimit_);
+      Candidate fresh = judge(board, kinds, plan_.stateLimit);
       if (!fresh.solution.solvable) continue;
       if (solvable++ == 0 || fresh.distance < best.distance) best = std::move(fresh);
     }
@@ -204,17 +221,17 @@ class Climb {
   // moves: its search can stop there.
   std::size_t limitBeside(const Candidate& current) const {
     const double within = aim_.states * (1 + current.distance) * (1 + current.distance);
-    return within >= static_cast<double>(stateLimit_) ? stateLimit_
-                                                      : static_cast<std::size_t>(within) + 1;
+    return within >= static_cast<double>(plan_.stateLimit) ? plan_.stateLimit
+                                                           : static_cast<std::size_t>(within) + 1;
   }
 
-  // Near enough to be measured whole: the longer a climb goes on, the wider; late in the
-  // budget any level inside the band will do.
+  // Near enough to be measured whole: the longer a climb goes on, the wider; in the later
+  // attempts any level inside the band will do.
   bool nearAim(const Solution& solution, int changes) const {
     if (!band_.moves.contains(solution.moves.size()) || !band_.states.contains(solution.states))
       return false;
     const double widen = 1 + static_cast<double>(changes) / budget_.changes;
-    return spent_ > budget_.positions / 3 ||
+    return attempt_ >= budget_.lenientFrom ||
            (apart(static_cast<double>(solution.states), aim_.states) <= 0.42 * widen &&
             apart(static_cast<double>(solution.moves.size()), aim_.moves) <= 0.14 * widen);
   }
@@ -251,23 +268,31 @@ class Climb {
   }
 
   SeededRandom random_;
+  const Plan& plan_;
   const Band& band_;
-  Budget budget_;
+  const Budget& budget_;
+  const Aim& aim_;
   BoardMaker maker_;
+  int attempt_;
   std::stop_token stop_;
-  Aim aim_{};
-  std::size_t stateLimit_ = 0;
   std::size_t spent_ = 0;
 };
 
 }  // namespace
 
+int generatorThreads() { return std::thread::hardware_concurrency() == 1 ? 1 : 2; }
+
 std::uint64_t madeFrom(Difficulty difficulty, std::uint32_t seed) {
   return (static_cast<std::uint64_t>(difficulty) + 1) << 32 | seed;
 }
 
-Generation generateLevel(Difficulty difficulty, std::uint32_t seed, std::stop_token stop) {
-  Generation generation = Climb(difficulty, seed, std::move(stop)).run();
+Generation generateLevel(Difficulty difficulty, std::uint32_t seed, std::stop_token stop,
+                         int threads) {
+  const Plan plan = planOf(difficulty, seed);
+  const Attempt attempt = [&plan](int number, std::stop_token attemptStop) {
+    return Climb(plan, number, std::move(attemptStop)).run();
+  };
+  Generation generation = firstMade(attempt, plan.budget.positions, threads, std::move(stop));
   if (generation.made) {
     Doolhof& level = generation.made->level;
     level.Naam = levelName(difficulty, seed);
