@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -29,11 +31,13 @@
 #include "level/progress.h"
 #include "platform/file_dialogs.h"
 #include "platform/key_state.h"
+#include "platform/language.h"
 #include "platform/live_keys.h"
 #include "play/window/afspelen.h"
 #include "play/window/board_view.h"
 #include "play/window/right_panel.h"
 #include "support/game_on_temp_folder.h"
+#include "support/game_pictures.h"
 #include "support/named_child.h"
 #include "support/real_player.h"
 #include "support/temp_folder.h"
@@ -48,6 +52,8 @@ using namespace std::chrono_literals;
 
 class RealKeyboard : public ::testing::Test, protected GameOnTempFolder<SystemFileDialogs> {
  protected:
+  explicit RealKeyboard(const std::string& dataFolder = "") : GameOnTempFolder(dataFolder) {}
+
   void playerDoes(
       const std::function<void()>& keys, const std::function<void()>& finally = [] {}) {
     EXPECT_TRUE(whilePlayerTypes(keys, finally)) << "the windows did not come back";
@@ -156,6 +162,84 @@ TEST_F(RealKeyboard, AnArrowHeldIntoTheNextLevelBoxNeitherAnswersItNorSticks) {
         EXPECT_EQ(application.play().game().level().number, 2);
       });
   EXPECT_EQ(watch.boxesShown, 1);
+}
+
+// With the game's own data, its translations among them.
+class RealKeyboardWithTheGamesData : public RealKeyboard {
+ protected:
+  RealKeyboardWithTheGamesData() : RealKeyboard(testsupport::gameFolder().toStdString()) {}
+  ~RealKeyboardWithTheGamesData() override { speakLanguage(Language::Dutch, {}); }
+};
+
+// The window's title and every caption of its menus, read on the window's thread.
+QStringList menuTexts(QWidget& window) {
+  QStringList texts;
+  QMetaObject::invokeMethod(
+      &window,
+      [&] {
+        texts << window.windowTitle();
+        for (const QMenu* menu : window.findChildren<QMenu*>()) texts << menu->title();
+        for (const QAction* action : window.findChildren<QAction*>()) texts << action->text();
+      },
+      Qt::BlockingQueuedConnection);
+  return texts;
+}
+
+// Opties > Taal > English from the keyboard: the play window's menus and its next box speak
+// English at once. The game started again on the same folder speaks English from the start,
+// and Options > Language > Nederlands there brings back every Dutch text.
+TEST_F(RealKeyboardWithTheGamesData, EnglishChosenInThePlayWindowHoldsAtOnceAndAfterARestart) {
+  application.showPlayWindow();
+  Afspelen& play = application.play();
+  QStringList dutch, english, box, restarted, back;
+  playerDoes([&] {
+    waitUntilActive(play);
+    dutch = menuTexts(play);
+    keyboard.chord("Alt_L", "o");
+    pause(300ms);
+    keyboard.tap("a");
+    pause(300ms);
+    keyboard.tap("e");
+    pause(300ms);
+    waitUntilActive(play);
+    english = menuTexts(play);
+    keyboard.chord("Control_L", "o");  // the restart's question
+    waitForBox();
+    QMetaObject::invokeMethod(
+        &play,
+        [&] {
+          if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box << shown->windowTitle() << shown->text() << shown->button(QMessageBox::No)->text();
+        },
+        Qt::BlockingQueuedConnection);
+    keyboard.tap("Escape");
+    waitUntilActive(play);
+  });
+  EXPECT_TRUE(english.contains("&Options")) << english.join('|').toStdString();
+  EXPECT_TRUE(english.contains("&Restart")) << english.join('|').toStdString();
+  EXPECT_EQ(box, (QStringList{"Confirmation", "Are you sure?", "&No"}));
+  play.hide();
+
+  // A new start of the game on the same folder: the language is Dutch until it is read there.
+  speakLanguage(Language::Dutch, {});
+  const GamePaths& paths = application.state().paths;
+  speakStartingLanguage(paths, [](const char*) -> const char* { return nullptr; });
+  Application again(paths, {sound, desktop, dialogs, printers});
+  again.showPlayWindow();
+  playerDoes([&] {
+    waitUntilActive(again.play());
+    restarted = menuTexts(again.play());
+    keyboard.chord("Alt_L", "o");
+    pause(300ms);
+    keyboard.tap("l");
+    pause(300ms);
+    keyboard.tap("n");
+    pause(300ms);
+    waitUntilActive(again.play());
+    back = menuTexts(again.play());
+  });
+  EXPECT_EQ(restarted, english);
+  EXPECT_EQ(back, dutch);
 }
 
 // A click on the play window while it waits under the introduction gives the keyboard back to
