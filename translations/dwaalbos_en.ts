@@ -1566,5 +1566,45 @@ Do you want to try another number?</translation>
         <source>%1 door %2</source>
         <translation>%1 by %2</translation>
     </message>
+    <message>
+        <source>%1 — Zetten: %2</source>
+        <translation>%1 — Moves: %2</translation>
+    </message>
+    <message>
+        <source>Dwaalbos level selecteren</source>
+        <translation>Select a Dwaalbos level</translation>
+    </message>
+    <message>
+        <source>Geennaam</source>
+        <translation>No name</translation>
+    </message>
+    <message>
+        <source>Gemaakt door </source>
+        <translation>Made by </translation>
+    </message>
+    <message>
+        <source>anoniem</source>
+        <translation>anonymous</translation>
+    </message>
+    <message>
+        <source>Anoniem</source>
+        <translation>Anonymous</translation>
+    </message>
+    <message>
+        <source>Geen commentaar</source>
+        <translation>No comment</translation>
+    </message>
+    <message>
+        <source>Commentaar: </source>
+        <translation>Comment: </translation>
+    </message>
+    <message>
+        <source> door </source>
+        <translation> by </translation>
+    </message>
+    <message>
+        <source>Dwaalbos levels (*.dwb)</source>
+        <translation>Dwaalbos levels (*.dwb)</translation>
+    </message>
 </context>
 </TS>

@@ -9,7 +9,6 @@
 #include "frontend/application.h"
 #include "level/command_line.h"
 #include "level/game_paths.h"
-#include "level/language_file.h"
 #include "level/leftovers.h"
 #include "level/volume_file.h"
 #include "platform/desktop.h"
@@ -26,9 +25,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   const auto paths = dwaalbos::findGamePaths(QCoreApplication::applicationDirPath().toStdString(),
                                              dwaalbos::systemSurroundings());
-  dwaalbos::speakLanguage(dwaalbos::languageAtStart(
-                              paths.language(), [](const char* name) { return std::getenv(name); }),
-                          paths.translations());
+  dwaalbos::speakStartingLanguage(paths, [](const char* name) { return std::getenv(name); });
   dwaalbos::removeLeftovers(paths);
 
   dwaalbos::SdlSound sound(paths.folder(), [](const std::string& titel, const std::string& tekst) {

@@ -71,6 +71,8 @@ inline constexpr const char* kSpelTitel = DWAALBOS_TR("texts", "Dwaalbos 6.0");
 inline constexpr const char* kTitelBegin = DWAALBOS_TR("texts", "Dwaalbos 6.0: ");
 inline constexpr const char* kMenuTitel = DWAALBOS_TR("texts", "Dwaalbos 6.0: Menu");
 inline constexpr const char* kEditorTitel = DWAALBOS_TR("texts", "Dwaalbos 6.0 level editor");
+// A test play has no panel: its title counts the moves (the level's title, the count).
+inline constexpr const char* kTitelMetZetten = DWAALBOS_TR("texts", "%1 — Zetten: %2");
 inline constexpr const char* kTestGehaald = DWAALBOS_TR("texts", " - testlevel gehaald");
 inline constexpr const char* kKiesTitel = DWAALBOS_TR("texts", "Kies een level");
 
@@ -139,6 +141,7 @@ inline constexpr const char* kResultatenKwijt = DWAALBOS_TR(
     "texts",
     "\r\nDe resultaten erin worden niet gebruikt; bij je volgende record wordt het opnieuw "
     "geschreven.");
+inline constexpr const char* kLevelSelecteren = DWAALBOS_TR("texts", "Dwaalbos level selecteren");
 inline constexpr const char* kLevelOpenenTitle = DWAALBOS_TR("texts", "Level openen");
 inline constexpr const char* kLevelFilter =
     DWAALBOS_TR("texts",
@@ -178,6 +181,16 @@ inline constexpr const char* kOplossingZien =
 inline constexpr const char* kEvenDenken = DWAALBOS_TR("texts", "Even denken...");
 inline constexpr const char* kStoppen = DWAALBOS_TR("texts", "Stoppen");
 
+// A level as it is introduced and named beside the board and in the title: what stands in for
+// an empty name, maker or comment, and the words around them.
+inline constexpr const char* kGeennaam = DWAALBOS_TR("texts", "Geennaam");
+inline constexpr const char* kGemaaktDoor = DWAALBOS_TR("texts", "Gemaakt door ");
+inline constexpr const char* kDoorAnoniem = DWAALBOS_TR("texts", "anoniem");
+inline constexpr const char* kAnoniem = DWAALBOS_TR("texts", "Anoniem");
+inline constexpr const char* kGeenCommentaar = DWAALBOS_TR("texts", "Geen commentaar");
+inline constexpr const char* kCommentaar = DWAALBOS_TR("texts", "Commentaar: ");
+inline constexpr const char* kDoor = DWAALBOS_TR("texts", " door ");
+
 // A new maze made on request.
 inline constexpr const char* kNieuwDoolhofTitle = DWAALBOS_TR("texts", "Nieuw doolhof");
 inline constexpr const char* kMoeilijkheid = DWAALBOS_TR("texts", "&Moeilijkheid:");
@@ -192,6 +205,7 @@ inline constexpr const char* kGeenDoolhof =
                 "Voor %1 %2 is op tijd geen doolhof gevonden dat echt zo moeilijk is.\r\n"
                 "Wil je een ander nummer proberen?");
 inline constexpr const char* kBewaarAlsLevelTitle = DWAALBOS_TR("texts", "Bewaar als level");
+inline constexpr const char* kLevelFilterDwb = DWAALBOS_TR("texts", "Dwaalbos levels (*.dwb)");
 // The level chooser's new mazes: today's puzzles and a button that asks for any other.
 inline constexpr const char* kPuzzelsVanDeDag = DWAALBOS_TR("texts", "Puzzel van de dag:");
 inline constexpr const char* kNieuwDoolhofKnop = DWAALBOS_TR("texts", "Nieuw doolhof...");

@@ -39,4 +39,8 @@ void speakLanguage(Language language, const std::string& translationsFolder) {
        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+void speakStartingLanguage(const GamePaths& paths, const Environment& environment) {
+  speakLanguage(languageAtStart(paths.language(), environment), paths.translations());
+}
+
 }  // namespace dwaalbos

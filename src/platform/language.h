@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "level/game_paths.h"
+#include "level/language_file.h"
 #include "level/translation.h"
 
 namespace dwaalbos {
@@ -12,5 +14,7 @@ namespace dwaalbos {
 // without a translation file the texts stay Dutch, without the toolkit's the toolkit's stay
 // English.
 void speakLanguage(Language language, const std::string& translationsFolder);
+// As the game starts: in the language kept in the player's folder, or else the desktop's.
+void speakStartingLanguage(const GamePaths& paths, const Environment& environment);
 
 }  // namespace dwaalbos

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -28,14 +29,20 @@
 #include "frontend/standaard.h"
 #include "level/file_messages.h"
 #include "level/language_file.h"
+#include "level/level_file.h"
 #include "level/level_sets.h"
 #include "level/texts.h"
 #include "platform/language.h"
 #include "platform/language_menu.h"
 #include "platform/message_boxes.h"
 #include "play/window/afspelen.h"
+#include "play/window/right_panel.h"
+#include "play/window/splash.h"
 #include "support/game_on_temp_folder.h"
 #include "support/game_pictures.h"
+#include "support/introduction_screen.h"
+#include "support/named_child.h"
+#include "support/test_levels.h"
 #include "support/window_fakes.h"
 
 namespace dwaalbos::testing {
@@ -253,6 +260,51 @@ TEST_F(LanguageItems, EnglishFromThePlayWindowReachesEveryWindowAndDutchBringsEv
   EXPECT_EQ(readLanguage(application.state().paths.language()), Language::Dutch);
 }
 
+// A standard level is introduced, named beside the board and in the title in English, and a
+// change of language renames it at once; a level file's own name is shown as written, with the
+// game's words around it in English.
+TEST_F(LanguageItems, AStandardLevelSpeaksTheLanguageAndALevelFileItsOwn) {
+  Afspelen& play = application.play();
+  const auto& panelName = testsupport::namedChild<QLabel>(play.panel(), "levelNameLabel");
+  const auto& panelMaker = testsupport::namedChild<QLabel>(play.panel(), "levelMakerLabel");
+  const QString maker = QString::fromStdString(firstLevel().Maker);
+  const auto begin = [&](const LevelRef& level) -> Splash* {
+    application.showPlayWindow();
+    EXPECT_TRUE(play.start(level));
+    return testsupport::visibleSplash();
+  };
+  // The board appears after its ring transition.
+  const auto verder = [&](Splash& splash, const QString& name) {
+    splash.verder();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return panelName.text() == name && play.windowTitle().contains(name); }));
+  };
+  pick(playChoice(), Language::English);
+  Splash* splash = begin(LevelRef::standard(1));
+  ASSERT_TRUE(splash);
+  EXPECT_EQ(splash->nameLabel->text(), "The first step");
+  EXPECT_EQ(splash->makerLabel->text(), "Made by " + maker);
+  EXPECT_TRUE(splash->commentText->toPlainText().startsWith("Comment: Walk to the exit square"))
+      << splash->commentText->toPlainText().toStdString();
+  verder(*splash, "The first step");
+  EXPECT_EQ(play.windowTitle(), "Dwaalbos 6.0: The first step by " + maker);
+
+  pick(playChoice(), Language::Dutch);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return panelName.text() == "De eerste stap"; }));
+  EXPECT_EQ(play.windowTitle(), "Dwaalbos 6.0: De eerste stap door " + maker);
+
+  pick(playChoice(), Language::English);
+  const std::string path = folder.path("eigen.dwb");
+  ASSERT_TRUE(writeLevelFile(path, levelFromRows({"S.E"}, "De eerste stap")));
+  splash = begin(LevelRef::file(path));
+  ASSERT_TRUE(splash);
+  EXPECT_EQ(splash->nameLabel->text(), "De eerste stap");
+  EXPECT_EQ(splash->makerLabel->text(), "Made by anonymous");
+  EXPECT_EQ(splash->commentText->toPlainText(), "No comment");
+  verder(*splash, "De eerste stap");
+  EXPECT_EQ(panelMaker.text(), "Anonymous");
+}
+
 // The main menu's buttons are pictures with their captions drawn in; they follow the language.
 TEST_F(LanguageChoice, TheMainMenusButtonsSpeakTheLanguage) {
   Menu& menu = application.menu();
@@ -273,7 +325,7 @@ TEST_F(LanguageChoice, TheMainMenusButtonsSpeakTheLanguage) {
 
 // A count the window shows keeps its number when the language changes under it.
 TEST_F(LanguageItems, TheLiveKeyCountKeepsItsNumber) {
-  application.play().menus().firstKeysItem->setText(QStringLiteral("Sleutels: 3"));
+  application.play().menus().setKeyCount(3);
   pick(playChoice(), Language::English);
   EXPECT_EQ(application.play().menus().firstKeysItem->text(), "Keys: 3");
 }

@@ -264,8 +264,8 @@ TEST_F(Chooser, TodaysPuzzlesShowTheirResultsAndChoosingOneMakesAndPlaysIt) {
   window.dailyList->setCurrentRow(0);
   window.playDailyButton->click();
   EXPECT_FALSE(window.isVisible());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return rig.window().engine().level().made != nullptr; }));
-  const Doolhof made = *rig.window().engine().level().made;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return rig.window().game().level().generated.has_value(); }));
+  const Doolhof made = *rig.window().game().level().content;
   EXPECT_EQ(made.Commentaar, "Makkelijk " + std::to_string(todaysSeed(Difficulty::Makkelijk)));
   // Its result, once kept, shows the next time without the level being made again.
   recordLevelResult(paths.locked(paths.levelResults()), contentKey(made), 15, "");
@@ -286,7 +286,7 @@ TEST_F(Chooser, NewMazeAsksForADifficultyOverThePlayWindow) {
   window.newMazeButton->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(rig.window().isEnabled());
-  EXPECT_EQ(rig.window().engine().level().made, nullptr);
+  EXPECT_FALSE(rig.window().game().level().generated);
   EXPECT_FALSE(rig.window().newMaze().busy());
 }
 

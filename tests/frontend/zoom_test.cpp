@@ -27,6 +27,7 @@
 #include "level/texts.h"
 #include "level/zoom.h"
 #include "platform/board_painter.h"
+#include "platform/language.h"
 #include "platform/message_boxes.h"
 #include "play/window/afspelen.h"
 #include "play/window/board_view.h"
@@ -90,6 +91,28 @@ class Zoomed : public WholeGame, public ::testing::WithParamInterface<int> {
   ::testing::AssertionResult looksAsKept(const QImage& seen, const char* window) const {
     return looksLike(seen, QStringLiteral("%1-%2").arg(window).arg(GetParam()), GetParam());
   }
+
+  // The editor with a level open and its verdict found, not the search under way.
+  QImage editorShown() {
+    Editor& editor = application.editor();
+    folder.write("level.dwb", encodeLevel(kLevel));
+    EXPECT_TRUE(editor.openen(folder.path("level.dwb")));
+    const QString busy = QString::fromStdString(translated("Verdict", "Nog bezig\u2026"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor.Oordeel().text() != busy; }, 10000));
+    editor.show();
+    const QImage shown = editor.grab().toImage();
+    editor.hide();
+    return shown;
+  }
+
+  QImage playShown() {
+    Afspelen& play = application.play();
+    BoardPainter(testsupport::gamePictures())
+        .tekenen(play.board().image(), kLevel.Vakken, true, {0, 0, 40, 80}, true);
+    play.board().setBackground(kBoardBackground);
+    play.show();
+    return play.grab().toImage();
+  }
 };
 
 // The boards hold the pixels they are shown with, so that their art is drawn at that size.
@@ -111,23 +134,26 @@ TEST_P(Zoomed, MenuEditorAndPlayWindowLookAsKept) {
   for (const QAction* title : editor.menuBar()->actions())
     if (title->menu()) menuFonts.insert(title->menu()->font().toString());
   EXPECT_EQ(menuFonts.size(), 1u);
-  folder.write("level.dwb", encodeLevel(kLevel));
-  ASSERT_TRUE(editor.openen(folder.path("level.dwb")));
-  // The solver's verdict, not the search under way.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !editor.Oordeel().text().startsWith("Nog"); }, 10000));
-  editor.show();
-  EXPECT_TRUE(looksAsKept(editor.grab().toImage(), "editor"));
-  editor.hide();
-
-  Afspelen& play = application.play();
-  BoardPainter(testsupport::gamePictures())
-      .tekenen(play.board().image(), kLevel.Vakken, true, {0, 0, 40, 80}, true);
-  play.board().setBackground(kBoardBackground);
-  play.show();
-  EXPECT_TRUE(looksAsKept(play.grab().toImage(), "play"));
+  EXPECT_TRUE(looksAsKept(editorShown(), "editor"));
+  EXPECT_TRUE(looksAsKept(playShown(), "play"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, Zoomed, ::testing::ValuesIn(kZoomSteps));
+
+// In English, whose captions are longer than the Dutch ones in places.
+class InEnglish : public Zoomed {
+ protected:
+  InEnglish() { speakLanguage(Language::English, application.state().paths.translations()); }
+  ~InEnglish() override { speakLanguage(Language::Dutch, {}); }
+};
+
+TEST_P(InEnglish, EditorAndPlayWindowLookAsKept) {
+  QCoreApplication::sendPostedEvents();
+  EXPECT_TRUE(looksAsKept(editorShown(), "editor-en"));
+  EXPECT_TRUE(looksAsKept(playShown(), "play-en"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, InEnglish, ::testing::Values(100, 200));
 
 using ZoomedScreens = Zoomed;
 

@@ -27,7 +27,7 @@ void Game::settle() {
       pending_ = Start::Begi;
     if (pending_ == Start::None) break;
     const Start next = std::exchange(pending_, Start::None);
-    if (next == Start::Begi) play_.begi(*level_.content);
+    if (next == Start::Begi) play_.begi(*level_.content, level_.number != 0);
     else play_.beginnen();
   }
   driving_ = false;
@@ -86,7 +86,7 @@ void Game::playPass(KeySet keys) {
 // A crush waits for its answer, a completed level ends.
 void Game::takeStep(const Step& step) {
   if (step.crush) {
-    ask(Asked::Crush, texts::kZelfmoordTitle, texts::kZelfmoord);
+    ask(Asked::Crush, texts::tr(texts::kZelfmoordTitle), texts::tr(texts::kZelfmoord));
     return;
   }
   if (!step.completed) return;
@@ -166,7 +166,7 @@ void Game::leave() {
   play_.show(shown::Leaving{});
   play_.setPaused(true);
   if (level_.test) naareditor();
-  else ask(Asked::Leave, texts::kBevestigingTitle, texts::kZekerWeten);
+  else ask(Asked::Leave, texts::tr(texts::kBevestigingTitle), texts::tr(texts::kZekerWeten));
 }
 
 // Asked in a move (the crush answered No), the move ends after the answer; a No plays on.

@@ -70,6 +70,8 @@ class Game {
   void presented() { play_.presented(); }
   // Another control takes the input (true) or gives it back; the title says so.
   void pauze(bool on);
+  // The player chose another language: the level's texts beside the board and in the title.
+  void retell() { play_.retell(); }
   // The player leaves the level (the play window's close handler, or the crush answered No):
   // shows Leaving, pauses, then returns to the editor during a test play or asks
   // "Zeker weten?"; a Yes ends the game and shows ToMenu.
@@ -109,7 +111,7 @@ class Game {
   void levelEnd();
   void offerAfter(int before);
   void saveProgress(bool secondSet, std::int16_t next);
-  void offerNext(const std::string& text);
+  void offerNext(const char* text);  // a marked text
   void setEndAnswered(bool yes);
 
   SharedState& shared_;

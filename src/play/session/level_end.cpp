@@ -51,8 +51,8 @@ void Game::levelEnd() {
   play_.show(shown::Sound{Sample::Completed});
   play_.show(shown::Celebrate{g.col, g.row});
   // The level end is heard and seen first; a refused write is told after it.
-  if (failure) play_.show(shown::Tell{texts::kNotSavedTitle, *failure, Icon::Critical});
-  const std::string offer = before == 0 ? texts::kEersteKeer : texts::kNogEens;
+  if (failure) play_.show(shown::Tell{texts::tr(texts::kNotSavedTitle), *failure, Icon::Critical});
+  const char* offer = before == 0 ? texts::kEersteKeer : texts::kNogEens;
   if (own) {
     endedWithResult();
     if (level_.test) {
@@ -63,7 +63,8 @@ void Game::levelEnd() {
       level_ = std::move(*next);
       offerNext(offer);
     } else {
-      play_.show(shown::Tell{texts::kKlaarTitle, texts::kGehaald, Icon::Exclamation});
+      play_.show(shown::Tell{texts::tr(texts::kKlaarTitle), texts::tr(texts::kGehaald),
+                             Icon::Exclamation});
     }
     return;
   }
@@ -80,9 +81,9 @@ void Game::levelEnd() {
   if (level_.number == kSet1Levels || level_.number == kLastLevelNumber) {
     endedWithResult();
     const bool firstSet = level_.number == kSet1Levels;
-    const std::string question =
-        firstSet ? std::string(texts::kSet1Uit) + texts::kSecretPage + "?" : texts::kSet2Uit;
-    ask(Asked::SetEnd, texts::kProgramTitle, question);
+    const std::string question = firstSet ? texts::tr(texts::kSet1Uit) + texts::kSecretPage + "?"
+                                          : texts::tr(texts::kSet2Uit);
+    ask(Asked::SetEnd, texts::tr(texts::kProgramTitle), question);
     return;
   }
   const auto next = static_cast<std::int16_t>(n + 1);
@@ -99,7 +100,9 @@ void Game::saveProgress(bool secondSet, std::int16_t next) {
   if (told) play_.show(*told);
 }
 
-void Game::offerNext(const std::string& text) { ask(Asked::Next, texts::kVolgendeTitle, text); }
+void Game::offerNext(const char* text) {
+  ask(Asked::Next, texts::tr(texts::kVolgendeTitle), texts::tr(text));
+}
 
 // A generated level's next is made by the front end, off the session's thread.
 void Game::settleNext(bool yes) {
@@ -117,7 +120,7 @@ void Game::setEndAnswered(bool yes) {
   }
   play_.show(shown::OpenDocument{level_.number == kSet1Levels
                                      ? shared_.paths.folder() + "/" + texts::kSecretPage
-                                     : texts::kProofMail});
+                                     : texts::tr(texts::kProofMail)});
 }
 
 }  // namespace dwaalbos

@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "level/level_sets.h"
 #include "level/texts.h"
 
 namespace dwaalbos {
@@ -48,14 +49,14 @@ void LevelPlay::setPaused(bool on) {
   if (now == Phase::Playing || now == Phase::Paused) enter(on ? Phase::Paused : Phase::Playing);
 }
 
-void LevelPlay::begi(const Doolhof& level) {
+void LevelPlay::begi(const Doolhof& level, bool standard) {
   crushed_.reset();
   show(shown::LevelBegun{});
   g_.sleutels = 0;
   show(shown::KeyCount{0});
   toetsenleeg();
   show(shown::Sound{Sample::LevelStart});
-  takeLevel(level);
+  takeLevel(level, standard);
   if (s_.Opnieuw || (s_.naam.empty() && s_.maker.empty())) {
     beginnen();
     return;
@@ -64,18 +65,38 @@ void LevelPlay::begi(const Doolhof& level) {
   history_.reset();
   showMoves();
   enter(Phase::Introduction);
-  show(shown::Introduce{
-      {s_.naam.empty() ? "Geennaam" : s_.naam,
-       "Gemaakt door " + (s_.maker.empty() ? "anoniem" : s_.maker),
-       s_.commentaar.empty() ? "Geen commentaar" : "Commentaar: " + s_.commentaar}});
+  show(shown::Introduce{{s_.naam.empty() ? texts::tr(texts::kGeennaam) : s_.naam,
+                         texts::tr(texts::kGemaaktDoor) +
+                             (s_.maker.empty() ? texts::tr(texts::kDoorAnoniem) : s_.maker),
+                         s_.commentaar.empty() ? texts::tr(texts::kGeenCommentaar)
+                                               : texts::tr(texts::kCommentaar) + s_.commentaar}});
 }
 
-void LevelPlay::takeLevel(const Doolhof& level) {
+void LevelPlay::takeLevel(const Doolhof& level, bool standard) {
   doolhof_ = level;
-  s_.naam = doolhof_.Naam;
-  s_.maker = doolhof_.Maker;
-  s_.commentaar = doolhof_.Commentaar;
+  standard_ = standard;
+  takeTexts();
   g_.veld.copyPlayAreaFrom(doolhof_.Vakken);
+}
+
+// A standard level's name and comment are the game's own texts, in the language it speaks; a
+// level file's are shown as written.
+void LevelPlay::takeTexts() {
+  s_.naam = standard_ ? standaardTekst(doolhof_.Naam) : doolhof_.Naam;
+  s_.maker = doolhof_.Maker;
+  s_.commentaar = standard_ ? standaardTekst(doolhof_.Commentaar) : doolhof_.Commentaar;
+}
+
+// A board cleared by a crush keeps its comment cleared; a replay keeps its own title.
+void LevelPlay::retell() {
+  const Phase now = life();
+  if (now != Phase::Playing && now != Phase::Paused && now != Phase::Replaying) return;
+  const bool cleared = s_.commentaar.empty();
+  takeTexts();
+  if (cleared) s_.commentaar.clear();
+  showCaptions();
+  if (now != Phase::Replaying)
+    show(shown::Title{s_.PauzeTitel ? texts::tr(texts::kPauzeTitel) : levelTitle()});
 }
 
 void LevelPlay::beginnen() {
@@ -97,8 +118,8 @@ void LevelPlay::beginnen() {
 }
 
 void LevelPlay::showCaptions() {
-  show(shown::Captions{s_.naam.empty() ? "Geennaam" : s_.naam,
-                       s_.maker.empty() ? "Anoniem" : s_.maker});
+  show(shown::Captions{s_.naam.empty() ? texts::tr(texts::kGeennaam) : s_.naam,
+                       s_.maker.empty() ? texts::tr(texts::kAnoniem) : s_.maker});
 }
 
 void LevelPlay::placeOnStart() {
@@ -110,7 +131,7 @@ void LevelPlay::placeOnStart() {
 GameState LevelPlay::levelStart() const { return dwaalbos::levelStart(doolhof_); }
 
 std::string LevelPlay::levelTitle() const {
-  return texts::kTitelBegin + s_.naam + " door " + s_.maker;
+  return texts::tr(texts::kTitelBegin) + s_.naam + texts::tr(texts::kDoor) + s_.maker;
 }
 
 void LevelPlay::startGame() {
@@ -132,7 +153,7 @@ void LevelPlay::presented() {
 void LevelPlay::showPause() {
   const bool paused = life() == Phase::Paused;
   if (paused == s_.PauzeTitel) return;
-  show(shown::Title{paused ? texts::kPauzeTitel : levelTitle()});
+  show(shown::Title{paused ? texts::tr(texts::kPauzeTitel) : levelTitle()});
   show(shown::Paused{paused});
   s_.PauzeTitel = paused;
 }
@@ -293,7 +314,7 @@ void LevelPlay::undoCrush() {
   Crushed crushed = std::move(*crushed_);
   crushed_.reset();
   history_ = std::move(crushed.history);
-  s_.commentaar = doolhof_.Commentaar;
+  takeTexts();
   showCaptions();
   setGameState(crushed.before);
   show(shown::Reveal{g_.veld, g_.schakelaar, g_.col, g_.row, false});
@@ -306,7 +327,7 @@ bool LevelPlay::replay(std::vector<GameKey> keys) {
   replay_ = Replay{g_, std::move(keys)};
   phase_ = Phase::Replaying;
   toetsenleeg();
-  show(shown::Title{texts::kOplossingTitel});
+  show(shown::Title{texts::tr(texts::kOplossingTitel)});
   s_.PauzeTitel = false;
   return true;
 }

@@ -54,7 +54,7 @@ class LevelPlay {
 
   // The level begins (`begi`): its introduction is shown, unless it is restarted or has no
   // texts, when it is played at once.
-  void begi(const Doolhof& level);
+  void begi(const Doolhof& level, bool standard = false);
   void beginnen();  // the board appears and play begins
   void presented();
   void markEnded();
@@ -63,6 +63,8 @@ class LevelPlay {
   // Ends a stopped game; true when the level is to begin again.
   bool cleanUp();
   void setPaused(bool on);
+  // The language changed: the level's name, comment and title are shown again in the new one.
+  void retell();
   void showPause();
   // Asks `question` under the move; answered() takes it away and the game goes on.
   void ask(Question question);
@@ -121,12 +123,13 @@ class LevelPlay {
   void face(Direction richting, bool firstFrame = false) {
     show(shown::Face{richting, firstFrame});
   }
-  void takeLevel(const Doolhof& level);
+  void takeLevel(const Doolhof& level, bool standard);
   // Puts the player on the board's start square: the leftmost column first, then the topmost
   // row. Without one he stays where he stood.
   void placeOnStart();
   void startGame();
   void showCaptions();
+  void takeTexts();
   void undoCrush();
   RuleOptions ruleOptions() const;
   void beginMove();
@@ -136,6 +139,7 @@ class LevelPlay {
   std::string levelTitle() const;
 
   Doolhof doolhof_;
+  bool standard_ = false;  // one of the game's own levels, its texts translated
   PlayState s_;
   PlayOptions options_;
   History history_;

@@ -51,10 +51,12 @@ std::optional<shown::Tell> ProgressFiles::open(bool secondSet, std::int16_t next
   const std::string path = paths_.progress();
   const WriteResult saved = paths_.explained(path, openLevel(paths_.locked(path), secondSet, next));
   if (!saved)
-    return shown::Tell{texts::kNotSavedTitle,
-                       notSavedText(path, saved) + texts::kVorderingTijdelijk, Icon::Critical};
+    return shown::Tell{texts::tr(texts::kNotSavedTitle),
+                       notSavedText(path, saved) + texts::tr(texts::kVorderingTijdelijk),
+                       Icon::Critical};
   if (saved.dropped() != 0)
-    return shown::Tell{texts::kIngekortTitle, droppedTailText(path, saved), Icon::Exclamation};
+    return shown::Tell{texts::tr(texts::kIngekortTitle), droppedTailText(path, saved),
+                       Icon::Exclamation};
   return std::nullopt;
 }
 

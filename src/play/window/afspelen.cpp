@@ -96,7 +96,7 @@ Afspelen::Afspelen(SharedState& shared, const PlayServices& services, QWidget* p
   connect(&driver_, &QTimer::timeout, this, &Afspelen::drivePass);
   connect(&KeyState::instance(), &KeyState::keysChanged, this, [this] { drive(); });
 
-  setWindowTitle(texts::kSpelTitel);
+  showTitle();
   stage_ =
       new ZoomedStage(takeCentralWidget(), {geometry::kWidePlay, geometry::kPanelHeight}, this);
   setCentralWidget(stage_);
@@ -163,8 +163,15 @@ void Afspelen::showEvent(QShowEvent* event) {
 // read back from the file at once.
 // The play window waits, disabled, under its introduction: when the window manager or a click
 // gives it the keyboard anyway, the keyboard goes on to the introduction, which needs it.
+// Another language renames the level beside the board and in the title at once.
 void Afspelen::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    game_.retell();
+    playSession();
+    showTitle();
+    return;
+  }
   if (event->type() != QEvent::ActivationChange) return;
   if (!isActiveWindow()) {
     if (!ownBoxActive()) activated_ = false;
@@ -212,7 +219,8 @@ void Afspelen::armTestPlay(const LevelRef& level, std::function<void(bool comple
 void Afspelen::startTestPlay() {
   if (!std::exchange(testPending_, false)) return;
   if (start(testLevel_)) return;
-  showMessage(this, texts::kTestenTitle, texts::kTestlevelOnleesbaar, BoxIcon::Critical);
+  showMessage(this, texts::tr(texts::kTestenTitle), texts::tr(texts::kTestlevelOnleesbaar),
+              BoxIcon::Critical);
   game_.naareditor();
   playSession();
 }
@@ -272,8 +280,8 @@ void Afspelen::onStartStandard() {
 
 void Afspelen::onOpenLevelFile() {
   saveOptions();
-  const std::string path = services_.files.askOpenFile(this, {"Dwaalbos level selecteren",
-                                                              texts::kLevelFilter,
+  const std::string path = services_.files.askOpenFile(this, {texts::tr(texts::kLevelSelecteren),
+                                                              texts::tr(texts::kLevelFilter),
                                                               shared_.paths.levels(),
                                                               "",
                                                               {shared_.paths.exampleLevels()},
@@ -281,7 +289,8 @@ void Afspelen::onOpenLevelFile() {
                                                               levelFileHeading});
   if (path.empty()) return;
   if (!start(levelAt(path))) {
-    showMessage(this, texts::kLevelOpenenTitle, texts::kGeenLevelBestand + path, BoxIcon::Critical);
+    showMessage(this, texts::tr(texts::kLevelOpenenTitle),
+                texts::tr(texts::kGeenLevelBestand) + path, BoxIcon::Critical);
   }
 }
 
@@ -297,13 +306,15 @@ void Afspelen::saveOptions() {
   tellIfCut(this, shared_.paths.options(), saved);
   if (saved || optionsFailureTold_) return;
   optionsFailureTold_ = true;
-  showMessage(this, texts::kNotSavedTitle,
-              notSavedText(shared_.paths.options(), saved) + texts::kOptiesTijdelijk,
+  showMessage(this, texts::tr(texts::kNotSavedTitle),
+              notSavedText(shared_.paths.options(), saved) + texts::tr(texts::kOptiesTijdelijk),
               BoxIcon::Exclamation);
 }
 
 void Afspelen::onRestart() {
-  if (!askYesNo(this, texts::kBevestigingTitle, texts::kZekerWeten, BoxIcon::None)) return;
+  if (!askYesNo(this, texts::tr(texts::kBevestigingTitle), texts::tr(texts::kZekerWeten),
+                BoxIcon::None))
+    return;
   game_.overnieuw();
   playSession();
 }
@@ -319,8 +330,8 @@ void Afspelen::onTip() { askHelp(HelpQuestion::Kind::Tip); }
 // After its question the way from here plays at the walking pace; the player is then back
 // where he stood.
 void Afspelen::onShowSolution() {
-  if (game_.play().gameRunning() &&
-      askYesNo(this, texts::kOplossingVraagTitle, texts::kOplossingZien, BoxIcon::Question))
+  if (game_.play().gameRunning() && askYesNo(this, texts::tr(texts::kOplossingVraagTitle),
+                                             texts::tr(texts::kOplossingZien), BoxIcon::Question))
     askHelp(HelpQuestion::Kind::Solution);
 }
 
@@ -365,7 +376,8 @@ void Afspelen::takeHelp(const HelpAnswer& answer) {
     case HelpAnswer::Kind::WayBack: offerWayBack(answer.steps); break;
     case HelpAnswer::Kind::Lost: offerWayBack(std::nullopt); break;
     case HelpAnswer::Kind::TooHard:
-      showMessage(this, texts::kTipTitle, texts::kGeenSnelleTip, BoxIcon::Exclamation);
+      showMessage(this, texts::tr(texts::kTipTitle), texts::tr(texts::kGeenSnelleTip),
+                  BoxIcon::Exclamation);
       break;
     case HelpAnswer::Kind::Stopped: break;
   }
@@ -385,14 +397,15 @@ void Afspelen::showTip(const Tip& tip) {
 // is one; otherwise a new start.
 void Afspelen::offerWayBack(std::optional<std::size_t> steps) {
   if (steps &&
-      askYesNo(this, texts::kTipTitle,
-               std::string(texts::kNietMeerTeHalen) + texts::kTerugWaarHetKon, BoxIcon::Question) &&
+      askYesNo(this, texts::tr(texts::kTipTitle),
+               texts::tr(texts::kNietMeerTeHalen) + texts::tr(texts::kTerugWaarHetKon),
+               BoxIcon::Question) &&
       game_.rewind(*steps)) {
     playSession();
     return;
   }
-  if (askYesNo(this, texts::kTipTitle,
-               std::string(texts::kNietMeerTeHalen) + texts::kOvernieuwBeginnen,
+  if (askYesNo(this, texts::tr(texts::kTipTitle),
+               texts::tr(texts::kNietMeerTeHalen) + texts::tr(texts::kOvernieuwBeginnen),
                BoxIcon::Question)) {
     game_.overnieuw();
     playSession();
@@ -408,7 +421,8 @@ void Afspelen::watch(const LevelRef& level, std::string_view moves) {
 
 void Afspelen::onCommentClicked() {
   pause(true);
-  showMessage(this, texts::kCommentaarTitle, game_.play().state().commentaar, BoxIcon::Exclamation);
+  showMessage(this, texts::tr(texts::kCommentaarTitle), game_.play().state().commentaar,
+              BoxIcon::Exclamation);
   forgetKeys();
   pause(false);
 }

@@ -354,7 +354,7 @@ void Afspelen::message(const std::string& title, const std::string& text, Icon i
 void Afspelen::setKeyCount(int keys) {
   presentation_.add([this, keys] {
     panel_->setKeyCount(keys);
-    menus_.firstKeysItem->setText(QStringLiteral("Sleutels: %1").arg(keys));
+    menus_.setKeyCount(keys);
   });
 }
 
@@ -385,11 +385,12 @@ void Afspelen::setTitle(const std::string& title) {
 // the game's name for a title.
 void Afspelen::showTitle() {
   if (title_.isEmpty()) {
-    setWindowTitle(texts::kSpelTitel);
+    setWindowTitle(QString::fromStdString(texts::tr(texts::kSpelTitel)));
     return;
   }
-  setWindowTitle(
-      plainTitle(testLayout_ ? QStringLiteral("%1 — Zetten: %2").arg(title_).arg(moves_) : title_));
+  const QString counted =
+      QString::fromStdString(texts::tr(texts::kTitelMetZetten)).arg(title_).arg(moves_);
+  setWindowTitle(plainTitle(testLayout_ ? counted : title_));
 }
 
 void Afspelen::showIntroduction(const Introduction& texts) {

@@ -16,6 +16,12 @@
 #include "window_geometry.h"
 
 namespace dwaalbos {
+namespace {
+
+// Painted anew in the language chosen since.
+QString shown(const char* dutch) { return QString::fromStdString(texts::tr(dutch)); }
+
+}  // namespace
 
 BoardView::BoardView(QWidget* parent)
     : QWidget(parent), image_(geometry::kBoard, geometry::kBoard, QImage::Format_RGB32),
@@ -26,7 +32,7 @@ BoardView::BoardView(QWidget* parent)
   image_.fill(background_);
 }
 
-QString BoardView::startHint() { return QString::fromUtf8(texts::kStartHint); }
+QString BoardView::startHint() { return shown(texts::kStartHint); }
 
 // Only a level's start paints the board in its own colour; clearing to black ends the level.
 void BoardView::setBackground(QRgb colour) {
@@ -38,6 +44,7 @@ void BoardView::setBackground(QRgb colour) {
 void BoardView::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::EnabledChange && !isEnabled()) startHint_ = false;
+  if (event->type() == QEvent::LanguageChange) update();
 }
 
 void BoardView::clear() {
@@ -128,9 +135,7 @@ void write(QPainter& painter, const QRect& box, int pixels, QRgb colour, const Q
   painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
-QString zetten(int count) {
-  return QString::fromUtf8(count == 1 ? texts::kEenZet : texts::kZetten).arg(count);
-}
+QString zetten(int count) { return shown(count == 1 ? texts::kEenZet : texts::kZetten).arg(count); }
 
 }  // namespace
 
@@ -149,23 +154,22 @@ void BoardView::paintStartHint(QPainter& painter) {
 void BoardView::paintResult(QPainter& painter) {
   const Result& r = *result_;
   write(painter, {0, 28, geometry::kBoard, 64}, 36, kLightText,
-        QString::fromUtf8(texts::kGehaaldIn).arg(zetten(r.moves)));
+        shown(texts::kGehaaldIn).arg(zetten(r.moves)));
   if (r.shortest > 0) {
     write(painter, {0, 92, geometry::kBoard, 32}, 20, kLightText,
-          QString::fromUtf8(texts::kKortstMogelijk).arg(zetten(r.shortest)));
+          shown(texts::kKortstMogelijk).arg(zetten(r.shortest)));
     if (r.moves <= r.shortest) {
-      write(painter, {0, 128, geometry::kBoard, 56}, 40, kGold, QString::fromUtf8(texts::kPerfect));
+      write(painter, {0, 128, geometry::kBoard, 56}, 40, kGold, shown(texts::kPerfect));
       paintStar(painter, {84, 136, kCellPixels, kCellPixels});
       paintStar(painter, {geometry::kBoard - 84 - kCellPixels, 136, kCellPixels, kCellPixels});
     } else
       write(painter, {0, 132, geometry::kBoard, 40}, 18, kLightText,
-            QString::fromUtf8(texts::kKanKorter).arg(zetten(r.moves - r.shortest)));
+            shown(texts::kKanKorter).arg(zetten(r.moves - r.shortest)));
   } else if (r.tooLarge)
     write(painter, {0, 92, geometry::kBoard, 32}, 20, kLightText,
-          QString::fromUtf8(texts::kKortstMogelijk).arg(QString::fromUtf8(texts::kTeGroot)));
+          shown(texts::kKortstMogelijk).arg(shown(texts::kTeGroot)));
   if (r.newBest)
-    write(painter, {0, 372, geometry::kBoard, 64}, 36, kGold,
-          QString::fromUtf8(texts::kNieuwRecord));
+    write(painter, {0, 372, geometry::kBoard, 64}, 36, kGold, shown(texts::kNieuwRecord));
 }
 
 // The star at the board's zoom, from its large picture when the board has more pixels.
@@ -182,8 +186,7 @@ void BoardView::paintPause(QPainter& painter) {
   const QRect band(0, 200, geometry::kBoard, 80);
   painter.fillRect(QRect(0, 0, geometry::kBoard, geometry::kBoard), QColor(0, 0, 0, 60));
   painter.fillRect(band, QColor(0x20, 0x14, 0x08, 200));
-  write(painter, band.adjusted(16, 0, -16, 0), 18, kLightText,
-        QString::fromUtf8(texts::kPauzeTitel));
+  write(painter, band.adjusted(16, 0, -16, 0), 18, kLightText, shown(texts::kPauzeTitel));
 }
 
 // A click is a press and a release on the board, as with any button.

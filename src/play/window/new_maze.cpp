@@ -58,11 +58,11 @@ void NewMaze::made() {
       play_(std::move(*generation->made), asked_);
       break;
     case GenerateOutcome::BudgetSpent: {
-      const std::string text = QString::fromUtf8(texts::kGeenDoolhof)
+      const std::string text = QString::fromStdString(texts::tr(texts::kGeenDoolhof))
                                    .arg(QString::fromStdString(shownName(asked_.difficulty)))
                                    .arg(*asked_.seed)
                                    .toStdString();
-      if (askYesNo(&window_, texts::kNieuwDoolhofTitle, text, BoxIcon::Question))
+      if (askYesNo(&window_, texts::tr(texts::kNieuwDoolhofTitle), text, BoxIcon::Question))
         make({asked_.difficulty, std::nullopt});
       break;
     }
@@ -81,11 +81,13 @@ void NewMaze::keep(const GeneratedLevel& made) const {
 void saveAsLevel(QWidget& window, FileDialogs& files, const std::string& folder,
                  const Doolhof& level) {
   const std::string path = files.askSaveFile(
-      &window, {texts::kBewaarAlsLevelTitle, "Dwaalbos levels (*.dwb)", folder, "dwb"});
+      &window,
+      {texts::tr(texts::kBewaarAlsLevelTitle), texts::tr(texts::kLevelFilterDwb), folder, "dwb"});
   if (path.empty()) return;
   const WriteResult written = writeLevelFile(path, level);
   if (!written)
-    showMessage(&window, texts::kNotSavedTitle, notSavedText(path, written), BoxIcon::Critical);
+    showMessage(&window, texts::tr(texts::kNotSavedTitle), notSavedText(path, written),
+                BoxIcon::Critical);
   tellIfCut(&window, path, written);
 }
 

@@ -37,7 +37,8 @@ QMenu* title(Captions& captions, QMenuBar& bar, const char* caption) {
 }  // namespace
 
 PlayMenus::PlayMenus(QMenuBar& bar) {
-  auto& captions = *new Captions(bar, "PlayMenus");
+  captions_ = new Captions(bar, "PlayMenus");
+  auto& captions = *captions_;
   levelMenu = title(captions, bar, DWAALBOS_TR("PlayMenus", "&Level"));
   startStandardItem =
       item(captions, levelMenu, DWAALBOS_TR("PlayMenus", "&Start met standaard levels"), Qt::Key_S);
@@ -64,12 +65,7 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
   statusMenu = title(captions, bar, DWAALBOS_TR("PlayMenus", "&Status"));
   firstPlayerMenu = submenu(captions, statusMenu, DWAALBOS_TR("PlayMenus", "Status &Zev Dizoz"));
   firstKeysItem = firstPlayerMenu->addAction(QString());
-  // The live count stays as the window last showed it.
-  captions.follow([this, &captions] {
-    const QString shown = firstKeysItem->text().section(' ', -1);
-    firstKeysItem->setText(captions.text(DWAALBOS_TR("PlayMenus", "Sleutels: %1"))
-                               .arg(shown.isEmpty() ? QStringLiteral("0") : shown));
-  });
+  captions.follow([this] { setKeyCount(keys_); });
   firstArrowsItem = item(captions, firstPlayerMenu, DWAALBOS_TR("PlayMenus", "Pijlen:     0"));
   firstArrowsItem->setEnabled(false);
   secondPlayerMenu = submenu(captions, statusMenu, DWAALBOS_TR("PlayMenus", "Status &Rud Dizoz"));
@@ -98,6 +94,11 @@ PlayMenus::PlayMenus(QMenuBar& bar) {
   transitionItem = mark(captions, optionsMenu,
                         DWAALBOS_TR("PlayMenus", "&Overvang bij nieuw level"), Qt::Key_N, true);
   languageMenu = new LanguageMenu(*optionsMenu);
+}
+
+void PlayMenus::setKeyCount(int keys) {
+  keys_ = keys;
+  firstKeysItem->setText(captions_->text(DWAALBOS_TR("PlayMenus", "Sleutels: %1")).arg(keys));
 }
 
 void PlayMenus::setTitlesVisible(bool visible) {

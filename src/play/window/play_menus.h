@@ -6,6 +6,7 @@ class QMenuBar;
 
 namespace dwaalbos {
 
+class Captions;
 class LanguageMenu;
 
 // The play window's menu bar: "&Level", "&Status" and "&Opties", with their items as the
@@ -16,6 +17,8 @@ struct PlayMenus {
 
   // The three titles, hidden during a test play.
   void setTitlesVisible(bool visible);
+  // The first player's live key count, in the language the game speaks.
+  void setKeyCount(int keys);
 
   QMenu* levelMenu;
   QAction* startStandardItem;
@@ -47,6 +50,10 @@ struct PlayMenus {
   QAction* pictureDrawingItem;
   QAction* transitionItem;
   LanguageMenu* languageMenu;
+
+ private:
+  Captions* captions_;
+  int keys_ = 0;
 };
 
 }  // namespace dwaalbos
