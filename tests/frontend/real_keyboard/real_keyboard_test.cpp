@@ -227,454 +227,452 @@ TEST_F(RealKeyboard, ACollectionsFirstTwoLevelsArePlayedThroughVolgende) {
     EXPECT_EQ(kept->solution.size(), 2u) << level.Naam;
   }
   EXPECT_EQ(standing, "2 van 2 gehaald");
+}
 
-  // With the game's own data, its translations among them.
-  class RealKeyboardWithTheGamesData : public RealKeyboard {
-   protected:
-    RealKeyboardWithTheGamesData() : RealKeyboard(testsupport::gameFolder().toStdString()) {}
-    ~RealKeyboardWithTheGamesData() override { speakLanguage(Language::Dutch, {}); }
-  };
+// With the game's own data, its translations among them.
+class RealKeyboardWithTheGamesData : public RealKeyboard {
+ protected:
+  RealKeyboardWithTheGamesData() : RealKeyboard(testsupport::gameFolder().toStdString()) {}
+  ~RealKeyboardWithTheGamesData() override { speakLanguage(Language::Dutch, {}); }
+};
 
-  // The window's title and every caption of its menus, read on the window's thread.
-  QStringList menuTexts(QWidget & window) {
-    QStringList texts;
+// The window's title and every caption of its menus, read on the window's thread.
+QStringList menuTexts(QWidget& window) {
+  QStringList texts;
+  QMetaObject::invokeMethod(
+      &window,
+      [&] {
+        texts << window.windowTitle();
+        for (const QMenu* menu : window.findChildren<QMenu*>()) texts << menu->title();
+        for (const QAction* action : window.findChildren<QAction*>()) texts << action->text();
+      },
+      Qt::BlockingQueuedConnection);
+  return texts;
+}
+
+// Opties > Taal > English from the keyboard: the play window's menus and its next box speak
+// English at once. The game started again on the same folder speaks English from the start,
+// and Options > Language > Nederlands there brings back every Dutch text.
+TEST_F(RealKeyboardWithTheGamesData, EnglishChosenInThePlayWindowHoldsAtOnceAndAfterARestart) {
+  application.showPlayWindow();
+  Afspelen& play = application.play();
+  QStringList dutch, english, box, restarted, back;
+  playerDoes([&] {
+    waitUntilActive(play);
+    dutch = menuTexts(play);
+    keyboard.chord("Alt_L", "o");
+    pause(300ms);
+    keyboard.tap("a");
+    pause(300ms);
+    keyboard.tap("e");
+    pause(300ms);
+    waitUntilActive(play);
+    english = menuTexts(play);
+    keyboard.chord("Control_L", "o");  // the restart's question
+    waitForBox();
     QMetaObject::invokeMethod(
-        &window,
+        &play,
         [&] {
-          texts << window.windowTitle();
-          for (const QMenu* menu : window.findChildren<QMenu*>()) texts << menu->title();
-          for (const QAction* action : window.findChildren<QAction*>()) texts << action->text();
+          if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box << shown->windowTitle() << shown->text() << shown->button(QMessageBox::No)->text();
         },
         Qt::BlockingQueuedConnection);
-    return texts;
-  }
+    keyboard.tap("Escape");
+    waitUntilActive(play);
+  });
+  EXPECT_TRUE(english.contains("&Options")) << english.join('|').toStdString();
+  EXPECT_TRUE(english.contains("&Restart")) << english.join('|').toStdString();
+  EXPECT_EQ(box, (QStringList{"Confirmation", "Are you sure?", "&No"}));
+  play.hide();
 
-  // Opties > Taal > English from the keyboard: the play window's menus and its next box speak
-  // English at once. The game started again on the same folder speaks English from the start,
-  // and Options > Language > Nederlands there brings back every Dutch text.
-  TEST_F(RealKeyboardWithTheGamesData, EnglishChosenInThePlayWindowHoldsAtOnceAndAfterARestart) {
-    application.showPlayWindow();
-    Afspelen& play = application.play();
-    QStringList dutch, english, box, restarted, back;
-    playerDoes([&] {
-      waitUntilActive(play);
-      dutch = menuTexts(play);
-      keyboard.chord("Alt_L", "o");
-      pause(300ms);
-      keyboard.tap("a");
-      pause(300ms);
-      keyboard.tap("e");
-      pause(300ms);
-      waitUntilActive(play);
-      english = menuTexts(play);
-      keyboard.chord("Control_L", "o");  // the restart's question
-      waitForBox();
-      QMetaObject::invokeMethod(
-          &play,
-          [&] {
-            if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-              box << shown->windowTitle() << shown->text()
-                  << shown->button(QMessageBox::No)->text();
-          },
-          Qt::BlockingQueuedConnection);
-      keyboard.tap("Escape");
-      waitUntilActive(play);
-    });
-    EXPECT_TRUE(english.contains("&Options")) << english.join('|').toStdString();
-    EXPECT_TRUE(english.contains("&Restart")) << english.join('|').toStdString();
-    EXPECT_EQ(box, (QStringList{"Confirmation", "Are you sure?", "&No"}));
-    play.hide();
+  // A new start of the game on the same folder: the language is Dutch until it is read there.
+  speakLanguage(Language::Dutch, {});
+  const GamePaths& paths = application.state().paths;
+  speakStartingLanguage(paths, [](const char*) -> const char* { return nullptr; });
+  Application again(paths, {sound, desktop, dialogs, printers});
+  again.showPlayWindow();
+  playerDoes([&] {
+    waitUntilActive(again.play());
+    restarted = menuTexts(again.play());
+    keyboard.chord("Alt_L", "o");
+    pause(300ms);
+    keyboard.tap("l");
+    pause(300ms);
+    keyboard.tap("n");
+    pause(300ms);
+    waitUntilActive(again.play());
+    back = menuTexts(again.play());
+  });
+  EXPECT_EQ(restarted, english);
+  EXPECT_EQ(back, dutch);
+}
 
-    // A new start of the game on the same folder: the language is Dutch until it is read there.
-    speakLanguage(Language::Dutch, {});
-    const GamePaths& paths = application.state().paths;
-    speakStartingLanguage(paths, [](const char*) -> const char* { return nullptr; });
-    Application again(paths, {sound, desktop, dialogs, printers});
-    again.showPlayWindow();
-    playerDoes([&] {
-      waitUntilActive(again.play());
-      restarted = menuTexts(again.play());
-      keyboard.chord("Alt_L", "o");
-      pause(300ms);
-      keyboard.tap("l");
-      pause(300ms);
-      keyboard.tap("n");
-      pause(300ms);
-      waitUntilActive(again.play());
-      back = menuTexts(again.play());
-    });
-    EXPECT_EQ(restarted, english);
-    EXPECT_EQ(back, dutch);
-  }
+// A click on the play window while it waits under the introduction gives the keyboard back to
+// the introduction, which the player then dismisses with a key.
+// The end square is two steps away, and the player taps the arrows twice behind each of the
+// window's own boxes and dialogs: the player stays on the start square, and nothing ends.
+// Alt+L, O asks the restart question at once: no other item of the menu has that letter.
+TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackAndArrowsBehindTheWindowsBoxesDoNotMove) {
+  openLevel({"S.E"}, 0);
+  const Afspelen& play = application.play();
+  QPoint square;
+  const auto tapBehind = [&](const char* modifier, const char* key) {
+    keyboard.chord(modifier, key);
+    waitForBox();
+    keyboard.tap("Right");
+    keyboard.tap("Right");
+    pause(300ms);
+    keyboard.tap("Escape");
+    waitUntilActive(play);
+  };
+  playerDoes(
+      [&] {
+        EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
+        const QPoint corner = play.mapToGlobal(QPoint(4, 4));
+        keyboard.clickAt(corner.x(), corner.y());
+        pause(500ms);
+        dismissIntroduction();
+        tapBehind("Control_L", "o");  // "Zeker weten?", answered No
+        tapBehind("Control_L", "l");  // the walking delay
+        tapBehind("Control_L", "e");  // the file dialog
+        keyboard.chord("Alt_L", "l");
+        pause(300ms);
+        keyboard.tap("o");
+        waitForBox();
+        keyboard.tap("Escape");
+        waitUntilActive(play);
+      },
+      stopGameNoting(square));
+  EXPECT_EQ(square.x(), 1);
+  EXPECT_EQ(watch.boxesShown, 4);
+}
 
-  // A click on the play window while it waits under the introduction gives the keyboard back to
-  // the introduction, which the player then dismisses with a key.
-  // The end square is two steps away, and the player taps the arrows twice behind each of the
-  // window's own boxes and dialogs: the player stays on the start square, and nothing ends.
-  // Alt+L, O asks the restart question at once: no other item of the menu has that letter.
-  TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackAndArrowsBehindTheWindowsBoxesDoNotMove) {
-    openLevel({"S.E"}, 0);
-    const Afspelen& play = application.play();
-    QPoint square;
-    const auto tapBehind = [&](const char* modifier, const char* key) {
-      keyboard.chord(modifier, key);
-      waitForBox();
-      keyboard.tap("Right");
-      keyboard.tap("Right");
-      pause(300ms);
-      keyboard.tap("Escape");
-      waitUntilActive(play);
-    };
-    playerDoes(
+// With a walking delay of 300 ms a move takes 1.5 s; a tap made meanwhile is forgotten.
+TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
+  openLevel({"S..", "...", "..."}, 300);
+  QPoint square;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        keyboard.tap("Right");
+        pause(300ms);
+        keyboard.tap("Down");
+        pause(2500ms);
+      },
+      stopGameNoting(square));
+  EXPECT_EQ(square, QPoint(2, 1));
+}
+
+// One arrow tapped on a still game: every pass asks the display for the keyboard once, all the
+// game's keys in one query, and none asks for a single key. Two passes at least: the one that
+// moves and the one after the move has been shown.
+TEST_F(RealKeyboard, EachPassAsksTheDisplayForTheKeyboardOnce) {
+  openLevel({"S.."}, 20);
+  QPoint square;
+  KeyboardQueries before;
+  KeyboardQueries after;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        pause(300ms);
+        before = keyboardQueries();
+        keyboard.tap("Right");
+        pause(600ms);
+        after = keyboardQueries();
+      },
+      stopGameNoting(square));
+  EXPECT_EQ(square, QPoint(2, 1));
+  const std::uint64_t passes = after.allKeys - before.allKeys;
+  std::cout << "passes for one tap: " << passes << "\n";
+  EXPECT_GE(passes, 2u);
+  EXPECT_LE(passes, 4u);
+  EXPECT_EQ(after.oneKey, before.oneKey);
+}
+
+// Held past the keyboard's own repeat delay and let go during the third move (each takes
+// 0.5 s): the walk ends where that move ends, not one square further.
+TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
+  openLevel({"S..........."}, 100);
+  QPoint square;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        keyboard.press("Right");
+        pause(1250ms);
+        keyboard.release("Right");
+        pause(1500ms);
+      },
+      stopGameNoting(square));
+  EXPECT_EQ(square.x(), 4);
+}
+
+// A walking delay chosen with Ctrl+L is in the file at once and holds when the window gets the
+// keyboard back, from the level chooser (closed with Escape, which starts nothing) or from
+// another window.
+TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscapeClosesTheChooser) {
+  ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), {.Loopvertraging = 40}));
+  application.showPlayWindow();
+  Afspelen& play = application.play();
+  QWidget other;
+  other.resize(200, 100);
+  QString afterChooser;
+  bool chooserShown = true;
+  playerDoes([&] {
+    waitUntilActive(play);
+    keyboard.chord("Control_L", "l");
+    waitForBox();
+    keyboard.chord("Control_L", "a");
+    keyboard.tap("1");
+    keyboard.tap("0");
+    keyboard.tap("Return");
+    waitUntilActive(play);
+    keyboard.chord("Control_L", "s");
+    EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Standaard"));
+    keyboard.tap("Escape");
+    waitUntilActive(play);
+    QPoint board;
+    QMetaObject::invokeMethod(
+        &play,
         [&] {
-          EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
-          const QPoint corner = play.mapToGlobal(QPoint(4, 4));
-          keyboard.clickAt(corner.x(), corner.y());
-          pause(500ms);
-          dismissIntroduction();
-          tapBehind("Control_L", "o");  // "Zeker weten?", answered No
-          tapBehind("Control_L", "l");  // the walking delay
-          tapBehind("Control_L", "e");  // the file dialog
-          keyboard.chord("Alt_L", "l");
-          pause(300ms);
-          keyboard.tap("o");
-          waitForBox();
-          keyboard.tap("Escape");
-          waitUntilActive(play);
+          afterChooser = testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text();
+          chooserShown = application.chooser().isVisible();
+          board = play.board().mapToGlobal(QPoint(100, 100));
+          other.show();
+          other.activateWindow();
         },
-        stopGameNoting(square));
-    EXPECT_EQ(square.x(), 1);
-    EXPECT_EQ(watch.boxesShown, 4);
-  }
+        Qt::BlockingQueuedConnection);
+    waitUntilActive(other);
+    keyboard.clickAt(board.x(), board.y());
+    waitUntilActive(play);
+  });
+  EXPECT_EQ(afterChooser, "10");
+  EXPECT_FALSE(chooserShown);
+  EXPECT_EQ(play.game().play().phase(), Phase::Idle);
+  EXPECT_EQ(testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text(), "10");
+  EXPECT_EQ(play.opties().Loopvertraging, 10);
+  EXPECT_EQ(loadOptions(folder.path("Opties.dat")).Loopvertraging, 10);
+}
 
-  // With a walking delay of 300 ms a move takes 1.5 s; a tap made meanwhile is forgotten.
-  TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
-    openLevel({"S..", "...", "..."}, 300);
-    QPoint square;
-    playerDoes(
+// A crush answered "Nee" clears the board, and Ctrl+Z brings back the game before the push,
+// its count with it; answered "Ja", the level starts again, and Ctrl+Z takes that back.
+TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
+  openLevel({"S.Xv", "..^<"}, 0);
+  Afspelen& play = application.play();
+  std::vector<std::string> seen;
+  const auto note = [&] {
+    pause(300ms);
+    QMetaObject::invokeMethod(
+        &play,
         [&] {
-          dismissIntroduction();
-          keyboard.tap("Right");
-          pause(300ms);
-          keyboard.tap("Down");
-          pause(2500ms);
+          const GameState& game = play.game().play().gameState();
+          seen.push_back(
+              std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
+              testsupport::namedChild<QLabel>(play.panel(), "movesLabel").text().toStdString());
         },
-        stopGameNoting(square));
-    EXPECT_EQ(square, QPoint(2, 1));
-  }
+        Qt::BlockingQueuedConnection);
+  };
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        keyboard.tap("Right");
+        pause(300ms);
+        keyboard.tap("Right");
+        waitForBox();
+        keyboard.tap("Escape");
+        waitUntilActive(play);
+        note();
+        keyboard.chord("Control_L", "z");
+        note();
+        keyboard.tap("Right");
+        waitForBox();
+        keyboard.tap("Return");
+        waitUntilActive(play);
+        note();
+        keyboard.chord("Control_L", "z");
+        note();
+      },
+      [&] { application.play().end(); });
+  EXPECT_EQ(seen, (std::vector<std::string>{"3 0 0", "2 9 1", "1 9 0", "2 9 1"}));
+  EXPECT_EQ(watch.boxesShown, 2);
+}
 
-  // One arrow tapped on a still game: every pass asks the display for the keyboard once, all the
-  // game's keys in one query, and none asks for a single key. Two passes at least: the one that
-  // moves and the one after the move has been shown.
-  TEST_F(RealKeyboard, EachPassAsksTheDisplayForTheKeyboardOnce) {
-    openLevel({"S.."}, 20);
-    QPoint square;
-    KeyboardQueries before;
-    KeyboardQueries after;
-    playerDoes(
-        [&] {
-          dismissIntroduction();
-          pause(300ms);
-          before = keyboardQueries();
-          keyboard.tap("Right");
-          pause(600ms);
-          after = keyboardQueries();
-        },
-        stopGameNoting(square));
-    EXPECT_EQ(square, QPoint(2, 1));
-    const std::uint64_t passes = after.allKeys - before.allKeys;
-    std::cout << "passes for one tap: " << passes << "\n";
-    EXPECT_GE(passes, 2u);
-    EXPECT_LE(passes, 4u);
-    EXPECT_EQ(after.oneKey, before.oneKey);
-  }
-
-  // Held past the keyboard's own repeat delay and let go during the third move (each takes
-  // 0.5 s): the walk ends where that move ends, not one square further.
-  TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
-    openLevel({"S..........."}, 100);
-    QPoint square;
-    playerDoes(
-        [&] {
-          dismissIntroduction();
-          keyboard.press("Right");
-          pause(1250ms);
-          keyboard.release("Right");
-          pause(1500ms);
-        },
-        stopGameNoting(square));
-    EXPECT_EQ(square.x(), 4);
-  }
-
-  // A walking delay chosen with Ctrl+L is in the file at once and holds when the window gets the
-  // keyboard back, from the level chooser (closed with Escape, which starts nothing) or from
-  // another window.
-  TEST_F(RealKeyboard,
-         ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscapeClosesTheChooser) {
-    ASSERT_TRUE(saveOptions(folder.path("Opties.dat"), {.Loopvertraging = 40}));
-    application.showPlayWindow();
-    Afspelen& play = application.play();
-    QWidget other;
-    other.resize(200, 100);
-    QString afterChooser;
-    bool chooserShown = true;
-    playerDoes([&] {
-      waitUntilActive(play);
-      keyboard.chord("Control_L", "l");
-      waitForBox();
-      keyboard.chord("Control_L", "a");
-      keyboard.tap("1");
-      keyboard.tap("0");
-      keyboard.tap("Return");
-      waitUntilActive(play);
-      keyboard.chord("Control_L", "s");
-      EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Standaard"));
-      keyboard.tap("Escape");
-      waitUntilActive(play);
-      QPoint board;
-      QMetaObject::invokeMethod(
-          &play,
-          [&] {
-            afterChooser =
-                testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text();
-            chooserShown = application.chooser().isVisible();
-            board = play.board().mapToGlobal(QPoint(100, 100));
-            other.show();
-            other.activateWindow();
-          },
-          Qt::BlockingQueuedConnection);
-      waitUntilActive(other);
-      keyboard.clickAt(board.x(), board.y());
-      waitUntilActive(play);
-    });
-    EXPECT_EQ(afterChooser, "10");
-    EXPECT_FALSE(chooserShown);
-    EXPECT_EQ(play.game().play().phase(), Phase::Idle);
-    EXPECT_EQ(testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text(), "10");
-    EXPECT_EQ(play.opties().Loopvertraging, 10);
-    EXPECT_EQ(loadOptions(folder.path("Opties.dat")).Loopvertraging, 10);
-  }
-
-  // A crush answered "Nee" clears the board, and Ctrl+Z brings back the game before the push,
-  // its count with it; answered "Ja", the level starts again, and Ctrl+Z takes that back.
-  TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
-    openLevel({"S.Xv", "..^<"}, 0);
-    Afspelen& play = application.play();
-    std::vector<std::string> seen;
-    const auto note = [&] {
-      pause(300ms);
-      QMetaObject::invokeMethod(
-          &play,
-          [&] {
-            const GameState& game = play.game().play().gameState();
-            seen.push_back(
-                std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
-                testsupport::namedChild<QLabel>(play.panel(), "movesLabel").text().toStdString());
-          },
-          Qt::BlockingQueuedConnection);
-    };
-    playerDoes(
-        [&] {
-          dismissIntroduction();
-          keyboard.tap("Right");
-          pause(300ms);
-          keyboard.tap("Right");
-          waitForBox();
-          keyboard.tap("Escape");
-          waitUntilActive(play);
-          note();
-          keyboard.chord("Control_L", "z");
-          note();
-          keyboard.tap("Right");
-          waitForBox();
-          keyboard.tap("Return");
-          waitUntilActive(play);
-          note();
-          keyboard.chord("Control_L", "z");
-          note();
-        },
-        [&] { application.play().end(); });
-    EXPECT_EQ(seen, (std::vector<std::string>{"3 0 0", "2 9 1", "1 9 0", "2 9 1"}));
-    EXPECT_EQ(watch.boxesShown, 2);
-  }
-
-  // The key spent on the wrong key block loses the level, and the player walks on for 1,000 moves
-  // at walking delay 0. Ctrl+T then searches the way back, beside the window, which never keeps
-  // a 5 ms timer waiting 100 ms; "Ja" lands where the key was still held.
-  TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCouldStillBeWon) {
-    openLevel({"SkK.E#######", "#K.#########", "......######", "..X...######", "...X..######",
-               "......######", "############"},
-              0);
-    Afspelen& play = application.play();
-    const auto onWindow = [&](auto read) {
-      decltype(read()) value{};
-      QMetaObject::invokeMethod(
-          &play, [&] { value = read(); }, Qt::BlockingQueuedConnection);
-      return value;
-    };
-    const auto game = [&] { return onWindow([&] { return play.game().play().gameState(); }); };
-    QTimer ticks;
-    ticks.setInterval(5);
-    std::chrono::steady_clock::time_point last;
-    std::chrono::steady_clock::duration longest{};
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-      const auto now = std::chrono::steady_clock::now();
-      longest = std::max(longest, now - last);
-      last = now;
-    });
-    GameState landed;
-    int walked = 0;
-    playerDoes(
-        [&] {
-          dismissIntroduction();
-          for (const char* key : {"Right", "Down", "Down", "Down", "Down", "Down"}) {
-            keyboard.tap(key, 0ms);  // held longer, it would walk on at this pace
-            waitFor([&] {
-              return onWindow([&] { return play.game().play().phase() == Phase::Playing; });
-            });
-            pause(50ms);
-          }
-          // To and fro along the room's bottom row.
-          for (int sweeps = 0; walked < 1000 && sweeps < 400; ++sweeps) {
-            for (const auto& [key, col] : {std::pair{"Right", 6}, {"Left", 1}}) {
-              keyboard.press(key);
-              waitFor([&] { return game().col == col; }, 5000ms);
-              keyboard.release(key);
-            }
-            walked = onWindow([&] { return play.game().play().history().moves(); });
-          }
-          pause(300ms);
-          onWindow([&] {
-            last = std::chrono::steady_clock::now();
-            ticks.start();
-            return true;
+// The key spent on the wrong key block loses the level, and the player walks on for 1,000 moves
+// at walking delay 0. Ctrl+T then searches the way back, beside the window, which never keeps
+// a 5 ms timer waiting 100 ms; "Ja" lands where the key was still held.
+TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCouldStillBeWon) {
+  openLevel({"SkK.E#######", "#K.#########", "......######", "..X...######", "...X..######",
+             "......######", "############"},
+            0);
+  Afspelen& play = application.play();
+  const auto onWindow = [&](auto read) {
+    decltype(read()) value{};
+    QMetaObject::invokeMethod(
+        &play, [&] { value = read(); }, Qt::BlockingQueuedConnection);
+    return value;
+  };
+  const auto game = [&] { return onWindow([&] { return play.game().play().gameState(); }); };
+  QTimer ticks;
+  ticks.setInterval(5);
+  std::chrono::steady_clock::time_point last;
+  std::chrono::steady_clock::duration longest{};
+  QObject::connect(&ticks, &QTimer::timeout, [&] {
+    const auto now = std::chrono::steady_clock::now();
+    longest = std::max(longest, now - last);
+    last = now;
+  });
+  GameState landed;
+  int walked = 0;
+  playerDoes(
+      [&] {
+        dismissIntroduction();
+        for (const char* key : {"Right", "Down", "Down", "Down", "Down", "Down"}) {
+          keyboard.tap(key, 0ms);  // held longer, it would walk on at this pace
+          waitFor([&] {
+            return onWindow([&] { return play.game().play().phase() == Phase::Playing; });
           });
-          keyboard.chord("Control_L", "t");
-          waitForBox();
-          keyboard.tap("Return");
-          waitFor([&] { return game().sleutels == 1; }, 20000ms);
-          landed = onWindow([&] {
-            ticks.stop();
-            return play.game().play().gameState();
-          });
+          pause(50ms);
+        }
+        // To and fro along the room's bottom row.
+        for (int sweeps = 0; walked < 1000 && sweeps < 400; ++sweeps) {
+          for (const auto& [key, col] : {std::pair{"Right", 6}, {"Left", 1}}) {
+            keyboard.press(key);
+            waitFor([&] { return game().col == col; }, 5000ms);
+            keyboard.release(key);
+          }
+          walked = onWindow([&] { return play.game().play().history().moves(); });
+        }
+        pause(300ms);
+        onWindow([&] {
+          last = std::chrono::steady_clock::now();
+          ticks.start();
+          return true;
+        });
+        keyboard.chord("Control_L", "t");
+        waitForBox();
+        keyboard.tap("Return");
+        waitFor([&] { return game().sleutels == 1; }, 20000ms);
+        landed = onWindow([&] {
+          ticks.stop();
+          return play.game().play().gameState();
+        });
+      },
+      [&] { play.end(); });
+  EXPECT_GE(walked, 1000);
+  EXPECT_EQ(std::tuple(landed.col, landed.row, landed.sleutels), std::tuple(2, 1, 1));
+  std::cout << "The window's thread waited at most "
+            << std::chrono::duration_cast<std::chrono::milliseconds>(longest).count() << " ms\n";
+  EXPECT_LT(longest, 100ms);
+}
+
+// A click before any object is chosen places nothing; a tap then moves the cursor on from it,
+// a held arrow repeats. A real mouse drag paints a row of walls, and Ctrl+Z takes the whole row
+// back at once. After typing the maker's name, the click that gives the board the keyboard back
+// neither paints nor moves the cursor; the next one paints.
+TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursorAndCtrlZUndoes) {
+  application.start(parseCommandLine({}));
+  Editor& editor = application.editor();
+  int afterTap = -1;
+  int afterHold = -1;
+  std::int16_t clicked = -1;
+  const std::function<int()> wallsInRow2 = [this] {
+    int walls = 0;
+    for (int col = 1; col <= 12; ++col)
+      walls += application.editor().veld().at(col, 2) == cell::kWall;
+    return walls;
+  };
+  // The player's thread reads the board from the window's thread, as often as it takes the
+  // events to arrive.
+  const auto becomes = [&](const std::function<int()>& read, int value) {
+    return waitFor(
+        [&] {
+          int now = -1;
+          QMetaObject::invokeMethod(
+              &editor, [&] { now = read(); }, Qt::BlockingQueuedConnection);
+          return now == value;
         },
-        [&] { play.end(); });
-    EXPECT_GE(walked, 1000);
-    EXPECT_EQ(std::tuple(landed.col, landed.row, landed.sleutels), std::tuple(2, 1, 1));
-    std::cout << "The window's thread waited at most "
-              << std::chrono::duration_cast<std::chrono::milliseconds>(longest).count() << " ms\n";
-    EXPECT_LT(longest, 100ms);
-  }
-
-  // A click before any object is chosen places nothing; a tap then moves the cursor on from it,
-  // a held arrow repeats. A real mouse drag paints a row of walls, and Ctrl+Z takes the whole row
-  // back at once. After typing the maker's name, the click that gives the board the keyboard back
-  // neither paints nor moves the cursor; the next one paints.
-  TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursorAndCtrlZUndoes) {
-    application.start(parseCommandLine({}));
-    Editor& editor = application.editor();
-    int afterTap = -1;
-    int afterHold = -1;
-    std::int16_t clicked = -1;
-    const std::function<int()> wallsInRow2 = [this] {
-      int walls = 0;
-      for (int col = 1; col <= 12; ++col)
-        walls += application.editor().veld().at(col, 2) == cell::kWall;
-      return walls;
+        5000ms);
+  };
+  bool painted = false;
+  bool undone = false;
+  std::int16_t afterFocusingClick = -1;
+  QPoint cursorBefore, cursorAfter;
+  bool paintedAfterFocus = false;
+  QTimer::singleShot(0, [&] { application.showEditor(); });
+  playerDoes([&] {
+    waitUntilActive(editor);
+    const auto screen = [&](const QWidget& widget, QPoint at) {
+      return widget.mapToGlobal(at * application.zoom() / 100);
     };
-    // The player's thread reads the board from the window's thread, as often as it takes the
-    // events to arrive.
-    const auto becomes = [&](const std::function<int()>& read, int value) {
-      return waitFor(
-          [&] {
-            int now = -1;
-            QMetaObject::invokeMethod(
-                &editor, [&] { now = read(); }, Qt::BlockingQueuedConnection);
-            return now == value;
-          },
-          5000ms);
-    };
-    bool painted = false;
-    bool undone = false;
-    std::int16_t afterFocusingClick = -1;
-    QPoint cursorBefore, cursorAfter;
-    bool paintedAfterFocus = false;
-    QTimer::singleShot(0, [&] { application.showEditor(); });
-    playerDoes([&] {
-      waitUntilActive(editor);
-      const auto screen = [&](const QWidget& widget, QPoint at) {
-        return widget.mapToGlobal(at * application.zoom() / 100);
-      };
-      const QPoint cell = screen(editor.Vak(), QPoint(100, 100));
-      keyboard.clickAt(cell.x(), cell.y());
-      pause(300ms);
-      QMetaObject::invokeMethod(&editor, [&] { clicked = application.editor().veld().at(3, 3); });
-      keyboard.tap("Right", 140ms);
-      pause(300ms);
-      QMetaObject::invokeMethod(&editor, [&] { afterTap = editor.Vak().column(); });
-      pause(100ms);
-      keyboard.press("Right");
-      pause(700ms);
-      keyboard.release("Right");
-      pause(200ms);
-      QMetaObject::invokeMethod(&editor, [&] { afterHold = editor.Vak().column(); });
-      pause(100ms);
+    const QPoint cell = screen(editor.Vak(), QPoint(100, 100));
+    keyboard.clickAt(cell.x(), cell.y());
+    pause(300ms);
+    QMetaObject::invokeMethod(&editor, [&] { clicked = application.editor().veld().at(3, 3); });
+    keyboard.tap("Right", 140ms);
+    pause(300ms);
+    QMetaObject::invokeMethod(&editor, [&] { afterTap = editor.Vak().column(); });
+    pause(100ms);
+    keyboard.press("Right");
+    pause(700ms);
+    keyboard.release("Right");
+    pause(200ms);
+    QMetaObject::invokeMethod(&editor, [&] { afterHold = editor.Vak().column(); });
+    pause(100ms);
 
-      QPoint wall, from, to;
-      QMetaObject::invokeMethod(
-          &editor,
-          [&] {
-            for (auto* picture : editor.findChildren<LegendPicture*>())
-              if (picture->code() == cell::kWall)
-                wall = picture->mapToGlobal(picture->rect().center());
-            from = screen(editor.Vak(), QPoint(60, 60));
-            to = screen(editor.Vak(), QPoint(420, 60));
-          },
-          Qt::BlockingQueuedConnection);
-      keyboard.clickAt(wall.x(), wall.y());
-      pause(200ms);
-      keyboard.dragFromTo(from.x(), from.y(), to.x(), to.y());
-      painted = becomes(wallsInRow2, 10);  // columns 2 to 11
-      keyboard.chord("Control_L", "z");
-      undone = becomes(wallsInRow2, 0);
+    QPoint wall, from, to;
+    QMetaObject::invokeMethod(
+        &editor,
+        [&] {
+          for (auto* picture : editor.findChildren<LegendPicture*>())
+            if (picture->code() == cell::kWall)
+              wall = picture->mapToGlobal(picture->rect().center());
+          from = screen(editor.Vak(), QPoint(60, 60));
+          to = screen(editor.Vak(), QPoint(420, 60));
+        },
+        Qt::BlockingQueuedConnection);
+    keyboard.clickAt(wall.x(), wall.y());
+    pause(200ms);
+    keyboard.dragFromTo(from.x(), from.y(), to.x(), to.y());
+    painted = becomes(wallsInRow2, 10);  // columns 2 to 11
+    keyboard.chord("Control_L", "z");
+    undone = becomes(wallsInRow2, 0);
 
-      QPoint makerBox, empty;
-      QMetaObject::invokeMethod(
-          &editor,
-          [&] {
-            makerBox = editor.makerBox().mapToGlobal(editor.makerBox().rect().center());
-            empty = screen(editor.Vak(), QPoint(220, 300));  // column 6, row 8
-            cursorBefore = editor.Vak().cursor();
-          },
-          Qt::BlockingQueuedConnection);
-      keyboard.clickAt(makerBox.x(), makerBox.y());
-      pause(200ms);
-      for (const char* letter : {"w", "i", "m"}) keyboard.tap(letter);
-      keyboard.clickAt(empty.x(), empty.y());
-      pause(300ms);
-      QMetaObject::invokeMethod(
-          &editor,
-          [&] {
-            afterFocusingClick = editor.veld().at(6, 8);
-            cursorAfter = editor.Vak().cursor();
-          },
-          Qt::BlockingQueuedConnection);
-      keyboard.clickAt(empty.x(), empty.y());
-      paintedAfterFocus = becomes([&] { return editor.veld().at(6, 8); }, cell::kWall);
-    });
-    EXPECT_EQ(clicked, cell::kEmpty);
-    EXPECT_EQ(afterTap, 4);  // the click put the cursor on column 3
-    // One at the press, then one every 85 ms from 250 ms on, as far as a busy machine keeps
-    // the loop's pace.
-    EXPECT_GE(afterHold - afterTap, 3);
-    EXPECT_LE(afterHold - afterTap, 8);
-    EXPECT_TRUE(painted);
-    EXPECT_TRUE(undone);
-    EXPECT_EQ(editor.makerBox().text(), "wim");
-    EXPECT_EQ(afterFocusingClick, cell::kEmpty);
-    EXPECT_EQ(cursorAfter, cursorBefore);
-    EXPECT_TRUE(paintedAfterFocus);
-  }
+    QPoint makerBox, empty;
+    QMetaObject::invokeMethod(
+        &editor,
+        [&] {
+          makerBox = editor.makerBox().mapToGlobal(editor.makerBox().rect().center());
+          empty = screen(editor.Vak(), QPoint(220, 300));  // column 6, row 8
+          cursorBefore = editor.Vak().cursor();
+        },
+        Qt::BlockingQueuedConnection);
+    keyboard.clickAt(makerBox.x(), makerBox.y());
+    pause(200ms);
+    for (const char* letter : {"w", "i", "m"}) keyboard.tap(letter);
+    keyboard.clickAt(empty.x(), empty.y());
+    pause(300ms);
+    QMetaObject::invokeMethod(
+        &editor,
+        [&] {
+          afterFocusingClick = editor.veld().at(6, 8);
+          cursorAfter = editor.Vak().cursor();
+        },
+        Qt::BlockingQueuedConnection);
+    keyboard.clickAt(empty.x(), empty.y());
+    paintedAfterFocus = becomes([&] { return editor.veld().at(6, 8); }, cell::kWall);
+  });
+  EXPECT_EQ(clicked, cell::kEmpty);
+  EXPECT_EQ(afterTap, 4);  // the click put the cursor on column 3
+  // One at the press, then one every 85 ms from 250 ms on, as far as a busy machine keeps
+  // the loop's pace.
+  EXPECT_GE(afterHold - afterTap, 3);
+  EXPECT_LE(afterHold - afterTap, 8);
+  EXPECT_TRUE(painted);
+  EXPECT_TRUE(undone);
+  EXPECT_EQ(editor.makerBox().text(), "wim");
+  EXPECT_EQ(afterFocusingClick, cell::kEmpty);
+  EXPECT_EQ(cursorAfter, cursorBefore);
+  EXPECT_TRUE(paintedAfterFocus);
+}
 
 }  // namespace
 }  // namespace dwaalbos::testing
