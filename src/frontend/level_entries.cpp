@@ -10,11 +10,11 @@
 
 #include "level/collection_file.h"
 #include "level/content_key.h"
-#include "level/level_file.h"
 #include "level/level_results.h"
 #include "level/level_sets.h"
 #include "level/scores.h"
 #include "level/texts.h"
+#include "level/translation.h"
 #include "play/generator/generator.h"
 #include "play/window/new_maze_dialog.h"
 
@@ -49,8 +49,12 @@ void addEntry(QListWidget& list, const QString& text, bool done, int moves) {
   list.addItem(entry);
 }
 
-void addEntry(QListWidget& list, const Doolhof& level, bool done, int moves) {
-  addEntry(list, QString::fromStdString(nameAndMaker(level)), done, moves);
+// The name and maker as the lists always showed them, " door " even without a maker.
+void addEntry(QListWidget& list, const std::string& name, const Doolhof& level, bool done,
+              int moves) {
+  addEntry(list,
+           QString::fromStdString(filled(texts::tr(texts::kNaamDoorMaker), {name, level.Maker})),
+           done, moves);
 }
 
 int bestIn(const LevelResults& results, const Doolhof& level) {
@@ -74,11 +78,8 @@ int fillEntries(QListWidget& list, const LevelSet& set, int setLevels, int unloc
     const bool done = i < unlocked || moves != 0;
     completed += done;
     const Doolhof* level = i <= unlocked ? set.element(i) : nullptr;
-    if (!level) continue;
     // A standard level's name is shown in the chosen language; its maker is a name.
-    Doolhof shown = *level;
-    shown.Naam = standaardTekst(level->Naam);
-    addEntry(list, shown, done, moves);
+    if (level) addEntry(list, standaardTekst(level->Naam), *level, done, moves);
   }
   return completed;
 }
@@ -88,7 +89,7 @@ int fillCollectionEntries(QListWidget& list, const Collection& collection,
   list.clear();
   for (const Doolhof& level : collection.levels) {
     const int moves = bestIn(results, level);
-    addEntry(list, level, moves != 0, moves);
+    addEntry(list, level.Naam, level, moves != 0, moves);
   }
   return completedIn(collection, results);
 }

@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 MyLevels myLevels(const std::string& folder) {
   MyLevels mine;
-  mine.collection.title.Naam = texts::kMijnLevels;
+  mine.collection.title.Naam = texts::tr(texts::kMijnLevels);
   std::vector<std::string> names = fileNamesIn(folder, ".dwb");
   if (names.size() > kMostCollectionLevels) {
     names.resize(kMostCollectionLevels);

@@ -113,6 +113,13 @@ class Zoomed : public WholeGame, public ::testing::WithParamInterface<int> {
     play.show();
     return play.grab().toImage();
   }
+  // With progress of our own: a game folder someone has played from would open more levels.
+  QImage chooserShown() {
+    EXPECT_TRUE(writeWholeFile(application.state().paths.progress(), Bytes{1, 0, 1, 0}));
+    Standaard& chooser = application.chooser();
+    chooser.show();
+    return chooser.grab().toImage();
+  }
 };
 
 // The boards hold the pixels they are shown with, so that their art is drawn at that size.
@@ -147,10 +154,11 @@ class InEnglish : public Zoomed {
   ~InEnglish() override { speakLanguage(Language::Dutch, {}); }
 };
 
-TEST_P(InEnglish, EditorAndPlayWindowLookAsKept) {
+TEST_P(InEnglish, EditorPlayWindowAndChooserLookAsKept) {
   QCoreApplication::sendPostedEvents();
   EXPECT_TRUE(looksAsKept(editorShown(), "editor-en"));
   EXPECT_TRUE(looksAsKept(playShown(), "play-en"));
+  EXPECT_TRUE(looksAsKept(chooserShown(), "chooser-en"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, InEnglish, ::testing::Values(100, 200));
@@ -165,13 +173,7 @@ TEST_P(ZoomedScreens, IntroductionAndLevelChooserLookAsKept) {
   QCoreApplication::processEvents();  // the comment box lays out its text from the event loop
   EXPECT_TRUE(looksAsKept(splash.grab().toImage(), "introduction"));
   splash.hide();
-
-  // Progress of our own: a game folder someone has played from would open more levels.
-  const std::string progress = application.state().paths.progress();
-  ASSERT_TRUE(writeWholeFile(progress, Bytes{1, 0, 1, 0}));
-  Standaard& chooser = application.chooser();
-  chooser.show();
-  EXPECT_TRUE(looksAsKept(chooser.grab().toImage(), "chooser"));
+  EXPECT_TRUE(looksAsKept(chooserShown(), "chooser"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ZoomedScreens, ::testing::Values(100, 200));
