@@ -32,6 +32,7 @@
 #include "level/level_file.h"
 #include "level/level_sets.h"
 #include "level/texts.h"
+#include "level/zoom.h"
 #include "platform/language.h"
 #include "platform/language_menu.h"
 #include "platform/message_boxes.h"
@@ -368,8 +369,8 @@ TEST_P(EnglishAt, EveryCaptionFitsItsControl) {
   application.chooseLanguage(Language::English);
   application.chooseZoom(GetParam());
   QCoreApplication::sendPostedEvents();
-  for (QWidget* window :
-       std::initializer_list<QWidget*>{&application.play(), &application.editor()}) {
+  for (QWidget* window : std::initializer_list<QWidget*>{&application.play(), &application.editor(),
+                                                         &application.chooser()}) {
     window->show();
     const QStringList found = overflowing(*window);
     EXPECT_TRUE(found.isEmpty()) << window->windowTitle().toStdString() << ":\n"
@@ -378,7 +379,7 @@ TEST_P(EnglishAt, EveryCaptionFitsItsControl) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Zoom, EnglishAt, ::testing::Values(100, 200));
+INSTANTIATE_TEST_SUITE_P(Zoom, EnglishAt, ::testing::ValuesIn(kZoomSteps));
 
 // What of a help page is not its language: its sections, its links and its pictures.
 std::set<std::string> anchorsAndPictures(const std::filesystem::path& page) {
