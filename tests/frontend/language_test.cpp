@@ -249,7 +249,9 @@ TEST_F(LanguageItems, EnglishFromThePlayWindowReachesEveryWindowAndDutchBringsEv
   const std::vector<QStringList> shown = captions();
   for (std::size_t i = 0; i < shown.size(); ++i) {
     // The menu's only caption is its title, the same in both.
-    if (windows()[i] != &application.menu()) EXPECT_NE(shown[i], dutch[i]);
+    if (windows()[i] != &application.menu()) {
+      EXPECT_NE(shown[i], dutch[i]);
+    }
     for (const QString& caption : shown[i])
       EXPECT_FALSE(english.contains(caption))
           << windows()[i]->windowTitle().toStdString() << ": " << caption.toStdString();

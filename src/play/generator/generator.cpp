@@ -21,12 +21,13 @@ namespace {
 // counting on costs more than a new climb.
 std::size_t positionLimit(const Band& band) { return band.traps.high + band.states.high; }
 
-// How long one seed is tried, counted in the positions the solver and the measure visit so
-// that the same seed stops at the same place on every machine; how many changes in a row that
-// bring the board no closer, and how many whole measures that find it wanting, before a new
-// board is begun.
+// How long one seed and one attempt at it are tried, counted in the positions the solver and
+// the measure visit so that the same seed stops at the same place on every machine; how many
+// changes in a row that bring the board no closer, and how many whole measures that find it
+// wanting, before a new board is begun.
 struct Budget {
   std::size_t positions;
+  std::size_t attemptPositions;  // an attempt that spends more seldom arrives: begin anew
   int stale;
   int wanting;
   int freshChoices;  // new boards solved to begin one climb from the closest
@@ -36,10 +37,10 @@ struct Budget {
 
 Budget budgetOf(Difficulty difficulty) {
   switch (difficulty) {
-    case Difficulty::Makkelijk: return {1'000'000, 200, 2, 12, 80, 3};
-    case Difficulty::Gemiddeld: return {3'000'000, 250, 1, 24, 100, 3};
-    case Difficulty::Moeilijk: return {8'000'000, 250, 1, 96, 200, 3};
-    case Difficulty::Meester: return {20'000'000, 250, 2, 72, 300, 1};
+    case Difficulty::Makkelijk: return {1'000'000, 200'000, 200, 2, 12, 80, 3};
+    case Difficulty::Gemiddeld: return {3'000'000, 300'000, 250, 1, 24, 100, 3};
+    case Difficulty::Moeilijk: return {8'000'000, 1'500'000, 250, 1, 96, 200, 3};
+    case Difficulty::Meester: return {20'000'000, 2'500'000, 250, 2, 72, 300, 1};
   }
   return {};
 }
@@ -205,7 +206,7 @@ class Climb {
   // arrive.
   Candidate bestFresh() {
     Candidate best;
-    for (int solvable = 0; solvable < budget_.freshChoices && spent_ < budget_.positions;) {
+    for (int solvable = 0; solvable < budget_.freshChoices && spent_ < budget_.attemptPositions;) {
       if (stop_.stop_requested()) break;
       KindSet kinds;
       const Board board = maker_.fresh(kinds);
@@ -243,7 +244,7 @@ class Climb {
     for (int stale = 0, changes = 0;
          stale < budget_.stale && wanting < budget_.wanting && changes < budget_.changes;
          ++changes) {
-      if (spent_ >= budget_.positions || stop_.stop_requested()) return std::nullopt;
+      if (spent_ >= budget_.attemptPositions || stop_.stop_requested()) return std::nullopt;
       if (!measured && nearAim(current.solution, changes)) {
         measured = true;
         auto level = judgeLevel(levelOf(current.board), band_, spent_, stop_);
@@ -280,7 +281,12 @@ class Climb {
 
 }  // namespace
 
-int generatorThreads() { return std::thread::hardware_concurrency() == 1 ? 1 : 2; }
+// Attempts at the two easiest take milliseconds: a second thread costs more to start and to
+// share the memory with than it saves.
+int generatorThreads(Difficulty difficulty) {
+  if (difficulty == Difficulty::Makkelijk || difficulty == Difficulty::Gemiddeld) return 1;
+  return std::thread::hardware_concurrency() == 1 ? 1 : 2;
+}
 
 std::uint64_t madeFrom(Difficulty difficulty, std::uint32_t seed) {
   return (static_cast<std::uint64_t>(difficulty) + 1) << 32 | seed;
@@ -292,7 +298,9 @@ Generation generateLevel(Difficulty difficulty, std::uint32_t seed, std::stop_to
   const Attempt attempt = [&plan](int number, std::stop_token attemptStop) {
     return Climb(plan, number, std::move(attemptStop)).run();
   };
-  Generation generation = firstMade(attempt, plan.budget.positions, threads, std::move(stop));
+  Generation generation =
+      firstMade(attempt, plan.budget.positions,
+                threads > 0 ? threads : generatorThreads(difficulty), std::move(stop));
   if (generation.made) {
     Doolhof& level = generation.made->level;
     level.Naam = levelName(difficulty, seed);

@@ -30,8 +30,9 @@ struct Generation {
   std::optional<GeneratedLevel> made;  // with Made only
 };
 
-// Threads that make a level sooner: two, unless there is one core.
-int generatorThreads();
+// Threads that make a level of `difficulty` sooner: two where an attempt takes long enough to
+// share, unless there is one core.
+int generatorThreads(Difficulty difficulty);
 
 // What a level is made from as one number, never 0, another for every difficulty and seed:
 // what a player's results find a generated level by without making it again.
@@ -42,8 +43,8 @@ std::uint64_t madeFrom(Difficulty difficulty, std::uint32_t seed);
 // kept when its figures come closer to those the difficulty aims at. The level returned lies
 // inside the difficulty's band, is proven solvable and has no cell that nothing can reach.
 // A requested stop ends the work within one solver search. Attempts run on up to `threads`
-// threads at once; the level is the same for any number.
+// threads at once (0: generatorThreads); the level is the same for any number.
 Generation generateLevel(Difficulty difficulty, std::uint32_t seed, std::stop_token stop = {},
-                         int threads = generatorThreads());
+                         int threads = 0);
 
 }  // namespace dwaalbos

@@ -80,7 +80,7 @@ TEST_F(PlayWindow, ACompletedLevelFileSaysSoAndClearsTheBoardWithItsResult) {
   EXPECT_FALSE(hintInPlay);
   BoardView& board = rig.window().board();
   ASSERT_TRUE(board.result());
-  QTest::qWaitFor([&] { return board.result()->shortest != 0; }, 5000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return board.result()->shortest != 0; }, 5000));
   EXPECT_EQ(std::tuple(board.result()->moves, board.result()->shortest, board.result()->newBest),
             std::tuple(1, 1, false));
   EXPECT_FALSE(board.showsStartHint());
