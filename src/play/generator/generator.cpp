@@ -38,7 +38,7 @@ struct Budget {
 Budget budgetOf(Difficulty difficulty) {
   switch (difficulty) {
     case Difficulty::Makkelijk: return {1'000'000, 200'000, 200, 2, 12, 80, 3};
-    case Difficulty::Gemiddeld: return {3'000'000, 300'000, 250, 1, 24, 100, 3};
+    case Difficulty::Gemiddeld: return {3'000'000, 300'000, 250, 1, 24, 100, 1};
     case Difficulty::Moeilijk: return {8'000'000, 1'500'000, 250, 1, 96, 200, 3};
     case Difficulty::Meester: return {20'000'000, 2'500'000, 250, 2, 72, 300, 1};
   }
