@@ -37,7 +37,7 @@ TEST_F(DispatchTest, SecondPauseOfASongResumesItWhileThePauseStateStays) {
   writeXm(musicFile("bos.xm"));
   SdlSound& sound = started();
   sound.speelmuziek(musicFile("bos.xm"));
-  std::this_thread::sleep_for(300ms);  // the song is read on a thread of its own
+  ASSERT_TRUE(soundsWithin(2s));  // the song is read on a thread of its own
   sound.pauzeermuziek();
   sound.pauzeermuziek();
   EXPECT_TRUE(sound.muziekpauze());
