@@ -81,4 +81,8 @@ bool whilePlayerTypes(const std::function<void()>& keys, const std::function<voi
   return cameBack && !stuck;
 }
 
+void onWindows(const std::function<void()>& work) {
+  QMetaObject::invokeMethod(qApp, work, Qt::BlockingQueuedConnection);
+}
+
 }  // namespace dwaalbos::testing
