@@ -1,17 +1,13 @@
 #include "frontend/application.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 
 #include <sys/inotify.h>
 #include <unistd.h>
-
-#include <set>
 
 #include <gtest/gtest.h>
 
@@ -124,35 +120,6 @@ TEST_F(ApplicationStart, ATestPlayOpensOverTheEditorWithoutTheLastLevelsTitle) {
   const QPoint offset =
       application.play().geometry().center() - application.editor().geometry().center();
   EXPECT_LE(offset.manhattanLength(), 40);
-}
-
-// Alt and a letter must run one item, not cycle between two. The play window's options keep
-// the one pair their captions were given with ("V&olg pijlen…", "&Overvang…").
-TEST_F(ApplicationStart, NoTwoItemsOfOneMenuShareAnAccessLetter) {
-  const auto letters = [](const QMenu& menu) {
-    std::multiset<QChar> found;
-    for (const QAction* action : menu.actions()) {
-      const QString text = action->text();
-      const qsizetype amp = text.indexOf('&');
-      if (amp >= 0 && amp + 1 < text.size()) found.insert(text[amp + 1].toLower());
-    }
-    return found;
-  };
-  const QMenu* playOptions = application.play().menus().optionsMenu;
-  int menus = 0;
-  for (const QWidget* window :
-       {static_cast<QWidget*>(&application.play()), static_cast<QWidget*>(&application.editor()),
-        static_cast<QWidget*>(&application.menu())}) {
-    for (const QMenu* menu : window->findChildren<QMenu*>()) {
-      ++menus;
-      std::multiset<QChar> found = letters(*menu);
-      if (const auto o = found.find('o'); menu == playOptions && o != found.end()) found.erase(o);
-      for (const QChar letter : found)
-        EXPECT_EQ(found.count(letter), 1u)
-            << menu->title().toStdString() << ": " << QString(letter).toStdString();
-    }
-  }
-  EXPECT_GE(menus, 8);
 }
 
 // A level's texts and a file's name are shown as written in every window, never read as

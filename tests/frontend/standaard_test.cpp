@@ -31,9 +31,11 @@ LevelSet namedSet(int levels, const std::string& prefix) {
   return LevelSet(elements);
 }
 
-std::vector<std::string> entries(const QListWidget* list) {
+// What a list shows in its rows, as names or (`kBestResultRole`) as best results.
+std::vector<std::string> entries(const QListWidget* list, int role = Qt::DisplayRole) {
   std::vector<std::string> texts;
-  for (int i = 0; i < list->count(); ++i) texts.push_back(list->item(i)->text().toStdString());
+  for (int i = 0; i < list->count(); ++i)
+    texts.push_back(list->item(i)->data(role).toString().toStdString());
   return texts;
 }
 
@@ -75,15 +77,6 @@ TEST_F(Chooser, ListsTheUnlockedLevelsUpToTheLastOfASetAndClosingStartsNothing) 
       (std::vector<std::string>{"Twee 1 door Wubbe", "Twee 2 door Wubbe", "Twee 3 door Wubbe"}));
 }
 
-// An unnamed level is listed as " door " alone; what a short set file lacks is not listed.
-TEST_F(Chooser, ListsUnnamedLevelsButNotMissingOnes) {
-  rig.shared.sets.Levelset1 =
-      LevelSet(std::vector<Doolhof>{rig::levelFromRows({""}), rig::levelFromRows({"S"}),
-                                    rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
-  rig.folder.write("geluid/Niets.wav", {5, 0, 1, 0});
-  EXPECT_EQ(entries(open().set1List), (std::vector<std::string>{" door ", "Een 2 door Wubbe"}));
-}
-
 TEST_F(Chooser, NothingSelectedPlaysTheFirstLevelOfTheSetAndTheThirdEntryLevelTwentySix) {
   rig.folder.write("geluid/Niets.wav", {1, 0, 5, 0});
   Standaard& window = open();
@@ -110,11 +103,9 @@ TEST_F(Chooser, EachLevelShowsWhetherItWasCompletedWithItsBestAndEachSetItsCount
   Standaard& window = open();
   EXPECT_EQ(window.standing1->text(), "2 van 23 gehaald");
   EXPECT_EQ(window.standing2->text(), "1 van 20 gehaald");
-  std::vector<std::string> best;
-  for (QListWidget* list : {window.set1List, window.set2List})
-    for (int i = 0; i < list->count(); ++i)
-      best.push_back(list->item(i)->data(kBestResultRole).toString().toStdString());
-  EXPECT_EQ(best, (std::vector<std::string>{"", "31 zetten", "", "12 zetten"}));
+  EXPECT_EQ(entries(window.set1List, kBestResultRole),
+            (std::vector<std::string>{"", "31 zetten", ""}));
+  EXPECT_EQ(entries(window.set2List, kBestResultRole), std::vector<std::string>{"12 zetten"});
   const auto mark = [&](QListWidget* list, int row) {
     return list->item(row)->icon().pixmap(16).toImage();
   };
@@ -150,15 +141,18 @@ TEST_F(Chooser, ACompletedLevelsBestSolutionCanBeWatched) {
 }
 
 // A name too long for the list ends in "…" before the best result, which stays in view: the
-// right of the row shows the result's grey, none of the name's black.
-TEST_F(Chooser, ALongNameIsShortenedAndItsBestResultStaysInView) {
-  rig.shared.sets.Levelset1 = LevelSet(std::vector<Doolhof>{
-      rig::levelFromRows({""}),
-      rig::levelFromRows({"S"}, "Een heel erg lange naam die nooit in de lijst past", "Wubbe"),
-      rig::levelFromRows({"S"}, "Een 2", "Wubbe")});
-  rig.folder.write("geluid/Niets.wav", {3, 0, 1, 0});
+// right of the row shows the result's grey, none of the name's black. An unnamed level is
+// listed as " door " alone; what a short set file lacks is not listed.
+TEST_F(Chooser, ALongNameIsShortenedAndItsBestResultStaysInViewAndAShortSetListsWhatItHas) {
+  const std::string longName = "Een heel erg lange naam die nooit in de lijst past";
+  rig.shared.sets.Levelset1 = LevelSet(
+      std::vector<Doolhof>{rig::levelFromRows({""}), rig::levelFromRows({"S"}, longName, "Wubbe"),
+                           rig::levelFromRows({"S"}), rig::levelFromRows({"S"}, "Een 3", "Wubbe")});
+  rig.folder.write("geluid/Niets.wav", {5, 0, 1, 0});
   recordBestResult(rig.shared.paths.locked(rig.shared.paths.scores()), 1, 31);
   QListWidget& list = *open().set1List;
+  EXPECT_EQ(entries(&list),
+            (std::vector<std::string>{longName + " door Wubbe", " door ", "Een 3 door Wubbe"}));
   QApplication::processEvents();
   const QImage shown = list.viewport()->grab().toImage();
   const QRect row = list.visualItemRect(list.item(0)).intersected(list.viewport()->rect());
@@ -190,14 +184,10 @@ TEST_F(Chooser, CollectionsListTheirLevelsAllOpenWithTheirMarksAndBests) {
   const GamePaths& paths = rig.shared.paths;
   recordLevelResult(paths.locked(paths.levelResults()), contentKey(proef.levels[1]), 3, "DUD");
   Standaard& window = open();
-  std::vector<std::string> standings;
-  for (int i = 0; i < window.collectionList->count(); ++i)
-    standings.push_back(
-        window.collectionList->item(i)->data(kBestResultRole).toString().toStdString());
   EXPECT_EQ(entries(window.collectionList),
             (std::vector<std::string>{"Proef door Tante Truus", "Proef door Tante Truus",
                                       "Mijn levels"}));
-  EXPECT_EQ(standings,
+  EXPECT_EQ(entries(window.collectionList, kBestResultRole),
             (std::vector<std::string>{"0 van 1 gehaald", "1 van 2 gehaald", "0 van 0 gehaald"}));
 
   window.collectionList->setCurrentRow(0);
@@ -250,12 +240,7 @@ TEST_F(Chooser, TodaysPuzzlesShowTheirResultsAndChoosingOneMakesAndPlaysIt) {
   Standaard& window = open();
   EXPECT_EQ(entries(window.dailyList),
             (std::vector<std::string>{"Makkelijk", "Gemiddeld", "Moeilijk", "Meester"}));
-  const auto bests = [&] {
-    std::vector<std::string> best;
-    for (int i = 0; i < chooser->dailyList->count(); ++i)
-      best.push_back(chooser->dailyList->item(i)->data(kBestResultRole).toString().toStdString());
-    return best;
-  };
+  const auto bests = [&] { return entries(chooser->dailyList, kBestResultRole); };
   EXPECT_EQ(bests(), (std::vector<std::string>{"", "", "", "120 zetten"}));
   window.dailyList->setCurrentRow(3);
   EXPECT_EQ(window.detail->text(), "Jouw beste: 120 zetten");

@@ -82,6 +82,12 @@ const Doolhof kLevel = levelFromRows({"S..#", ".>v#X", ".^<.k", "###KE", "..sbr+
 class WholeGame : public ::testing::Test, protected GameOnTempFolder<AnsweringDialogs> {
  protected:
   WholeGame() : GameOnTempFolder(testsupport::gameFolder().toStdString()) {}
+
+  static void paintLevel(Afspelen& play) {
+    BoardPainter(testsupport::gamePictures())
+        .tekenen(play.board().image(), kLevel.Vakken, true, {0, 0, 40, 80}, true);
+    play.board().setBackground(kBoardBackground);
+  }
 };
 
 class Zoomed : public WholeGame, public ::testing::WithParamInterface<int> {
@@ -107,9 +113,7 @@ class Zoomed : public WholeGame, public ::testing::WithParamInterface<int> {
 
   QImage playShown() {
     Afspelen& play = application.play();
-    BoardPainter(testsupport::gamePictures())
-        .tekenen(play.board().image(), kLevel.Vakken, true, {0, 0, 40, 80}, true);
-    play.board().setBackground(kBoardBackground);
+    paintLevel(play);
     play.show();
     return play.grab().toImage();
   }
@@ -190,9 +194,7 @@ TEST_F(WholeGame, LevelEndPauseAndProgressLookAsKept) {
     play.playShown(end);
     EXPECT_TRUE(looksLike(play.grab().toImage(), QString::fromUtf8(name), 100));
   }
-  BoardPainter(testsupport::gamePictures())
-      .tekenen(play.board().image(), kLevel.Vakken, true, {0, 0, 40, 80}, true);
-  play.board().setBackground(kBoardBackground);
+  paintLevel(play);
   play.board().setPaused(true);
   EXPECT_TRUE(looksLike(play.grab().toImage(), QStringLiteral("paused"), 100));
 

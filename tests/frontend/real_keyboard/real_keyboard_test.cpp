@@ -41,10 +41,10 @@
 #include "play/window/afspelen.h"
 #include "play/window/board_view.h"
 #include "play/window/right_panel.h"
+#include "real_player.h"
 #include "support/game_on_temp_folder.h"
 #include "support/game_pictures.h"
 #include "support/named_child.h"
-#include "support/real_player.h"
 #include "support/temp_folder.h"
 #include "support/test_levels.h"
 #include "support/window_fakes.h"
@@ -78,13 +78,18 @@ class RealKeyboard : public ::testing::Test, protected GameOnTempFolder<SystemFi
     application.showPlayWindow();
     QTimer::singleShot(50, [this, path] { application.play().start(LevelRef::file(path)); });
   }
-  // Ends the game still waiting for keys, noting the square the player stands on.
-  std::function<void()> stopGameNoting(QPoint& square) {
-    return [this, &square] {
+  // The square the player stands on once `keys` are done in a level of the given rows; the
+  // game, still waiting for keys, is then ended.
+  QPoint squareAfter(std::initializer_list<const char*> rows, int delay,
+                     const std::function<void()>& keys) {
+    openLevel(rows, delay);
+    QPoint square;
+    playerDoes(keys, [this, &square] {
       const auto& game = application.play().game().play().gameState();
       square = {game.col, game.row};
       application.play().end();
-    };
+    });
+    return square;
   }
   void dismissIntroduction() {
     EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
@@ -188,18 +193,14 @@ TEST_F(RealKeyboard, ACollectionsFirstTwoLevelsArePlayedThroughVolgende) {
   playerDoes(
       [&] {
         dismissIntroduction();
-        QMetaObject::invokeMethod(
-            &play, [&] { firstElement = play.game().level().element; },
-            Qt::BlockingQueuedConnection);
+        onWindows([&] { firstElement = play.game().level().element; });
         keyboard.tap("Right");
         pause(200ms);
         keyboard.tap("Right");
         waitForBox();  // "Volgende?"
         keyboard.tap("Return");
         dismissIntroduction();
-        QMetaObject::invokeMethod(
-            &play, [&] { secondElement = play.game().level().element; },
-            Qt::BlockingQueuedConnection);
+        onWindows([&] { secondElement = play.game().level().element; });
         keyboard.tap("Down");
         pause(200ms);
         keyboard.tap("Down");
@@ -239,14 +240,11 @@ class RealKeyboardWithTheGamesData : public RealKeyboard {
 // The window's title and every caption of its menus, read on the window's thread.
 QStringList menuTexts(QWidget& window) {
   QStringList texts;
-  QMetaObject::invokeMethod(
-      &window,
-      [&] {
-        texts << window.windowTitle();
-        for (const QMenu* menu : window.findChildren<QMenu*>()) texts << menu->title();
-        for (const QAction* action : window.findChildren<QAction*>()) texts << action->text();
-      },
-      Qt::BlockingQueuedConnection);
+  onWindows([&] {
+    texts << window.windowTitle();
+    for (const QMenu* menu : window.findChildren<QMenu*>()) texts << menu->title();
+    for (const QAction* action : window.findChildren<QAction*>()) texts << action->text();
+  });
   return texts;
 }
 
@@ -270,13 +268,10 @@ TEST_F(RealKeyboardWithTheGamesData, EnglishChosenInThePlayWindowHoldsAtOnceAndA
     english = menuTexts(play);
     keyboard.chord("Control_L", "o");  // the restart's question
     waitForBox();
-    QMetaObject::invokeMethod(
-        &play,
-        [&] {
-          if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box << shown->windowTitle() << shown->text() << shown->button(QMessageBox::No)->text();
-        },
-        Qt::BlockingQueuedConnection);
+    onWindows([&] {
+      if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        box << shown->windowTitle() << shown->text() << shown->button(QMessageBox::No)->text();
+    });
     keyboard.tap("Escape");
     waitUntilActive(play);
   });
@@ -313,9 +308,7 @@ TEST_F(RealKeyboardWithTheGamesData, EnglishChosenInThePlayWindowHoldsAtOnceAndA
 // window's own boxes and dialogs: the player stays on the start square, and nothing ends.
 // Alt+L, O asks the restart question at once: no other item of the menu has that letter.
 TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackAndArrowsBehindTheWindowsBoxesDoNotMove) {
-  openLevel({"S.E"}, 0);
   const Afspelen& play = application.play();
-  QPoint square;
   const auto tapBehind = [&](const char* modifier, const char* key) {
     keyboard.chord(modifier, key);
     waitForBox();
@@ -325,41 +318,35 @@ TEST_F(RealKeyboard, TheIntroductionTakesTheKeyboardBackAndArrowsBehindTheWindow
     keyboard.tap("Escape");
     waitUntilActive(play);
   };
-  playerDoes(
-      [&] {
-        EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
-        const QPoint corner = play.mapToGlobal(QPoint(4, 4));
-        keyboard.clickAt(corner.x(), corner.y());
-        pause(500ms);
-        dismissIntroduction();
-        tapBehind("Control_L", "o");  // "Zeker weten?", answered No
-        tapBehind("Control_L", "l");  // the walking delay
-        tapBehind("Control_L", "e");  // the file dialog
-        keyboard.chord("Alt_L", "l");
-        pause(300ms);
-        keyboard.tap("o");
-        waitForBox();
-        keyboard.tap("Escape");
-        waitUntilActive(play);
-      },
-      stopGameNoting(square));
+  const QPoint square = squareAfter({"S.E"}, 0, [&] {
+    EXPECT_TRUE(watch.waitUntilActiveKind("dwaalbos::Splash"));
+    const QPoint corner = play.mapToGlobal(QPoint(4, 4));
+    keyboard.clickAt(corner.x(), corner.y());
+    pause(500ms);
+    dismissIntroduction();
+    tapBehind("Control_L", "o");  // "Zeker weten?", answered No
+    tapBehind("Control_L", "l");  // the walking delay
+    tapBehind("Control_L", "e");  // the file dialog
+    keyboard.chord("Alt_L", "l");
+    pause(300ms);
+    keyboard.tap("o");
+    waitForBox();
+    keyboard.tap("Escape");
+    waitUntilActive(play);
+  });
   EXPECT_EQ(square.x(), 1);
   EXPECT_EQ(watch.boxesShown, 4);
 }
 
 // With a walking delay of 300 ms a move takes 1.5 s; a tap made meanwhile is forgotten.
 TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
-  openLevel({"S..", "...", "..."}, 300);
-  QPoint square;
-  playerDoes(
-      [&] {
-        dismissIntroduction();
-        keyboard.tap("Right");
-        pause(300ms);
-        keyboard.tap("Down");
-        pause(2500ms);
-      },
-      stopGameNoting(square));
+  const QPoint square = squareAfter({"S..", "...", "..."}, 300, [&] {
+    dismissIntroduction();
+    keyboard.tap("Right");
+    pause(300ms);
+    keyboard.tap("Down");
+    pause(2500ms);
+  });
   EXPECT_EQ(square, QPoint(2, 1));
 }
 
@@ -367,20 +354,16 @@ TEST_F(RealKeyboard, ATapDuringAMoveIsNotCarriedOutAfterIt) {
 // game's keys in one query, and none asks for a single key. Two passes at least: the one that
 // moves and the one after the move has been shown.
 TEST_F(RealKeyboard, EachPassAsksTheDisplayForTheKeyboardOnce) {
-  openLevel({"S.."}, 20);
-  QPoint square;
   KeyboardQueries before;
   KeyboardQueries after;
-  playerDoes(
-      [&] {
-        dismissIntroduction();
-        pause(300ms);
-        before = keyboardQueries();
-        keyboard.tap("Right");
-        pause(600ms);
-        after = keyboardQueries();
-      },
-      stopGameNoting(square));
+  const QPoint square = squareAfter({"S.."}, 20, [&] {
+    dismissIntroduction();
+    pause(300ms);
+    before = keyboardQueries();
+    keyboard.tap("Right");
+    pause(600ms);
+    after = keyboardQueries();
+  });
   EXPECT_EQ(square, QPoint(2, 1));
   const std::uint64_t passes = after.allKeys - before.allKeys;
   std::cout << "passes for one tap: " << passes << "\n";
@@ -392,17 +375,13 @@ TEST_F(RealKeyboard, EachPassAsksTheDisplayForTheKeyboardOnce) {
 // Held past the keyboard's own repeat delay and let go during the third move (each takes
 // 0.5 s): the walk ends where that move ends, not one square further.
 TEST_F(RealKeyboard, ArrowLetGoMidWalkStopsWhereTheCurrentSquareEnds) {
-  openLevel({"S..........."}, 100);
-  QPoint square;
-  playerDoes(
-      [&] {
-        dismissIntroduction();
-        keyboard.press("Right");
-        pause(1250ms);
-        keyboard.release("Right");
-        pause(1500ms);
-      },
-      stopGameNoting(square));
+  const QPoint square = squareAfter({"S..........."}, 100, [&] {
+    dismissIntroduction();
+    keyboard.press("Right");
+    pause(1250ms);
+    keyboard.release("Right");
+    pause(1500ms);
+  });
   EXPECT_EQ(square.x(), 4);
 }
 
@@ -431,16 +410,13 @@ TEST_F(RealKeyboard, ADelayChosenWithCtrlLHoldsWhenTheKeyboardComesBackAndEscape
     keyboard.tap("Escape");
     waitUntilActive(play);
     QPoint board;
-    QMetaObject::invokeMethod(
-        &play,
-        [&] {
-          afterChooser = testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text();
-          chooserShown = application.chooser().isVisible();
-          board = play.board().mapToGlobal(QPoint(100, 100));
-          other.show();
-          other.activateWindow();
-        },
-        Qt::BlockingQueuedConnection);
+    onWindows([&] {
+      afterChooser = testsupport::namedChild<QLineEdit>(play.panel(), "walkingDelayBox").text();
+      chooserShown = application.chooser().isVisible();
+      board = play.board().mapToGlobal(QPoint(100, 100));
+      other.show();
+      other.activateWindow();
+    });
     waitUntilActive(other);
     keyboard.clickAt(board.x(), board.y());
     waitUntilActive(play);
@@ -461,15 +437,12 @@ TEST_F(RealKeyboard, CtrlZAfterACrushBringsBackTheGameBeforeThePush) {
   std::vector<std::string> seen;
   const auto note = [&] {
     pause(300ms);
-    QMetaObject::invokeMethod(
-        &play,
-        [&] {
-          const GameState& game = play.game().play().gameState();
-          seen.push_back(
-              std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
-              testsupport::namedChild<QLabel>(play.panel(), "movesLabel").text().toStdString());
-        },
-        Qt::BlockingQueuedConnection);
+    onWindows([&] {
+      const GameState& game = play.game().play().gameState();
+      seen.push_back(
+          std::to_string(game.col) + " " + std::to_string(game.veld.at(3, 1)) + " " +
+          testsupport::namedChild<QLabel>(play.panel(), "movesLabel").text().toStdString());
+    });
   };
   playerDoes(
       [&] {
@@ -504,13 +477,7 @@ TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCou
              "......######", "############"},
             0);
   Afspelen& play = application.play();
-  const auto onWindow = [&](auto read) {
-    decltype(read()) value{};
-    QMetaObject::invokeMethod(
-        &play, [&] { value = read(); }, Qt::BlockingQueuedConnection);
-    return value;
-  };
-  const auto game = [&] { return onWindow([&] { return play.game().play().gameState(); }); };
+  const auto game = [&] { return readOnWindows([&] { return play.game().play().gameState(); }); };
   QTimer ticks;
   ticks.setInterval(5);
   std::chrono::steady_clock::time_point last;
@@ -528,7 +495,7 @@ TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCou
         for (const char* key : {"Right", "Down", "Down", "Down", "Down", "Down"}) {
           keyboard.tap(key, 0ms);  // held longer, it would walk on at this pace
           waitFor([&] {
-            return onWindow([&] { return play.game().play().phase() == Phase::Playing; });
+            return readOnWindows([&] { return play.game().play().phase() == Phase::Playing; });
           });
           pause(50ms);
         }
@@ -539,19 +506,18 @@ TEST_F(RealKeyboard, TheWayBackIsSearchedWhileTheWindowAnswersAndLandsWhereItCou
             waitFor([&] { return game().col == col; }, 5000ms);
             keyboard.release(key);
           }
-          walked = onWindow([&] { return play.game().play().history().moves(); });
+          walked = readOnWindows([&] { return play.game().play().history().moves(); });
         }
         pause(300ms);
-        onWindow([&] {
+        onWindows([&] {
           last = std::chrono::steady_clock::now();
           ticks.start();
-          return true;
         });
         keyboard.chord("Control_L", "t");
         waitForBox();
         keyboard.tap("Return");
         waitFor([&] { return game().sleutels == 1; }, 20000ms);
-        landed = onWindow([&] {
+        landed = readOnWindows([&] {
           ticks.stop();
           return play.game().play().gameState();
         });
@@ -583,14 +549,7 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
   // The player's thread reads the board from the window's thread, as often as it takes the
   // events to arrive.
   const auto becomes = [&](const std::function<int()>& read, int value) {
-    return waitFor(
-        [&] {
-          int now = -1;
-          QMetaObject::invokeMethod(
-              &editor, [&] { now = read(); }, Qt::BlockingQueuedConnection);
-          return now == value;
-        },
-        5000ms);
+    return waitFor([&] { return readOnWindows(read) == value; }, 5000ms);
   };
   bool painted = false;
   bool undone = false;
@@ -606,29 +565,25 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
     const QPoint cell = screen(editor.Vak(), QPoint(100, 100));
     keyboard.clickAt(cell.x(), cell.y());
     pause(300ms);
-    QMetaObject::invokeMethod(&editor, [&] { clicked = application.editor().veld().at(3, 3); });
+    onWindows([&] { clicked = application.editor().veld().at(3, 3); });
     keyboard.tap("Right", 140ms);
     pause(300ms);
-    QMetaObject::invokeMethod(&editor, [&] { afterTap = editor.Vak().column(); });
+    onWindows([&] { afterTap = editor.Vak().column(); });
     pause(100ms);
     keyboard.press("Right");
     pause(700ms);
     keyboard.release("Right");
     pause(200ms);
-    QMetaObject::invokeMethod(&editor, [&] { afterHold = editor.Vak().column(); });
+    onWindows([&] { afterHold = editor.Vak().column(); });
     pause(100ms);
 
     QPoint wall, from, to;
-    QMetaObject::invokeMethod(
-        &editor,
-        [&] {
-          for (auto* picture : editor.findChildren<LegendPicture*>())
-            if (picture->code() == cell::kWall)
-              wall = picture->mapToGlobal(picture->rect().center());
-          from = screen(editor.Vak(), QPoint(60, 60));
-          to = screen(editor.Vak(), QPoint(420, 60));
-        },
-        Qt::BlockingQueuedConnection);
+    onWindows([&] {
+      for (auto* picture : editor.findChildren<LegendPicture*>())
+        if (picture->code() == cell::kWall) wall = picture->mapToGlobal(picture->rect().center());
+      from = screen(editor.Vak(), QPoint(60, 60));
+      to = screen(editor.Vak(), QPoint(420, 60));
+    });
     keyboard.clickAt(wall.x(), wall.y());
     pause(200ms);
     keyboard.dragFromTo(from.x(), from.y(), to.x(), to.y());
@@ -637,26 +592,20 @@ TEST_F(RealKeyboard, AFocusingClickOnTheEditorsBoardOnlyFocusesKeysMoveItsCursor
     undone = becomes(wallsInRow2, 0);
 
     QPoint makerBox, empty;
-    QMetaObject::invokeMethod(
-        &editor,
-        [&] {
-          makerBox = editor.makerBox().mapToGlobal(editor.makerBox().rect().center());
-          empty = screen(editor.Vak(), QPoint(220, 300));  // column 6, row 8
-          cursorBefore = editor.Vak().cursor();
-        },
-        Qt::BlockingQueuedConnection);
+    onWindows([&] {
+      makerBox = editor.makerBox().mapToGlobal(editor.makerBox().rect().center());
+      empty = screen(editor.Vak(), QPoint(220, 300));  // column 6, row 8
+      cursorBefore = editor.Vak().cursor();
+    });
     keyboard.clickAt(makerBox.x(), makerBox.y());
     pause(200ms);
     for (const char* letter : {"w", "i", "m"}) keyboard.tap(letter);
     keyboard.clickAt(empty.x(), empty.y());
     pause(300ms);
-    QMetaObject::invokeMethod(
-        &editor,
-        [&] {
-          afterFocusingClick = editor.veld().at(6, 8);
-          cursorAfter = editor.Vak().cursor();
-        },
-        Qt::BlockingQueuedConnection);
+    onWindows([&] {
+      afterFocusingClick = editor.veld().at(6, 8);
+      cursorAfter = editor.Vak().cursor();
+    });
     keyboard.clickAt(empty.x(), empty.y());
     paintedAfterFocus = becomes([&] { return editor.veld().at(6, 8); }, cell::kWall);
   });

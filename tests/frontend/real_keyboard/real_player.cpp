@@ -10,7 +10,7 @@
 #include <cstring>
 #include <thread>
 
-#include "x_display.h"
+#include "support/x_display.h"
 
 namespace dwaalbos::testing {
 
@@ -79,6 +79,10 @@ bool whilePlayerTypes(const std::function<void()>& keys, const std::function<voi
   const bool cameBack = finished;
   player.join();
   return cameBack && !stuck;
+}
+
+void onWindows(const std::function<void()>& work) {
+  QMetaObject::invokeMethod(qApp, work, Qt::BlockingQueuedConnection);
 }
 
 }  // namespace dwaalbos::testing

@@ -36,4 +36,14 @@ class WindowWatch : public QObject {
 // windows did not come back in time.
 bool whilePlayerTypes(const std::function<void()>& keys, const std::function<void()>& finally);
 
+// Runs `work` on the windows' thread and waits until it is done: the player's thread reads and
+// touches the game only this way.
+void onWindows(const std::function<void()>& work);
+template <class Read>
+auto readOnWindows(Read read) {
+  decltype(read()) value{};
+  onWindows([&] { value = read(); });
+  return value;
+}
+
 }  // namespace dwaalbos::testing
