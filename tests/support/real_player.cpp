@@ -10,7 +10,7 @@
 #include <cstring>
 #include <thread>
 
-#include "support/x_display.h"
+#include "x_display.h"
 
 namespace dwaalbos::testing {
 
