@@ -203,3 +203,30 @@ TEST(LevelQuality, TellsACorridorFromALevelWithTraps) {
 
   EXPECT_FALSE(measureQuality(levelStart(levelFromRows({"S.....", "....E."})), "", 3).complete);
 }
+
+// Without exploring, the forced share is known where no step aside is a trap, and never more
+// than the whole measure finds where one is; a measure that gives up past its limit estimates
+// nothing.
+TEST(LevelQuality, ForcedShareAtLeastAndGivingUpPastTheLimit) {
+  const auto both = [](std::initializer_list<const char*> rows) {
+    const GameState start = levelStart(levelFromRows(rows));
+    const std::string moves = solve(levelFromRows(rows)).moves;
+    return std::pair(forcedPercentAtLeast(start, moves), measureQuality(start, moves));
+  };
+  for (const auto& rows : {std::initializer_list<const char*>{"S..E#", "#####"},
+                           {"S.E#", "...#", "####"},
+                           {"S...#", "....#", "E...#", "#####"}}) {
+    const auto [least, quality] = both(rows);
+    ASSERT_EQ(quality.traps, 0u);
+    EXPECT_EQ(least, quality.forcedPercent());
+  }
+  const auto [least, trap] = both({"S...#", "..X.#", "###.#", "E...#", "#####"});
+  ASSERT_GT(trap.traps, 0u);
+  EXPECT_LE(least, trap.forcedPercent());
+
+  const GameState corridor = levelStart(levelFromRows({"S....E#", "#######"}));
+  EXPECT_EQ(measureQuality(corridor, "RRRRR", 2, PastTheLimit::Estimate).forcedPercent(), 100);
+  const LevelQuality gaveUp = measureQuality(corridor, "RRRRR", 2, PastTheLimit::GiveUp);
+  EXPECT_FALSE(gaveUp.complete);
+  EXPECT_EQ(gaveUp.forced, 0u);
+}

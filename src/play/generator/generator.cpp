@@ -16,11 +16,6 @@
 namespace dwaalbos {
 namespace {
 
-// Positions a level of the band may have at most, all of them counted to find its traps: a
-// level with more than the band's most traps and states together seldom lies in the band, and
-// counting on costs more than a new climb.
-std::size_t positionLimit(const Band& band) { return band.traps.high + band.states.high; }
-
 // How long one seed and one attempt at it are tried, counted in the positions the solver and
 // the measure visit so that the same seed stops at the same place on every machine; how many
 // changes in a row that bring the board no closer, and how many whole measures that find it
@@ -37,8 +32,8 @@ struct Budget {
 
 Budget budgetOf(Difficulty difficulty) {
   switch (difficulty) {
-    case Difficulty::Makkelijk: return {1'000'000, 200'000, 200, 2, 12, 80, 3};
-    case Difficulty::Gemiddeld: return {3'000'000, 300'000, 250, 1, 24, 100, 1};
+    case Difficulty::Makkelijk: return {1'000'000, 1'200, 200, 2, 12, 80, 3};
+    case Difficulty::Gemiddeld: return {3'000'000, 20'000, 250, 1, 24, 100, 1};
     case Difficulty::Moeilijk: return {8'000'000, 1'500'000, 250, 1, 96, 200, 3};
     case Difficulty::Meester: return {20'000'000, 2'500'000, 250, 2, 72, 300, 1};
   }
@@ -104,6 +99,7 @@ struct Candidate {
   Board board;
   KindSet kinds;  // the objects the level is about
   Solution solution;
+  int forcedAtLeast = 0;  // percent, whatever the traps: more than the band's takes it out
   double distance = 0;
 };
 
@@ -121,9 +117,14 @@ double apart(double value, double aim) {
   return std::sqrt(ratio) - 1;
 }
 
-double distanceOf(const Solution& solution, const Aim& aim) {
-  return apart(static_cast<double>(solution.states), aim.states) +
-         8 * apart(static_cast<double>(solution.moves.size()), aim.moves);
+// A board whose way is forced more than the band allows, even with every step aside taken to
+// be sensible, lies that much farther off: climbs steer away from corridors, which a whole
+// measure would refuse.
+double distanceOf(const Candidate& candidate, const Aim& aim, const Band& band) {
+  const int forcedOver = candidate.forcedAtLeast - static_cast<int>(band.forcedPercent.high);
+  return apart(static_cast<double>(candidate.solution.states), aim.states) +
+         8 * apart(static_cast<double>(candidate.solution.moves.size()), aim.moves) +
+         8 * std::max(0, forcedOver) / 100.0;
 }
 
 Doolhof levelOf(const Board& board) {
@@ -132,18 +133,29 @@ Doolhof levelOf(const Board& board) {
   return level;
 }
 
+// What every attempt at one seed shares.
+struct Plan {
+  Difficulty difficulty;
+  std::uint64_t seed;  // the seed and the difficulty as one number
+  const Band& band;
+  Budget budget;
+  Aim aim;
+  std::size_t stateLimit;     // a board with more states lies too far from the aim
+  std::size_t positionLimit;  // a level with more positions is not counted through
+};
+
 // The figures of a level, once every cell that nothing reaches is walled up; nothing when it
-// cannot be completed or has more positions than a level of the band would have. `spent`
-// grows by the positions visited.
-std::optional<GeneratedLevel> judgeLevel(const Doolhof& level, const Band& band, std::size_t& spent,
+// cannot be completed or has more positions than the plan counts. `spent` grows by the
+// positions visited.
+std::optional<GeneratedLevel> judgeLevel(const Doolhof& level, const Plan& plan, std::size_t& spent,
                                          std::stop_token stop) {
   GeneratedLevel judged{level, {}, {}};
   for (int round = 0; round < 2; ++round) {
-    const Solution solution = solve(judged.level, band.states.high + 1, stop);
+    const Solution solution = solve(judged.level, plan.band.states.high + 1, stop);
     spent += solution.states;
     if (!solution.solvable) return std::nullopt;
-    const LevelQuality quality =
-        measureQuality(levelStart(judged.level), solution.moves, positionLimit(band));
+    const LevelQuality quality = measureQuality(levelStart(judged.level), solution.moves,
+                                                plan.positionLimit, PastTheLimit::GiveUp);
     spent += quality.positions;
     if (!quality.complete) return std::nullopt;
     if (wallUpUnreached(judged.level.Vakken, quality)) continue;  // judged again as it is now
@@ -154,16 +166,6 @@ std::optional<GeneratedLevel> judgeLevel(const Doolhof& level, const Band& band,
   }
   return std::nullopt;
 }
-
-// What every attempt at one seed shares.
-struct Plan {
-  Difficulty difficulty;
-  std::uint64_t seed;  // the seed and the difficulty as one number
-  const Band& band;
-  Budget budget;
-  Aim aim;
-  std::size_t stateLimit;  // a board with more states lies too far from the aim
-};
 
 Plan planOf(Difficulty difficulty, std::uint32_t seed) {
   const std::uint64_t both = std::uint64_t{seed} << 8 | static_cast<std::uint64_t>(difficulty);
@@ -177,7 +179,13 @@ Plan planOf(Difficulty difficulty, std::uint32_t seed) {
                 static_cast<double>(band.middleStates) * random.between(50, 150) / 100};
   const std::size_t stateLimit =
       std::min(band.states.high, static_cast<std::size_t>(aim.states * 2)) + 1;
-  return {difficulty, both, band, budgetOf(difficulty), aim, stateLimit};
+  // A level with more than the band's most traps and states together seldom lies in the band,
+  // nor one that takes more than three tenths of an attempt to count: a new climb arrives
+  // sooner than counting on.
+  const Budget budget = budgetOf(difficulty);
+  const std::size_t positionLimit =
+      std::min(band.traps.high + band.states.high, budget.attemptPositions * 3 / 10);
+  return {difficulty, both, band, budget, aim, stateLimit, positionLimit};
 }
 
 // One attempt at a seed: the closest of a few new boards climbs towards the aim, one change at
@@ -196,9 +204,12 @@ class Climb {
 
  private:
   Candidate judge(const Board& board, const KindSet& kinds, std::size_t stateLimit) {
-    Candidate candidate{board, kinds, solve(levelOf(board), stateLimit, stop_), 0};
+    Candidate candidate{board, kinds, solve(levelOf(board), stateLimit, stop_)};
     spent_ += candidate.solution.states;
-    candidate.distance = distanceOf(candidate.solution, aim_);
+    if (!candidate.solution.solvable) return candidate;
+    candidate.forcedAtLeast =
+        forcedPercentAtLeast(levelStart(levelOf(board)), candidate.solution.moves);
+    candidate.distance = distanceOf(candidate, aim_, band_);
     return candidate;
   }
 
@@ -228,8 +239,10 @@ class Climb {
 
   // Near enough to be measured whole: the longer a climb goes on, the wider; in the later
   // attempts any level inside the band will do.
-  bool nearAim(const Solution& solution, int changes) const {
-    if (!band_.moves.contains(solution.moves.size()) || !band_.states.contains(solution.states))
+  bool nearAim(const Candidate& candidate, int changes) const {
+    const Solution& solution = candidate.solution;
+    if (!band_.moves.contains(solution.moves.size()) || !band_.states.contains(solution.states) ||
+        candidate.forcedAtLeast > static_cast<int>(band_.forcedPercent.high))
       return false;
     const double widen = 1 + static_cast<double>(changes) / budget_.changes;
     return attempt_ >= budget_.lenientFrom ||
@@ -245,9 +258,9 @@ class Climb {
          stale < budget_.stale && wanting < budget_.wanting && changes < budget_.changes;
          ++changes) {
       if (spent_ >= budget_.attemptPositions || stop_.stop_requested()) return std::nullopt;
-      if (!measured && nearAim(current.solution, changes)) {
+      if (!measured && nearAim(current, changes)) {
         measured = true;
-        auto level = judgeLevel(levelOf(current.board), band_, spent_, stop_);
+        auto level = judgeLevel(levelOf(current.board), plan_, spent_, stop_);
         if (level && inside(band_, level->figures)) return level;
         ++wanting;
       }

@@ -132,6 +132,19 @@ bool findsWayBack(const CompactCodec& codec, std::span<const std::uint8_t> from,
   return found;
 }
 
+// The positions `solution` passes through from `start`, packed, the start first.
+std::vector<Packed> packedSolution(const CompactCodec& codec, const GameState& start,
+                                   std::string_view solution) {
+  std::vector<Packed> onSolution;
+  GameState game = start;
+  for (char letter : solution) {
+    onSolution.emplace_back(codec.bytes());
+    codec.pack(game, onSolution.back());
+    game = play(game, letterKey(letter), kQuietRules).next;
+  }
+  return onSolution;
+}
+
 // The positions on the solution with at most one sensible move; `live` tells whether a
 // position off the solution can still complete the level.
 std::size_t forcedPositions(const CompactCodec& codec, const std::vector<Packed>& solution,
@@ -165,16 +178,19 @@ int LevelQuality::forcedPercent() const {
   return solutionMoves == 0 ? 0 : static_cast<int>(forced * 100 / solutionMoves);
 }
 
-LevelQuality measureQuality(const GameState& start, std::string_view solution,
-                            std::size_t positionLimit) {
+int forcedPercentAtLeast(const GameState& start, std::string_view solution) {
   const CompactCodec codec(start);
-  std::vector<Packed> onSolution;
-  GameState game = start;
-  for (char letter : solution) {
-    onSolution.emplace_back(codec.bytes());
-    codec.pack(game, onSolution.back());
-    game = play(game, letterKey(letter), kQuietRules).next;
-  }
+  LevelQuality least;
+  least.solutionMoves = solution.size();
+  least.forced = forcedPositions(codec, packedSolution(codec, start, solution), start,
+                                 [](auto) { return true; });
+  return least.forcedPercent();
+}
+
+LevelQuality measureQuality(const GameState& start, std::string_view solution,
+                            std::size_t positionLimit, PastTheLimit past) {
+  const CompactCodec codec(start);
+  const std::vector<Packed> onSolution = packedSolution(codec, start, solution);
 
   StateGraph graph(codec);
   LevelQuality quality;
@@ -187,6 +203,7 @@ LevelQuality measureQuality(const GameState& start, std::string_view solution,
     if (CompactCodec::hasBlock(graph.anyBlocks, i))
       quality.blockCells.set(static_cast<std::size_t>(flat % 13 - 1 + 12 * (flat / 13 - 1)));
   }
+  if (!quality.complete && past == PastTheLimit::GiveUp) return quality;
   if (!quality.complete) {
     const std::set<Packed> solutionSet(onSolution.begin(), onSolution.end());
     GameState scratch = start;

@@ -32,9 +32,20 @@ struct LevelQuality {
   int forcedPercent() const;
 };
 
+// What a measure does when a level has more positions than its limit.
+enum class PastTheLimit {
+  Estimate,  // the forced share from bounded searches (see `forced`)
+  GiveUp,    // nothing more: for a caller that takes no level it cannot count whole
+};
+
 // Explores every position reachable from `start` and measures `solution` (L R U D S keys
 // that complete the level from `start`, as solve() gives them) against it.
 LevelQuality measureQuality(const GameState& start, std::string_view solution,
-                            std::size_t positionLimit = 10'000'000);
+                            std::size_t positionLimit = 10'000'000,
+                            PastTheLimit past = PastTheLimit::Estimate);
+
+// The forced share measureQuality would find at the least, without exploring: every move
+// aside is taken to be sensible, as it is in a level without traps.
+int forcedPercentAtLeast(const GameState& start, std::string_view solution);
 
 }  // namespace dwaalbos
