@@ -34,7 +34,7 @@ Budget budgetOf(Difficulty difficulty) {
   switch (difficulty) {
     case Difficulty::Makkelijk: return {1'000'000, 1'200, 200, 2, 12, 80, 3};
     case Difficulty::Gemiddeld: return {3'000'000, 20'000, 250, 1, 24, 100, 1};
-    case Difficulty::Moeilijk: return {8'000'000, 1'500'000, 250, 1, 96, 200, 3};
+    case Difficulty::Moeilijk: return {8'000'000, 1'500'000, 250, 1, 96, 120, 3};
     case Difficulty::Meester: return {20'000'000, 2'500'000, 250, 2, 72, 300, 1};
   }
   return {};
